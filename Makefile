@@ -1,0 +1,36 @@
+# Tidewarm: set-up, build, tests and the main job on a Debian machine.
+PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang-format
+JOBS := $(shell nproc)
+SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
+
+.PHONY: deps build test run format clean
+
+# Installs the Debian packages the project needs, only when some are missing.
+deps:
+	@missing=""; \
+	for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing:$$missing"; \
+	    $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y $$missing; \
+	fi
+
+build: deps
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+	cmake --build build -j $(JOBS)
+
+# The tests run under AddressSanitizer and UndefinedBehaviorSanitizer in their own build tree.
+test: deps
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTIDEWARM_SANITIZE=ON -DTIDEWARM_BENCHMARKS=OFF
+	cmake --build build-asan -j $(JOBS)
+	ctest --test-dir build-asan --output-on-failure -j $(JOBS)
+
+run: build
+	@echo "No program exists yet: the library builds and is tested with 'make test'."
+
+format:
+	find library tests benchmarks -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build build-asan

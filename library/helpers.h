@@ -1,0 +1,44 @@
+// Calendar of a year without leap day (a leap flag selects the other table), month names in
+// English and French, temperature conversions, rounding, zeroed vectors and matrices of doubles
+// from the C heap, and the stream manipulator that ends a parameter line.
+#pragma once
+
+#include <istream>
+
+// Language index of the user interface and of month names.
+enum Language : int { kEnglish = 0, kFrench = 1 };
+
+// Day of year of a date; 0 when the month is outside 1..12 or the day outside the month.
+int DayOfYear(int month, int day, int leap);
+// Day of month and month of a day of year; 0 when the day is negative or past the year's end.
+// Day 0 passes the test and gives month 1, day 0.
+int DayOfMonth(int dayOfYear, int leap);
+int MonthOfDay(int dayOfYear, int leap);
+// Days of a month; 0 when the month is outside 1..12.
+int DaysInMonth(int month, int leap);
+
+// Copy the month's full or short name (UTF-8) into `destination` and return it; months outside
+// 1..12 give the empty text. The destination must hold 10 bytes.
+char* MonthName(int month, char* destination, int language);
+char* MonthShortName(int month, char* destination, int language);
+
+double FahrenheitToCelsius(double f);
+double KelvinToCelsius(double k);
+double CelsiusToKelvin(double c);
+
+// floor(x), plus 1 when the fraction is 0.5 or more.
+double RoundHalfUp(double x);
+double MaxDouble(double a, double b);
+double MinDouble(double a, double b);
+
+// n zeroed doubles from the C heap; null when n <= 0 or memory is exhausted.
+double* AllocVector(int n);
+void FreeVector(double** vector);
+// rows x columns zeroed doubles in one block, reached through an array of row pointers;
+// null when a count is <= 0 or memory is exhausted (then nothing stays allocated).
+double** AllocMatrix(int rows, int columns);
+void FreeMatrix(double*** matrix);
+
+// Discards characters up to and including the next newline (a CR before it goes too), or to
+// the end of the stream.
+std::istream& SkipLine(std::istream& in);

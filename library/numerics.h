@@ -1,0 +1,23 @@
+// Tridiagonal solver, table interpolation and present-worth functions.
+// Rates are fractions per year (0.05 for 5 %); counts of years are ints.
+#pragma once
+
+// Thomas algorithm in place, without pivoting: a is the sub-diagonal (a[0] unused), b the
+// diagonal, c the super-diagonal (c[n-1] unused), d the right-hand side; b, c and d are
+// overwritten and d holds the solution. Returns 0 when solved, -1 when n < 1, and the 1-based
+// row whose reduced pivot is below 1e-10 in magnitude.
+int SolveTridiagonal(int n, const double* a, double* b, double* c, double* d);
+
+// Linear interpolation in a table of increasing x, extrapolated along the end segments.
+double InterpolateTable(int n, const double* x, const double* y, double x0);
+
+// amount x (1 + e)^(n - 1) / (1 + d)^n
+double PresentWorthSingle(double amount, int n, double e, double d);
+// n / (1 + e) when d = e, else (1 - ((1 + e)/(1 + d))^n) / (d - e)
+double PresentWorthFactor(int n, double e, double d);
+// A loan of 0 costs 0 a year; a loan over no years is paid back at once (the whole amount).
+double AnnualPayment(double loan, int n, double i);
+double PresentWorthSeries(double amount, int n, double e, double d);
+double LifeCycleCost(double annualCost1, double annualCost2, double capital, double loan,
+                     double salvage, int loanYears, int lifeYears, double loanRate,
+                     double discountRate, double escalation2, double escalation1);

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "numerics.h"
+
+namespace {
+
+// Gaussian elimination with partial pivoting on the full matrix, for comparison.
+std::vector<double> DenseSolve(std::vector<std::vector<double>> m, std::vector<double> r) {
+    const std::size_t n = r.size();
+    for (std::size_t k = 0; k < n; ++k) {
+        std::size_t p = k;
+        for (std::size_t i = k + 1; i < n; ++i)
+            if (std::fabs(m[i][k]) > std::fabs(m[p][k])) p = i;
+        std::swap(m[k], m[p]);
+        std::swap(r[k], r[p]);
+        for (std::size_t i = k + 1; i < n; ++i) {
+            const double f = m[i][k] / m[k][k];
+            for (std::size_t j = k; j < n; ++j) m[i][j] -= f * m[k][j];
+            r[i] -= f * r[k];
+        }
+    }
+    std::vector<double> x(n);
+    for (std::size_t i = n; i-- > 0;) {
+        double s = r[i];
+        for (std::size_t j = i + 1; j < n; ++j) s -= m[i][j] * x[j];
+        x[i] = s / m[i][i];
+    }
+    return x;
+}
+
+TEST(SolveTridiagonal, AgreesWithADenseSolve) {
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> u(-1.0, 1.0);
+    for (int n : {1, 2, 3, 10, 40}) {
+        std::vector<double> a(n), b(n), c(n), d(n);
+        std::vector<std::vector<double>> m(n, std::vector<double>(n, 0.0));
+        for (int i = 0; i < n; ++i) {
+            a[i] = u(random);
+            c[i] = u(random);
+            b[i] = 3.0 + u(random);  // diagonally dominant
+            d[i] = 10 * u(random);
+            m[i][i] = b[i];
+            if (i > 0) m[i][i - 1] = a[i];
+            if (i + 1 < n) m[i][i + 1] = c[i];
+        }
+        const auto expected = DenseSolve(m, d);
+        ASSERT_EQ(SolveTridiagonal(n, a.data(), b.data(), c.data(), d.data()), 0);
+        for (int i = 0; i < n; ++i) EXPECT_NEAR(d[i], expected[i], 1e-12) << n << " " << i;
+    }
+}
+
+TEST(SolveTridiagonal, SizesAndZeroPivots) {
+    double a[2] = {0, 1}, b[2] = {4, 1}, c[2] = {0, 0}, d[2] = {2, 5};
+    EXPECT_EQ(SolveTridiagonal(0, a, b, c, d), -1);
+    EXPECT_EQ(SolveTridiagonal(1, a, b, c, d), 0);
+    EXPECT_DOUBLE_EQ(d[0], 0.5);
+
+    double b0[1] = {0}, d0[1] = {3};
+    EXPECT_EQ(SolveTridiagonal(1, a, b0, c, d0), 1);
+    EXPECT_EQ(d0[0], 3.0);  // untouched
+
+    // Second reduced pivot vanishes: 1 - 1 x 1 = 0.
+    double a2[2] = {0, 1}, b2[2] = {1, 1}, c2[2] = {1, 0}, d2[2] = {1, 1};
+    EXPECT_EQ(SolveTridiagonal(2, a2, b2, c2, d2), 2);
+}
+
+TEST(InterpolateTable, InsideAtAndBeyondBothEnds) {
+    const double x[] = {0, 10, 20, 40};
+    const double y[] = {1, 0.9, 0.7, 0.1};
+    EXPECT_DOUBLE_EQ(InterpolateTable(4, x, y, 10), 0.9);
+    EXPECT_DOUBLE_EQ(InterpolateTable(4, x, y, 0), 1.0);
+    EXPECT_DOUBLE_EQ(InterpolateTable(4, x, y, 40), 0.1);
+    EXPECT_NEAR(InterpolateTable(4, x, y, 15), 0.8, 1e-15);
+    EXPECT_NEAR(InterpolateTable(4, x, y, 30), 0.4, 1e-15);
+    EXPECT_NEAR(InterpolateTable(4, x, y, -10), 1.1, 1e-15);  // along the first segment
+    EXPECT_NEAR(InterpolateTable(4, x, y, 50), -0.2, 1e-15);  // along the last segment
+    const double one[] = {5};
+    const double oneY[] = {0.3};
+    EXPECT_EQ(InterpolateTable(1, one, oneY, -100), 0.3);
+    EXPECT_EQ(InterpolateTable(1, one, oneY, 100), 0.3);
+}
+
+TEST(PresentWorth, WorkedValues) {
+    EXPECT_NEAR(PresentWorthFactor(10, 0.03, 0.03), 10 / 1.03, 1e-12);
+    EXPECT_DOUBLE_EQ(PresentWorthFactor(7, 0, 0), 7.0);
+    // Uniform series at 5 % over 10 years: 7.721734929...
+    EXPECT_NEAR(PresentWorthFactor(10, 0, 0.05), 7.721734929184818, 1e-12);
+    EXPECT_NEAR(PresentWorthSingle(1000, 1, 0.04, 0.08), 1000 / 1.08, 1e-9);
+    EXPECT_NEAR(PresentWorthSingle(1000, 3, 0.04, 0.08), 1000 * 1.04 * 1.04 / std::pow(1.08, 3),
+                1e-9);
+    // A 10 000 loan over 10 years at 6 %: 1358.68 a year.
+    EXPECT_NEAR(AnnualPayment(10000, 10, 0.06), 1358.6795822038, 1e-6);
+    EXPECT_NEAR(PresentWorthSeries(100, 10, 0, 0.05), 772.1734929184818, 1e-9);
+}
+
+TEST(PresentWorth, LifeCycleCost) {
+    // No loan: capital + discounted costs - discounted salvage.
+    const double noLoan = LifeCycleCost(100, 50, 5000, 0, 500, 0, 10, 0.06, 0.05, 0.02, 0.03);
+    const double expected = 5000 + 100 * PresentWorthFactor(10, 0.03, 0.05) +
+                            50 * PresentWorthFactor(10, 0.02, 0.05) - 500 / std::pow(1.05, 10);
+    EXPECT_NEAR(noLoan, expected, 1e-9);
+    // A loan at the discount rate costs its amount in present worth.
+    const double loanAtDiscount =
+        LifeCycleCost(100, 50, 5000, 3000, 500, 5, 10, 0.05, 0.05, 0.02, 0.03);
+    EXPECT_NEAR(loanAtDiscount, noLoan, 1e-9);
+    // A loan over no years is paid at once, not infinite.
+    EXPECT_NEAR(LifeCycleCost(100, 50, 5000, 3000, 500, 0, 10, 0.05, 0.05, 0.02, 0.03), noLoan,
+                1e-9);
+    EXPECT_EQ(AnnualPayment(0, 0, 0.05), 0.0);
+}
+
+}  // namespace
