@@ -36,6 +36,91 @@ void FlatPlateCollector::Reset() {
     }
 }
 
+FlatPlateCollector::StepInputs FlatPlateCollector::BeginStep() {
+    usefulGain = 0;
+    const StepInputs in{
+        *irradiance_,       *incidenceAngle_,     inPlaneAngle_ ? *inPlaneAngle_ : 0.0,
+        *inletTemperature_, *ambientTemperature_, *flowRate_,
+        *specificHeat_};
+    incidentEnergy = in.irradiance * collectorArea_ * seriesCount_ * groupsPerBank_ * bankCount_;
+    return in;
+}
+
+int FlatPlateCollector::TestFlowAndHeat(const StepInputs& in) {
+    if (!(in.flow >= 0)) return DomainError(0x101, {in.flow});
+    if (!(in.cp > 0)) return DomainError(0x102, {in.cp});
+    return kOk;
+}
+
+int FlatPlateCollector::StepModifier(const StepInputs& in, double& akt) {
+    akt = IncidenceAngleModifier(in.incidenceAngle, in.inPlaneAngle);
+    if (!(akt >= 0)) return DomainError(0x103, {akt});
+    return kOk;
+}
+
+int FlatPlateCollector::RunArray(const StepInputs& in, double s, double additionalLoss) {
+    double stringGain;
+    const double stringFlow = in.flow / groupsPerBank_ / bankCount_;
+    if (const int result =
+            StringGain(s, in.inlet, in.ambient, stringFlow, in.cp, additionalLoss, stringGain);
+        result != kOk)
+        return result;
+    DeliverArrayGain(stringGain, in.inlet, in.flow, in.cp);
+    return status_;
+}
+
+int FlatPlateCollector::StoreParameters(int seriesCount, double groupsPerBank, int bankCount,
+                                        double collectorArea, double a, double b, double c,
+                                        double d, double e, double testFlowRate, int modifierMode,
+                                        int count1, const double* const* table1, int count2,
+                                        const double* const* table2) {
+    seriesCount_ = seriesCount;
+    groupsPerBank_ = groupsPerBank;
+    bankCount_ = bankCount;
+    collectorArea_ = collectorArea;
+    a_ = a;
+    b_ = b;
+    c_ = c;
+    d_ = d;
+    e_ = e;
+    testFlowRate_ = testFlowRate;
+    modifierMode_ = modifierMode;
+    return SetTables(count1, table1, count2, table2);
+}
+
+void FlatPlateCollector::LoadParameters(int& seriesCount, double& groupsPerBank, int& bankCount,
+                                        double& collectorArea, double& a, double& b, double& c,
+                                        double& d, double& e, double& testFlowRate,
+                                        int& modifierMode, int& count1,
+                                        const double* const*& table1, int& count2,
+                                        const double* const*& table2) const {
+    seriesCount = seriesCount_;
+    groupsPerBank = groupsPerBank_;
+    bankCount = bankCount_;
+    collectorArea = collectorArea_;
+    a = a_;
+    b = b_;
+    c = c_;
+    d = d_;
+    e = e_;
+    testFlowRate = testFlowRate_;
+    modifierMode = modifierMode_;
+    count1 = tableCount_[0];
+    table1 = table_[0];
+    count2 = tableCount_[1];
+    table2 = table_[1];
+}
+
+void FlatPlateCollector::ReadTestValues(std::istream& in, int version) {
+    constexpr int kVersionBanks = 10110;
+    in >> seriesCount_ >> groupsPerBank_;
+    if (version >= kVersionBanks)
+        in >> bankCount_;
+    else
+        bankCount_ = 1;
+    in >> collectorArea_ >> a_ >> b_ >> c_ >> d_ >> e_ >> testFlowRate_;
+}
+
 int FlatPlateCollector::CheckArray() {
     if (!(seriesCount_ >= 1)) return FatalError(1, {seriesCount_});
     if (!(groupsPerBank_ >= 1)) return FatalError(2, {groupsPerBank_});

@@ -50,6 +50,33 @@ class FlatPlateCollector : public SolarBase {
     // t, with the ambient at ambient.
     virtual void Coefficients(double t, double ambient, double& a, double& u) const = 0;
 
+    // The values of one step, read from the inputs (the in-plane angle 0 when not connected).
+    struct StepInputs {
+        double irradiance, incidenceAngle, inPlaneAngle, inlet, ambient, flow, cp;
+    };
+    // Reads the inputs, clears the useful gain and sets the incident energy.
+    StepInputs BeginStep();
+    // Domain tests of the flow (0x101) and the specific heat (0x102).
+    int TestFlowAndHeat(const StepInputs& in);
+    // The incidence-angle modifier of the step; a negative one is a domain error (0x103).
+    int StepModifier(const StepInputs& in, double& akt);
+    // Positive flow through the whole array.
+    int RunArray(const StepInputs& in, double s, double additionalLoss);
+
+    // The parameters both kinds share, in the order of their setters, with the tables.
+    int StoreParameters(int seriesCount, double groupsPerBank, int bankCount, double collectorArea,
+                        double a, double b, double c, double d, double e, double testFlowRate,
+                        int modifierMode, int count1, const double* const* table1, int count2,
+                        const double* const* table2);
+    void LoadParameters(int& seriesCount, double& groupsPerBank, int& bankCount,
+                        double& collectorArea, double& a, double& b, double& c, double& d,
+                        double& e, double& testFlowRate, int& modifierMode, int& count1,
+                        const double* const*& table1, int& count2,
+                        const double* const*& table2) const;
+    // The shared head of the first parameter line: series, groups per bank, banks (from
+    // version 10110; one bank before), area, A to E, test flow.
+    void ReadTestValues(std::istream& in, int version);
+
     // Checks shared by both kinds, after the input pointers: series 1, groups per bank 2, banks 5,
     // collector area 3, test flow 4; `tableCode` for modifier angles that do not increase.
     int CheckArray();

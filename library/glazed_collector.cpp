@@ -7,13 +7,6 @@
 #include "collectors.h"
 #include "helpers.h"
 
-namespace {
-
-// Files before this version have no bank count (one bank).
-constexpr int kVersionBanks = 10110;
-
-}  // namespace
-
 GlazedCollector::GlazedCollector() {
     Reset();
 }
@@ -50,18 +43,9 @@ int GlazedCollector::SetParameters(int seriesCount, double groupsPerBank, int ba
                                    double e, double testFlowRate, int modifierMode, int count1,
                                    const double* const* table1, int count2,
                                    const double* const* table2) {
-    seriesCount_ = seriesCount;
-    groupsPerBank_ = groupsPerBank;
-    bankCount_ = bankCount;
-    collectorArea_ = collectorArea;
-    a_ = a;
-    b_ = b;
-    c_ = c;
-    d_ = d;
-    e_ = e;
-    testFlowRate_ = testFlowRate;
-    modifierMode_ = modifierMode;
-    if (SetTables(count1, table1, count2, table2) != 0) return 1;
+    if (StoreParameters(seriesCount, groupsPerBank, bankCount, collectorArea, a, b, c, d, e,
+                        testFlowRate, modifierMode, count1, table1, count2, table2) != 0)
+        return 1;
     return Check();
 }
 
@@ -70,21 +54,8 @@ void GlazedCollector::GetParameters(int& seriesCount, double& groupsPerBank, int
                                     double& d, double& e, double& testFlowRate, int& modifierMode,
                                     int& count1, const double* const*& table1, int& count2,
                                     const double* const*& table2) const {
-    seriesCount = seriesCount_;
-    groupsPerBank = groupsPerBank_;
-    bankCount = bankCount_;
-    collectorArea = collectorArea_;
-    a = a_;
-    b = b_;
-    c = c_;
-    d = d_;
-    e = e_;
-    testFlowRate = testFlowRate_;
-    modifierMode = modifierMode_;
-    count1 = tableCount_[0];
-    table1 = table_[0];
-    count2 = tableCount_[1];
-    table2 = table_[1];
+    LoadParameters(seriesCount, groupsPerBank, bankCount, collectorArea, a, b, c, d, e,
+                   testFlowRate, modifierMode, count1, table1, count2, table2);
 }
 
 void GlazedCollector::Coefficients(double t, double ambient, double& a, double& u) const {
@@ -95,31 +66,14 @@ void GlazedCollector::Coefficients(double t, double ambient, double& a, double& 
 
 int GlazedCollector::Compute() {
     if (status_ != kReady) return status_;
-    usefulGain = 0;
-    const double h = *irradiance_;
-    const double tin = *inletTemperature_;
-    const double ambient = *ambientTemperature_;
-    const double flow = *flowRate_;
-    const double cp = *specificHeat_;
-    const double phi = inPlaneAngle_ ? *inPlaneAngle_ : 0.0;
-    incidentEnergy = h * collectorArea_ * seriesCount_ * groupsPerBank_ * bankCount_;
+    const StepInputs in = BeginStep();
+    if (const int result = TestFlowAndHeat(in); result != kOk) return result;
+    double akt;
+    if (const int result = StepModifier(in, akt); result != kOk) return result;
+    absorbedIrradiance = akt * in.irradiance;
 
-    if (!(flow >= 0)) return DomainError(0x101, {flow});
-    if (!(cp > 0)) return DomainError(0x102, {cp});
-    const double akt = IncidenceAngleModifier(*incidenceAngle_, phi);
-    if (!(akt >= 0)) return DomainError(0x103, {akt});
-    const double s = akt * h;
-    absorbedIrradiance = s;
-
-    if (flow == 0) return Stagnate(s, tin, ambient);
-
-    double stringGain;
-    const double stringFlow = flow / groupsPerBank_ / bankCount_;
-    if (const int result = StringGain(s, tin, ambient, stringFlow, cp, 0.0, stringGain);
-        result != kOk)
-        return result;
-    DeliverArrayGain(stringGain, tin, flow, cp);
-    return status_;
+    if (in.flow == 0) return Stagnate(absorbedIrradiance, in.inlet, in.ambient);
+    return RunArray(in, absorbedIrradiance, 0.0);
 }
 
 // Without flow the absorbed sun balances the losses: T = Tamb + ((A - B dT) S - E) / (C + D dT),
@@ -152,12 +106,8 @@ int GlazedCollector::WriteParameters(std::ostream& out) const {
 }
 
 int GlazedCollector::ReadParameters(std::istream& in, int version) {
-    in >> seriesCount_ >> groupsPerBank_;
-    if (version >= kVersionBanks)
-        in >> bankCount_;
-    else
-        bankCount_ = 1;
-    in >> collectorArea_ >> a_ >> b_ >> c_ >> d_ >> e_ >> testFlowRate_ >> SkipLine;
+    ReadTestValues(in, version);
+    in >> SkipLine;
     if (ReadModifierLine(in, version) != 0) return 1;
     return EndParameterLine(in);
 }

@@ -27,7 +27,7 @@ constexpr double kWallResistance = 0.00553;
 constexpr double kWaterEmissivity = 0.95;
 // Refractive index of water.
 constexpr double kWaterRefractiveIndex = 1.332;
-// Part of the solar radiation entering the water that is not absorbed (reaches out again).
+// Share of the solar radiation entering the water that is not absorbed (it leaves again).
 constexpr double kSolarEscape = 0.07;
 // Mass-transfer coefficient per unit convection coefficient divided by 1/(Tf k):
 // the Chilton-Colburn analogy for water vapour in air.

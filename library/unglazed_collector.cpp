@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr int kVersionBanks = 10110;        // bank count: from
 constexpr int kVersionMinimumWind = 10103;  // minimum wind speed: above
 constexpr double kStefanBoltzmann = 5.67e-8;
 
@@ -65,20 +64,11 @@ int UnglazedCollector::SetParameters(int seriesCount, double groupsPerBank, int 
                                      double testFlowRate, int modifierMode, int count1,
                                      const double* const* table1, int count2,
                                      const double* const* table2) {
-    seriesCount_ = seriesCount;
-    groupsPerBank_ = groupsPerBank;
-    bankCount_ = bankCount;
-    collectorArea_ = collectorArea;
-    a_ = a;
-    b_ = b;
-    c_ = c;
-    d_ = d;
-    e_ = e;
     windCorrectionFactor_ = windCorrectionFactor;
     minimumWindSpeed_ = minimumWindSpeed;
-    testFlowRate_ = testFlowRate;
-    modifierMode_ = modifierMode;
-    if (SetTables(count1, table1, count2, table2) != 0) return 1;
+    if (StoreParameters(seriesCount, groupsPerBank, bankCount, collectorArea, a, b, c, d, e,
+                        testFlowRate, modifierMode, count1, table1, count2, table2) != 0)
+        return 1;
     return Check();
 }
 
@@ -88,23 +78,10 @@ void UnglazedCollector::GetParameters(int& seriesCount, double& groupsPerBank, i
                                       double& minimumWindSpeed, double& testFlowRate,
                                       int& modifierMode, int& count1, const double* const*& table1,
                                       int& count2, const double* const*& table2) const {
-    seriesCount = seriesCount_;
-    groupsPerBank = groupsPerBank_;
-    bankCount = bankCount_;
-    collectorArea = collectorArea_;
-    a = a_;
-    b = b_;
-    c = c_;
-    d = d_;
-    e = e_;
+    LoadParameters(seriesCount, groupsPerBank, bankCount, collectorArea, a, b, c, d, e,
+                   testFlowRate, modifierMode, count1, table1, count2, table2);
     windCorrectionFactor = windCorrectionFactor_;
     minimumWindSpeed = minimumWindSpeed_;
-    testFlowRate = testFlowRate_;
-    modifierMode = modifierMode_;
-    count1 = tableCount_[0];
-    table1 = table_[0];
-    count2 = tableCount_[1];
-    table2 = table_[1];
 }
 
 double UnglazedCollector::EffectiveWind(double wind) const {
@@ -125,41 +102,26 @@ double UnglazedCollector::NetIrradiance(double akt, double h, double sky, double
 
 int UnglazedCollector::Compute() {
     if (status_ != kReady) return status_;
-    usefulGain = 0;
-    const double h = *irradiance_;
-    const double tin = *inletTemperature_;
-    const double ambient = *ambientTemperature_;
+    const StepInputs in = BeginStep();
     const double wind = *windSpeed_;
-    const double flow = *flowRate_;
-    const double cp = *specificHeat_;
-    const double phi = inPlaneAngle_ ? *inPlaneAngle_ : 0.0;
     const double additionalLoss = additionalLoss_ ? *additionalLoss_ : 0.0;
-    incidentEnergy = h * collectorArea_ * seriesCount_ * groupsPerBank_ * bankCount_;
-
-    if (!(flow >= 0)) return DomainError(0x101, {flow});
-    if (!(cp > 0)) return DomainError(0x102, {cp});
+    if (const int result = TestFlowAndHeat(in); result != kOk) return result;
     if (!(wind >= 0)) return DomainError(0x104, {wind});
-    const double akt = IncidenceAngleModifier(*incidenceAngle_, phi);
-    if (!(akt >= 0)) return DomainError(0x103, {akt});
-    const double s = NetIrradiance(akt, h, *skyTemperature_, ambient, *slope_);
+    double akt;
+    if (const int result = StepModifier(in, akt); result != kOk) return result;
+    const double s = NetIrradiance(akt, in.irradiance, *skyTemperature_, in.ambient, *slope_);
     absorbedIrradiance = s;
     effectiveWind_ = EffectiveWind(wind);
 
-    if (flow == 0) {
+    if (in.flow == 0) {
+        // Closed form: the coefficients do not depend on the collector's temperature.
         double a, u;
-        Coefficients(tin, ambient, a, u);
+        Coefficients(in.inlet, in.ambient, a, u);
         if (u == 0) return DomainError(0x105, {effectiveWind_});
-        outletTemperature = meanFluidTemperature = ambient + (a * s - e_) / u;
+        outletTemperature = meanFluidTemperature = in.ambient + (a * s - e_) / u;
         return status_;
     }
-
-    double stringGain;
-    const double stringFlow = flow / groupsPerBank_ / bankCount_;
-    if (const int result = StringGain(s, tin, ambient, stringFlow, cp, additionalLoss, stringGain);
-        result != kOk)
-        return result;
-    DeliverArrayGain(stringGain, tin, flow, cp);
-    return status_;
+    return RunArray(in, s, additionalLoss);
 }
 
 int UnglazedCollector::WriteParameters(std::ostream& out) const {
@@ -169,12 +131,8 @@ int UnglazedCollector::WriteParameters(std::ostream& out) const {
 }
 
 int UnglazedCollector::ReadParameters(std::istream& in, int version) {
-    in >> seriesCount_ >> groupsPerBank_;
-    if (version >= kVersionBanks)
-        in >> bankCount_;
-    else
-        bankCount_ = 1;
-    in >> collectorArea_ >> a_ >> b_ >> c_ >> d_ >> e_ >> testFlowRate_ >> windCorrectionFactor_;
+    ReadTestValues(in, version);
+    in >> windCorrectionFactor_;
     if (version > kVersionMinimumWind) in >> minimumWindSpeed_;
     in >> SkipLine;
     if (ReadModifierLine(in, version) != 0) return 1;
