@@ -38,10 +38,14 @@ void FlatPlateCollector::Reset() {
 
 FlatPlateCollector::StepInputs FlatPlateCollector::BeginStep() {
     usefulGain = 0;
-    const StepInputs in{
-        *irradiance_,       *incidenceAngle_,     inPlaneAngle_ ? *inPlaneAngle_ : 0.0,
-        *inletTemperature_, *ambientTemperature_, *flowRate_,
-        *specificHeat_};
+    StepInputs in;
+    in.irradiance = *irradiance_;
+    in.incidenceAngle = *incidenceAngle_;
+    in.inPlaneAngle = inPlaneAngle_ ? *inPlaneAngle_ : 0.0;
+    in.inlet = *inletTemperature_;
+    in.ambient = *ambientTemperature_;
+    in.flow = *flowRate_;
+    in.cp = *specificHeat_;
     incidentEnergy = in.irradiance * collectorArea_ * seriesCount_ * groupsPerBank_ * bankCount_;
     return in;
 }

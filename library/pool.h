@@ -140,7 +140,7 @@ class SwimmingPool : public SolarBase {
     double buriedArea_ = 0;        // floor and buried walls, m2
     double exposedWallArea_ = 0;   // m2
     double exposedHeight_ = 0;     // m
-    double penetrationDepth_ = 0;  // of the yearly soil wave over 90 days, m
+    double penetrationDepth_ = 0;  // of a 90-day temperature wave into the soil, m
 
     // Surface temperatures of the two halves of the exposed wall (K): 0 sunlit, 1 shaded.
     double innerSurface_[2] = {0, 0};
