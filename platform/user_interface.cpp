@@ -5,11 +5,28 @@
 
 namespace {
 
+// A process-wide service: the one installed, else the default.
+template <class Service>
+class Installed {
+  public:
+    explicit Installed(Service& fallback) : fallback_(fallback) {}
+    Service& Current() const { return installed_ ? *installed_ : fallback_; }
+    Service* Replace(Service* service) {
+        Service* previous = &Current();
+        installed_ = service;
+        return previous;
+    }
+
+  private:
+    Service& fallback_;
+    Service* installed_ = nullptr;
+};
+
 StandardErrorSink g_standardError;
-MessageSink* g_sink = nullptr;
+Installed<MessageSink> g_sink(g_standardError);
 
 NullProgress g_noProgress;
-Progress* g_progress = nullptr;
+Installed<Progress> g_progress(g_noProgress);
 
 }  // namespace
 
@@ -24,25 +41,18 @@ void StandardErrorSink::Show(std::string_view text, MessageKind kind) {
 }
 
 MessageSink& CurrentMessageSink() {
-    return g_sink ? *g_sink : g_standardError;
+    return g_sink.Current();
 }
-
 MessageSink* SetMessageSink(MessageSink* sink) {
-    MessageSink* previous = g_sink ? g_sink : &g_standardError;
-    g_sink = sink;
-    return previous;
+    return g_sink.Replace(sink);
 }
-
 void ShowMessage(std::string_view text, MessageKind kind) {
     CurrentMessageSink().Show(text, kind);
 }
 
 Progress& CurrentProgress() {
-    return g_progress ? *g_progress : g_noProgress;
+    return g_progress.Current();
 }
-
 Progress* SetProgress(Progress* progress) {
-    Progress* previous = g_progress ? g_progress : &g_noProgress;
-    g_progress = progress;
-    return previous;
+    return g_progress.Replace(progress);
 }

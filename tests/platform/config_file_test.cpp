@@ -28,6 +28,12 @@ class RecordingSink : public MessageSink {
     std::vector<MessageKind> kinds;
 };
 
+int EntriesIn(const fs::path& folder) {
+    int count = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) ++count;
+    return count;
+}
+
 // A data folder as current directory, an English or French locale, and recorded messages.
 class ConfigFileTest : public ::testing::Test {
   protected:
@@ -86,50 +92,43 @@ TEST_F(ConfigFileTest, WritingReplacesALongerFileWhole) {
     ASSERT_TRUE(WriteConfig(data.string()));
     EXPECT_EQ(test::ReadFile(data / "TidewarmPro.cfg"), "TIDEWARMPRO 3.0\nFra\n");
     // Nothing but the configuration file is left in the folder.
-    int files = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(data)) ++files;
-    EXPECT_EQ(files, 1);
+    EXPECT_EQ(EntriesIn(data), 1);
 }
 
-TEST_F(ConfigFileTest, WithoutFileTheLocaleDecides) {
-    UseLocale("fr_CA.UTF-8");
-    EXPECT_EQ(Read(), 1);
-    UseLocale("de_DE.UTF-8");
-    EXPECT_EQ(Read(), 0);
+// The language a start gets from the user's locale and the configuration file.
+TEST_F(ConfigFileTest, LanguageFromLocaleAndFile) {
+    struct Case {
+        const char* locale;
+        const char* file;  // null: no configuration file
+        int language;
+    };
+    const Case cases[] = {
+        {"fr_CA.UTF-8", nullptr, 1},
+        {"de_DE.UTF-8", nullptr, 0},
+        // "Eng", or any word but "Fra", overrides a French locale.
+        {"fr_BE.UTF-8", "TIDEWARMPRO 3.0\nEng\n", 0},
+        {"fr_BE.UTF-8", "TIDEWARMPRO 2.7 older version\nDeutsch\n", 0},
+        {"en_US.UTF-8", "TIDEWARMPRO 3.0\nFra\n", 1},
+        // A foreign first word: the file is ignored.
+        {"en_US.UTF-8", "TIDEWARM 3.0\nFra\n", 0},
+        {"fr_FR", "tidewarmpro 3.0\nEng\n", 1},
+        {"fr_FR", "TIDEWARMPRO3.0\nEng\n", 1},
+        // Line ends and blanks around the words do not matter.
+        {"en_US.UTF-8", "  TIDEWARMPRO 3.0\r\n  Fra  \r\n", 1},
+        // No language line: the locale holds.
+        {"fr_FR.UTF-8", "TIDEWARMPRO 3.0\n", 1},
+        {"fr_FR.UTF-8", "", 1},
+    };
+    for (const Case& c : cases) {
+        UseLocale(c.locale);
+        std::error_code ignored;
+        fs::remove(data / "TidewarmPro.cfg", ignored);
+        if (c.file) WriteConfigText(c.file);
+        EXPECT_EQ(Read(), c.language) << c.locale << " / " << (c.file ? c.file : "(no file)");
+    }
 }
 
-TEST_F(ConfigFileTest, EnglishInTheFileOverridesAFrenchLocale) {
-    UseLocale("fr_BE.UTF-8");
-    WriteConfigText("TIDEWARMPRO 3.0\nEng\n");
-    EXPECT_EQ(Read(), 0);
-    WriteConfigText("TIDEWARMPRO 2.7 older version\nDeutsch\n");
-    EXPECT_EQ(Read(), 0);
-}
-
-TEST_F(ConfigFileTest, ForeignFirstWordIsIgnored) {
-    WriteConfigText("TIDEWARM 3.0\nFra\n");
-    EXPECT_EQ(Read(), 0);
-    UseLocale("fr_FR");
-    WriteConfigText("tidewarmpro 3.0\nEng\n");
-    EXPECT_EQ(Read(), 1);
-    WriteConfigText("TIDEWARMPRO3.0\nEng\n");
-    EXPECT_EQ(Read(), 1);
-}
-
-TEST_F(ConfigFileTest, CrlfLinesAndLeadingBlanksAreRead) {
-    WriteConfigText("  TIDEWARMPRO 3.0\r\n  Fra  \r\n");
-    EXPECT_EQ(Read(), 1);
-}
-
-TEST_F(ConfigFileTest, FileWithoutLanguageLineKeepsTheLocale) {
-    UseLocale("fr_FR.UTF-8");
-    WriteConfigText("TIDEWARMPRO 3.0\n");
-    EXPECT_EQ(Read(), 1);
-    WriteConfigText("");
-    EXPECT_EQ(Read(), 1);
-}
-
-TEST_F(ConfigFileTest, WriteFailureShowsMessage130AndKeepsTheOldFile) {
+TEST_F(ConfigFileTest, WriteFailureShowsMessage130AndLeavesNothingBehind) {
     app::PendingLanguage = 1;
     EXPECT_FALSE(WriteConfig((data / "missing").string()));
     ASSERT_EQ(messages.texts.size(), 1u);
@@ -141,9 +140,7 @@ TEST_F(ConfigFileTest, WriteFailureShowsMessage130AndKeepsTheOldFile) {
     EXPECT_FALSE(WriteConfig(data.string()));
     EXPECT_EQ(messages.texts.size(), 2u);
     EXPECT_TRUE(fs::is_directory(data / "TidewarmPro.cfg"));
-    int entries = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(data)) ++entries;
-    EXPECT_EQ(entries, 1);
+    EXPECT_EQ(EntriesIn(data), 1);
 }
 
 TEST(LocaleNamesFrench, LanguagePartMustBeFrench) {
