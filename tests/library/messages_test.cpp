@@ -1,5 +1,3 @@
-#include "messages.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -7,6 +5,7 @@
 #include <regex>
 
 #include "component.h"
+#include "messages.h"
 #include "test_support.h"
 
 namespace {
