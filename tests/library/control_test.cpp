@@ -8,15 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "test_support.h"
+#include "component_fixture.h"
 
 namespace {
 
-class ControlTest : public ::testing::Test {
-  protected:
-    void SetUp() override { test::InstallMessageFile(); }
-    test::ScopedTempDir dir_;
-};
+using ControlTest = test::ComponentTest;
 
 // ---- Temperature-difference controller ----
 

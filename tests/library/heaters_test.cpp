@@ -6,22 +6,11 @@
 #include <sstream>
 #include <string>
 
-#include "test_support.h"
+#include "component_fixture.h"
 
 namespace {
 
-class HeatersTest : public ::testing::Test {
-  protected:
-    void SetUp() override { test::InstallMessageFile(); }
-    test::ScopedTempDir dir_;
-};
-
-std::string ParameterLine(const SolarBase& component) {
-    std::ostringstream out;
-    out.precision(17);
-    EXPECT_EQ(component.WriteParameters(out), 0);
-    return out.str();
-}
+using HeatersTest = test::ComponentTest;
 
 // ---- Auxiliary heater ----
 
@@ -128,7 +117,7 @@ TEST_F(HeatersTest, HeaterParameterLineRoundTrip) {
     HeaterRig rig;
     ASSERT_EQ(rig.heater.SetParameters(26.5, 1.0 / 7), kOk);
     HeaterRig back;
-    std::istringstream in(ParameterLine(rig.heater) + "x\n");
+    std::istringstream in(test::ParameterLine(rig.heater) + "x\n");
     EXPECT_EQ(back.heater.ReadParameters(in, 30000), 0);
     double setPoint, capacity;
     back.heater.GetParameters(setPoint, capacity);
@@ -310,7 +299,7 @@ TEST_F(HeatersTest, HeatPumpDomainErrors) {
 TEST_F(HeatersTest, HeatPumpParameterLineRoundTrip) {
     HeatPumpRig rig;
     ASSERT_EQ(rig.pump.SetParameters(29.5, 12345.678, 5.25), kOk);
-    const std::string line = ParameterLine(rig.pump);
+    const std::string line = test::ParameterLine(rig.pump);
     EXPECT_EQ(line, "29.5 12345.678 5.25\n");  // the curves are not part of the line
 
     HeatPumpRig back;

@@ -7,23 +7,11 @@
 #include <sstream>
 #include <string>
 
-#include "test_support.h"
+#include "component_fixture.h"
 
 namespace {
 
-// Writes a component's parameter line at full precision.
-std::string ParameterLine(const SolarBase& component) {
-    std::ostringstream out;
-    out.precision(17);
-    EXPECT_EQ(component.WriteParameters(out), 0);
-    return out.str();
-}
-
-class LoopTest : public ::testing::Test {
-  protected:
-    void SetUp() override { test::InstallMessageFile(); }
-    test::ScopedTempDir dir_;
-};
+using LoopTest = test::ComponentTest;
 
 // ---- Pump ----
 
@@ -93,7 +81,7 @@ TEST_F(LoopTest, PumpChecksAndDomainErrors) {
 TEST_F(LoopTest, PumpParameterLineRoundTrip) {
     PumpRig rig;
     ASSERT_EQ(rig.pump.SetParameters(0.1, 1.0 / 3, 0.7), kOk);
-    const std::string line = ParameterLine(rig.pump);
+    const std::string line = test::ParameterLine(rig.pump);
 
     PumpRig back;
     std::istringstream in(line + "next\n");
@@ -215,7 +203,7 @@ TEST_F(LoopTest, PipeChecksAndDomainErrors) {
 TEST_F(LoopTest, PipeParameterLineRoundTrip) {
     PipeRig rig;
     ASSERT_EQ(rig.pipe.SetParameters(0.3, 12.125), kOk);
-    const std::string line = ParameterLine(rig.pipe);
+    const std::string line = test::ParameterLine(rig.pipe);
     EXPECT_EQ(line, "0.29999999999999999 12.125\n");
 
     PipeRig back;
@@ -333,7 +321,7 @@ TEST_F(LoopTest, ExchangerParameterLineRoundTrip) {
     ExchangerRig rig;
     ASSERT_EQ(rig.exchanger.SetEffectiveness(0.85), kOk);
     ExchangerRig back;
-    std::istringstream in(ParameterLine(rig.exchanger));
+    std::istringstream in(test::ParameterLine(rig.exchanger));
     EXPECT_EQ(back.exchanger.ReadParameters(in, 30000), 0);
     EXPECT_EQ(back.exchanger.GetEffectiveness(), 0.85);
     EXPECT_EQ(back.exchanger.GetStatus(), kReady);

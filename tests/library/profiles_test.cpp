@@ -6,15 +6,11 @@
 #include <sstream>
 #include <string>
 
-#include "test_support.h"
+#include "component_fixture.h"
 
 namespace {
 
-class ProfilesTest : public ::testing::Test {
-  protected:
-    void SetUp() override { test::InstallMessageFile(); }
-    test::ScopedTempDir dir_;
-};
+using ProfilesTest = test::ComponentTest;
 
 // ---- Monthly profile ----
 
