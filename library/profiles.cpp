@@ -31,7 +31,7 @@ int MonthlyProfile::SetInputs(const int* month) {
 }
 
 int MonthlyProfile::SetValues(const double* values) {
-    for (int i = 0; i < kMonths; ++i) values_[i] = values[i];
+    for (int i = 0; i < kMonths; ++i) values_[i] = values != nullptr ? values[i] : 0.0;
     return Check();
 }
 

@@ -23,7 +23,7 @@ class MonthlyProfile : public SolarBase {
 
     // Month 1..12.
     int SetInputs(const int* month);
-    // Copies twelve values in (January first), then Check.
+    // Copies twelve values in (January first; a null array gives zeros), then Check.
     int SetValues(const double* values);
     void GetValues(double* values) const;
 

@@ -47,6 +47,11 @@ TEST_F(ProfilesTest, MonthlyProfileRefusesMonthsOutsideTheYear) {
     EXPECT_STREQ(ErrorMessageBuffer(), "Month -1 outside 1 to 12");
     EXPECT_EQ(rig.profile.GetStatus(), kReady);
 
+    rig.month = 12;
+    ASSERT_EQ(rig.profile.SetValues(nullptr), kOk);
+    ASSERT_EQ(rig.profile.Compute(), kOk);
+    EXPECT_EQ(rig.profile.value, 0);
+
     MonthlyProfile unwired;
     EXPECT_EQ(unwired.Compute(), kFatal);
     EXPECT_EQ(unwired.Check(), kFatal);
