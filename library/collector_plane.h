@@ -5,6 +5,8 @@
 // Angles are radians; azimuths from south, positive towards west; slope 0 is horizontal.
 #pragma once
 
+#include "component.h"
+
 // Cosine of the angle between two directions given by zenith and azimuth, clamped to -1..1.
 double CosAngleBetween(double zenith1, double azimuth1, double zenith2, double azimuth2);
 double AngleBetween(double zenith1, double azimuth1, double zenith2, double azimuth2);
@@ -38,3 +40,82 @@ double TiltedIrradianceAnisotropic(double& beam, double& diffuse, double& ground
                                    double extraterrestrialNormal, double zenith,
                                    double solarAzimuth, double slope, double surfaceAzimuth,
                                    double groundReflectance);
+
+// Orientation of the collector surface for the current sun position, and the beam's incidence.
+class Tracker : public SolarBase {
+  public:
+    Tracker() { Reset(); }
+
+    int GetTypeId() const override { return kTypeTracker; }
+    void Reset() override;
+    int Compute() override;
+    int Check() override;
+    // Slope and azimuth (degrees), then the mode.
+    int WriteParameters(std::ostream& out) const override;
+    int ReadParameters(std::istream& in, int version) override;
+
+    int SetInputs(double* zenith, double* solarAzimuth);
+    // Mode (TrackingMode); slope 0 to below pi and azimuth -pi to pi of the surface (fixed
+    // mode, vertical axis: slope only) or of the axis (one axis), rad.
+    int SetParameters(int mode, double slope, double azimuth);
+    void GetParameters(int& mode, double& slope, double& azimuth) const;
+
+    double slope;              // rad
+    double surfaceAzimuth;     // rad
+    double azimuthDifference;  // solar azimuth - surface azimuth, rad
+    double incidenceAngle;     // rad
+
+  private:
+    double* zenith_;
+    double* solarAzimuth_;
+
+    int mode_;
+    double slopeParameter_;
+    double azimuthParameter_;
+};
+
+// Sky models of the Tilter.
+enum SkyModel : int { kSkyPerez = 0, kSkyHayDavies = 1 };
+
+// Irradiance on the collector surface, split into beam, sky-diffuse and ground-reflected parts.
+class Tilter : public SolarBase {
+  public:
+    Tilter() { Reset(); }
+
+    int GetTypeId() const override { return kTypeTilter; }
+    void Reset() override;
+    int Compute() override;
+    int Check() override;
+    // The model number.
+    int WriteParameters(std::ostream& out) const override;
+    int ReadParameters(std::istream& in, int version) override;
+
+    // One of the two beam inputs may be null; the air mass is needed by the Perez model only.
+    int SetInputs(double* beamHorizontal, double* beamNormal, double* diffuseHorizontal,
+                  double* extraterrestrialNormal, double* zenith, double* solarAzimuth,
+                  double* airMass, double* slope, double* surfaceAzimuth,
+                  double* groundReflectance);
+    // SkyModel.
+    int SetModel(int model);
+
+    double total;           // W/m2 on the surface
+    double beam;            // W/m2
+    double beamNormal;      // W/m2 at normal incidence
+    double diffuse;         // sky-diffuse part, W/m2
+    double ground;          // ground-reflected part, W/m2
+    double incidenceAngle;  // rad
+
+  private:
+    double* beamHorizontal_;
+    double* beamNormal_;
+    double* diffuseHorizontal_;
+    double* extraterrestrialNormal_;
+    double* zenith_;
+    double* solarAzimuth_;
+    double* airMass_;
+    double* slope_;
+    double* surfaceAzimuth_;
+    double* groundReflectance_;
+
+    int model_;
+};
