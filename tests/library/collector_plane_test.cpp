@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <sstream>
@@ -127,6 +128,40 @@ TEST(TiltedIrradiance, PerezCapsTheBeamNormal) {
     TiltedIrradianceAnisotropic(beam, diffuse, ground, 1400 * std::cos(z), 50, 1400, z, 0.5, z, 0.5,
                                 0.2);
     EXPECT_NEAR(beam, 1400, 1e-9);
+}
+
+// Sun at the zenith, vertical surface facing south, no ground reflection: the circumsolar term
+// vanishes and the sky part is Dh ((1 - F1) / 2 + F2), with F1 = F11 + 0.1 F12 and
+// F2 = F21 + 0.1 F22 at brightness 0.1. The clearness is 1 + Bh / Dh.
+TEST(TiltedIrradiance, PerezCoefficientsOfEachClearnessBin) {
+    struct Bin {
+        double clearness, f11, f12, f21, f22;
+    };
+    // Perez et al. (1990), all-sites composite: one clearness inside each bin.
+    const Bin bins[] = {
+        {1.03, -0.008, 0.588, -0.060, 0.072}, {1.1, 0.130, 0.683, -0.019, 0.066},
+        {1.4, 0.330, 0.487, 0.055, -0.064},   {1.7, 0.568, 0.187, 0.109, -0.152},
+        {2.4, 0.873, -0.392, 0.226, -0.462},  {3.5, 1.132, -1.237, 0.288, -0.823},
+        {5.0, 1.060, -1.600, 0.264, -1.127},  {8.0, 0.678, -0.327, 0.156, -1.377},
+    };
+    for (const Bin& bin : bins) {
+        const double dh = 100, bh = (bin.clearness - 1) * dh;
+        const double f1 = std::max(0.0, bin.f11 + 0.1 * bin.f12);
+        const double f2 = bin.f21 + 0.1 * bin.f22;
+        double beam, diffuse, ground;
+        TiltedIrradiancePerez(beam, diffuse, ground, bh, dh, 1000, 0, 0, 1, kPi / 2, 0, 0);
+        EXPECT_NEAR(diffuse, dh * ((1 - f1) / 2 + f2), 1e-9) << "clearness " << bin.clearness;
+        EXPECT_EQ(ground, 0.0);
+    }
+}
+
+TEST(TiltedIrradiance, PerezClearnessOnABoundGoesToTheLowerBin) {
+    // Bh / Dh = 0.5 at the zenith gives a clearness of exactly 1.5, the bound of bins 3 and 4.
+    // Bin 3: F1 = 0.330 + 0.0487, F2 = 0.055 - 0.0064 -> 100 (0.31065 + 0.0486) = 35.925.
+    // (Bin 4 would give 100 (0.20665 + 0.0938) = 30.045.)
+    double beam, diffuse, ground;
+    TiltedIrradiancePerez(beam, diffuse, ground, 50, 100, 1000, 0, 0, 1, kPi / 2, 0, 0);
+    EXPECT_NEAR(diffuse, 35.925, 1e-9);
 }
 
 TEST(TiltedIrradiance, SunBelowTheHorizon) {
