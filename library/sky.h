@@ -2,6 +2,8 @@
 // extraterrestrial irradiation and clearness index, and the Fresnel reflectance of an interface.
 #pragma once
 
+#include "component.h"
+
 // Diffuse fraction of global horizontal irradiance for clearness kt, air mass m and ground
 // reflectance r, found by iteration from 0.5. status is 0 when the iteration converged, 4 when it
 // stopped after 100 passes (the last estimate is returned).
@@ -30,3 +32,41 @@ double DailyClearnessIndex(int dayOfYear, double latitude, double dailyGlobal);
 // side) and one of index nt, for the incidence angle a (rad): 1 under total reflection; at normal
 // incidence the limit ((ni - nt) / (ni + nt))^2.
 double FresnelReflectance(double incidence, double ni, double nt);
+
+// Completes the horizontal irradiance triple (global, diffuse, beam) from whichever pair the
+// weather supplies, or from global irradiance alone through the diffuse-fraction model.
+class Splitter : public SolarBase {
+  public:
+    Splitter() { Reset(); }
+
+    int GetTypeId() const override { return kTypeSplitter; }
+    void Reset() override;
+    int Compute() override;
+    int Check() override;
+
+    // Irradiances in W/m2, zenith in rad; any of the four irradiances may be null (the pairs
+    // that complete the triple are listed in Check). The extraterrestrial normal irradiance,
+    // air mass and ground reflectance are used with global irradiance alone; null reads 0.
+    int SetInputs(double* global, double* diffuse, double* beamNormal, double* beamHorizontal,
+                  double* extraterrestrialNormal, double* zenith, double* airMass,
+                  double* groundReflectance);
+
+    double global;          // W/m2 on the horizontal
+    double diffuse;         // W/m2 on the horizontal
+    double beamNormal;      // W/m2 at normal incidence
+    double beamHorizontal;  // W/m2 on the horizontal
+
+  private:
+    // Beam normal irradiance from the beam on the horizontal; refuses (4) near the horizon,
+    // where the division by cos z would give an unbounded beam.
+    int SetBeamNormalFromHorizontal(double cosZenith);
+
+    double* globalIn_;
+    double* diffuseIn_;
+    double* beamNormalIn_;
+    double* beamHorizontalIn_;
+    double* extraterrestrialNormal_;
+    double* zenith_;
+    double* airMass_;
+    double* groundReflectance_;
+};

@@ -5,6 +5,8 @@
 // south, positive towards west; day of year 1 to 365 (no leap day); hours 0 to 24 as reals.
 #pragma once
 
+#include "component.h"
+
 // 2 pi (n - 1) / 365
 double DayAngle(int dayOfYear);
 // Spencer's series, radians.
@@ -25,3 +27,50 @@ void SolarZenithAzimuth(double& zenith, double& azimuth, double declination, dou
 double SunsetHourAngle(double latitude, double declination);
 // Kasten's relative air mass; at and below the horizon the value at 90 degrees.
 double AirMass(double zenith);
+
+// Beyond this zenith the beam on the horizontal is not turned into a beam normal irradiance:
+// the division by cos z would magnify it without bound.
+constexpr double kBeamNormalZenithLimit = 1.5533430342749532;  // 89 degrees
+
+// Sun position, air mass and extraterrestrial normal irradiance for the driver's day of year and
+// hour (clock time corrected to solar time, or solar time). The declination and extraterrestrial
+// irradiance are computed once per day.
+class Sun : public SolarBase {
+  public:
+    Sun() { Reset(); }
+
+    int GetTypeId() const override { return kTypeSun; }
+    void Reset() override;
+    int Compute() override;
+    int Check() override;
+    // Latitude (degrees), clock-time flag, site longitude and standard meridian (degrees).
+    int WriteParameters(std::ostream& out) const override;
+    int ReadParameters(std::istream& in, int version) override;
+
+    int SetInputs(int* day, double* hour);
+    // Radians; longitudes west positive. A non-zero clockTime means the hour input is clock time.
+    int SetParameters(double latitude, int clockTime, double siteLongitude,
+                      double standardMeridian);
+    void GetParameters(double& latitude, int& clockTime, double& siteLongitude,
+                       double& standardMeridian) const;
+    double GetLatitude() const { return latitude_; }
+
+    double zenith;                  // rad
+    double azimuth;                 // rad, south 0, west positive
+    double airMass;                 // relative optical air mass
+    double extraterrestrialNormal;  // W/m2
+
+  protected:
+    int* day_;
+    double* hour_;
+
+    double latitude_;
+    int clockTime_;
+    double siteLongitude_;
+    double standardMeridian_;
+
+    // Values of the day last computed.
+    int cachedDay_;
+    double cachedDeclination_;
+    double cachedExtraterrestrialNormal_;
+};

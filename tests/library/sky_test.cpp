@@ -4,18 +4,19 @@
 
 #include <cmath>
 #include <numbers>
+#include <sstream>
 
 #include "component.h"
 #include "csv_table.h"
+#include "reference_values.h"
 #include "sun.h"
+#include "test_support.h"
 
 namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-double Radians(double degrees) {
-    return degrees * kRadiansPerDegree;
-}
+using test::Radians;
 
 TEST(DiffuseFractionOrgillHollands, AgreesWithReferenceTable) {
     const auto rows = test::ReadCsvTable("solar_orgill.csv");
@@ -76,12 +77,10 @@ TEST(SkyTemperature, OvercastAndClearLimits) {
     const double sky = SkyTemperature(0.8, 15, 5, 12);
     EXPECT_GT(sky, clear);
     EXPECT_LT(sky, clear + 1.0);
-    // Cloud fraction (0.177 - 0.165) / 0.835 weighs the cloud in fourth powers.
-    const double n = 0.012 / 0.835;
-    const double expected =
-        std::pow(n * 0.96 * std::pow(288.15, 4) + (1 - n) * std::pow(clear + 273.15, 4), 0.25) -
-        273.15;
-    EXPECT_NEAR(sky, expected, 1e-9);
+    // By hand: e = 0.711 + 0.028 + 0.001825 - 0.013 = 0.727825, clear sky -7.00068 degC; cloud
+    // fraction 0.012 / 0.835 = 0.0143713; (n 0.96 288.15^4 + (1 - n) 266.149^4)^0.25 = -6.69617.
+    EXPECT_NEAR(clear, -7.00068, 1e-5);
+    EXPECT_NEAR(sky, -6.69617, 1e-5);
 }
 
 TEST(DailyExtraterrestrialIrradiation, EquatorAtEquinox) {
@@ -134,6 +133,183 @@ TEST(FresnelReflectance, BrewsterAngleReflectsOnlyThePerpendicularPart) {
     const double b = std::asin(std::sin(a) / n);
     const double perpendicular = std::pow(std::sin(b - a) / std::sin(b + a), 2);
     EXPECT_NEAR(FresnelReflectance(a, 1, n), 0.5 * perpendicular, 1e-12);
+}
+
+class SplitterTest : public ::testing::Test {
+  protected:
+    void SetUp() override { test::InstallMessageFile(); }
+
+    // Connects the given weather values with the sun's outputs.
+    int Connect(double* global, double* diffuse, double* beamNormal, double* beamHorizontal) {
+        return splitter_.SetInputs(global, diffuse, beamNormal, beamHorizontal, &g0_, &zenith_,
+                                   &airMass_, &albedo_);
+    }
+    void ExpectTriple(double global, double diffuse, double beamNormal, double beamHorizontal) {
+        EXPECT_NEAR(splitter_.global, global, 1e-9);
+        EXPECT_NEAR(splitter_.diffuse, diffuse, 1e-9);
+        EXPECT_NEAR(splitter_.beamNormal, beamNormal, 1e-9);
+        EXPECT_NEAR(splitter_.beamHorizontal, beamHorizontal, 1e-9);
+    }
+
+    test::ScopedTempDir dir_;
+    Splitter splitter_;
+    double g0_ = 1400, zenith_ = Radians(60), airMass_ = 2.0, albedo_ = 0.2;
+    double global_ = 500, diffuse_ = 0, beamNormal_ = 0, beamHorizontal_ = 0;
+};
+
+TEST_F(SplitterTest, CheckRefusesIncompleteOrOverdeterminedInputs) {
+    EXPECT_EQ(splitter_.GetStatus(), kNotReady);
+    EXPECT_EQ(splitter_.Compute(), kFatal);
+    EXPECT_EQ(splitter_.SetInputs(&global_, nullptr, nullptr, nullptr, &g0_, nullptr, &airMass_,
+                                  &albedo_),
+              kFatal);
+    EXPECT_EQ(std::string(ErrorMessageBuffer()).rfind("Radiation splitter: the zenith input", 0),
+              0u);
+    // Global alone needs the extraterrestrial irradiance, air mass and ground reflectance.
+    EXPECT_EQ(
+        splitter_.SetInputs(&global_, nullptr, nullptr, nullptr, &g0_, &zenith_, nullptr, &albedo_),
+        kFatal);
+    EXPECT_EQ(splitter_.SetInputs(&global_, &diffuse_, nullptr, nullptr, nullptr, &zenith_, nullptr,
+                                  nullptr),
+              kOk);
+    EXPECT_EQ(Connect(nullptr, nullptr, nullptr, nullptr), kFatal);
+    EXPECT_STREQ(ErrorMessageBuffer(),
+                 "Radiation splitter: neither global irradiance nor diffuse and beam irradiance "
+                 "are connected");
+    EXPECT_EQ(Connect(nullptr, &diffuse_, nullptr, nullptr), kFatal);
+    EXPECT_EQ(Connect(nullptr, nullptr, &beamNormal_, nullptr), kFatal);
+    EXPECT_EQ(Connect(&global_, &diffuse_, &beamNormal_, nullptr), kFatal);
+    EXPECT_STREQ(ErrorMessageBuffer(),
+                 "Radiation splitter: global, diffuse and beam irradiance are all connected");
+    EXPECT_EQ(Connect(nullptr, &diffuse_, &beamNormal_, &beamHorizontal_), kFatal);
+    EXPECT_STREQ(ErrorMessageBuffer(),
+                 "Radiation splitter: beam normal and beam horizontal irradiance are both "
+                 "connected");
+    EXPECT_EQ(Connect(&global_, nullptr, &beamNormal_, &beamHorizontal_), kFatal);
+    EXPECT_EQ(splitter_.Compute(), kFatal);
+}
+
+TEST_F(SplitterTest, GlobalAloneIsSplitByTheDiffuseFractionModel) {
+    ASSERT_EQ(Connect(&global_, nullptr, nullptr, nullptr), kOk);
+    global_ = 400;
+    zenith_ = Radians(40);
+    ASSERT_EQ(splitter_.Compute(), kOk);
+    const double c = std::cos(zenith_);
+    int status = -1;
+    const double f = DiffuseFraction(status, 400 / 1400.0 / c, 2.0, 0.2);
+    ASSERT_EQ(status, 0);
+    ExpectTriple(400, f * 400, (1 - f) * 400 / c, (1 - f) * 400);
+    EXPECT_NEAR(splitter_.diffuse + splitter_.beamHorizontal, splitter_.global, 1e-9);
+}
+
+TEST_F(SplitterTest, GlobalAloneNearTheHorizonOrZeroIsAllDiffuse) {
+    ASSERT_EQ(Connect(&global_, nullptr, nullptr, nullptr), kOk);
+    global_ = 50;
+    zenith_ = Radians(88);
+    ASSERT_EQ(splitter_.Compute(), kOk);
+    ExpectTriple(50, 50, 0, 0);
+    global_ = 0;
+    zenith_ = Radians(30);
+    ASSERT_EQ(splitter_.Compute(), kOk);
+    ExpectTriple(0, 0, 0, 0);
+}
+
+TEST_F(SplitterTest, GlobalWithOneOtherComponent) {
+    zenith_ = Radians(60);  // cos z = 0.5
+    ASSERT_EQ(Connect(&global_, &diffuse_, nullptr, nullptr), kOk);
+    global_ = 500;
+    diffuse_ = 200;
+    ASSERT_EQ(splitter_.Compute(), kOk);
+    ExpectTriple(500, 200, 600, 300);
+    diffuse_ = 600;  // more diffuse than global: all diffuse
+    ASSERT_EQ(splitter_.Compute(), kOk);
+    ExpectTriple(500, 500, 0, 0);
+
+    ASSERT_EQ(Connect(&global_, nullptr, nullptr, &beamHorizontal_), kOk);
+    beamHorizontal_ = 300;
+    ASSERT_EQ(splitter_.Compute(), kOk);
+    ExpectTriple(500, 200, 600, 300);
+    beamHorizontal_ = 700;
+    ASSERT_EQ(splitter_.Compute(), kOk);
+    ExpectTriple(500, 0, 1000, 500);
+
+    ASSERT_EQ(Connect(&global_, nullptr, &beamNormal_, nullptr), kOk);
+    beamNormal_ = 1000;  // beam horizontal 500 = global
+    ASSERT_EQ(splitter_.Compute(), kOk);
+    ExpectTriple(500, 0, 1000, 500);
+    beamNormal_ = 400;
+    ASSERT_EQ(splitter_.Compute(), kOk);
+    ExpectTriple(500, 300, 400, 200);
+    beamNormal_ = 1200;  // projected 600 exceeds the global: limited to it
+    ASSERT_EQ(splitter_.Compute(), kOk);
+    ExpectTriple(500, 0, 1000, 500);
+}
+
+TEST_F(SplitterTest, DiffuseWithABeam) {
+    zenith_ = Radians(60);
+    ASSERT_EQ(Connect(nullptr, &diffuse_, nullptr, &beamHorizontal_), kOk);
+    diffuse_ = 100;
+    beamHorizontal_ = 300;
+    ASSERT_EQ(splitter_.Compute(), kOk);
+    ExpectTriple(400, 100, 600, 300);
+
+    ASSERT_EQ(Connect(nullptr, &diffuse_, &beamNormal_, nullptr), kOk);
+    beamNormal_ = 600;
+    ASSERT_EQ(splitter_.Compute(), kOk);
+    ExpectTriple(400, 100, 600, 300);
+}
+
+TEST_F(SplitterTest, BeamOnTheHorizontalWithTheSunAtTheHorizonIsRefused) {
+    ASSERT_EQ(Connect(&global_, &diffuse_, nullptr, nullptr), kOk);
+    global_ = 100;
+    diffuse_ = 90;
+    zenith_ = kPi / 2;  // a division by cos z would give an unbounded beam
+    EXPECT_EQ(splitter_.Compute(), kDomain);
+    EXPECT_STREQ(ErrorMessageBuffer(),
+                 "Radiation splitter: beam irradiance 10 W/m2 on the horizontal with the sun at "
+                 "zenith 90 degrees gives no beam normal irradiance");
+    EXPECT_EQ(splitter_.GetStatus(), kReady);
+    EXPECT_EQ(splitter_.beamNormal, 0.0);
+    zenith_ = Radians(89.5);
+    EXPECT_EQ(splitter_.Compute(), kDomain);
+    zenith_ = Radians(95);
+    EXPECT_EQ(splitter_.Compute(), kDomain);
+    // No beam: nothing to divide, nothing refused.
+    diffuse_ = 100;
+    zenith_ = kPi / 2;
+    ASSERT_EQ(splitter_.Compute(), kOk);
+    ExpectTriple(100, 100, 0, 0);
+    // Below 89 degrees the division stands.
+    diffuse_ = 90;
+    zenith_ = Radians(88);
+    ASSERT_EQ(splitter_.Compute(), kOk);
+    EXPECT_NEAR(splitter_.beamNormal, 10 / std::cos(Radians(88)), 1e-9);
+
+    ASSERT_EQ(Connect(nullptr, &diffuse_, nullptr, &beamHorizontal_), kOk);
+    beamHorizontal_ = 5;
+    zenith_ = Radians(90);
+    EXPECT_EQ(splitter_.Compute(), kDomain);
+    ASSERT_EQ(Connect(&global_, nullptr, nullptr, &beamHorizontal_), kOk);
+    EXPECT_EQ(splitter_.Compute(), kDomain);
+
+    // A supplied beam normal irradiance needs no division: accepted at the horizon.
+    ASSERT_EQ(Connect(&global_, nullptr, &beamNormal_, nullptr), kOk);
+    global_ = 50;
+    beamNormal_ = 800;
+    ASSERT_EQ(splitter_.Compute(), kOk);
+    EXPECT_EQ(splitter_.beamNormal, 800.0);
+    EXPECT_NEAR(splitter_.beamHorizontal, 0.0, 1e-9);
+    EXPECT_NEAR(splitter_.diffuse, 50.0, 1e-9);
+}
+
+TEST_F(SplitterTest, HasNoParameters) {
+    ASSERT_EQ(Connect(&global_, nullptr, nullptr, nullptr), kOk);
+    std::ostringstream out;
+    EXPECT_EQ(splitter_.WriteParameters(out), 0);
+    EXPECT_EQ(out.str(), "");
+    std::istringstream in("1 2 3\n");
+    EXPECT_EQ(splitter_.ReadParameters(in, 30000), 0);
+    EXPECT_EQ(in.tellg(), 0);  // nothing consumed
 }
 
 }  // namespace

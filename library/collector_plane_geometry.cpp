@@ -1,0 +1,69 @@
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "collector_plane.h"
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+// Horizontal axis: the surface faces the side of the axis the sun is on.
+void TrackHorizontalAxis(double& slope, double& surfaceAzimuth, double zenith, double solarAzimuth,
+                         double axisAzimuth) {
+    surfaceAzimuth = axisAzimuth > solarAzimuth ? axisAzimuth - kPi / 2 : axisAzimuth + kPi / 2;
+    slope = std::atan(std::tan(zenith) * std::cos(surfaceAzimuth - solarAzimuth));
+    if (slope < 0) slope += kPi;
+}
+
+void TrackInclinedAxis(double& slope, double& surfaceAzimuth, double zenith, double solarAzimuth,
+                       double axisSlope, double axisAzimuth) {
+    surfaceAzimuth =
+        axisAzimuth + std::atan(std::sin(zenith) * std::sin(solarAzimuth - axisAzimuth) /
+                                (CosAngleBetween(zenith, solarAzimuth, axisSlope, axisAzimuth) *
+                                 std::sin(axisSlope)));
+    if ((solarAzimuth - axisAzimuth) * (surfaceAzimuth - axisAzimuth) < 0)
+        surfaceAzimuth += axisAzimuth > solarAzimuth ? -kPi : kPi;
+    slope = std::atan(std::tan(axisSlope) / std::cos(surfaceAzimuth - axisAzimuth));
+    if (slope < 0) slope += kPi;
+}
+
+}  // namespace
+
+double CosAngleBetween(double zenith1, double azimuth1, double zenith2, double azimuth2) {
+    const double c = std::cos(zenith1) * std::cos(zenith2) +
+                     std::sin(zenith1) * std::sin(zenith2) * std::cos(azimuth1 - azimuth2);
+    return std::clamp(c, -1.0, 1.0);
+}
+
+double AngleBetween(double zenith1, double azimuth1, double zenith2, double azimuth2) {
+    return std::acos(CosAngleBetween(zenith1, azimuth1, zenith2, azimuth2));
+}
+
+void TrackSurface(double& slope, double& surfaceAzimuth, double& incidence, double zenith,
+                  double solarAzimuth, int mode, double slopeParameter, double azimuthParameter) {
+    switch (mode) {
+        case kTrackFixed:
+            slope = slopeParameter;
+            surfaceAzimuth = azimuthParameter;
+            break;
+        case kTrackOneAxis:
+            if (slopeParameter == 0)
+                TrackHorizontalAxis(slope, surfaceAzimuth, zenith, solarAzimuth, azimuthParameter);
+            else
+                TrackInclinedAxis(slope, surfaceAzimuth, zenith, solarAzimuth, slopeParameter,
+                                  azimuthParameter);
+            break;
+        case kTrackTwoAxes:
+            slope = zenith;
+            surfaceAzimuth = solarAzimuth;
+            break;
+        case kTrackVerticalAxis:
+            slope = slopeParameter;
+            surfaceAzimuth = solarAzimuth;
+            break;
+        default:
+            break;
+    }
+    incidence = AngleBetween(zenith, solarAzimuth, slope, surfaceAzimuth);
+}

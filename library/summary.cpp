@@ -1,0 +1,79 @@
+#include <cstddef>
+#include <new>
+
+#include "profiles.h"
+
+void Summary::Reset() {
+    totalTime = 0;
+    stepCount = 0;
+    for (double& s : sums) s = 0;
+    for (VariableRef& r : references_) r = VariableRef();
+    timeStep_ = nullptr;
+}
+
+int Summary::SetCount(int n) {
+    if (n < 1) return FatalError(1, {n});
+    if (n != count_) {
+        sums.clear();
+        references_.clear();
+        count_ = 0;
+        try {
+            references_.assign(static_cast<std::size_t>(n), VariableRef());
+            sums.assign(static_cast<std::size_t>(n), 0.0);
+        } catch (const std::bad_alloc&) {
+            sums = std::vector<double>();
+            references_ = std::vector<VariableRef>();
+            ReportError(kAllocationFailure);
+            return 1;
+        }
+        count_ = n;
+    }
+    return Check();
+}
+
+int Summary::SetInputs(const VariableRef* references, const double* timeStep) {
+    if (references != nullptr) {
+        for (int i = 0; i < count_; ++i) references_[i] = references[i];
+    }
+    timeStep_ = timeStep;
+    return Check();
+}
+
+int Summary::Check() {
+    if (references_.empty() || sums.empty() || timeStep_ == nullptr) return FatalError(0);
+    if (count_ <= 0) return FatalError(1, {count_});
+    SolarBase::Check();
+    ResetSums();
+    return kOk;
+}
+
+void Summary::ResetSums() {
+    stepCount = 0;
+    totalTime = 0;
+    if (status_ == kReady) {
+        for (double& s : sums) s = 0;
+    }
+}
+
+int Summary::Compute() {
+    if (status_ != kReady) return status_;
+    const double step = *timeStep_;
+    if (step < 0) return DomainError(0x101, {step});
+    // A step is taken whole or not at all: an unbound variable is found before anything is added.
+    for (int i = 0; i < count_; ++i) {
+        if (!references_[i].IsBound()) return DomainError(0x103, {i});
+    }
+    ++stepCount;
+    totalTime += step;
+    for (int i = 0; i < count_; ++i) sums[i] += step * references_[i].Value();
+    return kOk;
+}
+
+int Summary::Normalise(int first, int n) {
+    if (totalTime <= 0) return DomainError(0x101, {totalTime});
+    const long long end = static_cast<long long>(first) + n;
+    for (long long i = first < 0 ? 0 : first; i < end && i < count_; ++i) {
+        sums[static_cast<std::size_t>(i)] /= totalTime;
+    }
+    return status_;
+}

@@ -1,0 +1,99 @@
+#include <istream>
+#include <numbers>
+#include <ostream>
+
+#include "sun.h"
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+constexpr int kDaysPerYear = 365;
+constexpr double kHoursPerDay = 24.0;
+constexpr double kMinutesPerHour = 60.0;
+
+}  // namespace
+
+void Sun::Reset() {
+    zenith = 0;
+    azimuth = 0;
+    airMass = 0;
+    extraterrestrialNormal = 0;
+    day_ = nullptr;
+    hour_ = nullptr;
+    latitude_ = 0;
+    clockTime_ = 1;
+    siteLongitude_ = 0;
+    standardMeridian_ = 0;
+    cachedDay_ = 0;
+    cachedDeclination_ = 0;
+    cachedExtraterrestrialNormal_ = 0;
+}
+
+int Sun::SetInputs(int* day, double* hour) {
+    day_ = day;
+    hour_ = hour;
+    return Check();
+}
+
+int Sun::SetParameters(double latitude, int clockTime, double siteLongitude,
+                       double standardMeridian) {
+    latitude_ = latitude;
+    clockTime_ = clockTime;
+    siteLongitude_ = siteLongitude;
+    standardMeridian_ = standardMeridian;
+    return Check();
+}
+
+void Sun::GetParameters(double& latitude, int& clockTime, double& siteLongitude,
+                        double& standardMeridian) const {
+    latitude = latitude_;
+    clockTime = clockTime_;
+    siteLongitude = siteLongitude_;
+    standardMeridian = standardMeridian_;
+}
+
+int Sun::Check() {
+    if (day_ == nullptr || hour_ == nullptr) return FatalError(0);
+    if (latitude_ < -kPi / 2 || latitude_ > kPi / 2) return FatalError(1, {latitude_});
+    if (siteLongitude_ < -kPi || siteLongitude_ > kPi) return FatalError(2, {siteLongitude_});
+    if (standardMeridian_ < -kPi || standardMeridian_ > kPi)
+        return FatalError(3, {standardMeridian_});
+    return SolarBase::Check();
+}
+
+int Sun::Compute() {
+    if (status_ != kReady) return status_;
+    const int day = *day_;
+    const double hour = *hour_;
+    if (day < 1 || day > kDaysPerYear) return DomainError(0x101, {day});
+    if (hour < 0 || hour > kHoursPerDay) return DomainError(0x102, {hour});
+
+    if (day != cachedDay_) {
+        cachedDay_ = day;
+        cachedDeclination_ = Declination(day);
+        cachedExtraterrestrialNormal_ = ExtraterrestrialNormal(day);
+    }
+    double solarHour = hour;
+    if (clockTime_ != 0)
+        solarHour += EquationOfTime(day, siteLongitude_, standardMeridian_) / kMinutesPerHour;
+
+    SolarZenithAzimuth(zenith, azimuth, cachedDeclination_, HourAngle(solarHour), latitude_);
+    extraterrestrialNormal = cachedExtraterrestrialNormal_;
+    airMass = AirMass(zenith);
+    return status_;
+}
+
+int Sun::WriteParameters(std::ostream& out) const {
+    return WriteParameterLine(out, latitude_ * kDegreesPerRadian, clockTime_,
+                              siteLongitude_ * kDegreesPerRadian,
+                              standardMeridian_ * kDegreesPerRadian);
+}
+
+int Sun::ReadParameters(std::istream& in, int) {
+    double latitude = 0, siteLongitude = 0, standardMeridian = 0;
+    in >> latitude >> clockTime_ >> siteLongitude >> standardMeridian;
+    latitude_ = latitude * kRadiansPerDegree;
+    siteLongitude_ = siteLongitude * kRadiansPerDegree;
+    standardMeridian_ = standardMeridian * kRadiansPerDegree;
+    return EndParameterLine(in);
+}

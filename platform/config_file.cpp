@@ -1,0 +1,82 @@
+#include "config_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <locale>
+#include <string_view>
+
+#include "string_table.h"
+#include "user_interface.h"
+
+bool LocaleNamesFrench(std::string_view locale) {
+    const std::string_view language = locale.substr(0, locale.find_first_of("_.@"));
+    std::string lower;
+    for (char c : language) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lower == "fr" || lower == "french";
+}
+
+int UserLocaleLanguage() {
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(name);
+        if (value && *value) return LocaleNamesFrench(value) ? 1 : 0;
+    }
+    return 0;
+}
+
+namespace {
+
+std::string ConfigPath(const std::string& dataFolder) {
+    return dataFolder + "/" + std::string(kConfigFileName);
+}
+
+// Writes all of `text` to `fd`; false on any failure.
+bool WriteAll(int fd, std::string_view text) {
+    while (!text.empty()) {
+        const ssize_t n = ::write(fd, text.data(), text.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        text.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+}  // namespace
+
+void ReadConfig(const std::string& dataFolder) {
+    app::Language = app::PendingLanguage = UserLocaleLanguage();
+    std::ifstream in(ConfigPath(dataFolder));
+    if (!in) return;
+    in.imbue(std::locale::classic());
+    std::string word;
+    if (!(in >> word) || word != "TIDEWARMPRO") return;
+    std::string rest;
+    std::getline(in, rest);
+    std::string language;
+    if (!(in >> language)) return;
+    app::Language = app::PendingLanguage = language == "Fra" ? 1 : 0;
+}
+
+bool WriteConfig(const std::string& dataFolder) {
+    const std::string path = ConfigPath(dataFolder);
+    std::string temporary = path + ".XXXXXX";
+    const std::string text =
+        std::string("TIDEWARMPRO 3.0\n") + (app::PendingLanguage == 1 ? "Fra" : "Eng") + "\n";
+    bool ok = false;
+    const int fd = ::mkstemp(temporary.data());
+    if (fd >= 0) {
+        ok = WriteAll(fd, text) && ::fsync(fd) == 0;
+        ok = ::close(fd) == 0 && ok;
+        ok = ok && std::rename(temporary.c_str(), path.c_str()) == 0;
+        if (!ok) ::unlink(temporary.c_str());
+    }
+    if (!ok) ShowMessage(LoadResString(kConfigWriteFailedMessage), MessageKind::Error);
+    return ok;
+}

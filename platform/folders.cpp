@@ -1,0 +1,150 @@
+#include "folders.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+// The user's home folder: $HOME, else the account's home folder.
+std::string HomeFolder() {
+    std::string home = Environment("HOME");
+    if (home.empty()) {
+        if (const passwd* account = getpwuid(getuid()); account && account->pw_dir)
+            home = account->pw_dir;
+    }
+    return home;
+}
+
+std::string WithoutTrailingSlashes(std::string path) {
+    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    return path;
+}
+
+// The value of XDG_DOCUMENTS_DIR in a "user-dirs.dirs" file (shell assignments; the last one
+// counts), with its quotes removed and a leading "$HOME" expanded; empty when the file does not
+// set it to an absolute folder.
+std::string XdgDocumentsFolder(const fs::path& file, const std::string& home) {
+    std::ifstream in(file);
+    std::string line, found;
+    constexpr std::string_view kKey = "XDG_DOCUMENTS_DIR=";
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const std::size_t start = line.find_first_not_of(" \t");
+        if (start == std::string::npos || line.compare(start, kKey.size(), kKey) != 0) continue;
+        std::string value = line.substr(start + kKey.size());
+        const std::size_t end = value.find_last_not_of(" \t");
+        value.erase(end == std::string::npos ? 0 : end + 1);
+        if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+            value = value.substr(1, value.size() - 2);
+        found = value;
+    }
+    constexpr std::string_view kHome = "$HOME";
+    if (found.compare(0, kHome.size(), kHome) == 0 &&
+        (found.size() == kHome.size() || found[kHome.size()] == '/')) {
+        if (home.empty()) return "";
+        found = home + found.substr(kHome.size());
+    }
+    if (found.empty() || found.front() != '/') return "";
+    return WithoutTrailingSlashes(found);
+}
+
+// Copies `from` to `to` through a temporary file, so that `to` is never left half written.
+bool CopyWhole(const fs::path& from, const fs::path& to, std::error_code& error) {
+    fs::path part = to;
+    part += ".part";
+    if (!fs::copy_file(from, part, fs::copy_options::overwrite_existing, error)) return false;
+    fs::rename(part, to, error);
+    if (error) {
+        std::error_code ignored;
+        fs::remove(part, ignored);
+        return false;
+    }
+    return true;
+}
+
+void Note(std::string* problem, const std::string& text) {
+    if (!problem) return;
+    if (!problem->empty()) *problem += "\n";
+    *problem += text;
+}
+
+}  // namespace
+
+std::string FolderOfPath(std::string_view path) {
+    const std::size_t slash = path.rfind('/');
+    return std::string(slash == std::string_view::npos ? path : path.substr(0, slash));
+}
+
+std::string ProgramFolder() {
+    std::error_code error;
+    const fs::path program = fs::read_symlink("/proc/self/exe", error);
+    if (error) return "";
+    return FolderOfPath(program.string());
+}
+
+std::string DocumentsFolder() {
+    const std::string home = HomeFolder();
+    std::string config = Environment("XDG_CONFIG_HOME");
+    if (config.empty() || config.front() != '/') config = home.empty() ? "" : home + "/.config";
+    if (!config.empty()) {
+        std::string documents = XdgDocumentsFolder(fs::path(config) / "user-dirs.dirs", home);
+        if (!documents.empty()) return documents;
+    }
+    if (home.empty()) return "Documents";
+    return WithoutTrailingSlashes(home) + "/Documents";
+}
+
+std::string DataFolder() {
+    std::string documents = DocumentsFolder();
+    if (documents == "/") documents.clear();
+    return documents + "/" + std::string(kDataFolderName);
+}
+
+bool SetUpDataFolder(const std::string& dataFolder, const std::string& programFolder,
+                     std::string* problem) {
+    if (problem) problem->clear();
+    bool ok = true;
+    std::error_code error;
+    const fs::path data(dataFolder);
+    fs::create_directories(data, error);
+    if (error || !fs::is_directory(data)) {
+        Note(problem, "Cannot create the data folder " + dataFolder +
+                          (error ? ": " + error.message() : std::string()));
+        return false;
+    }
+    const fs::path climate = data / kClimateFolderName;
+    fs::create_directories(climate, error);
+    if (error || !fs::is_directory(climate)) {
+        Note(problem, "Cannot create the folder " + climate.string() +
+                          (error ? ": " + error.message() : std::string()));
+        ok = false;
+    }
+    for (std::string_view name : kDeliveredDataFiles) {
+        const fs::path target = data / name;
+        if (fs::exists(target, error)) continue;
+        const fs::path source = fs::path(programFolder) / name;
+        if (!CopyWhole(source, target, error)) {
+            Note(problem,
+                 "Cannot copy " + source.string() + " to " + dataFolder + ": " + error.message());
+            ok = false;
+        }
+    }
+    fs::current_path(data, error);
+    if (error) {
+        Note(problem, "Cannot enter the data folder " + dataFolder + ": " + error.message());
+        ok = false;
+    }
+    return ok;
+}

@@ -1,0 +1,36 @@
+// The two folders every part of the programs uses: the program folder, which holds the program
+// and the files delivered with it, and the data folder in the user's documents, which holds the
+// user's files and is the current directory of the running program.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Name of the data folder inside the documents folder, and of the weather folder inside it.
+inline constexpr std::string_view kDataFolderName = "Tidewarm";
+inline constexpr std::string_view kClimateFolderName = "Climate";
+
+// Files delivered next to the programs that must also be present in the data folder.
+inline constexpr std::string_view kDeliveredDataFiles[] = {"scl.err"};
+
+// The part of a path before its last "/"; the whole path when it holds none.
+std::string FolderOfPath(std::string_view path);
+
+// Folder of the running program file, without a trailing "/"; empty when it cannot be found.
+std::string ProgramFolder();
+
+// The user's documents folder: XDG_DOCUMENTS_DIR of the user's "user-dirs.dirs" (in
+// $XDG_CONFIG_HOME, else in $HOME/.config) with "$HOME" expanded, else $HOME/Documents.
+// Never ends with "/".
+std::string DocumentsFolder();
+
+// The documents folder followed by "/Tidewarm".
+std::string DataFolder();
+
+// Creates `dataFolder` and its "Climate" folder when missing, copies each delivered data file
+// from `programFolder` when the data folder lacks it (a present one is kept), and makes the data
+// folder the current directory. Returns false when any step failed, with what failed in
+// `problem`; the steps that can still be done are done (a data folder that cannot be created
+// is not entered).
+bool SetUpDataFolder(const std::string& dataFolder, const std::string& programFolder,
+                     std::string* problem = nullptr);

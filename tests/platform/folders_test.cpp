@@ -1,0 +1,147 @@
+#include "folders.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "scoped_environment.h"
+#include "test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+TEST(FolderOfPath, CutsAtTheLastSlash) {
+    EXPECT_EQ(FolderOfPath("/usr/local/bin/TidewarmPro"), "/usr/local/bin");
+    EXPECT_EQ(FolderOfPath("/TidewarmPro"), "");
+    EXPECT_EQ(FolderOfPath("TidewarmPro"), "TidewarmPro");
+}
+
+TEST(ProgramFolder, IsTheFolderTheBuildPutsTheProgramsIn) {
+    EXPECT_EQ(fs::path(ProgramFolder()), fs::canonical(TIDEWARM_BIN_DIR));
+    EXPECT_NE(ProgramFolder().back(), '/');
+}
+
+// A temporary home with an empty configuration folder of its own.
+class DocumentsFolderTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        home = dir.path() / "home";
+        config = dir.path() / "config";
+        fs::create_directories(home);
+        fs::create_directories(config);
+        env.Set("HOME", home.string());
+        env.Set("XDG_CONFIG_HOME", config.string());
+    }
+    void WriteUserDirs(const fs::path& folder, const std::string& text) {
+        fs::create_directories(folder);
+        test::WriteFile(folder / "user-dirs.dirs", text);
+    }
+
+    test::ScopedTempDir dir;
+    test::ScopedEnvironment env;
+    fs::path home, config;
+};
+
+TEST_F(DocumentsFolderTest, WithoutUserDirsFileItIsDocumentsInHome) {
+    EXPECT_EQ(DocumentsFolder(), home.string() + "/Documents");
+    EXPECT_EQ(DataFolder(), home.string() + "/Documents/Tidewarm");
+    env.Set("HOME", home.string() + "/");
+    EXPECT_EQ(DocumentsFolder(), home.string() + "/Documents");
+}
+
+TEST_F(DocumentsFolderTest, UserDirsFileWithHomeExpandedAndQuotesRemoved) {
+    WriteUserDirs(config,
+                  "# written by xdg-user-dirs-update\n"
+                  "XDG_DESKTOP_DIR=\"$HOME/Bureau\"\n"
+                  "XDG_DOCUMENTS_DIR=\"$HOME/Mes documents\"\r\n"
+                  "XDG_MUSIC_DIR=\"$HOME/Musique\"\n");
+    EXPECT_EQ(DocumentsFolder(), home.string() + "/Mes documents");
+    EXPECT_EQ(DataFolder(), home.string() + "/Mes documents/Tidewarm");
+}
+
+TEST_F(DocumentsFolderTest, AbsoluteFolderAndLastAssignmentCounts) {
+    WriteUserDirs(config,
+                  "XDG_DOCUMENTS_DIR=\"$HOME/Old\"\n"
+                  "XDG_DOCUMENTS_DIR=\"/srv/papers/\"\n");
+    EXPECT_EQ(DocumentsFolder(), "/srv/papers");
+}
+
+TEST_F(DocumentsFolderTest, HomeConfigFolderWhenXdgConfigHomeIsUnset) {
+    env.Unset("XDG_CONFIG_HOME");
+    WriteUserDirs(config, "XDG_DOCUMENTS_DIR=\"$HOME/Wrong\"\n");
+    WriteUserDirs(home / ".config", "XDG_DOCUMENTS_DIR=\"$HOME/Docs\"\n");
+    EXPECT_EQ(DocumentsFolder(), home.string() + "/Docs");
+}
+
+TEST_F(DocumentsFolderTest, UnusableEntriesFallBackToDocumentsInHome) {
+    for (const char* text :
+         {"XDG_DOCUMENTS_DIR=\"relative/folder\"\n", "XDG_DOCUMENTS_DIR=\"\"\n",
+          "XDG_DOWNLOAD_DIR=\"$HOME/Downloads\"\n", "XDG_DOCUMENTS_DIR=\"$HOMEWORK/x\"\n"}) {
+        WriteUserDirs(config, text);
+        EXPECT_EQ(DocumentsFolder(), home.string() + "/Documents") << text;
+    }
+}
+
+class SetUpDataFolderTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        program = dir.path() / "program";
+        data = dir.path() / "docs" / "Tidewarm";
+        fs::create_directories(program);
+        test::WriteFile(program / "scl.err", "0x00110001 delivered text\n");
+    }
+
+    test::ScopedTempDir dir;
+    fs::path program, data;
+};
+
+TEST_F(SetUpDataFolderTest, CreatesTheFoldersCopiesTheMessageFileAndEntersIt) {
+    std::string problem = "stale";
+    ASSERT_TRUE(SetUpDataFolder(data.string(), program.string(), &problem));
+    EXPECT_EQ(problem, "");
+    EXPECT_TRUE(fs::is_directory(data / "Climate"));
+    EXPECT_EQ(test::ReadFile(data / "scl.err"), "0x00110001 delivered text\n");
+    EXPECT_EQ(fs::current_path(), fs::canonical(data));
+    EXPECT_FALSE(fs::exists(data / "scl.err.part"));
+}
+
+TEST_F(SetUpDataFolderTest, KeepsAPresentMessageFileAndClimateFolder) {
+    fs::create_directories(data / "Climate");
+    test::WriteFile(data / "Climate" / "city.zfw", "weather");
+    test::WriteFile(data / "scl.err", "0x00110001 the user's own text\n");
+    ASSERT_TRUE(SetUpDataFolder(data.string(), program.string()));
+    EXPECT_EQ(test::ReadFile(data / "scl.err"), "0x00110001 the user's own text\n");
+    EXPECT_EQ(test::ReadFile(data / "Climate" / "city.zfw"), "weather");
+}
+
+TEST_F(SetUpDataFolderTest, MissingDeliveredFileIsReportedButTheFolderIsStillEntered) {
+    fs::remove(program / "scl.err");
+    std::string problem;
+    EXPECT_FALSE(SetUpDataFolder(data.string(), program.string(), &problem));
+    EXPECT_NE(problem.find("scl.err"), std::string::npos);
+    EXPECT_TRUE(fs::is_directory(data / "Climate"));
+    EXPECT_FALSE(fs::exists(data / "scl.err"));
+    EXPECT_EQ(fs::current_path(), fs::canonical(data));
+}
+
+TEST_F(SetUpDataFolderTest, ClimateBlockedByAFileIsReported) {
+    fs::create_directories(data);
+    test::WriteFile(data / "Climate", "not a folder");
+    std::string problem;
+    EXPECT_FALSE(SetUpDataFolder(data.string(), program.string(), &problem));
+    EXPECT_NE(problem.find("Climate"), std::string::npos);
+    EXPECT_EQ(test::ReadFile(data / "scl.err"), "0x00110001 delivered text\n");
+    EXPECT_EQ(fs::current_path(), fs::canonical(data));
+}
+
+TEST_F(SetUpDataFolderTest, DataFolderThatCannotBeCreatedIsNotEntered) {
+    test::WriteFile(dir.path() / "docs", "a file where the documents folder should be");
+    const fs::path before = fs::current_path();
+    std::string problem;
+    EXPECT_FALSE(SetUpDataFolder(data.string(), program.string(), &problem));
+    EXPECT_NE(problem.find(data.string()), std::string::npos);
+    EXPECT_EQ(fs::current_path(), before);
+}
+
+}  // namespace

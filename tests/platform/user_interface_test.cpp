@@ -1,0 +1,58 @@
+#include "user_interface.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+class CountingSink : public MessageSink {
+  public:
+    void Show(std::string_view text, MessageKind) override { last = text, ++count; }
+    std::string last;
+    int count = 0;
+};
+
+TEST(MessageSink, StandardErrorByDefaultOneLinePerMessage) {
+    ::testing::internal::CaptureStderr();
+    ShowMessage("Cannot open file 'tidewarm.tmp'.");
+    ShowMessage("Two\nlines", MessageKind::Warning);
+    ShowMessage("Done", MessageKind::Information);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "Error: Cannot open file 'tidewarm.tmp'.\nWarning: Two\nlines\nDone\n");
+}
+
+TEST(MessageSink, SetterReplacesAndRestores) {
+    CountingSink sink;
+    MessageSink* standard = SetMessageSink(&sink);
+    ShowMessage("to the sink");
+    EXPECT_EQ(sink.count, 1);
+    EXPECT_EQ(sink.last, "to the sink");
+    EXPECT_EQ(&CurrentMessageSink(), &sink);
+    EXPECT_EQ(SetMessageSink(nullptr), &sink);
+    EXPECT_EQ(&CurrentMessageSink(), standard);
+    ::testing::internal::CaptureStderr();
+    ShowMessage("back on standard error");
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "Error: back on standard error\n");
+    EXPECT_EQ(sink.count, 1);
+}
+
+TEST(Progress, NoDisplayByDefaultAndSetterReplacesIt) {
+    class Recording : public Progress {
+      public:
+        void SetText(std::string_view text) override { this->text = text; }
+        void Step() override { ++steps; }
+        std::string text;
+        int steps = 0;
+    } display;
+    Progress* none = SetProgress(&display);
+    EXPECT_NE(dynamic_cast<NullProgress*>(none), nullptr);
+    CurrentProgress().SetText("Simulating day 10/153...");
+    CurrentProgress().Step();
+    EXPECT_EQ(display.text, "Simulating day 10/153...");
+    EXPECT_EQ(display.steps, 1);
+    EXPECT_EQ(SetProgress(nullptr), &display);
+    EXPECT_EQ(&CurrentProgress(), none);
+}
+
+}  // namespace
