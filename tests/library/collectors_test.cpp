@@ -7,16 +7,20 @@
 #include <sstream>
 #include <string>
 
+#include "component_fixture.h"
+#include "reference_values.h"
 #include "test_support.h"
 
 namespace {
 
+using CollectorMessages = test::ComponentTest;
+using GlazedCollectorMessages = test::ComponentTest;
+using UnglazedCollectorMessages = test::ComponentTest;
+
 constexpr double kPi = std::numbers::pi;
 constexpr double kSigma = 5.67e-8;
 
-double Radians(double degrees) {
-    return degrees * kRadiansPerDegree;
-}
+using test::Radians;
 
 // A modifier table as the two rows the collectors take.
 struct Table {
@@ -242,9 +246,7 @@ TEST(GlazedCollector, Stagnation) {
     EXPECT_EQ(rig.collector.usefulGain, 0);
 }
 
-TEST(GlazedCollector, StagnationFailures) {
-    test::ScopedTempDir dir;
-    test::InstallMessageFile();
+TEST_F(GlazedCollectorMessages, StagnationFailures) {
     GlazedRig rig;
     rig.flow = 0;
     TestData t;
@@ -273,9 +275,7 @@ TEST(GlazedCollector, StagnationFailures) {
     EXPECT_EQ(rig.collector.Compute(), kDomain);
 }
 
-TEST(UnglazedCollector, Stagnation) {
-    test::ScopedTempDir dir;
-    test::InstallMessageFile();
+TEST_F(UnglazedCollectorMessages, Stagnation) {
     UnglazedRig rig;
     rig.flow = 0;
     TestData t;
@@ -328,9 +328,7 @@ TEST(FlatPlateCollector, IncidenceAngleModifiers) {
                 (1 - 0.02 * projected / 30) * (1 - 0.2 * projected / 60), 1e-12);
 }
 
-TEST(FlatPlateCollector, ComputeErrors) {
-    test::ScopedTempDir dir;
-    test::InstallMessageFile();
+TEST_F(CollectorMessages, ComputeErrors) {
     {
         GlazedRig rig;
         ASSERT_EQ(rig.set(1, 1, 1, TestData()), kOk);
@@ -386,9 +384,7 @@ TEST(FlatPlateCollector, ComputeErrors) {
     }
 }
 
-TEST(FlatPlateCollector, CheckRefusesBadValues) {
-    test::ScopedTempDir dir;
-    test::InstallMessageFile();
+TEST_F(CollectorMessages, CheckRefusesBadValues) {
     GlazedCollector fresh;
     EXPECT_EQ(fresh.Compute(), kFatal);
     EXPECT_EQ(fresh.Check(), kFatal);
@@ -444,13 +440,6 @@ TEST(FlatPlateCollector, CheckRefusesBadValues) {
     EXPECT_EQ(u.collector.GetCollectorArea(), 2);
 }
 
-std::string Written(const SolarBase& c) {
-    std::ostringstream out;
-    out.precision(17);
-    EXPECT_EQ(c.WriteParameters(out), 0);
-    return out.str();
-}
-
 TEST(GlazedCollector, ParameterLinesRoundTrip) {
     GlazedRig rig;
     // Values that print exactly.
@@ -458,7 +447,7 @@ TEST(GlazedCollector, ParameterLinesRoundTrip) {
     const Table one({0, 20, 40, 60, 80}, {1, 0.96875, 0.9375, 0.875, 0.5});
     const Table two({0, 45, 70}, {1, 0.9375, 0.75});
     ASSERT_EQ(rig.set(3, 2.5, 4, t, 2, &one, &two), kOk);
-    const std::string written = Written(rig.collector);
+    const std::string written = test::ParameterLine(rig.collector);
     EXPECT_EQ(written.substr(written.find('\n') + 1),
               "2 5 0 1 20 0.96875 40 0.9375 60 0.875 80 0.5 3 0 1 45 0.9375 70 0.75\n");
 
@@ -466,7 +455,7 @@ TEST(GlazedCollector, ParameterLinesRoundTrip) {
     std::istringstream in(written + "next");
     EXPECT_EQ(copy.collector.ReadParameters(in, 20002), 0);
     EXPECT_EQ(copy.collector.GetStatus(), kReady);
-    EXPECT_EQ(Written(copy.collector), written);
+    EXPECT_EQ(test::ParameterLine(copy.collector), written);
     std::string rest;
     in >> rest;
     EXPECT_EQ(rest, "next");
@@ -490,7 +479,8 @@ TEST(GlazedCollector, ParameterLinesRoundTrip) {
     // Setting a table of another size, and no table.
     const Table shorter({0, 90}, {1, 0});
     ASSERT_EQ(copy.set(1, 1, 1, t, 1, &shorter), kOk);
-    EXPECT_EQ(Written(copy.collector).substr(Written(copy.collector).find('\n') + 1),
+    EXPECT_EQ(test::ParameterLine(copy.collector)
+                  .substr(test::ParameterLine(copy.collector).find('\n') + 1),
               "1 2 0 1 90 0 0\n");
 }
 
@@ -506,13 +496,13 @@ TEST(GlazedCollector, OlderParameterLines) {
     EXPECT_EQ(rig.collector.GetGroupsPerBank(), 3);
     EXPECT_EQ(rig.collector.GetBankCount(), 1);
     EXPECT_EQ(rig.collector.GetCollectorArea(), 2.5);
-    const std::string written = Written(rig.collector);
+    const std::string written = test::ParameterLine(rig.collector);
     EXPECT_EQ(written.substr(written.find('\n') + 1),
               "1 5 0 1 30 0.96875 50 0.9375 70 0.75 90 0 0\n");
 
     std::istringstream none("1 1 2 0.7 0 4 0 0 0.02\n0\n");
     EXPECT_EQ(rig.collector.ReadParameters(none, 10105), 0);
-    const std::string empty = Written(rig.collector);
+    const std::string empty = test::ParameterLine(rig.collector);
     EXPECT_EQ(empty.substr(empty.find('\n') + 1), "0 0 0\n");
 
     std::istringstream banks("1 1 3 2 0.7 0 4 0 0 0.02\n0\n");
@@ -530,7 +520,7 @@ TEST(UnglazedCollector, ParameterLinesRoundTrip) {
     TestData t{3.5, 0.875, 0.03125, 12, 2.5, 0, 0.0625};
     const Table one({0, 45, 90}, {1, 0.875, 0});
     ASSERT_EQ(rig.set(1, 12, 2, t, 0.75, 1.25, 1, &one), kOk);
-    const std::string written = Written(rig.collector);
+    const std::string written = test::ParameterLine(rig.collector);
     // The test flow comes before the two wind values.
     EXPECT_EQ(written,
               "1 12 2 3.5 0.875 0.03125 12 2.5 0 0.0625 0.75 1.25\n1 3 0 1 45 0.875 90 0 0\n");
@@ -538,7 +528,7 @@ TEST(UnglazedCollector, ParameterLinesRoundTrip) {
     UnglazedRig copy;
     std::istringstream in(written);
     EXPECT_EQ(copy.collector.ReadParameters(in, 20002), 0);
-    EXPECT_EQ(Written(copy.collector), written);
+    EXPECT_EQ(test::ParameterLine(copy.collector), written);
     EXPECT_EQ(copy.collector.GetWindCorrectionFactor(), 0.75);
 
     // Up to 10103 no minimum wind speed: the present value stays; before 10110 one bank.
@@ -546,7 +536,7 @@ TEST(UnglazedCollector, ParameterLinesRoundTrip) {
     ASSERT_EQ(old.set(1, 1, 1, t, 1, 0.25), kOk);
     std::istringstream older("1 6 3.5 0.875 0.03125 12 2.5 0 0.0625 0.5\n0\n");
     EXPECT_EQ(old.collector.ReadParameters(older, 10103), 0);
-    const std::string first = Written(old.collector);
+    const std::string first = test::ParameterLine(old.collector);
     EXPECT_EQ(first.substr(0, first.find('\n')),
               "1 6 1 3.5 0.875 0.03125 12 2.5 0 0.0625 0.5 0.25");
 }

@@ -7,9 +7,11 @@
 #include <numbers>
 #include <sstream>
 
-#include "test_support.h"
+#include "component_fixture.h"
 
 namespace {
+
+using SwimmingPoolMessages = test::ComponentTest;
 
 constexpr double kPi = std::numbers::pi;
 constexpr double kSigma = 5.67e-8;
@@ -376,9 +378,7 @@ TEST(SwimmingPool, Conduction) {
                 (face - 2 * 14 + 10) * 4 * 5e-7 / (depth * depth), 1e-18);
 }
 
-TEST(SwimmingPool, ComputeErrors) {
-    test::ScopedTempDir dir;
-    test::InstallMessageFile();
+TEST_F(SwimmingPoolMessages, ComputeErrors) {
     PoolRig rig;
     SetBusyHour(rig);
     ASSERT_EQ(rig.Step(), kOk);
@@ -422,9 +422,7 @@ TEST(SwimmingPool, ComputeErrors) {
     EXPECT_EQ(rig.pool.Compute(), kOk);
 }
 
-TEST(SwimmingPool, CheckRefusesBadValuesInOrder) {
-    test::ScopedTempDir dir;
-    test::InstallMessageFile();
+TEST_F(SwimmingPoolMessages, CheckRefusesBadValuesInOrder) {
     SwimmingPool fresh;
     EXPECT_EQ(fresh.Compute(), kFatal);
     EXPECT_EQ(fresh.Check(), kFatal);
@@ -512,20 +510,40 @@ void SetDistinctParameters(TestPool& p) {
 TEST(SwimmingPool, ParameterLinesRoundTrip) {
     PoolRig source;
     SetDistinctParameters(source.pool);
-    std::ostringstream out;
-    out.precision(17);
-    EXPECT_EQ(source.pool.WriteParameters(out), 0);
-    const std::string written = out.str();
+    const std::string written = test::ParameterLine(source.pool);
     EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 3);
 
-    std::istringstream in(out.str() + "next\n");
+    std::istringstream in(written + "next\n");
     PoolRig copy;
     EXPECT_EQ(copy.pool.ReadParameters(in, 20002), 0);
     EXPECT_EQ(copy.pool.GetStatus(), kReady);
-    std::ostringstream again;
-    again.precision(17);
-    copy.pool.WriteParameters(again);
-    EXPECT_EQ(again.str(), out.str());
+    // Every value lands where it came from.
+    TestPool& p = copy.pool;
+    const double values[] = {p.volume_,
+                             p.surfaceArea_,
+                             p.exposedWallFraction_,
+                             p.wallEmissivity_,
+                             p.wallAbsorptance_,
+                             p.floorResistance_,
+                             p.soilResistivity_,
+                             p.soilDiffusivity_,
+                             p.otherWaterLoss_,
+                             p.blanketAbsorptivity_,
+                             p.blanketTransmissivity_,
+                             p.blanketEmissivity_,
+                             p.blanketLwTransmissivity_,
+                             p.blanketInsulation_,
+                             p.coveredFraction_,
+                             double(p.evaporationModel_),
+                             p.convectionConstant_,
+                             p.convectionWind_,
+                             p.evaporationConstant_,
+                             p.evaporationWind_,
+                             p.windCorrectionFactor_};
+    const double expected[] = {210.5,  120.25, 0.125, 0.85,  0.65, 2.5,  0.75,
+                               6.5e-7, 0.003,  0.15,  0.55,  0.8,  0.1,  0.02,
+                               0.9,    0,      5.678, 3.813, 0.06, 0.07, 0.3};
+    for (int i = 0; i < 21; ++i) EXPECT_EQ(values[i], expected[i]) << "parameter " << i + 1;
     std::string rest;
     in >> rest;
     EXPECT_EQ(rest, "next");
