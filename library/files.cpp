@@ -141,12 +141,7 @@ int FileReader::OpenFile(const char* mode) {
     if (!hasName_) return FatalError(1);
     file_ = std::fopen(fileName_.c_str(), mode);
     if (file_ == nullptr) return FatalError(2, {fileName_});
-    const int result = ReadHeader();
-    if (result != kOk)
-        Close();
-    else
-        position_ = 0;
-    return result;
+    return Rewind();
 }
 
 int FileReader::Rewind() {
@@ -158,6 +153,31 @@ int FileReader::Rewind() {
     else
         position_ = 0;
     return result;
+}
+
+int FileReader::StartDayStep(int day, int hour) {
+    if (day < 1 || day > 365) return DomainError(0x101, {day});
+    if (hour < 1 || hour > 24) return DomainError(0x102, {hour});
+    if (file_ == nullptr && Open() != kOk) {
+        // A header that does not read leaves no message of its own.
+        if (status_ == kReady) DomainError(0x103);
+        return kOpenFailed;
+    }
+    return kOk;
+}
+
+int FileReader::MoveBeforeDay(int day, const std::function<int(int)>& skipDay) {
+    if (position_ < 0 || day <= position_) {
+        if (Rewind() != kOk) return DomainError(0x103);
+    }
+    while (position_ < day - 1) {
+        if (const int result = skipDay(position_ + 1); result != kOk) {
+            position_ = -1;
+            return result;
+        }
+        ++position_;
+    }
+    return kOk;
 }
 
 // ---------------------------------------------------------------------------------------------

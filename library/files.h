@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -87,6 +88,15 @@ class FileReader : public FileIO {
     // Goes back to the first record: rewinds and reads the header again. A failure closes the
     // file and returns ReadHeader's code.
     int Rewind();
+
+    // Steps shared by the weather readers, which hold one day of a year at a time.
+    // Checks day 1..365 (DomainError 0x101) and hour 1..24 (0x102) and opens the file when it is
+    // closed (an unreadable header: message 0x103, result 1). kOk to go on.
+    int StartDayStep(int day, int hour);
+    // Positions the file just before `day`: rewinds when the day lies behind (0x103 when the
+    // header no longer reads), then lets `skipDay` consume each day in between; a failure
+    // leaves the position unknown and returns skipDay's code.
+    int MoveBeforeDay(int day, const std::function<int(int)>& skipDay);
 
     // Records (or days) read completely since the header; -1 when the position is not known
     // (closed, or a read failed part of the way through a record).

@@ -115,29 +115,16 @@ int KTMYFileReader::Compute() {
     if (status_ != kReady) return status_;
     const int day = *day_;
     const int hour = *hour_;
-    if (day < 1 || day > 365) return DomainError(0x101, {day});
-    if (hour < 1 || hour > 24) return DomainError(0x102, {hour});
-    if (file_ == nullptr && Open() != kOk) {
-        // A header that does not read leaves no message of its own.
-        if (status_ == kReady) DomainError(0x103);
-        return kOpenFailed;
-    }
+    if (const int result = StartDayStep(day, hour); result != kOk) return result;
 
     if (day != currentDay_) {
         currentDay_ = 0;  // the day arrays are about to change
-        if (position_ < 0 || day <= position_) {
-            if (Rewind() != kOk) return DomainError(0x103);
-        }
-        while (position_ < day - 1) {
-            const int skipped = position_ + 1;
-            for (int i = 1; i <= 4; ++i) {
-                if (ReadLine(skipped) != kOk) {
-                    position_ = -1;
-                    return DomainError(0x104, {i, skipped});
-                }
-            }
-            position_ = skipped;
-        }
+        const auto skipDay = [this](int skipped) {
+            for (int i = 1; i <= 4; ++i)
+                if (ReadLine(skipped) != kOk) return DomainError(0x104, {i, skipped});
+            return static_cast<int>(kOk);
+        };
+        if (const int result = MoveBeforeDay(day, skipDay); result != kOk) return result;
         if (const int result = ReadDayLines(day); result != kOk) {
             position_ = -1;
             return result;

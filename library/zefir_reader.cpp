@@ -106,27 +106,19 @@ int ZEFIRFileReader::Compute() {
     if (status_ != kReady) return status_;
     const int day = *day_;
     const int hour = *hour_;
-    if (day < 1 || day > 365) return DomainError(0x101, {day});
-    if (hour < 1 || hour > 24) return DomainError(0x102, {hour});
-    if (file_ == nullptr && Open() != kOk) {
-        // A header that does not read leaves no message of its own.
-        if (status_ == kReady) DomainError(0x103);
-        return kOpenFailed;
-    }
+    if (const int result = StartDayStep(day, hour); result != kOk) return result;
 
     if (day != currentDay_) {
         currentDay_ = 0;  // the day buffer is about to change
-        if (position_ < 0 || day <= position_) {
-            if (Rewind() != kOk) return DomainError(0x103);
+        const auto readDay = [this](int d) {
+            return ReadDay() == kOk ? static_cast<int>(kOk) : DomainError(0x104, {d});
+        };
+        if (const int result = MoveBeforeDay(day, readDay); result != kOk) return result;
+        if (const int result = readDay(day); result != kOk) {
+            position_ = -1;
+            return result;
         }
-        while (position_ < day) {
-            if (ReadDay() != kOk) {
-                const int failed = position_ + 1;
-                position_ = -1;
-                return DomainError(0x104, {failed});
-            }
-            ++position_;
-        }
+        position_ = day;
         currentDay_ = day;
     }
 
