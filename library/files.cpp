@@ -192,5 +192,7 @@ int FileWriter::Open() {
     if (file_ != nullptr || status_ != kReady) return status_;
     file_ = std::fopen(fileName_.c_str(), "w");
     if (file_ == nullptr) return FatalError(1, {fileName_});
-    return WriteHeader();
+    const int result = WriteHeader();
+    if (result != kOk) Close();  // the next attempt starts the file again, header first
+    return result;
 }

@@ -99,7 +99,7 @@ class FileReader : public FileIO {
     int MoveBeforeDay(int day, const std::function<int(int)>& skipDay);
 
     // Records (or days) read completely since the header; -1 when the position is not known
-    // (closed, or a read failed part of the way through a record).
+    // (closed, or a read failed in the middle of a record).
     int position_ = -1;
 };
 

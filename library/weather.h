@@ -71,7 +71,7 @@ class ZEFIRFileReader : public FileReader {
     int Open() override;
     int ReadHeader() override;
     // Reads the next day record into the day buffer; 2 when no file is open, 4 on a short read
-    // (then the buffer is left as it was).
+    // (then the buffer is left as it was). The next Compute reads its day again.
     virtual int ReadDay();
 
     int SetInputs(int* day, int* hour);
@@ -101,6 +101,9 @@ class ZEFIRFileReader : public FileReader {
         std::array<int, 25> wind{};
         std::array<int, 25> irradiation{};  // floored at 0
     };
+
+    // Reads the next record into the day buffer, leaving the bookkeeping to the caller.
+    int ReadRecord();
 
     int* day_ = nullptr;
     int* hour_ = nullptr;

@@ -85,6 +85,16 @@ int ZEFIRFileReader::ReadHeader() {
 }
 
 int ZEFIRFileReader::ReadDay() {
+    currentDay_ = 0;  // the buffer no longer holds the day it held
+    const int result = ReadRecord();
+    if (result != kOk)
+        position_ = -1;
+    else if (position_ >= 0)
+        ++position_;
+    return result;
+}
+
+int ZEFIRFileReader::ReadRecord() {
     if (file_ == nullptr) return kFatal;
     unsigned char bytes[kRecordSize];
     if (std::fread(bytes, 1, sizeof bytes, file_) != sizeof bytes) return kDomain;
@@ -111,7 +121,7 @@ int ZEFIRFileReader::Compute() {
     if (day != currentDay_) {
         currentDay_ = 0;  // the day buffer is about to change
         const auto readDay = [this](int d) {
-            return ReadDay() == kOk ? static_cast<int>(kOk) : DomainError(0x104, {d});
+            return ReadRecord() == kOk ? static_cast<int>(kOk) : DomainError(0x104, {d});
         };
         if (const int result = MoveBeforeDay(day, readDay); result != kOk) return result;
         if (const int result = readDay(day); result != kOk) {

@@ -430,6 +430,17 @@ TEST_F(Weather, ZefirFailures) {
     EXPECT_EQ(reader.Compute(), kDomain);
     EXPECT_EQ(Message(), "Hour 0 is outside 1 to 24");
     EXPECT_EQ(reader.ReadDay(), kFatal);  // no file open yet
+
+    // Reading a record directly moves on; the next step still finds its own day.
+    day_ = 2;
+    hour_ = 5;
+    ASSERT_EQ(reader.Compute(), kOk);
+    EXPECT_EQ(reader.ReadDay(), kOk);  // day 3 into the buffer
+    ASSERT_EQ(reader.Compute(), kOk);
+    EXPECT_NEAR(reader.airTemperature, year.hourly(2, 5).airTemperature, 0.05 + 1e-9);
+    day_ = 3;
+    ASSERT_EQ(reader.Compute(), kOk);
+    EXPECT_NEAR(reader.airTemperature, year.hourly(3, 5).airTemperature, 0.05 + 1e-9);
 }
 
 TEST_F(Weather, ReadersHeldThroughTheBase) {
