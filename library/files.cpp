@@ -1,0 +1,198 @@
+// FileIO, FileReader and FileWriter, and the text helpers shared by the readers.
+#include "files.h"
+
+#include <cctype>
+#include <charconv>
+#include <climits>
+#include <istream>
+#include <ostream>
+
+LineRead ReadTextLine(std::FILE* file, std::string& line, std::size_t maxLength) {
+    line.clear();
+    bool tooLong = false;
+    int c = std::getc(file);
+    if (c == EOF) return LineRead::kEnd;
+    while (c != EOF && c != '\n') {
+        if (line.size() <= maxLength)
+            line.push_back(static_cast<char>(c));
+        else
+            tooLong = true;
+        c = std::getc(file);
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (tooLong || line.size() > maxLength) return LineRead::kTooLong;
+    return LineRead::kOk;
+}
+
+namespace {
+
+std::size_t SkipBlanks(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
+    return i;
+}
+
+}  // namespace
+
+bool ParseDecimalInt(std::string_view text, int& value, std::size_t* consumed) {
+    std::size_t i = SkipBlanks(text);
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    const std::size_t digits = i;
+    long long v = 0;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+        if (v <= static_cast<long long>(INT_MAX) + 1) v = v * 10 + (text[i] - '0');
+        ++i;
+    }
+    if (i == digits) return false;
+    if (negative) v = -v;
+    value = static_cast<int>(v < INT_MIN ? INT_MIN : (v > INT_MAX ? INT_MAX : v));
+    if (consumed) *consumed = i;
+    return true;
+}
+
+bool ParseCNumber(std::string_view text, double& value) {
+    std::size_t i = SkipBlanks(text);
+    // from_chars takes a leading minus but no plus.
+    if (i + 1 < text.size() && text[i] == '+' && text[i + 1] != '-') ++i;
+    double v = 0;
+    const auto result = std::from_chars(text.data() + i, text.data() + text.size(), v);
+    if (result.ec == std::errc::invalid_argument) return false;
+    // Out of range: the largest magnitude or 0 of the right sign, as the C reader gives.
+    value = v;
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// FileIO
+
+FileIO::~FileIO() {
+    FileIO::Close();
+}
+
+void FileIO::Reset() {
+    FileIO::Close();
+    fileName_.clear();
+    hasName_ = false;
+}
+
+int FileIO::Check() {
+    if (!hasName_) return FatalError(1);
+    return SolarBase::Check();
+}
+
+int FileIO::Close() {
+    if (file_ == nullptr) return kOk;
+    const int failed = std::fclose(file_);
+    file_ = nullptr;
+    return failed != 0 ? 1 : 0;
+}
+
+int FileIO::SetFileName(const char* name) {
+    Close();
+    fileName_.clear();
+    hasName_ = false;
+    const std::string_view text = name ? name : "";
+    if (text.size() > static_cast<std::size_t>(kMaxFileNameLength) ||
+        text.find_first_of("\r\n") != std::string_view::npos)
+        return FatalError(5, {static_cast<int>(text.size())});
+    if (!text.empty()) {
+        fileName_ = text;
+        hasName_ = true;
+    }
+    return Check();
+}
+
+int FileIO::WriteParameters(std::ostream& out) const {
+    if (hasName_) out << fileName_;
+    out << '\n';
+    return out.good() ? 0 : 1;
+}
+
+int FileIO::ReadParameters(std::istream& in, int) {
+    std::string line;
+    std::getline(in, line);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (in.fail()) return 1;
+    if (line.size() > static_cast<std::size_t>(kMaxFileNameLength)) return 1;
+    SetFileName(line.c_str());
+    return in.good() ? 0 : 1;
+}
+
+// ---------------------------------------------------------------------------------------------
+// FileReader
+
+void FileReader::Reset() {
+    FileIO::Reset();
+    position_ = -1;
+}
+
+int FileReader::Close() {
+    position_ = -1;
+    return FileIO::Close();
+}
+
+int FileReader::Open() {
+    return OpenFile("r");
+}
+
+int FileReader::OpenFile(const char* mode) {
+    Close();
+    if (!hasName_) return FatalError(1);
+    file_ = std::fopen(fileName_.c_str(), mode);
+    if (file_ == nullptr) return FatalError(2, {fileName_});
+    return Rewind();
+}
+
+int FileReader::Rewind() {
+    if (file_ == nullptr) return kFatal;
+    std::rewind(file_);
+    const int result = ReadHeader();
+    if (result != kOk)
+        Close();
+    else
+        position_ = 0;
+    return result;
+}
+
+int FileReader::StartDayStep(int day, int hour) {
+    if (day < 1 || day > 365) return DomainError(0x101, {day});
+    if (hour < 1 || hour > 24) return DomainError(0x102, {hour});
+    if (file_ == nullptr && Open() != kOk) {
+        // A header that does not read leaves no message of its own.
+        if (status_ == kReady) DomainError(0x103);
+        return kOpenFailed;
+    }
+    return kOk;
+}
+
+int FileReader::MoveBeforeDay(int day, const std::function<int(int)>& skipDay) {
+    if (position_ < 0 || day <= position_) {
+        if (Rewind() != kOk) return DomainError(0x103);
+    }
+    while (position_ < day - 1) {
+        if (const int result = skipDay(position_ + 1); result != kOk) {
+            position_ = -1;
+            return result;
+        }
+        ++position_;
+    }
+    return kOk;
+}
+
+// ---------------------------------------------------------------------------------------------
+// FileWriter
+
+int FileWriter::Check() {
+    if (!hasName_) return FatalError(1, {""});
+    return SolarBase::Check();
+}
+
+int FileWriter::Open() {
+    if (file_ != nullptr || status_ != kReady) return status_;
+    file_ = std::fopen(fileName_.c_str(), "w");
+    if (file_ == nullptr) return FatalError(1, {fileName_});
+    const int result = WriteHeader();
+    if (result != kOk) Close();  // the next attempt starts the file again, header first
+    return result;
+}

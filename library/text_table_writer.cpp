@@ -1,0 +1,116 @@
+// ASCIIFileWriter: writes a text table, one record per Compute.
+#include <charconv>
+#include <new>
+
+#include "files.h"
+
+void ASCIIFileWriter::Reset() {
+    FileIO::Reset();
+    columns_.clear();
+    names_.clear();
+    flags_.clear();
+    count_ = 0;
+    separator_ = ' ';
+    hasTable_ = false;
+}
+
+int ASCIIFileWriter::DefineColumns(const char* fileName, int count, const char* const* names,
+                                   const int* flags, char separator) {
+    columns_.clear();
+    names_.clear();
+    flags_.clear();
+    count_ = 0;
+    hasTable_ = false;
+    if (count <= 0) return FatalError(2, {count});
+    try {
+        if (names != nullptr)
+            for (int i = 0; i < count; ++i) names_.emplace_back(names[i] ? names[i] : "");
+        if (flags != nullptr) flags_.assign(flags, flags + count);
+        columns_.assign(count, VariableRef());
+    } catch (const std::bad_alloc&) {
+        columns_.clear();
+        names_.clear();
+        flags_.clear();
+        ReportError(kAllocationFailure);
+        return 1;
+    }
+    count_ = count;
+    separator_ = separator;
+    hasTable_ = true;
+    return SetFileName(fileName);
+}
+
+int ASCIIFileWriter::BindColumns(double* values) {
+    for (int i = 0; i < count_; ++i) columns_[i] = VariableRef(values ? values + i : nullptr);
+    return Check();
+}
+
+void ASCIIFileWriter::BindColumn(int column, VariableRef variable) {
+    if (column >= 0 && column < count_) columns_[column] = variable;
+}
+
+int ASCIIFileWriter::GetColumnFlags(int* out, int first, int last) {
+    if (last > count_ - 1 || first < 0) return FatalError(3, {first, last, count_});
+    for (int i = first; i <= last; ++i) out[i - first] = flags_.empty() ? 1 : flags_[i];
+    return status_;
+}
+
+int ASCIIFileWriter::SetColumnFlags(const int* in, int first, int last) {
+    if (last > count_ - 1 || first < 0 || flags_.empty())
+        return FatalError(3, {first, last, count_});
+    for (int i = first; i <= last; ++i) flags_[i] = in[i - first];
+    return Check();
+}
+
+int ASCIIFileWriter::Check() {
+    if (!hasName_) return FatalError(1, {""});
+    if (!hasTable_) return FatalError(4);
+    return SolarBase::Check();
+}
+
+int ASCIIFileWriter::WriteText(const std::string& text) {
+    if (std::fwrite(text.data(), 1, text.size(), file_) != text.size() || std::ferror(file_))
+        return DomainError(0x101, {fileName_});
+    return kOk;
+}
+
+int ASCIIFileWriter::WriteHeader() {
+    if (file_ == nullptr) return kFatal;
+    if (names_.empty()) return kOk;
+    std::string line;
+    bool first = true;
+    for (int i = 0; i < count_; ++i) {
+        if (!Enabled(i)) continue;
+        if (!first) line += separator_;
+        line += names_[i];
+        first = false;
+    }
+    line += '\n';
+    return WriteText(line);
+}
+
+int ASCIIFileWriter::Compute() {
+    if (status_ != kReady) return status_;
+    if (file_ == nullptr && Open() != kOk) return kOpenFailed;
+    std::string line;
+    bool first = true;
+    for (int i = 0; i < count_; ++i) {
+        if (!Enabled(i)) continue;
+        if (!first) line += separator_;
+        first = false;
+        const VariableRef& column = columns_[i];
+        if (!column.IsBound()) continue;
+        char field[32];
+        std::to_chars_result result;
+        if (column.kind == VariableRef::kInt)
+            result = std::to_chars(field, field + sizeof field, *static_cast<int*>(column.pointer));
+        else  // six significant digits, as "%g" writes them in the C locale
+            result =
+                std::to_chars(field, field + sizeof field, *static_cast<double*>(column.pointer),
+                              std::chars_format::general, 6);
+        line.append(field, result.ptr);
+    }
+    line += '\n';
+    if (const int result = WriteText(line); result != kOk) return result;
+    return status_;
+}

@@ -1,0 +1,372 @@
+#include "files.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <sstream>
+#include <string>
+
+#include "test_support.h"
+#include "weather_files.h"
+
+namespace {
+
+class TextTable : public ::testing::Test {
+  protected:
+    void SetUp() override { test::InstallMessageFile(); }
+
+    // Reads `record` of `file` with a fresh reader set up the way the program sets one up.
+    test::ScopedTempDir dir_;
+};
+
+std::string Message() {
+    return ErrorMessageBuffer();
+}
+
+TEST_F(TextTable, WrittenTableReadsBackByColumnName) {
+    double values[4] = {0, 0, 0, 0};  // values[0] stands in for the int column
+    int month = 0;
+    const char* names[] = {"Month", "TPool", "QAux", "Energy"};
+    ASCIIFileWriter writer;
+    ASSERT_EQ(writer.DefineColumns("table.csv", 4, names, nullptr, ','), kOk);
+    writer.BindColumns(values);
+    writer.BindColumn(0, VariableRef(&month));
+    ASSERT_EQ(writer.Check(), kOk);
+    const double rows[3][3] = {{26.5, -1250.25, 3.5e9}, {0.000125, 42, -7}, {1e-7, 123456, 0}};
+    for (int r = 0; r < 3; ++r) {
+        month = r + 1;
+        for (int c = 0; c < 3; ++c) values[c + 1] = rows[r][c];
+        ASSERT_EQ(writer.Compute(), kOk);
+    }
+    writer.Close();
+    EXPECT_EQ(test::ReadFile("table.csv").substr(0, 25), "Month,TPool,QAux,Energy\n1");
+
+    int record = 0;
+    ASCIIFileReader reader(&record, "table.csv");
+    ASSERT_EQ(reader.GetStatus(), kOk);
+    EXPECT_EQ(reader.FindColumn("tpool"), 0);  // header not read yet
+    for (int r = 0; r < 3; ++r) {
+        record = r + 1;
+        ASSERT_EQ(reader.Compute(), kOk) << Message();
+        EXPECT_EQ(*reader.IntValue(reader.FindColumn("MONTH")), r + 1);
+        EXPECT_DOUBLE_EQ(*reader.DoubleValue(reader.FindColumn("TPool")), rows[r][0]);
+        EXPECT_DOUBLE_EQ(*reader.DoubleValue(reader.FindColumn("qaux")), rows[r][1]);
+        EXPECT_DOUBLE_EQ(*reader.DoubleValue(reader.FindColumn("Energy")), rows[r][2]);
+    }
+    EXPECT_EQ(reader.GetColumnCount(), 4);
+    EXPECT_EQ(reader.FindColumn("Missing"), 0);
+}
+
+TEST_F(TextTable, WriterPrintsSixSignificantDigitsAndEmptyUnboundFields) {
+    double values[2] = {1.0 / 3.0, 1234567.0};
+    const char* names[] = {"A", "B", "C"};
+    ASCIIFileWriter writer;
+    ASSERT_EQ(writer.DefineColumns("t.txt", 3, names, nullptr), kOk);  // blank separator
+    writer.BindColumn(0, VariableRef(&values[0]));
+    writer.BindColumn(2, VariableRef(&values[1]));
+    ASSERT_EQ(writer.Compute(), kOk);
+    writer.Close();
+    EXPECT_EQ(test::ReadFile("t.txt"), "A B C\n0.333333  1.23457e+06\n");
+}
+
+TEST_F(TextTable, WriterFlagsSelectColumns) {
+    double values[3] = {1, 2, 3};
+    const char* names[] = {"A", "B", "C"};
+    int flags[3] = {1, 0, 1};
+    ASCIIFileWriter writer;
+    ASSERT_EQ(writer.DefineColumns("f.txt", 3, names, flags, ';'), kOk);
+    writer.BindColumns(values);
+    ASSERT_EQ(writer.Compute(), kOk);
+    int read[3] = {-1, -1, -1};
+    EXPECT_EQ(writer.GetColumnFlags(read, 0, 2), kOk);
+    EXPECT_EQ(read[1], 0);
+    const int none[3] = {0, 0, 0};
+    EXPECT_EQ(writer.SetColumnFlags(none, 0, 2), kOk);
+    ASSERT_EQ(writer.Compute(), kOk);
+    writer.Close();
+    EXPECT_EQ(test::ReadFile("f.txt"), "A;C\n1;3\n\n");
+
+    // Without names there is no header line; without flags every column is written.
+    ASCIIFileWriter plain;
+    ASSERT_EQ(plain.DefineColumns("p.txt", 3, nullptr, nullptr, ','), kOk);
+    plain.BindColumns(values);
+    ASSERT_EQ(plain.Compute(), kOk);
+    int all[3] = {0, 0, 0};
+    EXPECT_EQ(plain.GetColumnFlags(all, 0, 2), kOk);
+    EXPECT_EQ(all[0] + all[1] + all[2], 3);
+    EXPECT_EQ(plain.SetColumnFlags(none, 0, 0), kFatal);  // no flags to set
+    EXPECT_EQ(Message(), "Columns 0 to 0: beyond the 3 columns, or no column flags to set");
+    plain.Close();
+    EXPECT_EQ(test::ReadFile("p.txt"), "1,2,3\n");
+}
+
+TEST_F(TextTable, WriterFailures) {
+    ASCIIFileWriter writer;
+    EXPECT_EQ(writer.Check(), kFatal);
+    EXPECT_EQ(writer.SetFileName("x.txt"), kFatal);  // a name but no columns
+    EXPECT_EQ(Message(), "No columns defined");
+    EXPECT_EQ(writer.DefineColumns("x.txt", 0, nullptr, nullptr), kFatal);
+    EXPECT_EQ(Message(), "Column count 0 is not above 0");
+    ASSERT_EQ(writer.DefineColumns("x.txt", 2, nullptr, nullptr), kOk);
+    int flags[3];
+    EXPECT_EQ(writer.GetColumnFlags(flags, 0, 2), kFatal);
+    EXPECT_EQ(Message(), "Columns 0 to 2: beyond the 2 columns, or no column flags to set");
+
+    ASSERT_EQ(writer.DefineColumns("no-such-folder/x.txt", 2, nullptr, nullptr), kOk);
+    EXPECT_EQ(writer.Compute(), kOpenFailed);
+    EXPECT_EQ(Message(),
+              "No file name, or the file \"no-such-folder/x.txt\" cannot be opened for writing");
+    EXPECT_EQ(writer.GetStatus(), kNotReady);
+}
+
+TEST_F(TextTable, LostWritesAreReportedWhenClosing) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    double value = 1;
+    ASCIIFileWriter writer;
+    ASSERT_EQ(writer.DefineColumns("/dev/full", 1, nullptr, nullptr), kOk);
+    writer.BindColumns(&value);
+    const int result = writer.Compute();  // buffered: the device may refuse only at the end
+    EXPECT_TRUE(result == kOk || result == kDomain);
+    EXPECT_EQ(writer.Close(), 1);
+}
+
+TEST_F(TextTable, EmptyFieldsAndSeparatorRuns) {
+    test::WriteFile("a.txt", "A,B,C\n1,,3\n");
+    int record = 1;
+    ASCIIFileReader reader(&record, "a.txt");
+    ASSERT_EQ(reader.Compute(), kOk);
+    EXPECT_EQ(*reader.DoubleValue(1), 1);
+    EXPECT_EQ(*reader.DoubleValue(2), 0);
+    EXPECT_EQ(*reader.DoubleValue(3), 3);
+    EXPECT_STREQ(reader.TextValue(2), "");
+    EXPECT_STREQ(reader.TextValue(3), "3");
+
+    // Comma then blank: two separators, so an empty name between A and B.
+    test::WriteFile("b.txt", "A, B\n7, 8\n");
+    ASCIIFileReader spaced(&record, "b.txt");
+    ASSERT_EQ(spaced.Compute(), kOk);
+    ASSERT_EQ(spaced.GetColumnCount(), 3);
+    EXPECT_STREQ(spaced.GetColumnName(1), "A");
+    EXPECT_STREQ(spaced.GetColumnName(2), "");
+    EXPECT_EQ(spaced.FindColumn("B"), 3);
+    EXPECT_EQ(*spaced.DoubleValue(3), 8);
+}
+
+TEST_F(TextTable, LeadingZerosReadAsDecimal) {
+    test::WriteFile("z.txt", "A\tB\tC\n010\t 08\t-0x1\n");
+    int record = 1;
+    ASCIIFileReader reader(&record, "z.txt", 0, 1023, "\t");
+    ASSERT_EQ(reader.Compute(), kOk);
+    EXPECT_EQ(*reader.DoubleValue(1), 10);
+    EXPECT_EQ(*reader.IntValue(1), 10);  // never octal
+    EXPECT_EQ(*reader.IntValue(2), 8);
+    EXPECT_EQ(*reader.DoubleValue(2), 8);
+    EXPECT_EQ(*reader.IntValue(3), 0);  // decimal digits only: "-0" then stop
+}
+
+TEST_F(TextTable, ShortRecordsFailEveryTimeAndExtraFieldsAreIgnored) {
+    test::WriteFile("s.txt", "A,B,C\n1,2,3,4\n5,6\n7,8,9\n");
+    int record = 1;
+    ASCIIFileReader reader(&record, "s.txt");
+    ASSERT_EQ(reader.Compute(), kOk);
+    EXPECT_EQ(*reader.DoubleValue(3), 3);
+    record = 2;
+    EXPECT_EQ(reader.Compute(), kDomain);
+    EXPECT_EQ(Message(), "Too few fields in record 2 (4 - 1 expected, 2 found)");
+    // Asking again must not pass the damaged record off as read.
+    EXPECT_EQ(reader.Compute(), kDomain);
+    EXPECT_EQ(*reader.DoubleValue(1), 5);
+    record = 3;
+    ASSERT_EQ(reader.Compute(), kOk);
+    EXPECT_EQ(*reader.DoubleValue(2), 8);
+    EXPECT_EQ(reader.GetStatus(), kOk);
+}
+
+TEST_F(TextTable, ForwardSkipAndRewind) {
+    std::string text = "N,Square\n";
+    for (int i = 1; i <= 9; ++i) text += std::to_string(i) + "," + std::to_string(i * i) + "\n";
+    test::WriteFile("r.txt", text);
+    int record = 7;
+    ASCIIFileReader reader(&record, "r.txt");
+    ASSERT_EQ(reader.Compute(), kOk);
+    EXPECT_EQ(*reader.IntValue(2), 49);
+    EXPECT_EQ(reader.Compute(), kOk);
+    EXPECT_EQ(*reader.IntValue(2), 49);
+    record = 5;  // earlier: rewinds
+    ASSERT_EQ(reader.Compute(), kOk);
+    EXPECT_EQ(*reader.IntValue(1), 5);
+    EXPECT_EQ(*reader.IntValue(2), 25);
+    record = 9;
+    ASSERT_EQ(reader.Compute(), kOk);
+    EXPECT_EQ(*reader.IntValue(2), 81);
+    record = 10;  // past the end
+    EXPECT_EQ(reader.Compute(), kDomain);
+    EXPECT_EQ(Message(), "End of file, or a line too long, at or before record 10");
+    EXPECT_EQ(reader.Compute(), kDomain);
+    record = 0;
+    EXPECT_EQ(reader.Compute(), kDomain);
+    EXPECT_EQ(Message(), "Record number 0 is below 1");
+    record = 2;
+    ASSERT_EQ(reader.Compute(), kOk);
+    EXPECT_EQ(*reader.IntValue(2), 4);
+}
+
+TEST_F(TextTable, CrlfAndMissingLastLineEnd) {
+    test::WriteFile("crlf.txt", "A,B\r\n1,2\r\n3,4");
+    int record = 2;
+    ASCIIFileReader reader(&record, "crlf.txt");
+    ASSERT_EQ(reader.Compute(), kOk) << Message();
+    EXPECT_STREQ(reader.GetColumnName(2), "B");
+    EXPECT_EQ(*reader.DoubleValue(2), 4);
+    EXPECT_STREQ(reader.TextValue(2), "4");
+    record = 1;
+    ASSERT_EQ(reader.Compute(), kOk);
+    EXPECT_STREQ(reader.TextValue(2), "2");  // no CR left in the last field
+    EXPECT_EQ(*reader.IntValue(2), 2);
+}
+
+TEST_F(TextTable, LineLengthLimit) {
+    // At maximum line length 20 a line holds at most 17 characters before its line end.
+    const std::string ok17 = "A,B," + std::string(13, 'C');
+    test::WriteFile("l.txt", ok17 + "\n1,2,3\n1,2," + std::string(15, '3') + "\n7,8,9\n");
+    int record = 1;
+    ASCIIFileReader reader(&record, "l.txt", 0, 20);
+    ASSERT_EQ(reader.Compute(), kOk) << Message();
+    record = 2;
+    EXPECT_EQ(reader.Compute(), kDomain);
+    EXPECT_EQ(Message(), "End of file, or a line too long, at or before record 2");
+    record = 3;  // records after an over-long line cannot be reached
+    EXPECT_EQ(reader.Compute(), kDomain);
+    record = 1;
+    ASSERT_EQ(reader.Compute(), kOk);
+    EXPECT_EQ(*reader.DoubleValue(3), 3);
+
+    test::WriteFile("h.txt", ok17 + "D\n1,2,3,4\n");
+    ASCIIFileReader longHeader(&record, "h.txt", 0, 20);
+    EXPECT_EQ(longHeader.Compute(), kOpenFailed);
+    EXPECT_EQ(Message(), "The header line is missing or too long");
+    EXPECT_EQ(longHeader.GetStatus(), kNotReady);
+    EXPECT_FALSE(longHeader.IsOpen());  // a failed header read closes the file
+}
+
+TEST_F(TextTable, CaseSensitiveNames) {
+    test::WriteFile("c.txt", "Tamb TAMB\n1 2\n");
+    int record = 1;
+    ASCIIFileReader reader(&record, "c.txt", 1, 1023, " ");
+    ASSERT_EQ(reader.Compute(), kOk);
+    EXPECT_EQ(reader.FindColumn("TAMB"), 2);
+    EXPECT_EQ(reader.FindColumn("tamb"), 0);
+    reader.SetFile("c.txt", 0, 1023, " ");
+    ASSERT_EQ(reader.Compute(), kOk);
+    EXPECT_EQ(reader.FindColumn("TAMB"), 1);
+}
+
+TEST_F(TextTable, ReaderFailures) {
+    ASCIIFileReader reader;
+    EXPECT_EQ(reader.Check(), kFatal);
+    EXPECT_EQ(Message(), "No record number input");
+    int record = 1;
+    EXPECT_EQ(reader.SetRecordCounter(&record), kFatal);
+    EXPECT_EQ(Message(), "No file name given");
+    ASSERT_EQ(reader.SetFile("missing.txt"), kOk);
+    EXPECT_EQ(reader.Compute(), kOpenFailed);
+    EXPECT_EQ(Message(), "Cannot open the file \"missing.txt\" for reading");
+    EXPECT_EQ(reader.Compute(), kFatal);  // refuses to step until checked again
+
+    test::WriteFile("empty.txt", "");
+    ASSERT_EQ(reader.SetFile("empty.txt"), kOk);
+    EXPECT_EQ(reader.Compute(), kOpenFailed);
+    EXPECT_EQ(Message(), "The header line is missing or too long");
+}
+
+TEST_F(TextTable, HeaderThatDisappearsAfterARewindIsADomainError) {
+    std::string text = "A\n";
+    for (int i = 1; i <= 5000; ++i) text += std::to_string(i) + "\n";  // beyond any read buffer
+    test::WriteFile("g.txt", text);
+    int record = 5000;
+    ASCIIFileReader reader(&record, "g.txt");
+    ASSERT_EQ(reader.Compute(), kOk);
+    test::WriteFile("g.txt", "");  // truncated under the open reader
+    record = 1;
+    EXPECT_EQ(reader.Compute(), kDomain);
+    EXPECT_EQ(Message(), "The header line is missing or too long");
+    EXPECT_EQ(reader.GetStatus(), kOk);
+    EXPECT_FALSE(reader.IsOpen());
+}
+
+TEST_F(TextTable, ReadingAYearForwardDoesNotRereadFromTheTop) {
+    test::WeatherYear year;
+    ASSERT_TRUE(test::WriteWeatherTable("year.csv", year));
+    int record = 1;
+    ASCIIFileReader reader(&record, "year.csv");
+    const auto start = std::chrono::steady_clock::now();
+    for (record = 1; record <= 8760; ++record) ASSERT_EQ(reader.Compute(), kOk);
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    // Rereading from the top for every record would read 38 million lines.
+    EXPECT_LT(seconds, 5.0);
+}
+
+TEST_F(TextTable, WeatherTableRoundTrip) {
+    test::WeatherYear year;
+    ASSERT_TRUE(test::WriteWeatherTable("w.txt", year, '\t'));
+    int record = 1;
+    ASCIIFileReader reader(&record, "w.txt");
+    ASSERT_EQ(reader.Compute(), kOk);
+    const int tamb = reader.FindColumn("TAmb");
+    const int hglo = reader.FindColumn("HGlo");
+    const int rh = reader.FindColumn("RelHum");
+    const int wind = reader.FindColumn("VWind");
+    const int day = reader.FindColumn("Day");
+    for (record = 1; record <= 8760; ++record) {
+        ASSERT_EQ(reader.Compute(), kOk);
+        const int d = (record - 1) / 24 + 1;
+        const int h = (record - 1) % 24 + 1;
+        const test::HourlyWeather w = year.hourly(d, h);
+        ASSERT_EQ(*reader.IntValue(day), d);
+        ASSERT_NEAR(*reader.DoubleValue(tamb), w.airTemperature, 1e-8);
+        ASSERT_NEAR(*reader.DoubleValue(hglo), w.globalIrradiance, 1e-7);
+        ASSERT_NEAR(*reader.DoubleValue(rh), w.relativeHumidity, 1e-9);
+        ASSERT_NEAR(*reader.DoubleValue(wind), w.windSpeed, 1e-9);
+    }
+}
+
+TEST(FileName, ParameterLineRoundTripAndLimits) {
+    test::ScopedTempDir dir;
+    test::InstallMessageFile();
+    ASCIIFileWriter writer;
+    ASSERT_EQ(writer.DefineColumns("results/file name.mly", 1, nullptr, nullptr), kOk);
+    std::stringstream stream;
+    ASSERT_EQ(writer.WriteParameters(stream), 0);
+    EXPECT_EQ(stream.str(), "results/file name.mly\n");
+    ASCIIFileWriter other;
+    other.DefineColumns("old", 1, nullptr, nullptr);
+    EXPECT_EQ(other.ReadParameters(stream, 0), 0);
+    EXPECT_STREQ(other.GetFileName(), "results/file name.mly");
+
+    std::stringstream crlf("weather.zfw\r\n");
+    EXPECT_EQ(other.ReadParameters(crlf, 0), 0);
+    EXPECT_STREQ(other.GetFileName(), "weather.zfw");
+
+    std::stringstream tooLong(std::string(300, 'x') + "\n");
+    EXPECT_EQ(other.ReadParameters(tooLong, 0), 1);
+
+    // A name that would not read back is refused where it is set.
+    EXPECT_EQ(other.SetFileName(std::string(256, 'y').c_str()), kFatal);
+    EXPECT_EQ(Message(),
+              "The file name is too long (256 characters, at most 255) or holds a "
+              "line end");
+    EXPECT_EQ(other.GetFileName(), nullptr);
+    EXPECT_EQ(other.SetFileName("two\nlines"), kFatal);
+    const std::string longest(255, 'z');
+    EXPECT_EQ(other.SetFileName(longest.c_str()), kOk);
+    std::stringstream saved;
+    other.WriteParameters(saved);
+    ASCIIFileWriter back;
+    back.DefineColumns("", 1, nullptr, nullptr);
+    EXPECT_EQ(back.ReadParameters(saved, 0), 0);
+    EXPECT_EQ(std::string(back.GetFileName()), longest);
+}
+
+}  // namespace

@@ -1,0 +1,171 @@
+#include "weather_files.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <numbers>
+
+#include "psychrometrics.h"
+
+namespace test {
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+bool FitsInt16(long v) {
+    return v >= -32768 && v <= 32767;
+}
+
+// Appends `value` right-aligned in `width` characters; false when it does not fit.
+bool AppendField(std::string& line, long value, int width) {
+    char text[32];
+    const int n = std::snprintf(text, sizeof text, "%*ld", width, value);
+    if (n != width) return false;
+    line += text;
+    return true;
+}
+
+bool WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+}
+
+// Degrees and whole minutes of |value| as "%d %02d", right-aligned in `width` characters.
+bool DegreesMinutes(double value, int width, std::string& text) {
+    long minutes = std::lround(std::fabs(value) * 60.0);
+    char buffer[32];
+    const int n =
+        std::snprintf(buffer, sizeof buffer, "%*ld %02ld", width - 3, minutes / 60, minutes % 60);
+    if (n != width) return false;
+    text = buffer;
+    return true;
+}
+
+}  // namespace
+
+HourlyWeather SyntheticWeather(int day, int hour) {
+    HourlyWeather w;
+    const double season = std::sin(2 * kPi * (day - 110) / 365.0);
+    w.airTemperature = 8 + 14 * season + 5 * std::sin(2 * kPi * (hour - 9) / 24.0);
+    const double sunUp = std::sin(kPi * (hour - 6.5) / 12.0);
+    w.globalIrradiance = hour >= 7 && hour <= 18 ? (550 + 300 * season) * sunUp : 0.0;
+    w.relativeHumidity = 0.65 + 0.2 * std::cos(2 * kPi * (hour - 5) / 24.0);
+    w.windSpeed = 3 + 2 * std::sin(2 * kPi * day / 7.0) + 0.5 * std::sin(kPi * hour / 24.0);
+    return w;
+}
+
+int ReadInt16(const std::string& bytes, std::size_t offset) {
+    const auto lo = static_cast<unsigned char>(bytes.at(offset));
+    const auto hi = static_cast<unsigned char>(bytes.at(offset + 1));
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(lo | (hi << 8)));
+}
+
+void WriteInt16(std::string& bytes, std::size_t offset, int value) {
+    const auto v = static_cast<std::uint16_t>(static_cast<std::int16_t>(value));
+    bytes.at(offset) = static_cast<char>(v & 0xFF);
+    bytes.at(offset + 1) = static_cast<char>(v >> 8);
+}
+
+bool WriteKtmyFile(const std::filesystem::path& path, const WeatherYear& year,
+                   const std::string& lineEnd) {
+    const std::string& name = year.stationName;
+    if (name.size() > 16 || (!name.empty() && (name[0] == ' ' || name[0] == '\t')) ||
+        name.find_first_of("\r\n") != std::string::npos)
+        return false;
+    std::string text = "KTMY   " + name + std::string(16 - name.size(), ' ');
+    char latitude[32];
+    std::snprintf(latitude, sizeof latitude, " %.2f", year.latitude);
+    text += latitude + lineEnd;
+
+    for (int day = 1; day <= year.days; ++day) {
+        char head[32];
+        std::snprintf(head, sizeof head, "%3d %5.2f", day, year.groundReflectance(day));
+        std::string lines[4];
+        lines[0] = head;
+        if (lines[0].size() > 24) return false;
+        lines[0].resize(24, ' ');
+        for (int hour = 1; hour <= 24; ++hour) {
+            const HourlyWeather w = year.hourly(day, hour);
+            if (!AppendField(lines[0], std::lround(w.airTemperature), 3) ||
+                !AppendField(lines[1], std::lround(w.globalIrradiance), 4) ||
+                !AppendField(lines[2], std::lround(w.windSpeed * 3.6), 4) ||
+                !AppendField(lines[3], std::lround(w.relativeHumidity * 100), 4))
+                return false;
+        }
+        for (const std::string& line : lines) text += line + lineEnd;
+    }
+    return WriteBytes(path, text);
+}
+
+bool WriteZefirFile(const std::filesystem::path& path, const WeatherYear& year) {
+    const std::string& name = year.stationName;
+    if (name.size() > 99 || name.find('\0') != std::string::npos) return false;
+    std::string bytes(126, '\0');
+    WriteInt16(bytes, 0, 1);
+    bytes.replace(2, name.size(), name);
+    bytes[102] = 'Q';
+    bytes[103] = 'C';
+    std::string latitude;
+    std::string longitude;
+    if (!DegreesMinutes(year.latitude, 5, latitude) ||
+        !DegreesMinutes(year.longitude, 9, longitude))
+        return false;
+    bytes[104] = year.latitude < 0 ? 'S' : 'N';
+    bytes[105] = ' ';
+    bytes.replace(106, 5, latitude);
+    bytes[111] = ' ';
+    bytes[112] = year.longitude < 0 ? 'E' : 'W';
+    bytes[113] = ' ';
+    bytes.replace(114, 9, longitude);
+    bytes[123] = ' ';
+    WriteInt16(bytes, 124, -5);
+
+    for (int day = 1; day <= year.days; ++day) {
+        std::string record(194, '\0');
+        const long reflectance = std::lround(year.groundReflectance(day) * 10);
+        if (!FitsInt16(reflectance)) return false;
+        WriteInt16(record, 0, static_cast<int>(reflectance));
+        for (int hour = 1; hour <= 24; ++hour) {
+            const HourlyWeather w = year.hourly(day, hour);
+            const double ratio =
+                HumidityRatioFromRelHum(w.airTemperature, w.relativeHumidity, 101325.0);
+            const long values[4] = {std::lround(w.airTemperature * 10), std::lround(ratio * 1e6),
+                                    std::lround(w.windSpeed * 10),
+                                    std::lround(w.globalIrradiance * 3.6)};
+            for (int k = 0; k < 4; ++k) {
+                if (!FitsInt16(values[k])) return false;
+                WriteInt16(record, 2 + 8 * (hour - 1) + 2 * k, static_cast<int>(values[k]));
+            }
+        }
+        bytes += record;
+    }
+    return WriteBytes(path, bytes);
+}
+
+bool WriteWeatherTable(const std::filesystem::path& path, const WeatherYear& year, char separator) {
+    const char* names[] = {"Record", "Day", "Hour", "HGlo", "TAmb", "RelHum", "VWind", "Albedo"};
+    std::string text;
+    for (const char* name : names) {
+        if (!text.empty()) text += separator;
+        text += name;
+    }
+    text += '\n';
+    for (int day = 1; day <= year.days; ++day) {
+        for (int hour = 1; hour <= 24; ++hour) {
+            const HourlyWeather w = year.hourly(day, hour);
+            char line[256];
+            const char s = separator;
+            std::snprintf(line, sizeof line, "%d%c%d%c%d%c%.10g%c%.10g%c%.10g%c%.10g%c%.10g\n",
+                          24 * (day - 1) + hour, s, day, s, hour, s, w.globalIrradiance, s,
+                          w.airTemperature, s, w.relativeHumidity, s, w.windSpeed, s,
+                          year.groundReflectance(day));
+            text += line;
+        }
+    }
+    return WriteBytes(path, text);
+}
+
+}  // namespace test
