@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 #include <sstream>
@@ -483,6 +484,32 @@ TEST_F(SwimmingPoolMessages, CheckRefusesBadValuesInOrder) {
     EXPECT_EQ(rig.pool.GetWindCorrectionFactor(), 0.15);
 }
 
+// Expects the 21 parameters in their order.
+void ExpectParameters(const TestPool& p, const std::array<double, 21>& expected) {
+    const double values[] = {p.volume_,
+                             p.surfaceArea_,
+                             p.exposedWallFraction_,
+                             p.wallEmissivity_,
+                             p.wallAbsorptance_,
+                             p.floorResistance_,
+                             p.soilResistivity_,
+                             p.soilDiffusivity_,
+                             p.otherWaterLoss_,
+                             p.blanketAbsorptivity_,
+                             p.blanketTransmissivity_,
+                             p.blanketEmissivity_,
+                             p.blanketLwTransmissivity_,
+                             p.blanketInsulation_,
+                             p.coveredFraction_,
+                             double(p.evaporationModel_),
+                             p.convectionConstant_,
+                             p.convectionWind_,
+                             p.evaporationConstant_,
+                             p.evaporationWind_,
+                             p.windCorrectionFactor_};
+    for (int i = 0; i < 21; ++i) EXPECT_EQ(values[i], expected[i]) << "parameter " << i + 1;
+}
+
 void SetDistinctParameters(TestPool& p) {
     p.volume_ = 210.5;
     p.surfaceArea_ = 120.25;
@@ -518,32 +545,9 @@ TEST(SwimmingPool, ParameterLinesRoundTrip) {
     EXPECT_EQ(copy.pool.ReadParameters(in, 20002), 0);
     EXPECT_EQ(copy.pool.GetStatus(), kReady);
     // Every value lands where it came from.
-    TestPool& p = copy.pool;
-    const double values[] = {p.volume_,
-                             p.surfaceArea_,
-                             p.exposedWallFraction_,
-                             p.wallEmissivity_,
-                             p.wallAbsorptance_,
-                             p.floorResistance_,
-                             p.soilResistivity_,
-                             p.soilDiffusivity_,
-                             p.otherWaterLoss_,
-                             p.blanketAbsorptivity_,
-                             p.blanketTransmissivity_,
-                             p.blanketEmissivity_,
-                             p.blanketLwTransmissivity_,
-                             p.blanketInsulation_,
-                             p.coveredFraction_,
-                             double(p.evaporationModel_),
-                             p.convectionConstant_,
-                             p.convectionWind_,
-                             p.evaporationConstant_,
-                             p.evaporationWind_,
-                             p.windCorrectionFactor_};
-    const double expected[] = {210.5,  120.25, 0.125, 0.85,  0.65, 2.5,  0.75,
-                               6.5e-7, 0.003,  0.15,  0.55,  0.8,  0.1,  0.02,
-                               0.9,    0,      5.678, 3.813, 0.06, 0.07, 0.3};
-    for (int i = 0; i < 21; ++i) EXPECT_EQ(values[i], expected[i]) << "parameter " << i + 1;
+    ExpectParameters(copy.pool,
+                     {210.5, 120.25, 0.125, 0.85, 0.65, 2.5,   0.75,  6.5e-7, 0.003, 0.15, 0.55,
+                      0.8,   0.1,    0.02,  0.9,  0,    5.678, 3.813, 0.06,   0.07,  0.3});
     std::string rest;
     in >> rest;
     EXPECT_EQ(rest, "next");
@@ -560,57 +564,42 @@ TEST(SwimmingPool, ParameterLinesRoundTrip) {
 }
 
 TEST(SwimmingPool, OlderParameterLines) {
-    // Before 10101: no soil values, no wall absorptance, no long-wave transmissivity.
-    {
+    // The defaults stand for values an older file lacks; the blanket's long-wave transmissivity
+    // is 0 before 10109, whatever it was.
+    struct Case {
+        int version;
+        const char* lines;
+        std::array<double, 21> expected;
+    };
+    const Case cases[] = {
+        // Before 10101: no soil values, no wall absorptance.
+        {10100,
+         "200 80 0.2 0.8 4 0.02\n0.1 0.6 0.9 0.05 0.8 1\n6 4 0.07 0.06 0.1\n",
+         {200, 80, 0.2,  0.8, 0.5, 4, 1.25, 5e-7, 0.02, 0.1, 0.6,
+          0.9, 0,  0.05, 0.8, 1,   6, 4,    0.07, 0.06, 0.1}},
+        // 10101 to 10105: the soil values.
+        {10105,
+         "200 80 0.2 0.8 4 2 7e-7 0.02\n0.1 0.6 0.9 0.05 0.8 1\n6 4 0.07 0.06 0.1\n",
+         {200, 80, 0.2,  0.8, 0.5, 4, 2, 7e-7, 0.02, 0.1, 0.6,
+          0.9, 0,  0.05, 0.8, 1,   6, 4, 0.07, 0.06, 0.1}},
+        // 10106 to 10108: the wall absorptance.
+        {10108,
+         "200 80 0.2 0.8 0.7 4 2 7e-7 0.02\n0.1 0.6 0.9 0.05 0.8 1\n6 4 0.07 0.06 0.1\n",
+         {200, 80, 0.2,  0.8, 0.7, 4, 2, 7e-7, 0.02, 0.1, 0.6,
+          0.9, 0,  0.05, 0.8, 1,   6, 4, 0.07, 0.06, 0.1}},
+        // From 10109: the long-wave transmissivity.
+        {10109,
+         "200 80 0.2 0.8 0.7 4 2 7e-7 0.02\n0.1 0.6 0.9 0.04 0.05 0.8 1\n6 4 0.07 0.06 0.1\n",
+         {200, 80,   0.2,  0.8, 0.7, 4, 2, 7e-7, 0.02, 0.1, 0.6,
+          0.9, 0.04, 0.05, 0.8, 1,   6, 4, 0.07, 0.06, 0.1}},
+    };
+    for (const Case& k : cases) {
         PoolRig rig;
         rig.pool.blanketLwTransmissivity_ = 0.3;
-        std::istringstream in("200 80 0.2 0.8 4 0.02\n0.1 0.6 0.9 0.05 0.8 1\n6 4 0.07 0.06 0.1\n");
-        EXPECT_EQ(rig.pool.ReadParameters(in, 10100), 0);
-        EXPECT_EQ(rig.pool.volume_, 200);
-        EXPECT_EQ(rig.pool.wallEmissivity_, 0.8);
-        EXPECT_EQ(rig.pool.wallAbsorptance_, 0.5);
-        EXPECT_EQ(rig.pool.floorResistance_, 4);
-        EXPECT_EQ(rig.pool.soilResistivity_, 1.25);
-        EXPECT_EQ(rig.pool.soilDiffusivity_, 5e-7);
-        EXPECT_EQ(rig.pool.otherWaterLoss_, 0.02);
-        EXPECT_EQ(rig.pool.blanketEmissivity_, 0.9);
-        EXPECT_EQ(rig.pool.blanketLwTransmissivity_, 0);
-        EXPECT_EQ(rig.pool.blanketInsulation_, 0.05);
-        EXPECT_EQ(rig.pool.coveredFraction_, 0.8);
-        EXPECT_EQ(rig.pool.evaporationModel_, 1);
-        EXPECT_EQ(rig.pool.windCorrectionFactor_, 0.1);
-    }
-    // 10101 to 10105: soil values, still no wall absorptance.
-    {
-        PoolRig rig;
-        std::istringstream in(
-            "200 80 0.2 0.8 4 2 7e-7 0.02\n0.1 0.6 0.9 0.05 0.8 1\n6 4 0.07 0.06 0.1\n");
-        EXPECT_EQ(rig.pool.ReadParameters(in, 10105), 0);
-        EXPECT_EQ(rig.pool.wallAbsorptance_, 0.5);
-        EXPECT_EQ(rig.pool.soilResistivity_, 2);
-        EXPECT_EQ(rig.pool.soilDiffusivity_, 7e-7);
-        EXPECT_EQ(rig.pool.otherWaterLoss_, 0.02);
-    }
-    // 10106 to 10108: wall absorptance, no long-wave transmissivity.
-    {
-        PoolRig rig;
-        std::istringstream in(
-            "200 80 0.2 0.8 0.7 4 2 7e-7 0.02\n0.1 0.6 0.9 0.05 0.8 1\n6 4 0.07 0.06 0.1\n");
-        EXPECT_EQ(rig.pool.ReadParameters(in, 10108), 0);
-        EXPECT_EQ(rig.pool.wallAbsorptance_, 0.7);
-        EXPECT_EQ(rig.pool.floorResistance_, 4);
-        EXPECT_EQ(rig.pool.blanketLwTransmissivity_, 0);
-        EXPECT_EQ(rig.pool.blanketInsulation_, 0.05);
-    }
-    // From 10109: the long-wave transmissivity.
-    {
-        PoolRig rig;
-        std::istringstream in(
-            "200 80 0.2 0.8 0.7 4 2 7e-7 0.02\n0.1 0.6 0.9 0.04 0.05 0.8 1\n6 4 0.07 0.06 0.1\n");
-        EXPECT_EQ(rig.pool.ReadParameters(in, 10109), 0);
-        EXPECT_EQ(rig.pool.blanketLwTransmissivity_, 0.04);
-        EXPECT_EQ(rig.pool.blanketInsulation_, 0.05);
-        EXPECT_EQ(rig.pool.coveredFraction_, 0.8);
+        std::istringstream in(k.lines);
+        EXPECT_EQ(rig.pool.ReadParameters(in, k.version), 0);
+        SCOPED_TRACE(k.version);
+        ExpectParameters(rig.pool, k.expected);
     }
 }
 
