@@ -73,6 +73,19 @@ int FlatPlateCollector::RunArray(const StepInputs& in, double s, double addition
     return status_;
 }
 
+void FlatPlateCollector::StoreInputs(const double* irradiance, const double* incidenceAngle,
+                                     const double* inPlaneAngle, const double* inletTemperature,
+                                     const double* ambientTemperature, const double* flowRate,
+                                     const double* specificHeat) {
+    irradiance_ = irradiance;
+    incidenceAngle_ = incidenceAngle;
+    inPlaneAngle_ = inPlaneAngle;
+    inletTemperature_ = inletTemperature;
+    ambientTemperature_ = ambientTemperature;
+    flowRate_ = flowRate;
+    specificHeat_ = specificHeat;
+}
+
 int FlatPlateCollector::StoreParameters(int seriesCount, double groupsPerBank, int bankCount,
                                         double collectorArea, double a, double b, double c,
                                         double d, double e, double testFlowRate, int modifierMode,

@@ -63,6 +63,11 @@ class FlatPlateCollector : public SolarBase {
     // Positive flow through the whole array.
     int RunArray(const StepInputs& in, double s, double additionalLoss);
 
+    // The inputs both kinds share.
+    void StoreInputs(const double* irradiance, const double* incidenceAngle,
+                     const double* inPlaneAngle, const double* inletTemperature,
+                     const double* ambientTemperature, const double* flowRate,
+                     const double* specificHeat);
     // The parameters both kinds share, in the order of their setters, with the tables.
     int StoreParameters(int seriesCount, double groupsPerBank, int bankCount, double collectorArea,
                         double a, double b, double c, double d, double e, double testFlowRate,

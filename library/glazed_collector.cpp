@@ -28,13 +28,8 @@ int GlazedCollector::SetInputs(const double* irradiance, const double* incidence
                                const double* inPlaneAngle, const double* inletTemperature,
                                const double* ambientTemperature, const double* flowRate,
                                const double* specificHeat) {
-    irradiance_ = irradiance;
-    incidenceAngle_ = incidenceAngle;
-    inPlaneAngle_ = inPlaneAngle;
-    inletTemperature_ = inletTemperature;
-    ambientTemperature_ = ambientTemperature;
-    flowRate_ = flowRate;
-    specificHeat_ = specificHeat;
+    StoreInputs(irradiance, incidenceAngle, inPlaneAngle, inletTemperature, ambientTemperature,
+                flowRate, specificHeat);
     return Check();
 }
 

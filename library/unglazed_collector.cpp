@@ -44,15 +44,10 @@ int UnglazedCollector::SetInputs(const double* irradiance, const double* inciden
                                  const double* windSpeed, const double* flowRate,
                                  const double* specificHeat, const double* slope,
                                  const double* additionalLoss) {
-    irradiance_ = irradiance;
-    incidenceAngle_ = incidenceAngle;
-    inPlaneAngle_ = inPlaneAngle;
-    inletTemperature_ = inletTemperature;
-    ambientTemperature_ = ambientTemperature;
+    StoreInputs(irradiance, incidenceAngle, inPlaneAngle, inletTemperature, ambientTemperature,
+                flowRate, specificHeat);
     skyTemperature_ = skyTemperature;
     windSpeed_ = windSpeed;
-    flowRate_ = flowRate;
-    specificHeat_ = specificHeat;
     slope_ = slope;
     additionalLoss_ = additionalLoss;
     return Check();
