@@ -1,10 +1,11 @@
+#include "model_classes.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <sstream>
 
 #include "component_fixture.h"
-#include "model_classes.h"
 #include "psychrometrics.h"
 #include "weather_files.h"
 
@@ -90,8 +91,8 @@ struct UnglazedRig {
     UnglazedRig() {
         collector.SetParameters(1, 1, 1, 2, 0.8, 0.1, 10, 0, 0, 1, 0, 0.05, 0, 0, nullptr, 0,
                                 nullptr);
-        collector.SetInputs(&irradiance, &incidence, nullptr, &inlet, &ambient, &sky, &wind,
-                            &flow, &cp, &slope, nullptr, &hour);
+        collector.SetInputs(&irradiance, &incidence, nullptr, &inlet, &ambient, &sky, &wind, &flow,
+                            &cp, &slope, nullptr, &hour);
     }
 };
 
