@@ -29,8 +29,7 @@ class GasHeaterTest : public ComponentTest {};
 TEST_F(GasHeaterTest, DeliversAtMostInputTimesEfficiency) {
     HeaterRig rig(30000, 0.8);
     EXPECT_DOUBLE_EQ(rig.heater.GetCapacity(), 24000);
-    // 0.1 kg/s x 30 K x 4200 = 12600 W needed: more than 24000 W are available only above it.
-    rig.flow = 1.0;  // 126000 W needed: capacity bound
+    rig.flow = 1.0;  // 1 kg/s x 30 K x 4200 J/kg K = 126000 W would reach the set point
     ASSERT_EQ(rig.heater.Compute(), kOk);
     EXPECT_DOUBLE_EQ(rig.heater.heat, 24000);
     EXPECT_DOUBLE_EQ(rig.heater.fuelUse, 30000);
