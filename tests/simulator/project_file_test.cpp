@@ -303,7 +303,7 @@ TEST_F(ProjectFileTest, Version10100) {
 }
 
 TEST_F(ProjectFileTest, ComponentLinesFollowTheFormatVersion) {
-    // The component version in the header plays no part: a 10100 file whose second number
+    // The component version in the header does not matter: a 10100 file whose second number
     // says 20002 lines up the same way.
     CTidewarmDoc byFormat, byComponent;
     ASSERT_EQ(ReadText(byFormat, File10100("Tidewarm 10100 10100")), 0);
