@@ -63,6 +63,8 @@ struct InputLinks {
     int* AuxOn = nullptr;
 };
 
+struct BatchInput;
+
 class CTidewarmDoc {
   public:
     // The project file this program writes: format version and component version.
@@ -73,6 +75,9 @@ class CTidewarmDoc {
 
     // Builds every component and gives the project its defaults.
     CTidewarmDoc();
+    // The batch constructor: the same, then, in batch mode, the front end's run (RunBatch),
+    // whose result BatchResult() holds. The argument is not used.
+    explicit CTidewarmDoc(int);
     virtual ~CTidewarmDoc() = default;
     // Components point into each other and into the document: it never moves.
     CTidewarmDoc(const CTidewarmDoc&) = delete;
@@ -95,6 +100,18 @@ class CTidewarmDoc {
     // reads over the values held, so what an older file lacks keeps its present value.
     virtual int WriteProject(std::ostream& out);
     virtual int ReadProject(std::istream& in);
+
+    // Batch mode. RunBatch loads the batch input and runs it; when either fails, nothing of the
+    // run is kept: the monthly result file is deleted. Returns 0 on success, 1 on failure.
+    int RunBatch();
+    int BatchResult() const { return batchResult_; }
+    // Reads the batch input file of the data folder, loads the template of its pool type from
+    // the program folder, applies the input and saves the project as "Tidewarm.tdw" in the data
+    // folder. Returns 1 when the input was applied, 0 after a failure (shown first).
+    int LoadBatchInput();
+    // Applies a batch input to the project held (a template). Returns false, with its message
+    // shown, when the weather file cannot be opened.
+    bool ApplyBatchInput(const BatchInput& input);
 
     // The location name; set through SetWeatherName, which keeps it to one line of at most
     // kMaxWeatherNameLength bytes (cut at a character boundary), so that it always reads back.
@@ -231,6 +248,7 @@ class CTidewarmDoc {
     std::string weatherName_;
     int modified_ = 0;
     int resultsOutOfDate_ = 1;  // a new project has no results
+    int batchResult_ = 0;
 };
 
 // Report file of a project: the path up to its last '.', or the whole path, then ".lis".

@@ -4,6 +4,8 @@
 
 #include "simulator_strings.h"
 
+namespace {
+
 TEST(SimulatorStrings, EveryIdOnceWithText) {
     std::set<int> ids;
     for (const StringEntry& entry : SimulatorEnglishStrings()) {
@@ -11,3 +13,30 @@ TEST(SimulatorStrings, EveryIdOnceWithText) {
         EXPECT_FALSE(entry.text.empty()) << "id " << entry.id;
     }
 }
+
+// The French file translates every English text, takes the same arguments in the same order,
+// and keeps the blank or line break that joins a text to what the program puts after it.
+TEST(SimulatorStrings, FrenchFileTranslatesEveryTextWithTheSameConversions) {
+    std::vector<StringFileProblem> problems;
+    const std::optional<StringTable> french = ReadStringTableFile(
+        FrenchStringFile(TIDEWARM_RESOURCES_DIR, kSimulatorFrenchLibrary), &problems);
+    ASSERT_TRUE(french);
+    for (const StringFileProblem& p : problems)
+        ADD_FAILURE() << "line " << p.line << ": " << p.reason;
+    std::set<int> english;
+    for (const StringEntry& entry : SimulatorEnglishStrings()) {
+        english.insert(entry.id);
+        const std::string* text = french->Find(entry.id);
+        if (!text) {
+            ADD_FAILURE() << "id " << entry.id << " has no French text";
+            continue;
+        }
+        EXPECT_TRUE(SameConversions(entry.text, *text)) << "id " << entry.id << ": " << *text;
+        EXPECT_EQ(entry.text.back() == ' ', text->back() == ' ') << "id " << entry.id;
+        EXPECT_EQ(entry.text.back() == '\n', text->back() == '\n') << "id " << entry.id;
+    }
+    for (const auto& [id, text] : french->entries())
+        EXPECT_TRUE(english.count(id)) << "French id " << id << " is not an English one";
+}
+
+}  // namespace

@@ -1,0 +1,26 @@
+// Start-up of the simulation program without any window: the two folders, the data folder made
+// ready and entered, the language and the string tables. Batch mode never reads or writes the
+// configuration file and always speaks English, so a batch run leaves the language that the
+// next interactive start finds as it was.
+#pragma once
+
+#include <string>
+
+// Folder of the running program file; the templates and the French string file are there.
+inline std::string g_strProgramFolder;
+// The user's data folder, the current directory of the running program.
+inline std::string g_strDataFolder;
+// 1 while the program runs in batch mode.
+inline int g_nBatchMode = 0;
+
+// Sets the two folders, creates the data folder (with "Climate" and the delivered data files)
+// and enters it. Then, for an interactive start, takes the language from the configuration file
+// or the user's locale and loads the French strings when it is French; for a batch start, uses
+// English. Returns false when the data folder could not be prepared, with what failed in
+// `problem`.
+bool StartProgram(bool batch, const std::string& programFolder, const std::string& dataFolder,
+                  std::string* problem);
+
+// Batch mode: one document built with the batch constructor runs the front end's run. Returns
+// the process exit code: 0 when the run succeeded, 1 otherwise.
+int RunBatchProgram();

@@ -1,0 +1,113 @@
+// The batch input file "Tidewarm.tmp" that the front end writes for one run, and the rules that
+// turn its values into project values. One value per line, in this order: run id, creation time
+// and comments (skipped), pool type 0..3, reference-run flag, weather file path, opening month
+// and day, closing month and day, pool area (m2), shading (%), minimum air temperatures for
+// swimming on sunny and cloudy days, minimum and maximum pool temperatures (degC), weekday
+// opening and closing hours, weekend opening and closing hours, activity level; then the
+// collector selector and, when not 0, type, test area, test flow rate, A to E, collectors per
+// bank, area per collector, banks, orientation index, slope (degrees), total flow (kg/s); the
+// heater selector and, when not 0, type, capacity (W), efficiency or COP, month mask; the blanket
+// selector and, when not 0, the five blanket values and the month mask.
+#pragma once
+
+#include <array>
+#include <istream>
+#include <string>
+#include <string_view>
+
+inline constexpr std::string_view kBatchInputFileName = "Tidewarm.tmp";
+inline constexpr std::string_view kBatchProjectFileName = "Tidewarm.tdw";
+inline constexpr std::string_view kMonthlyResultFileName = "Tidewarm.mly";
+
+// Templates of the four pool types, in the program folder.
+inline constexpr std::array<std::string_view, 4> kPoolTemplates = {"resingr.tpl", "resabgr.tpl",
+                                                                   "pubout.tpl", "pubin.tpl"};
+enum PoolType : int {
+    kResidentialInGround = 0,
+    kResidentialAboveGround,
+    kPublicOutdoor,
+    kPublicIndoor
+};
+
+struct BatchCollector {
+    int type = 0;  // 0 glazed, any other unglazed
+    double testArea = 0;
+    double testFlowRate = 0;
+    double a = 0, b = 0, c = 0, d = 0, e = 0;
+    double collectorsPerBank = 0;
+    double areaPerCollector = 0;
+    int banks = 0;
+    double orientation = 0;  // index of the 16 compass points, 0 West, 4 South
+    double slope = 0;        // degrees
+    double totalFlow = 0;    // kg/s
+};
+
+struct BatchHeater {
+    int type = 0;  // 0 fuel-fired, any other a heat pump
+    double capacity = 0;
+    double efficiency = 0;  // fraction, or the heat pump's coefficient of performance
+    int monthMask = 0;
+};
+
+struct BatchBlanket {
+    double absorptivity = 1;
+    double transmissivity = 0;
+    double emissivity = 0.95;
+    double longWaveTransmissivity = 0;
+    double insulation = 0.2;
+    int monthMask = 0;
+};
+
+struct BatchInput {
+    int poolType = 0;
+    int referenceRun = 0;
+    std::string weatherFile;
+    int opensMonth = 0, opensDay = 0, closesMonth = 0, closesDay = 0;
+    double poolArea = 0;  // m2
+    double shading = 0;   // %
+    double sunnyDayMinAirTemp = 0, cloudyDayMinAirTemp = 0;
+    double minPoolTemp = 0, maxPoolTemp = 0;
+    int weekdayOpen = 0, weekdayClose = 0, weekendOpen = 0, weekendClose = 0;
+    int activityLevel = 0;
+    bool hasCollector = false;
+    BatchCollector collector;
+    bool hasHeater = false;
+    BatchHeater heater;
+    bool hasBlanket = false;  // without one the blanket keeps the values of BatchBlanket
+    BatchBlanket blanket;
+};
+
+// Why a batch input was not taken.
+enum class BatchInputError {
+    kNone,
+    kUnreadableLine,  // a line missing, or not holding a value of its kind
+    kPoolType,        // pool type outside 0..3
+    kSeasonDate,      // an opening or closing date that does not exist
+    kCollectorTest,   // collector test area or test flow rate not above 0
+};
+
+struct BatchInputResult {
+    BatchInputError error = BatchInputError::kNone;
+    int line = 0;  // the line at fault, from 1
+};
+
+// Reads a batch input file from `in` (numbers in the C locale; CR LF line ends and blanks around
+// a value are allowed; a selector counts as present when it is not 0). The weather path may be
+// as long as a file name the project file can hold (255 bytes).
+BatchInputResult ReadBatchInput(std::istream& in, BatchInput& input);
+
+// Month flags of a 12-bit month mask: month m (1 = January) gets 1 when bit 12 - m is set,
+// else 0; higher bits are ignored.
+void MonthMaskToFlags(double flags[12], int mask);
+
+// Azimuth (radians, south 0, west positive) of a compass-point index (0 West, 4 South, 8 East,
+// 12 North): 90 - 22.5 x index degrees, brought into -180..180 degrees.
+double OrientationToAzimuth(double orientation);
+
+// Water volume of a pool of the given type and area: mean depth 1.9 m for a public indoor
+// pool, 1.5 m for the others.
+double PoolVolume(int poolType, double area);
+
+// Days of the season from the opening to the closing day of year, over the new year when the
+// closing day comes first; a closing day just before the opening day is a whole year (365).
+int SeasonDays(int startDay, int endDay);

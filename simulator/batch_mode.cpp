@@ -1,0 +1,161 @@
+// Batch mode: the front end's run read from "Tidewarm.tmp", applied over the template of its
+// pool type and saved as "Tidewarm.tdw".
+#include <fstream>
+#include <numbers>
+
+#include "application.h"
+#include "batch_input.h"
+#include "document.h"
+#include "helpers.h"
+#include "simulator_strings.h"
+#include "user_interface.h"
+
+namespace {
+
+// Minimum wind speed on a batch run's unglazed collectors, m/s.
+constexpr double kBatchMinimumWindSpeed = 1.2;
+// Part of the pool surface a blanket covers.
+constexpr double kBlanketCoveredFraction = 0.95;
+
+void ShowBatchInputError(const BatchInputResult& result) {
+    switch (result.error) {
+        case BatchInputError::kNone:
+            return;
+        case BatchInputError::kUnreadableLine:
+            ShowMessage(LoadResString(kStrCannotReadBatchInput) + "\n" +
+                        FormatResString(kStrBatchInputLine, result.line));
+            return;
+        case BatchInputError::kPoolType:
+            ShowMessage(LoadResString(kStrInvalidPoolType));
+            return;
+        case BatchInputError::kSeasonDate:
+            ShowMessage(LoadResString(kStrInvalidSeasonDate));
+            return;
+        case BatchInputError::kCollectorTest:
+            ShowMessage(LoadResString(kStrInvalidCollectorTest));
+            return;
+    }
+}
+
+// Hourly activity of one day type: the level from the opening hour up to the closing hour.
+void ActivitySchedule(double values[HourlyProfile::kHours], int opens, int closes, int level) {
+    for (int h = 0; h < HourlyProfile::kHours; ++h)
+        values[h] = opens <= h && h < closes ? level : 0;
+}
+
+}  // namespace
+
+int CTidewarmDoc::LoadBatchInput() {
+    std::ifstream file(g_strDataFolder + "/" + std::string(kBatchInputFileName), std::ios::binary);
+    if (!file.is_open()) {
+        ShowMessage(LoadResString(kStrCannotOpenBatchInput));
+        return 0;
+    }
+    BatchInput input;
+    const BatchInputResult result = ReadBatchInput(file, input);
+    if (result.error != BatchInputError::kNone) {
+        ShowBatchInputError(result);
+        return 0;
+    }
+
+    const std::string templateName(kPoolTemplates[input.poolType]);
+    std::ifstream project(g_strProgramFolder + "/" + templateName, std::ios::binary);
+    if (!project.is_open()) {
+        ShowMessage(LoadResString(kStrCannotOpenTemplate) + templateName);
+        return 0;
+    }
+    if (ReadProject(project) != 0) {
+        ShowMessage(LoadResString(kStrCannotReadTemplate));
+        return 0;
+    }
+    if (!ApplyBatchInput(input)) return 0;
+
+    // As for an interactive save, a failed save is reported and the run goes on.
+    SaveProjectFile(*this, g_strDataFolder + "/" + std::string(kBatchProjectFileName));
+    return 1;
+}
+
+bool CTidewarmDoc::ApplyBatchInput(const BatchInput& input) {
+    ReferenceRun = input.referenceRun;
+    SunnyDayMinAirTemp = input.sunnyDayMinAirTemp;
+    CloudyDayMinAirTemp = input.cloudyDayMinAirTemp;
+    MinPoolTemp = input.minPoolTemp;
+    UseSolar = input.hasCollector ? 1 : 0;
+    UseExchanger = UseSolar == 1 && UseExchanger == 1 ? 1 : 0;
+    UseAuxHeater = input.hasHeater ? 1 : 0;
+
+    // Weather: the binary file, whose header gives the latitude and the location name.
+    binaryWeatherReader.SetFileName(input.weatherFile.c_str());
+    WeatherSource = kWeatherBinary;
+    {
+        int day = 1, hour = 1;
+        ZEFIRFileReader header(&day, &hour, input.weatherFile.c_str());
+        if (input.weatherFile.empty() || header.Open() != kOk) {
+            ShowMessage(FormatResString(kStrCannotOpenBatchWeather, input.weatherFile));
+            return false;
+        }
+        sun.SetParameters(header.GetLatitude() * kRadiansPerDegree, 0, 0, 0);
+        SetWeatherName(header.GetStationName());
+    }
+
+    // Season.
+    StartDay = DayOfYear(input.opensMonth, input.opensDay, 0);
+    EndDay = DayOfYear(input.closesMonth, input.closesDay, 0);
+    NumDays = SeasonDays(StartDay, EndDay);
+    InitialPoolTemp = MinPoolTemp;
+
+    // Pool, blanket and shading.
+    pool.SetSurfaceArea(input.poolArea);
+    pool.SetVolume(PoolVolume(input.poolType, input.poolArea));
+    const BatchBlanket& blanket = input.blanket;
+    pool.SetBlanketParameters(blanket.absorptivity, blanket.transmissivity, blanket.emissivity,
+                              blanket.longWaveTransmissivity, blanket.insulation,
+                              kBlanketCoveredFraction);
+    double months[MonthlyProfile::kMonths];
+    MonthMaskToFlags(months, blanket.monthMask);
+    blanketSeasonalProfile.SetValues(months);
+    ShadedFraction = input.shading / 100;
+
+    // Pool use: the activity schedules, every day of the year in season.
+    double weekday[HourlyProfile::kHours], weekend[HourlyProfile::kHours];
+    ActivitySchedule(weekday, input.weekdayOpen, input.weekdayClose, input.activityLevel);
+    ActivitySchedule(weekend, input.weekendOpen, input.weekendClose, input.activityLevel);
+    activityProfile.SetValues(weekday, weekend);
+    SeasonStart = 1;
+    SeasonEnd = 365;
+
+    if (UseAuxHeater == 1) {
+        const BatchHeater& heater = input.heater;
+        HeaterType = heater.type != 0 ? kHeaterHeatPump : kHeaterFuel;
+        if (HeaterType == kHeaterHeatPump)
+            heatPump.SetParameters(MinPoolTemp, heater.capacity, heater.efficiency);
+        else
+            gasHeater.SetParameters(MinPoolTemp, heater.capacity, heater.efficiency);
+        MonthMaskToFlags(months, heater.monthMask);
+        heaterProfile.SetValues(months);
+    }
+
+    // Collectors; without them the template's collectors, pumps and plane stay as they are.
+    if (UseSolar == 1) {
+        const BatchCollector& c = input.collector;
+        // The test flow is given for the test area; the array needs it per collector.
+        const double testFlow = c.areaPerCollector * c.testFlowRate / c.testArea;
+        if (c.type != 0) {
+            Collector = kCollectorUnglazed;
+            unglazedCollector.SetParameters(
+                1, c.collectorsPerBank, c.banks, c.areaPerCollector, c.a, c.b, c.c, c.d, c.e,
+                unglazedCollector.GetWindCorrectionFactor(), kBatchMinimumWindSpeed, testFlow, 0, 0,
+                nullptr, 0, nullptr);
+        } else {
+            Collector = kCollectorGlazed;
+            glazedCollector.SetParameters(1, c.collectorsPerBank, c.banks, c.areaPerCollector, c.a,
+                                          c.b, c.c, c.d, c.e, testFlow, 0, 0, nullptr, 0, nullptr);
+        }
+        collectorPump.SetFlowRate(c.totalFlow);
+        exchangerPump.SetFlowRate(c.totalFlow);
+        tracker.SetParameters(kTrackFixed, c.slope * kRadiansPerDegree,
+                              OrientationToAzimuth(c.orientation));
+    }
+    controller.SetHighLimit(input.maxPoolTemp);
+    return true;
+}

@@ -1,0 +1,77 @@
+#include "application.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "../platform/scoped_environment.h"
+#include "config_file.h"
+#include "simulator_strings.h"
+#include "test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class StartProgramTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        programs_ = dir_.path() / "programs";
+        data_ = dir_.path() / "Documents" / "Tidewarm";
+        fs::create_directories(programs_);
+        fs::copy_file(fs::path(TIDEWARM_BIN_DIR) / "scl.err", programs_ / "scl.err");
+        fs::copy_file(fs::path(TIDEWARM_BIN_DIR) / "TidewarmProFra.str",
+                      programs_ / "TidewarmProFra.str");
+        env_.Unset("LC_ALL");
+        env_.Unset("LC_MESSAGES");
+        env_.Set("LANG", "fr_CA.UTF-8");
+    }
+    void TearDown() override {
+        fs::current_path(dir_.path());
+        DropFrenchStrings();
+        app::Language = app::PendingLanguage = 0;
+    }
+    bool Start(bool batch) {
+        return StartProgram(batch, programs_.string(), data_.string(), nullptr);
+    }
+
+    test::ScopedTempDir dir_;
+    test::ScopedEnvironment env_;
+    fs::path programs_, data_;
+};
+
+TEST_F(StartProgramTest, CreatesTheDataFolderAndSpeaksTheLocaleLanguage) {
+    ASSERT_TRUE(Start(false));
+    EXPECT_TRUE(fs::is_directory(data_ / "Climate"));
+    EXPECT_TRUE(fs::exists(data_ / "scl.err"));
+    EXPECT_EQ(fs::current_path(), data_);
+    EXPECT_EQ(g_strDataFolder, data_.string());
+    EXPECT_EQ(app::Language, 1);
+    EXPECT_EQ(LoadResString(kStrCannotOpenBatchInput),
+              "Impossible d'ouvrir le fichier « Tidewarm.tmp ».");
+    EXPECT_FALSE(fs::exists(data_ / "TidewarmPro.cfg"));
+}
+
+TEST_F(StartProgramTest, MissingFrenchFileFallsBackToEnglish) {
+    fs::remove(programs_ / "TidewarmProFra.str");
+    ASSERT_TRUE(Start(false));
+    EXPECT_EQ(app::Language, 1);
+    EXPECT_EQ(LoadResString(kStrCannotOpenBatchInput), "Cannot open file 'Tidewarm.tmp'.");
+}
+
+// Batch mode speaks English and neither reads nor writes the configuration file, so the
+// language of the next interactive start stays the user's.
+TEST_F(StartProgramTest, BatchModeIgnoresTheConfigurationFileAndSpeaksEnglish) {
+    fs::create_directories(data_);
+    test::WriteFile(data_ / "TidewarmPro.cfg", "TIDEWARMPRO 3.0\nFra\n");
+    env_.Set("LANG", "en_US.UTF-8");
+    ASSERT_TRUE(Start(true));
+    EXPECT_EQ(g_nBatchMode, 1);
+    EXPECT_EQ(app::Language, 0);
+    EXPECT_EQ(LoadResString(kStrCannotOpenBatchInput), "Cannot open file 'Tidewarm.tmp'.");
+    EXPECT_EQ(test::ReadFile(data_ / "TidewarmPro.cfg"), "TIDEWARMPRO 3.0\nFra\n");
+    ASSERT_TRUE(Start(false));
+    EXPECT_EQ(app::Language, 1);
+}
+
+}  // namespace
