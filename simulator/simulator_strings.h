@@ -8,6 +8,10 @@
 enum SimulatorString : int {
     kStrConfigWriteFailed = 130,
     kStrRegistryKey = 34007,
+    kStrCannotOpenProject = 34008,
+    kStrCannotReadProject = 34009,
+    kStrCannotCreateProject = 34010,
+    kStrProjectNotSaved = 34011,
     kStrNewerFileVersion = 34017,
     // Input dialogs, text report and progress.
     kStrGlazed = 31200,

@@ -1,0 +1,173 @@
+// The project document: construction, defaults, selections and the modified and out-of-date
+// states.
+#include "document.h"
+
+#include <numbers>
+#include <utility>
+
+#include "helpers.h"
+#include "psychrometrics.h"
+#include "result_columns.h"
+
+CTidewarmDoc::CTidewarmDoc() {
+    SetDefaults();
+}
+
+namespace {
+
+// Pool activity: none at night, high from 6:00 to 18:00.
+constexpr double kActivityDay[HourlyProfile::kHours] = {0, 0, 0, 0, 0, 0, 2, 2, 2, 2, 2, 2,
+                                                        2, 2, 2, 2, 2, 2, 0, 0, 0, 0, 0, 0};
+// Blanket on at night, off from 6:00 to 18:00.
+constexpr double kBlanketDay[HourlyProfile::kHours] = {1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0,
+                                                       0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1};
+constexpr double kEveryMonth[MonthlyProfile::kMonths] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+
+constexpr double kStandardPressure = 101325.0;  // Pa
+
+void SetDefaultCurves(AirToWaterHeatPump& heatPump) {
+    const double ratedAir = FahrenheitToCelsius(80);
+    const double coolAir = FahrenheitToCelsius(50);
+    heatPump.SetCurves(WetBulbFromRelHum(ratedAir, 0.8, kStandardPressure), ratedAir,
+                       WetBulbFromRelHum(coolAir, 0.5, kStandardPressure), 100, 0,
+                       FahrenheitToCelsius(105), HeatPumpCapacityCurve, HeatPumpCOPCurve);
+}
+
+}  // namespace
+
+void CTidewarmDoc::SetDefaults() {
+    WeatherSource = kWeatherTMY;
+    alternateReader.SetFile(nullptr);
+    tmyReader.SetFileName(nullptr);
+    textWeatherReader.SetFile(nullptr);
+    binaryWeatherReader.SetFileName(nullptr);
+    sun.SetParameters(0, 0, 0, 0);
+    tracker.SetParameters(kTrackFixed, std::numbers::pi / 4, 0);
+    tilter.SetModel(kSkyPerez);
+    splitter.Reset();
+    collectorPump.SetParameters(0.02, 10, 0.5);
+    inletPipeInside.SetParameters(0.08, 5);
+    inletPipeOutside.SetParameters(0.08, 10);
+    outletPipeInside.SetParameters(0.08, 5);
+    outletPipeOutside.SetParameters(0.08, 10);
+    glazedCollector.SetParameters(2, 1, 1, 5, 0.75, 0, 5, 0, 0, 0.02, 0, 0, nullptr, 0, nullptr);
+    unglazedCollector.SetParameters(2, 1, 1, 5, 0.75, 0, 5, 0, 0, 1, 0, 0.02, 0, 0, nullptr, 0,
+                                    nullptr);
+    exchangerPump.SetParameters(0.02, 10, 0.5);
+    heatExchanger.SetEffectiveness(0.8);
+    gasHeater.SetParameters(20, 10000, 0.8);
+    heatPump.SetParameters(20, 10000, 6);
+    SetDefaultCurves(heatPump);
+    heaterProfile.SetValues(kEveryMonth);
+    pool.Reset();
+    activityProfile.SetValues(kActivityDay, kActivityDay);
+    blanketSeasonalProfile.SetValues(kEveryMonth);
+    blanketDailyProfile.SetValues(kBlanketDay, kBlanketDay);
+    controller.SetParameters(5, 2, 30, DeltaTController::kLimitColdSide);
+    collectorPromoter.Reset();
+    poolPromoter.Reset();
+    roofPromoter.Reset();
+    poolTempIntegrator.Reset();
+    soilTempIntegrator.Reset();
+    monthlySummary.SetCount(kMonthlyColumnCount);
+    annualSummary.SetCount(kMonthlyColumnCount);
+    hourlySummary.SetCount(kHourlyColumnCount);
+    hourlyWriter.DefineColumns("", kHourlyColumnCount, kHourlyColumnNames.data(),
+                               kHourlyDefaultFlags.data(), ',');
+    monthlyWriter.DefineColumns("", kMonthlyColumnCount, kMonthlyColumnNames.data(), nullptr, ',');
+
+    Collector = kCollectorGlazed;
+    UseSolar = 1;
+    UseExchanger = 0;
+    UseAuxHeater = 1;
+    UseAlternateInput = 0;
+    HourlyOutput = 0;
+    DoEconomics = 0;
+    StartDay = 1;
+    EndDay = 365;
+    NumDays = 365;
+    UseWeekends = 0;
+    WeekLength = 7;
+    WeekendLength = 2;
+    Tolerance = 0.0001;
+    MaxIterations = 100;
+    PrintParameters = 0;
+    SwimmableCriterion = 0;
+    ReferenceRun = 0;
+    weatherName_.clear();
+    IndoorPool = 0;
+    InitialPoolTemp = 10;
+    PoolWaterCp = 4200;
+    CollectorFluidCp = 4200;
+    IndoorBeamIrradiance = 0;
+    IndoorDiffuseIrradiance = 0;
+    IndoorAirTemp = 20;
+    IndoorRelHum = 0.8;
+    IndoorAirSpeed = 0.1;
+    ShadedFraction = 0.5;
+    RoofType = 0;
+    MainsTemp = 10;
+    PipeSurroundTemp = 10;
+    HeaterType = kHeaterFuel;
+    HeaterOffOutOfSeason = 0;
+    SeasonStart = 135;
+    SeasonEnd = 273;
+    CloudyDayMinAirTemp = 26;
+    SunnyDayMinAirTemp = 23;
+    MinPoolTemp = 20;
+    DeepSoilTemp = 10;
+    BlanketAlways = 1;
+    GroundAlbedo = 0.2;
+    economicData.SetDefaults();
+    CollectorOn = 0;
+    HeaterOn = 0;
+}
+
+void CTidewarmDoc::SetModifiedFlag(int modified) {
+    modified_ = modified != 0 ? 1 : 0;
+    if (modified != 0) SetResultsOutOfDate(1);
+}
+
+void CTidewarmDoc::SetResultsOutOfDate(int outOfDate) {
+    resultsOutOfDate_ = outOfDate != 0 ? 1 : 0;
+    if (onResultsOutOfDate) onResultsOutOfDate(resultsOutOfDate_);
+}
+
+void CTidewarmDoc::SetWeatherName(std::string_view name) {
+    std::string text(name.substr(0, name.find_first_of("\r\n")));
+    if (text.size() > kMaxWeatherNameLength) {
+        std::size_t cut = kMaxWeatherNameLength;
+        // Never cut inside a UTF-8 sequence: back up over continuation bytes.
+        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+        text.resize(cut);
+    }
+    weatherName_ = std::move(text);
+}
+
+FileReader* CTidewarmDoc::SelectedWeatherReader() {
+    return const_cast<FileReader*>(std::as_const(*this).SelectedWeatherReader());
+}
+
+const FileReader* CTidewarmDoc::SelectedWeatherReader() const {
+    switch (WeatherSource) {
+        case kWeatherTMY:
+            return &tmyReader;
+        case kWeatherText:
+            return &textWeatherReader;
+        case kWeatherBinary:
+            return &binaryWeatherReader;
+        default:
+            return nullptr;
+    }
+}
+
+FlatPlateCollector* CTidewarmDoc::SelectedCollector() {
+    switch (Collector) {
+        case kCollectorGlazed:
+            return &glazedCollector;
+        case kCollectorUnglazed:
+            return &unglazedCollector;
+        default:
+            return nullptr;
+    }
+}

@@ -1,0 +1,248 @@
+// The project document: one pool system with every simulation component as a plain member, the
+// project's switches and scalars, the economic data and the working variables of a run. It holds
+// no window; the graphical layer binds its view to the results-out-of-date hook.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "collector_plane.h"
+#include "control.h"
+#include "economic_data.h"
+#include "files.h"
+#include "heaters.h"
+#include "loop.h"
+#include "model_classes.h"
+#include "profiles.h"
+#include "sky.h"
+#include "wall.h"
+#include "weather.h"
+
+// Weather readers a project can select, as the project file stores them.
+enum WeatherSourceIndex : int { kWeatherTMY = 0, kWeatherText = 1, kWeatherBinary = 2 };
+// Collector arrays a project can select, as the project file stores them.
+enum CollectorIndex : int { kCollectorGlazed = 0, kCollectorUnglazed = 1 };
+// Auxiliary heater kinds.
+enum HeaterKind : int { kHeaterFuel = 0, kHeaterHeatPump = 1 };
+
+// Where the model reads each of its shared quantities; the run points every link at a
+// component output, a run variable, a project value or a column of the alternate input file.
+struct InputLinks {
+    double* HGlo = nullptr;
+    double* TAmb = nullptr;
+    double* RelHum = nullptr;
+    double* VWind = nullptr;
+    double* Albedo = nullptr;
+    double* RadiantTemperature = nullptr;
+    double* TGlo = nullptr;
+    double* TAmbPool = nullptr;
+    double* RelHumPool = nullptr;
+    double* VWindPool = nullptr;
+    double* HDirPool = nullptr;
+    double* HDifPool = nullptr;
+    double* FractionShaded = nullptr;
+    double* MdotMakeup = nullptr;
+    double* TMains = nullptr;
+    double* TDeepGround = nullptr;
+    int* Activity = nullptr;
+    double* TPool = nullptr;
+    int* BlanketOn = nullptr;
+    double* TSoilPipe = nullptr;
+    double* QColl = nullptr;
+    double* Tci = nullptr;
+    double* Tco = nullptr;
+    double* MdotColl = nullptr;
+    double* LoopSpecificHeat = nullptr;
+    double* MdotExch = nullptr;
+    double* TReturn = nullptr;
+    int* CollOn = nullptr;
+    int* AuxOn = nullptr;
+};
+
+class CTidewarmDoc {
+  public:
+    // The project file this program writes: format version and component version.
+    static constexpr unsigned kFormatVersion = 30000;
+    static constexpr unsigned kComponentVersion = 20002;
+    // Longest location name a project file holds, in bytes.
+    static constexpr std::size_t kMaxWeatherNameLength = 117;
+
+    // Builds every component and gives the project its defaults.
+    CTidewarmDoc();
+    virtual ~CTidewarmDoc() = default;
+    // Components point into each other and into the document: it never moves.
+    CTidewarmDoc(const CTidewarmDoc&) = delete;
+    CTidewarmDoc& operator=(const CTidewarmDoc&) = delete;
+
+    // The set-up of a new project.
+    void SetDefaults();
+
+    // Marks the project changed or saved; marking it changed also puts the results out of date.
+    // Clearing the mark leaves the results' state alone.
+    virtual void SetModifiedFlag(int modified = 1);
+    int IsModified() const { return modified_; }
+    // Records whether the report shown belongs to other inputs and tells the view through
+    // `onResultsOutOfDate` (1 or 0).
+    virtual void SetResultsOutOfDate(int outOfDate);
+    int ResultsOutOfDate() const { return resultsOutOfDate_; }
+    std::function<void(int)> onResultsOutOfDate;
+
+    // The project file on streams (numbers in the C locale); 0 on success, else 1. Reading
+    // reads over the values held, so what an older file lacks keeps its present value.
+    virtual int WriteProject(std::ostream& out);
+    virtual int ReadProject(std::istream& in);
+
+    // The location name; set through SetWeatherName, which keeps it to one line of at most
+    // kMaxWeatherNameLength bytes (cut at a character boundary), so that it always reads back.
+    const std::string& GetWeatherName() const { return weatherName_; }
+    void SetWeatherName(std::string_view name);
+
+    // The selected weather reader and collector array; null for an index out of range.
+    FileReader* SelectedWeatherReader();
+    const FileReader* SelectedWeatherReader() const;
+    FlatPlateCollector* SelectedCollector();
+
+    // Components, in the order of construction.
+    MyASCIIFileReader alternateReader;  // named-column hourly input
+    KTMYFileReader tmyReader;
+    MyASCIIFileReader textWeatherReader;
+    MyZEFIRFileReader binaryWeatherReader;
+    MySun sun;
+    Tracker tracker;
+    Tilter tilter;
+    Splitter splitter;
+    MyPump collectorPump;
+    Pipe inletPipeInside;
+    Pipe inletPipeOutside;
+    Pipe outletPipeInside;
+    Pipe outletPipeOutside;
+    MyGlazedCollector glazedCollector;
+    MyUnglazedCollector unglazedCollector;
+    Wall roof;  // set up from RoofType before each run; not stored
+    MyPump exchangerPump;
+    HeatExchanger heatExchanger;
+    GasHeater gasHeater;
+    AirToWaterHeatPump heatPump;
+    MonthlyProfile heaterProfile;
+    MySwimmingPool pool;
+    HourlyProfile activityProfile;
+    MonthlyProfile blanketSeasonalProfile;
+    HourlyProfile blanketDailyProfile;
+    MyDeltaTController controller;
+    ConvergencePromoter collectorPromoter;
+    ConvergencePromoter poolPromoter;
+    ConvergencePromoter roofPromoter;  // not stored
+    EulerIntegrator poolTempIntegrator;
+    EulerIntegrator soilTempIntegrator;
+    Summary monthlySummary;
+    Summary annualSummary;
+    Summary hourlySummary;
+    ASCIIFileWriter hourlyWriter;
+    ASCIIFileWriter monthlyWriter;
+
+    // Selections (WeatherSourceIndex, CollectorIndex).
+    int WeatherSource = kWeatherTMY;
+    int Collector = kCollectorGlazed;
+
+    // Switches and scalars; temperatures in degC.
+    int UseSolar = 1;
+    int UseExchanger = 0;
+    int UseAuxHeater = 1;
+    int UseAlternateInput = 0;
+    int HourlyOutput = 0;
+    int DoEconomics = 0;
+    int StartDay = 1;
+    int EndDay = 365;
+    int NumDays = 365;
+    int UseWeekends = 0;
+    int WeekLength = 7;
+    int WeekendLength = 2;
+    double Tolerance = 0.0001;
+    int MaxIterations = 100;
+    int PrintParameters = 0;
+    int SwimmableCriterion = 0;
+    int ReferenceRun = 0;
+    int IndoorPool = 0;
+    double InitialPoolTemp = 10;
+    double PoolWaterCp = 4200;           // J/kg K; not stored
+    double CollectorFluidCp = 4200;      // J/kg K
+    double IndoorBeamIrradiance = 0;     // not stored
+    double IndoorDiffuseIrradiance = 0;  // not stored
+    double IndoorAirTemp = 20;
+    double IndoorRelHum = 0.8;    // fraction
+    double IndoorAirSpeed = 0.1;  // m/s
+    double ShadedFraction = 0.5;
+    int RoofType = 0;
+    double MainsTemp = 10;
+    double PipeSurroundTemp = 10;
+    int HeaterType = kHeaterFuel;
+    int HeaterOffOutOfSeason = 0;
+    int SeasonStart = 135;
+    int SeasonEnd = 273;
+    double CloudyDayMinAirTemp = 26;
+    double SunnyDayMinAirTemp = 23;
+    double MinPoolTemp = 20;
+    double DeepSoilTemp = 10;
+    int BlanketAlways = 1;
+    double GroundAlbedo = 0.2;  // not stored
+
+    EconomicData economicData;
+
+    // Working variables of a run; not stored.
+    int DayCount = 0;
+    int CurrentDay = 1;
+    int Month = 1;
+    int CurrentDayOfMonth = 1;
+    int Hour = 1;
+    double SolarHour = 0.5;
+    double TimeStep = 3600;  // s
+    double Time = 0;         // s
+    int IsWeekend = 0;
+    int HourIndex = 1;
+    double TUnderRoof = 15;
+    double DailyClearness = 0;
+    int Swimmable = 0;
+    int UsableHours = 0;
+    int SwimmableHours = 0;
+    int Activity = 0;
+    int BlanketOn = 0;
+    int CollectorOn = 0;
+    int CollectorWasOn = 0;
+    int HeaterOn = 0;
+    double HeaterFlow = 0;  // kg/s
+    double TSky = 0;
+    double TWetBulb = 0;
+    double PoolTempStart = 10;
+    double TSoilPrev = 10;
+    // Energy terms of the hour, W.
+    double QPumps = 0;
+    double QPipes = 0;
+    double QRes = 0;
+    double QElec = 0;
+    double QPrimary = 0;
+
+    InputLinks links;
+
+  private:
+    std::string weatherName_;
+    int modified_ = 0;
+    int resultsOutOfDate_ = 1;  // a new project has no results
+};
+
+// Report file of a project: the path up to its last '.', or the whole path, then ".lis".
+std::string ReportFileName(const std::string& projectPath);
+
+// Reads the project file at `path` into a freshly built document and hands it over only when
+// the whole file read; otherwise shows message 34008 (cannot open) or 34009 (cannot read) and
+// returns null, so nothing half-read is ever used. The document handed over is unmodified and
+// its results are out of date unless the project's report is at least as new as the project.
+std::unique_ptr<CTidewarmDoc> LoadProjectFile(const std::string& path);
+
+// Writes the project to a temporary file next to `path` and puts it in place only once it is
+// complete, so a failed save leaves the previous file as it was. Shows 34010 (cannot create) or
+// 34011 (write failed) and returns 1 on failure; on success clears the modified mark, returns 0.
+int SaveProjectFile(CTidewarmDoc& document, const std::string& path);
