@@ -151,7 +151,7 @@ std::string FieldText(const DialogField& field) {
     char buffer[64];
     switch (field.kind) {
         case FieldKind::kDouble:
-            std::snprintf(buffer, sizeof buffer, "%g", *static_cast<const double*>(field.value));
+            std::snprintf(buffer, sizeof buffer, "%.15g", *static_cast<const double*>(field.value));
             return buffer;
         case FieldKind::kIntAsDouble: {
             const double v = std::trunc(*static_cast<const double*>(field.value));

@@ -64,7 +64,9 @@ struct ExchangeStatus {
     static ExchangeStatus Refused(int controlId, std::string message);
 };
 
-// The text a control shows for the field's value: ints and indexes in decimal, doubles "%g".
+// The text a control shows for the field's value: ints and indexes in decimal, doubles with 15
+// significant digits (as many as a double keeps through text), so that an OK without changes
+// gives back the values shown.
 std::string FieldText(const DialogField& field);
 // Reads `text` as the field's value and checks it, without storing it. On success the value
 // read goes to `number` (numeric kinds) or `text` stays as given (text kinds).

@@ -11,12 +11,13 @@
 
 struct HourlyColumnText {
     int column;           // position in the hourly file
-    const char* name;     // column name of the file
     const char* unit;     // in brackets
     const char* english;  // also the check box text
     const char* french;
 };
 
+// Name of a column of the hourly file; empty outside the file's columns.
+const char* HourlyColumnName(int column);
 // Columns 3 to 45 in column order.
 std::span<const HourlyColumnText> ChoosableHourlyColumns();
 // The entry of one column; null for a column that cannot be chosen.

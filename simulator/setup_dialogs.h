@@ -5,9 +5,10 @@
 #include <string>
 
 #include "dialog_fields.h"
+#include "document.h"
 
-// Longest weather location name a project file reads back.
-inline constexpr int kMaxWeatherNameLength = 117;
+// Longest weather location name a project file reads back, in bytes.
+inline constexpr int kMaxWeatherNameLength = static_cast<int>(CTidewarmDoc::kMaxWeatherNameLength);
 
 class CWeatherDlg : public InputDialog {
   public:

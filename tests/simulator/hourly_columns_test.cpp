@@ -22,7 +22,7 @@ TEST_F(HourlyChoices, EveryChoosableColumnOnceInOrder) {
     EXPECT_EQ(expected, 46);
     EXPECT_EQ(FindHourlyColumnText(2), nullptr);
     EXPECT_EQ(FindHourlyColumnText(46), nullptr);
-    EXPECT_STREQ(FindHourlyColumnText(44)->name, "MdotMakeup");
+    EXPECT_STREQ(HourlyColumnName(FindHourlyColumnText(44)->column), "MdotMakeup");
 }
 
 TEST_F(HourlyChoices, DialogsCoverTheirRanges) {
