@@ -144,7 +144,7 @@ constexpr StringEntry kEnglish[] = {
     {kStrEconomicSystemLife, "System life: %d years\n"},
     {kStrEconomicCapitalCost, "Capital cost: $ %-8.2f\n"},
     {kStrEconomicDownPayment, "Downpayment : $ %-8.2f\n"},
-    {kStrEconomicInterestRate, "Interest rate: %5.2g %%\n"},
+    {kStrEconomicInterestRate, "Interest rate: %5.2f %%\n"},
     {kStrEconomicLoan, "Loan: %d yearly payments of $ %-8.2f\n"},
     {kStrEconomicMaintenance, "Yearly maintenance cost: $ %-8.2f\n"},
     {kStrEconomicEnergyCost, "Yearly energy cost (in today's $)\n"},
