@@ -5,6 +5,21 @@
 #include "string_table.h"
 #include "text_output.h"
 
+namespace {
+
+// The three lines of a pump, shared by the collector loop and the exchanger loop.
+void PrintPump(std::ostream& out, int language, double flow, double power, double fraction) {
+    const bool fr = language == kFrench;
+    Print(out, fr ? "  Débit de la pompe: %g kg/s\n" : "  Pump Flow Rate: %g kg/s\n", flow);
+    Print(out, fr ? "  Puissance de la pompe: %g W\n" : "  Pump Power: %g W\n", power);
+    Print(out,
+          fr ? "  Fraction de la puissance de la pompe transférée au fluide: %g\n"
+             : "  Fraction of Pump Power Transferred to Fluid: %g\n",
+          fraction);
+}
+
+}  // namespace
+
 // ---------------------------------------------------------------------------------------------
 // Collector test
 
@@ -82,36 +97,23 @@ ExchangeStatus CCollectorTestDlg::OnOK() {
 
 void CCollectorTestDlg::PrintSummary(std::ostream& out, int language) const {
     const bool fr = language == kFrench;
-    if (fr) {
-        Print(out, "PARAMÈTRES DE TEST DES CAPTEURS\n");
-        Print(out, "Type de capteur: %s\n", collectorType.c_str());
-        Print(out, "Aire d'un seul capteur: %g m2\n", area);
-        Print(out, "Débit de test: %g kg/s\n", testFlow);
-        Print(out, "Paramètres de test:\n");
-    } else {
-        Print(out, "COLLECTOR TEST DATA\n");
-        Print(out, "Collector Type: %s\n", collectorType.c_str());
-        Print(out, "Collector Area: %g m2\n", area);
-        Print(out, "Test Flow Rate: %g kg/s\n", testFlow);
-        Print(out, "Test Parameters:\n");
-    }
+    Print(out, fr ? "PARAMÈTRES DE TEST DES CAPTEURS\n" : "COLLECTOR TEST DATA\n");
+    Print(out, fr ? "Type de capteur: %s\n" : "Collector Type: %s\n", collectorType.c_str());
+    Print(out, fr ? "Aire d'un seul capteur: %g m2\n" : "Collector Area: %g m2\n", area);
+    Print(out, fr ? "Débit de test: %g kg/s\n" : "Test Flow Rate: %g kg/s\n", testFlow);
+    Print(out, fr ? "Paramètres de test:\n" : "Test Parameters:\n");
+    const bool glazed = IsGlazed();
     Print(out, "  A = %g\n", a);
-    if (IsGlazed()) {
-        Print(out, "  B = %g 1/C\n", b);
-        Print(out, "  C = %g W/m2/C\n", c);
-        Print(out, "  D = %g W/m2/C2\n", d);
-    } else {
-        Print(out, "  B = %g s/m/C\n", b);
-        Print(out, "  C = %g W/m2/C\n", c);
-        Print(out, "  D = %g J/m3/C\n", d);
-    }
+    Print(out, glazed ? "  B = %g 1/C\n" : "  B = %g s/m/C\n", b);
+    Print(out, "  C = %g W/m2/C\n", c);
+    Print(out, glazed ? "  D = %g W/m2/C2\n" : "  D = %g J/m3/C\n", d);
     Print(out, "  E = %g W/m2\n", e);
-    const bool profile = modifierMode != kNoModifiers;
-    if (fr)
-        Print(out, "Coefficients correcteurs de l'angle d'incidence: %s",
-              profile ? "Profil\n" : "Aucun\n");
+    Print(out,
+          fr ? "Coefficients correcteurs de l'angle d'incidence: " : "Incidence Angle Modifiers: ");
+    if (modifierMode != kNoModifiers)
+        Print(out, fr ? "Profil\n" : "Profile\n");
     else
-        Print(out, "Incidence Angle Modifiers: %s", profile ? "Profile\n" : "None\n");
+        Print(out, fr ? "Aucun\n" : "None\n");
     ModifierEditor().PrintSummary(out, language);
     Print(out, "\n");
 }
@@ -149,50 +151,30 @@ void CCollectorUseDlg::PrintSummary(std::ostream& out, int language) const {
         {"Isolation", "Toit en asphalte, isolé", "Toit en asphalte, non isolé"}};
     const bool fr = language == kFrench;
     const char* roof = roofType >= 0 && roofType <= 2 ? kRoofs[fr][roofType] : "";
-    if (fr) {
-        Print(out, "PARAMÈTRES D'UTILISATION DES CAPTEURS\n");
-        Print(out, "Nombre de capteurs en série: %d\n", inSeries);
-        Print(out, "Nombre de groupes en série mis en parallèle dans une batterie: %lg\n",
-              groupsInParallel);
-        Print(out, "Nombre de batteries de capteurs: %d\n", banks);
-        Print(out, "Orientation des capteurs\n");
-        Print(out, "  Inclinaison: %g degrés\n", slope);
-        Print(out, "  Azimut: %g degrés\n", azimuth);
-        Print(out, "Régulateur thermique\n");
-        Print(out, "  Delta T pour mise en marche: %g C\n", deltaTOn);
-        Print(out, "  Delta T pour arrêt: %g C\n", deltaTOff);
-        Print(out, "  Tmax piscine: %g C\n", tMaxPool);
-        Print(out, "Pompe\n");
-        Print(out, "  Débit de la pompe: %g kg/s\n", pumpFlow);
-        Print(out, "  Puissance de la pompe: %g W\n", pumpPower);
-        Print(out, "  Fraction de la puissance de la pompe transférée au fluide: %g\n",
-              pumpFraction);
-        if (unglazed) {
-            Print(out, "Facteur de correction du vent: %g\n", windCorrection);
-            Print(out, "Seuil éolien: %g\n", windThreshold);
-            Print(out, "Les capteurs reposent sur: %s\n", roof);
-        }
-    } else {
-        Print(out, "COLLECTOR USE DATA\n");
-        Print(out, "Number of Collectors in Series: %d\n", inSeries);
-        Print(out, "Number of Series Groups in Parallel in a Bank: %lg\n", groupsInParallel);
-        Print(out, "Number of Banks of Collectors: %d\n", banks);
-        Print(out, "Collector Orientation\n");
-        Print(out, "  Slope: %g degree\n", slope);
-        Print(out, "  Azimuth: %g degree\n", azimuth);
-        Print(out, "Controller\n");
-        Print(out, "  Delta T On : %g C\n", deltaTOn);
-        Print(out, "  Delta T Off: %g C\n", deltaTOff);
-        Print(out, "  Tmax Pool  : %g C\n", tMaxPool);
-        Print(out, "Pump\n");
-        Print(out, "  Pump Flow Rate: %g kg/s\n", pumpFlow);
-        Print(out, "  Pump Power: %g W\n", pumpPower);
-        Print(out, "  Fraction of Pump Power Transferred to Fluid: %g\n", pumpFraction);
-        if (unglazed) {
-            Print(out, "Wind Speed Correction Factor: %g\n", windCorrection);
-            Print(out, "Wind Speed Threshold: %g\n", windThreshold);
-            Print(out, "Collector sits on: %s\n", roof);
-        }
+    Print(out, fr ? "PARAMÈTRES D'UTILISATION DES CAPTEURS\n" : "COLLECTOR USE DATA\n");
+    Print(out, fr ? "Nombre de capteurs en série: %d\n" : "Number of Collectors in Series: %d\n",
+          inSeries);
+    Print(out,
+          fr ? "Nombre de groupes en série mis en parallèle dans une batterie: %lg\n"
+             : "Number of Series Groups in Parallel in a Bank: %lg\n",
+          groupsInParallel);
+    Print(out, fr ? "Nombre de batteries de capteurs: %d\n" : "Number of Banks of Collectors: %d\n",
+          banks);
+    Print(out, fr ? "Orientation des capteurs\n" : "Collector Orientation\n");
+    Print(out, fr ? "  Inclinaison: %g degrés\n" : "  Slope: %g degree\n", slope);
+    Print(out, fr ? "  Azimut: %g degrés\n" : "  Azimuth: %g degree\n", azimuth);
+    Print(out, fr ? "Régulateur thermique\n" : "Controller\n");
+    Print(out, fr ? "  Delta T pour mise en marche: %g C\n" : "  Delta T On : %g C\n", deltaTOn);
+    Print(out, fr ? "  Delta T pour arrêt: %g C\n" : "  Delta T Off: %g C\n", deltaTOff);
+    Print(out, fr ? "  Tmax piscine: %g C\n" : "  Tmax Pool  : %g C\n", tMaxPool);
+    Print(out, fr ? "Pompe\n" : "Pump\n");
+    PrintPump(out, language, pumpFlow, pumpPower, pumpFraction);
+    if (unglazed) {
+        Print(out,
+              fr ? "Facteur de correction du vent: %g\n" : "Wind Speed Correction Factor: %g\n",
+              windCorrection);
+        Print(out, fr ? "Seuil éolien: %g\n" : "Wind Speed Threshold: %g\n", windThreshold);
+        Print(out, fr ? "Les capteurs reposent sur: %s\n" : "Collector sits on: %s\n", roof);
     }
     Print(out, "\n");
 }
@@ -213,32 +195,37 @@ std::vector<DialogField> CPipesDlg::Fields() {
 }
 
 void CPipesDlg::PrintSummary(std::ostream& out, int language) const {
-    if (language == kFrench) {
-        Print(out, "PARAMÈTRES DES CANALISATIONS\n");
-        Print(out, "Longueurs\n");
-        Print(out, "  Longueur de la canalisation d'entrée  - à l'intérieur: %g m\n", inletInside);
-        Print(out, "                                        - à l'extérieur: %g m\n", inletOutside);
-        Print(out, "  Longueur de la canalisation de sortie - à l'intérieur: %g m\n", outletInside);
-        Print(out, "                                        - à l'extérieur: %g m\n",
-              outletOutside);
-        Print(out, "Isolation (par unité de longueur de canalisation)\n");
-        Print(out, "  Taux de perte de chaleur à l'intérieur: %g W/m/C\n", lossInside);
-        Print(out, "  Taux de perte de chaleur à l'extérieur: %g W/m/C\n", lossOutside);
-        Print(out, "Température\n");
-        Print(out, "  Température moyenne à l'intérieur ou dans le sol: %g C\n", surroundTemp);
-    } else {
-        Print(out, "PIPES DATA\n");
-        Print(out, "Lengths\n");
-        Print(out, "  Inlet  Pipe Length - Inside : %g m\n", inletInside);
-        Print(out, "                     - Outside: %g m\n", inletOutside);
-        Print(out, "  Outlet Pipe Length - Inside : %g m\n", outletInside);
-        Print(out, "                     - Outside: %g m\n", outletOutside);
-        Print(out, "Insulation (per unit pipe length)\n");
-        Print(out, "  Heat Loss Coefficient Inside : %g W/m/C\n", lossInside);
-        Print(out, "  Heat Loss Coefficient Outside: %g W/m/C\n", lossOutside);
-        Print(out, "Temperature\n");
-        Print(out, "  Average Indoor/Soil Temperature: %g C\n", surroundTemp);
-    }
+    const bool fr = language == kFrench;
+    const char* const outside =
+        fr ? "                                        - à l'extérieur: %g m\n"
+           : "                     - Outside: %g m\n";
+    Print(out, fr ? "PARAMÈTRES DES CANALISATIONS\n" : "PIPES DATA\n");
+    Print(out, fr ? "Longueurs\n" : "Lengths\n");
+    Print(out,
+          fr ? "  Longueur de la canalisation d'entrée  - à l'intérieur: %g m\n"
+             : "  Inlet  Pipe Length - Inside : %g m\n",
+          inletInside);
+    Print(out, outside, inletOutside);
+    Print(out,
+          fr ? "  Longueur de la canalisation de sortie - à l'intérieur: %g m\n"
+             : "  Outlet Pipe Length - Inside : %g m\n",
+          outletInside);
+    Print(out, outside, outletOutside);
+    Print(out, fr ? "Isolation (par unité de longueur de canalisation)\n"
+                  : "Insulation (per unit pipe length)\n");
+    Print(out,
+          fr ? "  Taux de perte de chaleur à l'intérieur: %g W/m/C\n"
+             : "  Heat Loss Coefficient Inside : %g W/m/C\n",
+          lossInside);
+    Print(out,
+          fr ? "  Taux de perte de chaleur à l'extérieur: %g W/m/C\n"
+             : "  Heat Loss Coefficient Outside: %g W/m/C\n",
+          lossOutside);
+    Print(out, fr ? "Température\n" : "Temperature\n");
+    Print(out,
+          fr ? "  Température moyenne à l'intérieur ou dans le sol: %g C\n"
+             : "  Average Indoor/Soil Temperature: %g C\n",
+          surroundTemp);
     Print(out, "\n");
 }
 
@@ -262,24 +249,17 @@ std::vector<ControlText> CHeatExchangerDlg::ControlTexts() const {
 }
 
 void CHeatExchangerDlg::PrintSummary(std::ostream& out, int language) const {
-    if (language == kFrench) {
-        Print(out, "PARAMÈTRES DE L'ÉCHANGEUR DE CHALEUR\n");
-        Print(out, "Efficacité de l'échangeur de chaleur: %g\n", effectiveness);
-        Print(out, "Capacité calorifique du fluide dans les capteurs: %g J/kg/C\n", fluidCp);
-        Print(out, "Pompe côté piscine\n");
-        Print(out, "  Débit de la pompe: %g kg/s\n", pumpFlow);
-        Print(out, "  Puissance de la pompe: %g W\n", pumpPower);
-        Print(out, "  Fraction de la puissance de la pompe transférée au fluide: %g\n",
-              pumpFraction);
-    } else {
-        Print(out, "HEAT EXCHANGER DATA\n");
-        Print(out, "Heat Exchanger Effectiveness: %g\n", effectiveness);
-        Print(out, "Collector Fluid Heat Capacitance: %g J/kg/C\n", fluidCp);
-        Print(out, "Pump on Pool Side\n");
-        Print(out, "  Pump Flow Rate: %g kg/s\n", pumpFlow);
-        Print(out, "  Pump Power: %g W\n", pumpPower);
-        Print(out, "  Fraction of Pump Power Transferred to Fluid: %g\n", pumpFraction);
-    }
+    const bool fr = language == kFrench;
+    Print(out, fr ? "PARAMÈTRES DE L'ÉCHANGEUR DE CHALEUR\n" : "HEAT EXCHANGER DATA\n");
+    Print(out,
+          fr ? "Efficacité de l'échangeur de chaleur: %g\n" : "Heat Exchanger Effectiveness: %g\n",
+          effectiveness);
+    Print(out,
+          fr ? "Capacité calorifique du fluide dans les capteurs: %g J/kg/C\n"
+             : "Collector Fluid Heat Capacitance: %g J/kg/C\n",
+          fluidCp);
+    Print(out, fr ? "Pompe côté piscine\n" : "Pump on Pool Side\n");
+    PrintPump(out, language, pumpFlow, pumpPower, pumpFraction);
     Print(out, "\n");
 }
 
@@ -304,40 +284,33 @@ std::vector<DialogField> CEconomicsDlg::Fields() {
 }
 
 void CEconomicsDlg::PrintSummary(std::ostream& out, int language) const {
-    if (language == kFrench) {
-        Print(out, "PARAMÈTRES ÉCONOMIQUES\n");
-        Print(out, "Paramètres du système\n");
-        Print(out, "  Durée de vie du système: %d années\n", systemLife);
-        Print(out, "  Coût par capteur: %g $/capteur\n", costPerCollector);
-        Print(out, "  Coûts d'installation: %g $\n", installationCost);
-        Print(out, "  Coûts de maintenance: %g $/an\n", maintenanceCost);
-        Print(out, "  Valeur de revente: %g $\n", resaleValue);
-        Print(out, "Paramètres financiers\n");
-        Print(out, "  Acompte: %g $\n", downPayment);
-        Print(out, "  Taux d'intérêt: %g %%/an\n", interestRate);
-        Print(out, "  Taux d'escompte: %g %%/an\n", discountRate);
-        Print(out, "  Taux d'inflation: %g %%/an\n", inflationRate);
-        Print(out, "  Taux d'inflation de l'énergie: %g %%/an\n", fuelInflationRate);
-        Print(out, "Coûts énergétiques\n");
-        Print(out, "  Coût de l'énergie primaire (gaz ou mazout): %g $/GJ\n", primaryEnergyCost);
-        Print(out, "  Coût de l'électricité: %g $/kWh\n", electricityCost);
-    } else {
-        Print(out, "ECONOMIC DATA\n");
-        Print(out, "System Parameters\n");
-        Print(out, "  System Life: %d years\n", systemLife);
-        Print(out, "  Cost per Collector: %g $/Collector\n", costPerCollector);
-        Print(out, "  Installation Cost: %g $\n", installationCost);
-        Print(out, "  Maintenance Cost: %g $/year\n", maintenanceCost);
-        Print(out, "  Resale Value: %g $\n", resaleValue);
-        Print(out, "Financial Parameters\n");
-        Print(out, "  Down Payment: %g $\n", downPayment);
-        Print(out, "  Interest Rate: %g %%/yr\n", interestRate);
-        Print(out, "  Discount Rate: %g %%/yr\n", discountRate);
-        Print(out, "  Inflation Rate: %g %%/yr\n", inflationRate);
-        Print(out, "  Fuel Inflation Rate: %g %%/yr\n", fuelInflationRate);
-        Print(out, "Energy Costs\n");
-        Print(out, "  Primary Energy (gas or oil) Cost: %g $/GJ\n", primaryEnergyCost);
-        Print(out, "  Electricity Cost: %g $/kWh\n", electricityCost);
-    }
+    const bool fr = language == kFrench;
+    Print(out, fr ? "PARAMÈTRES ÉCONOMIQUES\n" : "ECONOMIC DATA\n");
+    Print(out, fr ? "Paramètres du système\n" : "System Parameters\n");
+    Print(out, fr ? "  Durée de vie du système: %d années\n" : "  System Life: %d years\n",
+          systemLife);
+    Print(out, fr ? "  Coût par capteur: %g $/capteur\n" : "  Cost per Collector: %g $/Collector\n",
+          costPerCollector);
+    Print(out, fr ? "  Coûts d'installation: %g $\n" : "  Installation Cost: %g $\n",
+          installationCost);
+    Print(out, fr ? "  Coûts de maintenance: %g $/an\n" : "  Maintenance Cost: %g $/year\n",
+          maintenanceCost);
+    Print(out, fr ? "  Valeur de revente: %g $\n" : "  Resale Value: %g $\n", resaleValue);
+    Print(out, fr ? "Paramètres financiers\n" : "Financial Parameters\n");
+    Print(out, fr ? "  Acompte: %g $\n" : "  Down Payment: %g $\n", downPayment);
+    Print(out, fr ? "  Taux d'intérêt: %g %%/an\n" : "  Interest Rate: %g %%/yr\n", interestRate);
+    Print(out, fr ? "  Taux d'escompte: %g %%/an\n" : "  Discount Rate: %g %%/yr\n", discountRate);
+    Print(out, fr ? "  Taux d'inflation: %g %%/an\n" : "  Inflation Rate: %g %%/yr\n",
+          inflationRate);
+    Print(out,
+          fr ? "  Taux d'inflation de l'énergie: %g %%/an\n" : "  Fuel Inflation Rate: %g %%/yr\n",
+          fuelInflationRate);
+    Print(out, fr ? "Coûts énergétiques\n" : "Energy Costs\n");
+    Print(out,
+          fr ? "  Coût de l'énergie primaire (gaz ou mazout): %g $/GJ\n"
+             : "  Primary Energy (gas or oil) Cost: %g $/GJ\n",
+          primaryEnergyCost);
+    Print(out, fr ? "  Coût de l'électricité: %g $/kWh\n" : "  Electricity Cost: %g $/kWh\n",
+          electricityCost);
     Print(out, "\n");
 }

@@ -40,46 +40,55 @@ std::vector<ControlState> CPoolDesignDlg::ControlStates() const {
 }
 
 void CPoolDesignDlg::PrintSummary(std::ostream& out, int language) const {
+    const bool fr = language == kFrench;
     const bool indoor = poolType == kIndoor;
-    if (language == kFrench) {
-        Print(out, "PARAMÈTRES DE CONCEPTION DE LA PISCINE\n");
-        Print(out, "Type de piscine: %s", indoor ? "Intérieure\n" : "Extérieure\n");
-        Print(out, "Volume d'eau: %g m3\n", volume);
-        Print(out, "Surface: %g m2\n", surface);
-        Print(out, "Temp. de l'approvisionnement en eau: %g C\n", mainsTemp);
-        if (indoor) {
-            Print(out, "Conditions de l'espace intérieur de la piscine\n");
-            Print(out, "  Température: %g C\n", indoorTemp);
-            Print(out, "  Humidité relative: %g %%\n", indoorRelHum);
-            Print(out, "  Débit de l'air de ventilation: %g m/s\n", ventilation);
-        }
-        Print(out, "Fraction de la piscine hors du sol: %g\n", fractionAboveGround);
-        Print(out, "Émissivité des murs extérieurs hors du sol: %g\n", wallEmissivity);
-        Print(out, "Absorptivité des murs extérieurs hors du sol: %g\n", wallAbsorptivity);
-        Print(out, "Isolation des côtés et du fond: %g m2.C/W\n", insulation);
-        Print(out, "Température du sol en profondeur, ou du local technique: %g C\n", deepSoilTemp);
-        if (!indoor) Print(out, "Fraction de la piscine ombragée: %g\n", shadedFraction);
-        Print(out, "Facteur correctif éolien: %g\n", windCorrection);
-    } else {
-        Print(out, "POOL DESIGN DATA\n");
-        Print(out, "Pool Type: %s", indoor ? "Indoor\n" : "Outdoor\n");
-        Print(out, "Water Volume: %g m3\n", volume);
-        Print(out, "Surface: %g m2\n", surface);
-        Print(out, "Mains Water Temperature: %g C\n", mainsTemp);
-        if (indoor) {
-            Print(out, "Indoor Pool Room Conditions\n");
-            Print(out, "  Temperature: %g C\n", indoorTemp);
-            Print(out, "  Relative Humidity: %g %%\n", indoorRelHum);
-            Print(out, "  Ventilation Air Flow: %g m/s\n", ventilation);
-        }
-        Print(out, "Fraction of Pool Above Ground: %g\n", fractionAboveGround);
-        Print(out, "Emissivity of Outside Walls Above Ground: %g\n", wallEmissivity);
-        Print(out, "Absorptivity of Outside Walls Above Ground: %g\n", wallAbsorptivity);
-        Print(out, "Insulation on Sides / Bottom: %g m2.C/W\n", insulation);
-        Print(out, "Temperature Deep in Soil or in Mechanical Room: %g C\n", deepSoilTemp);
-        if (!indoor) Print(out, "Fraction of Pool Shaded from Sun: %g\n", shadedFraction);
-        Print(out, "Wind Speed Correction Factor: %g\n", windCorrection);
+    Print(out, fr ? "PARAMÈTRES DE CONCEPTION DE LA PISCINE\n" : "POOL DESIGN DATA\n");
+    Print(out, fr ? "Type de piscine: " : "Pool Type: ");
+    if (indoor)
+        Print(out, fr ? "Intérieure\n" : "Indoor\n");
+    else
+        Print(out, fr ? "Extérieure\n" : "Outdoor\n");
+    Print(out, fr ? "Volume d'eau: %g m3\n" : "Water Volume: %g m3\n", volume);
+    Print(out, "Surface: %g m2\n", surface);
+    Print(out,
+          fr ? "Temp. de l'approvisionnement en eau: %g C\n" : "Mains Water Temperature: %g C\n",
+          mainsTemp);
+    if (indoor) {
+        Print(out, fr ? "Conditions de l'espace intérieur de la piscine\n"
+                      : "Indoor Pool Room Conditions\n");
+        Print(out, fr ? "  Température: %g C\n" : "  Temperature: %g C\n", indoorTemp);
+        Print(out, fr ? "  Humidité relative: %g %%\n" : "  Relative Humidity: %g %%\n",
+              indoorRelHum);
+        Print(out,
+              fr ? "  Débit de l'air de ventilation: %g m/s\n" : "  Ventilation Air Flow: %g m/s\n",
+              ventilation);
     }
+    Print(out,
+          fr ? "Fraction de la piscine hors du sol: %g\n" : "Fraction of Pool Above Ground: %g\n",
+          fractionAboveGround);
+    Print(out,
+          fr ? "Émissivité des murs extérieurs hors du sol: %g\n"
+             : "Emissivity of Outside Walls Above Ground: %g\n",
+          wallEmissivity);
+    Print(out,
+          fr ? "Absorptivité des murs extérieurs hors du sol: %g\n"
+             : "Absorptivity of Outside Walls Above Ground: %g\n",
+          wallAbsorptivity);
+    Print(out,
+          fr ? "Isolation des côtés et du fond: %g m2.C/W\n"
+             : "Insulation on Sides / Bottom: %g m2.C/W\n",
+          insulation);
+    Print(out,
+          fr ? "Température du sol en profondeur, ou du local technique: %g C\n"
+             : "Temperature Deep in Soil or in Mechanical Room: %g C\n",
+          deepSoilTemp);
+    if (!indoor)
+        Print(
+            out,
+            fr ? "Fraction de la piscine ombragée: %g\n" : "Fraction of Pool Shaded from Sun: %g\n",
+            shadedFraction);
+    Print(out, fr ? "Facteur correctif éolien: %g\n" : "Wind Speed Correction Factor: %g\n",
+          windCorrection);
     Print(out, "\n");
 }
 
@@ -171,40 +180,38 @@ void CPoolUseDlg::PrintSummary(std::ostream& out, int language) const {
     const bool fr = language == kFrench;
     const std::string start = MonthText(startMonth, language);
     const std::string end = MonthText(endMonth, language);
+    Print(out, fr ? "PARAMÈTRES D'UTILISATION DE LA PISCINE\n" : "POOL USE DATA\n");
+    Print(out, fr ? "Utilisation saisonnière\n" : "Seasonal Use\n");
     if (fr) {
-        Print(out, "PARAMÈTRES D'UTILISATION DE LA PISCINE\n");
-        Print(out, "Utilisation saisonnière\n");
         Print(out, "  Début de la saison: %2d %s\n", startDay, start.c_str());
         Print(out, "  Fin de la saison  : %2d %s\n", endDay, end.c_str());
-        Print(out, "  Température au début de la simulation: %g C\n", initialTemp);
-        Print(out, "Niveau d'activité dans la piscine\n");
-        Print(out, "  Taux de pertes / fuites journalier: %g m3\n", spillage);
     } else {
-        Print(out, "POOL USE DATA\n");
-        Print(out, "Seasonal Use\n");
         Print(out, "  Start Day of Season: %s %2d\n", start.c_str(), startDay);
         Print(out, "  End Day of Season  : %s %2d\n", end.c_str(), endDay);
-        Print(out, "  Temperature at Start of Simulation: %g C\n", initialTemp);
-        Print(out, "Pool Activity\n");
-        Print(out, "  Daily Spillage/Leakage: %g m3\n", spillage);
     }
+    Print(out,
+          fr ? "  Température au début de la simulation: %g C\n"
+             : "  Temperature at Start of Simulation: %g C\n",
+          initialTemp);
+    Print(out, fr ? "Niveau d'activité dans la piscine\n" : "Pool Activity\n");
+    Print(
+        out,
+        fr ? "  Taux de pertes / fuites journalier: %g m3\n" : "  Daily Spillage/Leakage: %g m3\n",
+        spillage);
     WeekdayEditor().PrintSummary(out, language);
     if (useWeekends) WeekendEditor().PrintSummary(out, language);
     if (swimmableCriterion) {
-        if (fr) {
-            Print(out, "Définition des jours nageables\n");
-            Print(out, "  Température minimale de l'air ambiant pour aller nager:\n");
-            Print(out, "    Journée ensoleillée: %g C\n", sunnyMinAirTemp);
-            Print(out, "    Journée nuageuse: %g C\n", cloudyMinAirTemp);
-            Print(out, "  Température minimale de la piscine pour nager confortablement: %g C\n",
-                  minPoolTemp);
-        } else {
-            Print(out, "Swimmable Days Definition\n");
-            Print(out, "  Minimum ambient temperature for swimming:\n");
-            Print(out, "    Sunny day: %g C\n", sunnyMinAirTemp);
-            Print(out, "    Cloudy day: %g C\n", cloudyMinAirTemp);
-            Print(out, "  Minimum pool temperature for swimming: %g C\n", minPoolTemp);
-        }
+        Print(out, fr ? "Définition des jours nageables\n" : "Swimmable Days Definition\n");
+        Print(out, fr ? "  Température minimale de l'air ambiant pour aller nager:\n"
+                      : "  Minimum ambient temperature for swimming:\n");
+        Print(out, fr ? "    Journée ensoleillée: %g C\n" : "    Sunny day: %g C\n",
+              sunnyMinAirTemp);
+        Print(out, fr ? "    Journée nuageuse: %g C\n" : "    Cloudy day: %g C\n",
+              cloudyMinAirTemp);
+        Print(out,
+              fr ? "  Température minimale de la piscine pour nager confortablement: %g C\n"
+                 : "  Minimum pool temperature for swimming: %g C\n",
+              minPoolTemp);
     }
     Print(out, "\n");
 }
@@ -246,36 +253,36 @@ CProfile24Edit CBlanketDlg::WeekendEditor() const {
 
 void CBlanketDlg::PrintSummary(std::ostream& out, int language) const {
     const bool fr = language == kFrench;
-    if (fr) {
-        Print(out, "PARAMÈTRES DE LA COUVERTURE DE PISCINE\n");
-        Print(out, "Propriétés physiques\n");
-        Print(out, "  Absorptivité aux courtes longueurs d'onde: %g\n", shortWaveAbsorptivity);
-        Print(out, "  Transmissivité aux courtes longueurs d'onde: %g\n", shortWaveTransmissivity);
-        Print(out, "  Émissivité aux grandes longueurs d'onde: %g\n", longWaveEmissivity);
-        Print(out, "  Transmissivité aux grandes longueurs d'onde: %g\n", longWaveTransmissivity);
-        Print(out, "  Valeur isolante: %g\n", insulation);
-        Print(out, "  Fraction de la piscine couverte: %g\n", fractionCovered);
-        Print(out, "Utilisation\n");
-    } else {
-        Print(out, "POOL BLANKET DATA\n");
-        Print(out, "Physical Properties\n");
-        Print(out, "  Short-Wave Absorptivity: %g\n", shortWaveAbsorptivity);
-        Print(out, "  Short-Wave Transmissivity: %g\n", shortWaveTransmissivity);
-        Print(out, "  Long-Wave Emissivity: %g\n", longWaveEmissivity);
-        Print(out, "  Long-Wave Transmissivity: %g\n", longWaveTransmissivity);
-        Print(out, "  Insulation value: %g\n", insulation);
-        Print(out, "  Fraction of Pool Area Covered: %g\n", fractionCovered);
-        Print(out, "Use\n");
-    }
+    Print(out, fr ? "PARAMÈTRES DE LA COUVERTURE DE PISCINE\n" : "POOL BLANKET DATA\n");
+    Print(out, fr ? "Propriétés physiques\n" : "Physical Properties\n");
+    Print(out,
+          fr ? "  Absorptivité aux courtes longueurs d'onde: %g\n"
+             : "  Short-Wave Absorptivity: %g\n",
+          shortWaveAbsorptivity);
+    Print(out,
+          fr ? "  Transmissivité aux courtes longueurs d'onde: %g\n"
+             : "  Short-Wave Transmissivity: %g\n",
+          shortWaveTransmissivity);
+    Print(out,
+          fr ? "  Émissivité aux grandes longueurs d'onde: %g\n" : "  Long-Wave Emissivity: %g\n",
+          longWaveEmissivity);
+    Print(out,
+          fr ? "  Transmissivité aux grandes longueurs d'onde: %g\n"
+             : "  Long-Wave Transmissivity: %g\n",
+          longWaveTransmissivity);
+    Print(out, fr ? "  Valeur isolante: %g\n" : "  Insulation value: %g\n", insulation);
+    Print(out,
+          fr ? "  Fraction de la piscine couverte: %g\n" : "  Fraction of Pool Area Covered: %g\n",
+          fractionCovered);
+    Print(out, fr ? "Utilisation\n" : "Use\n");
     SeasonalEditor().PrintSummary(out, language);
-    Print(out, "%s", fr ? "  Utilisation journalière:" : "  Daily Use = ");
+    Print(out, fr ? "  Utilisation journalière:" : "  Daily Use = ");
     if (dailyUse == kFollowProfiles) {
         WeekdayEditor().PrintSummary(out, language);
         if (useWeekends) WeekendEditor().PrintSummary(out, language);
     } else {
-        Print(out, "%s",
-              fr ? "Toujours quand la piscine n'est pas utilisée\n"
-                 : "Always when pool not in use\n");
+        Print(out, fr ? "Toujours quand la piscine n'est pas utilisée\n"
+                      : "Always when pool not in use\n");
     }
     Print(out, "\n");
 }
@@ -322,28 +329,22 @@ void CAuxHeaterDlg::PrintSummary(std::ostream& out, int language) const {
     const char* typeName = "";
     if (heaterType == kFuelFired) typeName = fr ? "Gaz ou mazout" : "Gas or Oil";
     if (heaterType == kHeatPump) typeName = fr ? "Pompe à chaleur" : "Heat Pump";
-    if (fr) {
-        Print(out, "PARAMÈTRES DU CHAUFFAGE D'APPOINT\n");
-        Print(out, "Type du chauffage d'appoint: %s\n", typeName);
-        Print(out, "Point de consigne en température: %g C\n", setPoint);
-        if (heaterType == kFuelFired) {
-            Print(out, "Puissance maximum (en entrée): %g W\n", capacity);
-            Print(out, "Efficacité du chauffage d'appoint: %g %%\n", efficiency);
-        } else if (heaterType == kHeatPump) {
-            Print(out, "Puissance nominale de la pompe à chaleur: %g W\n", capacity);
-            Print(out, "COP nominal de la pompe à chaleur: %g\n", efficiency);
-        }
-    } else {
-        Print(out, "AUXILIARY HEATER DATA\n");
-        Print(out, "Auxiliary Heater Type: %s\n", typeName);
-        Print(out, "Temperature Setpoint: %g C\n", setPoint);
-        if (heaterType == kFuelFired) {
-            Print(out, "Maximum Power (Input): %g W\n", capacity);
-            Print(out, "Heater Efficiency: %g %%\n", efficiency);
-        } else if (heaterType == kHeatPump) {
-            Print(out, "Nominal Heat Pump Capacity: %g W\n", capacity);
-            Print(out, "Nominal Heat Pump COP: %g\n", efficiency);
-        }
+    Print(out, fr ? "PARAMÈTRES DU CHAUFFAGE D'APPOINT\n" : "AUXILIARY HEATER DATA\n");
+    Print(out, fr ? "Type du chauffage d'appoint: %s\n" : "Auxiliary Heater Type: %s\n", typeName);
+    Print(out, fr ? "Point de consigne en température: %g C\n" : "Temperature Setpoint: %g C\n",
+          setPoint);
+    if (heaterType == kFuelFired) {
+        Print(out, fr ? "Puissance maximum (en entrée): %g W\n" : "Maximum Power (Input): %g W\n",
+              capacity);
+        Print(out, fr ? "Efficacité du chauffage d'appoint: %g %%\n" : "Heater Efficiency: %g %%\n",
+              efficiency);
+    } else if (heaterType == kHeatPump) {
+        Print(out,
+              fr ? "Puissance nominale de la pompe à chaleur: %g W\n"
+                 : "Nominal Heat Pump Capacity: %g W\n",
+              capacity);
+        Print(out, fr ? "COP nominal de la pompe à chaleur: %g\n" : "Nominal Heat Pump COP: %g\n",
+              efficiency);
     }
     SeasonalEditor().PrintSummary(out, language);
     Print(out,

@@ -304,32 +304,34 @@ void CSimulationDlg::PrintSummary(std::ostream& out, int language) const {
     const bool fr = language == kFrench;
     const std::string start = MonthText(startMonth, language);
     const std::string end = MonthText(endMonth, language);
+    Print(out, fr ? "PARAMÈTRES DE SIMULATION\n" : "SIMULATION DATA\n");
+    Print(out, fr ? "Paramètres de simulation:\n" : "Simulation Parameters:\n");
     if (fr) {
-        Print(out, "PARAMÈTRES DE SIMULATION\n");
-        Print(out, "Paramètres de simulation:\n");
         Print(out, "  Premier jour de simulation: %2d %s (jour de l'année %3d)\n", startDayOfMonth,
               start.c_str(), startDayOfYear);
         Print(out, "  Dernier jour de simulation: %2d %s (jour de l'année %3d)\n", endDayOfMonth,
               end.c_str(), endDayOfYear);
-        Print(out, "  Nombre de jours dans la simulation: %d\n", numDays);
-        Print(out, "  Impression des paramètres de simulation: %c\n", SwitchMark(printParameters));
-        Print(out, "Algorithmes numériques\n");
-        Print(out, "  Seuil de convergence des températures: %g C\n", precision);
-        Print(out, "  Nombre maximum d'itérations: %d\n", maxIterations);
     } else {
-        Print(out, "SIMULATION DATA\n");
-        Print(out, "Simulation Parameters:\n");
         Print(out, "  Start Day of Simulation: %s %2d (Julian day %3d)\n", start.c_str(),
               startDayOfMonth, startDayOfYear);
         Print(out, "  End Day of Simulation:   %s %2d (Julian day %3d)\n", end.c_str(),
               endDayOfMonth, endDayOfYear);
-        Print(out, "  Number of Days in Simulation: %d\n", numDays);
-        Print(out, "  Require Printout of Simulation Parameters: %c\n",
-              SwitchMark(printParameters));
-        Print(out, "Numerical Algorithms\n");
-        Print(out, "  Precision on Temperatures: %g C\n", precision);
-        Print(out, "  Maximum number of iterations: %d\n", maxIterations);
     }
+    Print(
+        out,
+        fr ? "  Nombre de jours dans la simulation: %d\n" : "  Number of Days in Simulation: %d\n",
+        numDays);
+    Print(out,
+          fr ? "  Impression des paramètres de simulation: %c\n"
+             : "  Require Printout of Simulation Parameters: %c\n",
+          SwitchMark(printParameters));
+    Print(out, fr ? "Algorithmes numériques\n" : "Numerical Algorithms\n");
+    Print(out,
+          fr ? "  Seuil de convergence des températures: %g C\n"
+             : "  Precision on Temperatures: %g C\n",
+          precision);
+    Print(out, fr ? "  Nombre maximum d'itérations: %d\n" : "  Maximum number of iterations: %d\n",
+          maxIterations);
     Print(out, "\n");
 }
 
@@ -362,46 +364,49 @@ std::vector<ControlState> CPoolConfigDlg::ControlStates() const {
 }
 
 void CPoolConfigDlg::PrintSummary(std::ostream& out, int language) const {
-    if (language == kFrench) {
-        Print(out, "CONFIGURATION\n");
-        Print(out, "Configuration de la piscine\n");
-        Print(out, "  Capteurs solaires               : %c\n", SwitchMark(useSolar));
-        Print(out, "  Échangeur de chaleur            : %c\n", SwitchMark(useExchanger));
-        Print(out, "  Chauffage d'appoint             : %c\n", SwitchMark(useAuxHeater));
-        Print(out, "  Utiliser le fichier de données alternatives: %c\n",
-              SwitchMark(useAlternateInput));
-        Print(out, "  Impression horaire des résultats: %c\n", SwitchMark(hourlyOutput));
-        Print(out, "  Faire une analyse économique   : %c\n", SwitchMark(doEconomics));
-        Print(out, "Semaine/Fin de semaine\n");
-        Print(out, "  Utiliser des profils différents pour semaine et fin de semaine: %c\n",
-              SwitchMark(useWeekends));
-        if (useWeekends) {
-            Print(out, "  Nombre de jours dans une 'semaine'       : %d\n", weekLength);
-            Print(out, "  Nombre de jours dans une 'fin de semaine': %d\n", weekendLength);
-        }
-        Print(out, "\n");
-        Print(out, "Jours nageables\n");
-        Print(out, "  Utiliser le concept de 'jours nageables': %c\n",
-              SwitchMark(swimmableCriterion));
-        Print(out, "  Faire une simulation comparative: %c\n", SwitchMark(referenceRun));
-        return;
-    }
+    const bool fr = language == kFrench;
     Print(out, "CONFIGURATION\n");
-    Print(out, "Pool Configuration\n");
-    Print(out, "  Solar Collector           : %c\n", SwitchMark(useSolar));
-    Print(out, "  Heat Exchanger            : %c\n", SwitchMark(useExchanger));
-    Print(out, "  Auxiliary Heater          : %c\n", SwitchMark(useAuxHeater));
-    Print(out, "  Use Alternate Input File  : %c\n", SwitchMark(useAlternateInput));
-    Print(out, "  Require Hourly Printout   : %c\n", SwitchMark(hourlyOutput));
-    Print(out, "  Perform Economic Analysis : %c\n", SwitchMark(doEconomics));
-    Print(out, "Week/Weekend\n");
-    Print(out, "  Use different profiles for week and weekend: %c\n", SwitchMark(useWeekends));
+    Print(out, fr ? "Configuration de la piscine\n" : "Pool Configuration\n");
+    Print(out,
+          fr ? "  Capteurs solaires               : %c\n" : "  Solar Collector           : %c\n",
+          SwitchMark(useSolar));
+    Print(out,
+          fr ? "  Échangeur de chaleur            : %c\n" : "  Heat Exchanger            : %c\n",
+          SwitchMark(useExchanger));
+    Print(out,
+          fr ? "  Chauffage d'appoint             : %c\n" : "  Auxiliary Heater          : %c\n",
+          SwitchMark(useAuxHeater));
+    Print(out,
+          fr ? "  Utiliser le fichier de données alternatives: %c\n"
+             : "  Use Alternate Input File  : %c\n",
+          SwitchMark(useAlternateInput));
+    Print(out,
+          fr ? "  Impression horaire des résultats: %c\n" : "  Require Hourly Printout   : %c\n",
+          SwitchMark(hourlyOutput));
+    Print(out,
+          fr ? "  Faire une analyse économique   : %c\n" : "  Perform Economic Analysis : %c\n",
+          SwitchMark(doEconomics));
+    Print(out, fr ? "Semaine/Fin de semaine\n" : "Week/Weekend\n");
+    Print(out,
+          fr ? "  Utiliser des profils différents pour semaine et fin de semaine: %c\n"
+             : "  Use different profiles for week and weekend: %c\n",
+          SwitchMark(useWeekends));
     if (useWeekends) {
-        Print(out, "  Number of Days in Week   : %d\n", weekLength);
-        Print(out, "  Number of Days in Weekend: %d\n", weekendLength);
+        Print(out,
+              fr ? "  Nombre de jours dans une 'semaine'       : %d\n"
+                 : "  Number of Days in Week   : %d\n",
+              weekLength);
+        Print(out,
+              fr ? "  Nombre de jours dans une 'fin de semaine': %d\n"
+                 : "  Number of Days in Weekend: %d\n",
+              weekendLength);
     }
     Print(out, "\n");
-    Print(out, "Swimmable Days\n");
-    Print(out, "  Use Swimmable Days Concept: %c\n", SwitchMark(swimmableCriterion));
-    Print(out, "  Perform Comparative Run: %c\n", SwitchMark(referenceRun));
+    Print(out, fr ? "Jours nageables\n" : "Swimmable Days\n");
+    Print(out,
+          fr ? "  Utiliser le concept de 'jours nageables': %c\n"
+             : "  Use Swimmable Days Concept: %c\n",
+          SwitchMark(swimmableCriterion));
+    Print(out, fr ? "  Faire une simulation comparative: %c\n" : "  Perform Comparative Run: %c\n",
+          SwitchMark(referenceRun));
 }

@@ -4,16 +4,13 @@
 
 #include "dialog_test_support.h"
 
+using test::Contains;
 using test::DialogTest;
 using test::Lines;
 using test::Summary;
 using test::Texts;
 
 namespace {
-
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
 
 CCollectorTestDlg SampleTest(const char* type) {
     CCollectorTestDlg dialog;

@@ -28,6 +28,10 @@ inline std::string Summary(const InputDialog& dialog, int language = 0) {
     return out.str();
 }
 
+inline bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
 inline std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
