@@ -30,7 +30,7 @@ class CLanguageDlg : public InputDialog {
 
     int TemplateId() const override { return kTemplate; }
     std::vector<DialogField> Fields() override { return {RadioField(kEnglishButton, &language)}; }
-    // The choice itself is not part of any summary.
+    // The choice is not printed in any summary.
     void PrintSummary(std::ostream&, int) const override {}
 
     int language = 0;  // 0 English, 1 French
