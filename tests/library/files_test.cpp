@@ -296,8 +296,8 @@ TEST_F(TextTable, HeaderThatDisappearsAfterARewindIsADomainError) {
 }
 
 TEST_F(TextTable, ReadingAYearForwardDoesNotRereadFromTheTop) {
-    test::WeatherYear year;
-    ASSERT_TRUE(test::WriteWeatherTable("year.csv", year));
+    synthetic::WeatherYear year;
+    ASSERT_TRUE(synthetic::WriteWeatherTable("year.csv", year));
     int record = 1;
     ASCIIFileReader reader(&record, "year.csv");
     const auto start = std::chrono::steady_clock::now();
@@ -309,8 +309,8 @@ TEST_F(TextTable, ReadingAYearForwardDoesNotRereadFromTheTop) {
 }
 
 TEST_F(TextTable, WeatherTableRoundTrip) {
-    test::WeatherYear year;
-    ASSERT_TRUE(test::WriteWeatherTable("w.txt", year, '\t'));
+    synthetic::WeatherYear year;
+    ASSERT_TRUE(synthetic::WriteWeatherTable("w.txt", year, '\t'));
     int record = 1;
     ASCIIFileReader reader(&record, "w.txt");
     ASSERT_EQ(reader.Compute(), kOk);
@@ -323,7 +323,7 @@ TEST_F(TextTable, WeatherTableRoundTrip) {
         ASSERT_EQ(reader.Compute(), kOk);
         const int d = (record - 1) / 24 + 1;
         const int h = (record - 1) % 24 + 1;
-        const test::HourlyWeather w = year.hourly(d, h);
+        const synthetic::HourlyWeather w = year.hourly(d, h);
         ASSERT_EQ(*reader.IntValue(day), d);
         ASSERT_NEAR(*reader.DoubleValue(tamb), w.airTemperature, 1e-8);
         ASSERT_NEAR(*reader.DoubleValue(hglo), w.globalIrradiance, 1e-7);

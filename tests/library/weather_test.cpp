@@ -50,15 +50,15 @@ class Weather : public ::testing::Test {
 // TMY text file
 
 TEST_F(Weather, TmyYearReadsBackEveryHour) {
-    test::WeatherYear year;
+    synthetic::WeatherYear year;
     year.groundReflectance = [](int day) { return day < 60 || day > 330 ? 0.7 : 0.2; };
-    ASSERT_TRUE(test::WriteKtmyFile("year.tmy", year));
+    ASSERT_TRUE(synthetic::WriteKtmyFile("year.tmy", year));
     KTMYFileReader reader(&day_, &hour_, "year.tmy");
     ASSERT_EQ(reader.GetStatus(), kOk);
     for (day_ = 1; day_ <= 365; ++day_) {
         for (hour_ = 1; hour_ <= 24; ++hour_) {
             ASSERT_EQ(reader.Compute(), kOk) << Message();
-            const test::HourlyWeather w = year.hourly(day_, hour_);
+            const synthetic::HourlyWeather w = year.hourly(day_, hour_);
             // The file holds whole degrees, W/m2, km/h and percent.
             ASSERT_NEAR(reader.airTemperature, w.airTemperature, 0.5);
             ASSERT_NEAR(reader.globalIrradiance, w.globalIrradiance, 0.5);
@@ -72,14 +72,14 @@ TEST_F(Weather, TmyYearReadsBackEveryHour) {
 }
 
 TEST_F(Weather, TmyUnitsAndHeader) {
-    test::WeatherYear year;
+    synthetic::WeatherYear year;
     year.days = 2;
     year.stationName = "SOUTH POINT 16ch";
     year.latitude = -33.95;
     year.hourly = [](int day, int hour) {
-        return test::HourlyWeather{double(hour - 5 * day), double(40 * hour), 0.55, 10.0};
+        return synthetic::HourlyWeather{double(hour - 5 * day), double(40 * hour), 0.55, 10.0};
     };
-    ASSERT_TRUE(test::WriteKtmyFile("units.tmy", year));
+    ASSERT_TRUE(synthetic::WriteKtmyFile("units.tmy", year));
     KTMYFileReader reader(&day_, &hour_, "units.tmy");
     day_ = 2;
     hour_ = 3;
@@ -93,14 +93,14 @@ TEST_F(Weather, TmyUnitsAndHeader) {
 
     // The header keeps 16 characters; longer names or leading blanks would not read back.
     year.stationName = "SEVENTEEN CHARS..";
-    EXPECT_FALSE(test::WriteKtmyFile("bad.tmy", year));
+    EXPECT_FALSE(synthetic::WriteKtmyFile("bad.tmy", year));
     year.stationName = " LEADING";
-    EXPECT_FALSE(test::WriteKtmyFile("bad.tmy", year));
+    EXPECT_FALSE(synthetic::WriteKtmyFile("bad.tmy", year));
 }
 
 TEST_F(Weather, TmySkipsForwardAndRewinds) {
-    test::WeatherYear year;
-    ASSERT_TRUE(test::WriteKtmyFile("y.tmy", year));
+    synthetic::WeatherYear year;
+    ASSERT_TRUE(synthetic::WriteKtmyFile("y.tmy", year));
     KTMYFileReader reader(&day_, &hour_, "y.tmy");
     const auto expect = [&](int day, int hour) {
         day_ = day;
@@ -120,13 +120,13 @@ TEST_F(Weather, TmySkipsForwardAndRewinds) {
 }
 
 TEST_F(Weather, TmyCrlfLongerLinesAndNoFinalLineEnd) {
-    test::WeatherYear year;
+    synthetic::WeatherYear year;
     year.days = 3;
-    ASSERT_TRUE(test::WriteKtmyFile("crlf.tmy", year, "\r\n"));
+    ASSERT_TRUE(synthetic::WriteKtmyFile("crlf.tmy", year, "\r\n"));
     std::string text = test::ReadFile("crlf.tmy");
     text.erase(text.size() - 2);  // the last line loses its line end
     test::WriteFile("crlf.tmy", text);
-    ASSERT_TRUE(test::WriteKtmyFile("lf.tmy", year));
+    ASSERT_TRUE(synthetic::WriteKtmyFile("lf.tmy", year));
     auto lines = Lines(test::ReadFile("lf.tmy"));
     lines[TmyLine(2, 2)].insert(96, "   extra");  // data beyond column 95 is ignored
     test::WriteFile("lf.tmy", Join(lines));
@@ -147,9 +147,9 @@ TEST_F(Weather, TmyCrlfLongerLinesAndNoFinalLineEnd) {
 }
 
 TEST_F(Weather, TmyFieldWithLeadingZeroIsDecimal) {
-    test::WeatherYear year;
+    synthetic::WeatherYear year;
     year.days = 1;
-    ASSERT_TRUE(test::WriteKtmyFile("z.tmy", year));
+    ASSERT_TRUE(synthetic::WriteKtmyFile("z.tmy", year));
     auto lines = Lines(test::ReadFile("z.tmy"));
     lines[TmyLine(1, 1)].replace(3 * 5 + 21, 3, " 08");  // hour 5
     lines[TmyLine(1, 4)].replace(4 * 7 - 4, 4, "0099");  // hour 7
@@ -164,9 +164,9 @@ TEST_F(Weather, TmyFieldWithLeadingZeroIsDecimal) {
 }
 
 TEST_F(Weather, TmyDamagedDaysFailEveryTime) {
-    test::WeatherYear year;
+    synthetic::WeatherYear year;
     year.days = 8;
-    ASSERT_TRUE(test::WriteKtmyFile("d.tmy", year));
+    ASSERT_TRUE(synthetic::WriteKtmyFile("d.tmy", year));
     auto lines = Lines(test::ReadFile("d.tmy"));
     lines[TmyLine(2, 1)].replace(3 * 6 + 21, 3, "   ");                // blank temperature, hour 6
     lines[TmyLine(3, 2)].replace(4 * 9 - 4, 4, "  x ");                // bad irradiance, hour 9
@@ -208,9 +208,9 @@ TEST_F(Weather, TmyDamagedDaysFailEveryTime) {
 }
 
 TEST_F(Weather, TmyEndOfDataAndRanges) {
-    test::WeatherYear year;
+    synthetic::WeatherYear year;
     year.days = 10;
-    ASSERT_TRUE(test::WriteKtmyFile("ten.tmy", year));
+    ASSERT_TRUE(synthetic::WriteKtmyFile("ten.tmy", year));
     KTMYFileReader reader(&day_, &hour_, "ten.tmy");
     day_ = 11;
     EXPECT_EQ(reader.Compute(), kDomain);
@@ -242,9 +242,9 @@ TEST_F(Weather, TmyOpenFailures) {
     EXPECT_EQ(noName.Compute(), kOpenFailed);
     EXPECT_EQ(Message(), "No file name given");
 
-    test::WeatherYear year;
+    synthetic::WeatherYear year;
     year.days = 1;
-    ASSERT_TRUE(test::WriteKtmyFile("lat.tmy", year));
+    ASSERT_TRUE(synthetic::WriteKtmyFile("lat.tmy", year));
     auto lines = Lines(test::ReadFile("lat.tmy"));
     lines[0] = "KTMY   TEST STATION     north\n";
     test::WriteFile("lat.tmy", Join(lines));
@@ -268,31 +268,32 @@ std::size_t HourOffset(int day, int hour, int field) {  // field 0 T, 1 W, 2 win
 }
 
 TEST_F(Weather, ZefirLayout) {
-    test::WeatherYear year;
-    ASSERT_TRUE(test::WriteZefirFile("y.zfw", year));
+    synthetic::WeatherYear year;
+    ASSERT_TRUE(synthetic::WriteZefirFile("y.zfw", year));
     const std::string bytes = test::ReadFile("y.zfw");
     ASSERT_EQ(bytes.size(), kHeader + 365 * kRecord);
     EXPECT_EQ(bytes.substr(2, 12), "TEST STATION");
     EXPECT_EQ(bytes.substr(104, 8), "N 45 30 ");
     EXPECT_EQ(bytes.substr(112, 12), "W     73 30 ");
     // Little-endian 16-bit values at the places of day 200, hour 13.
-    const test::HourlyWeather w = year.hourly(200, 13);
-    EXPECT_EQ(test::ReadInt16(bytes, HourOffset(200, 13, 0)), std::lround(w.airTemperature * 10));
-    EXPECT_EQ(test::ReadInt16(bytes, HourOffset(200, 13, 2)), std::lround(w.windSpeed * 10));
-    EXPECT_EQ(test::ReadInt16(bytes, HourOffset(200, 13, 3)),
+    const synthetic::HourlyWeather w = year.hourly(200, 13);
+    EXPECT_EQ(synthetic::ReadInt16(bytes, HourOffset(200, 13, 0)),
+              std::lround(w.airTemperature * 10));
+    EXPECT_EQ(synthetic::ReadInt16(bytes, HourOffset(200, 13, 2)), std::lround(w.windSpeed * 10));
+    EXPECT_EQ(synthetic::ReadInt16(bytes, HourOffset(200, 13, 3)),
               std::lround(w.globalIrradiance * 3.6));
-    EXPECT_EQ(test::ReadInt16(bytes, kHeader + kRecord * 199), 2);  // reflectance in tenths
+    EXPECT_EQ(synthetic::ReadInt16(bytes, kHeader + kRecord * 199), 2);  // reflectance in tenths
 }
 
 TEST_F(Weather, ZefirYearReadsBackEveryHour) {
-    test::WeatherYear year;
-    ASSERT_TRUE(test::WriteZefirFile("y.zfw", year));
+    synthetic::WeatherYear year;
+    ASSERT_TRUE(synthetic::WriteZefirFile("y.zfw", year));
     ZEFIRFileReader reader(&day_, &hour_, "y.zfw");
     ASSERT_EQ(reader.GetStatus(), kOk);
     for (day_ = 1; day_ <= 365; ++day_) {
         for (hour_ = 1; hour_ <= 24; ++hour_) {
             ASSERT_EQ(reader.Compute(), kOk) << Message();
-            const test::HourlyWeather w = year.hourly(day_, hour_);
+            const synthetic::HourlyWeather w = year.hourly(day_, hour_);
             ASSERT_NEAR(reader.airTemperature, w.airTemperature, 0.05 + 1e-9);
             ASSERT_NEAR(reader.globalIrradiance, w.globalIrradiance, 0.5 / 3.6 + 1e-9);
             ASSERT_NEAR(reader.windSpeed, w.windSpeed, 0.05 + 1e-9);
@@ -312,15 +313,15 @@ TEST_F(Weather, ZefirYearReadsBackEveryHour) {
 }
 
 TEST_F(Weather, ZefirHemispheresAndIrradiationFloor) {
-    test::WeatherYear year;
+    synthetic::WeatherYear year;
     year.days = 2;
     year.latitude = 33 + 55 / 60.0;
     year.longitude = 73 + 34 / 60.0;
-    ASSERT_TRUE(test::WriteZefirFile("h.zfw", year));
+    ASSERT_TRUE(synthetic::WriteZefirFile("h.zfw", year));
     std::string bytes = test::ReadFile("h.zfw");
     bytes[104] = 's';
-    test::WriteInt16(bytes, HourOffset(2, 11, 3), -5);
-    test::WriteInt16(bytes, HourOffset(2, 12, 3), 3600);
+    synthetic::WriteInt16(bytes, HourOffset(2, 11, 3), -5);
+    synthetic::WriteInt16(bytes, HourOffset(2, 12, 3), 3600);
     test::WriteFile("s.zfw", bytes);
     bytes[104] = 'N';
     bytes[112] = 'e';
@@ -344,16 +345,16 @@ TEST_F(Weather, ZefirHemispheresAndIrradiationFloor) {
 }
 
 TEST_F(Weather, ZefirStationNameLimit) {
-    test::WeatherYear year;
+    synthetic::WeatherYear year;
     year.days = 1;
     year.stationName = std::string(99, 'M');
-    ASSERT_TRUE(test::WriteZefirFile("n.zfw", year));
+    ASSERT_TRUE(synthetic::WriteZefirFile("n.zfw", year));
     ZEFIRFileReader reader(&day_, &hour_, "n.zfw");
     ASSERT_EQ(reader.Compute(), kOk);
     EXPECT_EQ(reader.GetStationName(), year.stationName);
 
     year.stationName = std::string(100, 'M');  // would not read back
-    EXPECT_FALSE(test::WriteZefirFile("long.zfw", year));
+    EXPECT_FALSE(synthetic::WriteZefirFile("long.zfw", year));
     std::string bytes = test::ReadFile("n.zfw");
     bytes[101] = 'X';  // a full 100-byte field: the reader keeps 99 characters
     test::WriteFile("full.zfw", bytes);
@@ -363,8 +364,8 @@ TEST_F(Weather, ZefirStationNameLimit) {
 }
 
 TEST_F(Weather, ZefirSameDayRewindAndTruncation) {
-    test::WeatherYear year;
-    ASSERT_TRUE(test::WriteZefirFile("y.zfw", year));
+    synthetic::WeatherYear year;
+    ASSERT_TRUE(synthetic::WriteZefirFile("y.zfw", year));
     std::string bytes = test::ReadFile("y.zfw");
     bytes.resize(kHeader + kRecord * 199 + 100);  // ends inside day 200
     test::WriteFile("cut.zfw", bytes);
@@ -404,9 +405,9 @@ TEST_F(Weather, ZefirFailures) {
     EXPECT_EQ(missing.Compute(), kOpenFailed);
     EXPECT_EQ(Message(), "Cannot open the weather file \"missing.zfw\"");
 
-    test::WeatherYear year;
+    synthetic::WeatherYear year;
     year.days = 3;
-    ASSERT_TRUE(test::WriteZefirFile("y.zfw", year));
+    ASSERT_TRUE(synthetic::WriteZefirFile("y.zfw", year));
     std::string bytes = test::ReadFile("y.zfw");
     test::WriteFile("header.zfw", bytes.substr(0, 100));
     ZEFIRFileReader shortHeader(&day_, &hour_, "header.zfw");
@@ -444,9 +445,9 @@ TEST_F(Weather, ZefirFailures) {
 }
 
 TEST_F(Weather, ReadersHeldThroughTheBase) {
-    test::WeatherYear year;
+    synthetic::WeatherYear year;
     year.days = 1;
-    ASSERT_TRUE(test::WriteZefirFile("y.zfw", year));
+    ASSERT_TRUE(synthetic::WriteZefirFile("y.zfw", year));
     FileReader* reader = new ZEFIRFileReader(&day_, &hour_, "y.zfw");
     EXPECT_EQ(reader->GetTypeId(), kTypeZEFIRFileReader);
     EXPECT_EQ(reader->Open(), kOk);

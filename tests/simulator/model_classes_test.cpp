@@ -237,15 +237,15 @@ TEST(PoolGroups, BlanketAndWaterLoss) {
 class ZefirHumidityTest : public ComponentTest {};
 
 TEST_F(ZefirHumidityTest, HumidityFromRatioClampedAtSaturation) {
-    test::WeatherYear year;
+    synthetic::WeatherYear year;
     year.days = 2;
     year.hourly = [](int day, int) {
-        test::HourlyWeather w;
+        synthetic::HourlyWeather w;
         w.airTemperature = 20;
         w.relativeHumidity = day == 1 ? 1.4 : 0.5;  // day 1 above saturation
         return w;
     };
-    ASSERT_TRUE(test::WriteZefirFile("weather.zfw", year));
+    ASSERT_TRUE(synthetic::WriteZefirFile("weather.zfw", year));
     int day = 1, hour = 12;
     MyZEFIRFileReader reader;
     reader.SetInputs(&day, &hour);

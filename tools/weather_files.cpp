@@ -8,7 +8,7 @@
 
 #include "psychrometrics.h"
 
-namespace test {
+namespace synthetic {
 
 namespace {
 
@@ -168,4 +168,4 @@ bool WriteWeatherTable(const std::filesystem::path& path, const WeatherYear& yea
     return WriteBytes(path, text);
 }
 
-}  // namespace test
+}  // namespace synthetic

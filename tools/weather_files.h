@@ -1,4 +1,4 @@
-// Writers of small weather files in the three formats the simulation reads: the fixed-column
+// Writers of synthetic weather files in the three formats the simulation reads: the fixed-column
 // TMY text file, the ZEFIR binary file and the named-column text table. A year is described by
 // functions of the day and hour, so a test can write a full year of simple synthetic weather.
 #pragma once
@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-namespace test {
+namespace synthetic {
 
 struct HourlyWeather {
     double airTemperature = 0;    // degC
@@ -55,4 +55,4 @@ bool WriteWeatherTable(const std::filesystem::path& path, const WeatherYear& yea
 int ReadInt16(const std::string& bytes, std::size_t offset);
 void WriteInt16(std::string& bytes, std::size_t offset, int value);
 
-}  // namespace test
+}  // namespace synthetic
