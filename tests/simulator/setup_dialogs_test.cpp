@@ -230,13 +230,13 @@ TEST_F(WeatherDialog, MeridianIsTheNearestMultipleOfFifteenDegrees) {
 
 TEST_F(WeatherDialog, UpdateReadsTheLocationFromTheFile) {
     test::ScopedTempDir dir;
-    test::WeatherYear year;
+    synthetic::WeatherYear year;
     year.days = 2;
     year.stationName = "SOMEWHERE";
     year.latitude = 45.5;
     year.longitude = 73.6;
-    ASSERT_TRUE(test::WriteZefirFile("w.zfw", year));
-    ASSERT_TRUE(test::WriteKtmyFile("w.tmy", year));
+    ASSERT_TRUE(synthetic::WriteZefirFile("w.zfw", year));
+    ASSERT_TRUE(synthetic::WriteKtmyFile("w.tmy", year));
 
     CWeatherDlg dialog;
     dialog.SelectFormat(CWeatherDlg::kZefirBinary);
