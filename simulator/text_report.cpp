@@ -1,5 +1,6 @@
 // The text report of a run: header, configuration, characteristics, the monthly tables, the
 // economic analysis and the input summaries, written from the monthly result files of the run.
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -7,6 +8,7 @@
 #include <fstream>
 #include <functional>
 #include <new>
+#include <span>
 #include <sstream>
 #include <string>
 #include <vector>
