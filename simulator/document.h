@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "collector_plane.h"
 #include "control.h"
@@ -112,6 +113,16 @@ class CTidewarmDoc {
     // Applies a batch input to the project held (a template). Returns false, with its message
     // shown, when the weather file cannot be opened.
     bool ApplyBatchInput(const BatchInput& input);
+    // The project file's path; empty for a project never saved.
+    const std::string& GetPathName() const { return pathName_; }
+    void SetPathName(std::string path) { pathName_ = std::move(path); }
+
+    // Writes the text report of the run just made (".lis" next to the project file) from its
+    // monthly result files, in the program's language. When `onReportWritten` is set (a view
+    // shows the report), the results are marked up to date and it is called with the report's
+    // path. A file that cannot be opened shows message 34020 and writes no report.
+    void WriteReport();
+    std::function<void(const std::string& reportPath)> onReportWritten;
 
     // The location name; set through SetWeatherName, which keeps it to one line of at most
     // kMaxWeatherNameLength bytes (cut at a character boundary), so that it always reads back.
@@ -245,13 +256,17 @@ class CTidewarmDoc {
     InputLinks links;
 
   private:
+    std::string pathName_;
     std::string weatherName_;
     int modified_ = 0;
     int resultsOutOfDate_ = 1;  // a new project has no results
     int batchResult_ = 0;
 };
 
-// Report file of a project: the path up to its last '.', or the whole path, then ".lis".
+// A project's path without the extension of its file name: up to the last '.' of the name (a
+// '.' in a folder name does not count), or the whole path when the name has none.
+std::string ProjectBaseName(const std::string& projectPath);
+// Report file of a project: its base name, then ".lis".
 std::string ReportFileName(const std::string& projectPath);
 
 // Reads the project file at `path` into a freshly built document and hands it over only when

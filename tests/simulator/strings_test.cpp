@@ -3,6 +3,7 @@
 #include <set>
 
 #include "simulator_strings.h"
+#include "text_output.h"
 
 namespace {
 
@@ -34,6 +35,10 @@ TEST(SimulatorStrings, FrenchFileTranslatesEveryTextWithTheSameConversions) {
         EXPECT_TRUE(SameConversions(entry.text, *text)) << "id " << entry.id << ": " << *text;
         EXPECT_EQ(entry.text.back() == ' ', text->back() == ' ') << "id " << entry.id;
         EXPECT_EQ(entry.text.back() == '\n', text->back() == '\n') << "id " << entry.id;
+        // Lines of the report's tables keep their width, so the columns stay aligned.
+        if (entry.text.front() == '|' || entry.text.front() == '+') {
+            EXPECT_EQ(CharacterCount(entry.text), CharacterCount(*text)) << "id " << entry.id;
+        }
     }
     for (const auto& [id, text] : french->entries())
         EXPECT_TRUE(english.count(id)) << "French id " << id << " is not an English one";
