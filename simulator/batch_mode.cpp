@@ -71,7 +71,9 @@ int CTidewarmDoc::LoadBatchInput() {
     if (!ApplyBatchInput(input)) return 0;
 
     // As for an interactive save, a failed save is reported and the run goes on.
-    SaveProjectFile(*this, g_strDataFolder + "/" + std::string(kBatchProjectFileName));
+    const std::string projectFile = g_strDataFolder + "/" + std::string(kBatchProjectFileName);
+    SaveProjectFile(*this, projectFile);
+    SetPathName(projectFile);
     return 1;
 }
 

@@ -20,7 +20,7 @@ constexpr StringEntry kEnglish[] = {
     {kStrInvalidCollectorTest,
      "The collector test area and test flow rate in file 'Tidewarm.tmp' must be above zero."},
     {kStrCannotOpenBatchWeather, "Cannot open weather file %s."},
-    {kStrBatchRunFailed, "The simulation failed (code %d); no results were kept."},
+    {kStrBatchRunFailed, "The simulation failed (code %d)."},
     {kStrCannotSetUpDataFolder, "Cannot prepare the data folder:\n%s"},
     {kStrNeedsDesktopBuild,
      "TidewarmPro has no window yet: start it with -batch to simulate the run described in "

@@ -307,6 +307,7 @@ TEST_F(LoadBatchInputTest, AppliesTheRunOverTheTemplateAndSavesTheProject) {
     EXPECT_EQ(high, 29);
 
     // The project saved reads back as the document holds it.
+    EXPECT_EQ(doc.GetPathName(), (data_ / "Tidewarm.tdw").string());
     std::unique_ptr<CTidewarmDoc> saved = LoadProjectFile((data_ / "Tidewarm.tdw").string());
     ASSERT_TRUE(saved);
     std::ostringstream held, read;
