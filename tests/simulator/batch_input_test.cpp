@@ -346,7 +346,7 @@ TEST_F(LoadBatchInputTest, WithoutCollectorsTheTemplateKeepsItsCollectorLoop) {
 }
 
 TEST_F(LoadBatchInputTest, HeatPumpAndAWholeYearSeason) {
-    input_.heater = {1, 12000, 4.5, 2048};
+    input_.heater = {2, 12000, 4.5, 2048};  // any type but 0 is a heat pump
     input_.opensMonth = 6;
     input_.opensDay = 15;
     input_.closesMonth = 6;
