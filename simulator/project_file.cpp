@@ -233,8 +233,7 @@ int CTidewarmDoc::ReadProject(std::istream& in) {
 // Files
 
 std::string ReportFileName(const std::string& projectPath) {
-    const std::size_t dot = projectPath.rfind('.');
-    return (dot == std::string::npos ? projectPath : projectPath.substr(0, dot)) + ".lis";
+    return OutputBaseName(projectPath) + ".lis";
 }
 
 namespace {
