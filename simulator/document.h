@@ -264,8 +264,9 @@ class CTidewarmDoc {
     // Refuses settings the run would divide by or loop over in vain; 0, or 4 after a message.
     int CheckRunSettings();
     int RunPass();
-    // Zeroes the outputs of the plant components (and the controller's state), so that those a
-    // pass does not step add nothing to its sums.
+    // Zeroes the outputs of the plant components, of the pool and the controller's state, so
+    // that those a pass does not step add nothing to its sums and no pass starts from what an
+    // earlier one left.
     void ClearPlantOutputs();
     // Ends the month: averages, days, the monthly line; then clears the sums when `reset`.
     // 0, or the writer's result (not shown).

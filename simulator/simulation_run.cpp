@@ -115,6 +115,12 @@ void CTidewarmDoc::ClearPlantOutputs() {
     gasHeater.fuelUse = 0;
     heatPump.outletTemperature = heatPump.heat = heatPump.partLoadRatio = 0;
     heatPump.capacity = heatPump.cop = heatPump.outOfRange = 0;
+    // The pool reads its own water loss back as its make-up flow.
+    pool.poolTemperatureDerivative = pool.soilTemperatureDerivative = 0;
+    pool.evaporationRate = pool.waterLoss = 0;
+    pool.solarGain = pool.loopGain = pool.totalGains = 0;
+    pool.evaporationLoss = pool.convectionLoss = pool.conductionLoss = 0;
+    pool.radiationLoss = pool.makeUpLoss = pool.sideWallLoss = pool.totalLosses = 0;
     controller.on = controller.previousOn = 0;
     CollectorOn = HeaterOn = 0;
     HeaterFlow = 0;
