@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "collector_plane.h"
 #include "control.h"
@@ -95,6 +96,17 @@ class CTidewarmDoc {
     // reads over the values held, so what an older file lacks keeps its present value.
     virtual int WriteProject(std::ostream& out);
     virtual int ReadProject(std::istream& in);
+
+    // The project file's path; empty for a project never saved.
+    const std::string& GetPathName() const { return pathName_; }
+    void SetPathName(std::string path) { pathName_ = std::move(path); }
+
+    // Writes the text report of the run just made (".lis" next to the project file) from its
+    // monthly result files, in the program's language. When `onReportWritten` is set (a view
+    // shows the report), the results are marked up to date and it is called with the report's
+    // path. A file that cannot be opened shows message 34020 and writes no report.
+    void WriteReport();
+    std::function<void(const std::string& reportPath)> onReportWritten;
 
     // The location name; set through SetWeatherName, which keeps it to one line of at most
     // kMaxWeatherNameLength bytes (cut at a character boundary), so that it always reads back.
@@ -281,16 +293,16 @@ class CTidewarmDoc {
     // The heater of the hour; 0 or the failing code.
     int StepHeater();
 
+    std::string pathName_;
     std::string weatherName_;
     int modified_ = 0;
     int resultsOutOfDate_ = 1;  // a new project has no results
 };
 
-// Base name of a project's output files: the path without the extension of its file name
-// (cut at the last '.' after the last '/'), or the whole path when the file name has none.
-std::string OutputBaseName(const std::string& projectPath);
-
-// Report file of a project: the base name, then ".lis".
+// A project's path without the extension of its file name: up to the last '.' of the name (a
+// '.' in a folder name does not count), or the whole path when the name has none.
+std::string ProjectBaseName(const std::string& projectPath);
+// Report file of a project: its base name, then ".lis".
 std::string ReportFileName(const std::string& projectPath);
 
 // Reads the project file at `path` into a freshly built document and hands it over only when

@@ -232,8 +232,15 @@ int CTidewarmDoc::ReadProject(std::istream& in) {
 // ---------------------------------------------------------------------------------------------
 // Files
 
+std::string ProjectBaseName(const std::string& projectPath) {
+    const std::size_t slash = projectPath.rfind('/');
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const std::size_t dot = projectPath.rfind('.');
+    return dot == std::string::npos || dot < nameStart ? projectPath : projectPath.substr(0, dot);
+}
+
 std::string ReportFileName(const std::string& projectPath) {
-    return OutputBaseName(projectPath) + ".lis";
+    return ProjectBaseName(projectPath) + ".lis";
 }
 
 namespace {

@@ -1,7 +1,6 @@
 // The simulation run: the reference pass of the unheated pool and the system pass, each over the
 // days and hours of the period, with the monthly and annual lines of the result file.
 #include <algorithm>
-#include <optional>
 #include <string>
 
 #include "document.h"
@@ -9,6 +8,7 @@
 #include "result_columns.h"
 #include "run_messages.h"
 #include "simulator_strings.h"
+#include "small_dialogs.h"
 #include "user_interface.h"
 
 namespace {
@@ -46,20 +46,7 @@ void NormaliseLine(Summary& summary) {
     summary.sums[kMonthlyUsableDays] /= kSecondsPerDay;
 }
 
-void ShowProgress(int day, int dayCount) {
-    const std::string format = LoadResString(kStrSimulatingDay);
-    const std::optional<std::string> text = FormatText(format, day, dayCount);
-    CurrentProgress().SetText(text ? *text : format);
-}
-
 }  // namespace
-
-std::string OutputBaseName(const std::string& projectPath) {
-    const std::size_t slash = projectPath.rfind('/');
-    const std::size_t dot = projectPath.rfind('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return projectPath;
-    return projectPath.substr(0, dot);
-}
 
 int CTidewarmDoc::CheckRunSettings() {
     if (NumDays < 1) {
@@ -78,7 +65,7 @@ int CTidewarmDoc::RunSimulation(const std::string& projectPath) {
     const int savedSolar = UseSolar;
     const int savedExchanger = UseExchanger;
     const int savedHeater = UseAuxHeater;
-    const std::string base = OutputBaseName(projectPath);
+    const std::string base = ProjectBaseName(projectPath);
     int result = 0;
     for (const bool reference : {true, false}) {
         if (reference && ReferenceRun == 0) continue;
@@ -96,7 +83,15 @@ int CTidewarmDoc::RunSimulation(const std::string& projectPath) {
     UseSolar = savedSolar;
     UseExchanger = savedExchanger;
     UseAuxHeater = savedHeater;
-    return result;
+    if (result != 0) return result;
+
+    // The report reads the result files just written; what it meets does not change the run's
+    // result.
+    const std::string pathName = GetPathName();
+    SetPathName(projectPath);
+    WriteReport();
+    SetPathName(pathName);
+    return 0;
 }
 
 void CTidewarmDoc::ClearPlantOutputs() {
@@ -209,9 +204,10 @@ int CTidewarmDoc::RunPass() {
     }
 
     // Days and hours.
+    CRunningDlg running;
     int previousMonth = 0;
     for (DayCount = 0; DayCount < NumDays; ++DayCount) {
-        if (DayCount % kProgressInterval == 0) ShowProgress(DayCount, NumDays);
+        if (DayCount % kProgressInterval == 0) running.SetProgress(DayCount, NumDays);
         CurrentProgress().Step();
         CurrentDay = ((StartDay + DayCount - 1) % kDaysPerYear + kDaysPerYear) % kDaysPerYear + 1;
         Month = MonthOfDay(CurrentDay, 0);

@@ -306,6 +306,19 @@ TEST_P(PlantRun, WritesBalancedResultFiles) {
 INSTANTIATE_TEST_SUITE_P(Plants, PlantRun, ::testing::ValuesIn(kPlants),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Writes an alternate input file of `hours` records: the header, then the values of each hour.
+void WriteAlternate(const std::string& header, int hours,
+                    const std::function<std::string(int hour)>& record) {
+    std::string text = header + "\n";
+    for (int h = 1; h <= hours; ++h) text += record(h) + "\n";
+    test::WriteFile("alternate.txt", text);
+}
+
+void UseAlternate(CTidewarmDoc& doc) {
+    doc.UseAlternateInput = 1;
+    doc.alternateReader.SetFile("alternate.txt");
+}
+
 // ------------------------------------------------------------------------------------------------
 // Physical sense.
 
@@ -403,6 +416,50 @@ TEST_F(SimulationRun, ControllerDeadBandHoldsTheLoopOn) {
         ASSERT_EQ(hourly.At(h, "CollOn"), 1) << "hour " << h;
 }
 
+TEST_F(SimulationRun, SwimmableDaysNeedFourWarmHours) {
+    // Air at 30 degC for four hours on the first day, for three on the second; 10 degC else.
+    CTidewarmDoc doc;
+    Prepare(doc, 172, 2);
+    doc.SwimmableCriterion = 1;
+    doc.MinPoolTemp = 0;  // the pool is always warm enough: a swimmable day is usable
+    EnableHourly(doc, {kHourlyActivity});
+    UseAlternate(doc);
+    WriteAlternate("TAmb", 48, [](int record) {
+        const int hour = (record - 1) % 24 + 1;
+        const int warmHours = record <= 24 ? 4 : 3;
+        return hour >= 10 && hour < 10 + warmHours ? "30" : "10";
+    });
+    ASSERT_EQ(doc.RunSimulation("pool.tdw"), 0);
+    const ResultTable monthly = ReadResults("pool.mly");
+    EXPECT_EQ(monthly.At(1, "SwimDays"), 1);
+    EXPECT_EQ(monthly.At(1, "UsableDays"), 1);
+    // Nobody swims on a day that is not swimmable.
+    const ResultTable hourly = ReadResults("pool.hly");
+    for (int h = 0; h < 48; ++h) {
+        const int hour = h % 24 + 1;
+        EXPECT_EQ(hourly.At(h, "Activity"), h < 24 && hour >= 7 && hour <= 18 ? 2 : 0) << h;
+    }
+}
+
+TEST_F(SimulationRun, WeekendsEndEachCycleFromTheFirstDay) {
+    CTidewarmDoc doc;
+    Prepare(doc, 172, 7);
+    doc.UseWeekends = 1;
+    doc.WeekLength = 3;
+    doc.WeekendLength = 1;
+    const double weekday[HourlyProfile::kHours] = {};
+    double weekend[HourlyProfile::kHours];
+    for (double& value : weekend) value = 1;
+    doc.activityProfile.SetValues(weekday, weekend);
+    EnableHourly(doc, {kHourlyActivity});
+    ASSERT_EQ(doc.RunSimulation("pool.tdw"), 0);
+    const ResultTable hourly = ReadResults("pool.hly");
+    for (int h = 0; h < 7 * 24; ++h) {
+        const int day = h / 24 + 1;
+        EXPECT_EQ(hourly.At(h, "Activity"), day % 3 == 0 ? 1 : 0) << h;
+    }
+}
+
 // ------------------------------------------------------------------------------------------------
 // Period, progress and files.
 
@@ -432,36 +489,27 @@ TEST_F(SimulationRun, SeasonOverTheNewYear) {
 }
 
 TEST_F(SimulationRun, OutputFilesAreNamedAfterTheProjectFile) {
-    EXPECT_EQ(OutputBaseName("dir.x/pool"), "dir.x/pool");
-    EXPECT_EQ(OutputBaseName("dir.x/pool.tdw"), "dir.x/pool");
-    EXPECT_EQ(OutputBaseName("pool.v2.tdw"), "pool.v2");
-    EXPECT_EQ(OutputBaseName("pool"), "pool");
+    EXPECT_EQ(ProjectBaseName("dir.x/pool"), "dir.x/pool");
+    EXPECT_EQ(ProjectBaseName("dir.x/pool.tdw"), "dir.x/pool");
+    EXPECT_EQ(ProjectBaseName("pool.v2.tdw"), "pool.v2");
+    EXPECT_EQ(ProjectBaseName("pool"), "pool");
     EXPECT_EQ(ReportFileName("dir.x/pool"), "dir.x/pool.lis");
 
     fs::create_directory("dir.x");
     CTidewarmDoc doc;
     Prepare(doc, 172, 2);
+    doc.hourlyWriter.SetColumnFlags(kHourlyDefaultFlags.data(), 0, kHourlyColumnCount - 1);
     ASSERT_EQ(doc.RunSimulation("dir.x/pool"), 0);
     EXPECT_TRUE(fs::exists("dir.x/pool.mly"));
-    EXPECT_TRUE(fs::exists("dir.x/pool.hly"));
+    EXPECT_TRUE(fs::exists("dir.x/pool.lis"));  // the report of the run
+    const ResultTable hourly = ReadResults("dir.x/pool.hly");
+    EXPECT_EQ(hourly.header, (std::vector<std::string>{"Month", "Day", "Hour"}));
+    EXPECT_EQ(hourly.rows.size(), 48u);
     EXPECT_STREQ(doc.monthlyWriter.GetFileName(), "dir.x/pool.mly");
 }
 
 // ------------------------------------------------------------------------------------------------
 // Alternate input.
-
-// Writes an alternate input file of `hours` records: the header, then the values of each hour.
-void WriteAlternate(const std::string& header, int hours,
-                    const std::function<std::string(int hour)>& record) {
-    std::string text = header + "\n";
-    for (int h = 1; h <= hours; ++h) text += record(h) + "\n";
-    test::WriteFile("alternate.txt", text);
-}
-
-void UseAlternate(CTidewarmDoc& doc) {
-    doc.UseAlternateInput = 1;
-    doc.alternateReader.SetFile("alternate.txt");
-}
 
 TEST_F(SimulationRun, AlternateColumnsReplaceExactlyTheirLinks) {
     CTidewarmDoc plain;
@@ -602,7 +650,9 @@ TEST_F(SimulationRun, FailuresEndTheRun) {
     doc.ReferenceRun = 1;
     EXPECT_EQ(doc.RunSimulation("pool.tdw"), kIterateAgain);
     EXPECT_EQ(messages_.shown, std::vector<std::string>{"No convergence in pool loop."});
-    EXPECT_FALSE(fs::exists("pool.mly"));  // no system pass after a failed reference pass
+    // No system pass and no report after a failed reference pass.
+    EXPECT_FALSE(fs::exists("pool.mly"));
+    EXPECT_FALSE(fs::exists("pool.lis"));
     EXPECT_EQ(doc.UseAuxHeater, 1);
 
     // A component that fails its check.

@@ -1,0 +1,379 @@
+// The text report of a run: header, configuration, characteristics, the monthly tables, the
+// economic analysis and the input summaries, written from the monthly result files of the run.
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <ctime>
+#include <fstream>
+#include <functional>
+#include <new>
+#include <span>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "config_file.h"
+#include "dialog_exchange.h"
+#include "document.h"
+#include "helpers.h"
+#include "messages.h"
+#include "numerics.h"
+#include "result_columns.h"
+#include "simulator_strings.h"
+#include "string_table.h"
+#include "text_output.h"
+#include "user_interface.h"
+
+namespace {
+
+using MonthlyRow = std::array<double, kMonthlyColumnCount>;
+
+constexpr double kJoulesPerGigajoule = 1e9;
+constexpr double kKilowattHoursPerGigajoule = 277.77777777777777;  // 1e9 / 3.6e6
+constexpr double kSecondsPerHour = 3600;
+constexpr int kDaysPerYear = 365;
+
+std::string Text(int id) {
+    return LoadResString(id);
+}
+
+// A string-table text filled with checked arguments; the raw text when they do not fit it.
+std::string Formatted(int id, std::span<const MessageArg> args) {
+    const std::string format = Text(id);
+    return FormatChecked(format, args).value_or(format);
+}
+
+template <class... Args>
+std::string Formatted(int id, const Args&... args) {
+    const MessageArg list[] = {MessageArg(args)...};
+    return Formatted(id, std::span<const MessageArg>(list, sizeof...(Args)));
+}
+
+// A line whose last conversion is the amount "%-8.2f", after the arguments `leading`. An amount
+// that is not a number (a division by zero of the inputs) is shown as "n/a" in its field.
+std::string AmountLine(int id, double amount, std::vector<MessageArg> leading = {}) {
+    if (std::isfinite(amount)) {
+        leading.emplace_back(amount);
+        return Formatted(id, std::span<const MessageArg>(leading));
+    }
+    std::string format = Text(id);
+    const std::string conversion = "%-8.2f";
+    const std::size_t at = format.find(conversion);
+    if (at == std::string::npos) return format;
+    format.replace(at, conversion.size(), PadRight(Text(kStrNotAvailable), 8));
+    return FormatChecked(format, leading).value_or(format);
+}
+
+// One data line: 24 numbers separated by commas (blanks around them allowed).
+bool ParseRow(const std::string& line, MonthlyRow& row) {
+    std::size_t start = 0;
+    for (int column = 0; column < kMonthlyColumnCount; ++column) {
+        const std::size_t end =
+            column + 1 < kMonthlyColumnCount ? line.find(',', start) : line.size();
+        if (end == std::string::npos) return false;
+        std::string_view field(line.data() + start, end - start);
+        while (!field.empty() && (field.front() == ' ' || field.front() == '\t'))
+            field.remove_prefix(1);
+        while (!field.empty() &&
+               (field.back() == ' ' || field.back() == '\t' || field.back() == '\r'))
+            field.remove_suffix(1);
+        if (!field.empty() && field.front() == '+') field.remove_prefix(1);
+        const auto result = std::from_chars(field.data(), field.data() + field.size(), row[column]);
+        if (result.ec != std::errc() || result.ptr != field.data() + field.size()) return false;
+        start = end + 1;
+    }
+    return true;
+}
+
+// The data lines of a monthly result file, after its header line; reading ends at the end of
+// the file or at the first line that is not a row of 24 numbers.
+std::vector<MonthlyRow> ReadMonthlyRows(std::istream& in) {
+    std::vector<MonthlyRow> rows;
+    std::string line;
+    if (!std::getline(in, line)) return rows;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty()) continue;
+        MonthlyRow row{};
+        if (!ParseRow(line, row)) break;
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+bool IsEnergyColumn(int column) {
+    return (column >= kMonthlyQInc && column <= kMonthlyQRes) || column == kMonthlyQElec ||
+           column == kMonthlyQPrimary;
+}
+
+// The local time as the C library's standard text gives it, line end included.
+std::string RunTime() {
+    static const char* const kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    if (localtime_r(&now, &local) == nullptr) return "\n";
+    char text[64];
+    std::snprintf(text, sizeof text, "%.3s %.3s%3d %.2d:%.2d:%.2d %d\n", kDays[local.tm_wday % 7],
+                  kMonths[local.tm_mon % 12], local.tm_mday, local.tm_hour, local.tm_min,
+                  local.tm_sec, 1900 + local.tm_year);
+    return text;
+}
+
+// A monthly table: its first string id (title; then three headers, separator, "Tot", the
+// separator before the total, the row format and the closing separator) and its values.
+struct MonthlyTable {
+    int firstId;
+    std::function<std::vector<double>(const MonthlyRow& row, std::size_t index)> values;
+};
+
+void WriteTable(std::ostream& out, const MonthlyTable& table, const std::vector<MonthlyRow>& rows,
+                int language) {
+    const int id = table.firstId;
+    for (int i = 0; i < 5; ++i) out << Text(id + i);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        if (r + 1 == rows.size()) out << Text(id + 6);
+        const double monthValue = rows[r][kMonthlyMonth];
+        const int month = std::isfinite(monthValue) && std::fabs(monthValue) < 100
+                              ? static_cast<int>(monthValue)
+                              : 0;
+        std::string label;
+        if (month >= 1 && month <= 12) {
+            char name[10];
+            label = MonthShortName(month, name, language);
+        } else {
+            label = Text(id + 5);
+        }
+        // "%3s" pads by bytes: the label is padded by characters first.
+        label = PadLeft(label, 3);
+        std::vector<MessageArg> args{MessageArg(label)};
+        const std::vector<double> values = table.values(rows[r], r);
+        for (double v : values) args.emplace_back(v);
+        out << Formatted(id + 7, std::span<const MessageArg>(args));
+    }
+    out << Text(id + 8);
+}
+
+}  // namespace
+
+void CTidewarmDoc::WriteReport() {
+    const std::string base = ProjectBaseName(GetPathName());
+    const std::string reportPath = base + ".lis";
+    std::ifstream monthly(base + ".mly", std::ios::binary);
+    std::ifstream reference;
+    if (ReferenceRun) reference.open(base + ".mlx", std::ios::binary);
+    if (!monthly || (ReferenceRun && !reference)) {
+        ShowMessage(Text(kStrCannotOpenReport), MessageKind::Error);
+        return;
+    }
+
+    std::vector<MonthlyRow> rows;
+    std::vector<double> referenceUsable;
+    try {
+        rows = ReadMonthlyRows(monthly);
+        referenceUsable.assign(rows.size(), 0);
+        if (ReferenceRun) {
+            const std::vector<MonthlyRow> referenceRows = ReadMonthlyRows(reference);
+            for (std::size_t r = 0; r < rows.size() && r < referenceRows.size(); ++r)
+                referenceUsable[r] = referenceRows[r][kMonthlyUsableDays];
+        }
+    } catch (const std::bad_alloc&) {
+        ShowMessage(Text(kStrReportAllocationFailure), MessageKind::Error);
+        return;
+    }
+    for (MonthlyRow& row : rows)
+        for (int column = 0; column < kMonthlyColumnCount; ++column)
+            if (IsEnergyColumn(column)) row[column] /= kJoulesPerGigajoule;
+
+    const int language = app::Language;
+    std::ostringstream out;
+
+    // Header.
+    out << Formatted(kStrReportTitle, 3, 0, 0);
+    out << Formatted(kStrReportSimulationFile, GetPathName());
+    out << Formatted(kStrReportRunOn, RunTime());
+    out << "\n";
+
+    // Configuration.
+    out << Text(kStrReportConfiguration);
+    if (UseSolar) {
+        out << Text(kStrReportSolarCollector);
+        out << Text(UseExchanger ? kStrReportHeatExchanger : kStrReportNoHeatExchanger);
+    } else {
+        out << Text(kStrReportNoSolarCollector);
+    }
+    out << Text(UseAuxHeater ? kStrReportAuxiliaryHeater : kStrReportNoAuxiliaryHeater);
+    const FileReader* weather = SelectedWeatherReader();
+    const char* weatherFile = weather ? weather->GetFileName() : nullptr;
+    out << Formatted(kStrReportWeatherFile, weatherFile ? weatherFile : "");
+    if (UseAlternateInput) {
+        const char* alternateFile = alternateReader.GetFileName();
+        out << Formatted(kStrReportAlternateFile, alternateFile ? alternateFile : "");
+    } else {
+        out << Text(kStrReportNoAlternateFile);
+    }
+    out << "\n";
+
+    // Pool and solar system.
+    out << Text(kStrReportPoolCharacteristics);
+    out << Formatted(kStrReportPoolVolume, pool.GetVolume());
+    out << Formatted(kStrReportPoolArea, pool.GetSurfaceArea());
+    out << Text(pool.GetEvaporationModel() == 1 ? kStrReportEvaporationRspec
+                                                : kStrReportEvaporationFirstPrinciples);
+    out << Formatted(kStrReportPoolWindFactor, pool.GetWindCorrectionFactor());
+    int series = 0, banks = 0;
+    double groups = 0, area = 0;
+    if (Collector == kCollectorGlazed) {
+        glazedCollector.GetUseParameters(series, groups, banks);
+        area = glazedCollector.GetTestParameters().collectorArea;
+    } else if (Collector == kCollectorUnglazed) {
+        double wind = 0, threshold = 0;
+        unglazedCollector.GetUseParameters(series, groups, banks, wind, threshold);
+        area = unglazedCollector.GetTestParameters().collectorArea;
+    }
+    if (UseSolar) {
+        out << "\n";
+        out << Text(kStrReportSolarCharacteristics);
+        out << Text(Collector == kCollectorGlazed ? kStrReportGlazed : kStrReportUnglazed);
+        out << Formatted(kStrReportCollectorArea, groups * series * area * banks);
+    }
+    out << "\n";
+
+    // Monthly tables.
+    const auto pick = [](std::initializer_list<int> columns) {
+        return [columns](const MonthlyRow& row, std::size_t) {
+            std::vector<double> values;
+            for (int c : columns) values.push_back(row[c]);
+            return values;
+        };
+    };
+    WriteTable(out,
+               {kStrSimulationTableTitle, pick({kMonthlyQPass, kMonthlyQAct, kMonthlyQAux,
+                                                kMonthlyQLoss, kMonthlyQRes, kMonthlyTPool})},
+               rows, language);
+    out << "\n";
+    WriteTable(
+        out,
+        {kStrLossesTableTitle, pick({kMonthlyQEvap, kMonthlyQConv, kMonthlyQCond, kMonthlyQRad,
+                                     kMonthlyQSide, kMonthlyQMakeup, kMonthlyQLoss})},
+        rows, language);
+    if (UseSolar) {
+        out << "\n";
+        WriteTable(out,
+                   {kStrSolarTableTitle, pick({kMonthlyQInc, kMonthlyQColl, kMonthlyQPipes,
+                                               kMonthlyQPumps, kMonthlyQAct})},
+                   rows, language);
+    }
+    out << "\n";
+    WriteTable(out,
+               {kStrPrimaryTableTitle,
+                [](const MonthlyRow& row, std::size_t) {
+                    return std::vector<double>{row[kMonthlyCollOnTime] / kSecondsPerHour,
+                                               row[kMonthlyAuxHeatOnTime] / kSecondsPerHour,
+                                               row[kMonthlyQElec] * kKilowattHoursPerGigajoule,
+                                               row[kMonthlyQPrimary]};
+                }},
+               rows, language);
+    if (SwimmableCriterion && ReferenceRun) {
+        out << "\n";
+        WriteTable(out,
+                   {kStrDaysThreeTableTitle,
+                    [&referenceUsable](const MonthlyRow& row, std::size_t r) {
+                        return std::vector<double>{row[kMonthlySwimDays], row[kMonthlyUsableDays],
+                                                   referenceUsable[r]};
+                    }},
+                   rows, language);
+    } else if (SwimmableCriterion) {
+        out << "\n";
+        WriteTable(out, {kStrDaysTwoTableTitle, pick({kMonthlySwimDays, kMonthlyUsableDays})}, rows,
+                   language);
+    }
+
+    // Economic analysis, from the annual line. A period longer than a year is brought back to
+    // one year: the annual line's energies are scaled by 365 / the number of days.
+    if (DoEconomics) {
+        const MonthlyRow annual = rows.empty() ? MonthlyRow{} : rows.back();
+        const double toYear = NumDays > kDaysPerYear ? double(kDaysPerYear) / NumDays : 1.0;
+        const EconomicData& e = economicData;
+        const double capital = series * groups * banks * e.costPerCollector + e.installationCost;
+        const double loan = capital - std::min(e.downPayment, capital);
+        const double payment = AnnualPayment(loan, e.systemLife, e.interestRate);
+        const double primary = annual[kMonthlyQPrimary] * toYear;
+        const double electricity = annual[kMonthlyQElec] * kKilowattHoursPerGigajoule * toYear;
+        const double delivered = (annual[kMonthlyQAct] + annual[kMonthlyQAux]) * toYear;
+        const double energyCost = primary * e.primaryEnergyCost + electricity * e.electricityCost;
+        const double lifeCycleCost = LifeCycleCost(
+            energyCost, e.maintenanceCost, capital, loan, e.resaleValue, e.systemLife, e.systemLife,
+            e.interestRate, e.discountRate, e.inflationRate, e.fuelInflationRate);
+        // No energy delivered, or no life: the unit cost is not available.
+        const double unitCost = delivered > 0 && e.systemLife > 0
+                                    ? lifeCycleCost / e.systemLife / delivered
+                                    : std::nan("");
+
+        out << "\n";
+        out << Text(kStrEconomicTitle);
+        out << Formatted(kStrEconomicSystemLife, e.systemLife);
+        out << AmountLine(kStrEconomicCapitalCost, capital);
+        out << AmountLine(kStrEconomicDownPayment, e.downPayment);
+        out << Formatted(kStrEconomicInterestRate, e.interestRate * 100);
+        out << AmountLine(kStrEconomicLoan, payment, {MessageArg(e.systemLife)});
+        out << AmountLine(kStrEconomicMaintenance, e.maintenanceCost);
+        out << Text(kStrEconomicEnergyCost);
+        out << AmountLine(kStrEconomicPrimaryEnergy, primary * e.primaryEnergyCost);
+        out << AmountLine(kStrEconomicElectricity, electricity * e.electricityCost);
+        out << Text(kStrEconomicUnitCost);
+        if (std::isfinite(unitCost))
+            Print(out, "  %8.2f $/GJ\n", unitCost);
+        else
+            Print(out, "  %s $/GJ\n", PadLeft(Text(kStrNotAvailable), 8).c_str());
+    }
+
+    // Input summaries, each from its dialog filled as its command fills it.
+    if (PrintParameters) {
+        out << "\n\n" << Text(kStrSystemParameters) << Text(kStrSystemParametersRule) << "\n";
+        const auto summary = [this, &out, language](auto&& dialog) {
+            Fill(*this, dialog);
+            dialog.PrintSummary(out, language);
+        };
+        summary(CPoolConfigDlg());
+        summary(CWeatherDlg());
+        if (UseAlternateInput) summary(CAlternateDlg());
+        summary(CSimulationDlg());
+        if (UseSolar) {
+            summary(CCollectorTestDlg());
+            summary(CCollectorUseDlg());
+            summary(CPipesDlg());
+            if (UseExchanger) summary(CHeatExchangerDlg());
+        }
+        summary(CPoolDesignDlg());
+        summary(CPoolUseDlg());
+        summary(CBlanketDlg());
+        if (UseAuxHeater) summary(CAuxHeaterDlg());
+        if (DoEconomics) summary(CEconomicsDlg());
+        if (HourlyOutput) {
+            summary(CHlyPrintEnergiesDlg());
+            summary(CHlyPrintPoolDlg());
+            summary(CHlyPrintWeatherDlg());
+            summary(CHlyPrintCollectorDlg());
+            summary(CHlyPrintControlsDlg());
+        }
+    }
+
+    std::ofstream report(reportPath, std::ios::binary | std::ios::trunc);
+    if (!report) {
+        ShowMessage(Text(kStrCannotOpenReport), MessageKind::Error);
+        return;
+    }
+    report << out.str();
+    report.close();
+    if (!report) {
+        ShowMessage(Text(kStrCannotOpenReport), MessageKind::Error);
+        return;
+    }
+    if (onReportWritten) {
+        SetResultsOutOfDate(0);
+        onReportWritten(reportPath);
+    }
+}
