@@ -1,6 +1,7 @@
 // The simulation run: the reference pass of the unheated pool and the system pass, each over the
 // days and hours of the period, with the monthly and annual lines of the result file.
 #include <algorithm>
+#include <initializer_list>
 #include <string>
 
 #include "document.h"
@@ -19,6 +20,8 @@ constexpr double kSecondsPerHour = 3600.0;
 constexpr double kSecondsPerDay = 86400.0;
 // The progress is shown every this many days.
 constexpr int kProgressInterval = 10;
+// Hours of a swimmable day the pool must be warm enough for the day to be usable.
+constexpr int kUsableDayHours = 4;
 
 // Closes the files of a pass however it ends.
 class PassFiles {
@@ -231,7 +234,9 @@ int CTidewarmDoc::RunPass() {
             HourIndex = DayCount * kHoursPerDay + Hour;
             if (const int result = SimulateHour(); result != 0) return result;
             UsableHours =
-                Swimmable == 1 && Hour == kHoursPerDay && SwimmableHours >= 4 ? kHoursPerDay : 0;
+                Swimmable == 1 && Hour == kHoursPerDay && SwimmableHours >= kUsableDayHours
+                    ? kHoursPerDay
+                    : 0;
             for (Summary* summary : {&monthlySummary, &annualSummary})
                 if (const int result = summary->Compute(); result != 0) {
                     ShowMessage(ErrorMessageBuffer());
