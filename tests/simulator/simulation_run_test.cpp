@@ -655,6 +655,16 @@ TEST_F(SimulationRun, FailuresEndTheRun) {
     EXPECT_FALSE(fs::exists("pool.lis"));
     EXPECT_EQ(doc.UseAuxHeater, 1);
 
+    // Swimmers under the blanket, from the alternate input.
+    CTidewarmDoc covered;
+    Prepare(covered, 172, 2);
+    UseAlternate(covered);
+    WriteAlternate("Activity,BlanketOn", 48, [](int) { return "1,1"; });
+    messages_.shown.clear();
+    EXPECT_EQ(covered.RunSimulation("pool.tdw"), kDomain);
+    EXPECT_EQ(messages_.shown,
+              std::vector<std::string>{"Input data error: activity in pool while blanket on."});
+
     // A component that fails its check.
     CTidewarmDoc invalid;
     Prepare(invalid, 172, 2);
