@@ -271,6 +271,7 @@ class CTidewarmDoc {
     InputLinks links;
 
   private:
+    void NameComponents();
     // The heat exchanger is in use only within a solar collector loop.
     bool ExchangerOn() const { return UseSolar != 0 && UseExchanger != 0; }
     // Refuses settings the run would divide by or loop over in vain; 0, or 4 after a message.

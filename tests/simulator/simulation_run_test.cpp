@@ -673,7 +673,10 @@ TEST_F(SimulationRun, FailuresEndTheRun) {
     messages_.shown.clear();
     EXPECT_EQ(invalid.RunSimulation("pool.tdw"), kDomain);
     ASSERT_FALSE(messages_.shown.empty());
-    EXPECT_EQ(messages_.shown[0].rfind("Internal error: invalid component (). \n", 0), 0u);
+    EXPECT_EQ(messages_.shown[0].rfind(
+                  "Internal error: invalid component (collector loop convergence). \n", 0),
+              0u)
+        << messages_.shown[0];
 
     // Weather data that end before the period does.
     synthetic::WeatherYear shortYear;
