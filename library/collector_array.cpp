@@ -207,7 +207,7 @@ int FlatPlateCollector::StringGain(double s, double tin, double ambient, double 
         double a, u;
         Coefficients(t, ambient, a, u);
         if (!(a >= 0 && a <= 1)) return DomainError(AbsorptionCode(), {a});
-        double r;
+        double r = 0;
         const int result = FlowRateCorrection(stringFlow, cp, u, r);
         if (result != kOk) return result;
         const double q = (a * r * s - u * r * (t - ambient) - e_ - additionalLoss) * collectorArea_;

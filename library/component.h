@@ -8,6 +8,7 @@
 #include <iosfwd>
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include "messages.h"
 
@@ -57,7 +58,9 @@ enum ComponentType : int {
     kTypeZEFIRFileReader = 53,
 };
 
-constexpr int MessageNumber(int typeId, int code) { return typeId * 65536 + code; }
+constexpr int MessageNumber(int typeId, int code) {
+    return typeId * 65536 + code;
+}
 
 // Angles are radians in memory and degrees in parameter lines.
 constexpr double kDegreesPerRadian = 57.29577951308232;
@@ -84,7 +87,7 @@ struct VariableRef {
 };
 
 class SolarBase {
-public:
+  public:
     SolarBase() = default;
     SolarBase(const SolarBase&) = delete;  // inputs of others point into a component
     SolarBase& operator=(const SolarBase&) = delete;
@@ -106,8 +109,10 @@ public:
     virtual int DomainError(int code, MessageArgs args = {});
 
     std::string GetName() const { return name_; }
+    // The title messages give the component (its role in the model).
+    void SetName(std::string name) { name_ = std::move(name); }
 
-protected:
+  protected:
     // Ends a ReadParameters: discards the rest of the line, runs Check (whose result is not
     // returned) and answers 1 when the stream is no longer good, else 0.
     int EndParameterLine(std::istream& in);

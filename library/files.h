@@ -150,6 +150,7 @@ class ASCIIFileWriter : public FileWriter {
     std::vector<int> flags_;          // empty when every column is written
     char separator_ = ' ';
     bool hasTable_ = false;
+    std::string record_;  // the record being written; its storage is kept from one to the next
 };
 
 // Reads a text table record by record, by column name. The record to read is an input (the

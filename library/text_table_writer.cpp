@@ -92,7 +92,8 @@ int ASCIIFileWriter::WriteHeader() {
 int ASCIIFileWriter::Compute() {
     if (status_ != kReady) return status_;
     if (file_ == nullptr && Open() != kOk) return kOpenFailed;
-    std::string line;
+    std::string& line = record_;
+    line.clear();
     bool first = true;
     for (int i = 0; i < count_; ++i) {
         if (!Enabled(i)) continue;

@@ -10,7 +10,51 @@
 #include "result_columns.h"
 
 CTidewarmDoc::CTidewarmDoc() {
+    NameComponents();
     SetDefaults();
+}
+
+// The titles a failed check shows, so the user can tell which part of the model is wrong.
+void CTidewarmDoc::NameComponents() {
+    const std::pair<SolarBase*, const char*> titles[] = {
+        {&alternateReader, "alternate input file"},
+        {&tmyReader, "TMY weather file"},
+        {&textWeatherReader, "delimited weather file"},
+        {&binaryWeatherReader, "ZEFIR weather file"},
+        {&sun, "sun"},
+        {&tracker, "collector plane"},
+        {&tilter, "tilted irradiance"},
+        {&splitter, "radiation splitter"},
+        {&collectorPump, "collector pump"},
+        {&inletPipeInside, "inlet pipe, inside"},
+        {&inletPipeOutside, "inlet pipe, outside"},
+        {&outletPipeInside, "outlet pipe, inside"},
+        {&outletPipeOutside, "outlet pipe, outside"},
+        {&glazedCollector, "glazed collectors"},
+        {&unglazedCollector, "unglazed collectors"},
+        {&roof, "roof"},
+        {&exchangerPump, "heat exchanger pump"},
+        {&heatExchanger, "heat exchanger"},
+        {&gasHeater, "fuel-fired heater"},
+        {&heatPump, "heat pump"},
+        {&heaterProfile, "heater seasonal profile"},
+        {&pool, "pool"},
+        {&activityProfile, "pool activity profile"},
+        {&blanketSeasonalProfile, "blanket seasonal profile"},
+        {&blanketDailyProfile, "blanket daily profile"},
+        {&controller, "collector controller"},
+        {&collectorPromoter, "collector loop convergence"},
+        {&poolPromoter, "pool convergence"},
+        {&roofPromoter, "roof convergence"},
+        {&poolTempIntegrator, "pool temperature integrator"},
+        {&soilTempIntegrator, "soil temperature integrator"},
+        {&monthlySummary, "monthly summary"},
+        {&annualSummary, "annual summary"},
+        {&hourlySummary, "hourly summary"},
+        {&hourlyWriter, "hourly output file"},
+        {&monthlyWriter, "monthly output file"},
+    };
+    for (const auto& [component, title] : titles) component->SetName(title);
 }
 
 namespace {

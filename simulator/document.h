@@ -134,6 +134,37 @@ class CTidewarmDoc {
     const FileReader* SelectedWeatherReader() const;
     FlatPlateCollector* SelectedCollector();
 
+    // The simulation run. Runs the reference pass of the unheated pool (when ReferenceRun is on)
+    // and then the system pass over the period, writing the monthly file (".mlx", ".mly") and,
+    // with HourlyOutput on, the hourly file (".hlx", ".hly") named after `projectPath`. The
+    // switches UseSolar, UseExchanger and UseAuxHeater hold their values afterwards whatever
+    // happened. Returns 0 on success; 1 when the model could not be connected; 4 when a run
+    // setting is out of range or a component failed its check; otherwise the code of the
+    // failing component or file (8: an iteration did not converge). Every failure is shown.
+    int RunSimulation(const std::string& projectPath);
+
+    // Points every component input at its source through the input links; 0, or 1 when the
+    // alternate input, the weather columns, the roof, the collector or the heater type cannot
+    // be set up (a message has been shown). Needs the selected readers open.
+    int ConnectModel();
+    // Opens the alternate input file and points the links named after its columns at them; 0,
+    // the reader's result when it cannot be opened, 2 when both "Tco" and "QColl" are given.
+    int BindAlternateInput();
+    // Sets up the roof under the unglazed collector from RoofType; 0, or 1 for a bad type.
+    int InitRoof();
+    // Checks every component in use; the bitwise OR of their results (0: all valid).
+    int CheckComponents();
+    // Checks one component and shows why it is invalid; its Check result.
+    int CheckComponent(SolarBase& component);
+    // Reads the day's weather ahead: swimmable day and daily clearness. 0 or the failing code.
+    int PrepareDay();
+    // Steps the model through the hour. 0, a component's code, 4 for an input data error, 8
+    // when an iteration did not converge, or the hourly writer's result.
+    int SimulateHour();
+    // True when `day` (day of year) lies in the pool season SeasonStart..SeasonEnd, which may
+    // run over the new year; a season that starts on the day it ends takes the whole year.
+    bool InSeason(int day) const;
+
     // Components, in the order of construction.
     MyASCIIFileReader alternateReader;  // named-column hourly input
     KTMYFileReader tmyReader;
@@ -256,6 +287,29 @@ class CTidewarmDoc {
     InputLinks links;
 
   private:
+    void NameComponents();
+    // The heat exchanger is in use only within a solar collector loop.
+    bool ExchangerOn() const { return UseSolar != 0 && UseExchanger != 0; }
+    // Refuses settings the run would divide by or loop over in vain; 0, or 4 after a message.
+    int CheckRunSettings();
+    int RunPass();
+    // Zeroes the outputs of the plant components, of the pool and the controller's state, so
+    // that those a pass does not step add nothing to its sums and no pass starts from what an
+    // earlier one left.
+    void ClearPlantOutputs();
+    // Ends the month: averages, days, the monthly line; then clears the sums when `reset`.
+    // 0, or the writer's result (not shown).
+    int FinishMonth(bool reset);
+    // The annual line through the monthly writer; 0, or the writer's result (not shown).
+    int WriteAnnualLine();
+    // Binds the summaries to the model's variables and the writers to the summaries' sums.
+    void BindResultColumns();
+    // The collector loop, with the roof loop of the unglazed collector; 0 or the failing code.
+    int CollectorLoop(FlatPlateCollector& collector);
+    int RoofLoop(FlatPlateCollector& collector);
+    // The heater of the hour; 0 or the failing code.
+    int StepHeater();
+
     std::string pathName_;
     std::string weatherName_;
     int modified_ = 0;

@@ -4,6 +4,7 @@
 // id of the class it derives from.
 #pragma once
 
+#include <array>
 #include <iosfwd>
 
 #include "collectors.h"
@@ -19,8 +20,29 @@ class MySun : public Sun {};
 class MyPump : public Pump {};
 class MyDeltaTController : public DeltaTController {};
 
-// Reads the alternate input file exactly as the library's reader does.
-class MyASCIIFileReader : public ASCIIFileReader {};
+// Reads a text table exactly as the library's reader does. A run reads each day's records twice
+// (ahead for the day, then hour by hour), so the reader remembers where the records of the last
+// day start and goes back to one of them directly instead of reading the file again from its
+// top.
+class MyASCIIFileReader : public ASCIIFileReader {
+  public:
+    int Open() override;
+    int Close() override;
+    int Compute() override;
+    // The library reader's, keeping the counter to look ahead at the record asked for.
+    int SetRecordCounter(int* record);
+
+  private:
+    static constexpr int kDayRecords = 24;
+    struct Place {
+        int record = 0;  // 0: none
+        long offset = 0;
+    };
+    void ForgetPlaces();
+
+    const int* counter_ = nullptr;
+    std::array<Place, kDayRecords> places_{};
+};
 
 // The binary weather reader with the relative humidity of each hour.
 class MyZEFIRFileReader : public ZEFIRFileReader {

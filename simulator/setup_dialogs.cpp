@@ -44,6 +44,7 @@ void CWeatherDlg::SelectFormat(int newFormat) {
 
 std::vector<ControlState> CWeatherDlg::ControlStates() const {
     std::vector<ControlState> states;
+    states.reserve(8);
     const auto set = [&states](int id, bool enabled, bool readOnly = false) {
         for (ControlState& s : states)
             if (s.controlId == id) {

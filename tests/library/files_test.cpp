@@ -185,7 +185,12 @@ TEST_F(TextTable, ShortRecordsFailEveryTimeAndExtraFieldsAreIgnored) {
 
 TEST_F(TextTable, ForwardSkipAndRewind) {
     std::string text = "N,Square\n";
-    for (int i = 1; i <= 9; ++i) text += std::to_string(i) + "," + std::to_string(i * i) + "\n";
+    for (int i = 1; i <= 9; ++i) {
+        text += std::to_string(i);
+        text += ',';
+        text += std::to_string(i * i);
+        text += '\n';
+    }
     test::WriteFile("r.txt", text);
     int record = 7;
     ASCIIFileReader reader(&record, "r.txt");

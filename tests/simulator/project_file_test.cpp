@@ -127,7 +127,7 @@ TEST_F(ProjectFileTest, UnknownWeatherSourceKeepsTheSourceHeld) {
     CTidewarmDoc doc;
     std::string text = Written(doc);
     const std::size_t third = text.find('\n', text.find('\n', text.find('\n') + 1) + 1) + 1;
-    text.replace(third, 1, "5");
+    text[third] = '5';
     CTidewarmDoc copy;
     copy.WeatherSource = kWeatherText;
     ASSERT_EQ(ReadText(copy, text), 0);

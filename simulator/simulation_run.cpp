@@ -1,0 +1,266 @@
+// The simulation run: the reference pass of the unheated pool and the system pass, each over the
+// days and hours of the period, with the monthly and annual lines of the result file.
+#include <algorithm>
+#include <initializer_list>
+#include <string>
+
+#include "document.h"
+#include "helpers.h"
+#include "result_columns.h"
+#include "run_messages.h"
+#include "simulator_strings.h"
+#include "small_dialogs.h"
+#include "user_interface.h"
+
+namespace {
+
+constexpr int kDaysPerYear = 365;
+constexpr int kHoursPerDay = 24;
+constexpr double kSecondsPerHour = 3600.0;
+constexpr double kSecondsPerDay = 86400.0;
+// The progress is shown every this many days.
+constexpr int kProgressInterval = 10;
+// Hours of a swimmable day the pool must be warm enough for the day to be usable.
+constexpr int kUsableDayHours = 4;
+
+// Closes the files of a pass however it ends.
+class PassFiles {
+  public:
+    explicit PassFiles(std::initializer_list<FileIO*> files) {
+        std::copy(files.begin(), files.end(), files_);
+    }
+    ~PassFiles() {
+        for (FileIO* file : files_)
+            if (file != nullptr) file->Close();
+    }
+    PassFiles(const PassFiles&) = delete;
+    PassFiles& operator=(const PassFiles&) = delete;
+
+  private:
+    FileIO* files_[4] = {};
+};
+
+// Turns the month's (or year's) integrals into the values of its line: the month number and the
+// pool temperature become averages, the swimmable and usable days whole days.
+void NormaliseLine(Summary& summary) {
+    summary.Normalise(kMonthlyMonth, 1);
+    summary.Normalise(kMonthlyTPool, 1);
+    summary.sums[kMonthlySwimDays] /= kSecondsPerDay;
+    summary.sums[kMonthlyUsableDays] /= kSecondsPerDay;
+}
+
+}  // namespace
+
+int CTidewarmDoc::CheckRunSettings() {
+    if (NumDays < 1) {
+        ShowRunMessage(kStrInvalidDayCount);
+        return kDomain;
+    }
+    if (UseWeekends != 0 && WeekLength < 1) {
+        ShowRunMessage(kStrInvalidWeekLength);
+        return kDomain;
+    }
+    return 0;
+}
+
+int CTidewarmDoc::RunSimulation(const std::string& projectPath) {
+    if (const int result = CheckRunSettings(); result != 0) return result;
+    const int savedSolar = UseSolar;
+    const int savedExchanger = UseExchanger;
+    const int savedHeater = UseAuxHeater;
+    const std::string base = ProjectBaseName(projectPath);
+    int result = 0;
+    for (const bool reference : {true, false}) {
+        if (reference && ReferenceRun == 0) continue;
+        const std::string monthlyName = base + (reference ? ".mlx" : ".mly");
+        const std::string hourlyName = base + (reference ? ".hlx" : ".hly");
+        monthlyWriter.SetFileName(monthlyName.c_str());
+        hourlyWriter.SetFileName(hourlyName.c_str());
+        // The reference pass is the pool without collectors, exchanger or heater.
+        UseSolar = reference ? 0 : savedSolar;
+        UseExchanger = reference ? 0 : savedExchanger;
+        UseAuxHeater = reference ? 0 : savedHeater;
+        result = RunPass();
+        if (result != 0) break;
+    }
+    UseSolar = savedSolar;
+    UseExchanger = savedExchanger;
+    UseAuxHeater = savedHeater;
+    if (result != 0) return result;
+
+    // The report reads the result files just written; what it meets does not change the run's
+    // result.
+    const std::string pathName = GetPathName();
+    SetPathName(projectPath);
+    WriteReport();
+    SetPathName(pathName);
+    return 0;
+}
+
+void CTidewarmDoc::ClearPlantOutputs() {
+    for (FlatPlateCollector* collector : {static_cast<FlatPlateCollector*>(&glazedCollector),
+                                          static_cast<FlatPlateCollector*>(&unglazedCollector)}) {
+        collector->outletTemperature = collector->meanFluidTemperature = 0;
+        collector->usefulGain = collector->incidentEnergy = collector->absorbedIrradiance = 0;
+    }
+    for (Pump* pump : {static_cast<Pump*>(&collectorPump), static_cast<Pump*>(&exchangerPump)})
+        pump->flow = pump->outletTemperature = pump->heat = pump->electricPower = 0;
+    for (Pipe* pipe : {&inletPipeInside, &inletPipeOutside, &outletPipeInside, &outletPipeOutside})
+        pipe->outletTemperature = pipe->heatLoss = 0;
+    heatExchanger.coldOutletTemperature = heatExchanger.hotOutletTemperature = 0;
+    heatExchanger.heat = 0;
+    gasHeater.outletTemperature = gasHeater.heat = gasHeater.partLoadRatio = 0;
+    gasHeater.fuelUse = 0;
+    heatPump.outletTemperature = heatPump.heat = heatPump.partLoadRatio = 0;
+    heatPump.capacity = heatPump.cop = heatPump.outOfRange = 0;
+    // The pool reads its own water loss back as its make-up flow.
+    pool.poolTemperatureDerivative = pool.soilTemperatureDerivative = 0;
+    pool.evaporationRate = pool.waterLoss = 0;
+    pool.solarGain = pool.loopGain = pool.totalGains = 0;
+    pool.evaporationLoss = pool.convectionLoss = pool.conductionLoss = 0;
+    pool.radiationLoss = pool.makeUpLoss = pool.sideWallLoss = pool.totalLosses = 0;
+    controller.on = controller.previousOn = 0;
+    CollectorOn = HeaterOn = 0;
+    HeaterFlow = 0;
+    QRes = QElec = QPrimary = 0;
+    UsableHours = SwimmableHours = 0;
+}
+
+int CTidewarmDoc::FinishMonth(bool reset) {
+    NormaliseLine(monthlySummary);
+    const int result = monthlyWriter.Compute();
+    if (reset) monthlySummary.ResetSums();
+    return result;
+}
+
+int CTidewarmDoc::WriteAnnualLine() {
+    NormaliseLine(annualSummary);
+    std::copy(annualSummary.sums.begin(), annualSummary.sums.end(), monthlySummary.sums.begin());
+    monthlySummary.sums[kMonthlyMonth] = 0;
+    return monthlyWriter.Compute();
+}
+
+int CTidewarmDoc::RunPass() {
+    FileReader* weather = SelectedWeatherReader();
+    PassFiles files{weather, &alternateReader, &monthlyWriter, &hourlyWriter};
+
+    // Files.
+    if (weather == nullptr) {
+        ShowRunMessage(kStrCannotOpenWeather);
+        return kOpenFailed;
+    }
+    if (const int result = weather->Open(); result != 0) {
+        ShowRunMessage(kStrCannotOpenWeather);
+        return result;
+    }
+    if (UseAlternateInput != 0) {
+        if (const int result = alternateReader.Open(); result != 0) {
+            ShowRunMessage(kStrCannotOpenAlternateFile);
+            return result;
+        }
+    }
+    if (const int result = monthlyWriter.Open(); result != 0) {
+        const char* name = monthlyWriter.GetFileName();
+        ShowRunMessage(kStrCannotOpenMonthlyOutput, name ? name : "");
+        return result;
+    }
+    if (HourlyOutput != 0) {
+        if (const int result = hourlyWriter.Open(); result != 0) {
+            const char* name = hourlyWriter.GetFileName();
+            ShowRunMessage(kStrCannotOpenHourlyOutput, name ? name : "");
+            return result;
+        }
+    }
+
+    // Model.
+    if (ConnectModel() != 0) return kOpenFailed;
+    if (CheckComponents() != 0) return kDomain;
+
+    // Initial states.
+    ClearPlantOutputs();
+    if (ExchangerOn()) heatExchanger.hotOutletTemperature = InitialPoolTemp;
+    if (UseAuxHeater != 0) {
+        gasHeater.outletTemperature = InitialPoolTemp;
+        heatPump.outletTemperature = InitialPoolTemp;
+    } else {
+        poolTempIntegrator.newState = InitialPoolTemp;
+    }
+    soilTempIntegrator.newState = InitialPoolTemp;
+    PoolTempStart = InitialPoolTemp;
+    TSoilPrev = InitialPoolTemp;
+    TUnderRoof = 15;
+    TimeStep = kSecondsPerHour;
+    CollectorWasOn = 0;
+    QPumps = 0;
+    QPipes = 0;
+    DailyClearness = 0;
+    Swimmable = 0;
+    Time = 0;
+    monthlySummary.ResetSums();
+    annualSummary.ResetSums();
+
+    if (UseSolar != 0 && Collector == kCollectorUnglazed) {
+        if (const int result = roof.Compute(); result != 0) {
+            ShowRunMessage(kStrRoofInitFailed);
+            return result;
+        }
+    }
+
+    // Days and hours.
+    CRunningDlg running;
+    int previousMonth = 0;
+    for (DayCount = 0; DayCount < NumDays; ++DayCount) {
+        if (DayCount % kProgressInterval == 0) running.SetProgress(DayCount, NumDays);
+        CurrentProgress().Step();
+        CurrentDay = ((StartDay + DayCount - 1) % kDaysPerYear + kDaysPerYear) % kDaysPerYear + 1;
+        Month = MonthOfDay(CurrentDay, 0);
+        CurrentDayOfMonth = DayOfMonth(CurrentDay, 0);
+        IsWeekend = 0;
+        if (UseWeekends != 0)
+            IsWeekend = DayCount % WeekLength + 1 > WeekLength - WeekendLength ? 1 : 0;
+        SwimmableHours = 0;
+        if (Month != previousMonth && previousMonth != 0) {
+            if (const int result = FinishMonth(true); result != 0) {
+                ShowRunMessage(kStrCannotWriteMonthly);
+                return result;
+            }
+        }
+        previousMonth = Month;
+
+        if (const int result = PrepareDay(); result != 0) return result;
+        for (Hour = 1; Hour <= kHoursPerDay; ++Hour) {
+            SolarHour = Hour - 0.5;
+            Time += kSecondsPerHour;
+            HourIndex = DayCount * kHoursPerDay + Hour;
+            if (const int result = SimulateHour(); result != 0) return result;
+            UsableHours =
+                Swimmable == 1 && Hour == kHoursPerDay && SwimmableHours >= kUsableDayHours
+                    ? kHoursPerDay
+                    : 0;
+            for (Summary* summary : {&monthlySummary, &annualSummary})
+                if (const int result = summary->Compute(); result != 0) {
+                    ShowMessage(ErrorMessageBuffer());
+                    return result;
+                }
+        }
+    }
+
+    // The last month, then the year; a failure of either is shown once.
+    const int lastMonth = FinishMonth(false);
+    const int annual = WriteAnnualLine();
+    if (lastMonth != 0 || annual != 0) {
+        ShowRunMessage(kStrCannotWriteMonthly);
+        return lastMonth != 0 ? lastMonth : annual;
+    }
+
+    // A writer that cannot close has not written everything.
+    if (monthlyWriter.Close() != 0) {
+        ShowRunMessage(kStrCannotWriteMonthly);
+        return kOpenFailed;
+    }
+    if (hourlyWriter.Close() != 0) {
+        ShowRunMessage(kStrCannotWriteHourly);
+        return kOpenFailed;
+    }
+    return 0;
+}

@@ -1,0 +1,704 @@
+// Season runs of whole projects on generated weather: result files, energy balances, physical
+// sense, alternate input, refusals and failures.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <numbers>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "document.h"
+#include "helpers.h"
+#include "message_capture.h"
+#include "result_columns.h"
+#include "test_support.h"
+#include "user_interface.h"
+#include "weather_files.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr double kLatitude = 45.5;  // degrees, that of the generated weather
+constexpr double kVolume = 150;     // m3, the pool's default
+constexpr double kWaterCp = 4200;   // J/kg K
+
+// A result file read back: its header and its lines of numbers.
+struct ResultTable {
+    std::vector<std::string> header;
+    std::vector<std::vector<double>> rows;
+
+    std::size_t Column(const std::string& name) const {
+        for (std::size_t i = 0; i < header.size(); ++i)
+            if (header[i] == name) return i;
+        ADD_FAILURE() << "no column " << name;
+        return 0;
+    }
+    double At(std::size_t row, const std::string& name) const { return rows[row][Column(name)]; }
+};
+
+std::vector<std::string> Split(const std::string& line) {
+    std::vector<std::string> fields;
+    std::stringstream s(line);
+    std::string field;
+    while (std::getline(s, field, ',')) fields.push_back(field);
+    return fields;
+}
+
+ResultTable ReadResults(const fs::path& path) {
+    ResultTable table;
+    std::ifstream in(path);
+    std::string line;
+    if (!std::getline(in, line)) {
+        ADD_FAILURE() << "cannot read " << path;
+        return table;
+    }
+    table.header = Split(line);
+    while (std::getline(in, line)) {
+        std::vector<double> row;
+        for (const std::string& field : Split(line)) row.push_back(std::stod(field));
+        EXPECT_EQ(row.size(), table.header.size()) << path;
+        table.rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+template <std::size_t N>
+std::vector<std::string> Names(const std::array<const char*, N>& names) {
+    return {names.begin(), names.end()};
+}
+
+// Months of a period in simulated order, with the days each one has in it.
+std::vector<std::pair<int, int>> PeriodMonths(int startDay, int numDays) {
+    std::vector<std::pair<int, int>> months;
+    for (int d = 0; d < numDays; ++d) {
+        const int month = MonthOfDay((startDay + d - 1) % 365 + 1, 0);
+        if (months.empty() || months.back().first != month) months.push_back({month, 0});
+        ++months.back().second;
+    }
+    return months;
+}
+
+// Sums of numbers written with six significant digits agree within this share of their size.
+double Rounding(std::initializer_list<double> terms) {
+    double size = 0;
+    for (double t : terms) size += std::fabs(t);
+    return 1e-5 * size + 1e-6;
+}
+
+// The balances every line of a result file keeps: gains and losses add up, the stored energy
+// follows gains - losses + auxiliary heat within the iteration tolerance of each hour, and
+// without an exchanger the pool gets what the loop collected, with the pumps' heat and without
+// the pipes' losses.
+void ExpectBalances(const ResultTable& t, std::size_t row, double hours, bool exchanger) {
+    const auto v = [&](const char* name) { return t.At(row, name); };
+    EXPECT_NEAR(v("QGain"), v("QPass") + v("QAct"), Rounding({v("QGain"), v("QPass"), v("QAct")}))
+        << "line " << row;
+    EXPECT_NEAR(v("QLoss"),
+                v("QEvap") + v("QConv") + v("QCond") + v("QRad") + v("QSide") + v("QMakeup"),
+                Rounding({v("QLoss"), v("QEvap"), v("QConv"), v("QCond"), v("QRad"), v("QSide"),
+                          v("QMakeup")}))
+        << "line " << row;
+    const double hourTolerance = kVolume * 1000 * kWaterCp * 1e-4;  // J
+    EXPECT_NEAR(v("QRes"), v("QGain") - v("QLoss") + v("QAux"),
+                hours * hourTolerance + Rounding({v("QRes"), v("QGain"), v("QLoss"), v("QAux")}))
+        << "line " << row;
+    if (!exchanger) {
+        EXPECT_NEAR(v("QAct"), v("QColl") + v("QPumps") - v("QPipes"),
+                    Rounding({v("QAct"), v("QColl"), v("QPumps"), v("QPipes")}))
+            << "line " << row;
+    }
+}
+
+class RecordingProgress : public Progress {
+  public:
+    void SetText(std::string_view text) override { texts.emplace_back(text); }
+    void Step() override { ++steps; }
+    std::vector<std::string> texts;
+    int steps = 0;
+};
+
+class SimulationRun : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        test::InstallMessageFile();
+        ASSERT_TRUE(synthetic::WriteZefirFile("weather.zfw", synthetic::WeatherYear{}));
+    }
+
+    // A project on the generated binary weather, in summer, with the energy columns and the
+    // pool temperature in the hourly file.
+    static void Prepare(CTidewarmDoc& doc, int startDay = 172, int numDays = 20) {
+        doc.WeatherSource = kWeatherBinary;
+        doc.binaryWeatherReader.SetFileName("weather.zfw");
+        doc.sun.SetParameters(kLatitude * std::numbers::pi / 180, 0, 0, 0);
+        doc.StartDay = startDay;
+        doc.NumDays = numDays;
+        doc.InitialPoolTemp = 20;
+        doc.HourlyOutput = 1;
+        int flags[kHourlyColumnCount] = {};
+        for (int i = kHourlyMonth; i <= kHourlyQPumps; ++i) flags[i] = 1;
+        flags[kHourlyTPool] = 1;
+        doc.hourlyWriter.SetColumnFlags(flags, 0, kHourlyColumnCount - 1);
+    }
+    static void EnableHourly(CTidewarmDoc& doc, std::initializer_list<int> columns) {
+        for (int column : columns) {
+            const int on = 1;
+            doc.hourlyWriter.SetColumnFlags(&on, column, column);
+        }
+    }
+
+    test::ScopedTempDir dir_;
+    test::MessageCapture messages_;
+};
+
+// ------------------------------------------------------------------------------------------------
+// Every plant on the same weather.
+
+struct Plant {
+    const char* name;
+    std::function<void(CTidewarmDoc&)> setUp;
+};
+
+void PrintTo(const Plant& plant, std::ostream* out) {
+    *out << plant.name;
+}
+
+void Glazed(CTidewarmDoc& doc) {
+    doc.UseSolar = 1;
+    doc.UseAuxHeater = 0;
+}
+void Unglazed(CTidewarmDoc& doc, int roofType) {
+    Glazed(doc);
+    doc.Collector = kCollectorUnglazed;
+    doc.RoofType = roofType;
+}
+
+const Plant kPlants[] = {
+    {"NoSolarExchangerLeftOn",
+     [](CTidewarmDoc& doc) {
+         doc.UseSolar = 0;
+         doc.UseExchanger = 1;  // no exchanger without the collector loop
+     }},
+    {"Glazed", Glazed},
+    {"UnglazedOnInsulation", [](CTidewarmDoc& doc) { Unglazed(doc, 0); }},
+    {"UnglazedInsulatedRoof", [](CTidewarmDoc& doc) { Unglazed(doc, 1); }},
+    {"UnglazedBareRoofWithHeater",
+     [](CTidewarmDoc& doc) {
+         Unglazed(doc, 2);
+         doc.UseAuxHeater = 1;
+     }},
+    {"Exchanger",
+     [](CTidewarmDoc& doc) {
+         Glazed(doc);
+         doc.UseExchanger = 1;
+         doc.CollectorFluidCp = 3600;
+     }},
+    {"FuelHeater", [](CTidewarmDoc& doc) { doc.gasHeater.SetParameters(26, 60000, 0.8); }},
+    {"HeatPump",
+     [](CTidewarmDoc& doc) {
+         doc.HeaterType = kHeaterHeatPump;
+         doc.heatPump.SetParameters(26, 40000, 5);
+     }},
+    {"BlanketProfiles", [](CTidewarmDoc& doc) { doc.BlanketAlways = 0; }},
+    {"IndoorSwimmable",
+     [](CTidewarmDoc& doc) {
+         doc.IndoorPool = 1;
+         doc.UseSolar = 0;
+         doc.SwimmableCriterion = 1;
+     }},
+    {"TmyWeather",
+     [](CTidewarmDoc& doc) {
+         ASSERT_TRUE(synthetic::WriteKtmyFile("weather.tmy", synthetic::WeatherYear{}));
+         doc.WeatherSource = kWeatherTMY;
+         doc.tmyReader.SetFileName("weather.tmy");
+     }},
+    {"DelimitedWeather",
+     [](CTidewarmDoc& doc) {
+         // The table holds the period's hours from its first record on.
+         synthetic::WeatherYear year;
+         const int start = doc.StartDay;
+         year.hourly = [start](int day, int hour) {
+             return synthetic::SyntheticWeather(day + start - 1, hour);
+         };
+         ASSERT_TRUE(synthetic::WriteWeatherTable("weather.csv", year));
+         doc.WeatherSource = kWeatherText;
+         doc.textWeatherReader.SetFile("weather.csv");
+     }},
+};
+
+class PlantRun : public SimulationRun, public ::testing::WithParamInterface<Plant> {};
+
+TEST_P(PlantRun, WritesBalancedResultFiles) {
+    CTidewarmDoc doc;
+    Prepare(doc);
+    GetParam().setUp(doc);
+    const bool exchanger = doc.UseSolar != 0 && doc.UseExchanger != 0;
+    ASSERT_EQ(doc.RunSimulation("pool.tdw"), 0);
+    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_FALSE(fs::exists("pool.mlx"));
+
+    const ResultTable monthly = ReadResults("pool.mly");
+    EXPECT_EQ(monthly.header, Names(kMonthlyColumnNames));
+    const auto months = PeriodMonths(doc.StartDay, doc.NumDays);
+    ASSERT_EQ(monthly.rows.size(), months.size() + 1);
+    const std::size_t annual = months.size();
+    EXPECT_EQ(monthly.At(annual, "Month"), 0);
+
+    const ResultTable hourly = ReadResults("pool.hly");
+    std::vector<std::string> hourlyNames(kHourlyColumnNames.begin(),
+                                         kHourlyColumnNames.begin() + kHourlyQPumps + 1);
+    hourlyNames.push_back("TPool");
+    EXPECT_EQ(hourly.header, hourlyNames);
+    ASSERT_EQ(hourly.rows.size(), static_cast<std::size_t>(doc.NumDays * 24));
+
+    // Each hour, each month and the year balance; the months add up to the year.
+    for (std::size_t h = 0; h < hourly.rows.size(); ++h) ExpectBalances(hourly, h, 1, exchanger);
+    std::size_t firstHour = 0;
+    double weightedTemperature = 0;
+    for (std::size_t m = 0; m < months.size(); ++m) {
+        EXPECT_EQ(monthly.At(m, "Month"), months[m].first);
+        const int hours = months[m].second * 24;
+        ExpectBalances(monthly, m, hours, exchanger);
+        for (const char* name : {"QPass", "QAct", "QGain", "QLoss", "QRes", "QColl"}) {
+            double sum = 0, size = std::fabs(monthly.At(m, name));
+            for (int h = 0; h < hours; ++h) {
+                sum += hourly.At(firstHour + h, name);
+                size += std::fabs(hourly.At(firstHour + h, name));
+            }
+            EXPECT_NEAR(monthly.At(m, name), sum, 1e-5 * size + 1e-6) << name;
+        }
+        firstHour += hours;
+        weightedTemperature += monthly.At(m, "TPool") * hours;
+        if (doc.IndoorPool == 1) {
+            EXPECT_EQ(monthly.At(m, "SwimDays"), months[m].second);
+        }
+    }
+    ExpectBalances(monthly, annual, doc.NumDays * 24, exchanger);
+    for (std::size_t c = 1; c < kMonthlyColumnCount; ++c) {
+        if (c == kMonthlyTPool) continue;
+        double sum = 0, size = std::fabs(monthly.rows[annual][c]);
+        for (std::size_t m = 0; m < months.size(); ++m) {
+            sum += monthly.rows[m][c];
+            size += std::fabs(monthly.rows[m][c]);
+        }
+        EXPECT_NEAR(monthly.rows[annual][c], sum, 1e-5 * size + 1e-6) << monthly.header[c];
+    }
+    EXPECT_NEAR(monthly.At(annual, "TPool"), weightedTemperature / (doc.NumDays * 24), 2e-4);
+
+    // Without collectors nothing runs in the loop; without a heater nothing is burnt.
+    if (doc.UseSolar == 0) {
+        for (const char* name : {"QInc", "QColl", "QPumps", "QPipes", "QAct", "CollOnTime"})
+            EXPECT_EQ(monthly.At(annual, name), 0) << name;
+    } else {
+        EXPECT_GT(monthly.At(annual, "QColl"), 0);
+    }
+    if (doc.UseAuxHeater == 0) {
+        for (const char* name : {"QAux", "QPrimary", "AuxHeatOnTime"})
+            EXPECT_EQ(monthly.At(annual, name), 0) << name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Plants, PlantRun, ::testing::ValuesIn(kPlants),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Writes an alternate input file of `hours` records: the header, then the values of each hour.
+void WriteAlternate(const std::string& header, int hours,
+                    const std::function<std::string(int hour)>& record) {
+    std::string text = header + "\n";
+    for (int h = 1; h <= hours; ++h) text += record(h) + "\n";
+    test::WriteFile("alternate.txt", text);
+}
+
+void UseAlternate(CTidewarmDoc& doc) {
+    doc.UseAlternateInput = 1;
+    doc.alternateReader.SetFile("alternate.txt");
+}
+
+// ------------------------------------------------------------------------------------------------
+// Physical sense.
+
+TEST_F(SimulationRun, HeatedPoolHoldsItsSetPoint) {
+    CTidewarmDoc doc;
+    Prepare(doc, 100, 15);  // spring: the pool loses heat every day
+    doc.UseSolar = 0;
+    doc.gasHeater.SetParameters(27, 1e6, 0.8);
+    doc.InitialPoolTemp = 27;
+    ASSERT_EQ(doc.RunSimulation("pool.tdw"), 0);
+    const ResultTable hourly = ReadResults("pool.hly");
+    for (std::size_t h = 0; h < hourly.rows.size(); ++h)
+        ASSERT_GE(hourly.At(h, "TPool"), 27 - 1e-3) << "hour " << h;
+    const ResultTable monthly = ReadResults("pool.mly");
+    EXPECT_GT(monthly.At(1, "QAux"), 0);
+    // The fuel burnt is the heat delivered over the efficiency.
+    EXPECT_NEAR(monthly.At(1, "QPrimary"), monthly.At(1, "QAux") / 0.8,
+                1e-5 * monthly.At(1, "QPrimary"));
+}
+
+TEST_F(SimulationRun, CollectorsWarmTheUnheatedPoolAndTheReferencePassStandsApart) {
+    // A first run with the heater leaves its outputs behind; the reference pass of the next run
+    // must not count them.
+    CTidewarmDoc doc;
+    Prepare(doc);
+    doc.Collector = kCollectorUnglazed;
+    doc.RoofType = 2;
+    doc.UseExchanger = 1;
+    doc.gasHeater.SetParameters(26, 60000, 0.8);
+    ASSERT_EQ(doc.RunSimulation("first.tdw"), 0);
+    doc.ReferenceRun = 1;
+    ASSERT_EQ(doc.RunSimulation("pool.tdw"), 0);
+    EXPECT_EQ(doc.UseSolar, 1);
+    EXPECT_EQ(doc.UseExchanger, 1);
+    EXPECT_EQ(doc.UseAuxHeater, 1);
+    EXPECT_TRUE(messages_.shown.empty());
+
+    // The system pass is the same whatever ran before it.
+    EXPECT_EQ(test::ReadFile("pool.mly"), test::ReadFile("first.mly"));
+    EXPECT_EQ(test::ReadFile("pool.hly"), test::ReadFile("first.hly"));
+
+    const ResultTable reference = ReadResults("pool.mlx");
+    EXPECT_EQ(reference.header, Names(kMonthlyColumnNames));
+    ASSERT_EQ(reference.rows.size(), 3u);
+    for (const char* name : {"QInc", "QColl", "QPipes", "QPumps", "QAux", "QAct", "QElec",
+                             "QPrimary", "CollOnTime", "AuxHeatOnTime"})
+        EXPECT_EQ(reference.At(2, name), 0) << name;
+    EXPECT_EQ(ReadResults("pool.hlx").rows.size(), 20u * 24);
+
+    // Collectors alone, without heater, against the same pool without them.
+    CTidewarmDoc solar;
+    Prepare(solar);
+    Glazed(solar);
+    solar.ReferenceRun = 1;
+    ASSERT_EQ(solar.RunSimulation("solar.tdw"), 0);
+    // Ten square metres of collectors on a pool of a hundred: some tenths of a kelvin.
+    const ResultTable without = ReadResults("solar.mlx");
+    const ResultTable with = ReadResults("solar.mly");
+    for (std::size_t line = 0; line < 3; ++line)
+        EXPECT_GT(with.At(line, "TPool"), without.At(line, "TPool") + 0.2) << line;
+}
+
+TEST_F(SimulationRun, BlanketLowersEvaporation) {
+    double evaporation[2];
+    for (int blanket : {0, 1}) {
+        CTidewarmDoc doc;
+        Prepare(doc);
+        doc.UseSolar = 0;
+        if (blanket == 0) {
+            const double never[MonthlyProfile::kMonths] = {};
+            doc.blanketSeasonalProfile.SetValues(never);
+        }
+        const std::string path = "blanket" + std::to_string(blanket) + ".tdw";
+        ASSERT_EQ(doc.RunSimulation(path), 0);
+        evaporation[blanket] = ReadResults("blanket" + std::to_string(blanket) + ".mly")
+                                   .At(PeriodMonths(172, 20).size(), "QEvap");
+    }
+    EXPECT_GT(evaporation[0], 0);
+    EXPECT_LT(evaporation[1], 0.8 * evaporation[0]);
+}
+
+TEST_F(SimulationRun, ControllerDeadBandHoldsTheLoopOn) {
+    // Once on, a loop that only stops below -100 K stays on: every later hour has it on.
+    CTidewarmDoc doc;
+    Prepare(doc);
+    Glazed(doc);
+    doc.controller.SetParameters(5, -100, 90, DeltaTController::kLimitColdSide);
+    EnableHourly(doc, {kHourlyCollOn});
+    ASSERT_EQ(doc.RunSimulation("pool.tdw"), 0);
+    const ResultTable hourly = ReadResults("pool.hly");
+    std::size_t first = 0;
+    while (first < hourly.rows.size() && hourly.At(first, "CollOn") == 0) ++first;
+    ASSERT_LT(first, 48u);
+    for (std::size_t h = first; h < hourly.rows.size(); ++h)
+        ASSERT_EQ(hourly.At(h, "CollOn"), 1) << "hour " << h;
+}
+
+TEST_F(SimulationRun, SwimmableDaysNeedFourWarmHours) {
+    // Air at 30 degC for four hours on the first day, for three on the second; 10 degC else.
+    CTidewarmDoc doc;
+    Prepare(doc, 172, 2);
+    doc.SwimmableCriterion = 1;
+    doc.MinPoolTemp = 0;  // the pool is always warm enough: a swimmable day is usable
+    EnableHourly(doc, {kHourlyActivity});
+    UseAlternate(doc);
+    WriteAlternate("TAmb", 48, [](int record) {
+        const int hour = (record - 1) % 24 + 1;
+        const int warmHours = record <= 24 ? 4 : 3;
+        return hour >= 10 && hour < 10 + warmHours ? "30" : "10";
+    });
+    ASSERT_EQ(doc.RunSimulation("pool.tdw"), 0);
+    const ResultTable monthly = ReadResults("pool.mly");
+    EXPECT_EQ(monthly.At(1, "SwimDays"), 1);
+    EXPECT_EQ(monthly.At(1, "UsableDays"), 1);
+    // Nobody swims on a day that is not swimmable.
+    const ResultTable hourly = ReadResults("pool.hly");
+    for (int h = 0; h < 48; ++h) {
+        const int hour = h % 24 + 1;
+        EXPECT_EQ(hourly.At(h, "Activity"), h < 24 && hour >= 7 && hour <= 18 ? 2 : 0) << h;
+    }
+}
+
+TEST_F(SimulationRun, WeekendsEndEachCycleFromTheFirstDay) {
+    CTidewarmDoc doc;
+    Prepare(doc, 172, 7);
+    doc.UseWeekends = 1;
+    doc.WeekLength = 3;
+    doc.WeekendLength = 1;
+    const double weekday[HourlyProfile::kHours] = {};
+    double weekend[HourlyProfile::kHours];
+    for (double& value : weekend) value = 1;
+    doc.activityProfile.SetValues(weekday, weekend);
+    EnableHourly(doc, {kHourlyActivity});
+    ASSERT_EQ(doc.RunSimulation("pool.tdw"), 0);
+    const ResultTable hourly = ReadResults("pool.hly");
+    for (int h = 0; h < 7 * 24; ++h) {
+        const int day = h / 24 + 1;
+        EXPECT_EQ(hourly.At(h, "Activity"), day % 3 == 0 ? 1 : 0) << h;
+    }
+}
+
+// ------------------------------------------------------------------------------------------------
+// Period, progress and files.
+
+TEST_F(SimulationRun, SeasonOverTheNewYear) {
+    CTidewarmDoc doc;
+    Prepare(doc, 300, 125);  // day 300 to day 59
+    doc.HourlyOutput = 0;
+    RecordingProgress progress;
+    Progress* previous = SetProgress(&progress);
+    const int result = doc.RunSimulation("pool.tdw");
+    SetProgress(previous);
+    ASSERT_EQ(result, 0);
+    EXPECT_FALSE(fs::exists("pool.hly"));
+    const ResultTable monthly = ReadResults("pool.mly");
+    std::vector<double> months;
+    for (const auto& row : monthly.rows) months.push_back(row[kMonthlyMonth]);
+    EXPECT_EQ(months, (std::vector<double>{10, 11, 12, 1, 2, 0}));
+    const auto period = PeriodMonths(300, 125);
+    for (std::size_t m = 0; m < period.size(); ++m)
+        ExpectBalances(monthly, m, period[m].second * 24, false);
+
+    // Every tenth day, from day 0; never the whole period.
+    ASSERT_EQ(progress.texts.size(), 13u);
+    for (std::size_t i = 0; i < progress.texts.size(); ++i)
+        EXPECT_EQ(progress.texts[i], "Simulating day " + std::to_string(10 * i) + "/125...");
+    EXPECT_EQ(progress.steps, 125);
+}
+
+TEST_F(SimulationRun, OutputFilesAreNamedAfterTheProjectFile) {
+    EXPECT_EQ(ProjectBaseName("dir.x/pool"), "dir.x/pool");
+    EXPECT_EQ(ProjectBaseName("dir.x/pool.tdw"), "dir.x/pool");
+    EXPECT_EQ(ProjectBaseName("pool.v2.tdw"), "pool.v2");
+    EXPECT_EQ(ProjectBaseName("pool"), "pool");
+    EXPECT_EQ(ReportFileName("dir.x/pool"), "dir.x/pool.lis");
+
+    fs::create_directory("dir.x");
+    CTidewarmDoc doc;
+    Prepare(doc, 172, 2);
+    doc.hourlyWriter.SetColumnFlags(kHourlyDefaultFlags.data(), 0, kHourlyColumnCount - 1);
+    ASSERT_EQ(doc.RunSimulation("dir.x/pool"), 0);
+    EXPECT_TRUE(fs::exists("dir.x/pool.mly"));
+    EXPECT_TRUE(fs::exists("dir.x/pool.lis"));  // the report of the run
+    const ResultTable hourly = ReadResults("dir.x/pool.hly");
+    EXPECT_EQ(hourly.header, (std::vector<std::string>{"Month", "Day", "Hour"}));
+    EXPECT_EQ(hourly.rows.size(), 48u);
+    EXPECT_STREQ(doc.monthlyWriter.GetFileName(), "dir.x/pool.mly");
+}
+
+// ------------------------------------------------------------------------------------------------
+// Alternate input.
+
+TEST_F(SimulationRun, AlternateColumnsReplaceExactlyTheirLinks) {
+    CTidewarmDoc plain;
+    Prepare(plain, 172, 3);
+    Glazed(plain);
+    EnableHourly(plain, {kHourlyHGlo, kHourlyTAmb, kHourlyTAmbPool, kHourlyCollOn});
+    ASSERT_EQ(plain.RunSimulation("plain.tdw"), 0);
+
+    CTidewarmDoc doc;
+    Prepare(doc, 172, 3);
+    Glazed(doc);
+    EnableHourly(doc, {kHourlyHGlo, kHourlyTAmb, kHourlyTAmbPool, kHourlyCollOn});
+    UseAlternate(doc);
+    WriteAlternate("tamb CollOn", 72, [](int) { return "30 0"; });
+    ASSERT_EQ(doc.RunSimulation("pool.tdw"), 0);
+    EXPECT_TRUE(messages_.shown.empty());
+
+    const ResultTable base = ReadResults("plain.hly");
+    const ResultTable alternate = ReadResults("pool.hly");
+    ASSERT_EQ(alternate.rows.size(), 72u);
+    EXPECT_GT(ReadResults("plain.mly").At(1, "QColl"), 0);
+    for (std::size_t h = 0; h < 72; ++h) {
+        EXPECT_EQ(alternate.At(h, "TAmb"), 30);
+        EXPECT_EQ(alternate.At(h, "CollOn"), 0);
+        // The outdoor pool keeps the weather's air; the sun is the weather's.
+        EXPECT_EQ(alternate.At(h, "TAmbPool"), base.At(h, "TAmb"));
+        EXPECT_EQ(alternate.At(h, "HGlo"), base.At(h, "HGlo"));
+    }
+    const ResultTable monthly = ReadResults("pool.mly");
+    EXPECT_EQ(monthly.At(1, "QColl"), 0);
+    EXPECT_EQ(monthly.At(1, "CollOnTime"), 0);
+}
+
+TEST_F(SimulationRun, CollectedEnergyFromAlternateInput) {
+    // 1 kW collected from 10:00 to 14:00 drives a loop of 3000 J/kg K fluid.
+    constexpr double kCollected = 3.6e6;  // J in the hour
+    const auto collected = [](int record) {
+        const int hour = (record - 1) % 24 + 1;
+        return hour >= 11 && hour <= 14 ? kCollected : 0.0;
+    };
+    CTidewarmDoc doc;
+    Prepare(doc, 172, 2);
+    Glazed(doc);
+    doc.UseExchanger = 1;
+    doc.CollectorFluidCp = 3000;
+    EnableHourly(doc, {kHourlyTci, kHourlyTco, kHourlyMdotColl});
+    UseAlternate(doc);
+    WriteAlternate("QColl", 48, [&](int h) { return std::to_string(collected(h)); });
+    ASSERT_EQ(doc.RunSimulation("pool.tdw"), 0);
+    const ResultTable hourly = ReadResults("pool.hly");
+    for (std::size_t h = 0; h < 48; ++h) {
+        EXPECT_NEAR(hourly.At(h, "QColl"), collected(static_cast<int>(h) + 1), 1) << h;
+        if (collected(static_cast<int>(h) + 1) == 0) continue;
+        const double rise = hourly.At(h, "Tco") - hourly.At(h, "Tci");
+        EXPECT_NEAR(rise * hourly.At(h, "MdotColl") * 3000 * 3600, kCollected, 1e-4 * kCollected)
+            << h;
+    }
+    EXPECT_NEAR(ReadResults("pool.mly").At(1, "QColl"), 8 * kCollected, 1e-5 * 8 * kCollected);
+
+    // Energy collected without any flow to carry it.
+    doc.collectorPump.SetParameters(0, 10, 0.5);
+    EXPECT_EQ(doc.RunSimulation("noflow.tdw"), kDomain);
+    ASSERT_FALSE(messages_.shown.empty());
+    EXPECT_EQ(messages_.shown.back(),
+              "Domain error: non-zero energy collected (QColl) specified in alternate input file "
+              "with zero collector flow rate.\n");
+}
+
+TEST_F(SimulationRun, CollectedEnergyAndOutletTogetherAreRefused) {
+    CTidewarmDoc doc;
+    Prepare(doc, 172, 2);
+    Glazed(doc);
+    UseAlternate(doc);
+    WriteAlternate("QColl,Tco", 48, [](int) { return "0,20"; });
+    EXPECT_EQ(doc.RunSimulation("pool.tdw"), 1);
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0],
+              "Both collector outlet temperature (\"Tco\") and energy collected (\"QColl\") are "
+              "specified in alternate input file. Please specify only one. Simulation aborted. ");
+    EXPECT_EQ(ReadResults("pool.mly").rows.size(), 0u);
+}
+
+// ------------------------------------------------------------------------------------------------
+// Refusals and failures.
+
+TEST_F(SimulationRun, SettingsThatCannotRunAreRefusedBeforeAnyFile) {
+    CTidewarmDoc doc;
+    Prepare(doc);
+    doc.UseWeekends = 1;
+    doc.WeekLength = 0;
+    EXPECT_EQ(doc.RunSimulation("pool.tdw"), kDomain);
+    doc.UseWeekends = 0;  // an unused week length is no obstacle
+    doc.NumDays = 0;
+    EXPECT_EQ(doc.RunSimulation("pool.tdw"), kDomain);
+    EXPECT_EQ(messages_.shown,
+              (std::vector<std::string>{
+                  "Week length must be at least 1 day. Simulation aborted.",
+                  "Number of days to simulate must be at least 1. Simulation aborted."}));
+    EXPECT_FALSE(fs::exists("pool.mly"));
+}
+
+TEST_F(SimulationRun, ModelThatCannotBeConnected) {
+    struct Case {
+        const char* what;
+        std::function<void(CTidewarmDoc&)> setUp;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"delimited weather without wind",
+         [](CTidewarmDoc& doc) {
+             std::string text = "HGlo,TAmb,RelHum\n";
+             for (int h = 0; h < 48; ++h) text += "100,20,0.5\n";
+             test::WriteFile("nowind.csv", text);
+             doc.WeatherSource = kWeatherText;
+             doc.textWeatherReader.SetFile("nowind.csv");
+         },
+         "Weather file has no column named \"VWind\"."},
+        {"roof of an unknown type", [](CTidewarmDoc& doc) { Unglazed(doc, 3); },
+         "Internal error - Invalid roof type."},
+        {"heater of an unknown type", [](CTidewarmDoc& doc) { doc.HeaterType = 2; },
+         "Internal error - Invalid auxiliary heater type."},
+    };
+    for (const Case& c : cases) {
+        CTidewarmDoc doc;
+        Prepare(doc, 172, 2);
+        c.setUp(doc);
+        messages_.shown.clear();
+        EXPECT_EQ(doc.RunSimulation("pool.tdw"), 1) << c.what;
+        EXPECT_EQ(messages_.shown, std::vector<std::string>{c.message}) << c.what;
+    }
+}
+
+TEST_F(SimulationRun, FailuresEndTheRun) {
+    // An iteration limit too small for the tolerance.
+    CTidewarmDoc doc;
+    Prepare(doc, 172, 2);
+    doc.MaxIterations = 1;
+    doc.ReferenceRun = 1;
+    EXPECT_EQ(doc.RunSimulation("pool.tdw"), kIterateAgain);
+    EXPECT_EQ(messages_.shown, std::vector<std::string>{"No convergence in pool loop."});
+    // No system pass and no report after a failed reference pass.
+    EXPECT_FALSE(fs::exists("pool.mly"));
+    EXPECT_FALSE(fs::exists("pool.lis"));
+    EXPECT_EQ(doc.UseAuxHeater, 1);
+
+    // Swimmers under the blanket, from the alternate input.
+    CTidewarmDoc covered;
+    Prepare(covered, 172, 2);
+    UseAlternate(covered);
+    WriteAlternate("Activity,BlanketOn", 48, [](int) { return "1,1"; });
+    messages_.shown.clear();
+    EXPECT_EQ(covered.RunSimulation("pool.tdw"), kDomain);
+    EXPECT_EQ(messages_.shown,
+              std::vector<std::string>{"Input data error: activity in pool while blanket on."});
+
+    // A component that fails its check.
+    CTidewarmDoc invalid;
+    Prepare(invalid, 172, 2);
+    invalid.poolPromoter.SetTolerance(1);
+    invalid.Tolerance = 0;
+    messages_.shown.clear();
+    EXPECT_EQ(invalid.RunSimulation("pool.tdw"), kDomain);
+    ASSERT_FALSE(messages_.shown.empty());
+    EXPECT_EQ(messages_.shown[0].rfind(
+                  "Internal error: invalid component (collector loop convergence). \n", 0),
+              0u)
+        << messages_.shown[0];
+
+    // Weather data that end before the period does.
+    synthetic::WeatherYear shortYear;
+    shortYear.days = 173;
+    ASSERT_TRUE(synthetic::WriteZefirFile("short.zfw", shortYear));
+    CTidewarmDoc shortWeather;
+    Prepare(shortWeather, 172, 3);
+    shortWeather.binaryWeatherReader.SetFileName("short.zfw");
+    messages_.shown.clear();
+    EXPECT_EQ(shortWeather.RunSimulation("pool.tdw"), kDomain);
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].rfind("Domain error in component: Weather Processor.\n", 0), 0u);
+
+    // A monthly file that cannot be completed: the device is full.
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    fs::create_symlink("/dev/full", "full.mly");
+    CTidewarmDoc full;
+    Prepare(full, 172, 2);
+    full.HourlyOutput = 0;
+    messages_.shown.clear();
+    EXPECT_NE(full.RunSimulation("full.tdw"), 0);
+    EXPECT_EQ(messages_.shown, std::vector<std::string>{"Cannot write to monthly output file."});
+}
+
+}  // namespace
