@@ -26,8 +26,12 @@ test: deps
 	cmake --build build-asan -j $(JOBS)
 	ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 
+# The sample run: a synthetic climate file and a batch input in the user's data folder, then
+# TidewarmPro in batch mode as the front end starts it, then the season's monthly results.
 run: build
-	@echo "No program exists yet: the library builds and is tested with 'make test'."
+	build/tools/sample_run prepare
+	build/bin/TidewarmPro -batch
+	build/tools/sample_run show
 
 format:
 	find library tests benchmarks -name '*.cpp' -o -name '*.h' | xargs clang-format -i

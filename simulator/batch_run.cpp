@@ -1,0 +1,36 @@
+// Batch mode's run: the batch input applied, the simulation of "Tidewarm.tdw", and the monthly
+// result file deleted whenever the run did not succeed, so the front end never reads results
+// of another run.
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+#include "application.h"
+#include "batch_input.h"
+#include "document.h"
+#include "simulator_strings.h"
+#include "user_interface.h"
+
+CTidewarmDoc::CTidewarmDoc(int) : CTidewarmDoc() {
+    if (g_nBatchMode == 1) batchResult_ = RunBatch();
+}
+
+int CTidewarmDoc::RunBatch() {
+    const std::string monthly = g_strDataFolder + "/" + std::string(kMonthlyResultFileName);
+    int result = 1;
+    if (LoadBatchInput() == 1) {
+        SetModifiedFlag(0);
+        result = RunSimulation(g_strDataFolder + "/" + std::string(kBatchProjectFileName));
+        if (result != 0) ShowMessage(FormatResString(kStrBatchRunFailed, result));
+    }
+    if (result == 0) return 0;
+    std::error_code ignored;
+    std::filesystem::remove(monthly, ignored);
+    return 1;
+}
+
+int RunBatchProgram() {
+    // The document is large: it lives on the heap for the run.
+    const auto document = std::make_unique<CTidewarmDoc>(1);
+    return document->BatchResult() == 0 ? 0 : 1;
+}

@@ -1,0 +1,238 @@
+// The built program started as the front end starts it: "TidewarmPro -batch" in a home folder
+// of the test's own, reading "Tidewarm.tmp" from the data folder and leaving its result files
+// there.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <vector>
+
+#include "batch_file.h"
+#include "test_support.h"
+#include "weather_files.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Outcome {
+    int exitCode = -1;
+    std::string errors;  // standard error
+};
+
+// Starts the program with `argument` (none when empty) and waits for it.
+Outcome StartTidewarmPro(const fs::path& home, const std::string& argument,
+                         const std::string& lang = "C") {
+    std::vector<std::string> environment = {"HOME=" + home.string(), "LANG=" + lang,
+                                            "PATH=/usr/bin:/bin"};
+    for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"})
+        if (const char* value = std::getenv(name))
+            environment.push_back(std::string(name) + "=" + value);
+    std::vector<char*> envp;
+    for (std::string& entry : environment) envp.push_back(entry.data());
+    envp.push_back(nullptr);
+    std::string program = std::string(TIDEWARM_BIN_DIR) + "/TidewarmPro";
+    std::string arg = argument;
+    std::vector<char*> argv = {program.data()};
+    if (!arg.empty()) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+
+    const std::string errorFile = (home / "stderr.txt").string();
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, errorFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    Outcome outcome;
+    pid_t pid = 0;
+    const int spawned =
+        posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) return outcome;
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    if (WIFEXITED(status)) outcome.exitCode = WEXITSTATUS(status);
+    outcome.errors = test::ReadFile(errorFile);
+    return outcome;
+}
+
+using Row = std::map<std::string, double>;
+
+std::vector<Row> ReadResults(const fs::path& path, std::vector<std::string>* header = nullptr) {
+    std::ifstream in(path);
+    std::string line;
+    std::vector<std::string> names;
+    std::getline(in, line);
+    std::istringstream head(line);
+    for (std::string name; std::getline(head, name, ',');) names.push_back(name);
+    if (header) *header = names;
+    std::vector<Row> rows;
+    while (std::getline(in, line)) {
+        std::istringstream fields(line);
+        Row row;
+        std::string field;
+        for (std::size_t i = 0; i < names.size() && std::getline(fields, field, ','); ++i)
+            row[names[i]] = std::stod(field);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// Values are written with six significant digits.
+void ExpectClose(double expected, double actual, double scale, const std::string& what) {
+    EXPECT_NEAR(expected, actual, 2e-5 * std::max({std::abs(expected), std::abs(actual), scale}))
+        << what;
+}
+
+const char* const kEnergies[] = {"QInc",  "QColl",   "QPipes", "QPumps", "QAux",  "QPass",
+                                 "QAct",  "QGain",   "QEvap",  "QConv",  "QCond", "QRad",
+                                 "QSide", "QMakeup", "QLoss",  "QRes",   "QElec", "QPrimary"};
+
+// A season of `days` days from 25 June: months 6 and 7, then the season's line (month 0), whose
+// energies are the sums of the months and whose pool temperature is their mean by days.
+void ExpectMonthlyFileCloses(const fs::path& path, int juneDays, int julyDays) {
+    const std::vector<Row> rows = ReadResults(path);
+    ASSERT_EQ(rows.size(), 3u) << path;
+    EXPECT_EQ(rows[0].at("Month"), 6);
+    EXPECT_EQ(rows[1].at("Month"), 7);
+    EXPECT_EQ(rows[2].at("Month"), 0);
+    for (const Row& r : rows) {
+        const double scale = r.at("QLoss");
+        ExpectClose(r.at("QPass") + r.at("QAct"), r.at("QGain"), scale, "QGain");
+        ExpectClose(r.at("QEvap") + r.at("QConv") + r.at("QCond") + r.at("QRad") + r.at("QSide") +
+                        r.at("QMakeup"),
+                    r.at("QLoss"), scale, "QLoss");
+    }
+    for (const char* name : kEnergies)
+        ExpectClose(rows[0].at(name) + rows[1].at(name), rows[2].at(name), rows[2].at("QLoss"),
+                    name);
+    const double days = juneDays + julyDays;
+    ExpectClose((rows[0].at("TPool") * juneDays + rows[1].at("TPool") * julyDays) / days,
+                rows[2].at("TPool"), 0, "TPool");
+    EXPECT_LE(rows[2].at("SwimDays"), days);
+}
+
+class BatchRunTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        data_ = dir_.path() / "Documents" / "Tidewarm";
+        fs::create_directories(data_ / "Climate");
+        weather_ = (data_ / "Climate" / "Test City.zfw").string();
+        ASSERT_TRUE(synthetic::WriteZefirFile(weather_, synthetic::WeatherYear()));
+        input_ = test::SampleBatchInput(weather_);
+        input_.opensMonth = 6;
+        input_.opensDay = 25;
+        input_.closesMonth = 7;
+        input_.closesDay = 5;
+    }
+    void Write(const std::string& text) { test::WriteFile(data_ / "Tidewarm.tmp", text); }
+
+    test::ScopedTempDir dir_;
+    fs::path data_;
+    std::string weather_;
+    BatchInput input_;
+};
+
+TEST_F(BatchRunTest, EveryPoolTypeRunsAndItsEnergiesClose) {
+    for (int type = kResidentialInGround; type <= kPublicIndoor; ++type) {
+        SCOPED_TRACE(kPoolTemplates[type]);
+        for (const char* name : {"Tidewarm.mly", "Tidewarm.mlx", "Tidewarm.hly"})
+            fs::remove(data_ / name);
+        BatchInput input = input_;
+        input.poolType = type;
+        input.referenceRun = type % 2 == 0 ? 1 : 0;
+        input.hasCollector = type != kResidentialAboveGround;
+        if (type == kPublicIndoor) {  // glazed collectors
+            input.collector.type = 0;
+            input.collector.a = 0.75;
+            input.collector.b = 0;
+            input.collector.c = 4.5;
+            input.collector.d = 0.01;
+        }
+        input.heater.type = type == kPublicOutdoor ? 1 : 0;
+        input.heater.efficiency = type == kPublicOutdoor ? 4.5 : 0.8;
+        input.hasBlanket = type != kPublicIndoor;
+        Write(test::BatchInputText(input));
+
+        const Outcome outcome = StartTidewarmPro(dir_.path(), "-batch");
+        EXPECT_EQ(outcome.exitCode, 0) << outcome.errors;
+        EXPECT_EQ(outcome.errors, "");
+        ExpectMonthlyFileCloses(data_ / "Tidewarm.mly", 6, 5);
+        EXPECT_EQ(fs::exists(data_ / "Tidewarm.mlx"), input.referenceRun == 1);
+        if (input.referenceRun == 1) {
+            ExpectMonthlyFileCloses(data_ / "Tidewarm.mlx", 6, 5);
+            const Row season = ReadResults(data_ / "Tidewarm.mlx").back();
+            EXPECT_EQ(season.at("QAct"), 0);  // the unheated pool
+            EXPECT_EQ(season.at("QAux"), 0);
+        }
+        std::vector<std::string> header;
+        const std::vector<Row> hours = ReadResults(data_ / "Tidewarm.hly", &header);
+        EXPECT_EQ(hours.size(), 11u * 24);
+        EXPECT_NE(std::find(header.begin(), header.end(), "TPool"), header.end());
+        EXPECT_TRUE(fs::exists(data_ / "Tidewarm.tdw"));
+    }
+    // Batch mode leaves the language of the next interactive start alone.
+    EXPECT_FALSE(fs::exists(data_ / "TidewarmPro.cfg"));
+}
+
+TEST_F(BatchRunTest, BrokenInputSimulatesNothingAndDeletesTheMonthlyFile) {
+    std::vector<std::string> lines;
+    std::istringstream in(test::BatchInputText(input_));
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    auto join = [](const std::vector<std::string>& some) {
+        std::string joined;
+        for (const std::string& l : some) joined += l + "\n";
+        return joined;
+    };
+    auto file = [&](int line, const std::string& text) {
+        std::vector<std::string> changed = lines;
+        changed[line - 1] = text;
+        return join(changed);
+    };
+    struct Case {
+        const char* what;
+        std::string contents;  // empty: no batch input file
+        const char* message;
+    };
+    const Case cases[] = {
+        {"missing", "", "Cannot open file 'Tidewarm.tmp'."},
+        {"short", join({lines.begin(), lines.begin() + 30}), "Line 31 is missing"},
+        {"unreadable", file(11, "forty"), "Line 11 is missing"},
+        {"pool type", file(4, "7"), "Invalid pool type."},
+        {"date", file(8, "31") /* 31 June */, "Invalid opening or closing date"},
+        {"test area", file(24, "0"), "must be above zero"},
+        {"weather", file(6, weather_ + ".old"), "Cannot open weather file"},
+        {"run", file(11, "0") /* a pool without surface */, "The simulation failed"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove(data_ / "Tidewarm.tmp");
+        if (!c.contents.empty()) Write(c.contents);
+        test::WriteFile(data_ / "Tidewarm.mly", "Month\n1\n");  // a previous run's results
+        const Outcome outcome = StartTidewarmPro(dir_.path(), "-batch");
+        EXPECT_NE(outcome.exitCode, 0);
+        EXPECT_FALSE(fs::exists(data_ / "Tidewarm.mly"));
+        EXPECT_NE(outcome.errors.find(c.message), std::string::npos) << outcome.errors;
+    }
+}
+
+TEST_F(BatchRunTest, InteractiveStartPreparesTheDataFolderAndSpeaksTheUsersLanguage) {
+    fs::remove_all(dir_.path() / "Documents");
+    const Outcome outcome = StartTidewarmPro(dir_.path(), "", "fr_FR.UTF-8");
+    EXPECT_NE(outcome.exitCode, 0);
+    EXPECT_NE(outcome.errors.find("TidewarmPro n'a pas encore de fenêtre"), std::string::npos)
+        << outcome.errors;
+    EXPECT_TRUE(fs::is_directory(data_ / "Climate"));
+    EXPECT_TRUE(fs::exists(data_ / "scl.err"));
+}
+
+}  // namespace
