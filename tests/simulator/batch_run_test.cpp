@@ -6,6 +6,7 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -88,7 +89,7 @@ std::vector<Row> ReadResults(const fs::path& path, std::vector<std::string>* hea
 }
 
 // Values are written with six significant digits.
-void ExpectClose(double expected, double actual, double scale, const std::string& what) {
+void ExpectSixDigits(double expected, double actual, double scale, const std::string& what) {
     EXPECT_NEAR(expected, actual, 2e-5 * std::max({std::abs(expected), std::abs(actual), scale}))
         << what;
 }
@@ -97,8 +98,8 @@ const char* const kEnergies[] = {"QInc",  "QColl",   "QPipes", "QPumps", "QAux",
                                  "QAct",  "QGain",   "QEvap",  "QConv",  "QCond", "QRad",
                                  "QSide", "QMakeup", "QLoss",  "QRes",   "QElec", "QPrimary"};
 
-// A season of `days` days from 25 June: months 6 and 7, then the season's line (month 0), whose
-// energies are the sums of the months and whose pool temperature is their mean by days.
+// A season from late June into July: lines for months 6 and 7, then the season's line (month 0),
+// whose energies are the sums of the months and whose pool temperature is their mean by days.
 void ExpectMonthlyFileCloses(const fs::path& path, int juneDays, int julyDays) {
     const std::vector<Row> rows = ReadResults(path);
     ASSERT_EQ(rows.size(), 3u) << path;
@@ -107,17 +108,17 @@ void ExpectMonthlyFileCloses(const fs::path& path, int juneDays, int julyDays) {
     EXPECT_EQ(rows[2].at("Month"), 0);
     for (const Row& r : rows) {
         const double scale = r.at("QLoss");
-        ExpectClose(r.at("QPass") + r.at("QAct"), r.at("QGain"), scale, "QGain");
-        ExpectClose(r.at("QEvap") + r.at("QConv") + r.at("QCond") + r.at("QRad") + r.at("QSide") +
-                        r.at("QMakeup"),
-                    r.at("QLoss"), scale, "QLoss");
+        ExpectSixDigits(r.at("QPass") + r.at("QAct"), r.at("QGain"), scale, "QGain");
+        ExpectSixDigits(r.at("QEvap") + r.at("QConv") + r.at("QCond") + r.at("QRad") +
+                            r.at("QSide") + r.at("QMakeup"),
+                        r.at("QLoss"), scale, "QLoss");
     }
     for (const char* name : kEnergies)
-        ExpectClose(rows[0].at(name) + rows[1].at(name), rows[2].at(name), rows[2].at("QLoss"),
-                    name);
+        ExpectSixDigits(rows[0].at(name) + rows[1].at(name), rows[2].at(name), rows[2].at("QLoss"),
+                        name);
     const double days = juneDays + julyDays;
-    ExpectClose((rows[0].at("TPool") * juneDays + rows[1].at("TPool") * julyDays) / days,
-                rows[2].at("TPool"), 0, "TPool");
+    ExpectSixDigits((rows[0].at("TPool") * juneDays + rows[1].at("TPool") * julyDays) / days,
+                    rows[2].at("TPool"), 0, "TPool");
     EXPECT_LE(rows[2].at("SwimDays"), days);
 }
 
