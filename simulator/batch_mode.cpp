@@ -53,7 +53,12 @@ int CTidewarmDoc::LoadBatchInput() {
     }
     BatchInput input;
     const BatchInputResult result = ReadBatchInput(file, input);
-    if (result.error != BatchInputError::kNone) {
+    // The pool type chooses the template, and the template is read before anything that follows
+    // the pool type is taken; so a fault up to the pool type is shown first, a fault after it
+    // only once the template has been read.
+    constexpr int kPoolTypeLine = 4;
+    if (result.error == BatchInputError::kPoolType ||
+        (result.error == BatchInputError::kUnreadableLine && result.line <= kPoolTypeLine)) {
         ShowBatchInputError(result);
         return 0;
     }
@@ -66,6 +71,10 @@ int CTidewarmDoc::LoadBatchInput() {
     }
     if (ReadProject(project) != 0) {
         ShowMessage(LoadResString(kStrCannotReadTemplate));
+        return 0;
+    }
+    if (result.error != BatchInputError::kNone) {
+        ShowBatchInputError(result);
         return 0;
     }
     if (!ApplyBatchInput(input)) return 0;

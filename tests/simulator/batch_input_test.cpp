@@ -404,6 +404,7 @@ TEST_F(LoadBatchInputTest, EachFailureIsShownAndNothingIsSaved) {
     ASSERT_EQ(messages_.shown.size(), 1u);
     EXPECT_EQ(messages_.shown[0], "I/O Error. Cannot read from file.");
 
+    g_strProgramFolder = TIDEWARM_BIN_DIR;
     test::WriteFile(data_ / "Tidewarm.tmp", "17\nx\ny\n1\n1\n");
     messages_.shown.clear();
     EXPECT_EQ(doc.LoadBatchInput(), 0);
@@ -411,6 +412,36 @@ TEST_F(LoadBatchInputTest, EachFailureIsShownAndNothingIsSaved) {
     EXPECT_EQ(messages_.shown[0],
               "Cannot read parameters from file 'Tidewarm.tmp'.\n"
               "Line 6 is missing or does not hold a valid value.");
+    EXPECT_FALSE(fs::exists(data_ / "Tidewarm.tdw"));
+}
+
+TEST_F(LoadBatchInputTest, TemplateIsReadBeforeTheValuesAfterThePoolType) {
+    // The pool type chooses the template; a template that cannot be had is reported before any
+    // fault in the lines that follow the pool type.
+    const fs::path programs = fs::current_path() / "programs";
+    fs::create_directories(programs);
+    g_strProgramFolder = programs.string();
+    test::WriteFile(data_ / "Tidewarm.tmp", "17\nx\ny\n2\n1\n");
+    CTidewarmDoc doc;
+    EXPECT_EQ(doc.LoadBatchInput(), 0);
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0], "Cannot open template file pubout.tpl");
+
+    test::WriteFile(programs / "pubout.tpl", "Tidewarm 30000 20002\n1 0\n");
+    input_.poolType = kPublicOutdoor;
+    input_.opensMonth = 13;
+    Write(input_);
+    messages_.shown.clear();
+    EXPECT_EQ(doc.LoadBatchInput(), 0);
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0], "I/O Error. Cannot read from file.");
+
+    // A pool type that cannot be read or is out of range is reported before any template.
+    test::WriteFile(data_ / "Tidewarm.tmp", "17\nx\ny\n4\n1\n");
+    messages_.shown.clear();
+    EXPECT_EQ(doc.LoadBatchInput(), 0);
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0], "Invalid pool type. Cannot continue.");
     EXPECT_FALSE(fs::exists(data_ / "Tidewarm.tdw"));
 }
 
