@@ -178,7 +178,7 @@ const std::vector<std::string> kEnglishReport = {
     "  Primary energy: $ 7.60    ",
     "  Electricity   : $ 200.00  ",
     "Life-cycle unit cost of thermal energy delivered:",
-    // (207.6 x 8.18181818 + 1400 x 0.16274539 x 6.14456711 + 100 x 8.18181818) / 10 / 4.8 GJ
+    // (207.6 x 7.43981215 + 1400 x 0.16274539 x 6.14456711 + 100 x 7.43981215) / 10 / 4.8 GJ
     "     76.84 $/GJ",
     "",
     "",
