@@ -2,7 +2,10 @@
 
 #include <set>
 
+#include "pool_dialogs.h"
+#include "setup_dialogs.h"
 #include "simulator_strings.h"
+#include "string_table.h"
 #include "text_output.h"
 
 namespace {
@@ -42,6 +45,27 @@ TEST(SimulatorStrings, FrenchFileTranslatesEveryTextWithTheSameConversions) {
     }
     for (const auto& [id, text] : french->entries())
         EXPECT_TRUE(english.count(id)) << "French id " << id << " is not an English one";
+}
+
+// Labels of the dialogs in French use the words of the French input summaries: a day of the
+// year (an astronomical Julian day is another thing), and the heater's power "en entrée" (its
+// input, not its inlet).
+TEST(SimulatorStrings, FrenchDialogLabelsUseTheTermsOfTheFrenchSummaries) {
+    ASSERT_TRUE(
+        LoadFrenchStrings(FrenchStringFile(TIDEWARM_RESOURCES_DIR, kSimulatorFrenchLibrary)));
+    CSimulationDlg simulation;
+    simulation.SetPeriod(305, 31, 92);
+    const std::vector<ControlText> days = simulation.ControlTexts();
+    CAuxHeaterDlg heater;
+    heater.heaterType = CAuxHeaterDlg::kFuelFired;
+    const std::vector<ControlText> labels = heater.ControlTexts();
+    DropFrenchStrings();
+    ASSERT_EQ(days.size(), 2u);
+    EXPECT_EQ(days[0].text, "(jour de l'année 305)");
+    EXPECT_EQ(days[1].text, "(jour de l'année 31)");
+    ASSERT_FALSE(labels.empty());
+    EXPECT_EQ(labels[0].controlId, CAuxHeaterDlg::kCapacityLabel);
+    EXPECT_EQ(labels[0].text, "Puissance du chauffage (en entrée)");
 }
 
 }  // namespace

@@ -178,7 +178,7 @@ const std::vector<std::string> kEnglishReport = {
     "  Primary energy: $ 7.60    ",
     "  Electricity   : $ 200.00  ",
     "Life-cycle unit cost of thermal energy delivered:",
-    // (207.6 x 8.18181818 + 1400 x 0.16274539 x 6.14456711 + 100 x 8.18181818) / 10 / 4.8 GJ
+    // (207.6 x 7.43981215 + 1400 x 0.16274539 x 6.14456711 + 100 x 7.43981215) / 10 / 4.8 GJ
     "     76.84 $/GJ",
     "",
     "",
@@ -497,6 +497,33 @@ TEST_F(TextReport, FrenchMonthsAndTextsKeepTheColumnsAligned) {
     EXPECT_NE(text.find("  Premier jour de simulation:  1 Novembre (jour de l'année 305)\n"),
               std::string::npos);
     EXPECT_NE(text.find("IMPRESSIONS HORAIRES: ÉNERGIES\n"), std::string::npos);
+}
+
+// The delivered French texts name each thing as the French input summaries of the same report
+// do: the alternate input file, the swimmable days, the incidence angle modifiers; and the make-up
+// water losses are not labelled with the auxiliary heater's word.
+TEST_F(TextReport, DeliveredFrenchTextsUseTheTermsOfTheFrenchSummaries) {
+    ASSERT_TRUE(
+        LoadFrenchStrings(FrenchStringFile(TIDEWARM_RESOURCES_DIR, kSimulatorFrenchLibrary)));
+    app::Language = 1;
+    CTidewarmDoc doc;
+    FullProject(doc, "pool.tdw");
+    WriteResults("pool", true);
+    doc.WriteReport();
+    const std::string text = test::ReadFile("pool.lis");
+    EXPECT_NE(text.find("FICHIER DE DONNÉES ALTERNATIVES\n"), std::string::npos);
+    EXPECT_NE(text.find("- Fichier de données alternatives : alt.csv\n"), std::string::npos);
+    EXPECT_NE(text.find("  Utiliser le concept de 'jours nageables': X\n"), std::string::npos);
+    EXPECT_NE(text.find("RÉSUMÉ DES JOURS NAGEABLES / UTILISABLES\n"), std::string::npos);
+    EXPECT_NE(text.find("|M. |nageables|utilisab.|utilisab.|\n"), std::string::npos);
+    EXPECT_EQ(text.find("aignable"), std::string::npos);
+    EXPECT_EQ(text.find("AIGNABLE"), std::string::npos);
+    EXPECT_NE(text.find("Coefficients correcteurs de l'angle d'incidence: Aucun\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("  Coefficient correcteur de l'angle d'incidence []\n"), std::string::npos);
+    EXPECT_NE(
+        text.find("|   | Évapor. | Convect.| Conduct.| Rayonn. |  Parois |  Fuites |  Total  |\n"),
+        std::string::npos);
 }
 
 TEST_F(TextReport, OptionalSectionsFollowTheSwitches) {
