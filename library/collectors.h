@@ -183,8 +183,8 @@ class UnglazedCollector : public FlatPlateCollector {
     int WriteParameters(std::ostream& out) const override;
     int ReadParameters(std::istream& in, int version) override;
 
-    // The in-plane angle (modifier mode 2 only) and the additional loss may be null (read as
-    // 0). Then Check.
+    // The in-plane angle (modifier mode 2 only) may be null (read as 0); every other input is
+    // required. Then Check.
     int SetInputs(const double* irradiance, const double* incidenceAngle,
                   const double* inPlaneAngle, const double* inletTemperature,
                   const double* ambientTemperature, const double* skyTemperature,

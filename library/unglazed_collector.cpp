@@ -30,7 +30,8 @@ void UnglazedCollector::Reset() {
 int UnglazedCollector::Check() {
     if (irradiance_ == nullptr || incidenceAngle_ == nullptr || inletTemperature_ == nullptr ||
         ambientTemperature_ == nullptr || skyTemperature_ == nullptr || windSpeed_ == nullptr ||
-        flowRate_ == nullptr || specificHeat_ == nullptr || slope_ == nullptr)
+        flowRate_ == nullptr || specificHeat_ == nullptr || slope_ == nullptr ||
+        additionalLoss_ == nullptr)
         return FatalError(0);
     if (const int result = CheckArray(); result != kOk) return result;
     if (!(windCorrectionFactor_ >= 0)) return FatalError(6, {windCorrectionFactor_});
@@ -99,7 +100,7 @@ int UnglazedCollector::Compute() {
     if (status_ != kReady) return status_;
     const StepInputs in = BeginStep();
     const double wind = *windSpeed_;
-    const double additionalLoss = additionalLoss_ ? *additionalLoss_ : 0.0;
+    const double additionalLoss = *additionalLoss_;
     if (const int result = TestFlowAndHeat(in); result != kOk) return result;
     if (!(wind >= 0)) return DomainError(0x104, {wind});
     double akt;

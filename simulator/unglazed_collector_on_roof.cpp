@@ -45,7 +45,7 @@ int MyUnglazedCollector::Compute() {
     if (status_ != kReady) return status_;
     const StepInputs in = BeginStep();
     const double wind = *windSpeed_;
-    const double additionalLoss = additionalLoss_ ? *additionalLoss_ : 0.0;
+    const double additionalLoss = *additionalLoss_;
     if (const int result = TestFlowAndHeat(in); result != kOk) return result;
     if (!(wind >= 0)) return DomainError(0x104, {wind});
 

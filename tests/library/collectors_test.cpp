@@ -54,7 +54,7 @@ struct UnglazedRig {
     UnglazedRig() { pipe(); }
     int pipe() {
         return collector.SetInputs(&h, &theta, nullptr, &tin, &tamb, &tsky, &wind, &flow, &cp,
-                                   &slope, nullptr);
+                                   &slope, &additionalLoss);
     }
     int set(int series, double groups, int banks, const TestData& t, double windFactor = 1,
             double minimumWind = 0, int mode = 0, const Table* t1 = nullptr) {
@@ -63,7 +63,7 @@ struct UnglazedRig {
                                        t1 ? t1->count() : 0, t1 ? t1->rows : nullptr, 0, nullptr);
     }
     double h = 700, theta = 0, tin = 25, tamb = 20, tsky = 20, wind = 2, flow = 0.02, cp = 4200;
-    double slope = 0;
+    double slope = 0, additionalLoss = 0;
     UnglazedCollector collector;
 };
 
@@ -422,8 +422,12 @@ TEST_F(CollectorMessages, CheckRefusesBadValues) {
                  "Collector wind correction factor must not be negative (-1)");
     EXPECT_EQ(u.set(1, 1, 1, t, 0), kOk);
     EXPECT_EQ(u.collector.SetInputs(&u.h, &u.theta, nullptr, &u.tin, &u.tamb, &u.tsky, &u.wind,
-                                    &u.flow, &u.cp, nullptr, nullptr),
+                                    &u.flow, &u.cp, nullptr, &u.additionalLoss),
               kFatal);  // the slope is required
+    EXPECT_STREQ(ErrorMessageBuffer(), "Unglazed collector: an input is not connected");
+    EXPECT_EQ(u.collector.SetInputs(&u.h, &u.theta, nullptr, &u.tin, &u.tamb, &u.tsky, &u.wind,
+                                    &u.flow, &u.cp, &u.slope, nullptr),
+              kFatal);  // and so is the additional loss
     EXPECT_STREQ(ErrorMessageBuffer(), "Unglazed collector: an input is not connected");
     double loss = 100;  // W/m2 taken by what the collector sits on
     EXPECT_EQ(u.collector.SetInputs(&u.h, &u.theta, nullptr, &u.tin, &u.tamb, &u.tsky, &u.wind,

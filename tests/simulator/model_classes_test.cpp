@@ -85,13 +85,13 @@ TEST(MorningGainFactor, EighthPerHourBeforeHalfPastTwelveNeverNegative) {
 // One unglazed collector, no wind, sky at the air temperature: S = H, a = A, u = C.
 struct UnglazedRig {
     double irradiance = 800, incidence = 0, inlet = 20, ambient = 20, sky = 20, wind = 0;
-    double flow = 0.05, cp = 4200, slope = 0, hour = 13.5;
+    double flow = 0.05, cp = 4200, slope = 0, additionalLoss = 0, hour = 13.5;
     MyUnglazedCollector collector;
     UnglazedRig() {
         collector.SetParameters(1, 1, 1, 2, 0.8, 0.1, 10, 0, 0, 1, 0, 0.05, 0, 0, nullptr, 0,
                                 nullptr);
         collector.SetInputs(&irradiance, &incidence, nullptr, &inlet, &ambient, &sky, &wind, &flow,
-                            &cp, &slope, nullptr, &hour);
+                            &cp, &slope, &additionalLoss, &hour);
     }
 };
 
