@@ -34,7 +34,7 @@ run: build
 	build/tools/sample_run show
 
 format:
-	find library tests benchmarks -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	find library platform simulator tools tests benchmarks -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
 	rm -rf build build-asan
