@@ -61,7 +61,7 @@ int Summary::Compute() {
     if (step < 0) return DomainError(0x101, {step});
     // A step is taken whole or not at all: an unbound variable is found before anything is added.
     for (int i = 0; i < count_; ++i) {
-        if (!references_[i].IsBound()) return DomainError(0x103, {i});
+        if (!references_[i].IsBound()) return DomainError(0x103);
     }
     ++stepCount;
     totalTime += step;

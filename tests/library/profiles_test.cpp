@@ -274,7 +274,7 @@ TEST_F(ProfilesTest, SummaryWithAnUnboundVariableAddsNothing) {
     VariableRef references[] = {VariableRef(&a), VariableRef(), VariableRef(&c)};
     ASSERT_EQ(summary.SetInputs(references, &step), kOk);  // binding is checked when stepping
     EXPECT_EQ(summary.Compute(), kDomain);
-    EXPECT_STREQ(ErrorMessageBuffer(), "Summed variable 1 is not connected");
+    EXPECT_STREQ(ErrorMessageBuffer(), "A summed variable is not connected");
     EXPECT_EQ(summary.stepCount, 0);
     EXPECT_EQ(summary.totalTime, 0);
     EXPECT_EQ(summary.sums[0], 0);
