@@ -244,6 +244,16 @@ TEST(TrackSurface, OneAxisHorizontalAndInclinedAxes) {
         }
 }
 
+TEST(TrackSurface, OneAxisFacesTheSunAcrossTheHalfTurn) {
+    // Sun and axis azimuths more than half a turn apart.
+    for (double z : {Radians(30), Radians(70)})
+        for (double as : {Radians(-170), Radians(170)})
+            for (double axisAzimuth : {Radians(20), Radians(-20)}) {
+                ExpectOneAxisOptimum(z, as, 0.0, axisAzimuth);
+                ExpectOneAxisOptimum(z, as, Radians(45), axisAzimuth);
+            }
+}
+
 TEST(AngleBetween, ClampsAndMeasures) {
     EXPECT_DOUBLE_EQ(CosAngleBetween(0.3, 1.0, 0.3, 1.0), 1.0);
     EXPECT_NEAR(AngleBetween(0, 0, kPi / 2, 2.0), kPi / 2, 1e-15);
