@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 #include <climits>
+#include <cmath>
 #include <istream>
 #include <ostream>
 
@@ -55,10 +56,26 @@ bool ParseCNumber(std::string_view text, double& value) {
     std::size_t i = SkipBlanks(text);
     // from_chars takes a leading minus but no plus.
     if (i + 1 < text.size() && text[i] == '+' && text[i + 1] != '-') ++i;
+    const char* first = text.data() + i;
+    const char* last = text.data() + text.size();
     double v = 0;
-    const auto result = std::from_chars(text.data() + i, text.data() + text.size(), v);
+    const auto result = std::from_chars(first, last, v);
     if (result.ec == std::errc::invalid_argument) return false;
-    // Out of range: the largest magnitude or 0 of the right sign, as the C reader gives.
+    if (result.ec == std::errc::result_out_of_range) {
+        // Out of range: infinity or 0 of the right sign (or the nearest tiny value), as the C
+        // reader gives. The wider type settles most cases; beyond it the exponent's sign does.
+        long double wide = 0;
+        if (std::from_chars(first, result.ptr, wide).ec == std::errc()) {
+            v = static_cast<double>(wide);
+        } else {
+            const std::string_view number(first, static_cast<std::size_t>(result.ptr - first));
+            const std::size_t e = number.find_first_of("eE");
+            const bool tiny =
+                e != std::string_view::npos && e + 1 < number.size() && number[e + 1] == '-';
+            v = tiny ? 0.0 : HUGE_VAL;
+            if (*first == '-') v = -v;
+        }
+    }
     value = v;
     return true;
 }

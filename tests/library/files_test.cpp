@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -163,6 +164,20 @@ TEST_F(TextTable, LeadingZerosReadAsDecimal) {
     EXPECT_EQ(*reader.IntValue(2), 8);
     EXPECT_EQ(*reader.DoubleValue(2), 8);
     EXPECT_EQ(*reader.IntValue(3), 0);  // decimal digits only: "-0" then stop
+}
+
+TEST_F(TextTable, NumbersBeyondTheDoubleRangeReadAsTheCReaderGivesThem) {
+    test::WriteFile("r.txt", "A,B,C,D,E\n1e400,-1e400,1e-400,-1e-400,1e99999\n");
+    int record = 1;
+    ASCIIFileReader reader(&record, "r.txt");
+    ASSERT_EQ(reader.Compute(), kOk);
+    EXPECT_EQ(*reader.DoubleValue(1), HUGE_VAL);
+    EXPECT_EQ(*reader.DoubleValue(2), -HUGE_VAL);
+    EXPECT_EQ(*reader.DoubleValue(3), 0);
+    EXPECT_FALSE(std::signbit(*reader.DoubleValue(3)));
+    EXPECT_EQ(*reader.DoubleValue(4), 0);
+    EXPECT_TRUE(std::signbit(*reader.DoubleValue(4)));
+    EXPECT_EQ(*reader.DoubleValue(5), HUGE_VAL);
 }
 
 TEST_F(TextTable, ShortRecordsFailEveryTimeAndExtraFieldsAreIgnored) {
