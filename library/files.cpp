@@ -58,6 +58,25 @@ bool ParseCNumber(std::string_view text, double& value) {
     if (i + 1 < text.size() && text[i] == '+' && text[i + 1] != '-') ++i;
     const char* first = text.data() + i;
     const char* last = text.data() + text.size();
+    // A hexadecimal real ("0x1.8p1"); without a digit after the prefix only the 0 reads.
+    const bool minus = first < last && *first == '-';
+    const char* prefix = first + (minus ? 1 : 0);
+    if (last - prefix > 2 && prefix[0] == '0' && (prefix[1] == 'x' || prefix[1] == 'X')) {
+        double h = 0;
+        const auto hex = std::from_chars(prefix + 2, last, h, std::chars_format::hex);
+        if (hex.ec == std::errc()) {
+            value = minus ? -h : h;
+            return true;
+        }
+        if (hex.ec == std::errc::result_out_of_range) {
+            const std::string_view number(prefix, static_cast<std::size_t>(hex.ptr - prefix));
+            const std::size_t p = number.find_first_of("pP");
+            const bool tiny =
+                p != std::string_view::npos && p + 1 < number.size() && number[p + 1] == '-';
+            value = (minus ? -1 : 1) * (tiny ? 0.0 : HUGE_VAL);
+            return true;
+        }
+    }
     double v = 0;
     const auto result = std::from_chars(first, last, v);
     if (result.ec == std::errc::invalid_argument) return false;

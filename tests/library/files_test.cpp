@@ -180,6 +180,17 @@ TEST_F(TextTable, NumbersBeyondTheDoubleRangeReadAsTheCReaderGivesThem) {
     EXPECT_EQ(*reader.DoubleValue(5), HUGE_VAL);
 }
 
+TEST_F(TextTable, HexadecimalRealsReadAsTheCReaderGivesThem) {
+    test::WriteFile("h.txt", "A,B,C,D\n0x10,-0x1p-1,0x,0X1.8P1\n");
+    int record = 1;
+    ASCIIFileReader reader(&record, "h.txt");
+    ASSERT_EQ(reader.Compute(), kOk);
+    EXPECT_EQ(*reader.DoubleValue(1), 16);
+    EXPECT_EQ(*reader.DoubleValue(2), -0.5);
+    EXPECT_EQ(*reader.DoubleValue(3), 0);  // no digit after the prefix: the leading 0
+    EXPECT_EQ(*reader.DoubleValue(4), 3);
+}
+
 TEST_F(TextTable, ShortRecordsFailEveryTimeAndExtraFieldsAreIgnored) {
     test::WriteFile("s.txt", "A,B,C\n1,2,3,4\n5,6\n7,8,9\n");
     int record = 1;
