@@ -326,6 +326,32 @@ TEST_F(TextTable, HeaderThatDisappearsAfterARewindIsADomainError) {
     EXPECT_FALSE(reader.IsOpen());
 }
 
+TEST_F(TextTable, RewindingKeepsTheColumnsReadWhenOpened) {
+    std::string table = "A,B\n";
+    for (int i = 1; i <= 5000; ++i) table += "1," + std::to_string(i) + "\n";  // beyond any buffer
+    test::WriteFile("w.txt", table);
+    int record = 5000;
+    ASCIIFileReader reader(&record, "w.txt");
+    ASSERT_EQ(reader.Compute(), kOk);
+    const double* b = reader.DoubleValue(2);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(*b, 5000);
+
+    // The file gains columns under the open reader: going back reads the header line again but
+    // keeps the columns, so the values other components hold stay where they are.
+    std::string text = "A,B";
+    for (int i = 0; i < 100; ++i) text += ",X" + std::to_string(i);
+    text += "\n5,6";
+    for (int i = 0; i < 100; ++i) text += ",7";
+    test::WriteFile("w.txt", text + "\n");
+    record = 1;
+    ASSERT_EQ(reader.Compute(), kOk) << Message();
+    EXPECT_EQ(reader.GetColumnCount(), 2);
+    EXPECT_EQ(reader.DoubleValue(2), b);
+    EXPECT_EQ(*b, 6);
+    EXPECT_STREQ(reader.GetColumnName(2), "B");
+}
+
 TEST_F(TextTable, ReadingAYearForwardDoesNotRereadFromTheTop) {
     synthetic::WeatherYear year;
     ASSERT_TRUE(synthetic::WriteWeatherTable("year.csv", year));
