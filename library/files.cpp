@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 #include <climits>
+#include <cmath>
 #include <istream>
 #include <ostream>
 
@@ -55,10 +56,45 @@ bool ParseCNumber(std::string_view text, double& value) {
     std::size_t i = SkipBlanks(text);
     // from_chars takes a leading minus but no plus.
     if (i + 1 < text.size() && text[i] == '+' && text[i + 1] != '-') ++i;
+    const char* first = text.data() + i;
+    const char* last = text.data() + text.size();
+    // A hexadecimal real ("0x1.8p1"); without a digit after the prefix only the 0 reads.
+    const bool minus = first < last && *first == '-';
+    const char* prefix = first + (minus ? 1 : 0);
+    if (last - prefix > 2 && prefix[0] == '0' && (prefix[1] == 'x' || prefix[1] == 'X')) {
+        double h = 0;
+        const auto hex = std::from_chars(prefix + 2, last, h, std::chars_format::hex);
+        if (hex.ec == std::errc()) {
+            value = minus ? -h : h;
+            return true;
+        }
+        if (hex.ec == std::errc::result_out_of_range) {
+            const std::string_view number(prefix, static_cast<std::size_t>(hex.ptr - prefix));
+            const std::size_t p = number.find_first_of("pP");
+            const bool tiny =
+                p != std::string_view::npos && p + 1 < number.size() && number[p + 1] == '-';
+            value = (minus ? -1 : 1) * (tiny ? 0.0 : HUGE_VAL);
+            return true;
+        }
+    }
     double v = 0;
-    const auto result = std::from_chars(text.data() + i, text.data() + text.size(), v);
+    const auto result = std::from_chars(first, last, v);
     if (result.ec == std::errc::invalid_argument) return false;
-    // Out of range: the largest magnitude or 0 of the right sign, as the C reader gives.
+    if (result.ec == std::errc::result_out_of_range) {
+        // Out of range: infinity or 0 of the right sign (or the nearest tiny value), as the C
+        // reader gives. The wider type settles most cases; beyond it the exponent's sign does.
+        long double wide = 0;
+        if (std::from_chars(first, result.ptr, wide).ec == std::errc()) {
+            v = static_cast<double>(wide);
+        } else {
+            const std::string_view number(first, static_cast<std::size_t>(result.ptr - first));
+            const std::size_t e = number.find_first_of("eE");
+            const bool tiny =
+                e != std::string_view::npos && e + 1 < number.size() && number[e + 1] == '-';
+            v = tiny ? 0.0 : HUGE_VAL;
+            if (*first == '-') v = -v;
+        }
+    }
     value = v;
     return true;
 }

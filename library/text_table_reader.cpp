@@ -100,7 +100,7 @@ int ASCIIFileReader::ReadHeader() {
 int ASCIIFileReader::ApplyHeader() {
     try {
         // Storage is kept when the column count stays the same, so the addresses that other
-        // components hold stay valid across a rewind.
+        // components hold stay valid when the file is opened again.
         columnCount_ = static_cast<int>(headerNames_.size()) - 1;
         doubleValues_.assign(columnCount_ + 1, 0.0);
         intValues_.assign(columnCount_ + 1, 0);
@@ -133,9 +133,11 @@ int ASCIIFileReader::Compute() {
     ClearValues();
 
     if (position_ < 0 || record <= position_) {
-        // Back to the top; a header that no longer reads is a bad record here, not fatal.
+        // Back to the top, past the header line; the columns stay those read when the file was
+        // opened. A header that no longer reads is a bad record here, not fatal.
         std::rewind(file_);
-        if (!ReadHeaderLine() || ApplyHeader() != kOk) {
+        std::string header;
+        if (ReadTextLine(file_, header, MaxContentLength()) != LineRead::kOk) {
             Close();
             return DomainError(0x104);
         }

@@ -121,7 +121,11 @@ int ZEFIRFileReader::Compute() {
     if (day != currentDay_) {
         currentDay_ = 0;  // the day buffer is about to change
         const auto readDay = [this](int d) {
-            return ReadRecord() == kOk ? static_cast<int>(kOk) : DomainError(0x104, {d});
+            // Each record goes through ReadDay; the walk to the day keeps the count itself.
+            const int position = position_;
+            const int result = ReadDay();
+            position_ = position;
+            return result == kOk ? static_cast<int>(kOk) : DomainError(0x104, {d});
         };
         if (const int result = MoveBeforeDay(day, readDay); result != kOk) return result;
         if (const int result = readDay(day); result != kOk) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -165,6 +166,31 @@ TEST_F(TextTable, LeadingZerosReadAsDecimal) {
     EXPECT_EQ(*reader.IntValue(3), 0);  // decimal digits only: "-0" then stop
 }
 
+TEST_F(TextTable, NumbersBeyondTheDoubleRangeReadAsTheCReaderGivesThem) {
+    test::WriteFile("r.txt", "A,B,C,D,E\n1e400,-1e400,1e-400,-1e-400,1e99999\n");
+    int record = 1;
+    ASCIIFileReader reader(&record, "r.txt");
+    ASSERT_EQ(reader.Compute(), kOk);
+    EXPECT_EQ(*reader.DoubleValue(1), HUGE_VAL);
+    EXPECT_EQ(*reader.DoubleValue(2), -HUGE_VAL);
+    EXPECT_EQ(*reader.DoubleValue(3), 0);
+    EXPECT_FALSE(std::signbit(*reader.DoubleValue(3)));
+    EXPECT_EQ(*reader.DoubleValue(4), 0);
+    EXPECT_TRUE(std::signbit(*reader.DoubleValue(4)));
+    EXPECT_EQ(*reader.DoubleValue(5), HUGE_VAL);
+}
+
+TEST_F(TextTable, HexadecimalRealsReadAsTheCReaderGivesThem) {
+    test::WriteFile("h.txt", "A,B,C,D\n0x10,-0x1p-1,0x,0X1.8P1\n");
+    int record = 1;
+    ASCIIFileReader reader(&record, "h.txt");
+    ASSERT_EQ(reader.Compute(), kOk);
+    EXPECT_EQ(*reader.DoubleValue(1), 16);
+    EXPECT_EQ(*reader.DoubleValue(2), -0.5);
+    EXPECT_EQ(*reader.DoubleValue(3), 0);  // no digit after the prefix: the leading 0
+    EXPECT_EQ(*reader.DoubleValue(4), 3);
+}
+
 TEST_F(TextTable, ShortRecordsFailEveryTimeAndExtraFieldsAreIgnored) {
     test::WriteFile("s.txt", "A,B,C\n1,2,3,4\n5,6\n7,8,9\n");
     int record = 1;
@@ -298,6 +324,32 @@ TEST_F(TextTable, HeaderThatDisappearsAfterARewindIsADomainError) {
     EXPECT_EQ(Message(), "The header line is missing or too long");
     EXPECT_EQ(reader.GetStatus(), kOk);
     EXPECT_FALSE(reader.IsOpen());
+}
+
+TEST_F(TextTable, RewindingKeepsTheColumnsReadWhenOpened) {
+    std::string table = "A,B\n";
+    for (int i = 1; i <= 5000; ++i) table += "1," + std::to_string(i) + "\n";  // beyond any buffer
+    test::WriteFile("w.txt", table);
+    int record = 5000;
+    ASCIIFileReader reader(&record, "w.txt");
+    ASSERT_EQ(reader.Compute(), kOk);
+    const double* b = reader.DoubleValue(2);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(*b, 5000);
+
+    // The file gains columns under the open reader: going back reads the header line again but
+    // keeps the columns, so the values other components hold stay where they are.
+    std::string text = "A,B";
+    for (int i = 0; i < 100; ++i) text += ",X" + std::to_string(i);
+    text += "\n5,6";
+    for (int i = 0; i < 100; ++i) text += ",7";
+    test::WriteFile("w.txt", text + "\n");
+    record = 1;
+    ASSERT_EQ(reader.Compute(), kOk) << Message();
+    EXPECT_EQ(reader.GetColumnCount(), 2);
+    EXPECT_EQ(reader.DoubleValue(2), b);
+    EXPECT_EQ(*b, 6);
+    EXPECT_STREQ(reader.GetColumnName(2), "B");
 }
 
 TEST_F(TextTable, ReadingAYearForwardDoesNotRereadFromTheTop) {

@@ -393,6 +393,47 @@ TEST_F(Weather, ZefirSameDayRewindAndTruncation) {
     EXPECT_EQ(reader.GetStatus(), kOk);
 }
 
+// A reader that counts the records its steps read.
+class CountingZefirReader : public ZEFIRFileReader {
+  public:
+    using ZEFIRFileReader::ZEFIRFileReader;
+    int ReadDay() override {
+        ++reads;
+        return failFrom > 0 && reads >= failFrom ? kDomain : ZEFIRFileReader::ReadDay();
+    }
+    int reads = 0;
+    int failFrom = 0;  // the read that fails first; 0 = none fails
+};
+
+TEST_F(Weather, ZefirStepsReadThroughTheDayOperation) {
+    synthetic::WeatherYear year;
+    year.days = 10;
+    ASSERT_TRUE(synthetic::WriteZefirFile("y.zfw", year));
+    CountingZefirReader reader(&day_, &hour_, "y.zfw");
+    day_ = 3;
+    hour_ = 7;
+    ASSERT_EQ(reader.Compute(), kOk) << Message();
+    EXPECT_EQ(reader.reads, 3);  // days 1 and 2 passed over, day 3 read
+    EXPECT_NEAR(reader.airTemperature, year.hourly(3, 7).airTemperature, 0.05 + 1e-9);
+    hour_ = 8;
+    ASSERT_EQ(reader.Compute(), kOk);
+    EXPECT_EQ(reader.reads, 3);
+    day_ = 5;
+    ASSERT_EQ(reader.Compute(), kOk);
+    EXPECT_EQ(reader.reads, 5);
+    EXPECT_NEAR(reader.airTemperature, year.hourly(5, 8).airTemperature, 0.05 + 1e-9);
+    day_ = 2;  // rewinds: days 1 and 2 again
+    ASSERT_EQ(reader.Compute(), kOk);
+    EXPECT_EQ(reader.reads, 7);
+    EXPECT_NEAR(reader.airTemperature, year.hourly(2, 8).airTemperature, 0.05 + 1e-9);
+
+    // A failing day read is the step's failure.
+    reader.failFrom = reader.reads + 2;
+    day_ = 6;
+    EXPECT_EQ(reader.Compute(), kDomain);
+    EXPECT_EQ(Message(), "Cannot read the weather record of day 4");
+}
+
 TEST_F(Weather, ZefirFailures) {
     ZEFIRFileReader unwired;
     EXPECT_EQ(unwired.Check(), kFatal);
