@@ -9,9 +9,13 @@ int SolarBase::Check() {
     return kOk;
 }
 
-int SolarBase::WriteParameters(std::ostream&) const { return 0; }
+int SolarBase::WriteParameters(std::ostream&) const {
+    return 0;
+}
 
-int SolarBase::ReadParameters(std::istream&, int) { return 0; }
+int SolarBase::ReadParameters(std::istream&, int) {
+    return 0;
+}
 
 int SolarBase::FatalError(int code, MessageArgs args) {
     FormatErrorMessage(MessageNumber(GetTypeId(), code), args);

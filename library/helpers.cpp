@@ -24,7 +24,9 @@ constexpr const char* kShortNames[2][13] = {
     {"", "Jan", "Fév", "Mar", "Avr", "Mai", "Jun", "Jul", "Aou", "Sep", "Oct", "Nov", "Déc"},
 };
 
-const int* Table(int leap) { return kMonthDays[leap ? 1 : 0]; }
+const int* Table(int leap) {
+    return kMonthDays[leap ? 1 : 0];
+}
 
 // Walks the months from January; returns the month and leaves the day of month in `day`.
 int SplitDayOfYear(int dayOfYear, int leap, int& day) {
@@ -73,17 +75,27 @@ char* MonthShortName(int month, char* destination, int language) {
     return CopyName(kShortNames, month, destination, language);
 }
 
-double FahrenheitToCelsius(double f) { return (f - 32.0) * 0.5555555555555556; }
-double KelvinToCelsius(double k) { return k - 273.15; }
-double CelsiusToKelvin(double c) { return c + 273.15; }
+double FahrenheitToCelsius(double f) {
+    return (f - 32.0) * 0.5555555555555556;
+}
+double KelvinToCelsius(double k) {
+    return k - 273.15;
+}
+double CelsiusToKelvin(double c) {
+    return c + 273.15;
+}
 
 double RoundHalfUp(double x) {
     const double f = std::floor(x);
     return x - f >= 0.5 ? f + 1.0 : f;
 }
 
-double MaxDouble(double a, double b) { return a > b ? a : b; }
-double MinDouble(double a, double b) { return a < b ? a : b; }
+double MaxDouble(double a, double b) {
+    return a > b ? a : b;
+}
+double MinDouble(double a, double b) {
+    return a < b ? a : b;
+}
 
 double* AllocVector(int n) {
     if (n <= 0) return nullptr;

@@ -47,13 +47,27 @@ std::optional<Conversion> ParseConversion(std::string_view format, std::size_t p
     const bool integerLength = l.empty() || l == "hh" || l == "h" || l == "l" || l == "ll" ||
                                l == "j" || l == "z" || l == "t";
     switch (c.letter) {
-        case 'd': case 'i': case 'u': case 'o': case 'x': case 'X':
+        case 'd':
+        case 'i':
+        case 'u':
+        case 'o':
+        case 'x':
+        case 'X':
             if (!integerLength) return std::nullopt;
             break;
-        case 'e': case 'E': case 'f': case 'F': case 'g': case 'G': case 'a': case 'A':
+        case 'e':
+        case 'E':
+        case 'f':
+        case 'F':
+        case 'g':
+        case 'G':
+        case 'a':
+        case 'A':
             if (!(l.empty() || l == "l" || l == "L")) return std::nullopt;
             break;
-        case 'c': case 's': case 'p':
+        case 'c':
+        case 's':
+        case 'p':
             if (!l.empty()) return std::nullopt;
             break;
         default:
@@ -64,11 +78,21 @@ std::optional<Conversion> ParseConversion(std::string_view format, std::size_t p
 
 Kind KindOf(char letter) {
     switch (letter) {
-        case 'd': case 'i': return Kind::Signed;
-        case 'u': case 'o': case 'x': case 'X': case 'c': return Kind::Unsigned;
-        case 's': return Kind::Text;
-        case 'p': return Kind::Pointer;
-        default: return Kind::Real;
+        case 'd':
+        case 'i':
+            return Kind::Signed;
+        case 'u':
+        case 'o':
+        case 'x':
+        case 'X':
+        case 'c':
+            return Kind::Unsigned;
+        case 's':
+            return Kind::Text;
+        case 'p':
+            return Kind::Pointer;
+        default:
+            return Kind::Real;
     }
 }
 
@@ -80,9 +104,12 @@ bool Accepts(Kind wanted, Kind given) {
 // Cuts an integer's bits to the width its length modifier names, as the C formatter would see it.
 std::uint64_t Narrow(std::uint64_t v, const std::string& length, bool isSigned) {
     int bits = 32;
-    if (length == "hh") bits = 8;
-    else if (length == "h") bits = 16;
-    else if (!length.empty()) bits = 64;
+    if (length == "hh")
+        bits = 8;
+    else if (length == "h")
+        bits = 16;
+    else if (!length.empty())
+        bits = 64;
     if (bits == 64) return v;
     const std::uint64_t mask = (std::uint64_t{1} << bits) - 1;
     v &= mask;
@@ -100,11 +127,15 @@ void Append(std::string& out, const std::string& spec, T value) {
 void AppendConversion(std::string& out, const Conversion& c, const MessageArg& arg) {
     const std::string base = c.spec;
     switch (c.letter) {
-        case 'd': case 'i':
+        case 'd':
+        case 'i':
             Append(out, base + "ll" + c.letter,
                    static_cast<long long>(Narrow(arg.integer, c.length, true)));
             break;
-        case 'u': case 'o': case 'x': case 'X':
+        case 'u':
+        case 'o':
+        case 'x':
+        case 'X':
             Append(out, base + "ll" + c.letter,
                    static_cast<unsigned long long>(Narrow(arg.integer, c.length, false)));
             break;
@@ -181,7 +212,9 @@ std::optional<std::string> FormatChecked(std::string_view format,
     return out;
 }
 
-const char* ErrorMessageBuffer() { return g_messageBuffer; }
+const char* ErrorMessageBuffer() {
+    return g_messageBuffer;
+}
 
 int LookupErrorMessage(char* text, int size, int number) {
     if (text == nullptr || size <= 0) return 0;

@@ -56,10 +56,10 @@ double PresentWorthSeries(double amount, int n, double e, double d) {
 double LifeCycleCost(double annualCost1, double annualCost2, double capital, double loan,
                      double salvage, int loanYears, int lifeYears, double loanRate,
                      double discountRate, double escalation2, double escalation1) {
-    const double loanCost =
-        loanYears > 0 ? PresentWorthSeries(AnnualPayment(loan, loanYears, loanRate), loanYears,
-                                           0.0, discountRate)
-                      : loan;
+    const double loanCost = loanYears > 0
+                                ? PresentWorthSeries(AnnualPayment(loan, loanYears, loanRate),
+                                                     loanYears, 0.0, discountRate)
+                                : loan;
     return (capital - loan) +
            PresentWorthSeries(annualCost1, lifeYears, escalation1, discountRate) + loanCost +
            PresentWorthSeries(annualCost2, lifeYears, escalation2, discountRate) -

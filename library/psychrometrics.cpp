@@ -10,11 +10,10 @@ namespace {
 constexpr double kMolarMassRatio = 0.62198;
 
 // Hyland-Wexler constants, over ice (C1..C7) and over liquid water (C8..C13).
-constexpr double C1 = -5.6745359e+03, C2 = 6.3925247e+00, C3 = -9.6778430e-03,
-                 C4 = 6.2215701e-07, C5 = 2.0747825e-09, C6 = -9.4840240e-13,
-                 C7 = 4.1635019e+00;
-constexpr double C8 = -5.8002206e+03, C9 = 1.3914993e+00, C10 = -4.8640239e-02,
-                 C11 = 4.1764768e-05, C12 = -1.4452093e-08, C13 = 6.5459673e+00;
+constexpr double C1 = -5.6745359e+03, C2 = 6.3925247e+00, C3 = -9.6778430e-03, C4 = 6.2215701e-07,
+                 C5 = 2.0747825e-09, C6 = -9.4840240e-13, C7 = 4.1635019e+00;
+constexpr double C8 = -5.8002206e+03, C9 = 1.3914993e+00, C10 = -4.8640239e-02, C11 = 4.1764768e-05,
+                 C12 = -1.4452093e-08, C13 = 6.5459673e+00;
 
 }  // namespace
 
@@ -29,7 +28,9 @@ double SatVapourPressure(double t) {
     return std::numeric_limits<double>::max();
 }
 
-double VapourPressureFromHumidityRatio(double w, double p) { return p * w / (w + kMolarMassRatio); }
+double VapourPressureFromHumidityRatio(double w, double p) {
+    return p * w / (w + kMolarMassRatio);
+}
 
 double HumidityRatioFromVapourPressure(double pw, double p) {
     return kMolarMassRatio * pw / (p - pw);
@@ -49,9 +50,13 @@ double DewPointFromVapourPressure(double t, double pw) {
     return std::min(td, t);
 }
 
-double RelHumFromVapourPressure(double t, double pw) { return pw / SatVapourPressure(t); }
+double RelHumFromVapourPressure(double t, double pw) {
+    return pw / SatVapourPressure(t);
+}
 
-double VapourPressureFromRelHum(double t, double rh) { return SatVapourPressure(t) * rh; }
+double VapourPressureFromRelHum(double t, double rh) {
+    return SatVapourPressure(t) * rh;
+}
 
 double DewPointFromRelHum(double t, double rh) {
     return DewPointFromVapourPressure(t, VapourPressureFromRelHum(t, rh));

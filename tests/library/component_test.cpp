@@ -1,15 +1,16 @@
+#include "component.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "component.h"
 #include "test_support.h"
 
 namespace {
 
 // A minimal component: one required input, one parameter, one output.
 class Doubler : public SolarBase {
-public:
+  public:
     Doubler() { Reset(); }
     int GetTypeId() const override { return kTypeTracker; }
     void Reset() override {

@@ -1,9 +1,9 @@
+#include "helpers.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
-
-#include "helpers.h"
 
 namespace {
 

@@ -1,3 +1,5 @@
+#include "messages.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -5,7 +7,6 @@
 #include <regex>
 
 #include "component.h"
-#include "messages.h"
 #include "test_support.h"
 
 namespace {

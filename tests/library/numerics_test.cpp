@@ -1,10 +1,10 @@
+#include "numerics.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <random>
 #include <vector>
-
-#include "numerics.h"
 
 namespace {
 

@@ -1,16 +1,17 @@
+#include "psychrometrics.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "csv_table.h"
-#include "psychrometrics.h"
 
 namespace {
 
 constexpr double kP = 101325.0;
 
 TEST(Psychrometrics, SaturationPressureCheckValues) {
-    EXPECT_NEAR(SatVapourPressure(0.0), 611.15357, 1e-4);  // ice branch at 0
+    EXPECT_NEAR(SatVapourPressure(0.0), 611.15357, 1e-4);   // ice branch at 0
     EXPECT_NEAR(SatVapourPressure(0.01), 611.65703, 1e-4);  // water branch above
     EXPECT_NEAR(SatVapourPressure(20.0), 2338.8037, 1e-3);
     EXPECT_NEAR(SatVapourPressure(-20.0), 103.26038, 1e-4);
@@ -64,8 +65,7 @@ TEST(Psychrometrics, WetBulbEdges) {
 TEST(Psychrometrics, RoundTripsBetweenHumidityMeasures) {
     const double w = HumidityRatioFromRelHum(25.0, 0.6, kP);
     EXPECT_NEAR(RelHumFromHumidityRatio(25.0, w, kP), 0.6, 1e-12);
-    EXPECT_NEAR(VapourPressureFromHumidityRatio(w, kP), VapourPressureFromRelHum(25.0, 0.6),
-                1e-9);
+    EXPECT_NEAR(VapourPressureFromHumidityRatio(w, kP), VapourPressureFromRelHum(25.0, 0.6), 1e-9);
     EXPECT_NEAR(DewPointFromHumidityRatio(25.0, w, kP), DewPointFromRelHum(25.0, 0.6), 1e-12);
     // The dry bulb chooses the dew-point branch and the result never exceeds it.
     EXPECT_EQ(DewPointFromVapourPressure(95.0, 1000.0), 95.0);

@@ -19,7 +19,9 @@ std::vector<std::string> SplitFields(const std::string& line) {
 
 }  // namespace
 
-double CsvRow::Number(const std::string& column) const { return std::stod(Text(column)); }
+double CsvRow::Number(const std::string& column) const {
+    return std::stod(Text(column));
+}
 
 const std::string& CsvRow::Text(const std::string& column) const {
     const auto it = fields.find(column);
