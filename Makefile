@@ -3,7 +3,7 @@ PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang-form
 JOBS := $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: deps build test run format clean
+.PHONY: deps build test run format format-check clean
 
 # Installs the Debian packages the project needs, only when some are missing.
 deps:
@@ -21,7 +21,7 @@ build: deps
 	cmake --build build -j $(JOBS)
 
 # The tests run under AddressSanitizer and UndefinedBehaviorSanitizer in their own build tree.
-test: deps
+test: deps format-check
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTIDEWARM_SANITIZE=ON -DTIDEWARM_BENCHMARKS=OFF
 	cmake --build build-asan -j $(JOBS)
 	ctest --test-dir build-asan --output-on-failure -j $(JOBS)
@@ -33,8 +33,15 @@ run: build
 	build/bin/TidewarmPro -batch
 	build/tools/sample_run show
 
+SOURCES = $(shell find library platform simulator frontend report tools tests benchmarks \
+                 \( -name '*.cpp' -o -name '*.h' \) 2>/dev/null)
+
 format:
-	find library platform simulator tools tests benchmarks -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	clang-format -i $(SOURCES)
+
+# Fails on any source file that `make format` would change.
+format-check: deps
+	@clang-format --dry-run -Werror $(SOURCES)
 
 clean:
 	rm -rf build build-asan

@@ -40,7 +40,7 @@ TEST(MessageSink, SetterReplacesAndRestores) {
 TEST(Progress, NoDisplayByDefaultAndSetterReplacesIt) {
     class Recording : public Progress {
       public:
-        void SetText(std::string_view text) override { this->text = text; }
+        void SetText(std::string_view shown) override { text = shown; }
         void Step() override { ++steps; }
         std::string text;
         int steps = 0;

@@ -298,7 +298,9 @@ TEST_F(ProjectFileTest, Version10100) {
     EXPECT_EQ(doc.DeepSoilTemp, 10);
     EXPECT_EQ(doc.IndoorRelHum, 0.6);
     std::string flags(kHourlyColumnCount, '0');
-    for (int column : {0, 1, 2, (int)kHourlyQMakeup, (int)kHourlyTSky, 45}) flags[column] = '1';
+    for (int column :
+         {0, 1, 2, static_cast<int>(kHourlyQMakeup), static_cast<int>(kHourlyTSky), 45})
+        flags[column] = '1';
     EXPECT_EQ(FlagsOf(doc), flags);
 }
 

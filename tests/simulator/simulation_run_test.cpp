@@ -304,7 +304,7 @@ TEST_P(PlantRun, WritesBalancedResultFiles) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Plants, PlantRun, ::testing::ValuesIn(kPlants),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& plant) { return std::string(plant.param.name); });
 
 // Writes an alternate input file of `hours` records: the header, then the values of each hour.
 void WriteAlternate(const std::string& header, int hours,

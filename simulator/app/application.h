@@ -6,12 +6,7 @@
 
 #include <string>
 
-// Folder of the running program file; the templates and the French string file are there.
-inline std::string g_strProgramFolder;
-// The user's data folder, the current directory of the running program.
-inline std::string g_strDataFolder;
-// 1 while the program runs in batch mode.
-inline int g_nBatchMode = 0;
+#include "program_folders.h"
 
 // Sets the two folders, creates the data folder (with "Climate" and the delivered data files)
 // and enters it. Then, for an interactive start, takes the language from the configuration file
@@ -20,7 +15,3 @@ inline int g_nBatchMode = 0;
 // `problem`.
 bool StartProgram(bool batch, const std::string& programFolder, const std::string& dataFolder,
                   std::string* problem);
-
-// Batch mode: one document built with the batch constructor runs the front end's run. Returns
-// the process exit code: 0 when the run succeeded, 1 otherwise.
-int RunBatchProgram();

@@ -3,10 +3,10 @@
 #include <fstream>
 #include <numbers>
 
-#include "application.h"
 #include "batch_input.h"
 #include "document.h"
 #include "helpers.h"
+#include "program_folders.h"
 #include "simulator_strings.h"
 #include "user_interface.h"
 

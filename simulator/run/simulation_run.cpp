@@ -9,7 +9,6 @@
 #include "result_columns.h"
 #include "run_messages.h"
 #include "simulator_strings.h"
-#include "small_dialogs.h"
 #include "user_interface.h"
 
 namespace {
@@ -207,10 +206,10 @@ int CTidewarmDoc::RunPass() {
     }
 
     // Days and hours.
-    CRunningDlg running;
     int previousMonth = 0;
     for (DayCount = 0; DayCount < NumDays; ++DayCount) {
-        if (DayCount % kProgressInterval == 0) running.SetProgress(DayCount, NumDays);
+        if (DayCount % kProgressInterval == 0)
+            CurrentProgress().SetText(FormatResString(kStrSimulatingDay, DayCount, NumDays));
         CurrentProgress().Step();
         CurrentDay = ((StartDay + DayCount - 1) % kDaysPerYear + kDaysPerYear) % kDaysPerYear + 1;
         Month = MonthOfDay(CurrentDay, 0);

@@ -111,3 +111,7 @@ double PoolVolume(int poolType, double area);
 // Days of the season from the opening to the closing day of year, over the new year when the
 // closing day comes first; a closing day just before the opening day is a whole year (365).
 int SeasonDays(int startDay, int endDay);
+
+// Batch mode: one document built with the batch constructor runs the front end's run. Returns
+// the process exit code: 0 when the run succeeded, 1 otherwise.
+int RunBatchProgram();

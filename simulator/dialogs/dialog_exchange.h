@@ -45,9 +45,5 @@ bool CopyBack(const CEconomicsDlg& dialog, CTidewarmDoc& doc);
 bool Fill(CTidewarmDoc& doc, CHlyPrintDlg& dialog);
 bool CopyBack(const CHlyPrintDlg& dialog, CTidewarmDoc& doc);
 
-// Soil resistivity of a pool that sits on soil (m K/W) and soil diffusivity (m2/s) that the
-// design dialog gives the pool.
-inline constexpr double kSoilResistivity = 1.25;
-inline constexpr double kSoilDiffusivity = 5e-7;
 // m3 a day per kg/s of water: 86400 s / 1000 kg/m3.
 inline constexpr double kCubicMetresPerDayPerKgPerS = 86.4;

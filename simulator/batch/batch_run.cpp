@@ -5,9 +5,9 @@
 #include <memory>
 #include <system_error>
 
-#include "application.h"
 #include "batch_input.h"
 #include "document.h"
+#include "program_folders.h"
 #include "simulator_strings.h"
 #include "user_interface.h"
 

@@ -55,6 +55,10 @@ class MyZEFIRFileReader : public ZEFIRFileReader {
     double relativeHumidity = 0;  // fraction
 };
 
+// Resistivity (m K/W) and diffusivity (m2/s) of the soil under a pool that sits on soil.
+inline constexpr double kSoilResistivity = 1.25;
+inline constexpr double kSoilDiffusivity = 5e-7;
+
 // The pool's parameters in the groups of the input dialogs.
 class MySwimmingPool : public SwimmingPool {
   public:

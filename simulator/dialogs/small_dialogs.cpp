@@ -5,12 +5,7 @@
 #include "string_table.h"
 #include "user_interface.h"
 
-std::string ProgressText(int day, int dayCount) {
-    const std::string format = LoadResString(kStrSimulatingDay);
-    return FormatText(format, day, dayCount).value_or(format);
-}
-
 void CRunningDlg::SetProgress(int day, int dayCount) {
-    text_ = ProgressText(day, dayCount);
+    text_ = FormatResString(kStrSimulatingDay, day, dayCount);
     CurrentProgress().SetText(text_);
 }

@@ -20,9 +20,6 @@ class CRunningDlg {
     std::string text_ = "Running...";
 };
 
-// The text of the progress of one day.
-std::string ProgressText(int day, int dayCount);
-
 class CLanguageDlg : public InputDialog {
   public:
     static constexpr int kTemplate = 141;
