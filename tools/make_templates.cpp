@@ -27,17 +27,14 @@ void SetUpTemplate(CTidewarmDoc& doc, int poolType) {
     const bool indoor = poolType == kPublicIndoor;
     doc.SetDefaults();
 
-    // Switches: hourly output with the pool temperature, swimmable days counted, weekends
-    // told apart so that the weekend opening hours apply.
+    // Switches: solar collectors and a heater (the defaults), hourly output with the pool
+    // temperature, swimmable days counted, weekends told apart (five days and two, the default
+    // week) so that the weekend opening hours apply.
     doc.WeatherSource = kWeatherBinary;
-    doc.UseSolar = 1;
     doc.UseExchanger = indoor ? 1 : 0;  // glazed collectors on antifreeze all year
-    doc.UseAuxHeater = 1;
     doc.HourlyOutput = 1;
     doc.SwimmableCriterion = 1;
     doc.UseWeekends = 1;
-    doc.WeekLength = 7;
-    doc.WeekendLength = 2;
     doc.StartDay = 121;
     doc.EndDay = 273;
     doc.NumDays = 153;
@@ -68,11 +65,9 @@ void SetUpTemplate(CTidewarmDoc& doc, int poolType) {
     doc.CollectorFluidCp = indoor ? 3800 : 4200;
     doc.controller.SetParameters(4, 1.5, 30, DeltaTController::kLimitColdSide);
 
-    // Heaters sized for the pool.
-    doc.HeaterType = kHeaterFuel;
+    // Heaters sized for the pool; the fuel heater (the default) is the one used.
     doc.gasHeater.SetParameters(26, publicPool ? 150000 : 30000, 0.8);
     doc.heatPump.SetParameters(26, publicPool ? 60000 : 15000, 5);
-    doc.HeaterOffOutOfSeason = 0;
 
     // Pool: the walls of an above-ground pool stand in the open; public pools lose more water.
     const double area = publicPool ? 300 : 50;
@@ -84,12 +79,10 @@ void SetUpTemplate(CTidewarmDoc& doc, int poolType) {
     doc.IndoorPool = indoor ? 1 : 0;
     doc.IndoorAirTemp = 28;
     doc.IndoorRelHum = 0.6;
-    doc.IndoorAirSpeed = 0.1;
-    doc.DeepSoilTemp = indoor ? 18 : 10;
-    doc.MainsTemp = 10;
-
-    // The blanket is on whenever nobody swims, in the months the run names.
-    doc.BlanketAlways = 1;
+    // The soil under a heated building is warmer than the default; mains water and the indoor
+    // air speed keep theirs, and the blanket is on whenever nobody swims (the default), in the
+    // months the run names.
+    if (indoor) doc.DeepSoilTemp = 18;
 }
 
 }  // namespace

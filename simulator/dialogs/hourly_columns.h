@@ -1,30 +1,14 @@
-// The hourly result columns the user may choose (all but Month, Day and Hour), with their unit
-// and their English and French descriptions, and the five dialogs that choose them, each over
-// one range of columns.
+// The five dialogs that choose the hourly result columns written, each over the columns of one
+// hourly-output selection.
 #pragma once
 
-#include <span>
 #include <string>
 #include <vector>
 
 #include "dialog_fields.h"
+#include "result_columns.h"
 
-struct HourlyColumnText {
-    int column;           // position in the hourly file
-    const char* unit;     // in brackets
-    const char* english;  // also the check box text
-    const char* french;
-};
-
-// Name of a column of the hourly file; empty outside the file's columns.
-const char* HourlyColumnName(int column);
-// Columns 3 to 45 in column order.
-std::span<const HourlyColumnText> ChoosableHourlyColumns();
-// The entry of one column; null for a column that cannot be chosen.
-const HourlyColumnText* FindHourlyColumnText(int column);
-
-// A dialog of one flag per column of [firstColumn, firstColumn + count), exchanged with check
-// boxes 1182 onward.
+// A dialog of one flag per column of its selection, exchanged with check boxes 1182 onward.
 class CHlyPrintDlg : public InputDialog {
   public:
     static constexpr int kFirstCheckBox = 1182;
@@ -45,7 +29,7 @@ class CHlyPrintDlg : public InputDialog {
     std::vector<int> flags;
 
   protected:
-    CHlyPrintDlg(int templateId, int firstColumn, int count, const char* englishTitle,
+    CHlyPrintDlg(int templateId, HourlySelection selection, const char* englishTitle,
                  const char* frenchTitle, bool blankAfterTitle);
 
   private:

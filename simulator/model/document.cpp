@@ -159,7 +159,7 @@ void CTidewarmDoc::SetDefaults() {
     CloudyDayMinAirTemp = 26;
     SunnyDayMinAirTemp = 23;
     MinPoolTemp = 20;
-    DeepSoilTemp = 10;
+    DeepSoilTemp = kDefaultDeepSoilTemp;
     BlanketAlways = 1;
     GroundAlbedo = 0.2;
     economicData.SetDefaults();

@@ -71,6 +71,9 @@ class CTidewarmDoc {
     // The project file this program writes: format version and component version.
     static constexpr unsigned kFormatVersion = 30000;
     static constexpr unsigned kComponentVersion = 20002;
+    // Temperature of the deep soil under the pool, degC, of a new project and of a project file
+    // older than the setting.
+    static constexpr double kDefaultDeepSoilTemp = 10;
     // Longest location name a project file holds, in bytes.
     static constexpr std::size_t kMaxWeatherNameLength = 117;
 
@@ -203,51 +206,53 @@ class CTidewarmDoc {
     ASCIIFileWriter hourlyWriter;
     ASCIIFileWriter monthlyWriter;
 
+    // The project's settings, all given by SetDefaults (which the constructors call), so their
+    // defaults have one home.
     // Selections (WeatherSourceIndex, CollectorIndex).
-    int WeatherSource = kWeatherTMY;
-    int Collector = kCollectorGlazed;
+    int WeatherSource;
+    int Collector;
 
     // Switches and scalars; temperatures in degC.
-    int UseSolar = 1;
-    int UseExchanger = 0;
-    int UseAuxHeater = 1;
-    int UseAlternateInput = 0;
-    int HourlyOutput = 0;
-    int DoEconomics = 0;
-    int StartDay = 1;
-    int EndDay = 365;
-    int NumDays = 365;
-    int UseWeekends = 0;
-    int WeekLength = 7;
-    int WeekendLength = 2;
-    double Tolerance = 0.0001;
-    int MaxIterations = 100;
-    int PrintParameters = 0;
-    int SwimmableCriterion = 0;
-    int ReferenceRun = 0;
-    int IndoorPool = 0;
-    double InitialPoolTemp = 10;
-    double PoolWaterCp = 4200;           // J/kg K; not stored
-    double CollectorFluidCp = 4200;      // J/kg K
-    double IndoorBeamIrradiance = 0;     // not stored
-    double IndoorDiffuseIrradiance = 0;  // not stored
-    double IndoorAirTemp = 20;
-    double IndoorRelHum = 0.8;    // fraction
-    double IndoorAirSpeed = 0.1;  // m/s
-    double ShadedFraction = 0.5;
-    int RoofType = 0;
-    double MainsTemp = 10;
-    double PipeSurroundTemp = 10;
-    int HeaterType = kHeaterFuel;
-    int HeaterOffOutOfSeason = 0;
-    int SeasonStart = 135;
-    int SeasonEnd = 273;
-    double CloudyDayMinAirTemp = 26;
-    double SunnyDayMinAirTemp = 23;
-    double MinPoolTemp = 20;
-    double DeepSoilTemp = 10;
-    int BlanketAlways = 1;
-    double GroundAlbedo = 0.2;  // not stored
+    int UseSolar;
+    int UseExchanger;
+    int UseAuxHeater;
+    int UseAlternateInput;
+    int HourlyOutput;
+    int DoEconomics;
+    int StartDay;
+    int EndDay;
+    int NumDays;
+    int UseWeekends;
+    int WeekLength;
+    int WeekendLength;
+    double Tolerance;
+    int MaxIterations;
+    int PrintParameters;
+    int SwimmableCriterion;
+    int ReferenceRun;
+    int IndoorPool;
+    double InitialPoolTemp;
+    double PoolWaterCp;              // J/kg K; not stored
+    double CollectorFluidCp;         // J/kg K
+    double IndoorBeamIrradiance;     // not stored
+    double IndoorDiffuseIrradiance;  // not stored
+    double IndoorAirTemp;
+    double IndoorRelHum;    // fraction
+    double IndoorAirSpeed;  // m/s
+    double ShadedFraction;
+    int RoofType;
+    double MainsTemp;
+    double PipeSurroundTemp;
+    int HeaterType;
+    int HeaterOffOutOfSeason;
+    int SeasonStart;
+    int SeasonEnd;
+    double CloudyDayMinAirTemp;
+    double SunnyDayMinAirTemp;
+    double MinPoolTemp;
+    double DeepSoilTemp;
+    int BlanketAlways;
+    double GroundAlbedo;  // not stored
 
     EconomicData economicData;
 

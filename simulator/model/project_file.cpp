@@ -211,7 +211,7 @@ int CTidewarmDoc::ReadProject(std::istream& in) {
     if (version >= kVersionDeepSoil)
         in >> DeepSoilTemp;
     else
-        DeepSoilTemp = 10;
+        DeepSoilTemp = kDefaultDeepSoilTemp;
     in >> SkipLine;
     in >> IndoorAirTemp >> IndoorRelHum >> IndoorAirSpeed >> SkipLine;
 

@@ -103,8 +103,7 @@ std::vector<MonthlyRow> ReadMonthlyRows(std::istream& in) {
 }
 
 bool IsEnergyColumn(int column) {
-    return (column >= kMonthlyQInc && column <= kMonthlyQRes) || column == kMonthlyQElec ||
-           column == kMonthlyQPrimary;
+    return kMonthlyColumns[static_cast<std::size_t>(column)].unit == kJoules;
 }
 
 // The local time as the C library's standard text gives it, line end included.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string_view>
 
 #include "dialog_test_support.h"
 #include "small_dialogs.h"
@@ -15,14 +16,32 @@ using test::Summary;
 
 class HourlyChoices : public DialogTest {};
 
-TEST_F(HourlyChoices, EveryChoosableColumnOnceInOrder) {
-    int expected = 3;
-    for (const HourlyColumnText& column : ChoosableHourlyColumns())
-        EXPECT_EQ(column.column, expected++);
-    EXPECT_EQ(expected, 46);
-    EXPECT_EQ(FindHourlyColumnText(2), nullptr);
-    EXPECT_EQ(FindHourlyColumnText(46), nullptr);
-    EXPECT_STREQ(HourlyColumnName(FindHourlyColumnText(44)->column), "MdotMakeup");
+TEST_F(HourlyChoices, EveryColumnButTheDateIsChoosableAndDescribed) {
+    for (int i = 0; i < kHourlyColumnCount; ++i) {
+        const HourlyColumnInfo& column = kHourlyColumns[i];
+        const bool date = i < 3;
+        EXPECT_EQ(column.selection == HourlySelection::kAlwaysWritten, date) << i;
+        EXPECT_EQ(std::string_view(column.english).empty(), date) << i;
+        EXPECT_EQ(std::string_view(column.french).empty(), date) << i;
+        EXPECT_EQ(std::string_view(column.unit).empty(), date) << i;
+    }
+    EXPECT_EQ(kHourlyAlwaysWritten, 3);
+    EXPECT_STREQ(kHourlyColumns[44].name, "MdotMakeup");
+    EXPECT_EQ(kHourlyDefaultFlags[2], 1);
+    EXPECT_EQ(kHourlyDefaultFlags[3], 0);
+}
+
+// A quantity both files report is bound to the same variable in both.
+TEST_F(HourlyChoices, MonthlyAndHourlyColumnsOfOneNameShareTheirSource) {
+    int shared = 0;
+    for (const MonthlyColumnInfo& monthly : kMonthlyColumns)
+        for (const HourlyColumnInfo& hourly : kHourlyColumns)
+            if (std::string_view(monthly.name) == hourly.name) {
+                EXPECT_EQ(monthly.source, hourly.source) << monthly.name;
+                ++shared;
+            }
+    EXPECT_EQ(shared, 18);
+    EXPECT_EQ(kMonthlyColumns[kMonthlyCollOnTime].source, kHourlyColumns[kHourlyCollOn].source);
 }
 
 TEST_F(HourlyChoices, DialogsCoverTheirRanges) {
