@@ -1,5 +1,7 @@
 // Batch mode: the front end's run read from "Tidewarm.tmp", applied over the template of its
 // pool type and saved as "Tidewarm.tdw".
+#include "batch_mode.h"
+
 #include <fstream>
 #include <numbers>
 
@@ -31,8 +33,11 @@ void ShowBatchInputError(const BatchInputResult& result) {
         case BatchInputError::kSeasonDate:
             ShowMessage(LoadResString(kStrInvalidSeasonDate));
             return;
-        case BatchInputError::kCollectorTest:
-            ShowMessage(LoadResString(kStrInvalidCollectorTest));
+        case BatchInputError::kValueOutOfRange:
+        case BatchInputError::kNoWeatherFile:
+        case BatchInputError::kWeatherPathLength:
+            // Batch mode speaks English.
+            ShowMessage(BatchInputProblem(result, 0));
             return;
     }
 }
