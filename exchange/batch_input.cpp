@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <numbers>
+#include <sstream>
 #include <system_error>
 
 #include "files.h"
@@ -16,48 +17,56 @@ namespace {
 // The limits of the file's values, in the file's units; the input dialogs check the same
 // quantities against the same ranges.
 constexpr double kNoUpperBound = 1e300;
-constexpr BatchLimit kReferenceRunLimit{"reference-run flag", "indicateur de simulation comparative", "", 0, 1};
-constexpr BatchLimit kPoolAreaLimit{"pool area", "surface de la piscine", "m2", kPoolSurfaceRange.min,
-                                    kPoolSurfaceRange.max};
+constexpr BatchLimit kReferenceRunLimit{"reference-run flag",
+                                        "indicateur de simulation comparative", "", 0, 1};
+constexpr BatchLimit kPoolAreaLimit{"pool area", "surface de la piscine", "m2",
+                                    kPoolSurfaceRange.min, kPoolSurfaceRange.max};
 constexpr BatchLimit kShadingLimit{"shading", "ombrage", "%", 100 * kFractionRange.min,
                                    100 * kFractionRange.max};
-constexpr BatchLimit kAirTemperatureLimit{"minimum air temperature", "température minimale de l'air", "C",
-                                          -50, 50};
-constexpr BatchLimit kMinPoolTemperatureLimit{"minimum pool temperature", "température minimale de la piscine",
-                                              "C", kPoolTemperatureRange.min, kPoolTemperatureRange.max};
-constexpr BatchLimit kMaxPoolTemperatureLimit{"maximum pool temperature", "température maximale de la piscine",
-                                              "C", kPoolTemperatureRange.min, kPoolTemperatureRange.max};
+constexpr BatchLimit kAirTemperatureLimit{"minimum air temperature",
+                                          "température minimale de l'air", "C", -50, 50};
+constexpr BatchLimit kMinPoolTemperatureLimit{"minimum pool temperature",
+                                              "température minimale de la piscine", "C",
+                                              kPoolTemperatureRange.min, kPoolTemperatureRange.max};
+constexpr BatchLimit kMaxPoolTemperatureLimit{"maximum pool temperature",
+                                              "température maximale de la piscine", "C",
+                                              kPoolTemperatureRange.min, kPoolTemperatureRange.max};
 constexpr BatchLimit kOpeningHourLimit{"opening hour", "heure d'ouverture", "h", 0, 24};
 constexpr BatchLimit kClosingHourLimit{"closing hour", "heure de fermeture", "h", 0, 24};
 constexpr BatchLimit kActivityLimit{"activity level", "niveau d'activité", "", 0, 2};
 constexpr BatchLimit kMonthMaskLimit{"month mask", "masque des mois", "", 0, 4095};
-constexpr BatchLimit kTestAreaLimit{"collector test area", "surface d'essai du capteur", "m2", 0,
-                                    kPositiveQuantityRange.max, true};
-constexpr BatchLimit kTestFlowLimit{"collector test flow rate", "débit d'essai du capteur", "kg/s", 0,
-                                    kPositiveQuantityRange.max, true};
+constexpr BatchLimit kTestAreaLimit{
+    "collector test area", "surface d'essai du capteur", "m2", 0, kPositiveQuantityRange.max, true};
+constexpr BatchLimit kTestFlowLimit{"collector test flow rate",
+                                    "débit d'essai du capteur",
+                                    "kg/s",
+                                    0,
+                                    kPositiveQuantityRange.max,
+                                    true};
 constexpr BatchLimit kInterceptLimit{"collector coefficient A", "coefficient A du capteur", "",
                                      kCollectorInterceptRange.min, kCollectorInterceptRange.max};
 constexpr BatchLimit kLossCoefficientLimit{"collector coefficient", "coefficient du capteur", "",
                                            -kNoUpperBound, kNoUpperBound};
 constexpr BatchLimit kCollectorCountLimit{"number of collectors", "nombre de capteurs", "",
                                           kCollectorCountRange.min, kCollectorCountRange.max};
-constexpr BatchLimit kCollectorAreaLimit{"area per collector", "surface par capteur", "m2", 0,
-                                         kPositiveQuantityRange.max, true};
-constexpr BatchLimit kBankLimit{"number of banks", "nombre de rangées", "", kCollectorCountRange.min,
-                                kCollectorCountRange.max};
+constexpr BatchLimit kCollectorAreaLimit{
+    "area per collector", "surface par capteur", "m2", 0, kPositiveQuantityRange.max, true};
+constexpr BatchLimit kBankLimit{"number of banks", "nombre de rangées", "",
+                                kCollectorCountRange.min, kCollectorCountRange.max};
 constexpr BatchLimit kOrientationLimit{"orientation", "orientation", "", 0, 15};
 constexpr BatchLimit kSlopeLimit{"slope", "pente", "degrees", kSlopeRange.min, kSlopeRange.max};
-constexpr BatchLimit kTotalFlowLimit{"total flow", "débit total", "kg/s", 0, kPositiveQuantityRange.max, true};
-constexpr BatchLimit kCapacityLimit{"heater capacity", "puissance du chauffage", "W", 0,
-                                    kHeaterCapacityRange.max, true};
-constexpr BatchLimit kEfficiencyLimit{"heater efficiency", "rendement du chauffage", "", 0,
-                                      kHeaterEfficiencyRange.max / 100, true};
-constexpr BatchLimit kCopLimit{"heat pump COP", "COP de la thermopompe", "", kHeaterEfficiencyRange.min,
-                               kHeaterEfficiencyRange.max};
+constexpr BatchLimit kTotalFlowLimit{
+    "total flow", "débit total", "kg/s", 0, kPositiveQuantityRange.max, true};
+constexpr BatchLimit kCapacityLimit{
+    "heater capacity", "puissance du chauffage", "W", 0, kHeaterCapacityRange.max, true};
+constexpr BatchLimit kEfficiencyLimit{
+    "heater efficiency", "rendement du chauffage", "", 0, kHeaterEfficiencyRange.max / 100, true};
+constexpr BatchLimit kCopLimit{"heat pump COP", "COP de la thermopompe", "",
+                               kHeaterEfficiencyRange.min, kHeaterEfficiencyRange.max};
 constexpr BatchLimit kBlanketPropertyLimit{"blanket property", "propriété de la couverture", "",
                                            kFractionRange.min, kFractionRange.max};
-constexpr BatchLimit kBlanketInsulationLimit{"blanket insulation", "isolation de la couverture", "m2 K/W", 0,
-                                             kNoUpperBound};
+constexpr BatchLimit kBlanketInsulationLimit{"blanket insulation", "isolation de la couverture",
+                                             "m2 K/W", 0, kNoUpperBound};
 
 BatchInputResult Fault(BatchInputError error, int line, const std::string& text = {}) {
     BatchInputResult result;
@@ -135,92 +144,148 @@ BatchLimit AtLeast(BatchLimit limit, double min) {
     return limit;
 }
 
-bool ReadCollector(LineReader& r, BatchCollector& c) {
-    return r.Value(c.type) && r.Value(c.testArea, kTestAreaLimit) &&
-           r.Value(c.testFlowRate, kTestFlowLimit) && r.Value(c.a, kInterceptLimit) &&
-           r.Value(c.b, kLossCoefficientLimit) && r.Value(c.c, kLossCoefficientLimit) &&
-           r.Value(c.d, kLossCoefficientLimit) && r.Value(c.e, kLossCoefficientLimit) &&
-           r.Value(c.collectorsPerBank, kCollectorCountLimit) &&
-           r.Value(c.areaPerCollector, kCollectorAreaLimit) && r.Value(c.banks, kBankLimit) &&
-           r.Value(c.orientation, kOrientationLimit) && r.Value(c.slope, kSlopeLimit) &&
-           r.Value(c.totalFlow, kTotalFlowLimit);
+// The file's lines after the pool type, in their order, each with its limit: the one
+// description of the format that both the reader and the writer go through. `lines` handles one
+// line a call (Int, Real, Path, Selector) and returns false to stop.
+template <class Lines>
+bool CollectorLines(Lines& lines, BatchCollector& c) {
+    return lines.Int(c.type) && lines.Real(c.testArea, kTestAreaLimit) &&
+           lines.Real(c.testFlowRate, kTestFlowLimit) && lines.Real(c.a, kInterceptLimit) &&
+           lines.Real(c.b, kLossCoefficientLimit) && lines.Real(c.c, kLossCoefficientLimit) &&
+           lines.Real(c.d, kLossCoefficientLimit) && lines.Real(c.e, kLossCoefficientLimit) &&
+           lines.Real(c.collectorsPerBank, kCollectorCountLimit) &&
+           lines.Real(c.areaPerCollector, kCollectorAreaLimit) && lines.Int(c.banks, kBankLimit) &&
+           lines.Real(c.orientation, kOrientationLimit) && lines.Real(c.slope, kSlopeLimit) &&
+           lines.Real(c.totalFlow, kTotalFlowLimit);
 }
 
-bool ReadHeater(LineReader& r, BatchHeater& h) {
-    return r.Value(h.type) &&
-           r.Value(h.capacity, kCapacityLimit) &&
-           r.Value(h.efficiency, h.type == 0 ? kEfficiencyLimit : kCopLimit) &&
-           r.Value(h.monthMask, kMonthMaskLimit);
+template <class Lines>
+bool HeaterLines(Lines& lines, BatchHeater& h) {
+    return lines.Int(h.type) && lines.Real(h.capacity, kCapacityLimit) &&
+           lines.Real(h.efficiency, h.type == 0 ? kEfficiencyLimit : kCopLimit) &&
+           lines.Int(h.monthMask, kMonthMaskLimit);
 }
 
-bool ReadBlanket(LineReader& r, BatchBlanket& b) {
-    return r.Value(b.absorptivity, kBlanketPropertyLimit) &&
-           r.Value(b.transmissivity, kBlanketPropertyLimit) &&
-           r.Value(b.emissivity, kBlanketPropertyLimit) &&
-           r.Value(b.longWaveTransmissivity, kBlanketPropertyLimit) &&
-           r.Value(b.insulation, kBlanketInsulationLimit) && r.Value(b.monthMask, kMonthMaskLimit);
+template <class Lines>
+bool BlanketLines(Lines& lines, BatchBlanket& b) {
+    return lines.Real(b.absorptivity, kBlanketPropertyLimit) &&
+           lines.Real(b.transmissivity, kBlanketPropertyLimit) &&
+           lines.Real(b.emissivity, kBlanketPropertyLimit) &&
+           lines.Real(b.longWaveTransmissivity, kBlanketPropertyLimit) &&
+           lines.Real(b.insulation, kBlanketInsulationLimit) &&
+           lines.Int(b.monthMask, kMonthMaskLimit);
 }
 
-// Reads a selector line and, when it is not 0, the block that follows it.
-template <class Block, class ReadBlock>
-bool ReadOptional(LineReader& r, bool& present, Block& block, ReadBlock read) {
-    int selector = 0;
-    if (!r.Value(selector)) return false;
-    present = selector != 0;
-    return !present || read(r, block);
+// A selector line and, when it is not 0, the block that follows it.
+template <class Lines, class Block, class BlockLines>
+bool OptionalLines(Lines& lines, int& selector, Block& block, BlockLines blockLines) {
+    return lines.Int(selector) && (selector == 0 || blockLines(lines, block));
 }
 
-bool ReadValues(LineReader& r, BatchInput& in) {
-    std::string text;
-    for (int i = 0; i < 3; ++i)
-        if (!r.Text(text)) return false;  // run id, creation time, comments
-    return r.Value(in.poolType);
+template <class Lines>
+bool RunLines(Lines& lines, BatchInput& in) {
+    return lines.Int(in.referenceRun, kReferenceRunLimit) && lines.Path(in.weatherFile) &&
+           lines.Int(in.opensMonth) && lines.Int(in.opensDay) && lines.Int(in.closesMonth) &&
+           lines.Int(in.closesDay) && lines.Real(in.poolArea, kPoolAreaLimit) &&
+           lines.Real(in.shading, kShadingLimit) &&
+           lines.Real(in.sunnyDayMinAirTemp, kAirTemperatureLimit) &&
+           lines.Real(in.cloudyDayMinAirTemp, kAirTemperatureLimit) &&
+           lines.Real(in.minPoolTemp, kMinPoolTemperatureLimit) &&
+           lines.Real(in.maxPoolTemp, AtLeast(kMaxPoolTemperatureLimit, in.minPoolTemp)) &&
+           lines.Int(in.weekdayOpen, kOpeningHourLimit) &&
+           lines.Int(in.weekdayClose, AtLeast(kClosingHourLimit, in.weekdayOpen)) &&
+           lines.Int(in.weekendOpen, kOpeningHourLimit) &&
+           lines.Int(in.weekendClose, AtLeast(kClosingHourLimit, in.weekendOpen)) &&
+           lines.Int(in.activityLevel, kActivityLimit) &&
+           OptionalLines(lines, in.collectorSelector, in.collector, CollectorLines<Lines>) &&
+           OptionalLines(lines, in.heaterSelector, in.heater, HeaterLines<Lines>) &&
+           OptionalLines(lines, in.blanketSelector, in.blanket, BlanketLines<Lines>);
 }
 
-// The weather path, trimmed: it must be given, and fit in a file name.
-bool ReadWeatherPath(LineReader& r, std::string& path) {
-    if (!r.TrimmedText(path)) return false;
-    if (path.empty()) r.Refuse(BatchInputError::kNoWeatherFile);
-    if (path.size() > kMaxFileNameLength) r.Refuse(BatchInputError::kWeatherPathLength);
-    return r.refused().error == BatchInputError::kNone;
-}
+// Reads the lines into a batch input.
+class LineParser {
+  public:
+    explicit LineParser(LineReader& reader) : r_(reader) {}
+    bool Int(int& value) { return r_.Value(value); }
+    bool Int(int& value, const BatchLimit& limit) { return r_.Value(value, limit); }
+    bool Real(double& value, const BatchLimit& limit) { return r_.Value(value, limit); }
+    // The weather path, trimmed: it must be given, and fit in a file name.
+    bool Path(std::string& path) {
+        if (!r_.TrimmedText(path)) return false;
+        if (path.empty()) r_.Refuse(BatchInputError::kNoWeatherFile);
+        if (path.size() > kMaxFileNameLength) r_.Refuse(BatchInputError::kWeatherPathLength);
+        return r_.refused().error == BatchInputError::kNone;
+    }
 
-bool ReadRest(LineReader& r, BatchInput& in) {
-    return r.Value(in.referenceRun, kReferenceRunLimit) && ReadWeatherPath(r, in.weatherFile) &&
-           r.Value(in.opensMonth) && r.Value(in.opensDay) && r.Value(in.closesMonth) &&
-           r.Value(in.closesDay) && r.Value(in.poolArea, kPoolAreaLimit) &&
-           r.Value(in.shading, kShadingLimit) &&
-           r.Value(in.sunnyDayMinAirTemp, kAirTemperatureLimit) &&
-           r.Value(in.cloudyDayMinAirTemp, kAirTemperatureLimit) &&
-           r.Value(in.minPoolTemp, kMinPoolTemperatureLimit) &&
-           r.Value(in.maxPoolTemp, AtLeast(kMaxPoolTemperatureLimit, in.minPoolTemp)) &&
-           r.Value(in.weekdayOpen, kOpeningHourLimit) &&
-           r.Value(in.weekdayClose, AtLeast(kClosingHourLimit, in.weekdayOpen)) &&
-           r.Value(in.weekendOpen, kOpeningHourLimit) &&
-           r.Value(in.weekendClose, AtLeast(kClosingHourLimit, in.weekendOpen)) &&
-           r.Value(in.activityLevel, kActivityLimit) &&
-           ReadOptional(r, in.hasCollector, in.collector, ReadCollector) &&
-           ReadOptional(r, in.hasHeater, in.heater, ReadHeater) &&
-           ReadOptional(r, in.hasBlanket, in.blanket, ReadBlanket);
-}
+  private:
+    LineReader& r_;
+};
+
+// Writes the lines as the front end writes them: integers "%d", reals "%lg", texts "%s".
+class LineWriter {
+  public:
+    explicit LineWriter(std::string& text) : text_(text) {}
+    bool Int(int value, const BatchLimit& = {}) {
+        text_ += std::to_string(value) + "\n";
+        return true;
+    }
+    bool Real(double value, const BatchLimit&) {
+        char line[64];
+        std::snprintf(line, sizeof line, "%lg\n", value);
+        text_ += line;
+        return true;
+    }
+    bool Path(const std::string& path) { return Text(path); }
+    // A text on one line: line ends in it would break the file's lines, so they become blanks.
+    bool Text(std::string value) {
+        for (char& c : value)
+            if (c == '\n' || c == '\r') c = ' ';
+        text_ += value + "\n";
+        return true;
+    }
+
+  private:
+    std::string& text_;
+};
 
 }  // namespace
 
 BatchInputResult ReadBatchInput(std::istream& in, BatchInput& input) {
     input = BatchInput();
     LineReader reader(in);
-    if (!ReadValues(reader, input)) return Fault(BatchInputError::kUnreadableLine, reader.line());
+    std::string skipped;
+    for (int line = 1; line <= 3; ++line)  // run number, creation time, comments
+        if (!reader.Text(skipped)) return Fault(BatchInputError::kUnreadableLine, reader.line());
+    if (!reader.Value(input.poolType))
+        return Fault(BatchInputError::kUnreadableLine, reader.line());
     if (input.poolType < kResidentialInGround || input.poolType > kPublicIndoor)
         return Fault(BatchInputError::kPoolType, reader.line());
-    if (!ReadRest(reader, input)) {
+    LineParser parser(reader);
+    if (!RunLines(parser, input)) {
         if (reader.refused().error != BatchInputError::kNone) return reader.refused();
         return Fault(BatchInputError::kUnreadableLine, reader.line());
     }
     if (DayOfYear(input.opensMonth, input.opensDay, 0) == 0 ||
         DayOfYear(input.closesMonth, input.closesDay, 0) == 0)
         return Fault(BatchInputError::kSeasonDate, 0);
-    if (!input.hasBlanket) input.blanket = BatchBlanket();
+    if (input.blanketSelector == 0) input.blanket = BatchBlanket();
     return {};
+}
+
+BatchInputResult WriteBatchInput(const BatchInput& input, std::string& text) {
+    text.clear();
+    LineWriter writer(text);
+    BatchInput copy = input;
+    writer.Int(input.runId);
+    writer.Text(input.created);
+    writer.Text(input.comments);
+    writer.Int(input.poolType);
+    RunLines(writer, copy);
+    // What the simulation program will make of the text is what counts: the values as written
+    // (six significant digits) must pass its reader.
+    std::istringstream written(text);
+    BatchInput read;
+    return ReadBatchInput(written, read);
 }
 
 std::string BatchLimit::RangeText(int language) const {
@@ -228,31 +293,37 @@ std::string BatchLimit::RangeText(int language) const {
     const std::string suffix = *unit != '\0' ? std::string(" ") + unit : "";
     char text[160];
     if (max >= kNoUpperBound)
-        std::snprintf(text, sizeof text, "%s %g%s",
-                      aboveMin ? (inFrench ? "supérieure à" : "above") : (inFrench ? "au moins" : "at least"),
-                      min, suffix.c_str());
+        std::snprintf(
+            text, sizeof text, "%s %g%s",
+            aboveMin ? (inFrench ? "supérieure à" : "above") : (inFrench ? "au moins" : "at least"),
+            min, suffix.c_str());
     else if (aboveMin)
-        std::snprintf(text, sizeof text, inFrench ? "supérieure à %g, jusqu'à %g%s" : "above %g, up to %g%s",
-                      min, max, suffix.c_str());
+        std::snprintf(text, sizeof text,
+                      inFrench ? "supérieure à %g, jusqu'à %g%s" : "above %g, up to %g%s", min, max,
+                      suffix.c_str());
     else
-        std::snprintf(text, sizeof text, inFrench ? "%g à %g%s" : "%g to %g%s", min, max, suffix.c_str());
+        std::snprintf(text, sizeof text, inFrench ? "%g à %g%s" : "%g to %g%s", min, max,
+                      suffix.c_str());
     return text;
 }
 
 std::string BatchInputProblem(const BatchInputResult& result, int language) {
     const bool inFrench = language == 1;
-    const std::string line =
-        (inFrench ? "Ligne " : "Line ") + std::to_string(result.line) + (inFrench ? " de " : " of ") +
-        std::string(kBatchInputFileName) + ": ";
+    const std::string line = (inFrench ? "Ligne " : "Line ") + std::to_string(result.line) +
+                             (inFrench ? " de " : " of ") + std::string(kBatchInputFileName) + ": ";
     switch (result.error) {
         case BatchInputError::kValueOutOfRange:
-            return line + (inFrench ? result.limit.french : result.limit.name) + " \"" + result.text +
-                   "\"" + (inFrench ? " hors des limites permises (" : " is outside the allowed range (") +
+            return line + (inFrench ? result.limit.french : result.limit.name) + " \"" +
+                   result.text + "\"" +
+                   (inFrench ? " hors des limites permises (" : " is outside the allowed range (") +
                    result.limit.RangeText(language) + ").";
         case BatchInputError::kNoWeatherFile:
-            return line + (inFrench ? "aucun fichier météo n'est donné." : "no weather file is given.");
+            return line +
+                   (inFrench ? "aucun fichier météo n'est donné." : "no weather file is given.");
         case BatchInputError::kWeatherPathLength:
-            return line + (inFrench ? "le chemin du fichier météo dépasse " : "the weather file path is longer than ") +
+            return line +
+                   (inFrench ? "le chemin du fichier météo dépasse "
+                             : "the weather file path is longer than ") +
                    std::to_string(kMaxFileNameLength) + (inFrench ? " octets." : " bytes.");
         default:
             return {};

@@ -59,6 +59,11 @@ struct BatchBlanket {
 };
 
 struct BatchInput {
+    // Lines 1 to 3, which the simulation program skips: the run's number, its creation time
+    // and the comments.
+    int runId = 0;
+    std::string created;
+    std::string comments;
     int poolType = 0;
     int referenceRun = 0;
     std::string weatherFile;
@@ -69,11 +74,13 @@ struct BatchInput {
     double minPoolTemp = 0, maxPoolTemp = 0;
     int weekdayOpen = 0, weekdayClose = 0, weekendOpen = 0, weekendClose = 0;
     int activityLevel = 0;
-    bool hasCollector = false;
+    // Each block is present when its selector is not 0 (the front end writes its object's id
+    // less 1); without a blanket the blanket keeps the values of BatchBlanket.
+    int collectorSelector = 0;
     BatchCollector collector;
-    bool hasHeater = false;
+    int heaterSelector = 0;
     BatchHeater heater;
-    bool hasBlanket = false;  // without one the blanket keeps the values of BatchBlanket
+    int blanketSelector = 0;
     BatchBlanket blanket;
 };
 
@@ -107,10 +114,10 @@ enum class BatchInputError {
 
 struct BatchInputResult {
     BatchInputError error = BatchInputError::kNone;
-    int line = 0;                       // the line at fault, from 1
-    std::string text;                   // the value as written (kValueOutOfRange)
-    BatchLimit limit{"", "", "", 0, 0}; // the limit it broke, with a minimum that may come from
-                                        // another value (kValueOutOfRange)
+    int line = 0;                        // the line at fault, from 1
+    std::string text;                    // the value as written (kValueOutOfRange)
+    BatchLimit limit{"", "", "", 0, 0};  // the limit it broke, with a minimum that may come from
+                                         // another value (kValueOutOfRange)
 };
 
 // The message that names what is wrong with a refused batch input, in English or French, for
@@ -122,6 +129,11 @@ std::string BatchInputProblem(const BatchInputResult& result, int language);
 // checks every value against its limit, stopping at the first fault. The weather path may be as
 // long as a file name the project file can hold (255 bytes).
 BatchInputResult ReadBatchInput(std::istream& in, BatchInput& input);
+
+// The text of the batch input file for `input`, as the front end writes it (integers "%d",
+// reals "%lg", texts "%s", one a line; line ends inside a text become blanks). Returns what the
+// reader would refuse in it, so a value the simulation cannot take is never handed over.
+BatchInputResult WriteBatchInput(const BatchInput& input, std::string& text);
 
 // Month flags of a 12-bit month mask: month m (1 = January) gets 1 when bit 12 - m is set,
 // else 0; higher bits are ignored.

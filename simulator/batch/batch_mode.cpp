@@ -96,9 +96,9 @@ bool CTidewarmDoc::ApplyBatchInput(const BatchInput& input) {
     SunnyDayMinAirTemp = input.sunnyDayMinAirTemp;
     CloudyDayMinAirTemp = input.cloudyDayMinAirTemp;
     MinPoolTemp = input.minPoolTemp;
-    UseSolar = input.hasCollector ? 1 : 0;
+    UseSolar = input.collectorSelector != 0 ? 1 : 0;
     UseExchanger = UseSolar == 1 && UseExchanger == 1 ? 1 : 0;
-    UseAuxHeater = input.hasHeater ? 1 : 0;
+    UseAuxHeater = input.heaterSelector != 0 ? 1 : 0;
 
     // Weather: the binary file, whose header gives the latitude and the location name.
     binaryWeatherReader.SetFileName(input.weatherFile.c_str());

@@ -53,29 +53,29 @@ TEST(BatchInputReader, FullFileWithCrLfReadsEveryValue) {
     EXPECT_EQ(read.poolArea, 40);
     EXPECT_EQ(read.maxPoolTemp, 29);
     EXPECT_EQ(read.weekendClose, 21);
-    ASSERT_TRUE(read.hasCollector);
+    ASSERT_NE(read.collectorSelector, 0);
     EXPECT_EQ(read.collector.type, 1);
     EXPECT_EQ(read.collector.d, 3.5);
     EXPECT_EQ(read.collector.banks, 2);
     EXPECT_EQ(read.collector.totalFlow, 1.2);
-    ASSERT_TRUE(read.hasHeater);
+    ASSERT_NE(read.heaterSelector, 0);
     EXPECT_EQ(read.heater.capacity, 30000);
     EXPECT_EQ(read.heater.monthMask, 4095);
-    ASSERT_TRUE(read.hasBlanket);
+    ASSERT_NE(read.blanketSelector, 0);
     EXPECT_EQ(read.blanket.insulation, 0.02);
     EXPECT_EQ(read.blanket.monthMask, 64);
 }
 
 TEST(BatchInputReader, WithoutEquipmentTwentyFourLinesAndTheNoBlanketValues) {
     BatchInput written = test::SampleBatchInput("w.zfw");
-    written.hasCollector = written.hasHeater = written.hasBlanket = false;
+    written.collectorSelector = written.heaterSelector = written.blanketSelector = 0;
     const std::string text = test::BatchInputText(written);
     const std::vector<std::string> lines = Lines(text);
     ASSERT_EQ(lines.size(), 24u);
     EXPECT_EQ(lines[21] + lines[22] + lines[23], "000");
     BatchInput read;
     ASSERT_EQ(Read(text, read).error, BatchInputError::kNone);
-    EXPECT_FALSE(read.hasCollector || read.hasHeater || read.hasBlanket);
+    EXPECT_EQ(read.collectorSelector + read.heaterSelector + read.blanketSelector, 0);
     const BatchBlanket& b = read.blanket;
     EXPECT_EQ(b.absorptivity, 1);
     EXPECT_EQ(b.transmissivity, 0);
@@ -150,7 +150,7 @@ TEST(BatchInputReader, InvalidPoolTypeDateTestAreaAndLongPath) {
               BatchInputError::kValueOutOfRange);
     // Without collectors there is no test area to refuse.
     EXPECT_EQ(result([](BatchInput& in) {
-                  in.hasCollector = false;
+                  in.collectorSelector = 0;
                   in.collector.testArea = 0;
               }).error,
               BatchInputError::kNone);
@@ -378,8 +378,8 @@ TEST_F(LoadBatchInputTest, AppliesTheRunOverTheTemplateAndSavesTheProject) {
 }
 
 TEST_F(LoadBatchInputTest, WithoutCollectorsTheTemplateKeepsItsCollectorLoop) {
-    input_.hasCollector = false;
-    input_.hasHeater = false;
+    input_.collectorSelector = 0;
+    input_.heaterSelector = 0;
     input_.poolType = kPublicIndoor;
     Write(input_);
     CTidewarmDoc doc;

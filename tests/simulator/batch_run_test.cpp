@@ -151,7 +151,7 @@ TEST_F(BatchRunTest, EveryPoolTypeRunsAndItsEnergiesClose) {
         BatchInput input = input_;
         input.poolType = type;
         input.referenceRun = type % 2 == 0 ? 1 : 0;
-        input.hasCollector = type != kResidentialAboveGround;
+        input.collectorSelector = type != kResidentialAboveGround ? 4 : 0;
         if (type == kPublicIndoor) {  // glazed collectors
             input.collector.type = 0;
             input.collector.a = 0.75;
@@ -161,7 +161,7 @@ TEST_F(BatchRunTest, EveryPoolTypeRunsAndItsEnergiesClose) {
         }
         input.heater.type = type == kPublicOutdoor ? 1 : 0;
         input.heater.efficiency = type == kPublicOutdoor ? 4.5 : 0.8;
-        input.hasBlanket = type != kPublicIndoor;
+        input.blanketSelector = type != kPublicIndoor ? 3 : 0;
         Write(test::BatchInputText(input));
 
         const Outcome outcome = StartTidewarmPro(dir_.path(), "-batch");
