@@ -33,7 +33,7 @@ run: build
 	build/bin/TidewarmPro -batch
 	build/tools/sample_run show
 
-SOURCES = $(shell find library platform simulator frontend report tools tests benchmarks \
+SOURCES = $(shell find library platform exchange simulator frontend report tools tests benchmarks \
                  \( -name '*.cpp' -o -name '*.h' \) 2>/dev/null)
 
 format:

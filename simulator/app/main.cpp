@@ -4,6 +4,7 @@
 
 #include "application.h"
 #include "batch_input.h"
+#include "batch_mode.h"
 #include "command_line.h"
 #include "folders.h"
 #include "simulator_strings.h"

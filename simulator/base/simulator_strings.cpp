@@ -17,8 +17,6 @@ constexpr StringEntry kEnglish[] = {
     {kStrNewerFileVersion, "File is from newer version of Tidewarm. Cannot load file."},
     {kStrBatchInputLine, "Line %d is missing or does not hold a valid value."},
     {kStrInvalidSeasonDate, "Invalid opening or closing date in file 'Tidewarm.tmp'."},
-    {kStrInvalidCollectorTest,
-     "The collector test area and test flow rate in file 'Tidewarm.tmp' must be above zero."},
     {kStrCannotOpenBatchWeather, "Cannot open weather file %s."},
     {kStrBatchRunFailed, "The simulation failed (code %d)."},
     {kStrCannotSetUpDataFolder, "Cannot prepare the data folder:\n%s"},

@@ -23,7 +23,6 @@ enum SimulatorString : int {
     // Batch input refused before anything is simulated.
     kStrBatchInputLine = 34400,
     kStrInvalidSeasonDate = 34401,
-    kStrInvalidCollectorTest = 34402,
     kStrCannotOpenBatchWeather = 34403,
     kStrBatchRunFailed = 34404,
     // Start-up.

@@ -1,5 +1,7 @@
 // Batch mode: the front end's run read from "Tidewarm.tmp", applied over the template of its
 // pool type and saved as "Tidewarm.tdw".
+#include "batch_mode.h"
+
 #include <fstream>
 #include <numbers>
 
@@ -31,8 +33,11 @@ void ShowBatchInputError(const BatchInputResult& result) {
         case BatchInputError::kSeasonDate:
             ShowMessage(LoadResString(kStrInvalidSeasonDate));
             return;
-        case BatchInputError::kCollectorTest:
-            ShowMessage(LoadResString(kStrInvalidCollectorTest));
+        case BatchInputError::kValueOutOfRange:
+        case BatchInputError::kNoWeatherFile:
+        case BatchInputError::kWeatherPathLength:
+            // Batch mode speaks English.
+            ShowMessage(BatchInputProblem(result, 0));
             return;
     }
 }
@@ -91,9 +96,9 @@ bool CTidewarmDoc::ApplyBatchInput(const BatchInput& input) {
     SunnyDayMinAirTemp = input.sunnyDayMinAirTemp;
     CloudyDayMinAirTemp = input.cloudyDayMinAirTemp;
     MinPoolTemp = input.minPoolTemp;
-    UseSolar = input.hasCollector ? 1 : 0;
+    UseSolar = input.collectorSelector != 0 ? 1 : 0;
     UseExchanger = UseSolar == 1 && UseExchanger == 1 ? 1 : 0;
-    UseAuxHeater = input.hasHeater ? 1 : 0;
+    UseAuxHeater = input.heaterSelector != 0 ? 1 : 0;
 
     // Weather: the binary file, whose header gives the latitude and the location name.
     binaryWeatherReader.SetFileName(input.weatherFile.c_str());

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "batch_input.h"
+#include "batch_mode.h"
 #include "document.h"
 #include "program_folders.h"
 #include "simulator_strings.h"

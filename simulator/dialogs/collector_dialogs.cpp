@@ -1,6 +1,7 @@
 #include "collector_dialogs.h"
 
 #include "helpers.h"
+#include "input_ranges.h"
 #include "simulator_strings.h"
 #include "string_table.h"
 #include "text_output.h"
@@ -26,13 +27,13 @@ void PrintPump(std::ostream& out, int language, double flow, double power, doubl
 std::vector<DialogField> CCollectorTestDlg::Fields() {
     return {
         ComboTextField(kCollectorType, &collectorType, kMaxTypeLength),
-        DoubleField(kA, &a, 0, 1),
-        DoubleField(kArea, &area, 1e-6, 1e10),
+        DoubleField(kA, &a, kCollectorInterceptRange.min, kCollectorInterceptRange.max),
+        DoubleField(kArea, &area, kPositiveQuantityRange.min, kPositiveQuantityRange.max),
         DoubleField(kB, &b),
         DoubleField(kC, &c),
         DoubleField(kD, &d),
         DoubleField(kE, &e),
-        DoubleField(kTestFlow, &testFlow, 1e-6, 1e10),
+        DoubleField(kTestFlow, &testFlow, kPositiveQuantityRange.min, kPositiveQuantityRange.max),
         RadioField(kModifiersNone, &modifierMode),
     };
 }
@@ -129,10 +130,12 @@ std::vector<DialogField> CCollectorUseDlg::Fields() {
         DoubleField(kPumpFlow, &pumpFlow, 0, 1e10),
         DoubleField(kPumpFraction, &pumpFraction, 0, 1),
         DoubleField(kPumpPower, &pumpPower, 0, 1e10),
-        DoubleField(kSlope, &slope, 0, 180),
+        DoubleField(kSlope, &slope, kSlopeRange.min, kSlopeRange.max),
         DoubleField(kTMaxPool, &tMaxPool),
-        IntField(kInSeries, &inSeries, 1, 1000),
-        DoubleField(kGroupsInParallel, &groupsInParallel, 1, 1000),
+        IntField(kInSeries, &inSeries, static_cast<int>(kCollectorCountRange.min),
+                 static_cast<int>(kCollectorCountRange.max)),
+        DoubleField(kGroupsInParallel, &groupsInParallel, kCollectorCountRange.min,
+                    kCollectorCountRange.max),
         IntFieldRealRange(kBanks, &banks, 1, 1000),
         DoubleField(kWindCorrection, &windCorrection, 0, 1000),
         DoubleField(kWindThreshold, &windThreshold),

@@ -1,6 +1,7 @@
 #include "pool_dialogs.h"
 
 #include "helpers.h"
+#include "input_ranges.h"
 #include "setup_dialogs.h"
 #include "simulator_strings.h"
 #include "string_table.h"
@@ -13,7 +14,7 @@ std::vector<DialogField> CPoolDesignDlg::Fields() {
     return {
         ComboIndexField(kPoolType, &poolType),
         DoubleField(kVolume, &volume, 0.001, 1e10),
-        DoubleField(kSurface, &surface, 0.01, 1e10),
+        DoubleField(kSurface, &surface, kPoolSurfaceRange.min, kPoolSurfaceRange.max),
         DoubleField(kMainsTemp, &mainsTemp, 0, 100),
         DoubleField(kIndoorTemp, &indoorTemp),
         DoubleField(kIndoorRelHum, &indoorRelHum, 0, 100),
@@ -23,7 +24,7 @@ std::vector<DialogField> CPoolDesignDlg::Fields() {
         DoubleField(kWallAbsorptivity, &wallAbsorptivity, 0, 1),
         DoubleField(kInsulation, &insulation, 0, 1e10),
         DoubleField(kDeepSoilTemp, &deepSoilTemp, 0, 40),
-        DoubleField(kShadedFraction, &shadedFraction, 0, 1),
+        DoubleField(kShadedFraction, &shadedFraction, kFractionRange.min, kFractionRange.max),
         DoubleField(kWindCorrection, &windCorrection, 0, 1e10),
         RadioField(kSitsOnSoil, &sitsAbove),
     };
@@ -293,9 +294,10 @@ void CBlanketDlg::PrintSummary(std::ostream& out, int language) const {
 std::vector<DialogField> CAuxHeaterDlg::Fields() {
     return {
         ComboIndexField(kHeaterType, &heaterType),
-        DoubleField(kSetPoint, &setPoint, 0, 50),
-        DoubleField(kCapacity, &capacity, 0, 1e10),
-        DoubleField(kEfficiency, &efficiency, kMinEfficiency, 100),
+        DoubleField(kSetPoint, &setPoint, kPoolTemperatureRange.min, kPoolTemperatureRange.max),
+        DoubleField(kCapacity, &capacity, kHeaterCapacityRange.min, kHeaterCapacityRange.max),
+        DoubleField(kEfficiency, &efficiency, kHeaterEfficiencyRange.min,
+                    kHeaterEfficiencyRange.max),
         CheckField(kOffOutOfSeason, &offOutOfSeason),
     };
 }

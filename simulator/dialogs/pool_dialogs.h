@@ -170,9 +170,6 @@ class CAuxHeaterDlg : public InputDialog {
         kCapacityUnit = 1250,
     };
     enum HeaterType : int { kFuelFired = 0, kHeatPump = 1 };
-    // The smallest efficiency (percent) or coefficient of performance taken: the heater's
-    // input and the fuel it burns are divided by it.
-    static constexpr double kMinEfficiency = 0.001;
 
     int TemplateId() const override { return kTemplate; }
     std::vector<DialogField> Fields() override;

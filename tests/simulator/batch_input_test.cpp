@@ -53,29 +53,29 @@ TEST(BatchInputReader, FullFileWithCrLfReadsEveryValue) {
     EXPECT_EQ(read.poolArea, 40);
     EXPECT_EQ(read.maxPoolTemp, 29);
     EXPECT_EQ(read.weekendClose, 21);
-    ASSERT_TRUE(read.hasCollector);
+    ASSERT_NE(read.collectorSelector, 0);
     EXPECT_EQ(read.collector.type, 1);
     EXPECT_EQ(read.collector.d, 3.5);
     EXPECT_EQ(read.collector.banks, 2);
     EXPECT_EQ(read.collector.totalFlow, 1.2);
-    ASSERT_TRUE(read.hasHeater);
+    ASSERT_NE(read.heaterSelector, 0);
     EXPECT_EQ(read.heater.capacity, 30000);
     EXPECT_EQ(read.heater.monthMask, 4095);
-    ASSERT_TRUE(read.hasBlanket);
+    ASSERT_NE(read.blanketSelector, 0);
     EXPECT_EQ(read.blanket.insulation, 0.02);
     EXPECT_EQ(read.blanket.monthMask, 64);
 }
 
 TEST(BatchInputReader, WithoutEquipmentTwentyFourLinesAndTheNoBlanketValues) {
     BatchInput written = test::SampleBatchInput("w.zfw");
-    written.hasCollector = written.hasHeater = written.hasBlanket = false;
+    written.collectorSelector = written.heaterSelector = written.blanketSelector = 0;
     const std::string text = test::BatchInputText(written);
     const std::vector<std::string> lines = Lines(text);
     ASSERT_EQ(lines.size(), 24u);
     EXPECT_EQ(lines[21] + lines[22] + lines[23], "000");
     BatchInput read;
     ASSERT_EQ(Read(text, read).error, BatchInputError::kNone);
-    EXPECT_FALSE(read.hasCollector || read.hasHeater || read.hasBlanket);
+    EXPECT_EQ(read.collectorSelector + read.heaterSelector + read.blanketSelector, 0);
     const BatchBlanket& b = read.blanket;
     EXPECT_EQ(b.absorptivity, 1);
     EXPECT_EQ(b.transmissivity, 0);
@@ -145,12 +145,12 @@ TEST(BatchInputReader, InvalidPoolTypeDateTestAreaAndLongPath) {
               BatchInputError::kSeasonDate);
     EXPECT_EQ(result([](BatchInput& in) { in.opensDay = 0; }).error, BatchInputError::kSeasonDate);
     EXPECT_EQ(result([](BatchInput& in) { in.collector.testArea = 0; }).error,
-              BatchInputError::kCollectorTest);
+              BatchInputError::kValueOutOfRange);
     EXPECT_EQ(result([](BatchInput& in) { in.collector.testFlowRate = 0; }).error,
-              BatchInputError::kCollectorTest);
+              BatchInputError::kValueOutOfRange);
     // Without collectors there is no test area to refuse.
     EXPECT_EQ(result([](BatchInput& in) {
-                  in.hasCollector = false;
+                  in.collectorSelector = 0;
                   in.collector.testArea = 0;
               }).error,
               BatchInputError::kNone);
@@ -160,8 +160,69 @@ TEST(BatchInputReader, InvalidPoolTypeDateTestAreaAndLongPath) {
               BatchInputError::kNone);
     const BatchInputResult tooLong =
         result([&](BatchInput& in) { in.weatherFile = folder + std::string(11, 'a') + ".zfw"; });
-    EXPECT_EQ(tooLong.error, BatchInputError::kUnreadableLine);
+    EXPECT_EQ(tooLong.error, BatchInputError::kWeatherPathLength);
     EXPECT_EQ(tooLong.line, 6);
+    EXPECT_EQ(BatchInputProblem(tooLong, 0),
+              "Line 6 of Tidewarm.tmp: the weather file path is longer than 255 bytes.");
+    const BatchInputResult empty = result([](BatchInput& in) { in.weatherFile = "   "; });
+    EXPECT_EQ(BatchInputProblem(empty, 0), "Line 6 of Tidewarm.tmp: no weather file is given.");
+    BatchInput padded = test::SampleBatchInput("  /data/w.zfw \t");
+    BatchInput read;
+    ASSERT_EQ(Read(test::BatchInputText(padded), read).error, BatchInputError::kNone);
+    EXPECT_EQ(read.weatherFile, "/data/w.zfw");
+}
+
+// Values a run cannot use are refused with their line, the value as written and the range in
+// the file's units, before anything is loaded.
+TEST(BatchInputReader, NonsenseIsRefusedWithLineValueAndRange) {
+    struct Case {
+        void (*change)(BatchInput&);
+        int line;
+        std::string message;
+    };
+    const Case cases[] = {
+        {[](BatchInput& in) { in.shading = 150; }, 12,
+         "shading \"150\" is outside the allowed range (0 to 100 %)."},
+        {[](BatchInput& in) { in.minPoolTemp = -5; }, 15,
+         "minimum pool temperature \"-5\" is outside the allowed range (0 to 50 C)."},
+        {[](BatchInput& in) { in.maxPoolTemp = 20; }, 16,
+         "maximum pool temperature \"20\" is outside the allowed range (24 to 50 C)."},
+        {[](BatchInput& in) { in.weekdayClose = 25; }, 18,
+         "closing hour \"25\" is outside the allowed range (9 to 24 h)."},
+        {[](BatchInput& in) { in.weekendClose = 7; }, 20,
+         "closing hour \"7\" is outside the allowed range (8 to 24 h)."},
+        {[](BatchInput& in) { in.activityLevel = 3; }, 21,
+         "activity level \"3\" is outside the allowed range (0 to 2)."},
+        {[](BatchInput& in) { in.collector.a = 1.5; }, 26,
+         "collector coefficient A \"1.5\" is outside the allowed range (0 to 1)."},
+        {[](BatchInput& in) { in.collector.orientation = 16; }, 34,
+         "orientation \"16\" is outside the allowed range (0 to 15)."},
+        {[](BatchInput& in) { in.collector.totalFlow = 0; }, 36,
+         "total flow \"0\" is outside the allowed range (above 0, up to 1e+10 kg/s)."},
+        {[](BatchInput& in) { in.heater.capacity = -5; }, 39,
+         "heater capacity \"-5\" is outside the allowed range (above 0, up to 1e+10 W)."},
+        {[](BatchInput& in) { in.heater.efficiency = 5; }, 40,
+         "heater efficiency \"5\" is outside the allowed range (above 0, up to 1)."},
+        {[](BatchInput& in) { in.heater.monthMask = 4096; }, 41,
+         "month mask \"4096\" is outside the allowed range (0 to 4095)."},
+    };
+    for (const Case& c : cases) {
+        BatchInput input = test::SampleBatchInput("w.zfw");
+        input.heater.type = 0;
+        c.change(input);
+        BatchInput read;
+        const BatchInputResult result = Read(test::BatchInputText(input), read);
+        EXPECT_EQ(result.error, BatchInputError::kValueOutOfRange) << c.message;
+        EXPECT_EQ(result.line, c.line) << c.message;
+        EXPECT_EQ(BatchInputProblem(result, 0),
+                  "Line " + std::to_string(c.line) + " of Tidewarm.tmp: " + c.message);
+    }
+    // A heat pump's coefficient of performance is not a fraction.
+    BatchInput pump = test::SampleBatchInput("w.zfw");
+    pump.heater.type = 1;
+    pump.heater.efficiency = 3.5;
+    BatchInput read;
+    EXPECT_EQ(Read(test::BatchInputText(pump), read).error, BatchInputError::kNone);
 }
 
 TEST(BatchRules, OrientationIndexToAzimuth) {
@@ -317,8 +378,8 @@ TEST_F(LoadBatchInputTest, AppliesTheRunOverTheTemplateAndSavesTheProject) {
 }
 
 TEST_F(LoadBatchInputTest, WithoutCollectorsTheTemplateKeepsItsCollectorLoop) {
-    input_.hasCollector = false;
-    input_.hasHeater = false;
+    input_.collectorSelector = 0;
+    input_.heaterSelector = 0;
     input_.poolType = kPublicIndoor;
     Write(input_);
     CTidewarmDoc doc;

@@ -151,7 +151,7 @@ TEST_F(BatchRunTest, EveryPoolTypeRunsAndItsEnergiesClose) {
         BatchInput input = input_;
         input.poolType = type;
         input.referenceRun = type % 2 == 0 ? 1 : 0;
-        input.hasCollector = type != kResidentialAboveGround;
+        input.collectorSelector = type != kResidentialAboveGround ? 4 : 0;
         if (type == kPublicIndoor) {  // glazed collectors
             input.collector.type = 0;
             input.collector.a = 0.75;
@@ -161,7 +161,7 @@ TEST_F(BatchRunTest, EveryPoolTypeRunsAndItsEnergiesClose) {
         }
         input.heater.type = type == kPublicOutdoor ? 1 : 0;
         input.heater.efficiency = type == kPublicOutdoor ? 4.5 : 0.8;
-        input.hasBlanket = type != kPublicIndoor;
+        input.blanketSelector = type != kPublicIndoor ? 3 : 0;
         Write(test::BatchInputText(input));
 
         const Outcome outcome = StartTidewarmPro(dir_.path(), "-batch");
@@ -210,9 +210,11 @@ TEST_F(BatchRunTest, BrokenInputSimulatesNothingAndDeletesTheMonthlyFile) {
         {"unreadable", file(11, "forty"), "Line 11 is missing"},
         {"pool type", file(4, "7"), "Invalid pool type."},
         {"date", file(8, "31") /* 31 June */, "Invalid opening or closing date"},
-        {"test area", file(24, "0"), "must be above zero"},
+        {"test area", file(24, "0"), "Line 24 of Tidewarm.tmp: collector test area \"0\""},
+        {"pool area", file(11, "0"), "Line 11 of Tidewarm.tmp: pool area \"0\""},
         {"weather", file(6, weather_ + ".old"), "Cannot open weather file"},
-        {"run", file(11, "0") /* a pool without surface */, "The simulation failed"},
+        // Glazed collectors given an unglazed collector's wind coefficients do not stagnate.
+        {"run", file(23, "0"), "The simulation failed"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -59,6 +59,11 @@ struct BatchBlanket {
 };
 
 struct BatchInput {
+    // Lines 1 to 3, which the simulation program skips: the run's number, its creation time
+    // and the comments.
+    int runId = 0;
+    std::string created;
+    std::string comments;
     int poolType = 0;
     int referenceRun = 0;
     std::string weatherFile;
@@ -69,32 +74,66 @@ struct BatchInput {
     double minPoolTemp = 0, maxPoolTemp = 0;
     int weekdayOpen = 0, weekdayClose = 0, weekendOpen = 0, weekendClose = 0;
     int activityLevel = 0;
-    bool hasCollector = false;
+    // Each block is present when its selector is not 0 (the front end writes its object's id
+    // less 1); without a blanket the blanket keeps the values of BatchBlanket.
+    int collectorSelector = 0;
     BatchCollector collector;
-    bool hasHeater = false;
+    int heaterSelector = 0;
     BatchHeater heater;
-    bool hasBlanket = false;  // without one the blanket keeps the values of BatchBlanket
+    int blanketSelector = 0;
     BatchBlanket blanket;
+};
+
+// The range of one value of the batch input file, in the file's units, with its name for
+// messages. A bound of `aboveMin` excludes the minimum itself.
+struct BatchLimit {
+    const char* name;    // English
+    const char* french;  // French
+    const char* unit;    // "" for none
+    double min = 0;
+    double max = 0;
+    bool aboveMin = false;
+
+    bool Accepts(double value) const {
+        return (aboveMin ? value > min : value >= min) && value <= max;
+    }
+    // "0 to 100 %", or "above 0, up to 1e+10 W"; French when `language` is 1.
+    std::string RangeText(int language) const;
 };
 
 // Why a batch input was not taken.
 enum class BatchInputError {
     kNone,
-    kUnreadableLine,  // a line missing, or not holding a value of its kind
-    kPoolType,        // pool type outside 0..3
-    kSeasonDate,      // an opening or closing date that does not exist
-    kCollectorTest,   // collector test area or test flow rate not above 0
+    kUnreadableLine,    // a line missing, or not holding a value of its kind
+    kPoolType,          // pool type outside 0..3
+    kSeasonDate,        // an opening or closing date that does not exist
+    kValueOutOfRange,   // a value outside its limit (`limit`, `text`)
+    kNoWeatherFile,     // an empty weather path
+    kWeatherPathLength  // a weather path longer than a file name may be
 };
 
 struct BatchInputResult {
     BatchInputError error = BatchInputError::kNone;
-    int line = 0;  // the line at fault, from 1
+    int line = 0;                        // the line at fault, from 1
+    std::string text;                    // the value as written (kValueOutOfRange)
+    BatchLimit limit{"", "", "", 0, 0};  // the limit it broke, with a minimum that may come from
+                                         // another value (kValueOutOfRange)
 };
 
+// The message that names what is wrong with a refused batch input, in English or French, for
+// the errors after the pool type: the line, the value as written and what is allowed.
+std::string BatchInputProblem(const BatchInputResult& result, int language);
+
 // Reads a batch input file from `in` (numbers in the C locale; CR LF line ends and blanks around
-// a value are allowed; a selector counts as present when it is not 0). The weather path may be
-// as long as a file name the project file can hold (255 bytes).
+// a value or the weather path are allowed; a selector counts as present when it is not 0) and
+// checks every value against its limit, stopping at the first fault. The weather path may be as
+// long as a file name the project file can hold (255 bytes).
 BatchInputResult ReadBatchInput(std::istream& in, BatchInput& input);
+
+// The text of the batch input file for `input`, as the front end writes it (integers "%d",
+// reals "%lg", texts "%s", one a line; line ends inside a text become blanks). Returns what the
+// reader would refuse in it, so a value the simulation cannot take is never handed over.
+BatchInputResult WriteBatchInput(const BatchInput& input, std::string& text);
 
 // Month flags of a 12-bit month mask: month m (1 = January) gets 1 when bit 12 - m is set,
 // else 0; higher bits are ignored.
@@ -111,7 +150,3 @@ double PoolVolume(int poolType, double area);
 // Days of the season from the opening to the closing day of year, over the new year when the
 // closing day comes first; a closing day just before the opening day is a whole year (365).
 int SeasonDays(int startDay, int endDay);
-
-// Batch mode: one document built with the batch constructor runs the front end's run. Returns
-// the process exit code: 0 when the run succeeded, 1 otherwise.
-int RunBatchProgram();
