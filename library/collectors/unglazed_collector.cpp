@@ -7,11 +7,11 @@
 
 #include "collectors.h"
 #include "helpers.h"
+#include "physical_constants.h"
 
 namespace {
 
 constexpr int kVersionMinimumWind = 10103;  // minimum wind speed: above
-constexpr double kStefanBoltzmann = 5.67e-8;
 
 }  // namespace
 

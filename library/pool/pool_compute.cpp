@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "helpers.h"
+#include "physical_constants.h"
 #include "pool.h"
 #include "psychrometrics.h"
 #include "sky.h"
@@ -19,14 +20,11 @@ constexpr double kAirPrandtl = 0.71;
 constexpr double kWaterViscosity = 9.6e-7;
 constexpr double kWaterPrandtl = 6.62;
 constexpr double kWaterConductivity = 0.606;
-constexpr double kGravity = 9.81;
 
 // Resistance of one square metre of pool wall, m2 K/W.
 constexpr double kWallResistance = 0.00553;
 // Long-wave emissivity of water.
 constexpr double kWaterEmissivity = 0.95;
-// Refractive index of water.
-constexpr double kWaterRefractiveIndex = 1.332;
 // Share of the solar radiation entering the water that is not absorbed (it leaves again).
 constexpr double kSolarEscape = 0.07;
 // Mass-transfer coefficient per unit convection coefficient divided by 1/(Tf k):
@@ -61,7 +59,7 @@ double ActivityFactor(int activity) {
 
 // Linearised radiation conductance (W/K) between a surface at t and surroundings at t2 (K).
 double RadiationConductance(double t, double t2, double area, double emissivity) {
-    return (t2 * t2 + t * t) * (t + t2) * area * emissivity * SwimmingPool::kStefanBoltzmann;
+    return (t2 * t2 + t * t) * (t + t2) * area * emissivity * kStefanBoltzmann;
 }
 
 }  // namespace
@@ -118,7 +116,7 @@ int SwimmingPool::Compute() {
     if (c.coverOn) hm *= 1.0 - coveredFraction_;
 
     evaporationRate = (surfacePressure - airPressure) * surfaceArea_ * hm;
-    evaporationLoss = evaporationRate * kLatentHeat;
+    evaporationLoss = evaporationRate * kWaterLatentHeat;
     waterLoss = evaporationRate + otherWaterLoss_;
 
     // Under the blanket the surface film and the blanket's insulation are in series
@@ -157,7 +155,7 @@ void SwimmingPool::LatchSurfaceTemperatures(double now) {
             innerSurface_[i] = CelsiusToKelvin(*poolTemperature_);
             outerSurface_[i] = CelsiusToKelvin(*airTemperature_);
         }
-        latchedTime_ = now - 3600.0;
+        latchedTime_ = now - kSecondsPerHour;
     }
     if (latchedTime_ == now) return;
     if (firstCall || now > latchedTime_) {
@@ -247,7 +245,7 @@ void SwimmingPool::ComputeConduction(const Conditions& c) {
 void SwimmingPool::SurfaceCoefficients(const Conditions& c, double& hc, double& hm) const {
     if (evaporationModel_ == kEvaporationModelFixedCoefficients) {
         hc = convectionConstant_ + convectionWind_ * c.wind;
-        hm = (evaporationConstant_ + evaporationWind_ * c.wind) / 2454000.0;
+        hm = (evaporationConstant_ + evaporationWind_ * c.wind) / kWaterLatentHeat;
         return;
     }
     const double film = (c.tp + c.ta) / 2.0;

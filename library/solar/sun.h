@@ -30,7 +30,7 @@ double AirMass(double zenith);
 
 // Beyond this zenith the beam on the horizontal is not turned into a beam normal irradiance:
 // the division by cos z would magnify it without bound.
-constexpr double kBeamNormalZenithLimit = 1.5533430342749532;  // 89 degrees
+constexpr double kBeamNormalZenithLimit = 89 * kRadiansPerDegree;
 
 // Sun position, air mass and extraterrestrial normal irradiance for the driver's day of year and
 // hour (clock time corrected to solar time, or solar time). The declination and extraterrestrial

@@ -3,12 +3,12 @@
 #include <numbers>
 
 #include "component.h"
+#include "physical_constants.h"
 #include "sun.h"
 
 namespace {
 
-constexpr double kSolarConstant = 1367.0;               // W/m2
-constexpr double kRadiansPerHour = 0.2617993877991494;  // 15 degrees
+constexpr double kRadiansPerHour = 15 * kRadiansPerDegree;
 
 }  // namespace
 

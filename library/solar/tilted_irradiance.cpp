@@ -34,9 +34,9 @@ const PerezBin& FindPerezBin(double clearness) {
 }
 
 // The beam normal irradiance used in the Perez beam term never exceeds this value.
-constexpr double kPerezBeamNormalCap = 1230.3;                  // W/m2
-constexpr double kPerezCircumsolarZenith = 1.4835298641951802;  // 85 degrees
-constexpr double kHayDaviesZenithLimit = 1.5053464798451093;    // 86.25 degrees
+constexpr double kPerezBeamNormalCap = 1230.3;  // W/m2
+constexpr double kPerezCircumsolarZenith = 85 * kRadiansPerDegree;
+constexpr double kHayDaviesZenithLimit = 86.25 * kRadiansPerDegree;
 
 }  // namespace
 
