@@ -62,6 +62,9 @@ class FlatPlateCollector : public SolarBase {
     int StepModifier(const StepInputs& in, double& akt);
     // Positive flow through the whole array.
     int RunArray(const StepInputs& in, double s, double additionalLoss);
+    // The gain of one string as the array delivers it; the library's collectors deliver it
+    // unchanged, a specialisation may reduce it.
+    virtual double DeliveredStringGain(double stringGain) const { return stringGain; }
 
     // The inputs both kinds share.
     void StoreInputs(const double* irradiance, const double* incidenceAngle,
@@ -88,7 +91,7 @@ class FlatPlateCollector : public SolarBase {
     int CheckTables(int tableCode);
 
     // The incidence-angle modifier for incidence angle theta and in-plane angle phi (rad).
-    double IncidenceAngleModifier(double theta, double phi) const;
+    virtual double IncidenceAngleModifier(double theta, double phi) const;
     // Correction of the test coefficients from the test flow to the string flow. Returns 0 with
     // `correction` set, or the fatal error of a loss coefficient that the test flow cannot carry.
     int FlowRateCorrection(double stringFlow, double cp, double u, double& correction);
@@ -211,6 +214,15 @@ class UnglazedCollector : public FlatPlateCollector {
     double EffectiveWind(double wind) const;
     // Absorbed irradiance with the long-wave exchange with the sky (temperatures in degC).
     double NetIrradiance(double akt, double h, double sky, double ambient, double slope) const;
+
+    // The steps of Compute, in their order after BeginStep:
+    // domain tests of the flow (0x101), the specific heat (0x102) and the wind (0x104);
+    int TestStepInputs(const StepInputs& in);
+    // then, with the step's modifier akt, the absorbed irradiance and the effective wind;
+    void Absorb(const StepInputs& in, double akt);
+    // the temperature (degC) the collector settles at without flow, in closed form since the
+    // test model's coefficients do not depend on it; 0x105 when no loss balances the sun.
+    int StagnationTemperature(double ambient, double& temperature);
 
     const double* skyTemperature_ = nullptr;  // degC
     const double* windSpeed_ = nullptr;       // m/s
