@@ -12,6 +12,7 @@ constexpr double kRadiansPerHour = 15 * kRadiansPerDegree;
 
 }  // namespace
 
+// Spencer (1971) throughout: day angle, declination, eccentricity and equation of time.
 double DayAngle(int dayOfYear) {
     return 2.0 * std::numbers::pi * (dayOfYear - 1) / 365.0;
 }

@@ -10,7 +10,8 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-// Perez et al. (1990), all-sites composite coefficients, by sky-clearness bin.
+// Perez et al. (1990), all-sites composite coefficients (table 6), by sky-clearness bin (the
+// bounds of table 1); F13 and F23 multiply the zenith in radians.
 struct PerezBin {
     double upperClearness;
     double f11, f12, f13, f21, f22, f23;
