@@ -10,12 +10,10 @@
 
 #include "batch_input.h"
 #include "document.h"
+#include "physical_constants.h"
 #include "result_columns.h"
 
 namespace {
-
-constexpr double kSecondsPerDay = 86400;
-constexpr double kWaterDensity = 1000;  // kg/m3
 
 // Water lost besides evaporation (spillage, backwashing, fresh water), m3 a day, as kg/s.
 double DailyWaterLoss(double cubicMetres) {

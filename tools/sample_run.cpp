@@ -13,13 +13,12 @@
 #include <vector>
 
 #include "folders.h"
+#include "physical_constants.h"
 #include "weather_files.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr double kJoulesPerGigajoule = 1e9;
 
 // A residential in-ground pool of 40 m2, reference run asked; unglazed collectors facing south,
 // a gas heater for every month and a blanket from May to September.

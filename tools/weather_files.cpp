@@ -6,6 +6,7 @@
 #include <fstream>
 #include <numbers>
 
+#include "physical_constants.h"
 #include "psychrometrics.h"
 
 namespace synthetic {
@@ -13,6 +14,8 @@ namespace synthetic {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
+// A mean irradiance in W/m2 over an hour is this many kJ/m2.
+constexpr double kKilojoulesPerHourPerWatt = kSecondsPerHour / 1000.0;
 
 bool FitsInt16(long v) {
     return v >= -32768 && v <= 32767;
@@ -91,7 +94,8 @@ bool WriteKtmyFile(const std::filesystem::path& path, const WeatherYear& year,
             const HourlyWeather w = year.hourly(day, hour);
             if (!AppendField(lines[0], std::lround(w.airTemperature), 3) ||
                 !AppendField(lines[1], std::lround(w.globalIrradiance), 4) ||
-                !AppendField(lines[2], std::lround(w.windSpeed * 3.6), 4) ||
+                !AppendField(lines[2],
+                             std::lround(w.windSpeed * kKilometresPerHourPerMetrePerSecond), 4) ||
                 !AppendField(lines[3], std::lround(w.relativeHumidity * 100), 4))
                 return false;
         }
@@ -131,10 +135,10 @@ bool WriteZefirFile(const std::filesystem::path& path, const WeatherYear& year) 
         for (int hour = 1; hour <= 24; ++hour) {
             const HourlyWeather w = year.hourly(day, hour);
             const double ratio =
-                HumidityRatioFromRelHum(w.airTemperature, w.relativeHumidity, 101325.0);
+                HumidityRatioFromRelHum(w.airTemperature, w.relativeHumidity, kStandardPressure);
             const long values[4] = {std::lround(w.airTemperature * 10), std::lround(ratio * 1e6),
                                     std::lround(w.windSpeed * 10),
-                                    std::lround(w.globalIrradiance * 3.6)};
+                                    std::lround(w.globalIrradiance * kKilojoulesPerHourPerWatt)};
             for (int k = 0; k < 4; ++k) {
                 if (!FitsInt16(values[k])) return false;
                 WriteInt16(record, 2 + 8 * (hour - 1) + 2 * k, static_cast<int>(values[k]));

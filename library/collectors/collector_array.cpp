@@ -69,7 +69,7 @@ int FlatPlateCollector::RunArray(const StepInputs& in, double s, double addition
             StringGain(s, in.inlet, in.ambient, stringFlow, in.cp, additionalLoss, stringGain);
         result != kOk)
         return result;
-    DeliverArrayGain(stringGain, in.inlet, in.flow, in.cp);
+    DeliverArrayGain(DeliveredStringGain(stringGain), in.inlet, in.flow, in.cp);
     return status_;
 }
 

@@ -5,8 +5,10 @@
 //   unglazed: Qc = Area ((A - B V) Akt H - (C + D V) dT - E)
 // with dT the inlet minus the ambient temperature, V the wind speed, Akt the incidence-angle
 // modifier and H the irradiance on the collector plane (for the unglazed collector the net
-// irradiance, including its long-wave exchange with the sky). The coefficients are corrected
-// from the test flow to the actual flow. Collectors are chained in series inside a string,
+// irradiance, including its long-wave exchange with the sky); temperatures degC, V m/s, H W/m2,
+// Qc W. The coefficients are corrected from the test flow to the actual flow as J. A. Duffie
+// and W. A. Beckman correct collector test results for flow rate (Solar Engineering of Thermal
+// Processes, 4th ed., Wiley 2013, chapter 6). Collectors are chained in series inside a string,
 // strings run in parallel inside a bank ("groups per bank"), and banks in parallel; an array
 // factor reduces the output of large parallel groups.
 #pragma once
@@ -62,6 +64,9 @@ class FlatPlateCollector : public SolarBase {
     int StepModifier(const StepInputs& in, double& akt);
     // Positive flow through the whole array.
     int RunArray(const StepInputs& in, double s, double additionalLoss);
+    // The gain of one string as the array delivers it; the library's collectors deliver it
+    // unchanged, a specialisation may reduce it.
+    virtual double DeliveredStringGain(double stringGain) const { return stringGain; }
 
     // The inputs both kinds share.
     void StoreInputs(const double* irradiance, const double* incidenceAngle,
@@ -87,10 +92,16 @@ class FlatPlateCollector : public SolarBase {
     int CheckArray();
     int CheckTables(int tableCode);
 
-    // The incidence-angle modifier for incidence angle theta and in-plane angle phi (rad).
-    double IncidenceAngleModifier(double theta, double phi) const;
-    // Correction of the test coefficients from the test flow to the string flow. Returns 0 with
-    // `correction` set, or the fatal error of a loss coefficient that the test flow cannot carry.
+    // The incidence-angle modifier for incidence angle theta and in-plane angle phi (rad); with
+    // two tables the product of the longitudinal and transversal modifiers, after W. R. McIntire,
+    // "Factored approximations for biaxial incident angle modifiers", Solar Energy 29(4),
+    // 315-322 (1982).
+    virtual double IncidenceAngleModifier(double theta, double phi) const;
+    // Correction of the test coefficients from the test flow to the string flow: the ratio of the
+    // heat-removal factors FR = (m cp / A F'UL)(1 - exp(-A F'UL / m cp)) at the two flows, F'UL
+    // taken from the test's loss coefficient (Hottel-Whillier-Bliss collector equation). Returns
+    // 0 with `correction` set, or the fatal error of a loss coefficient that the test flow cannot
+    // carry.
     int FlowRateCorrection(double stringFlow, double cp, double u, double& correction);
     // Useful gain (W) of one string of collectors in series at positive string flow, inlet
     // temperature tin, absorbed irradiance s; leaves the string's outlet in outletTemperature.
@@ -99,7 +110,7 @@ class FlatPlateCollector : public SolarBase {
     // Turns one string's gain into the array's: groups per bank, array factor, banks; sets the
     // useful gain, outlet and mean fluid temperature.
     void DeliverArrayGain(double stringGain, double tin, double flow, double cp);
-    // 0.55 / g^(0.00534 g) + 0.45 for g strings in parallel.
+    // Empirical reduction of the output of g strings in parallel: 0.55 / g^(0.00534 g) + 0.45.
     static double ArrayFactor(double groups);
 
     // Copies a modifier table given as two rows (angles in degrees, modifiers); a null table is
@@ -209,8 +220,18 @@ class UnglazedCollector : public FlatPlateCollector {
     void Coefficients(double t, double ambient, double& a, double& u) const override;
     // max(wind x wind correction factor, minimum wind speed), m/s.
     double EffectiveWind(double wind) const;
-    // Absorbed irradiance with the long-wave exchange with the sky (temperatures in degC).
+    // Net absorbed irradiance (W/m2): akt h plus the long-wave exchange sigma (Tsky^4 - Tair^4)
+    // with the part (1 + cos slope) / 2 of the sky the collector sees (temperatures in degC).
     double NetIrradiance(double akt, double h, double sky, double ambient, double slope) const;
+
+    // The steps of Compute, in their order after BeginStep:
+    // domain tests of the flow (0x101), the specific heat (0x102) and the wind (0x104);
+    int TestStepInputs(const StepInputs& in);
+    // then, with the step's modifier akt, the absorbed irradiance and the effective wind;
+    void Absorb(const StepInputs& in, double akt);
+    // the temperature (degC) the collector settles at without flow, in closed form since the
+    // test model's coefficients do not depend on it; 0x105 when no loss balances the sun.
+    int StagnationTemperature(double ambient, double& temperature);
 
     const double* skyTemperature_ = nullptr;  // degC
     const double* windSpeed_ = nullptr;       // m/s

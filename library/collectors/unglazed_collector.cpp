@@ -7,11 +7,11 @@
 
 #include "collectors.h"
 #include "helpers.h"
+#include "physical_constants.h"
 
 namespace {
 
 constexpr int kVersionMinimumWind = 10103;  // minimum wind speed: above
-constexpr double kStefanBoltzmann = 5.67e-8;
 
 }  // namespace
 
@@ -96,28 +96,44 @@ double UnglazedCollector::NetIrradiance(double akt, double h, double sky, double
                          skyView * kStefanBoltzmann;
 }
 
+int UnglazedCollector::TestStepInputs(const StepInputs& in) {
+    if (const int result = TestFlowAndHeat(in); result != kOk) return result;
+    const double wind = *windSpeed_;
+    if (!(wind >= 0)) return DomainError(0x104, {wind});
+    return kOk;
+}
+
+void UnglazedCollector::Absorb(const StepInputs& in, double akt) {
+    absorbedIrradiance = NetIrradiance(akt, in.irradiance, *skyTemperature_, in.ambient, *slope_);
+    effectiveWind_ = EffectiveWind(*windSpeed_);
+}
+
+// The balance (A - B V) S - E = (C + D V) (T - Tamb) solved for T, with the test model's own
+// coefficients (not those a specialisation may adjust for the flowing string).
+int UnglazedCollector::StagnationTemperature(double ambient, double& temperature) {
+    double a, u;
+    UnglazedCollector::Coefficients(ambient, ambient, a, u);
+    if (u == 0) return DomainError(0x105, {effectiveWind_});
+    temperature = ambient + (a * absorbedIrradiance - e_) / u;
+    return kOk;
+}
+
 int UnglazedCollector::Compute() {
     if (status_ != kReady) return status_;
     const StepInputs in = BeginStep();
-    const double wind = *windSpeed_;
-    const double additionalLoss = *additionalLoss_;
-    if (const int result = TestFlowAndHeat(in); result != kOk) return result;
-    if (!(wind >= 0)) return DomainError(0x104, {wind});
+    if (const int result = TestStepInputs(in); result != kOk) return result;
     double akt;
     if (const int result = StepModifier(in, akt); result != kOk) return result;
-    const double s = NetIrradiance(akt, in.irradiance, *skyTemperature_, in.ambient, *slope_);
-    absorbedIrradiance = s;
-    effectiveWind_ = EffectiveWind(wind);
+    Absorb(in, akt);
 
     if (in.flow == 0) {
-        // Closed form: the coefficients do not depend on the collector's temperature.
-        double a, u;
-        Coefficients(in.inlet, in.ambient, a, u);
-        if (u == 0) return DomainError(0x105, {effectiveWind_});
-        outletTemperature = meanFluidTemperature = in.ambient + (a * s - e_) / u;
+        double stagnation = 0;
+        if (const int result = StagnationTemperature(in.ambient, stagnation); result != kOk)
+            return result;
+        outletTemperature = meanFluidTemperature = stagnation;
         return status_;
     }
-    return RunArray(in, s, additionalLoss);
+    return RunArray(in, absorbedIrradiance, *additionalLoss_);
 }
 
 int UnglazedCollector::WriteParameters(std::ostream& out) const {

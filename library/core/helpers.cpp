@@ -5,6 +5,8 @@
 #include <cstring>
 #include <limits>
 
+#include "physical_constants.h"
+
 namespace {
 
 constexpr int kMonthDays[2][13] = {
@@ -79,10 +81,10 @@ double FahrenheitToCelsius(double f) {
     return (f - 32.0) * 0.5555555555555556;
 }
 double KelvinToCelsius(double k) {
-    return k - 273.15;
+    return k - kZeroCelsius;
 }
 double CelsiusToKelvin(double c) {
-    return c + 273.15;
+    return c + kZeroCelsius;
 }
 
 double RoundHalfUp(double x) {

@@ -5,6 +5,9 @@
 
 #include <istream>
 
+// Days of the simulated year (no leap day).
+inline constexpr int kDaysPerYear = 365;
+
 // Language index of the user interface and of month names.
 enum Language : int { kEnglish = 0, kFrench = 1 };
 

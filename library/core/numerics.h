@@ -1,5 +1,7 @@
 // Tridiagonal solver, table interpolation and present-worth functions.
-// Rates are fractions per year (0.05 for 5 %); counts of years are ints.
+// Rates are fractions per year (0.05 for 5 %); counts of years are ints. The present-worth
+// factor is the PWF(N, i, d) of the economic analysis in J. A. Duffie and W. A. Beckman, Solar
+// Engineering of Thermal Processes, 4th ed. (Wiley, 2013), chapter 11.
 #pragma once
 
 // Thomas algorithm in place, without pivoting: a is the sub-diagonal (a[0] unused), b the

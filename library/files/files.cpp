@@ -8,6 +8,8 @@
 #include <istream>
 #include <ostream>
 
+#include "helpers.h"
+
 LineRead ReadTextLine(std::FILE* file, std::string& line, std::size_t maxLength) {
     line.clear();
     bool tooLong = false;
@@ -192,7 +194,7 @@ int FileReader::Rewind() {
 }
 
 int FileReader::StartDayStep(int day, int hour) {
-    if (day < 1 || day > 365) return DomainError(0x101, {day});
+    if (day < 1 || day > kDaysPerYear) return DomainError(0x101, {day});
     if (hour < 1 || hour > 24) return DomainError(0x102, {hour});
     if (file_ == nullptr && Open() != kOk) {
         // A header that does not read leaves no message of its own.

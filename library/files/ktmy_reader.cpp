@@ -5,6 +5,7 @@
 // 24 relative humidities. Each field is read from its own columns only.
 #include <cstring>
 
+#include "physical_constants.h"
 #include "weather.h"
 
 namespace {
@@ -136,7 +137,7 @@ int KTMYFileReader::Compute() {
     groundReflectance = dayValue_;
     airTemperature = temperature_[hour];
     globalIrradiance = irradiance_[hour];
-    windSpeed = wind_[hour] / 3.6;
+    windSpeed = wind_[hour] / kKilometresPerHourPerMetrePerSecond;
     relativeHumidity = humidity_[hour] / 100.0;
     return status_;
 }

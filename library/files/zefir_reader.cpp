@@ -5,9 +5,13 @@
 // Every number is a signed 16-bit little-endian integer.
 #include <cctype>
 
+#include "physical_constants.h"
 #include "weather.h"
 
 namespace {
+
+// An hour's irradiation in kJ/m2 is its mean irradiance in W/m2 times 3.6.
+constexpr double kWattsPerKilojoulePerHour = 1000.0 / kSecondsPerHour;
 
 int Int16At(const unsigned char* bytes) {
     return static_cast<std::int16_t>(static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8)));
@@ -138,7 +142,7 @@ int ZEFIRFileReader::Compute() {
 
     groundReflectance = record_.dayValue / 10.0;
     airTemperature = record_.temperature[hour] / 10.0;
-    globalIrradiance = record_.irradiation[hour] * 0.2777777777777778;
+    globalIrradiance = record_.irradiation[hour] * kWattsPerKilojoulePerHour;
     windSpeed = record_.wind[hour] / 10.0;
     humidityRatio = record_.humidity[hour] / 1000000.0;
     return status_;

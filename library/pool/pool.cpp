@@ -7,9 +7,11 @@
 #include <ostream>
 
 #include "helpers.h"
+#include "physical_constants.h"
 #include "sky.h"
 
-const double g_diffuseReflectanceWater = FresnelReflectance(1.0471975511965976, 1.0, 1.332);
+const double g_diffuseReflectanceWater =
+    FresnelReflectance(60 * kRadiansPerDegree, 1.0, kWaterRefractiveIndex);
 
 namespace {
 
@@ -50,7 +52,7 @@ void SwimmingPool::Reset() {
     floorResistance_ = 5.0;
     soilResistivity_ = 1.25;
     soilDiffusivity_ = 5e-7;
-    otherWaterLoss_ = 1.0 / 86.4;  // 1 m3 a day
+    otherWaterLoss_ = kWaterDensity / kSecondsPerDay;  // 1 m3 a day
     blanketAbsorptivity_ = 0.2;
     blanketTransmissivity_ = 0.7;
     blanketEmissivity_ = 0.95;
@@ -123,7 +125,7 @@ int SwimmingPool::Check() {
     buriedArea_ = surfaceArea_ + (1.0 - exposedWallFraction_) * sideWallArea;
     exposedWallArea_ = exposedWallFraction_ * sideWallArea;
     exposedHeight_ = depth_ * exposedWallFraction_;
-    penetrationDepth_ = std::sqrt(soilDiffusivity_ * 90.0 * 86400.0);
+    penetrationDepth_ = std::sqrt(soilDiffusivity_ * 90.0 * kSecondsPerDay);
 
     previousStepTime_ = kNoStep;
     latchedTime_ = kNoStep;

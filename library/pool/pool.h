@@ -64,9 +64,6 @@ class SwimmingPool : public SolarBase {
     double sideWallLoss = 0;               // W
     double totalLosses = 0;                // W
 
-    static constexpr double kWaterDensity = 1000.0;               // kg/m3
-    static constexpr double kLatentHeat = 2.454e6;                // J/kg
-    static constexpr double kStefanBoltzmann = 5.67e-8;           // W/m2 K4
     static constexpr double kNoStep = -1.7976931348623157e308;    // no step taken yet
     static constexpr int kEvaporationModelFixedCoefficients = 1;  // other values: correlations
 

@@ -1,9 +1,14 @@
 // One evaluation of the pool's energy and water balance.
+//
+// The film correlations are the textbook ones collected by F. P. Incropera and D. P. DeWitt,
+// Fundamentals of Heat and Mass Transfer (Wiley), chapters 7 (forced) and 9 (free convection);
+// each is named where it is used.
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
 #include "helpers.h"
+#include "physical_constants.h"
 #include "pool.h"
 #include "psychrometrics.h"
 #include "sky.h"
@@ -11,7 +16,8 @@
 namespace {
 
 // Air near the surface: kinematic viscosity, thermal diffusivity (m2/s), conductivity (W/m K),
-// Prandtl number; water: kinematic viscosity (m2/s), Prandtl number, conductivity (W/m K).
+// Prandtl number; water: kinematic viscosity (m2/s), Prandtl number, conductivity (W/m K); all
+// near room temperature.
 constexpr double kAirViscosity = 1.495e-5;
 constexpr double kAirDiffusivity = 2.12e-5;
 constexpr double kAirConductivity = 0.026;
@@ -19,20 +25,18 @@ constexpr double kAirPrandtl = 0.71;
 constexpr double kWaterViscosity = 9.6e-7;
 constexpr double kWaterPrandtl = 6.62;
 constexpr double kWaterConductivity = 0.606;
-constexpr double kGravity = 9.81;
 
 // Resistance of one square metre of pool wall, m2 K/W.
 constexpr double kWallResistance = 0.00553;
 // Long-wave emissivity of water.
 constexpr double kWaterEmissivity = 0.95;
-// Refractive index of water.
-constexpr double kWaterRefractiveIndex = 1.332;
 // Share of the solar radiation entering the water that is not absorbed (it leaves again).
 constexpr double kSolarEscape = 0.07;
-// Mass-transfer coefficient per unit convection coefficient divided by 1/(Tf k):
-// the Chilton-Colburn analogy for water vapour in air.
+// Mass-transfer coefficient (kg/s m2 Pa) per unit convection coefficient (W/m2 K), times the
+// film temperature (K) and the air's conductivity: the heat and mass transfer analogy of T. H.
+// Chilton and A. P. Colburn, Ind. Eng. Chem. 26(11), 1183-1187 (1934), for water vapour in air.
 constexpr double kHeatMassAnalogy = 4.5718658810426715e-08;
-// Where the two laminar and turbulent correlations of a heated surface facing up meet.
+// Where the laminar and turbulent correlations of a heated surface facing up meet.
 constexpr double kTurbulentRayleigh = 4.74e6;
 
 // Water velocity along the walls from swimming, m/s, and the factor that activity puts on the
@@ -59,9 +63,10 @@ double ActivityFactor(int activity) {
     }
 }
 
-// Linearised radiation conductance (W/K) between a surface at t and surroundings at t2 (K).
+// Linearised radiation conductance (W/K) between a surface at t and surroundings at t2 (K):
+// sigma (t^2 + t2^2)(t + t2) area emissivity, so that the exchange is conductance x (t - t2).
 double RadiationConductance(double t, double t2, double area, double emissivity) {
-    return (t2 * t2 + t * t) * (t + t2) * area * emissivity * SwimmingPool::kStefanBoltzmann;
+    return (t2 * t2 + t * t) * (t + t2) * area * emissivity * kStefanBoltzmann;
 }
 
 }  // namespace
@@ -118,7 +123,7 @@ int SwimmingPool::Compute() {
     if (c.coverOn) hm *= 1.0 - coveredFraction_;
 
     evaporationRate = (surfacePressure - airPressure) * surfaceArea_ * hm;
-    evaporationLoss = evaporationRate * kLatentHeat;
+    evaporationLoss = evaporationRate * kWaterLatentHeat;
     waterLoss = evaporationRate + otherWaterLoss_;
 
     // Under the blanket the surface film and the blanket's insulation are in series
@@ -157,7 +162,7 @@ void SwimmingPool::LatchSurfaceTemperatures(double now) {
             innerSurface_[i] = CelsiusToKelvin(*poolTemperature_);
             outerSurface_[i] = CelsiusToKelvin(*airTemperature_);
         }
-        latchedTime_ = now - 3600.0;
+        latchedTime_ = now - kSecondsPerHour;
     }
     if (latchedTime_ == now) return;
     if (firstCall || now > latchedTime_) {
@@ -178,14 +183,17 @@ void SwimmingPool::ComputeSideWalls(const Conditions& c) {
     const double groundView = 0.7 + 0.3 * c.shaded;
     const double skyView = 1.0 - groundView;
 
-    // Water-side film from the water's motion along the wall (laminar flat plate).
+    // Water-side film from the water's motion along the wall: the average over a laminar flat
+    // plate, Nu = 0.664 Re^1/2 Pr^1/3 (Pohlhausen; Incropera and DeWitt, sec. 7.2).
     const double waterReynolds =
         std::fabs(WaterVelocity(c.activity) * sideLength_ / kWaterViscosity);
     const double hWater = 0.664 * std::sqrt(waterReynolds) * std::pow(kWaterPrandtl, 0.333) *
                           kWaterConductivity / sideLength_;
     const double wallAndFilm = kWallResistance / halfArea + 1.0 / (hWater * halfArea);
 
-    // Forced convection on the outer face.
+    // Forced convection on the outer face: the cross-flow correlation Nu = C Re^m Pr^0.37 of
+    // A. Zukauskas, "Heat transfer from tubes in crossflow", Adv. Heat Transfer 8, 93-160 (1972),
+    // for 0.667 times the wind speed.
     const double reynolds = 0.667 * c.wind * sideLength_ / kAirViscosity;
     const bool laminar = reynolds < 1e5;
     const double forcedNusselt = (laminar ? 0.26 : 0.076) *
@@ -204,7 +212,10 @@ void SwimmingPool::ComputeSideWalls(const Conditions& c) {
         absorbed +=
             (c.beam + c.diffuse) * halfArea * c.groundReflectance * wallAbsorptance_ * groundView;
 
-        // Natural convection on a vertical plate (Churchill and Chu).
+        // Natural convection on a vertical plate: S. W. Churchill and H. H. S. Chu, "Correlating
+        // equations for laminar and turbulent free convection from a vertical plate", Int. J.
+        // Heat Mass Transfer 18, 1323-1329 (1975), all Rayleigh numbers, with Pr = 0.71
+        // (0.6929... = 0.492 / Pr, exponents 9/16 and 8/27).
         const double rayleigh = std::fabs(std::pow(exposedHeight_, 3) * kGravity * (c.ta - tPrev) /
                                           c.ta / kAirViscosity / kAirDiffusivity);
         const double naturalNusselt =
@@ -244,16 +255,24 @@ void SwimmingPool::ComputeConduction(const Conditions& c) {
                                 (penetrationDepth_ * penetrationDepth_);
 }
 
+// Two models: fixed wind functions hc = a + b v (W/m2 K) and hm = (c + d v) / latent heat, or
+// the larger of forced and free convection over the pool's side length with the Chilton-Colburn
+// analogy for the mass transfer.
 void SwimmingPool::SurfaceCoefficients(const Conditions& c, double& hc, double& hm) const {
     if (evaporationModel_ == kEvaporationModelFixedCoefficients) {
         hc = convectionConstant_ + convectionWind_ * c.wind;
-        hm = (evaporationConstant_ + evaporationWind_ * c.wind) / 2454000.0;
+        hm = (evaporationConstant_ + evaporationWind_ * c.wind) / kWaterLatentHeat;
         return;
     }
     const double film = (c.tp + c.ta) / 2.0;
     const double reynolds = std::fabs(c.wind * sideLength_ / kAirViscosity);
     const double rayleigh = std::fabs(std::pow(sideLength_, 3) * kGravity * (c.ta - c.tp) / film /
                                       kAirViscosity / kAirDiffusivity);
+    // Average over a flat plate with a turbulent boundary layer throughout (Incropera and DeWitt,
+    // sec. 7.2); free convection from horizontal plates: 0.27 Ra^1/4 for a cooled surface facing
+    // up (W. H. McAdams, Heat Transmission, 3rd ed., McGraw-Hill 1954), 0.54 Ra^1/4 and
+    // 0.15 Ra^1/3 for a heated one (J. R. Lloyd and W. R. Moran, J. Heat Transfer 96, 443-447
+    // (1974)); Incropera and DeWitt, sec. 9.6.
     const double forcedNusselt = 0.037 * std::pow(reynolds, 0.8) * std::pow(kAirPrandtl, 0.3333);
     double naturalNusselt;
     if (c.tp <= c.ta)  // cooled surface facing up

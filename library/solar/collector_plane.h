@@ -2,7 +2,8 @@
 // axes), the angle of incidence of the beam on it, and the irradiance on the tilted surface split
 // into beam, sky-diffuse and ground-reflected parts (Perez 1990 or Hay-Davies sky model).
 //
-// Angles are radians; azimuths from south, positive towards west; slope 0 is horizontal.
+// Angles are radians; azimuths from south, positive towards west; slope 0 is horizontal;
+// irradiances W/m2.
 #pragma once
 
 #include "component.h"
@@ -21,20 +22,28 @@ enum TrackingMode : int {
 
 // Sets the surface slope and azimuth for the mode (an unknown mode leaves them as they are) and
 // the incidence angle of the beam on the surface. slopeParameter and azimuthParameter are the
-// surface's (fixed) or the axis' (one axis) slope and azimuth.
+// surface's (fixed) or the axis' (one axis) slope and azimuth. The one-axis orientations are
+// those of W. A. Braun and J. W. Mitchell, "Solar geometry for fixed and tracking surfaces",
+// Solar Energy 31(5), 439-444 (1983).
 void TrackSurface(double& slope, double& surfaceAzimuth, double& incidence, double zenith,
                   double solarAzimuth, int mode, double slopeParameter, double azimuthParameter);
 
-// Perez (1990) irradiance on a tilted surface from the beam and diffuse horizontal irradiance,
-// the extraterrestrial normal irradiance (W/m2), the sun's zenith and azimuth, the air mass, the
-// surface slope and azimuth and the ground reflectance. Fills the three parts and returns their
-// sum; with the sun below the horizon returns Bh + Dh with the parts 0.
+// Irradiance on a tilted surface from the beam and diffuse horizontal irradiance, the
+// extraterrestrial normal irradiance, the sun's zenith and azimuth, the air mass, the surface
+// slope and azimuth and the ground reflectance, with the sky-diffuse model of R. Perez,
+// P. Ineichen, R. Seals, J. Michalsky and R. Stewart, "Modeling daylight availability and
+// irradiance components from direct and global irradiance", Solar Energy 44(5), 271-289 (1990)
+// (all-sites composite coefficients of its table 6) and an isotropic ground reflection. Fills the
+// three parts and returns their sum; with the sun below the horizon returns Bh + Dh with the
+// parts 0.
 double TiltedIrradiancePerez(double& beam, double& diffuse, double& ground, double beamHorizontal,
                              double diffuseHorizontal, double extraterrestrialNormal, double zenith,
                              double solarAzimuth, double airMass, double slope,
                              double surfaceAzimuth, double groundReflectance);
 
-// Hay-Davies anisotropy-index model, with the same arguments but the air mass.
+// The anisotropy-index model of J. E. Hay and J. A. Davies, "Calculation of the solar radiation
+// incident on an inclined surface", Proc. First Canadian Solar Radiation Data Workshop, 59-72
+// (1980), with the same arguments but the air mass.
 double TiltedIrradianceAnisotropic(double& beam, double& diffuse, double& ground,
                                    double beamHorizontal, double diffuseHorizontal,
                                    double extraterrestrialNormal, double zenith,

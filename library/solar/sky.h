@@ -1,26 +1,36 @@
 // Sky radiation: diffuse-fraction correlations, clear-sky and effective sky temperature, daily
 // extraterrestrial irradiation and clearness index, and the Fresnel reflectance of an interface.
+// "Duffie and Beckman" below is J. A. Duffie and W. A. Beckman, Solar Engineering of Thermal
+// Processes, 4th ed. (Wiley, 2013).
 #pragma once
 
 #include "component.h"
 
-// Diffuse fraction of global horizontal irradiance for clearness kt, air mass m and ground
-// reflectance r, found by iteration from 0.5. status is 0 when the iteration converged, 4 when it
+// Diffuse fraction of global horizontal irradiance for the hourly clearness index kt, the air
+// mass m and the ground reflectance r (the clearness corrected for the back-scattering between
+// ground and sky), found by iteration from 0.5. status is 0 when the iteration converged, 4 when it
 // stopped after 100 passes (the last estimate is returned).
 double DiffuseFraction(int& status, double kt, double airMass, double groundReflectance);
 
-// Orgill and Hollands' piecewise correlation of the diffuse fraction with the clearness index.
+// Diffuse fraction of hourly global horizontal irradiance from the hourly clearness index:
+// J. F. Orgill and K. G. T. Hollands, "Correlation equation for hourly diffuse radiation on a
+// horizontal surface", Solar Energy 19(4), 357-359 (1977); Duffie and Beckman eq. 2.10.1.
 double DiffuseFractionOrgillHollands(double clearness);
 
-// Clear-sky temperature (degC) from the air temperature and dew point (degC) at hour t.
+// Clear-sky temperature (degC) from the air temperature and dew point (degC) at hour t, with the
+// clear-sky emissivity 0.711 + 0.0056 Tdp + 0.000073 Tdp^2 + 0.013 cos(15 t) of P. Berdahl and
+// M. Martin, "Emissivity of clear skies", Solar Energy 32(5), 663-664 (1984) (Duffie and
+// Beckman eq. 3.9.2).
 double ClearSkyTemperature(double airTemperature, double dewPoint, double hour);
 
-// Effective sky temperature (degC): clear sky and cloud (at 0.96 of the air's emission) weighted
-// by a cloud fraction estimated from the clearness index.
+// Effective sky temperature (degC): the clear sky and the cloud (emitting 0.96 of a black body at
+// the air temperature) weighted by a cloud fraction, (Orgill-Hollands diffuse fraction - 0.165)
+// / 0.835 clamped to 0..1, from the clearness index.
 double SkyTemperature(double clearness, double airTemperature, double dewPoint, double hour);
 
 // Daily extraterrestrial irradiation on the horizontal (J/m2) for the sunset hour angle, latitude
-// and declination (rad) and the extraterrestrial normal irradiance (W/m2).
+// and declination (rad) and the extraterrestrial normal irradiance (W/m2) (Duffie and Beckman
+// eq. 1.10.3).
 double DailyExtraterrestrialIrradiation(double sunsetHourAngle, double latitude, double declination,
                                         double extraterrestrialNormal);
 
@@ -29,8 +39,9 @@ double DailyExtraterrestrialIrradiation(double sunsetHourAngle, double latitude,
 double DailyClearnessIndex(int dayOfYear, double latitude, double dailyGlobal);
 
 // Reflectance of unpolarised light at the interface between a medium of index ni (the light's
-// side) and one of index nt, for the incidence angle a (rad): 1 under total reflection; at normal
-// incidence the limit ((ni - nt) / (ni + nt))^2.
+// side) and one of index nt, for the incidence angle a (rad): Fresnel's equations, the mean of
+// the perpendicular and parallel components (Duffie and Beckman sec. 5.1); 1 under total
+// reflection; at normal incidence the limit ((ni - nt) / (ni + nt))^2.
 double FresnelReflectance(double incidence, double ni, double nt);
 
 // Completes the horizontal irradiance triple (global, diffuse, beam) from whichever pair the

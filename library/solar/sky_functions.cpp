@@ -2,14 +2,11 @@
 #include <cmath>
 #include <numbers>
 
+#include "physical_constants.h"
 #include "sky.h"
 #include "sun.h"
 
 namespace {
-
-constexpr double kStefanBoltzmann = 5.67e-8;  // W/(m2 K4)
-constexpr double kKelvinOffset = 273.15;
-constexpr double kSecondsPerDay = 86400.0;
 
 // Below this incidence angle the Fresnel formula's quotients lose their digits (and become 0/0
 // at 0); the normal-incidence limit differs from them by a relative O(a^2) there.
@@ -71,17 +68,17 @@ double DiffuseFractionOrgillHollands(double clearness) {
 double ClearSkyTemperature(double airTemperature, double dewPoint, double hour) {
     const double emissivity = 0.711 + 0.0056 * dewPoint + 0.000073 * dewPoint * dewPoint +
                               0.013 * std::cos(15.0 * hour * std::numbers::pi / 180.0);
-    return (airTemperature + kKelvinOffset) * std::pow(emissivity, 0.25) - kKelvinOffset;
+    return (airTemperature + kZeroCelsius) * std::pow(emissivity, 0.25) - kZeroCelsius;
 }
 
 double SkyTemperature(double clearness, double airTemperature, double dewPoint, double hour) {
-    const double clearSky = ClearSkyTemperature(airTemperature, dewPoint, hour) + kKelvinOffset;
+    const double clearSky = ClearSkyTemperature(airTemperature, dewPoint, hour) + kZeroCelsius;
     const double cloud =
         std::clamp((DiffuseFractionOrgillHollands(clearness) - 0.165) / 0.835, 0.0, 1.0);
-    const double air = airTemperature + kKelvinOffset;
+    const double air = airTemperature + kZeroCelsius;
     const double emission = cloud * 0.96 * kStefanBoltzmann * std::pow(air, 4) +
                             (1.0 - cloud) * kStefanBoltzmann * std::pow(clearSky, 4);
-    return std::pow(emission / kStefanBoltzmann, 0.25) - kKelvinOffset;
+    return std::pow(emission / kStefanBoltzmann, 0.25) - kZeroCelsius;
 }
 
 double DailyExtraterrestrialIrradiation(double sunsetHourAngle, double latitude, double declination,

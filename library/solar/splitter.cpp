@@ -7,7 +7,7 @@
 namespace {
 
 // Beyond this zenith the sun is too low to split global irradiance: all of it is diffuse.
-constexpr double kSplitZenithLimit = 1.5271630954950384;  // 87.5 degrees
+constexpr double kSplitZenithLimit = 87.5 * kRadiansPerDegree;
 
 double ValueOr0(const double* p) {
     return p != nullptr ? *p : 0.0;

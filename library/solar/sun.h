@@ -3,34 +3,43 @@
 //
 // Angles are radians; latitude north positive; longitudes west positive; solar azimuth from
 // south, positive towards west; day of year 1 to 365 (no leap day); hours 0 to 24 as reals.
+//
+// Sources: J. W. Spencer, "Fourier series representation of the position of the sun", Search
+// 2(5), 172 (1971), for the day angle, declination, eccentricity and equation of time; the
+// geometry as in J. A. Duffie and W. A. Beckman, Solar Engineering of Thermal Processes, 4th ed.
+// (Wiley, 2013), chapter 1, cited below as "Duffie and Beckman".
 #pragma once
 
 #include "component.h"
 
-// 2 pi (n - 1) / 365
+// Spencer's day angle 2 pi (n - 1) / 365, rad.
 double DayAngle(int dayOfYear);
-// Spencer's series, radians.
+// Spencer's series (Duffie and Beckman eq. 1.6.1b), rad.
 double Declination(int dayOfYear);
-// Spencer's series for (mean distance / distance)^2.
+// Spencer's series for (mean distance / distance)^2 (Duffie and Beckman eq. 1.4.1b).
 double EccentricityFactor(int dayOfYear);
-// 1367 W/m2 times the eccentricity factor.
+// The solar constant (1367 W/m2) times the eccentricity factor, W/m2.
 double ExtraterrestrialNormal(int dayOfYear);
-// Minutes to add to clock time to get solar time: Spencer's equation of time plus 4 minutes per
-// degree of (standard meridian - site longitude), that difference taken into -180..180 degrees.
+// Minutes to add to clock time to get solar time (Duffie and Beckman eq. 1.5.2): Spencer's
+// equation of time (eq. 1.5.3, with 229.18 minutes per radian) plus 4 minutes per degree of
+// (standard meridian - site longitude), that difference taken into -180..180 degrees.
 double EquationOfTime(int dayOfYear, double siteLongitude, double standardMeridian);
-// 15 degrees per hour from solar noon, negative in the morning.
+// 15 degrees per hour from solar noon, negative in the morning, rad.
 double HourAngle(double solarHour);
-// Zenith and azimuth (south 0, west positive) of the sun.
+// Zenith (Duffie and Beckman eq. 1.6.5) and azimuth (south 0, west positive) of the sun, rad.
 void SolarZenithAzimuth(double& zenith, double& azimuth, double declination, double hourAngle,
                         double latitude);
-// 0 in polar night, pi under the midnight sun.
+// cos ws = -tan(latitude) tan(declination) (Duffie and Beckman eq. 1.6.10), rad; 0 in polar
+// night, pi under the midnight sun.
 double SunsetHourAngle(double latitude, double declination);
-// Kasten's relative air mass; at and below the horizon the value at 90 degrees.
+// Relative optical air mass after F. Kasten, "A new table and approximation formula for the
+// relative optical air mass", Arch. Meteorol. Geophys. Bioklimatol. B 14, 206-223 (1966);
+// at and below the horizon the value at 90 degrees.
 double AirMass(double zenith);
 
 // Beyond this zenith the beam on the horizontal is not turned into a beam normal irradiance:
 // the division by cos z would magnify it without bound.
-constexpr double kBeamNormalZenithLimit = 1.5533430342749532;  // 89 degrees
+constexpr double kBeamNormalZenithLimit = 89 * kRadiansPerDegree;
 
 // Sun position, air mass and extraterrestrial normal irradiance for the driver's day of year and
 // hour (clock time corrected to solar time, or solar time). The declination and extraterrestrial

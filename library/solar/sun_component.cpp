@@ -2,14 +2,13 @@
 #include <numbers>
 #include <ostream>
 
+#include "helpers.h"
+#include "physical_constants.h"
 #include "sun.h"
 
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-constexpr int kDaysPerYear = 365;
-constexpr double kHoursPerDay = 24.0;
-constexpr double kMinutesPerHour = 60.0;
 
 }  // namespace
 

@@ -3,15 +3,16 @@
 #include <numbers>
 
 #include "component.h"
+#include "physical_constants.h"
 #include "sun.h"
 
 namespace {
 
-constexpr double kSolarConstant = 1367.0;               // W/m2
-constexpr double kRadiansPerHour = 0.2617993877991494;  // 15 degrees
+constexpr double kRadiansPerHour = 15 * kRadiansPerDegree;
 
 }  // namespace
 
+// Spencer (1971) throughout: day angle, declination, eccentricity and equation of time.
 double DayAngle(int dayOfYear) {
     return 2.0 * std::numbers::pi * (dayOfYear - 1) / 365.0;
 }

@@ -10,7 +10,8 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-// Perez et al. (1990), all-sites composite coefficients, by sky-clearness bin.
+// Perez et al. (1990), all-sites composite coefficients (table 6), by sky-clearness bin (the
+// bounds of table 1); F13 and F23 multiply the zenith in radians.
 struct PerezBin {
     double upperClearness;
     double f11, f12, f13, f21, f22, f23;
@@ -34,9 +35,9 @@ const PerezBin& FindPerezBin(double clearness) {
 }
 
 // The beam normal irradiance used in the Perez beam term never exceeds this value.
-constexpr double kPerezBeamNormalCap = 1230.3;                  // W/m2
-constexpr double kPerezCircumsolarZenith = 1.4835298641951802;  // 85 degrees
-constexpr double kHayDaviesZenithLimit = 1.5053464798451093;    // 86.25 degrees
+constexpr double kPerezBeamNormalCap = 1230.3;  // W/m2
+constexpr double kPerezCircumsolarZenith = 85 * kRadiansPerDegree;
+constexpr double kHayDaviesZenithLimit = 86.25 * kRadiansPerDegree;
 
 }  // namespace
 

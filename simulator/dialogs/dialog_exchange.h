@@ -12,6 +12,7 @@
 #include "collector_dialogs.h"
 #include "document.h"
 #include "hourly_columns.h"
+#include "physical_constants.h"
 #include "pool_dialogs.h"
 #include "setup_dialogs.h"
 
@@ -45,5 +46,5 @@ bool CopyBack(const CEconomicsDlg& dialog, CTidewarmDoc& doc);
 bool Fill(CTidewarmDoc& doc, CHlyPrintDlg& dialog);
 bool CopyBack(const CHlyPrintDlg& dialog, CTidewarmDoc& doc);
 
-// m3 a day per kg/s of water: 86400 s / 1000 kg/m3.
-inline constexpr double kCubicMetresPerDayPerKgPerS = 86.4;
+// m3 a day per kg/s of water.
+inline constexpr double kCubicMetresPerDayPerKgPerS = kSecondsPerDay / kWaterDensity;

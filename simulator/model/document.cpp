@@ -2,10 +2,10 @@
 // states.
 #include "document.h"
 
-#include <numbers>
 #include <utility>
 
 #include "helpers.h"
+#include "physical_constants.h"
 #include "psychrometrics.h"
 #include "result_columns.h"
 
@@ -67,8 +67,6 @@ constexpr double kBlanketDay[HourlyProfile::kHours] = {1, 1, 1, 1, 1, 1, 0, 0, 0
                                                        0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1};
 constexpr double kEveryMonth[MonthlyProfile::kMonths] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
 
-constexpr double kStandardPressure = 101325.0;  // Pa
-
 void SetDefaultCurves(AirToWaterHeatPump& heatPump) {
     const double ratedAir = FahrenheitToCelsius(80);
     const double coolAir = FahrenheitToCelsius(50);
@@ -86,7 +84,7 @@ void CTidewarmDoc::SetDefaults() {
     textWeatherReader.SetFile(nullptr);
     binaryWeatherReader.SetFileName(nullptr);
     sun.SetParameters(0, 0, 0, 0);
-    tracker.SetParameters(kTrackFixed, std::numbers::pi / 4, 0);
+    tracker.SetParameters(kTrackFixed, 45 * kRadiansPerDegree, 0);
     tilter.SetModel(kSkyPerez);
     splitter.Reset();
     collectorPump.SetParameters(0.02, 10, 0.5);

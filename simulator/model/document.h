@@ -18,6 +18,7 @@
 #include "heaters.h"
 #include "loop.h"
 #include "model_classes.h"
+#include "physical_constants.h"
 #include "profiles.h"
 #include "sky.h"
 #include "wall.h"
@@ -263,8 +264,8 @@ class CTidewarmDoc {
     int CurrentDayOfMonth = 1;
     int Hour = 1;
     double SolarHour = 0.5;
-    double TimeStep = 3600;  // s
-    double Time = 0;         // s
+    double TimeStep = kSecondsPerHour;  // s
+    double Time = 0;                    // s
     int IsWeekend = 0;
     int HourIndex = 1;
     double TUnderRoof = 15;

@@ -140,6 +140,10 @@ class MyUnglazedCollector : public UnglazedCollector {
   protected:
     // A - B V below 0 counts as 0 (a wind that strong absorbs nothing rather than failing).
     void Coefficients(double t, double ambient, double& a, double& u) const override;
+    // Any table 1 is used, whatever the modifier mode and the incidence angle.
+    double IncidenceAngleModifier(double theta, double phi) const override;
+    // A positive gain is reduced by the morning gain factor of the hour.
+    double DeliveredStringGain(double stringGain) const override;
 
   private:
     const double* hour_ = nullptr;

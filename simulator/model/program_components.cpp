@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model_classes.h"
+#include "physical_constants.h"
 #include "psychrometrics.h"
 
 // ---------------------------------------------------------------------------------------------
@@ -14,7 +15,6 @@ void MyZEFIRFileReader::Reset() {
 }
 
 int MyZEFIRFileReader::Compute() {
-    constexpr double kStandardPressure = 101325.0;  // Pa
     const int result = ZEFIRFileReader::Compute();
     const double rh = RelHumFromHumidityRatio(airTemperature, humidityRatio, kStandardPressure);
     relativeHumidity = rh > 0 ? std::min(rh, 1.0) : 0.0;

@@ -41,43 +41,35 @@ void MyUnglazedCollector::Coefficients(double t, double ambient, double& a, doub
     a = std::max(a, 0.0);
 }
 
+double MyUnglazedCollector::IncidenceAngleModifier(double theta, double) const {
+    if (tableCount_[0] < 1) return 1.0;
+    return InterpolateTable(tableCount_[0], table_[0][0], table_[0][1], theta * kDegreesPerRadian);
+}
+
+double MyUnglazedCollector::DeliveredStringGain(double stringGain) const {
+    return stringGain > 0 ? stringGain * MorningGainFactor(*hour_) : stringGain;
+}
+
+// The library collector's steps, but the stagnation temperature is computed at every step (the
+// mean fluid temperature reports it, with or without flow).
 int MyUnglazedCollector::Compute() {
     if (status_ != kReady) return status_;
     const StepInputs in = BeginStep();
-    const double wind = *windSpeed_;
-    const double additionalLoss = *additionalLoss_;
-    if (const int result = TestFlowAndHeat(in); result != kOk) return result;
-    if (!(wind >= 0)) return DomainError(0x104, {wind});
-
-    // Any table 1 is used, whatever the modifier mode and the incidence angle.
-    double akt = 1.0;
-    if (tableCount_[0] >= 1)
-        akt = InterpolateTable(tableCount_[0], table_[0][0], table_[0][1],
-                               in.incidenceAngle * kDegreesPerRadian);
-    if (!(akt >= 0)) return DomainError(0x103, {akt});
-
-    const double s = NetIrradiance(akt, in.irradiance, *skyTemperature_, in.ambient, *slope_);
-    absorbedIrradiance = s;
-    effectiveWind_ = EffectiveWind(wind);
-    const double u = c_ + d_ * effectiveWind_;
-    if (u == 0) return DomainError(0x105, {effectiveWind_});
-    const double stagnation = in.ambient + ((a_ - b_ * effectiveWind_) * s - e_) / u;
+    if (const int result = TestStepInputs(in); result != kOk) return result;
+    double akt;
+    if (const int result = StepModifier(in, akt); result != kOk) return result;
+    Absorb(in, akt);
+    double stagnation = 0;
+    if (const int result = StagnationTemperature(in.ambient, stagnation); result != kOk)
+        return result;
     meanFluidTemperature = stagnation;
     if (in.flow == 0) {
         outletTemperature = stagnation;
         return status_;
     }
-
-    double stringGain;
-    const double stringFlow = in.flow / groupsPerBank_ / bankCount_;
-    if (const int result =
-            StringGain(s, in.inlet, in.ambient, stringFlow, in.cp, additionalLoss, stringGain);
-        result != kOk)
-        return result;
-    if (stringGain > 0) stringGain *= MorningGainFactor(*hour_);
-    DeliverArrayGain(stringGain, in.inlet, in.flow, in.cp);
+    const int result = RunArray(in, absorbedIrradiance, *additionalLoss_);
     meanFluidTemperature = stagnation;
-    return status_;
+    return result;
 }
 
 void MyUnglazedCollector::GetUseParameters(int& seriesCount, double& groupsPerBank, int& bankCount,

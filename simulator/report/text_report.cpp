@@ -19,6 +19,7 @@
 #include "helpers.h"
 #include "messages.h"
 #include "numerics.h"
+#include "physical_constants.h"
 #include "result_columns.h"
 #include "simulator_strings.h"
 #include "string_table.h"
@@ -29,10 +30,7 @@ namespace {
 
 using MonthlyRow = std::array<double, kMonthlyColumnCount>;
 
-constexpr double kJoulesPerGigajoule = 1e9;
-constexpr double kKilowattHoursPerGigajoule = 277.77777777777777;  // 1e9 / 3.6e6
-constexpr double kSecondsPerHour = 3600;
-constexpr int kDaysPerYear = 365;
+constexpr double kKilowattHoursPerGigajoule = kJoulesPerGigajoule / kJoulesPerKilowattHour;
 
 std::string Text(int id) {
     return LoadResString(id);

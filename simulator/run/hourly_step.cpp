@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "document.h"
+#include "physical_constants.h"
 #include "psychrometrics.h"
 #include "result_columns.h"
 #include "run_messages.h"
@@ -12,8 +13,6 @@
 
 namespace {
 
-constexpr double kSecondsPerHour = 3600.0;
-constexpr double kStandardPressure = 101325.0;  // Pa
 // Hourly clearness from which an hour counts as sunny.
 constexpr double kSunnyClearness = 0.5;
 // Hours of a day that must count for the day to be swimmable: more than this.
@@ -143,7 +142,7 @@ int CTidewarmDoc::StepHeater() {
     // The heater never runs with the collector loop.
     if (UseSolar != 0 && *links.CollOn != 0) HeaterOn = 0;
     if (HeaterOffOutOfSeason != 0 && !InSeason(CurrentDay)) HeaterOn = 0;
-    HeaterFlow = pool.GetVolume() * SwimmingPool::kWaterDensity / TimeStep;
+    HeaterFlow = pool.GetVolume() * kWaterDensity / TimeStep;
     if (HeaterType == kHeaterFuel) {
         if (const int result = gasHeater.Compute(); result != 0)
             return ShowComponentFailure(result, kStrTitleHeater);
@@ -247,8 +246,8 @@ int CTidewarmDoc::SimulateHour() {
     QPumps = collectorPump.heat + (exchanger ? exchangerPump.heat : 0.0);
     QPipes = inletPipeInside.heatLoss + inletPipeOutside.heatLoss + outletPipeInside.heatLoss +
              outletPipeOutside.heatLoss;
-    QRes = pool.GetVolume() * SwimmingPool::kWaterDensity * PoolWaterCp *
-           (poolTemperature - PoolTempStart) / kSecondsPerHour;
+    QRes = pool.GetVolume() * kWaterDensity * PoolWaterCp * (poolTemperature - PoolTempStart) /
+           kSecondsPerHour;
     QElec = collectorPump.electricPower + (exchanger ? exchangerPump.electricPower : 0.0);
     if (UseAuxHeater != 0 && HeaterType == kHeaterHeatPump && heatPump.cop != 0)
         QElec += heatPump.heat / heatPump.cop;

@@ -6,6 +6,7 @@
 
 #include "document.h"
 #include "helpers.h"
+#include "physical_constants.h"
 #include "result_columns.h"
 #include "run_messages.h"
 #include "simulator_strings.h"
@@ -13,10 +14,6 @@
 
 namespace {
 
-constexpr int kDaysPerYear = 365;
-constexpr int kHoursPerDay = 24;
-constexpr double kSecondsPerHour = 3600.0;
-constexpr double kSecondsPerDay = 86400.0;
 // The progress is shown every this many days.
 constexpr int kProgressInterval = 10;
 // Hours of a swimmable day the pool must be warm enough for the day to be usable.
