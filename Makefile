@@ -1,5 +1,6 @@
 # Tidewarm: set-up, build, tests and the main job on a Debian machine.
-PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang-format
+PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang-format \
+            libsqlite3-dev libsqlitecpp-dev
 JOBS := $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 

@@ -64,19 +64,21 @@ void ReadConfig(const std::string& dataFolder) {
     app::Language = app::PendingLanguage = language == "Fra" ? 1 : 0;
 }
 
-bool WriteConfig(const std::string& dataFolder) {
-    const std::string path = ConfigPath(dataFolder);
+bool ReplaceFileContents(const std::string& path, std::string_view text) {
     std::string temporary = path + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) return false;
+    bool ok = WriteAll(fd, text) && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && std::rename(temporary.c_str(), path.c_str()) == 0;
+    if (!ok) ::unlink(temporary.c_str());
+    return ok;
+}
+
+bool WriteConfig(const std::string& dataFolder) {
     const std::string text =
         std::string("TIDEWARMPRO 3.0\n") + (app::PendingLanguage == 1 ? "Fra" : "Eng") + "\n";
-    bool ok = false;
-    const int fd = ::mkstemp(temporary.data());
-    if (fd >= 0) {
-        ok = WriteAll(fd, text) && ::fsync(fd) == 0;
-        ok = ::close(fd) == 0 && ok;
-        ok = ok && std::rename(temporary.c_str(), path.c_str()) == 0;
-        if (!ok) ::unlink(temporary.c_str());
-    }
+    const bool ok = ReplaceFileContents(ConfigPath(dataFolder), text);
     if (!ok) ShowMessage(LoadResString(kConfigWriteFailedMessage), MessageKind::Error);
     return ok;
 }

@@ -16,6 +16,8 @@
 #include <string_view>
 #include <vector>
 
+#include "messages.h"
+
 // One entry of a built-in table.
 struct StringEntry {
     int id;
@@ -93,3 +95,11 @@ bool SetUpStrings(std::span<const StringEntry> english, int language,
 // The text of `id` in the language in force: the French table's when it is loaded and holds the
 // id, else the English table's, else "???".
 std::string LoadResString(int id);
+
+// The text of `id` in the language in force, filled with `args`; the text itself when its
+// conversions do not take these arguments (so a faulty translation never reaches the formatter).
+template <class... Args>
+std::string FormatResString(int id, const Args&... args) {
+    const std::string text = LoadResString(id);
+    return FormatText(text, args...).value_or(text);
+}

@@ -40,6 +40,13 @@ void StandardErrorSink::Show(std::string_view text, MessageKind kind) {
     std::fflush(stderr);
 }
 
+bool MessageSink::AskYesNo(std::string_view question, bool unattendedAnswer) {
+    std::string line(question);
+    line += unattendedAnswer ? " Yes" : " No";
+    Show(line, MessageKind::Information);
+    return unattendedAnswer;
+}
+
 MessageSink& CurrentMessageSink() {
     return g_sink.Current();
 }
@@ -48,6 +55,9 @@ MessageSink* SetMessageSink(MessageSink* sink) {
 }
 void ShowMessage(std::string_view text, MessageKind kind) {
     CurrentMessageSink().Show(text, kind);
+}
+bool AskYesNo(std::string_view question, bool unattendedAnswer) {
+    return CurrentMessageSink().AskYesNo(question, unattendedAnswer);
 }
 
 Progress& CurrentProgress() {

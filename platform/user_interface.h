@@ -12,6 +12,9 @@ class MessageSink {
   public:
     virtual ~MessageSink() = default;
     virtual void Show(std::string_view text, MessageKind kind) = 0;
+    // Asks a question with the answers Yes (true) and No. A sink that cannot ask anybody shows
+    // the question with the answer taken and returns `unattendedAnswer`.
+    virtual bool AskYesNo(std::string_view question, bool unattendedAnswer);
 };
 
 // Writes each message as one line on standard error, warnings and errors with their kind first
@@ -29,6 +32,8 @@ MessageSink* SetMessageSink(MessageSink* sink);
 
 // Shows a message through the sink in force.
 void ShowMessage(std::string_view text, MessageKind kind = MessageKind::Error);
+// Asks a Yes/No question through the sink in force; `unattendedAnswer` when nobody can answer.
+bool AskYesNo(std::string_view question, bool unattendedAnswer);
 
 class Progress {
   public:

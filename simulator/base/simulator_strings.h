@@ -225,11 +225,3 @@ enum SimulatorString : int {
 
 // The English texts, built into the program.
 std::span<const StringEntry> SimulatorEnglishStrings();
-
-// The text of `id` in the language in force, filled with `args`; the text itself when its
-// conversions do not take these arguments (so a faulty translation never reaches the formatter).
-template <class... Args>
-std::string FormatResString(int id, const Args&... args) {
-    const std::string text = LoadResString(id);
-    return FormatText(text, args...).value_or(text);
-}

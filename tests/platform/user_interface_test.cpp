@@ -37,6 +37,19 @@ TEST(MessageSink, SetterReplacesAndRestores) {
     EXPECT_EQ(sink.count, 1);
 }
 
+TEST(MessageSink, UnattendedQuestionShowsTheAnswerTakenAndReturnsIt) {
+    ::testing::internal::CaptureStderr();
+    EXPECT_TRUE(AskYesNo("File x not found. Create?", true));
+    EXPECT_FALSE(AskYesNo("Overwrite?", false));
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "File x not found. Create? Yes\nOverwrite? No\n");
+    CountingSink sink;
+    SetMessageSink(&sink);
+    EXPECT_FALSE(AskYesNo("Delete?", false));
+    EXPECT_EQ(sink.last, "Delete? No");
+    SetMessageSink(nullptr);
+}
+
 TEST(Progress, NoDisplayByDefaultAndSetterReplacesIt) {
     class Recording : public Progress {
       public:

@@ -1,0 +1,28 @@
+#include "frontend_start.h"
+
+#include "city_list.h"
+#include "database_maintenance.h"
+#include "folders.h"
+#include "frontend_config.h"
+#include "frontend_globals.h"
+#include "frontend_strings.h"
+#include "user_interface.h"
+
+bool StartFrontEnd(const std::string& programFolder, const std::string& dataFolder) {
+    SetupPaths(dataFolder, programFolder);
+    std::string problem;
+    const bool folderReady = SetUpDataFolder(dataFolder, programFolder, &problem);
+    ReadFrontEndConfig(dataFolder);
+    SetUpStrings(FrontEndEnglishStrings(), g_nLanguage, programFolder, kFrontEndFrenchLibrary);
+    if (!folderReady) ShowMessage(FormatResString(kStrCannotSetUpDataFolder, problem));
+    if (OpenDatabase(1) != 1) {
+        ShowMessage(FormatResString(kStrCannotOpenDatabaseAbort, g_strDatabasePath));
+        return false;
+    }
+    LoadCityList();
+    return true;
+}
+
+bool EndFrontEnd(const std::string& dataFolder) {
+    return WriteFrontEndConfig(dataFolder);
+}

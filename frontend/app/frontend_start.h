@@ -1,0 +1,15 @@
+// Start and end of the front end without any window: the folders, the configuration and the
+// language, the database, the weather cities; at the end the configuration is written back.
+#pragma once
+
+#include <string>
+
+// Sets the folders, creates the data folder and its "Climate" folder when missing and enters
+// it, reads "Tidewarm.cfg", loads the French strings when French, opens the database (creating
+// it when missing, compacting it) and lists the weather cities. False when the database cannot
+// be used, after message 214; a data folder that could not be prepared is reported and the
+// start goes on.
+bool StartFrontEnd(const std::string& programFolder, const std::string& dataFolder);
+
+// Writes "Tidewarm.cfg"; false (message 110 shown) when it cannot be written.
+bool EndFrontEnd(const std::string& dataFolder);

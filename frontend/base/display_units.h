@@ -1,0 +1,14 @@
+// Factors of the front end's IP display: values are stored in SI and shown as SI x factor.
+#pragma once
+
+// From 1 ft = 0.3048 m and 1 US gallon = 3.785412 L (1 kg of water taken as 1 L); Btu/h
+// counts the thermochemical Btu (1054.35 J), MBtu the international one (1055.056 J).
+inline constexpr double kSquareMetresToSquareFeet = 10.763910416709722;  // m2 -> ft2
+inline constexpr double kKilogramsPerSecondToUsGpm = 15.85032223705108;  // kg/s -> US gal/min
+inline constexpr double kWattsToBtuPerHour = 3.4144259496372174;         // W -> Btu/h
+inline constexpr double kGigajoulesToMBtu = 0.9478169879134378;          // GJ -> MBtu
+inline constexpr double kPerGigajouleToPerMBtu = 1.055056;               // $/GJ -> $/MBtu
+
+inline constexpr double CelsiusToFahrenheit(double celsius) {
+    return celsius * 1.8 + 32.0;
+}

@@ -1,0 +1,94 @@
+#include "frontend_config.h"
+
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "config_file.h"
+#include "folders.h"
+#include "frontend_globals.h"
+#include "frontend_strings.h"
+#include "user_interface.h"
+
+namespace {
+
+constexpr std::string_view kHeaderWord = "TIDEWARM";
+constexpr std::size_t kLineCount = 6;
+
+std::string ConfigPath(const std::string& dataFolder) {
+    return dataFolder + "/" + std::string(kFrontEndConfigFileName);
+}
+
+// The first `kLineCount` lines of the file, without their line ends (LF or CR LF).
+std::vector<std::string> ReadLines(std::istream& in) {
+    std::vector<std::string> lines;
+    std::string line;
+    while (lines.size() < kLineCount && std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// The first word of a line; empty when it has none.
+std::string FirstWord(const std::string& line) {
+    std::istringstream words(line);
+    std::string word;
+    words >> word;
+    return word;
+}
+
+// The integer that starts a line (after blanks); false when there is none.
+bool LeadingInteger(const std::string& line, int& value) {
+    std::istringstream numbers(line);
+    numbers.imbue(std::locale::classic());
+    return static_cast<bool>(numbers >> value);
+}
+
+// Applies the lines after the header in order; stops at the first one that is missing or bad.
+void ApplySettings(const std::vector<std::string>& lines) {
+    int units = 0;
+    if (lines.size() < 2 || !LeadingInteger(lines[1], units) || (units != 0 && units != 1)) return;
+    g_nUnits = units;
+    if (lines.size() < 3 || lines[2].empty()) return;
+    g_strDatabasePath = lines[2];
+    if (lines.size() < 4 || lines[3].empty()) return;
+    g_strClimateFolder = lines[3];
+    int runId = 0;
+    if (lines.size() < 5 || !LeadingInteger(lines[4], runId)) return;
+    g_nCurrentRunId = runId;
+    if (lines.size() < 6 || FirstWord(lines[5]).empty()) return;
+    g_nLanguage = g_nNewLanguage = FirstWord(lines[5]) == "Fra" ? 1 : 0;
+}
+
+}  // namespace
+
+void SetupPaths(const std::string& dataFolder, const std::string& programFolder) {
+    g_strDatabasePath = dataFolder + "/" + std::string(kDatabaseFileName);
+    g_strClimateFolder = dataFolder + "/" + std::string(kClimateFolderName);
+    g_nUnits = g_nLanguage = g_nNewLanguage = 0;
+    g_strProgramFolder = programFolder;
+}
+
+void ReadFrontEndConfig(const std::string& dataFolder) {
+    g_nLanguage = g_nNewLanguage = UserLocaleLanguage();
+    std::ifstream in(ConfigPath(dataFolder), std::ios::binary);
+    if (!in) return;
+    const std::vector<std::string> lines = ReadLines(in);
+    if (lines.empty() || FirstWord(lines[0]) != kHeaderWord) return;
+    ApplySettings(lines);
+}
+
+bool WriteFrontEndConfig(const std::string& dataFolder) {
+    std::ostringstream text;
+    text.imbue(std::locale::classic());
+    text << kHeaderWord << " 3.0\n"
+         << g_nUnits << '\n'
+         << g_strDatabasePath << '\n'
+         << g_strClimateFolder << '\n'
+         << g_nCurrentRunId << '\n'
+         << (g_nNewLanguage == 1 ? "Fra" : "Eng") << '\n';
+    const bool ok = ReplaceFileContents(ConfigPath(dataFolder), text.str());
+    if (!ok) ShowMessage(LoadResString(kStrConfigWriteFailed));
+    return ok;
+}

@@ -1,0 +1,174 @@
+#include "database_maintenance.h"
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+#include <SQLiteCpp/Transaction.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "frontend_globals.h"
+#include "frontend_strings.h"
+#include "recordset.h"
+#include "user_interface.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Flushes a file's contents to the disk.
+bool SyncFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY);
+    if (fd < 0) return false;
+    const bool synced = ::fsync(fd) == 0;
+    return ::close(fd) == 0 && synced;
+}
+
+bool VacuumInto(const std::string& from, const std::string& to, std::string& problem) {
+    try {
+        SQLite::Database database(from, SQLite::OPEN_READONLY);
+        SQLite::Statement vacuum(database, "VACUUM INTO ?");
+        vacuum.bind(1, to);
+        vacuum.exec();
+    } catch (const std::exception& error) {
+        problem = error.what();
+        return false;
+    }
+    if (SyncFile(to)) return true;
+    problem = std::strerror(errno);
+    return false;
+}
+
+bool CheckIntegrity(const std::string& file, std::string& problem) {
+    try {
+        SQLite::Database database(file, SQLite::OPEN_READONLY);
+        SQLite::Statement check(database, "PRAGMA integrity_check");
+        if (check.executeStep() && check.getColumn(0).getString() == "ok") return true;
+        problem = "integrity check: " + check.getColumn(0).getString();
+    } catch (const std::exception& error) {
+        problem = error.what();
+    }
+    return false;
+}
+
+bool Replace(const std::string& from, const std::string& to, std::string& problem) {
+    if (std::rename(from.c_str(), to.c_str()) == 0) return true;
+    problem = std::strerror(errno);
+    return false;
+}
+
+// Keeps a copy of the database as it is, replacing the previous backup.
+bool KeepBackup(const std::string& path, std::string& problem) {
+    std::error_code error;
+    fs::copy_file(path, path + std::string(kBackupSuffix), fs::copy_options::overwrite_existing,
+                  error);
+    if (error) problem = error.message();
+    return !error;
+}
+
+// The database file can be opened for reading.
+bool DatabaseFileReadable(const std::string& path) {
+    return static_cast<bool>(std::ifstream(path, std::ios::binary));
+}
+
+// A real query on the database; the error text when it fails.
+std::optional<std::string> TestConnection() {
+    try {
+        SQLite::Database database = ConnectDatabase();
+        SQLite::Statement count(database, "SELECT count(*) FROM [Runs]");
+        count.executeStep();
+        return std::nullopt;
+    } catch (const std::exception& error) {
+        return error.what();
+    }
+}
+
+}  // namespace
+
+std::string ReferenceDatabasePath() {
+    return g_strProgramFolder + "/" + std::string(kReferenceDatabaseFileName);
+}
+
+bool CopyReferenceDatabase(const std::string& target) {
+    const std::string source = ReferenceDatabasePath();
+    const std::string part = target + ".part";
+    std::error_code error;
+    fs::remove(part, error);
+    bool copied = fs::copy_file(source, part, error);
+    // A hard link gives the complete copy its name, and fails when the name is taken.
+    if (copied && ::link(part.c_str(), target.c_str()) != 0) {
+        error = std::error_code(errno, std::generic_category());
+        copied = false;
+    }
+    std::error_code ignored;
+    fs::remove(part, ignored);
+    if (!copied)
+        ShowMessage(FormatResString(kStrCannotCopyReference, target, source, error.message()));
+    return copied;
+}
+
+CompactionSteps DefaultCompactionSteps() {
+    return {VacuumInto, CheckIntegrity, Replace};
+}
+
+std::optional<std::string> CompactDatabase(const std::string& path, const CompactionSteps& steps) {
+    const std::string temporary = path + std::string(kCompactionSuffix);
+    std::error_code ignored;
+    fs::remove(temporary, ignored);  // left by an interrupted compaction
+    std::string problem;
+    const bool compacted = steps.vacuumInto(path, temporary, problem) &&
+                           steps.checkIntegrity(temporary, problem) && KeepBackup(path, problem) &&
+                           steps.replace(temporary, path, problem);
+    if (compacted) return std::nullopt;
+    fs::remove(temporary, ignored);
+    return problem;
+}
+
+int OpenDatabase(int compact) {
+    const std::string& path = g_strDatabasePath;
+    if (!DatabaseFileReadable(path)) {
+        if (!AskYesNo(FormatResString(kStrCreateMissingDatabase, path), true)) return 0;
+        return CopyReferenceDatabase(path) ? 1 : 0;
+    }
+    if (compact) {
+        CurrentProgress().SetText(LoadResString(kStrCompactingDatabase));
+        if (const auto problem = CompactDatabase(path))
+            ShowMessage(LoadResString(kStrErrorCompacting) + path + "\n" + *problem);
+        CurrentProgress().SetText("");
+    }
+    if (const auto problem = TestConnection()) {
+        ShowMessage(LoadResString(kStrCouldNotOpenDatabase) + path);
+        ShowMessage(*problem);
+        return 0;
+    }
+    return 1;
+}
+
+int DeleteRun(int runId) {
+    std::optional<SQLite::Database> database;
+    try {
+        database.emplace(ConnectDatabase());
+    } catch (const std::exception&) {
+        ShowMessage(LoadResString(kStrCouldNotOpenDatabase) + g_strDatabasePath);
+        return 0;
+    }
+    try {
+        SQLite::Transaction transaction(*database);
+        for (const char* table : {"Economics", "Results", "Daily", "Runs"}) {
+            SQLite::Statement remove(*database,
+                                     "DELETE FROM [" + std::string(table) + "] WHERE [RunId] = ?");
+            remove.bind(1, runId);
+            remove.exec();
+        }
+        transaction.commit();
+        return 1;
+    } catch (const std::exception&) {
+        ShowMessage(FormatResString(kStrErrorDeletingRun, runId));
+        return 0;
+    }
+}

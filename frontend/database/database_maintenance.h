@@ -1,0 +1,53 @@
+// The database file at start and after the options: created from the reference database when
+// missing, compacted, checked with a real query; and the deletion of a run with its rows.
+// Messages go through the message sink; nothing here waits for a window.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+inline constexpr std::string_view kReferenceDatabaseFileName = "Tidewarm.ref.mdb";
+// Suffixes of the compaction's backup (the database as it was before the last compaction) and
+// of its temporary file.
+inline constexpr std::string_view kBackupSuffix = ".bak";
+inline constexpr std::string_view kCompactionSuffix = ".compact";
+
+// The reference database in the program folder.
+std::string ReferenceDatabasePath();
+
+// Copies the reference database to `target`, never over an existing file; the copy appears
+// whole or not at all. On failure shows message 401 with the reason and returns false.
+bool CopyReferenceDatabase(const std::string& target);
+
+// The steps of a compaction, each false on failure with the reason in `problem`. Tests replace
+// one to make it fail.
+struct CompactionSteps {
+    // Writes a compacted copy of the database `from` into the new file `to`.
+    std::function<bool(const std::string& from, const std::string& to, std::string& problem)>
+        vacuumInto;
+    // Checks the integrity of the database file.
+    std::function<bool(const std::string& file, std::string& problem)> checkIntegrity;
+    // Puts `from` in the place of `to` in one step.
+    std::function<bool(const std::string& from, const std::string& to, std::string& problem)>
+        replace;
+};
+CompactionSteps DefaultCompactionSteps();
+
+// Compacts the database at `path` into a temporary file, checks it, keeps the database as it was
+// in `path` + ".bak", then puts the compacted file in its place. On any failure the database is
+// left exactly as it was and the reason is returned.
+std::optional<std::string> CompactDatabase(const std::string& path,
+                                           const CompactionSteps& steps = DefaultCompactionSteps());
+
+// 1 when the database g_strDatabasePath is usable, else 0 (the failure shown). A missing or
+// unreadable file is offered for creation from the reference database (message 212, answered
+// Yes when nobody can be asked); a created database is neither compacted nor tested. With
+// `compact`, the database is compacted first; a failed compaction is shown (210) and the start
+// goes on. The test is a real query on the runs (211 and the error on failure).
+int OpenDatabase(int compact);
+
+// Deletes the run `runId` and its Economics, Results and Daily rows in one transaction: all of
+// them, or nothing. 1 on success; 0 after message 211 (no connection) or 213.
+int DeleteRun(int runId);

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "../platform/scoped_environment.h"
+#include "frontend_config.h"
+#include "frontend_test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A data folder, a French or English locale, and the settings as after SetupPaths.
+class FrontEndConfigTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        environment.Unset("LC_ALL");
+        environment.Unset("LC_MESSAGES");
+        SetLocale("en_CA.UTF-8");
+        SetupPaths(data(), "/opt/tidewarm");
+        g_nCurrentRunId = 0;
+    }
+    void SetLocale(const std::string& locale) { environment.Set("LANG", locale); }
+    std::string data() const { return folder.path().string(); }
+    void WriteConfigText(const std::string& text) {
+        test::WriteFile(folder.path() / "Tidewarm.cfg", text);
+    }
+    void ExpectDefaults() {
+        EXPECT_EQ(g_nUnits, 0);
+        EXPECT_EQ(g_strDatabasePath, data() + "/Tidewarm.mdb");
+        EXPECT_EQ(g_strClimateFolder, data() + "/Climate");
+        EXPECT_EQ(g_nCurrentRunId, 0);
+    }
+
+    test::ScopedTempDir folder;
+    test::ScopedEnvironment environment;
+    test::FrontEndMessages messages;
+};
+
+TEST_F(FrontEndConfigTest, WrittenSettingsWithSpacesInPathsAreReadBack) {
+    g_nUnits = 1;
+    g_strDatabasePath = "/home/ann/My Pools/pool base.mdb";
+    g_strClimateFolder = "/home/ann/Weather files";
+    g_nCurrentRunId = -1;
+    g_nNewLanguage = 1;
+    ASSERT_TRUE(WriteFrontEndConfig(data()));
+    EXPECT_EQ(test::ReadFile(folder.path() / "Tidewarm.cfg"),
+              "TIDEWARM 3.0\n1\n/home/ann/My Pools/pool base.mdb\n/home/ann/Weather files\n-1\n"
+              "Fra\n");
+    SetupPaths(data(), "/opt/tidewarm");
+    g_nCurrentRunId = 0;
+    ReadFrontEndConfig(data());
+    EXPECT_EQ(g_nUnits, 1);
+    EXPECT_EQ(g_strDatabasePath, "/home/ann/My Pools/pool base.mdb");
+    EXPECT_EQ(g_strClimateFolder, "/home/ann/Weather files");
+    EXPECT_EQ(g_nCurrentRunId, -1);
+    EXPECT_EQ(g_nLanguage, 1);
+    EXPECT_EQ(g_nNewLanguage, 1);
+}
+
+TEST_F(FrontEndConfigTest, OnlyTheHeaderWordCountsAndCrLfLinesAreRead) {
+    WriteConfigText(
+        "TIDEWARM 4.2 beta\r\n0 units\r\n/data/t.mdb\r\n/data/Climate\r\n17\r\nEng\r\n");
+    SetLocale("fr_FR.UTF-8");
+    ReadFrontEndConfig(data());
+    EXPECT_EQ(g_strDatabasePath, "/data/t.mdb");
+    EXPECT_EQ(g_strClimateFolder, "/data/Climate");
+    EXPECT_EQ(g_nCurrentRunId, 17);
+    EXPECT_EQ(g_nLanguage, 0);  // "Eng" on a French system
+}
+
+TEST_F(FrontEndConfigTest, WithoutAFileOrWithAForeignOneTheLocaleLanguageAndDefaultsStay) {
+    SetLocale("fr_CA.UTF-8");
+    ReadFrontEndConfig(data());
+    EXPECT_EQ(g_nLanguage, 1);
+    EXPECT_EQ(g_nNewLanguage, 1);
+    ExpectDefaults();
+    WriteConfigText("TIDEWARMPRO 3.0\n1\n/x.mdb\n/c\n5\nEng\n");
+    ReadFrontEndConfig(data());
+    EXPECT_EQ(g_nLanguage, 1);
+    ExpectDefaults();
+}
+
+TEST_F(FrontEndConfigTest, ADamagedLineAndTheLinesAfterItKeepTheirDefaults) {
+    WriteConfigText("TIDEWARM 3.0\nSI\n/x.mdb\n/c\n5\nFra\n");
+    ReadFrontEndConfig(data());
+    ExpectDefaults();
+    EXPECT_EQ(g_nLanguage, 0);
+    WriteConfigText("TIDEWARM 3.0\n1\n/x.mdb\n/c\nnone\nFra\n");
+    ReadFrontEndConfig(data());
+    EXPECT_EQ(g_nUnits, 1);
+    EXPECT_EQ(g_strClimateFolder, "/c");
+    EXPECT_EQ(g_nCurrentRunId, 0);
+    EXPECT_EQ(g_nLanguage, 0);
+    SetupPaths(data(), "/opt/tidewarm");
+    WriteConfigText("TIDEWARM 3.0\n1\n");  // lines missing
+    ReadFrontEndConfig(data());
+    EXPECT_EQ(g_nUnits, 1);
+    EXPECT_EQ(g_strDatabasePath, data() + "/Tidewarm.mdb");
+}
+
+TEST_F(FrontEndConfigTest, AFailedWriteIsReportedAndKeepsTheOldFile) {
+    WriteConfigText("TIDEWARM 3.0\n1\n/x.mdb\n/c\n5\nFra\n");
+    EXPECT_FALSE(WriteFrontEndConfig(data() + "/missing folder"));
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"Could not write configuration file"});
+    EXPECT_EQ(test::ReadFile(folder.path() / "Tidewarm.cfg"),
+              "TIDEWARM 3.0\n1\n/x.mdb\n/c\n5\nFra\n");
+}
+
+}  // namespace

@@ -1,0 +1,66 @@
+// What the front end's tests share: recorded messages with a chosen answer to questions, and a
+// fresh database in a temporary folder.
+#pragma once
+
+#include <SQLiteCpp/Database.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "frontend_globals.h"
+#include "frontend_strings.h"
+#include "schema.h"
+#include "test_support.h"
+#include "user_interface.h"
+
+namespace test {
+
+class FrontEndMessages : public MessageSink {
+  public:
+    FrontEndMessages() {
+        SetEnglishStrings(FrontEndEnglishStrings());
+        DropFrenchStrings();
+        previous_ = SetMessageSink(this);
+    }
+    ~FrontEndMessages() override { SetMessageSink(previous_); }
+    FrontEndMessages(const FrontEndMessages&) = delete;
+    FrontEndMessages& operator=(const FrontEndMessages&) = delete;
+
+    void Show(std::string_view text, MessageKind) override { shown.emplace_back(text); }
+    bool AskYesNo(std::string_view question, bool) override {
+        asked.emplace_back(question);
+        return answer;
+    }
+
+    std::vector<std::string> shown;
+    std::vector<std::string> asked;
+    bool answer = true;
+
+  private:
+    MessageSink* previous_ = nullptr;
+};
+
+// The reference database the build puts beside the programs.
+inline std::filesystem::path BuiltReferenceDatabase() {
+    return std::filesystem::path(TIDEWARM_BIN_DIR) / "Tidewarm.ref.mdb";
+}
+
+// A temporary folder holding "Tidewarm.mdb" with every table and no rows, made the database in
+// use; the program folder is the build's.
+class DatabaseTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        g_strDatabasePath = (folder.path() / "Tidewarm.mdb").string();
+        g_strProgramFolder = TIDEWARM_BIN_DIR;
+        SQLite::Database database(g_strDatabasePath, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        CreateTables(database);
+    }
+
+    ScopedTempDir folder;
+    FrontEndMessages messages;
+};
+
+}  // namespace test

@@ -1,0 +1,207 @@
+#include <SQLiteCpp/Statement.h>
+#include <SQLiteCpp/Transaction.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "database_maintenance.h"
+#include "frontend_test_support.h"
+#include "record_sets.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using test::DatabaseTest;
+using test::ReadFile;
+
+// Runs 1..runs, each with an Economics row, 13 Results rows and `days` Daily rows.
+void AddRuns(int runs, int days) {
+    SQLite::Database connection = ConnectDatabase();
+    SQLite::Transaction transaction(connection);
+    CRunsSet run;
+    CEconomicsSet economics;
+    CResultsSet results;
+    CDailySet daily;
+    for (CRecordset* set : {static_cast<CRecordset*>(&run), static_cast<CRecordset*>(&economics),
+                            static_cast<CRecordset*>(&results), static_cast<CRecordset*>(&daily)})
+        set->Open(&connection);
+    for (int r = 0; r < runs; ++r) {
+        run.AddNew();
+        run.m_Comments = "run " + std::to_string(r);
+        run.m_City = std::string(200, 'c');
+        run.Update();
+        economics.AddNew();
+        economics.m_RunId = run.m_RunId;
+        economics.Update();
+        for (int month = 0; month <= 12; ++month) {
+            results.AddNew();
+            results.m_RunId = run.m_RunId;
+            results.m_Month = static_cast<std::uint8_t>(month);
+            results.Update();
+        }
+        for (int day = 0; day < days; ++day) {
+            daily.AddNew();
+            daily.m_RunId = run.m_RunId;
+            daily.m_SortId = day;
+            daily.Update();
+        }
+    }
+    transaction.commit();
+}
+
+// Rows of the run in each of the four tables of a run.
+int RowsOfRun(const std::string& table, int runId) {
+    SQLite::Database connection = ConnectDatabase();
+    SQLite::Statement count(connection, "SELECT count(*) FROM [" + table + "] WHERE RunId = ?");
+    count.bind(1, runId);
+    count.executeStep();
+    return count.getColumn(0).getInt();
+}
+
+const char* const kRunTables[] = {"Economics", "Results", "Daily", "Runs"};
+
+TEST_F(DatabaseTest, CompactionShrinksTheDatabaseKeepsEveryRowAndABackup) {
+    AddRuns(20, 150);
+    for (int run = 1; run <= 15; ++run) ASSERT_EQ(DeleteRun(run), 1);
+    const std::string before = ReadFile(g_strDatabasePath);
+    ASSERT_EQ(CompactDatabase(g_strDatabasePath), std::nullopt);
+    EXPECT_LT(fs::file_size(g_strDatabasePath), before.size());
+    EXPECT_EQ(ReadFile(g_strDatabasePath + ".bak"), before);
+    EXPECT_FALSE(fs::exists(g_strDatabasePath + ".compact"));
+    for (int run = 16; run <= 20; ++run) {
+        EXPECT_EQ(RowsOfRun("Runs", run), 1);
+        EXPECT_EQ(RowsOfRun("Economics", run), 1);
+        EXPECT_EQ(RowsOfRun("Results", run), 13);
+        EXPECT_EQ(RowsOfRun("Daily", run), 150);
+    }
+    EXPECT_EQ(RowsOfRun("Runs", 15), 0);
+    // An Id stays used after compaction too.
+    CRunsSet runs;
+    runs.Open();
+    runs.AddNew();
+    runs.Update();
+    EXPECT_EQ(runs.m_RunId, 21);
+}
+
+TEST_F(DatabaseTest, AFailedCompactionLeavesTheDatabaseByteIdenticalAndUsable) {
+    AddRuns(3, 10);
+    ASSERT_EQ(DeleteRun(2), 1);
+    const CompactionSteps real = DefaultCompactionSteps();
+    auto failing = [](const char* reason) {
+        return [reason](const std::string&, const std::string&, std::string& problem) {
+            problem = reason;
+            return false;
+        };
+    };
+    CompactionSteps cannotWrite = real;
+    cannotWrite.vacuumInto = failing("disk full");
+    CompactionSteps corrupt = real;
+    corrupt.vacuumInto = [&](const std::string& from, const std::string& to, std::string& problem) {
+        if (!real.vacuumInto(from, to, problem)) return false;
+        std::string damaged = ReadFile(to);
+        for (std::size_t i = 100; i < damaged.size(); i += 7) damaged[i] = '\x5A';
+        test::WriteFile(to, damaged);
+        return true;
+    };
+    CompactionSteps cannotRename = real;
+    cannotRename.replace = failing("rename refused");
+    const std::string before = ReadFile(g_strDatabasePath);
+    for (const CompactionSteps* steps : {&cannotWrite, &corrupt, &cannotRename}) {
+        EXPECT_NE(CompactDatabase(g_strDatabasePath, *steps), std::nullopt);
+        EXPECT_EQ(ReadFile(g_strDatabasePath), before);
+        EXPECT_FALSE(fs::exists(g_strDatabasePath + ".compact"));
+        EXPECT_EQ(RowsOfRun("Results", 3), 13);
+    }
+    // A compaction that fails at start is shown and the start goes on.
+    fs::create_directory(g_strDatabasePath + ".compact");
+    test::WriteFile(g_strDatabasePath + ".compact/keep", "");  // the temporary name is taken
+    EXPECT_EQ(OpenDatabase(1), 1);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].rfind("Error compacting database " + g_strDatabasePath, 0), 0u);
+    EXPECT_EQ(ReadFile(g_strDatabasePath), before);
+}
+
+TEST_F(DatabaseTest, DeleteRunRemovesTheRunFromAllFourTablesAndNoOtherRun) {
+    AddRuns(3, 5);
+    EXPECT_EQ(DeleteRun(2), 1);
+    for (const char* table : kRunTables) {
+        EXPECT_EQ(RowsOfRun(table, 2), 0) << table;
+        EXPECT_GT(RowsOfRun(table, 1), 0) << table;
+        EXPECT_GT(RowsOfRun(table, 3), 0) << table;
+    }
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(DatabaseTest, DeleteRunFailingAfterTheSecondStatementLeavesEveryTableAsItWas) {
+    AddRuns(2, 5);
+    {
+        SQLite::Database connection = ConnectDatabase();
+        connection.exec(
+            "CREATE TRIGGER Refuse BEFORE DELETE ON Daily BEGIN SELECT RAISE(ABORT, 'refused'); "
+            "END");
+    }
+    EXPECT_EQ(DeleteRun(1), 0);
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"Error deleting run 1"});
+    EXPECT_EQ(RowsOfRun("Economics", 1), 1);
+    EXPECT_EQ(RowsOfRun("Results", 1), 13);
+    EXPECT_EQ(RowsOfRun("Daily", 1), 5);
+    EXPECT_EQ(RowsOfRun("Runs", 1), 1);
+}
+
+TEST_F(DatabaseTest, DeleteRunWithoutADatabaseReportsAndDeletesNothing) {
+    g_strDatabasePath = (folder.path() / "missing.mdb").string();
+    EXPECT_EQ(DeleteRun(1), 0);
+    EXPECT_EQ(messages.shown,
+              std::vector<std::string>{"Could not open database " + g_strDatabasePath});
+    EXPECT_FALSE(fs::exists(g_strDatabasePath));
+}
+
+TEST_F(DatabaseTest, MissingDatabaseIsCreatedFromTheReferenceWhenTheAnswerIsYes) {
+    g_strDatabasePath = (folder.path() / "new.mdb").string();
+    messages.answer = false;
+    EXPECT_EQ(OpenDatabase(1), 0);
+    EXPECT_FALSE(fs::exists(g_strDatabasePath));
+    messages.answer = true;
+    EXPECT_EQ(OpenDatabase(1), 1);
+    EXPECT_EQ(messages.asked,
+              std::vector<std::string>(2, "File " + g_strDatabasePath + " not found. Create?"));
+    EXPECT_EQ(ReadFile(g_strDatabasePath), ReadFile(test::BuiltReferenceDatabase()));
+    EXPECT_FALSE(fs::exists(g_strDatabasePath + ".bak"));  // a new copy is not compacted
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(DatabaseTest, AFailedCopyOfTheReferenceIsReportedAndNeverOverwrites) {
+    g_strProgramFolder = folder.path().string();  // no reference database here
+    const std::string target = (folder.path() / "new.mdb").string();
+    EXPECT_FALSE(CopyReferenceDatabase(target));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].find("Could not create database " + target), std::string::npos);
+    EXPECT_FALSE(fs::exists(target));
+
+    g_strProgramFolder = TIDEWARM_BIN_DIR;
+    test::WriteFile(target, "mine");
+    EXPECT_FALSE(CopyReferenceDatabase(target));
+    EXPECT_EQ(ReadFile(target), "mine");
+    EXPECT_EQ(messages.shown.size(), 2u);
+}
+
+TEST_F(DatabaseTest, AFileThatIsNoDatabaseFailsTheTestConnectionAndIsKept) {
+    test::WriteFile(g_strDatabasePath, std::string(4096, 'x'));
+    EXPECT_EQ(OpenDatabase(1), 0);
+    ASSERT_EQ(messages.shown.size(), 3u);  // compaction, then the connection and its reason
+    EXPECT_EQ(messages.shown[1], "Could not open database " + g_strDatabasePath);
+    EXPECT_EQ(ReadFile(g_strDatabasePath), std::string(4096, 'x'));
+}
+
+TEST_F(DatabaseTest, StartWithoutCompactionTestsTheConnectionOnly) {
+    AddRuns(1, 1);
+    const std::string before = ReadFile(g_strDatabasePath);
+    EXPECT_EQ(OpenDatabase(0), 1);
+    EXPECT_EQ(ReadFile(g_strDatabasePath), before);
+    EXPECT_FALSE(fs::exists(g_strDatabasePath + ".bak"));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+}  // namespace

@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "../platform/scoped_environment.h"
+#include "frontend_start.h"
+#include "frontend_test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+TEST(FrontEndStart, PreparesTheFoldersCreatesTheDatabaseAndWritesTheConfigurationAtTheEnd) {
+    test::ScopedTempDir folder;
+    test::ScopedEnvironment environment;
+    environment.Unset("LC_ALL");
+    environment.Unset("LC_MESSAGES");
+    environment.Set("LANG", "fr_FR.UTF-8");
+    test::FrontEndMessages messages;
+    const std::string data = (folder.path() / "Documents/Tidewarm").string();
+    ASSERT_TRUE(StartFrontEnd(TIDEWARM_BIN_DIR, data));
+    EXPECT_TRUE(fs::is_directory(data + "/Climate"));
+    EXPECT_EQ(fs::current_path(), fs::path(data));
+    EXPECT_TRUE(fs::exists(data + "/Tidewarm.mdb"));
+    EXPECT_EQ(messages.asked, std::vector<std::string>{"Fichier " + data +
+                                                       "/Tidewarm.mdb introuvable. Le créer ?"});
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(g_CityNames.empty());
+    ASSERT_TRUE(EndFrontEnd(data));
+    EXPECT_EQ(test::ReadFile(data + "/Tidewarm.cfg"),
+              "TIDEWARM 3.0\n0\n" + data + "/Tidewarm.mdb\n" + data + "/Climate\n0\nFra\n");
+    // The next start compacts the database it finds and keeps the previous state as backup.
+    ASSERT_TRUE(StartFrontEnd(TIDEWARM_BIN_DIR, data));
+    EXPECT_TRUE(fs::exists(data + "/Tidewarm.mdb.bak"));
+    EXPECT_EQ(messages.asked.size(), 1u);
+    DropFrenchStrings();
+}
+
+TEST(FrontEndStart, AnUnusableDatabaseEndsTheStartWithMessage214) {
+    test::ScopedTempDir folder;
+    test::ScopedEnvironment environment;
+    environment.Set("LANG", "C");
+    environment.Unset("LC_ALL");
+    environment.Unset("LC_MESSAGES");
+    test::FrontEndMessages messages;
+    messages.answer = false;
+    const std::string data = folder.path().string();
+    EXPECT_FALSE(StartFrontEnd(TIDEWARM_BIN_DIR, data));
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"Cannot open database " + data +
+                                                       "/Tidewarm.mdb. Program aborted."});
+}
+
+}  // namespace
