@@ -49,7 +49,6 @@ struct PlotArea {
     int width = 0;
     int height = 0;
     Colour background = kDefaultColour;
-    Colour alternateBackground = kDefaultColour;
     Colour edge = kDefaultColour;
     Colour horizontalGrid = kDefaultColour;
     Colour verticalGrid = kDefaultColour;

@@ -36,10 +36,12 @@ std::filesystem::path FontconfigFont() {
 }  // namespace
 
 std::filesystem::path FindDefaultFont() {
-    std::filesystem::path font = FontconfigFont();
+    // The Debian path first: it spares reading fontconfig's configuration, which allocates
+    // for the life of the process.
     std::error_code error;
-    if (!font.empty() && std::filesystem::is_regular_file(font, error)) return font;
     if (std::filesystem::is_regular_file(kDebianFontPath, error)) return kDebianFontPath;
+    std::filesystem::path font = FontconfigFont();
+    if (!font.empty() && std::filesystem::is_regular_file(font, error)) return font;
     return {};
 }
 

@@ -8,7 +8,7 @@
 #include <numbers>
 #include <string>
 
-// The chart's default font, DejaVu Sans: as fontconfig finds it, else at its Debian path; empty
+// The chart's default font, DejaVu Sans: at its Debian path, else as fontconfig finds it; empty
 // when neither has it.
 std::filesystem::path FindDefaultFont();
 
