@@ -1,6 +1,7 @@
 # Tidewarm: set-up, build, tests and the main job on a Debian machine.
 PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang-format \
-            libsqlite3-dev libsqlitecpp-dev
+            libsqlite3-dev libsqlitecpp-dev \
+            pkg-config libgd-dev libfontconfig-dev fonts-dejavu-core
 JOBS := $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 

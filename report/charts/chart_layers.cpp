@@ -1,0 +1,208 @@
+// Line and bar layers.
+#include "chart_layers.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Pixels between a point (or its symbol) and its label.
+constexpr int kLabelGap = 3;
+// The part of a slot the bars of one point fill together.
+constexpr double kBarGroupShare = 0.8;
+
+void DrawSymbol(const ChartCanvas& canvas, const DataSymbol& symbol, Colour setColour, int x,
+                int y) {
+    const int fill = canvas.Ink(symbol.fill == kDefaultColour ? setColour : symbol.fill);
+    const int edge = canvas.Ink(symbol.edge == kDefaultColour ? setColour : symbol.edge);
+    if (fill >= 0) gdImageFilledEllipse(canvas.image, x, y, symbol.size, symbol.size, fill);
+    if (edge >= 0) {
+        gdImageSetThickness(canvas.image, symbol.lineWidth);
+        gdImageEllipse(canvas.image, x, y, symbol.size, symbol.size, edge);
+        gdImageSetThickness(canvas.image, 1);
+    }
+}
+
+// A label's place, pixels; right and bottom exclusive.
+struct LabelBox {
+    int left, top, right, bottom;
+
+    bool Overlaps(const LabelBox& other) const {
+        return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
+    }
+};
+
+// The places the labels of a layer took so far. A label that would cover one of them is left
+// out, so that crowded points never leave a smudge of unreadable text.
+class LabelSpace {
+  public:
+    bool Take(const LabelBox& box) {
+        for (const LabelBox& taken : taken_) {
+            if (taken.Overlaps(box)) return false;
+        }
+        taken_.push_back(box);
+        return true;
+    }
+
+  private:
+    std::vector<LabelBox> taken_;
+};
+
+}  // namespace
+
+void ValueRange::Add(double value) {
+    if (IsNoValue(value)) return;
+    low = std::min(low, value);
+    high = std::max(high, value);
+}
+
+DataSet& Layer::AddDataSet(std::span<const double> values, Colour colour, std::string name) {
+    return dataSets_.emplace_back(values, colour, std::move(name));
+}
+
+DataSet* Layer::GetDataSet(std::size_t index) {
+    return index < dataSets_.size() ? &dataSets_[index] : nullptr;
+}
+
+void Layer::SetXData(std::span<const double> values) {
+    xData_.assign(values.begin(), values.end());
+}
+
+TextBox& Layer::SetAggregateLabelStyle(double fontSize, Colour colour) {
+    return aggregateLabelStyle_.emplace(fontSize, colour);
+}
+
+double Layer::XOf(std::size_t point) const {
+    if (xData_.empty()) return static_cast<double>(point);
+    return point < xData_.size() ? xData_[point] : kNoValue;
+}
+
+ValueRange Layer::XRange() const {
+    ValueRange range;
+    for (const DataSet& set : dataSets_) {
+        for (std::size_t point = 0; point < set.values().size(); ++point) range.Add(XOf(point));
+    }
+    return range;
+}
+
+ValueRange Layer::YRange() const {
+    ValueRange range;
+    for (const DataSet& set : dataSets_) {
+        for (const double value : set.values()) range.Add(value);
+    }
+    return range;
+}
+
+void LineLayer::DrawShapes(const ChartCanvas& canvas) const {
+    for (const DataSet& set : dataSets_) {
+        const int ink = canvas.Ink(set.colour());
+        if (ink < 0) continue;
+        gdImageSetThickness(canvas.image, lineWidth_);
+        std::optional<gdPoint> previous;  // none after a missing point: the line breaks there
+        for (std::size_t point = 0; point < set.values().size(); ++point) {
+            const double x = XOf(point);
+            const double y = set.values()[point];
+            if (IsNoValue(x) || IsNoValue(y)) {
+                previous.reset();
+                continue;
+            }
+            const gdPoint here{canvas.PixelX(x), canvas.PixelY(y)};
+            if (previous) gdImageLine(canvas.image, previous->x, previous->y, here.x, here.y, ink);
+            previous = here;
+        }
+        gdImageSetThickness(canvas.image, 1);
+        if (!set.symbol()) continue;
+        for (std::size_t point = 0; point < set.values().size(); ++point) {
+            if (IsNoValue(XOf(point)) || IsNoValue(set.values()[point])) continue;
+            DrawSymbol(canvas, *set.symbol(), set.colour(), canvas.PixelX(XOf(point)),
+                       canvas.PixelY(set.values()[point]));
+        }
+    }
+}
+
+void LineLayer::DrawLabels(const ChartCanvas& canvas) const {
+    if (!dataLabelFormat_) return;
+    LabelSpace space;
+    const int plotRight = canvas.plot.x + canvas.plot.width - 1;
+    for (const DataSet& set : dataSets_) {
+        const int above = kLabelGap + (set.symbol() ? set.symbol()->size / 2 : lineWidth_);
+        for (std::size_t point = 0; point < set.values().size(); ++point) {
+            const double value = set.values()[point];
+            if (IsNoValue(XOf(point)) || IsNoValue(value)) continue;
+            const std::string label = FormatLabel(*dataLabelFormat_, value);
+            const TextExtent extent = canvas.text.Measure(label, kDefaultFontSize);
+            // Centred over its point, but kept over the plot area, clear of the axis labels.
+            const int left = std::clamp(canvas.PixelX(XOf(point)) - extent.width / 2, canvas.plot.x,
+                                        std::max(canvas.plot.x, plotRight - extent.width));
+            const int bottom = canvas.PixelY(value) - above;
+            const LabelBox box{left, bottom - extent.height, left + extent.width, bottom};
+            if (space.Take(box))
+                canvas.DrawText(label, kDefaultFontSize, kTextColour, box.left, box.top,
+                                TextAnchor::Start, TextAnchor::Start);
+        }
+    }
+}
+
+ValueRange BarLayer::YRange() const {
+    ValueRange range = Layer::YRange();
+    range.Add(0);
+    return range;
+}
+
+std::vector<BarLayer::Bar> BarLayer::Bars(const ChartCanvas& canvas) const {
+    std::vector<Bar> bars;
+    if (dataSets_.empty()) return bars;
+    const double slot = (canvas.plot.width - 1) / (canvas.x.upper - canvas.x.lower);
+    const double group = slot * kBarGroupShare;
+    const double width = group / static_cast<double>(dataSets_.size());
+    for (std::size_t set = 0; set < dataSets_.size(); ++set) {
+        const std::vector<double>& values = dataSets_[set].values();
+        for (std::size_t point = 0; point < values.size(); ++point) {
+            if (IsNoValue(values[point]) || IsNoValue(XOf(point))) continue;
+            const double left =
+                canvas.PixelX(XOf(point)) - group / 2 + width * static_cast<double>(set);
+            const int first = static_cast<int>(std::lround(left));
+            const int last = std::max(first, static_cast<int>(std::lround(left + width)) - 1);
+            bars.push_back({first, last, values[point], dataSets_[set].colour()});
+        }
+    }
+    return bars;
+}
+
+void BarLayer::DrawShapes(const ChartCanvas& canvas) const {
+    for (const Bar& bar : Bars(canvas)) {
+        const int ink = canvas.Ink(bar.colour);
+        if (ink < 0) continue;
+        const int zero = canvas.PixelY(0);
+        const int end = canvas.PixelY(bar.value);
+        gdImageFilledRectangle(canvas.image, bar.left, std::min(zero, end), bar.right,
+                               std::max(zero, end), ink);
+    }
+}
+
+void BarLayer::DrawLabels(const ChartCanvas& canvas) const {
+    if (!aggregateLabelFormat_ && !aggregateLabelStyle_) return;
+    const std::string format = aggregateLabelFormat_.value_or("{value}");
+    const TextBox style = aggregateLabelStyle_.value_or(TextBox(kDefaultFontSize, kTextColour));
+    const std::vector<Bar> bars = Bars(canvas);
+    // Labels wider than their bars turn upright, all of them alike, to stand over their own bars.
+    bool upright = false;
+    for (const Bar& bar : bars) {
+        const int width =
+            canvas.text.Measure(FormatLabel(format, bar.value), style.fontSize()).width;
+        upright = upright || width > bar.right - bar.left + 1;
+    }
+    const double angle = upright ? kUpright : 0;
+    LabelSpace space;
+    for (const Bar& bar : bars) {
+        const std::string label = FormatLabel(format, bar.value);
+        const TextExtent extent = canvas.text.Measure(label, style.fontSize(), angle);
+        const int left = (bar.left + bar.right + 1 - extent.width) / 2;
+        const int end = canvas.PixelY(bar.value);
+        const int top = bar.value >= 0 ? end - kLabelGap - extent.height : end + kLabelGap;
+        const LabelBox box{left, top, left + extent.width, top + extent.height};
+        if (space.Take(box))
+            canvas.DrawText(label, style.fontSize(), style.colour(), box.left, box.top,
+                            TextAnchor::Start, TextAnchor::Start, angle);
+    }
+}
