@@ -299,6 +299,26 @@ class CTidewarmDoc {
     // Refuses settings the run would divide by or loop over in vain; 0, or 4 after a message.
     int CheckRunSettings();
     int RunPass();
+    // Steps of a pass: its files opened (0 or the failing code, shown), the initial states, the
+    // days of the period, the last lines written and the writers closed.
+    int OpenPassFiles(FileReader* weather);
+    void SetInitialStates();
+    int SimulateDays();
+    // The day of year, month, day of month and weekend flag of day DayCount of the period.
+    void SetCalendarDay();
+    // The hours of the day, each followed by the monthly and annual sums.
+    int SimulateDayHours();
+    int FinishPassFiles();
+    // Steps of ConnectModel: the weather links of the selected reader (1 when a column of a
+    // delimited weather file is missing), the air and sun over the pool, the links to the model's
+    // own variables, the collector loop (1 for a bad roof type), the pool with its schedules and
+    // controller, and the heater with the pool loop's promoter (1 for a bad heater type).
+    int LinkWeather();
+    void LinkPoolSurroundings();
+    void LinkModelVariables(FlatPlateCollector& collector);
+    int ConnectCollectorLoop(bool exchanger);
+    void ConnectPool(bool exchanger);
+    int ConnectHeater();
     // Zeroes the outputs of the plant components, of the pool and the controller's state, so
     // that those a pass does not step add nothing to its sums and no pass starts from what an
     // earlier one left.
@@ -310,6 +330,15 @@ class CTidewarmDoc {
     int WriteAnnualLine();
     // Binds the summaries to the model's variables and the writers to the summaries' sums.
     void BindResultColumns();
+    // Steps of SimulateHour, each 0 or the failing code: the schedules (activity, blanket,
+    // heater), the weather and sun with the air's derived temperatures, the pool loop with the
+    // collector loop inside it until the controller's state holds, the energy terms of the hour
+    // and the hourly line.
+    int StepSchedules();
+    int StepWeather();
+    int SolvePoolLoop(bool exchanger);
+    void SetHourEnergies(double poolTemperature, bool exchanger);
+    int WriteHourlyLine();
     // The collector loop, with the roof loop of the unglazed collector; 0 or the failing code.
     int CollectorLoop(FlatPlateCollector& collector);
     int RoofLoop(FlatPlateCollector& collector);

@@ -1,6 +1,5 @@
 // The text report of a run: header, configuration, characteristics, the monthly tables, the
 // economic analysis and the input summaries, written from the monthly result files of the run.
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -16,9 +15,9 @@
 #include "config_file.h"
 #include "dialog_exchange.h"
 #include "document.h"
+#include "economics.h"
 #include "helpers.h"
 #include "messages.h"
-#include "numerics.h"
 #include "physical_constants.h"
 #include "result_columns.h"
 #include "simulator_strings.h"
@@ -153,92 +152,109 @@ void WriteTable(std::ostream& out, const MonthlyTable& table, const std::vector<
     out << Text(id + 8);
 }
 
-}  // namespace
-
-void CTidewarmDoc::WriteReport() {
-    const std::string base = ProjectBaseName(GetPathName());
-    const std::string reportPath = base + ".lis";
+// Reads the monthly rows of the run (energies in GJ) and, with the reference run, the usable days
+// of the reference pass row by row. False after a message when a file cannot be opened or the
+// tables cannot be held.
+bool ReadMonthlyFiles(const std::string& base, bool referenceRun, std::vector<MonthlyRow>& rows,
+                      std::vector<double>& referenceUsable) {
     std::ifstream monthly(base + ".mly", std::ios::binary);
     std::ifstream reference;
-    if (ReferenceRun) reference.open(base + ".mlx", std::ios::binary);
-    if (!monthly || (ReferenceRun && !reference)) {
+    if (referenceRun) reference.open(base + ".mlx", std::ios::binary);
+    if (!monthly || (referenceRun && !reference)) {
         ShowMessage(Text(kStrCannotOpenReport), MessageKind::Error);
-        return;
+        return false;
     }
-
-    std::vector<MonthlyRow> rows;
-    std::vector<double> referenceUsable;
     try {
         rows = ReadMonthlyRows(monthly);
         referenceUsable.assign(rows.size(), 0);
-        if (ReferenceRun) {
+        if (referenceRun) {
             const std::vector<MonthlyRow> referenceRows = ReadMonthlyRows(reference);
             for (std::size_t r = 0; r < rows.size() && r < referenceRows.size(); ++r)
                 referenceUsable[r] = referenceRows[r][kMonthlyUsableDays];
         }
     } catch (const std::bad_alloc&) {
         ShowMessage(Text(kStrReportAllocationFailure), MessageKind::Error);
-        return;
+        return false;
     }
     for (MonthlyRow& row : rows)
         for (int column = 0; column < kMonthlyColumnCount; ++column)
             if (IsEnergyColumn(column)) row[column] /= kJoulesPerGigajoule;
+    return true;
+}
 
-    const int language = app::Language;
-    std::ostringstream out;
-
-    // Header.
+void WriteHeader(std::ostream& out, const CTidewarmDoc& doc) {
     out << Formatted(kStrReportTitle, 3, 0, 0);
-    out << Formatted(kStrReportSimulationFile, GetPathName());
+    out << Formatted(kStrReportSimulationFile, doc.GetPathName());
     out << Formatted(kStrReportRunOn, RunTime());
     out << "\n";
+}
 
-    // Configuration.
+void WriteConfiguration(std::ostream& out, const CTidewarmDoc& doc) {
     out << Text(kStrReportConfiguration);
-    if (UseSolar) {
+    if (doc.UseSolar) {
         out << Text(kStrReportSolarCollector);
-        out << Text(UseExchanger ? kStrReportHeatExchanger : kStrReportNoHeatExchanger);
+        out << Text(doc.UseExchanger ? kStrReportHeatExchanger : kStrReportNoHeatExchanger);
     } else {
         out << Text(kStrReportNoSolarCollector);
     }
-    out << Text(UseAuxHeater ? kStrReportAuxiliaryHeater : kStrReportNoAuxiliaryHeater);
-    const FileReader* weather = SelectedWeatherReader();
+    out << Text(doc.UseAuxHeater ? kStrReportAuxiliaryHeater : kStrReportNoAuxiliaryHeater);
+    const FileReader* weather = doc.SelectedWeatherReader();
     const char* weatherFile = weather ? weather->GetFileName() : nullptr;
     out << Formatted(kStrReportWeatherFile, weatherFile ? weatherFile : "");
-    if (UseAlternateInput) {
-        const char* alternateFile = alternateReader.GetFileName();
+    if (doc.UseAlternateInput) {
+        const char* alternateFile = doc.alternateReader.GetFileName();
         out << Formatted(kStrReportAlternateFile, alternateFile ? alternateFile : "");
     } else {
         out << Text(kStrReportNoAlternateFile);
     }
     out << "\n";
+}
 
-    // Pool and solar system.
+void WritePoolCharacteristics(std::ostream& out, const CTidewarmDoc& doc) {
     out << Text(kStrReportPoolCharacteristics);
-    out << Formatted(kStrReportPoolVolume, pool.GetVolume());
-    out << Formatted(kStrReportPoolArea, pool.GetSurfaceArea());
-    out << Text(pool.GetEvaporationModel() == 1 ? kStrReportEvaporationRspec
-                                                : kStrReportEvaporationFirstPrinciples);
-    out << Formatted(kStrReportPoolWindFactor, pool.GetWindCorrectionFactor());
+    out << Formatted(kStrReportPoolVolume, doc.pool.GetVolume());
+    out << Formatted(kStrReportPoolArea, doc.pool.GetSurfaceArea());
+    out << Text(doc.pool.GetEvaporationModel() == 1 ? kStrReportEvaporationRspec
+                                                    : kStrReportEvaporationFirstPrinciples);
+    out << Formatted(kStrReportPoolWindFactor, doc.pool.GetWindCorrectionFactor());
+}
+
+// The size of the selected collector array; all 0 for an index out of range.
+struct ArraySize {
     int series = 0, banks = 0;
-    double groups = 0, area = 0;
-    if (Collector == kCollectorGlazed) {
-        glazedCollector.GetUseParameters(series, groups, banks);
-        area = glazedCollector.GetTestParameters().collectorArea;
-    } else if (Collector == kCollectorUnglazed) {
+    double groups = 0;  // per bank
+    double area = 0;    // m2 of one collector
+    double Collectors() const { return series * groups * banks; }
+};
+
+ArraySize SelectedArraySize(const CTidewarmDoc& doc) {
+    ArraySize size;
+    if (doc.Collector == kCollectorGlazed) {
+        doc.glazedCollector.GetUseParameters(size.series, size.groups, size.banks);
+        size.area = doc.glazedCollector.GetTestParameters().collectorArea;
+    } else if (doc.Collector == kCollectorUnglazed) {
         double wind = 0, threshold = 0;
-        unglazedCollector.GetUseParameters(series, groups, banks, wind, threshold);
-        area = unglazedCollector.GetTestParameters().collectorArea;
+        doc.unglazedCollector.GetUseParameters(size.series, size.groups, size.banks, wind,
+                                               threshold);
+        size.area = doc.unglazedCollector.GetTestParameters().collectorArea;
     }
-    if (UseSolar) {
+    return size;
+}
+
+void WriteSolarCharacteristics(std::ostream& out, const CTidewarmDoc& doc, const ArraySize& size) {
+    if (doc.UseSolar) {
         out << "\n";
         out << Text(kStrReportSolarCharacteristics);
-        out << Text(Collector == kCollectorGlazed ? kStrReportGlazed : kStrReportUnglazed);
-        out << Formatted(kStrReportCollectorArea, groups * series * area * banks);
+        out << Text(doc.Collector == kCollectorGlazed ? kStrReportGlazed : kStrReportUnglazed);
+        out << Formatted(kStrReportCollectorArea,
+                         size.groups * size.series * size.area * size.banks);
     }
     out << "\n";
+}
 
-    // Monthly tables.
+void WriteMonthlyTables(std::ostream& out, const CTidewarmDoc& doc,
+                        const std::vector<MonthlyRow>& rows,
+                        const std::vector<double>& referenceUsable, int language) {
     const auto pick = [](std::initializer_list<int> columns) {
         return [columns](const MonthlyRow& row, std::size_t) {
             std::vector<double> values;
@@ -256,7 +272,7 @@ void CTidewarmDoc::WriteReport() {
         {kStrLossesTableTitle, pick({kMonthlyQEvap, kMonthlyQConv, kMonthlyQCond, kMonthlyQRad,
                                      kMonthlyQSide, kMonthlyQMakeup, kMonthlyQLoss})},
         rows, language);
-    if (UseSolar) {
+    if (doc.UseSolar) {
         out << "\n";
         WriteTable(out,
                    {kStrSolarTableTitle, pick({kMonthlyQInc, kMonthlyQColl, kMonthlyQPipes,
@@ -273,7 +289,7 @@ void CTidewarmDoc::WriteReport() {
                                                row[kMonthlyQPrimary]};
                 }},
                rows, language);
-    if (SwimmableCriterion && ReferenceRun) {
+    if (doc.SwimmableCriterion && doc.ReferenceRun) {
         out << "\n";
         WriteTable(out,
                    {kStrDaysThreeTableTitle,
@@ -282,93 +298,136 @@ void CTidewarmDoc::WriteReport() {
                                                    referenceUsable[r]};
                     }},
                    rows, language);
-    } else if (SwimmableCriterion) {
+    } else if (doc.SwimmableCriterion) {
         out << "\n";
         WriteTable(out, {kStrDaysTwoTableTitle, pick({kMonthlySwimDays, kMonthlyUsableDays})}, rows,
                    language);
     }
+}
 
-    // Economic analysis, from the annual line. A period longer than a year is brought back to
-    // one year: the annual line's energies are scaled by 365 / the number of days.
-    if (DoEconomics) {
-        const MonthlyRow annual = rows.empty() ? MonthlyRow{} : rows.back();
-        const double toYear = NumDays > kDaysPerYear ? double(kDaysPerYear) / NumDays : 1.0;
-        const EconomicData& e = economicData;
-        const double capital = series * groups * banks * e.costPerCollector + e.installationCost;
-        const double loan = capital - std::min(e.downPayment, capital);
-        const double payment = AnnualPayment(loan, e.systemLife, e.interestRate);
-        const double primary = annual[kMonthlyQPrimary] * toYear;
-        const double electricity = annual[kMonthlyQElec] * kKilowattHoursPerGigajoule * toYear;
-        const double delivered = (annual[kMonthlyQAct] + annual[kMonthlyQAux]) * toYear;
-        const double energyCost = primary * e.primaryEnergyCost + electricity * e.electricityCost;
-        const double lifeCycleCost = LifeCycleCost(
-            energyCost, e.maintenanceCost, capital, loan, e.resaleValue, e.systemLife, e.systemLife,
-            e.interestRate, e.discountRate, e.inflationRate, e.fuelInflationRate);
-        // No energy delivered, or no life: the unit cost is not available.
-        const double unitCost = delivered > 0 && e.systemLife > 0
-                                    ? lifeCycleCost / e.systemLife / delivered
-                                    : std::nan("");
+// The project's economic data as the economics take them: the loan runs over the system's life.
+EconomicInputs ProjectEconomicInputs(const EconomicData& e, double collectorCount) {
+    EconomicInputs in;
+    in.collectorCount = collectorCount;
+    in.costPerCollector = e.costPerCollector;
+    in.installationCost = e.installationCost;
+    in.downPayment = e.downPayment;
+    in.loanYears = e.systemLife;
+    in.interestRate = e.interestRate;
+    in.systemLife = e.systemLife;
+    in.maintenanceCost = e.maintenanceCost;
+    in.resaleValue = e.resaleValue;
+    in.discountRate = e.discountRate;
+    in.inflationRate = e.inflationRate;
+    in.fuelInflationRate = e.fuelInflationRate;
+    in.fuelCost = e.primaryEnergyCost;
+    in.electricityCost = e.electricityCost;
+    return in;
+}
 
-        out << "\n";
-        out << Text(kStrEconomicTitle);
-        out << Formatted(kStrEconomicSystemLife, e.systemLife);
-        out << AmountLine(kStrEconomicCapitalCost, capital);
-        out << AmountLine(kStrEconomicDownPayment, e.downPayment);
-        out << Formatted(kStrEconomicInterestRate, e.interestRate * 100);
-        out << AmountLine(kStrEconomicLoan, payment, {MessageArg(e.systemLife)});
-        out << AmountLine(kStrEconomicMaintenance, e.maintenanceCost);
-        out << Text(kStrEconomicEnergyCost);
-        out << AmountLine(kStrEconomicPrimaryEnergy, primary * e.primaryEnergyCost);
-        out << AmountLine(kStrEconomicElectricity, electricity * e.electricityCost);
-        out << Text(kStrEconomicUnitCost);
-        if (std::isfinite(unitCost))
-            Print(out, "  %8.2f $/GJ\n", unitCost);
-        else
-            Print(out, "  %s $/GJ\n", PadLeft(Text(kStrNotAvailable), 8).c_str());
+// The yearly energies of the annual line (energies in GJ). A period longer than a year is
+// brought back to one year: the annual line's energies are scaled by 365 / the number of days.
+YearlyEnergies AnnualLineEnergies(const MonthlyRow& annual, int numDays) {
+    const double toYear = numDays > kDaysPerYear ? double(kDaysPerYear) / numDays : 1.0;
+    YearlyEnergies energies;
+    energies.fuel = annual[kMonthlyQPrimary] * toYear;
+    energies.electricity = annual[kMonthlyQElec] * kKilowattHoursPerGigajoule * toYear;
+    energies.delivered = (annual[kMonthlyQAct] + annual[kMonthlyQAux]) * toYear;
+    return energies;
+}
+
+// The economic analysis, from the annual line (the last row).
+void WriteEconomics(std::ostream& out, const CTidewarmDoc& doc, const std::vector<MonthlyRow>& rows,
+                    const ArraySize& size) {
+    const EconomicData& e = doc.economicData;
+    const EconomicResults results = ComputeEconomics(
+        ProjectEconomicInputs(e, size.Collectors()),
+        AnnualLineEnergies(rows.empty() ? MonthlyRow{} : rows.back(), doc.NumDays));
+
+    out << "\n";
+    out << Text(kStrEconomicTitle);
+    out << Formatted(kStrEconomicSystemLife, e.systemLife);
+    out << AmountLine(kStrEconomicCapitalCost, results.initialCosts);
+    out << AmountLine(kStrEconomicDownPayment, e.downPayment);
+    out << Formatted(kStrEconomicInterestRate, e.interestRate * 100);
+    out << AmountLine(kStrEconomicLoan, results.loanPayment, {MessageArg(e.systemLife)});
+    out << AmountLine(kStrEconomicMaintenance, e.maintenanceCost);
+    out << Text(kStrEconomicEnergyCost);
+    out << AmountLine(kStrEconomicPrimaryEnergy, results.fuelAnnualCost);
+    out << AmountLine(kStrEconomicElectricity, results.electricityAnnualCost);
+    out << Text(kStrEconomicUnitCost);
+    if (std::isfinite(results.unitCost))
+        Print(out, "  %8.2f $/GJ\n", results.unitCost);
+    else
+        Print(out, "  %s $/GJ\n", PadLeft(Text(kStrNotAvailable), 8).c_str());
+}
+
+// Input summaries, each from its dialog filled as its command fills it.
+void WriteInputSummaries(std::ostream& out, CTidewarmDoc& doc, int language) {
+    out << "\n\n" << Text(kStrSystemParameters) << Text(kStrSystemParametersRule) << "\n";
+    const auto summary = [&doc, &out, language](auto&& dialog) {
+        Fill(doc, dialog);
+        dialog.PrintSummary(out, language);
+    };
+    summary(CPoolConfigDlg());
+    summary(CWeatherDlg());
+    if (doc.UseAlternateInput) summary(CAlternateDlg());
+    summary(CSimulationDlg());
+    if (doc.UseSolar) {
+        summary(CCollectorTestDlg());
+        summary(CCollectorUseDlg());
+        summary(CPipesDlg());
+        if (doc.UseExchanger) summary(CHeatExchangerDlg());
     }
-
-    // Input summaries, each from its dialog filled as its command fills it.
-    if (PrintParameters) {
-        out << "\n\n" << Text(kStrSystemParameters) << Text(kStrSystemParametersRule) << "\n";
-        const auto summary = [this, &out, language](auto&& dialog) {
-            Fill(*this, dialog);
-            dialog.PrintSummary(out, language);
-        };
-        summary(CPoolConfigDlg());
-        summary(CWeatherDlg());
-        if (UseAlternateInput) summary(CAlternateDlg());
-        summary(CSimulationDlg());
-        if (UseSolar) {
-            summary(CCollectorTestDlg());
-            summary(CCollectorUseDlg());
-            summary(CPipesDlg());
-            if (UseExchanger) summary(CHeatExchangerDlg());
-        }
-        summary(CPoolDesignDlg());
-        summary(CPoolUseDlg());
-        summary(CBlanketDlg());
-        if (UseAuxHeater) summary(CAuxHeaterDlg());
-        if (DoEconomics) summary(CEconomicsDlg());
-        if (HourlyOutput) {
-            summary(CHlyPrintEnergiesDlg());
-            summary(CHlyPrintPoolDlg());
-            summary(CHlyPrintWeatherDlg());
-            summary(CHlyPrintCollectorDlg());
-            summary(CHlyPrintControlsDlg());
-        }
+    summary(CPoolDesignDlg());
+    summary(CPoolUseDlg());
+    summary(CBlanketDlg());
+    if (doc.UseAuxHeater) summary(CAuxHeaterDlg());
+    if (doc.DoEconomics) summary(CEconomicsDlg());
+    if (doc.HourlyOutput) {
+        summary(CHlyPrintEnergiesDlg());
+        summary(CHlyPrintPoolDlg());
+        summary(CHlyPrintWeatherDlg());
+        summary(CHlyPrintCollectorDlg());
+        summary(CHlyPrintControlsDlg());
     }
+}
 
+// Writes the whole report at once; false after a message when the file cannot be written.
+bool WriteReportFile(const std::string& reportPath, const std::string& text) {
     std::ofstream report(reportPath, std::ios::binary | std::ios::trunc);
+    if (report) {
+        report << text;
+        report.close();
+    }
     if (!report) {
         ShowMessage(Text(kStrCannotOpenReport), MessageKind::Error);
-        return;
+        return false;
     }
-    report << out.str();
-    report.close();
-    if (!report) {
-        ShowMessage(Text(kStrCannotOpenReport), MessageKind::Error);
-        return;
-    }
+    return true;
+}
+
+}  // namespace
+
+void CTidewarmDoc::WriteReport() {
+    const std::string base = ProjectBaseName(GetPathName());
+    std::vector<MonthlyRow> rows;
+    std::vector<double> referenceUsable;
+    if (!ReadMonthlyFiles(base, ReferenceRun != 0, rows, referenceUsable)) return;
+
+    const int language = app::Language;
+    std::ostringstream out;
+    WriteHeader(out, *this);
+    WriteConfiguration(out, *this);
+    WritePoolCharacteristics(out, *this);
+    const ArraySize arraySize = SelectedArraySize(*this);
+    WriteSolarCharacteristics(out, *this, arraySize);
+    WriteMonthlyTables(out, *this, rows, referenceUsable, language);
+    if (DoEconomics) WriteEconomics(out, *this, rows, arraySize);
+    if (PrintParameters) WriteInputSummaries(out, *this, language);
+
+    const std::string reportPath = base + ".lis";
+    if (!WriteReportFile(reportPath, out.str())) return;
     if (onReportWritten) {
         SetResultsOutOfDate(0);
         onReportWritten(reportPath);

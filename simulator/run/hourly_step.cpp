@@ -161,8 +161,26 @@ int CTidewarmDoc::SimulateHour() {
         }
     }
     hourlySummary.ResetSums();
+    if (const int result = StepSchedules(); result != 0) return result;
+    if (const int result = StepWeather(); result != 0) return result;
+    const bool exchanger = ExchangerOn();
+    if (const int result = SolvePoolLoop(exchanger); result != 0) return result;
 
-    // Schedules.
+    const double poolTemperature = *links.TPool;
+    if (SwimmableCriterion != 0 && poolTemperature >= MinPoolTemp - Tolerance) ++SwimmableHours;
+    SetHourEnergies(poolTemperature, exchanger);
+
+    // The end of the hour: the states the next hour starts from.
+    CollectorWasOn = CollectorOn;
+    PoolTempStart = poolTemperature;
+    TSoilPrev = soilTempIntegrator.newState;
+    controller.LatchState();
+
+    if (HourlyOutput != 0) return WriteHourlyLine();
+    return 0;
+}
+
+int CTidewarmDoc::StepSchedules() {
     if (const int result = activityProfile.Compute(); result != 0)
         return ShowComponentFailure(result, kStrTitleActivity);
     Activity = InSeason(CurrentDay) ? static_cast<int>(activityProfile.value) : 0;
@@ -183,8 +201,10 @@ int CTidewarmDoc::SimulateHour() {
     if (UseAuxHeater != 0)
         if (const int result = heaterProfile.Compute(); result != 0)
             return ShowComponentFailure(result, kStrTitleHeaterMonthly);
+    return 0;
+}
 
-    // Weather and sun.
+int CTidewarmDoc::StepWeather() {
     for (SolarBase* component : {static_cast<SolarBase*>(SelectedWeatherReader()),
                                  static_cast<SolarBase*>(&sun), static_cast<SolarBase*>(&splitter)})
         if (const int result = component->Compute(); result != 0)
@@ -201,10 +221,11 @@ int CTidewarmDoc::SimulateHour() {
     TSky = SkyTemperature(DailyClearness, air, dewPoint, SolarHour);
     TUnderRoof += (kUnderRoofSolarGain * *links.HGlo - kUnderRoofExchange * (TUnderRoof - air)) *
                   kSecondsPerHour;
+    return 0;
+}
 
-    // The pool loop, with the collector loop inside it, until the controller's state holds.
+int CTidewarmDoc::SolvePoolLoop(bool exchanger) {
     FlatPlateCollector& collector = *SelectedCollector();
-    const bool exchanger = ExchangerOn();
     CollectorOn = CollectorWasOn;
     for (int i = 0; i < kOuterPasses; ++i) {
         const int savedState = *links.CollOn;
@@ -238,11 +259,10 @@ int CTidewarmDoc::SimulateHour() {
             if (*links.CollOn == savedState) break;
         }
     }
+    return 0;
+}
 
-    const double poolTemperature = *links.TPool;
-    if (SwimmableCriterion != 0 && poolTemperature >= MinPoolTemp - Tolerance) ++SwimmableHours;
-
-    // Energy terms of the hour, W.
+void CTidewarmDoc::SetHourEnergies(double poolTemperature, bool exchanger) {
     QPumps = collectorPump.heat + (exchanger ? exchangerPump.heat : 0.0);
     QPipes = inletPipeInside.heatLoss + inletPipeOutside.heatLoss + outletPipeInside.heatLoss +
              outletPipeOutside.heatLoss;
@@ -252,22 +272,16 @@ int CTidewarmDoc::SimulateHour() {
     if (UseAuxHeater != 0 && HeaterType == kHeaterHeatPump && heatPump.cop != 0)
         QElec += heatPump.heat / heatPump.cop;
     QPrimary = UseAuxHeater != 0 && HeaterType == kHeaterFuel ? gasHeater.fuelUse : 0.0;
+}
 
-    // The end of the hour: the states the next hour starts from.
-    CollectorWasOn = CollectorOn;
-    PoolTempStart = poolTemperature;
-    TSoilPrev = soilTempIntegrator.newState;
-    controller.LatchState();
-
-    if (HourlyOutput != 0) {
-        if (const int result = hourlySummary.Compute(); result != 0)
-            return ShowComponentFailure(result, kStrTitleHourlySummary);
-        hourlySummary.Normalise(kHourlyMonth, kHourlyQPass - kHourlyMonth);
-        hourlySummary.Normalise(kHourlyHGlo, kHourlyColumnCount - kHourlyHGlo);
-        if (const int result = hourlyWriter.Compute(); result != 0) {
-            ShowRunMessage(kStrCannotWriteHourly);
-            return result;
-        }
+int CTidewarmDoc::WriteHourlyLine() {
+    if (const int result = hourlySummary.Compute(); result != 0)
+        return ShowComponentFailure(result, kStrTitleHourlySummary);
+    hourlySummary.Normalise(kHourlyMonth, kHourlyQPass - kHourlyMonth);
+    hourlySummary.Normalise(kHourlyHGlo, kHourlyColumnCount - kHourlyHGlo);
+    if (const int result = hourlyWriter.Compute(); result != 0) {
+        ShowRunMessage(kStrCannotWriteHourly);
+        return result;
     }
     return 0;
 }

@@ -72,7 +72,6 @@ int CTidewarmDoc::ConnectModel() {
     links = InputLinks{};
     const bool exchanger = ExchangerOn();
 
-    // Weather readers.
     tmyReader.SetInputs(&CurrentDay, &Hour);
     binaryWeatherReader.SetInputs(&CurrentDay, &Hour);
     textWeatherReader.SetRecordCounter(&HourIndex);
@@ -83,7 +82,37 @@ int CTidewarmDoc::ConnectModel() {
     links.TReturn =
         exchanger ? &heatExchanger.coldOutletTemperature : &outletPipeInside.outletTemperature;
 
-    // Weather links of the selected reader.
+    if (LinkWeather() != 0) return 1;
+    // Before the alternate input is bound: an alternate "TAmb" column does not change the air
+    // over an outdoor pool.
+    LinkPoolSurroundings();
+    FlatPlateCollector* collector = SelectedCollector();
+    if (collector == nullptr) {
+        ShowRunMessage(kStrInvalidCollectorType);
+        return 1;
+    }
+    LinkModelVariables(*collector);
+
+    alternateReader.SetRecordCounter(&HourIndex);
+    if (BindAlternateInput() != 0) return 1;
+
+    sun.SetInputs(&CurrentDay, &SolarHour);
+    splitter.SetInputs(links.HGlo, nullptr, nullptr, nullptr, &sun.extraterrestrialNormal,
+                       &sun.zenith, &sun.airMass, links.Albedo);
+    // After the binding, so that an indoor pool follows an alternate "TAmbPool" column.
+    links.RadiantTemperature = IndoorPool == 1 ? links.TAmbPool : &TSky;
+
+    if (UseSolar != 0 && ConnectCollectorLoop(exchanger) != 0) return 1;
+    if (UseAuxHeater != 0) heaterProfile.SetInputs(&Month);
+    ConnectPool(exchanger);
+    if (ConnectHeater() != 0) return 1;
+    soilTempIntegrator.SetInputs(&TSoilPrev, &pool.soilTemperatureDerivative, &TimeStep);
+
+    BindResultColumns();
+    return 0;
+}
+
+int CTidewarmDoc::LinkWeather() {
     if (WeatherSource == kWeatherTMY) {
         links.HGlo = &tmyReader.globalIrradiance;
         links.TAmb = &tmyReader.airTemperature;
@@ -114,9 +143,10 @@ int CTidewarmDoc::ConnectModel() {
         links.VWind = values[3];
         links.Albedo = &GroundAlbedo;
     }
+    return 0;
+}
 
-    // Pool side, before the alternate input is bound: an alternate "TAmb" column does not
-    // change the air over an outdoor pool.
+void CTidewarmDoc::LinkPoolSurroundings() {
     if (IndoorPool == 1) {
         links.TAmbPool = &IndoorAirTemp;
         links.RelHumPool = &IndoorRelHum;
@@ -130,14 +160,11 @@ int CTidewarmDoc::ConnectModel() {
         links.HDirPool = &splitter.beamHorizontal;
         links.HDifPool = &splitter.diffuse;
     }
+}
 
-    FlatPlateCollector* collector = SelectedCollector();
-    if (collector == nullptr) {
-        ShowRunMessage(kStrInvalidCollectorType);
-        return 1;
-    }
+void CTidewarmDoc::LinkModelVariables(FlatPlateCollector& collector) {
     links.Tci = &inletPipeOutside.outletTemperature;
-    links.Tco = &collector->outletTemperature;
+    links.Tco = &collector.outletTemperature;
     links.TPool = &poolPromoter.nextGuess;
     links.TSoilPipe = &PipeSurroundTemp;
     links.Activity = &Activity;
@@ -150,54 +177,43 @@ int CTidewarmDoc::ConnectModel() {
     links.AuxOn = &HeaterOn;
     links.CollOn = &CollectorOn;
     links.TDeepGround = &DeepSoilTemp;
+}
 
-    alternateReader.SetRecordCounter(&HourIndex);
-    if (BindAlternateInput() != 0) return 1;
-
-    sun.SetInputs(&CurrentDay, &SolarHour);
-    splitter.SetInputs(links.HGlo, nullptr, nullptr, nullptr, &sun.extraterrestrialNormal,
-                       &sun.zenith, &sun.airMass, links.Albedo);
-
-    // After the binding, so that an indoor pool follows an alternate "TAmbPool" column.
-    links.RadiantTemperature = IndoorPool == 1 ? links.TAmbPool : &TSky;
-
-    if (UseSolar != 0) {
-        tracker.SetInputs(&sun.zenith, &sun.azimuth);
-        tilter.SetInputs(&splitter.beamHorizontal, nullptr, &splitter.diffuse,
-                         &sun.extraterrestrialNormal, &sun.zenith, &sun.azimuth, &sun.airMass,
-                         &tracker.slope, &tracker.surfaceAzimuth, links.Albedo);
-        collectorPromoter.SetVariableAndTolerance(
-            exchanger ? &heatExchanger.hotOutletTemperature : links.TPool, Tolerance);
-        collectorPump.SetInputs(&collectorPromoter.nextGuess, links.LoopSpecificHeat, links.CollOn);
-        inletPipeInside.SetInputs(&collectorPump.outletTemperature, links.TSoilPipe, links.MdotColl,
-                                  links.LoopSpecificHeat);
-        inletPipeOutside.SetInputs(&inletPipeInside.outletTemperature, links.TAmb, links.MdotColl,
-                                   links.LoopSpecificHeat);
-        outletPipeOutside.SetInputs(links.Tco, links.TAmb, links.MdotColl, links.LoopSpecificHeat);
-        outletPipeInside.SetInputs(&outletPipeOutside.outletTemperature, links.TSoilPipe,
-                                   links.MdotColl, links.LoopSpecificHeat);
-        if (Collector == kCollectorGlazed) {
-            glazedCollector.SetInputs(links.TGlo, &tilter.incidenceAngle, nullptr, links.Tci,
-                                      links.TAmb, links.MdotColl, links.LoopSpecificHeat);
-        } else {
-            unglazedCollector.SetInputs(links.TGlo, &tilter.incidenceAngle, nullptr, links.Tci,
-                                        links.TAmb, &TSky, links.VWind, links.MdotColl,
-                                        links.LoopSpecificHeat, &tracker.slope, &roof.heatFlowIn,
-                                        &SolarHour);
-            roofPromoter.SetVariableAndTolerance(&unglazedCollector.meanFluidTemperature,
-                                                 Tolerance);
-            if (InitRoof() != 0) return 1;
-        }
-        if (exchanger) {
-            exchangerPump.SetInputs(links.TPool, &PoolWaterCp, links.CollOn);
-            heatExchanger.SetInputs(&exchangerPump.outletTemperature,
-                                    &outletPipeInside.outletTemperature, &exchangerPump.flow,
-                                    links.MdotColl, &PoolWaterCp, links.LoopSpecificHeat);
-        }
+int CTidewarmDoc::ConnectCollectorLoop(bool exchanger) {
+    tracker.SetInputs(&sun.zenith, &sun.azimuth);
+    tilter.SetInputs(&splitter.beamHorizontal, nullptr, &splitter.diffuse,
+                     &sun.extraterrestrialNormal, &sun.zenith, &sun.azimuth, &sun.airMass,
+                     &tracker.slope, &tracker.surfaceAzimuth, links.Albedo);
+    collectorPromoter.SetVariableAndTolerance(
+        exchanger ? &heatExchanger.hotOutletTemperature : links.TPool, Tolerance);
+    collectorPump.SetInputs(&collectorPromoter.nextGuess, links.LoopSpecificHeat, links.CollOn);
+    inletPipeInside.SetInputs(&collectorPump.outletTemperature, links.TSoilPipe, links.MdotColl,
+                              links.LoopSpecificHeat);
+    inletPipeOutside.SetInputs(&inletPipeInside.outletTemperature, links.TAmb, links.MdotColl,
+                               links.LoopSpecificHeat);
+    outletPipeOutside.SetInputs(links.Tco, links.TAmb, links.MdotColl, links.LoopSpecificHeat);
+    outletPipeInside.SetInputs(&outletPipeOutside.outletTemperature, links.TSoilPipe,
+                               links.MdotColl, links.LoopSpecificHeat);
+    if (Collector == kCollectorGlazed) {
+        glazedCollector.SetInputs(links.TGlo, &tilter.incidenceAngle, nullptr, links.Tci,
+                                  links.TAmb, links.MdotColl, links.LoopSpecificHeat);
+    } else {
+        unglazedCollector.SetInputs(
+            links.TGlo, &tilter.incidenceAngle, nullptr, links.Tci, links.TAmb, &TSky, links.VWind,
+            links.MdotColl, links.LoopSpecificHeat, &tracker.slope, &roof.heatFlowIn, &SolarHour);
+        roofPromoter.SetVariableAndTolerance(&unglazedCollector.meanFluidTemperature, Tolerance);
+        if (InitRoof() != 0) return 1;
     }
+    if (exchanger) {
+        exchangerPump.SetInputs(links.TPool, &PoolWaterCp, links.CollOn);
+        heatExchanger.SetInputs(&exchangerPump.outletTemperature,
+                                &outletPipeInside.outletTemperature, &exchangerPump.flow,
+                                links.MdotColl, &PoolWaterCp, links.LoopSpecificHeat);
+    }
+    return 0;
+}
 
-    if (UseAuxHeater != 0) heaterProfile.SetInputs(&Month);
-
+void CTidewarmDoc::ConnectPool(bool exchanger) {
     pool.SetInputs(&Time, &poolPromoter.nextGuess, &PoolWaterCp, links.HDirPool, links.HDifPool,
                    links.RadiantTemperature, &sun.zenith, links.FractionShaded, links.Albedo,
                    links.TAmbPool, links.RelHumPool, links.VWindPool, &soilTempIntegrator.newState,
@@ -213,27 +229,22 @@ int CTidewarmDoc::ConnectModel() {
         links.TPool);
 
     poolTempIntegrator.SetInputs(&PoolTempStart, &pool.poolTemperatureDerivative, &TimeStep);
+}
 
-    if (UseAuxHeater != 0) {
-        if (HeaterType == kHeaterFuel) {
-            gasHeater.SetInputs(&poolTempIntegrator.newState, &HeaterFlow, &PoolWaterCp,
-                                links.AuxOn);
-            poolPromoter.SetVariableAndTolerance(&gasHeater.outletTemperature, Tolerance);
-        } else if (HeaterType == kHeaterHeatPump) {
-            heatPump.SetInputs(&TWetBulb, &poolTempIntegrator.newState, &HeaterFlow, &PoolWaterCp,
-                               links.AuxOn);
-            poolPromoter.SetVariableAndTolerance(&heatPump.outletTemperature, Tolerance);
-        } else {
-            ShowRunMessage(kStrInvalidHeaterType);
-            return 1;
-        }
-    } else {
+int CTidewarmDoc::ConnectHeater() {
+    if (UseAuxHeater == 0) {
         poolPromoter.SetVariableAndTolerance(&poolTempIntegrator.newState, Tolerance);
+    } else if (HeaterType == kHeaterFuel) {
+        gasHeater.SetInputs(&poolTempIntegrator.newState, &HeaterFlow, &PoolWaterCp, links.AuxOn);
+        poolPromoter.SetVariableAndTolerance(&gasHeater.outletTemperature, Tolerance);
+    } else if (HeaterType == kHeaterHeatPump) {
+        heatPump.SetInputs(&TWetBulb, &poolTempIntegrator.newState, &HeaterFlow, &PoolWaterCp,
+                           links.AuxOn);
+        poolPromoter.SetVariableAndTolerance(&heatPump.outletTemperature, Tolerance);
+    } else {
+        ShowRunMessage(kStrInvalidHeaterType);
+        return 1;
     }
-
-    soilTempIntegrator.SetInputs(&TSoilPrev, &pool.soilTemperatureDerivative, &TimeStep);
-
-    BindResultColumns();
     return 0;
 }
 

@@ -139,8 +139,21 @@ int CTidewarmDoc::WriteAnnualLine() {
 int CTidewarmDoc::RunPass() {
     FileReader* weather = SelectedWeatherReader();
     PassFiles files{weather, &alternateReader, &monthlyWriter, &hourlyWriter};
+    if (const int result = OpenPassFiles(weather); result != 0) return result;
+    if (ConnectModel() != 0) return kOpenFailed;
+    if (CheckComponents() != 0) return kDomain;
+    SetInitialStates();
+    if (UseSolar != 0 && Collector == kCollectorUnglazed) {
+        if (const int result = roof.Compute(); result != 0) {
+            ShowRunMessage(kStrRoofInitFailed);
+            return result;
+        }
+    }
+    if (const int result = SimulateDays(); result != 0) return result;
+    return FinishPassFiles();
+}
 
-    // Files.
+int CTidewarmDoc::OpenPassFiles(FileReader* weather) {
     if (weather == nullptr) {
         ShowRunMessage(kStrCannotOpenWeather);
         return kOpenFailed;
@@ -167,12 +180,10 @@ int CTidewarmDoc::RunPass() {
             return result;
         }
     }
+    return 0;
+}
 
-    // Model.
-    if (ConnectModel() != 0) return kOpenFailed;
-    if (CheckComponents() != 0) return kDomain;
-
-    // Initial states.
+void CTidewarmDoc::SetInitialStates() {
     ClearPlantOutputs();
     if (ExchangerOn()) heatExchanger.hotOutletTemperature = InitialPoolTemp;
     if (UseAuxHeater != 0) {
@@ -194,26 +205,15 @@ int CTidewarmDoc::RunPass() {
     Time = 0;
     monthlySummary.ResetSums();
     annualSummary.ResetSums();
+}
 
-    if (UseSolar != 0 && Collector == kCollectorUnglazed) {
-        if (const int result = roof.Compute(); result != 0) {
-            ShowRunMessage(kStrRoofInitFailed);
-            return result;
-        }
-    }
-
-    // Days and hours.
+int CTidewarmDoc::SimulateDays() {
     int previousMonth = 0;
     for (DayCount = 0; DayCount < NumDays; ++DayCount) {
         if (DayCount % kProgressInterval == 0)
             CurrentProgress().SetText(FormatResString(kStrSimulatingDay, DayCount, NumDays));
         CurrentProgress().Step();
-        CurrentDay = ((StartDay + DayCount - 1) % kDaysPerYear + kDaysPerYear) % kDaysPerYear + 1;
-        Month = MonthOfDay(CurrentDay, 0);
-        CurrentDayOfMonth = DayOfMonth(CurrentDay, 0);
-        IsWeekend = 0;
-        if (UseWeekends != 0)
-            IsWeekend = DayCount % WeekLength + 1 > WeekLength - WeekendLength ? 1 : 0;
+        SetCalendarDay();
         SwimmableHours = 0;
         if (Month != previousMonth && previousMonth != 0) {
             if (const int result = FinishMonth(true); result != 0) {
@@ -224,23 +224,39 @@ int CTidewarmDoc::RunPass() {
         previousMonth = Month;
 
         if (const int result = PrepareDay(); result != 0) return result;
-        for (Hour = 1; Hour <= kHoursPerDay; ++Hour) {
-            SolarHour = Hour - 0.5;
-            Time += kSecondsPerHour;
-            HourIndex = DayCount * kHoursPerDay + Hour;
-            if (const int result = SimulateHour(); result != 0) return result;
-            UsableHours =
-                Swimmable == 1 && Hour == kHoursPerDay && SwimmableHours >= kUsableDayHours
-                    ? kHoursPerDay
-                    : 0;
-            for (Summary* summary : {&monthlySummary, &annualSummary})
-                if (const int result = summary->Compute(); result != 0) {
-                    ShowMessage(ErrorMessageBuffer());
-                    return result;
-                }
-        }
+        if (const int result = SimulateDayHours(); result != 0) return result;
     }
+    return 0;
+}
 
+void CTidewarmDoc::SetCalendarDay() {
+    CurrentDay = ((StartDay + DayCount - 1) % kDaysPerYear + kDaysPerYear) % kDaysPerYear + 1;
+    Month = MonthOfDay(CurrentDay, 0);
+    CurrentDayOfMonth = DayOfMonth(CurrentDay, 0);
+    IsWeekend = 0;
+    if (UseWeekends != 0)
+        IsWeekend = DayCount % WeekLength + 1 > WeekLength - WeekendLength ? 1 : 0;
+}
+
+int CTidewarmDoc::SimulateDayHours() {
+    for (Hour = 1; Hour <= kHoursPerDay; ++Hour) {
+        SolarHour = Hour - 0.5;
+        Time += kSecondsPerHour;
+        HourIndex = DayCount * kHoursPerDay + Hour;
+        if (const int result = SimulateHour(); result != 0) return result;
+        UsableHours = Swimmable == 1 && Hour == kHoursPerDay && SwimmableHours >= kUsableDayHours
+                          ? kHoursPerDay
+                          : 0;
+        for (Summary* summary : {&monthlySummary, &annualSummary})
+            if (const int result = summary->Compute(); result != 0) {
+                ShowMessage(ErrorMessageBuffer());
+                return result;
+            }
+    }
+    return 0;
+}
+
+int CTidewarmDoc::FinishPassFiles() {
     // The last month, then the year; a failure of either is shown once.
     const int lastMonth = FinishMonth(false);
     const int annual = WriteAnnualLine();
