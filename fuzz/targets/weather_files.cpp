@@ -9,16 +9,13 @@ namespace fuzz {
 
 namespace {
 
-// Asks `reader` for the hours of a year out of order, forward, across its end and back, as the
-// runs over a season and the pre-run check do.
+// Asks `reader` for hours forward day by day, skipping ahead, past the year's end and back, as
+// the runs over a season do; reading every day of a year here would only slow the fuzzing.
 template <class Reader>
-void WalkYear(Reader& reader, int& day, int& hour) {
-    for (day = 1; day <= 366; ++day)
+void WalkDays(Reader& reader, int& day, int& hour) {
+    for (const int requested : {1, 2, 3, 4, 5, 6, 7, 8, 200, 365, 366, 2, 1}) {
+        day = requested;
         for (hour = 1; hour <= 24; hour += 23) reader.Compute();
-    for (const int back : {200, 2, 1}) {
-        day = back;
-        hour = 24;
-        reader.Compute();
     }
 }
 
@@ -41,7 +38,7 @@ void ZefirWeather(Bytes bytes) {
     MyZEFIRFileReader reader;
     reader.SetInputs(&day, &hour);
     reader.SetFileName("fuzz.zfw");
-    WalkYear(reader, day, hour);
+    WalkDays(reader, day, hour);
     Require(reader.relativeHumidity >= 0 && reader.relativeHumidity <= 1);
 
     CTidewarmDoc doc;
@@ -55,7 +52,7 @@ void KtmyWeather(Bytes bytes) {
     WriteInput("fuzz.tmy", bytes);
     int day = 1, hour = 1;
     KTMYFileReader reader(&day, &hour, "fuzz.tmy");
-    WalkYear(reader, day, hour);
+    WalkDays(reader, day, hour);
 
     CTidewarmDoc doc;
     doc.WeatherSource = kWeatherTMY;
