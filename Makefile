@@ -2,21 +2,33 @@
 PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang-format \
             libsqlite3-dev libsqlitecpp-dev \
             pkg-config libgd-dev libfontconfig-dev fonts-dejavu-core
+# The fuzz build only: clang and its runtime libraries (libFuzzer, sanitizers) of the same version.
+FUZZ_PACKAGES := cmake make clang libclang-rt-dev
 JOBS := $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
+# Seconds each fuzz target runs in `make fuzz`.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = $(notdir $(wildcard fuzz/seeds/*))
 
-.PHONY: deps build test run format format-check clean
+.PHONY: deps fuzz-deps build test run fuzz format format-check clean
 
-# Installs the Debian packages the project needs, only when some are missing.
-deps:
+# Installs the Debian packages of a list, only when some are missing.
+define install_missing
 	@missing=""; \
-	for p in $(PACKAGES); do \
+	for p in $(1); do \
 	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
 	    echo "Installing:$$missing"; \
 	    $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y $$missing; \
 	fi
+endef
+
+deps:
+	$(call install_missing,$(PACKAGES))
+
+fuzz-deps:
+	$(call install_missing,$(FUZZ_PACKAGES))
 
 build: deps
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
@@ -35,7 +47,22 @@ run: build
 	build/bin/TidewarmPro -batch
 	build/tools/sample_run show
 
-SOURCES = $(shell find library platform exchange simulator frontend report tools tests benchmarks \
+# Each fuzz target runs FUZZ_SECONDS from its seeds (fuzz/seeds/<target>), its corpus kept in
+# build-fuzz/corpus; a crash stops here, its input saved as build-fuzz/crash-<target>-*. Keep a
+# crash's input in fuzz/reproducers/<target>/ once mended: `make test` replays it.
+fuzz: fuzz-deps
+	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	    -DTIDEWARM_FUZZ=ON -DTIDEWARM_TESTS=OFF -DTIDEWARM_BENCHMARKS=OFF
+	cmake --build build-fuzz -j $(JOBS)
+	@cd build-fuzz && for t in $(FUZZ_TARGETS); do \
+	    echo "Fuzzing $$t for $(FUZZ_SECONDS) s"; \
+	    mkdir -p corpus/$$t && \
+	    bin/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 \
+	        -artifact_prefix=$$PWD/crash-$$t- $$PWD/corpus/$$t $(CURDIR)/fuzz/seeds/$$t \
+	        || exit 1; \
+	done
+
+SOURCES = $(shell find library platform exchange simulator frontend report tools tests benchmarks fuzz \
                  \( -name '*.cpp' -o -name '*.h' \) 2>/dev/null)
 
 format:
@@ -46,4 +73,4 @@ format-check: deps
 	@clang-format --dry-run -Werror $(SOURCES)
 
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-fuzz

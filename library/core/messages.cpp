@@ -22,18 +22,26 @@ struct Conversion {
     std::size_t end = 0;
 };
 
-// Parses the conversion that starts at format[pos] == '%'. Nothing when it is one we refuse.
+// Parses the conversion that starts at format[pos] == '%'. Nothing when it is one we refuse,
+// which includes a width or precision larger than the message buffer: a message never needs
+// one, and the C formatter would take seconds or gigabytes to honour it.
 std::optional<Conversion> ParseConversion(std::string_view format, std::size_t pos) {
     Conversion c;
     std::size_t i = pos + 1;
-    auto digits = [&] {
-        while (i < format.size() && format[i] >= '0' && format[i] <= '9') ++i;
+    // Reads a width or precision; false when it exceeds the message buffer.
+    auto digitsFit = [&] {
+        int value = 0;
+        for (; i < format.size() && format[i] >= '0' && format[i] <= '9'; ++i) {
+            value = value * 10 + (format[i] - '0');
+            if (value > kMessageBufferSize) return false;
+        }
+        return true;
     };
     while (i < format.size() && std::strchr("-+ #0", format[i])) ++i;
-    digits();
+    if (!digitsFit()) return std::nullopt;
     if (i < format.size() && format[i] == '.') {
         ++i;
-        digits();
+        if (!digitsFit()) return std::nullopt;
     }
     const std::size_t lengthStart = i;
     while (i < format.size() && std::strchr("hljztL", format[i])) ++i;

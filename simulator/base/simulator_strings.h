@@ -28,6 +28,16 @@ enum SimulatorString : int {
     // Start-up.
     kStrCannotSetUpDataFolder = 34410,
     kStrNeedsDesktopBuild = 34411,
+    // Project file and weather file refused before a run.
+    kStrInvalidProjectDays = 34430,
+    kStrWeatherFileTooShort = 34431,
+    kStrWeatherLatitudeOutOfRange = 34432,
+    kStrWeatherLongitudeOutOfRange = 34433,
+    kStrWeatherDayUnreadable = 34434,
+    kStrWeatherNegativeWind = 34435,
+    kStrWeatherIrradianceOutOfRange = 34436,
+    kStrWeatherHumidityOutOfRange = 34437,
+    kStrWeatherNegativeHumidityRatio = 34438,
     // Input dialogs, text report and progress.
     kStrGlazed = 31200,
     kStrUnglazed = 31201,

@@ -36,6 +36,12 @@ constexpr int kVersionDeepSoil = 20105;
 
 constexpr double kOldHeaterEfficiency = 0.8;
 
+constexpr int kDaysPerYear = 365;
+
+bool IsDayOfYear(int day) {
+    return day >= 1 && day <= kDaysPerYear;
+}
+
 // Reads the rest of the line into `line` (without CR); a line longer than `limit` fails the
 // stream.
 void ReadLimitedLine(std::istream& in, std::string& line, std::size_t limit) {
@@ -146,11 +152,21 @@ int CTidewarmDoc::ReadProject(std::istream& in) {
     in >> UseSolar >> UseExchanger >> UseAuxHeater >> UseAlternateInput >> HourlyOutput;
     if (version >= kVersionEconomicsSwitch) in >> DoEconomics;
     in >> SkipLine;
-    in >> StartDay >> EndDay >> NumDays >> UseWeekends >> WeekLength >> WeekendLength >>
+    int startDay = StartDay, endDay = EndDay;
+    in >> startDay >> endDay >> NumDays >> UseWeekends >> WeekLength >> WeekendLength >>
         Tolerance >> MaxIterations;
     if (version >= kVersionEconomicsSwitch) in >> PrintParameters;
     if (version >= kVersionSwimmingDays) in >> SwimmableCriterion >> ReferenceRun;
     in >> SkipLine;
+    // The run counts its days from these: a day outside the year would take it off the calendar.
+    if (in) {
+        if (!IsDayOfYear(startDay) || !IsDayOfYear(endDay)) {
+            ShowMessage(FormatResString(kStrInvalidProjectDays, startDay, endDay));
+            return 1;
+        }
+        StartDay = startDay;
+        EndDay = endDay;
+    }
     int source = -1;
     in >> source >> SkipLine;
     if (in && source >= kWeatherTMY && source <= kWeatherBinary) WeatherSource = source;

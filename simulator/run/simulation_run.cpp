@@ -11,6 +11,7 @@
 #include "run_messages.h"
 #include "simulator_strings.h"
 #include "user_interface.h"
+#include "weather_check.h"
 
 namespace {
 
@@ -61,6 +62,7 @@ int CTidewarmDoc::CheckRunSettings() {
 
 int CTidewarmDoc::RunSimulation(const std::string& projectPath) {
     if (const int result = CheckRunSettings(); result != 0) return result;
+    if (const int result = CheckWeatherFile(*this); result != 0) return result;
     const int savedSolar = UseSolar;
     const int savedExchanger = UseExchanger;
     const int savedHeater = UseAuxHeater;

@@ -98,6 +98,23 @@ TEST(FormatErrorMessage, MismatchShowsRawTextNotTheFormatter) {
     EXPECT_STREQ(ErrorMessageBuffer(), "value %d (0x00000005)");
 }
 
+TEST(FormatErrorMessage, WidthOrPrecisionBeyondTheBufferIsRefused) {
+    test::ScopedTempDir dir;
+    test::WriteFile("scl.err",
+                    "1 %.999999999f\n2 %2147483647d\n3 %99999999999999999999d\n4 [%256d]\n");
+    ReportError(1, 1.5);
+    EXPECT_STREQ(ErrorMessageBuffer(), "%.999999999f (0x00000001)");
+    ReportError(2, 7);
+    EXPECT_STREQ(ErrorMessageBuffer(), "%2147483647d (0x00000002)");
+    ReportError(3, 7);  // beyond the int range too
+    EXPECT_STREQ(ErrorMessageBuffer(), "%99999999999999999999d (0x00000003)");
+    ReportError(4, 7);  // the buffer's own size is still a width
+    EXPECT_EQ(std::string(ErrorMessageBuffer()).size(), 255u);
+    EXPECT_FALSE(FormatText("%.257f", 1.0).has_value());
+    EXPECT_FALSE(FormatText("%257s", "x").has_value());
+    EXPECT_EQ(FormatText("%.256f", 1.0)->size(), 258u);
+}
+
 TEST(FormatErrorMessage, NotFoundAndSwitchedOff) {
     test::ScopedTempDir dir;
     ReportError(0x110101);

@@ -107,6 +107,9 @@ TEST(SameConversions, ComparesArgumentKindsInOrder) {
     EXPECT_FALSE(SameConversions("Day %d", "Jour %d/%d"));
     EXPECT_FALSE(SameConversions("Area %lg", "Surface %d"));
     EXPECT_FALSE(SameConversions("Name %s", "Nom %n"));
+    // A width or precision beyond the message buffer is refused like a wrong conversion.
+    EXPECT_FALSE(SameConversions("Day %d", "Jour %2147483647d"));
+    EXPECT_FALSE(SameConversions("Area %g", "Surface %.999999999g"));
 }
 
 // Each test starts with the English table of a program and no French one.

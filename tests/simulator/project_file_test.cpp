@@ -91,6 +91,35 @@ TEST_F(ProjectFileTest, NewerFormatRefusedWithItsMessage) {
     EXPECT_EQ(copy.StartDay, 77);
 }
 
+TEST_F(ProjectFileTest, SimulatedDaysOutsideTheYearRefusedWithTheirMessage) {
+    CTidewarmDoc doc;
+    const std::string text = Written(doc);
+    const std::size_t line3 = text.find('\n', text.find('\n') + 1) + 1;
+    const auto withDays = [&](const std::string& days) {
+        std::string changed = text;
+        changed.replace(line3, std::string("1 365").size(), days);
+        return changed;
+    };
+    for (const char* days : {"-2147483648 365", "0 365", "1 366", "366 1", "1 0"}) {
+        CTidewarmDoc copy;
+        messages.shown.clear();
+        EXPECT_EQ(ReadText(copy, withDays(days)), 1) << days;
+        ASSERT_EQ(messages.shown.size(), 1u) << days;
+        EXPECT_EQ(messages.shown[0].rfind("The first and last simulated days must lie between 1 "
+                                          "and 365; the file gives ",
+                                          0),
+                  0u);
+        EXPECT_EQ(copy.StartDay, 1) << days;
+        EXPECT_EQ(copy.EndDay, 365) << days;
+    }
+    CTidewarmDoc copy;
+    messages.shown.clear();
+    EXPECT_EQ(ReadText(copy, withDays("365 1")), 0);
+    EXPECT_EQ(copy.StartDay, 365);
+    EXPECT_EQ(copy.EndDay, 1);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST_F(ProjectFileTest, OtherHeaderWordRefusedWithoutMessage) {
     CTidewarmDoc doc;
     std::string text = Written(doc);

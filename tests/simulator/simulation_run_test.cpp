@@ -678,13 +678,15 @@ TEST_F(SimulationRun, FailuresEndTheRun) {
               0u)
         << messages_.shown[0];
 
-    // Weather data that end before the period does.
+    // Weather data that end before the period does (a text table, which is read as the run
+    // goes).
     synthetic::WeatherYear shortYear;
-    shortYear.days = 173;
-    ASSERT_TRUE(synthetic::WriteZefirFile("short.zfw", shortYear));
+    shortYear.days = 2;  // the table's records count the period's hours
+    ASSERT_TRUE(synthetic::WriteWeatherTable("short.csv", shortYear));
     CTidewarmDoc shortWeather;
     Prepare(shortWeather, 172, 3);
-    shortWeather.binaryWeatherReader.SetFileName("short.zfw");
+    shortWeather.WeatherSource = kWeatherText;
+    shortWeather.textWeatherReader.SetFile("short.csv");
     messages_.shown.clear();
     EXPECT_EQ(shortWeather.RunSimulation("pool.tdw"), kDomain);
     ASSERT_EQ(messages_.shown.size(), 1u);
