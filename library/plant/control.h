@@ -72,6 +72,8 @@ class ConvergencePromoter : public SolarBase {
     double GetTolerance() const { return tolerance_; }
     // Forgets the guesses; called at the start of every iterated step.
     void ClearHistory();
+    // The variable as the loop last computed it, from the last guess.
+    double LoopValue() const { return *variable_; }
 
     // Output: the guess the loop must be computed with next.
     double nextGuess;

@@ -165,6 +165,10 @@ int CTidewarmDoc::SimulateHour() {
     if (const int result = StepWeather(); result != 0) return result;
     const bool exchanger = ExchangerOn();
     if (const int result = SolvePoolLoop(exchanger); result != 0) return result;
+    // The hour ends on the temperature the loop computed from its last guess, not on the guess:
+    // the heat stored is then exactly the gains less the losses of that last evaluation, with
+    // the auxiliary heat.
+    poolPromoter.nextGuess = poolPromoter.LoopValue();
 
     const double poolTemperature = *links.TPool;
     if (SwimmableCriterion != 0 && poolTemperature >= MinPoolTemp - Tolerance) ++SwimmableHours;
@@ -257,6 +261,10 @@ int CTidewarmDoc::SolvePoolLoop(bool exchanger) {
                 return ShowComponentFailure(result, kStrTitleController);
             CollectorOn = controller.on;
             if (*links.CollOn == savedState) break;
+            // A thermostat that has just started its pump keeps it running while the
+            // difference stays above its off setting: the next pass, with the water running,
+            // is compared with that setting, not with the start setting again.
+            if (CollectorOn != 0) controller.LatchState();
         }
     }
     return 0;
