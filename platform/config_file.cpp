@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <locale>
 #include <string_view>
@@ -64,14 +65,24 @@ void ReadConfig(const std::string& dataFolder) {
     app::Language = app::PendingLanguage = language == "Fra" ? 1 : 0;
 }
 
-bool ReplaceFileContents(const std::string& path, std::string_view text) {
+bool ReplaceFileContents(const std::string& path, std::string_view text, std::string* problem) {
     std::string temporary = path + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) return false;
-    bool ok = WriteAll(fd, text) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && std::rename(temporary.c_str(), path.c_str()) == 0;
-    if (!ok) ::unlink(temporary.c_str());
+    bool ok = fd >= 0;
+    ok = ok && WriteAll(fd, text) && ::fsync(fd) == 0;
+    int error = ok ? 0 : errno;
+    if (fd >= 0 && ::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && std::rename(temporary.c_str(), path.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) {
+        if (fd >= 0) ::unlink(temporary.c_str());
+        if (problem != nullptr) *problem = std::strerror(error);
+    }
     return ok;
 }
 

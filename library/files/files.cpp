@@ -2,6 +2,7 @@
 #include "files.h"
 
 #include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -178,6 +179,7 @@ int FileReader::OpenFile(const char* mode) {
     Close();
     if (!hasName_) return FatalError(1);
     file_ = std::fopen(fileName_.c_str(), mode);
+    systemError_ = file_ == nullptr ? errno : 0;
     if (file_ == nullptr) return FatalError(2, {fileName_});
     return Rewind();
 }
@@ -229,6 +231,7 @@ int FileWriter::Check() {
 int FileWriter::Open() {
     if (file_ != nullptr || status_ != kReady) return status_;
     file_ = std::fopen(fileName_.c_str(), "w");
+    systemError_ = file_ == nullptr ? errno : 0;
     if (file_ == nullptr) return FatalError(1, {fileName_});
     const int result = WriteHeader();
     if (result != kOk) Close();  // the next attempt starts the file again, header first

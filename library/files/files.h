@@ -59,12 +59,15 @@ class FileIO : public SolarBase {
     int SetFileName(const char* name);
     // The stored name, or null when there is none.
     const char* GetFileName() const { return hasName_ ? fileName_.c_str() : nullptr; }
+    // The system's error number of the last open that failed, 0 when none did.
+    int SystemError() const { return systemError_; }
     bool IsOpen() const { return file_ != nullptr; }
 
   protected:
     std::FILE* file_ = nullptr;
     std::string fileName_;
     bool hasName_ = false;
+    int systemError_ = 0;
 };
 
 // A file read from its start: opening reads the header. Keeps the number of records (or days)

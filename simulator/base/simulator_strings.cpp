@@ -212,6 +212,7 @@ constexpr StringEntry kEnglish[] = {
     {kStrCannotOpenHourlyOutput, "Cannot open hourly output file "},
     {kStrRoofInitFailed, "Error in initializing roof component."},
     {kStrCannotWriteMonthly, "Cannot write to monthly output file."},
+    {kStrFileProblem, "%s: %s"},
     {kStrAlternateReadError, "Error reading alternate input file."},
     {kStrTitleWeather, "Weather Processor"},
     {kStrTitleActivity, "Activity Level"},

@@ -198,6 +198,7 @@ enum SimulatorString : int {
     kStrCannotOpenHourlyOutput = 34130,
     kStrRoofInitFailed = 34131,
     kStrCannotWriteMonthly = 34132,
+    kStrFileProblem = 34440,
     kStrAlternateReadError = 34134,
     kStrTitleWeather = 34135,
     kStrTitleActivity = 34138,

@@ -84,9 +84,10 @@ int CTidewarmDoc::LoadBatchInput() {
     }
     if (!ApplyBatchInput(input)) return 0;
 
-    // As for an interactive save, a failed save is reported and the run goes on.
+    // The run is the saved project: a project that cannot be saved (its message shown) is a
+    // failed run, not the run of an older file.
     const std::string projectFile = g_strDataFolder + "/" + std::string(kBatchProjectFileName);
-    SaveProjectFile(*this, projectFile);
+    if (SaveProjectFile(*this, projectFile) != 0) return 0;
     SetPathName(projectFile);
     return 1;
 }

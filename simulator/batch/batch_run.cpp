@@ -1,9 +1,7 @@
-// Batch mode's run: the batch input applied, the simulation of "Tidewarm.tdw", and the monthly
-// result file deleted whenever the run did not succeed, so the front end never reads results
-// of another run.
-#include <filesystem>
+// Batch mode's run: the batch input applied, the simulation of "Tidewarm.tdw", and every result
+// file deleted whenever the run did not succeed, so the front end never reads results of
+// another run.
 #include <memory>
-#include <system_error>
 
 #include "batch_input.h"
 #include "batch_mode.h"
@@ -17,16 +15,17 @@ CTidewarmDoc::CTidewarmDoc(int) : CTidewarmDoc() {
 }
 
 int CTidewarmDoc::RunBatch() {
-    const std::string monthly = g_strDataFolder + "/" + std::string(kMonthlyResultFileName);
+    const std::string project = g_strDataFolder + "/" + std::string(kBatchProjectFileName);
     int result = 1;
     if (LoadBatchInput() == 1) {
         SetModifiedFlag(0);
-        result = RunSimulation(g_strDataFolder + "/" + std::string(kBatchProjectFileName));
+        result = RunSimulation(project);
         if (result != 0) ShowMessage(FormatResString(kStrBatchRunFailed, result));
+        // The front end reads the report's file too: a run without it has failed.
+        if (result == 0 && ReportResult() != 0) result = 1;
     }
     if (result == 0) return 0;
-    std::error_code ignored;
-    std::filesystem::remove(monthly, ignored);
+    RemoveResultFiles(ProjectBaseName(project));
     return 1;
 }
 

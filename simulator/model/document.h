@@ -124,8 +124,9 @@ class CTidewarmDoc {
     // Writes the text report of the run just made (".lis" next to the project file) from its
     // monthly result files, in the program's language. When `onReportWritten` is set (a view
     // shows the report), the results are marked up to date and it is called with the report's
-    // path. A file that cannot be opened shows message 34020 and writes no report.
-    void WriteReport();
+    // path. Returns 0; or 1 when the report could not be written (message 34020 with the file
+    // and the system's reason shown, any earlier report left as it was).
+    int WriteReport();
     std::function<void(const std::string& reportPath)> onReportWritten;
 
     // The location name; set through SetWeatherName, which keeps it to one line of at most
@@ -145,7 +146,15 @@ class CTidewarmDoc {
     // happened. Returns 0 on success; 1 when the model could not be connected; 4 when a run
     // setting is out of range or a component failed its check; otherwise the code of the
     // failing component or file (8: an iteration did not converge). Every failure is shown.
+    // The result files are written under temporary names and put in place when both passes
+    // succeeded; a failed run leaves no result file, of this run or of the one before.
     int RunSimulation(const std::string& projectPath);
+    // What writing the report of the last successful run gave (0: written); it does not change
+    // the run's result, but batch mode fails a run whose report it cannot write.
+    int ReportResult() const { return reportResult_; }
+    // Removes the result files named after `base` (a project path without its extension),
+    // finished or not.
+    static void RemoveResultFiles(const std::string& base);
 
     // Points every component input at its source through the input links; 0, or 1 when the
     // alternate input, the weather columns, the roof, the collector or the heater type cannot
@@ -298,6 +307,10 @@ class CTidewarmDoc {
     bool ExchangerOn() const { return UseSolar != 0 && UseExchanger != 0; }
     // Refuses settings the run would divide by or loop over in vain; 0, or 4 after a message.
     int CheckRunSettings();
+    // The passes into the temporary result files of `base`; then those files put in place
+    // (false, with the file and the reason shown, when one cannot be).
+    int RunPasses(const std::string& base);
+    bool PlaceResultFiles(const std::string& base);
     int RunPass();
     // Steps of a pass: its files opened (0 or the failing code, shown), the initial states, the
     // days of the period, the last lines written and the writers closed.
@@ -350,6 +363,7 @@ class CTidewarmDoc {
     int modified_ = 0;
     int resultsOutOfDate_ = 1;  // a new project has no results
     int batchResult_ = 0;
+    int reportResult_ = 0;
 };
 
 // A project's path without the extension of its file name: up to the last '.' of the name (a

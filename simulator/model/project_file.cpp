@@ -1,5 +1,7 @@
 // The project file: WriteProject and ReadProject on streams, and loading and saving files.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <istream>
@@ -293,7 +295,8 @@ int SaveProjectFile(CTidewarmDoc& document, const std::string& path) {
     const std::string temporary = path + ".tmp-save";
     std::ofstream file(temporary, std::ios::out | std::ios::trunc | std::ios::binary);
     if (!file.is_open()) {
-        ShowMessage(LoadResString(kStrCannotCreateProject));
+        ShowMessage(LoadResString(kStrCannotCreateProject) + "\n" +
+                    FormatResString(kStrFileProblem, path, std::strerror(errno)));
         return 1;
     }
     int result = document.WriteProject(file);
@@ -306,7 +309,10 @@ int SaveProjectFile(CTidewarmDoc& document, const std::string& path) {
             return 0;
         }
     }
+    // A rename that failed says why; a write that failed is an input/output error.
+    const std::string reason = error ? error.message() : std::string(std::strerror(EIO));
     std::filesystem::remove(temporary, error);
-    ShowMessage(LoadResString(kStrProjectNotSaved));
+    ShowMessage(LoadResString(kStrProjectNotSaved) + "\n" +
+                FormatResString(kStrFileProblem, path, reason));
     return 1;
 }

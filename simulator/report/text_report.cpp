@@ -394,26 +394,22 @@ void WriteInputSummaries(std::ostream& out, CTidewarmDoc& doc, int language) {
 }
 
 // Writes the whole report at once; false after a message when the file cannot be written.
+// Puts the report in place whole, or leaves any earlier one as it was.
 bool WriteReportFile(const std::string& reportPath, const std::string& text) {
-    std::ofstream report(reportPath, std::ios::binary | std::ios::trunc);
-    if (report) {
-        report << text;
-        report.close();
-    }
-    if (!report) {
-        ShowMessage(Text(kStrCannotOpenReport), MessageKind::Error);
-        return false;
-    }
-    return true;
+    std::string reason;
+    if (ReplaceFileContents(reportPath, text, &reason)) return true;
+    ShowMessage(Text(kStrCannotOpenReport) + "\n" + Formatted(kStrFileProblem, reportPath, reason),
+                MessageKind::Error);
+    return false;
 }
 
 }  // namespace
 
-void CTidewarmDoc::WriteReport() {
+int CTidewarmDoc::WriteReport() {
     const std::string base = ProjectBaseName(GetPathName());
     std::vector<MonthlyRow> rows;
     std::vector<double> referenceUsable;
-    if (!ReadMonthlyFiles(base, ReferenceRun != 0, rows, referenceUsable)) return;
+    if (!ReadMonthlyFiles(base, ReferenceRun != 0, rows, referenceUsable)) return 1;
 
     const int language = app::Language;
     std::ostringstream out;
@@ -427,9 +423,10 @@ void CTidewarmDoc::WriteReport() {
     if (PrintParameters) WriteInputSummaries(out, *this, language);
 
     const std::string reportPath = base + ".lis";
-    if (!WriteReportFile(reportPath, out.str())) return;
+    if (!WriteReportFile(reportPath, out.str())) return 1;
     if (onReportWritten) {
         SetResultsOutOfDate(0);
         onReportWritten(reportPath);
     }
+    return 0;
 }

@@ -1,6 +1,8 @@
 // The simulation run: the reference pass of the unheated pool and the system pass, each over the
 // days and hours of the period, with the monthly and annual lines of the result file.
 #include <algorithm>
+#include <cstring>
+#include <filesystem>
 #include <initializer_list>
 #include <string>
 
@@ -46,7 +48,29 @@ void NormaliseLine(Summary& summary) {
     summary.sums[kMonthlyUsableDays] /= kSecondsPerDay;
 }
 
+// The result files of a run. They are written under temporary names and put in place only when
+// the whole run succeeded, so that no reader ever takes a partial file, or one of an earlier run,
+// for the results of this one.
+constexpr const char* kResultExtensions[] = {".mly", ".mlx", ".hly", ".hlx"};
+
+std::string PartName(const std::string& path) {
+    return path + ".part";
+}
+
+// The message that names a file and the system's reason.
+std::string FileProblem(const std::string& path, const std::string& reason) {
+    return FormatResString(kStrFileProblem, path, reason);
+}
+
 }  // namespace
+
+void CTidewarmDoc::RemoveResultFiles(const std::string& base) {
+    std::error_code ignored;
+    for (const char* extension : kResultExtensions) {
+        std::filesystem::remove(base + extension, ignored);
+        std::filesystem::remove(PartName(base + extension), ignored);
+    }
+}
 
 int CTidewarmDoc::CheckRunSettings() {
     if (NumDays < 1) {
@@ -63,15 +87,32 @@ int CTidewarmDoc::CheckRunSettings() {
 int CTidewarmDoc::RunSimulation(const std::string& projectPath) {
     if (const int result = CheckRunSettings(); result != 0) return result;
     if (const int result = CheckWeatherFile(*this); result != 0) return result;
+    const std::string base = ProjectBaseName(projectPath);
+    int result = RunPasses(base);
+    if (result == 0 && !PlaceResultFiles(base)) result = kOpenFailed;
+    if (result != 0) {
+        RemoveResultFiles(base);
+        return result;
+    }
+
+    // The report reads the result files just written; what it meets does not change the run's
+    // result.
+    const std::string pathName = GetPathName();
+    SetPathName(projectPath);
+    reportResult_ = WriteReport();
+    SetPathName(pathName);
+    return 0;
+}
+
+int CTidewarmDoc::RunPasses(const std::string& base) {
     const int savedSolar = UseSolar;
     const int savedExchanger = UseExchanger;
     const int savedHeater = UseAuxHeater;
-    const std::string base = ProjectBaseName(projectPath);
     int result = 0;
     for (const bool reference : {true, false}) {
         if (reference && ReferenceRun == 0) continue;
-        const std::string monthlyName = base + (reference ? ".mlx" : ".mly");
-        const std::string hourlyName = base + (reference ? ".hlx" : ".hly");
+        const std::string monthlyName = PartName(base + (reference ? ".mlx" : ".mly"));
+        const std::string hourlyName = PartName(base + (reference ? ".hlx" : ".hly"));
         monthlyWriter.SetFileName(monthlyName.c_str());
         hourlyWriter.SetFileName(hourlyName.c_str());
         // The reference pass is the pool without collectors, exchanger or heater.
@@ -84,15 +125,28 @@ int CTidewarmDoc::RunSimulation(const std::string& projectPath) {
     UseSolar = savedSolar;
     UseExchanger = savedExchanger;
     UseAuxHeater = savedHeater;
-    if (result != 0) return result;
+    return result;
+}
 
-    // The report reads the result files just written; what it meets does not change the run's
-    // result.
-    const std::string pathName = GetPathName();
-    SetPathName(projectPath);
-    WriteReport();
-    SetPathName(pathName);
-    return 0;
+bool CTidewarmDoc::PlaceResultFiles(const std::string& base) {
+    const bool hourly = HourlyOutput != 0;
+    const bool written[] = {true, ReferenceRun != 0, hourly, ReferenceRun != 0 && hourly};
+    for (std::size_t i = 0; i < std::size(kResultExtensions); ++i) {
+        const std::string path = base + kResultExtensions[i];
+        std::error_code error;
+        if (!written[i]) {
+            // A file of an earlier run that this one did not write would pass for its result.
+            std::filesystem::remove(path, error);
+            std::filesystem::remove(PartName(path), error);
+            continue;
+        }
+        std::filesystem::rename(PartName(path), path, error);
+        if (error) {
+            ShowMessage(FileProblem(path, error.message()), MessageKind::Error);
+            return false;
+        }
+    }
+    return true;
 }
 
 void CTidewarmDoc::ClearPlantOutputs() {
@@ -172,13 +226,16 @@ int CTidewarmDoc::OpenPassFiles(FileReader* weather) {
     }
     if (const int result = monthlyWriter.Open(); result != 0) {
         const char* name = monthlyWriter.GetFileName();
-        ShowRunMessage(kStrCannotOpenMonthlyOutput, name ? name : "");
+        ShowRunMessage(kStrCannotOpenMonthlyOutput,
+                       FileProblem(name ? name : "", std::strerror(monthlyWriter.SystemError())));
         return result;
     }
     if (HourlyOutput != 0) {
         if (const int result = hourlyWriter.Open(); result != 0) {
             const char* name = hourlyWriter.GetFileName();
-            ShowRunMessage(kStrCannotOpenHourlyOutput, name ? name : "");
+            ShowRunMessage(
+                kStrCannotOpenHourlyOutput,
+                FileProblem(name ? name : "", std::strerror(hourlyWriter.SystemError())));
             return result;
         }
     }

@@ -228,6 +228,56 @@ TEST_F(BatchRunTest, BrokenInputSimulatesNothingAndDeletesTheMonthlyFile) {
     }
 }
 
+// A file the run cannot write fails it, with the file and the system's reason named, and leaves
+// no result file, of this run or of the one before. (A folder standing where the file goes
+// refuses it even to the superuser.)
+TEST_F(BatchRunTest, AFileThatCannotBeWrittenFailsTheRunAndLeavesNoResult) {
+    Write(test::BatchInputText(input_));
+    ASSERT_EQ(StartTidewarmPro(dir_.path(), "-batch").exitCode, 0);
+    for (const char* blocked : {"Tidewarm.tdw.tmp-save", "Tidewarm.hly.part", "Tidewarm.lis"}) {
+        SCOPED_TRACE(blocked);
+        fs::remove(data_ / blocked);
+        fs::create_directories(data_ / blocked / "inside");
+        const Outcome outcome = StartTidewarmPro(dir_.path(), "-batch");
+        EXPECT_NE(outcome.exitCode, 0);
+        EXPECT_NE(outcome.errors.find(": Is a directory"), std::string::npos) << outcome.errors;
+        for (const char* result : {"Tidewarm.mly", "Tidewarm.mlx", "Tidewarm.hly", "Tidewarm.hlx",
+                                   "Tidewarm.mly.part", "Tidewarm.mlx.part", "Tidewarm.hlx.part"})
+            EXPECT_FALSE(fs::exists(data_ / result)) << result;
+        fs::remove_all(data_ / blocked);
+    }
+}
+
+// A run that fails part-way leaves no result file at all; a run without the reference pass
+// leaves no reference file of an earlier run beside its own results.
+TEST_F(BatchRunTest, ResultFilesAreThoseOfThisRunOrNone) {
+    Write(test::BatchInputText(input_));
+    ASSERT_EQ(StartTidewarmPro(dir_.path(), "-batch").exitCode, 0);
+    ASSERT_TRUE(fs::exists(data_ / "Tidewarm.mlx"));
+
+    BatchInput single = input_;
+    single.referenceRun = 0;
+    Write(test::BatchInputText(single));
+    ASSERT_EQ(StartTidewarmPro(dir_.path(), "-batch").exitCode, 0);
+    EXPECT_TRUE(fs::exists(data_ / "Tidewarm.mly"));
+    EXPECT_FALSE(fs::exists(data_ / "Tidewarm.mlx"));
+    EXPECT_FALSE(fs::exists(data_ / "Tidewarm.hlx"));
+
+    // Glazed collectors given wind coefficients fail during the system pass, after the
+    // reference pass has written its files.
+    Write(test::BatchInputText(input_));
+    ASSERT_EQ(StartTidewarmPro(dir_.path(), "-batch").exitCode, 0);
+    BatchInput failing = input_;
+    failing.collector.type = 0;
+    Write(test::BatchInputText(failing));
+    EXPECT_NE(StartTidewarmPro(dir_.path(), "-batch").exitCode, 0);
+    for (const fs::directory_entry& entry : fs::directory_iterator(data_)) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_TRUE(name.find(".ml") == std::string::npos && name.find(".hl") == std::string::npos)
+            << name;
+    }
+}
+
 TEST_F(BatchRunTest, InteractiveStartPreparesTheDataFolderAndSpeaksTheUsersLanguage) {
     fs::remove_all(dir_.path() / "Documents");
     const Outcome outcome = StartTidewarmPro(dir_.path(), "", "fr_FR.UTF-8");

@@ -527,7 +527,8 @@ TEST_F(ProjectFileTest, FailedSaveKeepsThePreviousFile) {
     doc.SetModifiedFlag(1);
     EXPECT_EQ(SaveProjectFile(doc, "no such folder/pool.tdw"), 1);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0], "Cannot open file.");
+    EXPECT_EQ(messages.shown[0],
+              "Cannot open file.\nno such folder/pool.tdw: No such file or directory");
     EXPECT_EQ(doc.IsModified(), 1);
 
     // The target cannot be replaced (a folder that holds a file): the write is not put in place.
@@ -536,7 +537,7 @@ TEST_F(ProjectFileTest, FailedSaveKeepsThePreviousFile) {
     messages.shown.clear();
     EXPECT_EQ(SaveProjectFile(doc, "pool.tdw"), 1);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0], "I/O Error. File not saved.");
+    EXPECT_EQ(messages.shown[0].rfind("I/O Error. File not saved.\npool.tdw: ", 0), 0u);
     EXPECT_TRUE(std::filesystem::is_directory("pool.tdw"));
     EXPECT_FALSE(std::filesystem::exists("pool.tdw.tmp-save"));
     EXPECT_EQ(doc.IsModified(), 1);
