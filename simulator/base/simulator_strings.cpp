@@ -25,6 +25,8 @@ constexpr StringEntry kEnglish[] = {
      "%s."},
     {kStrInvalidProjectDays,
      "The first and last simulated days must lie between 1 and 365; the file gives %d and %d."},
+    {kStrInvalidProjectDayCount,
+     "The file gives %d days to simulate; at most %d can be simulated."},
     {kStrWeatherFileTooShort,
      "Weather file %s is too short: it holds %lld bytes, a whole year needs %lld."},
     {kStrWeatherLatitudeOutOfRange,

@@ -30,6 +30,7 @@ enum SimulatorString : int {
     kStrNeedsDesktopBuild = 34411,
     // Project file and weather file refused before a run.
     kStrInvalidProjectDays = 34430,
+    kStrInvalidProjectDayCount = 34441,
     kStrWeatherFileTooShort = 34431,
     kStrWeatherLatitudeOutOfRange = 34432,
     kStrWeatherLongitudeOutOfRange = 34433,

@@ -89,7 +89,7 @@ int ClampDayOfMonth(int month, int day);
 class CSimulationDlg : public InputDialog {
   public:
     static constexpr int kTemplate = 126;
-    static constexpr int kMaxDays = 32167;
+    static constexpr int kMaxDays = CTidewarmDoc::kMaxDays;
     enum Control : int {
         kStartMonth = 1086,
         kStartDay = 1083,
@@ -143,7 +143,7 @@ class CSimulationDlg : public InputDialog {
 class CPoolConfigDlg : public InputDialog {
   public:
     static constexpr int kTemplate = 114;
-    static constexpr int kMaxDays = 32167;
+    static constexpr int kMaxDays = CTidewarmDoc::kMaxDays;
     enum Control : int {
         kSolar = 1072,
         kExchanger = 1073,

@@ -75,6 +75,8 @@ class CTidewarmDoc {
     // Temperature of the deep soil under the pool, degC, of a new project and of a project file
     // older than the setting.
     static constexpr double kDefaultDeepSoilTemp = 10;
+    // The longest period and week the run takes, days.
+    static constexpr int kMaxDays = 32167;
     // Longest location name a project file holds, in bytes.
     static constexpr std::size_t kMaxWeatherNameLength = 117;
 

@@ -168,6 +168,10 @@ int CTidewarmDoc::ReadProject(std::istream& in) {
         }
         StartDay = startDay;
         EndDay = endDay;
+        if (NumDays > kMaxDays) {
+            ShowMessage(FormatResString(kStrInvalidProjectDayCount, NumDays, kMaxDays));
+            return 1;
+        }
     }
     int source = -1;
     in >> source >> SkipLine;

@@ -118,6 +118,14 @@ TEST_F(ProjectFileTest, SimulatedDaysOutsideTheYearRefusedWithTheirMessage) {
     EXPECT_EQ(copy.StartDay, 365);
     EXPECT_EQ(copy.EndDay, 1);
     EXPECT_TRUE(messages.shown.empty());
+    // A period so long that the run's hour count would overflow.
+    ASSERT_EQ(text.compare(line3, 10, "1 365 365 "), 0);
+    std::string endless = text;
+    endless.replace(line3, 10, "1 365 2147483647 ");
+    EXPECT_EQ(ReadText(copy, endless), 1);
+    EXPECT_EQ(messages.shown,
+              std::vector<std::string>{
+                  "The file gives 2147483647 days to simulate; at most 32167 can be simulated."});
 }
 
 TEST_F(ProjectFileTest, OtherHeaderWordRefusedWithoutMessage) {
