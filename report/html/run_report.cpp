@@ -5,7 +5,6 @@
 #include <fstream>
 #include <system_error>
 
-#include "chart_values.h"
 #include "energy_summary_table.h"
 #include "frontend_strings.h"
 #include "report_values.h"
@@ -44,20 +43,6 @@ bool ReadResults(SQLite::Database& database, int runId, std::vector<EnergyRow>& 
     return true;
 }
 
-// Usable days without heating that were never loaded (an empty column, read as 0) show as no
-// value rather than as 0 days.
-void MarkMissingUsableDaysNoHeat(SQLite::Database& database, int runId, RunChartData& charts) {
-    CResultsSet missing;
-    missing.m_strFilter = "[RunId] = ? AND [UsableDaysNoHeat] IS NULL";
-    missing.m_filterValues = {std::int64_t{runId}};
-    missing.m_strSort = "[SortId]";
-    missing.Open(&database);
-    for (; !missing.IsEOF(); missing.MoveNext()) {
-        for (MonthlyChartRow& month : charts.months)
-            if (month.month == missing.m_Month) month.usableDaysNoHeat = kNoValue;
-    }
-}
-
 void ReadDaily(SQLite::Database& database, int runId, RunChartData& charts) {
     CDailySet daily;
     daily.m_strFilter = "[RunId] = ?";
@@ -81,7 +66,6 @@ bool ReadRows(SQLite::Database& database, int runId, int language, RunReportCont
     charts.units = style.units;
     charts.language = language;
     charts.doubleRun = run.m_DoubleRun;
-    MarkMissingUsableDaysNoHeat(database, runId, charts);
     ReadDaily(database, runId, charts);
 
     CClientsSet client;

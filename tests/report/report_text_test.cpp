@@ -58,7 +58,8 @@ std::size_t Count(const std::string& text, const std::string& part) {
 
 TEST(EnergySummaryTable, OneColumnPerRowWithTenEnergiesAndTheYearAsTotal) {
     std::vector<EnergyRow> rows;
-    for (int month = 6; month <= 9; ++month) rows.push_back({month, 12.345, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    for (int month = 6; month <= 9; ++month)
+        rows.push_back({month, 12.345, 1, 2, 3, 4, 5, 6, 7, 8, 9});
     rows.push_back({0, 49.38, 4, 8, 12, 16, 20, 24, 28, 32, 36});
     const std::string table = EnergySummaryTable(rows, UnitSystem::SI);
     EXPECT_EQ(Count(table, "<div id=\"Container\""), 5u);
@@ -66,13 +67,15 @@ TEST(EnergySummaryTable, OneColumnPerRowWithTenEnergiesAndTheYearAsTotal) {
     EXPECT_EQ(Count(table, "<div id=\"LastColumns2\">"), 5u * 11);
     EXPECT_EQ(Count(table, "<div id=\"LastColumns2\">    12.3</div>\n"), 4u);
     EXPECT_NE(table.find("<div id=\"LastColumns2\">6</div>\n"), std::string::npos);
-    const auto total = table.find("<div id=\"Container\" style=\"float:left; padding:1px;\">\n"
-                                  "<div id=\"LastColumns2\">Tot.</div>\n"
-                                  "<div id=\"LastColumns2\">    49.4</div>\n");
+    const auto total = table.find(
+        "<div id=\"Container\" style=\"float:left; padding:1px;\">\n"
+        "<div id=\"LastColumns2\">Tot.</div>\n"
+        "<div id=\"LastColumns2\">    49.4</div>\n");
     EXPECT_NE(total, std::string::npos);
     EXPECT_TRUE(table.ends_with("</div>\n</div>\n"));
 
-    const std::string ip = EnergySummaryTable({{1, 100, 0, 0, 0, 0, 0, 0, 0, 0, 0}}, UnitSystem::IP);
+    const std::string ip =
+        EnergySummaryTable({{1, 100, 0, 0, 0, 0, 0, 0, 0, 0, 0}}, UnitSystem::IP);
     EXPECT_NE(ip.find(">    94.8</div>"), std::string::npos);  // 100 GJ in MBtu
 }
 

@@ -172,8 +172,8 @@ class RunReportTest : public ::testing::Test {
         for (double* computed :
              {&economics.m_EnergyAnnualCost, &economics.m_ElectricityAnnualCost,
               &economics.m_YearlyCosts, &economics.m_ValueOfEnergy, &economics.m_LoanAmount,
-              &economics.m_LoanPayment, &economics.m_LifeCycleCost,
-              &economics.m_NetPresentValue, &economics.m_SimplePayback})
+              &economics.m_LoanPayment, &economics.m_LifeCycleCost, &economics.m_NetPresentValue,
+              &economics.m_SimplePayback})
             *computed = kEconomicsNotComputed;
         economics.Update();
     }
@@ -209,8 +209,9 @@ TEST_F(RunReportTest, ReportsMatchTheirGoldenPagesInBothLanguagesAndUnitSystems)
         int run, language;
         const char* golden;
     };
-    for (const Case& c : {Case{runId, 0, "si_english.html"}, Case{runId, 1, "si_french.html"},
-                          Case{ipRunId, 0, "ip_english.html"}, Case{ipRunId, 1, "ip_french.html"}}) {
+    for (const Case& c :
+         {Case{runId, 0, "si_english.html"}, Case{runId, 1, "si_french.html"},
+          Case{ipRunId, 0, "ip_english.html"}, Case{ipRunId, 1, "ip_french.html"}}) {
         SCOPED_TRACE(c.golden);
         const std::string report = Build(c.run, c.language);
         ASSERT_FALSE(report.empty());
@@ -322,8 +323,8 @@ TEST_F(RunReportTest, AMissingTemplateIsNamedAndLeavesTheEarlierReport) {
     const fs::path report = folder.path() / kReportFile;
     test::WriteFile(report, "earlier report");
     std::string path;
-    EXPECT_FALSE(BuildRunReport(*database, runId, folder.path(), folder.path() / "nowhere", 0,
-                                &path));
+    EXPECT_FALSE(
+        BuildRunReport(*database, runId, folder.path(), folder.path() / "nowhere", 0, &path));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0],
               "Cannot open file " + (folder.path() / "nowhere" / "Report.html").string() + " ");
