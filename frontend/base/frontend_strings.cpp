@@ -4,6 +4,15 @@ namespace {
 
 constexpr StringEntry kEnglish[] = {
     {kStrConfigWriteFailed, "Could not write configuration file"},
+    {kStrRunNotFound, "Run %d not found."},
+    {kStrClientNotFound, "Client %d not found."},
+    {kStrInstallerNotFound, "Installer %d not found."},
+    {kStrPoolUseNotFound, "Pool use %d not found."},
+    {kStrCollectorNotFound, "Collector %d not found."},
+    {kStrHeaterNotFound, "Heater %d not found."},
+    {kStrBlanketNotFound, "Blanket %d not found."},
+    {kStrCannotOpenFile, "Cannot open file %s "},
+    {kStrEconomicsNotFound, "Economic data for run %d not found."},
     {kStrEnterNumber, "Enter a number."},
     {kStrValueBetween, "Value should be between %lg and %lg."},
     {kStrCompactingDatabase, "Compacting database..."},
@@ -14,6 +23,7 @@ constexpr StringEntry kEnglish[] = {
     {kStrCannotOpenDatabaseAbort, "Cannot open database %s. Program aborted."},
     {kStrCannotSetUpDataFolder, "Cannot prepare the data folder:\n%s"},
     {kStrCannotCopyReference, "Could not create database %s from %s:\n%s"},
+    {kStrCannotWriteFile, "Cannot write file %s:\n%s"},
 };
 
 }  // namespace

@@ -7,6 +7,15 @@
 
 enum FrontEndString : int {
     kStrConfigWriteFailed = 110,
+    kStrRunNotFound = 146,
+    kStrClientNotFound = 147,
+    kStrInstallerNotFound = 148,
+    kStrPoolUseNotFound = 149,
+    kStrCollectorNotFound = 150,
+    kStrHeaterNotFound = 151,
+    kStrBlanketNotFound = 152,
+    kStrCannotOpenFile = 164,
+    kStrEconomicsNotFound = 165,
     kStrEnterNumber = 170,
     kStrValueBetween = 177,
     kStrCompactingDatabase = 178,
@@ -17,6 +26,7 @@ enum FrontEndString : int {
     kStrCannotOpenDatabaseAbort = 214,
     kStrCannotSetUpDataFolder = 400,
     kStrCannotCopyReference = 401,
+    kStrCannotWriteFile = 402,
 };
 
 // The English texts, built into the program.

@@ -160,6 +160,9 @@ class CDailySet : public CRecordset {
     void DoFieldExchange(RecordFields& fields) override;
 };
 
+// What an economic result holds until the economics of its run are computed.
+inline constexpr double kEconomicsNotComputed = -9999.0;
+
 // Money in the user's currency; rates in percent; durations in years.
 class CEconomicsSet : public CRecordset {
   public:

@@ -1,4 +1,5 @@
-// Factors of the front end's IP display: values are stored in SI and shown as SI x factor.
+// Factors of the IP display of the front end and of the report: values are stored in SI and shown
+// as SI x factor.
 #pragma once
 
 // From 1 ft = 0.3048 m and 1 US gallon = 3.785412 L (1 kg of water taken as 1 L); Btu/h

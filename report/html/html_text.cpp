@@ -1,0 +1,53 @@
+#include "html_text.h"
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+template <class Value>
+std::string Formatted(const char* format, Value value) {
+    // The report's formats are literals of this library, never texts read from a file.
+    const int length = std::snprintf(nullptr, 0, format, value);
+    if (length <= 0) return "";
+    std::vector<char> text(static_cast<std::size_t>(length) + 1);
+    std::snprintf(text.data(), text.size(), format, value);
+    return std::string(text.data(), static_cast<std::size_t>(length));
+}
+
+}  // namespace
+
+std::string EscapeHtml(std::string_view text) {
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                escaped += "&amp;";
+                break;
+            case '<':
+                escaped += "&lt;";
+                break;
+            case '>':
+                escaped += "&gt;";
+                break;
+            case '"':
+                escaped += "&quot;";
+                break;
+            case '\'':
+                escaped += "&#39;";
+                break;
+            default:
+                escaped += c;
+        }
+    }
+    return escaped;
+}
+
+std::string FormatDouble(const char* format, double value) {
+    return Formatted(format, value);
+}
+
+std::string FormatInt(int value, const char* format) {
+    return Formatted(format, value);
+}

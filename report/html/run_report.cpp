@@ -1,0 +1,163 @@
+#include "run_report.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <system_error>
+
+#include "energy_summary_table.h"
+#include "frontend_strings.h"
+#include "report_values.h"
+#include "string_table.h"
+#include "user_interface.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Opens `set` on the rows that `filter` selects with `id` for its parameter; false after
+// message `notFound` (with the id) when there is none.
+bool OpenRows(CRecordset& set, SQLite::Database& database, const char* filter, int id,
+              int notFound) {
+    set.m_strFilter = filter;
+    set.m_filterValues = {std::int64_t{id}};
+    set.Open(&database);
+    if (!set.IsEOF()) return true;
+    ShowMessage(FormatResString(notFound, id));
+    return false;
+}
+
+// The run's results in the order they were loaded, into the energy table's rows and the charts'.
+bool ReadResults(SQLite::Database& database, int runId, std::vector<EnergyRow>& energies,
+                 RunChartData& charts) {
+    CResultsSet results;
+    results.m_strSort = "[SortId]";
+    if (!OpenRows(results, database, "[RunId] = ?", runId, kStrRunNotFound)) return false;
+    for (; !results.IsEOF(); results.MoveNext()) {
+        const CResultsSet& r = results;
+        energies.push_back({r.m_Month, r.m_QPass, r.m_QAct, r.m_QAux, r.m_QRes, r.m_QEvap,
+                            r.m_QConv, r.m_QCond, r.m_QRad, r.m_QSide, r.m_QMakeup});
+        charts.months.push_back({r.m_Month, r.m_TPool, r.m_SwimDays, r.m_UsableDays,
+                                 r.m_UsableDaysNoHeat, r.m_QAct, r.m_QPass, r.m_QAux});
+    }
+    return true;
+}
+
+void ReadDaily(SQLite::Database& database, int runId, RunChartData& charts) {
+    CDailySet daily;
+    daily.m_strFilter = "[RunId] = ?";
+    daily.m_filterValues = {std::int64_t{runId}};
+    daily.m_strSort = "[SortId]";
+    daily.Open(&database);
+    for (; !daily.IsEOF(); daily.MoveNext())
+        charts.daily.push_back({daily.m_FracMonth, daily.m_TPool});
+}
+
+bool ReadRows(SQLite::Database& database, int runId, int language, RunReportContent& content) {
+    RunChartData& charts = content.charts;
+    PlaceholderValues& words = content.values.words;
+    std::vector<EnergyRow> energies;
+    if (!ReadResults(database, runId, energies, charts)) return false;
+
+    CRunsSet run;
+    if (!OpenRows(run, database, "[RunId] = ?", runId, kStrRunNotFound)) return false;
+    const ReportStyle style{run.m_SI ? UnitSystem::SI : UnitSystem::IP, language};
+    charts.runId = runId;
+    charts.units = style.units;
+    charts.language = language;
+    charts.doubleRun = run.m_DoubleRun;
+    ReadDaily(database, runId, charts);
+
+    CClientsSet client;
+    CInstallersSet installer;
+    CEconomicsSet economics;
+    CPoolUseSet poolUse;
+    CCollectorsSet collector;
+    CHeatersSet heater;
+    CBlanketsSet blanket;
+    if (!OpenRows(client, database, "[ClientId] = ?", run.m_ClientId, kStrClientNotFound) ||
+        !OpenRows(installer, database, "[InstallerId] = ?", run.m_InstallerId,
+                  kStrInstallerNotFound) ||
+        !OpenRows(economics, database, "[RunId] = ?", runId, kStrEconomicsNotFound) ||
+        !OpenRows(poolUse, database, "[PoolUseId] = ?", run.m_PoolUseId, kStrPoolUseNotFound) ||
+        !OpenRows(collector, database, "[CollectorId] = ?", run.m_CollectorId,
+                  kStrCollectorNotFound) ||
+        !OpenRows(heater, database, "[HeaterId] = ?", run.m_HeaterId, kStrHeaterNotFound) ||
+        !OpenRows(blanket, database, "[BlanketId] = ?", run.m_BlanketId, kStrBlanketNotFound))
+        return false;
+
+    AddRunValues(run, style, words);
+    AddClientValues(client, words);
+    AddInstallerValues(installer, words);
+    AddEconomicsValues(economics, style, words);
+    AddPoolUseValues(poolUse, style, words);
+    AddCollectorValues(collector, words);
+    AddHeaterValues(heater, style, words);
+    AddBlanketValues(blanket, words);
+    AddUnitValues(style, words);
+    std::string table = EnergySummaryTable(energies, style.units);
+    if (table.ends_with('\n')) table.pop_back();  // the template's line keeps its own line end
+    content.values.lines[std::string(kEnergySummaryTableWord)] = std::move(table);
+    return true;
+}
+
+// Fills the template into `output` through a temporary file beside it; false after a message.
+bool WriteReport(const fs::path& templatePath, const fs::path& output,
+                 const TemplateValues& values) {
+    std::ifstream in(templatePath, std::ios::binary);
+    if (!in) {
+        ShowMessage(FormatResString(kStrCannotOpenFile, templatePath.string()));
+        return false;
+    }
+    fs::path temporary = output;
+    temporary += ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) {
+            ShowMessage(FormatResString(kStrCannotOpenFile, temporary.string()));
+            return false;
+        }
+        FillTemplate(in, out, values);
+        out.close();
+        if (in.bad() || !out) {
+            const std::string reason = std::strerror(errno);
+            std::error_code ignored;
+            fs::remove(temporary, ignored);
+            ShowMessage(FormatResString(kStrCannotWriteFile, temporary.string(), reason));
+            return false;
+        }
+    }
+    std::error_code error;
+    fs::rename(temporary, output, error);
+    if (error) {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        ShowMessage(FormatResString(kStrCannotWriteFile, output.string(), error.message()));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ReadRunReport(SQLite::Database& database, int runId, int language, RunReportContent& content) {
+    try {
+        return ReadRows(database, runId, language, content);
+    } catch (const SQLite::Exception& error) {
+        ShowMessage(error.what());
+        return false;
+    }
+}
+
+bool BuildRunReport(SQLite::Database& database, int runId, const fs::path& dataFolder,
+                    const fs::path& programFolder, int language, std::string* htmlPath) {
+    RunReportContent content;
+    if (!ReadRunReport(database, runId, language, content)) return false;
+    if (!MakeRunCharts(content.charts, dataFolder)) return false;
+    const fs::path templatePath =
+        programFolder / (language == 1 ? kFrenchReportTemplate : kEnglishReportTemplate);
+    const fs::path output = dataFolder / kReportFile;
+    if (!WriteReport(templatePath, output, content.values)) return false;
+    if (htmlPath) *htmlPath = output.string();
+    return true;
+}

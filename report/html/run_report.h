@@ -1,0 +1,35 @@
+// The HTML report of a run: its rows read, its four charts drawn, and the template of the
+// report's language filled into "Tidewarm.html" in the data folder.
+#pragma once
+
+#include <SQLiteCpp/Database.h>
+
+#include <filesystem>
+#include <string>
+
+#include "report_template.h"
+#include "run_charts.h"
+
+// The report's file in the data folder, and its templates in the program folder.
+inline constexpr std::string_view kReportFile = "Tidewarm.html";
+inline constexpr std::string_view kEnglishReportTemplate = "Report.html";
+inline constexpr std::string_view kFrenchReportTemplate = "ReportFra.html";
+
+// What the report of a run shows: the values of the template's words and the charts' data.
+struct RunReportContent {
+    TemplateValues values;
+    RunChartData charts;
+};
+
+// Reads the run's rows on `database` into `content`, in `language` (0 English, 1 French).
+// False after a message naming the missing row (results, run, client, installer, economics,
+// pool use, collector, heater, blanket) or the database's failure.
+bool ReadRunReport(SQLite::Database& database, int runId, int language, RunReportContent& content);
+
+// Builds the report of run `runId`: reads its rows, draws its charts into `dataFolder`, fills
+// the template of `language` from `programFolder` and writes "Tidewarm.html" into `dataFolder`
+// (under a temporary name, renamed once complete). True with the report's path in `htmlPath`
+// (when given); false after a message, with an earlier report left as it was.
+bool BuildRunReport(SQLite::Database& database, int runId, const std::filesystem::path& dataFolder,
+                    const std::filesystem::path& programFolder, int language,
+                    std::string* htmlPath = nullptr);

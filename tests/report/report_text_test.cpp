@@ -1,0 +1,121 @@
+// The pieces of the report's page: the names and words of coded values, the energy summary
+// table, escaping and number formats, and the template filled in one pass.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <sstream>
+
+#include "energy_summary_table.h"
+#include "html_text.h"
+#include "report_names.h"
+#include "report_template.h"
+
+namespace {
+
+TEST(ReportNames, MonthLettersShowTheMonthsOfAMask) {
+    EXPECT_EQ(MonthLetters(64 + 32), "-----JJ-----");  // June is bit 6, July bit 5
+    EXPECT_EQ(MonthLetters(4095), "JFMAMJJASOND");
+    EXPECT_EQ(MonthLetters(0), "------------");
+    EXPECT_EQ(MonthLetters(2048 + 1 + 4096), "J----------D");  // bits above December ignored
+}
+
+TEST(ReportNames, SeasonDatesPutTheDayFirstInFrench) {
+    EXPECT_EQ(SeasonDate(6, 1, 1), "01 Juin");
+    EXPECT_EQ(SeasonDate(6, 1, 0), "June 01");
+    EXPECT_EQ(SeasonDate(9, 30, 0), "September 30");
+    EXPECT_EQ(SeasonDate(13, 2, 0), " 02");
+}
+
+TEST(ReportNames, CodesInsideTheirTablesAreNamedAndOthersAreEmpty) {
+    EXPECT_EQ(PoolTypeName(3, 0), "Public Indoor");
+    EXPECT_EQ(PoolTypeName(1, 1), "Résid. hors du sol");
+    EXPECT_EQ(OrientationName(4, 0), "South");
+    EXPECT_EQ(OrientationName(15.9, 1), "Ouest-Nord Ouest");
+    EXPECT_EQ(ActivityLevelName(2, 1), "Élevé");
+    EXPECT_EQ(EfficiencyTypeName(1, 0), "Nominal COP");
+    EXPECT_EQ(ActivityLevelName(1, 7), "Medium");  // an unknown language reads as English
+    for (const int code : {-1, 4, 1000}) EXPECT_EQ(PoolTypeName(code, 0), "") << code;
+    for (const int code : {-1, 3}) EXPECT_EQ(ActivityLevelName(code, 1), "") << code;
+    EXPECT_EQ(EfficiencyTypeName(2, 0), "");
+    for (const double code : {-0.5, 16.0, 1e300, std::numeric_limits<double>::quiet_NaN()})
+        EXPECT_EQ(OrientationName(code, 0), "") << code;
+}
+
+TEST(HtmlText, MarkupCharactersAreEscapedAndNumbersFormattedWhole) {
+    EXPECT_EQ(EscapeHtml("<script>alert(1)</script> & \"Co\" 'x' Côte"),
+              "&lt;script&gt;alert(1)&lt;/script&gt; &amp; &quot;Co&quot; &#39;x&#39; Côte");
+    EXPECT_EQ(FormatDouble("%-8.2lf", 3.14159), "3.14    ");
+    EXPECT_EQ(FormatInt(7, "%2d"), " 7");
+    EXPECT_EQ(FormatDouble("%8.1lf", 1e300).size(), 303u);  // never cut at a buffer's size
+}
+
+std::size_t Count(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+    return count;
+}
+
+TEST(EnergySummaryTable, OneColumnPerRowWithTenEnergiesAndTheYearAsTotal) {
+    std::vector<EnergyRow> rows;
+    for (int month = 6; month <= 9; ++month)
+        rows.push_back({month, 12.345, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    rows.push_back({0, 49.38, 4, 8, 12, 16, 20, 24, 28, 32, 36});
+    const std::string table = EnergySummaryTable(rows, UnitSystem::SI);
+    EXPECT_EQ(Count(table, "<div id=\"Container\""), 5u);
+    EXPECT_EQ(Count(table, "border-bottom-style:solid"), 4u);
+    EXPECT_EQ(Count(table, "<div id=\"LastColumns2\">"), 5u * 11);
+    EXPECT_EQ(Count(table, "<div id=\"LastColumns2\">    12.3</div>\n"), 4u);
+    EXPECT_NE(table.find("<div id=\"LastColumns2\">6</div>\n"), std::string::npos);
+    const auto total = table.find(
+        "<div id=\"Container\" style=\"float:left; padding:1px;\">\n"
+        "<div id=\"LastColumns2\">Tot.</div>\n"
+        "<div id=\"LastColumns2\">    49.4</div>\n");
+    EXPECT_NE(total, std::string::npos);
+    EXPECT_TRUE(table.ends_with("</div>\n</div>\n"));
+
+    const std::string ip =
+        EnergySummaryTable({{1, 100, 0, 0, 0, 0, 0, 0, 0, 0, 0}}, UnitSystem::IP);
+    EXPECT_NE(ip.find(">    94.8</div>"), std::string::npos);  // 100 GJ in MBtu
+}
+
+TEST(ReportTemplate, EachWordIsReplacedOnceInOnePass) {
+    const PlaceholderValues words{{"Clients.Name", "Runs.City & Clients.Name"},
+                                  {"Runs.City", "Montréal"},
+                                  {"Units.GJ", "GJ"},
+                                  {"Units.GJx", "long"},
+                                  {"", "never"}};
+    // A value that holds a word keeps it; two words on a line are both replaced; at one place
+    // the longer word wins; a line without a word is copied as it is.
+    EXPECT_EQ(FillTemplateLine("<b>Clients.Name</b> in Runs.City, Runs.City", words),
+              "<b>Runs.City & Clients.Name</b> in Montréal, Montréal");
+    EXPECT_EQ(FillTemplateLine("Units.GJx Units.GJ Units.G", words), "long GJ Units.G");
+    EXPECT_EQ(FillTemplateLine("plain text", words), "plain text");
+    EXPECT_EQ(FillTemplateLine("", words), "");
+}
+
+TEST(ReportTemplate, LineEndsAreKeptAndATableLineIsReplacedWhole) {
+    TemplateValues values;
+    values.words = {{"Runs.City", "Lyon"}};
+    values.lines = {{"Results.EnergySummaryTable", "<div>table</div>"}};
+    std::istringstream in(
+        "a Runs.City\r\n"
+        "\n"
+        "before Results.EnergySummaryTable Runs.City after\r\n"
+        "Results.EnergySummaryTable\n"
+        "last Runs.City");
+    std::ostringstream out;
+    FillTemplate(in, out, values);
+    EXPECT_EQ(out.str(),
+              "a Lyon\r\n"
+              "\n"
+              "<div>table</div>\r\n"
+              "<div>table</div>\n"
+              "last Lyon");
+    std::istringstream ending("Runs.City\n");
+    std::ostringstream ended;
+    FillTemplate(ending, ended, values);
+    EXPECT_EQ(ended.str(), "Lyon\n");
+}
+
+}  // namespace
