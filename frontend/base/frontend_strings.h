@@ -7,6 +7,21 @@
 
 enum FrontEndString : int {
     kStrConfigWriteFailed = 110,
+    kStrRunNotFound = 146,
+    kStrPoolUseNotFound = 149,
+    kStrCollectorNotFound = 150,
+    kStrHeaterNotFound = 151,
+    kStrBlanketNotFound = 152,
+    kStrNoWeatherForCity = 153,
+    kStrCannotOpenBatchInput = 154,
+    kStrCannotOpenMonthlyResults = 155,
+    kStrCannotOpenReferenceResults = 156,
+    kStrResultsDatasetError = 157,
+    kStrCannotOpenHourlyResults = 158,
+    kStrNoHourlyTemperatures = 159,
+    kStrUnknownMonthlyHeading = 160,
+    kStrNoEconomicData = 161,
+    kStrNotAvailable = 163,
     kStrEnterNumber = 170,
     kStrValueBetween = 177,
     kStrCompactingDatabase = 178,
@@ -17,6 +32,13 @@ enum FrontEndString : int {
     kStrCannotOpenDatabaseAbort = 214,
     kStrCannotSetUpDataFolder = 400,
     kStrCannotCopyReference = 401,
+    kStrResultFileLine = 402,
+    kStrFieldCount = 403,
+    kStrNotANumber = 404,
+    kStrReferenceFileEnds = 405,
+    kStrBatchLineRefused = 406,
+    kStrLoanDurationRange = 407,
+    kStrTooManyLines = 408,
 };
 
 // The English texts, built into the program.
