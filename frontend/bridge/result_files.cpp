@@ -1,5 +1,7 @@
 #include "result_files.h"
 
+#include <SQLiteCpp/Transaction.h>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>

@@ -1,5 +1,7 @@
 #include "economic_data.h"
 
+#include <SQLiteCpp/Transaction.h>
+
 #include <array>
 #include <cstdio>
 
