@@ -193,7 +193,8 @@ std::string EconomicDialogData::ComputedText(double value) const {
 
 std::string EconomicDialogData::PaybackText() const {
     if (HaveResults != 1) return "-";
-    if (SimplePayback == kNeverPaysBack) return LoadResString(kStrNotAvailable);
+    if (!(SimplePayback > 0) || SimplePayback == kNeverPaysBack)
+        return LoadResString(kStrNotAvailable);
     char text[64];
     std::snprintf(text, sizeof text, "%9.1f", SimplePayback);
     return text;
