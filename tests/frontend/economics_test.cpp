@@ -1,10 +1,9 @@
 // The economics of a run: by hand for the defaults, the invariants of the loan, what is stored.
-#include "economic_data.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 
+#include "economic_data.h"
 #include "frontend_globals.h"
 #include "run_fixture.h"
 
@@ -67,8 +66,8 @@ TEST_F(EconomicsTest, DefaultsComputedByHandAndStored) {
     const CEconomicsSet& e = Stored(runId);
     EXPECT_DOUBLE_EQ(e.m_CollTotalCost, 500);
     EXPECT_DOUBLE_EQ(e.m_InitialCosts, 1600);
-    EXPECT_DOUBLE_EQ(e.m_EnergyAnnualCost, 60);        // 10 GJ at $6
-    EXPECT_DOUBLE_EQ(e.m_ElectricityAnnualCost, 80);   // 1000 kWh at 8 cents
+    EXPECT_DOUBLE_EQ(e.m_EnergyAnnualCost, 60);       // 10 GJ at $6
+    EXPECT_DOUBLE_EQ(e.m_ElectricityAnnualCost, 80);  // 1000 kWh at 8 cents
     EXPECT_DOUBLE_EQ(e.m_YearlyCosts, 190);
     EXPECT_DOUBLE_EQ(e.m_ValueOfEnergy, 150);  // 20 GJ / 0.8 at $6
     EXPECT_NEAR(e.m_LoanPayment, 369.56, 0.005);

@@ -17,8 +17,8 @@ struct ResultFilesTest : ::testing::Test {
 std::string MonthlyFile(const std::string& headings = "Month,QAux,QElec,TPool,UsableDays") {
     std::string text = headings + "\r\n";
     for (int month = 0; month <= 12; ++month)
-        text += std::to_string(month) + ",2500000000,2500000000,24.5," + std::to_string(month) +
-                "\r\n";
+        text +=
+            std::to_string(month) + ",2500000000,2500000000,24.5," + std::to_string(month) + "\r\n";
     return text;
 }
 
@@ -39,7 +39,7 @@ TEST_F(ResultFilesTest, MonthlyRowsInGigajoulesWithTheReferenceColumn) {
         return -1.0;
     };
     EXPECT_EQ(rows[12].month, 12);
-    EXPECT_DOUBLE_EQ(value(3, "QAux"), 2.5);    // GJ
+    EXPECT_DOUBLE_EQ(value(3, "QAux"), 2.5);     // GJ
     EXPECT_DOUBLE_EQ(value(3, "QElec"), 2.5e9);  // J, as written
     EXPECT_DOUBLE_EQ(value(3, "TPool"), 24.5);
     EXPECT_DOUBLE_EQ(value(3, "UsableDays"), 3);
@@ -64,7 +64,8 @@ TEST_F(ResultFilesTest, AFaultAnywhereRefusesTheWholeFile) {
               "File Tidewarm.mly, line 15: 6 fields where the headings name 5.");
     EXPECT_EQ(problem("Month,QAux\n1,2\n3\n"),
               "File Tidewarm.mly, line 3: 1 fields where the headings name 2.");
-    EXPECT_EQ(problem("Month,QAux\n1,2e9x\n"), "File Tidewarm.mly, line 2: \"2e9x\" is not a number.");
+    EXPECT_EQ(problem("Month,QAux\n1,2e9x\n"),
+              "File Tidewarm.mly, line 2: \"2e9x\" is not a number.");
     std::string tooLong = "Month\n";
     for (int line = 0; line < 300; ++line) tooLong += "1\n";
     EXPECT_EQ(problem(tooLong), "File Tidewarm.mly, line 257: more than 255 record lines.");
