@@ -35,5 +35,6 @@ void MessageFile(Bytes bytes);      // "scl.err"
 void StringTableFile(Bytes bytes);  // a French string table ".str"
 void ConfigFile(Bytes bytes);       // "TidewarmPro.cfg"
 void MonthlyResults(Bytes bytes);   // the ".mly" and ".mlx" files the text report reads
+void ResultLoader(Bytes bytes);     // the result files the front end loads into its database
 
 }  // namespace fuzz

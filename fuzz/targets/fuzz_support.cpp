@@ -34,7 +34,7 @@ constexpr Target kTargets[] = {
     {"zefir_weather", ZefirWeather},     {"ktmy_weather", KtmyWeather},
     {"text_table", TextTable},           {"message_file", MessageFile},
     {"string_table", StringTableFile},   {"config_file", ConfigFile},
-    {"monthly_results", MonthlyResults},
+    {"monthly_results", MonthlyResults}, {"result_loader", ResultLoader},
 };
 
 }  // namespace
