@@ -40,12 +40,10 @@ test: deps format-check
 	cmake --build build-asan -j $(JOBS)
 	ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 
-# The sample run: a synthetic climate file and a batch input in the user's data folder, then
-# TidewarmPro in batch mode as the front end starts it, then the season's monthly results.
+# The sample run through the front end's chain: a synthetic climate file, the database, a sample
+# run simulated by TidewarmPro in batch mode, its results and economics stored and printed.
 run: build
-	build/tools/sample_run prepare
-	build/bin/TidewarmPro -batch
-	build/tools/sample_run show
+	build/tools/sample_run build/bin
 
 # Each fuzz target runs FUZZ_SECONDS from its seeds (fuzz/seeds/<target>), its corpus kept in
 # build-fuzz/corpus; a crash stops here, its input saved as build-fuzz/crash-<target>-*. Keep a

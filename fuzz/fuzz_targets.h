@@ -36,5 +36,6 @@ void StringTableFile(Bytes bytes);  // a French string table ".str"
 void ConfigFile(Bytes bytes);       // "TidewarmPro.cfg"
 void MonthlyResults(Bytes bytes);   // the ".mly" and ".mlx" files the text report reads
 void ReportTemplate(Bytes bytes);   // an HTML report template ("Report.html")
+void ResultLoader(Bytes bytes);     // the result files the front end loads into its database
 
 }  // namespace fuzz

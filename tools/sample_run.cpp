@@ -1,152 +1,174 @@
-// The sample run of `make run`, in the user's data folder as TidewarmPro uses it.
+// The sample run of `make run`, through the front end's chain as the installers' program runs
+// it, in the user's data folder:
 //
-//   sample_run prepare   writes a synthetic ZEFIR weather file into "Climate" and a batch input
-//                        file "Tidewarm.tmp" for a residential pool heated from mid-May to
-//                        mid-September;
-//   sample_run show      lists the result files and prints the season's monthly results.
+//   sample_run <program folder>
+//
+// writes a synthetic ZEFIR weather file into "Climate", creates the database "Tidewarm.mdb"
+// from the reference database when missing, adds a sample client, installer and run (a 40 m2
+// residential pool heated from mid-May to mid-September), simulates it with TidewarmPro in batch
+// mode, loads its results, computes and stores its economics, then prints the run's monthly
+// results and economics from the database.
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
-#include <fstream>
-#include <map>
-#include <sstream>
 #include <string>
-#include <vector>
 
+#include "city_list.h"
+#include "database_maintenance.h"
+#include "economic_data.h"
 #include "folders.h"
-#include "physical_constants.h"
+#include "frontend_globals.h"
+#include "frontend_strings.h"
+#include "record_sets.h"
+#include "simulation_bridge.h"
 #include "weather_files.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
-// A residential in-ground pool of 40 m2, reference run asked; unglazed collectors facing south,
-// a gas heater for every month and a blanket from May to September.
-constexpr char kSampleRun[] = R"(1
-9 Dec 2026 12:00
-Sample run on synthetic weather
-0
-1
-%s
-5
-15
-9
-15
-40
-10
-21
-24
-26
-29
-9
-20
-9
-21
-1
-1
-1
-3.7
-0.2
-0.84
-0.04
-15
-3
-0
-8
-3
-1
-4
-20
-1.2
-1
-0
-30000
-0.82
-4095
-1
-0.2
-0.7
-0.9
-0
-0.01
-248
-)";
+constexpr char kStation[] = "SAMPLE CITY (SYNTHETIC)";
 
-int Prepare(const fs::path& data) {
-    std::error_code error;
-    fs::create_directories(data / "Climate", error);
-    const fs::path weather = data / "Climate" / "Sample.zfw";
-    synthetic::WeatherYear year;
-    year.stationName = "SAMPLE CITY (SYNTHETIC)";
-    if (error || !synthetic::WriteZefirFile(weather, year)) {
-        std::fprintf(stderr, "sample_run: cannot write %s\n", weather.c_str());
-        return 1;
-    }
-    std::vector<char> text(sizeof kSampleRun + weather.string().size());
-    std::snprintf(text.data(), text.size(), kSampleRun, weather.c_str());
-    std::ofstream out(data / "Tidewarm.tmp", std::ios::binary | std::ios::trunc);
-    if (!(out << text.data()) || !out.flush()) {
-        std::fprintf(stderr, "sample_run: cannot write %s\n", (data / "Tidewarm.tmp").c_str());
-        return 1;
-    }
-    std::printf("Sample run prepared in %s (synthetic weather %s)\n", data.c_str(),
-                weather.c_str());
-    return 0;
+// The Id of the contact named `name`, added when there is none.
+template <typename ContactSet>
+int ContactId(const std::string& name, const std::string& info) {
+    ContactSet contact;
+    contact.m_strFilter = "[Name] = ?";
+    contact.m_filterValues = {name};
+    contact.Open();
+    if (!contact.IsEOF()) return contact.m_Id;
+    contact.AddNew();
+    contact.m_Name = name;
+    contact.m_Info = info;
+    contact.m_Editable = 1;
+    contact.m_Active = 1;
+    contact.Update();
+    return static_cast<int>(contact.GetLastAddedId());
 }
 
-// Rows of a result table by column name.
-std::vector<std::map<std::string, double>> ReadTable(const fs::path& path) {
-    std::vector<std::map<std::string, double>> rows;
-    std::ifstream in(path);
-    std::string line;
-    std::vector<std::string> names;
-    if (std::getline(in, line)) {
-        std::istringstream header(line);
-        for (std::string name; std::getline(header, name, ',');) names.push_back(name);
-    }
-    while (std::getline(in, line)) {
-        std::istringstream fields(line);
-        std::map<std::string, double> row;
-        std::string field;
-        for (std::size_t i = 0; i < names.size() && std::getline(fields, field, ','); ++i)
-            row[names[i]] = std::strtod(field.c_str(), nullptr);
-        rows.push_back(row);
-    }
-    return rows;
+// Unglazed collectors facing south, a 29 kW gas heater for every month and a clear bubble
+// blanket from May to September.
+int AddSampleRun() {
+    CRunsSet run;
+    run.m_strFilter = "0";
+    run.Open();
+    run.AddNew();
+    run.m_TStamp = std::time(nullptr);
+    run.m_Comments = "Sample run on synthetic weather";
+    run.m_ClientId = ContactId<CClientsSet>("Sample client", "1 Pool Street");
+    run.m_InstallerId = ContactId<CInstallersSet>("Sample installer", "2 Solar Road");
+    run.m_DoubleRun = true;
+    run.m_SI = true;
+    run.m_City = kStation;
+    run.m_OpensMonth = 5;
+    run.m_OpensDay = 15;
+    run.m_ClosesMonth = 9;
+    run.m_ClosesDay = 15;
+    run.m_PoolArea = 40;
+    run.m_Shading = 10;
+    run.m_PoolUseId = 1;
+    run.m_CollectorId = 4;
+    run.m_NumberOfColl = 4;
+    run.m_AreaPerColl = 3.72;
+    run.m_NumberOfBanks = 2;
+    run.m_Orientation = 4;
+    run.m_Slope = 20;
+    run.m_TotalFlow = 1.2;
+    run.m_HeaterId = 2;
+    run.m_HeaterMonthlyUse = 4095;
+    run.m_BlanketId = 2;
+    run.m_BlanketMonthlyUse = 248;
+    run.Update();
+    return static_cast<int>(run.GetLastAddedId());
 }
 
-int Show(const fs::path& data) {
-    std::printf("\nResult files in %s:\n", data.c_str());
-    for (const char* name : {"Tidewarm.tdw", "Tidewarm.mly", "Tidewarm.mlx", "Tidewarm.hly",
-                             "Tidewarm.hlx", "Tidewarm.lis"})
-        if (fs::exists(data / name)) std::printf("  %s\n", name);
-    const auto rows = ReadTable(data / "Tidewarm.mly");
-    if (rows.empty()) {
-        std::fprintf(stderr, "sample_run: no monthly results in %s\n",
-                     (data / "Tidewarm.mly").c_str());
-        return 1;
-    }
-    std::printf("\nMonthly results of the season (energies in GJ):\n");
-    std::printf("%6s %9s %9s %9s %9s %9s %8s %6s %6s\n", "Month", "Passive", "Active", "Auxiliary",
-                "Losses", "Collected", "TPool", "Swim", "Usable");
-    for (const auto& row : rows) {
-        auto gj = [&](const char* name) { return row.at(name) / kJoulesPerGigajoule; };
-        const int month = static_cast<int>(row.at("Month") + 0.5);
+void PrintResults(int runId) {
+    CResultsSet results;
+    results.m_strFilter = "[RunId] = ?";
+    results.m_filterValues = {std::int64_t{runId}};
+    results.m_strSort = "[SortId]";
+    results.Open();
+    std::printf("\nMonthly results of run %d (energies in GJ):\n", runId);
+    std::printf("%6s %9s %9s %9s %9s %9s %8s %6s %6s %7s\n", "Month", "Passive", "Active",
+                "Auxiliary", "Losses", "Collected", "TPool", "Swim", "Usable", "NoHeat");
+    for (; !results.IsEOF(); results.MoveNext()) {
         char label[16];
-        std::snprintf(label, sizeof label, month == 0 ? "Season" : "%d", month);
-        std::printf("%6s %9.2f %9.2f %9.2f %9.2f %9.2f %8.2f %6.1f %6.1f\n", label, gj("QPass"),
-                    gj("QAct"), gj("QAux"), gj("QLoss"), gj("QColl"), row.at("TPool"),
-                    row.at("SwimDays"), row.at("UsableDays"));
+        std::snprintf(label, sizeof label, results.m_Month == 0 ? "Season" : "%d", results.m_Month);
+        std::printf("%6s %9.2f %9.2f %9.2f %9.2f %9.2f %8.2f %6.1f %6.1f %7.1f\n", label,
+                    results.m_QPass, results.m_QAct, results.m_QAux, results.m_QLoss,
+                    results.m_QColl, results.m_TPool, results.m_SwimDays, results.m_UsableDays,
+                    results.m_UsableDaysNoHeat);
     }
+}
+
+void PrintEconomics(int runId) {
+    CEconomicsSet e;
+    e.m_strFilter = "[RunId] = ?";
+    e.m_filterValues = {std::int64_t{runId}};
+    e.Open();
+    if (e.IsEOF()) return;
+    std::printf("\nEconomics ($):\n");
+    const std::pair<const char*, double> lines[] = {
+        {"Collectors", e.m_CollTotalCost},
+        {"Initial costs", e.m_InitialCosts},
+        {"Energy per year", e.m_EnergyAnnualCost},
+        {"Electricity per year", e.m_ElectricityAnnualCost},
+        {"Yearly costs", e.m_YearlyCosts},
+        {"Value of energy per year", e.m_ValueOfEnergy},
+        {"Loan", e.m_LoanAmount},
+        {"Loan payment per year", e.m_LoanPayment},
+        {"Life-cycle cost", e.m_LifeCycleCost},
+        {"Net present value", e.m_NetPresentValue},
+        {"Simple payback (years)", e.m_SimplePayback}};
+    for (const auto& [name, value] : lines) std::printf("  %-26s %10.2f\n", name, value);
+}
+
+int SampleRun(const std::string& programFolder) {
+    SetEnglishStrings(FrontEndEnglishStrings());
+    g_strProgramFolder = programFolder;
+    const std::string data = DataFolder();
+    std::string problem;
+    if (!SetUpDataFolder(data, programFolder, &problem)) {
+        std::fprintf(stderr, "sample_run: %s\n", problem.c_str());
+        return 1;
+    }
+    g_strClimateFolder = data + "/" + std::string(kClimateFolderName);
+    synthetic::WeatherYear year;
+    year.stationName = kStation;
+    if (!synthetic::WriteZefirFile(g_strClimateFolder + "/Sample.zfw", year)) {
+        std::fprintf(stderr, "sample_run: cannot write the weather file\n");
+        return 1;
+    }
+    LoadCityList();
+    g_strDatabasePath = data + "/Tidewarm.mdb";
+    if (!std::filesystem::exists(g_strDatabasePath) && !CopyReferenceDatabase(g_strDatabasePath))
+        return 1;
+
+    const int runId = AddSampleRun();
+    g_nRunCreationMode = 1;
+    g_nCurrentRunId = runId;
+    CreateEconomics(-1);
+    CRunsSet run;
+    run.m_strFilter = "[RunId] = ?";
+    run.m_filterValues = {std::int64_t{runId}};
+    run.Open();
+    std::printf("Simulating run %d of %s with %s/TidewarmPro...\n", runId,
+                g_strDatabasePath.c_str(), programFolder.c_str());
+    if (!SimulateRun(run) || ComputeRunEconomics(runId) != 1) return 1;
+    PrintResults(runId);
+    PrintEconomics(runId);
     return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::string command = argc == 2 ? argv[1] : "";
-    if (command == "prepare") return Prepare(DataFolder());
-    if (command == "show") return Show(DataFolder());
-    std::fprintf(stderr, "usage: sample_run prepare|show\n");
-    return 2;
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: sample_run <program folder>\n");
+        return 2;
+    }
+    try {
+        return SampleRun(std::filesystem::absolute(argv[1]).string());
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "sample_run: %s\n", error.what());
+        return 1;
+    }
 }

@@ -35,6 +35,7 @@ constexpr Target kTargets[] = {
     {"text_table", TextTable},           {"message_file", MessageFile},
     {"string_table", StringTableFile},   {"config_file", ConfigFile},
     {"monthly_results", MonthlyResults}, {"report_template", ReportTemplate},
+    {"result_loader", ResultLoader},
 };
 
 }  // namespace

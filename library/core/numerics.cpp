@@ -38,30 +38,30 @@ double PresentWorthSingle(double amount, int n, double e, double d) {
     return amount * std::pow(1.0 + e, n - 1) / std::pow(1.0 + d, n);
 }
 
-double PresentWorthFactor(int n, double e, double d) {
-    if (d == e) return n / (1.0 + e);
-    return (1.0 - std::pow((1.0 + e) / (1.0 + d), n)) / (d - e);
+double PresentWorthFactor(const YearlySeries& series) {
+    const double d = series.discount, e = series.escalation;
+    if (d == e) return series.years / (1.0 + e);
+    return (1.0 - std::pow((1.0 + e) / (1.0 + d), series.years)) / (d - e);
 }
 
 // A loan over no years is paid back at once.
 double AnnualPayment(double loan, int n, double i) {
     if (loan == 0.0) return 0.0;
-    return n > 0 ? loan / PresentWorthFactor(n, 0.0, i) : loan;
+    return n > 0 ? loan / PresentWorthFactor({.years = n, .escalation = 0.0, .discount = i}) : loan;
 }
 
-double PresentWorthSeries(double amount, int n, double e, double d) {
-    return amount * PresentWorthFactor(n, e, d);
-}
-
-double LifeCycleCost(double annualCost1, double annualCost2, double capital, double loan,
-                     double salvage, int loanYears, int lifeYears, double loanRate,
-                     double discountRate, double escalation2, double escalation1) {
-    const double loanCost = loanYears > 0
-                                ? PresentWorthSeries(AnnualPayment(loan, loanYears, loanRate),
-                                                     loanYears, 0.0, discountRate)
-                                : loan;
-    return (capital - loan) +
-           PresentWorthSeries(annualCost1, lifeYears, escalation1, discountRate) + loanCost +
-           PresentWorthSeries(annualCost2, lifeYears, escalation2, discountRate) -
-           PresentWorthSingle(salvage, lifeYears, 0.0, discountRate);
+double LifeCycleCost(const LifeCycleTerms& t) {
+    const double loanCost =
+        t.loanYears > 0
+            ? AnnualPayment(t.loan, t.loanYears, t.loanRate) *
+                  PresentWorthFactor(
+                      {.years = t.loanYears, .escalation = 0.0, .discount = t.discountRate})
+            : t.loan;
+    const auto overLife = [&t](double escalation) {
+        return PresentWorthFactor(
+            {.years = t.lifeYears, .escalation = escalation, .discount = t.discountRate});
+    };
+    return (t.capital - t.loan) + t.energyCost * overLife(t.fuelInflationRate) + loanCost +
+           t.maintenanceCost * overLife(t.inflationRate) -
+           PresentWorthSingle(t.salvage, t.lifeYears, 0.0, t.discountRate);
 }

@@ -15,11 +15,36 @@ double InterpolateTable(int n, const double* x, const double* y, double x0);
 
 // amount x (1 + e)^(n - 1) / (1 + d)^n
 double PresentWorthSingle(double amount, int n, double e, double d);
-// n / (1 + e) when d = e, else (1 - ((1 + e)/(1 + d))^n) / (d - e)
-double PresentWorthFactor(int n, double e, double d);
+
+// A series of yearly amounts over `years`, the first a year from now, each `escalation` more
+// than the one before, discounted at `discount`.
+struct YearlySeries {
+    int years = 0;
+    double escalation = 0;
+    double discount = 0;
+};
+// Present worth of the series per unit of its first amount: years / (1 + escalation) when
+// discount = escalation, else (1 - ((1 + escalation) / (1 + discount))^years) /
+// (discount - escalation).
+double PresentWorthFactor(const YearlySeries& series);
+
 // A loan of 0 costs 0 a year; a loan over no years is paid back at once (the whole amount).
 double AnnualPayment(double loan, int n, double i);
-double PresentWorthSeries(double amount, int n, double e, double d);
-double LifeCycleCost(double annualCost1, double annualCost2, double capital, double loan,
-                     double salvage, int loanYears, int lifeYears, double loanRate,
-                     double discountRate, double escalation2, double escalation1);
+
+// What a system costs over its life, in today's money.
+struct LifeCycleTerms {
+    double energyCost = 0;       // $/year, escalating with fuelInflationRate
+    double maintenanceCost = 0;  // $/year, escalating with inflationRate
+    double capital = 0;          // $ of initial costs, of which `loan` is borrowed
+    double loan = 0;
+    double salvage = 0;  // $ at the end of the life
+    int loanYears = 0;
+    int lifeYears = 0;
+    double loanRate = 0;
+    double discountRate = 0;
+    double inflationRate = 0;
+    double fuelInflationRate = 0;
+};
+// The part not borrowed, the discounted loan payments, the discounted energy and maintenance
+// costs, less the discounted salvage.
+double LifeCycleCost(const LifeCycleTerms& terms);

@@ -19,16 +19,25 @@ EconomicResults ComputeEconomics(const EconomicInputs& in, const YearlyEnergies&
         energies.displacedElectricity * in.electricityCost + energies.displacedFuel * in.fuelCost;
 
     // Energy escalates with the fuel inflation rate, maintenance with the general one.
-    const auto lifeCycleCost = [&in, &out](double energyCost) {
-        return LifeCycleCost(energyCost, in.maintenanceCost, out.initialCosts, out.loanAmount,
-                             in.resaleValue, in.loanYears, in.systemLife, in.interestRate,
-                             in.discountRate, in.inflationRate, in.fuelInflationRate);
-    };
-    out.lifeCycleCost = lifeCycleCost(out.fuelAnnualCost + out.electricityAnnualCost);
+    LifeCycleTerms terms{.energyCost = out.fuelAnnualCost + out.electricityAnnualCost,
+                         .maintenanceCost = in.maintenanceCost,
+                         .capital = out.initialCosts,
+                         .loan = out.loanAmount,
+                         .salvage = in.resaleValue,
+                         .loanYears = in.loanYears,
+                         .lifeYears = in.systemLife,
+                         .loanRate = in.interestRate,
+                         .discountRate = in.discountRate,
+                         .inflationRate = in.inflationRate,
+                         .fuelInflationRate = in.fuelInflationRate};
+    out.lifeCycleCost = LifeCycleCost(terms);
     // The savings escalate like the energy prices they are made of.
-    out.netPresentValue = PresentWorthSeries(out.valueOfEnergy, in.systemLife, in.fuelInflationRate,
-                                             in.discountRate) -
-                          lifeCycleCost(0.0);
+    terms.energyCost = 0;
+    out.netPresentValue =
+        out.valueOfEnergy * PresentWorthFactor({.years = in.systemLife,
+                                                .escalation = in.fuelInflationRate,
+                                                .discount = in.discountRate}) -
+        LifeCycleCost(terms);
 
     const double yearlySaving = out.valueOfEnergy - in.maintenanceCost;
     const double payback = yearlySaving > 0 ? out.initialCosts / yearlySaving : 0.0;

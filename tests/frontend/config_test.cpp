@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <string>
 
-#include "../platform/scoped_environment.h"
 #include "frontend_config.h"
 #include "frontend_test_support.h"
+#include "scoped_environment.h"
 
 namespace fs = std::filesystem;
 

@@ -4,12 +4,12 @@
 #include <optional>
 #include <string>
 
-#include "../platform/scoped_environment.h"
 #include "calendar.h"
 #include "display_units.h"
 #include "frontend_test_support.h"
 #include "month_masks.h"
 #include "number_entry.h"
+#include "scoped_environment.h"
 
 namespace {
 

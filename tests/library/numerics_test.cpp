@@ -85,31 +85,44 @@ TEST(InterpolateTable, InsideAtAndBeyondBothEnds) {
 }
 
 TEST(PresentWorth, WorkedValues) {
-    EXPECT_NEAR(PresentWorthFactor(10, 0.03, 0.03), 10 / 1.03, 1e-12);
-    EXPECT_DOUBLE_EQ(PresentWorthFactor(7, 0, 0), 7.0);
+    EXPECT_NEAR(PresentWorthFactor({.years = 10, .escalation = 0.03, .discount = 0.03}), 10 / 1.03,
+                1e-12);
+    EXPECT_DOUBLE_EQ(PresentWorthFactor({.years = 7}), 7.0);
     // Uniform series at 5 % over 10 years: 7.721734929...
-    EXPECT_NEAR(PresentWorthFactor(10, 0, 0.05), 7.721734929184818, 1e-12);
+    EXPECT_NEAR(PresentWorthFactor({.years = 10, .discount = 0.05}), 7.721734929184818, 1e-12);
+    // Escalation and discount are not interchangeable.
+    EXPECT_NEAR(PresentWorthFactor({.years = 2, .escalation = 0.1, .discount = 0}), 2.1, 1e-12);
     EXPECT_NEAR(PresentWorthSingle(1000, 1, 0.04, 0.08), 1000 / 1.08, 1e-9);
     EXPECT_NEAR(PresentWorthSingle(1000, 3, 0.04, 0.08), 1000 * 1.04 * 1.04 / std::pow(1.08, 3),
                 1e-9);
     // A 10 000 loan over 10 years at 6 %: 1358.68 a year.
     EXPECT_NEAR(AnnualPayment(10000, 10, 0.06), 1358.6795822038, 1e-6);
-    EXPECT_NEAR(PresentWorthSeries(100, 10, 0, 0.05), 772.1734929184818, 1e-9);
 }
 
 TEST(PresentWorth, LifeCycleCost) {
     // No loan: capital + discounted costs - discounted salvage.
-    const double noLoan = LifeCycleCost(100, 50, 5000, 0, 500, 0, 10, 0.06, 0.05, 0.02, 0.03);
-    const double expected = 5000 + 100 * PresentWorthFactor(10, 0.03, 0.05) +
-                            50 * PresentWorthFactor(10, 0.02, 0.05) - 500 / std::pow(1.05, 10);
+    LifeCycleTerms terms{.energyCost = 100,
+                         .maintenanceCost = 50,
+                         .capital = 5000,
+                         .salvage = 500,
+                         .lifeYears = 10,
+                         .loanRate = 0.05,
+                         .discountRate = 0.05,
+                         .inflationRate = 0.02,
+                         .fuelInflationRate = 0.03};
+    const double noLoan = LifeCycleCost(terms);
+    const double expected =
+        5000 + 100 * PresentWorthFactor({.years = 10, .escalation = 0.03, .discount = 0.05}) +
+        50 * PresentWorthFactor({.years = 10, .escalation = 0.02, .discount = 0.05}) -
+        500 / std::pow(1.05, 10);
     EXPECT_NEAR(noLoan, expected, 1e-9);
     // A loan at the discount rate costs its amount in present worth.
-    const double loanAtDiscount =
-        LifeCycleCost(100, 50, 5000, 3000, 500, 5, 10, 0.05, 0.05, 0.02, 0.03);
-    EXPECT_NEAR(loanAtDiscount, noLoan, 1e-9);
+    terms.loan = 3000;
+    terms.loanYears = 5;
+    EXPECT_NEAR(LifeCycleCost(terms), noLoan, 1e-9);
     // A loan over no years is paid at once, not infinite.
-    EXPECT_NEAR(LifeCycleCost(100, 50, 5000, 3000, 500, 0, 10, 0.05, 0.05, 0.02, 0.03), noLoan,
-                1e-9);
+    terms.loanYears = 0;
+    EXPECT_NEAR(LifeCycleCost(terms), noLoan, 1e-9);
     EXPECT_EQ(AnnualPayment(0, 0, 0.05), 0.0);
 }
 

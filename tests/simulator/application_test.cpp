@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "../platform/scoped_environment.h"
 #include "config_file.h"
+#include "scoped_environment.h"
 #include "simulator_strings.h"
 #include "test_support.h"
 

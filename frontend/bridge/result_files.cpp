@@ -1,0 +1,337 @@
+#include "result_files.h"
+
+#include <SQLiteCpp/Transaction.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <fstream>
+#include <limits>
+
+#include "calendar.h"
+#include "frontend_strings.h"
+#include "recordset.h"
+#include "user_interface.h"
+
+namespace {
+
+constexpr double kJoulesPerGigajoule = 1e9;
+constexpr int kHoursPerDay = 24;
+constexpr int kDaysPerYear = 365;
+// Results keeps a line's position in a byte.
+constexpr int kMaxMonthlyLines = std::numeric_limits<std::uint8_t>::max();
+
+std::string Trimmed(const std::string& text) {
+    constexpr const char* kBlanks = " \t\r\n\f\v";
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+// The fields of a line; a comma at the very end adds none.
+std::vector<std::string> Fields(const std::string& line) {
+    std::vector<std::string> fields;
+    for (int pos = 0; pos >= 0 && static_cast<std::size_t>(pos) < line.size();)
+        fields.push_back(NextCsvField(line, pos));
+    return fields;
+}
+
+// A field holding a finite number and nothing else (blanks around it allowed).
+std::optional<double> Number(const std::string& field) {
+    const std::string text = Trimmed(field);
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
+        !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+ResultFileProblem Problem(std::string_view file, int line, const std::string& what) {
+    return {FormatResString(kStrResultFileLine, std::string(file).c_str(), line, what.c_str())};
+}
+
+ResultFileProblem NotANumber(std::string_view file, int line, const std::string& field) {
+    return Problem(file, line, FormatResString(kStrNotANumber, field.c_str()));
+}
+
+// Where each heading's value goes: the index in kResultColumns, or -1 for the month.
+std::optional<ResultFileProblem> MapHeadings(const std::string& line, std::vector<int>& slots) {
+    constexpr int kMonthSlot = -1;
+    for (const std::string& heading : Fields(line)) {
+        if (heading == kMonthHeading) {
+            slots.push_back(kMonthSlot);
+            continue;
+        }
+        int slot = 0;
+        while (slot < static_cast<int>(kResultColumns.size()) &&
+               kResultColumns[static_cast<std::size_t>(slot)].heading != heading)
+            ++slot;
+        if (slot == static_cast<int>(kResultColumns.size()))
+            return Problem(kMonthlyFileName, 1,
+                           FormatResString(kStrUnknownMonthlyHeading, heading.c_str()));
+        slots.push_back(slot);
+    }
+    return std::nullopt;
+}
+
+std::size_t NoHeatSlot() {
+    std::size_t slot = 0;
+    while (kResultColumns[slot].heading != kNoHeatUsableDaysHeading) ++slot;
+    return slot;
+}
+
+// The usable days of the unheated case: the last field of the reference file's next line.
+std::optional<ResultFileProblem> ReadNoHeatDays(std::istream& reference, int lineNumber,
+                                                double& days) {
+    std::string line;
+    if (!std::getline(reference, line) || Trimmed(line).empty())
+        return Problem(kMonthlyFileName, lineNumber, LoadResString(kStrReferenceFileEnds));
+    const std::vector<std::string> fields = Fields(Trimmed(line));
+    const std::optional<double> value = Number(fields.back());
+    if (!value) return NotANumber(kReferenceFileName, lineNumber, fields.back());
+    days = *value;
+    return std::nullopt;
+}
+
+// Month 1..12 and day of month of a day of the 365-day year; 0 and 0 outside 1..365.
+void SetMonthAndDay(DailyTemperature& d) {
+    d.month = 0;
+    d.day = 0;
+    if (d.dayOfYear < 1 || d.dayOfYear > kDaysPerYear) return;
+    int month = 1, day = d.dayOfYear;
+    while (day > DaysInMonthNoLeap(month)) day -= DaysInMonthNoLeap(month++);
+    d.month = month;
+    d.day = day;
+    d.fracMonth = month + (day - 1.0) / DaysInMonthNoLeap(month);
+}
+
+void StoreMonthlyRows(SQLite::Database& database, int runId,
+                      const std::vector<MonthlyResultRow>& rows) {
+    CResultsSet set;
+    set.m_strFilter = "[RunId] = ?";
+    set.m_filterValues = {std::int64_t{runId}};
+    set.Open(&database);
+    for (std::size_t line = 0; line < rows.size(); ++line) {
+        set.AddNew();
+        set.m_RunId = runId;
+        set.m_SortId = static_cast<std::uint8_t>(line);
+        set.m_Month = static_cast<std::uint8_t>(rows[line].month);
+        for (std::size_t c = 0; c < kResultColumns.size(); ++c)
+            set.*kResultColumns[c].member = rows[line].values[c];
+        set.Update();
+    }
+}
+
+void StoreDailyRows(SQLite::Database& database, int runId,
+                    const std::vector<DailyTemperature>& days) {
+    CDailySet set;
+    set.m_strFilter = "[RunId] = ?";
+    set.m_filterValues = {std::int64_t{runId}};
+    set.Open(&database);
+    for (std::size_t n = 0; n < days.size(); ++n) {
+        set.AddNew();
+        set.m_RunId = runId;
+        set.m_SortId = static_cast<std::int32_t>(n);
+        set.m_DayOfYear = days[n].dayOfYear;
+        set.m_Month = static_cast<std::uint8_t>(days[n].month);
+        set.m_Day = static_cast<std::uint8_t>(days[n].day);
+        set.m_FracMonth = days[n].fracMonth;
+        set.m_TPool = days[n].tPool;
+        set.Update();
+    }
+}
+
+void DeleteRunRows(SQLite::Database& database, int runId) {
+    for (const char* table : {"Results", "Daily"}) {
+        SQLite::Statement remove(database,
+                                 "DELETE FROM [" + std::string(table) + "] WHERE [RunId] = ?");
+        remove.bind(1, runId);
+        remove.exec();
+    }
+}
+
+// The monthly rows, or nothing after the failure's message.
+std::optional<std::vector<MonthlyResultRow>> LoadMonthlyRows(const std::string& folder,
+                                                             bool doubleRun) {
+    std::ifstream monthly(folder + "/" + std::string(kMonthlyFileName), std::ios::binary);
+    if (!monthly.is_open()) {
+        ShowMessage(LoadResString(kStrCannotOpenMonthlyResults));
+        return std::nullopt;
+    }
+    std::ifstream reference;
+    if (doubleRun) {
+        reference.open(folder + "/" + std::string(kReferenceFileName), std::ios::binary);
+        if (!reference.is_open()) {
+            ShowMessage(LoadResString(kStrCannotOpenReferenceResults));
+            return std::nullopt;
+        }
+    }
+    std::vector<MonthlyResultRow> rows;
+    if (const auto problem =
+            ReadMonthlyResultRows(monthly, doubleRun ? &reference : nullptr, rows)) {
+        ShowMessage(problem->message);
+        return std::nullopt;
+    }
+    return rows;
+}
+
+std::optional<std::vector<DailyTemperature>> LoadDailyRows(const std::string& folder,
+                                                           int startDay) {
+    std::ifstream hourly(folder + "/" + std::string(kHourlyFileName), std::ios::binary);
+    if (!hourly.is_open()) {
+        ShowMessage(LoadResString(kStrCannotOpenHourlyResults));
+        return std::nullopt;
+    }
+    std::vector<DailyTemperature> days;
+    if (const auto problem = ReadDailyTemperatures(hourly, startDay, days)) {
+        ShowMessage(problem->message);
+        return std::nullopt;
+    }
+    return days;
+}
+
+}  // namespace
+
+const std::array<ResultColumn, 24> kResultColumns = {{
+    {"QInc", &CResultsSet::m_QInc, kJoulesPerGigajoule},
+    {"QColl", &CResultsSet::m_QColl, kJoulesPerGigajoule},
+    {"QPipes", &CResultsSet::m_QPipes, kJoulesPerGigajoule},
+    {"QPumps", &CResultsSet::m_QPumps, kJoulesPerGigajoule},
+    {"QAux", &CResultsSet::m_QAux, kJoulesPerGigajoule},
+    {"QPass", &CResultsSet::m_QPass, kJoulesPerGigajoule},
+    {"QAct", &CResultsSet::m_QAct, kJoulesPerGigajoule},
+    {"QGain", &CResultsSet::m_QGain, kJoulesPerGigajoule},
+    {"QEvap", &CResultsSet::m_QEvap, kJoulesPerGigajoule},
+    {"QCond", &CResultsSet::m_QCond, kJoulesPerGigajoule},
+    {"QConv", &CResultsSet::m_QConv, kJoulesPerGigajoule},
+    {"QRad", &CResultsSet::m_QRad, kJoulesPerGigajoule},
+    {"QSide", &CResultsSet::m_QSide, kJoulesPerGigajoule},
+    {"QMakeup", &CResultsSet::m_QMakeup, kJoulesPerGigajoule},
+    {"QLoss", &CResultsSet::m_QLoss, kJoulesPerGigajoule},
+    {"QRes", &CResultsSet::m_QRes, kJoulesPerGigajoule},
+    {"QPrimary", &CResultsSet::m_QPrimary, kJoulesPerGigajoule},
+    {"QElec", &CResultsSet::m_QElec, 1},
+    {"TPool", &CResultsSet::m_TPool, 1},
+    {"CollOnTime", &CResultsSet::m_CollOnTime, 1},
+    {"AuxHeatOnTime", &CResultsSet::m_AuxHeatOnTime, 1},
+    {"SwimDays", &CResultsSet::m_SwimDays, 1},
+    {"UsableDays", &CResultsSet::m_UsableDays, 1},
+    {kNoHeatUsableDaysHeading, &CResultsSet::m_UsableDaysNoHeat, 1},
+}};
+
+std::string NextCsvField(const std::string& line, int& pos) {
+    if (pos < 0 || static_cast<std::size_t>(pos) >= line.size()) return {};
+    const std::size_t start = static_cast<std::size_t>(pos);
+    const std::size_t comma = line.find(',', start);
+    const std::size_t end = comma == std::string::npos ? line.size() : comma;
+    pos = static_cast<int>(end + 1);
+    return line.substr(start, end - start);
+}
+
+double CsvFieldToDouble(const std::string& line, int& pos) {
+    return std::strtod(NextCsvField(line, pos).c_str(), nullptr);
+}
+
+std::optional<ResultFileProblem> ReadMonthlyResultRows(std::istream& monthly,
+                                                       std::istream* reference,
+                                                       std::vector<MonthlyResultRow>& rows) {
+    rows.clear();
+    std::string line;
+    std::vector<int> slots;
+    std::getline(monthly, line);
+    if (auto problem = MapHeadings(Trimmed(line), slots)) return problem;
+    if (reference != nullptr && !std::getline(*reference, line))
+        return Problem(kReferenceFileName, 1, LoadResString(kStrReferenceFileEnds));
+
+    for (int lineNumber = 2; std::getline(monthly, line); ++lineNumber) {
+        line = Trimmed(line);
+        if (line.empty()) break;
+        if (rows.size() == kMaxMonthlyLines)
+            return Problem(kMonthlyFileName, lineNumber,
+                           FormatResString(kStrTooManyLines, kMaxMonthlyLines));
+        const std::vector<std::string> fields = Fields(line);
+        if (fields.size() != slots.size())
+            return Problem(kMonthlyFileName, lineNumber,
+                           FormatResString(kStrFieldCount, static_cast<int>(fields.size()),
+                                           static_cast<int>(slots.size())));
+        MonthlyResultRow row;
+        for (std::size_t f = 0; f < fields.size(); ++f) {
+            const std::optional<double> value = Number(fields[f]);
+            if (!value) return NotANumber(kMonthlyFileName, lineNumber, fields[f]);
+            if (slots[f] < 0) {
+                row.month = static_cast<int>(std::clamp(*value, 0.0, 255.0));
+                continue;
+            }
+            const auto slot = static_cast<std::size_t>(slots[f]);
+            row.values[slot] = *value / kResultColumns[slot].divisor;
+        }
+        if (reference != nullptr)
+            if (auto problem = ReadNoHeatDays(*reference, lineNumber, row.values[NoHeatSlot()]))
+                return problem;
+        rows.push_back(row);
+    }
+    return std::nullopt;
+}
+
+std::optional<ResultFileProblem> ReadDailyTemperatures(std::istream& hourly, int startDay,
+                                                       std::vector<DailyTemperature>& days) {
+    days.clear();
+    std::string line;
+    std::getline(hourly, line);
+    const std::vector<std::string> headings = Fields(Trimmed(line));
+    std::size_t column = 0;
+    while (column < headings.size() && headings[column] != "TPool") ++column;
+    if (column == headings.size())
+        return ResultFileProblem{LoadResString(kStrNoHourlyTemperatures)};
+
+    DailyTemperature day;
+    day.dayOfYear = startDay;
+    double sum = 0;
+    int hours = 0;
+    for (int lineNumber = 2; std::getline(hourly, line); ++lineNumber) {
+        line = Trimmed(line);
+        if (line.empty()) break;
+        const std::vector<std::string> fields = Fields(line);
+        if (fields.size() <= column)
+            return Problem(kHourlyFileName, lineNumber,
+                           FormatResString(kStrFieldCount, static_cast<int>(fields.size()),
+                                           static_cast<int>(headings.size())));
+        const std::optional<double> value = Number(fields[column]);
+        if (!value) return NotANumber(kHourlyFileName, lineNumber, fields[column]);
+        sum += *value;
+        if (++hours < kHoursPerDay) continue;
+        SetMonthAndDay(day);
+        day.tPool = sum / kHoursPerDay;
+        days.push_back(day);
+        sum = 0;
+        hours = 0;
+        day.dayOfYear = day.dayOfYear % kDaysPerYear + 1;  // 31 December is followed by 1 January
+    }
+    return std::nullopt;
+}
+
+void DeleteRunResults(int runId) {
+    SQLite::Database database = ConnectDatabase();
+    SQLite::Transaction transaction(database);
+    DeleteRunRows(database, runId);
+    transaction.commit();
+}
+
+int LoadSimulationOutputs(const std::string& folder, int startDay, bool doubleRun, int runId) {
+    const std::optional<std::vector<MonthlyResultRow>> monthly = LoadMonthlyRows(folder, doubleRun);
+    if (!monthly) return 0;
+    const std::optional<std::vector<DailyTemperature>> daily = LoadDailyRows(folder, startDay);
+    try {
+        SQLite::Database database = ConnectDatabase();
+        SQLite::Transaction transaction(database);
+        DeleteRunRows(database, runId);
+        StoreMonthlyRows(database, runId, *monthly);
+        if (daily) StoreDailyRows(database, runId, *daily);
+        transaction.commit();
+    } catch (const std::exception& error) {
+        ShowMessage(LoadResString(kStrResultsDatasetError) + "\n" + error.what());
+        return 0;
+    }
+    return daily ? 1 : 0;
+}

@@ -1,0 +1,82 @@
+// The result files of a simulation as the front end reads them: the monthly file and, for a run
+// with a reference case, the reference file whose last column is the unheated pool's usable
+// days; the hourly file, whose pool temperature is averaged over each day. Each is text: a line
+// of headings, then one record per line, fields separated by ",". Reading is separate from
+// storing, so that a file is checked whole before any of its rows reaches the database.
+#pragma once
+
+#include <array>
+#include <istream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "record_sets.h"
+
+inline constexpr std::string_view kMonthlyFileName = "Tidewarm.mly";
+inline constexpr std::string_view kReferenceFileName = "Tidewarm.mlx";
+inline constexpr std::string_view kHourlyFileName = "Tidewarm.hly";
+
+// The text from `pos` to the next "," (or to the end of the line), with `pos` moved past that
+// comma; at or past the end, or before the start, an empty text and `pos` unchanged.
+std::string NextCsvField(const std::string& line, int& pos);
+// The next field as a number, by the C library's rule (empty or not a number: 0).
+double CsvFieldToDouble(const std::string& line, int& pos);
+
+// A value column of Results with the heading that fills it. Energies come in joules and are
+// kept in GJ, except the electricity, kept in joules.
+struct ResultColumn {
+    std::string_view heading;
+    double CResultsSet::*member;
+    double divisor;  // 1e9 for J to GJ, else 1
+};
+inline constexpr std::string_view kMonthHeading = "Month";
+inline constexpr std::string_view kNoHeatUsableDaysHeading = "UsableDaysNoHeat";
+extern const std::array<ResultColumn, 24> kResultColumns;
+
+// One record line of the monthly file, with the value of each column of kResultColumns that
+// its headings name (the others 0).
+struct MonthlyResultRow {
+    int month = 0;  // 0 the season's row
+    std::array<double, 24> values{};
+};
+
+// One day of the hourly file: its pool temperature averaged over its 24 hours.
+struct DailyTemperature {
+    int dayOfYear = 0;  // 1..365
+    int month = 0;
+    int day = 0;
+    double fracMonth = 0;  // month + (day - 1) / days of the month
+    double tPool = 0;      // degC
+};
+
+// Why a result file was not taken: the message, in the user's language, that names the file
+// and the line.
+struct ResultFileProblem {
+    std::string message;
+};
+
+// The rows of the monthly file and, when `reference` is given, the usable days of each of its
+// lines in the unheated case. Refused whole: a heading not known (letter case counts), a line
+// whose field count is not the headings', a field that is not a number, a reference file with
+// fewer lines, more than 255 lines.
+std::optional<ResultFileProblem> ReadMonthlyResultRows(std::istream& monthly,
+                                                       std::istream* reference,
+                                                       std::vector<MonthlyResultRow>& rows);
+
+// The days of the hourly file, the first being day of year `startDay` (1..365), the year wrapping
+// after 31 December; a last day of fewer than 24 lines is dropped. Refused whole: no "TPool"
+// heading (message 159), a line without that field or whose value is not a number.
+std::optional<ResultFileProblem> ReadDailyTemperatures(std::istream& hourly, int startDay,
+                                                       std::vector<DailyTemperature>& days);
+
+// Deletes the run's Results and Daily rows (its Economics row stays), in one transaction.
+void DeleteRunResults(int runId);
+
+// Loads the result files of the run `runId` from `folder`: the monthly file (with the reference
+// file when `doubleRun`) and the hourly file whose first day is `startDay`. The run's earlier
+// Results and Daily rows are replaced in one transaction. A monthly file that cannot be read
+// stores nothing; an hourly file that cannot be read stores the monthly rows only. Each failure
+// is shown; 1 when both were loaded, else 0.
+int LoadSimulationOutputs(const std::string& folder, int startDay, bool doubleRun, int runId);

@@ -1,0 +1,324 @@
+#include "economic_data.h"
+
+#include <SQLiteCpp/Transaction.h>
+
+#include <array>
+#include <cstdio>
+
+#include "display_units.h"
+#include "frontend_globals.h"
+#include "frontend_strings.h"
+#include "record_sets.h"
+#include "user_interface.h"
+
+namespace {
+
+constexpr double kJoulesPerKilowattHour = 3.6e6;
+constexpr double kKilowattHoursPerGigajoule = 1e9 / kJoulesPerKilowattHour;
+constexpr double kCentsPerDollar = 100;
+constexpr double kPercent = 100;
+constexpr int kNoObjectId = 1;
+
+struct InputRange {
+    double EconomicDialogData::*member;
+    double min;
+    double max;
+};
+
+// The money and rate inputs with their ranges, in the order of the dialog's boxes.
+constexpr std::array<InputRange, 12> kInputRanges = {{
+    {&EconomicDialogData::CollUnitCost, 0, kMaxCost},
+    {&EconomicDialogData::HardwareCost, 0, kMaxCost},
+    {&EconomicDialogData::InstallationCost, 0, kMaxCost},
+    {&EconomicDialogData::MaintenanceCost, 0, kMaxCost},
+    {&EconomicDialogData::EnergyUnitCost, 0, kMaxCost},
+    {&EconomicDialogData::ElectricityUnitCost, 0, kMaxCost},
+    {&EconomicDialogData::DownPayment, 0, kMaxDownPayment},
+    {&EconomicDialogData::InterestRate, 0, kMaxRate},
+    {&EconomicDialogData::ResaleValue, 0, kMaxCost},
+    {&EconomicDialogData::DiscountRate, 0, kMaxRate},
+    {&EconomicDialogData::InflationRate, 0, kMaxRate},
+    {&EconomicDialogData::FuelInflationRate, 0, kMaxRate},
+}};
+
+// Selects the rows of `set` where `column` equals `id`.
+void Select(CRecordset& set, const char* column, int id) {
+    set.m_strFilter = std::string("[") + column + "] = ?";
+    set.m_filterValues = {std::int64_t{id}};
+    set.Open();
+}
+
+// The year's energies of a run with results, and what its solar heat displaces: fuel burnt by
+// its heater (or by one of 60 % without heater), or a heat pump's electricity. False after
+// message 151 when the heater row is missing.
+bool SetEnergies(const CRunsSet& run, const CResultsSet& season, EconomicDialogData& data) {
+    data.FuelEnergy = season.m_QPrimary;
+    data.ElectricEnergy = season.m_QElec;
+    data.DeliveredEnergy = season.m_QAct;
+    if (run.m_HeaterId == kNoObjectId) {
+        data.DisplacedFuel = season.m_QAct / kNoHeaterEfficiency;
+        return true;
+    }
+    CHeatersSet heater;
+    Select(heater, "HeaterId", run.m_HeaterId);
+    if (heater.IsEOF()) {
+        ShowMessage(FormatResString(kStrHeaterNotFound, run.m_HeaterId));
+        return false;
+    }
+    if (heater.m_EfficiencyCOP <= 0) return true;  // a heater that heats nothing displaces nothing
+    if (heater.m_Type == 0)
+        data.DisplacedFuel = season.m_QAct / (heater.m_EfficiencyCOP / kPercent);
+    else
+        data.DisplacedElectricity = season.m_QAct / heater.m_EfficiencyCOP;
+    return true;
+}
+
+void CopyInputs(const CEconomicsSet& from, CEconomicsSet& to) {
+    to.m_CollUnitCost = from.m_CollUnitCost;
+    to.m_HardwareCost = from.m_HardwareCost;
+    to.m_InstallationCost = from.m_InstallationCost;
+    to.m_InitialCosts = from.m_InitialCosts;
+    to.m_MaintenanceCost = from.m_MaintenanceCost;
+    to.m_EnergyUnitCost = from.m_EnergyUnitCost;
+    to.m_ElectricityUnitCost = from.m_ElectricityUnitCost;
+    to.m_DownPayment = from.m_DownPayment;
+    to.m_LoanDuration = from.m_LoanDuration;
+    to.m_InterestRate = from.m_InterestRate;
+    to.m_SystemLife = from.m_SystemLife;
+    to.m_ResaleValue = from.m_ResaleValue;
+    to.m_DiscountRate = from.m_DiscountRate;
+    to.m_InflationRate = from.m_InflationRate;
+    to.m_FuelInflationRate = from.m_FuelInflationRate;
+}
+
+// The inputs of a new run's economics.
+void SetDefaultInputs(CEconomicsSet& row) {
+    row.m_CollUnitCost = 100;
+    row.m_HardwareCost = 500;
+    row.m_InstallationCost = 600;
+    row.m_InitialCosts = kNotComputed;
+    row.m_MaintenanceCost = 50;
+    row.m_EnergyUnitCost = 6;
+    row.m_ElectricityUnitCost = 8;
+    row.m_DownPayment = 0;
+    row.m_LoanDuration = 5;
+    row.m_InterestRate = 5;
+    row.m_SystemLife = 15;
+    row.m_ResaleValue = 0;
+    row.m_DiscountRate = 5;
+    row.m_InflationRate = 2;
+    row.m_FuelInflationRate = 2;
+}
+
+void SetNotComputed(CEconomicsSet& row) {
+    for (double CEconomicsSet::*column :
+         {&CEconomicsSet::m_CollTotalCost, &CEconomicsSet::m_EnergyAnnualCost,
+          &CEconomicsSet::m_ElectricityAnnualCost, &CEconomicsSet::m_YearlyCosts,
+          &CEconomicsSet::m_ValueOfEnergy, &CEconomicsSet::m_LoanAmount,
+          &CEconomicsSet::m_LoanPayment, &CEconomicsSet::m_LifeCycleCost,
+          &CEconomicsSet::m_NetPresentValue, &CEconomicsSet::m_SimplePayback})
+        row.*column = kNotComputed;
+}
+
+}  // namespace
+
+std::optional<std::string> EconomicDialogData::CheckInputs() const {
+    for (const InputRange& range : kInputRanges)
+        if (!(this->*range.member >= range.min && this->*range.member <= range.max))
+            return FormatResString(kStrValueBetween, range.min, range.max);
+    if (LoanDuration < 0 || LoanDuration > kMaxYears)
+        return FormatResString(kStrLoanDurationRange, 0, kMaxYears);
+    if (SystemLife < 0 || SystemLife > kMaxYears)
+        return FormatResString(kStrValueBetween, 0.0, double{kMaxYears});
+    return std::nullopt;
+}
+
+EconomicInputs EconomicDialogData::Inputs() const {
+    EconomicInputs in;
+    in.collectorCount = NumberOfCollectors;
+    in.costPerCollector = CollUnitCost;
+    in.otherHardwareCost = HardwareCost;
+    in.installationCost = InstallationCost;
+    in.downPayment = DownPayment;
+    in.loanYears = LoanDuration;
+    in.interestRate = InterestRate / kPercent;
+    in.systemLife = SystemLife;
+    in.maintenanceCost = MaintenanceCost;
+    in.resaleValue = ResaleValue;
+    in.discountRate = DiscountRate / kPercent;
+    in.inflationRate = InflationRate / kPercent;
+    in.fuelInflationRate = FuelInflationRate / kPercent;
+    // A cost per MBTU times the GJ-to-MBTU factor is the cost per GJ.
+    in.fuelCost = UnitsIP == 1 ? EnergyUnitCost * kGigajoulesToMBtu : EnergyUnitCost;
+    in.electricityCost = ElectricityUnitCost / kCentsPerDollar;
+    return in;
+}
+
+YearlyEnergies EconomicDialogData::Energies() const {
+    YearlyEnergies energies;
+    energies.fuel = FuelEnergy;
+    energies.electricity = ElectricEnergy / kJoulesPerKilowattHour;
+    energies.delivered = DeliveredEnergy;
+    energies.displacedFuel = DisplacedFuel;
+    energies.displacedElectricity = DisplacedElectricity * kKilowattHoursPerGigajoule;
+    return energies;
+}
+
+void EconomicDialogData::Recalculate() {
+    if (HaveResults != 1) return;
+    const EconomicResults r = ComputeEconomics(Inputs(), Energies());
+    CollTotalCost = r.collectorsCost;
+    InitialCosts = r.initialCosts;
+    EnergyAnnualCost = r.fuelAnnualCost;
+    ElectricityAnnualCost = r.electricityAnnualCost;
+    YearlyCosts = r.yearlyCosts;
+    ValueOfEnergy = r.valueOfEnergy;
+    LoanAmount = r.loanAmount;
+    LoanPayment = r.loanPayment;
+    LifeCycleCost = r.lifeCycleCost;
+    NetPresentValue = r.netPresentValue;
+    SimplePayback = r.simplePayback;
+}
+
+void EconomicDialogData::LowerDownPayment() {
+    if (DownPayment > InitialCosts) DownPayment = InitialCosts;
+}
+
+std::string EconomicDialogData::ComputedText(double value) const {
+    if (HaveResults != 1) return "-";
+    char text[64];
+    std::snprintf(text, sizeof text, "%8.2f", value);
+    return text;
+}
+
+std::string EconomicDialogData::PaybackText() const {
+    if (HaveResults != 1) return "-";
+    if (!(SimplePayback > 0) || SimplePayback == kNeverPaysBack)
+        return LoadResString(kStrNotAvailable);
+    char text[64];
+    std::snprintf(text, sizeof text, "%9.1f", SimplePayback);
+    return text;
+}
+
+std::optional<EconomicDialogData> LoadEconomicData(int runId, bool unitsIP) {
+    CResultsSet season;
+    season.m_strFilter = "[RunId] = ? AND [Month] = 0";
+    season.m_filterValues = {std::int64_t{runId}};
+    season.Open();
+    CEconomicsSet row;
+    Select(row, "RunId", runId);
+    if (row.IsEOF()) {
+        ShowMessage(FormatResString(kStrNoEconomicData, runId));
+        return std::nullopt;
+    }
+    CRunsSet run;
+    Select(run, "RunId", runId);
+    if (run.IsEOF()) {
+        ShowMessage(FormatResString(kStrRunNotFound, runId));
+        return std::nullopt;
+    }
+    EconomicDialogData data;
+    data.RunId = runId;
+    data.UnitsIP = unitsIP ? 1 : 0;
+    data.HaveResults = season.IsEOF() ? 0 : 1;
+    data.CollUnitCost = row.m_CollUnitCost;
+    data.HardwareCost = row.m_HardwareCost;
+    data.InstallationCost = row.m_InstallationCost;
+    data.MaintenanceCost = row.m_MaintenanceCost;
+    data.EnergyUnitCost = row.m_EnergyUnitCost * (unitsIP ? kPerGigajouleToPerMBtu : 1.0);
+    data.ElectricityUnitCost = row.m_ElectricityUnitCost;
+    data.DownPayment = row.m_DownPayment;
+    data.LoanDuration = row.m_LoanDuration;
+    data.InterestRate = row.m_InterestRate;
+    data.SystemLife = row.m_SystemLife;
+    data.ResaleValue = row.m_ResaleValue;
+    data.DiscountRate = row.m_DiscountRate;
+    data.InflationRate = row.m_InflationRate;
+    data.FuelInflationRate = row.m_FuelInflationRate;
+    data.NumberOfCollectors =
+        run.m_CollectorId == kNoObjectId ? 0 : run.m_NumberOfBanks * run.m_NumberOfColl;
+    if (data.HaveResults == 1 && !SetEnergies(run, season, data)) return std::nullopt;
+    return data;
+}
+
+int SaveEconomics(const EconomicDialogData& data) {
+    CEconomicsSet row;
+    Select(row, "RunId", data.RunId);
+    if (row.IsEOF()) {
+        ShowMessage(FormatResString(kStrNoEconomicData, data.RunId));
+        return 0;
+    }
+    row.Edit();
+    row.m_CollUnitCost = data.CollUnitCost;
+    row.m_HardwareCost = data.HardwareCost;
+    row.m_InstallationCost = data.InstallationCost;
+    row.m_MaintenanceCost = data.MaintenanceCost;
+    row.m_EnergyUnitCost = data.EnergyUnitCost * (data.UnitsIP == 1 ? kGigajoulesToMBtu : 1.0);
+    row.m_ElectricityUnitCost = data.ElectricityUnitCost;
+    row.m_DownPayment = data.DownPayment;
+    row.m_LoanDuration = data.LoanDuration;
+    row.m_InterestRate = data.InterestRate;
+    row.m_SystemLife = data.SystemLife;
+    row.m_ResaleValue = data.ResaleValue;
+    row.m_DiscountRate = data.DiscountRate;
+    row.m_InflationRate = data.InflationRate;
+    row.m_FuelInflationRate = data.FuelInflationRate;
+    const bool computed = data.HaveResults == 1;
+    const auto stored = [computed](double value) { return computed ? value : 0.0; };
+    row.m_CollTotalCost = stored(data.CollTotalCost);
+    row.m_InitialCosts = stored(data.InitialCosts);
+    row.m_EnergyAnnualCost = stored(data.EnergyAnnualCost);
+    row.m_ElectricityAnnualCost = stored(data.ElectricityAnnualCost);
+    row.m_YearlyCosts = stored(data.YearlyCosts);
+    row.m_ValueOfEnergy = stored(data.ValueOfEnergy);
+    row.m_LoanAmount = stored(data.LoanAmount);
+    row.m_LoanPayment = stored(data.LoanPayment);
+    row.m_LifeCycleCost = stored(data.LifeCycleCost);
+    row.m_NetPresentValue = stored(data.NetPresentValue);
+    row.m_SimplePayback = stored(data.SimplePayback > 0 ? data.SimplePayback : kNeverPaysBack);
+    row.Update();
+    return 1;
+}
+
+void CreateEconomics(int sourceRunId) {
+    if (g_nRunCreationMode == 0) return;
+    SQLite::Database database = ConnectDatabase();
+    SQLite::Transaction transaction(database);
+    SQLite::Statement remove(database, "DELETE FROM [Economics] WHERE [RunId] = ?");
+    remove.bind(1, g_nCurrentRunId);
+    remove.exec();
+
+    CEconomicsSet source;
+    bool copied = false;
+    if (sourceRunId != -1) {
+        source.m_strFilter = "[RunId] = ?";
+        source.m_filterValues = {std::int64_t{sourceRunId}};
+        source.Open(&database);
+        copied = !source.IsEOF();
+        if (!copied) ShowMessage(FormatResString(kStrNoEconomicData, sourceRunId));
+    }
+    CEconomicsSet row;
+    row.m_strFilter = "[RunId] = ?";
+    row.m_filterValues = {std::int64_t{g_nCurrentRunId}};
+    row.Open(&database);
+    row.AddNew();
+    row.m_RunId = g_nCurrentRunId;
+    if (copied)
+        CopyInputs(source, row);
+    else
+        SetDefaultInputs(row);
+    SetNotComputed(row);
+    row.Update();
+    transaction.commit();
+}
+
+int ComputeRunEconomics(int runId) {
+    std::optional<EconomicDialogData> data = LoadEconomicData(runId, false);
+    if (!data) return 0;
+    if (const std::optional<std::string> problem = data->CheckInputs()) {
+        ShowMessage(*problem);
+        return 0;
+    }
+    data->Recalculate();
+    return SaveEconomics(*data);
+}

@@ -1,0 +1,37 @@
+// The front end's reader of the result files: the same bytes read as the monthly file, as its
+// reference file and as the hourly file. Whatever they hold, the rows are bounded and whole.
+#include <cmath>
+#include <sstream>
+#include <string>
+
+#include "frontend_strings.h"
+#include "fuzz_support.h"
+#include "result_files.h"
+
+// The simulator's texts, which the other entries read; its header's ids share names with the
+// front end's.
+std::span<const StringEntry> SimulatorEnglishStrings();
+
+namespace fuzz {
+
+void ResultLoader(Bytes bytes) {
+    QuietMessages quiet;
+    // The front end's texts while its reader runs; the simulator's again for the other entries.
+    SetEnglishStrings(FrontEndEnglishStrings());
+    const std::string text(bytes.begin(), bytes.end());
+    std::istringstream monthly(text), reference(text), hourly(text);
+    std::vector<MonthlyResultRow> rows;
+    if (!ReadMonthlyResultRows(monthly, &reference, rows)) {
+        Require(rows.size() <= 255);
+        for (const MonthlyResultRow& row : rows)
+            for (double value : row.values) Require(std::isfinite(value));
+    }
+    std::vector<DailyTemperature> days;
+    const int startDay = bytes.empty() ? 1 : bytes[0] % 366 + 1;
+    if (!ReadDailyTemperatures(hourly, startDay, days))
+        for (const DailyTemperature& day : days)
+            Require(day.month >= 1 && day.month <= 12 && std::isfinite(day.tPool));
+    SetEnglishStrings(SimulatorEnglishStrings());
+}
+
+}  // namespace fuzz

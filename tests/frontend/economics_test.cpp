@@ -1,0 +1,149 @@
+// The economics of a run: by hand for the defaults, the invariants of the loan, what is stored.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "economic_data.h"
+#include "frontend_globals.h"
+#include "run_fixture.h"
+
+namespace {
+
+class EconomicsTest : public test::RunTest {
+  protected:
+    // A run of 5 collectors and a gas heater of 80 % whose season used 10 GJ of fuel and 3.6e9 J
+    // of electricity and delivered 20 GJ, with the default economics of a new run.
+    int AddSimulatedRun(bool withResults = true) {
+        CHeatersSet heater;
+        heater.m_strFilter = "0";
+        heater.Open();
+        heater.AddNew();
+        heater.m_Name = "Gas 80 %";
+        heater.m_Capacity = 20000;
+        heater.m_EfficiencyCOP = 80;
+        heater.Update();
+        const int heaterId = static_cast<int>(heater.GetLastAddedId());
+        const int runId = AddRun([&](CRunsSet& run) {
+            run.m_CollectorId = 2;
+            run.m_NumberOfColl = 5;
+            run.m_NumberOfBanks = 1;
+            run.m_HeaterId = heaterId;
+        });
+        if (withResults) {
+            CResultsSet season;
+            season.m_strFilter = "0";
+            season.Open();
+            season.AddNew();
+            season.m_RunId = runId;
+            season.m_QPrimary = 10;
+            season.m_QElec = 3.6e9;
+            season.m_QAct = 20;
+            season.Update();
+        }
+        g_nRunCreationMode = 1;
+        g_nCurrentRunId = runId;
+        CreateEconomics(-1);
+        return runId;
+    }
+
+    CEconomicsSet& Stored(int runId) {
+        row.Close();
+        row.m_strFilter = "[RunId] = ?";
+        row.m_filterValues = {std::int64_t{runId}};
+        row.Open();
+        EXPECT_FALSE(row.IsEOF());
+        return row;
+    }
+
+    CEconomicsSet row;
+};
+
+TEST_F(EconomicsTest, DefaultsComputedByHandAndStored) {
+    const int runId = AddSimulatedRun();
+    EXPECT_EQ(Stored(runId).m_LifeCycleCost, kNotComputed);
+    EXPECT_EQ(Stored(runId).m_InitialCosts, kNotComputed);
+    ASSERT_EQ(ComputeRunEconomics(runId), 1);
+    const CEconomicsSet& e = Stored(runId);
+    EXPECT_DOUBLE_EQ(e.m_CollTotalCost, 500);
+    EXPECT_DOUBLE_EQ(e.m_InitialCosts, 1600);
+    EXPECT_DOUBLE_EQ(e.m_EnergyAnnualCost, 60);       // 10 GJ at $6
+    EXPECT_DOUBLE_EQ(e.m_ElectricityAnnualCost, 80);  // 1000 kWh at 8 cents
+    EXPECT_DOUBLE_EQ(e.m_YearlyCosts, 190);
+    EXPECT_DOUBLE_EQ(e.m_ValueOfEnergy, 150);  // 20 GJ / 0.8 at $6
+    EXPECT_NEAR(e.m_LoanPayment, 369.56, 0.005);
+    EXPECT_DOUBLE_EQ(e.m_SimplePayback, 16);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+// With the interest rate equal to the discount rate the loan payments are worth the loan: the
+// life-cycle cost does not depend on how much is borrowed.
+TEST_F(EconomicsTest, DiscountedLoanPaymentsEqualTheLoanAtTheDiscountRate) {
+    std::optional<EconomicDialogData> data = LoadEconomicData(AddSimulatedRun(), false);
+    ASSERT_TRUE(data);
+    data->InterestRate = data->DiscountRate = 7;
+    data->Recalculate();
+    const double borrowed = data->LifeCycleCost;
+    EXPECT_GT(data->LoanAmount, 0);
+    data->DownPayment = 5000;
+    data->Recalculate();
+    data->LowerDownPayment();
+    EXPECT_EQ(data->DownPayment, 1600);
+    EXPECT_EQ(data->LoanAmount, 0);
+    EXPECT_NEAR(data->LifeCycleCost, borrowed, 1e-9);
+}
+
+// A loan over 0 years is paid at once; outside 0..50 years it is refused; a system that never
+// pays back is stored as 9999; a run without results stores its inputs and 0.
+TEST_F(EconomicsTest, EdgesOfTheLoanThePaybackAndMissingResults) {
+    const int runId = AddSimulatedRun();
+    std::optional<EconomicDialogData> data = LoadEconomicData(runId, true);
+    ASSERT_TRUE(data);
+    data->LoanDuration = 0;
+    data->Recalculate();
+    EXPECT_DOUBLE_EQ(data->LoanPayment, data->LoanAmount);
+    EXPECT_TRUE(std::isfinite(data->LifeCycleCost));
+    data->LoanDuration = 51;
+    EXPECT_EQ(data->CheckInputs(), "The loan duration should be between 0 and 50 years.");
+    data->LoanDuration = 5;
+    data->InterestRate = 101;
+    EXPECT_EQ(data->CheckInputs(), "Value should be between 0 and 100.");
+    data->InterestRate = 5;
+    data->MaintenanceCost = 1000;  // above the value of energy
+    data->Recalculate();
+    EXPECT_EQ(data->PaybackText(), "N/A");
+    ASSERT_EQ(SaveEconomics(*data), 1);
+    EXPECT_EQ(Stored(runId).m_SimplePayback, 9999);
+    // Shown per MBTU, stored per GJ.
+    EXPECT_NEAR(data->EnergyUnitCost, 6 * 1.055056, 1e-12);
+    EXPECT_NEAR(Stored(runId).m_EnergyUnitCost, 6, 1e-9);
+
+    const int bare = AddSimulatedRun(false);
+    data = LoadEconomicData(bare, false);
+    ASSERT_TRUE(data);
+    EXPECT_FALSE(data->RecalculateEnabled());
+    EXPECT_EQ(data->ComputedText(123), "-");
+    ASSERT_EQ(ComputeRunEconomics(bare), 1);
+    EXPECT_EQ(Stored(bare).m_SimplePayback, 0);
+    EXPECT_EQ(Stored(bare).m_LoanPayment, 0);
+    EXPECT_EQ(Stored(bare).m_CollUnitCost, 100);
+}
+
+TEST_F(EconomicsTest, ANewRunCopiesItsModelsInputsOrTakesTheDefaults) {
+    const int model = AddSimulatedRun();
+    std::optional<EconomicDialogData> data = LoadEconomicData(model, false);
+    ASSERT_TRUE(data);
+    data->HardwareCost = 777;
+    ASSERT_EQ(SaveEconomics(*data), 1);
+    g_nCurrentRunId = AddRun();
+    CreateEconomics(model);
+    EXPECT_EQ(Stored(g_nCurrentRunId).m_HardwareCost, 777);
+    EXPECT_EQ(Stored(g_nCurrentRunId).m_NetPresentValue, kNotComputed);
+    CreateEconomics(9999);  // no such run: the defaults, the same single row
+    EXPECT_EQ(messages.shown.back(), "Internal error - no economic data for run 9999");
+    EXPECT_EQ(Stored(g_nCurrentRunId).m_HardwareCost, 500);
+    row.MoveNext();
+    EXPECT_TRUE(row.IsEOF());
+    EXPECT_FALSE(LoadEconomicData(12345, false));
+}
+
+}  // namespace

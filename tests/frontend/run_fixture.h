@@ -1,0 +1,74 @@
+// A database copied from the reference database, in a temporary HOME whose data folder and
+// climate folder exist, with one weather city; and runs added to it.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+
+#include "database_maintenance.h"
+#include "folders.h"
+#include "frontend_test_support.h"
+#include "record_sets.h"
+#include "scoped_environment.h"
+
+namespace test {
+
+inline constexpr char kCity[] = "SAMPLE CITY";
+inline constexpr char kWeatherFile[] = "Sample.zfw";
+
+class RunTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        environment.Set("HOME", folder.path().string());
+        environment.Unset("XDG_CONFIG_HOME");
+        dataFolder = DataFolder();
+        std::filesystem::create_directories(dataFolder + "/Climate");
+        g_strClimateFolder = dataFolder + "/Climate";
+        g_CityNames = {"OTHER CITY", kCity};
+        g_WeatherFileNames = {"Other.zfw", kWeatherFile};
+        g_strProgramFolder = TIDEWARM_BIN_DIR;
+        g_strDatabasePath = (folder.path() / "Tidewarm.mdb").string();
+        ASSERT_TRUE(CopyReferenceDatabase(g_strDatabasePath));
+    }
+
+    // A run of a 40 m2 residential in-ground pool from 15 May to 15 September in kCity with the
+    // first pool use and no collector, heater or blanket, changed by `change`; its RunId.
+    int AddRun(const std::function<void(CRunsSet&)>& change = {}) {
+        CRunsSet run;
+        run.m_strFilter = "0";
+        run.Open();
+        run.AddNew();
+        run.m_TStamp = 1'800'000'000;
+        run.m_Comments = "Sample";
+        run.m_ClientId = run.m_InstallerId = 1;
+        run.m_SI = true;
+        run.m_City = kCity;
+        run.m_OpensMonth = 5;
+        run.m_OpensDay = 15;
+        run.m_ClosesMonth = 9;
+        run.m_ClosesDay = 15;
+        run.m_PoolArea = 40;
+        run.m_Shading = 10;
+        run.m_PoolUseId = 1;
+        run.m_CollectorId = run.m_HeaterId = run.m_BlanketId = 1;
+        run.m_HeaterMonthlyUse = run.m_BlanketMonthlyUse = 4095;
+        if (change) change(run);
+        run.Update();
+        return static_cast<int>(run.GetLastAddedId());
+    }
+
+    // The run's row.
+    void Select(CRunsSet& run, int runId) {
+        run.m_strFilter = "[RunId] = ?";
+        run.m_filterValues = {std::int64_t{runId}};
+        run.Open();
+        ASSERT_FALSE(run.IsEOF());
+    }
+
+    ScopedTempDir folder;
+    ScopedEnvironment environment;
+    FrontEndMessages messages;
+    std::string dataFolder;
+};
+
+}  // namespace test
