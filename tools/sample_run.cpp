@@ -6,8 +6,9 @@
 // writes a synthetic ZEFIR weather file into "Climate", creates the database "Tidewarm.mdb"
 // from the reference database when missing, adds a sample client, installer and run (a 40 m2
 // residential pool heated from mid-May to mid-September), simulates it with TidewarmPro in batch
-// mode, loads its results, computes and stores its economics, then prints the run's monthly
-// results and economics from the database.
+// mode, loads its results, computes and stores its economics, prints the run's monthly results
+// and economics from the database, and last builds the run's HTML report "Tidewarm.html" with
+// its four charts and prints its path.
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
@@ -20,6 +21,8 @@
 #include "frontend_globals.h"
 #include "frontend_strings.h"
 #include "record_sets.h"
+#include "recordset.h"
+#include "run_report.h"
 #include "simulation_bridge.h"
 #include "weather_files.h"
 
@@ -155,6 +158,11 @@ int SampleRun(const std::string& programFolder) {
     if (!SimulateRun(run) || ComputeRunEconomics(runId) != 1) return 1;
     PrintResults(runId);
     PrintEconomics(runId);
+
+    SQLite::Database database = ConnectDatabase();
+    std::string report;
+    if (!BuildRunReport(database, runId, data, programFolder, g_nLanguage, &report)) return 1;
+    std::printf("\nThe run's report, to open in a browser: %s\n", report.c_str());
     return 0;
 }
 
