@@ -27,6 +27,7 @@ wxEND_EVENT_TABLE()
     doc->GetDocumentManager()->FileHistoryAddFilesToMenu(fileMenu_);
     text_ = new wxTextCtrl(frame, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize,
                            wxTE_MULTILINE | wxTE_READONLY | wxTE_DONTWRAP);
+    text_->SetMargins(text_->FromDIP(6));
     auto* project = wxStaticCast(doc, CProjectDocument);
     ShowReport(project->ReportText());
     SetOutOfDate(project->Project().ResultsOutOfDate() != 0);
