@@ -2,6 +2,7 @@
 // report, the enable rules of the input commands, Simulate and Save with their failures, the
 // print preview, the splash and progress windows.
 #include <unistd.h>
+#include <wx/html/helpfrm.h>
 #include <wx/uiaction.h>
 
 #include <filesystem>
@@ -103,6 +104,21 @@ TEST(MainFrame, HasItsMenusToolbarAndFourStatusPanes) {
     ASSERT_NE(status, nullptr);
     EXPECT_EQ(status->GetFieldsCount(), CMainFrame::kPaneCount);
     EXPECT_EQ(status->GetStatusText(CMainFrame::kMessagePane), "Ready");
+}
+
+TEST(MainFrame, F1OpensTheHelpBook) {
+    SendCommand(TheApp().MainFrame(), wxID_HELP);
+    wxHtmlHelpFrame* help = nullptr;
+    EXPECT_TRUE(PumpUntil([&help] {
+        for (wxWindow* window : wxTopLevelWindows) {
+            if (auto* found = dynamic_cast<wxHtmlHelpFrame*>(window)) help = found;
+        }
+        return help != nullptr;
+    }));
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->GetTitle().Contains("TidewarmPro Help")) << help->GetTitle();
+    help->Close(true);
+    wxYield();
 }
 
 TEST(NewProject, IsNamedEmptyItalicAndFollowsTheEnableRules) {
@@ -256,11 +272,11 @@ TEST(OpenedProject, PrintPreviewShowsTheReportsPages) {
     wxPrintPreviewBase* preview = nullptr;
     wxPreviewFrame* previewFrame = nullptr;
     for (wxWindow* window : wxTopLevelWindows) {
-        if (auto* found = wxDynamicCast(window, wxPreviewFrame)) previewFrame = found;
+        if (auto* found = dynamic_cast<wxPreviewFrame*>(window)) previewFrame = found;
     }
     ASSERT_NE(previewFrame, nullptr);
     for (wxWindow* child : previewFrame->GetChildren()) {
-        if (auto* controls = wxDynamicCast(child, wxPreviewControlBar))
+        if (auto* controls = dynamic_cast<wxPreviewControlBar*>(child))
             preview = controls->GetPrintPreview();
     }
     ASSERT_NE(preview, nullptr);
