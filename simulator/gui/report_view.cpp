@@ -1,0 +1,71 @@
+#include "report_view.h"
+
+#include "main_frame.h"
+#include "menus.h"
+#include "project_document.h"
+#include "report_printout.h"
+#include "tidewarm_app.h"
+
+wxIMPLEMENT_DYNAMIC_CLASS(CTidewarmView, wxView);
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(CTidewarmView, wxView)
+    EVT_MENU(wxID_COPY, CTidewarmView::OnCopy)
+    EVT_UPDATE_UI(wxID_COPY, CTidewarmView::OnUpdateCopy)
+    EVT_UPDATE_UI(wxID_CUT, CTidewarmView::OnUpdateEditing)
+    EVT_UPDATE_UI(wxID_PASTE, CTidewarmView::OnUpdateEditing)
+    EVT_UPDATE_UI(wxID_UNDO, CTidewarmView::OnUpdateEditing)
+wxEND_EVENT_TABLE()
+    // clang-format on
+
+    bool CTidewarmView::OnCreate(wxDocument* doc, long flags) {
+    if (!wxView::OnCreate(doc, flags)) return false;
+    auto* frame = new wxDocMDIChildFrame(doc, this, &TheApp().MainFrame(), wxID_ANY,
+                                         doc->GetUserReadableName());
+    frame->SetMenuBar(CreateProjectMenuBar(&fileMenu_));
+    doc->GetDocumentManager()->FileHistoryUseMenu(fileMenu_);
+    doc->GetDocumentManager()->FileHistoryAddFilesToMenu(fileMenu_);
+    text_ = new wxTextCtrl(frame, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize,
+                           wxTE_MULTILINE | wxTE_READONLY | wxTE_DONTWRAP);
+    text_->SetMargins(text_->FromDIP(6));
+    auto* project = wxStaticCast(doc, CProjectDocument);
+    ShowReport(project->ReportText());
+    SetOutOfDate(project->Project().ResultsOutOfDate() != 0);
+    frame->Show();
+    return true;
+}
+
+bool CTidewarmView::OnClose(bool deleteWindow) {
+    if (!wxView::OnClose(deleteWindow)) return false;
+    Activate(false);
+    GetDocumentManager()->FileHistoryRemoveMenu(fileMenu_);
+    if (deleteWindow) {
+        GetFrame()->Destroy();
+        SetFrame(nullptr);
+    }
+    return true;
+}
+
+wxPrintout* CTidewarmView::OnCreatePrintout() {
+    return new CReportPrintout(GetDocument()->GetUserReadableName(), text_->GetValue(), outOfDate_,
+                               GetDocumentManager()->GetPageSetupDialogData());
+}
+
+void CTidewarmView::ShowReport(const wxString& text) {
+    text_->ChangeValue(text);
+}
+
+void CTidewarmView::SetOutOfDate(bool outOfDate) {
+    outOfDate_ = outOfDate;
+    text_->SetFont(ReportFont(outOfDate));
+    text_->Refresh();
+    text_->Update();
+}
+
+void CTidewarmView::OnCopy(wxCommandEvent&) {
+    text_->Copy();
+}
+
+void CTidewarmView::OnUpdateCopy(wxUpdateUIEvent& event) {
+    event.Enable(text_->CanCopy());
+}

@@ -1,0 +1,129 @@
+#include "tidewarm_app.h"
+
+#include "command_ids.h"
+#include "config_file.h"
+#include "main_frame.h"
+#include "program_folders.h"
+#include "project_document.h"
+#include "report_view.h"
+#include "simulator_strings.h"
+#include "small_windows.h"
+#include "wx_text.h"
+
+namespace {
+
+// The splash window stays this long unless a key or button is pressed.
+constexpr int kSplashMilliseconds = 4000;
+// Recent files in the File menu.
+constexpr int kRecentFileCount = 4;
+// Page margins of a new page set-up, mm.
+constexpr int kPageMargin = 20;
+
+bool IsPress(wxEventType type) {
+    return type == wxEVT_KEY_DOWN || type == wxEVT_LEFT_DOWN || type == wxEVT_RIGHT_DOWN ||
+           type == wxEVT_MIDDLE_DOWN;
+}
+
+}  // namespace
+
+wxString CTidewarmDocManager::MakeNewDocumentName() {
+    return wxString::Format("Tidewarm%d", ++newDocumentCount_);
+}
+
+wxFileHistory* CTidewarmDocManager::OnCreateFileHistory() {
+    return new wxFileHistory(kRecentFileCount);
+}
+
+wxPreviewFrame* CTidewarmDocManager::CreatePreviewFrame(wxPrintPreviewBase* preview,
+                                                        wxWindow* parent, const wxString& title) {
+    return new wxPreviewFrame(preview, parent, title, wxDefaultPosition,
+                              parent != nullptr ? parent->GetSize() : wxDefaultSize);
+}
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(CTidewarmApp, wxApp)
+    EVT_MENU(wxID_ABOUT, CTidewarmApp::OnAbout)
+    EVT_MENU(kCmdSetLanguage, CTidewarmApp::OnSetLanguage)
+wxEND_EVENT_TABLE()
+    // clang-format on
+
+    bool CTidewarmApp::OnInit() {
+    SetAppName(ResText(kStrRegistryKey));
+    SetAppDisplayName(ResText(kStrMainTitle));
+    previousSink_ = SetMessageSink(&messageBoxes_);
+    wxInitAllImageHandlers();
+
+    docManager_ = new CTidewarmDocManager;
+    new wxDocTemplate(docManager_, ResText(kStrProjectFilter), "*.tdw", wxString(), "tdw",
+                      "Tidewarm.Document", "Tidewarm.View", wxCLASSINFO(CProjectDocument),
+                      wxCLASSINFO(CTidewarmView));
+    docManager_->FileHistoryLoad(*wxConfigBase::Get());
+    wxPageSetupDialogData& pageSetup = docManager_->GetPageSetupDialogData();
+    pageSetup.SetMarginTopLeft(wxPoint(kPageMargin, kPageMargin));
+    pageSetup.SetMarginBottomRight(wxPoint(kPageMargin, kPageMargin));
+
+    mainFrame_ = new CMainFrame(docManager_);
+    SetTopWindow(mainFrame_);
+    mainFrame_->Show();
+
+    const std::string helpBook =
+        g_strProgramFolder + "/" + (app::Language == 1 ? "TidewarmProFra" : "TidewarmPro") + ".hhp";
+    help_.SetParentWindow(mainFrame_);
+    help_.AddBook(wxFileName(ToWx(helpBook)));
+
+    splash_ = ShowSplashWindow(mainFrame_, kSplashMilliseconds);
+    if (!startMessage_.empty()) ShowMessage(startMessage_);
+    // A project named on the command line is opened.
+    if (argc > 1) docManager_->CreateDocument(argv[1], wxDOC_SILENT);
+    return true;
+}
+
+int CTidewarmApp::OnExit() {
+    if (docManager_ != nullptr) {
+        docManager_->FileHistorySave(*wxConfigBase::Get());
+        delete docManager_;
+        docManager_ = nullptr;
+    }
+    WriteConfig(g_strDataFolder);
+    SetMessageSink(previousSink_);
+    return wxApp::OnExit();
+}
+
+int CTidewarmApp::FilterEvent(wxEvent& event) {
+    if (splash_ && IsPress(event.GetEventType())) {
+        splash_->Destroy();
+        splash_ = nullptr;
+        mainFrame_->Update();
+    }
+    return Event_Skip;
+}
+
+void CTidewarmApp::OnAbout(wxCommandEvent&) {
+    wxAboutDialogInfo info;
+    info.SetName(ResText(kStrRegistryKey));
+    info.SetVersion("3.0");
+    info.SetDescription(ResText(kStrAboutDescription));
+    wxAboutBox(info, mainFrame_);
+}
+
+void CTidewarmApp::OnSetLanguage(wxCommandEvent&) {
+    CLanguageDlg choice;
+    choice.language = app::PendingLanguage;
+    if (!RunLanguageWindow(mainFrame_, choice)) return;
+    app::PendingLanguage = choice.language;
+    // The language in force changes only at the next start, which reads the configuration
+    // file written at exit.
+    if (app::PendingLanguage != app::Language)
+        ShowMessage(FromWx(RestartForLanguageText(app::PendingLanguage)), MessageKind::Information);
+}
+
+CTidewarmApp& TheApp() {
+    return *static_cast<CTidewarmApp*>(wxTheApp);
+}
+
+int RunWindowedProgram(int argc, char** argv, std::string startMessage) {
+    auto* application = new CTidewarmApp;
+    application->SetStartMessage(std::move(startMessage));
+    wxApp::SetInstance(application);
+    return wxEntry(argc, argv);
+}

@@ -1,0 +1,59 @@
+// The windowed program: the framework's application with the project documents, the main
+// frame, the splash window, help, About and the language choice.
+#pragma once
+
+#include <string>
+
+#include "message_boxes.h"
+#include "wx_headers.h"
+
+class CMainFrame;
+
+// The framework's document handling with this program's names: new projects are "Tidewarm1",
+// "Tidewarm2"..., four recent files, a preview frame the size of the main frame.
+class CTidewarmDocManager final : public wxDocManager {
+  public:
+    wxString MakeNewDocumentName() override;
+    wxFileHistory* OnCreateFileHistory() override;
+    wxPreviewFrame* CreatePreviewFrame(wxPrintPreviewBase* preview, wxWindow* parent,
+                                       const wxString& title) override;
+
+  private:
+    int newDocumentCount_ = 0;
+};
+
+class CTidewarmApp : public wxApp {
+  public:
+    // What the program's start-up had to say (shown once the main frame stands).
+    void SetStartMessage(std::string message) { startMessage_ = std::move(message); }
+
+    bool OnInit() override;
+    int OnExit() override;
+    // A key or button press anywhere ends the splash window; the event goes on as usual.
+    int FilterEvent(wxEvent& event) override;
+
+    wxDocManager& DocManager() { return *docManager_; }
+    CMainFrame& MainFrame() { return *mainFrame_; }
+    wxHtmlHelpController& Help() { return help_; }
+    wxSplashScreen* Splash() { return splash_.get(); }
+
+  private:
+    void OnAbout(wxCommandEvent&);
+    void OnSetLanguage(wxCommandEvent&);
+
+    std::string startMessage_;
+    MessageBoxSink messageBoxes_;
+    MessageSink* previousSink_ = nullptr;
+    wxDocManager* docManager_ = nullptr;
+    CMainFrame* mainFrame_ = nullptr;
+    wxHtmlHelpController help_;
+    wxWeakRef<wxSplashScreen> splash_;
+
+    wxDECLARE_EVENT_TABLE();
+};
+
+// The application object in force.
+CTidewarmApp& TheApp();
+
+// Runs the windowed program to its end; its exit code. `startMessage`: what start-up had to say.
+int RunWindowedProgram(int argc, char** argv, std::string startMessage);

@@ -1,0 +1,95 @@
+// The window tests' main: the program's start-up, then the windowed application started without
+// its message loop, the tests, and the application's end. wx asserts fail the test running.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "application.h"
+#include "config_file.h"
+#include "folders.h"
+#include "main_frame.h"
+#include "simulator_strings.h"
+#include "tidewarm_app.h"
+#include "user_interface.h"
+#include "weather_files.h"
+#include "window_test_support.h"
+#include "wx_headers.h"
+
+namespace gui_test {
+
+bool PumpUntil(const std::function<bool()>& done, int milliseconds) {
+    const wxLongLong end = wxGetLocalTimeMillis() + milliseconds;
+    while (!done()) {
+        if (wxGetLocalTimeMillis() > end) return false;
+        wxYield();
+        wxMilliSleep(10);
+    }
+    return true;
+}
+
+void SendCommand(wxWindow& window, int id) {
+    wxCommandEvent event(wxEVT_MENU, id);
+    event.SetEventObject(&window);
+    window.ProcessWindowEvent(event);
+}
+
+void WriteProject(const std::filesystem::path& path, int days) {
+    ASSERT_TRUE(synthetic::WriteZefirFile("weather.zfw", synthetic::WeatherYear{}));
+    CTidewarmDoc project;
+    project.WeatherSource = kWeatherBinary;
+    project.binaryWeatherReader.SetFileName("weather.zfw");
+    project.sun.SetParameters(45.5 * std::numbers::pi / 180, 0, 0, 0);
+    project.StartDay = 172;
+    project.NumDays = days;
+    ASSERT_EQ(SaveProjectFile(project, path.string()), 0);
+}
+
+void Screenshot(const std::string& name) {
+    const char* folder = std::getenv("TIDEWARM_SCREENSHOTS");
+    if (folder == nullptr) return;
+    PumpUntil([] { return false; }, 500);  // every window painted
+    // ImageMagick's import, installed by hand where screenshots are wanted.
+    const wxString command = wxString("import -window root ") + folder + "/" + name + ".png";
+    wxExecute(command, wxEXEC_SYNC | wxEXEC_NODISABLE);
+}
+
+}  // namespace gui_test
+
+namespace {
+
+void FailOnAssert(const wxString& file, int line, const wxString& function,
+                  const wxString& condition, const wxString& message) {
+    ADD_FAILURE_AT(file.utf8_str(), line)
+        << function << ": " << condition << " " << message.utf8_str();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    std::string problem;
+    if (!StartProgram(false, ProgramFolder(), DataFolder(), &problem)) {
+        std::fprintf(stderr, "%s\n", problem.c_str());
+        return 1;
+    }
+    // The tests read the English texts, whatever the configuration file says.
+    app::Language = app::PendingLanguage = 0;
+    DropFrenchStrings();
+
+    wxApp::SetInstance(new CTidewarmApp);
+    int wxArgc = 1;
+    char* wxArgv[] = {argv[0], nullptr};
+    if (!wxEntryStart(wxArgc, wxArgv)) return 1;
+    wxSetAssertHandler(FailOnAssert);
+    if (!wxTheApp->CallOnInit()) return 1;
+
+    const int result = RUN_ALL_TESTS();
+
+    TheApp().DocManager().CloseDocuments(true);
+    TheApp().MainFrame().Destroy();
+    wxYield();
+    wxTheApp->OnExit();
+    wxEntryCleanup();
+    return result;
+}

@@ -1,0 +1,301 @@
+// TidewarmPro's windows under a virtual display: the main frame, a project's window and its
+// report, the enable rules of the input commands, Simulate and Save with their failures, the
+// print preview, the splash and progress windows.
+#include <unistd.h>
+#include <wx/html/helpfrm.h>
+#include <wx/uiaction.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "collector_dialogs.h"
+#include "command_ids.h"
+#include "input_commands.h"
+#include "main_frame.h"
+#include "project_document.h"
+#include "report_view.h"
+#include "small_windows.h"
+#include "test_support.h"
+#include "tidewarm_app.h"
+#include "window_test_support.h"
+
+namespace fs = std::filesystem;
+using gui_test::ExpectMessage;
+using gui_test::PumpUntil;
+using gui_test::SendCommand;
+
+namespace {
+
+CProjectDocument* CurrentProject() {
+    return wxDynamicCast(TheApp().DocManager().GetCurrentDocument(), CProjectDocument);
+}
+
+CTidewarmView& ViewOf(CProjectDocument& document) {
+    return *wxStaticCast(document.GetFirstView(), CTidewarmView);
+}
+
+bool ShownInItalics(CProjectDocument& document) {
+    return ViewOf(document).ReportControl()->GetFont().GetStyle() == wxFONTSTYLE_ITALIC;
+}
+
+wxFrame& ProjectFrame(CProjectDocument& document) {
+    return *wxStaticCast(ViewOf(document).GetFrame(), wxFrame);
+}
+
+CProjectDocument* OpenProject(const fs::path& path) {
+    wxDocument* opened = TheApp().DocManager().CreateDocument(path.string(), wxDOC_SILENT);
+    return wxDynamicCast(opened, CProjectDocument);
+}
+
+void Close(CProjectDocument* document) {
+    ASSERT_NE(document, nullptr);
+    document->Modify(false);
+    TheApp().DocManager().CloseDocument(document, true);
+    wxYield();
+}
+
+// Updates the project window's menus as opening them does, then reads the item's state.
+bool MenuItemEnabled(wxFrame& frame, int id) {
+    wxMenu* menu = nullptr;
+    const wxMenuItem* item = frame.GetMenuBar()->FindItem(id, &menu);
+    if (item == nullptr) return false;
+    menu->UpdateUI(&frame);
+    return item->IsEnabled();
+}
+
+// A report of `lineCount` numbered lines next to the project.
+void WriteReport(const fs::path& projectPath, int lineCount) {
+    std::ofstream report(ReportFileName(projectPath.string()));
+    for (int line = 1; line <= lineCount; ++line) report << "REPORT LINE " << line << "\n";
+}
+
+}  // namespace
+
+TEST(Splash, AClickAnywhereEndsIt) {
+    ASSERT_NE(TheApp().Splash(), nullptr);
+    const wxRect status = TheApp().MainFrame().GetStatusBar()->GetScreenRect();
+    wxUIActionSimulator mouse;
+    mouse.MouseMove(status.GetLeftTop() + wxPoint(10, status.height / 2));
+    mouse.MouseClick();
+    EXPECT_TRUE(PumpUntil([] { return TheApp().Splash() == nullptr; }, 3000));
+}
+
+TEST(MainFrame, HasItsMenusToolbarAndFourStatusPanes) {
+    CMainFrame& frame = TheApp().MainFrame();
+    wxMenuBar* menus = frame.GetMenuBar();
+    ASSERT_EQ(menus->GetMenuCount(), 4u);
+    EXPECT_EQ(menus->GetMenuLabelText(0), "File");
+    EXPECT_EQ(menus->GetMenuLabelText(3), "Help");
+    for (int id : std::initializer_list<int>{wxID_NEW, wxID_OPEN, wxID_PRINT_SETUP, wxID_EXIT,
+                                             kCmdToggleToolbar, kCmdToggleStatusBar,
+                                             kCmdSetLanguage, wxID_HELP_CONTENTS, wxID_ABOUT})
+        EXPECT_NE(menus->FindItem(id), nullptr) << id;
+    EXPECT_EQ(menus->FindItem(kCmdSimulate), nullptr);
+
+    wxToolBar* toolbar = frame.GetToolBar();
+    ASSERT_NE(toolbar, nullptr);
+    EXPECT_EQ(toolbar->GetToolsCount(), 11u);  // nine buttons, two separators
+    for (int id : std::initializer_list<int>{wxID_NEW, wxID_OPEN, wxID_SAVE, wxID_CUT, wxID_COPY,
+                                             wxID_PASTE, wxID_PRINT, wxID_ABOUT, wxID_HELP_CONTEXT})
+        EXPECT_NE(toolbar->FindById(id), nullptr) << id;
+
+    wxStatusBar* status = frame.GetStatusBar();
+    ASSERT_NE(status, nullptr);
+    EXPECT_EQ(status->GetFieldsCount(), CMainFrame::kPaneCount);
+    EXPECT_EQ(status->GetStatusText(CMainFrame::kMessagePane), "Ready");
+}
+
+TEST(MainFrame, F1OpensTheHelpBook) {
+    SendCommand(TheApp().MainFrame(), wxID_HELP);
+    wxHtmlHelpFrame* help = nullptr;
+    EXPECT_TRUE(PumpUntil([&help] {
+        for (wxWindow* window : wxTopLevelWindows) {
+            if (auto* found = dynamic_cast<wxHtmlHelpFrame*>(window)) help = found;
+        }
+        return help != nullptr;
+    }));
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->GetTitle().Contains("TidewarmPro Help")) << help->GetTitle();
+    help->Close(true);
+    wxYield();
+}
+
+TEST(NewProject, IsNamedEmptyItalicAndFollowsTheEnableRules) {
+    SendCommand(TheApp().MainFrame(), wxID_NEW);
+    CProjectDocument* project = CurrentProject();
+    ASSERT_NE(project, nullptr);
+    EXPECT_TRUE(project->GetUserReadableName().StartsWith("Tidewarm"));
+    EXPECT_TRUE(project->GetUserReadableName().Mid(8).IsNumber());
+    EXPECT_TRUE(ViewOf(*project).ReportControl()->IsEmpty());
+    EXPECT_TRUE(ShownInItalics(*project));
+
+    wxFrame& frame = ProjectFrame(*project);
+    CTidewarmDoc& model = project->Project();
+    model.UseSolar = 0;
+    model.UseExchanger = 1;
+    for (int id :
+         {kCmdCollectorTestData, kCmdCollectorUseData, kCmdPipingData, kCmdHeatExchangerData})
+        EXPECT_FALSE(MenuItemEnabled(frame, id)) << id;
+    EXPECT_TRUE(MenuItemEnabled(frame, kCmdPoolDesignData));
+    EXPECT_TRUE(MenuItemEnabled(frame, kCmdSimulate));
+    model.UseSolar = 1;
+    model.UseExchanger = 0;
+    for (int id : {kCmdCollectorTestData, kCmdCollectorUseData, kCmdPipingData})
+        EXPECT_TRUE(MenuItemEnabled(frame, id)) << id;
+    EXPECT_FALSE(MenuItemEnabled(frame, kCmdHeatExchangerData));
+    model.HourlyOutput = 0;
+    EXPECT_FALSE(MenuItemEnabled(frame, kCmdHourlyPool));
+    Close(project);
+}
+
+TEST(NewProject, AnInputCommandCopiesBackOnOKOnlyAndMarksTheProjectChanged) {
+    SendCommand(TheApp().MainFrame(), wxID_NEW);
+    CProjectDocument* project = CurrentProject();
+    ASSERT_NE(project, nullptr);
+    bool answer = false;
+    SetInputWindow(CPipesDlg::kTemplate, [&answer](wxWindow*, InputDialog& dialog) {
+        auto& pipes = dynamic_cast<CPipesDlg&>(dialog);
+        EXPECT_DOUBLE_EQ(pipes.inletInside, 5);  // filled from the project
+        pipes.inletInside = 7;
+        return answer;
+    });
+    SendCommand(ProjectFrame(*project), kCmdPipingData);
+    double length = 0;
+    double loss = 0;
+    project->Project().inletPipeInside.GetParameters(loss, length);
+    EXPECT_DOUBLE_EQ(length, 5);
+    EXPECT_FALSE(project->IsModified());
+
+    answer = true;
+    SendCommand(ProjectFrame(*project), kCmdPipingData);
+    project->Project().inletPipeInside.GetParameters(loss, length);
+    EXPECT_DOUBLE_EQ(length, 7);
+    EXPECT_TRUE(project->IsModified());
+    EXPECT_TRUE(ShownInItalics(*project));
+    SetInputWindow(CPipesDlg::kTemplate, nullptr);
+    Close(project);
+}
+
+TEST(NewProject, SimulateAsksForANameAndRefusesWhenCancelled) {
+    SendCommand(TheApp().MainFrame(), wxID_NEW);
+    CProjectDocument* project = CurrentProject();
+    ASSERT_NE(project, nullptr);
+    wxTEST_DIALOG(SendCommand(ProjectFrame(*project), kCmdSimulate),
+                  wxExpectModal<wxFileDialog>(wxString(), wxID_CANCEL),
+                  ExpectMessage("File not saved. Cannot run simulation."));
+    EXPECT_FALSE(project->GetDocumentSaved());
+    Close(project);
+}
+
+TEST(OpenedProject, ShowsItsReportUprightWhenNewerAndItalicWhenOlder) {
+    test::ScopedTempDir folder;
+    const fs::path path = folder.path() / "pool.tdw";
+    gui_test::WriteProject(path);
+    WriteReport(path, 3);
+
+    CProjectDocument* project = OpenProject(path);
+    ASSERT_NE(project, nullptr);
+    EXPECT_EQ(ViewOf(*project).ReportControl()->GetLineText(1), "REPORT LINE 2");
+    EXPECT_FALSE(ShownInItalics(*project));
+    EXPECT_FALSE(project->IsModified());
+    Close(project);
+
+    const fs::path report = ReportFileName(path.string());
+    fs::last_write_time(report, fs::last_write_time(path) - std::chrono::hours(1));
+    project = OpenProject(path);
+    ASSERT_NE(project, nullptr);
+    EXPECT_TRUE(ShownInItalics(*project));
+    Close(project);
+}
+
+TEST(OpenedProject, SimulateWritesTheResultsAndShowsTheNewReportUpright) {
+    test::ScopedTempDir folder;
+    test::InstallMessageFile();
+    const fs::path path = folder.path() / "pool.tdw";
+    gui_test::WriteProject(path);
+    CProjectDocument* project = OpenProject(path);
+    ASSERT_NE(project, nullptr);
+    ASSERT_TRUE(ShownInItalics(*project));
+
+    SendCommand(ProjectFrame(*project), kCmdSimulate);
+    EXPECT_TRUE(fs::exists(folder.path() / "pool.mly"));
+    const wxString shown = ViewOf(*project).ReportControl()->GetValue();
+    EXPECT_EQ(shown, wxString::FromUTF8(test::ReadFile(ReportFileName(path.string()))));
+    EXPECT_FALSE(shown.empty());
+    EXPECT_FALSE(ShownInItalics(*project));
+    gui_test::Screenshot("project");
+    Close(project);
+}
+
+TEST(OpenedProject, SaveIntoAReadOnlyFolderShowsTheErrorAndKeepsTheOldFile) {
+    test::ScopedTempDir folder;
+    const fs::path locked = folder.path() / "locked";
+    fs::create_directory(locked);
+    const fs::path path = locked / "pool.tdw";
+    gui_test::WriteProject(path);
+    const std::string before = test::ReadFile(path);
+    CProjectDocument* project = OpenProject(path);
+    ASSERT_NE(project, nullptr);
+    project->Project().NumDays = 99;
+    project->Modify(true);
+
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+    // Permissions do not hold for root: the save runs as another user then.
+    const bool root = geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(seteuid(65534), 0);
+    }
+    bool saved = true;
+    wxTEST_DIALOG(saved = project->Save(),
+                  ExpectMessage("Cannot open file.\n" + path.string() + ": Permission denied"));
+    if (root) {
+        ASSERT_EQ(seteuid(0), 0);
+    }
+    fs::permissions(locked, fs::perms::owner_all);
+
+    EXPECT_FALSE(saved);
+    EXPECT_TRUE(project->IsModified());
+    EXPECT_EQ(test::ReadFile(path), before);
+    EXPECT_EQ(fs::directory_iterator(locked)->path(), path);  // nothing else left there
+    Close(project);
+}
+
+TEST(OpenedProject, PrintPreviewShowsTheReportsPages) {
+    test::ScopedTempDir folder;
+    const fs::path path = folder.path() / "pool.tdw";
+    gui_test::WriteProject(path);
+    WriteReport(path, 400);
+    CProjectDocument* project = OpenProject(path);
+    ASSERT_NE(project, nullptr);
+
+    SendCommand(TheApp().MainFrame(), wxID_PREVIEW);
+    wxPrintPreviewBase* preview = nullptr;
+    wxPreviewFrame* previewFrame = nullptr;
+    for (wxWindow* window : wxTopLevelWindows) {
+        if (auto* found = dynamic_cast<wxPreviewFrame*>(window)) previewFrame = found;
+    }
+    ASSERT_NE(previewFrame, nullptr);
+    for (wxWindow* child : previewFrame->GetChildren()) {
+        if (auto* controls = dynamic_cast<wxPreviewControlBar*>(child))
+            preview = controls->GetPrintPreview();
+    }
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(PumpUntil([&] { return preview->GetMaxPage() > 1; }));
+    // A page holds some tens of lines.
+    EXPECT_GE(preview->GetMaxPage(), 400 / 100);
+    EXPECT_LE(preview->GetMaxPage(), 400 / 20);
+    gui_test::Screenshot("preview");
+    previewFrame->Close(true);
+    wxYield();
+    Close(project);
+}
+
+TEST(ProgressWindow, ShowsTheDayOfTheRun) {
+    CRunningWindow window;
+    EXPECT_EQ(window.Text(), "Running...");
+    CRunningDlg progress;
+    progress.SetProgress(10, 365);
+    EXPECT_EQ(window.Text(), "Simulating day 10/365...");
+    gui_test::Screenshot("progress");
+}
