@@ -53,6 +53,11 @@ wxPrintout* CTidewarmView::OnCreatePrintout() {
 
 void CTidewarmView::ShowReport(const wxString& text) {
     text_->ChangeValue(text);
+    // A report reads from its header down: show its top, not where the text ends (once the
+    // control has its size, since GTK scrolls a new text when it lays the control out).
+    text_->SetInsertionPoint(0);
+    wxTextCtrl* control = text_;
+    control->CallAfter([control] { control->ShowPosition(0); });
 }
 
 void CTidewarmView::SetOutOfDate(bool outOfDate) {
