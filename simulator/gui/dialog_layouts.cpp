@@ -482,9 +482,10 @@ DialogLayout ProfileDoubleLayout() {
     DialogLayout layout{kProfileEditor, kProfilesPage, 0, {}};
     for (int row = 0; row < 2; ++row) {
         if (row == 1) layout.rows.push_back(Column());
-        layout.rows.push_back(Group({}));
-        layout.rows.push_back(Static(row == 0 ? D::kXLabel : D::kYLabel,
-                                     T("Label for X values", "Étiquette des valeurs X")));
+        // The labels of the rows, set by the editor, title their groups.
+        LayoutRow group = Group(T("Label for X values", "Étiquette des valeurs X"));
+        group.id = row == 0 ? D::kXLabel : D::kYLabel;
+        layout.rows.push_back(group);
         for (int i = 0; i < D::kPoints; ++i)
             layout.rows.push_back(
                 Edit((row == 0 ? D::kFirstX : D::kFirstY) + i, {std::to_string(i + 1), "", 0}));

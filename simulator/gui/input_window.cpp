@@ -40,6 +40,9 @@ CInputWindow::CInputWindow(wxWindow* parent, InputDialog& dialog, const DialogLa
     sizer->Add(BuildRows(layout.rows), wxSizerFlags(1).Expand().Border(wxALL, FromDIP(8)));
     sizer->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL | wxHELP),
                wxSizerFlags().Expand().Border(wxALL, FromDIP(8)));
+    // The stock labels follow the system's language; these follow the program's.
+    FindWindow(wxID_CANCEL)->SetLabel(Say({"Cancel", "Annuler", 0}));
+    FindWindow(wxID_HELP)->SetLabel(Say({"Help", "Aide", 0}));
     for (const DialogField& field : dialog_.Fields()) ShowField(field.controlId);
     if (behaviour_.init) behaviour_.init(*this);
     ApplyRules();
@@ -75,7 +78,9 @@ wxSizer* CInputWindow::BuildRows(const std::vector<LayoutRow>& rows) {
             if (row.kind == RowKind::kColumn) continue;
         }
         if (row.kind == RowKind::kGroup) {
-            auto* box = new wxStaticBoxSizer(wxVERTICAL, this, Say(row.label));
+            auto* box = new wxStaticBoxSizer(
+                new wxStaticBox(this, row.id != 0 ? row.id : wxID_ANY, Say(row.label)), wxVERTICAL);
+            if (row.id != 0) controls_.push_back(row.id);
             column->Add(box, wxSizerFlags().Expand().Border(wxBOTTOM, FromDIP(6)));
             newGrid(box->GetStaticBox(), box);
             continue;
@@ -234,7 +239,12 @@ bool CInputWindow::TakeField(int id) {
 }
 
 void CInputWindow::SetControlText(int id, const std::string& text) {
-    if (auto* label = dynamic_cast<wxStaticText*>(FindWindow(id))) label->SetLabel(ToWx(text));
+    wxWindow* label = FindWindow(id);
+    if (label == nullptr) return;
+    label->SetLabel(ToWx(text));
+    // GTK does not count a frame's title in its size: the frame is made wide enough for it.
+    if (auto* box = dynamic_cast<wxStaticBox*>(label))
+        box->SetMinSize(wxSize(box->GetTextExtent(box->GetLabel()).x + FromDIP(24), -1));
 }
 
 void CInputWindow::ApplyRules() {

@@ -23,7 +23,8 @@ struct Words {
 wxString Say(const Words& words);
 
 enum class RowKind {
-    kGroup,   // a framed group: the rows after it, up to the next group or column
+    kGroup,   // a framed group of the rows after it, up to the next group or column (`id`: of
+              // its frame, when the rules title it)
     kColumn,  // a new column to the right
     kEdit,    // label, edit `id`, unit
     kCheck,   // check box `id` with the label as its text
