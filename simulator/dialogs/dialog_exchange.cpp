@@ -407,12 +407,18 @@ bool CopyBack(const CBlanketDlg& dialog, CTidewarmDoc& doc) {
 
 bool Fill(CTidewarmDoc& doc, CAuxHeaterDlg& dialog) {
     dialog.heaterType = doc.HeaterType;
+    // Each type shows its own component's efficiency; the other one's waits for a change of
+    // type.
+    double setPoint = 0, capacity = 0, fraction = 0, cop = 0;
     if (doc.HeaterType == kHeaterFuel) {
-        double efficiency = 0;
-        doc.gasHeater.GetParameters(dialog.setPoint, dialog.capacity, efficiency);
-        dialog.efficiency = efficiency * 100;
+        doc.gasHeater.GetParameters(dialog.setPoint, dialog.capacity, fraction);
+        doc.heatPump.GetParameters(setPoint, capacity, cop);
+        dialog.efficiency = fraction * 100;
+        dialog.otherEfficiency = cop;
     } else if (doc.HeaterType == kHeaterHeatPump) {
         doc.heatPump.GetParameters(dialog.setPoint, dialog.capacity, dialog.efficiency);
+        doc.gasHeater.GetParameters(setPoint, capacity, fraction);
+        dialog.otherEfficiency = fraction * 100;
     } else {
         Show(kStrInvalidHeaterTypeShown, MessageKind::Error);
     }

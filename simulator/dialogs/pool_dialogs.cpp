@@ -1,5 +1,7 @@
 #include "pool_dialogs.h"
 
+#include <utility>
+
 #include "helpers.h"
 #include "input_ranges.h"
 #include "setup_dialogs.h"
@@ -319,6 +321,7 @@ std::vector<ControlText> CAuxHeaterDlg::ControlTexts() const {
 bool CAuxHeaterDlg::OnTypeChange(int selection) {
     if (selection == heaterType) return false;
     heaterType = selection;
+    std::swap(efficiency, otherEfficiency);
     return true;
 }
 

@@ -176,16 +176,19 @@ class CAuxHeaterDlg : public InputDialog {
     // Labels and units of the capacity and efficiency by heater type.
     std::vector<ControlText> ControlTexts() const override;
     void PrintSummary(std::ostream& out, int language) const override;
-    // A type chosen; true when it changed (the window then shows the labels again).
+    // A type chosen; true when it changed (the window then shows the labels and the
+    // efficiency again). The efficiency shown becomes the one of the new type, kept in
+    // `otherEfficiency`: an efficiency of 80 % never turns into a COP of 80.
     bool OnTypeChange(int selection);
 
     CProfile12Edit SeasonalEditor() const;
     void AcceptSeasonal(const CProfile12Edit& editor) { seasonal = editor.values; }
 
     int heaterType = 0;
-    double setPoint = 0;    // C
-    double capacity = 0;    // W
-    double efficiency = 0;  // % for a fuel-fired heater, COP for a heat pump
+    double setPoint = 0;         // C
+    double capacity = 0;         // W
+    double efficiency = 0;       // % for a fuel-fired heater, COP for a heat pump
+    double otherEfficiency = 0;  // the same for the type not chosen
     int offOutOfSeason = 0;
     MonthlyValues seasonal{};
 };

@@ -2,6 +2,7 @@
 
 #include "command_ids.h"
 #include "config_file.h"
+#include "dialog_windows.h"
 #include "main_frame.h"
 #include "program_folders.h"
 #include "project_document.h"
@@ -62,6 +63,7 @@ wxEND_EVENT_TABLE()
     pageSetup.SetMarginTopLeft(wxPoint(kPageMargin, kPageMargin));
     pageSetup.SetMarginBottomRight(wxPoint(kPageMargin, kPageMargin));
 
+    RegisterInputWindows();
     mainFrame_ = new CMainFrame(docManager_);
     SetTopWindow(mainFrame_);
     mainFrame_->Show();

@@ -116,7 +116,7 @@ TEST(MainFrame, F1OpensTheHelpBook) {
         return help != nullptr;
     }));
     ASSERT_NE(help, nullptr);
-    EXPECT_TRUE(help->GetTitle().Contains("TidewarmPro Help")) << help->GetTitle();
+    EXPECT_TRUE(help->GetTitle().Contains("Getting started")) << help->GetTitle();
     help->Close(true);
     wxYield();
 }

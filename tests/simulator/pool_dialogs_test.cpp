@@ -276,6 +276,18 @@ TEST_F(AuxHeater, EfficiencyOrCopAboveZero) {
     EXPECT_FALSE(SaveDialog(dialog, Texts({{CAuxHeaterDlg::kSetPoint, "51"}})));
 }
 
+TEST_F(AuxHeater, AChangeOfTypeShowsThatTypesOwnEfficiency) {
+    CAuxHeaterDlg dialog;
+    dialog.efficiency = 80;      // %
+    dialog.otherEfficiency = 4;  // COP
+    EXPECT_TRUE(dialog.OnTypeChange(CAuxHeaterDlg::kHeatPump));
+    EXPECT_EQ(dialog.efficiency, 4);
+    EXPECT_FALSE(dialog.OnTypeChange(CAuxHeaterDlg::kHeatPump));
+    EXPECT_EQ(dialog.efficiency, 4);
+    EXPECT_TRUE(dialog.OnTypeChange(CAuxHeaterDlg::kFuelFired));
+    EXPECT_EQ(dialog.efficiency, 80);
+}
+
 TEST_F(AuxHeater, LabelsFollowTheType) {
     CAuxHeaterDlg dialog;
     std::vector<ControlText> texts = dialog.ControlTexts();
