@@ -462,7 +462,7 @@ void InputFormDialog::ShowReport() {
     if (!BuildRunReport(database, g_nCurrentRunId, DataFolder(), g_strProgramFolder, g_nLanguage,
                         &path))
         return;
-    OpenReportWindow(this, path);
+    OpenReportWindow(path);
 }
 
 void InputFormDialog::Discard() {

@@ -68,8 +68,9 @@ bool ReportWindow::SaveAs(const wxString& target) {
     return !problem;
 }
 
-ReportWindow* OpenReportWindow(wxWindow* parent, const std::string& reportPath) {
-    auto* window = new ReportWindow(parent, reportPath);
+ReportWindow* OpenReportWindow(const std::string& reportPath) {
+    // A window of its own: it stays open when the input form closes.
+    auto* window = new ReportWindow(nullptr, reportPath);
     if (window->HasView()) {
         window->Show();
         return window;

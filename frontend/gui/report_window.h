@@ -27,6 +27,7 @@ class ReportWindow : public wxFrame {
     wxWebView* view_ = nullptr;
 };
 
-// The report window on `reportPath`; when no web view can be made the page is handed to the
-// user's browser (message 166 when that fails too) and no window opens. The window, or null.
-ReportWindow* OpenReportWindow(wxWindow* parent, const std::string& reportPath);
+// The report window on `reportPath`, a top-level window of its own; when no web view can be made
+// the page is handed to the user's browser (message 166 when that fails too) and no window opens.
+// The window, or null.
+ReportWindow* OpenReportWindow(const std::string& reportPath);

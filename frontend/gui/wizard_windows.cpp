@@ -89,9 +89,8 @@ ContactDialog::ContactDialog(wxWindow* parent, const wxString& caption)
     name_ = new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(320, -1));
     info_ = new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(320, 80),
                            wxTE_MULTILINE);
-    // A longer text would not fit the database's columns.
+    // A longer text would not fit the database's columns (the address is cut when read).
     name_->SetMaxLength(kMaximumTextLength);
-    info_->SetMaxLength(kMaximumTextLength);
     grid->Add(new wxStaticText(this, wxID_ANY, ResText(kStrLabelName)), 0, wxALIGN_CENTER_VERTICAL);
     grid->Add(name_, 1, wxEXPAND);
     grid->Add(new wxStaticText(this, wxID_ANY, ResText(kStrLabelAddress)));
@@ -111,7 +110,7 @@ std::string ContactDialog::Name() const {
 }
 
 std::string ContactDialog::Info() const {
-    return FromWx(info_->GetValue());
+    return FromWx(info_->GetValue().Left(kMaximumTextLength));
 }
 
 void ContactDialog::SetContact(const wxString& name, const wxString& info) {
