@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int kPathWidth = 380;
+constexpr int kPathWidth = 520;
 
 wxStaticBoxSizer* Group(wxWindow* parent, int title) {
     return new wxStaticBoxSizer(wxHORIZONTAL, parent, ResText(title));

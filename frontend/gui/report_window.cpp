@@ -12,7 +12,7 @@ constexpr wxStringCharType kAppScheme[] = wxS("app:");
 }  // namespace
 
 ReportWindow::ReportWindow(wxWindow* parent, const std::string& reportPath)
-    : wxFrame(parent, wxID_ANY, ResText(kStrReportTitle), wxDefaultPosition, wxSize(1000, 760)),
+    : wxFrame(parent, wxID_ANY, ResText(kStrReportTitle), wxDefaultPosition, wxSize(1000, 700)),
       reportPath_(reportPath) {
     if (wxWebView::IsBackendAvailable(wxWebViewBackendDefault))
         view_ = wxWebView::New(this, wxID_ANY);

@@ -37,7 +37,9 @@ WelcomeWindow::WelcomeWindow() : wxFrame(nullptr, wxID_ANY, "Tidewarm") {
     AddButton(panel, buttons, wxID_EXIT, kStrButtonExit, kStrHintExit);
     sizer->Add(buttons, 0, wxALL | wxALIGN_CENTER, 20);
     panel->SetSizer(sizer);
-    sizer->SetSizeHints(this);
+    auto* frame = new wxBoxSizer(wxVERTICAL);
+    frame->Add(panel, 1, wxEXPAND);
+    SetSizerAndFit(frame);
     FindWindow(ID_MAINTAIN)->Enable(g_maintainWindow != nullptr);
 
     Bind(wxEVT_BUTTON, &WelcomeWindow::OnNew, this, ID_NEW);

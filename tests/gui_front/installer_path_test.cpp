@@ -4,15 +4,21 @@
 // duplicated and the copy removed.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "economics_dialog.h"
 #include "front_test_support.h"
 #include "frontend_globals.h"
+#include "frontend_strings.h"
 #include "input_form.h"
 #include "new_run_wizard.h"
+#include "options_dialog.h"
 #include "report_window.h"
 #include "runs_list.h"
 #include "runs_manager.h"
+#include "small_windows.h"
 #include "welcome_window.h"
+#include "window_texts.h"
 #include "wizard_windows.h"
 #include "wx_text.h"
 
@@ -60,8 +66,8 @@ constexpr int kBack = WizardStepDialog::ID_BACK;
 
 // The wizard through every Back path and both empty-list messages, to its Finish.
 void RunWizard() {
-    const wxString noClient = "List of active clients is empty. Please select other option.";
-    const wxString noRun = "There is no simulation to choose from. Please select other option.";
+    const wxString noClient = ResText(kStrNoActiveClients);
+    const wxString noRun = ResText(kStrNoRunToCopy);
     WithModals([] { Click(Welcome(), WelcomeWindow::ID_NEW); },
                Step(WizardStep::ClientChoice, 1, wxID_OK), ExpectMessage(noClient),
                Step(WizardStep::ClientChoice, 0, wxID_OK), Contact(kClient),
@@ -121,7 +127,7 @@ TEST_F(InstallerPathTest, NewRunSimulatedWithEconomicsAndReportThenDuplicatedAnd
                    formDone = true;
                    return wxID_OK;
                }),
-               ExpectMessage("Value should be between 0.1 and 100."),
+               ExpectMessage(ToWx(FormatResString(kStrValueBetween, 0.1, 100.0))),
                Expect<EconomicsDialog>([](EconomicsDialog* economics) {
                    EXPECT_EQ(economics->Data().HaveResults, 1);
                    EXPECT_NE(economics->PaybackShown(), "-");
@@ -192,6 +198,53 @@ TEST_F(InstallerPathTest, NewRunSimulatedWithEconomicsAndReportThenDuplicatedAnd
     const std::vector<RunListRow> runs = ReadRunsList();
     ASSERT_EQ(runs.size(), 1u);
     EXPECT_EQ(runs[0].client, kClient);
+}
+
+}  // namespace
+
+namespace {
+
+// Each window shown on its own and photographed, when TIDEWARM_SCREENSHOTS names a folder (see
+// docs/make_screenshots.sh); it runs after the installer's path, whose run it shows.
+void Photograph(wxTopLevelWindow* window, const std::string& name) {
+    window->Show();
+    window->Raise();
+    gui_test::Screenshot(name);
+    window->Destroy();
+    wxYield();
+}
+
+TEST(WindowPictures, EveryWindow) {
+    if (std::getenv("TIDEWARM_SCREENSHOTS") == nullptr) GTEST_SKIP() << "no screenshot folder";
+    const std::string suffix = g_nLanguage == 1 ? "-fr" : "-en";
+    PumpUntil([] { return false; }, 2500);  // the splash window gone
+    gui_test::Screenshot("main" + suffix);
+    for (WizardStep step : {WizardStep::ClientChoice, WizardStep::RunSource,
+                            WizardStep::NewInstaller, WizardStep::Final})
+        Photograph(new WizardStepDialog(&Welcome(), step),
+                   "wizard" + std::to_string(static_cast<int>(step)) + suffix);
+    Photograph(new ContactDialog(&Welcome(), ResText(kStrNewClientCaption)), "contact" + suffix);
+    Photograph(new RunsManagerDialog(&Welcome(), RunsManagerMode::Open), "runs" + suffix);
+    Photograph(new OptionsDialog(&Welcome()), "options" + suffix);
+    {
+        WaitWindow wait(ResText(kStrLoadingData));
+        gui_test::Screenshot("wait" + suffix);
+    }
+    const std::vector<RunListRow> runs = ReadRunsList();
+    ASSERT_FALSE(runs.empty());
+    ChooseRun(runs[0].runId, false);
+    g_nRunCreationMode = 0;
+    auto* form = new InputFormDialog(&Welcome());
+    std::optional<EconomicDialogData> economics = LoadEconomicData(runs[0].runId, false);
+    ASSERT_TRUE(economics);
+    Photograph(new EconomicsDialog(&Welcome(), *economics), "economics" + suffix);
+    form->ShowReport();
+    ReportWindow* report = gui_test::FindTopLevel<ReportWindow>();
+    ASSERT_NE(report, nullptr);
+    PumpUntil([&] { return !report->View().IsBusy(); });
+    PumpUntil([] { return false; }, 1500);
+    Photograph(report, "report" + suffix);
+    Photograph(form, "input" + suffix);
 }
 
 }  // namespace
