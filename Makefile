@@ -1,6 +1,6 @@
 # Tidewarm: set-up, build, tests and the main job on a Debian machine.
 PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang-format \
-            libwxgtk3.2-dev xvfb xauth \
+            libwxgtk3.2-dev libwxgtk-webview3.2-dev xvfb xauth \
             libsqlite3-dev libsqlitecpp-dev \
             pkg-config libgd-dev libfontconfig-dev fonts-dejavu-core
 # The fuzz build only: clang and its runtime libraries (libFuzzer, sanitizers) of the same version.
@@ -41,10 +41,16 @@ test: deps format-check
 	cmake --build build-asan -j $(JOBS)
 	ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 
-# The sample run through the front end's chain: a synthetic climate file, the database, a sample
-# run simulated by TidewarmPro in batch mode, its results and economics stored and printed.
+# Tidewarm, the installers' program, when a display is available; without one, the sample run
+# through the front end's chain: a synthetic climate file, the database, a sample run simulated
+# by TidewarmPro in batch mode, its results and economics stored and printed, its report built.
 run: build
-	build/tools/sample_run build/bin
+	@if [ -n "$$DISPLAY" ] && [ -x build/bin/Tidewarm ]; then \
+	    build/bin/Tidewarm; \
+	else \
+	    echo "No display (DISPLAY is not set) or no windows built: running the headless sample run."; \
+	    build/tools/sample_run build/bin; \
+	fi
 
 # Each fuzz target runs FUZZ_SECONDS from its seeds (fuzz/seeds/<target>), its corpus kept in
 # build-fuzz/corpus; a crash stops here, its input saved as build-fuzz/crash-<target>-*. Keep a

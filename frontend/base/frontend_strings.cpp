@@ -1,5 +1,10 @@
 #include "frontend_strings.h"
 
+#include <iterator>
+#include <vector>
+
+#include "window_texts.h"
+
 namespace {
 
 constexpr StringEntry kEnglish[] = {
@@ -46,5 +51,11 @@ constexpr StringEntry kEnglish[] = {
 }  // namespace
 
 std::span<const StringEntry> FrontEndEnglishStrings() {
-    return kEnglish;
+    static const std::vector<StringEntry> all = [] {
+        std::vector<StringEntry> entries(std::begin(kEnglish), std::end(kEnglish));
+        const std::span<const StringEntry> windows = WindowEnglishStrings();
+        entries.insert(entries.end(), windows.begin(), windows.end());
+        return entries;
+    }();
+    return all;
 }

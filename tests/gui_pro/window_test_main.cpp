@@ -18,22 +18,6 @@
 
 namespace gui_test {
 
-bool PumpUntil(const std::function<bool()>& done, int milliseconds) {
-    const wxLongLong end = wxGetLocalTimeMillis() + milliseconds;
-    while (!done()) {
-        if (wxGetLocalTimeMillis() > end) return false;
-        wxYield();
-        wxMilliSleep(10);
-    }
-    return true;
-}
-
-void SendCommand(wxWindow& window, int id) {
-    wxCommandEvent event(wxEVT_MENU, id);
-    event.SetEventObject(&window);
-    window.ProcessWindowEvent(event);
-}
-
 void WriteProject(const std::filesystem::path& path, int days) {
     ASSERT_TRUE(synthetic::WriteZefirFile("weather.zfw", synthetic::WeatherYear{}));
     CTidewarmDoc project;
@@ -45,26 +29,7 @@ void WriteProject(const std::filesystem::path& path, int days) {
     ASSERT_EQ(SaveProjectFile(project, path.string()), 0);
 }
 
-void Screenshot(const std::string& name) {
-    const char* folder = std::getenv("TIDEWARM_SCREENSHOTS");
-    if (folder == nullptr) return;
-    PumpUntil([] { return false; }, 500);  // every window painted
-    // ImageMagick's import, installed by hand where screenshots are wanted.
-    const wxString command = wxString("import -window root ") + folder + "/" + name + ".png";
-    wxExecute(command, wxEXEC_SYNC | wxEXEC_NODISABLE);
-}
-
 }  // namespace gui_test
-
-namespace {
-
-void FailOnAssert(const wxString& file, int line, const wxString& function,
-                  const wxString& condition, const wxString& message) {
-    ADD_FAILURE_AT(file.utf8_str(), line)
-        << function << ": " << condition << " " << message.utf8_str();
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
@@ -81,7 +46,7 @@ int main(int argc, char** argv) {
     int wxArgc = 1;
     char* wxArgv[] = {argv[0], nullptr};
     if (!wxEntryStart(wxArgc, wxArgv)) return 1;
-    wxSetAssertHandler(FailOnAssert);
+    gui_test::FailTestsOnAsserts();
     if (!wxTheApp->CallOnInit()) return 1;
 
     const int result = RUN_ALL_TESTS();

@@ -1,6 +1,8 @@
 #include "message_boxes.h"
 
-#include "wx_headers.h"
+#include <wx/app.h>
+#include <wx/msgdlg.h>
+
 #include "wx_text.h"
 
 namespace {

@@ -1,0 +1,69 @@
+#include "economic_entry.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <variant>
+
+#include "frontend_strings.h"
+#include "number_entry.h"
+#include "window_texts.h"
+
+namespace {
+
+using Member = std::variant<double EconomicDialogData::*, int EconomicDialogData::*>;
+
+const std::array<Member, kEconomicFieldCount> kMembers = {
+    &EconomicDialogData::CollUnitCost,     &EconomicDialogData::HardwareCost,
+    &EconomicDialogData::InstallationCost, &EconomicDialogData::MaintenanceCost,
+    &EconomicDialogData::EnergyUnitCost,   &EconomicDialogData::ElectricityUnitCost,
+    &EconomicDialogData::DownPayment,      &EconomicDialogData::LoanDuration,
+    &EconomicDialogData::InterestRate,     &EconomicDialogData::SystemLife,
+    &EconomicDialogData::ResaleValue,      &EconomicDialogData::DiscountRate,
+    &EconomicDialogData::InflationRate,    &EconomicDialogData::FuelInflationRate,
+};
+
+void Assign(EconomicDialogData& data, const Member& member, double value) {
+    if (const auto* whole = std::get_if<int EconomicDialogData::*>(&member))
+        data.** whole = static_cast<int>(value);
+    else
+        data.*std::get<double EconomicDialogData::*>(member) = value;
+}
+
+}  // namespace
+
+std::string EconomicFieldText(EconomicField field, const EconomicDialogData& data) {
+    const Member& member = kMembers[static_cast<std::size_t>(field)];
+    char text[64];
+    if (const auto* whole = std::get_if<int EconomicDialogData::*>(&member))
+        std::snprintf(text, sizeof text, "%d", data.**whole);
+    else
+        std::snprintf(text, sizeof text, "%g",
+                      data.*std::get<double EconomicDialogData::*>(member));
+    return text;
+}
+
+std::optional<EconomicProblem> ReadEconomicInputs(const EconomicTexts& texts,
+                                                  EconomicDialogData& data) {
+    EconomicDialogData read = data;
+    for (int i = 0; i < kEconomicFieldCount; ++i) {
+        const auto field = static_cast<EconomicField>(i);
+        const Member& member = kMembers[static_cast<std::size_t>(i)];
+        const std::optional<double> value = ParseNumber(texts[static_cast<std::size_t>(i)]);
+        if (!value) return EconomicProblem{field, LoadResString(kStrEnterNumber)};
+        const bool whole = std::holds_alternative<int EconomicDialogData::*>(member);
+        if (whole && *value != std::floor(*value))
+            return EconomicProblem{field, LoadResString(kStrEnterInteger)};
+        // A number of years far out of range is kept out of range without overflowing an int.
+        const double checked = whole ? std::clamp(*value, -1.0, kMaxYears + 1.0) : *value;
+        // Each value is checked alone, on data otherwise all zeros (every range holds 0), so
+        // that the message goes with its own box.
+        EconomicDialogData alone;
+        Assign(alone, member, checked);
+        if (std::optional<std::string> problem = alone.CheckInputs())
+            return EconomicProblem{field, std::move(*problem)};
+        Assign(read, member, checked);
+    }
+    data = read;
+    return std::nullopt;
+}

@@ -1,0 +1,132 @@
+// The input form's run without windows: its values (always SI), the run loaded and saved, the
+// choice lists, the rules that tie its fields together, and the reading and checking of its
+// number boxes. The form's window shows these values and calls these operations.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The run as the form edits it. Months and days 1-based; month uses as masks (January in bit
+// 11); object Ids 0 while nothing is chosen.
+struct InputFormData {
+    int runNumber = -1;  // -1 while the run is not saved
+    std::int64_t time = 0;
+    bool doubleRun = false;
+    int clientId = 0, installerId = 0, poolUseId = 0, collectorId = 0, heaterId = 0, blanketId = 0;
+    std::string comments;
+    bool unitsIP = false;
+    int poolType = 0;  // 0 res. in-ground, 1 res. above ground, 2 public outdoor, 3 public indoor
+    std::string city;
+    int opensMonth = 6, opensDay = 1, closesMonth = 9, closesDay = 30;
+    double poolArea = 20;  // m2
+    double shading = 0;    // %
+    double numberOfColl = 5;
+    double areaPerColl = 2.5;  // m2
+    int numberOfBanks = 1;
+    int orientation = 4;     // 0 West, 4 South, 8 East, 12 North
+    double slope = 45;       // degrees
+    double totalFlow = 1.5;  // kg/s
+    int heaterMonths = 4095, blanketMonths = 4095;
+};
+
+inline constexpr int kIndoorPool = 3;
+inline constexpr int kPoolTypeCount = 4;
+inline constexpr int kOrientationCount = 16;
+
+// A new run from scratch: a 20 m2 residential pool from 1 June to 30 September, 5 collectors of
+// 2.5 m2 in one bank facing south at 45 degrees, 1.5 kg/s, heater and blanket every month; the
+// default units of g_nUnits, the time now.
+InputFormData NewRunForm();
+
+// The form's run: a new one when g_nCurrentRunId is -1, else the stored run (its number -1 when
+// g_nRunCreationMode copies it into a new run). Nothing after message 146.
+std::optional<InputFormData> LoadRunForm();
+
+// Writes `data` into a new Runs row (`isNew`) or into the row of g_nCurrentRunId, with the time
+// now; a new run of the wizard or the runs manager becomes the current run. The run number and
+// time of `data` follow. False after message 146.
+bool SaveRunForm(InputFormData& data, bool isNew);
+
+// A form opened on a new run (g_nRunCreationMode 1 or 2) stores it at once with its Economics
+// row (copied from the model run in mode 2); an existing run is left as it is.
+void StoreNewRunOfForm(InputFormData& data);
+
+// Cancel: a run the form created is deleted with its rows.
+void DiscardRunOfForm();
+
+// The six lists of objects the form chooses from.
+enum class ObjectList { Client, Installer, PoolUse, Collector, Heater, Blanket };
+inline constexpr int kObjectListCount = 6;
+
+struct ChoiceList {
+    std::vector<std::string> names;
+    std::vector<int> ids;
+};
+
+// The active rows of the list's table in table order; also kept in the list's index vector
+// (g_ClientIds...).
+ChoiceList ReadChoiceList(ObjectList list);
+// The position of `id` in `list`; -1 when it is not there.
+int PositionOfId(const ChoiceList& list, int id);
+// The message naming a stored object that its list lacks (147 to 152).
+std::string MissingObjectMessage(ObjectList list, int id);
+// The label of a list, as the form shows it.
+std::string ObjectListLabel(ObjectList list);
+// The Id member of `data` that a list chooses.
+int& ChosenId(InputFormData& data, ObjectList list);
+
+// A list without a choice (an empty list): a message naming it, so that no run is saved with an
+// object that does not exist.
+std::optional<std::string> MissingChoiceProblem(const InputFormData& data);
+
+// The type of a heater (0 fuel, 1 heat pump); -1 for no heater or a missing row.
+int HeaterType(int heaterId);
+
+// The shading the form shows: 100 % for an indoor pool, else the stored shading.
+double ShownShading(const InputFormData& data);
+// The shading put into the box when the user changes the pool type.
+double ShadingForNewPoolType(int poolType);
+
+// The day kept when the month changes: the same day below 27 when the month has it, else the
+// month's last day (365-day year).
+int DayAfterMonthChange(int day, int month);
+
+// The position of the run's city in the sorted city list: the stored city of an opened or copied
+// run (`missing` set when the list lacks it, message 153), the first one for a new run.
+int CityPosition(const std::vector<std::string>& sortedCities, const InputFormData& data,
+                 int creationMode, bool& missing);
+
+// The number boxes in the order they are checked: the plain ones, then the ones with units.
+enum class InputField {
+    Shading,
+    NumberOfColl,
+    NumberOfBanks,
+    Slope,
+    AreaPerColl,
+    TotalFlow,
+    PoolArea
+};
+inline constexpr int kInputFieldCount = 7;
+using InputFieldTexts = std::array<std::string, kInputFieldCount>;
+
+struct FieldProblem {
+    InputField field;
+    std::string message;
+};
+
+// The text of a box from the SI value of `data`, in the units it shows.
+std::string InputFieldText(InputField field, const InputFormData& data);
+// The unit label of a box in the units shown; empty for a box without units.
+std::string InputFieldUnit(InputField field, bool unitsIP);
+
+// Reads every box in order into `data` (converted to SI): the first text that is no number
+// (170), no whole number (the number of banks) or outside its range (177, the bounds in the
+// units shown) stops the reading and names its box.
+std::optional<FieldProblem> ReadInputFields(const InputFieldTexts& texts, InputFormData& data);
+
+// Reads the three boxes with units into `data` when they hold numbers (a unit switch then shows
+// what the user typed, converted); the others are left.
+void ReadUnitFields(const InputFieldTexts& texts, InputFormData& data);

@@ -1,0 +1,16 @@
+// The options applied without windows: the database and the weather folder changed, and the
+// notice of a language change.
+#pragma once
+
+#include <string>
+
+// Makes `path` the database and opens it without compacting (offering to create it when
+// missing). When it cannot be used the previous database stays in force; false then.
+bool ChangeDatabase(const std::string& path);
+
+// Makes `folder` the weather folder; the city list is read again when it changed.
+void ChangeClimateFolder(const std::string& folder);
+
+// The notice shown, in the newly chosen language (0 English, 1 French), when the language of
+// the next start changes.
+std::string LanguageChangeNotice(int language);

@@ -1,0 +1,25 @@
+#include "runs_list.h"
+
+#include <algorithm>
+
+#include "calendar.h"
+#include "frontend_globals.h"
+#include "record_sets.h"
+
+std::vector<RunListRow> ReadRunsList() {
+    std::vector<RunListRow> rows;
+    CRunsManagerSet runs;
+    for (runs.Open(); !runs.IsEOF(); runs.MoveNext())
+        rows.push_back({runs.m_RunId, FormatRunTime(runs.m_TStamp), runs.m_Comments, runs.m_Name});
+    return rows;
+}
+
+int SelectionAfterRemoval(int removed, int remaining) {
+    if (remaining <= 0) return -1;
+    return std::clamp(removed, 0, remaining - 1);
+}
+
+void ChooseRun(int runId, bool duplicate) {
+    g_nCurrentRunId = runId;
+    if (duplicate) g_nRunCreationMode = 2;
+}

@@ -1,0 +1,167 @@
+#include "economics_dialog.h"
+
+#include "user_interface.h"
+#include "window_texts.h"
+#include "wx_text.h"
+
+namespace {
+
+using F = EconomicField;
+constexpr int kBoxWidth = 100;
+
+}  // namespace
+
+EconomicsDialog::EconomicsDialog(wxWindow* parent, const EconomicDialogData& data)
+    : wxDialog(parent, wxID_ANY, ResText(kStrEconomicsTitle)), data_(data) {
+    auto* columns = new wxBoxSizer(wxHORIZONTAL);
+
+    auto* costs = new wxStaticBoxSizer(wxVERTICAL, this, ResText(kStrGroupCosts));
+    wxWindow* panel = costs->GetStaticBox();
+    auto* grid = new wxFlexGridSizer(3, 4, 8);
+    AddInput(panel, grid, F::CollUnitCost, kStrCostPerCollector, kStrUnitDollarsPerCollector);
+    AddComputed(panel, grid, &EconomicDialogData::CollTotalCost, kStrTotalCollectorCost, false);
+    AddInput(panel, grid, F::HardwareCost, kStrOtherHardware, kStrUnitDollars);
+    AddInput(panel, grid, F::InstallationCost, kStrInstallation, kStrUnitDollars);
+    AddComputed(panel, grid, &EconomicDialogData::InitialCosts, kStrInitialCosts, true);
+    AddInput(panel, grid, F::MaintenanceCost, kStrMaintenance, kStrUnitDollars);
+    AddInput(panel, grid, F::EnergyUnitCost, kStrFuelCost,
+             data_.UnitsIP == 1 ? kStrUnitDollarsPerMBTU : kStrUnitDollarsPerGJ);
+    AddComputed(panel, grid, &EconomicDialogData::EnergyAnnualCost, kStrAnnualEnergyCost, false);
+    AddInput(panel, grid, F::ElectricityUnitCost, kStrElectricityCost, kStrUnitCentsPerKWh);
+    AddComputed(panel, grid, &EconomicDialogData::ElectricityAnnualCost, kStrAnnualElectricityCost,
+                false);
+    AddComputed(panel, grid, &EconomicDialogData::YearlyCosts, kStrYearlyCosts, true);
+    AddComputed(panel, grid, &EconomicDialogData::ValueOfEnergy, kStrValueOfEnergy, true);
+    costs->Add(grid, 0, wxALL, 4);
+    columns->Add(costs, 0, wxEXPAND | wxRIGHT, 8);
+
+    auto* right = new wxBoxSizer(wxVERTICAL);
+    auto* finance = new wxStaticBoxSizer(wxVERTICAL, this, ResText(kStrGroupFinancing));
+    panel = finance->GetStaticBox();
+    grid = new wxFlexGridSizer(3, 4, 8);
+    AddInput(panel, grid, F::DownPayment, kStrDownPayment, kStrUnitDollars);
+    AddComputed(panel, grid, &EconomicDialogData::LoanAmount, kStrLoanAmount, false);
+    AddInput(panel, grid, F::LoanDuration, kStrLoanDuration, 0);
+    AddInput(panel, grid, F::InterestRate, kStrInterestRate, 0);
+    AddComputed(panel, grid, &EconomicDialogData::LoanPayment, kStrLoanPayment, true);
+    AddInput(panel, grid, F::SystemLife, kStrSystemLife, 0);
+    AddInput(panel, grid, F::ResaleValue, kStrResaleValue, kStrUnitDollars);
+    AddInput(panel, grid, F::DiscountRate, kStrDiscountRate, 0);
+    AddInput(panel, grid, F::InflationRate, kStrInflationRate, 0);
+    AddInput(panel, grid, F::FuelInflationRate, kStrFuelInflationRate, 0);
+    finance->Add(grid, 0, wxALL, 4);
+    right->Add(finance, 0, wxEXPAND | wxBOTTOM, 8);
+
+    auto* indicators = new wxStaticBoxSizer(wxVERTICAL, this, ResText(kStrGroupIndicators));
+    panel = indicators->GetStaticBox();
+    grid = new wxFlexGridSizer(3, 4, 8);
+    AddComputed(panel, grid, &EconomicDialogData::LifeCycleCost, kStrLifeCycleCost, true);
+    AddComputed(panel, grid, &EconomicDialogData::NetPresentValue, kStrNetPresentValue, true);
+    grid->Add(new wxStaticText(panel, wxID_ANY, ResText(kStrSimplePayback)));
+    payback_ = new wxStaticText(panel, wxID_ANY, wxEmptyString);
+    payback_->SetFont(payback_->GetFont().Bold());
+    grid->Add(payback_, 0, wxALIGN_RIGHT);
+    grid->AddSpacer(0);
+    indicators->Add(grid, 0, wxALL, 4);
+    right->Add(indicators, 0, wxEXPAND);
+    columns->Add(right, 0, wxEXPAND);
+
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(columns, 0, wxALL, 8);
+    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+    auto* recalculate = new wxButton(this, ID_RECALCULATE, ResText(kStrButtonRecalculate));
+    recalculate->Enable(data_.RecalculateEnabled());
+    buttons->Add(recalculate);
+    buttons->Add(new wxButton(this, wxID_OK, ResText(kStrButtonOK)), 0, wxLEFT, 8);
+    buttons->Add(new wxButton(this, wxID_CANCEL, ResText(kStrButtonCancel)), 0, wxLEFT, 8);
+    sizer->Add(buttons, 0, wxALL | wxALIGN_RIGHT, 8);
+    SetSizerAndFit(sizer);
+    Centre();
+
+    for (int i = 0; i < kEconomicFieldCount; ++i)
+        Box(static_cast<F>(i)).ChangeValue(ToWx(EconomicFieldText(static_cast<F>(i), data_)));
+    data_.Recalculate();
+    ShowComputed();
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { Recalculate(); }, ID_RECALCULATE);
+    Bind(
+        wxEVT_BUTTON,
+        [this](wxCommandEvent&) {
+            if (Accept()) EndModal(wxID_OK);
+        },
+        wxID_OK);
+}
+
+void EconomicsDialog::AddInput(wxWindow* parent, wxFlexGridSizer* grid, EconomicField field,
+                               int label, int unit) {
+    grid->Add(new wxStaticText(parent, wxID_ANY, ResText(label)), 0, wxALIGN_CENTER_VERTICAL);
+    auto* box = new wxTextCtrl(parent, wxID_ANY, wxEmptyString, wxDefaultPosition,
+                               wxSize(kBoxWidth, -1), wxTE_RIGHT);
+    grid->Add(box);
+    grid->Add(new wxStaticText(parent, wxID_ANY, unit == 0 ? wxString() : ResText(unit)), 0,
+              wxALIGN_CENTER_VERTICAL);
+    boxes_[static_cast<std::size_t>(field)] = box;
+    box->Bind(wxEVT_KILL_FOCUS, [this, field](wxFocusEvent& event) {
+        event.Skip();
+        OnLeaveBox(field);
+    });
+}
+
+void EconomicsDialog::AddComputed(wxWindow* parent, wxFlexGridSizer* grid,
+                                  double EconomicDialogData::*value, int label, bool bold) {
+    auto* caption = new wxStaticText(parent, wxID_ANY, ResText(label));
+    auto* text = new wxStaticText(parent, wxID_ANY, wxEmptyString, wxDefaultPosition,
+                                  wxSize(kBoxWidth, -1), wxALIGN_RIGHT | wxST_NO_AUTORESIZE);
+    if (bold) {
+        caption->SetFont(caption->GetFont().Bold());
+        text->SetFont(text->GetFont().Bold());
+    } else {
+        caption->SetFont(caption->GetFont().Italic());
+    }
+    grid->Add(caption, 0, wxALIGN_CENTER_VERTICAL);
+    grid->Add(text, 0, wxALIGN_CENTER_VERTICAL);
+    grid->Add(new wxStaticText(parent, wxID_ANY, ResText(kStrUnitDollars)), 0,
+              wxALIGN_CENTER_VERTICAL);
+    computed_.push_back({text, value});
+}
+
+bool EconomicsDialog::ReadBoxes(bool report) {
+    EconomicTexts texts;
+    for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = FromWx(boxes_[i]->GetValue());
+    const std::optional<EconomicProblem> problem = ReadEconomicInputs(texts, data_);
+    if (!problem) return true;
+    if (report) {
+        ShowMessage(problem->message, MessageKind::Warning);
+        Box(problem->field).SetFocus();
+        Box(problem->field).SelectAll();
+    }
+    return false;
+}
+
+void EconomicsDialog::ShowComputed() {
+    for (const Computed& shown : computed_)
+        shown.text->SetLabel(ToWx(data_.ComputedText(data_.*shown.value)));
+    payback_->SetLabel(ToWx(data_.PaybackText()));
+}
+
+void EconomicsDialog::OnLeaveBox(EconomicField field) {
+    // A box left with a wrong value is reported by Recalculate and OK, not while typing.
+    if (!data_.RecalculateEnabled() || !ReadBoxes(false)) return;
+    data_.Recalculate();
+    if (field == F::DownPayment) {
+        data_.LowerDownPayment();
+        data_.Recalculate();
+    }
+    ShowComputed();
+}
+
+bool EconomicsDialog::Recalculate() {
+    if (!ReadBoxes(true)) return false;
+    data_.Recalculate();
+    ShowComputed();
+    return true;
+}
+
+bool EconomicsDialog::Accept() {
+    return Recalculate() && SaveEconomics(data_) == 1;
+}

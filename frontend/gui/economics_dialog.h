@@ -1,0 +1,46 @@
+// The economics of a run: its cost and finance inputs, the yearly costs, the loan and three
+// indicators computed from the run's season results, stored in its Economics row on OK.
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "economic_entry.h"
+#include "wx_headers.h"
+
+class EconomicsDialog : public wxDialog {
+  public:
+    enum { ID_RECALCULATE = wxID_HIGHEST + 400 };
+
+    EconomicsDialog(wxWindow* parent, const EconomicDialogData& data);
+
+    const EconomicDialogData& Data() const { return data_; }
+    // OK: the boxes read and checked (a refused box shown with its message and focused), the
+    // values computed and stored. False when a box was refused or nothing could be stored.
+    bool Accept();
+    // Recalculate: the boxes read and checked, the values computed and shown.
+    bool Recalculate();
+
+    wxTextCtrl& Box(EconomicField field) { return *boxes_[static_cast<std::size_t>(field)]; }
+    // The text of the simple payback, for the tests.
+    wxString PaybackShown() const { return payback_->GetLabel(); }
+
+  private:
+    struct Computed {
+        wxStaticText* text;
+        double EconomicDialogData::*value;
+    };
+    wxSizer* BuildInputs(wxWindow* parent, int title, std::initializer_list<int> rows);
+    void AddInput(wxWindow* parent, wxFlexGridSizer* grid, EconomicField field, int label,
+                  int unit);
+    void AddComputed(wxWindow* parent, wxFlexGridSizer* grid, double EconomicDialogData::*value,
+                     int label, bool bold);
+    bool ReadBoxes(bool report);
+    void ShowComputed();
+    void OnLeaveBox(EconomicField field);
+
+    EconomicDialogData data_;
+    std::array<wxTextCtrl*, kEconomicFieldCount> boxes_{};
+    std::vector<Computed> computed_;
+    wxStaticText* payback_ = nullptr;
+};

@@ -1,0 +1,470 @@
+#include "input_form.h"
+
+#include <algorithm>
+
+#include "calendar.h"
+#include "economics_dialog.h"
+#include "folders.h"
+#include "frontend_globals.h"
+#include "frontend_strings.h"
+#include "month_masks.h"
+#include "record_fields.h"
+#include "recordset.h"
+#include "report_window.h"
+#include "run_report.h"
+#include "simulation_bridge.h"
+#include "small_windows.h"
+#include "user_interface.h"
+#include "window_texts.h"
+#include "wx_text.h"
+
+namespace {
+
+constexpr int kPoolTypeTexts[kPoolTypeCount] = {kStrPoolInground, kStrPoolAboveGround,
+                                                kStrPoolPublicOutdoor, kStrPoolPublicIndoor};
+constexpr int kFirstOrientationText = kStrOrientWest;
+constexpr int kFieldWidth = 90;
+constexpr int kListWidth = 260;
+
+wxArrayString MonthNames() {
+    wxArrayString names;
+    for (int month = 1; month <= 12; ++month) names.Add(ToWx(GetMonthName(month, g_nLanguage)));
+    return names;
+}
+
+wxFlexGridSizer* NewGrid() {
+    auto* grid = new wxFlexGridSizer(3, 4, 8);
+    grid->AddGrowableCol(1);
+    return grid;
+}
+
+void AddLabel(wxWindow* parent, wxSizer* grid, int label) {
+    grid->Add(new wxStaticText(parent, wxID_ANY, ResText(label)), 0, wxALIGN_CENTER_VERTICAL);
+}
+
+}  // namespace
+
+InputFormDialog::InputFormDialog(wxWindow* parent)
+    : wxDialog(parent, wxID_ANY, ResText(kStrInputFormTitle), wxDefaultPosition, wxDefaultSize,
+               wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER) {
+    const std::optional<InputFormData> data = LoadRunForm();
+    if (!data) return;
+    data_ = *data;
+    loaded_ = true;
+    BuildControls();
+    ShowData();
+    // A new run exists in the database from the moment its form opens, with its economics.
+    StoreNewRunOfForm(data_);
+    ShowRunNumber();
+    Centre();
+}
+
+void InputFormDialog::BuildControls() {
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    auto* columns = new wxBoxSizer(wxHORIZONTAL);
+    auto* left = new wxBoxSizer(wxVERTICAL);
+    left->Add(BuildRunPart(this), 0, wxEXPAND | wxBOTTOM, 8);
+    left->Add(BuildPoolPart(this), 0, wxEXPAND);
+    auto* right = new wxBoxSizer(wxVERTICAL);
+    right->Add(BuildCollectorPart(this), 0, wxEXPAND | wxBOTTOM, 8);
+    right->Add(BuildHeatingPart(this), 0, wxEXPAND);
+    columns->Add(left, 1, wxEXPAND | wxRIGHT, 8);
+    columns->Add(right, 1, wxEXPAND);
+    sizer->Add(columns, 1, wxEXPAND | wxALL, 8);
+    sizer->Add(BuildButtons(), 0, wxALIGN_RIGHT | wxALL, 8);
+    SetSizerAndFit(sizer);
+
+    Bind(
+        wxEVT_BUTTON,
+        [this](wxCommandEvent&) {
+            if (Save()) EndModal(wxID_OK);
+        },
+        wxID_OK);
+    Bind(
+        wxEVT_BUTTON,
+        [this](wxCommandEvent&) {
+            Discard();
+            EndModal(wxID_CANCEL);
+        },
+        wxID_CANCEL);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { Run(); }, ID_RUN);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { ShowEconomics(); }, ID_ECONOMICS);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { ShowReport(); }, ID_REPORT);
+    // Closing the window is Cancel.
+    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) {
+        Discard();
+        EndModal(wxID_CANCEL);
+    });
+}
+
+wxSizer* InputFormDialog::BuildRunPart(wxWindow* parent) {
+    auto* box = new wxStaticBoxSizer(wxVERTICAL, parent, ResText(kStrGroupRun));
+    wxWindow* panel = box->GetStaticBox();
+    auto* top = new wxBoxSizer(wxHORIZONTAL);
+    top->Add(new wxStaticText(panel, wxID_ANY, ResText(kStrLabelRunNumber)), 0,
+             wxALIGN_CENTER_VERTICAL | wxRIGHT, 4);
+    runNumber_ = new wxStaticText(panel, wxID_ANY, "-1", wxDefaultPosition, wxSize(50, -1));
+    top->Add(runNumber_, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 12);
+    top->Add(new wxStaticText(panel, wxID_ANY, ResText(kStrLabelCreated)), 0,
+             wxALIGN_CENTER_VERTICAL | wxRIGHT, 4);
+    runTime_ = new wxStaticText(panel, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(150, -1));
+    top->Add(runTime_, 0, wxALIGN_CENTER_VERTICAL);
+    box->Add(top, 0, wxALL, 4);
+    auto* grid = NewGrid();
+    AddList(panel, grid, kStrLabelCustomer, ObjectList::Client);
+    AddList(panel, grid, kStrLabelInstaller, ObjectList::Installer);
+    AddLabel(panel, grid, kStrColumnComments);
+    comments_ = new wxTextCtrl(panel, wxID_ANY);
+    // The Comments column holds 255 characters.
+    comments_->SetMaxLength(kMaximumTextLength);
+    grid->Add(comments_, 1, wxEXPAND);
+    grid->AddSpacer(0);
+    AddLabel(panel, grid, kStrLabelUnits);
+    auto* units = new wxBoxSizer(wxHORIZONTAL);
+    unitsSI_ = new wxRadioButton(panel, wxID_ANY, ResText(kStrUnitsSI), wxDefaultPosition,
+                                 wxDefaultSize, wxRB_GROUP);
+    unitsIP_ = new wxRadioButton(panel, wxID_ANY, ResText(kStrUnitsIP));
+    units->Add(unitsSI_, 0, wxRIGHT, 12);
+    units->Add(unitsIP_);
+    grid->Add(units);
+    grid->AddSpacer(0);
+    box->Add(grid, 0, wxEXPAND | wxALL, 4);
+    doubleRun_ = new wxCheckBox(panel, wxID_ANY, ResText(kStrSimulateNoHeating));
+    box->Add(doubleRun_, 0, wxALL, 4);
+    unitsSI_->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { SelectUnits(false); });
+    unitsIP_->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { SelectUnits(true); });
+    return box;
+}
+
+wxSizer* InputFormDialog::BuildPoolPart(wxWindow* parent) {
+    auto* box = new wxStaticBoxSizer(wxVERTICAL, parent, ResText(kStrGroupPool));
+    wxWindow* panel = box->GetStaticBox();
+    auto* grid = NewGrid();
+    AddLabel(panel, grid, kStrLabelPoolType);
+    poolType_ = new wxChoice(panel, wxID_ANY);
+    for (int text : kPoolTypeTexts) poolType_->Append(ResText(text));
+    grid->Add(poolType_, 1, wxEXPAND);
+    grid->AddSpacer(0);
+    AddLabel(panel, grid, kStrLabelCity);
+    city_ = new wxChoice(panel, wxID_ANY, wxDefaultPosition, wxSize(kListWidth, -1));
+    grid->Add(city_, 1, wxEXPAND);
+    grid->AddSpacer(0);
+    const wxArrayString months = MonthNames();
+    auto addSeason = [&](int label, wxChoice*& month, wxChoice*& day) {
+        AddLabel(panel, grid, label);
+        auto* row = new wxBoxSizer(wxHORIZONTAL);
+        month = new wxChoice(panel, wxID_ANY, wxDefaultPosition, wxDefaultSize, months);
+        day = new wxChoice(panel, wxID_ANY);
+        row->Add(month, 1, wxRIGHT, 4);
+        row->Add(day);
+        grid->Add(row, 1, wxEXPAND);
+        grid->AddSpacer(0);
+    };
+    addSeason(kStrLabelOpens, opensMonth_, opensDay_);
+    addSeason(kStrLabelCloses, closesMonth_, closesDay_);
+    AddField(panel, grid, kStrLabelPoolArea, InputField::PoolArea);
+    AddField(panel, grid, kStrLabelShading, InputField::Shading);
+    AddList(panel, grid, kStrLabelUseConditions, ObjectList::PoolUse);
+    box->Add(grid, 0, wxEXPAND | wxALL, 4);
+
+    poolType_->Bind(wxEVT_CHOICE,
+                    [this](wxCommandEvent&) { SelectPoolType(poolType_->GetSelection()); });
+    opensMonth_->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) {
+        FillDays(*opensDay_, opensMonth_->GetSelection() + 1, opensDay_->GetSelection() + 1);
+    });
+    closesMonth_->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) {
+        FillDays(*closesDay_, closesMonth_->GetSelection() + 1, closesDay_->GetSelection() + 1);
+    });
+    return box;
+}
+
+wxSizer* InputFormDialog::BuildCollectorPart(wxWindow* parent) {
+    auto* box = new wxStaticBoxSizer(wxVERTICAL, parent, ResText(kStrGroupCollectors));
+    wxWindow* panel = box->GetStaticBox();
+    auto* top = NewGrid();
+    AddList(panel, top, kStrLabelCollectors, ObjectList::Collector);
+    box->Add(top, 0, wxEXPAND | wxALL, 4);
+    // The controls of the collectors, disabled together without collector.
+    collectorPart_ = new wxPanel(panel);
+    auto* grid = NewGrid();
+    AddField(collectorPart_, grid, kStrLabelCollectorsPerBank, InputField::NumberOfColl);
+    AddField(collectorPart_, grid, kStrLabelAreaPerCollector, InputField::AreaPerColl);
+    AddField(collectorPart_, grid, kStrLabelBanks, InputField::NumberOfBanks);
+    AddLabel(collectorPart_, grid, kStrLabelOrientation);
+    orientation_ = new wxChoice(collectorPart_, wxID_ANY);
+    for (int i = 0; i < kOrientationCount; ++i)
+        orientation_->Append(ResText(kFirstOrientationText + i));
+    grid->Add(orientation_, 1, wxEXPAND);
+    grid->AddSpacer(0);
+    AddField(collectorPart_, grid, kStrLabelSlope, InputField::Slope);
+    AddField(collectorPart_, grid, kStrLabelTotalFlow, InputField::TotalFlow);
+    collectorPart_->SetSizer(grid);
+    box->Add(collectorPart_, 0, wxEXPAND | wxALL, 4);
+    return box;
+}
+
+wxSizer* InputFormDialog::MonthChecks(wxWindow* parent, std::array<wxCheckBox*, 12>& checks) {
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    const wxString letters = ResText(kStrMonthLetters);
+    for (std::size_t month = 0; month < checks.size(); ++month) {
+        const wxString letter = month < letters.length() ? wxString(letters[month]) : wxString();
+        checks[month] = new wxCheckBox(parent, wxID_ANY, letter);
+        checks[month]->SetToolTip(ToWx(GetMonthName(static_cast<int>(month) + 1, g_nLanguage)));
+        row->Add(checks[month], 0, wxRIGHT, 2);
+    }
+    return row;
+}
+
+wxSizer* InputFormDialog::BuildHeatingPart(wxWindow* parent) {
+    auto* box = new wxStaticBoxSizer(wxVERTICAL, parent, ResText(kStrGroupHeating));
+    wxWindow* panel = box->GetStaticBox();
+    auto* grid = NewGrid();
+    AddList(panel, grid, kStrLabelHeater, ObjectList::Heater);
+    AddLabel(panel, grid, kStrLabelMonthsOfUse);
+    grid->Add(MonthChecks(panel, heaterMonths_));
+    grid->AddSpacer(0);
+    AddList(panel, grid, kStrLabelBlanket, ObjectList::Blanket);
+    AddLabel(panel, grid, kStrLabelMonthsOfUse);
+    grid->Add(MonthChecks(panel, blanketMonths_));
+    grid->AddSpacer(0);
+    box->Add(grid, 0, wxEXPAND | wxALL, 4);
+    return box;
+}
+
+wxSizer* InputFormDialog::BuildButtons() {
+    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+    const std::pair<int, int> kButtons[] = {{ID_RUN, kStrButtonRun},
+                                            {ID_ECONOMICS, kStrButtonEconomics},
+                                            {ID_REPORT, kStrButtonReport},
+                                            {wxID_OK, kStrButtonDone},
+                                            {wxID_CANCEL, kStrButtonCancel}};
+    for (const auto& [id, label] : kButtons)
+        buttons->Add(new wxButton(this, id, ResText(label)), 0, wxLEFT, 8);
+    return buttons;
+}
+
+wxTextCtrl* InputFormDialog::AddField(wxWindow* parent, wxFlexGridSizer* grid, int label,
+                                      InputField field) {
+    AddLabel(parent, grid, label);
+    auto* box =
+        new wxTextCtrl(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(kFieldWidth, -1));
+    grid->Add(box);
+    auto* unit =
+        new wxStaticText(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(50, -1));
+    grid->Add(unit, 0, wxALIGN_CENTER_VERTICAL);
+    fields_[static_cast<std::size_t>(field)] = box;
+    units_[static_cast<std::size_t>(field)] = unit;
+    return box;
+}
+
+wxChoice* InputFormDialog::AddList(wxWindow* parent, wxFlexGridSizer* grid, int label,
+                                   ObjectList list) {
+    AddLabel(parent, grid, label);
+    auto* choice = new wxChoice(parent, wxID_ANY, wxDefaultPosition, wxSize(kListWidth, -1));
+    grid->Add(choice, 1, wxEXPAND);
+    grid->AddSpacer(0);
+    lists_[static_cast<std::size_t>(list)] = choice;
+    choice->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { ApplyEnableRules(); });
+    return choice;
+}
+
+void InputFormDialog::ShowData() {
+    for (int i = 0; i < kObjectListCount; ++i) {
+        const auto list = static_cast<ObjectList>(i);
+        choices_[static_cast<std::size_t>(i)] = ReadChoiceList(list);
+        wxChoice& choice = List(list);
+        for (const std::string& name : choices_[static_cast<std::size_t>(i)].names)
+            choice.Append(ToWx(name));
+        if (choice.GetCount() > 0) choice.SetSelection(0);
+    }
+    // A contact the wizard has just added is the last of its list.
+    if (g_bNewClient == 1 && !List(ObjectList::Client).IsEmpty())
+        List(ObjectList::Client).SetSelection(List(ObjectList::Client).GetCount() - 1);
+    if (g_bNewInstaller == 1 && !List(ObjectList::Installer).IsEmpty())
+        List(ObjectList::Installer).SetSelection(List(ObjectList::Installer).GetCount() - 1);
+    if (g_nCurrentRunId != -1) SelectStoredObjects();
+
+    doubleRun_->SetValue(data_.doubleRun);
+    comments_->SetValue(ToWx(data_.comments));
+    (data_.unitsIP ? unitsIP_ : unitsSI_)->SetValue(true);
+    poolType_->SetSelection(data_.poolType);
+    opensMonth_->SetSelection(data_.opensMonth - 1);
+    closesMonth_->SetSelection(data_.closesMonth - 1);
+    FillDays(*opensDay_, data_.opensMonth, data_.opensDay);
+    FillDays(*closesDay_, data_.closesMonth, data_.closesDay);
+    orientation_->SetSelection(std::clamp(data_.orientation, 0, kOrientationCount - 1));
+    for (InputField field : {InputField::Shading, InputField::NumberOfColl,
+                             InputField::NumberOfBanks, InputField::Slope})
+        Field(field).ChangeValue(ToWx(InputFieldText(field, data_)));
+    const std::array<int, 12> heater = UnpackMonthFlags(data_.heaterMonths);
+    const std::array<int, 12> blanket = UnpackMonthFlags(data_.blanketMonths);
+    for (std::size_t month = 0; month < 12; ++month) {
+        heaterMonths_[month]->SetValue(heater[month] == 1);
+        blanketMonths_[month]->SetValue(blanket[month] == 1);
+    }
+    FillCityList();
+    ShowUnitFields();
+    ShowRunNumber();
+    // The stored shading stays; only an indoor pool shows (and keeps) 100 %.
+    Field(InputField::Shading).Enable(data_.poolType != kIndoorPool);
+    ApplyEnableRules();
+}
+
+void InputFormDialog::SelectStoredObjects() {
+    for (int i = 0; i < kObjectListCount; ++i) {
+        const auto list = static_cast<ObjectList>(i);
+        const int id = ChosenId(data_, list);
+        const int position = PositionOfId(choices_[static_cast<std::size_t>(i)], id);
+        if (position < 0) ShowMessage(MissingObjectMessage(list, id));
+        if (!List(list).IsEmpty()) List(list).SetSelection(std::max(position, 0));
+    }
+}
+
+void InputFormDialog::FillCityList() {
+    std::vector<std::string> cities = g_CityNames;
+    std::sort(cities.begin(), cities.end());
+    city_->Clear();
+    for (const std::string& name : cities) city_->Append(ToWx(name));
+    if (cities.empty()) city_->Append(ResText(kStrEmptyCityList));
+    bool missing = false;
+    const int position = CityPosition(cities, data_, g_nRunCreationMode, missing);
+    city_->SetSelection(position);
+    if (missing) ShowMessage(FormatResString(kStrNoWeatherForCity, data_.city));
+}
+
+void InputFormDialog::FillDays(wxChoice& days, int month, int day) {
+    days.Clear();
+    for (int d = 1; d <= DaysInMonthNoLeap(month); ++d) days.Append(wxString::Format("%d", d));
+    days.SetSelection(DayAfterMonthChange(std::max(day, 1), month) - 1);
+}
+
+void InputFormDialog::ShowUnitFields() {
+    for (InputField field :
+         {InputField::AreaPerColl, InputField::TotalFlow, InputField::PoolArea}) {
+        Field(field).ChangeValue(ToWx(InputFieldText(field, data_)));
+        units_[static_cast<std::size_t>(field)]->SetLabel(
+            ToWx(InputFieldUnit(field, data_.unitsIP)));
+    }
+}
+
+void InputFormDialog::ShowRunNumber() {
+    runNumber_->SetLabel(wxString::Format("%d", data_.runNumber));
+    runTime_->SetLabel(ToWx(FormatRunTime(data_.time)));
+}
+
+void InputFormDialog::ApplyEnableRules() {
+    collectorPart_->Enable(List(ObjectList::Collector).GetSelection() > 0);
+    const bool heater = List(ObjectList::Heater).GetSelection() > 0;
+    const bool blanket = List(ObjectList::Blanket).GetSelection() > 0;
+    for (std::size_t month = 0; month < 12; ++month) {
+        heaterMonths_[month]->Enable(heater);
+        blanketMonths_[month]->Enable(blanket);
+    }
+}
+
+void InputFormDialog::SelectUnits(bool ip) {
+    (ip ? unitsIP_ : unitsSI_)->SetValue(true);
+    if (ip == data_.unitsIP) return;
+    // What the user typed is kept, converted; nothing else changes in the run.
+    ReadUnitFields(FieldTexts(), data_);
+    data_.unitsIP = ip;
+    ShowUnitFields();
+}
+
+void InputFormDialog::SelectPoolType(int poolType) {
+    poolType_->SetSelection(poolType);
+    Field(InputField::Shading).ChangeValue(wxString::Format("%g", ShadingForNewPoolType(poolType)));
+    Field(InputField::Shading).Enable(poolType != kIndoorPool);
+}
+
+InputFieldTexts InputFormDialog::FieldTexts() const {
+    InputFieldTexts texts;
+    for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = FromWx(fields_[i]->GetValue());
+    return texts;
+}
+
+bool InputFormDialog::ReadForm() {
+    InputFormData read = data_;
+    if (const std::optional<FieldProblem> problem = ReadInputFields(FieldTexts(), read)) {
+        ShowMessage(problem->message, MessageKind::Warning);
+        wxTextCtrl& box = Field(problem->field);
+        box.SetFocus();
+        box.SelectAll();
+        return false;
+    }
+    for (int i = 0; i < kObjectListCount; ++i) {
+        const auto list = static_cast<ObjectList>(i);
+        const int position = List(list).GetSelection();
+        const std::vector<int>& ids = choices_[static_cast<std::size_t>(i)].ids;
+        ChosenId(read, list) = position >= 0 && position < static_cast<int>(ids.size())
+                                   ? ids[static_cast<std::size_t>(position)]
+                                   : 0;
+    }
+    if (const std::optional<std::string> problem = MissingChoiceProblem(read)) {
+        ShowMessage(*problem, MessageKind::Warning);
+        return false;
+    }
+    read.doubleRun = doubleRun_->GetValue();
+    read.comments = FromWx(comments_->GetValue());
+    read.poolType = poolType_->GetSelection();
+    read.city = FromWx(city_->GetStringSelection());
+    read.opensMonth = opensMonth_->GetSelection() + 1;
+    read.opensDay = opensDay_->GetSelection() + 1;
+    read.closesMonth = closesMonth_->GetSelection() + 1;
+    read.closesDay = closesDay_->GetSelection() + 1;
+    read.orientation = orientation_->GetSelection();
+    std::array<int, 12> heater{}, blanket{};
+    for (std::size_t month = 0; month < 12; ++month) {
+        heater[month] = heaterMonths_[month]->GetValue() ? 1 : 0;
+        blanket[month] = blanketMonths_[month]->GetValue() ? 1 : 0;
+    }
+    read.heaterMonths = PackMonthFlags(heater);
+    read.blanketMonths = PackMonthFlags(blanket);
+    data_ = read;
+    return true;
+}
+
+bool InputFormDialog::Save() {
+    if (!ReadForm() || !SaveRunForm(data_, false)) return false;
+    ShowRunNumber();
+    return true;
+}
+
+bool InputFormDialog::Run() {
+    if (!Save()) return false;
+    CRunsSet run;
+    run.m_strFilter = "[RunId] = ?";
+    run.m_filterValues = {std::int64_t{g_nCurrentRunId}};
+    run.Open();
+    if (run.IsEOF()) return false;
+    {
+        WaitWindow busy(ResText(kStrSimulating));
+        SimulateRun(run);
+    }
+    // The economics open also after a failed run, without results.
+    ShowEconomics();
+    return true;
+}
+
+void InputFormDialog::ShowEconomics() {
+    std::optional<EconomicDialogData> economics = LoadEconomicData(g_nCurrentRunId, data_.unitsIP);
+    if (!economics) return;
+    EconomicsDialog dialog(this, *economics);
+    dialog.ShowModal();
+}
+
+void InputFormDialog::ShowReport() {
+    std::string path;
+    SQLite::Database database = ConnectDatabase();
+    if (!BuildRunReport(database, g_nCurrentRunId, DataFolder(), g_strProgramFolder, g_nLanguage,
+                        &path))
+        return;
+    OpenReportWindow(path);
+}
+
+void InputFormDialog::Discard() {
+    DiscardRunOfForm();
+}

@@ -1,0 +1,88 @@
+// The input form: one run's client, pool, season, collectors, heater and blanket, in SI or IP
+// units; Done saves it, Cancel drops a run the form created, Run simulates it and opens its
+// economics, Economics and Report open those of the run.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "input_form_data.h"
+#include "wx_headers.h"
+
+class InputFormDialog : public wxDialog {
+  public:
+    enum { ID_RUN = wxID_HIGHEST + 300, ID_ECONOMICS, ID_REPORT };
+
+    // Loads the current run (g_nCurrentRunId, g_nRunCreationMode); a new run is stored at once.
+    explicit InputFormDialog(wxWindow* parent);
+
+    // False when the run could not be loaded (message 146 shown): the form is not to be shown.
+    bool Loaded() const { return loaded_; }
+    const InputFormData& Data() const { return data_; }
+
+    // The commands of the buttons. Save and Run first read and check every field; a refused
+    // field is shown with its message and gets the focus, and false is returned.
+    bool Save();
+    bool Run();
+    void ShowEconomics();
+    void ShowReport();
+    // Cancel: a run the form created is deleted.
+    void Discard();
+
+    // The controls, for the tests.
+    wxTextCtrl& Field(InputField field) { return *fields_[static_cast<std::size_t>(field)]; }
+    wxChoice& List(ObjectList list) { return *lists_[static_cast<std::size_t>(list)]; }
+    wxChoice& PoolType() { return *poolType_; }
+    wxChoice& City() { return *city_; }
+    wxTextCtrl& Comments() { return *comments_; }
+    wxRadioButton& UnitsIP() { return *unitsIP_; }
+    wxCheckBox& DoubleRun() { return *doubleRun_; }
+    void SelectUnits(bool ip);
+    void SelectPoolType(int poolType);
+
+  private:
+    void BuildControls();
+    wxSizer* BuildRunPart(wxWindow* parent);
+    wxSizer* BuildPoolPart(wxWindow* parent);
+    wxSizer* BuildCollectorPart(wxWindow* parent);
+    wxSizer* BuildHeatingPart(wxWindow* parent);
+    wxSizer* BuildButtons();
+    wxTextCtrl* AddField(wxWindow* parent, wxFlexGridSizer* grid, int label, InputField field);
+    wxChoice* AddList(wxWindow* parent, wxFlexGridSizer* grid, int label, ObjectList list);
+    wxSizer* MonthChecks(wxWindow* parent, std::array<wxCheckBox*, 12>& checks);
+
+    void ShowData();
+    void SelectStoredObjects();
+    void FillCityList();
+    void FillDays(wxChoice& days, int month, int day);
+    void ShowUnitFields();
+    void ShowRunNumber();
+    void ApplyEnableRules();
+    // The form's controls read into data_; the first refused field, shown and focused.
+    bool ReadForm();
+    InputFieldTexts FieldTexts() const;
+
+    bool loaded_ = false;
+    InputFormData data_;
+    std::array<ChoiceList, kObjectListCount> choices_;
+    std::array<wxTextCtrl*, kInputFieldCount> fields_{};
+    std::array<wxStaticText*, kInputFieldCount> units_{};
+    std::array<wxChoice*, kObjectListCount> lists_{};
+    std::array<wxCheckBox*, 12> heaterMonths_{};
+    std::array<wxCheckBox*, 12> blanketMonths_{};
+    wxStaticText* runNumber_ = nullptr;
+    wxStaticText* runTime_ = nullptr;
+    wxCheckBox* doubleRun_ = nullptr;
+    wxTextCtrl* comments_ = nullptr;
+    wxRadioButton* unitsSI_ = nullptr;
+    wxRadioButton* unitsIP_ = nullptr;
+    wxChoice* poolType_ = nullptr;
+    wxChoice* city_ = nullptr;
+    wxChoice* opensMonth_ = nullptr;
+    wxChoice* opensDay_ = nullptr;
+    wxChoice* closesMonth_ = nullptr;
+    wxChoice* closesDay_ = nullptr;
+    wxChoice* orientation_ = nullptr;
+    wxWindow* collectorPart_ = nullptr;
+};

@@ -1,0 +1,4 @@
+// Tidewarm, the installers' program: its windows run until the main window closes.
+#include "front_app.h"
+
+wxIMPLEMENT_APP(CFrontApp);

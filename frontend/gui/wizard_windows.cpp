@@ -1,0 +1,196 @@
+#include "wizard_windows.h"
+
+#include "frontend_globals.h"
+#include "record_fields.h"
+#include "runs_list.h"
+#include "runs_manager.h"
+#include "user_interface.h"
+#include "window_texts.h"
+#include "wx_text.h"
+
+namespace {
+
+constexpr int kStepWidth = 460;
+
+struct StepTexts {
+    int caption;
+    int question;       // or the step's notice
+    int first, second;  // the two answers; 0 for a step without choice
+};
+
+StepTexts TextsOf(WizardStep step) {
+    switch (step) {
+        case WizardStep::ClientChoice:
+            return {kStrWizardStep1, kStrIsThisFor, kStrNewClient, kStrExistingClient};
+        case WizardStep::RunSource:
+            return {kStrWizardStep2, kStrDoYouWant, kStrFromScratch, kStrFromModel};
+        case WizardStep::NewInstaller:
+            return {kStrWizardStep3, kStrNoActiveInstallers, 0, 0};
+        default:
+            return {kStrWizardStep4, kStrPressFinish, 0, 0};
+    }
+}
+
+}  // namespace
+
+WizardStepDialog::WizardStepDialog(wxWindow* parent, WizardStep step)
+    : wxDialog(parent, wxID_ANY, ResText(TextsOf(step).caption)), step_(step) {
+    const StepTexts texts = TextsOf(step);
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    auto* question = new wxStaticText(this, wxID_ANY, ResText(texts.question));
+    question->Wrap(kStepWidth);
+    sizer->Add(question, 0, wxALL, 16);
+    if (texts.first != 0) {
+        first_ = new wxRadioButton(this, wxID_ANY, ResText(texts.first), wxDefaultPosition,
+                                   wxDefaultSize, wxRB_GROUP);
+        second_ = new wxRadioButton(this, wxID_ANY, ResText(texts.second));
+        sizer->Add(first_, 0, wxLEFT | wxRIGHT, 32);
+        sizer->Add(second_, 0, wxLEFT | wxRIGHT | wxTOP, 32);
+    }
+    if (step == WizardStep::NewInstaller)
+        sizer->Add(new wxStaticText(this, wxID_ANY, ResText(kStrPressNextForInstaller)), 0,
+                   wxLEFT | wxRIGHT, 16);
+    sizer->AddSpacer(16);
+    sizer->Add(new wxStaticLine(this), 0, wxEXPAND | wxLEFT | wxRIGHT, 8);
+    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+    if (step != WizardStep::ClientChoice) {
+        buttons->Add(new wxButton(this, ID_BACK, ResText(kStrButtonBack)));
+        Bind(
+            wxEVT_BUTTON, [this](wxCommandEvent&) { EndModal(ID_BACK); }, ID_BACK);
+    }
+    const int next = step == WizardStep::Final ? kStrButtonFinish : kStrButtonNext;
+    auto* nextButton = new wxButton(this, wxID_OK, ResText(next));
+    nextButton->SetDefault();
+    buttons->Add(nextButton, 0, wxLEFT, 8);
+    buttons->Add(new wxButton(this, wxID_CANCEL, ResText(kStrButtonCancel)), 0, wxLEFT, 8);
+    sizer->Add(buttons, 0, wxALL | wxALIGN_RIGHT, 12);
+    SetSizerAndFit(sizer);
+    SetMinSize(wxSize(kStepWidth + 32, -1));
+    Fit();
+    Centre();
+    // Step 1 starts at "an existing client?", step 2 at "from scratch".
+    SetChoice(step == WizardStep::ClientChoice ? 1 : 0);
+}
+
+int WizardStepDialog::Choice() const {
+    return second_ != nullptr && second_->GetValue() ? 1 : 0;
+}
+
+void WizardStepDialog::SetChoice(int choice) {
+    if (first_ == nullptr) return;
+    (choice == 0 ? first_ : second_)->SetValue(true);
+}
+
+ContactDialog::ContactDialog(wxWindow* parent, const wxString& caption)
+    : wxDialog(parent, wxID_ANY, caption) {
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    auto* grid = new wxFlexGridSizer(2, 8, 8);
+    grid->AddGrowableCol(1);
+    name_ = new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(320, -1));
+    info_ = new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(320, 80),
+                           wxTE_MULTILINE);
+    // A longer text would not fit the database's columns (the address is cut when read).
+    name_->SetMaxLength(kMaximumTextLength);
+    grid->Add(new wxStaticText(this, wxID_ANY, ResText(kStrLabelName)), 0, wxALIGN_CENTER_VERTICAL);
+    grid->Add(name_, 1, wxEXPAND);
+    grid->Add(new wxStaticText(this, wxID_ANY, ResText(kStrLabelAddress)));
+    grid->Add(info_, 1, wxEXPAND);
+    sizer->Add(grid, 1, wxALL | wxEXPAND, 12);
+    auto* buttons = new wxStdDialogButtonSizer;
+    buttons->AddButton(new wxButton(this, wxID_OK, ResText(kStrButtonOK)));
+    buttons->AddButton(new wxButton(this, wxID_CANCEL, ResText(kStrButtonCancel)));
+    buttons->Realize();
+    sizer->Add(buttons, 0, wxALL | wxALIGN_RIGHT, 8);
+    SetSizerAndFit(sizer);
+    Centre();
+}
+
+std::string ContactDialog::Name() const {
+    return FromWx(name_->GetValue());
+}
+
+std::string ContactDialog::Info() const {
+    return FromWx(info_->GetValue().Left(kMaximumTextLength));
+}
+
+void ContactDialog::SetContact(const wxString& name, const wxString& info) {
+    name_->SetValue(name);
+    info_->SetValue(info);
+}
+
+namespace {
+
+constexpr int kChoiceNewClient = 0;
+constexpr int kChoiceModelRun = 1;
+
+// Next of a step: whether the wizard goes on; a step that cannot go on stays open.
+bool AcceptStep(wxWindow* parent, const WizardStepDialog& step) {
+    switch (step.Step()) {
+        case WizardStep::ClientChoice: {
+            if (step.Choice() != kChoiceNewClient) {
+                if (const auto problem = ExistingClientProblem()) {
+                    ShowMessage(*problem, MessageKind::Information);
+                    return false;
+                }
+                g_bNewClient = 0;
+                return true;
+            }
+            ContactDialog contact(parent, ResText(kStrNewClientCaption));
+            g_bNewClient = contact.ShowModal() == wxID_OK ? 1 : 0;
+            g_strNewClientName = contact.Name();
+            g_strNewClientInfo = contact.Info();
+            return g_bNewClient == 1;
+        }
+        case WizardStep::RunSource: {
+            g_nCurrentRunId = -1;
+            if (step.Choice() != kChoiceModelRun) {
+                g_nRunCreationMode = 1;
+                return true;
+            }
+            if (const auto problem = ModelRunProblem()) {
+                ShowMessage(*problem, MessageKind::Information);
+                return false;
+            }
+            RunsManagerDialog manager(parent, RunsManagerMode::Model);
+            if (manager.ShowModal() != wxID_OK) return false;
+            g_nRunCreationMode = 2;
+            return true;
+        }
+        case WizardStep::NewInstaller: {
+            ContactDialog contact(parent, ResText(kStrNewInstallerCaption));
+            if (contact.ShowModal() != wxID_OK) return false;
+            g_strNewInstallerName = contact.Name();
+            g_strNewInstallerInfo = contact.Info();
+            return true;
+        }
+        default:
+            return true;
+    }
+}
+
+}  // namespace
+
+bool RunNewRunWizard(wxWindow* parent) {
+    StartNewRunWizard();
+    const bool haveInstaller = HaveActiveInstallers();
+    g_bNewInstaller = haveInstaller ? 0 : 1;
+    NewRunWizard wizard(haveInstaller);
+    // Each step keeps its choice when the user comes back to it.
+    int choices[2] = {1, 0};
+    while (wizard.Running()) {
+        WizardStepDialog step(parent, wizard.Step());
+        const bool withChoice =
+            wizard.Step() == WizardStep::ClientChoice || wizard.Step() == WizardStep::RunSource;
+        const int slot = wizard.Step() == WizardStep::ClientChoice ? 0 : 1;
+        if (withChoice) step.SetChoice(choices[slot]);
+        const int result = step.ShowModal();
+        if (withChoice) choices[slot] = step.Choice();
+        if (result == wxID_OK) {
+            if (AcceptStep(parent, step)) wizard.Advance(StepOutcome::Next);
+        } else {
+            wizard.Advance(result == WizardStepDialog::ID_BACK ? StepOutcome::Back
+                                                               : StepOutcome::Cancel);
+        }
+    }
+    return wizard.Step() == WizardStep::Finished;
+}

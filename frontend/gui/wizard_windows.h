@@ -1,0 +1,44 @@
+// The new-run wizard's windows: its four steps and the contact dialog. The steps only show a
+// choice and end with Next (wxID_OK), Back or Cancel; the wizard's order and checks are those of
+// NewRunWizard.
+#pragma once
+
+#include <string>
+
+#include "new_run_wizard.h"
+#include "wx_headers.h"
+
+class WizardStepDialog : public wxDialog {
+  public:
+    enum { ID_BACK = wxID_HIGHEST + 100 };
+
+    WizardStepDialog(wxWindow* parent, WizardStep step);
+
+    WizardStep Step() const { return step_; }
+    // The choice of steps 1 and 2: 0 the first answer, 1 the second.
+    int Choice() const;
+    void SetChoice(int choice);
+
+  private:
+    WizardStep step_;
+    wxRadioButton* first_ = nullptr;
+    wxRadioButton* second_ = nullptr;
+};
+
+// A client's or an installer's name and address.
+class ContactDialog : public wxDialog {
+  public:
+    ContactDialog(wxWindow* parent, const wxString& caption);
+
+    std::string Name() const;
+    std::string Info() const;
+    void SetContact(const wxString& name, const wxString& info);
+
+  private:
+    wxTextCtrl* name_;
+    wxTextCtrl* info_;
+};
+
+// Runs the wizard; true when it finished (the contacts to add and the run to create are in the
+// globals), false when it was cancelled. Nothing is stored here.
+bool RunNewRunWizard(wxWindow* parent);

@@ -1,0 +1,250 @@
+// The program as an installer goes through it: the wizard for a new client and installer (with
+// its Back paths and empty-list messages), the input form filled and checked, Run through
+// TidewarmPro, the economics with results, the report with its charts; then the run reopened,
+// duplicated and the copy removed.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "economics_dialog.h"
+#include "front_test_support.h"
+#include "frontend_globals.h"
+#include "frontend_strings.h"
+#include "input_form.h"
+#include "new_run_wizard.h"
+#include "options_dialog.h"
+#include "report_window.h"
+#include "runs_list.h"
+#include "runs_manager.h"
+#include "small_windows.h"
+#include "welcome_window.h"
+#include "window_texts.h"
+#include "wizard_windows.h"
+#include "wx_text.h"
+
+namespace {
+
+using gui_test::Expect;
+using gui_test::ExpectMessage;
+using gui_test::PumpUntil;
+using gui_test::WithModals;
+
+constexpr char kClient[] = "Ada Lovelace";
+constexpr char kInstaller[] = "Ivan Solar Ltd";
+constexpr char kComments[] = "Backyard pool, O'Brien's quote";
+
+WelcomeWindow& Welcome() {
+    auto* welcome = gui_test::FindTopLevel<WelcomeWindow>();
+    EXPECT_NE(welcome, nullptr);
+    return *welcome;
+}
+
+void Click(wxWindow& window, int id) {
+    wxCommandEvent click(wxEVT_BUTTON, id);
+    click.SetEventObject(window.FindWindow(id));
+    window.ProcessWindowEvent(click);
+}
+
+// A wizard step expected as `step`, its choice set to `choice` (steps 1 and 2), ended with
+// `result`.
+Expect<WizardStepDialog> Step(WizardStep step, int choice, int result) {
+    return Expect<WizardStepDialog>([=](WizardStepDialog* dialog) {
+        EXPECT_EQ(dialog->Step(), step);
+        dialog->SetChoice(choice);
+        return result;
+    });
+}
+
+Expect<ContactDialog> Contact(const char* name) {
+    return Expect<ContactDialog>([=](ContactDialog* dialog) {
+        dialog->SetContact(name, "1 Harbour Road");
+        return wxID_OK;
+    });
+}
+
+constexpr int kBack = WizardStepDialog::ID_BACK;
+
+// The wizard through every Back path and both empty-list messages, to its Finish.
+void RunWizard() {
+    const wxString noClient = ResText(kStrNoActiveClients);
+    const wxString noRun = ResText(kStrNoRunToCopy);
+    WithModals([] { Click(Welcome(), WelcomeWindow::ID_NEW); },
+               Step(WizardStep::ClientChoice, 1, wxID_OK), ExpectMessage(noClient),
+               Step(WizardStep::ClientChoice, 0, wxID_OK), Contact(kClient),
+               Step(WizardStep::RunSource, 1, wxID_OK), ExpectMessage(noRun),
+               Step(WizardStep::RunSource, 0, kBack), Step(WizardStep::ClientChoice, 0, wxID_OK),
+               Contact(kClient), Step(WizardStep::RunSource, 0, wxID_OK),
+               Step(WizardStep::NewInstaller, 0, kBack), Step(WizardStep::RunSource, 0, wxID_OK),
+               Step(WizardStep::NewInstaller, 0, wxID_OK), Contact(kInstaller),
+               Step(WizardStep::Final, 0, kBack), Step(WizardStep::RunSource, 0, wxID_OK),
+               Step(WizardStep::NewInstaller, 0, wxID_OK), Contact(kInstaller),
+               Expect<WizardStepDialog>([](WizardStepDialog* dialog) {
+                   EXPECT_EQ(dialog->Step(), WizardStep::Final);
+                   // Nothing is stored before Finish.
+                   EXPECT_FALSE(HaveActiveClients());
+                   EXPECT_FALSE(HaveActiveInstallers());
+                   return wxID_OK;
+               }));
+}
+
+void Choose(wxChoice& list, const wxString& entry) {
+    ASSERT_NE(list.FindString(entry), wxNOT_FOUND) << entry;
+    list.SetStringSelection(entry);
+}
+
+// A residential in-ground pool with unglazed collectors, a heat pump and a blanket; one refused
+// field first.
+void FillForm(InputFormDialog& form) {
+    EXPECT_EQ(form.List(ObjectList::Client).GetStringSelection(), kClient);
+    EXPECT_EQ(form.List(ObjectList::Installer).GetStringSelection(), kInstaller);
+    EXPECT_EQ(form.City().GetStringSelection(), gui_test::kCity);
+    form.SelectPoolType(0);
+    form.Comments().SetValue(kComments);
+    Choose(form.List(ObjectList::Collector), "Unglazed pool collector, polymer, 3.7 m2");
+    Choose(form.List(ObjectList::Heater), "Heat pump, 14 kW");
+    Choose(form.List(ObjectList::Blanket), "Clear bubble cover");
+    form.Field(InputField::PoolArea).SetValue("40");
+    form.Field(InputField::NumberOfColl).SetValue("4");
+    form.Field(InputField::AreaPerColl).SetValue("0.05");
+    EXPECT_FALSE(form.Save());
+    form.Field(InputField::AreaPerColl).SetValue("3.72");
+    form.Field(InputField::NumberOfBanks).SetValue("2");
+}
+
+class InstallerPathTest : public ::testing::Test {};
+
+TEST_F(InstallerPathTest, NewRunSimulatedWithEconomicsAndReportThenDuplicatedAndRemoved) {
+    RunWizard();
+    int firstRun = 0;
+    bool formDone = false;
+    WithModals([&] { PumpUntil([&] { return formDone; }); },
+               Expect<InputFormDialog>([&](InputFormDialog* form) {
+                   FillForm(*form);
+                   EXPECT_TRUE(form->Run());
+                   firstRun = form->Data().runNumber;
+                   form->ShowReport();
+                   EXPECT_TRUE(form->Save());
+                   formDone = true;
+                   return wxID_OK;
+               }),
+               ExpectMessage(ToWx(FormatResString(kStrValueBetween, 0.1, 100.0))),
+               Expect<EconomicsDialog>([](EconomicsDialog* economics) {
+                   EXPECT_EQ(economics->Data().HaveResults, 1);
+                   EXPECT_NE(economics->PaybackShown(), "-");
+                   EXPECT_TRUE(economics->Accept());
+                   return wxID_OK;
+               }));
+    ASSERT_GT(firstRun, 0);
+
+    // The report shows the client and its four charts, loaded.
+    ReportWindow* report = gui_test::FindTopLevel<ReportWindow>();
+    ASSERT_NE(report, nullptr);
+    wxString charts, client;
+    EXPECT_TRUE(PumpUntil([&] {
+        return !report->View().IsBusy() &&
+               report->View().RunScript(
+                   "Array.from(document.images).filter(i => i.complete && i.naturalWidth > 0)"
+                   ".length",
+                   &charts) &&
+               charts == "4";
+    })) << charts;
+    EXPECT_TRUE(report->View().RunScript(
+        wxString("document.body.innerText.includes('") + kClient + "')", &client));
+    EXPECT_EQ(client, "true");
+    // An "app:" link is handled by the program and the page stays.
+    bool asked = false;
+    WithModals(
+        [&] {
+            report->View().RunScript("window.location.href = 'app:beep'");
+            PumpUntil([&] { return asked; });
+        },
+        Expect<wxMessageDialog>([&](wxMessageDialog* box) {
+            EXPECT_EQ(box->GetMessage(), "beep");
+            asked = true;
+            return wxID_OK;
+        }));
+    wxString images;
+    EXPECT_TRUE(report->View().RunScript("document.images.length", &images));
+    EXPECT_EQ(images, "4");
+    report->Destroy();
+
+    // Reopened from the runs manager and duplicated: the copy keeps the city and the comments.
+    int copy = 0;
+    WithModals([] { Click(Welcome(), WelcomeWindow::ID_OPEN); },
+               Expect<RunsManagerDialog>([](RunsManagerDialog* manager) {
+                   EXPECT_EQ(manager->List().GetItemCount(), 1);
+                   manager->List().SetItemState(0, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+                   EXPECT_TRUE(manager->ChooseSelected(true));
+                   return wxID_OK;
+               }),
+               Expect<InputFormDialog>([&](InputFormDialog* form) {
+                   copy = form->Data().runNumber;
+                   EXPECT_EQ(form->City().GetStringSelection(), gui_test::kCity);
+                   EXPECT_EQ(form->Comments().GetValue(), kComments);
+                   EXPECT_TRUE(form->Save());
+                   return wxID_OK;
+               }));
+    EXPECT_GT(copy, firstRun);
+
+    // The copy removed in the manage mode; the first run stays selected at the same place.
+    RunsManagerDialog manager(&Welcome(), RunsManagerMode::Manage);
+    ASSERT_EQ(manager.List().GetItemCount(), 2);
+    EXPECT_EQ(manager.List().GetItemText(0), wxString::Format("%d", copy));
+    manager.List().SetItemState(0, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    manager.RemoveSelected();
+    ASSERT_EQ(manager.List().GetItemCount(), 1);
+    EXPECT_EQ(manager.List().GetItemText(0), wxString::Format("%d", firstRun));
+    EXPECT_EQ(manager.List().GetItemState(0, wxLIST_STATE_SELECTED), wxLIST_STATE_SELECTED);
+    const std::vector<RunListRow> runs = ReadRunsList();
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0].client, kClient);
+}
+
+}  // namespace
+
+namespace {
+
+// Each window shown on its own and photographed, when TIDEWARM_SCREENSHOTS names a folder (see
+// docs/make_screenshots.sh); it runs after the installer's path, whose run it shows.
+void Photograph(wxTopLevelWindow* window, const std::string& name) {
+    window->Show();
+    window->Raise();
+    gui_test::Screenshot(name);
+    window->Destroy();
+    wxYield();
+}
+
+TEST(WindowPictures, EveryWindow) {
+    if (std::getenv("TIDEWARM_SCREENSHOTS") == nullptr) GTEST_SKIP() << "no screenshot folder";
+    const std::string suffix = g_nLanguage == 1 ? "-fr" : "-en";
+    PumpUntil([] { return false; }, 2500);  // the splash window gone
+    gui_test::Screenshot("main" + suffix);
+    for (WizardStep step : {WizardStep::ClientChoice, WizardStep::RunSource,
+                            WizardStep::NewInstaller, WizardStep::Final})
+        Photograph(new WizardStepDialog(&Welcome(), step),
+                   "wizard" + std::to_string(static_cast<int>(step)) + suffix);
+    Photograph(new ContactDialog(&Welcome(), ResText(kStrNewClientCaption)), "contact" + suffix);
+    Photograph(new RunsManagerDialog(&Welcome(), RunsManagerMode::Open), "runs" + suffix);
+    Photograph(new OptionsDialog(&Welcome()), "options" + suffix);
+    {
+        WaitWindow wait(ResText(kStrLoadingData));
+        gui_test::Screenshot("wait" + suffix);
+    }
+    const std::vector<RunListRow> runs = ReadRunsList();
+    ASSERT_FALSE(runs.empty());
+    ChooseRun(runs[0].runId, false);
+    g_nRunCreationMode = 0;
+    auto* form = new InputFormDialog(&Welcome());
+    std::optional<EconomicDialogData> economics = LoadEconomicData(runs[0].runId, false);
+    ASSERT_TRUE(economics);
+    Photograph(new EconomicsDialog(&Welcome(), *economics), "economics" + suffix);
+    form->ShowReport();
+    ReportWindow* report = gui_test::FindTopLevel<ReportWindow>();
+    ASSERT_NE(report, nullptr);
+    PumpUntil([&] { return !report->View().IsBusy(); });
+    PumpUntil([] { return false; }, 1500);
+    Photograph(report, "report" + suffix);
+    Photograph(form, "input" + suffix);
+}
+
+}  // namespace
