@@ -213,8 +213,10 @@ TEST_F(BatchRunTest, BrokenInputSimulatesNothingAndDeletesTheMonthlyFile) {
         {"test area", file(24, "0"), "Line 24 of Tidewarm.tmp: collector test area \"0\""},
         {"pool area", file(11, "0"), "Line 11 of Tidewarm.tmp: pool area \"0\""},
         {"weather", file(6, weather_ + ".old"), "Cannot open weather file"},
-        // Glazed collectors given an unglazed collector's wind coefficients do not stagnate.
-        {"run", file(23, "0"), "The simulation failed"},
+        // A glazed collector given an unglazed collector's wind coefficients would not find its
+        // temperature without flow: refused before the run, naming the first such coefficient.
+        {"wind terms", file(23, "0"),
+         "Line 27 of Tidewarm.tmp: glazed collector coefficient B \"0.05\""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
