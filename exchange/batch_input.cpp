@@ -47,10 +47,9 @@ constexpr BatchLimit kInterceptLimit{"collector coefficient A", "coefficient A d
                                      kCollectorInterceptRange.min, kCollectorInterceptRange.max};
 constexpr BatchLimit kLossCoefficientLimit{"collector coefficient", "coefficient du capteur", "",
                                            -kNoUpperBound, kNoUpperBound};
-constexpr BatchLimit kGlazedBLimit{"glazed collector coefficient B",
-                                   "coefficient B du capteur vitré", "1/C",
-                                   kGlazedTemperatureSlopeRange.min,
-                                   kGlazedTemperatureSlopeRange.max};
+constexpr BatchLimit kGlazedBLimit{
+    "glazed collector coefficient B", "coefficient B du capteur vitré", "1/C",
+    kGlazedTemperatureSlopeRange.min, kGlazedTemperatureSlopeRange.max};
 constexpr BatchLimit kGlazedCLimit{"glazed collector coefficient C",
                                    "coefficient C du capteur vitré", "W/m2/C",
                                    kGlazedHeatLossRange.min, kGlazedHeatLossRange.max};
@@ -161,8 +160,8 @@ template <class Lines>
 bool CollectorLines(Lines& lines, BatchCollector& c) {
     if (!lines.Int(c.type)) return false;
     const bool glazed = c.type == 0;
-    return lines.Real(c.testArea, kTestAreaLimit) &&
-           lines.Real(c.testFlowRate, kTestFlowLimit) && lines.Real(c.a, kInterceptLimit) &&
+    return lines.Real(c.testArea, kTestAreaLimit) && lines.Real(c.testFlowRate, kTestFlowLimit) &&
+           lines.Real(c.a, kInterceptLimit) &&
            lines.Real(c.b, glazed ? kGlazedBLimit : kLossCoefficientLimit) &&
            lines.Real(c.c, glazed ? kGlazedCLimit : kLossCoefficientLimit) &&
            lines.Real(c.d, glazed ? kGlazedDLimit : kLossCoefficientLimit) &&

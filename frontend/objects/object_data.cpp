@@ -28,7 +28,7 @@ namespace {
 // are divided by them.
 constexpr ValueRange kTestValueRange{kPositiveQuantityRange.min, 100};
 constexpr ValueRange kHeaterCapacityEntryRange{50, 1e9};  // W
-constexpr ValueRange kInsulationRange{0.001, 1000};        // m2·°C/W
+constexpr ValueRange kInsulationRange{0.001, 1000};       // m2·°C/W
 
 std::optional<FieldProblem> InRange(int field, const std::string& text, double value,
                                     ValueRange range) {
@@ -43,16 +43,15 @@ std::optional<FieldProblem> IsNumber(int field, const std::string& text) {
 }
 
 // A glazed collector's coefficient against its range, both in the units shown.
-std::optional<FieldProblem> GlazedCoefficient(int field, const char* name,
-                                              const std::string& text, double value,
-                                              const UnitConversion& conversion, int units,
-                                              ValueRange range) {
+std::optional<FieldProblem> GlazedCoefficient(int field, const char* name, const std::string& text,
+                                              double value, const UnitConversion& conversion,
+                                              int units, ValueRange range) {
     if (auto problem = IsNumber(field, text)) return problem;
     if (value >= range.min && value <= range.max) return std::nullopt;
-    return FieldProblem{field, FormatResString(kStrGlazedCoefficientRange, name,
-                                               conversion.Shown(range.min, units),
-                                               conversion.Shown(range.max, units),
-                                               LoadResString(conversion.UnitString(units)))};
+    return FieldProblem{
+        field, FormatResString(kStrGlazedCoefficientRange, name, conversion.Shown(range.min, units),
+                               conversion.Shown(range.max, units),
+                               LoadResString(conversion.UnitString(units)))};
 }
 
 }  // namespace
@@ -76,14 +75,14 @@ std::optional<FieldProblem> CheckCollector(const CollectorData& data, int units,
     if (auto problem = InRange(1, texts[1], data.testFlowRate, kTestValueRange)) return problem;
     if (auto problem = InRange(2, texts[2], data.a, kCollectorInterceptRange)) return problem;
     if (data.type == 0) {
-        if (auto problem = GlazedCoefficient(3, "B", texts[3], data.b, CoefficientBUnits(0),
-                                             units, kGlazedTemperatureSlopeRange))
+        if (auto problem = GlazedCoefficient(3, "B", texts[3], data.b, CoefficientBUnits(0), units,
+                                             kGlazedTemperatureSlopeRange))
             return problem;
-        if (auto problem = GlazedCoefficient(4, "C", texts[4], data.c, CoefficientCUnits(0),
-                                             units, kGlazedHeatLossRange))
+        if (auto problem = GlazedCoefficient(4, "C", texts[4], data.c, CoefficientCUnits(0), units,
+                                             kGlazedHeatLossRange))
             return problem;
-        if (auto problem = GlazedCoefficient(5, "D", texts[5], data.d, CoefficientDUnits(0),
-                                             units, kGlazedHeatLossSlopeRange))
+        if (auto problem = GlazedCoefficient(5, "D", texts[5], data.d, CoefficientDUnits(0), units,
+                                             kGlazedHeatLossSlopeRange))
             return problem;
     }
     for (int field = 3; field < 7; ++field) {
@@ -109,7 +108,7 @@ std::optional<FieldProblem> CheckBlanket(const BlanketData& data, int units,
             return problem;
     }
     const UnitConversion& shown = InsulationUnits();
-    return InRange(4, texts[4], shown.Shown(data.insulation, units),
-                   {shown.Shown(kInsulationRange.min, units),
-                    shown.Shown(kInsulationRange.max, units)});
+    return InRange(
+        4, texts[4], shown.Shown(data.insulation, units),
+        {shown.Shown(kInsulationRange.min, units), shown.Shown(kInsulationRange.max, units)});
 }

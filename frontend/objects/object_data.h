@@ -33,17 +33,17 @@ struct PoolUseData {
 
 struct CollectorData {
     std::string name;
-    int type = 0;             // 0 glazed, 1 unglazed
-    double area = 0;          // test area, m2
-    double testFlowRate = 0;  // kg/s
+    int type = 0;                              // 0 glazed, 1 unglazed
+    double area = 0;                           // test area, m2
+    double testFlowRate = 0;                   // kg/s
     double a = 0, b = 0, c = 0, d = 0, e = 0;  // SI units of the type (see object_units.h)
 };
 
 struct HeaterData {
     std::string name;
-    int type = 0;               // 0 gas or oil, 1 heat pump
-    double capacity = 0;        // W
-    double efficiencyCOP = 0;   // percent for type 0, COP for type 1
+    int type = 0;              // 0 gas or oil, 1 heat pump
+    double capacity = 0;       // W
+    double efficiencyCOP = 0;  // percent for type 0, COP for type 1
 };
 
 struct BlanketData {

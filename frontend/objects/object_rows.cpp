@@ -3,7 +3,6 @@
 #include <array>
 #include <stdexcept>
 
-
 namespace {
 
 constexpr std::uint8_t kInactive = 0;
@@ -149,9 +148,9 @@ std::vector<ListedObject> ListObjects(CTidewarmSet& set, ObjectView view) {
 bool SelectObject(CTidewarmSet& set, int type, int id) {
     // The table's Id column is named after its object, as g_ObjectTypeNames spells it.
     static constexpr std::array<const char*, kObjectTypeCount> kOneUserRow = {
-        "[ClientId] = ? AND Editable = 1",    "[InstallerId] = ? AND Editable = 1",
-        "[PoolUseId] = ? AND Editable = 1",   "[CollectorId] = ? AND Editable = 1",
-        "[HeaterId] = ? AND Editable = 1",    "[BlanketId] = ? AND Editable = 1"};
+        "[ClientId] = ? AND Editable = 1",  "[InstallerId] = ? AND Editable = 1",
+        "[PoolUseId] = ? AND Editable = 1", "[CollectorId] = ? AND Editable = 1",
+        "[HeaterId] = ? AND Editable = 1",  "[BlanketId] = ? AND Editable = 1"};
     set.m_strFilter = kOneUserRow.at(static_cast<std::size_t>(type));
     set.m_filterValues = {std::int64_t{id}};
     set.Requery();

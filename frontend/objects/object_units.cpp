@@ -25,7 +25,7 @@ namespace {
 // 1 Btu/h/ft2/degF = 5.678 W/m2/degC; 1 Btu/h/ft2 = 3.1546 W/m2 (thermochemical Btu, as the
 // heater's Btu/h); 1 Btu/ft3/degF = 67066 J/m3/degC.
 constexpr double kBtuPerHourSquareFootFahrenheit = 0.17612;           // per W/m2/degC
-constexpr double kBtuPerHourSquareFoot = 0.317;                        // per W/m2
+constexpr double kBtuPerHourSquareFoot = 0.317;                       // per W/m2
 constexpr double kBtuPerCubicFootFahrenheit = 1.4910661930109238e-5;  // per J/m3/degC
 constexpr double kSquareMetreCelsiusPerWattToIP = 5.678;  // ft2 degF h/Btu per m2 degC/W
 
@@ -45,10 +45,9 @@ constexpr UnitConversion kCoefficientE{kBtuPerHourSquareFoot, 0, kStrUnitWattsPe
                                        kStrUnitBtuPerHourSquareFoot};
 constexpr UnitConversion kCapacity{kWattsToBtuPerHour, 0, kStrUnitWatts, kStrUnitBtuPerHour,
                                    "%-9.0lf"};
-constexpr UnitConversion kInsulation{kSquareMetreCelsiusPerWattToIP, 0, kStrUnitRSI,
-                                     kStrUnitRIP, "%-9.3lg"};
-constexpr UnitConversion kPoolTemperature{1.8, 32, kStrUnitCelsius, kStrUnitFahrenheit,
-                                          "%-4.1lf"};
+constexpr UnitConversion kInsulation{kSquareMetreCelsiusPerWattToIP, 0, kStrUnitRSI, kStrUnitRIP,
+                                     "%-9.3lg"};
+constexpr UnitConversion kPoolTemperature{1.8, 32, kStrUnitCelsius, kStrUnitFahrenheit, "%-4.1lf"};
 
 }  // namespace
 

@@ -93,10 +93,10 @@ TEST_F(ObjectListTest, NewAndEditedRowsKeepTheirValues) {
 // back divides by the factor); a few reference conversions.
 TEST(ObjectUnits, IPRoundTripsAndReferenceValues) {
     const UnitConversion* conversions[] = {
-        &TestAreaUnits(),         &TestFlowUnits(),          &CoefficientBUnits(0),
-        &CoefficientCUnits(0),    &CoefficientCUnits(1),     &CoefficientDUnits(0),
-        &CoefficientDUnits(1),    &CoefficientEUnits(),      &HeaterCapacityUnits(),
-        &InsulationUnits(),       &PoolTemperatureUnits()};
+        &TestAreaUnits(),      &TestFlowUnits(),       &CoefficientBUnits(0),
+        &CoefficientCUnits(0), &CoefficientCUnits(1),  &CoefficientDUnits(0),
+        &CoefficientDUnits(1), &CoefficientEUnits(),   &HeaterCapacityUnits(),
+        &InsulationUnits(),    &PoolTemperatureUnits()};
     for (const UnitConversion* conversion : conversions) {
         for (double typed : {0.001, 0.37, 77.0, 12345.678}) {
             const double stored = conversion->Stored(typed, kUnitsIP);
@@ -168,8 +168,9 @@ TEST_F(ObjectChecks, CollectorCoefficients) {
     problem = CheckCollector(windy, kUnitsIP, texts);
     ASSERT_TRUE(problem);
     EXPECT_EQ(problem->field, 5);
-    EXPECT_EQ(problem->message, "For a glazed collector, coefficient D should be between 0 and "
-                                "0.00195689 Btu/h/ft2/°F2.");
+    EXPECT_EQ(problem->message,
+              "For a glazed collector, coefficient D should be between 0 and "
+              "0.00195689 Btu/h/ft2/°F2.");
     windy.type = 1;
     windy.b = 0.026;
     EXPECT_FALSE(CheckCollector(windy, kUnitsSI, texts));
