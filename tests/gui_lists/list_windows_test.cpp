@@ -80,7 +80,9 @@ TEST_F(ListManagerTest, EveryTypeAddEditDeactivateActivateRemove) {
         EXPECT_EQ(manager.List().GetItemCount(), 0);
 
         wxTEST_DIALOG(Click(manager, CObjMngrDlg::kIdAdd), ExpectObjectDialog([&](ObjectDialog& d) {
-                          if (typed.field >= 0) EXPECT_EQ(d.Units(), kUnitsIP);
+                          if (typed.field >= 0) {
+                              EXPECT_EQ(d.Units(), kUnitsIP);
+                          }
                           d.NameEdit().SetValue("New one");
                           if (typed.field >= 0) d.NumberEdit(typed.field).SetValue(typed.text);
                           return d.AcceptValues() ? wxID_OK : wxID_CANCEL;
