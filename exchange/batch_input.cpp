@@ -47,6 +47,15 @@ constexpr BatchLimit kInterceptLimit{"collector coefficient A", "coefficient A d
                                      kCollectorInterceptRange.min, kCollectorInterceptRange.max};
 constexpr BatchLimit kLossCoefficientLimit{"collector coefficient", "coefficient du capteur", "",
                                            -kNoUpperBound, kNoUpperBound};
+constexpr BatchLimit kGlazedBLimit{
+    "glazed collector coefficient B", "coefficient B du capteur vitré", "1/C",
+    kGlazedTemperatureSlopeRange.min, kGlazedTemperatureSlopeRange.max};
+constexpr BatchLimit kGlazedCLimit{"glazed collector coefficient C",
+                                   "coefficient C du capteur vitré", "W/m2/C",
+                                   kGlazedHeatLossRange.min, kGlazedHeatLossRange.max};
+constexpr BatchLimit kGlazedDLimit{"glazed collector coefficient D",
+                                   "coefficient D du capteur vitré", "W/m2/C2",
+                                   kGlazedHeatLossSlopeRange.min, kGlazedHeatLossSlopeRange.max};
 constexpr BatchLimit kCollectorCountLimit{"number of collectors", "nombre de capteurs", "",
                                           kCollectorCountRange.min, kCollectorCountRange.max};
 constexpr BatchLimit kCollectorAreaLimit{
@@ -149,10 +158,14 @@ BatchLimit AtLeast(BatchLimit limit, double min) {
 // line a call (Int, Real, Path, Selector) and returns false to stop.
 template <class Lines>
 bool CollectorLines(Lines& lines, BatchCollector& c) {
-    return lines.Int(c.type) && lines.Real(c.testArea, kTestAreaLimit) &&
-           lines.Real(c.testFlowRate, kTestFlowLimit) && lines.Real(c.a, kInterceptLimit) &&
-           lines.Real(c.b, kLossCoefficientLimit) && lines.Real(c.c, kLossCoefficientLimit) &&
-           lines.Real(c.d, kLossCoefficientLimit) && lines.Real(c.e, kLossCoefficientLimit) &&
+    if (!lines.Int(c.type)) return false;
+    const bool glazed = c.type == 0;
+    return lines.Real(c.testArea, kTestAreaLimit) && lines.Real(c.testFlowRate, kTestFlowLimit) &&
+           lines.Real(c.a, kInterceptLimit) &&
+           lines.Real(c.b, glazed ? kGlazedBLimit : kLossCoefficientLimit) &&
+           lines.Real(c.c, glazed ? kGlazedCLimit : kLossCoefficientLimit) &&
+           lines.Real(c.d, glazed ? kGlazedDLimit : kLossCoefficientLimit) &&
+           lines.Real(c.e, kLossCoefficientLimit) &&
            lines.Real(c.collectorsPerBank, kCollectorCountLimit) &&
            lines.Real(c.areaPerCollector, kCollectorAreaLimit) && lines.Int(c.banks, kBankLimit) &&
            lines.Real(c.orientation, kOrientationLimit) && lines.Real(c.slope, kSlopeLimit) &&

@@ -24,5 +24,13 @@ inline constexpr ValueRange kHeaterEfficiencyRange{0.001, 100};
 inline constexpr ValueRange kCollectorInterceptRange{0, 1};
 inline constexpr ValueRange kPositiveQuantityRange{1e-6, 1e10};
 inline constexpr ValueRange kCollectorCountRange{1, 1000};
+// A glazed collector's temperature terms (A - B dT) and (C + D dT): B in 1/degC, C in W/m2/degC,
+// D in W/m2/degC2. Its temperature without flow is found by fixed-point iteration, which settles
+// within its steps for every sun, inlet and air temperature only when B and D are small beside C;
+// the bounds hold every rated glazed flat plate and refuse an unglazed collector's wind terms
+// (B in s/m, D in J/m3/degC, both far larger).
+inline constexpr ValueRange kGlazedTemperatureSlopeRange{0, 0.0005};  // B
+inline constexpr ValueRange kGlazedHeatLossRange{2.5, 20};            // C
+inline constexpr ValueRange kGlazedHeatLossSlopeRange{0, 0.02};       // D
 // Slope of the collector plane from the horizontal, degrees.
 inline constexpr ValueRange kSlopeRange{0, 180};

@@ -4,14 +4,8 @@ namespace {
 
 constexpr StringEntry kEnglish[] = {
     {kStrAboutMenu, "&About Tidewarm..."},
-    {kStrUnitSquareMetres, "m2"},
-    {kStrUnitSquareFeet, "ft2"},
-    {kStrUnitKgPerSecond, "kg/s"},
-    {kStrUnitUsgpm, "usgpm"},
     {kStrNoActiveClients, "List of active clients is empty. Please select other option."},
     {kStrNoRunToCopy, "There is no simulation to choose from. Please select other option."},
-    {kStrNewInstallerCaption, "Enter new installer information"},
-    {kStrNewClientCaption, "Enter new client information"},
     {kStrColumnId, "Id"},
     {kStrColumnTime, "Date/Time"},
     {kStrColumnComments, "Comments"},
@@ -58,7 +52,6 @@ constexpr StringEntry kEnglish[] = {
     {kStrButtonNext, "Next >"},
     {kStrButtonFinish, "Finish >"},
     {kStrButtonCancel, "Cancel"},
-    {kStrContactCaption, "Add/Edit Contact"},
     {kStrLabelName, "Name"},
     {kStrLabelAddress, "Address"},
     {kStrButtonOK, "OK"},

@@ -8,14 +8,8 @@
 
 enum WindowText : int {
     kStrAboutMenu = 101,
-    kStrUnitSquareMetres = 117,
-    kStrUnitSquareFeet = 118,
-    kStrUnitKgPerSecond = 119,
-    kStrUnitUsgpm = 120,
     kStrNoActiveClients = 133,
     kStrNoRunToCopy = 134,
-    kStrNewInstallerCaption = 135,
-    kStrNewClientCaption = 137,
     kStrColumnId = 139,
     kStrColumnTime = 140,
     kStrColumnComments = 141,
@@ -61,7 +55,6 @@ enum WindowText : int {
     kStrButtonNext = 544,
     kStrButtonFinish = 545,
     kStrButtonCancel = 546,
-    kStrContactCaption = 550,
     kStrLabelName = 551,
     kStrLabelAddress = 552,
     kStrButtonOK = 554,

@@ -285,7 +285,7 @@ const std::array<InputFieldRule, kInputFieldCount> kRules = {{
     {&InputFormData::areaPerColl, 0.1, 100, "%-5.2f", "%-5.1f", kSquareMetresToFeet,
      kSquareFeetToMetres, kStrUnitSquareMetres, kStrUnitSquareFeet},
     {&InputFormData::totalFlow, 0.001, 10000, "%-5.2f", "%-5.1f", kKgPerSecondToUsgpm,
-     kUsgpmToKgPerSecond, kStrUnitKgPerSecond, kStrUnitUsgpm},
+     kUsgpmToKgPerSecond, kStrUnitKilogramsPerSecond, kStrUnitUsGpm},
     {&InputFormData::poolArea, 5, 10000, "%-7.2f", "%-7.1f", kSquareMetresToFeet,
      kSquareFeetToMetres, kStrUnitSquareMetres, kStrUnitSquareFeet},
 }};

@@ -2,6 +2,8 @@
 
 #include "folders.h"
 #include "frontend_start.h"
+#include "maintenance_window.h"
+#include "runs_manager.h"
 #include "welcome_window.h"
 
 bool CFrontApp::OnInit() {
@@ -13,6 +15,15 @@ bool CFrontApp::OnInit() {
         OnExit();
         return false;
     }
+    // The maintenance window and the runs manager open each other.
+    RegisterMaintainWindow([](wxWindow* parent) {
+        CMaintainDlg maintain(parent);
+        maintain.ShowModal();
+    });
+    g_OpenRunsManager = [](wxWindow* parent) {
+        RunsManagerDialog runs(parent, RunsManagerMode::Manage);
+        runs.ShowModal();
+    };
     auto* welcome = new WelcomeWindow;
     welcome->Show();
     SetTopWindow(welcome);

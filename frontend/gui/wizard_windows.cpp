@@ -1,6 +1,7 @@
 #include "wizard_windows.h"
 
 #include "frontend_globals.h"
+#include "frontend_strings.h"
 #include "record_fields.h"
 #include "runs_list.h"
 #include "runs_manager.h"

@@ -81,6 +81,20 @@ TEST(BatchInputWriter, RefusesWhatTheReaderRefuses) {
               "Ligne 26 de Tidewarm.tmp: rendement du chauffage \"80\" hors des limites permises "
               "(supérieure à 0, jusqu'à 1).");
 
+    // An unglazed collector's wind terms given to a glazed one: its temperature without flow
+    // could not be found, so the first such coefficient is named; the unglazed type takes them.
+    in = PlainRun();
+    in.collectorSelector = 1;
+    in.collector = {0, 3.72, 0.22, 0.85, 0.026, 11, 2, 0, 5, 3.72, 1, 4, 20, 1.1};
+    const BatchInputResult windy = WriteBatchInput(in, text);
+    EXPECT_EQ(BatchInputProblem(windy, 0),
+              "Line 27 of Tidewarm.tmp: glazed collector coefficient B \"0.026\" is outside the "
+              "allowed range (0 to 0.0005 1/C).");
+    in.collector.b = 0;
+    EXPECT_EQ(WriteBatchInput(in, text).line, 29);  // D
+    in.collector.type = 1;
+    EXPECT_EQ(WriteBatchInput(in, text).error, BatchInputError::kNone);
+
     in = PlainRun();
     in.weatherFile = std::string(256, 'w');
     EXPECT_EQ(WriteBatchInput(in, text).error, BatchInputError::kWeatherPathLength);

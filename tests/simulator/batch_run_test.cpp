@@ -213,8 +213,10 @@ TEST_F(BatchRunTest, BrokenInputSimulatesNothingAndDeletesTheMonthlyFile) {
         {"test area", file(24, "0"), "Line 24 of Tidewarm.tmp: collector test area \"0\""},
         {"pool area", file(11, "0"), "Line 11 of Tidewarm.tmp: pool area \"0\""},
         {"weather", file(6, weather_ + ".old"), "Cannot open weather file"},
-        // Glazed collectors given an unglazed collector's wind coefficients do not stagnate.
-        {"run", file(23, "0"), "The simulation failed"},
+        // A glazed collector given an unglazed collector's wind coefficients would not find its
+        // temperature without flow: refused before the run, naming the first such coefficient.
+        {"wind terms", file(23, "0"),
+         "Line 27 of Tidewarm.tmp: glazed collector coefficient B \"0.05\""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -248,8 +250,8 @@ TEST_F(BatchRunTest, AFileThatCannotBeWrittenFailsTheRunAndLeavesNoResult) {
     }
 }
 
-// A run that fails part-way leaves no result file at all; a run without the reference pass
-// leaves no reference file of an earlier run beside its own results.
+// A run that fails leaves no result file at all; a run without the reference pass leaves no
+// reference file of an earlier run beside its own results.
 TEST_F(BatchRunTest, ResultFilesAreThoseOfThisRunOrNone) {
     Write(test::BatchInputText(input_));
     ASSERT_EQ(StartTidewarmPro(dir_.path(), "-batch").exitCode, 0);
@@ -263,8 +265,8 @@ TEST_F(BatchRunTest, ResultFilesAreThoseOfThisRunOrNone) {
     EXPECT_FALSE(fs::exists(data_ / "Tidewarm.mlx"));
     EXPECT_FALSE(fs::exists(data_ / "Tidewarm.hlx"));
 
-    // Glazed collectors given wind coefficients fail during the system pass, after the
-    // reference pass has written its files.
+    // A refused run (glazed collectors given an unglazed collector's wind coefficients) leaves
+    // no result file of the run before.
     Write(test::BatchInputText(input_));
     ASSERT_EQ(StartTidewarmPro(dir_.path(), "-batch").exitCode, 0);
     BatchInput failing = input_;

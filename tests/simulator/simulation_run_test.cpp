@@ -761,6 +761,8 @@ TEST_F(SimulationRun, FailuresEndTheRun) {
     messages_.shown.clear();
     EXPECT_NE(full.RunSimulation("full.tdw"), 0);
     EXPECT_EQ(messages_.shown, std::vector<std::string>{"Cannot write to monthly output file."});
+    EXPECT_FALSE(fs::exists("full.mly.part"));  // a run that fails part-way leaves no file
+    EXPECT_FALSE(fs::exists("full.mly"));
 }
 
 }  // namespace

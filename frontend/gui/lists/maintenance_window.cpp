@@ -1,0 +1,45 @@
+#include "maintenance_window.h"
+
+#include "frontend_strings.h"
+#include "help_pages.h"
+#include "list_manager.h"
+#include "lists_text.h"
+#include "object_data.h"
+
+CMaintainDlg::CMaintainDlg(wxWindow* parent)
+    : wxDialog(parent, wxID_ANY, ResText(kStrMaintainTitle)) {
+    auto* top = new wxBoxSizer(wxVERTICAL);
+    auto* heading = new wxStaticText(this, wxID_ANY, ResText(kStrMaintainHeading));
+    heading->SetFont(wxFont(wxFontInfo(18).FaceName("Arial")));
+    top->Add(heading, 0, wxALL | wxALIGN_CENTER_HORIZONTAL, 12);
+
+    constexpr int kLabels[kObjectTypeCount] = {kStrClientsButton, kStrInstallersButton,
+                                               kStrPoolUseButton, kStrCollectorsButton,
+                                               kStrHeatersButton, kStrBlanketsButton};
+    auto* lists = new wxGridSizer(2, 8, 8);
+    for (int type = 0; type < kObjectTypeCount; ++type)
+        lists->Add(new wxButton(this, kIdFirstList + type, ResText(kLabels[type])), 0, wxEXPAND);
+    lists->Add(new wxButton(this, kIdRuns, ResText(kStrRunsButton)), 0, wxEXPAND);
+    top->Add(lists, 0, wxLEFT | wxRIGHT | wxEXPAND, 12);
+
+    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+    buttons->Add(new wxButton(this, wxID_CANCEL, ResText(kStrDoneButton)), 0, wxRIGHT, 5);
+    buttons->Add(new wxButton(this, wxID_HELP, ResText(kStrHelpButton)));
+    top->Add(buttons, 0, wxALIGN_RIGHT | wxALL, 12);
+    SetSizerAndFit(top);
+
+    Bind(wxEVT_BUTTON, &CMaintainDlg::OnList, this, kIdFirstList,
+         kIdFirstList + kObjectTypeCount - 1);
+    Bind(
+        wxEVT_BUTTON,
+        [this](wxCommandEvent&) {
+            if (g_OpenRunsManager) g_OpenRunsManager(this);
+        },
+        kIdRuns);
+    BindHelp(*this, "maintenance");
+}
+
+void CMaintainDlg::OnList(wxCommandEvent& event) {
+    CObjMngrDlg manager(this, event.GetId() - kIdFirstList);
+    manager.ShowModal();
+}

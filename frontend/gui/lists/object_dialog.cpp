@@ -1,0 +1,123 @@
+#include "object_dialog.h"
+
+#include "frontend_strings.h"
+#include "help_pages.h"
+#include "lists_text.h"
+#include "number_entry.h"
+#include "user_interface.h"
+
+ObjectDialog::ObjectDialog(wxWindow* parent, int caption, const std::string& helpPage, int units)
+    : wxDialog(parent, wxID_ANY, ResText(caption), wxDefaultPosition, wxDefaultSize,
+               wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
+      units_(units) {
+    BindHelp(*this, helpPage);
+    Bind(wxEVT_BUTTON, &ObjectDialog::OnOk, this, wxID_OK);
+}
+
+const UnitConversion& ObjectDialog::NoUnits() {
+    static constexpr UnitConversion kNone{1, 0, 0, 0, "%lg"};
+    return kNone;
+}
+
+void ObjectDialog::AddName(wxFlexGridSizer& grid, const std::string& name) {
+    grid.Add(new wxStaticText(this, wxID_ANY, ResText(kStrNameColumn)), 0, wxALIGN_CENTER_VERTICAL);
+    name_ = new wxTextCtrl(this, wxID_ANY, ToWx(name), wxDefaultPosition, wxSize(320, -1));
+    grid.Add(name_, 0, wxEXPAND);
+    grid.AddSpacer(0);
+}
+
+wxStaticText* ObjectDialog::AddNumber(wxFlexGridSizer& grid, const wxString& label, double& value,
+                                      ConversionOf conversion) {
+    auto* text = new wxStaticText(this, wxID_ANY, label);
+    grid.Add(text, 0, wxALIGN_CENTER_VERTICAL);
+    NumberField field;
+    field.edit = new wxTextCtrl(this, wxID_ANY);
+    field.unit = new wxStaticText(this, wxID_ANY, wxString());
+    field.value = &value;
+    field.conversion = std::move(conversion);
+    grid.Add(field.edit, 0, wxEXPAND);
+    grid.Add(field.unit, 0, wxALIGN_CENTER_VERTICAL);
+    const std::size_t index = numbers_.size();
+    field.edit->Bind(wxEVT_TEXT,
+                     [this, index](wxCommandEvent&) { numbers_[index].changed = true; });
+    field.edit->Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& event) {
+        ReadChangedNumbers();
+        event.Skip();
+    });
+    numbers_.push_back(std::move(field));
+    return text;
+}
+
+void ObjectDialog::Finish(wxSizer* body, bool withUnits) {
+    auto* top = new wxBoxSizer(wxVERTICAL);
+    top->Add(body, 1, wxALL | wxEXPAND, 10);
+    if (withUnits) {
+        auto* units = new wxBoxSizer(wxHORIZONTAL);
+        units->Add(new wxStaticText(this, wxID_ANY, ResText(kStrUnits)), 0,
+                   wxALIGN_CENTER_VERTICAL | wxRIGHT, 10);
+        si_ = new wxRadioButton(this, wxID_ANY, ResText(kStrSIUnits), wxDefaultPosition,
+                                wxDefaultSize, wxRB_GROUP);
+        ip_ = new wxRadioButton(this, wxID_ANY, ResText(kStrIPUnits));
+        units->Add(si_, 0, wxRIGHT, 10);
+        units->Add(ip_);
+        si_->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { SelectUnits(kUnitsSI); });
+        ip_->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { SelectUnits(kUnitsIP); });
+        top->Add(units, 0, wxLEFT | wxRIGHT | wxBOTTOM, 10);
+    }
+    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+    buttons->Add(new wxButton(this, wxID_OK, ResText(kStrOkButton)), 0, wxRIGHT, 5);
+    buttons->Add(new wxButton(this, wxID_CANCEL, ResText(kStrCancelButton)), 0, wxRIGHT, 5);
+    buttons->Add(new wxButton(this, wxID_HELP, ResText(kStrHelpButton)));
+    top->Add(buttons, 0, wxALIGN_RIGHT | wxALL, 10);
+    SelectUnits(units_);
+    SetSizerAndFit(top);
+}
+
+void ObjectDialog::SelectUnits(int units) {
+    ReadChangedNumbers();
+    units_ = units;
+    if (si_ != nullptr) (units == kUnitsIP ? ip_ : si_)->SetValue(true);
+    RewriteNumbers();
+}
+
+void ObjectDialog::RewriteNumbers() {
+    for (NumberField& field : numbers_) {
+        const UnitConversion& conversion = field.conversion();
+        field.edit->ChangeValue(ToWx(conversion.Text(*field.value, units_)));
+        // A value without units keeps the label its dialog gives it.
+        if (conversion.siUnit != 0) field.unit->SetLabel(ResText(conversion.UnitString(units_)));
+        field.changed = false;
+    }
+    Layout();
+}
+
+void ObjectDialog::ReadChangedNumbers() {
+    for (NumberField& field : numbers_) {
+        if (!field.changed) continue;
+        if (const auto shown = ParseNumber(FromWx(field.edit->GetValue()))) {
+            *field.value = field.conversion().Stored(*shown, units_);
+            field.changed = false;
+        }
+    }
+}
+
+std::string ObjectDialog::Name() const {
+    return FromWx(name_->GetValue());
+}
+
+bool ObjectDialog::AcceptValues() {
+    ReadChangedNumbers();
+    std::vector<std::string> texts;
+    for (const NumberField& field : numbers_) texts.push_back(FromWx(field.edit->GetValue()));
+    const auto problem = Check(texts);
+    if (!problem) return true;
+    ShowMessage(problem->message, MessageKind::Warning);
+    wxTextCtrl& edit = NumberEdit(problem->field);
+    edit.SetFocus();
+    edit.SelectAll();
+    return false;
+}
+
+void ObjectDialog::OnOk(wxCommandEvent&) {
+    if (AcceptValues()) EndModal(wxID_OK);
+}

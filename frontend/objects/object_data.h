@@ -1,0 +1,85 @@
+// The values of one object of the six lists as its edit dialog holds them (every quantity in SI),
+// the values a new object starts with, and the checks of the dialogs' OK.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <variant>
+
+// Object types, the index of the list managers and of g_ObjectTypeNames.
+enum ObjectType : int {
+    kObjectClient = 0,
+    kObjectInstaller = 1,
+    kObjectPoolUse = 2,
+    kObjectCollector = 3,
+    kObjectHeater = 4,
+    kObjectBlanket = 5,
+};
+inline constexpr int kObjectTypeCount = 6;
+
+struct ContactData {
+    std::string name;
+    std::string info;  // address, telephone and the like
+};
+
+struct PoolUseData {
+    std::string name;
+    double minTAmbSunny = 0, minTAmbCloudy = 0;  // air needed to swim, °C
+    double minTPool = 0, maxTPool = 0;           // water, °C
+    int weekdayOpen = 0, weekdayClose = 0, weekendOpen = 0, weekendClose = 0;  // hour 0..24
+    int activityLevel = 0;                                                     // 0 low .. 2 high
+};
+
+struct CollectorData {
+    std::string name;
+    int type = 0;                              // 0 glazed, 1 unglazed
+    double area = 0;                           // test area, m2
+    double testFlowRate = 0;                   // kg/s
+    double a = 0, b = 0, c = 0, d = 0, e = 0;  // SI units of the type (see object_units.h)
+};
+
+struct HeaterData {
+    std::string name;
+    int type = 0;              // 0 gas or oil, 1 heat pump
+    double capacity = 0;       // W
+    double efficiencyCOP = 0;  // percent for type 0, COP for type 1
+};
+
+struct BlanketData {
+    std::string name;
+    double swAbsorptivity = 0, swTransmissivity = 0, lwEmissivity = 0, lwTransmissivity = 0;
+    double insulation = 0;  // m2·°C/W
+};
+
+// Clients and installers hold a ContactData.
+using ObjectData = std::variant<ContactData, PoolUseData, CollectorData, HeaterData, BlanketData>;
+
+// The values a new object of `type` starts with.
+ObjectData NewObjectData(int type);
+
+// A value the dialog refuses: the position of its edit among the dialog's checked edits (in the
+// order the check lists them below) and the message to show.
+struct FieldProblem {
+    int field = 0;
+    std::string message;
+};
+
+// Each check is given the texts of the dialog's numeric edits as shown, in the order named, and
+// the values already read from them (SI); `units` 0 SI, 1 IP. The first refused field is
+// returned; nothing when OK may close the dialog.
+
+// Temperatures: minimum air on a sunny day, on a cloudy day, minimum and maximum water.
+std::optional<FieldProblem> CheckPoolUse(const PoolUseData& data, int units,
+                                         const std::array<std::string, 4>& texts);
+// Test area, test flow, A, B, C, D, E. A glazed collector's B, C and D must let the simulation
+// find its temperature without flow, so their ranges are those of the batch input.
+std::optional<FieldProblem> CheckCollector(const CollectorData& data, int units,
+                                           const std::array<std::string, 7>& texts);
+// Capacity, efficiency or COP.
+std::optional<FieldProblem> CheckHeater(const HeaterData& data, int units,
+                                        const std::array<std::string, 2>& texts);
+// Short-wave absorptivity and transmissivity, long-wave emissivity and transmissivity,
+// insulation.
+std::optional<FieldProblem> CheckBlanket(const BlanketData& data, int units,
+                                         const std::array<std::string, 5>& texts);

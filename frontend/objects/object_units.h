@@ -1,0 +1,35 @@
+// The IP display of the object dialogs' values: each value is stored in SI and shown as
+// SI x factor + offset in IP. The way back divides by the same factor, so that a value typed in
+// IP and shown again reads as typed, however often it is saved.
+#pragma once
+
+#include <string>
+
+// 0 SI, 1 IP, as the configuration file and the runs store it.
+inline constexpr int kUnitsSI = 0;
+inline constexpr int kUnitsIP = 1;
+
+struct UnitConversion {
+    double factor = 1;  // IP per SI
+    double offset = 0;  // added in IP (temperatures)
+    int siUnit = 0;     // string ids of the unit names
+    int ipUnit = 0;
+    const char* format = "%-9lg";  // how the shown value is written
+
+    double Shown(double stored, int units) const;
+    double Stored(double shown, int units) const;
+    // The shown value written with `format`, without its padding.
+    std::string Text(double stored, int units) const;
+    int UnitString(int units) const { return units == kUnitsIP ? ipUnit : siUnit; }
+};
+
+// The conversions of the object dialogs' fields. C and D of a collector depend on its type.
+const UnitConversion& TestAreaUnits();
+const UnitConversion& TestFlowUnits();
+const UnitConversion& CoefficientBUnits(int collectorType);
+const UnitConversion& CoefficientCUnits(int collectorType);
+const UnitConversion& CoefficientDUnits(int collectorType);
+const UnitConversion& CoefficientEUnits();
+const UnitConversion& HeaterCapacityUnits();
+const UnitConversion& InsulationUnits();
+const UnitConversion& PoolTemperatureUnits();

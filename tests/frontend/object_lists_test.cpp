@@ -1,0 +1,240 @@
+// The object lists without windows: the views and state rules of the list managers, the values
+// of the edit dialogs with their IP display and checks, and runs that use an edited or removed
+// object.
+#include <gtest/gtest.h>
+
+#include "economic_data.h"
+#include "object_data.h"
+#include "object_rows.h"
+#include "object_units.h"
+#include "run_fixture.h"
+#include "run_report.h"
+#include "simulation_bridge.h"
+#include "weather_files.h"
+
+namespace {
+
+// Ids of the rows a list shows.
+std::vector<int> Ids(const std::vector<ListedObject>& rows) {
+    std::vector<int> ids;
+    for (const auto& row : rows) ids.push_back(row.id);
+    return ids;
+}
+
+class ObjectListTest : public test::RunTest {};
+
+// Every type: built-in rows are never listed; a new row starts in the active view, moves to the
+// inactive one and back, and once removed is in neither, named "Unknown", still in its table and
+// beyond activation or change. Built-in rows take no state change.
+TEST_F(ObjectListTest, ViewsAndStateChangesOfEveryType) {
+    for (int type = 0; type < kObjectTypeCount; ++type) {
+        SCOPED_TRACE(type);
+        auto set = OpenObjectSet(type);
+        EXPECT_TRUE(ListObjects(*set, ObjectView::Active).empty());  // only built-in rows
+        const int id = AddObject(*set, NewObjectData(type));
+        EXPECT_EQ(Ids(ListObjects(*set, ObjectView::Active)), std::vector<int>{id});
+        EXPECT_FALSE(ActivateObject(*set, type, id));
+
+        EXPECT_TRUE(DeactivateObject(*set, type, id));
+        EXPECT_TRUE(ListObjects(*set, ObjectView::Active).empty());
+        EXPECT_EQ(Ids(ListObjects(*set, ObjectView::Inactive)), std::vector<int>{id});
+        EXPECT_TRUE(ActivateObject(*set, type, id));
+        EXPECT_EQ(Ids(ListObjects(*set, ObjectView::Active)), std::vector<int>{id});
+
+        EXPECT_TRUE(RemoveObject(*set, type, id));
+        EXPECT_TRUE(ListObjects(*set, ObjectView::Active).empty());
+        EXPECT_TRUE(ListObjects(*set, ObjectView::Inactive).empty());
+        EXPECT_FALSE(ActivateObject(*set, type, id));
+        EXPECT_FALSE(SaveObject(*set, type, id, NewObjectData(type)));
+        ASSERT_TRUE(SelectObject(*set, type, id));
+        EXPECT_EQ(set->m_Name, "Unknown");
+        EXPECT_EQ(set->m_Active, 2);
+
+        if (type >= kObjectPoolUse) {  // the reference database has no built-in contacts
+            EXPECT_FALSE(SelectObject(*set, type, 1));
+            EXPECT_FALSE(DeactivateObject(*set, type, 1));
+            EXPECT_FALSE(RemoveObject(*set, type, 1));
+        }
+    }
+}
+
+// A new collector is stored with the initial values; its edited values read back as written.
+TEST_F(ObjectListTest, NewAndEditedRowsKeepTheirValues) {
+    auto set = OpenObjectSet(kObjectCollector);
+    const int id = AddObject(*set, NewObjectData(kObjectCollector));
+    ASSERT_TRUE(SelectObject(*set, kObjectCollector, id));
+    EXPECT_EQ(set->m_Editable, 1);
+    EXPECT_EQ(set->m_Active, 1);
+    auto collector = std::get<CollectorData>(ReadObject(*set, kObjectCollector));
+    EXPECT_EQ(collector.name, "<Enter name here>");
+    EXPECT_DOUBLE_EQ(collector.area, 2.96);
+    EXPECT_DOUBLE_EQ(collector.testFlowRate, 0.02);
+    EXPECT_DOUBLE_EQ(collector.c, 4.5);
+
+    collector = {"Roof panel", 1, 3.5, 0.2, 0.85, 0.03, 12, 2.5, 7};
+    ASSERT_TRUE(SaveObject(*set, kObjectCollector, id, collector));
+    ASSERT_TRUE(SelectObject(*set, kObjectCollector, id));
+    const auto read = std::get<CollectorData>(ReadObject(*set, kObjectCollector));
+    EXPECT_EQ(read.name, "Roof panel");
+    EXPECT_EQ(read.type, 1);
+    EXPECT_DOUBLE_EQ(read.d, 2.5);
+    EXPECT_DOUBLE_EQ(read.e, 7);
+
+    auto pool = OpenObjectSet(kObjectPoolUse);
+    const int poolId = AddObject(*pool, PoolUseData{"Club", 18, 22, 26, 29, 6, 21, 8, 20, 2});
+    ASSERT_TRUE(SelectObject(*pool, kObjectPoolUse, poolId));
+    const auto use = std::get<PoolUseData>(ReadObject(*pool, kObjectPoolUse));
+    EXPECT_EQ(use.weekdayClose, 21);
+    EXPECT_EQ(use.activityLevel, 2);
+    EXPECT_DOUBLE_EQ(use.maxTPool, 29);
+}
+
+// Each field's IP display: a value typed in IP and stored in SI shows again as typed (the way
+// back divides by the factor); a few reference conversions.
+TEST(ObjectUnits, IPRoundTripsAndReferenceValues) {
+    const UnitConversion* conversions[] = {
+        &TestAreaUnits(),      &TestFlowUnits(),       &CoefficientBUnits(0),
+        &CoefficientCUnits(0), &CoefficientCUnits(1),  &CoefficientDUnits(0),
+        &CoefficientDUnits(1), &CoefficientEUnits(),   &HeaterCapacityUnits(),
+        &InsulationUnits(),    &PoolTemperatureUnits()};
+    for (const UnitConversion* conversion : conversions) {
+        for (double typed : {0.001, 0.37, 77.0, 12345.678}) {
+            const double stored = conversion->Stored(typed, kUnitsIP);
+            EXPECT_NEAR(conversion->Shown(stored, kUnitsIP), typed, 1e-9 * typed);
+            EXPECT_EQ(conversion->Stored(typed, kUnitsSI), typed);
+        }
+    }
+    EXPECT_NEAR(PoolTemperatureUnits().Stored(77, kUnitsIP), 25, 1e-12);
+    EXPECT_EQ(PoolTemperatureUnits().Text(25, kUnitsIP), "77.0");
+    EXPECT_EQ(TestAreaUnits().Text(2.96, kUnitsSI), "2.96");
+    EXPECT_EQ(TestAreaUnits().Text(2.96, kUnitsIP), "31.8612");
+    EXPECT_EQ(HeaterCapacityUnits().Text(40000, kUnitsIP), "136577");
+    EXPECT_EQ(InsulationUnits().Text(0.3, kUnitsIP), "1.7");
+    EXPECT_EQ(CoefficientDUnits(1).UnitString(kUnitsIP), kStrUnitUnglazedDIP);
+}
+
+class ObjectChecks : public ::testing::Test {
+  protected:
+    test::FrontEndMessages messages;  // English texts
+};
+
+TEST_F(ObjectChecks, RangesOfEachDialog) {
+    // Temperatures: 0..50 °C, or 32..122 °F as shown; the first failure is named.
+    PoolUseData use = std::get<PoolUseData>(NewObjectData(kObjectPoolUse));
+    EXPECT_FALSE(CheckPoolUse(use, kUnitsIP, {"77", "80.6", "69.8", "86"}));
+    use.minTPool = 51;
+    auto problem = CheckPoolUse(use, kUnitsSI, {"25", "27", "51", "30"});
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(problem->field, 2);
+    EXPECT_EQ(problem->message, "Value should be between 0 and 50.");
+    problem = CheckPoolUse(use, kUnitsIP, {"77", "x", "123.8", "86"});
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(problem->field, 1);
+    EXPECT_EQ(problem->message, "Enter a number.");
+
+    // A heater of 49 W is refused, 50 W taken; an efficiency of 0 is refused.
+    EXPECT_EQ(CheckHeater({"h", 0, 49, 80}, kUnitsSI, {"49", "80"})->field, 0);
+    EXPECT_FALSE(CheckHeater({"h", 0, 50, 80}, kUnitsSI, {"50", "80"}));
+    EXPECT_EQ(CheckHeater({"h", 1, 50, 0}, kUnitsSI, {"50", "0"})->field, 1);
+
+    // Blanket: fractions 0..1; insulation 0.001..1000 m2·°C/W, 0.005678..5678 in IP.
+    BlanketData blanket{"b", 0.2, 0.7, 0.2, 0, 0.0009};
+    problem = CheckBlanket(blanket, kUnitsIP, {"0.2", "0.7", "0.2", "0", "0.0051102"});
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(problem->message, "Value should be between 0.005678 and 5678.");
+    blanket.insulation = 0.001;
+    EXPECT_FALSE(CheckBlanket(blanket, kUnitsIP, {"0.2", "0.7", "0.2", "0", "0.005678"}));
+    blanket.lwTransmissivity = 1.2;
+    EXPECT_EQ(CheckBlanket(blanket, kUnitsSI, {"0.2", "0.7", "0.2", "1.2", "0.001"})->field, 3);
+}
+
+// A collector's test values must be above 0; a glazed one refuses an unglazed collector's wind
+// terms, naming the coefficient and its range in the units shown; an unglazed one takes them.
+TEST_F(ObjectChecks, CollectorCoefficients) {
+    const std::array<std::string, 7> texts = {"2", "0.04", "0.8", "0", "4", "0", "0"};
+    CollectorData glazed{"g", 0, 2, 0.04, 0.78, 0, 3.5, 0.015, 0};
+    EXPECT_FALSE(CheckCollector(glazed, kUnitsSI, texts));
+    CollectorData noArea = glazed;
+    noArea.area = 0;
+    EXPECT_EQ(CheckCollector(noArea, kUnitsSI, texts)->field, 0);
+
+    CollectorData windy{"w", 0, 3.72, 0.22, 0.85, 0.026, 11, 2.0, 0};
+    auto problem = CheckCollector(windy, kUnitsSI, texts);
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(problem->field, 3);
+    EXPECT_EQ(problem->message,
+              "For a glazed collector, coefficient B should be between 0 and 0.0005 1/°C.");
+    windy.b = 0;
+    problem = CheckCollector(windy, kUnitsIP, texts);
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(problem->field, 5);
+    EXPECT_EQ(problem->message,
+              "For a glazed collector, coefficient D should be between 0 and "
+              "0.00195689 Btu/h/ft2/°F2.");
+    windy.type = 1;
+    windy.b = 0.026;
+    EXPECT_FALSE(CheckCollector(windy, kUnitsSI, texts));
+    EXPECT_EQ(CheckCollector(windy, kUnitsSI, {"2", "0.04", "0.8", "0", "4", "0", "e"})->field, 6);
+}
+
+// Runs that name user objects: an edited collector is simulated with its new values; after its
+// collector and client are removed the run still simulates and reports, naming them "Unknown".
+class ObjectRunTest : public test::RunTest {
+  protected:
+    double AnnualCollectorGain(int runId) {
+        CRunsSet run;
+        Select(run, runId);
+        EXPECT_TRUE(SimulateRun(run)) << testing::PrintToString(messages.shown);
+        SQLite::Database database(g_strDatabasePath);
+        return database.execAndGet("SELECT QColl FROM Results WHERE Month = 0").getDouble();
+    }
+};
+
+TEST_F(ObjectRunTest, EditedAndRemovedObjectsOfARun) {
+    synthetic::WeatherYear year;
+    year.stationName = test::kCity;
+    ASSERT_TRUE(synthetic::WriteZefirFile(g_strClimateFolder + "/" + test::kWeatherFile, year));
+    auto collectors = OpenObjectSet(kObjectCollector);
+    CollectorData collector{"Test plate", 0, 2, 0.04, 0.78, 0, 3.5, 0.015, 0};
+    const int collectorId = AddObject(*collectors, collector);
+    auto clients = OpenObjectSet(kObjectClient);
+    const int clientId = AddObject(*clients, ContactData{"Ms Shore", "1 Beach Road"});
+    auto installers = OpenObjectSet(kObjectInstaller);
+    const int installerId = AddObject(*installers, ContactData{"Sun Works", ""});
+    const int runId = AddRun([&](CRunsSet& run) {
+        run.m_ClientId = clientId;
+        run.m_InstallerId = installerId;
+        run.m_CollectorId = collectorId;
+        run.m_NumberOfColl = 4;
+        run.m_AreaPerColl = 2;
+        run.m_NumberOfBanks = 1;
+        run.m_Orientation = 4;
+        run.m_Slope = 30;
+        run.m_TotalFlow = 0.16;
+    });
+    g_nRunCreationMode = 1;
+    g_nCurrentRunId = runId;
+    CreateEconomics(-1);
+
+    const double gain = AnnualCollectorGain(runId);
+    EXPECT_GT(gain, 0);
+    collector.a = 0.39;
+    ASSERT_TRUE(SaveObject(*collectors, kObjectCollector, collectorId, collector));
+    const double halfGain = AnnualCollectorGain(runId);
+    EXPECT_GT(halfGain, 0);
+    EXPECT_LT(halfGain, 0.7 * gain);
+
+    ASSERT_TRUE(RemoveObject(*collectors, kObjectCollector, collectorId));
+    ASSERT_TRUE(RemoveObject(*clients, kObjectClient, clientId));
+    EXPECT_DOUBLE_EQ(AnnualCollectorGain(runId), halfGain);
+    SQLite::Database database(g_strDatabasePath);
+    ASSERT_EQ(ComputeRunEconomics(runId), 1);
+    std::string html;
+    ASSERT_TRUE(BuildRunReport(database, runId, dataFolder, g_strProgramFolder, 0, &html))
+        << testing::PrintToString(messages.shown);
+    const std::string page = test::ReadFile(html);
+    EXPECT_NE(page.find("Unknown"), std::string::npos);
+    EXPECT_EQ(page.find("Ms Shore"), std::string::npos);
+}
+
+}  // namespace
