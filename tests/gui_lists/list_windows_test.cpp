@@ -8,11 +8,11 @@
 #include "help_pages.h"
 #include "list_manager.h"
 #include "lists_test_support.h"
-#include "lists_text.h"
 #include "maintenance_window.h"
 #include "object_dialogs.h"
 #include "object_rows.h"
 #include "test_support.h"
+#include "wx_text.h"
 
 namespace {
 

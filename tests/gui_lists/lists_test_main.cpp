@@ -28,16 +28,6 @@ RecordedMessages g_messages;
 
 }  // namespace
 
-bool PumpUntil(const std::function<bool()>& done, int milliseconds) {
-    const wxLongLong end = wxGetLocalTimeMillis() + milliseconds;
-    while (!done()) {
-        if (wxGetLocalTimeMillis() > end) return false;
-        wxYield();
-        wxMilliSleep(10);
-    }
-    return true;
-}
-
 void Click(wxWindow& window, int id) {
     wxCommandEvent event(wxEVT_BUTTON, id);
     event.SetEventObject(window.FindWindow(id));

@@ -9,13 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "gui_test_support.h"
 #include "lists_wx_headers.h"
 #include "object_dialog.h"
 
 namespace lists_test {
 
 // Processes events until `done` holds or `milliseconds` passed; whether it holds.
-bool PumpUntil(const std::function<bool()>& done, int milliseconds = 5000);
+using gui_test::PumpUntil;
 
 // Sends a button click with `id` to `window`.
 void Click(wxWindow& window, int id);

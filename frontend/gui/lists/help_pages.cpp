@@ -4,9 +4,9 @@
 
 #include "frontend_globals.h"
 #include "frontend_strings.h"
-#include "lists_text.h"
 #include "lists_wx_headers.h"
 #include "user_interface.h"
+#include "wx_text.h"
 
 namespace {
 

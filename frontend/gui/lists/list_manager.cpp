@@ -3,8 +3,8 @@
 #include "frontend_globals.h"
 #include "frontend_strings.h"
 #include "help_pages.h"
-#include "lists_text.h"
 #include "object_dialog.h"
+#include "wx_text.h"
 
 namespace {
 

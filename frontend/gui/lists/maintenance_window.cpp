@@ -3,8 +3,8 @@
 #include "frontend_strings.h"
 #include "help_pages.h"
 #include "list_manager.h"
-#include "lists_text.h"
 #include "object_data.h"
+#include "wx_text.h"
 
 CMaintainDlg::CMaintainDlg(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, ResText(kStrMaintainTitle)) {

@@ -2,9 +2,9 @@
 
 #include "frontend_strings.h"
 #include "help_pages.h"
-#include "lists_text.h"
 #include "number_entry.h"
 #include "user_interface.h"
+#include "wx_text.h"
 
 ObjectDialog::ObjectDialog(wxWindow* parent, int caption, const std::string& helpPage, int units)
     : wxDialog(parent, wxID_ANY, ResText(caption), wxDefaultPosition, wxDefaultSize,

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "frontend_strings.h"
-#include "lists_text.h"
+#include "wx_text.h"
 
 namespace {
 
