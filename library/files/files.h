@@ -35,6 +35,10 @@ bool ParseDecimalInt(std::string_view text, int& value, std::size_t* consumed = 
 // optional sign, then the number; reading stops at the first character that does not belong.
 bool ParseCNumber(std::string_view text, double& value);
 
+// Writes `value` into [first, last) with six significant digits exactly as "%g" writes it in the
+// C locale (std::to_chars, general, precision 6); returns the end of the text written.
+char* FormatSixDigits(char* first, char* last, double value);
+
 class FileIO : public SolarBase {
   public:
     FileIO() { FileIO::Reset(); }

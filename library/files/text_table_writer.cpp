@@ -102,14 +102,14 @@ int ASCIIFileWriter::Compute() {
         const VariableRef& column = columns_[i];
         if (!column.IsBound()) continue;
         char field[32];
-        std::to_chars_result result;
+        char* end = nullptr;
         if (column.kind == VariableRef::kInt)
-            result = std::to_chars(field, field + sizeof field, *static_cast<int*>(column.pointer));
-        else  // six significant digits, as "%g" writes them in the C locale
-            result =
-                std::to_chars(field, field + sizeof field, *static_cast<double*>(column.pointer),
-                              std::chars_format::general, 6);
-        line.append(field, result.ptr);
+            end =
+                std::to_chars(field, field + sizeof field, *static_cast<int*>(column.pointer)).ptr;
+        else
+            end =
+                FormatSixDigits(field, field + sizeof field, *static_cast<double*>(column.pointer));
+        line.append(field, end);
     }
     line += '\n';
     if (const int result = WriteText(line); result != kOk) return result;

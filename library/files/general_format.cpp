@@ -1,0 +1,101 @@
+// Six significant digits as "%g" writes them in the C locale, without its cost for the common
+// case: the hourly files write some fifty numbers an hour, and the general formatting of the
+// standard library was the larger part of a season's time.
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+
+#include "files.h"
+
+namespace {
+
+// 10^k for k = 0..22, each exact in a double: scaling by one of them rounds once.
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+// The decimal exponents written here: scaling to six digits then uses one exact power.
+constexpr int kLowestExponent = -17;
+constexpr int kHighestExponent = 27;
+// The nearest doubles to 10^e for e = kLowestExponent..kHighestExponent.
+constexpr double kDecades[] = {1e-17, 1e-16, 1e-15, 1e-14, 1e-13, 1e-12, 1e-11, 1e-10, 1e-9,
+                               1e-8,  1e-7,  1e-6,  1e-5,  1e-4,  1e-3,  1e-2,  1e-1,  1e0,
+                               1e1,   1e2,   1e3,   1e4,   1e5,   1e6,   1e7,   1e8,   1e9,
+                               1e10,  1e11,  1e12,  1e13,  1e14,  1e15,  1e16,  1e17,  1e18,
+                               1e19,  1e20,  1e21,  1e22,  1e23,  1e24,  1e25,  1e26,  1e27};
+
+// The six digits of `digits` (100000..999999), trailing zeros dropped; returns how many remain.
+int SignificantDigits(std::uint32_t digits, char (&text)[6]) {
+    for (int i = 5; i >= 0; --i, digits /= 10) text[i] = static_cast<char>('0' + digits % 10);
+    int count = 6;
+    while (count > 1 && text[count - 1] == '0') --count;
+    return count;
+}
+
+// Writes the value digits * 10^(exponent - 5) the way "%g" does: fixed notation for exponents
+// -4..5, otherwise d.ddddde+XX; trailing zeros of the fraction and a bare point dropped.
+char* WriteDigits(char* out, std::uint32_t digits, int exponent) {
+    char text[6];
+    const int count = SignificantDigits(digits, text);
+    if (exponent < -4 || exponent > 5) {
+        *out++ = text[0];
+        if (count > 1) *out++ = '.';
+        for (int i = 1; i < count; ++i) *out++ = text[i];
+        *out++ = 'e';
+        *out++ = exponent < 0 ? '-' : '+';
+        const int size = exponent < 0 ? -exponent : exponent;
+        *out++ = static_cast<char>('0' + size / 10);
+        *out++ = static_cast<char>('0' + size % 10);
+        return out;
+    }
+    if (exponent < 0) {
+        *out++ = '0';
+        *out++ = '.';
+        for (int i = -1; i > exponent; --i) *out++ = '0';
+        for (int i = 0; i < count; ++i) *out++ = text[i];
+        return out;
+    }
+    const int integerDigits = exponent + 1;
+    for (int i = 0; i < integerDigits; ++i) *out++ = text[i];
+    if (count > integerDigits) {
+        *out++ = '.';
+        for (int i = integerDigits; i < count; ++i) *out++ = text[i];
+    }
+    return out;
+}
+
+}  // namespace
+
+char* FormatSixDigits(char* first, char* last, double value) {
+    if (last - first < 16 || !std::isfinite(value))
+        return std::to_chars(first, last, value, std::chars_format::general, 6).ptr;
+    if (value == 0) {
+        if (std::signbit(value)) *first++ = '-';
+        *first++ = '0';
+        return first;
+    }
+    const double magnitude = std::fabs(value);
+    // 2^b <= magnitude < 2^(b+1): the decimal exponent is floor(b log10 2) or one more.
+    int exponent = static_cast<int>(std::floor(std::ilogb(magnitude) * 0.30102999566398120));
+    if (exponent >= kLowestExponent && exponent < kHighestExponent) {
+        if (magnitude >= kDecades[exponent + 1 - kLowestExponent]) ++exponent;
+        // One rounding: `scaled` is within 2^-53 relative (below 1.2e-10) of the exact value.
+        const double scaled = exponent <= 5 ? magnitude * kPowersOfTen[5 - exponent]
+                                            : magnitude / kPowersOfTen[exponent - 5];
+        const double whole = std::floor(scaled);
+        const double fraction = scaled - whole;
+        // A fraction this close to one half could round either way: the library decides.
+        if (std::fabs(fraction - 0.5) > 1e-8) {
+            auto digits = static_cast<std::uint32_t>(whole) + (fraction > 0.5 ? 1u : 0u);
+            if (digits == 1000000) {  // 9.999996 rounds to 10.0000: one more integer digit
+                digits = 100000;
+                ++exponent;
+            }
+            // Outside six digits the exponent was off at a decade's edge: the library decides.
+            if (digits >= 100000 && digits < 1000000) {
+                if (value < 0) *first++ = '-';
+                return WriteDigits(first, digits, exponent);
+            }
+        }
+    }
+    return std::to_chars(first, last, value, std::chars_format::general, 6).ptr;
+}
