@@ -1,6 +1,7 @@
 // Six significant digits as "%g" writes them in the C locale, without its cost for the common
 // case: the hourly files write some fifty numbers an hour, and the general formatting of the
 // standard library was the larger part of a season's time.
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -74,18 +75,24 @@ char* FormatSixDigits(char* first, char* last, double value) {
         return first;
     }
     const double magnitude = std::fabs(value);
-    // 2^b <= magnitude < 2^(b+1): the decimal exponent is floor(b log10 2) or one more.
-    int exponent = static_cast<int>(std::floor(std::ilogb(magnitude) * 0.30102999566398120));
+    // 2^b <= magnitude < 2^(b+1) (b read from the bits; subnormals fall outside the range
+    // below): the decimal exponent is floor(b log10 2) or one more; 78913 / 2^18 is log10 2 to
+    // better than 1e-6, exact in the floor for |b| up to some 1600.
+    const int binaryExponent =
+        static_cast<int>((std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7ff) - 1023;
+    int exponent = (binaryExponent * 78913) >> 18;
     if (exponent >= kLowestExponent && exponent < kHighestExponent) {
         if (magnitude >= kDecades[exponent + 1 - kLowestExponent]) ++exponent;
         // One rounding: `scaled` is within 2^-53 relative (below 1.2e-10) of the exact value.
         const double scaled = exponent <= 5 ? magnitude * kPowersOfTen[5 - exponent]
                                             : magnitude / kPowersOfTen[exponent - 5];
-        const double whole = std::floor(scaled);
+        // Below 10^7 whatever the exponent's guess: the integer part fits a uint32_t.
+        const auto truncated = static_cast<std::uint32_t>(scaled);
+        const double whole = truncated;
         const double fraction = scaled - whole;
         // A fraction this close to one half could round either way: the library decides.
         if (std::fabs(fraction - 0.5) > 1e-8) {
-            auto digits = static_cast<std::uint32_t>(whole) + (fraction > 0.5 ? 1u : 0u);
+            auto digits = truncated + (fraction > 0.5 ? 1u : 0u);
             if (digits == 1000000) {  // 9.999996 rounds to 10.0000: one more integer digit
                 digits = 100000;
                 ++exponent;
