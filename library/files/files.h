@@ -149,7 +149,10 @@ class ASCIIFileWriter : public FileWriter {
 
   private:
     bool Enabled(int column) const { return flags_.empty() || flags_[column] != 0; }
-    int WriteText(const std::string& text);
+    int WriteText(std::string_view text);
+
+    // Room for any field: an int, or a double in six significant digits with sign and exponent.
+    static constexpr int kFieldWidth = 32;
 
     std::vector<VariableRef> columns_;
     int count_ = 0;
@@ -157,7 +160,8 @@ class ASCIIFileWriter : public FileWriter {
     std::vector<int> flags_;          // empty when every column is written
     char separator_ = ' ';
     bool hasTable_ = false;
-    std::string record_;  // the record being written; its storage is kept from one to the next
+    // The record being written: a field and its separator per column, and the line end.
+    std::vector<char> record_;
 };
 
 // Reads a text table record by record, by column name. The record to read is an input (the

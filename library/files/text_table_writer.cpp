@@ -9,6 +9,7 @@ void ASCIIFileWriter::Reset() {
     columns_.clear();
     names_.clear();
     flags_.clear();
+    record_.clear();
     count_ = 0;
     separator_ = ' ';
     hasTable_ = false;
@@ -27,10 +28,12 @@ int ASCIIFileWriter::DefineColumns(const char* fileName, int count, const char* 
             for (int i = 0; i < count; ++i) names_.emplace_back(names[i] ? names[i] : "");
         if (flags != nullptr) flags_.assign(flags, flags + count);
         columns_.assign(count, VariableRef());
+        record_.assign(static_cast<std::size_t>(count) * (kFieldWidth + 1) + 1, '\0');
     } catch (const std::bad_alloc&) {
         columns_.clear();
         names_.clear();
         flags_.clear();
+        record_.clear();
         ReportError(kAllocationFailure);
         return 1;
     }
@@ -68,7 +71,7 @@ int ASCIIFileWriter::Check() {
     return SolarBase::Check();
 }
 
-int ASCIIFileWriter::WriteText(const std::string& text) {
+int ASCIIFileWriter::WriteText(std::string_view text) {
     if (std::fwrite(text.data(), 1, text.size(), file_) != text.size() || std::ferror(file_))
         return DomainError(0x101, {fileName_});
     return kOk;
@@ -92,26 +95,24 @@ int ASCIIFileWriter::WriteHeader() {
 int ASCIIFileWriter::Compute() {
     if (status_ != kReady) return status_;
     if (file_ == nullptr && Open() != kOk) return kOpenFailed;
-    std::string& line = record_;
-    line.clear();
+    // Every field is written in place: the record's storage holds the widest record.
+    char* const start = record_.data();
+    char* out = start;
     bool first = true;
     for (int i = 0; i < count_; ++i) {
         if (!Enabled(i)) continue;
-        if (!first) line += separator_;
+        if (!first) *out++ = separator_;
         first = false;
         const VariableRef& column = columns_[i];
         if (!column.IsBound()) continue;
-        char field[32];
-        char* end = nullptr;
+        char* const fieldEnd = out + kFieldWidth;
         if (column.kind == VariableRef::kInt)
-            end =
-                std::to_chars(field, field + sizeof field, *static_cast<int*>(column.pointer)).ptr;
+            out = std::to_chars(out, fieldEnd, *static_cast<int*>(column.pointer)).ptr;
         else
-            end =
-                FormatSixDigits(field, field + sizeof field, *static_cast<double*>(column.pointer));
-        line.append(field, end);
+            out = FormatSixDigits(out, fieldEnd, *static_cast<double*>(column.pointer));
     }
-    line += '\n';
-    if (const int result = WriteText(line); result != kOk) return result;
+    *out++ = '\n';
+    if (const int result = WriteText({start, static_cast<std::size_t>(out - start)}); result != kOk)
+        return result;
     return status_;
 }
