@@ -6,6 +6,8 @@
 // names, then one record per line, the fields separated by one separator character.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -162,6 +164,16 @@ class ASCIIFileWriter : public FileWriter {
     bool hasTable_ = false;
     // The record being written: a field and its separator per column, and the line end.
     std::vector<char> record_;
+    // Writes a double column's field at `out` from its last text when the value repeats.
+    char* WriteDouble(int column, char* out, double value);
+    // The last field written per column, for the value of `bits`.
+    struct LastField {
+        std::uint64_t bits = 0;
+        std::ptrdiff_t length = 0;
+        bool held = false;
+        char text[kFieldWidth];
+    };
+    std::vector<LastField> lastFields_;
 };
 
 // Reads a text table record by record, by column name. The record to read is an input (the

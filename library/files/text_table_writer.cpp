@@ -1,5 +1,8 @@
 // ASCIIFileWriter: writes a text table, one record per Compute.
+#include <bit>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 #include <new>
 
 #include "files.h"
@@ -10,6 +13,7 @@ void ASCIIFileWriter::Reset() {
     names_.clear();
     flags_.clear();
     record_.clear();
+    lastFields_.clear();
     count_ = 0;
     separator_ = ' ';
     hasTable_ = false;
@@ -29,11 +33,13 @@ int ASCIIFileWriter::DefineColumns(const char* fileName, int count, const char* 
         if (flags != nullptr) flags_.assign(flags, flags + count);
         columns_.assign(count, VariableRef());
         record_.assign(static_cast<std::size_t>(count) * (kFieldWidth + 1) + 1, '\0');
+        lastFields_.assign(static_cast<std::size_t>(count), LastField());
     } catch (const std::bad_alloc&) {
         columns_.clear();
         names_.clear();
         flags_.clear();
         record_.clear();
+        lastFields_.clear();
         ReportError(kAllocationFailure);
         return 1;
     }
@@ -92,6 +98,20 @@ int ASCIIFileWriter::WriteHeader() {
     return WriteText(line);
 }
 
+// Many columns repeat their value from one record to the next (a heater that stays off, a pump
+// that keeps its flow): their text is kept and copied rather than formatted again.
+char* ASCIIFileWriter::WriteDouble(int column, char* out, double value) {
+    LastField& last = lastFields_[static_cast<std::size_t>(column)];
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    if (!last.held || last.bits != bits) {
+        last.length = FormatSixDigits(last.text, last.text + kFieldWidth, value) - last.text;
+        last.bits = bits;
+        last.held = true;
+    }
+    std::memcpy(out, last.text, static_cast<std::size_t>(last.length));
+    return out + last.length;
+}
+
 int ASCIIFileWriter::Compute() {
     if (status_ != kReady) return status_;
     if (file_ == nullptr && Open() != kOk) return kOpenFailed;
@@ -105,11 +125,10 @@ int ASCIIFileWriter::Compute() {
         first = false;
         const VariableRef& column = columns_[i];
         if (!column.IsBound()) continue;
-        char* const fieldEnd = out + kFieldWidth;
         if (column.kind == VariableRef::kInt)
-            out = std::to_chars(out, fieldEnd, *static_cast<int*>(column.pointer)).ptr;
+            out = std::to_chars(out, out + kFieldWidth, *static_cast<int*>(column.pointer)).ptr;
         else
-            out = FormatSixDigits(out, fieldEnd, *static_cast<double*>(column.pointer));
+            out = WriteDouble(i, out, *static_cast<double*>(column.pointer));
     }
     *out++ = '\n';
     if (const int result = WriteText({start, static_cast<std::size_t>(out - start)}); result != kOk)
