@@ -155,6 +155,8 @@ class ASCIIFileWriter : public FileWriter {
 
     // Room for any field: an int, or a double in six significant digits with sign and exponent.
     static constexpr int kFieldWidth = 32;
+    // The length of nearly every field written ("-1.23457e+06" and shorter).
+    static constexpr std::size_t kShortField = 16;
 
     std::vector<VariableRef> columns_;
     int count_ = 0;
@@ -169,7 +171,7 @@ class ASCIIFileWriter : public FileWriter {
     // The last field written per column, for the value of `bits`.
     struct LastField {
         std::uint64_t bits = 0;
-        std::ptrdiff_t length = 0;
+        std::size_t length = 0;
         bool held = false;
         char text[kFieldWidth];
     };

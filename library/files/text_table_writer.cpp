@@ -104,11 +104,18 @@ char* ASCIIFileWriter::WriteDouble(int column, char* out, double value) {
     LastField& last = lastFields_[static_cast<std::size_t>(column)];
     const auto bits = std::bit_cast<std::uint64_t>(value);
     if (!last.held || last.bits != bits) {
-        last.length = FormatSixDigits(last.text, last.text + kFieldWidth, value) - last.text;
+        last.length = static_cast<std::size_t>(
+            FormatSixDigits(last.text, last.text + kFieldWidth, value) - last.text);
         last.bits = bits;
         last.held = true;
     }
-    std::memcpy(out, last.text, static_cast<std::size_t>(last.length));
+    // Nearly every field fits kShortField: copied whole (the record has room for kFieldWidth per
+    // column), it takes a couple of moves rather than a library call.
+    static_assert(kShortField <= kFieldWidth);
+    if (last.length <= kShortField)
+        std::memcpy(out, last.text, kShortField);
+    else
+        std::memcpy(out, last.text, last.length);
     return out + last.length;
 }
 
