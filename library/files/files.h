@@ -38,7 +38,8 @@ bool ParseDecimalInt(std::string_view text, int& value, std::size_t* consumed = 
 bool ParseCNumber(std::string_view text, double& value);
 
 // Writes `value` into [first, last) with six significant digits exactly as "%g" writes it in the
-// C locale (std::to_chars, general, precision 6); returns the end of the text written.
+// C locale (std::to_chars, general, precision 6); returns the end of the text written. Bytes
+// between that end and `last` may be overwritten.
 char* FormatSixDigits(char* first, char* last, double value);
 
 class FileIO : public SolarBase {

@@ -4,7 +4,9 @@
 #include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #include "files.h"
 
@@ -24,50 +26,57 @@ constexpr double kDecades[] = {1e-17, 1e-16, 1e-15, 1e-14, 1e-13, 1e-12, 1e-11, 
                                1e10,  1e11,  1e12,  1e13,  1e14,  1e15,  1e16,  1e17,  1e18,
                                1e19,  1e20,  1e21,  1e22,  1e23,  1e24,  1e25,  1e26,  1e27};
 
-// The six digits of `digits` (100000..999999), trailing zeros dropped; returns how many remain.
-int SignificantDigits(std::uint32_t digits, char (&text)[6]) {
-    for (int i = 5; i >= 0; --i, digits /= 10) text[i] = static_cast<char>('0' + digits % 10);
-    int count = 6;
-    while (count > 1 && text[count - 1] == '0') --count;
-    return count;
-}
+// "00" to "99": the digits are written in pairs.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// Room the writing below needs at the output: it copies in blocks of 8 and may write past the
+// end it returns (a sign, "0.000", 6 digits, a point, 8 bytes of copy).
+constexpr std::ptrdiff_t kRoom = 24;
 
 // Writes the value digits * 10^(exponent - 5) the way "%g" does: fixed notation for exponents
 // -4..5, otherwise d.ddddde+XX; trailing zeros of the fraction and a bare point dropped.
 char* WriteDigits(char* out, std::uint32_t digits, int exponent) {
-    char text[6];
-    const int count = SignificantDigits(digits, text);
+    char text[16] = {};  // the six digits, then room for the 8-byte copies
+    std::memcpy(text, kDigitPairs + 2 * (digits / 10000), 2);
+    std::memcpy(text + 2, kDigitPairs + 2 * (digits / 100 % 100), 2);
+    std::memcpy(text + 4, kDigitPairs + 2 * (digits % 100), 2);
+    int count = 6;  // significant digits once trailing zeros are dropped
+    while (count > 1 && text[count - 1] == '0') --count;
     if (exponent < -4 || exponent > 5) {
-        *out++ = text[0];
-        if (count > 1) *out++ = '.';
-        for (int i = 1; i < count; ++i) *out++ = text[i];
-        *out++ = 'e';
-        *out++ = exponent < 0 ? '-' : '+';
+        out[0] = text[0];
+        if (count > 1) {
+            out[1] = '.';
+            std::memcpy(out + 2, text + 1, 8);
+            out += count + 1;
+        } else {
+            out += 1;
+        }
+        out[0] = 'e';
+        out[1] = exponent < 0 ? '-' : '+';
         const int size = exponent < 0 ? -exponent : exponent;
-        *out++ = static_cast<char>('0' + size / 10);
-        *out++ = static_cast<char>('0' + size % 10);
-        return out;
+        std::memcpy(out + 2, kDigitPairs + 2 * size, 2);
+        return out + 4;
     }
-    if (exponent < 0) {
-        *out++ = '0';
-        *out++ = '.';
-        for (int i = -1; i > exponent; --i) *out++ = '0';
-        for (int i = 0; i < count; ++i) *out++ = text[i];
-        return out;
+    if (exponent < 0) {  // "0." and -exponent - 1 zeros before the digits
+        std::memcpy(out, "0.000000", 8);
+        std::memcpy(out + 1 - exponent, text, 8);
+        return out + 1 - exponent + count;
     }
     const int integerDigits = exponent + 1;
-    for (int i = 0; i < integerDigits; ++i) *out++ = text[i];
-    if (count > integerDigits) {
-        *out++ = '.';
-        for (int i = integerDigits; i < count; ++i) *out++ = text[i];
-    }
-    return out;
+    std::memcpy(out, text, 8);
+    if (count <= integerDigits) return out + integerDigits;
+    out[integerDigits] = '.';
+    std::memcpy(out + integerDigits + 1, text + integerDigits, 8);
+    return out + count + 1;
 }
 
 }  // namespace
 
 char* FormatSixDigits(char* first, char* last, double value) {
-    if (last - first < 16 || !std::isfinite(value))
+    if (last - first < kRoom || !std::isfinite(value))
         return std::to_chars(first, last, value, std::chars_format::general, 6).ptr;
     if (value == 0) {
         if (std::signbit(value)) *first++ = '-';
