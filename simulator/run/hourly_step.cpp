@@ -1,7 +1,10 @@
 // One simulated day: the weather read ahead at the start of the day, then the hourly step that
 // solves the collector loop, the roof and the pool by nested fixed-point iterations.
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 #include "document.h"
@@ -220,12 +223,28 @@ int CTidewarmDoc::StepWeather() {
             return ShowComponentFailure(result, kStrTitleWeather);
     }
     const double air = *links.TAmb;
-    const double dewPoint = DewPointFromRelHum(air, *links.RelHum);
-    TWetBulb = WetBulbFromDewPoint(air, dewPoint, kStandardPressure);
-    TSky = SkyTemperature(DailyClearness, air, dewPoint, SolarHour);
+    StepHourAir(air, *links.RelHum);
     TUnderRoof += (kUnderRoofSolarGain * *links.HGlo - kUnderRoofExchange * (TUnderRoof - air)) *
                   kSecondsPerHour;
     return 0;
+}
+
+void CTidewarmDoc::StepHourAir(double air, double relativeHumidity) {
+    const std::array<std::uint64_t, 4> inputs{
+        std::bit_cast<std::uint64_t>(air), std::bit_cast<std::uint64_t>(relativeHumidity),
+        std::bit_cast<std::uint64_t>(DailyClearness), std::bit_cast<std::uint64_t>(SolarHour)};
+    HourAir* slot = HourIndex >= 0 && static_cast<std::size_t>(HourIndex) < hourAir_.size()
+                        ? &hourAir_[static_cast<std::size_t>(HourIndex)]
+                        : nullptr;
+    if (slot != nullptr && slot->held && slot->inputs == inputs) {
+        TWetBulb = slot->wetBulb;
+        TSky = slot->sky;
+        return;
+    }
+    const double dewPoint = DewPointFromRelHum(air, relativeHumidity);
+    TWetBulb = WetBulbFromDewPoint(air, dewPoint, kStandardPressure);
+    TSky = SkyTemperature(DailyClearness, air, dewPoint, SolarHour);
+    if (slot != nullptr) *slot = HourAir{inputs, TWetBulb, TSky, true};
 }
 
 int CTidewarmDoc::SolvePoolLoop(bool exchanger) {
