@@ -53,17 +53,21 @@ int CTidewarmDoc::PrepareDay() {
         }
         if (const int result = weather.Compute(); result != 0)
             return ShowComponentFailure(result, kStrTitleWeather);
-        if (const int result = sun.Compute(); result != 0)
-            return ShowComponentFailure(result, kStrTitleWeather);
         const double global = *links.HGlo;
         const double air = *links.TAmb;
         dailyIrradiation += global * kSecondsPerHour;
         if (SwimmableCriterion != 0 && IndoorPool != 1) {
             bool counts = air > CloudyDayMinAirTemp;
-            if (!counts && air >= SunnyDayMinAirTemp && sun.zenith < std::numbers::pi / 2) {
-                const double clearness =
-                    std::min(global / (sun.extraterrestrialNormal * std::cos(sun.zenith)), 1.0);
-                counts = clearness >= kSunnyClearness;
+            // The sun's position is wanted only for the clearness of a mild hour (the hourly
+            // step computes it again for its own use).
+            if (!counts && air >= SunnyDayMinAirTemp) {
+                if (const int result = sun.Compute(); result != 0)
+                    return ShowComponentFailure(result, kStrTitleWeather);
+                if (sun.zenith < std::numbers::pi / 2) {
+                    const double clearness =
+                        std::min(global / (sun.extraterrestrialNormal * std::cos(sun.zenith)), 1.0);
+                    counts = clearness >= kSunnyClearness;
+                }
             }
             if (counts) ++countedHours;
         }
