@@ -11,7 +11,7 @@ SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = $(notdir $(wildcard fuzz/seeds/*))
 
-.PHONY: deps fuzz-deps build test run fuzz format format-check clean
+.PHONY: deps fuzz-deps build test bench run fuzz format format-check clean
 
 # Installs the Debian packages of a list, only when some are missing.
 define install_missing
@@ -40,6 +40,13 @@ test: deps format-check
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTIDEWARM_SANITIZE=ON -DTIDEWARM_BENCHMARKS=OFF
 	cmake --build build-asan -j $(JOBS)
 	ctest --test-dir build-asan --output-on-failure -j $(JOBS)
+
+# The season benchmark of the Release build: BENCH_REPETITIONS runs of each plant, with and without
+# the reference pass; prints the median of each (wall and CPU time).
+BENCH_REPETITIONS ?= 5
+bench: build
+	@build/bin/season_benchmark --benchmark_repetitions=$(BENCH_REPETITIONS) \
+	    --benchmark_report_aggregates_only=true | grep -E '^Benchmark|_median'
 
 # Tidewarm, the installers' program, when a display is available; without one, the sample run
 # through the front end's chain: a synthetic climate file, the database, a sample run simulated

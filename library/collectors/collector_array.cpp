@@ -184,18 +184,24 @@ double FlatPlateCollector::IncidenceAngleModifier(double theta, double phi) cons
 // coefficients. With no loss (F'UL = 0) both terms tend to 1 and so does the correction.
 int FlatPlateCollector::FlowRateCorrection(double stringFlow, double cp, double u,
                                            double& correction) {
+    const LastResult<5>::Arguments inputs{stringFlow, cp, u, testFlowRate_, collectorArea_};
+    if (flowCorrection_.Holds(inputs)) {
+        correction = flowCorrection_.Result();
+        return kOk;
+    }
     const double testCapacity = testFlowRate_ * cp;  // W/K
     const double w = 1.0 - u * collectorArea_ / testCapacity;
     if (!(w > 0)) return FatalError(LogarithmCode(), {w});
     const double fPrimeUL = -(testCapacity / collectorArea_) * std::log(w);
     if (fPrimeUL == 0) {
         correction = 1.0;
-        return kOk;
+    } else {
+        auto term = [](double x) { return -x * std::expm1(-1.0 / x); };
+        const double actual = stringFlow * cp / (collectorArea_ * fPrimeUL);
+        const double test = testCapacity / (collectorArea_ * fPrimeUL);
+        correction = term(actual) / term(test);
     }
-    auto term = [](double x) { return -x * std::expm1(-1.0 / x); };
-    const double actual = stringFlow * cp / (collectorArea_ * fPrimeUL);
-    const double test = testCapacity / (collectorArea_ * fPrimeUL);
-    correction = term(actual) / term(test);
+    flowCorrection_.Keep(inputs, correction);
     return kOk;
 }
 
@@ -223,7 +229,9 @@ double FlatPlateCollector::ArrayFactor(double groups) {
 }
 
 void FlatPlateCollector::DeliverArrayGain(double stringGain, double tin, double flow, double cp) {
-    usefulGain = stringGain * groupsPerBank_ * ArrayFactor(groupsPerBank_) * bankCount_;
+    const double arrayFactor =
+        arrayFactor_({groupsPerBank_}, [](const auto& groups) { return ArrayFactor(groups[0]); });
+    usefulGain = stringGain * groupsPerBank_ * arrayFactor * bankCount_;
     outletTemperature = usefulGain / flow / cp + tin;
     meanFluidTemperature = (tin + outletTemperature) / 2.0;
 }

@@ -16,6 +16,7 @@
 #include <iosfwd>
 
 #include "component.h"
+#include "numerics.h"
 
 class FlatPlateCollector : public SolarBase {
   public:
@@ -112,6 +113,10 @@ class FlatPlateCollector : public SolarBase {
     void DeliverArrayGain(double stringGain, double tin, double flow, double cp);
     // Empirical reduction of the output of g strings in parallel: 0.55 / g^(0.00534 g) + 0.45.
     static double ArrayFactor(double groups);
+
+    // The last flow correction and array factor, kept while their inputs repeat.
+    LastResult<5> flowCorrection_;
+    LastResult<1> arrayFactor_;
 
     // Copies a modifier table given as two rows (angles in degrees, modifiers); a null table is
     // empty. Returns 0, or 1 after reporting an allocation failure.
@@ -222,7 +227,7 @@ class UnglazedCollector : public FlatPlateCollector {
     double EffectiveWind(double wind) const;
     // Net absorbed irradiance (W/m2): akt h plus the long-wave exchange sigma (Tsky^4 - Tair^4)
     // with the part (1 + cos slope) / 2 of the sky the collector sees (temperatures in degC).
-    double NetIrradiance(double akt, double h, double sky, double ambient, double slope) const;
+    double NetIrradiance(double akt, double h, double sky, double ambient, double slope);
 
     // The steps of Compute, in their order after BeginStep:
     // domain tests of the flow (0x101), the specific heat (0x102) and the wind (0x104);
@@ -232,6 +237,9 @@ class UnglazedCollector : public FlatPlateCollector {
     // the temperature (degC) the collector settles at without flow, in closed form since the
     // test model's coefficients do not depend on it; 0x105 when no loss balances the sun.
     int StagnationTemperature(double ambient, double& temperature);
+
+    // The long-wave term of NetIrradiance, kept while sky, air and slope repeat.
+    LastResult<3> longWave_;
 
     const double* skyTemperature_ = nullptr;  // degC
     const double* windSpeed_ = nullptr;       // m/s

@@ -90,10 +90,13 @@ void UnglazedCollector::Coefficients(double, double, double& a, double& u) const
 }
 
 double UnglazedCollector::NetIrradiance(double akt, double h, double sky, double ambient,
-                                        double slope) const {
-    const double skyView = (1.0 + std::cos(slope)) / 2.0;
-    return akt * h + (std::pow(CelsiusToKelvin(sky), 4) - std::pow(CelsiusToKelvin(ambient), 4)) *
-                         skyView * kStefanBoltzmann;
+                                        double slope) {
+    const double longWave = longWave_({sky, ambient, slope}, [](const auto& in) {
+        const double skyView = (1.0 + std::cos(in[2])) / 2.0;
+        return (std::pow(CelsiusToKelvin(in[0]), 4) - std::pow(CelsiusToKelvin(in[1]), 4)) *
+               skyView * kStefanBoltzmann;
+    });
+    return akt * h + longWave;
 }
 
 int UnglazedCollector::TestStepInputs(const StepInputs& in) {

@@ -4,6 +4,10 @@
 // Engineering of Thermal Processes, 4th ed. (Wiley, 2013), chapter 11.
 #pragma once
 
+#include <array>
+#include <bit>
+#include <cstdint>
+
 // Thomas algorithm in place, without pivoting: a is the sub-diagonal (a[0] unused), b the
 // diagonal, c the super-diagonal (c[n-1] unused), d the right-hand side; b, c and d are
 // overwritten and d holds the solution. Returns 0 when solved, -1 when n < 1, and the 1-based
@@ -48,3 +52,39 @@ struct LifeCycleTerms {
 // The part not borrowed, the discounted loan payments, the discounted energy and maintenance
 // costs, less the discounted salvage.
 double LifeCycleCost(const LifeCycleTerms& terms);
+
+// The last result of a costly pure function, reused while every argument repeats bit for bit
+// (so the result is the one a new call would give): the plant's loops evaluate the models many
+// times an hour on inputs that mostly change once an hour. Starts empty.
+template <int N>
+class LastResult {
+  public:
+    using Arguments = std::array<double, N>;
+
+    // compute(arguments) when they differ from the last ones, else the last result.
+    template <class Function>
+    double operator()(const Arguments& arguments, Function compute) {
+        if (!Holds(arguments)) Keep(arguments, compute(arguments));
+        return result_;
+    }
+
+    // Whether the last result belongs to these arguments; for functions that can fail, which
+    // Keep only their results.
+    bool Holds(const Arguments& arguments) const {
+        if (!held_) return false;
+        for (int i = 0; i < N; ++i)
+            if (std::bit_cast<std::uint64_t>(arguments[i]) != bits_[i]) return false;
+        return true;
+    }
+    void Keep(const Arguments& arguments, double result) {
+        for (int i = 0; i < N; ++i) bits_[i] = std::bit_cast<std::uint64_t>(arguments[i]);
+        result_ = result;
+        held_ = true;
+    }
+    double Result() const { return result_; }
+
+  private:
+    std::array<std::uint64_t, N> bits_{};
+    double result_ = 0;
+    bool held_ = false;
+};

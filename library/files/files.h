@@ -6,6 +6,8 @@
 // names, then one record per line, the fields separated by one separator character.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -34,6 +36,11 @@ bool ParseDecimalInt(std::string_view text, int& value, std::size_t* consumed = 
 // Reads a real number in the C notation whatever the user's locale: leading white space, an
 // optional sign, then the number; reading stops at the first character that does not belong.
 bool ParseCNumber(std::string_view text, double& value);
+
+// Writes `value` into [first, last) with six significant digits exactly as "%g" writes it in the
+// C locale (std::to_chars, general, precision 6); returns the end of the text written. Bytes
+// between that end and `last` may be overwritten.
+char* FormatSixDigits(char* first, char* last, double value);
 
 class FileIO : public SolarBase {
   public:
@@ -145,7 +152,12 @@ class ASCIIFileWriter : public FileWriter {
 
   private:
     bool Enabled(int column) const { return flags_.empty() || flags_[column] != 0; }
-    int WriteText(const std::string& text);
+    int WriteText(std::string_view text);
+
+    // Room for any field: an int, or a double in six significant digits with sign and exponent.
+    static constexpr int kFieldWidth = 32;
+    // The length of nearly every field written ("-1.23457e+06" and shorter).
+    static constexpr std::size_t kShortField = 16;
 
     std::vector<VariableRef> columns_;
     int count_ = 0;
@@ -153,7 +165,18 @@ class ASCIIFileWriter : public FileWriter {
     std::vector<int> flags_;          // empty when every column is written
     char separator_ = ' ';
     bool hasTable_ = false;
-    std::string record_;  // the record being written; its storage is kept from one to the next
+    // The record being written: a field and its separator per column, and the line end.
+    std::vector<char> record_;
+    // Writes a double column's field at `out` from its last text when the value repeats.
+    char* WriteDouble(int column, char* out, double value);
+    // The last field written per column, for the value of `bits`.
+    struct LastField {
+        std::uint64_t bits = 0;
+        std::size_t length = 0;
+        bool held = false;
+        char text[kFieldWidth];
+    };
+    std::vector<LastField> lastFields_;
 };
 
 // Reads a text table record by record, by column name. The record to read is an input (the

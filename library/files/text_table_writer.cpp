@@ -1,5 +1,8 @@
 // ASCIIFileWriter: writes a text table, one record per Compute.
+#include <bit>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 #include <new>
 
 #include "files.h"
@@ -9,6 +12,8 @@ void ASCIIFileWriter::Reset() {
     columns_.clear();
     names_.clear();
     flags_.clear();
+    record_.clear();
+    lastFields_.clear();
     count_ = 0;
     separator_ = ' ';
     hasTable_ = false;
@@ -27,10 +32,14 @@ int ASCIIFileWriter::DefineColumns(const char* fileName, int count, const char* 
             for (int i = 0; i < count; ++i) names_.emplace_back(names[i] ? names[i] : "");
         if (flags != nullptr) flags_.assign(flags, flags + count);
         columns_.assign(count, VariableRef());
+        record_.assign(static_cast<std::size_t>(count) * (kFieldWidth + 1) + 1, '\0');
+        lastFields_.assign(static_cast<std::size_t>(count), LastField());
     } catch (const std::bad_alloc&) {
         columns_.clear();
         names_.clear();
         flags_.clear();
+        record_.clear();
+        lastFields_.clear();
         ReportError(kAllocationFailure);
         return 1;
     }
@@ -68,7 +77,7 @@ int ASCIIFileWriter::Check() {
     return SolarBase::Check();
 }
 
-int ASCIIFileWriter::WriteText(const std::string& text) {
+int ASCIIFileWriter::WriteText(std::string_view text) {
     if (std::fwrite(text.data(), 1, text.size(), file_) != text.size() || std::ferror(file_))
         return DomainError(0x101, {fileName_});
     return kOk;
@@ -89,29 +98,47 @@ int ASCIIFileWriter::WriteHeader() {
     return WriteText(line);
 }
 
+// Many columns repeat their value from one record to the next (a heater that stays off, a pump
+// that keeps its flow): their text is kept and copied rather than formatted again.
+char* ASCIIFileWriter::WriteDouble(int column, char* out, double value) {
+    LastField& last = lastFields_[static_cast<std::size_t>(column)];
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    if (!last.held || last.bits != bits) {
+        last.length = static_cast<std::size_t>(
+            FormatSixDigits(last.text, last.text + kFieldWidth, value) - last.text);
+        last.bits = bits;
+        last.held = true;
+    }
+    // Nearly every field fits kShortField: copied whole (the record has room for kFieldWidth per
+    // column), it takes a couple of moves rather than a library call.
+    static_assert(kShortField <= kFieldWidth);
+    if (last.length <= kShortField)
+        std::memcpy(out, last.text, kShortField);
+    else
+        std::memcpy(out, last.text, last.length);
+    return out + last.length;
+}
+
 int ASCIIFileWriter::Compute() {
     if (status_ != kReady) return status_;
     if (file_ == nullptr && Open() != kOk) return kOpenFailed;
-    std::string& line = record_;
-    line.clear();
+    // Every field is written in place: the record's storage holds the widest record.
+    char* const start = record_.data();
+    char* out = start;
     bool first = true;
     for (int i = 0; i < count_; ++i) {
         if (!Enabled(i)) continue;
-        if (!first) line += separator_;
+        if (!first) *out++ = separator_;
         first = false;
         const VariableRef& column = columns_[i];
         if (!column.IsBound()) continue;
-        char field[32];
-        std::to_chars_result result;
         if (column.kind == VariableRef::kInt)
-            result = std::to_chars(field, field + sizeof field, *static_cast<int*>(column.pointer));
-        else  // six significant digits, as "%g" writes them in the C locale
-            result =
-                std::to_chars(field, field + sizeof field, *static_cast<double*>(column.pointer),
-                              std::chars_format::general, 6);
-        line.append(field, result.ptr);
+            out = std::to_chars(out, out + kFieldWidth, *static_cast<int*>(column.pointer)).ptr;
+        else
+            out = WriteDouble(i, out, *static_cast<double*>(column.pointer));
     }
-    line += '\n';
-    if (const int result = WriteText(line); result != kOk) return result;
+    *out++ = '\n';
+    if (const int result = WriteText({start, static_cast<std::size_t>(out - start)}); result != kOk)
+        return result;
     return status_;
 }

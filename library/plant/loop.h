@@ -6,6 +6,7 @@
 #include <iosfwd>
 
 #include "component.h"
+#include "numerics.h"
 
 // Sets the flow of a loop while switched on; the part of its power that heats the fluid raises
 // the outlet temperature.
@@ -73,6 +74,9 @@ class Pipe : public SolarBase {
     const double* specificHeat_;
     double lossCoefficient_;
     double length_;
+    // The share lost, kept while conductance and capacity rate repeat (the flow is set once an
+    // hour, the loop around the pipe iterates).
+    LastResult<2> lostShare_;
 };
 
 // Counter-flow or any other arrangement summarised by one constant effectiveness:

@@ -67,7 +67,8 @@ int Pipe::Compute() {
     } else if (capacityRate == 0) {
         lostShare = 1;
     } else {
-        lostShare = 1 - std::exp(-conductance / capacityRate);
+        lostShare = lostShare_({conductance, capacityRate},
+                               [](const auto& in) { return 1 - std::exp(-in[0] / in[1]); });
     }
     outletTemperature = inlet - (inlet - *surroundingsTemperature_) * lostShare;
     heatLoss = (inlet - outletTemperature) * capacityRate;

@@ -95,7 +95,20 @@ class Summary : public SolarBase {
     int stepCount;
 
   private:
+    // Sorts the references into the double and the int variables, so that a step adds each
+    // without asking its kind; notes whether all are bound.
+    void IndexReferences();
+
+    template <class T>
+    struct Term {
+        std::size_t sum;
+        const T* variable;
+    };
+
     std::vector<VariableRef> references_;
+    std::vector<Term<double>> doubleTerms_;  // storage for count_ terms each, kept
+    std::vector<Term<int>> intTerms_;
+    bool allBound_ = false;
     const double* timeStep_;
     int count_ = 0;
 };

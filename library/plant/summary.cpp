@@ -8,7 +8,23 @@ void Summary::Reset() {
     stepCount = 0;
     for (double& s : sums) s = 0;
     for (VariableRef& r : references_) r = VariableRef();
+    IndexReferences();
     timeStep_ = nullptr;
+}
+
+void Summary::IndexReferences() {
+    doubleTerms_.clear();
+    intTerms_.clear();
+    allBound_ = true;
+    for (std::size_t i = 0; i < references_.size(); ++i) {
+        const VariableRef& r = references_[i];
+        if (!r.IsBound())
+            allBound_ = false;
+        else if (r.kind == VariableRef::kDouble)
+            doubleTerms_.push_back({i, static_cast<const double*>(r.pointer)});
+        else
+            intTerms_.push_back({i, static_cast<const int*>(r.pointer)});
+    }
 }
 
 int Summary::SetCount(int n) {
@@ -16,10 +32,14 @@ int Summary::SetCount(int n) {
     if (n != count_) {
         sums.clear();
         references_.clear();
+        IndexReferences();
         count_ = 0;
         try {
             references_.assign(static_cast<std::size_t>(n), VariableRef());
             sums.assign(static_cast<std::size_t>(n), 0.0);
+            // Indexing never allocates afterwards.
+            doubleTerms_.reserve(static_cast<std::size_t>(n));
+            intTerms_.reserve(static_cast<std::size_t>(n));
         } catch (const std::bad_alloc&) {
             sums = std::vector<double>();
             references_ = std::vector<VariableRef>();
@@ -27,6 +47,7 @@ int Summary::SetCount(int n) {
             return 1;
         }
         count_ = n;
+        IndexReferences();
     }
     return Check();
 }
@@ -34,6 +55,7 @@ int Summary::SetCount(int n) {
 int Summary::SetInputs(const VariableRef* references, const double* timeStep) {
     if (references != nullptr) {
         for (int i = 0; i < count_; ++i) references_[i] = references[i];
+        IndexReferences();
     }
     timeStep_ = timeStep;
     return Check();
@@ -60,12 +82,11 @@ int Summary::Compute() {
     const double step = *timeStep_;
     if (step < 0) return DomainError(0x101, {step});
     // A step is taken whole or not at all: an unbound variable is found before anything is added.
-    for (int i = 0; i < count_; ++i) {
-        if (!references_[i].IsBound()) return DomainError(0x103);
-    }
+    if (!allBound_) return DomainError(0x103);
     ++stepCount;
     totalTime += step;
-    for (int i = 0; i < count_; ++i) sums[i] += step * references_[i].Value();
+    for (const Term<double>& term : doubleTerms_) sums[term.sum] += step * *term.variable;
+    for (const Term<int>& term : intTerms_) sums[term.sum] += step * *term.variable;
     return kOk;
 }
 

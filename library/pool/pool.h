@@ -12,6 +12,7 @@
 #include <iosfwd>
 
 #include "component.h"
+#include "numerics.h"
 
 // Reflectance of the water surface for diffuse light: the Fresnel reflectance from air into
 // water (refractive index 1.332) at 60 degrees, computed once at start.
@@ -128,8 +129,19 @@ class SwimmingPool : public SolarBase {
     void ComputeSideWalls(const Conditions& c);
     void ComputeConduction(const Conditions& c);
     // Convective (W/m2 K) and mass (kg/s m2 Pa) transfer coefficients of the open surface.
-    void SurfaceCoefficients(const Conditions& c, double& hc, double& hm) const;
-    double SolarGain(const Conditions& c) const;
+    void SurfaceCoefficients(const Conditions& c, double& hc, double& hm);
+    double SolarGain(const Conditions& c);
+
+    // Terms that change about once an hour while the plant's loops evaluate the pool many times,
+    // each kept while its inputs repeat.
+    LastResult<1> skyFourthPower_;         // K^4
+    LastResult<2> airVapourPressure_;      // Pa
+    LastResult<1> beamReflectance_;        // of the open water
+    LastResult<1> sideLengthCubed_;        // m3
+    LastResult<1> surfaceForcedNusselt_;   // over the open surface
+    LastResult<2> wallWaterFilm_;          // W/m2 K
+    LastResult<1> wallForcedNusselt_;      // on the exposed walls' outer face
+    LastResult<3> wallNaturalNusselt_[2];  // each half of the exposed walls
 
     // Derived by Check.
     double sideLength_ = 0;        // of a square pool, m

@@ -110,7 +110,9 @@ int SwimmingPool::Compute() {
     const double poolCelsius = KelvinToCelsius(c.tp);
     const double airCelsius = KelvinToCelsius(c.ta);
     const double surfacePressure = SatVapourPressure(poolCelsius);
-    const double airPressure = VapourPressureFromRelHum(airCelsius, c.relativeHumidity);
+    const double airPressure =
+        airVapourPressure_({airCelsius, c.relativeHumidity},
+                           [](const auto& in) { return VapourPressureFromRelHum(in[0], in[1]); });
 
     if (exposedWallArea_ > 0) ComputeSideWalls(c);
     ComputeConduction(c);
@@ -138,8 +140,9 @@ int SwimmingPool::Compute() {
     const double emissivity =
         c.coverOn ? std::min(1.0, blanketLwTransmissivity_ * kWaterEmissivity + blanketEmissivity_)
                   : kWaterEmissivity;
-    radiationLoss =
-        (std::pow(c.tp, 4) - std::pow(c.tsky, 4)) * surfaceArea_ * kStefanBoltzmann * emissivity;
+    radiationLoss = (std::pow(c.tp, 4) -
+                     skyFourthPower_({c.tsky}, [](const auto& t) { return std::pow(t[0], 4); })) *
+                    surfaceArea_ * kStefanBoltzmann * emissivity;
 
     makeUpLoss = (c.tp - c.tm) * c.makeUpFlow * c.cp;
     totalLosses = evaporationLoss + convectionLoss + conductionLoss + radiationLoss + sideWallLoss +
@@ -185,20 +188,23 @@ void SwimmingPool::ComputeSideWalls(const Conditions& c) {
 
     // Water-side film from the water's motion along the wall: the average over a laminar flat
     // plate, Nu = 0.664 Re^1/2 Pr^1/3 (Pohlhausen; Incropera and DeWitt, sec. 7.2).
-    const double waterReynolds =
-        std::fabs(WaterVelocity(c.activity) * sideLength_ / kWaterViscosity);
-    const double hWater = 0.664 * std::sqrt(waterReynolds) * std::pow(kWaterPrandtl, 0.333) *
-                          kWaterConductivity / sideLength_;
+    const double hWater =
+        wallWaterFilm_({WaterVelocity(c.activity), sideLength_}, [](const auto& in) {
+            const double waterReynolds = std::fabs(in[0] * in[1] / kWaterViscosity);
+            return 0.664 * std::sqrt(waterReynolds) * std::pow(kWaterPrandtl, 0.333) *
+                   kWaterConductivity / in[1];
+        });
     const double wallAndFilm = kWallResistance / halfArea + 1.0 / (hWater * halfArea);
 
     // Forced convection on the outer face: the cross-flow correlation Nu = C Re^m Pr^0.37 of
     // A. Zukauskas, "Heat transfer from tubes in crossflow", Adv. Heat Transfer 8, 93-160 (1972),
     // for 0.667 times the wind speed.
     const double reynolds = 0.667 * c.wind * sideLength_ / kAirViscosity;
-    const bool laminar = reynolds < 1e5;
-    const double forcedNusselt = (laminar ? 0.26 : 0.076) *
-                                 std::pow(reynolds, laminar ? 0.6 : 0.7) *
-                                 std::pow(kAirPrandtl, 0.37);
+    const double forcedNusselt = wallForcedNusselt_({reynolds}, [](const auto& re) {
+        const bool laminar = re[0] < 1e5;
+        return (laminar ? 0.26 : 0.076) * std::pow(re[0], laminar ? 0.6 : 0.7) *
+               std::pow(kAirPrandtl, 0.37);
+    });
 
     for (int i = 0; i < 2; ++i) {
         const double tPrev = previousOuterSurface_[i];
@@ -216,12 +222,15 @@ void SwimmingPool::ComputeSideWalls(const Conditions& c) {
         // equations for laminar and turbulent free convection from a vertical plate", Int. J.
         // Heat Mass Transfer 18, 1323-1329 (1975), all Rayleigh numbers, with Pr = 0.71
         // (0.6929... = 0.492 / Pr, exponents 9/16 and 8/27).
-        const double rayleigh = std::fabs(std::pow(exposedHeight_, 3) * kGravity * (c.ta - tPrev) /
-                                          c.ta / kAirViscosity / kAirDiffusivity);
         const double naturalNusselt =
-            std::pow(0.825 + 0.387 * std::pow(rayleigh, 0.1667) /
-                                 std::pow(1.0 + std::pow(0.6929577464788733, 0.5625), 0.2963),
-                     2);
+            wallNaturalNusselt_[i]({exposedHeight_, c.ta, tPrev}, [](const auto& in) {
+                const double rayleigh = std::fabs(std::pow(in[0], 3) * kGravity * (in[1] - in[2]) /
+                                                  in[1] / kAirViscosity / kAirDiffusivity);
+                return std::pow(
+                    0.825 + 0.387 * std::pow(rayleigh, 0.1667) /
+                                std::pow(1.0 + std::pow(0.6929577464788733, 0.5625), 0.2963),
+                    2);
+            });
         const double hConvection =
             std::max(forcedNusselt, naturalNusselt) * kAirConductivity / exposedHeight_;
 
@@ -258,7 +267,7 @@ void SwimmingPool::ComputeConduction(const Conditions& c) {
 // Two models: fixed wind functions hc = a + b v (W/m2 K) and hm = (c + d v) / latent heat, or
 // the larger of forced and free convection over the pool's side length with the Chilton-Colburn
 // analogy for the mass transfer.
-void SwimmingPool::SurfaceCoefficients(const Conditions& c, double& hc, double& hm) const {
+void SwimmingPool::SurfaceCoefficients(const Conditions& c, double& hc, double& hm) {
     if (evaporationModel_ == kEvaporationModelFixedCoefficients) {
         hc = convectionConstant_ + convectionWind_ * c.wind;
         hm = (evaporationConstant_ + evaporationWind_ * c.wind) / kWaterLatentHeat;
@@ -266,14 +275,18 @@ void SwimmingPool::SurfaceCoefficients(const Conditions& c, double& hc, double& 
     }
     const double film = (c.tp + c.ta) / 2.0;
     const double reynolds = std::fabs(c.wind * sideLength_ / kAirViscosity);
-    const double rayleigh = std::fabs(std::pow(sideLength_, 3) * kGravity * (c.ta - c.tp) / film /
-                                      kAirViscosity / kAirDiffusivity);
+    const double lengthCubed =
+        sideLengthCubed_({sideLength_}, [](const auto& l) { return std::pow(l[0], 3); });
+    const double rayleigh =
+        std::fabs(lengthCubed * kGravity * (c.ta - c.tp) / film / kAirViscosity / kAirDiffusivity);
     // Average over a flat plate with a turbulent boundary layer throughout (Incropera and DeWitt,
     // sec. 7.2); free convection from horizontal plates: 0.27 Ra^1/4 for a cooled surface facing
     // up (W. H. McAdams, Heat Transmission, 3rd ed., McGraw-Hill 1954), 0.54 Ra^1/4 and
     // 0.15 Ra^1/3 for a heated one (J. R. Lloyd and W. R. Moran, J. Heat Transfer 96, 443-447
     // (1974)); Incropera and DeWitt, sec. 9.6.
-    const double forcedNusselt = 0.037 * std::pow(reynolds, 0.8) * std::pow(kAirPrandtl, 0.3333);
+    const double forcedNusselt = surfaceForcedNusselt_({reynolds}, [](const auto& re) {
+        return 0.037 * std::pow(re[0], 0.8) * std::pow(kAirPrandtl, 0.3333);
+    });
     double naturalNusselt;
     if (c.tp <= c.ta)  // cooled surface facing up
         naturalNusselt = 0.27 * std::pow(rayleigh, 0.25);
@@ -285,10 +298,12 @@ void SwimmingPool::SurfaceCoefficients(const Conditions& c, double& hc, double& 
     hm = (kHeatMassAnalogy / film / kAirConductivity) * hc;
 }
 
-double SwimmingPool::SolarGain(const Conditions& c) const {
+double SwimmingPool::SolarGain(const Conditions& c) {
     const double unshaded = 1.0 - c.shaded;
     if (!c.coverOn) {
-        const double beamReflectance = FresnelReflectance(c.zenith, 1.0, kWaterRefractiveIndex);
+        const double beamReflectance = beamReflectance_({c.zenith}, [](const auto& zenith) {
+            return FresnelReflectance(zenith[0], 1.0, kWaterRefractiveIndex);
+        });
         return unshaded *
                ((1.0 - g_diffuseReflectanceWater) * c.diffuse + (1.0 - beamReflectance) * c.beam) *
                surfaceArea_ * (1.0 - kSolarEscape);

@@ -3,13 +3,16 @@
 // no window; the graphical layer binds its view to the results-out-of-date hook.
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <iosfwd>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "collector_plane.h"
 #include "control.h"
@@ -351,9 +354,22 @@ class CTidewarmDoc {
     // and the hourly line.
     int StepSchedules();
     int StepWeather();
+    // The wet-bulb and sky temperatures of the hour from the air and its humidity.
+    void StepHourAir(double air, double relativeHumidity);
     int SolvePoolLoop(bool exchanger);
     void SetHourEnergies(double poolTemperature, bool exchanger);
     int WriteHourlyLine();
+    // The air of each hour of a run, with the inputs it came from: the passes read the same
+    // weather, so a later pass finds the wet-bulb bisection and the sky's emission done. Sized
+    // for the run before the passes (empty, every pass computes them).
+    struct HourAir {
+        std::array<std::uint64_t, 4> inputs{};  // bits of air, humidity, clearness, solar hour
+        double wetBulb = 0;
+        double sky = 0;
+        bool held = false;
+    };
+    std::vector<HourAir> hourAir_;
+
     // The collector loop, with the roof loop of the unglazed collector; 0 or the failing code.
     int CollectorLoop(FlatPlateCollector& collector);
     int RoofLoop(FlatPlateCollector& collector);

@@ -1,7 +1,10 @@
 // One simulated day: the weather read ahead at the start of the day, then the hourly step that
 // solves the collector loop, the roof and the pool by nested fixed-point iterations.
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 #include "document.h"
@@ -50,17 +53,21 @@ int CTidewarmDoc::PrepareDay() {
         }
         if (const int result = weather.Compute(); result != 0)
             return ShowComponentFailure(result, kStrTitleWeather);
-        if (const int result = sun.Compute(); result != 0)
-            return ShowComponentFailure(result, kStrTitleWeather);
         const double global = *links.HGlo;
         const double air = *links.TAmb;
         dailyIrradiation += global * kSecondsPerHour;
         if (SwimmableCriterion != 0 && IndoorPool != 1) {
             bool counts = air > CloudyDayMinAirTemp;
-            if (!counts && air >= SunnyDayMinAirTemp && sun.zenith < std::numbers::pi / 2) {
-                const double clearness =
-                    std::min(global / (sun.extraterrestrialNormal * std::cos(sun.zenith)), 1.0);
-                counts = clearness >= kSunnyClearness;
+            // The sun's position is wanted only for the clearness of a mild hour (the hourly
+            // step computes it again for its own use).
+            if (!counts && air >= SunnyDayMinAirTemp) {
+                if (const int result = sun.Compute(); result != 0)
+                    return ShowComponentFailure(result, kStrTitleWeather);
+                if (sun.zenith < std::numbers::pi / 2) {
+                    const double clearness =
+                        std::min(global / (sun.extraterrestrialNormal * std::cos(sun.zenith)), 1.0);
+                    counts = clearness >= kSunnyClearness;
+                }
             }
             if (counts) ++countedHours;
         }
@@ -220,12 +227,28 @@ int CTidewarmDoc::StepWeather() {
             return ShowComponentFailure(result, kStrTitleWeather);
     }
     const double air = *links.TAmb;
-    const double dewPoint = DewPointFromRelHum(air, *links.RelHum);
-    TWetBulb = WetBulbFromDewPoint(air, dewPoint, kStandardPressure);
-    TSky = SkyTemperature(DailyClearness, air, dewPoint, SolarHour);
+    StepHourAir(air, *links.RelHum);
     TUnderRoof += (kUnderRoofSolarGain * *links.HGlo - kUnderRoofExchange * (TUnderRoof - air)) *
                   kSecondsPerHour;
     return 0;
+}
+
+void CTidewarmDoc::StepHourAir(double air, double relativeHumidity) {
+    const std::array<std::uint64_t, 4> inputs{
+        std::bit_cast<std::uint64_t>(air), std::bit_cast<std::uint64_t>(relativeHumidity),
+        std::bit_cast<std::uint64_t>(DailyClearness), std::bit_cast<std::uint64_t>(SolarHour)};
+    HourAir* slot = HourIndex >= 0 && static_cast<std::size_t>(HourIndex) < hourAir_.size()
+                        ? &hourAir_[static_cast<std::size_t>(HourIndex)]
+                        : nullptr;
+    if (slot != nullptr && slot->held && slot->inputs == inputs) {
+        TWetBulb = slot->wetBulb;
+        TSky = slot->sky;
+        return;
+    }
+    const double dewPoint = DewPointFromRelHum(air, relativeHumidity);
+    TWetBulb = WetBulbFromDewPoint(air, dewPoint, kStandardPressure);
+    TSky = SkyTemperature(DailyClearness, air, dewPoint, SolarHour);
+    if (slot != nullptr) *slot = HourAir{inputs, TWetBulb, TSky, true};
 }
 
 int CTidewarmDoc::SolvePoolLoop(bool exchanger) {

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 #include <initializer_list>
+#include <new>
 #include <string>
 
 #include "document.h"
@@ -109,6 +110,14 @@ int CTidewarmDoc::RunPasses(const std::string& base) {
     const int savedExchanger = UseExchanger;
     const int savedHeater = UseAuxHeater;
     int result = 0;
+    // Slots for the air of every hour, shared by the passes; without the memory each pass
+    // computes its own.
+    try {
+        hourAir_.assign(static_cast<std::size_t>(std::max(NumDays, 0)) * kHoursPerDay + 1,
+                        HourAir());
+    } catch (const std::bad_alloc&) {
+        hourAir_.clear();
+    }
     for (const bool reference : {true, false}) {
         if (reference && ReferenceRun == 0) continue;
         const std::string monthlyName = PartName(base + (reference ? ".mlx" : ".mly"));
@@ -125,6 +134,7 @@ int CTidewarmDoc::RunPasses(const std::string& base) {
     UseSolar = savedSolar;
     UseExchanger = savedExchanger;
     UseAuxHeater = savedHeater;
+    hourAir_ = std::vector<HourAir>();
     return result;
 }
 

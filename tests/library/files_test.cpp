@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <filesystem>
+#include <random>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "test_support.h"
 #include "weather_files.h"
@@ -69,6 +72,50 @@ TEST_F(TextTable, WriterPrintsSixSignificantDigitsAndEmptyUnboundFields) {
     ASSERT_EQ(writer.Compute(), kOk);
     writer.Close();
     EXPECT_EQ(test::ReadFile("t.txt"), "A B C\n0.333333  1.23457e+06\n");
+}
+
+// The short path of the six-digit format must write what the library writes, at the edges of
+// its range, at rounding ties and decade boundaries, and for values spread over its range.
+TEST(SixDigitFormat, WritesWhatTheLibraryWrites) {
+    auto library = [](double value) {
+        char text[32];
+        return std::string(
+            text,
+            std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6).ptr);
+    };
+    auto ours = [](double value) {
+        char text[32];
+        return std::string(text, FormatSixDigits(text, text + sizeof text, value));
+    };
+    std::vector<double> values = {0.0,       -0.0,      1e-4,      9.99999e-5, 0.000099999951,
+                                  999999.4,  999999.5,  999999.6,  9.999995,   9.9999949999,
+                                  0.5,       2.5,       1.0000005, 123456.5,   1234565.0,
+                                  100000.25, 0.1,       0.3,       1e5,        std::nan(""),
+                                  HUGE_VAL,  -HUGE_VAL, 1e300,     -1e-300,    4.94e-324};
+    for (int decade = -20; decade <= 30; ++decade)
+        for (double offset : {-1e-12, 0.0, 1e-12}) {
+            const double power = std::pow(10.0, decade);
+            values.push_back(power * (1 + offset));
+            values.push_back(-power * (1 - 5e-7 + offset));
+        }
+    std::mt19937_64 random(42);
+    std::uniform_int_distribution<int> decade(-20, 30);
+    std::uniform_real_distribution<double> mantissa(1, 10);
+    for (int i = 0; i < 200000; ++i) {
+        const double scale = std::pow(10.0, decade(random));
+        const double digits = mantissa(random) * 1e5;
+        values.push_back((i % 2 ? 1e-5 : -1e-5) * digits * scale);
+        // Six-digit ties and their neighbours in the last bits.
+        const double tie = (std::floor(digits) + 0.5) * 1e-5 * scale;
+        values.push_back(tie);
+        values.push_back(std::nextafter(tie, 0.0));
+        values.push_back(std::nextafter(tie, HUGE_VAL));
+    }
+    int differences = 0;
+    for (double value : values)
+        if (ours(value) != library(value) && ++differences <= 5)
+            ADD_FAILURE() << library(value) << " written as " << ours(value);
+    EXPECT_EQ(differences, 0);
 }
 
 TEST_F(TextTable, WriterFlagsSelectColumns) {

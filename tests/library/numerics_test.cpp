@@ -126,4 +126,32 @@ TEST(PresentWorth, LifeCycleCost) {
     EXPECT_EQ(AnnualPayment(0, 0, 0.05), 0.0);
 }
 
+// A kept result is reused only for the same arguments bit for bit: -0 is not 0 (1/x tells them
+// apart), a NaN argument never matches a number, a failed evaluation is not kept.
+TEST(LastResult, ReusesOnlyForIdenticalArguments) {
+    LastResult<2> last;
+    int evaluations = 0;
+    auto inverseSum = [&](const LastResult<2>::Arguments& x) {
+        ++evaluations;
+        return 1.0 / (x[0] + x[1]);
+    };
+    EXPECT_EQ(last({2.0, 0.0}, inverseSum), 0.5);
+    EXPECT_EQ(last({2.0, 0.0}, inverseSum), 0.5);
+    EXPECT_EQ(evaluations, 1);
+    EXPECT_EQ(last({0.0, 0.0}, inverseSum), HUGE_VAL);
+    EXPECT_EQ(last({-0.0, -0.0}, inverseSum), -HUGE_VAL);
+    EXPECT_EQ(last({2.0, 1.0}, inverseSum), 1.0 / 3.0);
+    EXPECT_EQ(evaluations, 4);
+    EXPECT_TRUE(std::isnan(last({NAN, 1.0}, inverseSum)));
+    EXPECT_EQ(last({2.0, 1.0}, inverseSum), 1.0 / 3.0);
+    EXPECT_EQ(evaluations, 6);
+
+    LastResult<1> failing;
+    EXPECT_FALSE(failing.Holds({1.0}));
+    failing.Keep({1.0}, 7.0);
+    EXPECT_TRUE(failing.Holds({1.0}));
+    EXPECT_FALSE(failing.Holds({std::nextafter(1.0, 2.0)}));
+    EXPECT_EQ(failing.Result(), 7.0);
+}
+
 }  // namespace
