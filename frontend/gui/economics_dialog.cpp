@@ -1,5 +1,6 @@
 #include "economics_dialog.h"
 
+#include "help_pages.h"
 #include "user_interface.h"
 #include "window_texts.h"
 #include "wx_text.h"
@@ -13,6 +14,7 @@ constexpr int kBoxWidth = 100;
 
 EconomicsDialog::EconomicsDialog(wxWindow* parent, const EconomicDialogData& data)
     : wxDialog(parent, wxID_ANY, ResText(kStrEconomicsTitle)), data_(data) {
+    BindHelp(*this, "economics");
     auto* columns = new wxBoxSizer(wxHORIZONTAL);
 
     auto* costs = new wxStaticBoxSizer(wxVERTICAL, this, ResText(kStrGroupCosts));

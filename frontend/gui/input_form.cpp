@@ -7,6 +7,7 @@
 #include "folders.h"
 #include "frontend_globals.h"
 #include "frontend_strings.h"
+#include "help_pages.h"
 #include "month_masks.h"
 #include "record_fields.h"
 #include "recordset.h"
@@ -47,6 +48,7 @@ void AddLabel(wxWindow* parent, wxSizer* grid, int label) {
 InputFormDialog::InputFormDialog(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, ResText(kStrInputFormTitle), wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER) {
+    BindHelp(*this, "input");
     const std::optional<InputFormData> data = LoadRunForm();
     if (!data) return;
     data_ = *data;

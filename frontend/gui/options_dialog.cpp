@@ -1,6 +1,7 @@
 #include "options_dialog.h"
 
 #include "frontend_globals.h"
+#include "help_pages.h"
 #include "options.h"
 #include "small_windows.h"
 #include "user_interface.h"
@@ -29,6 +30,7 @@ std::pair<wxRadioButton*, wxRadioButton*> RadioPair(wxStaticBoxSizer* group, int
 
 OptionsDialog::OptionsDialog(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, ResText(kStrOptionsTitle)) {
+    BindHelp(*this, "options");
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     auto* units = Group(this, kStrDefaultUnits);
     std::tie(unitsSI_, unitsIP_) = RadioPair(units, kStrUnitsSI, kStrImperialUS);

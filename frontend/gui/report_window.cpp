@@ -1,5 +1,6 @@
 #include "report_window.h"
 
+#include "help_pages.h"
 #include "report_copy.h"
 #include "user_interface.h"
 #include "window_texts.h"
@@ -14,6 +15,7 @@ constexpr wxStringCharType kAppScheme[] = wxS("app:");
 ReportWindow::ReportWindow(wxWindow* parent, const std::string& reportPath)
     : wxFrame(parent, wxID_ANY, ResText(kStrReportTitle), wxDefaultPosition, wxSize(1000, 700)),
       reportPath_(reportPath) {
+    BindHelp(*this, "report");
     if (wxWebView::IsBackendAvailable(wxWebViewBackendDefault))
         view_ = wxWebView::New(this, wxID_ANY);
     if (view_ == nullptr) return;

@@ -1,6 +1,7 @@
 #include "runs_manager.h"
 
 #include "database_maintenance.h"
+#include "help_pages.h"
 #include "window_texts.h"
 #include "wx_text.h"
 
@@ -30,6 +31,7 @@ int TitleOf(RunsManagerMode mode) {
 RunsManagerDialog::RunsManagerDialog(wxWindow* parent, RunsManagerMode mode)
     : wxDialog(parent, wxID_ANY, ResText(TitleOf(mode)), wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER) {
+    BindHelp(*this, "runs");
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     list_ = new wxListCtrl(this, wxID_ANY, wxDefaultPosition, wxSize(640, 300),
                            wxLC_REPORT | wxLC_SINGLE_SEL | wxLC_HRULES | wxLC_VRULES);

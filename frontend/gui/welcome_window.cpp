@@ -1,6 +1,7 @@
 #include "welcome_window.h"
 
 #include "frontend_globals.h"
+#include "help_pages.h"
 #include "input_form.h"
 #include "new_run_wizard.h"
 #include "options_dialog.h"
@@ -23,6 +24,7 @@ void RegisterMaintainWindow(MaintainWindowOpener opener) {
 }
 
 WelcomeWindow::WelcomeWindow() : wxFrame(nullptr, wxID_ANY, "Tidewarm") {
+    BindHelp(*this, "main");
     auto* panel = new wxPanel(this);
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     auto* title = new wxStaticText(panel, wxID_ANY, ResText(kStrWelcome));

@@ -2,6 +2,7 @@
 
 #include "frontend_globals.h"
 #include "frontend_strings.h"
+#include "help_pages.h"
 #include "record_fields.h"
 #include "runs_list.h"
 #include "runs_manager.h"
@@ -36,6 +37,7 @@ StepTexts TextsOf(WizardStep step) {
 
 WizardStepDialog::WizardStepDialog(wxWindow* parent, WizardStep step)
     : wxDialog(parent, wxID_ANY, ResText(TextsOf(step).caption)), step_(step) {
+    BindHelp(*this, "wizard");
     const StepTexts texts = TextsOf(step);
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     auto* question = new wxStaticText(this, wxID_ANY, ResText(texts.question));
@@ -84,6 +86,7 @@ void WizardStepDialog::SetChoice(int choice) {
 
 ContactDialog::ContactDialog(wxWindow* parent, const wxString& caption)
     : wxDialog(parent, wxID_ANY, caption) {
+    BindHelp(*this, "contact");
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     auto* grid = new wxFlexGridSizer(2, 8, 8);
     grid->AddGrowableCol(1);

@@ -10,6 +10,7 @@
 #include "front_test_support.h"
 #include "frontend_globals.h"
 #include "frontend_strings.h"
+#include "help_pages.h"
 #include "input_form.h"
 #include "new_run_wizard.h"
 #include "options_dialog.h"
@@ -212,6 +213,16 @@ void Photograph(wxTopLevelWindow* window, const std::string& name) {
     gui_test::Screenshot(name);
     window->Destroy();
     wxYield();
+}
+
+// F1 opens the help page of the window in front: the main window's, the options'.
+TEST_F(InstallerPathTest, F1OpensTheWindowsHelpPage) {
+    gui_test::SendCommand(Welcome(), wxID_HELP);
+    ASSERT_TRUE(gui_test::PumpUntil([] { return !OpenedHelpPage().empty(); }));
+    EXPECT_EQ(OpenedHelpPage(), "Tidewarm_main.html");
+    OptionsDialog options(&Welcome());
+    gui_test::SendCommand(options, wxID_HELP);
+    EXPECT_TRUE(gui_test::PumpUntil([] { return OpenedHelpPage() == "Tidewarm_options.html"; }));
 }
 
 TEST(WindowPictures, EveryWindow) {
