@@ -169,11 +169,16 @@ class ASCIIFileWriter : public FileWriter {
     std::vector<char> record_;
     // Writes a double column's field at `out` from its last text when the value repeats.
     char* WriteDouble(int column, char* out, double value);
-    // The last field written per column, for the value of `bits`.
+    // Copies the fields formatted in the last record into their columns' last texts.
+    void KeepNewFields();
+    // The last field written per column, for the value of `bits`. A field formatted in the
+    // record (`inRecord`) is copied to `text` from `offset` before the next record is built.
     struct LastField {
         std::uint64_t bits = 0;
         std::size_t length = 0;
         bool held = false;
+        bool inRecord = false;
+        std::size_t offset = 0;
         char text[kFieldWidth];
     };
     std::vector<LastField> lastFields_;

@@ -36,20 +36,33 @@ constexpr char kDigitPairs[] =
 // end it returns (a sign, "0.000", 6 digits, a point, 8 bytes of copy).
 constexpr std::ptrdiff_t kRoom = 24;
 
+// Two digits "00".."99" as a little-endian word, the first digit in the low byte.
+std::uint64_t DigitPair(std::uint32_t n) {
+    std::uint16_t pair;
+    std::memcpy(&pair, kDigitPairs + 2 * n, 2);
+    return pair;
+}
+
+// Writes 8 bytes of a word at `at`, its low byte first.
+void WriteWord(char* at, std::uint64_t word) {
+    static_assert(std::endian::native == std::endian::little);
+    std::memcpy(at, &word, 8);
+}
+
 // Writes the value digits * 10^(exponent - 5) the way "%g" does: fixed notation for exponents
-// -4..5, otherwise d.ddddde+XX; trailing zeros of the fraction and a bare point dropped.
+// -4..5, otherwise d.ddddde+XX; trailing zeros of the fraction and a bare point dropped. The six
+// digits are held in one word (zero bytes after them) and shifted in the register rather than
+// stored and read back at an offset, which the processor cannot forward from its store buffer.
 char* WriteDigits(char* out, std::uint32_t digits, int exponent) {
-    char text[16] = {};  // the six digits, then room for the 8-byte copies
-    std::memcpy(text, kDigitPairs + 2 * (digits / 10000), 2);
-    std::memcpy(text + 2, kDigitPairs + 2 * (digits / 100 % 100), 2);
-    std::memcpy(text + 4, kDigitPairs + 2 * (digits % 100), 2);
+    const std::uint64_t text = DigitPair(digits / 10000) | DigitPair(digits / 100 % 100) << 16 |
+                               DigitPair(digits % 100) << 32;
     int count = 6;  // significant digits once trailing zeros are dropped
-    while (count > 1 && text[count - 1] == '0') --count;
+    for (std::uint32_t rest = digits; count > 1 && rest % 10 == 0; rest /= 10) --count;
     if (exponent < -4 || exponent > 5) {
-        out[0] = text[0];
+        out[0] = static_cast<char>(text & 0xff);
         if (count > 1) {
             out[1] = '.';
-            std::memcpy(out + 2, text + 1, 8);
+            WriteWord(out + 2, text >> 8);
             out += count + 1;
         } else {
             out += 1;
@@ -62,14 +75,14 @@ char* WriteDigits(char* out, std::uint32_t digits, int exponent) {
     }
     if (exponent < 0) {  // "0." and -exponent - 1 zeros before the digits
         std::memcpy(out, "0.000000", 8);
-        std::memcpy(out + 1 - exponent, text, 8);
+        WriteWord(out + 1 - exponent, text);
         return out + 1 - exponent + count;
     }
     const int integerDigits = exponent + 1;
-    std::memcpy(out, text, 8);
+    WriteWord(out, text);
     if (count <= integerDigits) return out + integerDigits;
     out[integerDigits] = '.';
-    std::memcpy(out + integerDigits + 1, text + integerDigits, 8);
+    WriteWord(out + integerDigits + 1, text >> (8 * integerDigits));
     return out + count + 1;
 }
 

@@ -103,25 +103,40 @@ int ASCIIFileWriter::WriteHeader() {
 char* ASCIIFileWriter::WriteDouble(int column, char* out, double value) {
     LastField& last = lastFields_[static_cast<std::size_t>(column)];
     const auto bits = std::bit_cast<std::uint64_t>(value);
-    if (!last.held || last.bits != bits) {
-        last.length = static_cast<std::size_t>(
-            FormatSixDigits(last.text, last.text + kFieldWidth, value) - last.text);
-        last.bits = bits;
-        last.held = true;
+    if (last.held && last.bits == bits) {
+        // Nearly every field fits kShortField: copied whole (the record has room for
+        // kFieldWidth per column), it takes a couple of moves rather than a library call.
+        static_assert(kShortField <= kFieldWidth);
+        if (last.length <= kShortField)
+            std::memcpy(out, last.text, kShortField);
+        else
+            std::memcpy(out, last.text, last.length);
+        return out + last.length;
     }
-    // Nearly every field fits kShortField: copied whole (the record has room for kFieldWidth per
-    // column), it takes a couple of moves rather than a library call.
-    static_assert(kShortField <= kFieldWidth);
-    if (last.length <= kShortField)
-        std::memcpy(out, last.text, kShortField);
-    else
-        std::memcpy(out, last.text, last.length);
-    return out + last.length;
+    // A new value is formatted in the record itself and kept from there before the next record:
+    // copied at once, the copy would wait for the formatting's stores to reach the cache.
+    char* const end = FormatSixDigits(out, out + kFieldWidth, value);
+    last.length = static_cast<std::size_t>(end - out);
+    last.bits = bits;
+    last.held = true;
+    last.inRecord = true;
+    last.offset = static_cast<std::size_t>(out - record_.data());
+    return end;
+}
+
+void ASCIIFileWriter::KeepNewFields() {
+    // Every field starts at least kFieldWidth before the record's end: whole copies stay inside.
+    for (LastField& last : lastFields_) {
+        if (!last.inRecord) continue;
+        std::memcpy(last.text, record_.data() + last.offset, kFieldWidth);
+        last.inRecord = false;
+    }
 }
 
 int ASCIIFileWriter::Compute() {
     if (status_ != kReady) return status_;
     if (file_ == nullptr && Open() != kOk) return kOpenFailed;
+    KeepNewFields();
     // Every field is written in place: the record's storage holds the widest record.
     char* const start = record_.data();
     char* out = start;

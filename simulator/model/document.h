@@ -369,6 +369,17 @@ class CTidewarmDoc {
         bool held = false;
     };
     std::vector<HourAir> hourAir_;
+    // The sun's position and the split of the global irradiance of each hour, kept the same way:
+    // with the sun's parameters fixed for the run they follow from the day, the solar hour, the
+    // global irradiance and the ground's reflectance.
+    int StepSunAndSplit();
+    struct HourSun {
+        std::array<std::uint64_t, 4> inputs{};  // bits of day, solar hour, global, reflectance
+        double zenith = 0, azimuth = 0, airMass = 0, extraterrestrialNormal = 0;
+        double global = 0, diffuse = 0, beamNormal = 0, beamHorizontal = 0;
+        bool held = false;
+    };
+    std::vector<HourSun> hourSun_;
 
     // The collector loop, with the roof loop of the unglazed collector; 0 or the failing code.
     int CollectorLoop(FlatPlateCollector& collector);

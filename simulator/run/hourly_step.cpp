@@ -216,10 +216,9 @@ int CTidewarmDoc::StepSchedules() {
 }
 
 int CTidewarmDoc::StepWeather() {
-    for (SolarBase* component : {static_cast<SolarBase*>(SelectedWeatherReader()),
-                                 static_cast<SolarBase*>(&sun), static_cast<SolarBase*>(&splitter)})
-        if (const int result = component->Compute(); result != 0)
-            return ShowComponentFailure(result, kStrTitleWeather);
+    if (const int result = SelectedWeatherReader()->Compute(); result != 0)
+        return ShowComponentFailure(result, kStrTitleWeather);
+    if (const int result = StepSunAndSplit(); result != 0) return result;
     if (UseSolar != 0) {
         if (const int result = tracker.Compute(); result != 0)
             return ShowComponentFailure(result, kStrTitleWeather);
@@ -230,6 +229,42 @@ int CTidewarmDoc::StepWeather() {
     StepHourAir(air, *links.RelHum);
     TUnderRoof += (kUnderRoofSolarGain * *links.HGlo - kUnderRoofExchange * (TUnderRoof - air)) *
                   kSecondsPerHour;
+    return 0;
+}
+
+int CTidewarmDoc::StepSunAndSplit() {
+    const std::array<std::uint64_t, 4> inputs{
+        std::bit_cast<std::uint64_t>(static_cast<double>(CurrentDay)),
+        std::bit_cast<std::uint64_t>(SolarHour), std::bit_cast<std::uint64_t>(*links.HGlo),
+        std::bit_cast<std::uint64_t>(*links.Albedo)};
+    HourSun* slot = HourIndex >= 0 && static_cast<std::size_t>(HourIndex) < hourSun_.size()
+                        ? &hourSun_[static_cast<std::size_t>(HourIndex)]
+                        : nullptr;
+    if (slot != nullptr && slot->held && slot->inputs == inputs) {
+        sun.zenith = slot->zenith;
+        sun.azimuth = slot->azimuth;
+        sun.airMass = slot->airMass;
+        sun.extraterrestrialNormal = slot->extraterrestrialNormal;
+        splitter.global = slot->global;
+        splitter.diffuse = slot->diffuse;
+        splitter.beamNormal = slot->beamNormal;
+        splitter.beamHorizontal = slot->beamHorizontal;
+        return 0;
+    }
+    for (SolarBase* component : {static_cast<SolarBase*>(&sun), static_cast<SolarBase*>(&splitter)})
+        if (const int result = component->Compute(); result != 0)
+            return ShowComponentFailure(result, kStrTitleWeather);
+    if (slot != nullptr)
+        *slot = HourSun{inputs,
+                        sun.zenith,
+                        sun.azimuth,
+                        sun.airMass,
+                        sun.extraterrestrialNormal,
+                        splitter.global,
+                        splitter.diffuse,
+                        splitter.beamNormal,
+                        splitter.beamHorizontal,
+                        true};
     return 0;
 }
 

@@ -113,10 +113,12 @@ int CTidewarmDoc::RunPasses(const std::string& base) {
     // Slots for the air of every hour, shared by the passes; without the memory each pass
     // computes its own.
     try {
-        hourAir_.assign(static_cast<std::size_t>(std::max(NumDays, 0)) * kHoursPerDay + 1,
-                        HourAir());
+        const std::size_t hours = static_cast<std::size_t>(std::max(NumDays, 0)) * kHoursPerDay + 1;
+        hourAir_.assign(hours, HourAir());
+        hourSun_.assign(hours, HourSun());
     } catch (const std::bad_alloc&) {
         hourAir_.clear();
+        hourSun_.clear();
     }
     for (const bool reference : {true, false}) {
         if (reference && ReferenceRun == 0) continue;
@@ -135,6 +137,7 @@ int CTidewarmDoc::RunPasses(const std::string& base) {
     UseExchanger = savedExchanger;
     UseAuxHeater = savedHeater;
     hourAir_ = std::vector<HourAir>();
+    hourSun_ = std::vector<HourSun>();
     return result;
 }
 

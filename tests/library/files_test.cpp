@@ -74,6 +74,23 @@ TEST_F(TextTable, WriterPrintsSixSignificantDigitsAndEmptyUnboundFields) {
     EXPECT_EQ(test::ReadFile("t.txt"), "A B C\n0.333333  1.23457e+06\n");
 }
 
+// A repeated value is written from the text kept from the record that formatted it, wherever
+// that record placed it.
+TEST_F(TextTable, WriterRepeatsKeptFieldsWhereverTheyFall) {
+    double values[3] = {0, 0, 0};
+    const char* names[] = {"A", "B", "C"};
+    ASCIIFileWriter writer;
+    ASSERT_EQ(writer.DefineColumns("r.txt", 3, names, nullptr, ','), kOk);
+    writer.BindColumns(values);
+    const double rows[4][3] = {{1.5, 2, 3}, {123456.75, 2, 3}, {0.25, 2, 1e-7}, {0.25, 2, 1e-7}};
+    for (const auto& row : rows) {
+        for (int c = 0; c < 3; ++c) values[c] = row[c];
+        ASSERT_EQ(writer.Compute(), kOk);
+    }
+    writer.Close();
+    EXPECT_EQ(test::ReadFile("r.txt"), "A,B,C\n1.5,2,3\n123457,2,3\n0.25,2,1e-07\n0.25,2,1e-07\n");
+}
+
 // The short path of the six-digit format must write what the library writes, at the edges of
 // its range, at rounding ties and decade boundaries, and for values spread over its range.
 TEST(SixDigitFormat, WritesWhatTheLibraryWrites) {
