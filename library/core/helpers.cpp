@@ -80,12 +80,6 @@ char* MonthShortName(int month, char* destination, int language) {
 double FahrenheitToCelsius(double f) {
     return (f - 32.0) * 0.5555555555555556;
 }
-double KelvinToCelsius(double k) {
-    return k - kZeroCelsius;
-}
-double CelsiusToKelvin(double c) {
-    return c + kZeroCelsius;
-}
 
 double RoundHalfUp(double x) {
     const double f = std::floor(x);

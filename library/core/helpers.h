@@ -5,6 +5,8 @@
 
 #include <istream>
 
+#include "physical_constants.h"
+
 // Days of the simulated year (no leap day).
 inline constexpr int kDaysPerYear = 365;
 
@@ -26,8 +28,13 @@ char* MonthName(int month, char* destination, int language);
 char* MonthShortName(int month, char* destination, int language);
 
 double FahrenheitToCelsius(double f);
-double KelvinToCelsius(double k);
-double CelsiusToKelvin(double c);
+// Inline: the models convert every temperature they read, many times an hour.
+inline double KelvinToCelsius(double k) {
+    return k - kZeroCelsius;
+}
+inline double CelsiusToKelvin(double c) {
+    return c + kZeroCelsius;
+}
 
 // floor(x), plus 1 when the fraction is 0.5 or more.
 double RoundHalfUp(double x);
