@@ -30,25 +30,25 @@ constexpr ValueRange kTestValueRange{kPositiveQuantityRange.min, 100};
 constexpr ValueRange kHeaterCapacityEntryRange{50, 1e9};  // W
 constexpr ValueRange kInsulationRange{0.001, 1000};       // m2·°C/W
 
-std::optional<FieldProblem> InRange(int field, const std::string& text, double value,
-                                    ValueRange range) {
+std::optional<EditProblem> InRange(int field, const std::string& text, double value,
+                                   ValueRange range) {
     if (auto problem = RangeEntryProblem(text, value, range.min, range.max))
-        return FieldProblem{field, *problem};
+        return EditProblem{field, *problem};
     return std::nullopt;
 }
 
-std::optional<FieldProblem> IsNumber(int field, const std::string& text) {
-    if (auto problem = NumberEntryProblem(text)) return FieldProblem{field, *problem};
+std::optional<EditProblem> IsNumber(int field, const std::string& text) {
+    if (auto problem = NumberEntryProblem(text)) return EditProblem{field, *problem};
     return std::nullopt;
 }
 
 // A glazed collector's coefficient against its range, both in the units shown.
-std::optional<FieldProblem> GlazedCoefficient(int field, const char* name, const std::string& text,
-                                              double value, const UnitConversion& conversion,
-                                              int units, ValueRange range) {
+std::optional<EditProblem> GlazedCoefficient(int field, const char* name, const std::string& text,
+                                             double value, const UnitConversion& conversion,
+                                             int units, ValueRange range) {
     if (auto problem = IsNumber(field, text)) return problem;
     if (value >= range.min && value <= range.max) return std::nullopt;
-    return FieldProblem{
+    return EditProblem{
         field, FormatResString(kStrGlazedCoefficientRange, name, conversion.Shown(range.min, units),
                                conversion.Shown(range.max, units),
                                LoadResString(conversion.UnitString(units)))};
@@ -56,8 +56,8 @@ std::optional<FieldProblem> GlazedCoefficient(int field, const char* name, const
 
 }  // namespace
 
-std::optional<FieldProblem> CheckPoolUse(const PoolUseData& data, int units,
-                                         const std::array<std::string, 4>& texts) {
+std::optional<EditProblem> CheckPoolUse(const PoolUseData& data, int units,
+                                        const std::array<std::string, 4>& texts) {
     const UnitConversion& shown = PoolTemperatureUnits();
     const ValueRange range{shown.Shown(kPoolTemperatureRange.min, units),
                            shown.Shown(kPoolTemperatureRange.max, units)};
@@ -69,8 +69,8 @@ std::optional<FieldProblem> CheckPoolUse(const PoolUseData& data, int units,
     return std::nullopt;
 }
 
-std::optional<FieldProblem> CheckCollector(const CollectorData& data, int units,
-                                           const std::array<std::string, 7>& texts) {
+std::optional<EditProblem> CheckCollector(const CollectorData& data, int units,
+                                          const std::array<std::string, 7>& texts) {
     if (auto problem = InRange(0, texts[0], data.area, kTestValueRange)) return problem;
     if (auto problem = InRange(1, texts[1], data.testFlowRate, kTestValueRange)) return problem;
     if (auto problem = InRange(2, texts[2], data.a, kCollectorInterceptRange)) return problem;
@@ -91,16 +91,16 @@ std::optional<FieldProblem> CheckCollector(const CollectorData& data, int units,
     return std::nullopt;
 }
 
-std::optional<FieldProblem> CheckHeater(const HeaterData& data, int,
-                                        const std::array<std::string, 2>& texts) {
+std::optional<EditProblem> CheckHeater(const HeaterData& data, int,
+                                       const std::array<std::string, 2>& texts) {
     if (auto problem = InRange(0, texts[0], data.capacity, kHeaterCapacityEntryRange))
         return problem;
     // The fuel used is the heat divided by the efficiency or COP: 0 is refused.
     return InRange(1, texts[1], data.efficiencyCOP, kHeaterEfficiencyRange);
 }
 
-std::optional<FieldProblem> CheckBlanket(const BlanketData& data, int units,
-                                         const std::array<std::string, 5>& texts) {
+std::optional<EditProblem> CheckBlanket(const BlanketData& data, int units,
+                                        const std::array<std::string, 5>& texts) {
     const double fractions[] = {data.swAbsorptivity, data.swTransmissivity, data.lwEmissivity,
                                 data.lwTransmissivity};
     for (int field = 0; field < 4; ++field) {

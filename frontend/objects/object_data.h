@@ -60,7 +60,7 @@ ObjectData NewObjectData(int type);
 
 // A value the dialog refuses: the position of its edit among the dialog's checked edits (in the
 // order the check lists them below) and the message to show.
-struct FieldProblem {
+struct EditProblem {
     int field = 0;
     std::string message;
 };
@@ -70,16 +70,16 @@ struct FieldProblem {
 // returned; nothing when OK may close the dialog.
 
 // Temperatures: minimum air on a sunny day, on a cloudy day, minimum and maximum water.
-std::optional<FieldProblem> CheckPoolUse(const PoolUseData& data, int units,
-                                         const std::array<std::string, 4>& texts);
+std::optional<EditProblem> CheckPoolUse(const PoolUseData& data, int units,
+                                        const std::array<std::string, 4>& texts);
 // Test area, test flow, A, B, C, D, E. A glazed collector's B, C and D must let the simulation
 // find its temperature without flow, so their ranges are those of the batch input.
-std::optional<FieldProblem> CheckCollector(const CollectorData& data, int units,
-                                           const std::array<std::string, 7>& texts);
+std::optional<EditProblem> CheckCollector(const CollectorData& data, int units,
+                                          const std::array<std::string, 7>& texts);
 // Capacity, efficiency or COP.
-std::optional<FieldProblem> CheckHeater(const HeaterData& data, int units,
-                                        const std::array<std::string, 2>& texts);
+std::optional<EditProblem> CheckHeater(const HeaterData& data, int units,
+                                       const std::array<std::string, 2>& texts);
 // Short-wave absorptivity and transmissivity, long-wave emissivity and transmissivity,
 // insulation.
-std::optional<FieldProblem> CheckBlanket(const BlanketData& data, int units,
-                                         const std::array<std::string, 5>& texts);
+std::optional<EditProblem> CheckBlanket(const BlanketData& data, int units,
+                                        const std::array<std::string, 5>& texts);

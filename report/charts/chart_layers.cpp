@@ -50,7 +50,7 @@ class LabelSpace {
 
 }  // namespace
 
-void ValueRange::Add(double value) {
+void LayerRange::Add(double value) {
     if (IsNoValue(value)) return;
     low = std::min(low, value);
     high = std::max(high, value);
@@ -77,16 +77,16 @@ double Layer::XOf(std::size_t point) const {
     return point < xData_.size() ? xData_[point] : kNoValue;
 }
 
-ValueRange Layer::XRange() const {
-    ValueRange range;
+LayerRange Layer::XRange() const {
+    LayerRange range;
     for (const DataSet& set : dataSets_) {
         for (std::size_t point = 0; point < set.values().size(); ++point) range.Add(XOf(point));
     }
     return range;
 }
 
-ValueRange Layer::YRange() const {
-    ValueRange range;
+LayerRange Layer::YRange() const {
+    LayerRange range;
     for (const DataSet& set : dataSets_) {
         for (const double value : set.values()) range.Add(value);
     }
@@ -143,8 +143,8 @@ void LineLayer::DrawLabels(const ChartCanvas& canvas) const {
     }
 }
 
-ValueRange BarLayer::YRange() const {
-    ValueRange range = Layer::YRange();
+LayerRange BarLayer::YRange() const {
+    LayerRange range = Layer::YRange();
     range.Add(0);
     return range;
 }

@@ -12,7 +12,7 @@
 #include "chart_elements.h"
 
 // The lowest and highest value a layer puts on an axis; empty (low above high) when none.
-struct ValueRange {
+struct LayerRange {
     double low = kNoValue;
     double high = -kNoValue;
 
@@ -38,8 +38,8 @@ class Layer {
     TextBox& SetAggregateLabelStyle(double fontSize, Colour colour);
 
     const std::deque<DataSet>& dataSets() const { return dataSets_; }
-    ValueRange XRange() const;
-    virtual ValueRange YRange() const;
+    LayerRange XRange() const;
+    virtual LayerRange YRange() const;
     // Draws the lines, bars and symbols (the part a plot area clips) and then the labels.
     virtual void DrawShapes(const ChartCanvas& canvas) const = 0;
     virtual void DrawLabels(const ChartCanvas& canvas) const = 0;
@@ -65,7 +65,7 @@ class LineLayer final : public Layer {
 class BarLayer final : public Layer {
   public:
     // Bars stand on zero, so zero is always in range.
-    ValueRange YRange() const override;
+    LayerRange YRange() const override;
     void DrawShapes(const ChartCanvas& canvas) const override;
     void DrawLabels(const ChartCanvas& canvas) const override;
 

@@ -92,8 +92,8 @@ class SeasonLine {
 
     const std::vector<double>& xs() const { return xs_; }
     const std::vector<double>& ys() const { return ys_; }
-    const ValueRange& xRange() const { return xRange_; }
-    const ValueRange& yRange() const { return yRange_; }
+    const LayerRange& xRange() const { return xRange_; }
+    const LayerRange& yRange() const { return yRange_; }
 
   private:
     void Push(double x, double y) {
@@ -106,8 +106,8 @@ class SeasonLine {
     std::size_t capacity_;
     std::vector<double> xs_;
     std::vector<double> ys_;
-    ValueRange xRange_;
-    ValueRange yRange_;
+    LayerRange xRange_;
+    LayerRange yRange_;
 };
 
 std::vector<const MonthlyChartRow*> SeasonMonths(const RunChartData& run) {
@@ -142,7 +142,7 @@ bool BarChartMonths(const RunChartData& run, const ChartFrame& frame,
 }
 
 // Ends of a range to the whole numbers around it; 0 to 0 for an empty range.
-std::pair<double, double> WholeBounds(const ValueRange& range) {
+std::pair<double, double> WholeBounds(const LayerRange& range) {
     if (range.empty()) return {0, 0};
     return {std::floor(range.low), std::ceil(range.high)};
 }

@@ -25,7 +25,7 @@ struct ImageDeleter {
 };
 using ImagePtr = std::unique_ptr<gdImage, ImageDeleter>;
 
-std::pair<double, double> Bounds(const ValueRange& range) {
+std::pair<double, double> Bounds(const LayerRange& range) {
     return range.empty() ? std::pair(0.0, 0.0) : std::pair(range.low, range.high);
 }
 
@@ -80,14 +80,14 @@ LegendBox& XYChart::AddLegend(int x, int y, double fontSize) {
 }
 
 ChartCanvas XYChart::Layout(gdImagePtr image, TextPainter& text) const {
-    ValueRange xRange;
-    ValueRange yRange;
+    LayerRange xRange;
+    LayerRange yRange;
     for (const auto& layer : layers_) {
         // An empty range's ends are no-values, which Add leaves out.
-        const ValueRange x = layer->XRange();
+        const LayerRange x = layer->XRange();
         xRange.Add(x.low);
         xRange.Add(x.high);
-        const ValueRange y = layer->YRange();
+        const LayerRange y = layer->YRange();
         yRange.Add(y.low);
         yRange.Add(y.high);
     }

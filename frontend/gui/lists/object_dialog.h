@@ -52,7 +52,7 @@ class ObjectDialog : public wxDialog {
     std::string Name() const;
 
     // The first value the dialog refuses, given the edits' texts; nothing when OK may close.
-    virtual std::optional<FieldProblem> Check(const std::vector<std::string>& texts) const = 0;
+    virtual std::optional<EditProblem> Check(const std::vector<std::string>& texts) const = 0;
 
   private:
     struct NumberField {

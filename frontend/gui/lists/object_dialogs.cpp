@@ -116,7 +116,7 @@ ObjectData CPoolUseDlg::Values() const {
     return values;
 }
 
-std::optional<FieldProblem> CPoolUseDlg::Check(const std::vector<std::string>& texts) const {
+std::optional<EditProblem> CPoolUseDlg::Check(const std::vector<std::string>& texts) const {
     return CheckPoolUse(std::get<PoolUseData>(Values()), Units(), First<4>(texts));
 }
 
@@ -170,7 +170,7 @@ ObjectData CCollectorDlg::Values() const {
     return values;
 }
 
-std::optional<FieldProblem> CCollectorDlg::Check(const std::vector<std::string>& texts) const {
+std::optional<EditProblem> CCollectorDlg::Check(const std::vector<std::string>& texts) const {
     return CheckCollector(data_, Units(), First<7>(texts));
 }
 
@@ -215,7 +215,7 @@ ObjectData CHeaterDlg::Values() const {
     return values;
 }
 
-std::optional<FieldProblem> CHeaterDlg::Check(const std::vector<std::string>& texts) const {
+std::optional<EditProblem> CHeaterDlg::Check(const std::vector<std::string>& texts) const {
     return CheckHeater(data_, Units(), First<2>(texts));
 }
 
@@ -240,7 +240,7 @@ ObjectData CBlanketDlg::Values() const {
     return values;
 }
 
-std::optional<FieldProblem> CBlanketDlg::Check(const std::vector<std::string>& texts) const {
+std::optional<EditProblem> CBlanketDlg::Check(const std::vector<std::string>& texts) const {
     return CheckBlanket(data_, Units(), First<5>(texts));
 }
 

@@ -12,7 +12,7 @@ class CContactDlg : public ObjectDialog {
     wxTextCtrl& InfoEdit() { return *info_; }
 
   protected:
-    std::optional<FieldProblem> Check(const std::vector<std::string>&) const override {
+    std::optional<EditProblem> Check(const std::vector<std::string>&) const override {
         return std::nullopt;
     }
 
@@ -28,7 +28,7 @@ class CPoolUseDlg : public ObjectDialog {
     wxChoice& Choice(int index) { return *choices_.at(static_cast<std::size_t>(index)); }
 
   protected:
-    std::optional<FieldProblem> Check(const std::vector<std::string>& texts) const override;
+    std::optional<EditProblem> Check(const std::vector<std::string>& texts) const override;
 
   private:
     PoolUseData data_;
@@ -44,7 +44,7 @@ class CCollectorDlg : public ObjectDialog {
     wxString Equation() const { return equation_->GetLabel(); }
 
   protected:
-    std::optional<FieldProblem> Check(const std::vector<std::string>& texts) const override;
+    std::optional<EditProblem> Check(const std::vector<std::string>& texts) const override;
 
   private:
     CollectorData data_;
@@ -60,7 +60,7 @@ class CHeaterDlg : public ObjectDialog {
     wxString EfficiencyLabel() const { return efficiencyLabel_->GetLabel(); }
 
   protected:
-    std::optional<FieldProblem> Check(const std::vector<std::string>& texts) const override;
+    std::optional<EditProblem> Check(const std::vector<std::string>& texts) const override;
 
   private:
     void RewriteTypeLabels();
@@ -78,7 +78,7 @@ class CBlanketDlg : public ObjectDialog {
     ObjectData Values() const override;
 
   protected:
-    std::optional<FieldProblem> Check(const std::vector<std::string>& texts) const override;
+    std::optional<EditProblem> Check(const std::vector<std::string>& texts) const override;
 
   private:
     BlanketData data_;
