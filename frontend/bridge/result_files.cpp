@@ -10,6 +10,7 @@
 
 #include "calendar.h"
 #include "frontend_strings.h"
+#include "number_entry.h"
 #include "recordset.h"
 #include "user_interface.h"
 
@@ -34,17 +35,6 @@ std::vector<std::string> Fields(const std::string& line) {
     for (int pos = 0; pos >= 0 && static_cast<std::size_t>(pos) < line.size();)
         fields.push_back(NextCsvField(line, pos));
     return fields;
-}
-
-// A field holding a finite number and nothing else (blanks around it allowed).
-std::optional<double> Number(const std::string& field) {
-    const std::string text = Trimmed(field);
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
-        !std::isfinite(value))
-        return std::nullopt;
-    return value;
 }
 
 ResultFileProblem Problem(std::string_view file, int line, const std::string& what) {
@@ -88,7 +78,7 @@ std::optional<ResultFileProblem> ReadNoHeatDays(std::istream& reference, int lin
     if (!std::getline(reference, line) || Trimmed(line).empty())
         return Problem(kMonthlyFileName, lineNumber, LoadResString(kStrReferenceFileEnds));
     const std::vector<std::string> fields = Fields(Trimmed(line));
-    const std::optional<double> value = Number(fields.back());
+    const std::optional<double> value = ParseNumber(fields.back());
     if (!value) return NotANumber(kReferenceFileName, lineNumber, fields.back());
     days = *value;
     return std::nullopt;
@@ -257,7 +247,7 @@ std::optional<ResultFileProblem> ReadMonthlyResultRows(std::istream& monthly,
                                            static_cast<int>(slots.size())));
         MonthlyResultRow row;
         for (std::size_t f = 0; f < fields.size(); ++f) {
-            const std::optional<double> value = Number(fields[f]);
+            const std::optional<double> value = ParseNumber(fields[f]);
             if (!value) return NotANumber(kMonthlyFileName, lineNumber, fields[f]);
             if (slots[f] < 0) {
                 row.month = static_cast<int>(std::clamp(*value, 0.0, 255.0));
@@ -297,7 +287,7 @@ std::optional<ResultFileProblem> ReadDailyTemperatures(std::istream& hourly, int
             return Problem(kHourlyFileName, lineNumber,
                            FormatResString(kStrFieldCount, static_cast<int>(fields.size()),
                                            static_cast<int>(headings.size())));
-        const std::optional<double> value = Number(fields[column]);
+        const std::optional<double> value = ParseNumber(fields[column]);
         if (!value) return NotANumber(kHourlyFileName, lineNumber, fields[column]);
         sum += *value;
         if (++hours < kHoursPerDay) continue;
