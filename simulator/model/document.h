@@ -354,30 +354,36 @@ class CTidewarmDoc {
     // and the hourly line.
     int StepSchedules();
     int StepWeather();
-    // The wet-bulb and sky temperatures of the hour from the air and its humidity.
+    // The sky temperature of the hour from the air and its humidity, and its wet-bulb
+    // temperature when the plant reads it.
     void StepHourAir(double air, double relativeHumidity);
+    // Only the heat pump reads the air's wet-bulb temperature.
+    bool WetBulbWanted() const { return UseAuxHeater != 0 && HeaterType == kHeaterHeatPump; }
+    // The beam and diffuse parts of the global irradiance are read by the collectors' plane and
+    // by a pool in the open.
+    bool SplitWanted() const { return UseSolar != 0 || IndoorPool != 1; }
     int SolvePoolLoop(bool exchanger);
     void SetHourEnergies(double poolTemperature, bool exchanger);
     int WriteHourlyLine();
     // The air of each hour of a run, with the inputs it came from: the passes read the same
-    // weather, so a later pass finds the wet-bulb bisection and the sky's emission done. Sized
-    // for the run before the passes (empty, every pass computes them).
+    // weather, so a later pass finds the sky's emission and the wet-bulb bisection done. Sized
+    // for the run before the passes (empty, every pass computes them). A pass that does not
+    // read the wet bulb leaves it for the first pass that does.
     struct HourAir {
         std::array<std::uint64_t, 4> inputs{};  // bits of air, humidity, clearness, solar hour
-        double wetBulb = 0;
-        double sky = 0;
-        bool held = false;
+        double dewPoint = 0, sky = 0, wetBulb = 0;
+        bool held = false, wetBulbHeld = false;
     };
     std::vector<HourAir> hourAir_;
     // The sun's position and the split of the global irradiance of each hour, kept the same way:
     // with the sun's parameters fixed for the run they follow from the day, the solar hour, the
-    // global irradiance and the ground's reflectance.
+    // global irradiance and the ground's reflectance. The split is computed when first wanted.
     int StepSunAndSplit();
     struct HourSun {
         std::array<std::uint64_t, 4> inputs{};  // bits of day, solar hour, global, reflectance
         double zenith = 0, azimuth = 0, airMass = 0, extraterrestrialNormal = 0;
         double global = 0, diffuse = 0, beamNormal = 0, beamHorizontal = 0;
-        bool held = false;
+        bool held = false, splitHeld = false;
     };
     std::vector<HourSun> hourSun_;
 

@@ -237,34 +237,36 @@ int CTidewarmDoc::StepSunAndSplit() {
         std::bit_cast<std::uint64_t>(static_cast<double>(CurrentDay)),
         std::bit_cast<std::uint64_t>(SolarHour), std::bit_cast<std::uint64_t>(*links.HGlo),
         std::bit_cast<std::uint64_t>(*links.Albedo)};
-    HourSun* slot = HourIndex >= 0 && static_cast<std::size_t>(HourIndex) < hourSun_.size()
-                        ? &hourSun_[static_cast<std::size_t>(HourIndex)]
-                        : nullptr;
-    if (slot != nullptr && slot->held && slot->inputs == inputs) {
-        sun.zenith = slot->zenith;
-        sun.azimuth = slot->azimuth;
-        sun.airMass = slot->airMass;
-        sun.extraterrestrialNormal = slot->extraterrestrialNormal;
-        splitter.global = slot->global;
-        splitter.diffuse = slot->diffuse;
-        splitter.beamNormal = slot->beamNormal;
-        splitter.beamHorizontal = slot->beamHorizontal;
+    HourSun unkept;
+    HourSun& hour = HourIndex >= 0 && static_cast<std::size_t>(HourIndex) < hourSun_.size()
+                        ? hourSun_[static_cast<std::size_t>(HourIndex)]
+                        : unkept;
+    if (hour.held && hour.inputs == inputs) {
+        sun.zenith = hour.zenith;
+        sun.azimuth = hour.azimuth;
+        sun.airMass = hour.airMass;
+        sun.extraterrestrialNormal = hour.extraterrestrialNormal;
+    } else {
+        if (const int result = sun.Compute(); result != 0)
+            return ShowComponentFailure(result, kStrTitleWeather);
+        hour = HourSun{inputs, sun.zenith, sun.azimuth, sun.airMass, sun.extraterrestrialNormal};
+        hour.held = true;
+    }
+    if (!SplitWanted()) return 0;
+    if (hour.splitHeld) {
+        splitter.global = hour.global;
+        splitter.diffuse = hour.diffuse;
+        splitter.beamNormal = hour.beamNormal;
+        splitter.beamHorizontal = hour.beamHorizontal;
         return 0;
     }
-    for (SolarBase* component : {static_cast<SolarBase*>(&sun), static_cast<SolarBase*>(&splitter)})
-        if (const int result = component->Compute(); result != 0)
-            return ShowComponentFailure(result, kStrTitleWeather);
-    if (slot != nullptr)
-        *slot = HourSun{inputs,
-                        sun.zenith,
-                        sun.azimuth,
-                        sun.airMass,
-                        sun.extraterrestrialNormal,
-                        splitter.global,
-                        splitter.diffuse,
-                        splitter.beamNormal,
-                        splitter.beamHorizontal,
-                        true};
+    if (const int result = splitter.Compute(); result != 0)
+        return ShowComponentFailure(result, kStrTitleWeather);
+    hour.global = splitter.global;
+    hour.diffuse = splitter.diffuse;
+    hour.beamNormal = splitter.beamNormal;
+    hour.beamHorizontal = splitter.beamHorizontal;
+    hour.splitHeld = true;
     return 0;
 }
 
@@ -272,18 +274,22 @@ void CTidewarmDoc::StepHourAir(double air, double relativeHumidity) {
     const std::array<std::uint64_t, 4> inputs{
         std::bit_cast<std::uint64_t>(air), std::bit_cast<std::uint64_t>(relativeHumidity),
         std::bit_cast<std::uint64_t>(DailyClearness), std::bit_cast<std::uint64_t>(SolarHour)};
-    HourAir* slot = HourIndex >= 0 && static_cast<std::size_t>(HourIndex) < hourAir_.size()
-                        ? &hourAir_[static_cast<std::size_t>(HourIndex)]
-                        : nullptr;
-    if (slot != nullptr && slot->held && slot->inputs == inputs) {
-        TWetBulb = slot->wetBulb;
-        TSky = slot->sky;
-        return;
+    HourAir unkept;
+    HourAir& hour = HourIndex >= 0 && static_cast<std::size_t>(HourIndex) < hourAir_.size()
+                        ? hourAir_[static_cast<std::size_t>(HourIndex)]
+                        : unkept;
+    if (!hour.held || hour.inputs != inputs) {
+        const double dewPoint = DewPointFromRelHum(air, relativeHumidity);
+        hour = HourAir{inputs, dewPoint, SkyTemperature(DailyClearness, air, dewPoint, SolarHour)};
+        hour.held = true;
     }
-    const double dewPoint = DewPointFromRelHum(air, relativeHumidity);
-    TWetBulb = WetBulbFromDewPoint(air, dewPoint, kStandardPressure);
-    TSky = SkyTemperature(DailyClearness, air, dewPoint, SolarHour);
-    if (slot != nullptr) *slot = HourAir{inputs, TWetBulb, TSky, true};
+    TSky = hour.sky;
+    if (!WetBulbWanted()) return;
+    if (!hour.wetBulbHeld) {
+        hour.wetBulb = WetBulbFromDewPoint(air, hour.dewPoint, kStandardPressure);
+        hour.wetBulbHeld = true;
+    }
+    TWetBulb = hour.wetBulb;
 }
 
 int CTidewarmDoc::SolvePoolLoop(bool exchanger) {

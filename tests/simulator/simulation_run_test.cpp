@@ -380,6 +380,33 @@ TEST_F(SimulationRun, CollectorsWarmTheUnheatedPoolAndTheReferencePassStandsApar
         EXPECT_GT(with.At(line, "TPool"), without.At(line, "TPool") + 0.2) << line;
 }
 
+TEST_F(SimulationRun, SystemPassFindsWhatTheReferencePassLeftUncomputed) {
+    // The reference pass of an indoor pool reads neither the split of the sun nor the wet bulb;
+    // the system pass, whose collectors and heat pump read them, must compute its own.
+    std::string monthly[2], hourly[2];
+    for (int reference : {0, 1}) {
+        CTidewarmDoc doc;
+        Prepare(doc);
+        Glazed(doc);
+        doc.IndoorPool = 1;
+        doc.UseAuxHeater = 1;
+        doc.HeaterType = kHeaterHeatPump;
+        doc.heatPump.SetParameters(28, 40000, 5);
+        doc.ReferenceRun = reference;
+        EnableHourly(doc, {kHourlyTSky, kHourlyTco, kHourlyAuxOn});
+        const std::string name = "pass" + std::to_string(reference);
+        ASSERT_EQ(doc.RunSimulation(name + ".tdw"), 0);
+        monthly[reference] = test::ReadFile(name + ".mly");
+        hourly[reference] = test::ReadFile(name + ".hly");
+    }
+    const ResultTable totals = ReadResults("pass0.mly");
+    const std::size_t total = PeriodMonths(172, 20).size();
+    ASSERT_GT(totals.At(total, "QColl"), 0);
+    ASSERT_GT(totals.At(total, "QElec"), 0);
+    EXPECT_EQ(monthly[1], monthly[0]);
+    EXPECT_EQ(hourly[1], hourly[0]);
+}
+
 TEST_F(SimulationRun, BlanketLowersEvaporation) {
     double evaporation[2];
     for (int blanket : {0, 1}) {
