@@ -29,6 +29,15 @@ double HourAngle(double solarHour);
 // Zenith (Duffie and Beckman eq. 1.6.5) and azimuth (south 0, west positive) of the sun, rad.
 void SolarZenithAzimuth(double& zenith, double& azimuth, double declination, double hourAngle,
                         double latitude);
+// The sine and cosine of an angle.
+struct SineCosine {
+    explicit SineCosine(double angle = 0);
+    double sine, cosine;
+};
+// The same from the sines and cosines of the declination and latitude, which change once a day
+// and once a run while the hour angle changes every hour.
+void SolarZenithAzimuth(double& zenith, double& azimuth, const SineCosine& declination,
+                        double hourAngle, const SineCosine& latitude);
 // cos ws = -tan(latitude) tan(declination) (Duffie and Beckman eq. 1.6.10), rad; 0 in polar
 // night, pi under the midnight sun.
 double SunsetHourAngle(double latitude, double declination);
@@ -43,7 +52,7 @@ constexpr double kBeamNormalZenithLimit = 89 * kRadiansPerDegree;
 
 // Sun position, air mass and extraterrestrial normal irradiance for the driver's day of year and
 // hour (clock time corrected to solar time, or solar time). The declination and extraterrestrial
-// irradiance are computed once per day.
+// irradiance (and the equation of time) are computed once per day.
 class Sun : public SolarBase {
   public:
     Sun() { Reset(); }
@@ -78,8 +87,10 @@ class Sun : public SolarBase {
     double siteLongitude_;
     double standardMeridian_;
 
-    // Values of the day last computed.
+    // Values of the day last computed (0: none), with the latitude's sine and cosine.
     int cachedDay_;
-    double cachedDeclination_;
+    SineCosine cachedDeclination_;
     double cachedExtraterrestrialNormal_;
+    double cachedEquationOfTime_;  // min
+    SineCosine cachedLatitude_;
 };

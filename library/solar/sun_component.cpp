@@ -24,8 +24,10 @@ void Sun::Reset() {
     siteLongitude_ = 0;
     standardMeridian_ = 0;
     cachedDay_ = 0;
-    cachedDeclination_ = 0;
+    cachedDeclination_ = SineCosine();
     cachedExtraterrestrialNormal_ = 0;
+    cachedEquationOfTime_ = 0;
+    cachedLatitude_ = SineCosine();
 }
 
 int Sun::SetInputs(int* day, double* hour) {
@@ -40,6 +42,7 @@ int Sun::SetParameters(double latitude, int clockTime, double siteLongitude,
     clockTime_ = clockTime;
     siteLongitude_ = siteLongitude;
     standardMeridian_ = standardMeridian;
+    cachedDay_ = 0;
     return Check();
 }
 
@@ -69,14 +72,15 @@ int Sun::Compute() {
 
     if (day != cachedDay_) {
         cachedDay_ = day;
-        cachedDeclination_ = Declination(day);
+        cachedDeclination_ = SineCosine(Declination(day));
         cachedExtraterrestrialNormal_ = ExtraterrestrialNormal(day);
+        cachedEquationOfTime_ = EquationOfTime(day, siteLongitude_, standardMeridian_);
+        cachedLatitude_ = SineCosine(latitude_);
     }
     double solarHour = hour;
-    if (clockTime_ != 0)
-        solarHour += EquationOfTime(day, siteLongitude_, standardMeridian_) / kMinutesPerHour;
+    if (clockTime_ != 0) solarHour += cachedEquationOfTime_ / kMinutesPerHour;
 
-    SolarZenithAzimuth(zenith, azimuth, cachedDeclination_, HourAngle(solarHour), latitude_);
+    SolarZenithAzimuth(zenith, azimuth, cachedDeclination_, HourAngle(solarHour), cachedLatitude_);
     extraterrestrialNormal = cachedExtraterrestrialNormal_;
     airMass = AirMass(zenith);
     return status_;
@@ -94,5 +98,6 @@ int Sun::ReadParameters(std::istream& in, int) {
     latitude_ = latitude * kRadiansPerDegree;
     siteLongitude_ = siteLongitude * kRadiansPerDegree;
     standardMeridian_ = standardMeridian * kRadiansPerDegree;
+    cachedDay_ = 0;
     return EndParameterLine(in);
 }

@@ -49,14 +49,22 @@ double HourAngle(double solarHour) {
     return (solarHour - 12.0) * kRadiansPerHour;
 }
 
+SineCosine::SineCosine(double angle) : sine(std::sin(angle)), cosine(std::cos(angle)) {}
+
 void SolarZenithAzimuth(double& zenith, double& azimuth, double declination, double hourAngle,
                         double latitude) {
-    const double cosZenith = std::sin(declination) * std::sin(latitude) +
-                             std::cos(declination) * std::cos(hourAngle) * std::cos(latitude);
+    SolarZenithAzimuth(zenith, azimuth, SineCosine(declination), hourAngle, SineCosine(latitude));
+}
+
+void SolarZenithAzimuth(double& zenith, double& azimuth, const SineCosine& declination,
+                        double hourAngle, const SineCosine& latitude) {
+    const SineCosine hour(hourAngle);
+    const double cosZenith =
+        declination.sine * latitude.sine + declination.cosine * hour.cosine * latitude.cosine;
     zenith = std::acos(std::clamp(cosZenith, -1.0, 1.0));
-    azimuth = std::atan2(std::cos(declination) * std::sin(hourAngle),
-                         std::cos(declination) * std::cos(hourAngle) * std::sin(latitude) -
-                             std::sin(declination) * std::cos(latitude));
+    azimuth = std::atan2(
+        declination.cosine * hour.sine,
+        declination.cosine * hour.cosine * latitude.sine - declination.sine * latitude.cosine);
 }
 
 double SunsetHourAngle(double latitude, double declination) {

@@ -101,8 +101,8 @@ TEST(SolarGeometry, EquationOfTimeLongitudeCorrection) {
 class ObservedSun : public Sun {
   public:
     int CachedDay() const { return cachedDay_; }
-    double CachedDeclination() const { return cachedDeclination_; }
-    void OverwriteCachedDeclination(double d) { cachedDeclination_ = d; }
+    double CachedSineOfDeclination() const { return cachedDeclination_.sine; }
+    void OverwriteCachedDeclination(double d) { cachedDeclination_ = SineCosine(d); }
 };
 
 class SunComponent : public ::testing::Test {
@@ -214,7 +214,7 @@ TEST_F(SunComponent, DeclinationAndIrradianceAreComputedOncePerDay) {
     hour_ = 12;
     ASSERT_EQ(sun.Compute(), kOk);
     EXPECT_EQ(sun.CachedDay(), 172);
-    EXPECT_DOUBLE_EQ(sun.CachedDeclination(), Declination(172));
+    EXPECT_DOUBLE_EQ(sun.CachedSineOfDeclination(), std::sin(Declination(172)));
     EXPECT_DOUBLE_EQ(sun.extraterrestrialNormal, ExtraterrestrialNormal(172));
 
     // Later hours of the same day use the cached declination, whatever it holds.
@@ -227,9 +227,14 @@ TEST_F(SunComponent, DeclinationAndIrradianceAreComputedOncePerDay) {
     day_ = 173;
     ASSERT_EQ(sun.Compute(), kOk);
     EXPECT_EQ(sun.CachedDay(), 173);
-    EXPECT_DOUBLE_EQ(sun.CachedDeclination(), Declination(173));
+    EXPECT_DOUBLE_EQ(sun.CachedSineOfDeclination(), std::sin(Declination(173)));
     EXPECT_NEAR(sun.zenith, Radians(45) - Declination(173), 1e-12);
     EXPECT_DOUBLE_EQ(sun.extraterrestrialNormal, ExtraterrestrialNormal(173));
+
+    // New parameters within the day are not hidden by the day's values.
+    sun.SetParameters(Radians(30), 0, 0, 0);
+    ASSERT_EQ(sun.Compute(), kOk);
+    EXPECT_NEAR(sun.zenith, Radians(30) - Declination(173), 1e-12);
 
     // A refused day leaves the cache alone; Reset clears it.
     day_ = 400;
