@@ -61,8 +61,10 @@ void WriteWord(char* at, std::uint64_t word) {
 char* WriteDigits(char* out, std::uint32_t digits, int exponent) {
     const std::uint64_t text = DigitPair(digits / 10000) | DigitPair(digits / 100 % 100) << 16 |
                                DigitPair(digits % 100) << 32;
-    int count = 6;  // significant digits once trailing zeros are dropped
-    for (std::uint32_t rest = digits; count > 1 && rest % 10 == 0; rest /= 10) --count;
+    // Significant digits once trailing zeros are dropped: the digits that are '0' become zero
+    // bytes, and those at the end are the word's leading zero bytes (the first digit is never 0).
+    const std::uint64_t nonZero = (text ^ 0x303030303030) << 16;
+    const int count = 6 - static_cast<int>(static_cast<unsigned>(std::countl_zero(nonZero)) / 8);
     if (exponent < -4 || exponent > 5) {
         out[0] = static_cast<char>(text & 0xff);
         if (count > 1) {
