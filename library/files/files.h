@@ -167,21 +167,25 @@ class ASCIIFileWriter : public FileWriter {
     bool hasTable_ = false;
     // The record being written: a field and its separator per column, and the line end.
     std::vector<char> record_;
-    // Writes a double column's field at `out` from its last text when the value repeats.
-    char* WriteDouble(int column, char* out, double value);
-    // Copies the fields formatted in the last record into their columns' last texts.
-    void KeepNewFields();
-    // The last field written per column, for the value of `bits`. A field formatted in the
-    // record (`inRecord`) is copied to `text` from `offset` before the next record is built.
-    struct LastField {
+    // The columns written, in file order, with the last text of each: a value that repeats bit
+    // for bit from the last record is copied rather than formatted again. A new value is
+    // formatted in the record (at `fresh`) and kept from there before the next record is built.
+    struct Field {
+        VariableRef variable;
         std::uint64_t bits = 0;
         std::size_t length = 0;
         bool held = false;
-        bool inRecord = false;
-        std::size_t offset = 0;
-        char text[kFieldWidth];
+        const char* fresh = nullptr;
+        char text[kFieldWidth] = {};
     };
-    std::vector<LastField> lastFields_;
+    std::vector<Field> fields_;  // laid out from the columns and flags when stale
+    bool fieldsStale_ = true;
+    void LayOutFields();
+    // Writes a field at `out`; returns its end.
+    char* WriteField(Field& field, char* out);
+    char* WriteDouble(Field& field, char* out);
+    // Copies the fields formatted in the last record into their last texts.
+    void KeepNewFields();
 };
 
 // Reads a text table record by record, by column name. The record to read is an input (the

@@ -13,7 +13,8 @@ void ASCIIFileWriter::Reset() {
     names_.clear();
     flags_.clear();
     record_.clear();
-    lastFields_.clear();
+    fields_.clear();
+    fieldsStale_ = true;
     count_ = 0;
     separator_ = ' ';
     hasTable_ = false;
@@ -26,6 +27,7 @@ int ASCIIFileWriter::DefineColumns(const char* fileName, int count, const char* 
     flags_.clear();
     count_ = 0;
     hasTable_ = false;
+    fieldsStale_ = true;
     if (count <= 0) return FatalError(2, {count});
     try {
         if (names != nullptr)
@@ -33,13 +35,15 @@ int ASCIIFileWriter::DefineColumns(const char* fileName, int count, const char* 
         if (flags != nullptr) flags_.assign(flags, flags + count);
         columns_.assign(count, VariableRef());
         record_.assign(static_cast<std::size_t>(count) * (kFieldWidth + 1) + 1, '\0');
-        lastFields_.assign(static_cast<std::size_t>(count), LastField());
+        // Laying out the fields never allocates afterwards.
+        fields_.clear();
+        fields_.reserve(static_cast<std::size_t>(count));
     } catch (const std::bad_alloc&) {
         columns_.clear();
         names_.clear();
         flags_.clear();
         record_.clear();
-        lastFields_.clear();
+        fields_ = std::vector<Field>();
         ReportError(kAllocationFailure);
         return 1;
     }
@@ -51,11 +55,13 @@ int ASCIIFileWriter::DefineColumns(const char* fileName, int count, const char* 
 
 int ASCIIFileWriter::BindColumns(double* values) {
     for (int i = 0; i < count_; ++i) columns_[i] = VariableRef(values ? values + i : nullptr);
+    fieldsStale_ = true;
     return Check();
 }
 
 void ASCIIFileWriter::BindColumn(int column, VariableRef variable) {
     if (column >= 0 && column < count_) columns_[column] = variable;
+    fieldsStale_ = true;
 }
 
 int ASCIIFileWriter::GetColumnFlags(int* out, int first, int last) {
@@ -68,6 +74,7 @@ int ASCIIFileWriter::SetColumnFlags(const int* in, int first, int last) {
     if (last > count_ - 1 || first < 0 || flags_.empty())
         return FatalError(3, {first, last, count_});
     for (int i = first; i <= last; ++i) flags_[i] = in[i - first];
+    fieldsStale_ = true;
     return Check();
 }
 
@@ -98,61 +105,78 @@ int ASCIIFileWriter::WriteHeader() {
     return WriteText(line);
 }
 
+void ASCIIFileWriter::LayOutFields() {
+    fields_.clear();
+    for (int i = 0; i < count_; ++i)
+        if (Enabled(i))
+            fields_.push_back(Field{columns_[i].IsBound() ? columns_[i] : VariableRef()});
+    fieldsStale_ = false;
+}
+
 // Many columns repeat their value from one record to the next (a heater that stays off, a pump
 // that keeps its flow): their text is kept and copied rather than formatted again.
-char* ASCIIFileWriter::WriteDouble(int column, char* out, double value) {
-    LastField& last = lastFields_[static_cast<std::size_t>(column)];
+char* ASCIIFileWriter::WriteDouble(Field& field, char* out) {
+    const double value = *static_cast<const double*>(field.variable.pointer);
     const auto bits = std::bit_cast<std::uint64_t>(value);
-    if (last.held && last.bits == bits) {
+    if (field.held && field.bits == bits) {
         // Nearly every field fits kShortField: copied whole (the record has room for
         // kFieldWidth per column), it takes a couple of moves rather than a library call.
         static_assert(kShortField <= kFieldWidth);
-        if (last.length <= kShortField)
-            std::memcpy(out, last.text, kShortField);
+        if (field.length <= kShortField)
+            std::memcpy(out, field.text, kShortField);
         else
-            std::memcpy(out, last.text, last.length);
-        return out + last.length;
+            std::memcpy(out, field.text, field.length);
+        return out + field.length;
     }
     // A new value is formatted in the record itself and kept from there before the next record:
     // copied at once, the copy would wait for the formatting's stores to reach the cache.
     char* const end = FormatSixDigits(out, out + kFieldWidth, value);
-    last.length = static_cast<std::size_t>(end - out);
-    last.bits = bits;
-    last.held = true;
-    last.inRecord = true;
-    last.offset = static_cast<std::size_t>(out - record_.data());
+    field.length = static_cast<std::size_t>(end - out);
+    field.bits = bits;
+    field.held = true;
+    field.fresh = out;
     return end;
+}
+
+char* ASCIIFileWriter::WriteField(Field& field, char* out) {
+    switch (field.variable.kind) {
+        case VariableRef::kDouble:
+            return WriteDouble(field, out);
+        case VariableRef::kInt:
+            return std::to_chars(out, out + kFieldWidth,
+                                 *static_cast<const int*>(field.variable.pointer))
+                .ptr;
+        default:  // unbound: an empty field
+            return out;
+    }
 }
 
 void ASCIIFileWriter::KeepNewFields() {
     // Every field starts at least kFieldWidth before the record's end: whole copies stay inside.
-    for (LastField& last : lastFields_) {
-        if (!last.inRecord) continue;
-        std::memcpy(last.text, record_.data() + last.offset, kFieldWidth);
-        last.inRecord = false;
+    for (Field& field : fields_) {
+        if (field.fresh == nullptr) continue;
+        std::memcpy(field.text, field.fresh, kFieldWidth);
+        field.fresh = nullptr;
     }
 }
 
 int ASCIIFileWriter::Compute() {
     if (status_ != kReady) return status_;
     if (file_ == nullptr && Open() != kOk) return kOpenFailed;
+    if (fieldsStale_) LayOutFields();
     KeepNewFields();
-    // Every field is written in place: the record's storage holds the widest record.
+    // Every field is written in place, each followed by the separator; the last separator
+    // becomes the line end. The record's storage holds the widest record.
     char* const start = record_.data();
     char* out = start;
-    bool first = true;
-    for (int i = 0; i < count_; ++i) {
-        if (!Enabled(i)) continue;
-        if (!first) *out++ = separator_;
-        first = false;
-        const VariableRef& column = columns_[i];
-        if (!column.IsBound()) continue;
-        if (column.kind == VariableRef::kInt)
-            out = std::to_chars(out, out + kFieldWidth, *static_cast<int*>(column.pointer)).ptr;
-        else
-            out = WriteDouble(i, out, *static_cast<double*>(column.pointer));
+    for (Field& field : fields_) {
+        out = WriteField(field, out);
+        *out++ = separator_;
     }
-    *out++ = '\n';
+    if (fields_.empty())
+        *out++ = '\n';
+    else
+        out[-1] = '\n';
     if (const int result = WriteText({start, static_cast<std::size_t>(out - start)}); result != kOk)
         return result;
     return status_;

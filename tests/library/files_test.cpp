@@ -87,8 +87,14 @@ TEST_F(TextTable, WriterRepeatsKeptFieldsWhereverTheyFall) {
         for (int c = 0; c < 3; ++c) values[c] = row[c];
         ASSERT_EQ(writer.Compute(), kOk);
     }
+    // A column bound to another variable between records writes that one, not the kept text.
+    int hour = 7;
+    writer.BindColumn(1, &hour);
+    writer.BindColumn(2, VariableRef());
+    ASSERT_EQ(writer.Compute(), kOk);
     writer.Close();
-    EXPECT_EQ(test::ReadFile("r.txt"), "A,B,C\n1.5,2,3\n123457,2,3\n0.25,2,1e-07\n0.25,2,1e-07\n");
+    EXPECT_EQ(test::ReadFile("r.txt"),
+              "A,B,C\n1.5,2,3\n123457,2,3\n0.25,2,1e-07\n0.25,2,1e-07\n0.25,7,\n");
 }
 
 // The short path of the six-digit format must write what the library writes, at the edges of
