@@ -2,20 +2,25 @@
 
 #include <cmath>
 
-int SolveTridiagonal(int n, const double* a, double* b, double* c, double* d) {
+int FactorTridiagonal(int n, const double* a, double* b, double* c) {
     constexpr double kTinyPivot = 1e-10;
     if (n < 1) return -1;
     if (std::fabs(b[0]) < kTinyPivot) return 1;
-    d[0] /= b[0];
     for (int i = 1; i < n; ++i) {
         c[i - 1] /= b[i - 1];
         b[i] -= a[i] * c[i - 1];
-        d[i] -= a[i] * d[i - 1];
         if (std::fabs(b[i]) < kTinyPivot) return i + 1;
+    }
+    return 0;
+}
+
+void SolveFactoredTridiagonal(int n, const double* a, const double* b, const double* c, double* d) {
+    d[0] /= b[0];
+    for (int i = 1; i < n; ++i) {
+        d[i] -= a[i] * d[i - 1];
         d[i] /= b[i];
     }
     for (int k = n - 2; k >= 0; --k) d[k] -= c[k] * d[k + 1];
-    return 0;
 }
 
 double InterpolateTable(int n, const double* x, const double* y, double x0) {

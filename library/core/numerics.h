@@ -8,11 +8,14 @@
 #include <bit>
 #include <cstdint>
 
-// Thomas algorithm in place, without pivoting: a is the sub-diagonal (a[0] unused), b the
-// diagonal, c the super-diagonal (c[n-1] unused), d the right-hand side; b, c and d are
-// overwritten and d holds the solution. Returns 0 when solved, -1 when n < 1, and the 1-based
-// row whose reduced pivot is below 1e-10 in magnitude.
-int SolveTridiagonal(int n, const double* a, double* b, double* c, double* d);
+// Thomas algorithm in place, without pivoting, in two steps so that a matrix factored once
+// serves many right-hand sides: a is the sub-diagonal (a[0] unused), b the diagonal, c the
+// super-diagonal (c[n-1] unused), d the right-hand side.
+// FactorTridiagonal overwrites b and c with the elimination's pivots and multipliers. Returns 0,
+// -1 when n < 1, or the 1-based row whose reduced pivot is below 1e-10 in magnitude.
+int FactorTridiagonal(int n, const double* a, double* b, double* c);
+// With b and c as FactorTridiagonal left them (returning 0), overwrites d with the solution.
+void SolveFactoredTridiagonal(int n, const double* a, const double* b, const double* c, double* d);
 
 // Linear interpolation in a table of increasing x, extrapolated along the end segments.
 double InterpolateTable(int n, const double* x, const double* y, double x0);

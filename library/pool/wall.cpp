@@ -24,16 +24,11 @@ int Wall::SetInputs(double* time, double* boundary1, double* boundary2) {
 }
 
 int Wall::SetNodeCount(int n) {
+    ForgetFactoring();
     if (n == count_) return 0;
-    std::vector<double>* arrays[] = {&nodeTemperature,
-                                     &nodeHeatBalance,
-                                     &previousTemperature_,
-                                     &lower_,
-                                     &diagonal_,
-                                     &upper_,
-                                     &resistance_,
-                                     &a_,
-                                     &b_};
+    std::vector<double>* arrays[] = {
+        &nodeTemperature, &nodeHeatBalance, &previousTemperature_, &lower_, &diagonal_, &upper_,
+        &capacity_,       &conductance_,    &resistance_,          &a_,     &b_};
     for (auto* array : arrays) std::vector<double>().swap(*array);
     count_ = 0;
     if (n <= 0) return 0;
@@ -80,6 +75,7 @@ int Wall::Check() {
     if (face1Resistance_ < 0) return FatalError(5, {face1Resistance_});
     if (face2Resistance_ < 0) return FatalError(6, {face2Resistance_});
     previousTime_ = currentTime_ = kNoTime;
+    ForgetFactoring();
     return SolarBase::Check();
 }
 
@@ -98,10 +94,29 @@ void Wall::LatchTime(double t) {
     currentTime_ = t;
 }
 
-int Wall::Compute() {
-    if (status_ != kReady) return status_;
+void Wall::FactorStep(double dt) {
+    const int n = count_;
     const double k1 = boundary1_ ? 1.0 : 0.0;
     const double k2 = boundary2_ ? 1.0 : 0.0;
+    for (int i = 0; i + 1 < n; ++i) conductance_[i] = 2.0 / (resistance_[i] + resistance_[i + 1]);
+    faceConductance1_ = k1 / (resistance_[0] / 2 + face1Resistance_);
+    faceConductance2_ = k2 / (resistance_[n - 1] / 2 + face2Resistance_);
+    for (int i = 0; i < n; ++i) {
+        capacity_[i] = a_[i] * b_[i] / dt;
+        const double left = i > 0 ? conductance_[i - 1] : 0.0;
+        const double right = i < n - 1 ? conductance_[i] : 0.0;
+        lower_[i] = -left;
+        upper_[i] = -right;
+        diagonal_[i] = left + right + capacity_[i];
+    }
+    diagonal_[0] += faceConductance1_;
+    diagonal_[n - 1] += faceConductance2_;
+    factorFailure_ = FactorTridiagonal(n, lower_.data(), diagonal_.data(), upper_.data());
+    factoredStep_ = dt;
+}
+
+int Wall::Compute() {
+    if (status_ != kReady) return status_;
     const double t1 = boundary1_ ? *boundary1_ : 0.0;
     const double t2 = boundary2_ ? *boundary2_ : 0.0;
     const double t = *time_;
@@ -113,40 +128,31 @@ int Wall::Compute() {
     if (dt == 0) return kOk;
 
     const int n = count_;
-    const auto g = [&](int i) { return 2.0 / (resistance_[i] + resistance_[i + 1]); };
-    const double u1 = k1 / (resistance_[0] / 2 + face1Resistance_);
-    const double u2 = k2 / (resistance_[n - 1] / 2 + face2Resistance_);
-    for (int i = 0; i < n; ++i) {
-        const double c = a_[i] * b_[i] / dt;
-        const double left = i > 0 ? g(i - 1) : 0.0;
-        const double right = i < n - 1 ? g(i) : 0.0;
-        lower_[i] = -left;
-        upper_[i] = -right;
-        diagonal_[i] = left + right + c;
-        nodeTemperature[i] = c * previousTemperature_[i];
-    }
-    diagonal_[0] += u1;
-    nodeTemperature[0] += u1 * t1;
-    diagonal_[n - 1] += u2;
-    nodeTemperature[n - 1] += u2 * t2;
-    const int failed =
-        SolveTridiagonal(n, lower_.data(), diagonal_.data(), upper_.data(), nodeTemperature.data());
-    if (failed != 0) {
+    if (dt != factoredStep_) FactorStep(dt);
+    if (factorFailure_ != 0) {
         nodeTemperature = previousTemperature_;
-        return FatalError(0x102, {failed - 1});
+        return FatalError(0x102, {factorFailure_ - 1});
     }
+    const double u1 = faceConductance1_;
+    const double u2 = faceConductance2_;
+    for (int i = 0; i < n; ++i) nodeTemperature[i] = capacity_[i] * previousTemperature_[i];
+    nodeTemperature[0] += u1 * t1;
+    nodeTemperature[n - 1] += u2 * t2;
+    SolveFactoredTridiagonal(n, lower_.data(), diagonal_.data(), upper_.data(),
+                             nodeTemperature.data());
 
     const std::vector<double>& temp = nodeTemperature;
+    const std::vector<double>& g = conductance_;
     heatFlowIn = u1 * (t1 - temp[0]);
     heatFlowOut = u2 * (temp[n - 1] - t2);
     if (n == 1) {
         nodeHeatBalance[0] = heatFlowIn - heatFlowOut;
     } else {
-        nodeHeatBalance[0] = heatFlowIn - g(0) * (temp[0] - temp[1]);
+        nodeHeatBalance[0] = heatFlowIn - g[0] * (temp[0] - temp[1]);
         for (int i = 1; i < n - 1; ++i)
             nodeHeatBalance[i] =
-                g(i - 1) * (temp[i - 1] - temp[i]) - g(i) * (temp[i] - temp[i + 1]);
-        nodeHeatBalance[n - 1] = g(n - 2) * (temp[n - 2] - temp[n - 1]) - heatFlowOut;
+                g[i - 1] * (temp[i - 1] - temp[i]) - g[i] * (temp[i] - temp[i + 1]);
+        nodeHeatBalance[n - 1] = g[n - 2] * (temp[n - 2] - temp[n - 1]) - heatFlowOut;
     }
     return status_;
 }

@@ -51,6 +51,10 @@ class Wall : public SolarBase {
     // committed state.
     void LatchTime(double t);
     void CommitState();
+    // The conduction matrix of a time step, factored once for all the steps of that length:
+    // only the node temperatures of the right-hand side change from one call to the next.
+    void FactorStep(double dt);
+    void ForgetFactoring() { factoredStep_ = kNoTime; }
 
     double* time_ = nullptr;
     double* boundary1_ = nullptr;
@@ -58,7 +62,14 @@ class Wall : public SolarBase {
     double previousTime_ = kNoTime;
     double currentTime_ = kNoTime;
     std::vector<double> previousTemperature_;
+    // The factored matrix of steps of factoredStep_ s (kNoTime: none), with each node's heat
+    // capacity per step (W/m2 K), the conductances between nodes and at the faces (W/m2 K),
+    // and the factoring's result (0, or the row of a vanishing pivot).
+    double factoredStep_ = kNoTime;
     std::vector<double> lower_, diagonal_, upper_;
+    std::vector<double> capacity_, conductance_;
+    double faceConductance1_ = 0, faceConductance2_ = 0;
+    int factorFailure_ = 0;
     int count_ = 0;
     std::vector<double> resistance_, a_, b_;
     double face1Resistance_ = 0;

@@ -32,6 +32,14 @@ std::vector<double> DenseSolve(std::vector<std::vector<double>> m, std::vector<d
     return x;
 }
 
+// Factors a copy of the matrix and solves for d in place, as the wall does; the factoring's result.
+int SolveTridiagonal(int n, const double* a, std::vector<double> b, std::vector<double> c,
+                     double* d) {
+    const int failed = FactorTridiagonal(n, a, b.data(), c.data());
+    if (failed == 0) SolveFactoredTridiagonal(n, a, b.data(), c.data(), d);
+    return failed;
+}
+
 TEST(SolveTridiagonal, AgreesWithADenseSolve) {
     std::mt19937 random(7);
     std::uniform_real_distribution<double> u(-1.0, 1.0);
@@ -48,24 +56,25 @@ TEST(SolveTridiagonal, AgreesWithADenseSolve) {
             if (i + 1 < n) m[i][i + 1] = c[i];
         }
         const auto expected = DenseSolve(m, d);
-        ASSERT_EQ(SolveTridiagonal(n, a.data(), b.data(), c.data(), d.data()), 0);
+        ASSERT_EQ(SolveTridiagonal(n, a.data(), b, c, d.data()), 0);
         for (int i = 0; i < n; ++i) EXPECT_NEAR(d[i], expected[i], 1e-12) << n << " " << i;
     }
 }
 
 TEST(SolveTridiagonal, SizesAndZeroPivots) {
-    double a[2] = {0, 1}, b[2] = {4, 1}, c[2] = {0, 0}, d[2] = {2, 5};
-    EXPECT_EQ(SolveTridiagonal(0, a, b, c, d), -1);
-    EXPECT_EQ(SolveTridiagonal(1, a, b, c, d), 0);
+    const double a[2] = {0, 1};
+    double d[2] = {2, 5};
+    EXPECT_EQ(SolveTridiagonal(0, a, {4, 1}, {0, 0}, d), -1);
+    EXPECT_EQ(SolveTridiagonal(1, a, {4, 1}, {0, 0}, d), 0);
     EXPECT_DOUBLE_EQ(d[0], 0.5);
 
-    double b0[1] = {0}, d0[1] = {3};
-    EXPECT_EQ(SolveTridiagonal(1, a, b0, c, d0), 1);
+    double d0[1] = {3};
+    EXPECT_EQ(SolveTridiagonal(1, a, {0}, {0}, d0), 1);
     EXPECT_EQ(d0[0], 3.0);  // untouched
 
     // Second reduced pivot vanishes: 1 - 1 x 1 = 0.
-    double a2[2] = {0, 1}, b2[2] = {1, 1}, c2[2] = {1, 0}, d2[2] = {1, 1};
-    EXPECT_EQ(SolveTridiagonal(2, a2, b2, c2, d2), 2);
+    double d2[2] = {1, 1};
+    EXPECT_EQ(SolveTridiagonal(2, a, {1, 1}, {1, 0}, d2), 2);
 }
 
 TEST(InterpolateTable, InsideAtAndBeyondBothEnds) {

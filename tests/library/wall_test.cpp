@@ -191,6 +191,31 @@ TEST_F(WallTest, CheckStartsAFreshRunFromThePresentState) {
     EXPECT_EQ(wall.nodeTemperature[0], reached);
 }
 
+TEST_F(WallTest, NewParametersOrFacesTakeEffectAtTheSameTimeStep) {
+    // The step's matrix is kept while the steps keep their length: new layers, or a face made
+    // adiabatic, must not be solved with the old one.
+    const double r[2] = {0.1, 0.2}, a[2] = {100, 100}, b[2] = {1000, 1000};
+    const double thicker[2] = {0.4, 0.2};
+    Wall changed, fresh;
+    ASSERT_EQ(changed.SetInputsAndParameters(&time_, &t1_, &t2_, 2, r, a, b, 0.1, 0.1), kOk);
+    time_ = 0;
+    changed.Compute();
+    time_ = 3600;
+    changed.Compute();
+    ASSERT_EQ(changed.SetParameters(2, thicker, a, b, 0.1, 0.1), kOk);
+    ASSERT_EQ(fresh.SetInputsAndParameters(&time_, &t1_, &t2_, 2, thicker, a, b, 0.1, 0.1), kOk);
+    for (Wall* wall : {&changed, &fresh}) {
+        wall->nodeTemperature = {5, 5};
+        for (time_ = 0; time_ <= 7200; time_ += 3600) ASSERT_EQ(wall->Compute(), kOk);
+    }
+    EXPECT_EQ(changed.nodeTemperature, fresh.nodeTemperature);
+    EXPECT_EQ(changed.heatFlowIn, fresh.heatFlowIn);
+
+    ASSERT_EQ(changed.SetInputs(&time_, &t1_, nullptr), kOk);
+    for (time_ = 0; time_ <= 7200; time_ += 3600) ASSERT_EQ(changed.Compute(), kOk);
+    EXPECT_EQ(changed.heatFlowOut, 0);
+}
+
 TEST_F(WallTest, ParameterLinesRoundTrip) {
     const double r[3] = {0.125, 2.5, 0.0625};
     const double a[3] = {12, 250, 7.5};
