@@ -367,8 +367,8 @@ class CTidewarmDoc {
     int WriteHourlyLine();
     // The air of each hour of a run, with the inputs it came from: the passes read the same
     // weather, so a later pass finds the sky's emission and the wet-bulb bisection done. Sized
-    // for the run before the passes (empty, every pass computes them). A pass that does not
-    // read the wet bulb leaves it for the first pass that does.
+    // before the passes of a run with two (empty: every pass computes them). A pass that does
+    // not read the wet bulb leaves it for the first pass that does.
     struct HourAir {
         std::array<std::uint64_t, 4> inputs{};  // bits of air, humidity, clearness, solar hour
         double dewPoint = 0, sky = 0, wetBulb = 0;

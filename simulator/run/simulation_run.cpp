@@ -110,15 +110,18 @@ int CTidewarmDoc::RunPasses(const std::string& base) {
     const int savedExchanger = UseExchanger;
     const int savedHeater = UseAuxHeater;
     int result = 0;
-    // Slots for the air of every hour, shared by the passes; without the memory each pass
-    // computes its own.
-    try {
-        const std::size_t hours = static_cast<std::size_t>(std::max(NumDays, 0)) * kHoursPerDay + 1;
-        hourAir_.assign(hours, HourAir());
-        hourSun_.assign(hours, HourSun());
-    } catch (const std::bad_alloc&) {
-        hourAir_.clear();
-        hourSun_.clear();
+    // Slots for the air and sun of every hour, shared by the two passes of a run with the
+    // reference pass; with one pass, or without the memory, each pass computes its own.
+    if (ReferenceRun != 0) {
+        try {
+            const std::size_t hours =
+                static_cast<std::size_t>(std::max(NumDays, 0)) * kHoursPerDay + 1;
+            hourAir_.assign(hours, HourAir());
+            hourSun_.assign(hours, HourSun());
+        } catch (const std::bad_alloc&) {
+            hourAir_.clear();
+            hourSun_.clear();
+        }
     }
     for (const bool reference : {true, false}) {
         if (reference && ReferenceRun == 0) continue;
