@@ -359,9 +359,9 @@ class CTidewarmDoc {
     void StepHourAir(double air, double relativeHumidity);
     // Only the heat pump reads the air's wet-bulb temperature.
     bool WetBulbWanted() const { return UseAuxHeater != 0 && HeaterType == kHeaterHeatPump; }
-    // The beam and diffuse parts of the global irradiance are read by the collectors' plane and
-    // by a pool in the open.
-    bool SplitWanted() const { return UseSolar != 0 || IndoorPool != 1; }
+    // The sun's position and the beam and diffuse parts of the global irradiance are read by
+    // the collectors' plane and by a pool in the open (indoors no beam reaches the pool).
+    bool SunWanted() const { return UseSolar != 0 || IndoorPool != 1; }
     int SolvePoolLoop(bool exchanger);
     void SetHourEnergies(double poolTemperature, bool exchanger);
     int WriteHourlyLine();
@@ -377,13 +377,13 @@ class CTidewarmDoc {
     std::vector<HourAir> hourAir_;
     // The sun's position and the split of the global irradiance of each hour, kept the same way:
     // with the sun's parameters fixed for the run they follow from the day, the solar hour, the
-    // global irradiance and the ground's reflectance. The split is computed when first wanted.
+    // global irradiance and the ground's reflectance.
     int StepSunAndSplit();
     struct HourSun {
         std::array<std::uint64_t, 4> inputs{};  // bits of day, solar hour, global, reflectance
         double zenith = 0, azimuth = 0, airMass = 0, extraterrestrialNormal = 0;
         double global = 0, diffuse = 0, beamNormal = 0, beamHorizontal = 0;
-        bool held = false, splitHeld = false;
+        bool held = false;
     };
     std::vector<HourSun> hourSun_;
 

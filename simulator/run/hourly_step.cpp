@@ -233,40 +233,39 @@ int CTidewarmDoc::StepWeather() {
 }
 
 int CTidewarmDoc::StepSunAndSplit() {
+    if (!SunWanted()) return 0;
     const std::array<std::uint64_t, 4> inputs{
         std::bit_cast<std::uint64_t>(static_cast<double>(CurrentDay)),
         std::bit_cast<std::uint64_t>(SolarHour), std::bit_cast<std::uint64_t>(*links.HGlo),
         std::bit_cast<std::uint64_t>(*links.Albedo)};
-    HourSun unkept;
-    HourSun& hour = HourIndex >= 0 && static_cast<std::size_t>(HourIndex) < hourSun_.size()
-                        ? hourSun_[static_cast<std::size_t>(HourIndex)]
-                        : unkept;
-    if (hour.held && hour.inputs == inputs) {
-        sun.zenith = hour.zenith;
-        sun.azimuth = hour.azimuth;
-        sun.airMass = hour.airMass;
-        sun.extraterrestrialNormal = hour.extraterrestrialNormal;
-    } else {
-        if (const int result = sun.Compute(); result != 0)
-            return ShowComponentFailure(result, kStrTitleWeather);
-        hour = HourSun{inputs, sun.zenith, sun.azimuth, sun.airMass, sun.extraterrestrialNormal};
-        hour.held = true;
-    }
-    if (!SplitWanted()) return 0;
-    if (hour.splitHeld) {
-        splitter.global = hour.global;
-        splitter.diffuse = hour.diffuse;
-        splitter.beamNormal = hour.beamNormal;
-        splitter.beamHorizontal = hour.beamHorizontal;
+    HourSun* slot = HourIndex >= 0 && static_cast<std::size_t>(HourIndex) < hourSun_.size()
+                        ? &hourSun_[static_cast<std::size_t>(HourIndex)]
+                        : nullptr;
+    if (slot != nullptr && slot->held && slot->inputs == inputs) {
+        sun.zenith = slot->zenith;
+        sun.azimuth = slot->azimuth;
+        sun.airMass = slot->airMass;
+        sun.extraterrestrialNormal = slot->extraterrestrialNormal;
+        splitter.global = slot->global;
+        splitter.diffuse = slot->diffuse;
+        splitter.beamNormal = slot->beamNormal;
+        splitter.beamHorizontal = slot->beamHorizontal;
         return 0;
     }
-    if (const int result = splitter.Compute(); result != 0)
-        return ShowComponentFailure(result, kStrTitleWeather);
-    hour.global = splitter.global;
-    hour.diffuse = splitter.diffuse;
-    hour.beamNormal = splitter.beamNormal;
-    hour.beamHorizontal = splitter.beamHorizontal;
-    hour.splitHeld = true;
+    for (SolarBase* component : {static_cast<SolarBase*>(&sun), static_cast<SolarBase*>(&splitter)})
+        if (const int result = component->Compute(); result != 0)
+            return ShowComponentFailure(result, kStrTitleWeather);
+    if (slot != nullptr)
+        *slot = HourSun{inputs,
+                        sun.zenith,
+                        sun.azimuth,
+                        sun.airMass,
+                        sun.extraterrestrialNormal,
+                        splitter.global,
+                        splitter.diffuse,
+                        splitter.beamNormal,
+                        splitter.beamHorizontal,
+                        true};
     return 0;
 }
 
