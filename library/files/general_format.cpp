@@ -1,6 +1,7 @@
 // Six significant digits as "%g" writes them in the C locale, without its cost for the common
 // case: the hourly files write some fifty numbers an hour, and the general formatting of the
 // standard library was the larger part of a season's time.
+#include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -41,12 +42,14 @@ constexpr char kDigitPairs[] =
 // end it returns (a sign, "0.000", 6 digits, a point, 8 bytes of copy).
 constexpr std::ptrdiff_t kRoom = 24;
 
-// Two digits "00".."99" as a little-endian word, the first digit in the low byte.
-std::uint64_t DigitPair(std::uint32_t n) {
-    std::uint16_t pair;
-    std::memcpy(&pair, kDigitPairs + 2 * n, 2);
-    return pair;
-}
+// "000" to "999" as little-endian words, the first digit in the low byte: six digits are two
+// lookups.
+constexpr auto kDigitTriples = [] {
+    std::array<std::uint32_t, 1000> triples{};
+    for (std::uint32_t n = 0; n < 1000; ++n)
+        triples[n] = ('0' + n / 100) | ('0' + n / 10 % 10) << 8 | ('0' + n % 10) << 16;
+    return triples;
+}();
 
 // Writes 8 bytes of a word at `at`, its low byte first.
 void WriteWord(char* at, std::uint64_t word) {
@@ -59,8 +62,9 @@ void WriteWord(char* at, std::uint64_t word) {
 // digits are held in one word (zero bytes after them) and shifted in the register rather than
 // stored and read back at an offset, which the processor cannot forward from its store buffer.
 char* WriteDigits(char* out, std::uint32_t digits, int exponent) {
-    const std::uint64_t text = DigitPair(digits / 10000) | DigitPair(digits / 100 % 100) << 16 |
-                               DigitPair(digits % 100) << 32;
+    const std::uint32_t high = digits / 1000;
+    const std::uint64_t text =
+        kDigitTriples[high] | std::uint64_t{kDigitTriples[digits - high * 1000]} << 24;
     // Significant digits once trailing zeros are dropped: the digits that are '0' become zero
     // bytes, and those at the end are the word's leading zero bytes (the first digit is never 0).
     const std::uint64_t nonZero = (text ^ 0x303030303030) << 16;
