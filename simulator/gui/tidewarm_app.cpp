@@ -73,7 +73,7 @@ wxEND_EVENT_TABLE()
     help_.SetParentWindow(mainFrame_);
     help_.AddBook(wxFileName(ToWx(helpBook)));
 
-    splash_ = ShowSplashWindow(mainFrame_, kSplashMilliseconds);
+    ShowSplash(kSplashMilliseconds);
     if (!startMessage_.empty()) ShowMessage(startMessage_);
     // A project named on the command line is opened.
     if (argc > 1) docManager_->CreateDocument(argv[1], wxDOC_SILENT);
@@ -89,6 +89,10 @@ int CTidewarmApp::OnExit() {
     WriteConfig(g_strDataFolder);
     SetMessageSink(previousSink_);
     return wxApp::OnExit();
+}
+
+void CTidewarmApp::ShowSplash(int milliseconds) {
+    splash_ = ShowSplashWindow(mainFrame_, milliseconds);
 }
 
 int CTidewarmApp::FilterEvent(wxEvent& event) {

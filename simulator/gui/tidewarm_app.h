@@ -36,6 +36,9 @@ class CTidewarmApp : public wxApp {
     CMainFrame& MainFrame() { return *mainFrame_; }
     wxHtmlHelpController& Help() { return help_; }
     wxSplashScreen* Splash() { return splash_.get(); }
+    // Shows the splash window over the main frame: it ends after `milliseconds`, or at the first
+    // key or button press.
+    void ShowSplash(int milliseconds);
 
   private:
     void OnAbout(wxCommandEvent&);
