@@ -26,16 +26,14 @@ double ExtraterrestrialNormal(int dayOfYear);
 double EquationOfTime(int dayOfYear, double siteLongitude, double standardMeridian);
 // 15 degrees per hour from solar noon, negative in the morning, rad.
 double HourAngle(double solarHour);
-// Zenith (Duffie and Beckman eq. 1.6.5) and azimuth (south 0, west positive) of the sun, rad.
-void SolarZenithAzimuth(double& zenith, double& azimuth, double declination, double hourAngle,
-                        double latitude);
 // The sine and cosine of an angle.
 struct SineCosine {
     explicit SineCosine(double angle = 0);
     double sine, cosine;
 };
-// The same from the sines and cosines of the declination and latitude, which change once a day
-// and once a run while the hour angle changes every hour.
+// Zenith (Duffie and Beckman eq. 1.6.5) and azimuth (south 0, west positive) of the sun, rad,
+// from the sines and cosines of the declination and latitude, which change once a day and once a
+// run while the hour angle changes every hour.
 void SolarZenithAzimuth(double& zenith, double& azimuth, const SineCosine& declination,
                         double hourAngle, const SineCosine& latitude);
 // cos ws = -tan(latitude) tan(declination) (Duffie and Beckman eq. 1.6.10), rad; 0 in polar

@@ -51,11 +51,6 @@ double HourAngle(double solarHour) {
 
 SineCosine::SineCosine(double angle) : sine(std::sin(angle)), cosine(std::cos(angle)) {}
 
-void SolarZenithAzimuth(double& zenith, double& azimuth, double declination, double hourAngle,
-                        double latitude) {
-    SolarZenithAzimuth(zenith, azimuth, SineCosine(declination), hourAngle, SineCosine(latitude));
-}
-
 void SolarZenithAzimuth(double& zenith, double& azimuth, const SineCosine& declination,
                         double hourAngle, const SineCosine& latitude) {
     const SineCosine hour(hourAngle);
