@@ -15,6 +15,7 @@
 #include "config_file.h"
 #include "dialog_layouts.h"
 #include "dialog_windows.h"
+#include "help_book_text.h"
 #include "input_commands.h"
 #include "main_frame.h"
 #include "pool_dialogs.h"
@@ -386,6 +387,12 @@ TEST(HelpBooks, EveryWindowsPageIsInBothBooks) {
     for (wxWindow* window : wxTopLevelWindows)
         if (dynamic_cast<wxHtmlHelpFrame*>(window) != nullptr) window->Close(true);
     wxYield();
+}
+
+// Both books' contents and pages keep their accents in the help window.
+TEST(HelpBooks, AccentsReadAsWritten) {
+    gui_test::ExpectHelpBookReadsWhole(g_strProgramFolder + "/TidewarmPro.hhp", false);
+    gui_test::ExpectHelpBookReadsWhole(g_strProgramFolder + "/TidewarmProFra.hhp", true);
 }
 
 // Pictures of every window in both languages, for a look at their layout; only when
