@@ -8,12 +8,14 @@
 #include "frontend_strings.h"
 #include "user_interface.h"
 
-bool StartFrontEnd(const std::string& programFolder, const std::string& dataFolder) {
+bool StartFrontEnd(const std::string& programFolder, const std::string& dataFolder,
+                   const std::function<void(int)>& useLanguage) {
     SetupPaths(dataFolder, programFolder);
     std::string problem;
     const bool folderReady = SetUpDataFolder(dataFolder, programFolder, &problem);
     ReadFrontEndConfig(dataFolder);
     SetUpStrings(FrontEndEnglishStrings(), g_nLanguage, programFolder, kFrontEndFrenchLibrary);
+    if (useLanguage) useLanguage(g_nLanguage);
     if (!folderReady) ShowMessage(FormatResString(kStrCannotSetUpDataFolder, problem));
     if (OpenDatabase(1) != 1) {
         ShowMessage(FormatResString(kStrCannotOpenDatabaseAbort, g_strDatabasePath));

@@ -2,14 +2,17 @@
 // language, the database, the weather cities; at the end the configuration is written back.
 #pragma once
 
+#include <functional>
 #include <string>
 
 // Sets the folders, creates the data folder and its "Climate" folder when missing and enters
 // it, reads "Tidewarm.cfg", loads the French strings when French, opens the database (creating
 // it when missing, compacting it) and lists the weather cities. False when the database cannot
 // be used, after message 214; a data folder that could not be prepared is reported and the
-// start goes on.
-bool StartFrontEnd(const std::string& programFolder, const std::string& dataFolder);
+// start goes on. `useLanguage` is given the language in force as soon as it is known, before
+// any message.
+bool StartFrontEnd(const std::string& programFolder, const std::string& dataFolder,
+                   const std::function<void(int)>& useLanguage = {});
 
 // Writes "Tidewarm.cfg"; false (message 110 shown) when it cannot be written.
 bool EndFrontEnd(const std::string& dataFolder);

@@ -10,6 +10,7 @@
 #include "simulator_strings.h"
 #include "small_windows.h"
 #include "wx_text.h"
+#include "wx_translations.h"
 
 namespace {
 
@@ -52,6 +53,7 @@ wxEND_EVENT_TABLE()
     SetAppName(ResText(kStrRegistryKey));
     SetAppDisplayName(ResText(kStrMainTitle));
     previousSink_ = SetMessageSink(&messageBoxes_);
+    UseProgramLanguage(app::Language);
     wxInitAllImageHandlers();
 
     docManager_ = new CTidewarmDocManager;

@@ -27,6 +27,7 @@
 #include "tidewarm_app.h"
 #include "weather_files.h"
 #include "window_test_support.h"
+#include "wx_translations.h"
 
 namespace fs = std::filesystem;
 using gui_test::ExpectMessage;
@@ -401,6 +402,7 @@ TEST_F(InputWindows, Screenshots) {
     if (std::getenv("TIDEWARM_SCREENSHOTS") == nullptr) GTEST_SKIP();
     for (int language : {0, 1}) {
         app::Language = language;
+        UseProgramLanguage(language);
         if (language == 1) LoadFrenchStrings(g_strProgramFolder + "/TidewarmProFra.str");
         for (int id : AllInputCommands())
             Run(id, [id, language](CInputWindow& window) {
@@ -422,5 +424,6 @@ TEST_F(InputWindows, Screenshots) {
         }
     }
     app::Language = 0;
+    UseProgramLanguage(0);
     DropFrenchStrings();
 }
