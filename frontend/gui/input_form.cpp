@@ -354,7 +354,7 @@ void InputFormDialog::ShowUnitFields() {
 
 void InputFormDialog::ShowRunNumber() {
     runNumber_->SetLabel(wxString::Format("%d", data_.runNumber));
-    runTime_->SetLabel(ToWx(FormatRunTime(data_.time)));
+    runTime_->SetLabel(ToWx(FormatRunTime(data_.time, g_nLanguage)));
 }
 
 void InputFormDialog::ApplyEnableRules() {
