@@ -89,8 +89,7 @@ void OptionsDialog::Apply() {
     ChangeClimateFolder(FromWx(weather_->GetValue()));
     const int language = french_->GetValue() ? 1 : 0;
     g_nNewLanguage = language;
-    if (language != g_nLanguage)
-        ShowMessage(LanguageChangeNotice(language), MessageKind::Information);
+    if (language != g_nLanguage) ShowMessage(LanguageChangeNotice(language), MessageKind::Notice);
 }
 
 void RunOptionsDialog(wxWindow* parent) {

@@ -122,7 +122,7 @@ void CTidewarmApp::OnSetLanguage(wxCommandEvent&) {
     // The language in force changes only at the next start, which reads the configuration
     // file written at exit.
     if (app::PendingLanguage != app::Language)
-        ShowMessage(FromWx(RestartForLanguageText(app::PendingLanguage)), MessageKind::Information);
+        ShowMessage(FromWx(RestartForLanguageText(app::PendingLanguage)), MessageKind::Notice);
 }
 
 CTidewarmApp& TheApp() {
