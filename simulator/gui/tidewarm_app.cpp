@@ -72,6 +72,8 @@ wxEND_EVENT_TABLE()
 
     const std::string helpBook =
         g_strProgramFolder + "/" + (app::Language == 1 ? "TidewarmProFra" : "TidewarmPro") + ".hhp";
+    // The controller was built with the application, before the language was known.
+    help_.SetTitleFormat(wxGetTranslation("Help: %s"));
     help_.SetParentWindow(mainFrame_);
     help_.AddBook(wxFileName(ToWx(helpBook)));
 
