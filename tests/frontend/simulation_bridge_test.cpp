@@ -152,6 +152,21 @@ TEST_F(SimulationBridgeTest, ARunIsRefusedWhileAnotherSimulationHoldsTheFolder) 
     EXPECT_FALSE(std::filesystem::exists(dataFolder + "/started"));
 }
 
+// A home folder far longer than a file name once could be (255 bytes) runs like any other.
+TEST_F(SimulationBridgeTest, AVeryLongHomeFolderRuns) {
+    const std::filesystem::path home =
+        folder.path() / std::string(120, 'h') / std::string(120, 'o') / std::string(120, 'm');
+    environment.Set("HOME", home.string());
+    dataFolder = DataFolder();
+    g_strClimateFolder = dataFolder + "/Climate";
+    std::filesystem::create_directories(g_strClimateFolder);
+    WriteWeather(365);
+    CRunsSet run;
+    Select(run, AddRun());
+    ASSERT_TRUE(SimulateRun(run)) << testing::PrintToString(messages.shown);
+    EXPECT_EQ(Rows("Daily", run.m_RunId), 124);
+}
+
 // Two front ends simulate two different runs on one data folder at the same moment, each through
 // the real TidewarmPro. Each run ends with its own results (its season's months and days) or is
 // refused with the message and has none: never the other run's.
