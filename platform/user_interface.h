@@ -4,6 +4,7 @@
 // nothing ever waits for a click.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 enum class MessageKind { Information, Warning, Error };
@@ -34,6 +35,10 @@ MessageSink* SetMessageSink(MessageSink* sink);
 void ShowMessage(std::string_view text, MessageKind kind = MessageKind::Error);
 // Asks a Yes/No question through the sink in force; `unattendedAnswer` when nobody can answer.
 bool AskYesNo(std::string_view question, bool unattendedAnswer);
+
+// The exception being handled, for a message: its own text, or "unknown exception" when it is no
+// std::exception. Call only while an exception is being handled (inside a catch block).
+std::string CurrentExceptionText();
 
 class Progress {
   public:

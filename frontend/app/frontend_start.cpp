@@ -13,7 +13,15 @@ bool StartFrontEnd(const std::string& programFolder, const std::string& dataFold
     std::string problem;
     const bool folderReady = SetUpDataFolder(dataFolder, programFolder, &problem);
     ReadFrontEndConfig(dataFolder);
-    SetUpStrings(FrontEndEnglishStrings(), g_nLanguage, programFolder, kFrontEndFrenchLibrary);
+    if (!SetUpStrings(FrontEndEnglishStrings(), g_nLanguage, programFolder,
+                      kFrontEndFrenchLibrary) &&
+        g_nLanguage == 1) {
+        // Without its texts the program would be French only in part (reports, help, months):
+        // it runs in English this time, and the configuration keeps French for the next start.
+        g_nLanguage = 0;
+        ShowMessage(FormatResString(kStrFrenchTextsMissing,
+                                    FrenchStringFile(programFolder, kFrontEndFrenchLibrary)));
+    }
     if (!folderReady) ShowMessage(FormatResString(kStrCannotSetUpDataFolder, problem));
     if (OpenDatabase(1) != 1) {
         ShowMessage(FormatResString(kStrCannotOpenDatabaseAbort, g_strDatabasePath));

@@ -8,7 +8,8 @@
 // it, reads "Tidewarm.cfg", loads the French strings when French, opens the database (creating
 // it when missing, compacting it) and lists the weather cities. False when the database cannot
 // be used, after message 214; a data folder that could not be prepared is reported and the
-// start goes on.
+// start goes on. A French start whose string file cannot be read is reported and runs in
+// English (g_nLanguage 0), while g_nNewLanguage keeps French for the next start.
 bool StartFrontEnd(const std::string& programFolder, const std::string& dataFolder);
 
 // Writes "Tidewarm.cfg"; false (message 110 shown) when it cannot be written.

@@ -46,6 +46,11 @@ constexpr StringEntry kEnglish[] = {
     {kStrBatchLineRefused, "Line %d of 'Tidewarm.tmp' would not be accepted by TidewarmPro."},
     {kStrLoanDurationRange, "The loan duration should be between %d and %d years."},
     {kStrTooManyLines, "more than %d record lines."},
+    {kStrCommandFailed, "The command could not be completed:\n%s"},
+    {kStrProgramMustStop, "Tidewarm must stop after an unexpected failure:\n%s"},
+    {kStrFrenchTextsMissing,
+     "The French texts could not be read from %s.\nTidewarm runs in English."},
+    {kStrObjectNotSaved, "Entry %d was not saved: it no longer exists or cannot be changed."},
     // The list managers and the object dialogs.
     {kStrUnitWatts, "W"},
     {kStrUnitPercent, "%"},

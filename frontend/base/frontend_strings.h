@@ -44,6 +44,10 @@ enum FrontEndString : int {
     kStrBatchLineRefused = 406,
     kStrLoanDurationRange = 407,
     kStrTooManyLines = 408,
+    kStrCommandFailed = 420,
+    kStrProgramMustStop = 421,
+    kStrFrenchTextsMissing = 422,
+    kStrObjectNotSaved = 423,
     // The list managers and the object dialogs.
     kStrUnitWatts = 102,
     kStrUnitPercent = 103,
