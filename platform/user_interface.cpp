@@ -1,6 +1,7 @@
 #include "user_interface.h"
 
 #include <cstdio>
+#include <exception>
 #include <string>
 
 namespace {
@@ -77,6 +78,16 @@ void ShowMessage(std::string_view text, MessageKind kind) {
 }
 bool AskYesNo(std::string_view question, bool unattendedAnswer) {
     return CurrentMessageSink().AskYesNo(question, unattendedAnswer);
+}
+
+std::string CurrentExceptionText() {
+    try {
+        throw;
+    } catch (const std::exception& failure) {
+        return failure.what();
+    } catch (...) {
+        return "unknown exception";
+    }
 }
 
 Progress& CurrentProgress() {

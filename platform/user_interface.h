@@ -41,6 +41,10 @@ void ShowMessage(std::string_view text, MessageKind kind = MessageKind::Error);
 // Asks a Yes/No question through the sink in force; `unattendedAnswer` when nobody can answer.
 bool AskYesNo(std::string_view question, bool unattendedAnswer);
 
+// The exception being handled, for a message: its own text, or "unknown exception" when it is no
+// std::exception. Call only while an exception is being handled (inside a catch block).
+std::string CurrentExceptionText();
+
 class Progress {
   public:
     virtual ~Progress() = default;

@@ -27,8 +27,16 @@ bool StartFrontEnd(const std::string& programFolder, const std::string& dataFold
     std::string problem;
     const bool folderReady = SetUpDataFolder(dataFolder, programFolder, &problem);
     ReadFrontEndConfig(dataFolder);
-    SetUpStrings(FrontEndEnglishStrings(), g_nLanguage, programFolder, kFrontEndFrenchLibrary);
+    const bool stringsRead =
+        SetUpStrings(FrontEndEnglishStrings(), g_nLanguage, programFolder, kFrontEndFrenchLibrary);
+    // Without its texts the program would be French only in part (reports, help, months): it
+    // runs in English this time, and the configuration keeps French for the next start.
+    const bool frenchMissing = !stringsRead && g_nLanguage == 1;
+    if (frenchMissing) g_nLanguage = 0;
     if (useLanguage) useLanguage(g_nLanguage);
+    if (frenchMissing)
+        ShowMessage(FormatResString(kStrFrenchTextsMissing,
+                                    FrenchStringFile(programFolder, kFrontEndFrenchLibrary)));
     if (!folderReady) ShowMessage(FormatResString(kStrCannotSetUpDataFolder, problem));
     const std::string lockPath = g_strDatabasePath + std::string(kDatabaseLockSuffix);
     if (g_databaseLock.Acquire(lockPath, std::chrono::milliseconds(0)) ==

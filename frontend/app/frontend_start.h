@@ -11,7 +11,9 @@
 // False when the database cannot be used, after message 214, or when another front end holds
 // it, after saying so; a data folder that could not be prepared is reported and the start goes
 // on (without the lock, when its file cannot be made beside the database). `useLanguage` is
-// given the language in force as soon as it is known, before any message.
+// given the language in force as soon as it is known, before any message. A French start whose
+// string file cannot be read is reported and runs in English (g_nLanguage 0), while
+// g_nNewLanguage keeps French for the next start.
 bool StartFrontEnd(const std::string& programFolder, const std::string& dataFolder,
                    const std::function<void(int)>& useLanguage = {});
 

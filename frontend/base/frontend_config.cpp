@@ -89,7 +89,9 @@ bool WriteFrontEndConfig(const std::string& dataFolder) {
          << g_strClimateFolder << '\n'
          << g_nCurrentRunId << '\n'
          << (g_nNewLanguage == 1 ? "Fra" : "Eng") << '\n';
-    const bool ok = ReplaceFileContents(ConfigPath(dataFolder), text.str());
-    if (!ok) ShowMessage(LoadResString(kStrConfigWriteFailed));
+    const std::string path = ConfigPath(dataFolder);
+    std::string problem;
+    const bool ok = ReplaceFileContents(path, text.str(), &problem);
+    if (!ok) ShowMessage(LoadResString(kStrConfigWriteFailed) + " " + path + ":\n" + problem);
     return ok;
 }

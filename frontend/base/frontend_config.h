@@ -20,5 +20,5 @@ void SetupPaths(const std::string& dataFolder, const std::string& programFolder)
 void ReadFrontEndConfig(const std::string& dataFolder);
 
 // Writes the configuration file, replacing the old one only once the new one is complete. On
-// failure shows message 110 and returns false.
+// failure shows message 110 followed by the file and the system's reason, and returns false.
 bool WriteFrontEndConfig(const std::string& dataFolder);

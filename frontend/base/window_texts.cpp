@@ -52,8 +52,6 @@ constexpr StringEntry kEnglish[] = {
     {kStrButtonNext, "Next >"},
     {kStrButtonFinish, "Finish >"},
     {kStrButtonCancel, "Cancel"},
-    {kStrLabelName, "Name"},
-    {kStrLabelAddress, "Address"},
     {kStrButtonOK, "OK"},
     {kStrButtonSelect, "Select"},
     {kStrButtonDuplicate, "Duplicate"},

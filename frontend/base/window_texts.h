@@ -55,8 +55,6 @@ enum WindowText : int {
     kStrButtonNext = 544,
     kStrButtonFinish = 545,
     kStrButtonCancel = 546,
-    kStrLabelName = 551,
-    kStrLabelAddress = 552,
     kStrButtonOK = 554,
     kStrButtonSelect = 560,
     kStrButtonDuplicate = 561,

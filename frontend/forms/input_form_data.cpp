@@ -132,11 +132,26 @@ bool SaveRunForm(InputFormData& data, bool isNew) {
     return true;
 }
 
-void StoreNewRunOfForm(InputFormData& data) {
-    if (g_nRunCreationMode == 0) return;
+bool StoreNewRunOfForm(InputFormData& data) {
+    if (g_nRunCreationMode == 0) return true;
     const int modelRun = g_nRunCreationMode == 2 ? g_nCurrentRunId : -1;
-    SaveRunForm(data, true);
-    CreateEconomics(modelRun);
+    if (!SaveRunForm(data, true)) return false;
+    try {
+        CreateEconomics(modelRun);
+    } catch (...) {
+        // The economics are one transaction: the new Runs row is all there is to take back.
+        try {
+            CRunsSet added;
+            SelectRun(added, g_nCurrentRunId);
+            if (!added.IsEOF()) added.Delete();
+        } catch (...) {
+            ShowMessage(FormatResString(kStrErrorDeletingRun, g_nCurrentRunId));
+        }
+        g_nCurrentRunId = modelRun;
+        data.runNumber = -1;
+        throw;
+    }
+    return true;
 }
 
 void DiscardRunOfForm() {

@@ -51,8 +51,10 @@ std::optional<InputFormData> LoadRunForm();
 bool SaveRunForm(InputFormData& data, bool isNew);
 
 // A form opened on a new run (g_nRunCreationMode 1 or 2) stores it at once with its Economics
-// row (copied from the model run in mode 2); an existing run is left as it is.
-void StoreNewRunOfForm(InputFormData& data);
+// row (copied from the model run in mode 2); an existing run is left as it is. True when the
+// run stands. A failure of the database is thrown after the new run's row is deleted again and
+// g_nCurrentRunId is put back, so that no run without economics is left.
+bool StoreNewRunOfForm(InputFormData& data);
 
 // Cancel: a run the form created is deleted with its rows.
 void DiscardRunOfForm();

@@ -1,7 +1,9 @@
 #include "front_app.h"
 
+#include "command_failure.h"
 #include "folders.h"
 #include "frontend_start.h"
+#include "frontend_strings.h"
 #include "maintenance_window.h"
 #include "runs_manager.h"
 #include "welcome_window.h"
@@ -32,9 +34,27 @@ bool CFrontApp::OnInit() {
     return true;
 }
 
+int CFrontApp::OnRun() {
+    const int status = wxApp::OnRun();
+    configHandled_ = true;
+    return EndFrontEnd(DataFolder()) ? status : 1;
+}
+
 int CFrontApp::OnExit() {
-    EndFrontEnd(DataFolder());
+    // Written here when the main window did not run (a failed start, the window tests).
+    if (!configHandled_) EndFrontEnd(DataFolder());
     SetProgress(previousProgress_);
     SetMessageSink(previousSink_);
     return wxApp::OnExit();
+}
+
+bool CFrontApp::OnExceptionInMainLoop() {
+    ShowCommandFailure();
+    return true;
+}
+
+void CFrontApp::OnUnhandledException() {
+    // The message box itself: OnExit may already have put the sink of the start back.
+    messageBoxes_.Show(FormatResString(kStrProgramMustStop, CurrentExceptionText()),
+                       MessageKind::Error);
 }

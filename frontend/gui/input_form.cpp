@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "calendar.h"
+#include "command_failure.h"
 #include "economics_dialog.h"
 #include "folders.h"
 #include "frontend_globals.h"
@@ -49,14 +50,18 @@ InputFormDialog::InputFormDialog(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, ResText(kStrInputFormTitle), wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER) {
     BindHelp(*this, "input");
-    const std::optional<InputFormData> data = LoadRunForm();
-    if (!data) return;
-    data_ = *data;
-    loaded_ = true;
-    BuildControls();
-    ShowData();
-    // A new run exists in the database from the moment its form opens, with its economics.
-    StoreNewRunOfForm(data_);
+    // A database failure (a missing table, a locked file) ends the opening with its message; a
+    // new run is then not left half stored.
+    loaded_ = RunCommand([this] {
+        const std::optional<InputFormData> data = LoadRunForm();
+        if (!data) return false;
+        data_ = *data;
+        BuildControls();
+        ShowData();
+        // A new run exists in the database from the moment its form opens, with its economics.
+        return StoreNewRunOfForm(data_);
+    });
+    if (!loaded_) return;
     ShowRunNumber();
     Centre();
 }
@@ -431,7 +436,8 @@ bool InputFormDialog::ReadForm() {
 }
 
 bool InputFormDialog::Save() {
-    if (!ReadForm() || !SaveRunForm(data_, false)) return false;
+    // A database failure leaves the form open and the stored run as it was.
+    if (!ReadForm() || !RunCommand([this] { return SaveRunForm(data_, false); })) return false;
     ShowRunNumber();
     return true;
 }

@@ -17,7 +17,8 @@ class InputFormDialog : public wxDialog {
     // Loads the current run (g_nCurrentRunId, g_nRunCreationMode); a new run is stored at once.
     explicit InputFormDialog(wxWindow* parent);
 
-    // False when the run could not be loaded (message 146 shown): the form is not to be shown.
+    // False when the run could not be loaded (message 146 shown) or the database failed while
+    // the form opened (message 420 shown): the form is not to be shown.
     bool Loaded() const { return loaded_; }
     const InputFormData& Data() const { return data_; }
 

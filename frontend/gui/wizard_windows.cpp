@@ -1,9 +1,11 @@
 #include "wizard_windows.h"
 
+#include <optional>
+
 #include "frontend_globals.h"
 #include "frontend_strings.h"
 #include "help_pages.h"
-#include "record_fields.h"
+#include "object_dialog.h"
 #include "runs_list.h"
 #include "runs_manager.h"
 #include "user_interface.h"
@@ -84,48 +86,20 @@ void WizardStepDialog::SetChoice(int choice) {
     (choice == 0 ? first_ : second_)->SetValue(true);
 }
 
-ContactDialog::ContactDialog(wxWindow* parent, const wxString& caption)
-    : wxDialog(parent, wxID_ANY, caption) {
-    BindHelp(*this, "contact");
-    auto* sizer = new wxBoxSizer(wxVERTICAL);
-    auto* grid = new wxFlexGridSizer(2, 8, 8);
-    grid->AddGrowableCol(1);
-    name_ = new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(320, -1));
-    info_ = new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(320, 80),
-                           wxTE_MULTILINE);
-    // A longer text would not fit the database's columns (the address is cut when read).
-    name_->SetMaxLength(kMaximumTextLength);
-    grid->Add(new wxStaticText(this, wxID_ANY, ResText(kStrLabelName)), 0, wxALIGN_CENTER_VERTICAL);
-    grid->Add(name_, 1, wxEXPAND);
-    grid->Add(new wxStaticText(this, wxID_ANY, ResText(kStrLabelAddress)));
-    grid->Add(info_, 1, wxEXPAND);
-    sizer->Add(grid, 1, wxALL | wxEXPAND, 12);
-    auto* buttons = new wxStdDialogButtonSizer;
-    buttons->AddButton(new wxButton(this, wxID_OK, ResText(kStrButtonOK)));
-    buttons->AddButton(new wxButton(this, wxID_CANCEL, ResText(kStrButtonCancel)));
-    buttons->Realize();
-    sizer->Add(buttons, 0, wxALL | wxALIGN_RIGHT, 8);
-    SetSizerAndFit(sizer);
-    Centre();
-}
-
-std::string ContactDialog::Name() const {
-    return FromWx(name_->GetValue());
-}
-
-std::string ContactDialog::Info() const {
-    return FromWx(info_->GetValue().Left(kMaximumTextLength));
-}
-
-void ContactDialog::SetContact(const wxString& name, const wxString& info) {
-    name_->SetValue(name);
-    info_->SetValue(info);
-}
-
 namespace {
 
 constexpr int kChoiceNewClient = 0;
 constexpr int kChoiceModelRun = 1;
+// The contact dialog's captions: its own for a client, "Enter new installer information".
+constexpr int kClientContactMode = 0;
+constexpr int kInstallerContactMode = 1;
+
+// The contact dialog of the list managers, opened empty; nothing when it is cancelled.
+std::optional<ContactData> AskContact(wxWindow* parent, int mode) {
+    ObjectData contact = ContactData{};
+    if (!EditObject(parent, contact, kUnitsSI, mode)) return std::nullopt;
+    return std::get<ContactData>(contact);
+}
 
 // Next of a step: whether the wizard goes on; a step that cannot go on stays open.
 bool AcceptStep(wxWindow* parent, const WizardStepDialog& step) {
@@ -139,11 +113,12 @@ bool AcceptStep(wxWindow* parent, const WizardStepDialog& step) {
                 g_bNewClient = 0;
                 return true;
             }
-            ContactDialog contact(parent, ResText(kStrNewClientCaption));
-            g_bNewClient = contact.ShowModal() == wxID_OK ? 1 : 0;
-            g_strNewClientName = contact.Name();
-            g_strNewClientInfo = contact.Info();
-            return g_bNewClient == 1;
+            const std::optional<ContactData> client = AskContact(parent, kClientContactMode);
+            g_bNewClient = client ? 1 : 0;
+            if (!client) return false;
+            g_strNewClientName = client->name;
+            g_strNewClientInfo = client->info;
+            return true;
         }
         case WizardStep::RunSource: {
             g_nCurrentRunId = -1;
@@ -161,10 +136,10 @@ bool AcceptStep(wxWindow* parent, const WizardStepDialog& step) {
             return true;
         }
         case WizardStep::NewInstaller: {
-            ContactDialog contact(parent, ResText(kStrNewInstallerCaption));
-            if (contact.ShowModal() != wxID_OK) return false;
-            g_strNewInstallerName = contact.Name();
-            g_strNewInstallerInfo = contact.Info();
+            const std::optional<ContactData> installer = AskContact(parent, kInstallerContactMode);
+            if (!installer) return false;
+            g_strNewInstallerName = installer->name;
+            g_strNewInstallerInfo = installer->info;
             return true;
         }
         default:

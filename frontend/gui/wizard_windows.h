@@ -1,9 +1,7 @@
-// The new-run wizard's windows: its four steps and the contact dialog. The steps only show a
-// choice and end with Next (wxID_OK), Back or Cancel; the wizard's order and checks are those of
-// NewRunWizard.
+// The new-run wizard's windows: its four steps, which only show a choice and end with Next
+// (wxID_OK), Back or Cancel; the wizard's order and checks are those of NewRunWizard. New
+// contacts are entered in the list managers' contact dialog (CContactDlg).
 #pragma once
-
-#include <string>
 
 #include "new_run_wizard.h"
 #include "wx_headers.h"
@@ -23,20 +21,6 @@ class WizardStepDialog : public wxDialog {
     WizardStep step_;
     wxRadioButton* first_ = nullptr;
     wxRadioButton* second_ = nullptr;
-};
-
-// A client's or an installer's name and address.
-class ContactDialog : public wxDialog {
-  public:
-    ContactDialog(wxWindow* parent, const wxString& caption);
-
-    std::string Name() const;
-    std::string Info() const;
-    void SetContact(const wxString& name, const wxString& info);
-
-  private:
-    wxTextCtrl* name_;
-    wxTextCtrl* info_;
 };
 
 // Runs the wizard; true when it finished (the contacts to add and the run to create are in the

@@ -6,17 +6,38 @@
 #include "simulator_strings.h"
 #include "string_table.h"
 
+namespace {
+
+void AddMessage(std::string* messages, const std::string& message) {
+    if (messages == nullptr) return;
+    if (!messages->empty()) *messages += "\n\n";
+    *messages += message;
+}
+
+}  // namespace
+
 bool StartProgram(bool batch, const std::string& programFolder, const std::string& dataFolder,
-                  std::string* problem) {
+                  std::string* messages) {
     g_strProgramFolder = programFolder;
     g_strDataFolder = dataFolder;
     g_nBatchMode = batch ? 1 : 0;
-    const bool ready = SetUpDataFolder(dataFolder, programFolder, problem);
+    std::string problem;
+    const bool ready = SetUpDataFolder(dataFolder, programFolder, &problem);
     if (batch) {
         app::Language = app::PendingLanguage = 0;
     } else {
         ReadConfig(dataFolder);
     }
-    SetUpStrings(SimulatorEnglishStrings(), app::Language, programFolder, kSimulatorFrenchLibrary);
+    if (!SetUpStrings(SimulatorEnglishStrings(), app::Language, programFolder,
+                      kSimulatorFrenchLibrary) &&
+        app::Language == 1) {
+        // Without its texts the program would be French only in part (the text report, help):
+        // it runs in English this time, and the configuration keeps French for the next start.
+        app::Language = 0;
+        AddMessage(messages,
+                   FormatResString(kStrFrenchTextsMissing,
+                                   FrenchStringFile(programFolder, kSimulatorFrenchLibrary)));
+    }
+    if (!ready) AddMessage(messages, FormatResString(kStrCannotSetUpDataFolder, problem));
     return ready;
 }

@@ -17,18 +17,16 @@
 int main(int argc, char** argv) {
     // Batch mode is decided before anything else starts.
     const bool batch = IsBatchCommandLine(argc, argv);
-    std::string problem;
-    const bool ready = StartProgram(batch, ProgramFolder(), DataFolder(), &problem);
-    const std::string startMessage =
-        ready ? std::string() : FormatResString(kStrCannotSetUpDataFolder, problem);
+    std::string startMessage;
+    StartProgram(batch, ProgramFolder(), DataFolder(), &startMessage);
     if (batch) {
-        if (!ready) ShowMessage(startMessage);
+        if (!startMessage.empty()) ShowMessage(startMessage);
         return RunBatchProgram();
     }
 #ifdef TIDEWARM_WITH_WINDOWS
     return RunWindowedProgram(argc, argv, startMessage);
 #else
-    if (!ready) ShowMessage(startMessage);
+    if (!startMessage.empty()) ShowMessage(startMessage);
     ShowMessage(FormatResString(kStrNeedsDesktopBuild,
                                 g_strDataFolder + "/" + std::string(kBatchInputFileName)));
     return 2;

@@ -25,6 +25,10 @@ constexpr StringEntry kEnglish[] = {
     {kStrNeedsDesktopBuild,
      "TidewarmPro has no window yet: start it with -batch to simulate the run described in "
      "%s."},
+    {kStrFrenchTextsMissing,
+     "The French texts could not be read from %s.\nTidewarmPro runs in English."},
+    {kStrCommandFailed, "The command could not be completed:\n%s"},
+    {kStrProgramMustStop, "TidewarmPro must stop after an unexpected failure:\n%s"},
     {kStrInvalidProjectDays,
      "The first and last simulated days must lie between 1 and 365; the file gives %d and %d."},
     {kStrInvalidProjectDayCount,

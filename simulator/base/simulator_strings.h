@@ -30,6 +30,9 @@ enum SimulatorString : int {
     // Start-up.
     kStrCannotSetUpDataFolder = 34410,
     kStrNeedsDesktopBuild = 34411,
+    kStrFrenchTextsMissing = 34415,
+    kStrCommandFailed = 34416,
+    kStrProgramMustStop = 34417,
     // Project file and weather file refused before a run.
     kStrInvalidProjectDays = 34430,
     kStrInvalidProjectDayCount = 34441,

@@ -108,6 +108,17 @@ int CTidewarmApp::FilterEvent(wxEvent& event) {
     return Event_Skip;
 }
 
+bool CTidewarmApp::OnExceptionInMainLoop() {
+    ShowMessage(FormatResString(kStrCommandFailed, CurrentExceptionText()));
+    return true;
+}
+
+void CTidewarmApp::OnUnhandledException() {
+    // The message box itself: OnExit may already have put the sink of the start back.
+    messageBoxes_.Show(FormatResString(kStrProgramMustStop, CurrentExceptionText()),
+                       MessageKind::Error);
+}
+
 void CTidewarmApp::OnAbout(wxCommandEvent&) {
     wxAboutDialogInfo info;
     info.SetName(ResText(kStrRegistryKey));

@@ -31,6 +31,10 @@ class CTidewarmApp : public wxApp {
     int OnExit() override;
     // A key or button press anywhere ends the splash window; the event goes on as usual.
     int FilterEvent(wxEvent& event) override;
+    // A command ended by an exception: said in a message box, and the program goes on.
+    bool OnExceptionInMainLoop() override;
+    // The last resort, for an exception outside any command: said before the program ends.
+    void OnUnhandledException() override;
 
     wxDocManager& DocManager() { return *docManager_; }
     CMainFrame& MainFrame() { return *mainFrame_; }

@@ -103,7 +103,12 @@ TEST_F(FrontEndConfigTest, ADamagedLineAndTheLinesAfterItKeepTheirDefaults) {
 TEST_F(FrontEndConfigTest, AFailedWriteIsReportedAndKeepsTheOldFile) {
     WriteConfigText("TIDEWARM 3.0\n1\n/x.mdb\n/c\n5\nFra\n");
     EXPECT_FALSE(WriteFrontEndConfig(data() + "/missing folder"));
-    EXPECT_EQ(messages.shown, std::vector<std::string>{"Could not write configuration file"});
+    // The message names the file and the system's reason.
+    const std::string named =
+        "Could not write configuration file " + data() + "/missing folder/Tidewarm.cfg:\n";
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].substr(0, named.size()), named);
+    EXPECT_GT(messages.shown[0].size(), named.size());
     EXPECT_EQ(test::ReadFile(folder.path() / "Tidewarm.cfg"),
               "TIDEWARM 3.0\n1\n/x.mdb\n/c\n5\nFra\n");
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "file_lock.h"
+#include "frontend_globals.h"
 #include "frontend_start.h"
 #include "frontend_test_support.h"
 #include "scoped_environment.h"
@@ -37,6 +38,32 @@ TEST(FrontEndStart, PreparesTheFoldersCreatesTheDatabaseAndWritesTheConfiguratio
     EXPECT_TRUE(fs::exists(data + "/Tidewarm.mdb.bak"));
     EXPECT_EQ(messages.asked.size(), 1u);
     DropFrenchStrings();
+}
+
+// Without its French texts the front end would be French in its reports and help only: it
+// starts in English and says so, and the next start tries French again.
+TEST(FrontEndStart, AMissingFrenchFileStartsInEnglishAndSaysSo) {
+    test::ScopedTempDir folder;
+    test::ScopedEnvironment environment;
+    environment.Unset("LC_ALL");
+    environment.Unset("LC_MESSAGES");
+    environment.Set("LANG", "fr_FR.UTF-8");
+    test::FrontEndMessages messages;
+    const fs::path programs = folder.path() / "programs";
+    fs::create_directories(programs);
+    for (const char* file : {"Tidewarm.ref.mdb", "scl.err"})
+        fs::copy_file(fs::path(TIDEWARM_BIN_DIR) / file, programs / file);
+    const std::string data = (folder.path() / "data").string();
+    ASSERT_TRUE(StartFrontEnd(programs.string(), data));
+    EXPECT_EQ(g_nLanguage, 0);
+    EXPECT_EQ(g_nNewLanguage, 1);
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"The French texts could not be read from " +
+                                                       (programs / "TidewarmFra.str").string() +
+                                                       ".\nTidewarm runs in English."});
+    EXPECT_EQ(messages.asked,
+              std::vector<std::string>{"File " + data + "/Tidewarm.mdb not found. Create?"});
+    ASSERT_TRUE(EndFrontEnd(data));
+    EXPECT_TRUE(test::ReadFile(data + "/Tidewarm.cfg").ends_with("\nFra\n"));
 }
 
 TEST(FrontEndStart, AnUnusableDatabaseEndsTheStartWithMessage214) {

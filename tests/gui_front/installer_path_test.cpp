@@ -13,6 +13,7 @@
 #include "help_pages.h"
 #include "input_form.h"
 #include "new_run_wizard.h"
+#include "object_dialogs.h"
 #include "options_dialog.h"
 #include "report_window.h"
 #include "runs_list.h"
@@ -56,9 +57,10 @@ Expect<WizardStepDialog> Step(WizardStep step, int choice, int result) {
     });
 }
 
-Expect<ContactDialog> Contact(const char* name) {
-    return Expect<ContactDialog>([=](ContactDialog* dialog) {
-        dialog->SetContact(name, "1 Harbour Road");
+Expect<CContactDlg> Contact(const char* name) {
+    return Expect<CContactDlg>([=](CContactDlg* dialog) {
+        dialog->NameEdit().SetValue(name);
+        dialog->InfoEdit().SetValue("1 Harbour Road");
         return wxID_OK;
     });
 }
@@ -234,7 +236,7 @@ TEST(WindowPictures, EveryWindow) {
                             WizardStep::NewInstaller, WizardStep::Final})
         Photograph(new WizardStepDialog(&Welcome(), step),
                    "wizard" + std::to_string(static_cast<int>(step)) + suffix);
-    Photograph(new ContactDialog(&Welcome(), ResText(kStrNewClientCaption)), "contact" + suffix);
+    Photograph(new CContactDlg(&Welcome(), ContactData{}, 0), "contact" + suffix);
     Photograph(new RunsManagerDialog(&Welcome(), RunsManagerMode::Open), "runs" + suffix);
     Photograph(new OptionsDialog(&Welcome()), "options" + suffix);
     {

@@ -52,11 +52,18 @@ TEST_F(StartProgramTest, CreatesTheDataFolderAndSpeaksTheLocaleLanguage) {
     EXPECT_FALSE(fs::exists(data_ / "TidewarmPro.cfg"));
 }
 
-TEST_F(StartProgramTest, MissingFrenchFileFallsBackToEnglish) {
+// Without its texts the program would be French in its text report and help only: it starts
+// in English and says so, and the configuration keeps French for the next start.
+TEST_F(StartProgramTest, MissingFrenchFileStartsInEnglishAndSaysSo) {
     fs::remove(programs_ / "TidewarmProFra.str");
-    ASSERT_TRUE(Start(false));
-    EXPECT_EQ(app::Language, 1);
+    std::string messages;
+    ASSERT_TRUE(StartProgram(false, programs_.string(), data_.string(), &messages));
+    EXPECT_EQ(app::Language, 0);
+    EXPECT_EQ(app::PendingLanguage, 1);
     EXPECT_EQ(LoadResString(kStrCannotOpenBatchInput), "Cannot open file 'Tidewarm.tmp'.");
+    EXPECT_EQ(messages, "The French texts could not be read from " +
+                            (programs_ / "TidewarmProFra.str").string() +
+                            ".\nTidewarmPro runs in English.");
 }
 
 // Batch mode speaks English and neither reads nor writes the configuration file, so the

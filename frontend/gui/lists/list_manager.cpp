@@ -1,9 +1,11 @@
 #include "list_manager.h"
 
+#include "command_failure.h"
 #include "frontend_globals.h"
 #include "frontend_strings.h"
 #include "help_pages.h"
 #include "object_dialog.h"
+#include "user_interface.h"
 #include "wx_text.h"
 
 namespace {
@@ -93,14 +95,19 @@ void CObjMngrDlg::OnEdit(wxCommandEvent&) {
     const int id = SelectedId();
     if (id == 0 || !SelectObject(*set_, type_, id)) return;
     ObjectData data = ReadObject(*set_, type_);
-    if (EditObject(this, data, g_nUnits)) SaveObject(*set_, type_, id, data);
+    if (EditObject(this, data, g_nUnits))
+        RunCommand([&] {
+            if (SaveObject(*set_, type_, id, data)) return true;
+            ShowMessage(FormatResString(kStrObjectNotSaved, id));
+            return false;
+        });
     SetShowDeleted();
 }
 
 void CObjMngrDlg::OnNew(wxCommandEvent&) {
     if (inactiveView_) return;
     ObjectData data = NewObjectData(type_);
-    if (EditObject(this, data, g_nUnits)) AddObject(*set_, data);
+    if (EditObject(this, data, g_nUnits)) RunCommand([&] { return AddObject(*set_, data) > 0; });
     SetShowDeleted();
 }
 

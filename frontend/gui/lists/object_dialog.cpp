@@ -1,8 +1,11 @@
 #include "object_dialog.h"
 
+#include <algorithm>
+
 #include "frontend_strings.h"
 #include "help_pages.h"
 #include "number_entry.h"
+#include "record_fields.h"
 #include "user_interface.h"
 #include "wx_text.h"
 
@@ -22,6 +25,8 @@ const UnitConversion& ObjectDialog::NoUnits() {
 void ObjectDialog::AddName(wxFlexGridSizer& grid, const std::string& name) {
     grid.Add(new wxStaticText(this, wxID_ANY, ResText(kStrNameColumn)), 0, wxALIGN_CENTER_VERTICAL);
     name_ = new wxTextCtrl(this, wxID_ANY, ToWx(name), wxDefaultPosition, wxSize(320, -1));
+    // Every Name column holds 255 characters.
+    LimitLength(*name_, kMaximumTextLength);
     grid.Add(name_, 0, wxEXPAND);
     grid.AddSpacer(0);
 }
@@ -120,4 +125,23 @@ bool ObjectDialog::AcceptValues() {
 
 void ObjectDialog::OnOk(wxCommandEvent&) {
     if (AcceptValues()) EndModal(wxID_OK);
+}
+
+void LimitLength(wxTextCtrl& edit, std::size_t maximum) {
+    if (!edit.IsMultiLine()) {
+        edit.SetMaxLength(maximum);
+        return;
+    }
+    edit.Bind(wxEVT_TEXT, [&edit, maximum](wxCommandEvent& event) {
+        event.Skip();
+        const wxString text = edit.GetValue();
+        if (text.length() <= maximum) return;
+        // The excess is the end of what was just typed or pasted, which ends at the caret.
+        const long excess = static_cast<long>(text.length() - maximum);
+        const long end = edit.GetInsertionPoint();
+        if (end >= excess)
+            edit.Remove(end - excess, end);
+        else
+            edit.ChangeValue(text.Left(maximum));
+    });
 }

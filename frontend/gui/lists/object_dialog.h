@@ -72,6 +72,10 @@ class ObjectDialog : public wxDialog {
     std::vector<NumberField> numbers_;
 };
 
+// Makes `edit` take at most `maximum` characters while the user types or pastes (a multi-line
+// edit too, which GTK does not limit by itself: what goes over is cut from the text just put in).
+void LimitLength(wxTextCtrl& edit, std::size_t maximum);
+
 // Runs the edit dialog of `data`'s type modally over `parent` in `units`; true (and `data` holds
 // the dialog's values) when the user chose OK. `contactMode` chooses a contact dialog's caption:
 // 0 its own, 1 new installer, 2 edit installer, 3 new client, 4 edit client.

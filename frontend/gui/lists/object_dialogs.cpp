@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "frontend_strings.h"
+#include "record_fields.h"
 #include "wx_text.h"
 
 namespace {
@@ -50,6 +51,8 @@ CContactDlg::CContactDlg(wxWindow* parent, const ContactData& data, int mode)
     grid->Add(new wxStaticText(this, wxID_ANY, ResText(kStrContactInfoLabel)));
     info_ = new wxTextCtrl(this, wxID_ANY, ToWx(data.info), wxDefaultPosition, wxSize(320, 100),
                            wxTE_MULTILINE);
+    // The Info column holds 255 characters.
+    LimitLength(*info_, kMaximumTextLength);
     grid->Add(info_, 1, wxEXPAND);
     Finish(grid, false);
 }
