@@ -14,6 +14,9 @@ template <class... Handlers>
 struct Overloaded : Handlers... {
     using Handlers::operator()...;
 };
+// Clang before 17 does not deduce an aggregate's arguments from its initialisers.
+template <class... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 std::string Quoted(std::string_view column) {
     std::string quoted(1, '[');
