@@ -46,6 +46,8 @@ constexpr StringEntry kEnglish[] = {
     {kStrBatchLineRefused, "Line %d of 'Tidewarm.tmp' would not be accepted by TidewarmPro."},
     {kStrLoanDurationRange, "The loan duration should be between %d and %d years."},
     {kStrTooManyLines, "more than %d record lines."},
+    {kStrTableMissing, "Its table %s is missing."},
+    {kStrColumnMissing, "Its column %s of table %s is missing."},
     // The list managers and the object dialogs.
     {kStrUnitWatts, "W"},
     {kStrUnitPercent, "%"},

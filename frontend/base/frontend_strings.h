@@ -44,6 +44,8 @@ enum FrontEndString : int {
     kStrBatchLineRefused = 406,
     kStrLoanDurationRange = 407,
     kStrTooManyLines = 408,
+    kStrTableMissing = 420,
+    kStrColumnMissing = 421,
     // The list managers and the object dialogs.
     kStrUnitWatts = 102,
     kStrUnitPercent = 103,
