@@ -33,9 +33,9 @@ enum SimulatorString : int {
     // Project file and weather file refused before a run.
     kStrInvalidProjectDays = 34430,
     kStrInvalidProjectDayCount = 34441,
-    kStrProjectLineRefused = 34460,
-    kStrProjectLinesRefused = 34461,
-    kStrProjectValueRefused = 34462,
+    kStrProjectLineRefused = 34470,
+    kStrProjectLinesRefused = 34471,
+    kStrProjectValueRefused = 34472,
     kStrWeatherFileTooShort = 34431,
     kStrWeatherLatitudeOutOfRange = 34432,
     kStrWeatherLongitudeOutOfRange = 34433,
