@@ -37,5 +37,6 @@ void ConfigFile(Bytes bytes);       // "TidewarmPro.cfg"
 void MonthlyResults(Bytes bytes);   // the ".mly" and ".mlx" files the text report reads
 void ReportTemplate(Bytes bytes);   // an HTML report template ("Report.html")
 void ResultLoader(Bytes bytes);     // the result files the front end loads into its database
+void FrontEndConfig(Bytes bytes);   // the front end's "Tidewarm.cfg"
 
 }  // namespace fuzz

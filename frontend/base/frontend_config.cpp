@@ -20,12 +20,13 @@ std::string ConfigPath(const std::string& dataFolder) {
     return dataFolder + "/" + std::string(kFrontEndConfigFileName);
 }
 
-// The first `kLineCount` lines of the file, without their line ends (LF or CR LF).
+// The first `kLineCount` lines of the file, without their line ends (LF, or LF after CRs: a
+// path never ends in a CR, and one kept would be lost when the file is next read).
 std::vector<std::string> ReadLines(std::istream& in) {
     std::vector<std::string> lines;
     std::string line;
     while (lines.size() < kLineCount && std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        while (!line.empty() && line.back() == '\r') line.pop_back();
         lines.push_back(line);
     }
     return lines;

@@ -51,6 +51,8 @@ constexpr StringEntry kEnglish[] = {
     {kStrFrenchTextsMissing,
      "The French texts could not be read from %s.\nTidewarm runs in English."},
     {kStrObjectNotSaved, "Entry %d was not saved: it no longer exists or cannot be changed."},
+    {kStrTableMissing, "Its table %s is missing."},
+    {kStrColumnMissing, "Its column %s of table %s is missing."},
     {kStrAnotherSimulation, "Another simulation is running in %s. Try again once it has ended."},
     {kStrCannotLockDataFolder, "Cannot reserve the data folder for the simulation:\n%s"},
     {kStrProgramExitStatus, "%s ended with exit status %d."},

@@ -48,6 +48,8 @@ enum FrontEndString : int {
     kStrProgramMustStop = 421,
     kStrFrenchTextsMissing = 422,
     kStrObjectNotSaved = 423,
+    kStrTableMissing = 424,
+    kStrColumnMissing = 425,
     kStrAnotherSimulation = 430,
     kStrCannotLockDataFolder = 431,
     kStrProgramExitStatus = 432,

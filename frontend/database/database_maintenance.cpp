@@ -15,6 +15,7 @@
 #include "frontend_globals.h"
 #include "frontend_strings.h"
 #include "recordset.h"
+#include "schema.h"
 #include "user_interface.h"
 
 namespace fs = std::filesystem;
@@ -134,6 +135,12 @@ int OpenDatabase(int compact) {
     if (!DatabaseFileReadable(path)) {
         if (!AskYesNo(FormatResString(kStrCreateMissingDatabase, path), true)) return 0;
         return CopyReferenceDatabase(path) ? 1 : 0;
+    }
+    // A file that lacks what the record classes read is refused before anything writes to it:
+    // compacting a damaged or empty file would make an empty database of it.
+    if (const auto problem = SchemaProblem(path)) {
+        ShowMessage(LoadResString(kStrCouldNotOpenDatabase) + path + "\n" + *problem);
+        return 0;
     }
     if (compact) {
         CurrentProgress().SetText(LoadResString(kStrCompactingDatabase));

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "frontend_globals.h"
+#include "text_encoding.h"
 
 namespace {
 
@@ -14,6 +15,9 @@ template <class... Handlers>
 struct Overloaded : Handlers... {
     using Handlers::operator()...;
 };
+// Clang before 17 does not deduce an aggregate's arguments from its initialisers.
+template <class... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 std::string Quoted(std::string_view column) {
     std::string quoted(1, '[');
@@ -65,10 +69,17 @@ void ReadInto(const BoundColumn& column, const SqlValue& value) {
                column.member);
 }
 
+// A text as the database keeps it: UTF-8 (text in another encoding read as Windows-1252), so
+// that the windows and the report can show it, and ended where a NUL would end it, as every
+// reader of a text column would.
+std::string StoredText(const std::string& text) {
+    return TextAsUtf8(std::string_view(text).substr(0, text.find('\0')));
+}
+
 void Bind(SQLite::Statement& statement, int index, const BoundColumn& column) {
     std::visit(Overloaded{
                    [&](const double* m) { statement.bind(index, *m); },
-                   [&](const std::string* m) { statement.bind(index, *m); },
+                   [&](const std::string* m) { statement.bind(index, StoredText(*m)); },
                    [&](const auto* m) { statement.bind(index, static_cast<std::int64_t>(*m)); },
                },
                column.member);

@@ -1,6 +1,12 @@
 #include "schema.h"
 
+#include <SQLiteCpp/Statement.h>
+
+#include <set>
+
+#include "frontend_strings.h"
 #include "record_sets.h"
+#include "string_table.h"
 
 namespace {
 
@@ -56,4 +62,40 @@ void CreateTables(SQLite::Database& database) {
     for (const char* table : {"Results", "Daily", "Economics"})
         database.exec("CREATE INDEX [" + std::string(table) + "ByRun] ON [" + table +
                       "] ([RunId])");
+}
+
+namespace {
+
+// The columns a table has; none when there is no such table.
+std::set<std::string> ColumnsOf(SQLite::Database& database, const std::string& table) {
+    SQLite::Statement info(database, "SELECT name FROM pragma_table_info(?)");
+    info.bind(1, table);
+    std::set<std::string> columns;
+    while (info.executeStep()) columns.insert(info.getColumn(0).getString());
+    return columns;
+}
+
+// The table's name without the brackets of its source "[Runs]".
+std::string TableName(const CRecordset& recordset) {
+    const std::string source = recordset.GetDefaultSQL();
+    return source.substr(1, source.size() - 2);
+}
+
+}  // namespace
+
+std::optional<std::string> SchemaProblem(const std::string& path) {
+    try {
+        SQLite::Database database(path, SQLite::OPEN_READONLY);
+        for (const auto& recordset : TableRecordsets()) {
+            const std::string table = TableName(*recordset);
+            const std::set<std::string> columns = ColumnsOf(database, table);
+            if (columns.empty()) return FormatResString(kStrTableMissing, table);
+            for (const BoundColumn& column : recordset->Columns())
+                if (!columns.contains(std::string(column.name)))
+                    return FormatResString(kStrColumnMissing, std::string(column.name), table);
+        }
+    } catch (const std::exception& error) {
+        return error.what();
+    }
+    return std::nullopt;
 }

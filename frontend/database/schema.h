@@ -5,6 +5,7 @@
 #include <SQLiteCpp/Database.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,3 +21,9 @@ std::string CreateTableStatement(CRecordset& recordset);
 
 // Creates every table, and the indexes on the run of the per-run tables, in an empty database.
 void CreateTables(SQLite::Database& database);
+
+// What keeps the database file `path` from serving the record classes: a table or a column that
+// one of them reads is missing, or the file is no database. Nothing when every one is there. The
+// file is only read: a damaged database is never changed, and an empty file never becomes an
+// empty database.
+std::optional<std::string> SchemaProblem(const std::string& path);

@@ -1,9 +1,13 @@
-// The front end's reader of the result files: the same bytes read as the monthly file, as its
-// reference file and as the hourly file. Whatever they hold, the rows are bounded and whole.
+// The front end's readers of outside files. The result files: the same bytes read as the monthly
+// file, as its reference file and as the hourly file; whatever they hold, the rows are bounded
+// and whole. "Tidewarm.cfg": whatever it holds, the settings read are ones the program can hold,
+// and writing them gives a file that reads back to the same settings.
 #include <cmath>
 #include <sstream>
 #include <string>
 
+#include "frontend_config.h"
+#include "frontend_globals.h"
 #include "frontend_strings.h"
 #include "fuzz_support.h"
 #include "result_files.h"
@@ -33,6 +37,36 @@ void ResultLoader(Bytes bytes) {
     if (!ReadDailyTemperatures(hourly, season, days))
         for (const DailyTemperature& day : days)
             Require(day.month >= 1 && day.month <= 12 && std::isfinite(day.tPool));
+    SetEnglishStrings(SimulatorEnglishStrings());
+}
+
+namespace {
+
+struct FrontEndSettings {
+    int units, runId, language, newLanguage;
+    std::string databasePath, climateFolder;
+    bool operator==(const FrontEndSettings&) const = default;
+};
+
+FrontEndSettings ReadSettings() {
+    SetupPaths(".", ".");
+    ReadFrontEndConfig(".");
+    return {g_nUnits,       g_nCurrentRunId,   g_nLanguage,
+            g_nNewLanguage, g_strDatabasePath, g_strClimateFolder};
+}
+
+}  // namespace
+
+void FrontEndConfig(Bytes bytes) {
+    QuietMessages quiet;
+    SetEnglishStrings(FrontEndEnglishStrings());
+    WriteInput(std::string(kFrontEndConfigFileName), bytes);
+    const FrontEndSettings read = ReadSettings();
+    Require(read.units == 0 || read.units == 1);
+    Require((read.language == 0 || read.language == 1) && read.newLanguage == read.language);
+    Require(!read.databasePath.empty() && !read.climateFolder.empty());
+    Require(WriteFrontEndConfig("."));
+    Require(ReadSettings() == read);
     SetEnglishStrings(SimulatorEnglishStrings());
 }
 

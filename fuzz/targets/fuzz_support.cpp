@@ -35,7 +35,7 @@ constexpr Target kTargets[] = {
     {"text_table", TextTable},           {"message_file", MessageFile},
     {"string_table", StringTableFile},   {"config_file", ConfigFile},
     {"monthly_results", MonthlyResults}, {"report_template", ReportTemplate},
-    {"result_loader", ResultLoader},
+    {"result_loader", ResultLoader},     {"frontend_config", FrontEndConfig},
 };
 
 }  // namespace

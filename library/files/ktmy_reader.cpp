@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "physical_constants.h"
+#include "text_encoding.h"
 #include "weather.h"
 
 namespace {
@@ -67,7 +68,7 @@ int KTMYFileReader::ReadHeader() {
     double latitude = 0;
     if (!ParseCNumber(std::string_view(line).substr(i + kStationNameLength), latitude))
         return kDomain;
-    stationName_ = name;
+    stationName_ = TextAsUtf8(name);
     latitude_ = latitude;
     return kOk;
 }

@@ -23,8 +23,8 @@ class KTMYFileReader : public FileReader {
     int ReadHeader() override;
 
     int SetInputs(int* day, int* hour);
-    // Latitude in degrees (north positive) and the 16-character station name of the header;
-    // valid once the file is open.
+    // Latitude in degrees (north positive) and the 16-character station name of the header, in
+    // UTF-8 (a name that is not is read as Windows-1252); valid once the file is open.
     double GetLatitude() const { return latitude_; }
     std::string GetStationName() const { return stationName_; }
 
@@ -75,8 +75,9 @@ class ZEFIRFileReader : public FileReader {
     virtual int ReadDay();
 
     int SetInputs(int* day, int* hour);
-    // Station name, latitude (north positive) and longitude (west positive, degrees) of the
-    // header; valid once the file is open.
+    // Station name (UTF-8; a name that is not is read as Windows-1252), latitude (north
+    // positive) and longitude (west positive, degrees) of the header; valid once the file is
+    // open.
     std::string GetStationName() const { return stationName_; }
     double GetLatitude() const { return latitude_; }
     double GetLongitude() const { return longitude_; }

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "text_encoding.h"
+
 namespace {
 
 template <class Value>
@@ -20,7 +22,7 @@ std::string Formatted(const char* format, Value value) {
 std::string EscapeHtml(std::string_view text) {
     std::string escaped;
     escaped.reserve(text.size());
-    for (const char c : text) {
+    for (const char c : TextAsUtf8(text.substr(0, text.find('\0')))) {
         switch (c) {
             case '&':
                 escaped += "&amp;";

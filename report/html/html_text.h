@@ -6,7 +6,8 @@
 #include <string_view>
 
 // `text` with the characters that HTML gives a meaning (& < > " ') written as references, so
-// that a name or comment shows as typed and never becomes markup.
+// that a name or comment shows as typed and never becomes markup; in UTF-8, as the page says
+// (a text that is not is read as Windows-1252), and ended where a NUL would end it.
 std::string EscapeHtml(std::string_view text);
 
 // One number formatted with a C format that takes exactly one double ("%-8.2lf") or one int

@@ -36,6 +36,9 @@ enum SimulatorString : int {
     // Project file and weather file refused before a run.
     kStrInvalidProjectDays = 34430,
     kStrInvalidProjectDayCount = 34441,
+    kStrProjectLineRefused = 34470,
+    kStrProjectLinesRefused = 34471,
+    kStrProjectValueRefused = 34472,
     kStrWeatherFileTooShort = 34431,
     kStrWeatherLatitudeOutOfRange = 34432,
     kStrWeatherLongitudeOutOfRange = 34433,

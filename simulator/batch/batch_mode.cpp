@@ -9,6 +9,7 @@
 #include "document.h"
 #include "helpers.h"
 #include "program_folders.h"
+#include "project_checks.h"
 #include "simulator_strings.h"
 #include "user_interface.h"
 
@@ -74,7 +75,7 @@ int CTidewarmDoc::LoadBatchInput() {
         ShowMessage(LoadResString(kStrCannotOpenTemplate) + templateName);
         return 0;
     }
-    if (ReadProject(project) != 0) {
+    if (ReadProject(project, {templateName, RefusedProjectValue}) != 0) {
         ShowMessage(LoadResString(kStrCannotReadTemplate));
         return 0;
     }

@@ -5,6 +5,7 @@
 
 #include "command_ids.h"
 #include "input_commands.h"
+#include "project_checks.h"
 #include "report_view.h"
 #include "simulator_strings.h"
 #include "small_windows.h"
@@ -51,7 +52,7 @@ void CProjectDocument::Modify(bool modified) {
 
 bool CProjectDocument::DoOpenDocument(const wxString& path) {
     const std::string file = FromWx(path);
-    std::unique_ptr<CTidewarmDoc> opened = LoadProjectFile(file);
+    std::unique_ptr<CTidewarmDoc> opened = LoadProjectFile(file, RefusedProjectValue);
     if (!opened) return false;
     project_ = std::move(opened);
     project_->SetPathName(file);

@@ -9,6 +9,7 @@
 #include <functional>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -70,6 +71,18 @@ struct InputLinks {
 
 struct BatchInput;
 
+class CTidewarmDoc;
+
+// The first value a document holds that its checker refuses, as a text for a message; nothing
+// when every value is acceptable.
+using ProjectValueCheck = std::function<std::optional<std::string>(CTidewarmDoc& document)>;
+
+// What ReadProject checks the values of a file against, and the file's name for its message.
+struct ProjectFileCheck {
+    std::string fileName;
+    ProjectValueCheck refusedValue;
+};
+
 class CTidewarmDoc {
   public:
     // The project file this program writes: format version and component version.
@@ -107,9 +120,12 @@ class CTidewarmDoc {
     std::function<void(int)> onResultsOutOfDate;
 
     // The project file on streams (numbers in the C locale); 0 on success, else 1. Reading
-    // reads over the values held, so what an older file lacks keeps its present value.
+    // reads over the values held, so what an older file lacks keeps its present value. With a
+    // check, the values are checked after each block of lines (a line of the document's own, or
+    // a component's record): the first block that brings a refused value stops the reading,
+    // after a message that names the file, the block's lines and the check's problem.
     virtual int WriteProject(std::ostream& out);
-    virtual int ReadProject(std::istream& in);
+    virtual int ReadProject(std::istream& in, const ProjectFileCheck& check = {});
 
     // Batch mode. RunBatch loads the batch input and runs it; when either fails, nothing of the
     // run is kept: the monthly result file is deleted. Returns 0 on success, 1 on failure.
@@ -408,10 +424,12 @@ std::string ProjectBaseName(const std::string& projectPath);
 std::string ReportFileName(const std::string& projectPath);
 
 // Reads the project file at `path` into a freshly built document and hands it over only when
-// the whole file read; otherwise shows message 34008 (cannot open) or 34009 (cannot read) and
-// returns null, so nothing half-read is ever used. The document handed over is unmodified and
-// its results are out of date unless the project's report is at least as new as the project.
-std::unique_ptr<CTidewarmDoc> LoadProjectFile(const std::string& path);
+// the whole file read and passed `refusedValue`; otherwise shows message 34008 (cannot open) or
+// 34009 (cannot read) and returns null, so nothing half-read is ever used. The document handed
+// over is unmodified and its results are out of date unless the project's report is at least as
+// new as the project.
+std::unique_ptr<CTidewarmDoc> LoadProjectFile(const std::string& path,
+                                              const ProjectValueCheck& refusedValue = {});
 
 // Writes the project to a temporary file next to `path` and puts it in place only once it is
 // complete, so a failed save leaves the previous file as it was. Shows 34010 (cannot create) or

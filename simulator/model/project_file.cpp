@@ -1,4 +1,5 @@
 // The project file: WriteProject and ReadProject on streams, and loading and saving files.
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -6,7 +7,9 @@
 #include <fstream>
 #include <istream>
 #include <locale>
+#include <optional>
 #include <ostream>
+#include <streambuf>
 #include <system_error>
 
 #include "document.h"
@@ -14,6 +17,7 @@
 #include "helpers.h"
 #include "result_columns.h"
 #include "simulator_strings.h"
+#include "text_encoding.h"
 #include "user_interface.h"
 
 namespace {
@@ -45,13 +49,75 @@ bool IsDayOfYear(int day) {
     return day >= 1 && day <= kDaysPerYear;
 }
 
-// Reads the rest of the line into `line` (without CR); a line longer than `limit` fails the
-// stream.
+// Reads the rest of the line into `line` (without CR); a line longer than `limit`, or holding a
+// NUL, which would end the text early wherever it goes, fails the stream.
 void ReadLimitedLine(std::istream& in, std::string& line, std::size_t limit) {
     std::getline(in, line);
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.size() > limit) in.setstate(std::ios::failbit);
+    if (line.size() > limit || line.find('\0') != std::string::npos) in.setstate(std::ios::failbit);
 }
+
+// Passes the characters of another buffer through one at a time, counting the line ends taken,
+// so that a reader knows which lines it has read; it reads nothing ahead of what is taken.
+class LineCountingBuffer : public std::streambuf {
+  public:
+    explicit LineCountingBuffer(std::streambuf& source) : source_(source) {}
+    // Lines whose end has been taken.
+    int LinesTaken() const { return lines_; }
+
+  protected:
+    int_type underflow() override { return source_.sgetc(); }
+    int_type uflow() override {
+        const int_type c = source_.sbumpc();
+        if (traits_type::eq_int_type(c, traits_type::to_int_type('\n'))) ++lines_;
+        return c;
+    }
+    int_type pbackfail(int_type) override {
+        const int_type c = source_.sungetc();
+        if (traits_type::eq_int_type(c, traits_type::to_int_type('\n'))) --lines_;
+        return c;
+    }
+
+  private:
+    std::streambuf& source_;
+    int lines_ = 0;
+};
+
+// Runs a file's check after each block of lines that ReadProject reads. The first refusal is
+// shown with the file's name and the block's lines, and fails the stream, so that nothing after
+// it is read.
+class BlockCheck {
+  public:
+    BlockCheck(CTidewarmDoc& document, const ProjectFileCheck& check, std::istream& in,
+               const LineCountingBuffer& lines)
+        : document_(document), check_(check), in_(in), lines_(lines) {}
+
+    bool Refused() const { return refused_; }
+
+    // Ends the block read since the last call.
+    void operator()() {
+        const int first = firstLine_;
+        const int last = std::max(first, lines_.LinesTaken());
+        firstLine_ = lines_.LinesTaken() + 1;
+        if (!check_.refusedValue || !in_) return;
+        const std::optional<std::string> problem = check_.refusedValue(document_);
+        if (!problem) return;
+        ShowMessage(
+            first == last
+                ? FormatResString(kStrProjectLineRefused, check_.fileName, first, *problem)
+                : FormatResString(kStrProjectLinesRefused, check_.fileName, first, last, *problem));
+        refused_ = true;
+        in_.setstate(std::ios::failbit);
+    }
+
+  private:
+    CTidewarmDoc& document_;
+    const ProjectFileCheck& check_;
+    std::istream& in_;
+    const LineCountingBuffer& lines_;
+    int firstLine_ = 1;
+    bool refused_ = false;
+};
 
 // Reads the heater line of files before the heater had a record of its own: set point and the
 // heat it delivers, then (from 10101) the efficiency. The heater is rated by its fuel input, so
@@ -127,7 +193,9 @@ int CTidewarmDoc::WriteProject(std::ostream& out) {
     return failed != 0 || !out.good() ? 1 : 0;
 }
 
-int CTidewarmDoc::ReadProject(std::istream& in) {
+int CTidewarmDoc::ReadProject(std::istream& file, const ProjectFileCheck& check) {
+    LineCountingBuffer lines(*file.rdbuf());
+    std::istream in(&lines);
     in.imbue(std::locale::classic());
     char word[kHeaderWordLength + 1] = {};
     for (int i = 0; i < kHeaderWordLength && in.peek() != '\n' && in.good(); ++i)
@@ -150,11 +218,17 @@ int CTidewarmDoc::ReadProject(std::istream& in) {
     // when too new, so a file whose C is missing from its history or wrong still lines up.
     const int version = static_cast<int>(formatVersion);
     int failed = 0;
-    auto read = [&](SolarBase& component) { failed |= component.ReadParameters(in, version); };
+    BlockCheck block(*this, check, in, lines);
+    block();
+    auto read = [&](SolarBase& component) {
+        failed |= component.ReadParameters(in, version);
+        block();
+    };
 
     in >> UseSolar >> UseExchanger >> UseAuxHeater >> UseAlternateInput >> HourlyOutput;
     if (version >= kVersionEconomicsSwitch) in >> DoEconomics;
     in >> SkipLine;
+    block();
     int startDay = StartDay, endDay = EndDay;
     in >> startDay >> endDay >> NumDays >> UseWeekends >> WeekLength >> WeekendLength >>
         Tolerance >> MaxIterations;
@@ -174,12 +248,15 @@ int CTidewarmDoc::ReadProject(std::istream& in) {
             return 1;
         }
     }
+    block();
     int source = -1;
     in >> source >> SkipLine;
     if (in && source >= kWeatherTMY && source <= kWeatherBinary) WeatherSource = source;
+    block();
     std::string name;
     ReadLimitedLine(in, name, kMaxWeatherNameLength);
-    if (in) weatherName_ = name;
+    if (in) SetWeatherName(TextAsUtf8(name));
+    block();
 
     read(tmyReader);
     read(textWeatherReader);
@@ -198,33 +275,43 @@ int CTidewarmDoc::ReadProject(std::istream& in) {
     int collector = 0;
     in >> collector >> SkipLine;
     if (in) Collector = collector == 0 ? kCollectorGlazed : kCollectorUnglazed;
+    block();
     read(glazedCollector);
     read(unglazedCollector);
     if (version >= kVersionRoofType) in >> RoofType >> SkipLine;
+    block();
     read(exchangerPump);
     read(heatExchanger);
     if (version >= kVersionHeaterType) in >> HeaterType >> SkipLine;
-    if (version >= kVersionGasHeaterRecord)
+    block();
+    if (version >= kVersionGasHeaterRecord) {
         read(gasHeater);
-    else
+    } else {
         ReadOldHeaterLine(in, version, gasHeater);
+        block();
+    }
     if (version >= kVersionHeaterType) read(heatPump);
     read(heaterProfile);
     if (version >= kVersionHeaterSeason)
         in >> HeaterOffOutOfSeason >> SkipLine;
     else
         HeaterOffOutOfSeason = 0;
+    block();
     read(pool);
     pool.SetEvaporationModel(SwimmingPool::kEvaporationModelFixedCoefficients);
     in >> SeasonStart >> SeasonEnd >> SkipLine;
+    block();
     read(activityProfile);
     if (version >= kVersionSwimmingDays)
         in >> CloudyDayMinAirTemp >> SunnyDayMinAirTemp >> MinPoolTemp >> SkipLine;
+    block();
     read(blanketSeasonalProfile);
     read(blanketDailyProfile);
     in >> BlanketAlways >> SkipLine;
+    block();
     read(controller);
     if (version >= kVersionEconomicData) failed |= economicData.Read(in);
+    block();
     read(collectorPromoter);
     read(poolPromoter);
     read(poolTempIntegrator);
@@ -236,7 +323,9 @@ int CTidewarmDoc::ReadProject(std::istream& in) {
     else
         DeepSoilTemp = kDefaultDeepSoilTemp;
     in >> SkipLine;
+    block();
     in >> IndoorAirTemp >> IndoorRelHum >> IndoorAirSpeed >> SkipLine;
+    block();
 
     int flags[kHourlyColumnCount] = {};
     for (int column = 0; column < kHourlyColumnCount; ++column) {
@@ -249,6 +338,7 @@ int CTidewarmDoc::ReadProject(std::istream& in) {
     for (int column = 0; column < kHourlyAlwaysWritten; ++column) flags[column] = 1;
     if (in) hourlyWriter.SetColumnFlags(flags, 0, kHourlyColumnCount - 1);
     in >> SkipLine;
+    if (in.fail()) file.setstate(std::ios::failbit);
     return in.fail() || failed != 0 ? 1 : 0;
 }
 
@@ -280,14 +370,15 @@ int ReportOutOfDate(const std::string& projectPath) {
 
 }  // namespace
 
-std::unique_ptr<CTidewarmDoc> LoadProjectFile(const std::string& path) {
+std::unique_ptr<CTidewarmDoc> LoadProjectFile(const std::string& path,
+                                              const ProjectValueCheck& refusedValue) {
     std::ifstream file(path, std::ios::in | std::ios::binary);
     if (!file.is_open()) {
         ShowMessage(LoadResString(kStrCannotOpenProject));
         return nullptr;
     }
     auto document = std::make_unique<CTidewarmDoc>();
-    if (document->ReadProject(file) != 0) {
+    if (document->ReadProject(file, {path, refusedValue}) != 0) {
         ShowMessage(LoadResString(kStrCannotReadProject));
         return nullptr;
     }

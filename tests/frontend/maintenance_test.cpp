@@ -187,12 +187,40 @@ TEST_F(DatabaseTest, AFailedCopyOfTheReferenceIsReportedAndNeverOverwrites) {
     EXPECT_EQ(messages.shown.size(), 2u);
 }
 
-TEST_F(DatabaseTest, AFileThatIsNoDatabaseFailsTheTestConnectionAndIsKept) {
-    test::WriteFile(g_strDatabasePath, std::string(4096, 'x'));
-    EXPECT_EQ(OpenDatabase(1), 0);
-    ASSERT_EQ(messages.shown.size(), 3u);  // compaction, then the connection and its reason
-    EXPECT_EQ(messages.shown[1], "Could not open database " + g_strDatabasePath);
-    EXPECT_EQ(ReadFile(g_strDatabasePath), std::string(4096, 'x'));
+// A file that lacks what the record classes read is refused before the compaction, with the
+// reason, and stays byte for byte as it was: never turned into an empty database.
+TEST_F(DatabaseTest, ADamagedDatabaseIsRefusedWithItsReasonAndLeftUntouched) {
+    struct Damage {
+        const char* sql;      // run on the fresh database; null: the file's bytes below
+        const char* content;  // the file's bytes when there is no statement
+        std::string reason;
+    };
+    const Damage damages[] = {
+        {"DROP TABLE Daily", nullptr, "Its table Daily is missing."},
+        {"ALTER TABLE Runs DROP COLUMN City", nullptr, "Its column City of table Runs is missing."},
+        {nullptr, "", "Its table Clients is missing."},
+        {nullptr, "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx", "file is not a database"},
+    };
+    for (const Damage& damage : damages) {
+        SCOPED_TRACE(damage.reason);
+        fs::remove(g_strDatabasePath);
+        {
+            SQLite::Database database(g_strDatabasePath,
+                                      SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+            CreateTables(database);
+            if (damage.sql) database.exec(damage.sql);
+        }
+        if (!damage.sql) test::WriteFile(g_strDatabasePath, damage.content);
+        const std::string before = ReadFile(g_strDatabasePath);
+        messages.shown.clear();
+        EXPECT_EQ(OpenDatabase(1), 0);
+        EXPECT_EQ(messages.shown,
+                  std::vector<std::string>{"Could not open database " + g_strDatabasePath + "\n" +
+                                           damage.reason});
+        EXPECT_EQ(ReadFile(g_strDatabasePath), before);
+        EXPECT_FALSE(fs::exists(g_strDatabasePath + ".bak"));
+        EXPECT_EQ(OpenDatabase(0), 0);
+    }
 }
 
 TEST_F(DatabaseTest, StartWithoutCompactionTestsTheConnectionOnly) {

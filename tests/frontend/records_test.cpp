@@ -112,6 +112,26 @@ TEST_F(DatabaseTest, TextAboveTwoHundredFiftyFiveCharactersIsRefused) {
     EXPECT_TRUE(installers.IsEOF());
 }
 
+// Text reaches the database in UTF-8: bytes that are not are read as Windows-1252, and a NUL
+// ends the text there, as it ends it for every reader.
+TEST_F(DatabaseTest, TextIsStoredInUtf8AndEndsAtANul) {
+    CClientsSet clients;
+    clients.Open();
+    clients.AddNew();
+    clients.m_Name = "Caf\xE9 \x93Soleil\x94";
+    clients.m_Info = std::string("Rue des \xC9rables\0<script>", 24);
+    clients.Update();
+    clients.AddNew();
+    clients.m_Name = "Déjà UTF-8";
+    clients.Update();
+    clients.Requery();
+    ASSERT_FALSE(clients.IsEOF());
+    EXPECT_EQ(clients.m_Name, "Café “Soleil”");
+    EXPECT_EQ(clients.m_Info, "Rue des Érables");
+    clients.MoveNext();
+    EXPECT_EQ(clients.m_Name, "Déjà UTF-8");
+}
+
 TEST_F(DatabaseTest, FilterWithTrailingSemicolonSortAndBoundValues) {
     CDailySet days;
     days.Open();

@@ -80,6 +80,26 @@ TEST(FrontEndStart, AnUnusableDatabaseEndsTheStartWithMessage214) {
                                                        "/Tidewarm.mdb. Program aborted."});
 }
 
+// An empty file where the database should be is refused, and kept empty.
+TEST(FrontEndStart, AnEmptyDatabaseFileEndsTheStartAndStaysEmpty) {
+    test::ScopedTempDir folder;
+    test::ScopedEnvironment environment;
+    environment.Set("LANG", "C");
+    environment.Unset("LC_ALL");
+    environment.Unset("LC_MESSAGES");
+    test::FrontEndMessages messages;
+    const std::string data = folder.path().string();
+    const std::string database = data + "/Tidewarm.mdb";
+    test::WriteFile(database, "");
+    EXPECT_FALSE(StartFrontEnd(TIDEWARM_BIN_DIR, data));
+    EXPECT_EQ(messages.shown,
+              (std::vector<std::string>{
+                  "Could not open database " + database + "\nIts table Clients is missing.",
+                  "Cannot open database " + database + ". Program aborted."}));
+    EXPECT_EQ(fs::file_size(database), 0u);
+    EXPECT_TRUE(messages.asked.empty());
+}
+
 }  // namespace
 
 namespace {

@@ -7,10 +7,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include "collector_dialogs.h"
 #include "command_ids.h"
+#include "dialog_exchange.h"
 #include "input_commands.h"
 #include "main_frame.h"
 #include "project_document.h"
@@ -213,6 +215,34 @@ TEST(OpenedProject, ShowsItsReportUprightWhenNewerAndItalicWhenOlder) {
     ASSERT_NE(project, nullptr);
     EXPECT_TRUE(ShownInItalics(*project));
     Close(project);
+}
+
+// Open refuses a project holding a value its dialog would refuse, naming the file, the line
+// and the value, and opens nothing.
+TEST(OpenedProject, AValueOutsideItsDialogsRangeIsRefusedWithItsFileAndLine) {
+    test::ScopedTempDir folder;
+    const fs::path path = folder.path() / "pool.tdw";
+    gui_test::WriteProject(path);
+    const std::string valid = test::ReadFile(path);
+    std::unique_ptr<CTidewarmDoc> document = LoadProjectFile(path.string());
+    ASSERT_TRUE(document);
+    CAuxHeaterDlg heater;
+    ASSERT_TRUE(Fill(*document, heater));
+    heater.setPoint = 200;
+    ASSERT_TRUE(CopyBack(heater, *document));
+    ASSERT_EQ(SaveProjectFile(*document, path.string()), 0);
+    // The fuel-fired heater's record is the one line that changed.
+    std::istringstream before(valid), after(test::ReadFile(path));
+    std::string a, b;
+    int line = 1;
+    while (std::getline(before, a) && std::getline(after, b) && a == b) ++line;
+    CProjectDocument* project = nullptr;
+    wxTEST_DIALOG(project = OpenProject(path),
+                  ExpectMessage("File " + path.string() + ", line " + std::to_string(line) +
+                                ": the value 200 is refused. Please enter a number between 0 "
+                                "and 50."),
+                  ExpectMessage("I/O Error. Cannot read from file."));
+    EXPECT_EQ(project, nullptr);
 }
 
 TEST(OpenedProject, SimulateWritesTheResultsAndShowsTheNewReportUpright) {

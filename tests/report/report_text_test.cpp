@@ -45,6 +45,8 @@ TEST(ReportNames, CodesInsideTheirTablesAreNamedAndOthersAreEmpty) {
 TEST(HtmlText, MarkupCharactersAreEscapedAndNumbersFormattedWhole) {
     EXPECT_EQ(EscapeHtml("<script>alert(1)</script> & \"Co\" 'x' Côte"),
               "&lt;script&gt;alert(1)&lt;/script&gt; &amp; &quot;Co&quot; &#39;x&#39; Côte");
+    // A text of an older database that is not UTF-8 shows as Windows-1252; a NUL ends it.
+    EXPECT_EQ(EscapeHtml(std::string("Caf\xE9 & co\0<b>", 14)), "Café &amp; co");
     EXPECT_EQ(FormatDouble("%-8.2lf", 3.14159), "3.14    ");
     EXPECT_EQ(FormatInt(7, "%2d"), " 7");
     EXPECT_EQ(FormatDouble("%8.1lf", 1e300).size(), 303u);  // never cut at a buffer's size

@@ -378,6 +378,24 @@ TEST_F(LoadBatchInputTest, AppliesTheRunOverTheTemplateAndSavesTheProject) {
     EXPECT_EQ(held.str(), read.str());
 }
 
+// A station name written in Windows-1252 reaches the project, and its file, in UTF-8.
+TEST_F(LoadBatchInputTest, AWindows1252StationNameIsSavedInUtf8) {
+    synthetic::WeatherYear year;
+    year.days = 2;
+    year.stationName =
+        "Qu\xE9"
+        "bec \x80";
+    ASSERT_TRUE(synthetic::WriteZefirFile(weather_, year));
+    Write(input_);
+    CTidewarmDoc doc;
+    ASSERT_EQ(doc.LoadBatchInput(), 1);
+    EXPECT_EQ(doc.GetWeatherName(), "Québec €");
+    std::istringstream saved(test::ReadFile(data_ / "Tidewarm.tdw"));
+    std::string line;
+    for (int i = 0; i < 5; ++i) std::getline(saved, line);
+    EXPECT_EQ(line, "Québec €");
+}
+
 TEST_F(LoadBatchInputTest, WithoutCollectorsTheTemplateKeepsItsCollectorLoop) {
     input_.collectorSelector = 0;
     input_.heaterSelector = 0;
@@ -475,6 +493,33 @@ TEST_F(LoadBatchInputTest, EachFailureIsShownAndNothingIsSaved) {
               "Cannot read parameters from file 'Tidewarm.tmp'.\n"
               "Line 6 is missing or does not hold a valid value.");
     EXPECT_FALSE(fs::exists(data_ / "Tidewarm.tdw"));
+}
+
+// A template holding a value that its dialog refuses fails the batch run, naming its line.
+TEST_F(LoadBatchInputTest, ATemplateValueOutOfItsDialogsRangeFailsTheRunNamingItsLine) {
+    const fs::path programs = fs::current_path() / "programs";
+    fs::create_directories(programs);
+    g_strProgramFolder = programs.string();
+    std::istringstream shipped(test::ReadFile(fs::path(TIDEWARM_RESOURCES_DIR) / "pubout.tpl"));
+    std::string text, line;
+    for (int number = 1; std::getline(shipped, line); ++number) {
+        if (number == 27) {  // the fuel-fired heater: set point, capacity, efficiency
+            ASSERT_EQ(line.rfind("26 ", 0), 0u);
+            line.replace(0, 2, "200");
+        }
+        text += line + "\n";
+    }
+    test::WriteFile(programs / "pubout.tpl", text);
+    input_.poolType = kPublicOutdoor;
+    Write(input_);
+    CTidewarmDoc doc;
+    EXPECT_EQ(doc.RunBatch(), 1);
+    EXPECT_EQ(messages_.shown,
+              (std::vector<std::string>{"File pubout.tpl, line 27: the value 200 is refused. "
+                                        "Please enter a number between 0 and 50.",
+                                        "I/O Error. Cannot read from file."}));
+    EXPECT_FALSE(fs::exists(data_ / "Tidewarm.tdw"));
+    EXPECT_FALSE(fs::exists(data_ / "Tidewarm.mly"));
 }
 
 TEST_F(LoadBatchInputTest, TemplateIsReadBeforeTheValuesAfterThePoolType) {

@@ -269,6 +269,25 @@ TEST_F(WeatherDialog, UpdateReadsTheLocationFromTheFile) {
     EXPECT_EQ(dialog.stationLongitude, 0);
 }
 
+// Station names of files written in Windows-1252 show as their letters, not as an empty name.
+TEST_F(WeatherDialog, UpdateShowsAWindows1252StationNameInUtf8) {
+    test::ScopedTempDir dir;
+    synthetic::WeatherYear year;
+    year.days = 2;
+    year.stationName = "TROIS-RIVI\xC8RES";
+    ASSERT_TRUE(synthetic::WriteZefirFile("w.zfw", year));
+    ASSERT_TRUE(synthetic::WriteKtmyFile("w.tmy", year));
+    CWeatherDlg dialog;
+    dialog.SelectFormat(CWeatherDlg::kZefirBinary);
+    dialog.fileName = "w.zfw";
+    ASSERT_TRUE(dialog.Update());
+    EXPECT_EQ(dialog.cityName, "TROIS-RIVIÈRES");
+    dialog.SelectFormat(CWeatherDlg::kKorvexTmy);
+    dialog.fileName = "w.tmy";
+    ASSERT_TRUE(dialog.Update());
+    EXPECT_EQ(dialog.cityName, "TROIS-RIVIÈRES  ");
+}
+
 TEST_F(WeatherDialog, BrowseOffersTheFormatsFiles) {
     CWeatherDlg dialog;
     dialog.format = CWeatherDlg::kKorvexTmy;

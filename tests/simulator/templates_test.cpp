@@ -7,6 +7,7 @@
 
 #include "batch_input.h"
 #include "document.h"
+#include "project_checks.h"
 #include "result_columns.h"
 #include "test_support.h"
 
@@ -26,7 +27,7 @@ TEST(Templates, CommittedFilesAreWhatTheToolWritesAndReadBack) {
 
         CTidewarmDoc doc;
         std::istringstream in(committed);
-        ASSERT_EQ(doc.ReadProject(in), 0) << name;
+        ASSERT_EQ(doc.ReadProject(in, {name, RefusedProjectValue}), 0) << name;
         std::ostringstream again;
         doc.WriteProject(again);
         EXPECT_EQ(again.str(), committed) << name;
