@@ -42,7 +42,9 @@ test: deps format-check
 	ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 
 # The season benchmark of the Release build: BENCH_REPETITIONS runs of each plant, with and without
-# the reference pass; prints the median of each (wall and CPU time).
+# the reference pass, and of `TidewarmPro -batch` started as the front end starts it (a full year
+# with the reference pass, and one day); prints the median of each (wall and CPU time; the
+# process's time is its wall time).
 BENCH_REPETITIONS ?= 5
 bench: build
 	@build/bin/season_benchmark --benchmark_repetitions=$(BENCH_REPETITIONS) \

@@ -1,5 +1,6 @@
 #include "weather_files.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -47,7 +48,27 @@ bool DegreesMinutes(double value, int width, std::string& text) {
     return true;
 }
 
+// A number in [0, 1) that looks random from one `n` to the next (a multiplicative hash).
+double Scatter(unsigned n) {
+    n *= 2654435761U;
+    n ^= n >> 15;
+    n *= 2246822519U;
+    n ^= n >> 13;
+    return n / 4294967296.0;
+}
+
 }  // namespace
+
+HourlyWeather CloudyWeather(int day, int hour) {
+    HourlyWeather w = SyntheticWeather(day, hour);
+    const double dayCover = Scatter(static_cast<unsigned>(day));
+    const double hourCover = Scatter(static_cast<unsigned>(day * 24 + hour) + 100000U);
+    const double cover = std::clamp(1.3 * dayCover - 0.2 + 0.3 * (hourCover - 0.5), 0.0, 1.0);
+    w.globalIrradiance *= 1 - 0.8 * cover;
+    w.airTemperature -= 3 * cover;
+    w.relativeHumidity = std::min(1.0, w.relativeHumidity + 0.15 * cover);
+    return w;
+}
 
 HourlyWeather SyntheticWeather(int day, int hour) {
     HourlyWeather w;

@@ -19,6 +19,10 @@ struct HourlyWeather {
 // A smooth year: seasonal and daily temperature waves, a clear-sky irradiance bell between
 // hours 7 and 18, humidity highest at dawn, wind varying over the week.
 HourlyWeather SyntheticWeather(int day, int hour);
+// The smooth year under clouds that change from day to day and within the day: clear,
+// broken and overcast days, the irradiance dimmed by up to 80 %, the air cooler and damper
+// under cloud. The same numbers on every machine (an integer hash, no random generator).
+HourlyWeather CloudyWeather(int day, int hour);
 
 struct WeatherYear {
     std::string stationName = "TEST STATION";

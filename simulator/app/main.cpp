@@ -1,6 +1,7 @@
 // TidewarmPro: with "-batch" it runs the front end's run from the data folder without any
-// window (and without a display); otherwise it opens its main frame, and the project named on
-// the command line.
+// window (and without a display), loading no windowing library; otherwise it loads its windows,
+// the module beside the program file, which open the main frame and the project named on the
+// command line.
 #include <string>
 
 #include "application.h"
@@ -10,25 +11,23 @@
 #include "folders.h"
 #include "simulator_strings.h"
 #include "user_interface.h"
-#ifdef TIDEWARM_WITH_WINDOWS
-#include "tidewarm_app.h"
-#endif
+#include "windows_module.h"
 
 int main(int argc, char** argv) {
     // Batch mode is decided before anything else starts.
     const bool batch = IsBatchCommandLine(argc, argv);
+    std::string unloaded;
+    if (!batch) {
+        if (const WindowsEntry windows = LoadWindows(ProgramFolder(), &unloaded))
+            return windows(argc, argv);
+    }
     std::string startMessage;
     StartProgram(batch, ProgramFolder(), DataFolder(), &startMessage);
-    if (batch) {
-        if (!startMessage.empty()) ShowMessage(startMessage);
-        return RunBatchProgram();
-    }
-#ifdef TIDEWARM_WITH_WINDOWS
-    return RunWindowedProgram(argc, argv, startMessage);
-#else
     if (!startMessage.empty()) ShowMessage(startMessage);
+    if (batch) return RunBatchProgram();
+    // A build without windows, or a module that does not load.
     ShowMessage(FormatResString(kStrNeedsDesktopBuild,
-                                g_strDataFolder + "/" + std::string(kBatchInputFileName)));
+                                g_strDataFolder + "/" + std::string(kBatchInputFileName)) +
+                "\n" + unloaded);
     return 2;
-#endif
 }

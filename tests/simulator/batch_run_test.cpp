@@ -30,18 +30,22 @@ struct Outcome {
     std::string errors;  // standard error
 };
 
-// Starts the program with `argument` (none when empty) and waits for it.
+const std::string kBuiltProgram = std::string(TIDEWARM_BIN_DIR) + "/TidewarmPro";
+
+// Starts `program` with `argument` (none when empty) and `moreEnvironment`, and waits for it.
 Outcome StartTidewarmPro(const fs::path& home, const std::string& argument,
-                         const std::string& lang = "C") {
+                         const std::string& lang = "C",
+                         const std::vector<std::string>& moreEnvironment = {},
+                         std::string program = kBuiltProgram) {
     std::vector<std::string> environment = {"HOME=" + home.string(), "LANG=" + lang,
                                             "PATH=/usr/bin:/bin"};
     for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"})
         if (const char* value = std::getenv(name))
             environment.push_back(std::string(name) + "=" + value);
+    environment.insert(environment.end(), moreEnvironment.begin(), moreEnvironment.end());
     std::vector<char*> envp;
     for (std::string& entry : environment) envp.push_back(entry.data());
     envp.push_back(nullptr);
-    std::string program = std::string(TIDEWARM_BIN_DIR) + "/TidewarmPro";
     std::string arg = argument;
     std::vector<char*> argv = {program.data()};
     if (!arg.empty()) argv.push_back(arg.data());
@@ -281,13 +285,55 @@ TEST_F(BatchRunTest, ResultFilesAreThoseOfThisRunOrNone) {
     }
 }
 
+// The dynamic loader's list of the files it loads (LD_DEBUG=files) goes to standard error.
+constexpr char kListLoadedFiles[] = "LD_DEBUG=files";
+
+bool Loaded(const Outcome& outcome, const std::string& library) {
+    return outcome.errors.find("file=" + library) != std::string::npos;
+}
+
 // Without a display (none is given here) the windows cannot open; the data folder is ready
-// before they are tried.
+// before they are tried, by the windows module.
 TEST_F(BatchRunTest, InteractiveStartWithoutADisplayFailsAfterPreparingTheDataFolder) {
     fs::remove_all(dir_.path() / "Documents");
-    const Outcome outcome = StartTidewarmPro(dir_.path(), "", "fr_FR.UTF-8");
+    const Outcome outcome = StartTidewarmPro(dir_.path(), "", "fr_FR.UTF-8", {kListLoadedFiles});
     EXPECT_NE(outcome.exitCode, 0);
     EXPECT_TRUE(fs::is_directory(data_ / "Climate"));
+    EXPECT_TRUE(fs::exists(data_ / "scl.err"));
+    // A build without wx has no windows module.
+    const std::string windows = std::string(TIDEWARM_BIN_DIR) + "/TidewarmProGui.so";
+    if (fs::exists(windows)) {
+        EXPECT_TRUE(Loaded(outcome, windows));
+        EXPECT_TRUE(Loaded(outcome, "libwx_gtk3u_core"));
+    }
+}
+
+// The front end starts a batch run for every simulation: it loads none of the windowing
+// libraries, neither as the program file's own nor later.
+TEST_F(BatchRunTest, BatchRunLoadsNoWindowingLibrary) {
+    Write(test::BatchInputText(input_));
+    const Outcome outcome = StartTidewarmPro(dir_.path(), "-batch", "C", {kListLoadedFiles});
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_TRUE(fs::exists(data_ / "Tidewarm.mly"));
+    ASSERT_TRUE(Loaded(outcome, "libc.so.6")) << "no list of loaded files";
+    for (const char* library : {"TidewarmProGui", "libwx", "libgtk", "libgdk", "libglib",
+                                "libpango", "libcairo", "libX11", "libwayland"})
+        EXPECT_FALSE(Loaded(outcome, library)) << library;
+}
+
+// A program file without its windows module beside it (a build without wx, or a module that
+// was not delivered) says how it can still be used and ends.
+TEST_F(BatchRunTest, InteractiveStartWithoutTheWindowsModuleSaysSoAndEnds) {
+    const fs::path alone = dir_.path() / "alone";
+    fs::create_directories(alone);
+    fs::copy_file(kBuiltProgram, alone / "TidewarmPro");
+    fs::copy_file(fs::path(TIDEWARM_BIN_DIR) / "scl.err", alone / "scl.err");
+    const Outcome outcome =
+        StartTidewarmPro(dir_.path(), "", "C", {}, (alone / "TidewarmPro").string());
+    EXPECT_EQ(outcome.exitCode, 2);
+    EXPECT_NE(outcome.errors.find("start it with -batch"), std::string::npos) << outcome.errors;
+    EXPECT_NE(outcome.errors.find((alone / "TidewarmProGui.so").string()), std::string::npos)
+        << outcome.errors;
     EXPECT_TRUE(fs::exists(data_ / "scl.err"));
 }
 
