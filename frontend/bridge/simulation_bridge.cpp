@@ -40,17 +40,20 @@ bool RunSimulationProgram() {
 
 }  // namespace
 
-bool SimulateRun(const CRunsSet& run) {
+SimulationOutcome SimulateRun(const CRunsSet& run) {
     const std::string folder = DataFolder();
-    if (!WriteRunBatchInput(run, folder + "/" + std::string(kBatchInputFileName))) return false;
+    if (!WriteRunBatchInput(run, folder + "/" + std::string(kBatchInputFileName)))
+        return SimulationOutcome::NotStarted;
     try {
         DeleteRunResults(run.m_RunId);
     } catch (const std::exception& error) {
         ShowMessage(LoadResString(kStrResultsDatasetError) + "\n" + error.what());
-        return false;
+        return SimulationOutcome::NotStarted;
     }
     DeleteEarlierOutputs(folder);
-    if (!RunSimulationProgram()) return false;
+    if (!RunSimulationProgram()) return SimulationOutcome::Failed;
     const int startDay = DayOfYearNoLeap(run.m_OpensDay, run.m_OpensMonth);
-    return LoadSimulationOutputs(folder, startDay, run.m_DoubleRun, run.m_RunId) == 1;
+    return LoadSimulationOutputs(folder, startDay, run.m_DoubleRun, run.m_RunId) == 1
+               ? SimulationOutcome::Loaded
+               : SimulationOutcome::Failed;
 }

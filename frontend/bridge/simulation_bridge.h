@@ -12,11 +12,18 @@
 inline constexpr std::array<std::string_view, 4> kReportChartFiles = {
     "Report.TDaily.gif", "Report.TMonthly.gif", "Report.Swimmable.gif", "Report.Energies.gif"};
 
+// How a simulation of a run ended.
+enum class SimulationOutcome {
+    NotStarted,  // the batch input file not written, or the old results not deleted: nothing
+                 // was simulated and the old results stay
+    Failed,      // simulated without results: the run has none now
+    Loaded,      // the results are in the database
+};
+
 // Simulates `run` (its saved Runs row): writes the batch input file into the data folder (a
 // failure stops here, the old results kept); deletes the run's Results and Daily rows, the
 // report's charts and the result files of the run before; starts "TidewarmPro -batch" from
 // g_strProgramFolder and waits for it; loads its result files. A program that cannot be started or
 // ends with a non-zero status is a failed run (message 155 with what the program wrote on standard
-// error), and no result file is read. True when the results were loaded; every failure has been
-// shown.
-bool SimulateRun(const CRunsSet& run);
+// error), and no result file is read. Every failure has been shown.
+SimulationOutcome SimulateRun(const CRunsSet& run);

@@ -57,7 +57,8 @@ TEST_F(SimulationBridgeTest, RealSimulationLoadedReplacedAndFailed) {
     CreateEconomics(-1);
     CRunsSet run;
     Select(run, runId);
-    ASSERT_TRUE(SimulateRun(run)) << testing::PrintToString(messages.shown);
+    ASSERT_EQ(SimulateRun(run), SimulationOutcome::Loaded)
+        << testing::PrintToString(messages.shown);
     const int results = Rows("Results", runId);
     EXPECT_GE(results, 5);                 // the season's months and its row
     EXPECT_EQ(Rows("Daily", runId), 124);  // 15 May to 15 September
@@ -68,13 +69,13 @@ TEST_F(SimulationBridgeTest, RealSimulationLoadedReplacedAndFailed) {
         database.execAndGet("SELECT UsableDaysNoHeat FROM Results WHERE Month = 0").getDouble(), 0);
     EXPECT_NE(database.execAndGet("SELECT LifeCycleCost FROM Economics").getDouble(), kNotComputed);
 
-    ASSERT_TRUE(SimulateRun(run));
+    ASSERT_EQ(SimulateRun(run), SimulationOutcome::Loaded);
     EXPECT_EQ(Rows("Results", runId), results);
     EXPECT_EQ(Rows("Daily", runId), 124);
 
     WriteWeather(200);
     messages.shown.clear();
-    EXPECT_FALSE(SimulateRun(run));
+    EXPECT_EQ(SimulateRun(run), SimulationOutcome::Failed);
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(Rows("Results", runId) + Rows("Daily", runId), 0);
     EXPECT_FALSE(std::filesystem::exists(dataFolder + "/Tidewarm.mly"));
@@ -88,14 +89,28 @@ TEST_F(SimulationBridgeTest, AProgramThatFailsOrCannotStartIsAFailedRun) {
     StandIn(
         "printf 'Month,QAux\\n0,1e9\\n' > Tidewarm.mly\necho 'weather file too short' >&2\n"
         "exit 1\n");
-    EXPECT_FALSE(SimulateRun(run));
+    EXPECT_EQ(SimulateRun(run), SimulationOutcome::Failed);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0], "Could not open file 'Tidewarm.mly'\nweather file too short\n");
     EXPECT_EQ(Rows("Results", run.m_RunId), 0);
 
     std::filesystem::remove(g_strProgramFolder + "/TidewarmPro");
-    EXPECT_FALSE(SimulateRun(run));
+    EXPECT_EQ(SimulateRun(run), SimulationOutcome::Failed);
     EXPECT_EQ(messages.shown.size(), 2u);
+}
+
+// A batch input that cannot be written starts nothing and leaves the old results.
+TEST_F(SimulationBridgeTest, NoBatchInputNoSimulation) {
+    CRunsSet run;
+    Select(run, AddRun([](CRunsSet& row) { row.m_City = "NOWHERE"; }));
+    StandIn("touch \"$(dirname \"$0\")/started\"\n");
+    SQLite::Database database(g_strDatabasePath, SQLite::OPEN_READWRITE);
+    database.exec("INSERT INTO Results (RunId, SortId, Month) VALUES (" +
+                  std::to_string(run.m_RunId) + ", 0, 0)");
+    EXPECT_EQ(SimulateRun(run), SimulationOutcome::NotStarted);
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"Weather file for city NOWHERE not found."});
+    EXPECT_EQ(Rows("Results", run.m_RunId), 1);
+    EXPECT_FALSE(std::filesystem::exists(g_strProgramFolder + "/started"));
 }
 
 }  // namespace
