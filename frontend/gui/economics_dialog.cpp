@@ -169,10 +169,11 @@ void EconomicsDialog::OnLeaveBox(EconomicField field, const wxWindow* next) {
 }
 
 void EconomicsDialog::LowerDownPayment() {
-    // The box keeps the typed text; nothing is borrowed and no more is paid than the costs.
-    if (!data_.RecalculateEnabled()) return;
+    // Nothing is borrowed and no more is paid than the costs; the box shows what is stored.
+    if (!data_.RecalculateEnabled() || data_.DownPayment <= data_.InitialCosts) return;
     data_.LowerDownPayment();
     data_.Recalculate();
+    Box(F::DownPayment).ChangeValue(ToWx(EconomicFieldText(F::DownPayment, data_)));
 }
 
 bool EconomicsDialog::Recalculate() {

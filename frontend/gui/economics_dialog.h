@@ -41,7 +41,7 @@ class EconomicsDialog : public wxDialog {
     // Leaving a box for `next`: a wrong value is shown with its message and keeps the focus; a
     // right one updates what depends on it.
     void OnLeaveBox(EconomicField field, const wxWindow* next);
-    // A down payment above the initial costs lowered to them (with results).
+    // A down payment above the initial costs lowered to them (with results), in its box too.
     void LowerDownPayment();
 
     EconomicDialogData data_;

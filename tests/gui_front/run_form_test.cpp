@@ -63,6 +63,11 @@ void TypeInto(wxTextCtrl& box, const char* text) {
     PumpUntil([] { return false; }, 300);
 }
 
+// The name of a picture in the language of the program.
+std::string Picture(const std::string& name) {
+    return name + (g_nLanguage == 1 ? "-fr" : "-en");
+}
+
 WelcomeWindow& Welcome() {
     auto* welcome = gui_test::FindTopLevel<WelcomeWindow>();
     EXPECT_NE(welcome, nullptr);
@@ -85,39 +90,56 @@ int Choose(ObjectList list, std::size_t entry = 0) {
     return choices.ids.size() > entry ? choices.ids[entry] : 0;
 }
 
-// A stored run in IP units whose values the boxes show rounded: 40 m2 is "430.6" ft2, 3.72 m2
-// "40.0", 1.2 kg/s "19.0" usgpm; its season 28 May to 27 August.
-int AddIPRun() {
+// A stored run of a 40 m2 pool from 1 June to 30 September in SI units with 4 collectors of the
+// first kind in one bank, no heater and no blanket, changed by `change`; its RunId.
+int AddRun(const std::function<void(CRunsSet&)>& change) {
     CRunsSet run;
     run.m_strFilter = "0";
     run.Open();
     run.AddNew();
-    run.m_TStamp = 1'800'000'000;
-    run.m_Comments = "Opened, looked at, done";
     run.m_ClientId = Choose(ObjectList::Client);
     run.m_InstallerId = Choose(ObjectList::Installer);
     run.m_PoolUseId = Choose(ObjectList::PoolUse);
     run.m_CollectorId = Choose(ObjectList::Collector, 1);
-    run.m_HeaterId = Choose(ObjectList::Heater, 1);
-    run.m_BlanketId = Choose(ObjectList::Blanket, 1);
-    run.m_SI = false;
+    run.m_HeaterId = run.m_BlanketId = 1;
+    run.m_SI = true;
     run.m_City = gui_test::kCity;
-    run.m_OpensMonth = 5;
-    run.m_OpensDay = 28;
-    run.m_ClosesMonth = 8;
-    run.m_ClosesDay = 27;
+    run.m_OpensMonth = 6;
+    run.m_OpensDay = 1;
+    run.m_ClosesMonth = 9;
+    run.m_ClosesDay = 30;
     run.m_PoolArea = 40;
-    run.m_Shading = 12.345678;
     run.m_NumberOfColl = 4;
-    run.m_AreaPerColl = 3.72;
-    run.m_NumberOfBanks = 2;
-    run.m_Orientation = 5;
-    run.m_Slope = 100.0 / 3;
-    run.m_TotalFlow = 1.2;
-    run.m_HeaterMonthlyUse = 0b000011111100;
-    run.m_BlanketMonthlyUse = 0b110000000011;
+    run.m_NumberOfBanks = 1;
+    run.m_AreaPerColl = 3;
+    run.m_TotalFlow = 1;
+    change(run);
     run.Update();
     return static_cast<int>(run.GetLastAddedId());
+}
+
+// A run in IP units whose values the boxes show rounded: 40 m2 is "430.6" ft2, 3.72 m2 "40.0",
+// 1.2 kg/s "19.0" usgpm; its season 28 May to 27 August.
+int AddIPRun() {
+    return AddRun([](CRunsSet& run) {
+        run.m_TStamp = 1'800'000'000;
+        run.m_Comments = "Opened, looked at, done";
+        run.m_HeaterId = Choose(ObjectList::Heater, 1);
+        run.m_BlanketId = Choose(ObjectList::Blanket, 1);
+        run.m_SI = false;
+        run.m_OpensMonth = 5;
+        run.m_OpensDay = 28;
+        run.m_ClosesMonth = 8;
+        run.m_ClosesDay = 27;
+        run.m_Shading = 12.345678;
+        run.m_AreaPerColl = 3.72;
+        run.m_NumberOfBanks = 2;
+        run.m_Orientation = 5;
+        run.m_Slope = 100.0 / 3;
+        run.m_TotalFlow = 1.2;
+        run.m_HeaterMonthlyUse = 0b000011111100;
+        run.m_BlanketMonthlyUse = 0b110000000011;
+    });
 }
 
 struct StoredValue {
@@ -152,11 +174,11 @@ TEST(RunForm, AnIPRunOpenedAndSavedWithoutAnEditKeepsEveryValue) {
     ASSERT_TRUE(form.Loaded());
     const int result = RunModal(form, [&] {
         EXPECT_EQ(form.Field(InputField::PoolArea).GetValue(), "430.6");
-        if (std::getenv("TIDEWARM_SCREENSHOTS") != nullptr)
-            gui_test::Screenshot(g_nLanguage == 1 ? "input-ip-fr" : "input-ip-en");
+        gui_test::Screenshot(Picture("input-ip"));
         // SI and back to IP: the boxes show the same texts, nothing is converted.
         ClickOn(form.UnitsSI());
         EXPECT_EQ(form.Field(InputField::PoolArea).GetValue(), "40.00");
+        gui_test::Screenshot(Picture("input-si"));
         ClickOn(form.UnitsIP());
         EXPECT_EQ(form.Field(InputField::PoolArea).GetValue(), "430.6");
         ClickOn(*form.FindWindow(wxID_OK));
@@ -177,28 +199,7 @@ TEST(RunForm, AnIPRunOpenedAndSavedWithoutAnEditKeepsEveryValue) {
 // A run with season results: 4 collectors of $100, $500 of hardware and $1000 of installation
 // make initial costs of $1900.
 int AddRunWithResults() {
-    CRunsSet run;
-    run.m_strFilter = "0";
-    run.Open();
-    run.AddNew();
-    run.m_ClientId = Choose(ObjectList::Client);
-    run.m_InstallerId = Choose(ObjectList::Installer);
-    run.m_PoolUseId = Choose(ObjectList::PoolUse);
-    run.m_CollectorId = Choose(ObjectList::Collector, 1);
-    run.m_HeaterId = run.m_BlanketId = 1;
-    run.m_SI = true;
-    run.m_City = gui_test::kCity;
-    run.m_OpensMonth = 6;
-    run.m_OpensDay = 1;
-    run.m_ClosesMonth = 9;
-    run.m_ClosesDay = 30;
-    run.m_PoolArea = 40;
-    run.m_NumberOfColl = 4;
-    run.m_NumberOfBanks = 1;
-    run.m_AreaPerColl = 3;
-    run.m_TotalFlow = 1;
-    run.Update();
-    const int runId = static_cast<int>(run.GetLastAddedId());
+    const int runId = AddRun([](CRunsSet&) {});
     g_nCurrentRunId = runId;
     g_nRunCreationMode = 1;
     CreateEconomics(-1);
@@ -235,6 +236,8 @@ TEST(RunForm, EconomicsRefuseAWrongValueAsItsBoxIsLeftAndLowerTheDownPayment) {
         EXPECT_EQ(dialog.Data().InitialCosts, 1900);
         EXPECT_EQ(dialog.Data().DownPayment, 1900);
         EXPECT_EQ(dialog.Data().LoanAmount, 0);
+        EXPECT_EQ(dialog.Box(EconomicField::DownPayment).GetValue(), "1900");
+        gui_test::Screenshot(Picture("economics-lowered"));
         ClickOn(*dialog.FindWindow(wxID_OK));
     });
     EXPECT_EQ(result, wxID_OK);
