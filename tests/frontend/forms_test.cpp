@@ -173,7 +173,6 @@ TEST(InputFormRulesTest, DaysShadingAndUnits) {
     data.poolArea = 20;
     data.unitsIP = true;
     EXPECT_EQ(InputFieldText(InputField::PoolArea, data), "215.3");
-    EXPECT_EQ(InputFieldUnit(InputField::PoolArea, true), "ft2");
     EXPECT_EQ(InputFieldUnit(InputField::Slope, true), "");
 
     // The user's month change moves a late day to the month's end ...
