@@ -31,8 +31,10 @@ constexpr BatchLimit kMinPoolTemperatureLimit{"minimum pool temperature",
 constexpr BatchLimit kMaxPoolTemperatureLimit{"maximum pool temperature",
                                               "température maximale de la piscine", "C",
                                               kPoolTemperatureRange.min, kPoolTemperatureRange.max};
-constexpr BatchLimit kOpeningHourLimit{"opening hour", "heure d'ouverture", "h", 0, 24};
-constexpr BatchLimit kClosingHourLimit{"closing hour", "heure de fermeture", "h", 0, 24};
+constexpr BatchLimit kOpeningHourLimit{"opening hour", "heure d'ouverture", "h",
+                                       kSwimmingHourRange.min, kSwimmingHourRange.max};
+constexpr BatchLimit kClosingHourLimit{"closing hour", "heure de fermeture", "h",
+                                       kSwimmingHourRange.min, kSwimmingHourRange.max};
 constexpr BatchLimit kActivityLimit{"activity level", "niveau d'activité", "", 0, 2};
 constexpr BatchLimit kMonthMaskLimit{"month mask", "masque des mois", "", 0, 4095};
 constexpr BatchLimit kTestAreaLimit{

@@ -13,6 +13,8 @@ inline constexpr ValueRange kPoolSurfaceRange{0.01, 1e10};  // m2
 // Minimum and maximum pool temperatures, and the heater's set point, degC.
 inline constexpr ValueRange kPoolTemperatureRange{0, 50};
 inline constexpr ValueRange kFractionRange{0, 1};
+// Opening and closing hours of the pool, by the clock; the pool closes at or after it opens.
+inline constexpr ValueRange kSwimmingHourRange{0, 24};
 
 // Auxiliary heater: capacity (W) and efficiency (%) or coefficient of performance. Both must be
 // above 0: a heater of no capacity heats nothing and the fuel use divides by the efficiency.

@@ -84,21 +84,24 @@ bool ReserveDataFolder(FileLock& lock, const std::string& folder) {
 
 }  // namespace
 
-bool SimulateRun(const CRunsSet& run) {
+SimulationOutcome SimulateRun(const CRunsSet& run) {
     const std::string folder = DataFolder();
     FileLock lock;
-    if (!ReserveDataFolder(lock, folder)) return false;
-    if (!WriteRunBatchInput(run, folder + "/" + std::string(kBatchInputFileName))) return false;
+    if (!ReserveDataFolder(lock, folder)) return SimulationOutcome::NotStarted;
+    if (!WriteRunBatchInput(run, folder + "/" + std::string(kBatchInputFileName)))
+        return SimulationOutcome::NotStarted;
     try {
         DeleteRunResults(run.m_RunId);
     } catch (const std::exception& error) {
         ShowMessage(LoadResString(kStrResultsDatasetError) + "\n" + error.what());
-        return false;
+        return SimulationOutcome::NotStarted;
     }
     DeleteEarlierOutputs(folder);
     if (!RunSimulationProgram(lock)) {
         DeleteFailedRunFiles(folder);
-        return false;
+        return SimulationOutcome::Failed;
     }
-    return LoadSimulationOutputs(folder, RunSeasonOf(run), run.m_DoubleRun, run.m_RunId) == 1;
+    return LoadSimulationOutputs(folder, RunSeasonOf(run), run.m_DoubleRun, run.m_RunId) == 1
+               ? SimulationOutcome::Loaded
+               : SimulationOutcome::Failed;
 }

@@ -14,6 +14,15 @@ inline constexpr std::string_view kReportPageFile = "Tidewarm.html";
 inline constexpr std::array<std::string_view, 4> kReportChartFiles = {
     "Report.TDaily.gif", "Report.TMonthly.gif", "Report.Swimmable.gif", "Report.Energies.gif"};
 
+// How a simulation of a run ended.
+enum class SimulationOutcome {
+    NotStarted,  // the data folder held by another simulation, the batch input file not
+                 // written or the old results not deleted: nothing was simulated, the old
+                 // results stay
+    Failed,      // simulated without results: the run has none now
+    Loaded,      // the results are in the database
+};
+
 // Simulates `run` (its saved Runs row) while holding the data folder's simulation lock (another
 // simulation that keeps it past a short wait refuses this one, with its message): writes the batch
 // input file into the data folder (a failure stops here, the old results kept); deletes the run's
@@ -21,6 +30,6 @@ inline constexpr std::array<std::string_view, 4> kReportChartFiles = {
 // starts "TidewarmPro -batch" from g_strProgramFolder, handing it the lock, and waits for it;
 // loads its result files. A program that cannot be started, ends with a non-zero status or is
 // ended by a signal is a failed run: message 155 with how the program ended and what it wrote on
-// standard error; no result file is read, and none, nor any temporary of one, is left. True when
-// the results were loaded; every failure has been shown.
-bool SimulateRun(const CRunsSet& run);
+// standard error; no result file is read, and none, nor any temporary of one, is left. Every
+// failure has been shown.
+SimulationOutcome SimulateRun(const CRunsSet& run);

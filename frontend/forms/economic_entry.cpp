@@ -43,26 +43,53 @@ std::string EconomicFieldText(EconomicField field, const EconomicDialogData& dat
     return text;
 }
 
+namespace {
+
+// The value of a box's text as its member takes it; nothing after setting `problem`.
+std::optional<double> CheckedValue(EconomicField field, const std::string& text,
+                                   std::string& problem) {
+    const Member& member = kMembers[static_cast<std::size_t>(field)];
+    const std::optional<double> value = ParseNumber(text);
+    if (!value) {
+        problem = LoadResString(kStrEnterNumber);
+        return std::nullopt;
+    }
+    const bool whole = std::holds_alternative<int EconomicDialogData::*>(member);
+    if (whole && *value != std::floor(*value)) {
+        problem = LoadResString(kStrEnterInteger);
+        return std::nullopt;
+    }
+    // A number of years far out of range is kept out of range without overflowing an int.
+    const double checked = whole ? std::clamp(*value, -1.0, kMaxYears + 1.0) : *value;
+    // Each value is checked alone, on data otherwise all zeros (every range holds 0), so that
+    // the message goes with its own box.
+    EconomicDialogData alone;
+    Assign(alone, member, checked);
+    if (std::optional<std::string> outside = alone.CheckInputs()) {
+        problem = std::move(*outside);
+        return std::nullopt;
+    }
+    return checked;
+}
+
+}  // namespace
+
+std::optional<std::string> EconomicFieldProblem(EconomicField field, const std::string& text) {
+    std::string problem;
+    if (CheckedValue(field, text, problem)) return std::nullopt;
+    return problem;
+}
+
 std::optional<EconomicProblem> ReadEconomicInputs(const EconomicTexts& texts,
                                                   EconomicDialogData& data) {
     EconomicDialogData read = data;
     for (int i = 0; i < kEconomicFieldCount; ++i) {
         const auto field = static_cast<EconomicField>(i);
-        const Member& member = kMembers[static_cast<std::size_t>(i)];
-        const std::optional<double> value = ParseNumber(texts[static_cast<std::size_t>(i)]);
-        if (!value) return EconomicProblem{field, LoadResString(kStrEnterNumber)};
-        const bool whole = std::holds_alternative<int EconomicDialogData::*>(member);
-        if (whole && *value != std::floor(*value))
-            return EconomicProblem{field, LoadResString(kStrEnterInteger)};
-        // A number of years far out of range is kept out of range without overflowing an int.
-        const double checked = whole ? std::clamp(*value, -1.0, kMaxYears + 1.0) : *value;
-        // Each value is checked alone, on data otherwise all zeros (every range holds 0), so
-        // that the message goes with its own box.
-        EconomicDialogData alone;
-        Assign(alone, member, checked);
-        if (std::optional<std::string> problem = alone.CheckInputs())
-            return EconomicProblem{field, std::move(*problem)};
-        Assign(read, member, checked);
+        std::string problem;
+        const std::optional<double> value =
+            CheckedValue(field, texts[static_cast<std::size_t>(i)], problem);
+        if (!value) return EconomicProblem{field, std::move(problem)};
+        Assign(read, kMembers[static_cast<std::size_t>(i)], *value);
     }
     data = read;
     return std::nullopt;

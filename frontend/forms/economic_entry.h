@@ -35,6 +35,10 @@ struct EconomicProblem {
 // The text of an input box from `data`.
 std::string EconomicFieldText(EconomicField field, const EconomicDialogData& data);
 
+// The box the user leaves, checked alone: the message when it holds no number (170), no whole
+// number of years or a value outside its range; nothing when it is right.
+std::optional<std::string> EconomicFieldProblem(EconomicField field, const std::string& text);
+
 // Reads every box into `data`, then checks the ranges: the first box that holds no number
 // (170), no whole number of years, or a value outside its range stops it, named with its
 // message; `data` keeps its earlier values then.

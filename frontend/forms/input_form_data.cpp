@@ -7,6 +7,7 @@
 
 #include "calendar.h"
 #include "database_maintenance.h"
+#include "display_units.h"
 #include "economic_data.h"
 #include "frontend_globals.h"
 #include "frontend_strings.h"
@@ -266,43 +267,78 @@ int DayAfterMonthChange(int day, int month) {
     return day < kLastDayRuleStart && day <= last ? day : last;
 }
 
-int CityPosition(const std::vector<std::string>& sortedCities, const InputFormData& data,
-                 int creationMode, bool& missing) {
-    missing = false;
-    if (creationMode == 1) return 0;
-    const auto found = std::find(sortedCities.begin(), sortedCities.end(), data.city);
-    if (found != sortedCities.end()) return static_cast<int>(found - sortedCities.begin());
-    missing = true;
-    return 0;
+int DayAtOpen(int day, int month) {
+    return std::clamp(day, 1, DaysInMonthNoLeap(month));
 }
 
 namespace {
 
-constexpr double kSquareMetresToFeet = 10.763910416709722;
+int InitialPosition(ObjectList list, const ChoiceList& choices, const InputFormData& data) {
+    if (choices.ids.empty()) return -1;
+    if (g_nCurrentRunId != -1) {
+        const int id = data.*Info(list).chosen;
+        const int position = PositionOfId(choices, id);
+        if (position >= 0) return position;
+        ShowMessage(MissingObjectMessage(list, id));
+        return 0;
+    }
+    // A contact the wizard has just added is the last of its list.
+    const bool justAdded = (list == ObjectList::Client && g_bNewClient == 1) ||
+                           (list == ObjectList::Installer && g_bNewInstaller == 1);
+    return justAdded ? static_cast<int>(choices.ids.size()) - 1 : 0;
+}
+
+}  // namespace
+
+FormChoices OpenFormChoices(InputFormData& data) {
+    FormChoices choices;
+    for (int i = 0; i < kObjectListCount; ++i) {
+        const auto list = static_cast<ObjectList>(i);
+        const auto index = static_cast<std::size_t>(i);
+        choices.lists[index] = ReadChoiceList(list);
+        const int position = InitialPosition(list, choices.lists[index], data);
+        choices.positions[index] = position;
+        data.*Info(list).chosen =
+            position < 0 ? 0 : choices.lists[index].ids[static_cast<std::size_t>(position)];
+    }
+    choices.cities = g_CityNames;
+    std::sort(choices.cities.begin(), choices.cities.end());
+    const auto found = std::find(choices.cities.begin(), choices.cities.end(), data.city);
+    if (g_nRunCreationMode != 1 && found != choices.cities.end()) {
+        choices.cityPosition = static_cast<int>(found - choices.cities.begin());
+    } else {
+        if (g_nRunCreationMode != 1) ShowMessage(FormatResString(kStrNoWeatherForCity, data.city));
+        data.city = choices.cities.empty() ? "" : choices.cities.front();
+    }
+    return choices;
+}
+
+namespace {
+
 constexpr double kSquareFeetToMetres = 0.09290304;
-constexpr double kKgPerSecondToUsgpm = 15.85032223705108;
 constexpr double kUsgpmToKgPerSecond = 0.0630902;
+constexpr int kShortest = -1;  // decimals of a box written "%g"
 
 struct InputFieldRule {
     double InputFormData::*member;  // null: the number of banks
     double minimum, maximum;        // SI
-    const char* siFormat;
-    const char* ipFormat;  // null: the box has no units
+    int siDecimals;
+    int ipDecimals;  // kShortest also for a box without units
     double toIP, fromIP;
-    int siUnit, ipUnit;
+    int siUnit, ipUnit;  // 0 for a box without units
 };
 
 const std::array<InputFieldRule, kInputFieldCount> kRules = {{
-    {&InputFormData::shading, 0, 100, "%g", nullptr, 1, 1, 0, 0},
-    {&InputFormData::numberOfColl, 1, 100, "%g", nullptr, 1, 1, 0, 0},
-    {nullptr, 1, 100, "%g", nullptr, 1, 1, 0, 0},
-    {&InputFormData::slope, 0, 90, "%g", nullptr, 1, 1, 0, 0},
-    {&InputFormData::areaPerColl, 0.1, 100, "%-5.2f", "%-5.1f", kSquareMetresToFeet,
-     kSquareFeetToMetres, kStrUnitSquareMetres, kStrUnitSquareFeet},
-    {&InputFormData::totalFlow, 0.001, 10000, "%-5.2f", "%-5.1f", kKgPerSecondToUsgpm,
-     kUsgpmToKgPerSecond, kStrUnitKilogramsPerSecond, kStrUnitUsGpm},
-    {&InputFormData::poolArea, 5, 10000, "%-7.2f", "%-7.1f", kSquareMetresToFeet,
-     kSquareFeetToMetres, kStrUnitSquareMetres, kStrUnitSquareFeet},
+    {&InputFormData::shading, 0, 100, kShortest, kShortest, 1, 1, 0, 0},
+    {&InputFormData::numberOfColl, 1, 100, kShortest, kShortest, 1, 1, 0, 0},
+    {nullptr, 1, 100, kShortest, kShortest, 1, 1, 0, 0},
+    {&InputFormData::slope, 0, 90, kShortest, kShortest, 1, 1, 0, 0},
+    {&InputFormData::areaPerColl, 0.1, 100, 2, 1, kSquareMetresToSquareFeet, kSquareFeetToMetres,
+     kStrUnitSquareMetres, kStrUnitSquareFeet},
+    {&InputFormData::totalFlow, 0.001, 10000, 2, 1, kKilogramsPerSecondToUsGpm, kUsgpmToKgPerSecond,
+     kStrUnitKilogramsPerSecond, kStrUnitUsGpm},
+    {&InputFormData::poolArea, 5, 10000, 2, 1, kSquareMetresToSquareFeet, kSquareFeetToMetres,
+     kStrUnitSquareMetres, kStrUnitSquareFeet},
 }};
 
 const InputFieldRule& Rule(InputField field) {
@@ -310,7 +346,11 @@ const InputFieldRule& Rule(InputField field) {
 }
 
 bool ShownInIP(const InputFieldRule& rule, const InputFormData& data) {
-    return rule.ipFormat != nullptr && data.unitsIP;
+    return rule.siUnit != 0 && data.unitsIP;
+}
+
+int Decimals(const InputFieldRule& rule, const InputFormData& data) {
+    return ShownInIP(rule, data) ? rule.ipDecimals : rule.siDecimals;
 }
 
 double Value(const InputFieldRule& rule, const InputFormData& data) {
@@ -324,49 +364,87 @@ void SetValue(const InputFieldRule& rule, double value, InputFormData& data) {
         data.*rule.member = value;
 }
 
+// A bound in the units shown, rounded to the box's decimals towards the inside of the range.
+double ShownBound(const InputFieldRule& rule, const InputFormData& data, double bound, bool lower) {
+    const double shown = ShownInIP(rule, data) ? bound * rule.toIP : bound;
+    const int decimals = Decimals(rule, data);
+    if (decimals == kShortest) return shown;
+    const double scale = std::pow(10.0, decimals);
+    // The margin keeps a bound that is already round (5 m2 as 500 hundredths) where it is.
+    constexpr double kRoundOff = 1e-9;
+    return (lower ? std::ceil(shown * scale - kRoundOff) : std::floor(shown * scale + kRoundOff)) /
+           scale;
+}
+
+// The number a box's text spells, as the member takes it; nothing when it spells none.
+std::optional<double> TypedValue(const InputFieldRule& rule, const std::string& text,
+                                 const InputFormData& data, std::optional<std::string>* problem) {
+    const std::optional<double> shown = ParseNumber(text);
+    if (!shown) {
+        if (problem) *problem = LoadResString(kStrEnterNumber);
+        return std::nullopt;
+    }
+    if (rule.member == nullptr) {
+        if (*shown != std::floor(*shown)) {
+            if (problem) *problem = LoadResString(kStrEnterInteger);
+            return std::nullopt;
+        }
+        // A number of banks far out of range stays out of range without overflowing an int.
+        return std::clamp(*shown, rule.minimum - 1, rule.maximum + 1);
+    }
+    return ShownInIP(rule, data) ? *shown * rule.fromIP : *shown;
+}
+
 }  // namespace
 
 std::string InputFieldText(InputField field, const InputFormData& data) {
     const InputFieldRule& rule = Rule(field);
-    const bool ip = ShownInIP(rule, data);
     const double value = field == InputField::Shading ? ShownShading(data) : Value(rule, data);
+    const double shown = ShownInIP(rule, data) ? value * rule.toIP : value;
+    const int decimals = Decimals(rule, data);
     char text[64];
-    std::snprintf(text, sizeof text, ip ? rule.ipFormat : rule.siFormat,
-                  ip ? value * rule.toIP : value);
-    return TrimRight(text);
+    if (decimals == kShortest)
+        std::snprintf(text, sizeof text, "%g", shown);
+    else
+        std::snprintf(text, sizeof text, "%.*f", decimals, shown);
+    return text;
 }
 
 std::string InputFieldUnit(InputField field, bool unitsIP) {
     const InputFieldRule& rule = Rule(field);
-    if (rule.ipFormat == nullptr) return "";
+    if (rule.siUnit == 0) return "";
     return LoadResString(unitsIP ? rule.ipUnit : rule.siUnit);
 }
 
-std::optional<FieldProblem> ReadInputFields(const InputFieldTexts& texts, InputFormData& data) {
-    for (int i = 0; i < kInputFieldCount; ++i) {
-        const auto field = static_cast<InputField>(i);
-        const InputFieldRule& rule = Rule(field);
-        const std::string& text = texts[static_cast<std::size_t>(i)];
-        const std::optional<double> shown = ParseNumber(text);
-        if (!shown) return FieldProblem{field, LoadResString(kStrEnterNumber)};
-        if (rule.member == nullptr && *shown != std::floor(*shown))
-            return FieldProblem{field, LoadResString(kStrEnterInteger)};
-        const bool ip = ShownInIP(rule, data);
-        const double value = ip ? *shown * rule.fromIP : *shown;
-        const double scale = ip ? rule.toIP : 1;
-        if (!(value >= rule.minimum && value <= rule.maximum))
-            return FieldProblem{field, FormatResString(kStrValueBetween, rule.minimum * scale,
-                                                       rule.maximum * scale)};
-        SetValue(rule, value, data);
+void ReadEditedField(InputField field, const std::string& text, InputFieldFlags& changed,
+                     InputFormData& data) {
+    const auto index = static_cast<std::size_t>(field);
+    if (!changed[index]) return;
+    const InputFieldRule& rule = Rule(field);
+    if (const std::optional<double> value = TypedValue(rule, text, data, nullptr)) {
+        SetValue(rule, *value, data);
+        changed[index] = false;
     }
-    return std::nullopt;
 }
 
-void ReadUnitFields(const InputFieldTexts& texts, InputFormData& data) {
-    for (InputField field :
-         {InputField::AreaPerColl, InputField::TotalFlow, InputField::PoolArea}) {
+std::optional<FieldProblem> ReadAndCheckFields(const InputFieldTexts& texts,
+                                               InputFieldFlags& changed, InputFormData& data) {
+    for (int i = 0; i < kInputFieldCount; ++i) {
+        const auto field = static_cast<InputField>(i);
+        const auto index = static_cast<std::size_t>(i);
         const InputFieldRule& rule = Rule(field);
-        if (const std::optional<double> shown = ParseNumber(texts[static_cast<std::size_t>(field)]))
-            SetValue(rule, ShownInIP(rule, data) ? *shown * rule.fromIP : *shown, data);
+        if (changed[index]) {
+            std::optional<std::string> problem;
+            const std::optional<double> value = TypedValue(rule, texts[index], data, &problem);
+            if (!value) return FieldProblem{field, *problem};
+            SetValue(rule, *value, data);
+            changed[index] = false;
+        }
+        const double value = Value(rule, data);
+        if (!(value >= rule.minimum && value <= rule.maximum))
+            return FieldProblem{
+                field, FormatResString(kStrValueBetween, ShownBound(rule, data, rule.minimum, true),
+                                       ShownBound(rule, data, rule.maximum, false))};
     }
+    return std::nullopt;
 }

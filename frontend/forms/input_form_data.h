@@ -92,14 +92,27 @@ double ShownShading(const InputFormData& data);
 // The shading put into the box when the user changes the pool type.
 double ShadingForNewPoolType(int poolType);
 
-// The day kept when the month changes: the same day below 27 when the month has it, else the
-// month's last day (365-day year).
+// The day kept when the user changes the month: the same day below 27 when the month has it, else
+// the month's last day (365-day year).
 int DayAfterMonthChange(int day, int month);
+// The day shown when the form opens: the stored day, or the month's last day when the month is
+// shorter (a stored season is shown as it is stored).
+int DayAtOpen(int day, int month);
 
-// The position of the run's city in the sorted city list: the stored city of an opened or copied
-// run (`missing` set when the list lacks it, message 153), the first one for a new run.
-int CityPosition(const std::vector<std::string>& sortedCities, const InputFormData& data,
-                 int creationMode, bool& missing);
+// The lists of the form as it opens, and the entry each shows.
+struct FormChoices {
+    std::array<ChoiceList, kObjectListCount> lists;
+    std::array<int, kObjectListCount> positions{};  // -1 for an empty list
+    std::vector<std::string> cities;                // sorted
+    int cityPosition = 0;                           // in `cities`; 0 when it is empty
+};
+
+// Reads the choice lists and chooses each entry: the stored object of an opened or copied run
+// (entry 0 after message 147 to 152 when its list lacks it), else the first entry, or the last
+// client or installer when the wizard has just added it; the run's city (the first one, after
+// message 153, when no weather file has it), the first city for a new run. The chosen Ids and
+// city are written into `data`, so that a new run is stored whole when its form opens.
+FormChoices OpenFormChoices(InputFormData& data);
 
 // The number boxes in the order they are checked: the plain ones, then the ones with units.
 enum class InputField {
@@ -124,11 +137,18 @@ std::string InputFieldText(InputField field, const InputFormData& data);
 // The unit label of a box in the units shown; empty for a box without units.
 std::string InputFieldUnit(InputField field, bool unitsIP);
 
-// Reads every box in order into `data` (converted to SI): the first text that is no number
-// (170), no whole number (the number of banks) or outside its range (177, the bounds in the
-// units shown) stops the reading and names its box.
-std::optional<FieldProblem> ReadInputFields(const InputFieldTexts& texts, InputFormData& data);
+// Which boxes the user has typed into since they were last shown or read.
+using InputFieldFlags = std::array<bool, kInputFieldCount>;
 
-// Reads the three boxes with units into `data` when they hold numbers (a unit switch then shows
-// what the user typed, converted); the others are left.
-void ReadUnitFields(const InputFieldTexts& texts, InputFormData& data);
+// Leaving a box the user typed into: its text, when it is a number (a whole one for the number
+// of banks), becomes the member, converted to SI, and its flag is cleared; otherwise nothing
+// changes. A box that was only looked at is never read, so its member stays as stored.
+void ReadEditedField(InputField field, const std::string& text, InputFieldFlags& changed,
+                     InputFormData& data);
+
+// Done and Run: every box in order, each typed-into one read as above; the first box that holds
+// no number (170) or no whole number (171), or whose member lies outside its range (177), stops
+// and is named. The range is checked in SI; the message gives its bounds rounded inwards to the
+// decimals the box shows, in the units shown, so that a value within them is always taken.
+std::optional<FieldProblem> ReadAndCheckFields(const InputFieldTexts& texts,
+                                               InputFieldFlags& changed, InputFormData& data);

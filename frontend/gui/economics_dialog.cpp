@@ -105,7 +105,7 @@ void EconomicsDialog::AddInput(wxWindow* parent, wxFlexGridSizer* grid, Economic
     boxes_[static_cast<std::size_t>(field)] = box;
     box->Bind(wxEVT_KILL_FOCUS, [this, field](wxFocusEvent& event) {
         event.Skip();
-        OnLeaveBox(field);
+        OnLeaveBox(field, event.GetWindow());
     });
 }
 
@@ -146,24 +146,46 @@ void EconomicsDialog::ShowComputed() {
     payback_->SetLabel(ToWx(data_.PaybackText()));
 }
 
-void EconomicsDialog::OnLeaveBox(EconomicField field) {
-    // A box left with a wrong value is reported by Recalculate and OK, not while typing.
+void EconomicsDialog::OnLeaveBox(EconomicField field, const wxWindow* next) {
+    // Cancel keeps nothing, so it is not held up; a box being refused keeps the focus already.
+    if (refusing_ || (next != nullptr && next->GetId() == wxID_CANCEL)) return;
+    if (std::optional<std::string> problem =
+            EconomicFieldProblem(field, FromWx(Box(field).GetValue()))) {
+        refusing_ = true;
+        // Once the focus has moved: the message, then the focus back in the box left.
+        CallAfter([this, field, message = std::move(*problem)] {
+            ShowMessage(message, MessageKind::Warning);
+            Box(field).SetFocus();
+            Box(field).SelectAll();
+            refusing_ = false;
+        });
+        return;
+    }
+    // A wrong value in another box has been reported when it was left.
     if (!data_.RecalculateEnabled() || !ReadBoxes(false)) return;
     data_.Recalculate();
-    if (field == F::DownPayment) {
-        data_.LowerDownPayment();
-        data_.Recalculate();
-    }
+    if (field == F::DownPayment) LowerDownPayment();
     ShowComputed();
 }
 
+void EconomicsDialog::LowerDownPayment() {
+    // Nothing is borrowed and no more is paid than the costs; the box shows what is stored.
+    if (!data_.RecalculateEnabled() || data_.DownPayment <= data_.InitialCosts) return;
+    data_.LowerDownPayment();
+    data_.Recalculate();
+    Box(F::DownPayment).ChangeValue(ToWx(EconomicFieldText(F::DownPayment, data_)));
+}
+
 bool EconomicsDialog::Recalculate() {
-    if (!ReadBoxes(true)) return false;
+    if (refusing_ || !ReadBoxes(true)) return false;
     data_.Recalculate();
     ShowComputed();
     return true;
 }
 
 bool EconomicsDialog::Accept() {
-    return Recalculate() && SaveEconomics(data_) == 1;
+    if (!Recalculate()) return false;
+    // The boxes were read again: the down payment is lowered as leaving its box lowered it.
+    LowerDownPayment();
+    return SaveEconomics(data_) == 1;
 }

@@ -16,7 +16,8 @@ class EconomicsDialog : public wxDialog {
 
     const EconomicDialogData& Data() const { return data_; }
     // OK: the boxes read and checked (a refused box shown with its message and focused), the
-    // values computed and stored. False when a box was refused or nothing could be stored.
+    // values computed, a down payment above the initial costs lowered to them, and stored.
+    // False when a box was refused or nothing could be stored.
     bool Accept();
     // Recalculate: the boxes read and checked, the values computed and shown.
     bool Recalculate();
@@ -37,10 +38,15 @@ class EconomicsDialog : public wxDialog {
                      int label, bool bold);
     bool ReadBoxes(bool report);
     void ShowComputed();
-    void OnLeaveBox(EconomicField field);
+    // Leaving a box for `next`: a wrong value is shown with its message and keeps the focus; a
+    // right one updates what depends on it.
+    void OnLeaveBox(EconomicField field, const wxWindow* next);
+    // A down payment above the initial costs lowered to them (with results), in its box too.
+    void LowerDownPayment();
 
     EconomicDialogData data_;
     std::array<wxTextCtrl*, kEconomicFieldCount> boxes_{};
     std::vector<Computed> computed_;
     wxStaticText* payback_ = nullptr;
+    bool refusing_ = false;  // a refused box's message is on its way
 };

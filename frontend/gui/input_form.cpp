@@ -180,12 +180,10 @@ wxSizer* InputFormDialog::BuildPoolPart(wxWindow* parent) {
 
     poolType_->Bind(wxEVT_CHOICE,
                     [this](wxCommandEvent&) { SelectPoolType(poolType_->GetSelection()); });
-    opensMonth_->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) {
-        FillDays(*opensDay_, opensMonth_->GetSelection() + 1, opensDay_->GetSelection() + 1);
-    });
-    closesMonth_->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) {
-        FillDays(*closesDay_, closesMonth_->GetSelection() + 1, closesDay_->GetSelection() + 1);
-    });
+    opensMonth_->Bind(wxEVT_CHOICE,
+                      [this](wxCommandEvent&) { ChangeMonth(*opensMonth_, *opensDay_); });
+    closesMonth_->Bind(wxEVT_CHOICE,
+                       [this](wxCommandEvent&) { ChangeMonth(*closesMonth_, *closesDay_); });
     return box;
 }
 
@@ -265,6 +263,13 @@ wxTextCtrl* InputFormDialog::AddField(wxWindow* parent, wxFlexGridSizer* grid, i
     grid->Add(unit, 0, wxALIGN_CENTER_VERTICAL);
     fields_[static_cast<std::size_t>(field)] = box;
     units_[static_cast<std::size_t>(field)] = unit;
+    // Only what the user types is read back: a value shown and not edited stays as stored.
+    box->Bind(wxEVT_TEXT,
+              [this, field](wxCommandEvent&) { changed_[static_cast<std::size_t>(field)] = true; });
+    box->Bind(wxEVT_KILL_FOCUS, [this, field](wxFocusEvent& event) {
+        ReadEditedField(field, FromWx(Field(field).GetValue()), changed_, data_);
+        event.Skip();
+    });
     return box;
 }
 
@@ -280,20 +285,17 @@ wxChoice* InputFormDialog::AddList(wxWindow* parent, wxFlexGridSizer* grid, int 
 }
 
 void InputFormDialog::ShowData() {
+    const FormChoices choices = OpenFormChoices(data_);
     for (int i = 0; i < kObjectListCount; ++i) {
-        const auto list = static_cast<ObjectList>(i);
-        choices_[static_cast<std::size_t>(i)] = ReadChoiceList(list);
-        wxChoice& choice = List(list);
-        for (const std::string& name : choices_[static_cast<std::size_t>(i)].names)
-            choice.Append(ToWx(name));
-        if (choice.GetCount() > 0) choice.SetSelection(0);
+        const auto index = static_cast<std::size_t>(i);
+        choices_[index] = choices.lists[index];
+        wxChoice& choice = List(static_cast<ObjectList>(i));
+        for (const std::string& name : choices_[index].names) choice.Append(ToWx(name));
+        if (choices.positions[index] >= 0) choice.SetSelection(choices.positions[index]);
     }
-    // A contact the wizard has just added is the last of its list.
-    if (g_bNewClient == 1 && !List(ObjectList::Client).IsEmpty())
-        List(ObjectList::Client).SetSelection(List(ObjectList::Client).GetCount() - 1);
-    if (g_bNewInstaller == 1 && !List(ObjectList::Installer).IsEmpty())
-        List(ObjectList::Installer).SetSelection(List(ObjectList::Installer).GetCount() - 1);
-    if (g_nCurrentRunId != -1) SelectStoredObjects();
+    for (const std::string& name : choices.cities) city_->Append(ToWx(name));
+    if (choices.cities.empty()) city_->Append(ResText(kStrEmptyCityList));
+    city_->SetSelection(choices.cityPosition);
 
     doubleRun_->SetValue(data_.doubleRun);
     comments_->SetValue(ToWx(data_.comments));
@@ -301,8 +303,9 @@ void InputFormDialog::ShowData() {
     poolType_->SetSelection(data_.poolType);
     opensMonth_->SetSelection(data_.opensMonth - 1);
     closesMonth_->SetSelection(data_.closesMonth - 1);
-    FillDays(*opensDay_, data_.opensMonth, data_.opensDay);
-    FillDays(*closesDay_, data_.closesMonth, data_.closesDay);
+    // The stored season as it is stored: the month-change rule is the user's, not the form's.
+    FillDays(*opensDay_, data_.opensMonth, DayAtOpen(data_.opensDay, data_.opensMonth));
+    FillDays(*closesDay_, data_.closesMonth, DayAtOpen(data_.closesDay, data_.closesMonth));
     orientation_->SetSelection(std::clamp(data_.orientation, 0, kOrientationCount - 1));
     for (InputField field : {InputField::Shading, InputField::NumberOfColl,
                              InputField::NumberOfBanks, InputField::Slope})
@@ -313,40 +316,23 @@ void InputFormDialog::ShowData() {
         heaterMonths_[month]->SetValue(heater[month] == 1);
         blanketMonths_[month]->SetValue(blanket[month] == 1);
     }
-    FillCityList();
     ShowUnitFields();
     ShowRunNumber();
     // The stored shading stays; only an indoor pool shows (and keeps) 100 %.
     Field(InputField::Shading).Enable(data_.poolType != kIndoorPool);
     ApplyEnableRules();
-}
-
-void InputFormDialog::SelectStoredObjects() {
-    for (int i = 0; i < kObjectListCount; ++i) {
-        const auto list = static_cast<ObjectList>(i);
-        const int id = ChosenId(data_, list);
-        const int position = PositionOfId(choices_[static_cast<std::size_t>(i)], id);
-        if (position < 0) ShowMessage(MissingObjectMessage(list, id));
-        if (!List(list).IsEmpty()) List(list).SetSelection(std::max(position, 0));
-    }
-}
-
-void InputFormDialog::FillCityList() {
-    std::vector<std::string> cities = g_CityNames;
-    std::sort(cities.begin(), cities.end());
-    city_->Clear();
-    for (const std::string& name : cities) city_->Append(ToWx(name));
-    if (cities.empty()) city_->Append(ResText(kStrEmptyCityList));
-    bool missing = false;
-    const int position = CityPosition(cities, data_, g_nRunCreationMode, missing);
-    city_->SetSelection(position);
-    if (missing) ShowMessage(FormatResString(kStrNoWeatherForCity, data_.city));
+    changed_ = {};
 }
 
 void InputFormDialog::FillDays(wxChoice& days, int month, int day) {
     days.Clear();
     for (int d = 1; d <= DaysInMonthNoLeap(month); ++d) days.Append(wxString::Format("%d", d));
-    days.SetSelection(DayAfterMonthChange(std::max(day, 1), month) - 1);
+    days.SetSelection(day - 1);
+}
+
+void InputFormDialog::ChangeMonth(const wxChoice& month, wxChoice& days) {
+    const int newMonth = month.GetSelection() + 1;
+    FillDays(days, newMonth, DayAfterMonthChange(std::max(days.GetSelection() + 1, 1), newMonth));
 }
 
 void InputFormDialog::ShowUnitFields() {
@@ -355,6 +341,7 @@ void InputFormDialog::ShowUnitFields() {
         Field(field).ChangeValue(ToWx(InputFieldText(field, data_)));
         units_[static_cast<std::size_t>(field)]->SetLabel(
             ToWx(InputFieldUnit(field, data_.unitsIP)));
+        changed_[static_cast<std::size_t>(field)] = false;
     }
 }
 
@@ -376,15 +363,17 @@ void InputFormDialog::ApplyEnableRules() {
 void InputFormDialog::SelectUnits(bool ip) {
     (ip ? unitsIP_ : unitsSI_)->SetValue(true);
     if (ip == data_.unitsIP) return;
-    // What the user typed is kept, converted; nothing else changes in the run.
-    ReadUnitFields(FieldTexts(), data_);
+    // What the user typed is kept, converted; nothing is converted in the members.
+    ReadEditedFields();
     data_.unitsIP = ip;
     ShowUnitFields();
 }
 
 void InputFormDialog::SelectPoolType(int poolType) {
     poolType_->SetSelection(poolType);
-    Field(InputField::Shading).ChangeValue(wxString::Format("%g", ShadingForNewPoolType(poolType)));
+    data_.shading = ShadingForNewPoolType(poolType);
+    Field(InputField::Shading).ChangeValue(wxString::Format("%g", data_.shading));
+    changed_[static_cast<std::size_t>(InputField::Shading)] = false;
     Field(InputField::Shading).Enable(poolType != kIndoorPool);
 }
 
@@ -394,23 +383,37 @@ InputFieldTexts InputFormDialog::FieldTexts() const {
     return texts;
 }
 
+void InputFormDialog::ReadEditedFields() {
+    const InputFieldTexts texts = FieldTexts();
+    for (int i = 0; i < kInputFieldCount; ++i)
+        ReadEditedField(static_cast<InputField>(i), texts[static_cast<std::size_t>(i)], changed_,
+                        data_);
+}
+
+void InputFormDialog::ReadChoices(InputFormData& data) const {
+    for (int i = 0; i < kObjectListCount; ++i) {
+        const auto list = static_cast<ObjectList>(i);
+        const int position = lists_[static_cast<std::size_t>(i)]->GetSelection();
+        const std::vector<int>& ids = choices_[static_cast<std::size_t>(i)].ids;
+        ChosenId(data, list) = position >= 0 && position < static_cast<int>(ids.size())
+                                   ? ids[static_cast<std::size_t>(position)]
+                                   : 0;
+    }
+    // "(empty)" stands for no city at all.
+    data.city = g_CityNames.empty() ? "" : FromWx(city_->GetStringSelection());
+}
+
 bool InputFormDialog::ReadForm() {
-    InputFormData read = data_;
-    if (const std::optional<FieldProblem> problem = ReadInputFields(FieldTexts(), read)) {
+    if (const std::optional<FieldProblem> problem =
+            ReadAndCheckFields(FieldTexts(), changed_, data_)) {
         ShowMessage(problem->message, MessageKind::Warning);
         wxTextCtrl& box = Field(problem->field);
         box.SetFocus();
         box.SelectAll();
         return false;
     }
-    for (int i = 0; i < kObjectListCount; ++i) {
-        const auto list = static_cast<ObjectList>(i);
-        const int position = List(list).GetSelection();
-        const std::vector<int>& ids = choices_[static_cast<std::size_t>(i)].ids;
-        ChosenId(read, list) = position >= 0 && position < static_cast<int>(ids.size())
-                                   ? ids[static_cast<std::size_t>(position)]
-                                   : 0;
-    }
+    InputFormData read = data_;
+    ReadChoices(read);
     if (const std::optional<std::string> problem = MissingChoiceProblem(read)) {
         ShowMessage(*problem, MessageKind::Warning);
         return false;
@@ -418,7 +421,6 @@ bool InputFormDialog::ReadForm() {
     read.doubleRun = doubleRun_->GetValue();
     read.comments = FromWx(comments_->GetValue());
     read.poolType = poolType_->GetSelection();
-    read.city = FromWx(city_->GetStringSelection());
     read.opensMonth = opensMonth_->GetSelection() + 1;
     read.opensDay = opensDay_->GetSelection() + 1;
     read.closesMonth = closesMonth_->GetSelection() + 1;
@@ -449,11 +451,13 @@ bool InputFormDialog::Run() {
     run.m_filterValues = {std::int64_t{g_nCurrentRunId}};
     run.Open();
     if (run.IsEOF()) return false;
+    SimulationOutcome outcome = SimulationOutcome::NotStarted;
     {
         WaitWindow busy(ResText(kStrSimulating));
-        SimulateRun(run);
+        outcome = SimulateRun(run);
     }
-    // The economics open also after a failed run, without results.
+    // The economics open also after a failed run, without results; not when nothing ran.
+    if (outcome == SimulationOutcome::NotStarted) return false;
     ShowEconomics();
     return true;
 }

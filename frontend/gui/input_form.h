@@ -22,8 +22,9 @@ class InputFormDialog : public wxDialog {
     bool Loaded() const { return loaded_; }
     const InputFormData& Data() const { return data_; }
 
-    // The commands of the buttons. Save and Run first read and check every field; a refused
-    // field is shown with its message and gets the focus, and false is returned.
+    // The commands of the buttons. Save and Run first read the fields the user typed into and
+    // check every field; a refused field is shown with its message and gets the focus, and
+    // false is returned. Run is also false when nothing could be simulated.
     bool Save();
     bool Run();
     void ShowEconomics();
@@ -37,6 +38,7 @@ class InputFormDialog : public wxDialog {
     wxChoice& PoolType() { return *poolType_; }
     wxChoice& City() { return *city_; }
     wxTextCtrl& Comments() { return *comments_; }
+    wxRadioButton& UnitsSI() { return *unitsSI_; }
     wxRadioButton& UnitsIP() { return *unitsIP_; }
     wxCheckBox& DoubleRun() { return *doubleRun_; }
     void SelectUnits(bool ip);
@@ -54,18 +56,24 @@ class InputFormDialog : public wxDialog {
     wxSizer* MonthChecks(wxWindow* parent, std::array<wxCheckBox*, 12>& checks);
 
     void ShowData();
-    void SelectStoredObjects();
-    void FillCityList();
+    // The day list of `month` with `day` selected.
     void FillDays(wxChoice& days, int month, int day);
+    // The user chose another month: its days, with the day kept or moved to the month's end.
+    void ChangeMonth(const wxChoice& month, wxChoice& days);
     void ShowUnitFields();
     void ShowRunNumber();
     void ApplyEnableRules();
     // The form's controls read into data_; the first refused field, shown and focused.
     bool ReadForm();
     InputFieldTexts FieldTexts() const;
+    // The boxes the user typed into, read when they hold numbers.
+    void ReadEditedFields();
+    // The Ids of the lists' entries and the city chosen, into `data`.
+    void ReadChoices(InputFormData& data) const;
 
     bool loaded_ = false;
     InputFormData data_;
+    InputFieldFlags changed_{};
     std::array<ChoiceList, kObjectListCount> choices_;
     std::array<wxTextCtrl*, kInputFieldCount> fields_{};
     std::array<wxStaticText*, kInputFieldCount> units_{};

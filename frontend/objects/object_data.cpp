@@ -1,5 +1,7 @@
 #include "object_data.h"
 
+#include <algorithm>
+
 #include "frontend_strings.h"
 #include "input_ranges.h"
 #include "number_entry.h"
@@ -63,8 +65,20 @@ std::optional<EditProblem> CheckPoolUse(const PoolUseData& data, int units,
                            shown.Shown(kPoolTemperatureRange.max, units)};
     const double values[] = {data.minTAmbSunny, data.minTAmbCloudy, data.minTPool, data.maxTPool};
     for (int field = 0; field < 4; ++field) {
-        if (auto problem = InRange(field, texts[field], shown.Shown(values[field], units), range))
+        ValueRange allowed = range;
+        // The simulation refuses a pool whose water may be warmer at least than at most.
+        if (field == 3) allowed.min = std::max(range.min, shown.Shown(data.minTPool, units));
+        if (auto problem = InRange(field, texts[field], shown.Shown(values[field], units), allowed))
             return problem;
+    }
+    // A pool that closes before it opens is refused by the simulation as well.
+    const int hours[][2] = {{data.weekdayOpen, data.weekdayClose},
+                            {data.weekendOpen, data.weekendClose}};
+    for (int day = 0; day < 2; ++day) {
+        const auto [open, close] = hours[day];
+        if (close < open)
+            return EditProblem{4 + day, FormatResString(kStrValueBetween, static_cast<double>(open),
+                                                        kSwimmingHourRange.max)};
     }
     return std::nullopt;
 }

@@ -69,7 +69,10 @@ struct EditProblem {
 // the values already read from them (SI); `units` 0 SI, 1 IP. The first refused field is
 // returned; nothing when OK may close the dialog.
 
-// Temperatures: minimum air on a sunny day, on a cloudy day, minimum and maximum water.
+// Temperatures: minimum air on a sunny day, on a cloudy day, minimum and maximum water, each in
+// the pool temperatures' range and the maximum not below the minimum; then the hours: field 4
+// the weekday closing hour, 5 the weekend one, each not before its opening hour. The bounds are
+// given in the units shown.
 std::optional<EditProblem> CheckPoolUse(const PoolUseData& data, int units,
                                         const std::array<std::string, 4>& texts);
 // Test area, test flow, A, B, C, D, E. A glazed collector's B, C and D must let the simulation

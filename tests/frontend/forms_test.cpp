@@ -60,7 +60,16 @@ TEST_F(RunTest, WizardChecksEmptyListsAndStoresContactsOnlyAtFinish) {
     EXPECT_FALSE(HaveRuns());  // the table named in the name is still there
 }
 
-// Every box of the form in turn: a wrong text, a value beyond each bound, in both languages.
+// The texts the boxes show for `data`.
+InputFieldTexts ShownTexts(const InputFormData& data) {
+    InputFieldTexts texts;
+    for (int i = 0; i < kInputFieldCount; ++i)
+        texts[static_cast<std::size_t>(i)] = InputFieldText(static_cast<InputField>(i), data);
+    return texts;
+}
+
+// Every box of the form in turn, typed into: a wrong text, a value beyond each bound, in both
+// languages; the bounds in the units shown, rounded inwards to the decimals the box shows.
 TEST_F(RunTest, InputFieldMessagesInBothLanguages) {
     struct Case {
         InputField field;
@@ -75,16 +84,18 @@ TEST_F(RunTest, InputFieldMessagesInBothLanguages) {
         {InputField::Shading, "101", false, between + "0 and 100.", entre + "0 et 100."},
         {InputField::NumberOfColl, "0.5", false, between + "1 and 100.", entre + "1 et 100."},
         {InputField::NumberOfBanks, "1.5", false, "Enter an integer.", "Entrez un nombre entier."},
-        {InputField::NumberOfBanks, "101", false, between + "1 and 100.", entre + "1 et 100."},
+        {InputField::NumberOfBanks, "1e12", false, between + "1 and 100.", entre + "1 et 100."},
         {InputField::Slope, "-1", false, between + "0 and 90.", entre + "0 et 90."},
         {InputField::AreaPerColl, "0.09", false, between + "0.1 and 100.", entre + "0.1 et 100."},
+        {InputField::AreaPerColl, "1.07", true, between + "1.1 and 1076.3.",
+         entre + "1.1 et 1076.3."},
         {InputField::TotalFlow, "", false, "Enter a number.", "Entrez un nombre."},
-        {InputField::TotalFlow, "10001", false, between + "0.001 and 10000.",
-         entre + "0.001 et 10000."},
+        {InputField::TotalFlow, "0.0009", false, between + "0.01 and 10000.",
+         entre + "0.01 et 10000."},
         {InputField::PoolArea, "4.9", false, between + "5 and 10000.", entre + "5 et 10000."},
-        // In IP the bounds are shown in the units shown (ft2).
-        {InputField::PoolArea, "50", true, between + "53.8196 and 107639.",
-         entre + "53.8196 et 107639."},
+        // 5 m2 is 53.8196 ft2: the box shows 53.8, which is refused, so 53.9 is named.
+        {InputField::PoolArea, "53.8", true, between + "53.9 and 107639.",
+         entre + "53.9 et 107639."},
     };
     for (int language = 0; language < 2; ++language) {
         if (language == 1) {
@@ -93,13 +104,13 @@ TEST_F(RunTest, InputFieldMessagesInBothLanguages) {
         for (const Case& c : cases) {
             InputFormData data = NewRunForm();
             data.unitsIP = c.ip;
-            InputFieldTexts texts;
-            for (int i = 0; i < kInputFieldCount; ++i)
-                texts[static_cast<std::size_t>(i)] =
-                    InputFieldText(static_cast<InputField>(i), data);
-            ASSERT_FALSE(ReadInputFields(texts, data)) << "the defaults are accepted";
+            InputFieldTexts texts = ShownTexts(data);
+            InputFieldFlags changed{};
+            changed.fill(true);
+            ASSERT_FALSE(ReadAndCheckFields(texts, changed, data)) << "the defaults are taken";
             texts[static_cast<std::size_t>(c.field)] = c.text;
-            const std::optional<FieldProblem> problem = ReadInputFields(texts, data);
+            changed[static_cast<std::size_t>(c.field)] = true;
+            const std::optional<FieldProblem> problem = ReadAndCheckFields(texts, changed, data);
             ASSERT_TRUE(problem) << c.text;
             EXPECT_EQ(problem->field, c.field);
             EXPECT_EQ(problem->message, language == 0 ? c.english : c.french) << c.text;
@@ -108,20 +119,72 @@ TEST_F(RunTest, InputFieldMessagesInBothLanguages) {
     DropFrenchStrings();
 }
 
-TEST(InputFormRulesTest, UnitsDaysShadingAndCity) {
+// A box is read only when the user typed into it; a unit switch converts nothing.
+TEST(InputFormRulesTest, OnlyTypedBoxesAreRead) {
+    InputFormData stored;
+    stored.unitsIP = true;
+    stored.poolArea = 40;
+    stored.areaPerColl = 3.72;
+    stored.totalFlow = 1.2;
+    stored.slope = 100.0 / 3;
+    InputFormData data = stored;
+    InputFieldFlags changed{};
+    EXPECT_FALSE(ReadAndCheckFields(ShownTexts(data), changed, data));
+    EXPECT_EQ(data.poolArea, 40);  // not 40.004049 from "430.6"
+    EXPECT_EQ(data.areaPerColl, 3.72);
+    EXPECT_EQ(data.totalFlow, 1.2);
+    EXPECT_EQ(data.slope, 100.0 / 3);
+    // SI, IP, SI: the members are those stored, and so are the texts.
+    const std::string si = (data.unitsIP = false, InputFieldText(InputField::PoolArea, data));
+    data.unitsIP = true;
+    data.unitsIP = false;
+    EXPECT_FALSE(ReadAndCheckFields(ShownTexts(data), changed, data));
+    EXPECT_EQ(data.poolArea, 40);
+    EXPECT_EQ(InputFieldText(InputField::PoolArea, data), si);
+
+    // Values the boxes round to refused numbers stay as stored while unedited.
+    data.unitsIP = true;
+    data.poolArea = 5;
+    EXPECT_EQ(InputFieldText(InputField::PoolArea, data), "53.8");
+    data.unitsIP = false;
+    data.totalFlow = 0.0049;
+    EXPECT_EQ(InputFieldText(InputField::TotalFlow, data), "0.00");
+    EXPECT_FALSE(ReadAndCheckFields(ShownTexts(data), changed, data));
+    EXPECT_EQ(data.totalFlow, 0.0049);
+
+    // Leaving a typed box: a number is taken (100 ft2 = 9.290304 m2) and its flag cleared; a
+    // text that is no number leaves the member and the flag.
+    data.unitsIP = true;
+    const auto area = static_cast<std::size_t>(InputField::PoolArea);
+    changed[area] = true;
+    ReadEditedField(InputField::PoolArea, "12,5", changed, data);
+    EXPECT_EQ(data.poolArea, 5);
+    EXPECT_TRUE(changed[area]);
+    ReadEditedField(InputField::PoolArea, "100", changed, data);
+    EXPECT_DOUBLE_EQ(data.poolArea, 9.290304);
+    EXPECT_FALSE(changed[area]);
+    EXPECT_EQ(InputFieldText(InputField::PoolArea, data), "100.0");
+    ReadEditedField(InputField::PoolArea, "200", changed, data);  // not typed since
+    EXPECT_DOUBLE_EQ(data.poolArea, 9.290304);
+}
+
+TEST(InputFormRulesTest, DaysShadingAndUnits) {
     InputFormData data;
     data.poolArea = 20;
     data.unitsIP = true;
     EXPECT_EQ(InputFieldText(InputField::PoolArea, data), "215.3");
-    InputFieldTexts texts;
-    texts[static_cast<std::size_t>(InputField::PoolArea)] = "100";
-    ReadUnitFields(texts, data);
-    EXPECT_DOUBLE_EQ(data.poolArea, 9.290304);
+    EXPECT_EQ(InputFieldUnit(InputField::Slope, true), "");
 
+    // The user's month change moves a late day to the month's end ...
     EXPECT_EQ(DayAfterMonthChange(31, 6), 30);
     EXPECT_EQ(DayAfterMonthChange(15, 4), 15);
     EXPECT_EQ(DayAfterMonthChange(27, 4), 30);
     EXPECT_EQ(DayAfterMonthChange(26, 2), 26);
+    // ... but a stored season opens as stored: 28 May to 27 August.
+    EXPECT_EQ(DayAtOpen(28, 5), 28);
+    EXPECT_EQ(DayAtOpen(27, 8), 27);
+    EXPECT_EQ(DayAtOpen(31, 6), 30);  // a day the month lacks
+    EXPECT_EQ(DayAtOpen(0, 1), 1);
 
     data.shading = 35;
     EXPECT_DOUBLE_EQ(ShownShading(data), 35);  // kept when the run opens
@@ -129,16 +192,71 @@ TEST(InputFormRulesTest, UnitsDaysShadingAndCity) {
     EXPECT_DOUBLE_EQ(ShownShading(data), 100);
     EXPECT_DOUBLE_EQ(ShadingForNewPoolType(kIndoorPool), 100);
     EXPECT_DOUBLE_EQ(ShadingForNewPoolType(1), 0);
+}
 
-    const std::vector<std::string> cities = {"A", "B", "C"};
-    data.city = "C";
-    bool missing = true;
-    EXPECT_EQ(CityPosition(cities, data, 2, missing), 2);  // a copied run keeps its city
-    EXPECT_FALSE(missing);
-    EXPECT_EQ(CityPosition(cities, data, 1, missing), 0);
-    data.city = "Z";
-    EXPECT_EQ(CityPosition(cities, data, 0, missing), 0);
-    EXPECT_TRUE(missing);
+// A new run is stored whole as its form opens: each list's entry and the city; an opened run
+// shows its own, or names what its lists lack.
+TEST_F(RunTest, FormChoicesAtOpenAndTheNewRunsRow) {
+    StartNewRunWizard();
+    g_bNewClient = g_bNewInstaller = 1;
+    g_strNewClientName = "First client";
+    g_strNewInstallerName = "Solar & Co";
+    StoreWizardContacts();
+    StartNewRunWizard();
+    g_bNewClient = 1;
+    g_strNewClientName = "Newest client";
+    StoreWizardContacts();
+    g_nCurrentRunId = -1;
+    g_nRunCreationMode = 1;
+    std::optional<InputFormData> data = LoadRunForm();
+    ASSERT_TRUE(data);
+    const FormChoices choices = OpenFormChoices(*data);
+    StoreNewRunOfForm(*data);
+    EXPECT_TRUE(messages.shown.empty());
+    CRunsSet run;
+    Select(run, g_nCurrentRunId);
+    const auto first = [&](ObjectList list) {
+        return choices.lists[static_cast<std::size_t>(list)].ids.front();
+    };
+    ASSERT_EQ(choices.lists[0].names.size(), 2u);
+    EXPECT_EQ(choices.lists[0].names.back(), "Newest client");
+    EXPECT_EQ(run.m_ClientId, choices.lists[0].ids.back());  // the wizard's new client
+    EXPECT_EQ(run.m_InstallerId, first(ObjectList::Installer));
+    EXPECT_EQ(run.m_PoolUseId, first(ObjectList::PoolUse));
+    EXPECT_EQ(run.m_CollectorId, first(ObjectList::Collector));
+    EXPECT_EQ(run.m_HeaterId, first(ObjectList::Heater));
+    EXPECT_EQ(run.m_BlanketId, first(ObjectList::Blanket));
+    for (int id : {run.m_InstallerId, run.m_PoolUseId, run.m_CollectorId}) EXPECT_GT(id, 0);
+    EXPECT_EQ(run.m_City, "OTHER CITY");  // the first of the sorted list
+
+    // An opened run whose collector left its list and whose city has no weather file.
+    const int opened = AddRun([](CRunsSet& row) {
+        row.m_CollectorId = 9999;
+        row.m_City = "NOWHERE";
+    });
+    g_nCurrentRunId = opened;
+    g_nRunCreationMode = 0;
+    data = LoadRunForm();
+    ASSERT_TRUE(data);
+    const FormChoices reopened = OpenFormChoices(*data);
+    EXPECT_EQ(messages.shown,
+              (std::vector<std::string>{"Collector 9999 not found.",
+                                        "Weather file for city NOWHERE not found."}));
+    EXPECT_EQ(reopened.positions[static_cast<std::size_t>(ObjectList::Collector)], 0);
+    EXPECT_EQ(data->collectorId, first(ObjectList::Collector));
+    EXPECT_EQ(data->city, "OTHER CITY");
+    EXPECT_EQ(reopened.positions[static_cast<std::size_t>(ObjectList::PoolUse)],
+              PositionOfId(reopened.lists[2], 1));
+
+    // A copied run keeps its city.
+    messages.shown.clear();
+    g_nCurrentRunId = AddRun();
+    g_nRunCreationMode = 2;
+    data = LoadRunForm();
+    ASSERT_TRUE(data);
+    const FormChoices copied = OpenFormChoices(*data);
+    EXPECT_EQ(copied.cities[static_cast<std::size_t>(copied.cityPosition)], test::kCity);
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(RunTest, FormRunSavedCopiedWithEconomicsAndDiscarded) {

@@ -3,6 +3,7 @@
 // object.
 #include <gtest/gtest.h>
 
+#include "batch_input.h"
 #include "economic_data.h"
 #include "object_data.h"
 #include "object_rows.h"
@@ -148,6 +149,68 @@ TEST_F(ObjectChecks, RangesOfEachDialog) {
     EXPECT_EQ(CheckBlanket(blanket, kUnitsSI, {"0.2", "0.7", "0.2", "1.2", "0.001"})->field, 3);
 }
 
+// The pool-use dialog takes a schedule exactly when the batch input would: the water's maximum
+// not below its minimum, each closing hour not before its opening hour; the bounds in the units
+// shown.
+TEST_F(ObjectChecks, PoolUseRefusedAsTheBatchInputRefusesIt) {
+    struct Case {
+        double minPool, maxPool;
+        int weekdayOpen, weekdayClose, weekendOpen, weekendClose;
+        int field;  // -1: taken
+        const char* si;
+        const char* ip;
+    };
+    const Case cases[] = {
+        {21, 30, 9, 19, 9, 22, -1, "", ""},
+        {25, 25, 12, 12, 0, 24, -1, "", ""},
+        {30, 21, 9, 19, 9, 22, 3, "Value should be between 30 and 50.",
+         "Value should be between 86 and 122."},
+        {21, 30, 9, 8, 9, 22, 4, "Value should be between 9 and 24.",
+         "Value should be between 9 and 24."},
+        {21, 30, 9, 19, 22, 21, 5, "Value should be between 22 and 24.",
+         "Value should be between 22 and 24."},
+    };
+    BatchInput batch;
+    batch.weatherFile = "Climate/Sample.zfw";
+    batch.opensMonth = 6;
+    batch.opensDay = 1;
+    batch.closesMonth = 9;
+    batch.closesDay = 30;
+    batch.poolArea = 20;
+    for (const Case& c : cases) {
+        PoolUseData use = std::get<PoolUseData>(NewObjectData(kObjectPoolUse));
+        use.minTPool = c.minPool;
+        use.maxTPool = c.maxPool;
+        use.weekdayOpen = c.weekdayOpen;
+        use.weekdayClose = c.weekdayClose;
+        use.weekendOpen = c.weekendOpen;
+        use.weekendClose = c.weekendClose;
+        for (int units : {kUnitsSI, kUnitsIP}) {
+            const UnitConversion& shown = PoolTemperatureUnits();
+            const std::array<std::string, 4> texts = {
+                shown.Text(use.minTAmbSunny, units), shown.Text(use.minTAmbCloudy, units),
+                shown.Text(use.minTPool, units), shown.Text(use.maxTPool, units)};
+            const std::optional<EditProblem> problem = CheckPoolUse(use, units, texts);
+            EXPECT_EQ(problem ? problem->field : -1, c.field) << c.minPool << " " << units;
+            if (problem) {
+                EXPECT_EQ(problem->message, units == kUnitsSI ? c.si : c.ip);
+            }
+        }
+        batch.sunnyDayMinAirTemp = use.minTAmbSunny;
+        batch.cloudyDayMinAirTemp = use.minTAmbCloudy;
+        batch.minPoolTemp = use.minTPool;
+        batch.maxPoolTemp = use.maxTPool;
+        batch.weekdayOpen = use.weekdayOpen;
+        batch.weekdayClose = use.weekdayClose;
+        batch.weekendOpen = use.weekendOpen;
+        batch.weekendClose = use.weekendClose;
+        batch.activityLevel = use.activityLevel;
+        std::string text;
+        EXPECT_EQ(WriteBatchInput(batch, text).error == BatchInputError::kNone, c.field == -1)
+            << c.minPool << " " << c.weekdayClose;
+    }
+}
+
 // A collector's test values must be above 0; a glazed one refuses an unglazed collector's wind
 // terms, naming the coefficient and its range in the units shown; an unglazed one takes them.
 TEST_F(ObjectChecks, CollectorCoefficients) {
@@ -184,7 +247,8 @@ class ObjectRunTest : public test::RunTest {
     double AnnualCollectorGain(int runId) {
         CRunsSet run;
         Select(run, runId);
-        EXPECT_TRUE(SimulateRun(run)) << testing::PrintToString(messages.shown);
+        EXPECT_EQ(SimulateRun(run), SimulationOutcome::Loaded)
+            << testing::PrintToString(messages.shown);
         SQLite::Database database(g_strDatabasePath);
         return database.execAndGet("SELECT QColl FROM Results WHERE Month = 0").getDouble();
     }

@@ -63,7 +63,8 @@ TEST_F(SimulationBridgeTest, RealSimulationLoadedReplacedAndFailed) {
     CreateEconomics(-1);
     CRunsSet run;
     Select(run, runId);
-    ASSERT_TRUE(SimulateRun(run)) << testing::PrintToString(messages.shown);
+    ASSERT_EQ(SimulateRun(run), SimulationOutcome::Loaded)
+        << testing::PrintToString(messages.shown);
     const int results = Rows("Results", runId);
     EXPECT_GE(results, 5);                 // the season's months and its row
     EXPECT_EQ(Rows("Daily", runId), 124);  // 15 May to 15 September
@@ -74,13 +75,13 @@ TEST_F(SimulationBridgeTest, RealSimulationLoadedReplacedAndFailed) {
         database.execAndGet("SELECT UsableDaysNoHeat FROM Results WHERE Month = 0").getDouble(), 0);
     EXPECT_NE(database.execAndGet("SELECT LifeCycleCost FROM Economics").getDouble(), kNotComputed);
 
-    ASSERT_TRUE(SimulateRun(run));
+    ASSERT_EQ(SimulateRun(run), SimulationOutcome::Loaded);
     EXPECT_EQ(Rows("Results", runId), results);
     EXPECT_EQ(Rows("Daily", runId), 124);
 
     WriteWeather(200);
     messages.shown.clear();
-    EXPECT_FALSE(SimulateRun(run));
+    EXPECT_EQ(SimulateRun(run), SimulationOutcome::Failed);
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(Rows("Results", runId) + Rows("Daily", runId), 0);
     EXPECT_FALSE(std::filesystem::exists(dataFolder + "/Tidewarm.mly"));
@@ -94,7 +95,7 @@ TEST_F(SimulationBridgeTest, AProgramThatFailsOrCannotStartIsAFailedRun) {
     StandIn(
         "printf 'Month,QAux\\n0,1e9\\n' > Tidewarm.mly\necho 'weather file too short' >&2\n"
         "exit 1\n");
-    EXPECT_FALSE(SimulateRun(run));
+    EXPECT_EQ(SimulateRun(run), SimulationOutcome::Failed);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0],
               "Could not open file 'Tidewarm.mly'\nTidewarmPro ended with exit status 1.\n"
@@ -102,7 +103,7 @@ TEST_F(SimulationBridgeTest, AProgramThatFailsOrCannotStartIsAFailedRun) {
     EXPECT_EQ(Rows("Results", run.m_RunId), 0);
 
     std::filesystem::remove(g_strProgramFolder + "/TidewarmPro");
-    EXPECT_FALSE(SimulateRun(run));
+    EXPECT_EQ(SimulateRun(run), SimulationOutcome::Failed);
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_NE(messages.shown[1].find("TidewarmPro could not be started: "), std::string::npos)
         << messages.shown[1];
@@ -120,7 +121,7 @@ TEST_F(SimulationBridgeTest, AKilledProgramSaysSoAndLeavesNothingHalfDone) {
     StandIn("cd '" + dataFolder +
             "'\necho half > Tidewarm.mly.part\necho half > Tidewarm.lis.4242-0.part\n"
             "echo half > Tidewarm.tdw.part\necho 'out of memory' >&2\nkill -9 $$\n");
-    EXPECT_FALSE(SimulateRun(run));
+    EXPECT_EQ(SimulateRun(run), SimulationOutcome::Failed);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0],
               "Could not open file 'Tidewarm.mly'\nTidewarmPro was ended by signal 9 (Killed).\n"
@@ -143,7 +144,7 @@ TEST_F(SimulationBridgeTest, ARunIsRefusedWhileAnotherSimulationHoldsTheFolder) 
     FileLock other;
     ASSERT_EQ(other.Acquire(SimulationLockPath(dataFolder), std::chrono::milliseconds(0)),
               FileLock::Outcome::kHeld);
-    EXPECT_FALSE(SimulateRun(run));
+    EXPECT_EQ(SimulateRun(run), SimulationOutcome::NotStarted);
     EXPECT_EQ(messages.shown,
               std::vector<std::string>{"Another simulation is running in " + dataFolder +
                                        ". Try again once it has ended."});
@@ -163,7 +164,8 @@ TEST_F(SimulationBridgeTest, AVeryLongHomeFolderRuns) {
     WriteWeather(365);
     CRunsSet run;
     Select(run, AddRun());
-    ASSERT_TRUE(SimulateRun(run)) << testing::PrintToString(messages.shown);
+    ASSERT_EQ(SimulateRun(run), SimulationOutcome::Loaded)
+        << testing::PrintToString(messages.shown);
     EXPECT_EQ(Rows("Daily", run.m_RunId), 124);
 }
 
@@ -204,7 +206,7 @@ TEST_F(SimulationBridgeTest, TwoSimulationsAtOnceNeverSwapResults) {
         run.m_strFilter = "[RunId] = ?";
         run.m_filterValues = {std::int64_t{chains[c].runId}};
         run.Open();
-        const bool simulated = SimulateRun(run);
+        const bool simulated = SimulateRun(run) == SimulationOutcome::Loaded;
         std::string shown;
         for (const std::string& message : messages.shown) shown += message + "\n";
         test::WriteFile(folder.path() / ("messages" + std::to_string(c)), shown);
@@ -235,6 +237,20 @@ TEST_F(SimulationBridgeTest, TwoSimulationsAtOnceNeverSwapResults) {
             EXPECT_EQ(Rows("Daily", chains[c].runId), 0);
         }
     }
+}
+
+// A batch input that cannot be written starts nothing and leaves the old results.
+TEST_F(SimulationBridgeTest, NoBatchInputNoSimulation) {
+    CRunsSet run;
+    Select(run, AddRun([](CRunsSet& row) { row.m_City = "NOWHERE"; }));
+    StandIn("touch \"$(dirname \"$0\")/started\"\n");
+    SQLite::Database database(g_strDatabasePath, SQLite::OPEN_READWRITE);
+    database.exec("INSERT INTO Results (RunId, SortId, Month) VALUES (" +
+                  std::to_string(run.m_RunId) + ", 0, 0)");
+    EXPECT_EQ(SimulateRun(run), SimulationOutcome::NotStarted);
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"Weather file for city NOWHERE not found."});
+    EXPECT_EQ(Rows("Results", run.m_RunId), 1);
+    EXPECT_FALSE(std::filesystem::exists(g_strProgramFolder + "/started"));
 }
 
 }  // namespace

@@ -173,6 +173,28 @@ TEST_F(ListManagerTest, CollectorDialogTypeUnitsAndRefusals) {
                   }));
 }
 
+// The pool-use dialog refuses what the simulation would: the water's maximum below its minimum
+// (bounds in the units shown) and a closing hour before the opening hour, each with its control
+// focused.
+TEST_F(ListManagerTest, PoolUseDialogRefusesWhatTheSimulationRefuses) {
+    CPoolUseDlg dialog(nullptr, std::get<PoolUseData>(NewObjectData(kObjectPoolUse)), kUnitsIP);
+    dialog.Show();
+    EXPECT_EQ(dialog.NumberEdit(2).GetValue(), "69.8");  // 21 °C
+    dialog.NumberEdit(3).SetValue("60");
+    EXPECT_FALSE(dialog.AcceptValues());
+    EXPECT_EQ(TakeMessages(), std::vector<std::string>{"Value should be between 69.8 and 122."});
+    EXPECT_EQ(wxWindow::FindFocus(), &dialog.NumberEdit(3));
+    lists_test::Screenshot(g_nLanguage == 1 ? "pooluse-fr" : "pooluse-en");
+    dialog.NumberEdit(3).SetValue("86");
+    dialog.Choice(1).SetSelection(8);  // weekdays from 9 to 8
+    EXPECT_FALSE(dialog.AcceptValues());
+    EXPECT_EQ(TakeMessages(), std::vector<std::string>{"Value should be between 9 and 24."});
+    EXPECT_EQ(wxWindow::FindFocus(), &dialog.Choice(1));
+    dialog.Choice(1).SetSelection(9);  // an hour's swim is taken
+    EXPECT_TRUE(dialog.AcceptValues());
+    EXPECT_DOUBLE_EQ(std::get<PoolUseData>(dialog.Values()).maxTPool, 30);
+}
+
 // Both books list the same pages, one per window and every one of them a file.
 TEST(HelpBooks, BothBooksListEveryPage) {
     for (int language : {0, 1}) {

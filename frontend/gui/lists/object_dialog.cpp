@@ -106,6 +106,10 @@ void ObjectDialog::ReadChangedNumbers() {
     }
 }
 
+wxWindow& ObjectDialog::ProblemWindow(int field) {
+    return NumberEdit(field);
+}
+
 std::string ObjectDialog::Name() const {
     return FromWx(name_->GetValue());
 }
@@ -117,9 +121,9 @@ bool ObjectDialog::AcceptValues() {
     const auto problem = Check(texts);
     if (!problem) return true;
     ShowMessage(problem->message, MessageKind::Warning);
-    wxTextCtrl& edit = NumberEdit(problem->field);
-    edit.SetFocus();
-    edit.SelectAll();
+    wxWindow& refused = ProblemWindow(problem->field);
+    refused.SetFocus();
+    if (auto* edit = dynamic_cast<wxTextCtrl*>(&refused)) edit->SelectAll();
     return false;
 }
 

@@ -53,6 +53,8 @@ class ObjectDialog : public wxDialog {
 
     // The first value the dialog refuses, given the edits' texts; nothing when OK may close.
     virtual std::optional<EditProblem> Check(const std::vector<std::string>& texts) const = 0;
+    // The control of a refused field: its number edit, unless the dialog checks other controls.
+    virtual wxWindow& ProblemWindow(int field);
 
   private:
     struct NumberField {

@@ -123,6 +123,12 @@ std::optional<EditProblem> CPoolUseDlg::Check(const std::vector<std::string>& te
     return CheckPoolUse(std::get<PoolUseData>(Values()), Units(), First<4>(texts));
 }
 
+wxWindow& CPoolUseDlg::ProblemWindow(int field) {
+    constexpr int kFirstHour = 4;
+    if (field < kFirstHour) return ObjectDialog::ProblemWindow(field);
+    return Choice(field == kFirstHour ? 1 : 3);
+}
+
 // ---- collectors ----
 
 CCollectorDlg::CCollectorDlg(wxWindow* parent, const CollectorData& data, int units)

@@ -29,6 +29,8 @@ class CPoolUseDlg : public ObjectDialog {
 
   protected:
     std::optional<EditProblem> Check(const std::vector<std::string>& texts) const override;
+    // Fields 4 and 5 are the weekday and weekend closing hours.
+    wxWindow& ProblemWindow(int field) override;
 
   private:
     PoolUseData data_;
