@@ -412,6 +412,9 @@ std::string ReportFileName(const std::string& projectPath);
 // returns null, so nothing half-read is ever used. The document handed over is unmodified and
 // its results are out of date unless the project's report is at least as new as the project.
 std::unique_ptr<CTidewarmDoc> LoadProjectFile(const std::string& path);
+// Whether the file starts as a project does ("Tidewarm"), whatever its name: the batch
+// templates are projects too.
+bool IsProjectFile(const std::string& path);
 
 // Writes the project to a temporary file next to `path` and puts it in place only once it is
 // complete, so a failed save leaves the previous file as it was. Shows 34010 (cannot create) or
