@@ -141,7 +141,7 @@ TEST_F(RunTest, WhatCannotBeWrittenWholeIsRefusedAndTheOldFileKept) {
     EXPECT_EQ(refused([](CRunsSet& r) { r.m_PoolArea = -5; }).rfind("Line 11 of Tidewarm.tmp", 0),
               0u);
 
-    g_strClimateFolder = dataFolder + "/" + std::string(250, 'c');
+    g_strClimateFolder = dataFolder + "/" + std::string(4100, 'c');
     BatchInputResult tooLong;
     tooLong.error = BatchInputError::kWeatherPathLength;
     tooLong.line = 6;
