@@ -15,6 +15,12 @@ inline constexpr ValueRange kPoolTemperatureRange{0, 50};
 inline constexpr ValueRange kFractionRange{0, 1};
 // Opening and closing hours of the pool, by the clock; the pool closes at or after it opens.
 inline constexpr ValueRange kSwimmingHourRange{0, 24};
+// A blanket's absorptivity (long-wave: emissivity) and transmissivity of one band: what it
+// absorbs and what it lets through cannot exceed what reaches it. Decimal entries that add up to
+// 1 may miss it in their last bit.
+inline constexpr bool AbsorbedAndPassedFit(double absorbed, double passed) {
+    return absorbed + passed <= 1 + 1e-12;
+}
 
 // Auxiliary heater: capacity (W) and efficiency (%) or coefficient of performance. Both must be
 // above 0: a heater of no capacity heats nothing and the fuel use divides by the efficiency.

@@ -46,12 +46,12 @@ INSERT INTO Heaters (HeaterId, Name, Editable, Active, Type, Capacity, Efficienc
     (6, 'Heat pump, 26 kW', 0, 1, 1, 26000, 5.5);
 
 -- Blankets: short-wave absorptivity and transmissivity, long-wave emissivity and
--- transmissivity (0..1), thermal resistance (m2·°C/W). The "none" row is an open water
--- surface: it takes nothing and passes everything.
+-- transmissivity (0..1, each pair adding up to 1 at most), thermal resistance (m2·°C/W). The
+-- "none" row is an open water surface: it takes nothing and passes everything.
 INSERT INTO Blankets (BlanketId, Name, Editable, Active, SWAbsorptivity, SWTransmissivity,
                       LWEmissivity, LWTransmissivity, Insulation) VALUES
     (1, 'None', 0, 1, 0, 1, 0, 1, 0),
-    (2, 'Clear bubble cover', 0, 1, 0.10, 0.80, 0.90, 0.20, 0.07),
+    (2, 'Clear bubble cover', 0, 1, 0.10, 0.80, 0.80, 0.20, 0.07),
     (3, 'Opaque bubble cover', 0, 1, 0.85, 0.05, 0.90, 0.05, 0.07),
     (4, 'Foam cover, 6 mm', 0, 1, 0.60, 0, 0.90, 0, 0.15),
     (5, 'Liquid cover (surface film)', 0, 1, 0, 1, 0, 1, 0.001);

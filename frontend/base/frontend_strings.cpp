@@ -167,6 +167,8 @@ constexpr StringEntry kEnglish[] = {
     {kStrInsulation, "Insulation value"},
     {kStrUnits, "Units"},
     {kStrHelpMissing, "The help page %s cannot be shown."},
+    {kStrBlanketSumAboveOne,
+     "An absorptivity (or emissivity) and a transmissivity cannot add up to more than 1."},
 };
 
 }  // namespace

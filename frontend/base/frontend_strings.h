@@ -163,6 +163,7 @@ enum FrontEndString : int {
     kStrInsulation = 757,
     kStrUnits = 758,
     kStrHelpMissing = 759,
+    kStrBlanketSumAboveOne = 760,
 };
 
 // The English texts, built into the program.

@@ -121,6 +121,11 @@ std::optional<EditProblem> CheckBlanket(const BlanketData& data, int units,
         if (auto problem = InRange(field, texts[field], fractions[field], kFractionRange))
             return problem;
     }
+    // Each band's pair, refused on its transmissivity.
+    for (int band : {0, 2}) {
+        if (!AbsorbedAndPassedFit(fractions[band], fractions[band + 1]))
+            return EditProblem{band + 1, LoadResString(kStrBlanketSumAboveOne)};
+    }
     const UnitConversion& shown = InsulationUnits();
     return InRange(
         4, texts[4], shown.Shown(data.insulation, units),

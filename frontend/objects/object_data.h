@@ -82,7 +82,7 @@ std::optional<EditProblem> CheckCollector(const CollectorData& data, int units,
 // Capacity, efficiency or COP.
 std::optional<EditProblem> CheckHeater(const HeaterData& data, int units,
                                        const std::array<std::string, 2>& texts);
-// Short-wave absorptivity and transmissivity, long-wave emissivity and transmissivity,
-// insulation.
+// Short-wave absorptivity and transmissivity, long-wave emissivity and transmissivity (each
+// pair adding up to 1 at most), insulation.
 std::optional<EditProblem> CheckBlanket(const BlanketData& data, int units,
                                         const std::array<std::string, 5>& texts);

@@ -3,7 +3,6 @@
 // the array of strings and banks.
 #include <cmath>
 #include <istream>
-#include <numbers>
 #include <ostream>
 #include <vector>
 
@@ -159,9 +158,8 @@ int FlatPlateCollector::CheckTables(int tableCode) {
 }
 
 double FlatPlateCollector::IncidenceAngleModifier(double theta, double phi) const {
-    constexpr double kGrazing = std::numbers::pi / 2;
     auto lookUp = [this, theta](int t, double angle) {
-        if (tableCount_[t] < 1 || theta >= kGrazing) return 1.0;
+        if (tableCount_[t] < 1 || theta >= kGrazingIncidence) return 1.0;
         return InterpolateTable(tableCount_[t], table_[t][0], table_[t][1],
                                 angle * kDegreesPerRadian);
     };
@@ -169,7 +167,7 @@ double FlatPlateCollector::IncidenceAngleModifier(double theta, double phi) cons
         case kModifierOneTable:
             return lookUp(0, theta);
         case kModifierTwoTables: {
-            if (theta >= kGrazing) return 1.0;
+            if (theta >= kGrazingIncidence) return 1.0;
             const double longitudinal = std::atan(std::cos(phi) * std::tan(theta));
             const double transversal = std::atan(std::sin(phi) * std::tan(theta));
             return lookUp(0, longitudinal) * lookUp(1, transversal);

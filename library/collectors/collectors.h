@@ -14,6 +14,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <numbers>
 
 #include "component.h"
 #include "numerics.h"
@@ -35,6 +36,8 @@ class FlatPlateCollector : public SolarBase {
     // Incidence-angle-modifier modes; other values use no modifier.
     static constexpr int kModifierOneTable = 1;   // table 1 of the incidence angle
     static constexpr int kModifierTwoTables = 2;  // longitudinal (table 1) x transversal (table 2)
+    // From this incidence angle (rad) on no beam reaches the plane: no table is looked up.
+    static constexpr double kGrazingIncidence = std::numbers::pi / 2;
 
     // Outputs.
     double outletTemperature = 0;     // degC

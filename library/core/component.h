@@ -71,12 +71,14 @@ struct VariableRef {
     enum Kind : int { kNone = 0, kInt = 1, kDouble = 2 };
 
     VariableRef() = default;
-    VariableRef(double* p) : pointer(p), kind(p ? kDouble : kNone) {}
-    VariableRef(int* p) : pointer(p), kind(p ? kInt : kNone) {}
+    // The kind follows the pointer's type, also for a null pointer (which is still unbound).
+    VariableRef(double* p) : pointer(p), kind(kDouble) {}
+    VariableRef(int* p) : pointer(p), kind(kInt) {}
 
     bool IsBound() const { return pointer != nullptr && kind != kNone; }
     // The variable's value as a double; 0 when unbound.
     double Value() const {
+        if (pointer == nullptr) return 0.0;
         if (kind == kDouble) return *static_cast<const double*>(pointer);
         if (kind == kInt) return *static_cast<const int*>(pointer);
         return 0.0;

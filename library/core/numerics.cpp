@@ -23,6 +23,12 @@ void SolveFactoredTridiagonal(int n, const double* a, const double* b, const dou
     for (int k = n - 2; k >= 0; --k) d[k] -= c[k] * d[k + 1];
 }
 
+int SolveTridiagonal(int n, const double* a, double* b, double* c, double* d) {
+    const int result = FactorTridiagonal(n, a, b, c);
+    if (result == 0) SolveFactoredTridiagonal(n, a, b, c, d);
+    return result;
+}
+
 double InterpolateTable(int n, const double* x, const double* y, double x0) {
     if (n < 2) return y[0];
     if (x0 < x[0]) return y[0] + (x0 - x[0]) * (y[1] - y[0]) / (x[1] - x[0]);
@@ -49,6 +55,10 @@ double PresentWorthFactor(const YearlySeries& series) {
     return (1.0 - std::pow((1.0 + e) / (1.0 + d), series.years)) / (d - e);
 }
 
+double PresentWorthSeries(double amount, int n, double e, double d) {
+    return amount * PresentWorthFactor({.years = n, .escalation = e, .discount = d});
+}
+
 // A loan over no years is paid back at once.
 double AnnualPayment(double loan, int n, double i) {
     if (loan == 0.0) return 0.0;
@@ -56,17 +66,14 @@ double AnnualPayment(double loan, int n, double i) {
 }
 
 double LifeCycleCost(const LifeCycleTerms& t) {
-    const double loanCost =
-        t.loanYears > 0
-            ? AnnualPayment(t.loan, t.loanYears, t.loanRate) *
-                  PresentWorthFactor(
-                      {.years = t.loanYears, .escalation = 0.0, .discount = t.discountRate})
-            : t.loan;
-    const auto overLife = [&t](double escalation) {
-        return PresentWorthFactor(
-            {.years = t.lifeYears, .escalation = escalation, .discount = t.discountRate});
+    const double loanCost = t.loanYears > 0
+                                ? PresentWorthSeries(AnnualPayment(t.loan, t.loanYears, t.loanRate),
+                                                     t.loanYears, 0.0, t.discountRate)
+                                : t.loan;
+    const auto overLife = [&t](double amount, double escalation) {
+        return PresentWorthSeries(amount, t.lifeYears, escalation, t.discountRate);
     };
-    return (t.capital - t.loan) + t.energyCost * overLife(t.fuelInflationRate) + loanCost +
-           t.maintenanceCost * overLife(t.inflationRate) -
+    return (t.capital - t.loan) + overLife(t.energyCost, t.fuelInflationRate) + loanCost +
+           overLife(t.maintenanceCost, t.inflationRate) -
            PresentWorthSingle(t.salvage, t.lifeYears, 0.0, t.discountRate);
 }

@@ -16,6 +16,9 @@
 int FactorTridiagonal(int n, const double* a, double* b, double* c);
 // With b and c as FactorTridiagonal left them (returning 0), overwrites d with the solution.
 void SolveFactoredTridiagonal(int n, const double* a, const double* b, const double* c, double* d);
+// Both steps for one right-hand side: FactorTridiagonal's result; on 0 the solution is in d,
+// otherwise d is left as it was.
+int SolveTridiagonal(int n, const double* a, double* b, double* c, double* d);
 
 // Linear interpolation in a table of increasing x, extrapolated along the end segments.
 double InterpolateTable(int n, const double* x, const double* y, double x0);
@@ -34,6 +37,8 @@ struct YearlySeries {
 // discount = escalation, else (1 - ((1 + escalation) / (1 + discount))^years) /
 // (discount - escalation).
 double PresentWorthFactor(const YearlySeries& series);
+// Present worth of the series whose first amount is `amount`: amount x PresentWorthFactor.
+double PresentWorthSeries(double amount, int n, double e, double d);
 
 // A loan of 0 costs 0 a year; a loan over no years is paid back at once (the whole amount).
 double AnnualPayment(double loan, int n, double i);

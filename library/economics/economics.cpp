@@ -33,11 +33,9 @@ EconomicResults ComputeEconomics(const EconomicInputs& in, const YearlyEnergies&
     out.lifeCycleCost = LifeCycleCost(terms);
     // The savings escalate like the energy prices they are made of.
     terms.energyCost = 0;
-    out.netPresentValue =
-        out.valueOfEnergy * PresentWorthFactor({.years = in.systemLife,
-                                                .escalation = in.fuelInflationRate,
-                                                .discount = in.discountRate}) -
-        LifeCycleCost(terms);
+    out.netPresentValue = PresentWorthSeries(out.valueOfEnergy, in.systemLife, in.fuelInflationRate,
+                                             in.discountRate) -
+                          LifeCycleCost(terms);
 
     const double yearlySaving = out.valueOfEnergy - in.maintenanceCost;
     const double payback = yearlySaving > 0 ? out.initialCosts / yearlySaving : 0.0;

@@ -7,6 +7,11 @@
 //
 // Temperatures are degC at the inputs and kelvin inside the formulas; heat flows are W, water
 // flows kg/s, time s, angles rad.
+//
+// Under the blanket the surface radiates with the water's emission let through the blanket plus
+// the blanket's own: 0.95 x long-wave transmissivity + long-wave emissivity, capped at 1 (a black
+// body), since a blanket whose two values add up to more than 1 would otherwise radiate more than
+// any surface can.
 #pragma once
 
 #include <iosfwd>

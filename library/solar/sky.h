@@ -68,9 +68,9 @@ class Splitter : public SolarBase {
     double beamHorizontal;  // W/m2 on the horizontal
 
   private:
-    // Beam normal irradiance from the beam on the horizontal; refuses (4) near the horizon,
-    // where the division by cos z would give an unbounded beam.
-    int SetBeamNormalFromHorizontal(double cosZenith);
+    // Beam normal irradiance from the beam on the horizontal; 0 from the zenith limit on,
+    // where the division by cos z would give an unbounded beam (as the tilter does).
+    void SetBeamNormalFromHorizontal(double cosZenith);
 
     double* globalIn_;
     double* diffuseIn_;

@@ -59,13 +59,8 @@ int Splitter::Check() {
     return SolarBase::Check();
 }
 
-int Splitter::SetBeamNormalFromHorizontal(double cosZenith) {
-    beamNormal = 0;
-    if (beamHorizontal == 0) return kOk;
-    if (!(*zenith_ < kBeamNormalZenithLimit))
-        return DomainError(0x102, {beamHorizontal, *zenith_ * kDegreesPerRadian});
-    beamNormal = beamHorizontal / cosZenith;
-    return kOk;
+void Splitter::SetBeamNormalFromHorizontal(double cosZenith) {
+    beamNormal = *zenith_ < kBeamNormalZenithLimit ? beamHorizontal / cosZenith : 0.0;
 }
 
 int Splitter::Compute() {
@@ -99,13 +94,15 @@ int Splitter::Compute() {
         global = *globalIn_;
         diffuse = std::min(*diffuseIn_, global);
         beamHorizontal = global - diffuse;
-        return SetBeamNormalFromHorizontal(c) == kOk ? status_ : kDomain;
+        SetBeamNormalFromHorizontal(c);
+        return status_;
     }
     if (hasGlobal && hasBeamHorizontal) {
         global = *globalIn_;
         beamHorizontal = std::min(*beamHorizontalIn_, global);
         diffuse = global - beamHorizontal;
-        return SetBeamNormalFromHorizontal(c) == kOk ? status_ : kDomain;
+        SetBeamNormalFromHorizontal(c);
+        return status_;
     }
     if (hasGlobal && hasBeamNormal) {
         global = *globalIn_;
@@ -119,13 +116,15 @@ int Splitter::Compute() {
         }
         beamHorizontal = global;
         diffuse = 0;
-        return SetBeamNormalFromHorizontal(c) == kOk ? status_ : kDomain;
+        SetBeamNormalFromHorizontal(c);
+        return status_;
     }
     if (hasDiffuse && hasBeamHorizontal) {
         diffuse = *diffuseIn_;
         beamHorizontal = *beamHorizontalIn_;
         global = diffuse + beamHorizontal;
-        return SetBeamNormalFromHorizontal(c) == kOk ? status_ : kDomain;
+        SetBeamNormalFromHorizontal(c);
+        return status_;
     }
     if (hasDiffuse && hasBeamNormal) {
         diffuse = *diffuseIn_;

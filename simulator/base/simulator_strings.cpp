@@ -207,6 +207,8 @@ constexpr StringEntry kEnglish[] = {
     {kStrTextTooLong, "Please enter no more than %d characters."},
     {kStrAnglesNotIncreasing, "The incidence angles must increase from each point to the next."},
     {kStrNotAvailable, "n/a"},
+    {kStrBlanketSumAboveOne,
+     "An absorptivity (or emissivity) and a transmissivity cannot add up to more than 1."},
     // The simulation run.
     {kStrDomainErrorIn, "Domain error in component: "},
     {kStrFatalErrorIn, "Fatal error in component: "},
@@ -218,6 +220,8 @@ constexpr StringEntry kEnglish[] = {
     {kStrInvalidComponent, "Internal error: invalid component ("},
     {kStrInvalidComponentEnd, "). \n"},
     {kStrCannotOpenWeather, "Cannot open weather file."},
+    {kStrChangeWeatherFile,
+     "Choose the file in the Weather File dialog (System > Climate Data File)."},
     {kStrCannotOpenAlternateFile, "Cannot open alternate input file."},
     {kStrCannotOpenMonthlyOutput, "Cannot open monthly output file "},
     {kStrCannotOpenHourlyOutput, "Cannot open hourly output file "},

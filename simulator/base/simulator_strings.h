@@ -191,6 +191,7 @@ enum SimulatorString : int {
     kStrTextTooLong = 34184,
     kStrAnglesNotIncreasing = 34185,
     kStrNotAvailable = 34186,
+    kStrBlanketSumAboveOne = 34187,
     // The simulation run.
     kStrDomainErrorIn = 34116,
     kStrFatalErrorIn = 34117,
@@ -202,6 +203,7 @@ enum SimulatorString : int {
     kStrInvalidComponent = 34125,
     kStrInvalidComponentEnd = 34126,
     kStrCannotOpenWeather = 34127,
+    kStrChangeWeatherFile = 34460,
     kStrCannotOpenAlternateFile = 34128,
     kStrCannotOpenMonthlyOutput = 34129,
     kStrCannotOpenHourlyOutput = 34130,

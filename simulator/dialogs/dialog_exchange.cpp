@@ -20,6 +20,13 @@ std::string ShownFileName(const FileIO& reader, int noSelectionId) {
     return name ? name : LoadResString(noSelectionId);
 }
 
+// The model's value for a dialog's value shown in other units: Fill showed `model` as
+// `model x factor`. An unchanged value goes back as the model's own, to the last bit (the
+// conversion there and back need not give it exactly); a changed one as shown / factor.
+double FromShown(double shown, double model, double factor) {
+    return shown == model * factor ? model : shown / factor;
+}
+
 // The file name a dialog hands back: none when it still shows the "(no selection)" text.
 const char* ChosenFileName(const std::string& shown, int noSelectionId) {
     return shown == LoadResString(noSelectionId) ? nullptr : shown.c_str();
@@ -80,7 +87,10 @@ bool Fill(CTidewarmDoc& doc, CWeatherDlg& dialog) {
 }
 
 bool CopyBack(const CWeatherDlg& dialog, CTidewarmDoc& doc) {
-    const double latitude = dialog.latitude * kRadiansPerDegree;
+    double held = 0, heldLongitude = 0, heldMeridian = 0;
+    int clockTime = 0;
+    doc.sun.GetParameters(held, clockTime, heldLongitude, heldMeridian);
+    const double latitude = FromShown(dialog.latitude, held, kDegreesPerRadian);
     if (dialog.format == CWeatherDlg::kKorvexTmy) {
         doc.WeatherSource = kWeatherTMY;
         doc.sun.SetParameters(latitude, 0, 0, 0);
@@ -89,8 +99,8 @@ bool CopyBack(const CWeatherDlg& dialog, CTidewarmDoc& doc) {
         doc.WeatherSource =
             dialog.format == CWeatherDlg::kDelimitedAscii ? kWeatherText : kWeatherBinary;
         doc.sun.SetParameters(latitude, dialog.timeBase == CWeatherDlg::kStandardTimeBase ? 1 : 0,
-                              dialog.stationLongitude * kRadiansPerDegree,
-                              dialog.meridianLongitude * kRadiansPerDegree);
+                              FromShown(dialog.stationLongitude, heldLongitude, kDegreesPerRadian),
+                              FromShown(dialog.meridianLongitude, heldMeridian, kDegreesPerRadian));
     }
     if (FileReader* reader = doc.SelectedWeatherReader()) {
         const char* name = ChosenFileName(dialog.fileName, kStrNoWeatherSelection);
@@ -278,8 +288,11 @@ bool CopyBack(const CCollectorUseDlg& dialog, CTidewarmDoc& doc) {
     doc.unglazedCollector.SetUseParameters(dialog.inSeries, dialog.groupsInParallel, dialog.banks,
                                            windCorrection, windThreshold);
     doc.RoofType = dialog.roofType;
-    doc.tracker.SetParameters(0, dialog.slope * kRadiansPerDegree,
-                              dialog.azimuth * kRadiansPerDegree);
+    int mode = 0;
+    double slope = 0, azimuth = 0;
+    doc.tracker.GetParameters(mode, slope, azimuth);
+    doc.tracker.SetParameters(0, FromShown(dialog.slope, slope, kDegreesPerRadian),
+                              FromShown(dialog.azimuth, azimuth, kDegreesPerRadian));
     doc.controller.SetParameters(dialog.deltaTOn, dialog.deltaTOff, dialog.tMaxPool, 0);
     doc.collectorPump.SetParameters(dialog.pumpFlow, dialog.pumpPower, dialog.pumpFraction);
     return true;
@@ -352,7 +365,7 @@ bool CopyBack(const CPoolDesignDlg& dialog, CTidewarmDoc& doc) {
     doc.MainsTemp = dialog.mainsTemp;
     doc.ShadedFraction = dialog.shadedFraction;
     doc.IndoorAirTemp = dialog.indoorTemp;
-    doc.IndoorRelHum = dialog.indoorRelHum / 100;
+    doc.IndoorRelHum = FromShown(dialog.indoorRelHum, doc.IndoorRelHum, 100);
     doc.IndoorAirSpeed = dialog.ventilation;
     doc.DeepSoilTemp = dialog.deepSoilTemp;
     return true;
@@ -372,7 +385,8 @@ bool Fill(CTidewarmDoc& doc, CPoolUseDlg& dialog) {
 }
 
 bool CopyBack(const CPoolUseDlg& dialog, CTidewarmDoc& doc) {
-    doc.pool.SetOtherWaterLoss(dialog.spillage / kCubicMetresPerDayPerKgPerS);
+    doc.pool.SetOtherWaterLoss(
+        FromShown(dialog.spillage, doc.pool.GetOtherWaterLoss(), kCubicMetresPerDayPerKgPerS));
     doc.activityProfile.SetValues(dialog.weekdayActivity.data(), dialog.weekendActivity.data());
     doc.InitialPoolTemp = dialog.initialTemp;
     doc.SeasonStart = dialog.SeasonStart();
@@ -429,9 +443,12 @@ bool Fill(CTidewarmDoc& doc, CAuxHeaterDlg& dialog) {
 
 bool CopyBack(const CAuxHeaterDlg& dialog, CTidewarmDoc& doc) {
     doc.HeaterType = dialog.heaterType;
-    if (dialog.heaterType == kHeaterFuel)
-        doc.gasHeater.SetParameters(dialog.setPoint, dialog.capacity, dialog.efficiency / 100);
-    else if (dialog.heaterType == kHeaterHeatPump)
+    if (dialog.heaterType == kHeaterFuel) {
+        double setPoint = 0, capacity = 0, efficiency = 0;
+        doc.gasHeater.GetParameters(setPoint, capacity, efficiency);
+        doc.gasHeater.SetParameters(dialog.setPoint, dialog.capacity,
+                                    FromShown(dialog.efficiency, efficiency, 100));
+    } else if (dialog.heaterType == kHeaterHeatPump)
         doc.heatPump.SetParameters(dialog.setPoint, dialog.capacity, dialog.efficiency);
     else
         Show(kStrInvalidHeaterTypeStored, MessageKind::Error);
@@ -461,10 +478,13 @@ bool Fill(CTidewarmDoc& doc, CEconomicsDlg& dialog) {
 }
 
 bool CopyBack(const CEconomicsDlg& dialog, CTidewarmDoc& doc) {
+    const EconomicData& held = doc.economicData;
     doc.economicData.SetData(dialog.systemLife, dialog.costPerCollector, dialog.installationCost,
                              dialog.maintenanceCost, dialog.resaleValue, dialog.downPayment,
-                             dialog.interestRate / 100, dialog.discountRate / 100,
-                             dialog.inflationRate / 100, dialog.fuelInflationRate / 100,
+                             FromShown(dialog.interestRate, held.interestRate, 100),
+                             FromShown(dialog.discountRate, held.discountRate, 100),
+                             FromShown(dialog.inflationRate, held.inflationRate, 100),
+                             FromShown(dialog.fuelInflationRate, held.fuelInflationRate, 100),
                              dialog.primaryEnergyCost, dialog.electricityCost);
     return true;
 }

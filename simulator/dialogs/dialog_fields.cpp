@@ -151,7 +151,7 @@ std::string FieldText(const DialogField& field) {
     char buffer[64];
     switch (field.kind) {
         case FieldKind::kDouble:
-            std::snprintf(buffer, sizeof buffer, "%.15g", *static_cast<const double*>(field.value));
+            std::snprintf(buffer, sizeof buffer, "%g", *static_cast<const double*>(field.value));
             return buffer;
         case FieldKind::kIntAsDouble: {
             const double v = std::trunc(*static_cast<const double*>(field.value));
@@ -188,6 +188,19 @@ ExchangeStatus ParseFieldText(const DialogField& field, std::string_view text, d
 
 namespace {
 
+// An edit still showing the text of its field's value was left alone: its value stays as it
+// is, every digit that the text does not show included.
+bool StillShown(const DialogField& field, std::string_view text) {
+    return text == FieldText(field);
+}
+
+// The rules' disabled controls hold values that do not apply: they are neither checked nor
+// stored. A radio group always counts (the rules disable the buttons a choice rules out, not
+// the group).
+bool Applies(const InputDialog& dialog, const DialogField& field) {
+    return field.kind == FieldKind::kRadio || StateOf(dialog, field.controlId).enabled;
+}
+
 void Store(const DialogField& field, std::string_view text, double number) {
     if (IsTextKind(field.kind))
         *static_cast<std::string*>(field.value) = std::string(text);
@@ -202,7 +215,7 @@ void Store(const DialogField& field, std::string_view text, double number) {
 ExchangeStatus StoreFieldText(const DialogField& field, std::string_view text) {
     double number = 0;
     ExchangeStatus status = ParseFieldText(field, text, &number);
-    if (status) Store(field, text, number);
+    if (status && !StillShown(field, text)) Store(field, text, number);
     return status;
 }
 
@@ -227,12 +240,13 @@ ExchangeStatus SaveDialog(InputDialog& dialog, const ControlTextSource& texts) {
     };
     std::vector<Taken> taken;
     for (const DialogField& field : dialog.Fields()) {
+        if (!Applies(dialog, field)) continue;
         std::optional<std::string> text = texts(field.controlId);
         if (!text) continue;
         double number = 0;
         ExchangeStatus status = ParseFieldText(field, *text, &number);
         if (!status) return status;
-        taken.push_back({field, std::move(*text), number});
+        if (!StillShown(field, *text)) taken.push_back({field, std::move(*text), number});
     }
     for (const Taken& t : taken) Store(t.field, t.text, t.number);
     return dialog.OnOK();
@@ -240,6 +254,7 @@ ExchangeStatus SaveDialog(InputDialog& dialog, const ControlTextSource& texts) {
 
 ExchangeStatus ValidateDialog(InputDialog& dialog) {
     for (const DialogField& field : dialog.Fields()) {
+        if (!Applies(dialog, field)) continue;
         ExchangeStatus status = CheckFieldValue(field);
         if (!status) return status;
     }

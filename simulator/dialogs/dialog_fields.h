@@ -5,7 +5,9 @@
 //
 // A window binds each control to the field of the same control id: it shows FieldText and, on
 // OK, hands the texts of all controls to SaveDialog, which stores them only when every one of
-// them is acceptable.
+// them is acceptable. A text that is still the one shown is checked but not stored, so a value
+// keeps every digit that its short text does not show; a control that the rules disable is
+// neither checked nor stored.
 #pragma once
 
 #include <functional>
@@ -64,14 +66,13 @@ struct ExchangeStatus {
     static ExchangeStatus Refused(int controlId, std::string message);
 };
 
-// The text a control shows for the field's value: ints and indexes in decimal, doubles with 15
-// significant digits (as many as a double keeps through text), so that an OK without changes
-// gives back the values shown.
+// The text a control shows for the field's value: ints and indexes in decimal, doubles as a
+// person writes them ("%g": six significant digits).
 std::string FieldText(const DialogField& field);
 // Reads `text` as the field's value and checks it, without storing it. On success the value
 // read goes to `number` (numeric kinds) or `text` stays as given (text kinds).
 ExchangeStatus ParseFieldText(const DialogField& field, std::string_view text, double* number);
-// Reads, checks and stores one field.
+// Reads and checks one field; stores it unless `text` is still the field's FieldText.
 ExchangeStatus StoreFieldText(const DialogField& field, std::string_view text);
 // Checks the value the field holds against its range.
 ExchangeStatus CheckFieldValue(const DialogField& field);
@@ -111,11 +112,12 @@ class InputDialog {
 // (its field keeps its value).
 using ControlTextSource = std::function<std::optional<std::string>(int controlId)>;
 
-// Takes the texts of every field: all are read and checked first; only when every one is
-// acceptable are they stored, and then OnOK runs. On a refusal nothing is stored.
+// Takes the texts of every field that the rules enable: all are read and checked first; only
+// when every one is acceptable are the changed ones stored, and then OnOK runs. On a refusal
+// nothing is stored.
 ExchangeStatus SaveDialog(InputDialog& dialog, const ControlTextSource& texts);
-// Checks every held value against its range, then runs OnOK: what OK does when the fields
-// were set without a window.
+// Checks every held value that the rules enable against its range, then runs OnOK: what OK
+// does when the fields were set without a window.
 ExchangeStatus ValidateDialog(InputDialog& dialog);
 // The state the rules give one control; enabled and editable when no rule names it.
 ControlState StateOf(const InputDialog& dialog, int controlId);

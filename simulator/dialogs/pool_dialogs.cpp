@@ -242,6 +242,16 @@ std::vector<ControlState> CBlanketDlg::ControlStates() const {
     };
 }
 
+ExchangeStatus CBlanketDlg::OnOK() {
+    if (!AbsorbedAndPassedFit(shortWaveAbsorptivity, shortWaveTransmissivity))
+        return ExchangeStatus::Refused(kShortWaveTransmissivity,
+                                       LoadResString(kStrBlanketSumAboveOne));
+    if (!AbsorbedAndPassedFit(longWaveEmissivity, longWaveTransmissivity))
+        return ExchangeStatus::Refused(kLongWaveTransmissivity,
+                                       LoadResString(kStrBlanketSumAboveOne));
+    return {};
+}
+
 CProfile12Edit CBlanketDlg::SeasonalEditor() const {
     return MakeMonthlyEditor(kStrBlanketSeasonalLegend, seasonal, 0, 1);
 }

@@ -131,6 +131,9 @@ class CBlanketDlg : public InputDialog {
     int TemplateId() const override { return kTemplate; }
     std::vector<DialogField> Fields() override;
     std::vector<ControlState> ControlStates() const override;
+    // What the blanket absorbs (emits) and what it lets through cannot add up to more than what
+    // reaches it: each pair of a band is refused above 1, on its transmissivity.
+    ExchangeStatus OnOK() override;
     void PrintSummary(std::ostream& out, int language) const override;
     void OnDailyUseClick(int choice) { dailyUse = choice; }
 

@@ -350,7 +350,7 @@ std::vector<DialogField> CPoolConfigDlg::Fields() {
         CheckField(kEconomics, &doEconomics),
         CheckField(kSwimmable, &swimmableCriterion),
         CheckField(kComparativeRun, &referenceRun),
-        IntField(kWeekLength, &weekLength, 1, kMaxDays),
+        IntField(kWeekLength, &weekLength, 0, kMaxDays),
         IntField(kWeekendLength, &weekendLength, 0, kMaxDays),
     };
 }

@@ -159,7 +159,7 @@ class CPoolConfigDlg : public InputDialog {
     };
 
     int TemplateId() const override { return kTemplate; }
-    // A week of at least one day: the week cycle divides by it.
+    // The week lengths apply only with weekends on (the run refuses a week of no day then).
     std::vector<DialogField> Fields() override;
     std::vector<ControlState> ControlStates() const override;
     void PrintSummary(std::ostream& out, int language) const override;

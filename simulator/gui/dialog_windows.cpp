@@ -97,12 +97,20 @@ bool WeatherChanged(CInputWindow& window, int id) {
     }
 }
 
-// A weather file that cannot be opened would only fail the run later: it is refused here.
-bool WeatherAccepted(CInputWindow& window) {
-    if (DialogOf<CWeatherDlg>(window).FileOpens()) return true;
-    ShowMessage(LoadResString(kStrFileNotFound), MessageKind::Warning);
-    window.SelectControl(CWeatherDlg::kFileName);
+// A weather or alternate file that does not open never blocks OK: the message asks, OK accepts
+// the file all the same (it may be put in place later), Cancel goes back to its name.
+bool AcceptedUnopened(CInputWindow& window, bool opens, int fileNameId) {
+    if (opens) return true;
+    const int answer = wxMessageBox(ResText(kStrFileNotFound), wxTheApp->GetAppDisplayName(),
+                                    wxOK | wxCANCEL | wxICON_EXCLAMATION, &window);
+    if (answer == wxOK) return true;
+    window.SelectControl(fileNameId);
     return false;
+}
+
+bool WeatherAccepted(CInputWindow& window) {
+    return AcceptedUnopened(window, DialogOf<CWeatherDlg>(window).FileOpens(),
+                            CWeatherDlg::kFileName);
 }
 
 bool AlternateChanged(CInputWindow& window, int id) {
@@ -114,14 +122,9 @@ bool AlternateChanged(CInputWindow& window, int id) {
     return true;
 }
 
-// The user may keep an alternate file that does not open yet: OK asks.
 bool AlternateAccepted(CInputWindow& window) {
-    if (DialogOf<CAlternateDlg>(window).FileOpens()) return true;
-    const int answer = wxMessageBox(ResText(kStrFileNotFound), wxTheApp->GetAppDisplayName(),
-                                    wxOK | wxCANCEL | wxICON_EXCLAMATION, &window);
-    if (answer == wxOK) return true;
-    window.SelectControl(CAlternateDlg::kFileName);
-    return false;
+    return AcceptedUnopened(window, DialogOf<CAlternateDlg>(window).FileOpens(),
+                            CAlternateDlg::kFileName);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -1,5 +1,9 @@
 #include "main_frame.h"
 
+#include <wx/display.h>
+
+#include <algorithm>
+
 #include "command_ids.h"
 #include "menus.h"
 #include "simulator_strings.h"
@@ -34,6 +38,17 @@ wxEND_EVENT_TABLE()
     SetAcceleratorTable(FrameAccelerators());
     CreateToolbar();
     CreateStatusPanes();
+    FitScreen();
+}
+
+void CMainFrame::FitScreen() {
+    const int index = wxDisplay::GetFromPoint(wxGetMousePosition());
+    const wxRect area =
+        wxDisplay(index == wxNOT_FOUND ? 0u : static_cast<unsigned>(index)).GetClientArea();
+    wxRect frame(GetSize());
+    frame.SetWidth(std::min(frame.GetWidth(), area.GetWidth()));
+    frame.SetHeight(std::min(frame.GetHeight(), area.GetHeight()));
+    SetSize(frame.CenterIn(area));
 }
 
 void CMainFrame::CreateToolbar() {

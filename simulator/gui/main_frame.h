@@ -14,6 +14,9 @@ class CMainFrame final : public wxDocMDIParentFrame {
   private:
     void CreateToolbar();
     void CreateStatusPanes();
+    // Cuts the frame to the work area of the screen it opens on (the one under the pointer),
+    // centred there, so that no edge and no status bar is left off the screen.
+    void FitScreen();
     // The lock-key indicators follow the keyboard.
     void OnIdle(wxIdleEvent& event);
 

@@ -1,5 +1,7 @@
 #include "report_view.h"
 
+#include <algorithm>
+
 #include "main_frame.h"
 #include "menus.h"
 #include "project_document.h"
@@ -53,18 +55,37 @@ wxPrintout* CTidewarmView::OnCreatePrintout() {
 
 void CTidewarmView::ShowReport(const wxString& text) {
     text_->ChangeValue(text);
-    // A report reads from its header down: show its top, not where the text ends (once the
-    // control has its size, since GTK scrolls a new text when it lays the control out).
+    // A report reads from its header down: show its top, not where the text ends.
     text_->SetInsertionPoint(0);
-    wxTextCtrl* control = text_;
-    control->CallAfter([control] { control->ShowPosition(0); });
+    ShowLineAtTop(0);
 }
 
 void CTidewarmView::SetOutOfDate(bool outOfDate) {
     outOfDate_ = outOfDate;
+    // GTK sets the font of a text by putting the whole text in again, which would leave the
+    // view at its end: the line at the top (or the one about to be) and the insertion point are
+    // put back. Frozen, the text put in again does not ask to be scrolled to its end.
+    long column = 0, line = 0;
+    if (!scrollPending_ && text_->HitTest(wxPoint(0, 0), &column, &line) != wxTE_HT_UNKNOWN)
+        topLine_ = line;
+    const long insertion = text_->GetInsertionPoint();
+    text_->Freeze();
     text_->SetFont(ReportFont(outOfDate));
+    text_->SetInsertionPoint(insertion);
+    text_->Thaw();
+    ShowLineAtTop(topLine_);
     text_->Refresh();
     text_->Update();
+}
+
+void CTidewarmView::ShowLineAtTop(long line) {
+    // Once the control is laid out (GTK scrolls a new text when it lays the control out).
+    topLine_ = line;
+    scrollPending_ = true;
+    text_->CallAfter([this] {
+        text_->ShowPosition(std::max(0L, text_->XYToPosition(0, topLine_)));
+        scrollPending_ = false;
+    });
 }
 
 void CTidewarmView::OnCopy(wxCommandEvent&) {

@@ -19,12 +19,16 @@ class CTidewarmView final : public wxView {
     bool OutOfDate() const { return outOfDate_; }
 
   private:
+    // Scrolls the report so that `line` is in view (at the top when the view is below it).
+    void ShowLineAtTop(long line);
     void OnCopy(wxCommandEvent&);
     void OnUpdateCopy(wxUpdateUIEvent& event);
     // Cut, paste and undo: the report is not edited.
     void OnUpdateEditing(wxUpdateUIEvent& event) { event.Enable(false); }
 
     wxTextCtrl* text_ = nullptr;
+    long topLine_ = 0;            // the line shown at the top, or to be once laid out
+    bool scrollPending_ = false;  // a scroll to topLine_ waits for the layout
     wxMenu* fileMenu_ = nullptr;
     bool outOfDate_ = true;
 

@@ -3,6 +3,7 @@
 #include "command_ids.h"
 #include "config_file.h"
 #include "dialog_windows.h"
+#include "document.h"
 #include "main_frame.h"
 #include "program_folders.h"
 #include "project_document.h"
@@ -27,6 +28,10 @@ bool IsPress(wxEventType type) {
 }
 
 }  // namespace
+
+bool CProjectTemplate::FileMatchesTemplate(const wxString& path) {
+    return IsProjectFile(FromWx(path)) || wxDocTemplate::FileMatchesTemplate(path);
+}
 
 wxString CTidewarmDocManager::MakeNewDocumentName() {
     return wxString::Format("Tidewarm%d", ++newDocumentCount_);
@@ -57,10 +62,12 @@ wxEND_EVENT_TABLE()
     wxInitAllImageHandlers();
 
     docManager_ = new CTidewarmDocManager;
-    new wxDocTemplate(docManager_, ResText(kStrProjectFilter), "*.tdw", wxString(), "tdw",
-                      "Tidewarm.Document", "Tidewarm.View", wxCLASSINFO(CProjectDocument),
-                      wxCLASSINFO(CTidewarmView));
+    new CProjectTemplate(docManager_, ResText(kStrProjectFilter), "*.tdw", wxString(), "tdw",
+                         "Tidewarm.Document", "Tidewarm.View", wxCLASSINFO(CProjectDocument),
+                         wxCLASSINFO(CTidewarmView));
     docManager_->FileHistoryLoad(*wxConfigBase::Get());
+    // File > Open starts where the projects are kept.
+    docManager_->SetLastDirectory(ToWx(g_strDataFolder));
     wxPageSetupDialogData& pageSetup = docManager_->GetPageSetupDialogData();
     pageSetup.SetMarginTopLeft(wxPoint(kPageMargin, kPageMargin));
     pageSetup.SetMarginBottomRight(wxPoint(kPageMargin, kPageMargin));

@@ -22,6 +22,14 @@ class CTidewarmDocManager final : public wxDocManager {
     int newDocumentCount_ = 0;
 };
 
+// The project files' template: a file is a project by its content, so a batch template
+// (".tpl") opens as well as a ".tdw".
+class CProjectTemplate final : public wxDocTemplate {
+  public:
+    using wxDocTemplate::wxDocTemplate;
+    bool FileMatchesTemplate(const wxString& path) override;
+};
+
 class CTidewarmApp : public wxApp {
   public:
     // What the program's start-up had to say (shown once the main frame stands).

@@ -430,6 +430,9 @@ std::string ReportFileName(const std::string& projectPath);
 // new as the project.
 std::unique_ptr<CTidewarmDoc> LoadProjectFile(const std::string& path,
                                               const ProjectValueCheck& refusedValue = {});
+// Whether the file starts as a project does ("Tidewarm"), whatever its name: the batch
+// templates are projects too.
+bool IsProjectFile(const std::string& path);
 
 // Writes the project to a temporary file next to `path` and puts it in place only once it is
 // complete, so a failed save leaves the previous file as it was. Shows 34010 (cannot create) or

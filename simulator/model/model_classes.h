@@ -140,7 +140,8 @@ class MyUnglazedCollector : public UnglazedCollector {
   protected:
     // A - B V below 0 counts as 0 (a wind that strong absorbs nothing rather than failing).
     void Coefficients(double t, double ambient, double& a, double& u) const override;
-    // Any table 1 is used, whatever the modifier mode and the incidence angle.
+    // Any table 1 is used, whatever the modifier mode, up to grazing incidence; from there on
+    // no beam reaches the plane and the modifier is 1.
     double IncidenceAngleModifier(double theta, double phi) const override;
     // A positive gain is reduced by the morning gain factor of the hour.
     double DeliveredStringGain(double stringGain) const override;

@@ -208,20 +208,15 @@ int CTidewarmDoc::ReadProject(std::istream& file, const ProjectFileCheck& check)
         ShowMessage(LoadResString(kStrNewerFileVersion));
         return 1;
     }
-    // One version governs every line of the file, the components' records included: the format
-    // version V. The component version C is read and otherwise ignored. The components' own
-    // gates (pool 10100, 10105 and 10109; collectors 10103, 10110 and 20000; controller 20000)
-    // are format versions: they fall into the same history as the document's own gates (10103
-    // adds the soil integrator beside the pool's soil model, 10109 the roof type, 10110 the
-    // collector banks with the VWindPool column), and C stopped at 20002, below the format
-    // versions 20003 to 30000 that follow. V is also the number this reader checks and refuses
-    // when too new, so a file whose C is missing from its history or wrong still lines up.
+    // The format version V governs the document's own lines; the component version C is
+    // handed unchanged to every component's record, whose own gates it answers.
     const int version = static_cast<int>(formatVersion);
+    const int components = static_cast<int>(componentVersion);
     int failed = 0;
     BlockCheck block(*this, check, in, lines);
     block();
     auto read = [&](SolarBase& component) {
-        failed |= component.ReadParameters(in, version);
+        failed |= component.ReadParameters(in, components);
         block();
     };
 
@@ -385,6 +380,13 @@ std::unique_ptr<CTidewarmDoc> LoadProjectFile(const std::string& path,
     document->SetResultsOutOfDate(ReportOutOfDate(path));
     document->SetModifiedFlag(0);
     return document;
+}
+
+bool IsProjectFile(const std::string& path) {
+    std::ifstream file(path, std::ios::in | std::ios::binary);
+    char word[kHeaderWordLength] = {};
+    file.read(word, kHeaderWordLength);
+    return file && std::string_view(word, kHeaderWordLength) == kHeaderWord;
 }
 
 int SaveProjectFile(CTidewarmDoc& document, const std::string& path) {

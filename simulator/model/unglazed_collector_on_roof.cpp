@@ -1,5 +1,6 @@
 // The unglazed collector of the program: stagnation temperature at every step (the controller
-// and the roof read it), any modifier table used, and the morning reduction of its gain.
+// and the roof read it), any modifier table used below grazing incidence, and the morning
+// reduction of its gain.
 #include <algorithm>
 
 #include "model_classes.h"
@@ -41,8 +42,10 @@ void MyUnglazedCollector::Coefficients(double t, double ambient, double& a, doub
     a = std::max(a, 0.0);
 }
 
+// Past grazing incidence the plane gets no beam, so there is nothing for the table to modify:
+// looked up there, a table that falls to 0 at 90 degrees would go on below 0 every night.
 double MyUnglazedCollector::IncidenceAngleModifier(double theta, double) const {
-    if (tableCount_[0] < 1) return 1.0;
+    if (tableCount_[0] < 1 || theta >= kGrazingIncidence) return 1.0;
     return InterpolateTable(tableCount_[0], table_[0][0], table_[0][1], theta * kDegreesPerRadian);
 }
 

@@ -228,11 +228,11 @@ int CTidewarmDoc::RunPass() {
 
 int CTidewarmDoc::OpenPassFiles(FileReader* weather) {
     if (weather == nullptr) {
-        ShowRunMessage(kStrCannotOpenWeather);
+        ShowWeatherOpenFailure(nullptr);
         return kOpenFailed;
     }
     if (const int result = weather->Open(); result != 0) {
-        ShowRunMessage(kStrCannotOpenWeather);
+        ShowWeatherOpenFailure(weather);
         return result;
     }
     if (UseAlternateInput != 0) {

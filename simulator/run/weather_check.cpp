@@ -57,7 +57,7 @@ std::optional<std::string> ImpossibleValue(const std::string& file, int day, int
 // Opens the reader (which reads the header); shows the run's usual message on failure.
 int OpenReader(FileReader& reader) {
     const int result = reader.Open();
-    if (result != 0) ShowRunMessage(kStrCannotOpenWeather);
+    if (result != 0) ShowWeatherOpenFailure(&reader);
     return result;
 }
 

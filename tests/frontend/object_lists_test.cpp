@@ -147,6 +147,18 @@ TEST_F(ObjectChecks, RangesOfEachDialog) {
     EXPECT_FALSE(CheckBlanket(blanket, kUnitsIP, {"0.2", "0.7", "0.2", "0", "0.005678"}));
     blanket.lwTransmissivity = 1.2;
     EXPECT_EQ(CheckBlanket(blanket, kUnitsSI, {"0.2", "0.7", "0.2", "1.2", "0.001"})->field, 3);
+    // What a band absorbs and lets through adds up to 1 at most; exactly 1 is taken.
+    blanket.lwTransmissivity = 0.8;
+    EXPECT_FALSE(CheckBlanket(blanket, kUnitsSI, {"0.2", "0.7", "0.2", "0.8", "0.001"}));
+    blanket.lwEmissivity = 0.9;
+    blanket.lwTransmissivity = 0.2;
+    problem = CheckBlanket(blanket, kUnitsSI, {"0.2", "0.7", "0.9", "0.2", "0.001"});
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(problem->field, 3);
+    EXPECT_EQ(problem->message,
+              "An absorptivity (or emissivity) and a transmissivity cannot add up to more than 1.");
+    blanket.swAbsorptivity = 0.35;
+    EXPECT_EQ(CheckBlanket(blanket, kUnitsSI, {"0.35", "0.7", "0.9", "0.2", "0.001"})->field, 1);
 }
 
 // The pool-use dialog takes a schedule exactly when the batch input would: the water's maximum

@@ -2,6 +2,7 @@
 // report, the enable rules of the input commands, Simulate and Save with their failures, the
 // print preview, the splash and progress windows.
 #include <unistd.h>
+#include <wx/display.h>
 #include <wx/html/helpfrm.h>
 #include <wx/uiaction.h>
 
@@ -14,7 +15,9 @@
 #include "command_ids.h"
 #include "dialog_exchange.h"
 #include "input_commands.h"
+#include "input_window.h"
 #include "main_frame.h"
+#include "program_folders.h"
 #include "project_document.h"
 #include "report_view.h"
 #include "small_windows.h"
@@ -325,6 +328,89 @@ TEST(OpenedProject, PrintPreviewShowsTheReportsPages) {
     previewFrame->Close(true);
     wxYield();
     Close(project);
+}
+
+TEST(MainFrame, FitsTheWorkAreaOfItsScreen) {
+    const CMainFrame& frame = TheApp().MainFrame();
+    const int index = wxDisplay::GetFromWindow(&frame);
+    ASSERT_NE(index, wxNOT_FOUND);
+    const wxRect area = wxDisplay(static_cast<unsigned>(index)).GetClientArea();
+    EXPECT_TRUE(area.Contains(frame.GetScreenRect())) << frame.GetScreenRect().GetBottom();
+    EXPECT_TRUE(area.Contains(frame.GetStatusBar()->GetScreenRect()));
+}
+
+// The italic font of an out-of-date report is applied after an input dialog's OK: the report
+// stays where it was, its first lines in view.
+TEST(OpenedProject, OutOfDateFontKeepsTheReportWhereItWas) {
+    if (wxSplashScreen* splash = TheApp().Splash()) splash->Destroy();
+    test::ScopedTempDir folder;
+    const fs::path path = folder.path() / "pool.tdw";
+    gui_test::WriteProject(path);
+    WriteReport(path, 400);
+    CProjectDocument* project = OpenProject(path);
+    ASSERT_NE(project, nullptr);
+    wxTextCtrl& report = *ViewOf(*project).ReportControl();
+    const auto topLine = [&report] {
+        long column = 0, line = -1;
+        report.HitTest(wxPoint(report.FromDIP(8), report.FromDIP(8)), &column, &line);
+        return line;
+    };
+    PumpUntil([&] { return report.IsShownOnScreen() && topLine() == 0; }, 3000);
+    ASSERT_EQ(topLine(), 0);
+    ASSERT_FALSE(ShownInItalics(*project));
+
+    gui_test::ModalWatch watch;
+    gui_test::InputScript script;
+    script.Then([&watch] { return watch.Open<CInputWindow>() != nullptr; },
+                [&watch] { gui_test::ClickOn(*watch.Open<CInputWindow>()->FindWindow(wxID_OK)); });
+    EXPECT_TRUE(script.RunWith([&] { SendCommand(ProjectFrame(*project), kCmdConfigure); }));
+    EXPECT_TRUE(ShownInItalics(*project));
+    PumpUntil([] { return false; }, 500);  // the control laid out in its new font
+    EXPECT_EQ(topLine(), 0);
+    EXPECT_EQ(report.GetInsertionPoint(), 0);
+    Close(project);
+}
+
+TEST(OpenedProject, ABatchTemplateOpensFromFileOpenInTheDataFolder) {
+    if (wxSplashScreen* splash = TheApp().Splash()) splash->Destroy();
+    const fs::path copy = fs::path(g_strDataFolder) / "pool.tpl";
+    fs::copy_file(fs::path(g_strProgramFolder) / "resingr.tpl", copy,
+                  fs::copy_options::overwrite_existing);
+    wxMenuBar& menus = *TheApp().MainFrame().GetMenuBar();
+    gui_test::ModalWatch watch;
+    wxString startFolder;
+    gui_test::InputScript script;
+    // File, then its second item (Open...); in the file chooser, the location typed.
+    script
+        .Then([] { return true; },
+              [&menus] {
+                  const wxRect bar = menus.GetScreenRect();
+                  gui_test::RealInput("mousemove --sync " + std::to_string(bar.x + 15) + " " +
+                                      std::to_string(bar.y + bar.height / 2) + " click 1");
+              })
+        .Then([] { return true; }, [] { gui_test::RealInput("sleep 0.5 key Down Down Return"); })
+        .Then(
+            [&watch] { return watch.Open<wxFileDialog>(800) != nullptr; },
+            [&] {
+                startFolder = watch.Open<wxFileDialog>()->GetDirectory();
+                gui_test::RealInput("key ctrl+l sleep 0.3 type --delay 20 '" + copy.string() + "'");
+                gui_test::RealInput("sleep 0.3 key Return");
+            });
+    CProjectDocument* opened = nullptr;
+    EXPECT_TRUE(script.RunWith([&] {
+        PumpUntil(
+            [&] {
+                opened = CurrentProject();
+                return opened != nullptr && opened->GetFilename().EndsWith(".tpl");
+            },
+            20000);
+    }));
+    EXPECT_EQ(startFolder, wxString::FromUTF8(g_strDataFolder));
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(opened->GetFilename(), wxString::FromUTF8(copy.string()));
+    EXPECT_EQ(watch.Opened<wxMessageDialog>(), 0);
+    Close(opened);
+    fs::remove(copy);
 }
 
 TEST(ProgressWindow, ShowsTheDayOfTheRun) {

@@ -1,6 +1,7 @@
 #include "gui_test_support.h"
 
 #include <cstdlib>
+#include <string>
 
 namespace gui_test {
 
@@ -41,6 +42,69 @@ void FailOnAssert(const wxString& file, int line, const wxString& function,
 
 void FailTestsOnAsserts() {
     wxSetAssertHandler(FailOnAssert);
+}
+
+void RealInput(const std::string& xdotoolArguments) {
+    const std::string command = "xdotool " + xdotoolArguments;
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+}
+
+void ClickOn(const wxWindow& window) {
+    const wxPoint middle = window.GetScreenRect().GetPosition() + window.GetSize() / 2;
+    RealInput("mousemove --sync " + std::to_string(middle.x) + " " + std::to_string(middle.y) +
+              " click 1");
+}
+
+void TypeInto(const wxWindow& edit, const std::string& text) {
+    ClickOn(edit);
+    RealInput("key ctrl+a type --delay 20 '" + text + "'");
+}
+
+int ModalWatch::Enter(wxDialog* dialog) {
+    open_.push_back({dialog, wxGetLocalTimeMillis()});
+    opened_.push_back(typeid(*dialog));
+    return wxID_NONE;
+}
+
+void ModalWatch::Exit(wxDialog* dialog) {
+    for (auto it = open_.begin(); it != open_.end(); ++it)
+        if (it->dialog == dialog) {
+            open_.erase(it);
+            return;
+        }
+}
+
+InputScript& InputScript::Then(std::function<bool()> ready, std::function<void()> act) {
+    steps_.push_back({std::move(ready), std::move(act)});
+    return *this;
+}
+
+bool InputScript::RunWith(const std::function<void()>& code) {
+    next_ = 0;
+    waitingSince_ = wxGetLocalTimeMillis();
+    timer_.Bind(wxEVT_TIMER, &InputScript::OnTick, this);
+    timer_.Start(50);
+    code();
+    timer_.Stop();
+    timer_.Unbind(wxEVT_TIMER, &InputScript::OnTick, this);
+    return next_ == steps_.size();
+}
+
+void InputScript::OnTick(wxTimerEvent&) {
+    if (next_ >= steps_.size()) return;
+    if (wxGetLocalTimeMillis() - waitingSince_ > 15000) {
+        ADD_FAILURE() << "step " << next_ + 1 << " of " << steps_.size() << " waited in vain";
+        next_ = steps_.size() + 1;
+        // What is still open would hold the test: each wx modal window is ended.
+        for (wxWindow* window : wxTopLevelWindows)
+            if (auto* dialog = dynamic_cast<wxDialog*>(window); dialog && dialog->IsModal())
+                dialog->EndModal(wxID_CANCEL);
+        return;
+    }
+    if (!steps_[next_].ready()) return;
+    steps_[next_].act();
+    ++next_;
+    waitingSince_ = wxGetLocalTimeMillis();
 }
 
 }  // namespace gui_test

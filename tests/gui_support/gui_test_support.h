@@ -3,11 +3,15 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <wx/modalhook.h>
 #include <wx/testing.h>
 #include <wx/wx.h>
 
 #include <functional>
 #include <string>
+#include <typeindex>
+#include <typeinfo>
+#include <vector>
 
 namespace gui_test {
 
@@ -38,5 +42,72 @@ void Screenshot(const std::string& name);
 
 // Makes every wx assert fail the test running (an assert dialog would block).
 void FailTestsOnAsserts();
+
+// Real input as a user gives it, from outside the program: xdotool with these arguments, through
+// the X server's test extension. The program takes the events in whatever loop it runs, modal
+// ones included.
+void RealInput(const std::string& xdotoolArguments);
+// A click in the middle of `window` as it is on the screen.
+void ClickOn(const wxWindow& window);
+// A click into `edit`, its text selected and typed over with `text`.
+void TypeInto(const wxWindow& edit, const std::string& text);
+
+// The modal windows open, innermost last; they show as usual.
+class ModalWatch : public wxModalDialogHook {
+  public:
+    ModalWatch() { Register(); }
+    ~ModalWatch() override { Unregister(); }
+
+    // The innermost one open of type T, shown for `settled` ms at least; null when none.
+    template <class T>
+    T* Open(int settled = 300) const {
+        for (auto it = open_.rbegin(); it != open_.rend(); ++it)
+            if (auto* found = dynamic_cast<T*>(it->dialog);
+                found != nullptr && wxGetLocalTimeMillis() - it->since >= settled)
+                return found;
+        return nullptr;
+    }
+    // How many modal windows of type T (exactly) opened so far.
+    template <class T>
+    int Opened() const {
+        int count = 0;
+        for (const std::type_index& type : opened_) count += type == typeid(T) ? 1 : 0;
+        return count;
+    }
+
+  protected:
+    int Enter(wxDialog* dialog) override;
+    void Exit(wxDialog* dialog) override;
+
+  private:
+    struct Shown {
+        wxDialog* dialog;
+        wxLongLong since;
+    };
+    std::vector<Shown> open_;
+    std::vector<std::type_index> opened_;  // the windows may be gone
+};
+
+// Steps of real input, run one after the other from a timer while the code under test runs its
+// own loops: each step acts once its condition holds. A step that waits more than 15 s fails the
+// test and ends the script.
+class InputScript {
+  public:
+    InputScript& Then(std::function<bool()> ready, std::function<void()> act);
+    // Runs `code` with the script going; whether every step ran.
+    bool RunWith(const std::function<void()>& code);
+
+  private:
+    struct Step {
+        std::function<bool()> ready;
+        std::function<void()> act;
+    };
+    void OnTick(wxTimerEvent&);
+
+    std::vector<Step> steps_;
+    std::size_t next_ = 0;
+    wxLongLong waitingSince_;
+    wxTimer timer_;
+};
 
 }  // namespace gui_test

@@ -118,6 +118,12 @@ TEST(VariableRef, KindsAndValues) {
     EXPECT_DOUBLE_EQ(VariableRef(&i).Value(), 7.0);
     EXPECT_FALSE(VariableRef().IsBound());
     EXPECT_DOUBLE_EQ(VariableRef().Value(), 0.0);
+    // A null pointer keeps the kind of its type and reads as unbound.
+    const VariableRef nullDouble(static_cast<double*>(nullptr));
+    EXPECT_EQ(nullDouble.kind, VariableRef::kDouble);
+    EXPECT_FALSE(nullDouble.IsBound());
+    EXPECT_DOUBLE_EQ(nullDouble.Value(), 0.0);
+    EXPECT_EQ(VariableRef(static_cast<int*>(nullptr)).kind, VariableRef::kInt);
 }
 
 TEST(Component, AngleFactorsAreReciprocal) {

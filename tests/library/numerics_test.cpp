@@ -32,12 +32,10 @@ std::vector<double> DenseSolve(std::vector<std::vector<double>> m, std::vector<d
     return x;
 }
 
-// Factors a copy of the matrix and solves for d in place, as the wall does; the factoring's result.
+// Solves with copies of the diagonal and super-diagonal, which the solver overwrites.
 int SolveTridiagonal(int n, const double* a, std::vector<double> b, std::vector<double> c,
                      double* d) {
-    const int failed = FactorTridiagonal(n, a, b.data(), c.data());
-    if (failed == 0) SolveFactoredTridiagonal(n, a, b.data(), c.data(), d);
-    return failed;
+    return ::SolveTridiagonal(n, a, b.data(), c.data(), d);
 }
 
 TEST(SolveTridiagonal, AgreesWithADenseSolve) {
@@ -104,6 +102,8 @@ TEST(PresentWorth, WorkedValues) {
     EXPECT_NEAR(PresentWorthSingle(1000, 1, 0.04, 0.08), 1000 / 1.08, 1e-9);
     EXPECT_NEAR(PresentWorthSingle(1000, 3, 0.04, 0.08), 1000 * 1.04 * 1.04 / std::pow(1.08, 3),
                 1e-9);
+    EXPECT_NEAR(PresentWorthSeries(100, 10, 0, 0.05), 772.1734929184818, 1e-9);
+    EXPECT_NEAR(PresentWorthSeries(100, 10, 0.03, 0.03), 1000 / 1.03, 1e-9);
     // A 10 000 loan over 10 years at 6 %: 1358.68 a year.
     EXPECT_NEAR(AnnualPayment(10000, 10, 0.06), 1358.6795822038, 1e-6);
 }

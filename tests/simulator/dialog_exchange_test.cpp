@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <sstream>
 
 #include "dialog_test_support.h"
 #include "message_capture.h"
@@ -116,6 +117,48 @@ TEST_F(DialogExchange, UnchangedOkOfEveryDialogKeepsAFullProject) {
     EXPECT_EQ(after.table1[0][9], 90);
     expected.unglazedCollector.SetTestParameters(after);
     test::ExpectSameProject(expected, doc);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(DialogExchange, UnchangedOkKeepsEveryDigitAlsoOfValuesShownInOtherUnits) {
+    // Values whose conversion to the dialog's units and back does not give them exactly.
+    CTidewarmDoc doc;
+    test::FillProject(doc);
+    doc.sun.SetParameters(0.6849775832740397, 1, 0.6849775832740397, 0.6849775832740397);
+    doc.tracker.SetParameters(0, 0.6849775832740397, 0.6849775832740397);
+    doc.IndoorRelHum = 0.45561240859680463;
+    doc.pool.SetOtherWaterLoss(0.012145298130490024);
+    doc.HeaterType = kHeaterFuel;
+    doc.gasHeater.SetParameters(27, 30000, 0.45561240859680463);
+    EconomicData& e = doc.economicData;
+    e.SetData(e.systemLife, e.costPerCollector, e.installationCost, e.maintenanceCost,
+              e.resaleValue, e.downPayment, 0.45561240859680463, 0.45561240859680463,
+              0.45561240859680463, 0.45561240859680463, e.primaryEnergyCost, e.electricityCost);
+    doc.Tolerance = 0.000123456789012345;
+    // Twice: the normalisations of the first OK are kept by the second.
+    RunEveryDialog(doc);
+    std::ostringstream once;
+    ASSERT_EQ(doc.WriteProject(once), 0);
+    RunEveryDialog(doc);
+    std::ostringstream twice;
+    ASSERT_EQ(doc.WriteProject(twice), 0);
+    EXPECT_EQ(twice.str(), once.str());
+    double latitude, longitude, meridian, slope, azimuth, efficiency, setPoint, capacity;
+    int clock, mode;
+    doc.sun.GetParameters(latitude, clock, longitude, meridian);
+    EXPECT_EQ(latitude, 0.6849775832740397);
+    EXPECT_EQ(longitude, 0.6849775832740397);
+    EXPECT_EQ(meridian, 0.6849775832740397);
+    doc.tracker.GetParameters(mode, slope, azimuth);
+    EXPECT_EQ(slope, 0.6849775832740397);
+    EXPECT_EQ(azimuth, 0.6849775832740397);
+    EXPECT_EQ(doc.IndoorRelHum, 0.45561240859680463);
+    EXPECT_EQ(doc.pool.GetOtherWaterLoss(), 0.012145298130490024);
+    doc.gasHeater.GetParameters(setPoint, capacity, efficiency);
+    EXPECT_EQ(efficiency, 0.45561240859680463);
+    EXPECT_EQ(doc.economicData.discountRate, 0.45561240859680463);
+    EXPECT_EQ(doc.economicData.fuelInflationRate, 0.45561240859680463);
+    EXPECT_EQ(doc.Tolerance, 0.000123456789012345);
     EXPECT_TRUE(messages.shown.empty());
 }
 

@@ -39,6 +39,24 @@ TEST_F(FieldExchange, ValuesAreShownAsTheControlsShowThem) {
     EXPECT_EQ(FieldText(fields[2]), "abc");
 }
 
+TEST_F(FieldExchange, NumbersShowAsWrittenAndKeepTheirDigitsUnlessChanged) {
+    TwoFields dialog;
+    dialog.rate = 0.219770537634409;
+    EXPECT_EQ(FieldText(dialog.Fields()[1]), "0.219771");
+    // The text shown, handed back: checked, not stored; every digit kept.
+    ASSERT_TRUE(SaveDialog(dialog, Texts({{11, "0.219771"}})));
+    EXPECT_EQ(dialog.rate, 0.219770537634409);
+    ASSERT_TRUE(StoreFieldText(dialog.Fields()[1], "0.219771"));
+    EXPECT_EQ(dialog.rate, 0.219770537634409);
+    // A shown text still has to be acceptable.
+    dialog.rate = 1.5;
+    EXPECT_EQ(SaveDialog(dialog, Texts({{11, "1.5"}})).controlId, 11);
+    // Any other text, even of the same number, is what the user typed.
+    dialog.rate = 0.219770537634409;
+    ASSERT_TRUE(SaveDialog(dialog, Texts({{11, "0.219770"}})));
+    EXPECT_EQ(dialog.rate, 0.21977);
+}
+
 TEST_F(FieldExchange, NumbersInRangeAreTakenWithBlanksAroundThem) {
     TwoFields dialog;
     ASSERT_TRUE(SaveDialog(dialog, Texts({{10, " 50 "}, {11, "+1"}, {12, "hello"}})));

@@ -136,7 +136,7 @@ TEST_F(UnglazedTest, StrongWindAbsorbsNothingInsteadOfFailing) {
     EXPECT_LT(rig.collector.usefulGain, 0);
 }
 
-TEST_F(UnglazedTest, AnyModifierTableIsUsedAndNoHourIsRefused) {
+TEST_F(UnglazedTest, AnyModifierTableIsUsedBelowGrazingIncidence) {
     UnglazedRig rig;
     const double angles[] = {0, 90}, modifiers[] = {1, 0};
     const double* table[] = {angles, modifiers};
@@ -147,6 +147,17 @@ TEST_F(UnglazedTest, AnyModifierTableIsUsedAndNoHourIsRefused) {
     rig.flow = 0;
     ASSERT_EQ(rig.collector.Compute(), kOk);
     EXPECT_NEAR(rig.collector.outletTemperature, 20 + 0.8 * 800 * 0.5 / 10, 1e-9);
+    // Past grazing incidence (the sun behind the plane, at night) the table, extrapolated below
+    // 0, is not looked up; inside 0..90 degrees a negative value from it is still refused.
+    rig.incidence = 120 * kRadiansPerDegree;
+    ASSERT_EQ(rig.collector.Compute(), kOk);
+    EXPECT_NEAR(rig.collector.outletTemperature, 20 + 0.8 * 800 / 10, 1e-9);
+    const double falling[] = {0.5, -0.5};
+    const double* negative[] = {angles, falling};
+    rig.collector.SetParameters(1, 1, 1, 2, 0.8, 0.1, 10, 0, 0, 1, 0, 0.05, 1, 2, negative, 0,
+                                nullptr);
+    rig.incidence = 80 * kRadiansPerDegree;
+    EXPECT_EQ(rig.collector.Compute(), kDomain);
 
     MyUnglazedCollector unwired;
     EXPECT_EQ(unwired.Check(), kFatal);

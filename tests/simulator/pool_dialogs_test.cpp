@@ -81,8 +81,11 @@ TEST_F(PoolDesign, Ranges) {
     CPoolDesignDlg dialog = SamplePool(CPoolDesignDlg::kOutdoor);
     EXPECT_TRUE(ValidateDialog(dialog));
     EXPECT_FALSE(SaveDialog(dialog, Texts({{CPoolDesignDlg::kVolume, "0.0009"}})));
-    EXPECT_FALSE(SaveDialog(dialog, Texts({{CPoolDesignDlg::kIndoorRelHum, "101"}})));
     EXPECT_FALSE(SaveDialog(dialog, Texts({{CPoolDesignDlg::kDeepSoilTemp, "41"}})));
+    // The room's values are disabled outdoors: neither checked nor stored.
+    EXPECT_TRUE(SaveDialog(dialog, Texts({{CPoolDesignDlg::kIndoorRelHum, "101"}})));
+    dialog.poolType = CPoolDesignDlg::kIndoor;
+    EXPECT_FALSE(SaveDialog(dialog, Texts({{CPoolDesignDlg::kIndoorRelHum, "101"}})));
     EXPECT_TRUE(SaveDialog(dialog, Texts({{CPoolDesignDlg::kIndoorTemp, "-300"}})))
         << "no range on the room temperature";
 }
@@ -213,6 +216,23 @@ TEST_F(Blanket, DailyUseAlwaysPrintsNoHourlyProfile) {
     EXPECT_TRUE(Contains(profiles, "  Blanket use, weekends (0=off, 1=on)\n"));
     dialog.useWeekends = 0;
     EXPECT_FALSE(Contains(Summary(dialog), "weekends"));
+}
+
+TEST_F(Blanket, AbsorbedAndPassedAddUpToOneAtMostInEachBand) {
+    CBlanketDlg dialog;
+    dialog.dailyUse = CBlanketDlg::kAlwaysWhenNotInUse;
+    dialog.shortWaveAbsorptivity = 0.3;
+    dialog.shortWaveTransmissivity = 0.7;
+    dialog.longWaveEmissivity = 0.8;
+    dialog.longWaveTransmissivity = 0.2;
+    EXPECT_TRUE(ValidateDialog(dialog));
+    ExchangeStatus status = SaveDialog(dialog, Texts({{CBlanketDlg::kLongWaveEmissivity, "0.9"}}));
+    EXPECT_EQ(status.controlId, CBlanketDlg::kLongWaveTransmissivity);
+    EXPECT_EQ(status.message, LoadResString(kStrBlanketSumAboveOne));
+    dialog.longWaveEmissivity = 0.8;
+    EXPECT_EQ(
+        SaveDialog(dialog, Texts({{CBlanketDlg::kShortWaveTransmissivity, "0.75"}})).controlId,
+        CBlanketDlg::kShortWaveTransmissivity);
 }
 
 TEST_F(Blanket, ProfileButtonsFollowTheDailyUse) {

@@ -341,13 +341,25 @@ TEST_F(ProjectFileTest, Version10100) {
     EXPECT_EQ(FlagsOf(doc), flags);
 }
 
-TEST_F(ProjectFileTest, ComponentLinesFollowTheFormatVersion) {
-    // The component version in the header does not matter: a 10100 file whose second number
-    // says 20002 lines up the same way.
-    CTidewarmDoc byFormat, byComponent;
-    ASSERT_EQ(ReadText(byFormat, File10100("Tidewarm 10100 10100")), 0);
-    ASSERT_EQ(ReadText(byComponent, File10100("Tidewarm 10100 20002")), 0);
-    test::ExpectSameProject(byFormat, byComponent);
+TEST_F(ProjectFileTest, ComponentRecordsFollowTheComponentVersion) {
+    // The controller's limit mode came with component version 20000. A file of the present
+    // format whose component version is older has its controller read without it (the value on
+    // the line is skipped, the mode is the cold side); only the component version decides.
+    CTidewarmDoc doc;
+    doc.controller.SetParameters(5, 2, 30, DeltaTController::kLimitHotSide);
+    const std::string text = Written(doc);
+    const std::string body = text.substr(text.find('\n') + 1);
+    const auto limitModeRead = [&body](const std::string& header) {
+        CTidewarmDoc read;
+        EXPECT_EQ(ReadText(read, header + "\n" + body), 0) << header;
+        double on, off, limit;
+        int mode = -1;
+        read.controller.GetParameters(on, off, limit, mode);
+        EXPECT_EQ(limit, 30) << header;
+        return mode;
+    };
+    EXPECT_EQ(limitModeRead("Tidewarm 30000 20002"), DeltaTController::kLimitHotSide);
+    EXPECT_EQ(limitModeRead("Tidewarm 30000 19999"), DeltaTController::kLimitColdSide);
 }
 
 // A file of format version 20003 with the old heater line of the given efficiency.

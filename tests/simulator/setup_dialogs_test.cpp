@@ -136,15 +136,25 @@ TEST_F(SimulationPeriod, DaysOfYearShownAndPrinted) {
 
 class Configuration : public DialogTest {};
 
-TEST_F(Configuration, AWeekHasAtLeastOneDay) {
+TEST_F(Configuration, WeekLengthsCountOnlyWithWeekends) {
+    // With weekends off the lengths are disabled: neither checked nor stored.
     CPoolConfigDlg dialog;
+    dialog.weekLength = 0;
+    ASSERT_TRUE(SaveDialog(dialog, Texts({{CPoolConfigDlg::kWeekLength, "-5"},
+                                          {CPoolConfigDlg::kWeekendLength, "x"}})));
+    EXPECT_EQ(dialog.weekLength, 0);
+    EXPECT_TRUE(ValidateDialog(dialog));
+    // With weekends on they range from 0 (the run refuses a week of no day) to 32167.
+    dialog.useWeekends = 1;
+    EXPECT_TRUE(ValidateDialog(dialog));
     dialog.weekLength = 7;
-    ExchangeStatus status = SaveDialog(dialog, Texts({{CPoolConfigDlg::kWeekLength, "0"}}));
+    ExchangeStatus status = SaveDialog(dialog, Texts({{CPoolConfigDlg::kWeekLength, "-1"}}));
     EXPECT_EQ(status.controlId, CPoolConfigDlg::kWeekLength);
+    EXPECT_EQ(status.message, "Please enter an integer between 0 and 32167.");
     EXPECT_EQ(dialog.weekLength, 7);
-    EXPECT_TRUE(SaveDialog(dialog, Texts({{CPoolConfigDlg::kWeekLength, "1"},
+    EXPECT_TRUE(SaveDialog(dialog, Texts({{CPoolConfigDlg::kWeekLength, "0"},
                                           {CPoolConfigDlg::kWeekendLength, "0"}})));
-    EXPECT_EQ(dialog.weekLength, 1);
+    EXPECT_EQ(dialog.weekLength, 0);
 }
 
 TEST_F(Configuration, EnableRulesFollowTheirSwitches) {

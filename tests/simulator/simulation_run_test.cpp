@@ -380,6 +380,46 @@ TEST_F(SimulationRun, CollectorsWarmTheUnheatedPoolAndTheReferencePassStandsApar
         EXPECT_GT(with.At(line, "TPool"), without.At(line, "TPool") + 0.2) << line;
 }
 
+TEST_F(SimulationRun, FallingModifierTableRunsTheSeasonWithEitherCollector) {
+    // Ten points from 1 at normal incidence down to 0 at 90 degrees, as the test dialog edits
+    // them; every night the sun is past 90 degrees from the plane.
+    double angles[10], modifiers[10];
+    for (int i = 0; i < 10; ++i) {
+        angles[i] = 10.0 * i;
+        modifiers[i] = 1.0 - i / 9.0;
+    }
+    angles[9] = 90;
+    const double* table[] = {angles, modifiers};
+    for (int collector : {kCollectorGlazed, kCollectorUnglazed}) {
+        double collected[2] = {};
+        for (int withTable : {0, 1}) {
+            CTidewarmDoc doc;
+            Prepare(doc);
+            Glazed(doc);
+            doc.Collector = collector;
+            CollectorTestParameters test = collector == kCollectorGlazed
+                                               ? doc.glazedCollector.GetTestParameters()
+                                               : doc.unglazedCollector.GetTestParameters();
+            test.modifierMode = withTable;
+            test.count1 = withTable ? 10 : 0;
+            test.table1 = withTable ? table : nullptr;
+            test.count2 = 0;
+            test.table2 = nullptr;
+            // (The collectors are connected when the run starts.)
+            if (collector == kCollectorGlazed)
+                doc.glazedCollector.SetTestParameters(test);
+            else
+                doc.unglazedCollector.SetTestParameters(test);
+            ASSERT_EQ(doc.RunSimulation("pool.tdw"), 0) << collector << " " << withTable;
+            EXPECT_TRUE(messages_.shown.empty());
+            const ResultTable monthly = ReadResults("pool.mly");
+            collected[withTable] = monthly.At(monthly.rows.size() - 1, "QColl");
+        }
+        EXPECT_GT(collected[1], 0) << collector;
+        EXPECT_LE(collected[1], collected[0]) << collector;
+    }
+}
+
 TEST_F(SimulationRun, SystemPassFindsWhatTheReferencePassLeftUncomputed) {
     // The reference pass of an indoor pool reads neither the split of the sun nor the wet bulb;
     // the system pass, whose collectors and heat pump read them, must compute its own.
@@ -778,6 +818,17 @@ TEST_F(SimulationRun, FailuresEndTheRun) {
     EXPECT_EQ(shortWeather.RunSimulation("pool.tdw"), kDomain);
     ASSERT_EQ(messages_.shown.size(), 1u);
     EXPECT_EQ(messages_.shown[0].rfind("Domain error in component: Weather Processor.\n", 0), 0u);
+
+    // A weather file that moved: named, with the system's reason and where to choose another.
+    CTidewarmDoc moved;
+    Prepare(moved, 172, 2);
+    moved.binaryWeatherReader.SetFileName("moved.zfw");
+    messages_.shown.clear();
+    EXPECT_NE(moved.RunSimulation("pool.tdw"), 0);
+    EXPECT_EQ(messages_.shown,
+              std::vector<std::string>{
+                  "Cannot open weather file.\nmoved.zfw: No such file or directory\nChoose the "
+                  "file in the Weather File dialog (System > Climate Data File)."});
 
     // A monthly file that cannot be completed: the device is full.
     if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
