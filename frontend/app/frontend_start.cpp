@@ -21,6 +21,7 @@ bool g_databaseInUse = false;
 }  // namespace
 
 bool StartFrontEnd(const std::string& programFolder, const std::string& dataFolder) {
+    ResetFrontEndState();
     g_databaseInUse = false;
     SetupPaths(dataFolder, programFolder);
     std::string problem;
