@@ -20,7 +20,8 @@ bool g_databaseInUse = false;
 
 }  // namespace
 
-bool StartFrontEnd(const std::string& programFolder, const std::string& dataFolder) {
+bool StartFrontEnd(const std::string& programFolder, const std::string& dataFolder,
+                   const std::function<void(int)>& useLanguage) {
     ResetFrontEndState();
     g_databaseInUse = false;
     SetupPaths(dataFolder, programFolder);
@@ -28,6 +29,7 @@ bool StartFrontEnd(const std::string& programFolder, const std::string& dataFold
     const bool folderReady = SetUpDataFolder(dataFolder, programFolder, &problem);
     ReadFrontEndConfig(dataFolder);
     SetUpStrings(FrontEndEnglishStrings(), g_nLanguage, programFolder, kFrontEndFrenchLibrary);
+    if (useLanguage) useLanguage(g_nLanguage);
     if (!folderReady) ShowMessage(FormatResString(kStrCannotSetUpDataFolder, problem));
     const std::string lockPath = g_strDatabasePath + std::string(kDatabaseLockSuffix);
     if (g_databaseLock.Acquire(lockPath, std::chrono::milliseconds(0)) ==

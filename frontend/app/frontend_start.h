@@ -2,6 +2,7 @@
 // language, the database, the weather cities; at the end the configuration is written back.
 #pragma once
 
+#include <functional>
 #include <string>
 
 // Sets the folders, creates the data folder and its "Climate" folder when missing and enters
@@ -9,8 +10,10 @@
 // opens the database (creating it when missing, compacting it) and lists the weather cities.
 // False when the database cannot be used, after message 214, or when another front end holds
 // it, after saying so; a data folder that could not be prepared is reported and the start goes
-// on (without the lock, when its file cannot be made beside the database).
-bool StartFrontEnd(const std::string& programFolder, const std::string& dataFolder);
+// on (without the lock, when its file cannot be made beside the database). `useLanguage` is
+// given the language in force as soon as it is known, before any message.
+bool StartFrontEnd(const std::string& programFolder, const std::string& dataFolder,
+                   const std::function<void(int)>& useLanguage = {});
 
 // Writes "Tidewarm.cfg" (not after a start refused because another front end holds the database,
 // which keeps the file its own) and releases the database; false (message 110 shown) when it

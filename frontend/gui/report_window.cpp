@@ -5,6 +5,7 @@
 #include "user_interface.h"
 #include "window_texts.h"
 #include "wx_text.h"
+#include "wx_translations.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ ReportWindow::ReportWindow(wxWindow* parent, const std::string& reportPath)
     Bind(
         wxEVT_MENU,
         [this](wxCommandEvent&) {
-            wxFileDialog dialog(this, wxFileSelectorPromptStr, wxEmptyString, "Tidewarm.html",
+            wxFileDialog dialog(this, SaveAsTitle(), wxEmptyString, "Tidewarm.html",
                                 ResText(kStrHtmlFilter), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
             if (dialog.ShowModal() == wxID_OK) SaveAs(dialog.GetPath());
         },

@@ -56,7 +56,7 @@ TEST_F(RunTest, EveryFieldOfARunReachesTheReader) {
             std::string skipped;
             const BatchInput in = WrittenAndRead(run, path, skipped);
             EXPECT_EQ(skipped,
-                      std::to_string(runId) + "|" + FormatRunTime(run.m_TStamp) + "|Sample|");
+                      std::to_string(runId) + "|" + FormatRunTime(run.m_TStamp, 0) + "|Sample|");
             EXPECT_EQ(in.poolType, poolType);
             EXPECT_EQ(in.referenceRun, poolType % 2);
             EXPECT_EQ(in.weatherFile, g_strClimateFolder + "/" + test::kWeatherFile);
