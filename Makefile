@@ -6,6 +6,8 @@ PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang-form
 # The fuzz build only: clang and its runtime libraries (libFuzzer, sanitizers) of the same version.
 FUZZ_PACKAGES := cmake make clang libclang-rt-dev
 JOBS := $(shell nproc)
+# ON: compiler warnings fail `make test` (as in continuous integration).
+TIDEWARM_WERROR ?= OFF
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 # Seconds each fuzz target runs in `make fuzz`.
 FUZZ_SECONDS ?= 60
@@ -37,7 +39,8 @@ build: deps
 
 # The tests run under AddressSanitizer and UndefinedBehaviorSanitizer in their own build tree.
 test: deps format-check
-	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTIDEWARM_SANITIZE=ON -DTIDEWARM_BENCHMARKS=OFF
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTIDEWARM_SANITIZE=ON -DTIDEWARM_BENCHMARKS=OFF \
+	    -DTIDEWARM_WERROR=$(TIDEWARM_WERROR)
 	cmake --build build-asan -j $(JOBS)
 	ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 

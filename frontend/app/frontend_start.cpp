@@ -22,6 +22,7 @@ bool g_databaseInUse = false;
 
 bool StartFrontEnd(const std::string& programFolder, const std::string& dataFolder,
                    const std::function<void(int)>& useLanguage) {
+    ResetFrontEndState();
     g_databaseInUse = false;
     SetupPaths(dataFolder, programFolder);
     std::string problem;

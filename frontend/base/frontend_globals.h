@@ -1,6 +1,6 @@
 // The front end's state shared between its parts: folders, settings of the configuration file,
-// the wizard's entries, the choice lists' index tables and the weather-city list. One
-// user-interface thread uses them; they need no locking.
+// the wizard's entries and the weather-city list. One user-interface thread uses them; they need
+// no locking. `ResetFrontEndState` gives them all their values at program start.
 #pragma once
 
 #include <array>
@@ -24,10 +24,6 @@ inline std::string g_strNewInstallerName, g_strNewInstallerInfo;
 inline std::vector<std::string> g_WeatherFileNames;
 inline std::vector<std::string> g_CityNames;
 
-// Choice-list position -> object Id of the input form's six lists; they grow with the lists.
-inline std::vector<int> g_ClientIds, g_InstallerIds, g_PoolUseIds, g_CollectorIds, g_HeaterIds,
-    g_BlanketIds;
-
 // Object type 0..5 -> table word; with "Id" appended it names the table's Id column.
 inline constexpr std::array<std::string_view, 6> g_ObjectTypeNames = {
     "Client", "Installer", "PoolUse", "Collector", "Heater", "Blanket"};
@@ -45,3 +41,7 @@ inline int g_nRunCreationMode = 0;
 // 1 when the wizard entered a new client or installer.
 inline int g_bNewClient = 0;
 inline int g_bNewInstaller = 0;
+
+// Every value above as at program start: the start calls it first, so does each test that uses
+// them, so nothing an earlier run or test left behind counts.
+void ResetFrontEndState();

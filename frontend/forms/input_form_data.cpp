@@ -165,20 +165,17 @@ struct ObjectListInfo {
     int typeIndex;  // in g_ObjectTypeNames
     int missingMessage;
     int label;
-    std::vector<int>* ids;
     int InputFormData::*chosen;
 };
 
 const ObjectListInfo& Info(ObjectList list) {
     static const std::array<ObjectListInfo, kObjectListCount> kInfo = {{
-        {0, kStrClientNotFound, kStrLabelCustomer, &g_ClientIds, &InputFormData::clientId},
-        {1, kStrInstallerNotFound, kStrLabelInstaller, &g_InstallerIds,
-         &InputFormData::installerId},
-        {2, kStrPoolUseNotFound, kStrLabelUseConditions, &g_PoolUseIds, &InputFormData::poolUseId},
-        {3, kStrCollectorNotFound, kStrLabelCollectors, &g_CollectorIds,
-         &InputFormData::collectorId},
-        {4, kStrHeaterNotFound, kStrLabelHeater, &g_HeaterIds, &InputFormData::heaterId},
-        {5, kStrBlanketNotFound, kStrLabelBlanket, &g_BlanketIds, &InputFormData::blanketId},
+        {0, kStrClientNotFound, kStrLabelCustomer, &InputFormData::clientId},
+        {1, kStrInstallerNotFound, kStrLabelInstaller, &InputFormData::installerId},
+        {2, kStrPoolUseNotFound, kStrLabelUseConditions, &InputFormData::poolUseId},
+        {3, kStrCollectorNotFound, kStrLabelCollectors, &InputFormData::collectorId},
+        {4, kStrHeaterNotFound, kStrLabelHeater, &InputFormData::heaterId},
+        {5, kStrBlanketNotFound, kStrLabelBlanket, &InputFormData::blanketId},
     }};
     return kInfo[static_cast<std::size_t>(list)];
 }
@@ -215,7 +212,6 @@ ChoiceList ReadChoiceList(ObjectList list) {
         choices.names.push_back(objects.m_Name);
         choices.ids.push_back(objects.m_Id);
     }
-    *info.ids = choices.ids;
     return choices;
 }
 

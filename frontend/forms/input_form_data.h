@@ -68,8 +68,7 @@ struct ChoiceList {
     std::vector<int> ids;
 };
 
-// The active rows of the list's table in table order; also kept in the list's index vector
-// (g_ClientIds...).
+// The active rows of the list's table in table order.
 ChoiceList ReadChoiceList(ObjectList list);
 // The position of `id` in `list`; -1 when it is not there.
 int PositionOfId(const ChoiceList& list, int id);

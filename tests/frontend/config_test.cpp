@@ -19,7 +19,6 @@ class FrontEndConfigTest : public ::testing::Test {
         environment.Unset("LC_MESSAGES");
         SetLocale("en_CA.UTF-8");
         SetupPaths(data(), "/opt/tidewarm");
-        g_nCurrentRunId = 0;
     }
     void SetLocale(const std::string& locale) { environment.Set("LANG", locale); }
     std::string data() const { return folder.path().string(); }
@@ -33,6 +32,7 @@ class FrontEndConfigTest : public ::testing::Test {
         EXPECT_EQ(g_nCurrentRunId, 0);
     }
 
+    test::FreshFrontEndState state;
     test::ScopedTempDir folder;
     test::ScopedEnvironment environment;
     test::FrontEndMessages messages;

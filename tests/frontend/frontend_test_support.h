@@ -18,6 +18,16 @@
 
 namespace test {
 
+// The front end's shared state as at program start for the length of a test, and again after it:
+// a test neither sees nor leaves the run, language or folders of another.
+class FreshFrontEndState {
+  public:
+    FreshFrontEndState() { ResetFrontEndState(); }
+    ~FreshFrontEndState() { ResetFrontEndState(); }
+    FreshFrontEndState(const FreshFrontEndState&) = delete;
+    FreshFrontEndState& operator=(const FreshFrontEndState&) = delete;
+};
+
 class FrontEndMessages : public MessageSink {
   public:
     FrontEndMessages() {
@@ -59,6 +69,7 @@ class DatabaseTest : public ::testing::Test {
         CreateTables(database);
     }
 
+    FreshFrontEndState state;
     ScopedTempDir folder;
     FrontEndMessages messages;
 };

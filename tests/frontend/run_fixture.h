@@ -65,6 +65,7 @@ class RunTest : public ::testing::Test {
         ASSERT_FALSE(run.IsEOF());
     }
 
+    FreshFrontEndState state;
     ScopedTempDir folder;
     ScopedEnvironment environment;
     FrontEndMessages messages;
