@@ -38,6 +38,8 @@ class InputFormDialog : public wxDialog {
     wxTextCtrl& Comments() { return *comments_; }
     wxRadioButton& UnitsIP() { return *unitsIP_; }
     wxCheckBox& DoubleRun() { return *doubleRun_; }
+    // The number (181 to 192) of the system picture shown.
+    int SystemPicture() const { return pictureNumber_; }
     void SelectUnits(bool ip);
     void SelectPoolType(int poolType);
 
@@ -59,6 +61,8 @@ class InputFormDialog : public wxDialog {
     void ShowUnitFields();
     void ShowRunNumber();
     void ApplyEnableRules();
+    // Shows the picture of the system that the collector, heater and blanket lists describe.
+    void UpdateSystemPicture();
     // The form's controls read into data_; the first refused field, shown and focused.
     bool ReadForm();
     InputFieldTexts FieldTexts() const;
@@ -85,4 +89,6 @@ class InputFormDialog : public wxDialog {
     wxChoice* closesDay_ = nullptr;
     wxChoice* orientation_ = nullptr;
     wxWindow* collectorPart_ = nullptr;
+    wxStaticBitmap* picture_ = nullptr;
+    int pictureNumber_ = 0;
 };
