@@ -18,6 +18,11 @@
 inline constexpr std::string_view kBatchInputFileName = "Tidewarm.tmp";
 inline constexpr std::string_view kBatchProjectFileName = "Tidewarm.tdw";
 inline constexpr std::string_view kMonthlyResultFileName = "Tidewarm.mly";
+// What a batch run writes into the data folder besides the saved project: the monthly and hourly
+// results of the run and of its reference pool, and the text report. None of them is left by a
+// run that failed.
+inline constexpr std::array<std::string_view, 5> kBatchResultFiles = {
+    kMonthlyResultFileName, "Tidewarm.mlx", "Tidewarm.hly", "Tidewarm.hlx", "Tidewarm.lis"};
 
 // Templates of the four pool types, in the program folder.
 inline constexpr std::array<std::string_view, 4> kPoolTemplates = {"resingr.tpl", "resabgr.tpl",
@@ -127,7 +132,8 @@ std::string BatchInputProblem(const BatchInputResult& result, int language);
 // Reads a batch input file from `in` (numbers in the C locale; CR LF line ends and blanks around
 // a value or the weather path are allowed; a selector counts as present when it is not 0) and
 // checks every value against its limit, stopping at the first fault. The weather path may be as
-// long as a file name the project file can hold (255 bytes).
+// long as a file name the project file can hold (kMaxFileNameLength bytes, the platform's
+// longest path).
 BatchInputResult ReadBatchInput(std::istream& in, BatchInput& input);
 
 // The text of the batch input file for `input`, as the front end writes it (integers "%d",

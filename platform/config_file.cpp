@@ -1,17 +1,12 @@
 #include "config_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cctype>
-#include <cerrno>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <locale>
 #include <string_view>
 
+#include "file_replace.h"
 #include "string_table.h"
 #include "user_interface.h"
 
@@ -36,19 +31,6 @@ std::string ConfigPath(const std::string& dataFolder) {
     return dataFolder + "/" + std::string(kConfigFileName);
 }
 
-// Writes all of `text` to `fd`; false on any failure.
-bool WriteAll(int fd, std::string_view text) {
-    while (!text.empty()) {
-        const ssize_t n = ::write(fd, text.data(), text.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        text.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
 }  // namespace
 
 void ReadConfig(const std::string& dataFolder) {
@@ -63,27 +45,6 @@ void ReadConfig(const std::string& dataFolder) {
     std::string language;
     if (!(in >> language)) return;
     app::Language = app::PendingLanguage = language == "Fra" ? 1 : 0;
-}
-
-bool ReplaceFileContents(const std::string& path, std::string_view text, std::string* problem) {
-    std::string temporary = path + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    bool ok = fd >= 0;
-    ok = ok && WriteAll(fd, text) && ::fsync(fd) == 0;
-    int error = ok ? 0 : errno;
-    if (fd >= 0 && ::close(fd) != 0 && ok) {
-        ok = false;
-        error = errno;
-    }
-    if (ok && std::rename(temporary.c_str(), path.c_str()) != 0) {
-        ok = false;
-        error = errno;
-    }
-    if (!ok) {
-        if (fd >= 0) ::unlink(temporary.c_str());
-        if (problem != nullptr) *problem = std::strerror(error);
-    }
-    return ok;
 }
 
 bool WriteConfig(const std::string& dataFolder) {

@@ -29,12 +29,6 @@ int UserLocaleLanguage();
 // file keeps the locale's language. Nothing is reported.
 void ReadConfig(const std::string& dataFolder);
 
-// Writes `text` to `path` through a temporary file beside it, renamed over `path` once complete:
-// a failure leaves any earlier file as it was. False on failure, with the system's reason in
-// `problem` when given.
-bool ReplaceFileContents(const std::string& path, std::string_view text,
-                         std::string* problem = nullptr);
-
 // Writes the configuration file of `dataFolder` with app::PendingLanguage, replacing the old one
 // only once the new one is complete. On failure shows message 130 through the message sink and
 // returns false.

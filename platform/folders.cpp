@@ -3,10 +3,14 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <system_error>
+
+#include "file_replace.h"
 
 namespace fs = std::filesystem;
 
@@ -62,8 +66,7 @@ std::string XdgDocumentsFolder(const fs::path& file, const std::string& home) {
 
 // Copies `from` to `to` through a temporary file, so that `to` is never left half written.
 bool CopyWhole(const fs::path& from, const fs::path& to, std::error_code& error) {
-    fs::path part = to;
-    part += ".part";
+    const fs::path part = TemporaryName(to.string());
     if (!fs::copy_file(from, part, fs::copy_options::overwrite_existing, error)) return false;
     fs::rename(part, to, error);
     if (error) {
@@ -72,6 +75,14 @@ bool CopyWhole(const fs::path& from, const fs::path& to, std::error_code& error)
         return false;
     }
     return true;
+}
+
+// True when both files can be read and hold the same bytes.
+bool SameContents(const fs::path& a, const fs::path& b) {
+    std::ifstream first(a, std::ios::binary), second(b, std::ios::binary);
+    if (!first || !second) return false;
+    return std::equal(std::istreambuf_iterator<char>(first), std::istreambuf_iterator<char>(),
+                      std::istreambuf_iterator<char>(second), std::istreambuf_iterator<char>());
 }
 
 void Note(std::string* problem, const std::string& text) {
@@ -133,8 +144,12 @@ bool SetUpDataFolder(const std::string& dataFolder, const std::string& programFo
     }
     for (std::string_view name : kDeliveredDataFiles) {
         const fs::path target = data / name;
-        if (fs::exists(target, error)) continue;
         const fs::path source = fs::path(programFolder) / name;
+        // A copy from an earlier version of the program is replaced; without the program's own
+        // copy, the one there is kept.
+        if (fs::exists(target, error) &&
+            (!fs::exists(source, error) || SameContents(source, target)))
+            continue;
         if (!CopyWhole(source, target, error)) {
             Note(problem,
                  "Cannot copy " + source.string() + " to " + dataFolder + ": " + error.message());

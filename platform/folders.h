@@ -28,7 +28,8 @@ std::string DocumentsFolder();
 std::string DataFolder();
 
 // Creates `dataFolder` and its "Climate" folder when missing, copies each delivered data file
-// from `programFolder` when the data folder lacks it (a present one is kept), and makes the data
+// from `programFolder` when the data folder lacks it or holds a copy that differs from the
+// program's (one of an earlier version), and makes the data
 // folder the current directory. Returns false when any step failed, with what failed in
 // `problem`; the steps that can still be done are done (a data folder that cannot be created
 // is not entered).

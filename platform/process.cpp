@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <string_view>
 
 extern char** environ;
 
@@ -47,9 +48,23 @@ std::string SystemProblem(const char* what, int error) {
     return std::string(what) + ": " + std::strerror(error);
 }
 
+// The caller's environment, with the variable that names the handed descriptor set to it (or
+// removed, when none is handed).
+std::vector<std::string> Environment(const HandedDescriptor& handed) {
+    std::vector<std::string> environment;
+    const std::string prefix = handed.variable + "=";
+    for (char** variable = environ; *variable != nullptr; ++variable)
+        if (handed.variable.empty() || !std::string_view(*variable).starts_with(prefix))
+            environment.emplace_back(*variable);
+    if (handed.fd >= 0 && !handed.variable.empty())
+        environment.push_back(prefix + std::to_string(handed.fd));
+    return environment;
+}
+
 }  // namespace
 
-ProgramOutcome RunProgram(const std::string& program, const std::vector<std::string>& arguments) {
+ProgramOutcome RunProgram(const std::string& program, const std::vector<std::string>& arguments,
+                          const HandedDescriptor& handed) {
     ProgramOutcome outcome;
     int pipeEnds[2];
     if (::pipe2(pipeEnds, O_CLOEXEC) != 0) {
@@ -63,6 +78,12 @@ ProgramOutcome RunProgram(const std::string& program, const std::vector<std::str
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_adddup2(&actions, writeEnd.get(), STDERR_FILENO);
+    // A descriptor duplicated onto itself loses its close-on-exec flag in the child only.
+    if (handed.fd >= 0) posix_spawn_file_actions_adddup2(&actions, handed.fd, handed.fd);
+    std::vector<std::string> environment = Environment(handed);
+    std::vector<char*> envp;
+    for (std::string& variable : environment) envp.push_back(variable.data());
+    envp.push_back(nullptr);
 
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(program.c_str()));
@@ -72,7 +93,7 @@ ProgramOutcome RunProgram(const std::string& program, const std::vector<std::str
 
     pid_t child = 0;
     const int spawned =
-        posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), environ);
+        posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0) {
         outcome.problem = SystemProblem(program.c_str(), spawned);
@@ -95,7 +116,7 @@ ProgramOutcome RunProgram(const std::string& program, const std::vector<std::str
         outcome.exited = true;
         outcome.exitCode = WEXITSTATUS(status);
     } else if (WIFSIGNALED(status)) {
-        outcome.problem = std::string("ended by signal ") + std::to_string(WTERMSIG(status));
+        outcome.signal = WTERMSIG(status);
     }
     return outcome;
 }

@@ -40,6 +40,25 @@ void StandardErrorSink::Show(std::string_view text, MessageKind kind) {
     std::fflush(stderr);
 }
 
+std::string OneSentencePerLine(std::string_view text) {
+    std::string laid;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const char c = text[at];
+        const bool paragraphEnd = c == '\n' && at + 1 < text.size() && text[at + 1] == '\n';
+        if (paragraphEnd) {
+            laid += "\n\n";
+            ++at;
+        } else if (c == '\n' || c == ' ') {
+            const char before = laid.empty() ? '\n' : laid.back();
+            const bool sentenceEnd = before == '.' || before == '?' || before == '!';
+            if (before != '\n' && before != ' ') laid += sentenceEnd ? '\n' : ' ';
+        } else {
+            laid += c;
+        }
+    }
+    return laid;
+}
+
 bool MessageSink::AskYesNo(std::string_view question, bool unattendedAnswer) {
     std::string line(question);
     line += unattendedAnswer ? " Yes" : " No";

@@ -4,9 +4,11 @@
 // nothing ever waits for a click.
 #pragma once
 
+#include <string>
 #include <string_view>
 
-enum class MessageKind { Information, Warning, Error };
+// A notice is information of a few sentences that a window lays out one sentence a line.
+enum class MessageKind { Information, Warning, Error, Notice };
 
 class MessageSink {
   public:
@@ -29,6 +31,10 @@ MessageSink& CurrentMessageSink();
 // Makes `sink` the sink in force (null: standard error again) and returns the one it replaces.
 // The sink must outlive its use.
 MessageSink* SetMessageSink(MessageSink* sink);
+
+// `text` laid out for a notice: its paragraphs (parted by an empty line) kept, each sentence on
+// a line of its own, the line breaks inside a sentence made spaces.
+std::string OneSentencePerLine(std::string_view text);
 
 // Shows a message through the sink in force.
 void ShowMessage(std::string_view text, MessageKind kind = MessageKind::Error);

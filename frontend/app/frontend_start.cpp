@@ -2,19 +2,41 @@
 
 #include "city_list.h"
 #include "database_maintenance.h"
+#include "file_lock.h"
 #include "folders.h"
 #include "frontend_config.h"
 #include "frontend_globals.h"
 #include "frontend_strings.h"
 #include "user_interface.h"
 
-bool StartFrontEnd(const std::string& programFolder, const std::string& dataFolder) {
+namespace {
+
+// Held from the start to the end: the start compacts the database by renaming it away, which
+// must not happen under another front end working on it.
+FileLock g_databaseLock;
+// True when another front end works on the database: this one leaves everything to it, its
+// configuration file too.
+bool g_databaseInUse = false;
+
+}  // namespace
+
+bool StartFrontEnd(const std::string& programFolder, const std::string& dataFolder,
+                   const std::function<void(int)>& useLanguage) {
+    g_databaseInUse = false;
     SetupPaths(dataFolder, programFolder);
     std::string problem;
     const bool folderReady = SetUpDataFolder(dataFolder, programFolder, &problem);
     ReadFrontEndConfig(dataFolder);
     SetUpStrings(FrontEndEnglishStrings(), g_nLanguage, programFolder, kFrontEndFrenchLibrary);
+    if (useLanguage) useLanguage(g_nLanguage);
     if (!folderReady) ShowMessage(FormatResString(kStrCannotSetUpDataFolder, problem));
+    const std::string lockPath = g_strDatabasePath + std::string(kDatabaseLockSuffix);
+    if (g_databaseLock.Acquire(lockPath, std::chrono::milliseconds(0)) ==
+        FileLock::Outcome::kBusy) {
+        g_databaseInUse = true;
+        ShowMessage(FormatResString(kStrDatabaseInUse, g_strDatabasePath));
+        return false;
+    }
     if (OpenDatabase(1) != 1) {
         ShowMessage(FormatResString(kStrCannotOpenDatabaseAbort, g_strDatabasePath));
         return false;
@@ -24,5 +46,8 @@ bool StartFrontEnd(const std::string& programFolder, const std::string& dataFold
 }
 
 bool EndFrontEnd(const std::string& dataFolder) {
-    return WriteFrontEndConfig(dataFolder);
+    if (g_databaseInUse) return true;
+    const bool written = WriteFrontEndConfig(dataFolder);
+    g_databaseLock.Release();
+    return written;
 }

@@ -2,14 +2,20 @@
 // language, the database, the weather cities; at the end the configuration is written back.
 #pragma once
 
+#include <functional>
 #include <string>
 
 // Sets the folders, creates the data folder and its "Climate" folder when missing and enters
-// it, reads "Tidewarm.cfg", loads the French strings when French, opens the database (creating
-// it when missing, compacting it) and lists the weather cities. False when the database cannot
-// be used, after message 214; a data folder that could not be prepared is reported and the
-// start goes on.
-bool StartFrontEnd(const std::string& programFolder, const std::string& dataFolder);
+// it, reads "Tidewarm.cfg", loads the French strings when French, takes the database's lock,
+// opens the database (creating it when missing, compacting it) and lists the weather cities.
+// False when the database cannot be used, after message 214, or when another front end holds
+// it, after saying so; a data folder that could not be prepared is reported and the start goes
+// on (without the lock, when its file cannot be made beside the database). `useLanguage` is
+// given the language in force as soon as it is known, before any message.
+bool StartFrontEnd(const std::string& programFolder, const std::string& dataFolder,
+                   const std::function<void(int)>& useLanguage = {});
 
-// Writes "Tidewarm.cfg"; false (message 110 shown) when it cannot be written.
+// Writes "Tidewarm.cfg" (not after a start refused because another front end holds the database,
+// which keeps the file its own) and releases the database; false (message 110 shown) when it
+// cannot be written.
 bool EndFrontEnd(const std::string& dataFolder);

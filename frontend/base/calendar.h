@@ -12,6 +12,7 @@ int DayOfYearNoLeap(int day, int month);
 // The name of month 1..12 in `language` (0 English, 1 French); empty for any other month.
 std::string GetMonthName(int month, int language);
 
-// The local time of `time` (seconds since 1970) as "%d %b %Y %H:%M", month abbreviations in
-// English; empty when the time cannot be converted.
-std::string FormatRunTime(std::int64_t time);
+// The local time of `time` (seconds since 1970) as "%d %b %Y %H:%M" in `language`: "09 Dec
+// 2026 14:30" in English (0), "09 décembre 2026 14:30" in French (1); empty when the time cannot
+// be converted.
+std::string FormatRunTime(std::int64_t time, int language);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "config_file.h"
+#include "file_replace.h"
 #include "folders.h"
 #include "frontend_globals.h"
 #include "frontend_strings.h"

@@ -30,7 +30,7 @@ std::optional<std::string> WeatherPathOfCity(const std::string& city) {
 
 void CopyRunValues(const CRunsSet& run, BatchInput& input) {
     input.runId = run.m_RunId;
-    input.created = FormatRunTime(run.m_TStamp);
+    input.created = FormatRunTime(run.m_TStamp, g_nLanguage);
     input.comments = run.m_Comments;
     input.poolType = run.m_PoolType;
     input.referenceRun = run.m_DoubleRun ? 1 : 0;

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <limits>
 
+#include "batch_input.h"
 #include "calendar.h"
 #include "frontend_strings.h"
 #include "number_entry.h"
@@ -96,6 +97,23 @@ void SetMonthAndDay(DailyTemperature& d) {
     d.fracMonth = month + (day - 1.0) / DaysInMonthNoLeap(month);
 }
 
+// The lines of a whole monthly file: one per month of the season, in its order, then the
+// season's line (month 0) as the last. The first line out of place is named.
+std::optional<ResultFileProblem> CheckSeasonLines(const std::vector<MonthlyResultRow>& rows,
+                                                  const std::vector<int>& months) {
+    constexpr int kFirstRecordLine = 2;
+    for (std::size_t i = 0; i < months.size(); ++i)
+        if (i >= rows.size() || rows[i].month != months[i])
+            return Problem(kMonthlyFileName, kFirstRecordLine + static_cast<int>(i),
+                           FormatResString(kStrSeasonMonthMissing, months[i]));
+    const int seasonLine = kFirstRecordLine + static_cast<int>(months.size());
+    if (rows.size() <= months.size() || rows[months.size()].month != 0)
+        return Problem(kMonthlyFileName, seasonLine, LoadResString(kStrNoSeasonRow));
+    if (rows.size() > months.size() + 1)
+        return Problem(kMonthlyFileName, seasonLine + 1, LoadResString(kStrAfterSeasonRow));
+    return std::nullopt;
+}
+
 void StoreMonthlyRows(SQLite::Database& database, int runId,
                       const std::vector<MonthlyResultRow>& rows) {
     CResultsSet set;
@@ -143,6 +161,7 @@ void DeleteRunRows(SQLite::Database& database, int runId) {
 
 // The monthly rows, or nothing after the failure's message.
 std::optional<std::vector<MonthlyResultRow>> LoadMonthlyRows(const std::string& folder,
+                                                             const RunSeason& season,
                                                              bool doubleRun) {
     std::ifstream monthly(folder + "/" + std::string(kMonthlyFileName), std::ios::binary);
     if (!monthly.is_open()) {
@@ -159,7 +178,7 @@ std::optional<std::vector<MonthlyResultRow>> LoadMonthlyRows(const std::string& 
     }
     std::vector<MonthlyResultRow> rows;
     if (const auto problem =
-            ReadMonthlyResultRows(monthly, doubleRun ? &reference : nullptr, rows)) {
+            ReadMonthlyResultRows(monthly, doubleRun ? &reference : nullptr, season, rows)) {
         ShowMessage(problem->message);
         return std::nullopt;
     }
@@ -167,14 +186,14 @@ std::optional<std::vector<MonthlyResultRow>> LoadMonthlyRows(const std::string& 
 }
 
 std::optional<std::vector<DailyTemperature>> LoadDailyRows(const std::string& folder,
-                                                           int startDay) {
+                                                           const RunSeason& season) {
     std::ifstream hourly(folder + "/" + std::string(kHourlyFileName), std::ios::binary);
     if (!hourly.is_open()) {
         ShowMessage(LoadResString(kStrCannotOpenHourlyResults));
         return std::nullopt;
     }
     std::vector<DailyTemperature> days;
-    if (const auto problem = ReadDailyTemperatures(hourly, startDay, days)) {
+    if (const auto problem = ReadDailyTemperatures(hourly, season, days)) {
         ShowMessage(problem->message);
         return std::nullopt;
     }
@@ -210,6 +229,24 @@ const std::array<ResultColumn, 24> kResultColumns = {{
     {kNoHeatUsableDaysHeading, &CResultsSet::m_UsableDaysNoHeat, 1},
 }};
 
+RunSeason RunSeasonOf(const CRunsSet& run) {
+    RunSeason season;
+    season.startDay = DayOfYearNoLeap(run.m_OpensDay, run.m_OpensMonth);
+    season.days = SeasonDays(season.startDay, DayOfYearNoLeap(run.m_ClosesDay, run.m_ClosesMonth));
+    return season;
+}
+
+std::vector<int> SeasonMonths(const RunSeason& season) {
+    std::vector<int> months;
+    DailyTemperature day;
+    for (int n = 0; n < season.days; ++n) {
+        day.dayOfYear = (season.startDay + n - 1) % kDaysPerYear + 1;
+        SetMonthAndDay(day);
+        if (months.empty() || months.back() != day.month) months.push_back(day.month);
+    }
+    return months;
+}
+
 std::string NextCsvField(const std::string& line, int& pos) {
     if (pos < 0 || static_cast<std::size_t>(pos) >= line.size()) return {};
     const std::size_t start = static_cast<std::size_t>(pos);
@@ -225,6 +262,7 @@ double CsvFieldToDouble(const std::string& line, int& pos) {
 
 std::optional<ResultFileProblem> ReadMonthlyResultRows(std::istream& monthly,
                                                        std::istream* reference,
+                                                       const RunSeason& season,
                                                        std::vector<MonthlyResultRow>& rows) {
     rows.clear();
     std::string line;
@@ -261,10 +299,11 @@ std::optional<ResultFileProblem> ReadMonthlyResultRows(std::istream& monthly,
                 return problem;
         rows.push_back(row);
     }
-    return std::nullopt;
+    return CheckSeasonLines(rows, SeasonMonths(season));
 }
 
-std::optional<ResultFileProblem> ReadDailyTemperatures(std::istream& hourly, int startDay,
+std::optional<ResultFileProblem> ReadDailyTemperatures(std::istream& hourly,
+                                                       const RunSeason& season,
                                                        std::vector<DailyTemperature>& days) {
     days.clear();
     std::string line;
@@ -276,10 +315,11 @@ std::optional<ResultFileProblem> ReadDailyTemperatures(std::istream& hourly, int
         return ResultFileProblem{LoadResString(kStrNoHourlyTemperatures)};
 
     DailyTemperature day;
-    day.dayOfYear = startDay;
+    day.dayOfYear = season.startDay;
     double sum = 0;
     int hours = 0;
-    for (int lineNumber = 2; std::getline(hourly, line); ++lineNumber) {
+    int lineNumber = 2;
+    for (; std::getline(hourly, line); ++lineNumber) {
         line = Trimmed(line);
         if (line.empty()) break;
         const std::vector<std::string> fields = Fields(line);
@@ -298,6 +338,10 @@ std::optional<ResultFileProblem> ReadDailyTemperatures(std::istream& hourly, int
         hours = 0;
         day.dayOfYear = day.dayOfYear % kDaysPerYear + 1;  // 31 December is followed by 1 January
     }
+    const int allHours = static_cast<int>(days.size()) * kHoursPerDay + hours;
+    if (allHours != season.days * kHoursPerDay)
+        return Problem(kHourlyFileName, lineNumber,
+                       FormatResString(kStrHourCount, allHours, season.days * kHoursPerDay));
     return std::nullopt;
 }
 
@@ -308,10 +352,12 @@ void DeleteRunResults(int runId) {
     transaction.commit();
 }
 
-int LoadSimulationOutputs(const std::string& folder, int startDay, bool doubleRun, int runId) {
-    const std::optional<std::vector<MonthlyResultRow>> monthly = LoadMonthlyRows(folder, doubleRun);
+int LoadSimulationOutputs(const std::string& folder, const RunSeason& season, bool doubleRun,
+                          int runId) {
+    const std::optional<std::vector<MonthlyResultRow>> monthly =
+        LoadMonthlyRows(folder, season, doubleRun);
     if (!monthly) return 0;
-    const std::optional<std::vector<DailyTemperature>> daily = LoadDailyRows(folder, startDay);
+    const std::optional<std::vector<DailyTemperature>> daily = LoadDailyRows(folder, season);
     try {
         SQLite::Database database = ConnectDatabase();
         SQLite::Transaction transaction(database);

@@ -51,32 +51,49 @@ struct DailyTemperature {
     double tPool = 0;      // degC
 };
 
+// The season of a run as the simulation runs it: its first day of year (1..365) and its number
+// of days.
+struct RunSeason {
+    int startDay = 1;
+    int days = 0;
+};
+
+// The season of the run's opening and closing dates, counted as batch mode counts it.
+RunSeason RunSeasonOf(const CRunsSet& run);
+
+// The months of `season` in the order they are simulated (11, 12, 1, 2 over the new year).
+std::vector<int> SeasonMonths(const RunSeason& season);
+
 // Why a result file was not taken: the message, in the user's language, that names the file
 // and the line.
 struct ResultFileProblem {
     std::string message;
 };
 
-// The rows of the monthly file and, when `reference` is given, the usable days of each of its
-// lines in the unheated case. Refused whole: a heading not known (letter case counts), a line
-// whose field count is not the headings', a field that is not a number, a reference file with
-// fewer lines, more than 255 lines.
+// The rows of the monthly file of `season` and, when `reference` is given, the usable days of each
+// of its lines in the unheated case. Refused whole: a heading not known (letter case counts), a
+// line whose field count is not the headings', a field that is not a number, a reference file
+// with fewer lines, more than 255 lines, and a file that is not one line per month of the season
+// in its order followed by the season's line (month 0) as its last.
 std::optional<ResultFileProblem> ReadMonthlyResultRows(std::istream& monthly,
                                                        std::istream* reference,
+                                                       const RunSeason& season,
                                                        std::vector<MonthlyResultRow>& rows);
 
-// The days of the hourly file, the first being day of year `startDay` (1..365), the year wrapping
-// after 31 December; a last day of fewer than 24 lines is dropped. Refused whole: no "TPool"
-// heading (message 159), a line without that field or whose value is not a number.
-std::optional<ResultFileProblem> ReadDailyTemperatures(std::istream& hourly, int startDay,
+// The days of the hourly file of `season`, the first being its start day, the year wrapping
+// after 31 December. Refused whole: no "TPool" heading (message 159), a line without that field
+// or whose value is not a number, a number of hours other than 24 for each day of the season.
+std::optional<ResultFileProblem> ReadDailyTemperatures(std::istream& hourly,
+                                                       const RunSeason& season,
                                                        std::vector<DailyTemperature>& days);
 
 // Deletes the run's Results and Daily rows (its Economics row stays), in one transaction.
 void DeleteRunResults(int runId);
 
 // Loads the result files of the run `runId` from `folder`: the monthly file (with the reference
-// file when `doubleRun`) and the hourly file whose first day is `startDay`. The run's earlier
+// file when `doubleRun`) and the hourly file, both of `season`. The run's earlier
 // Results and Daily rows are replaced in one transaction. A monthly file that cannot be read
 // stores nothing; an hourly file that cannot be read stores the monthly rows only. Each failure
 // is shown; 1 when both were loaded, else 0.
-int LoadSimulationOutputs(const std::string& folder, int startDay, bool doubleRun, int runId);
+int LoadSimulationOutputs(const std::string& folder, const RunSeason& season, bool doubleRun,
+                          int runId);

@@ -1,10 +1,13 @@
 #include "simulation_bridge.h"
 
+#include <csignal>
+#include <cstring>
 #include <filesystem>
 
 #include "batch_input.h"
 #include "batch_writer.h"
-#include "calendar.h"
+#include "file_lock.h"
+#include "file_replace.h"
 #include "folders.h"
 #include "frontend_globals.h"
 #include "frontend_strings.h"
@@ -16,25 +19,66 @@ namespace {
 
 constexpr std::string_view kSimulationProgram = "TidewarmPro";
 
-// The report's charts and the result files of an earlier run: a run that leaves no result file
-// must not be read as if it had.
+// What a run before this one left: the report (its page and charts, which would show old
+// results) and every result file, so that a run that leaves none is never read as if it had.
 void DeleteEarlierOutputs(const std::string& folder) {
     std::error_code missingIsNoError;
     for (std::string_view chart : kReportChartFiles)
         std::filesystem::remove(folder + "/" + std::string(chart), missingIsNoError);
-    for (std::string_view file : {kMonthlyFileName, kReferenceFileName, kHourlyFileName})
+    std::filesystem::remove(folder + "/" + std::string(kReportPageFile), missingIsNoError);
+    for (std::string_view file : kBatchResultFiles)
         std::filesystem::remove(folder + "/" + std::string(file), missingIsNoError);
 }
 
-// True when the program ran and ended well; else the failure is shown.
-bool RunSimulationProgram() {
+// After a failed run: its result files, and the temporaries of a program stopped half-way.
+void DeleteFailedRunFiles(const std::string& folder) {
+    DeleteEarlierOutputs(folder);
+    for (std::string_view file : kBatchResultFiles)
+        RemoveTemporaryFiles(folder + "/" + std::string(file));
+    RemoveTemporaryFiles(folder + "/" + std::string(kBatchProjectFileName));
+}
+
+// Why the program did not end well, in the user's language, followed by its standard error.
+std::string ProgramFailure(const ProgramOutcome& outcome) {
+    const std::string program(kSimulationProgram);
+    std::string why;
+    if (!outcome.started)
+        why = FormatResString(kStrProgramNotStarted, program, outcome.problem);
+    else if (outcome.exited)
+        why = FormatResString(kStrProgramExitStatus, program, outcome.exitCode);
+    else if (outcome.signal != 0)
+        why = FormatResString(kStrProgramEndedBySignal, program, outcome.signal,
+                              std::string(strsignal(outcome.signal)));
+    else
+        why = outcome.problem;
+    if (!outcome.errors.empty()) why += "\n" + outcome.errors;
+    return why;
+}
+
+// True when the program ran and ended well; else the failure is shown. The program shares the
+// caller's lock of the data folder.
+bool RunSimulationProgram(const FileLock& lock) {
     const ProgramOutcome outcome =
-        RunProgram(g_strProgramFolder + "/" + std::string(kSimulationProgram), {"-batch"});
+        RunProgram(g_strProgramFolder + "/" + std::string(kSimulationProgram), {"-batch"},
+                   {lock.Descriptor(), kHandedLockVariable});
     if (outcome.Succeeded()) return true;
-    std::string why = outcome.started ? outcome.errors : outcome.problem;
-    if (outcome.started && outcome.exited && why.empty())
-        why = std::string(kSimulationProgram) + ": exit status " + std::to_string(outcome.exitCode);
-    ShowMessage(LoadResString(kStrCannotOpenMonthlyResults) + "\n" + why);
+    ShowMessage(LoadResString(kStrCannotOpenMonthlyResults) + "\n" + ProgramFailure(outcome));
+    return false;
+}
+
+// Takes the data folder's simulation lock; false after a message when another simulation keeps
+// it or it cannot be taken.
+bool ReserveDataFolder(FileLock& lock, const std::string& folder) {
+    switch (lock.Acquire(SimulationLockPath(folder), kSimulationLockWait)) {
+        case FileLock::Outcome::kHeld:
+            return true;
+        case FileLock::Outcome::kBusy:
+            ShowMessage(FormatResString(kStrAnotherSimulation, folder));
+            return false;
+        case FileLock::Outcome::kFailed:
+            ShowMessage(FormatResString(kStrCannotLockDataFolder, lock.Problem()));
+            return false;
+    }
     return false;
 }
 
@@ -42,6 +86,8 @@ bool RunSimulationProgram() {
 
 bool SimulateRun(const CRunsSet& run) {
     const std::string folder = DataFolder();
+    FileLock lock;
+    if (!ReserveDataFolder(lock, folder)) return false;
     if (!WriteRunBatchInput(run, folder + "/" + std::string(kBatchInputFileName))) return false;
     try {
         DeleteRunResults(run.m_RunId);
@@ -50,7 +96,9 @@ bool SimulateRun(const CRunsSet& run) {
         return false;
     }
     DeleteEarlierOutputs(folder);
-    if (!RunSimulationProgram()) return false;
-    const int startDay = DayOfYearNoLeap(run.m_OpensDay, run.m_OpensMonth);
-    return LoadSimulationOutputs(folder, startDay, run.m_DoubleRun, run.m_RunId) == 1;
+    if (!RunSimulationProgram(lock)) {
+        DeleteFailedRunFiles(folder);
+        return false;
+    }
+    return LoadSimulationOutputs(folder, RunSeasonOf(run), run.m_DoubleRun, run.m_RunId) == 1;
 }

@@ -8,15 +8,19 @@
 
 #include "record_sets.h"
 
-// The report's charts, in the data folder; those of an earlier run are deleted before a run.
+// The report's page and charts, in the data folder; those of an earlier run are deleted before a
+// run.
+inline constexpr std::string_view kReportPageFile = "Tidewarm.html";
 inline constexpr std::array<std::string_view, 4> kReportChartFiles = {
     "Report.TDaily.gif", "Report.TMonthly.gif", "Report.Swimmable.gif", "Report.Energies.gif"};
 
-// Simulates `run` (its saved Runs row): writes the batch input file into the data folder (a
-// failure stops here, the old results kept); deletes the run's Results and Daily rows, the
-// report's charts and the result files of the run before; starts "TidewarmPro -batch" from
-// g_strProgramFolder and waits for it; loads its result files. A program that cannot be started or
-// ends with a non-zero status is a failed run (message 155 with what the program wrote on standard
-// error), and no result file is read. True when the results were loaded; every failure has been
-// shown.
+// Simulates `run` (its saved Runs row) while holding the data folder's simulation lock (another
+// simulation that keeps it past a short wait refuses this one, with its message): writes the batch
+// input file into the data folder (a failure stops here, the old results kept); deletes the run's
+// Results and Daily rows, the report's page and charts and the result files of the run before;
+// starts "TidewarmPro -batch" from g_strProgramFolder, handing it the lock, and waits for it;
+// loads its result files. A program that cannot be started, ends with a non-zero status or is
+// ended by a signal is a failed run: message 155 with how the program ended and what it wrote on
+// standard error; no result file is read, and none, nor any temporary of one, is left. True when
+// the results were loaded; every failure has been shown.
 bool SimulateRun(const CRunsSet& run);

@@ -10,7 +10,8 @@ std::vector<RunListRow> ReadRunsList() {
     std::vector<RunListRow> rows;
     CRunsManagerSet runs;
     for (runs.Open(); !runs.IsEOF(); runs.MoveNext())
-        rows.push_back({runs.m_RunId, FormatRunTime(runs.m_TStamp), runs.m_Comments, runs.m_Name});
+        rows.push_back({runs.m_RunId, FormatRunTime(runs.m_TStamp, g_nLanguage), runs.m_Comments,
+                        runs.m_Name});
     return rows;
 }
 

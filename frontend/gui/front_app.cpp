@@ -5,13 +5,14 @@
 #include "maintenance_window.h"
 #include "runs_manager.h"
 #include "welcome_window.h"
+#include "wx_translations.h"
 
 bool CFrontApp::OnInit() {
     SetAppDisplayName("Tidewarm");
     previousSink_ = SetMessageSink(&messageBoxes_);
     previousProgress_ = SetProgress(&waitWindow_);
     // The database may be compacted here, behind the "Compacting database..." window.
-    if (!StartFrontEnd(ProgramFolder(), DataFolder())) {
+    if (!StartFrontEnd(ProgramFolder(), DataFolder(), UseProgramLanguage)) {
         OnExit();
         return false;
     }

@@ -117,7 +117,8 @@ wxSizer* InputFormDialog::BuildRunPart(wxWindow* parent) {
     top->Add(runNumber_, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 12);
     top->Add(new wxStaticText(panel, wxID_ANY, ResText(kStrLabelCreated)), 0,
              wxALIGN_CENTER_VERTICAL | wxRIGHT, 4);
-    runTime_ = new wxStaticText(panel, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(150, -1));
+    // Wide enough for the longest date, "09 septembre 2026 14:30".
+    runTime_ = new wxStaticText(panel, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(190, -1));
     top->Add(runTime_, 0, wxALIGN_CENTER_VERTICAL);
     box->Add(top, 0, wxALL, 4);
     auto* grid = NewGrid();
@@ -362,7 +363,7 @@ void InputFormDialog::ShowUnitFields() {
 
 void InputFormDialog::ShowRunNumber() {
     runNumber_->SetLabel(wxString::Format("%d", data_.runNumber));
-    runTime_->SetLabel(ToWx(FormatRunTime(data_.time)));
+    runTime_->SetLabel(ToWx(FormatRunTime(data_.time, g_nLanguage)));
 }
 
 void InputFormDialog::ApplyEnableRules() {

@@ -7,6 +7,7 @@
 #include "user_interface.h"
 #include "window_texts.h"
 #include "wx_text.h"
+#include "wx_translations.h"
 
 namespace {
 
@@ -69,7 +70,7 @@ OptionsDialog::OptionsDialog(wxWindow* parent)
     (g_nLanguage == 1 ? french_ : english_)->SetValue(true);
 
     browseDatabase->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
-        wxFileDialog dialog(this, wxFileSelectorPromptStr, wxEmptyString, "*.mdb",
+        wxFileDialog dialog(this, ChooseFileTitle(), wxEmptyString, "*.mdb",
                             ResText(kStrDatabaseFilter));
         if (dialog.ShowModal() == wxID_OK) database_->SetValue(dialog.GetPath());
     });
@@ -90,8 +91,7 @@ void OptionsDialog::Apply() {
     ChangeClimateFolder(FromWx(weather_->GetValue()));
     const int language = french_->GetValue() ? 1 : 0;
     g_nNewLanguage = language;
-    if (language != g_nLanguage)
-        ShowMessage(LanguageChangeNotice(language), MessageKind::Information);
+    if (language != g_nLanguage) ShowMessage(LanguageChangeNotice(language), MessageKind::Notice);
 }
 
 void RunOptionsDialog(wxWindow* parent) {

@@ -9,6 +9,7 @@
 #include "user_interface.h"
 #include "window_texts.h"
 #include "wx_text.h"
+#include "wx_translations.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ void ReportWindow::BuildMenus() {
 }
 
 void ReportWindow::ChooseSaveTarget() {
-    wxFileDialog dialog(this, wxFileSelectorPromptStr, wxEmptyString, "Tidewarm.html",
+    wxFileDialog dialog(this, SaveAsTitle(), wxEmptyString, "Tidewarm.html",
                         ResText(kStrHtmlFilter), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK) return;
     const std::filesystem::path target = FromWx(dialog.GetPath());

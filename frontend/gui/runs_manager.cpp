@@ -12,7 +12,7 @@ struct Column {
     int width;
 };
 constexpr Column kColumns[] = {
-    {kStrColumnId, 50}, {kStrColumnTime, 140}, {kStrColumnComments, 280}, {kStrColumnClient, 140}};
+    {kStrColumnId, 50}, {kStrColumnTime, 170}, {kStrColumnComments, 280}, {kStrColumnClient, 140}};
 
 int TitleOf(RunsManagerMode mode) {
     switch (mode) {

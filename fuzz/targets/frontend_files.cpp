@@ -20,15 +20,17 @@ void ResultLoader(Bytes bytes) {
     SetEnglishStrings(FrontEndEnglishStrings());
     const std::string text(bytes.begin(), bytes.end());
     std::istringstream monthly(text), reference(text), hourly(text);
+    // A season from the first two bytes.
+    const RunSeason season{bytes.empty() ? 1 : bytes[0] % 365 + 1,
+                           bytes.size() < 2 ? 1 : bytes[1] % 365 + 1};
     std::vector<MonthlyResultRow> rows;
-    if (!ReadMonthlyResultRows(monthly, &reference, rows)) {
+    if (!ReadMonthlyResultRows(monthly, &reference, season, rows)) {
         Require(rows.size() <= 255);
         for (const MonthlyResultRow& row : rows)
             for (double value : row.values) Require(std::isfinite(value));
     }
     std::vector<DailyTemperature> days;
-    const int startDay = bytes.empty() ? 1 : bytes[0] % 366 + 1;
-    if (!ReadDailyTemperatures(hourly, startDay, days))
+    if (!ReadDailyTemperatures(hourly, season, days))
         for (const DailyTemperature& day : days)
             Require(day.month >= 1 && day.month <= 12 && std::isfinite(day.tPool));
     SetEnglishStrings(SimulatorEnglishStrings());

@@ -138,7 +138,7 @@ int FileIO::SetFileName(const char* name) {
     const std::string_view text = name ? name : "";
     if (text.size() > static_cast<std::size_t>(kMaxFileNameLength) ||
         text.find_first_of("\r\n") != std::string_view::npos)
-        return FatalError(5, {static_cast<int>(text.size())});
+        return FatalError(5, {static_cast<int>(text.size()), kMaxFileNameLength});
     if (!text.empty()) {
         fileName_ = text;
         hasName_ = true;

@@ -6,6 +6,7 @@
 // names, then one record per line, the fields separated by one separator character.
 #pragma once
 
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -16,8 +17,9 @@
 
 #include "component.h"
 
-// Longest file name that a parameter line holds (it must read back).
-constexpr int kMaxFileNameLength = 255;
+// Longest file name that a parameter line holds (it must read back): the longest path the
+// platform opens (PATH_MAX counts the terminating NUL).
+constexpr int kMaxFileNameLength = PATH_MAX - 1;
 
 // Outcome of reading one line of a text file.
 enum class LineRead { kOk, kEnd, kTooLong };
@@ -53,7 +55,7 @@ class FileIO : public SolarBase {
     int Check() override;
     // The file name (nothing when none) and a line end.
     int WriteParameters(std::ostream& out) const override;
-    // The rest of the line is the file name; more than 255 characters give 1.
+    // The rest of the line is the file name; more than kMaxFileNameLength characters give 1.
     int ReadParameters(std::istream& in, int version) override;
 
     virtual int Open() { return kOk; }
@@ -61,8 +63,8 @@ class FileIO : public SolarBase {
     virtual int Close();
 
     // Closes the file and stores a copy of `name`; an empty or null name means none. A name
-    // that could not be read back from a parameter line (longer than 255 characters, or holding
-    // a line end) is refused with FatalError 5 and leaves no name. Ends with Check.
+    // that could not be read back from a parameter line (longer than kMaxFileNameLength characters,
+    // or holding a line end) is refused with FatalError 5 and leaves no name. Ends with Check.
     int SetFileName(const char* name);
     // The stored name, or null when there is none.
     const char* GetFileName() const { return hasName_ ? fileName_.c_str() : nullptr; }

@@ -2,6 +2,8 @@
 
 #include <wx/app.h>
 #include <wx/msgdlg.h>
+// After the native box, whose declarations it builds on.
+#include <wx/generic/msgdlgg.h>
 
 #include "wx_text.h"
 
@@ -10,6 +12,7 @@ namespace {
 long IconOf(MessageKind kind) {
     switch (kind) {
         case MessageKind::Information:
+        case MessageKind::Notice:
             return wxICON_INFORMATION;
         case MessageKind::Warning:
             return wxICON_WARNING;
@@ -22,6 +25,14 @@ long IconOf(MessageKind kind) {
 }  // namespace
 
 void MessageBoxSink::Show(std::string_view text, MessageKind kind) {
+    if (kind == MessageKind::Notice) {
+        // GTK's own message box wraps its text at a width of its own; this one keeps each
+        // sentence on one line and grows to the longest.
+        wxGenericMessageDialog notice(wxTheApp->GetTopWindow(), ToWx(OneSentencePerLine(text)),
+                                      wxTheApp->GetAppDisplayName(), wxOK | IconOf(kind));
+        notice.ShowModal();
+        return;
+    }
     wxMessageBox(ToWx(text), wxTheApp->GetAppDisplayName(), wxOK | IconOf(kind),
                  wxTheApp->GetTopWindow());
 }

@@ -1,6 +1,7 @@
 #include "run_report.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <system_error>
@@ -138,6 +139,49 @@ bool WriteReport(const fs::path& templatePath, const fs::path& output,
     return true;
 }
 
+// The files of a report: its page and the four charts it shows.
+constexpr std::string_view kReportSetFiles[] = {
+    kDailyTemperatureChartFile, kMonthlyTemperatureChartFile, kSwimmableDaysChartFile,
+    kEnergiesChartFile, kReportFile};
+
+// A new folder beside the report in which its page and charts are made, removed with what it
+// still holds. Empty path when it cannot be made.
+class StagingFolder {
+  public:
+    explicit StagingFolder(const fs::path& dataFolder) {
+        std::string name = (dataFolder / kReportFile).string() + ".XXXXXX";
+        if (::mkdtemp(name.data()) != nullptr) path_ = name;
+    }
+    ~StagingFolder() {
+        std::error_code ignored;
+        if (!path_.empty()) fs::remove_all(path_, ignored);
+    }
+    StagingFolder(const StagingFolder&) = delete;
+    StagingFolder& operator=(const StagingFolder&) = delete;
+    const fs::path& path() const { return path_; }
+
+  private:
+    fs::path path_;
+};
+
+// Moves the report's files from `staging` into `dataFolder`, the page last. Should one fail, the
+// report is taken away whole (no page and none of its charts): never new charts beside an old
+// page, nor an old chart beside a new one. False after a message.
+bool PlaceReportSet(const fs::path& staging, const fs::path& dataFolder) {
+    for (std::string_view name : kReportSetFiles) {
+        std::error_code error;
+        fs::rename(staging / name, dataFolder / name, error);
+        if (!error) continue;
+        std::error_code ignored;
+        fs::remove(dataFolder / kReportFile, ignored);
+        for (std::string_view placed : kReportSetFiles) fs::remove(dataFolder / placed, ignored);
+        ShowMessage(
+            FormatResString(kStrCannotWriteFile, (dataFolder / name).string(), error.message()));
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool ReadRunReport(SQLite::Database& database, int runId, int language, RunReportContent& content) {
@@ -153,11 +197,18 @@ bool BuildRunReport(SQLite::Database& database, int runId, const fs::path& dataF
                     const fs::path& programFolder, int language, std::string* htmlPath) {
     RunReportContent content;
     if (!ReadRunReport(database, runId, language, content)) return false;
-    if (!MakeRunCharts(content.charts, dataFolder)) return false;
+    // The page and its charts are all made before any of them replaces the earlier report's.
+    const StagingFolder staging(dataFolder);
+    if (staging.path().empty()) {
+        ShowMessage(FormatResString(kStrCannotWriteFile, (dataFolder / kReportFile).string(),
+                                    std::strerror(errno)));
+        return false;
+    }
+    if (!MakeRunCharts(content.charts, staging.path())) return false;
     const fs::path templatePath =
         programFolder / (language == 1 ? kFrenchReportTemplate : kEnglishReportTemplate);
-    const fs::path output = dataFolder / kReportFile;
-    if (!WriteReport(templatePath, output, content.values)) return false;
-    if (htmlPath) *htmlPath = output.string();
+    if (!WriteReport(templatePath, staging.path() / kReportFile, content.values)) return false;
+    if (!PlaceReportSet(staging.path(), dataFolder)) return false;
+    if (htmlPath) *htmlPath = (dataFolder / kReportFile).string();
     return true;
 }

@@ -19,6 +19,8 @@ constexpr StringEntry kEnglish[] = {
     {kStrInvalidSeasonDate, "Invalid opening or closing date in file 'Tidewarm.tmp'."},
     {kStrCannotOpenBatchWeather, "Cannot open weather file %s."},
     {kStrBatchRunFailed, "The simulation failed (code %d)."},
+    {kStrAnotherSimulation, "Another simulation is running in %s. Try again once it has ended."},
+    {kStrCannotLockDataFolder, "Cannot reserve the data folder for the simulation:\n%s"},
     {kStrCannotSetUpDataFolder, "Cannot prepare the data folder:\n%s"},
     {kStrNeedsDesktopBuild,
      "TidewarmPro has no window yet: start it with -batch to simulate the run described in "

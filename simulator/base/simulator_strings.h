@@ -25,6 +25,8 @@ enum SimulatorString : int {
     kStrInvalidSeasonDate = 34401,
     kStrCannotOpenBatchWeather = 34403,
     kStrBatchRunFailed = 34404,
+    kStrAnotherSimulation = 34460,
+    kStrCannotLockDataFolder = 34461,
     // Start-up.
     kStrCannotSetUpDataFolder = 34410,
     kStrNeedsDesktopBuild = 34411,

@@ -1,14 +1,37 @@
 // Batch mode's run: the batch input applied, the simulation of "Tidewarm.tdw", and every result
 // file deleted whenever the run did not succeed, so the front end never reads results of
-// another run.
+// another run. The run holds the data folder's simulation lock throughout.
+#include <filesystem>
 #include <memory>
 
 #include "batch_input.h"
 #include "batch_mode.h"
 #include "document.h"
+#include "file_lock.h"
+#include "file_replace.h"
 #include "program_folders.h"
 #include "simulator_strings.h"
 #include "user_interface.h"
+
+namespace {
+
+// Takes the data folder's simulation lock, the one the front end hands over when it started
+// this run; false after a message when another simulation keeps it.
+bool ReserveDataFolder(FileLock& lock) {
+    switch (lock.Acquire(SimulationLockPath(g_strDataFolder), kSimulationLockWait)) {
+        case FileLock::Outcome::kHeld:
+            return true;
+        case FileLock::Outcome::kBusy:
+            ShowMessage(FormatResString(kStrAnotherSimulation, g_strDataFolder));
+            return false;
+        case FileLock::Outcome::kFailed:
+            ShowMessage(FormatResString(kStrCannotLockDataFolder, lock.Problem()));
+            return false;
+    }
+    return false;
+}
+
+}  // namespace
 
 CTidewarmDoc::CTidewarmDoc(int) : CTidewarmDoc() {
     if (g_nBatchMode == 1) batchResult_ = RunBatch();
@@ -25,11 +48,22 @@ int CTidewarmDoc::RunBatch() {
         if (result == 0 && ReportResult() != 0) result = 1;
     }
     if (result == 0) return 0;
-    RemoveResultFiles(ProjectBaseName(project));
+    // No result of this run or of the one before stays, nor the text report of the one before,
+    // nor any temporary.
+    for (std::string_view name : kBatchResultFiles) {
+        const std::string file = g_strDataFolder + "/" + std::string(name);
+        std::error_code ignored;
+        std::filesystem::remove(file, ignored);
+        RemoveTemporaryFiles(file);
+    }
+    RemoveTemporaryFiles(project);
     return 1;
 }
 
 int RunBatchProgram() {
+    // A run refused because another one holds the data folder touches none of its files.
+    FileLock lock;
+    if (!ReserveDataFolder(lock)) return 1;
     // The document is large: it lives on the heap for the run.
     const auto document = std::make_unique<CTidewarmDoc>(1);
     return document->BatchResult() == 0 ? 0 : 1;

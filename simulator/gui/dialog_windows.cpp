@@ -11,6 +11,7 @@
 #include "simulator_strings.h"
 #include "user_interface.h"
 #include "wx_text.h"
+#include "wx_translations.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ bool RunEditor(CInputWindow& owner, Editor& editor) {
 // Asks for a file to open; the path chosen, or nothing.
 std::optional<std::string> ChooseFile(wxWindow* parent, int filterId,
                                       const std::string& initialName) {
-    wxFileDialog chooser(parent, wxFileSelectorPromptStr, wxString(), ToWx(initialName),
+    wxFileDialog chooser(parent, ChooseFileTitle(), wxString(), ToWx(initialName),
                          WildcardOf(LoadResString(filterId)), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (chooser.ShowModal() != wxID_OK) return std::nullopt;
     return FromWx(chooser.GetPath());

@@ -40,9 +40,6 @@ CInputWindow::CInputWindow(wxWindow* parent, InputDialog& dialog, const DialogLa
     sizer->Add(BuildRows(layout.rows), wxSizerFlags(1).Expand().Border(wxALL, FromDIP(8)));
     sizer->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL | wxHELP),
                wxSizerFlags().Expand().Border(wxALL, FromDIP(8)));
-    // The stock labels follow the system's language; these follow the program's.
-    FindWindow(wxID_CANCEL)->SetLabel(Say({"Cancel", "Annuler", 0}));
-    FindWindow(wxID_HELP)->SetLabel(Say({"Help", "Aide", 0}));
     for (const DialogField& field : dialog_.Fields()) ShowField(field.controlId);
     if (behaviour_.init) behaviour_.init(*this);
     ApplyRules();

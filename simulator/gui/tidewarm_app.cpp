@@ -10,6 +10,7 @@
 #include "simulator_strings.h"
 #include "small_windows.h"
 #include "wx_text.h"
+#include "wx_translations.h"
 
 namespace {
 
@@ -52,6 +53,7 @@ wxEND_EVENT_TABLE()
     SetAppName(ResText(kStrRegistryKey));
     SetAppDisplayName(ResText(kStrMainTitle));
     previousSink_ = SetMessageSink(&messageBoxes_);
+    UseProgramLanguage(app::Language);
     wxInitAllImageHandlers();
 
     docManager_ = new CTidewarmDocManager;
@@ -70,6 +72,8 @@ wxEND_EVENT_TABLE()
 
     const std::string helpBook =
         g_strProgramFolder + "/" + (app::Language == 1 ? "TidewarmProFra" : "TidewarmPro") + ".hhp";
+    // The controller was built with the application, before the language was known.
+    help_.SetTitleFormat(wxGetTranslation("Help: %s"));
     help_.SetParentWindow(mainFrame_);
     help_.AddBook(wxFileName(ToWx(helpBook)));
 
@@ -120,7 +124,7 @@ void CTidewarmApp::OnSetLanguage(wxCommandEvent&) {
     // The language in force changes only at the next start, which reads the configuration
     // file written at exit.
     if (app::PendingLanguage != app::Language)
-        ShowMessage(FromWx(RestartForLanguageText(app::PendingLanguage)), MessageKind::Information);
+        ShowMessage(FromWx(RestartForLanguageText(app::PendingLanguage)), MessageKind::Notice);
 }
 
 CTidewarmApp& TheApp() {

@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "document.h"
+#include "file_replace.h"
 #include "helpers.h"
 #include "result_columns.h"
 #include "simulator_strings.h"
@@ -296,7 +297,7 @@ std::unique_ptr<CTidewarmDoc> LoadProjectFile(const std::string& path) {
 }
 
 int SaveProjectFile(CTidewarmDoc& document, const std::string& path) {
-    const std::string temporary = path + ".tmp-save";
+    const std::string temporary = TemporaryName(path);
     std::ofstream file(temporary, std::ios::out | std::ios::trunc | std::ios::binary);
     if (!file.is_open()) {
         ShowMessage(LoadResString(kStrCannotCreateProject) + "\n" +

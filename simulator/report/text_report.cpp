@@ -16,6 +16,7 @@
 #include "dialog_exchange.h"
 #include "document.h"
 #include "economics.h"
+#include "file_replace.h"
 #include "helpers.h"
 #include "messages.h"
 #include "physical_constants.h"

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "document.h"
+#include "file_replace.h"
 #include "helpers.h"
 #include "physical_constants.h"
 #include "result_columns.h"
@@ -55,7 +56,7 @@ void NormaliseLine(Summary& summary) {
 constexpr const char* kResultExtensions[] = {".mly", ".mlx", ".hly", ".hlx"};
 
 std::string PartName(const std::string& path) {
-    return path + ".part";
+    return TemporaryName(path);
 }
 
 // The message that names a file and the system's reason.
@@ -69,7 +70,7 @@ void CTidewarmDoc::RemoveResultFiles(const std::string& base) {
     std::error_code ignored;
     for (const char* extension : kResultExtensions) {
         std::filesystem::remove(base + extension, ignored);
-        std::filesystem::remove(PartName(base + extension), ignored);
+        RemoveTemporaryFiles(base + extension);
     }
 }
 

@@ -96,7 +96,7 @@ TEST(BatchInputWriter, RefusesWhatTheReaderRefuses) {
     EXPECT_EQ(WriteBatchInput(in, text).error, BatchInputError::kNone);
 
     in = PlainRun();
-    in.weatherFile = std::string(256, 'w');
+    in.weatherFile = std::string(4096, 'w');
     EXPECT_EQ(WriteBatchInput(in, text).error, BatchInputError::kWeatherPathLength);
 }
 

@@ -56,7 +56,7 @@ TEST_F(RunTest, EveryFieldOfARunReachesTheReader) {
             std::string skipped;
             const BatchInput in = WrittenAndRead(run, path, skipped);
             EXPECT_EQ(skipped,
-                      std::to_string(runId) + "|" + FormatRunTime(run.m_TStamp) + "|Sample|");
+                      std::to_string(runId) + "|" + FormatRunTime(run.m_TStamp, 0) + "|Sample|");
             EXPECT_EQ(in.poolType, poolType);
             EXPECT_EQ(in.referenceRun, poolType % 2);
             EXPECT_EQ(in.weatherFile, g_strClimateFolder + "/" + test::kWeatherFile);
@@ -141,7 +141,7 @@ TEST_F(RunTest, WhatCannotBeWrittenWholeIsRefusedAndTheOldFileKept) {
     EXPECT_EQ(refused([](CRunsSet& r) { r.m_PoolArea = -5; }).rfind("Line 11 of Tidewarm.tmp", 0),
               0u);
 
-    g_strClimateFolder = dataFolder + "/" + std::string(250, 'c');
+    g_strClimateFolder = dataFolder + "/" + std::string(4100, 'c');
     BatchInputResult tooLong;
     tooLong.error = BatchInputError::kWeatherPathLength;
     tooLong.line = 6;

@@ -84,10 +84,15 @@ TEST(Calendar, RunTimeInLocalTime) {
     test::ScopedEnvironment environment;
     environment.Set("TZ", "UTC");
     tzset();
-    EXPECT_EQ(FormatRunTime(1'700'000'000), "14 Nov 2023 22:13");
+    EXPECT_EQ(FormatRunTime(1'700'000'000, 0), "14 Nov 2023 22:13");
+    EXPECT_EQ(FormatRunTime(1'700'000'000, 1), "14 novembre 2023 22:13");
+    // Early in a month, early in an hour: two digits; the French months with accents.
+    EXPECT_EQ(FormatRunTime(1'786'237'500, 0), "09 Aug 2026 01:05");
+    EXPECT_EQ(FormatRunTime(1'786'237'500, 1), "09 août 2026 01:05");
+    EXPECT_EQ(FormatRunTime(1'801'782'000, 1), "04 février 2027 23:00");
     environment.Set("TZ", "EST5EDT,M3.2.0,M11.1.0");  // no time-zone database needed
     tzset();
-    EXPECT_EQ(FormatRunTime(1'700'000'000), "14 Nov 2023 17:13");
+    EXPECT_EQ(FormatRunTime(1'700'000'000, 0), "14 Nov 2023 17:13");
     environment.Unset("TZ");
     tzset();
 }

@@ -3,8 +3,14 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
 
 #include "economic_data.h"
+#include "file_lock.h"
 #include "run_fixture.h"
 #include "weather_files.h"
 
@@ -90,12 +96,145 @@ TEST_F(SimulationBridgeTest, AProgramThatFailsOrCannotStartIsAFailedRun) {
         "exit 1\n");
     EXPECT_FALSE(SimulateRun(run));
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0], "Could not open file 'Tidewarm.mly'\nweather file too short\n");
+    EXPECT_EQ(messages.shown[0],
+              "Could not open file 'Tidewarm.mly'\nTidewarmPro ended with exit status 1.\n"
+              "weather file too short\n");
     EXPECT_EQ(Rows("Results", run.m_RunId), 0);
 
     std::filesystem::remove(g_strProgramFolder + "/TidewarmPro");
     EXPECT_FALSE(SimulateRun(run));
-    EXPECT_EQ(messages.shown.size(), 2u);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_NE(messages.shown[1].find("TidewarmPro could not be started: "), std::string::npos)
+        << messages.shown[1];
+}
+
+// A simulator killed half-way says so, with what it wrote on standard error; it leaves no result
+// file nor temporary of one, and no file of the run before (report, text report, reference
+// hourly file) stays to pass for this run's.
+TEST_F(SimulationBridgeTest, AKilledProgramSaysSoAndLeavesNothingHalfDone) {
+    CRunsSet run;
+    Select(run, AddRun());
+    for (const char* earlier : {"Tidewarm.lis", "Tidewarm.hlx", "Tidewarm.html",
+                                "Report.TDaily.gif", "Report.Energies.gif"})
+        test::WriteFile(dataFolder + "/" + earlier, "of the run before");
+    StandIn("cd '" + dataFolder +
+            "'\necho half > Tidewarm.mly.part\necho half > Tidewarm.lis.4242-0.part\n"
+            "echo half > Tidewarm.tdw.part\necho 'out of memory' >&2\nkill -9 $$\n");
+    EXPECT_FALSE(SimulateRun(run));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0],
+              "Could not open file 'Tidewarm.mly'\nTidewarmPro was ended by signal 9 (Killed).\n"
+              "out of memory\n");
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(dataFolder))
+        left.push_back(entry.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"Climate", "Tidewarm.lock", "Tidewarm.tmp"}));
+}
+
+// While another simulation holds the data folder, a run waits a short while and is refused:
+// neither its batch input nor the other run's files are touched, and nothing is started.
+TEST_F(SimulationBridgeTest, ARunIsRefusedWhileAnotherSimulationHoldsTheFolder) {
+    CRunsSet run;
+    Select(run, AddRun());
+    test::WriteFile(dataFolder + "/Tidewarm.tmp", "the other run's input");
+    test::WriteFile(dataFolder + "/Tidewarm.mly", "the other run's results");
+    StandIn("touch '" + dataFolder + "/started'\n");
+    FileLock other;
+    ASSERT_EQ(other.Acquire(SimulationLockPath(dataFolder), std::chrono::milliseconds(0)),
+              FileLock::Outcome::kHeld);
+    EXPECT_FALSE(SimulateRun(run));
+    EXPECT_EQ(messages.shown,
+              std::vector<std::string>{"Another simulation is running in " + dataFolder +
+                                       ". Try again once it has ended."});
+    EXPECT_EQ(test::ReadFile(dataFolder + "/Tidewarm.tmp"), "the other run's input");
+    EXPECT_EQ(test::ReadFile(dataFolder + "/Tidewarm.mly"), "the other run's results");
+    EXPECT_FALSE(std::filesystem::exists(dataFolder + "/started"));
+}
+
+// A home folder far longer than a file name once could be (255 bytes) runs like any other.
+TEST_F(SimulationBridgeTest, AVeryLongHomeFolderRuns) {
+    const std::filesystem::path home =
+        folder.path() / std::string(120, 'h') / std::string(120, 'o') / std::string(120, 'm');
+    environment.Set("HOME", home.string());
+    dataFolder = DataFolder();
+    g_strClimateFolder = dataFolder + "/Climate";
+    std::filesystem::create_directories(g_strClimateFolder);
+    WriteWeather(365);
+    CRunsSet run;
+    Select(run, AddRun());
+    ASSERT_TRUE(SimulateRun(run)) << testing::PrintToString(messages.shown);
+    EXPECT_EQ(Rows("Daily", run.m_RunId), 124);
+}
+
+// Two front ends simulate two different runs on one data folder at the same moment, each through
+// the real TidewarmPro. Each run ends with its own results (its season's months and days) or is
+// refused with the message and has none: never the other run's.
+TEST_F(SimulationBridgeTest, TwoSimulationsAtOnceNeverSwapResults) {
+    WriteWeather(365);
+    struct Chain {
+        int runId;
+        std::vector<int> months;  // of its Results rows, in order
+        int days;
+    };
+    std::vector<Chain> chains = {{AddRun(), {5, 6, 7, 8, 9, 0}, 124},
+                                 {AddRun([](CRunsSet& run) {
+                                      run.m_OpensMonth = 6;
+                                      run.m_OpensDay = 1;
+                                      run.m_ClosesMonth = 8;
+                                      run.m_ClosesDay = 31;
+                                      run.m_PoolArea = 80;
+                                  }),
+                                  {6, 7, 8, 0},
+                                  92}};
+    int start[2];
+    ASSERT_EQ(::pipe(start), 0);
+    std::vector<pid_t> children;
+    for (std::size_t c = 0; c < chains.size(); ++c) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child != 0) {
+            children.push_back(child);
+            continue;
+        }
+        ::close(start[1]);
+        char go = 0;
+        (void)!::read(start[0], &go, 1);  // both start when the parent closes the pipe
+        CRunsSet run;
+        run.m_strFilter = "[RunId] = ?";
+        run.m_filterValues = {std::int64_t{chains[c].runId}};
+        run.Open();
+        const bool simulated = SimulateRun(run);
+        std::string shown;
+        for (const std::string& message : messages.shown) shown += message + "\n";
+        test::WriteFile(folder.path() / ("messages" + std::to_string(c)), shown);
+        ::_exit(simulated ? 0 : 1);
+    }
+    ::close(start[0]);
+    ::close(start[1]);
+    for (std::size_t c = 0; c < chains.size(); ++c) {
+        SCOPED_TRACE("run " + std::to_string(c));
+        int status = 0;
+        ASSERT_EQ(::waitpid(children[c], &status, 0), children[c]);
+        ASSERT_TRUE(WIFEXITED(status));
+        const std::string shown = test::ReadFile(folder.path() / ("messages" + std::to_string(c)));
+        SQLite::Database database(g_strDatabasePath);
+        SQLite::Statement months(database,
+                                 "SELECT Month FROM Results WHERE RunId = ? ORDER BY SortId");
+        months.bind(1, chains[c].runId);
+        std::vector<int> stored;
+        while (months.executeStep()) stored.push_back(months.getColumn(0).getInt());
+        if (WEXITSTATUS(status) == 0) {
+            EXPECT_EQ(shown, "");
+            EXPECT_EQ(stored, chains[c].months);
+            EXPECT_EQ(Rows("Daily", chains[c].runId), chains[c].days);
+        } else {
+            EXPECT_EQ(shown, "Another simulation is running in " + dataFolder +
+                                 ". Try again once it has ended.\n");
+            EXPECT_TRUE(stored.empty());
+            EXPECT_EQ(Rows("Daily", chains[c].runId), 0);
+        }
+    }
 }
 
 }  // namespace

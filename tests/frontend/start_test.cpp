@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 
+#include "file_lock.h"
 #include "frontend_start.h"
 #include "frontend_test_support.h"
 #include "scoped_environment.h"
@@ -49,6 +51,42 @@ TEST(FrontEndStart, AnUnusableDatabaseEndsTheStartWithMessage214) {
     EXPECT_FALSE(StartFrontEnd(TIDEWARM_BIN_DIR, data));
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Cannot open database " + data +
                                                        "/Tidewarm.mdb. Program aborted."});
+}
+
+}  // namespace
+
+namespace {
+
+// A second front end on a database that another one is working on says so and ends, touching
+// neither the database (its start would compact it away) nor the configuration file.
+TEST(FrontEndStart, ASecondFrontEndOnTheSameDatabaseSaysSoAndLeavesItAlone) {
+    test::ScopedTempDir folder;
+    test::ScopedEnvironment environment;
+    environment.Set("LANG", "C");
+    environment.Unset("LC_ALL");
+    environment.Unset("LC_MESSAGES");
+    test::FrontEndMessages messages;
+    const std::string data = folder.path().string();
+    ASSERT_TRUE(StartFrontEnd(TIDEWARM_BIN_DIR, data));
+    ASSERT_TRUE(EndFrontEnd(data));
+    const std::string config = test::ReadFile(data + "/Tidewarm.cfg");
+
+    FileLock first;
+    ASSERT_EQ(first.Acquire(data + "/Tidewarm.mdb.lock", std::chrono::milliseconds(0)),
+              FileLock::Outcome::kHeld);
+    messages.shown.clear();
+    EXPECT_FALSE(StartFrontEnd(TIDEWARM_BIN_DIR, data));
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"Another Tidewarm is already working on "
+                                                       "the database " +
+                                                       data + "/Tidewarm.mdb."});
+    EXPECT_FALSE(fs::exists(data + "/Tidewarm.mdb.bak"));  // not compacted
+    test::WriteFile(data + "/Tidewarm.cfg", config + "the first one's");
+    EXPECT_TRUE(EndFrontEnd(data));
+    EXPECT_EQ(test::ReadFile(data + "/Tidewarm.cfg"), config + "the first one's");
+
+    first.Release();
+    EXPECT_TRUE(StartFrontEnd(TIDEWARM_BIN_DIR, data));
+    EXPECT_TRUE(EndFrontEnd(data));
 }
 
 }  // namespace

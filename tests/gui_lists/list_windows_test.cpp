@@ -5,6 +5,7 @@
 #include <set>
 
 #include "frontend_globals.h"
+#include "help_book_text.h"
 #include "help_pages.h"
 #include "list_manager.h"
 #include "lists_test_support.h"
@@ -189,6 +190,12 @@ TEST(HelpBooks, BothBooksListEveryPage) {
         for (const std::string& file : expected)
             EXPECT_TRUE(std::filesystem::exists(std::string(TIDEWARM_BIN_DIR) + "/" + file));
     }
+}
+
+// Both books' contents and pages keep their accents in the help window.
+TEST(HelpBooks, AccentsReadAsWritten) {
+    gui_test::ExpectHelpBookReadsWhole(std::string(TIDEWARM_BIN_DIR) + "/Tidewarm.hhp", false);
+    gui_test::ExpectHelpBookReadsWhole(std::string(TIDEWARM_BIN_DIR) + "/TidewarmFra.hhp", true);
 }
 
 // The maintenance window: each list button opens its manager, Runs calls the runs manager's

@@ -15,6 +15,7 @@
 #include "config_file.h"
 #include "dialog_layouts.h"
 #include "dialog_windows.h"
+#include "help_book_text.h"
 #include "input_commands.h"
 #include "main_frame.h"
 #include "pool_dialogs.h"
@@ -26,6 +27,7 @@
 #include "tidewarm_app.h"
 #include "weather_files.h"
 #include "window_test_support.h"
+#include "wx_translations.h"
 
 namespace fs = std::filesystem;
 using gui_test::ExpectMessage;
@@ -388,12 +390,19 @@ TEST(HelpBooks, EveryWindowsPageIsInBothBooks) {
     wxYield();
 }
 
+// Both books' contents and pages keep their accents in the help window.
+TEST(HelpBooks, AccentsReadAsWritten) {
+    gui_test::ExpectHelpBookReadsWhole(g_strProgramFolder + "/TidewarmPro.hhp", false);
+    gui_test::ExpectHelpBookReadsWhole(g_strProgramFolder + "/TidewarmProFra.hhp", true);
+}
+
 // Pictures of every window in both languages, for a look at their layout; only when
 // TIDEWARM_SCREENSHOTS names a folder.
 TEST_F(InputWindows, Screenshots) {
     if (std::getenv("TIDEWARM_SCREENSHOTS") == nullptr) GTEST_SKIP();
     for (int language : {0, 1}) {
         app::Language = language;
+        UseProgramLanguage(language);
         if (language == 1) LoadFrenchStrings(g_strProgramFolder + "/TidewarmProFra.str");
         for (int id : AllInputCommands())
             Run(id, [id, language](CInputWindow& window) {
@@ -415,5 +424,6 @@ TEST_F(InputWindows, Screenshots) {
         }
     }
     app::Language = 0;
+    UseProgramLanguage(0);
     DropFrenchStrings();
 }

@@ -476,17 +476,17 @@ TEST(FileName, ParameterLineRoundTripAndLimits) {
     EXPECT_EQ(other.ReadParameters(crlf, 0), 0);
     EXPECT_STREQ(other.GetFileName(), "weather.zfw");
 
-    std::stringstream tooLong(std::string(300, 'x') + "\n");
+    std::stringstream tooLong(std::string(4096, 'x') + "\n");
     EXPECT_EQ(other.ReadParameters(tooLong, 0), 1);
 
     // A name that would not read back is refused where it is set.
-    EXPECT_EQ(other.SetFileName(std::string(256, 'y').c_str()), kFatal);
+    EXPECT_EQ(other.SetFileName(std::string(4096, 'y').c_str()), kFatal);
     EXPECT_EQ(Message(),
-              "The file name is too long (256 characters, at most 255) or holds a "
+              "The file name is too long (4096 characters, at most 4095) or holds a "
               "line end");
     EXPECT_EQ(other.GetFileName(), nullptr);
     EXPECT_EQ(other.SetFileName("two\nlines"), kFatal);
-    const std::string longest(255, 'z');
+    const std::string longest(4095, 'z');
     EXPECT_EQ(other.SetFileName(longest.c_str()), kOk);
     std::stringstream saved;
     other.WriteParameters(saved);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include "scoped_environment.h"
@@ -106,13 +107,26 @@ TEST_F(SetUpDataFolderTest, CreatesTheFoldersCopiesTheMessageFileAndEntersIt) {
     EXPECT_FALSE(fs::exists(data / "scl.err.part"));
 }
 
-TEST_F(SetUpDataFolderTest, KeepsAPresentMessageFileAndClimateFolder) {
+// A message file of an earlier version is replaced by the program's; the same one is left as it
+// is, and so is the climate folder.
+TEST_F(SetUpDataFolderTest, ReplacesAStaleMessageFileAndKeepsTheClimateFolder) {
     fs::create_directories(data / "Climate");
     test::WriteFile(data / "Climate" / "city.zfw", "weather");
-    test::WriteFile(data / "scl.err", "0x00110001 the user's own text\n");
+    test::WriteFile(data / "scl.err", "0x00110001 text of an earlier version\n");
     ASSERT_TRUE(SetUpDataFolder(data.string(), program.string()));
-    EXPECT_EQ(test::ReadFile(data / "scl.err"), "0x00110001 the user's own text\n");
+    EXPECT_EQ(test::ReadFile(data / "scl.err"), "0x00110001 delivered text\n");
     EXPECT_EQ(test::ReadFile(data / "Climate" / "city.zfw"), "weather");
+
+    const auto written = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    fs::last_write_time(data / "scl.err", written);
+    ASSERT_TRUE(SetUpDataFolder(data.string(), program.string()));
+    EXPECT_EQ(fs::last_write_time(data / "scl.err"), written);
+    EXPECT_FALSE(fs::exists(data / "scl.err.part"));
+
+    // Without the program's copy, the one in the data folder is all there is: it stays.
+    fs::remove(program / "scl.err");
+    EXPECT_TRUE(SetUpDataFolder(data.string(), program.string()));
+    EXPECT_EQ(test::ReadFile(data / "scl.err"), "0x00110001 delivered text\n");
 }
 
 TEST_F(SetUpDataFolderTest, MissingDeliveredFileIsReportedButTheFolderIsStillEntered) {

@@ -1,6 +1,8 @@
 #include "process.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <string>
 
@@ -30,7 +32,23 @@ TEST(RunProgram, MissingProgramAndSignalAreFailures) {
     EXPECT_TRUE(killed.started);
     EXPECT_FALSE(killed.exited);
     EXPECT_FALSE(killed.Succeeded());
-    EXPECT_EQ(killed.problem, "ended by signal 9");
+    EXPECT_EQ(killed.signal, 9);
+}
+
+// Only the descriptor handed over reaches the program, under its own number, with the variable
+// that names it; the others close on exec.
+TEST(RunProgram, HandsOverOneDescriptor) {
+    const int handed = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    const int kept = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(handed, 0);
+    ASSERT_GE(kept, 0);
+    const std::string script =
+        "test -e /proc/self/fd/$HANDED_FD && test \"$HANDED_FD\" = " + std::to_string(handed) +
+        " && ! test -e /proc/self/fd/" + std::to_string(kept);
+    EXPECT_TRUE(RunProgram("/bin/sh", {"-c", script}, {handed, "HANDED_FD"}).Succeeded());
+    EXPECT_FALSE(RunProgram("/bin/sh", {"-c", script}).Succeeded());
+    ::close(handed);
+    ::close(kept);
 }
 
 }  // namespace

@@ -69,3 +69,15 @@ TEST(Progress, NoDisplayByDefaultAndSetterReplacesIt) {
 }
 
 }  // namespace
+
+// The notices' layout: the breaks inside a sentence go, each sentence gets its own line, the
+// paragraphs stay.
+TEST(MessageSink, NoticeLaidOutOneSentencePerLine) {
+    EXPECT_EQ(OneSentencePerLine("Restart to apply.\n\nDatabases are not translated. Use the "
+                                 "'Options'\ndialog after restarting if you wish to create\na "
+                                 "new database."),
+              "Restart to apply.\n\nDatabases are not translated.\nUse the 'Options' dialog "
+              "after restarting if you wish to create a new database.");
+    EXPECT_EQ(OneSentencePerLine("One sentence only."), "One sentence only.");
+    EXPECT_EQ(OneSentencePerLine("Vraiment ?  Oui !\nBien."), "Vraiment ?\nOui !\nBien.");
+}

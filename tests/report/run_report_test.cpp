@@ -333,3 +333,41 @@ TEST_F(RunReportTest, AMissingTemplateIsNamedAndLeavesTheEarlierReport) {
 }
 
 }  // namespace
+
+namespace {
+
+// A report whose last chart cannot be put in place (a folder stands where it goes) leaves no
+// report at all, or the earlier one whole: never new charts beside the earlier page. Nothing it
+// made on the way is left.
+TEST_F(RunReportTest, AReportThatCannotBeWrittenWholeLeavesNoMixedSet) {
+    const fs::path page = folder.path() / kReportFile;
+    const std::string_view charts[] = {kDailyTemperatureChartFile, kMonthlyTemperatureChartFile,
+                                       kSwimmableDaysChartFile};
+    test::WriteFile(page, "earlier report");
+    for (std::string_view chart : charts) test::WriteFile(folder.path() / chart, "earlier chart");
+    fs::create_directories(folder.path() / kEnergiesChartFile / "in the way");
+    EXPECT_EQ(Build(runId, 0), "");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].find(std::string(kEnergiesChartFile)), std::string::npos)
+        << messages.shown[0];
+    if (fs::exists(page)) {
+        EXPECT_EQ(test::ReadFile(page), "earlier report");
+        for (std::string_view chart : charts)
+            EXPECT_EQ(test::ReadFile(folder.path() / chart), "earlier chart") << chart;
+    } else {
+        for (std::string_view chart : charts)
+            EXPECT_FALSE(fs::exists(folder.path() / chart)) << chart;
+    }
+    for (const auto& entry : fs::directory_iterator(folder.path())) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_FALSE(name.starts_with("Tidewarm.html.") || name.ends_with(".part")) << name;
+    }
+
+    fs::remove_all(folder.path() / kEnergiesChartFile);
+    messages.shown.clear();
+    EXPECT_NE(Build(runId, 0), "");
+    for (std::string_view chart : charts)
+        EXPECT_NE(test::ReadFile(folder.path() / chart), "earlier chart") << chart;
+}
+
+}  // namespace

@@ -154,8 +154,9 @@ TEST(BatchInputReader, InvalidPoolTypeDateTestAreaAndLongPath) {
                   in.collector.testArea = 0;
               }).error,
               BatchInputError::kNone);
-    // The weather path may be as long as a file name the project file holds.
-    const std::string folder = "/" + std::string(240, 'c') + "/";
+    // The weather path may be as long as a path the platform opens (a home folder of 4000
+    // characters), as long as a file name the project file holds.
+    const std::string folder = "/" + std::string(4080, 'c') + "/";
     EXPECT_EQ(result([&](BatchInput& in) { in.weatherFile = folder + "a.zfw"; }).error,
               BatchInputError::kNone);
     const BatchInputResult tooLong =
@@ -163,7 +164,7 @@ TEST(BatchInputReader, InvalidPoolTypeDateTestAreaAndLongPath) {
     EXPECT_EQ(tooLong.error, BatchInputError::kWeatherPathLength);
     EXPECT_EQ(tooLong.line, 6);
     EXPECT_EQ(BatchInputProblem(tooLong, 0),
-              "Line 6 of Tidewarm.tmp: the weather file path is longer than 255 bytes.");
+              "Line 6 of Tidewarm.tmp: the weather file path is longer than 4095 bytes.");
     const BatchInputResult empty = result([](BatchInput& in) { in.weatherFile = "   "; });
     EXPECT_EQ(BatchInputProblem(empty, 0), "Line 6 of Tidewarm.tmp: no weather file is given.");
     BatchInput padded = test::SampleBatchInput("  /data/w.zfw \t");

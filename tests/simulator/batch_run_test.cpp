@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "batch_file.h"
+#include "file_lock.h"
 #include "test_support.h"
 #include "weather_files.h"
 
@@ -236,7 +237,7 @@ TEST_F(BatchRunTest, BrokenInputSimulatesNothingAndDeletesTheMonthlyFile) {
 TEST_F(BatchRunTest, AFileThatCannotBeWrittenFailsTheRunAndLeavesNoResult) {
     Write(test::BatchInputText(input_));
     ASSERT_EQ(StartTidewarmPro(dir_.path(), "-batch").exitCode, 0);
-    for (const char* blocked : {"Tidewarm.tdw.tmp-save", "Tidewarm.hly.part", "Tidewarm.lis"}) {
+    for (const char* blocked : {"Tidewarm.tdw.part", "Tidewarm.hly.part", "Tidewarm.lis"}) {
         SCOPED_TRACE(blocked);
         fs::remove(data_ / blocked);
         fs::create_directories(data_ / blocked / "inside");
@@ -288,6 +289,51 @@ TEST_F(BatchRunTest, InteractiveStartWithoutADisplayFailsAfterPreparingTheDataFo
     EXPECT_NE(outcome.exitCode, 0);
     EXPECT_TRUE(fs::is_directory(data_ / "Climate"));
     EXPECT_TRUE(fs::exists(data_ / "scl.err"));
+}
+
+}  // namespace
+
+namespace {
+
+// A batch run started while another simulation holds the data folder waits a short while, then
+// is refused, and touches none of the files of the run that holds it.
+TEST_F(BatchRunTest, ARunStartedWhileAnotherHoldsTheFolderIsRefusedAndTouchesNothing) {
+    Write(test::BatchInputText(input_));
+    test::WriteFile(data_ / "Tidewarm.mly", "the other run's results\n");
+    test::WriteFile(data_ / "Tidewarm.mly.part", "the other run, half-way\n");
+    FileLock other;
+    ASSERT_EQ(other.Acquire(SimulationLockPath(data_.string()), std::chrono::milliseconds(0)),
+              FileLock::Outcome::kHeld);
+    const Outcome refused = StartTidewarmPro(dir_.path(), "-batch");
+    EXPECT_NE(refused.exitCode, 0);
+    EXPECT_NE(refused.errors.find("Another simulation is running in " + data_.string()),
+              std::string::npos)
+        << refused.errors;
+    EXPECT_EQ(test::ReadFile(data_ / "Tidewarm.mly"), "the other run's results\n");
+    EXPECT_EQ(test::ReadFile(data_ / "Tidewarm.mly.part"), "the other run, half-way\n");
+    EXPECT_FALSE(fs::exists(data_ / "Tidewarm.tdw"));
+
+    other.Release();
+    fs::remove(data_ / "Tidewarm.mly.part");
+    EXPECT_EQ(StartTidewarmPro(dir_.path(), "-batch").exitCode, 0);
+}
+
+// A failed run leaves neither the text report of the run before it nor any temporary.
+TEST_F(BatchRunTest, AFailedRunLeavesNoEarlierReportNorTemporary) {
+    Write(test::BatchInputText(input_));
+    ASSERT_EQ(StartTidewarmPro(dir_.path(), "-batch").exitCode, 0);
+    ASSERT_TRUE(fs::exists(data_ / "Tidewarm.lis"));
+    // What a run stopped half-way before this one left.
+    for (const char* left : {"Tidewarm.lis.77-0.part", "Tidewarm.tdw.part", "Tidewarm.hlx.part"})
+        test::WriteFile(data_ / left, "half");
+    input_.weatherFile = (data_ / "Climate" / "missing.zfw").string();
+    Write(test::BatchInputText(input_));
+    EXPECT_NE(StartTidewarmPro(dir_.path(), "-batch").exitCode, 0);
+    for (const auto& entry : fs::directory_iterator(data_)) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_FALSE(name.ends_with(".part")) << name;
+        EXPECT_NE(name, "Tidewarm.lis");
+    }
 }
 
 }  // namespace

@@ -474,7 +474,7 @@ TEST_F(ProjectFileTest, SavedFileLoadsBackUnmodified) {
     ASSERT_EQ(SaveProjectFile(doc, "pool.tdw"), 0);
     EXPECT_EQ(doc.IsModified(), 0);
     EXPECT_EQ(doc.ResultsOutOfDate(), 1);  // saving does not change it
-    EXPECT_FALSE(std::filesystem::exists("pool.tdw.tmp-save"));
+    EXPECT_FALSE(std::filesystem::exists("pool.tdw.part"));
     std::unique_ptr<CTidewarmDoc> loaded = LoadProjectFile("pool.tdw");
     ASSERT_NE(loaded, nullptr);
     test::ExpectSameProject(doc, *loaded);
@@ -547,7 +547,7 @@ TEST_F(ProjectFileTest, FailedSaveKeepsThePreviousFile) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].rfind("I/O Error. File not saved.\npool.tdw: ", 0), 0u);
     EXPECT_TRUE(std::filesystem::is_directory("pool.tdw"));
-    EXPECT_FALSE(std::filesystem::exists("pool.tdw.tmp-save"));
+    EXPECT_FALSE(std::filesystem::exists("pool.tdw.part"));
     EXPECT_EQ(doc.IsModified(), 1);
 }
 

@@ -285,14 +285,15 @@ TEST_F(WeatherDialog, BrowseOffersTheFormatsFiles) {
 TEST_F(WeatherDialog, NamesAreLimitedToWhatTheProjectFileReadsBack) {
     CWeatherDlg dialog;
     EXPECT_TRUE(SaveDialog(dialog, Texts({{CWeatherDlg::kCityName, std::string(117, 'a')},
-                                          {CWeatherDlg::kFileName, std::string(255, 'f')}})));
+                                          {CWeatherDlg::kFileName, std::string(4095, 'f')}})));
     EXPECT_EQ(
         SaveDialog(dialog, Texts({{CWeatherDlg::kCityName, std::string(118, 'a')}})).controlId,
         CWeatherDlg::kCityName);
-    EXPECT_EQ(SaveDialog(dialog, Texts({{CWeatherDlg::kFileName, std::string(256, 'f')}})).message,
-              "Please enter no more than 255 characters.");
+    EXPECT_EQ(SaveDialog(dialog, Texts({{CWeatherDlg::kFileName, std::string(4096, 'f')}})).message,
+              "Please enter no more than 4095 characters.");
     CAlternateDlg alternate;
-    EXPECT_FALSE(SaveDialog(alternate, Texts({{CAlternateDlg::kFileName, std::string(256, 'f')}})));
+    EXPECT_FALSE(
+        SaveDialog(alternate, Texts({{CAlternateDlg::kFileName, std::string(4096, 'f')}})));
 }
 
 TEST_F(WeatherDialog, SummaryShowsLongitudesForStandardTimeOnly) {

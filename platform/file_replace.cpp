@@ -1,0 +1,92 @@
+#include "file_replace.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+#include "folders.h"
+
+namespace {
+
+// Writes all of `text` to `fd`; false on any failure.
+bool WriteAll(int fd, std::string_view text) {
+    while (!text.empty()) {
+        const ssize_t n = ::write(fd, text.data(), text.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        text.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+// Creates a new file beside `path` under a name that no other writer (another process, or an
+// earlier call of this one) uses, with the permissions the umask gives a new file; its name goes
+// to `temporary`. -1 on failure, with errno set.
+int CreateUniqueBeside(const std::string& path, std::string& temporary) {
+    static std::atomic<unsigned> calls{0};
+    constexpr int kAttempts = 100;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        temporary = path + "." + std::to_string(::getpid()) + "-" + std::to_string(calls++) +
+                    std::string(kTemporarySuffix);
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+// Gives `fd` the permissions of the regular file at `path`, when there is one.
+bool KeepPermissionsOf(const std::string& path, int fd) {
+    struct stat replaced {};
+    if (::stat(path.c_str(), &replaced) != 0 || !S_ISREG(replaced.st_mode)) return true;
+    return ::fchmod(fd, replaced.st_mode & 07777) == 0;
+}
+
+}  // namespace
+
+std::string TemporaryName(const std::string& path) {
+    return path + std::string(kTemporarySuffix);
+}
+
+bool ReplaceFileContents(const std::string& path, std::string_view text, std::string* problem) {
+    std::string temporary;
+    const int fd = CreateUniqueBeside(path, temporary);
+    bool ok = fd >= 0;
+    ok = ok && KeepPermissionsOf(path, fd) && WriteAll(fd, text) && ::fsync(fd) == 0;
+    int error = ok ? 0 : errno;
+    if (fd >= 0 && ::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && std::rename(temporary.c_str(), path.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) {
+        if (fd >= 0) ::unlink(temporary.c_str());
+        if (problem != nullptr) *problem = std::strerror(error);
+    }
+    return ok;
+}
+
+void RemoveTemporaryFiles(const std::string& path) {
+    namespace fs = std::filesystem;
+    const std::string folder = FolderOfPath(path);
+    const std::string prefix = path.substr(path.rfind('/') + 1) + ".";
+    std::error_code error;
+    for (fs::directory_iterator entry(folder.empty() || folder == path ? "." : folder, error), end;
+         !error && entry != end; entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        if (name.starts_with(prefix) && name.ends_with(kTemporarySuffix)) {
+            std::error_code ignored;
+            fs::remove(entry->path(), ignored);
+        }
+    }
+}
