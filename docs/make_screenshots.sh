@@ -1,7 +1,8 @@
 #!/bin/sh
 # Pictures of every window of Tidewarm in English and French, taken under a virtual display by
-# the window tests (ImageMagick's `import` is needed: apt-get install imagemagick). The README
-# shows main-en.png, input-en.png and report-en.png.
+# the window tests (ImageMagick's `import` is needed: apt-get install imagemagick), and the
+# report's pages as printed (report-<language>.pdf, its pages as PNG through poppler-utils'
+# pdftoppm). The README shows main-en.png, input-en.png, report-en.png and preview-en.png.
 #   docs/make_screenshots.sh [build folder] [picture folder]
 set -e
 build=$(realpath "${1:-build}")
@@ -12,4 +13,7 @@ cmake --build "$build" --target gui_front_tests
 for language in 0 1; do
     (cd "$home" && HOME="$home" TIDEWARM_SCREENSHOTS="$pictures" TIDEWARM_LANGUAGE=$language \
         xvfb-run -a -s "-screen 0 1280x800x24" "$build/bin/gui_front_tests")
+done
+for pdf in "$pictures"/report-*.pdf; do
+    [ -f "$pdf" ] && pdftoppm -png -r 60 "$pdf" "${pdf%.pdf}-page"
 done

@@ -170,6 +170,12 @@ constexpr StringEntry kEnglish[] = {
      "browser."},
     {kStrHtmlFilter, "HTML files (*.html)|*.html"},
     {kStrCannotSaveReport, "Could not save the report as %s:\n%s"},
+    {kStrMenuPrintPreview, "Print Pre&view"},
+    {kStrMenuHelp, "&Help"},
+    {kStrMenuHelpItem, "&Help"},
+    {kStrPreviewFailed, "Could not prepare the print preview:\n%s"},
+    {kStrReplaceSavedCharts, "%s already holds the pictures of a saved report. Replace them?"},
+    {kStrPreviewTitle, "Tidewarm Report - Print Preview"},
 };
 
 }  // namespace

@@ -171,6 +171,12 @@ enum WindowText : int {
     kStrReportRedirected = 687,
     kStrHtmlFilter = 688,
     kStrCannotSaveReport = 689,
+    kStrMenuPrintPreview = 690,
+    kStrMenuHelp = 691,
+    kStrMenuHelpItem = 692,
+    kStrPreviewFailed = 693,
+    kStrReplaceSavedCharts = 694,
+    kStrPreviewTitle = 695,
 };
 
 // The English texts of the windows.

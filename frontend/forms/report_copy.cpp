@@ -1,28 +1,87 @@
 #include "report_copy.h"
 
+#include <fstream>
+#include <iterator>
+#include <sstream>
 #include <system_error>
 
 #include "simulation_bridge.h"
 
 namespace {
 
-std::optional<std::string> CopyOne(const std::filesystem::path& from,
-                                   const std::filesystem::path& to) {
-    std::error_code error;
-    // A file copied onto itself is already in place.
-    if (std::filesystem::equivalent(from, to, error)) return std::nullopt;
-    std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, error);
-    if (error) return from.string() + ": " + error.message();
-    return std::nullopt;
+// `text` as a relative URL path segment: every byte outside the unreserved characters
+// percent-encoded, so that blanks, quotes, '#' or '&' in a file name neither end the page's
+// attribute nor change its meaning.
+std::string UrlSegment(const std::string& text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string encoded;
+    for (const unsigned char c : text) {
+        const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+                           (c >= '0' && c <= '9') || c == '-' || c == '.' || c == '_' || c == '~';
+        if (plain) {
+            encoded += static_cast<char>(c);
+        } else {
+            encoded += '%';
+            encoded += kHex[c >> 4];
+            encoded += kHex[c & 0xF];
+        }
+    }
+    return encoded;
+}
+
+void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
+    for (std::size_t at = text.find(from); at != std::string::npos;
+         at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+}
+
+std::optional<std::string> Failure(const std::filesystem::path& file,
+                                   const std::error_code& error) {
+    return file.string() + ": " + error.message();
 }
 
 }  // namespace
 
-std::optional<std::string> CopyReportWithCharts(const std::filesystem::path& report,
+std::filesystem::path SavedChartsFolder(const std::filesystem::path& target) {
+    return target.parent_path() / (target.stem().string() + "_files");
+}
+
+std::optional<std::string> SaveReportWithCharts(const std::filesystem::path& report,
                                                 const std::filesystem::path& target) {
-    if (auto problem = CopyOne(report, target)) return problem;
-    for (std::string_view chart : kReportChartFiles)
-        if (auto problem = CopyOne(report.parent_path() / chart, target.parent_path() / chart))
-            return problem;
+    std::ifstream in(report, std::ios::binary);
+    if (!in.is_open()) return report.string() + ": cannot be read";
+    std::string page{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+
+    const std::filesystem::path folder = SavedChartsFolder(target);
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error) return Failure(folder, error);
+    const std::string prefix = UrlSegment(folder.filename().string()) + "/";
+    for (std::string_view chart : kReportChartFiles) {
+        const std::filesystem::path from = report.parent_path() / chart;
+        std::filesystem::copy_file(from, folder / chart,
+                                   std::filesystem::copy_options::overwrite_existing, error);
+        if (error) return Failure(from, error);
+        const std::string name(chart);
+        ReplaceAll(page, "src=\"" + name + "\"", "src=\"" + prefix + name + "\"");
+    }
+
+    std::filesystem::path partial = target;
+    partial += ".partial";
+    {
+        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
+        out << page;
+        out.close();
+        if (!out) {
+            std::filesystem::remove(partial, error);
+            return partial.string() + ": cannot be written";
+        }
+    }
+    std::filesystem::rename(partial, target, error);
+    if (error) {
+        std::error_code ignored;
+        std::filesystem::remove(partial, ignored);
+        return Failure(target, error);
+    }
     return std::nullopt;
 }

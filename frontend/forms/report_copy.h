@@ -1,12 +1,18 @@
-// Save As of the report window: the report page and its four charts copied together.
+// Save As of the report window: the report page saved with its four charts, each saved report
+// keeping pictures of its own.
 #pragma once
 
 #include <filesystem>
 #include <optional>
 #include <string>
 
-// Copies the report `report` to `target` and the charts beside it (they are named in the page
-// without folder) into the folder of `target`, replacing files of the same names. The reason
-// when a file could not be copied; nothing on success.
-std::optional<std::string> CopyReportWithCharts(const std::filesystem::path& report,
+// The folder of the charts of a report saved as `target`: "<name>_files" beside "<name>.html".
+std::filesystem::path SavedChartsFolder(const std::filesystem::path& target);
+
+// Saves the report `report` as `target`: its charts (named in the page without folder) are
+// copied into SavedChartsFolder(target), replacing pictures of the same names there, and the
+// page, its references to them made relative to that folder, is written to `target` under a
+// temporary name and renamed once complete. Nothing else beside `target` is written. The reason
+// when a file could not be read or written; nothing on success.
+std::optional<std::string> SaveReportWithCharts(const std::filesystem::path& report,
                                                 const std::filesystem::path& target);

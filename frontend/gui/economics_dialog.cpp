@@ -9,6 +9,8 @@ namespace {
 
 using F = EconomicField;
 constexpr int kBoxWidth = 100;
+// Pixels between a group's frame and its grid, so that the units column keeps clear of it.
+constexpr int kGroupPadding = 8;
 
 }  // namespace
 
@@ -34,7 +36,7 @@ EconomicsDialog::EconomicsDialog(wxWindow* parent, const EconomicDialogData& dat
                 false);
     AddComputed(panel, grid, &EconomicDialogData::YearlyCosts, kStrYearlyCosts, true);
     AddComputed(panel, grid, &EconomicDialogData::ValueOfEnergy, kStrValueOfEnergy, true);
-    costs->Add(grid, 0, wxALL, 4);
+    costs->Add(grid, 0, wxALL, kGroupPadding);
     columns->Add(costs, 0, wxEXPAND | wxRIGHT, 8);
 
     auto* right = new wxBoxSizer(wxVERTICAL);
@@ -51,7 +53,7 @@ EconomicsDialog::EconomicsDialog(wxWindow* parent, const EconomicDialogData& dat
     AddInput(panel, grid, F::DiscountRate, kStrDiscountRate, 0);
     AddInput(panel, grid, F::InflationRate, kStrInflationRate, 0);
     AddInput(panel, grid, F::FuelInflationRate, kStrFuelInflationRate, 0);
-    finance->Add(grid, 0, wxALL, 4);
+    finance->Add(grid, 0, wxALL, kGroupPadding);
     right->Add(finance, 0, wxEXPAND | wxBOTTOM, 8);
 
     auto* indicators = new wxStaticBoxSizer(wxVERTICAL, this, ResText(kStrGroupIndicators));
@@ -64,7 +66,7 @@ EconomicsDialog::EconomicsDialog(wxWindow* parent, const EconomicDialogData& dat
     payback_->SetFont(payback_->GetFont().Bold());
     grid->Add(payback_, 0, wxALIGN_RIGHT);
     grid->AddSpacer(0);
-    indicators->Add(grid, 0, wxALL, 4);
+    indicators->Add(grid, 0, wxALL, kGroupPadding);
     right->Add(indicators, 0, wxEXPAND);
     columns->Add(right, 0, wxEXPAND);
 
@@ -76,6 +78,7 @@ EconomicsDialog::EconomicsDialog(wxWindow* parent, const EconomicDialogData& dat
     buttons->Add(recalculate);
     buttons->Add(new wxButton(this, wxID_OK, ResText(kStrButtonOK)), 0, wxLEFT, 8);
     buttons->Add(new wxButton(this, wxID_CANCEL, ResText(kStrButtonCancel)), 0, wxLEFT, 8);
+    buttons->Add(new wxButton(this, wxID_HELP, ResText(kStrButtonHelp)), 0, wxLEFT, 8);
     sizer->Add(buttons, 0, wxALL | wxALIGN_RIGHT, 8);
     SetSizerAndFit(sizer);
     Centre();

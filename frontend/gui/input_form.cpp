@@ -16,6 +16,8 @@
 #include "run_report.h"
 #include "simulation_bridge.h"
 #include "small_windows.h"
+#include "system_picture.h"
+#include "system_picture_view.h"
 #include "user_interface.h"
 #include "window_texts.h"
 #include "wx_text.h"
@@ -75,6 +77,9 @@ void InputFormDialog::BuildControls() {
     auto* right = new wxBoxSizer(wxVERTICAL);
     right->Add(BuildCollectorPart(this), 0, wxEXPAND | wxBOTTOM, 8);
     right->Add(BuildHeatingPart(this), 0, wxEXPAND);
+    picture_ = new wxStaticBitmap(this, wxID_ANY, wxNullBitmap, wxDefaultPosition,
+                                  wxSize(kSystemPictureWidth, kSystemPictureHeight));
+    right->Add(picture_, 0, wxALIGN_CENTER | wxTOP, 8);
     columns->Add(left, 1, wxEXPAND | wxRIGHT, 8);
     columns->Add(right, 1, wxEXPAND);
     sizer->Add(columns, 1, wxEXPAND | wxALL, 8);
@@ -242,11 +247,10 @@ wxSizer* InputFormDialog::BuildHeatingPart(wxWindow* parent) {
 
 wxSizer* InputFormDialog::BuildButtons() {
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    const std::pair<int, int> kButtons[] = {{ID_RUN, kStrButtonRun},
-                                            {ID_ECONOMICS, kStrButtonEconomics},
-                                            {ID_REPORT, kStrButtonReport},
-                                            {wxID_OK, kStrButtonDone},
-                                            {wxID_CANCEL, kStrButtonCancel}};
+    const std::pair<int, int> kButtons[] = {
+        {ID_RUN, kStrButtonRun},         {ID_ECONOMICS, kStrButtonEconomics},
+        {ID_REPORT, kStrButtonReport},   {wxID_OK, kStrButtonDone},
+        {wxID_CANCEL, kStrButtonCancel}, {wxID_HELP, kStrButtonHelp}};
     for (const auto& [id, label] : kButtons)
         buttons->Add(new wxButton(this, id, ResText(label)), 0, wxLEFT, 8);
     return buttons;
@@ -257,10 +261,13 @@ wxTextCtrl* InputFormDialog::AddField(wxWindow* parent, wxFlexGridSizer* grid, i
     AddLabel(parent, grid, label);
     auto* box =
         new wxTextCtrl(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(kFieldWidth, -1));
-    grid->Add(box);
-    auto* unit =
-        new wxStaticText(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(50, -1));
-    grid->Add(unit, 0, wxALIGN_CENTER_VERTICAL);
+    // The unit right after its box, however wide the lists make the column.
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    row->Add(box);
+    auto* unit = new wxStaticText(parent, wxID_ANY, wxEmptyString);
+    row->Add(unit, 0, wxALIGN_CENTER_VERTICAL | wxLEFT, 6);
+    grid->Add(row);
+    grid->AddSpacer(0);
     fields_[static_cast<std::size_t>(field)] = box;
     units_[static_cast<std::size_t>(field)] = unit;
     // Only what the user types is read back: a value shown and not edited stays as stored.
@@ -343,6 +350,7 @@ void InputFormDialog::ShowUnitFields() {
             ToWx(InputFieldUnit(field, data_.unitsIP)));
         changed_[static_cast<std::size_t>(field)] = false;
     }
+    Layout();  // each unit right after its box, at its new width
 }
 
 void InputFormDialog::ShowRunNumber() {
@@ -358,6 +366,22 @@ void InputFormDialog::ApplyEnableRules() {
         heaterMonths_[month]->Enable(heater);
         blanketMonths_[month]->Enable(blanket);
     }
+    UpdateSystemPicture();
+}
+
+void InputFormDialog::UpdateSystemPicture() {
+    const auto position = [this](ObjectList list) { return List(list).GetSelection(); };
+    const int heater = position(ObjectList::Heater);
+    const std::vector<int>& heaterIds = choices_[static_cast<std::size_t>(ObjectList::Heater)].ids;
+    const int heaterType = heater > 0 && heater < static_cast<int>(heaterIds.size())
+                               ? HeaterTypeOf(heaterIds[static_cast<std::size_t>(heater)])
+                               : 0;
+    const int number = SystemPictureNumber(position(ObjectList::Collector), heater, heaterType,
+                                           position(ObjectList::Blanket));
+    pictureNumber_ = number;
+    picture_->SetBitmap(DrawSystemPicture(number, GetBackgroundColour()));
+    picture_->Refresh();
+    picture_->Update();
 }
 
 void InputFormDialog::SelectUnits(bool ip) {
@@ -475,7 +499,7 @@ void InputFormDialog::ShowReport() {
     if (!BuildRunReport(database, g_nCurrentRunId, DataFolder(), g_strProgramFolder, g_nLanguage,
                         &path))
         return;
-    OpenReportWindow(path);
+    ShowReportWindow(this, path);
 }
 
 void InputFormDialog::Discard() {

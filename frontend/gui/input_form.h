@@ -41,6 +41,8 @@ class InputFormDialog : public wxDialog {
     wxRadioButton& UnitsSI() { return *unitsSI_; }
     wxRadioButton& UnitsIP() { return *unitsIP_; }
     wxCheckBox& DoubleRun() { return *doubleRun_; }
+    // The number (181 to 192) of the system picture shown.
+    int SystemPicture() const { return pictureNumber_; }
     void SelectUnits(bool ip);
     void SelectPoolType(int poolType);
 
@@ -63,6 +65,8 @@ class InputFormDialog : public wxDialog {
     void ShowUnitFields();
     void ShowRunNumber();
     void ApplyEnableRules();
+    // Shows the picture of the system that the collector, heater and blanket lists describe.
+    void UpdateSystemPicture();
     // The form's controls read into data_; the first refused field, shown and focused.
     bool ReadForm();
     InputFieldTexts FieldTexts() const;
@@ -94,4 +98,6 @@ class InputFormDialog : public wxDialog {
     wxChoice* closesDay_ = nullptr;
     wxChoice* orientation_ = nullptr;
     wxWindow* collectorPart_ = nullptr;
+    wxStaticBitmap* picture_ = nullptr;
+    int pictureNumber_ = 0;
 };

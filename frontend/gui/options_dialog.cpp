@@ -60,6 +60,7 @@ OptionsDialog::OptionsDialog(wxWindow* parent)
     auto* buttons = new wxStdDialogButtonSizer;
     buttons->AddButton(new wxButton(this, wxID_OK, ResText(kStrButtonOK)));
     buttons->AddButton(new wxButton(this, wxID_CANCEL, ResText(kStrButtonCancel)));
+    buttons->AddButton(new wxButton(this, wxID_HELP, ResText(kStrButtonHelp)));
     buttons->Realize();
     sizer->Add(buttons, 0, wxALL | wxALIGN_RIGHT, 8);
     SetSizerAndFit(sizer);

@@ -1,7 +1,11 @@
 #include "report_window.h"
 
+#include <filesystem>
+
 #include "help_pages.h"
+#include "modal_frame.h"
 #include "report_copy.h"
+#include "report_print.h"
 #include "user_interface.h"
 #include "window_texts.h"
 #include "wx_text.h"
@@ -11,38 +15,65 @@ namespace {
 
 constexpr wxStringCharType kAppScheme[] = wxS("app:");
 
+ReportWindow* g_openReport = nullptr;
+
 }  // namespace
 
 ReportWindow::ReportWindow(wxWindow* parent, const std::string& reportPath)
-    : wxFrame(parent, wxID_ANY, ResText(kStrReportTitle), wxDefaultPosition, wxSize(1000, 700)),
+    : wxFrame(parent, wxID_ANY, ResText(kStrReportTitle), wxDefaultPosition, wxSize(1000, 700),
+              wxCAPTION | wxSYSTEM_MENU | wxMAXIMIZE_BOX | wxCLOSE_BOX | wxRESIZE_BORDER |
+                  wxFRAME_FLOAT_ON_PARENT),
       reportPath_(reportPath) {
-    BindHelp(*this, "report");
     if (wxWebView::IsBackendAvailable(wxWebViewBackendDefault))
         view_ = wxWebView::New(this, wxID_ANY);
     if (view_ == nullptr) return;
+    BuildMenus();
+    view_->Bind(wxEVT_WEBVIEW_NAVIGATING, &ReportWindow::OnNavigating, this);
+    view_->LoadURL(wxFileName(ToWx(reportPath_)).GetFullPath().Prepend("file://"));
+}
+
+void ReportWindow::BuildMenus() {
     auto* file = new wxMenu;
     file->Append(wxID_SAVEAS, ResText(kStrMenuSaveAs));
     file->Append(wxID_PRINT, ResText(kStrMenuPrint));
+    file->Append(wxID_PREVIEW, ResText(kStrMenuPrintPreview));
     file->AppendSeparator();
     file->Append(wxID_EXIT, ResText(kStrMenuExit));
+    auto* help = new wxMenu;
+    help->Append(wxID_HELP, ResText(kStrMenuHelpItem));
     auto* menus = new wxMenuBar;
     menus->Append(file, ResText(kStrMenuFile));
+    menus->Append(help, ResText(kStrMenuHelp));
     SetMenuBar(menus);
 
+    BindHelp(*this, "report");
+    // F1 for Help, and Escape closes the window as it closes a dialog.
+    wxAcceleratorEntry keys[2];
+    keys[0].Set(wxACCEL_NORMAL, WXK_F1, wxID_HELP);
+    keys[1].Set(wxACCEL_NORMAL, WXK_ESCAPE, wxID_EXIT);
+    SetAcceleratorTable(wxAcceleratorTable(2, keys));
     Bind(
-        wxEVT_MENU,
-        [this](wxCommandEvent&) {
-            wxFileDialog dialog(this, SaveAsTitle(), wxEmptyString, "Tidewarm.html",
-                                ResText(kStrHtmlFilter), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
-            if (dialog.ShowModal() == wxID_OK) SaveAs(dialog.GetPath());
-        },
-        wxID_SAVEAS);
+        wxEVT_MENU, [this](wxCommandEvent&) { ChooseSaveTarget(); }, wxID_SAVEAS);
     Bind(
         wxEVT_MENU, [this](wxCommandEvent&) { view_->Print(); }, wxID_PRINT);
     Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { ShowPreview(); }, wxID_PREVIEW);
+    Bind(
         wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, wxID_EXIT);
-    view_->Bind(wxEVT_WEBVIEW_NAVIGATING, &ReportWindow::OnNavigating, this);
-    view_->LoadURL(wxFileName(ToWx(reportPath_)).GetFullPath().Prepend("file://"));
+}
+
+void ReportWindow::ChooseSaveTarget() {
+    wxFileDialog dialog(this, SaveAsTitle(), wxEmptyString, "Tidewarm.html",
+                        ResText(kStrHtmlFilter), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    if (dialog.ShowModal() != wxID_OK) return;
+    const std::filesystem::path target = FromWx(dialog.GetPath());
+    // The file dialog asked about the page; a folder of pictures without its page is asked here.
+    const std::filesystem::path charts = SavedChartsFolder(target);
+    if (!std::filesystem::exists(target) && std::filesystem::exists(charts) &&
+        wxMessageBox(ToWx(FormatResString(kStrReplaceSavedCharts, charts.string())),
+                     ResText(kStrReportTitle), wxYES_NO | wxICON_QUESTION, this) != wxYES)
+        return;
+    SaveAs(dialog.GetPath());
 }
 
 void ReportWindow::OnNavigating(wxWebViewEvent& event) {
@@ -66,20 +97,40 @@ void ReportWindow::OnAppCommand(const wxString& command) {
 }
 
 bool ReportWindow::SaveAs(const wxString& target) {
-    const auto problem = CopyReportWithCharts(reportPath_, FromWx(target));
+    const auto problem = SaveReportWithCharts(reportPath_, FromWx(target));
     if (problem) ShowMessage(FormatResString(kStrCannotSaveReport, FromWx(target), *problem));
     return !problem;
 }
 
-ReportWindow* OpenReportWindow(const std::string& reportPath) {
-    // A window of its own: it stays open when the input form closes.
-    auto* window = new ReportWindow(nullptr, reportPath);
-    if (window->HasView()) {
-        window->Show();
-        return window;
+void ReportWindow::ShowPreview() {
+    std::string problem;
+    if (!ShowReportPreview(this, *view_, problem))
+        ShowMessage(FormatResString(kStrPreviewFailed, problem));
+}
+
+void ShowReportWindow(wxWindow* parent, const std::string& reportPath) {
+    if (g_openReport != nullptr) return;
+    auto* window = new ReportWindow(parent, reportPath);
+    if (!window->HasView()) {
+        window->Destroy();
+        if (!wxLaunchDefaultBrowser(wxFileName(ToWx(reportPath)).GetFullPath()))
+            ShowMessage(LoadResString(kStrErrorCreatingReport));
+        return;
     }
-    window->Destroy();
-    if (!wxLaunchDefaultBrowser(wxFileName(ToWx(reportPath)).GetFullPath()))
-        ShowMessage(LoadResString(kStrErrorCreatingReport));
-    return nullptr;
+    g_openReport = window;
+    window->Bind(wxEVT_DESTROY, [window](wxWindowDestroyEvent& event) {
+        if (event.GetEventObject() == window) g_openReport = nullptr;
+        event.Skip();
+    });
+    // Maximised over the window that asked for it; the size of the screen's work area also
+    // where no window manager maximises.
+    const int display = wxDisplay::GetFromWindow(parent);
+    window->SetSize(
+        wxDisplay(display == wxNOT_FOUND ? 0u : static_cast<unsigned>(display)).GetClientArea());
+    window->Maximize();
+    RunFrameModally(*window);
+}
+
+ReportWindow* OpenReportWindow() {
+    return g_openReport;
 }

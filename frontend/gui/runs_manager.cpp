@@ -54,6 +54,7 @@ RunsManagerDialog::RunsManagerDialog(wxWindow* parent, RunsManagerMode mode)
         if (mode == RunsManagerMode::Open) add(ID_DUPLICATE, kStrButtonDuplicate);
         add(wxID_CANCEL, kStrButtonCancel)->SetDefault();
     }
+    add(wxID_HELP, kStrButtonHelp);
     sizer->Add(buttons, 0, wxALL | wxALIGN_RIGHT, 8);
     SetSizerAndFit(sizer);
     Centre();
@@ -72,6 +73,11 @@ RunsManagerDialog::RunsManagerDialog(wxWindow* parent, RunsManagerMode mode)
         ID_DUPLICATE);
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { RemoveSelected(); }, ID_REMOVE);
+    // A double-click (or Enter) on a run chooses it, as Select does.
+    if (mode != RunsManagerMode::Manage)
+        list_->Bind(wxEVT_LIST_ITEM_ACTIVATED, [this](wxListEvent&) {
+            if (ChooseSelected(false)) EndModal(wxID_OK);
+        });
     Fill();
 }
 

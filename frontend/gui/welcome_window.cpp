@@ -37,7 +37,9 @@ WelcomeWindow::WelcomeWindow() : wxFrame(nullptr, wxID_ANY, "Tidewarm") {
     AddButton(panel, buttons, ID_OPTIONS, kStrButtonOptions, kStrHintOptions);
     AddButton(panel, buttons, ID_ABOUT, kStrButtonAbout, kStrAboutMenu);
     AddButton(panel, buttons, wxID_EXIT, kStrButtonExit, kStrHintExit);
-    sizer->Add(buttons, 0, wxALL | wxALIGN_CENTER, 20);
+    sizer->Add(buttons, 0, wxLEFT | wxRIGHT | wxALIGN_CENTER, 20);
+    sizer->Add(new wxButton(panel, wxID_HELP, ResText(kStrButtonHelp)), 0, wxALL | wxALIGN_RIGHT,
+               12);
     panel->SetSizer(sizer);
     auto* frame = new wxBoxSizer(wxVERTICAL);
     frame->Add(panel, 1, wxEXPAND);

@@ -8,6 +8,8 @@ namespace {
 
 // Pixels between a point (or its symbol) and its label.
 constexpr int kLabelGap = 3;
+// Pixels between a label and the edges of the plot area (the axes among them).
+constexpr int kLabelInset = 3;
 // The part of a slot the bars of one point fill together.
 constexpr double kBarGroupShare = 0.8;
 
@@ -47,6 +49,17 @@ class LabelSpace {
   private:
     std::vector<LabelBox> taken_;
 };
+
+// `box` moved into the plot area, kLabelInset pixels clear of its edges, where it fits.
+LabelBox InsidePlot(LabelBox box, const ChartCanvas& canvas) {
+    const int width = box.right - box.left, height = box.bottom - box.top;
+    const int left = canvas.plot.x + kLabelInset, top = canvas.plot.y + kLabelInset;
+    const int right = canvas.plot.x + canvas.plot.width - kLabelInset;
+    const int bottom = canvas.plot.y + canvas.plot.height - kLabelInset;
+    box.left = std::clamp(box.left, left, std::max(left, right - width));
+    box.top = std::clamp(box.top, top, std::max(top, bottom - height));
+    return {box.left, box.top, box.left + width, box.top + height};
+}
 
 }  // namespace
 
@@ -123,7 +136,6 @@ void LineLayer::DrawShapes(const ChartCanvas& canvas) const {
 void LineLayer::DrawLabels(const ChartCanvas& canvas) const {
     if (!dataLabelFormat_) return;
     LabelSpace space;
-    const int plotRight = canvas.plot.x + canvas.plot.width - 1;
     for (const DataSet& set : dataSets_) {
         const int above = kLabelGap + (set.symbol() ? set.symbol()->size / 2 : lineWidth_);
         for (std::size_t point = 0; point < set.values().size(); ++point) {
@@ -131,11 +143,13 @@ void LineLayer::DrawLabels(const ChartCanvas& canvas) const {
             if (IsNoValue(XOf(point)) || IsNoValue(value)) continue;
             const std::string label = FormatLabel(*dataLabelFormat_, value);
             const TextExtent extent = canvas.text.Measure(label, kDefaultFontSize);
-            // Centred over its point, but kept over the plot area, clear of the axis labels.
-            const int left = std::clamp(canvas.PixelX(XOf(point)) - extent.width / 2, canvas.plot.x,
-                                        std::max(canvas.plot.x, plotRight - extent.width));
-            const int bottom = canvas.PixelY(value) - above;
-            const LabelBox box{left, bottom - extent.height, left + extent.width, bottom};
+            // Centred over its point, below it where the top of the plot area leaves no room,
+            // and kept inside the plot area, clear of the axes.
+            const int x = canvas.PixelX(XOf(point)) - extent.width / 2, y = canvas.PixelY(value);
+            int top = y - above - extent.height;
+            if (top < canvas.plot.y + kLabelInset) top = y + above;
+            const LabelBox box =
+                InsidePlot({x, top, x + extent.width, top + extent.height}, canvas);
             if (space.Take(box))
                 canvas.DrawText(label, kDefaultFontSize, kTextColour, box.left, box.top,
                                 TextAnchor::Start, TextAnchor::Start);
@@ -200,7 +214,8 @@ void BarLayer::DrawLabels(const ChartCanvas& canvas) const {
         const int left = (bar.left + bar.right + 1 - extent.width) / 2;
         const int end = canvas.PixelY(bar.value);
         const int top = bar.value >= 0 ? end - kLabelGap - extent.height : end + kLabelGap;
-        const LabelBox box{left, top, left + extent.width, top + extent.height};
+        const LabelBox box =
+            InsidePlot({left, top, left + extent.width, top + extent.height}, canvas);
         if (space.Take(box))
             canvas.DrawText(label, style.fontSize(), style.colour(), box.left, box.top,
                             TextAnchor::Start, TextAnchor::Start, angle);

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
+#include <map>
+#include <set>
 
 #include "economic_entry.h"
 #include "frontend_globals.h"
@@ -13,6 +16,7 @@
 #include "run_fixture.h"
 #include "runs_list.h"
 #include "simulation_bridge.h"
+#include "system_picture.h"
 
 namespace {
 
@@ -367,19 +371,77 @@ TEST_F(RunTest, OptionsKeepTheDatabaseInForceWhenTheNewOneFails) {
     EXPECT_NE(LanguageChangeNotice(1), LanguageChangeNotice(0));
 }
 
-TEST(ReportCopyTest, PageAndChartsCopiedTogether) {
-    test::ScopedTempDir from, to;
-    std::ofstream(from.path() / "Tidewarm.html") << "<html>";
-    for (std::string_view chart : kReportChartFiles) std::ofstream(from.path() / chart) << "GIF";
-    EXPECT_FALSE(CopyReportWithCharts(from.path() / "Tidewarm.html", to.path() / "Pool.html"));
-    EXPECT_TRUE(std::filesystem::exists(to.path() / "Pool.html"));
+// Each saved report keeps its own pictures: a second report saved into the same folder leaves
+// the first one's page and pictures as they were, and its page shows its own charts.
+TEST(ReportCopyTest, SecondReportSavedBesideTheFirstLeavesItWhole) {
+    test::ScopedTempDir data, saved;
+    auto build = [&](const std::string& client) {
+        std::ofstream(data.path() / "Tidewarm.html") << "<p>" << client
+                                                     << "</p>"
+                                                        "<img src=\"Report.TDaily.gif\"><img "
+                                                        "src=\"Report.Energies.gif\">";
+        for (std::string_view chart : kReportChartFiles)
+            std::ofstream(data.path() / chart) << "GIF of " << client << " " << chart;
+    };
+    auto read = [](const std::filesystem::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    };
+    build("first");
+    const std::filesystem::path first = saved.path() / "First client.html";
+    ASSERT_FALSE(SaveReportWithCharts(data.path() / "Tidewarm.html", first));
+    EXPECT_EQ(read(first),
+              "<p>first</p><img src=\"First%20client_files/Report.TDaily.gif\"><img "
+              "src=\"First%20client_files/Report.Energies.gif\">");
+    std::map<std::filesystem::path, std::string> before;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(saved.path()))
+        if (entry.is_regular_file()) before[entry.path()] = read(entry.path());
+    ASSERT_EQ(before.size(), 1 + kReportChartFiles.size());
+
+    build("second");
+    const std::filesystem::path second = saved.path() / "Second.html";
+    ASSERT_FALSE(SaveReportWithCharts(data.path() / "Tidewarm.html", second));
+    for (const auto& [file, bytes] : before) EXPECT_EQ(read(file), bytes) << file;
     for (std::string_view chart : kReportChartFiles)
-        EXPECT_TRUE(std::filesystem::exists(to.path() / chart)) << chart;
-    // Saved onto itself, nothing is lost.
-    EXPECT_FALSE(
-        CopyReportWithCharts(from.path() / "Tidewarm.html", from.path() / "Tidewarm.html"));
-    std::filesystem::remove(from.path() / kReportChartFiles[0]);
-    EXPECT_TRUE(CopyReportWithCharts(from.path() / "Tidewarm.html", to.path() / "Again.html"));
+        EXPECT_EQ(read(saved.path() / "Second_files" / chart),
+                  "GIF of second " + std::string(chart));
+    EXPECT_NE(read(second).find("src=\"Second_files/Report.TDaily.gif\""), std::string::npos);
+    // Nothing but the two pages and their folders.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(saved.path()),
+                            std::filesystem::directory_iterator()),
+              4);
+
+    // A missing chart fails the save and leaves no page behind.
+    std::filesystem::remove(data.path() / kReportChartFiles[0]);
+    EXPECT_TRUE(SaveReportWithCharts(data.path() / "Tidewarm.html", saved.path() / "Third.html"));
+    EXPECT_FALSE(std::filesystem::exists(saved.path() / "Third.html"));
+}
+
+}  // namespace
+
+namespace {
+
+// The twelve pictures, one for each system the lists can describe, and each shows its parts.
+TEST(SystemPictureTest, EachSystemHasItsOwnPicture) {
+    EXPECT_EQ(SystemPictureNumber(1, 1, 0, 1), 188);  // collectors, fuel heater, blanket
+    EXPECT_EQ(SystemPictureNumber(0, 0, 0, 0), 181);  // the pool alone
+    EXPECT_EQ(SystemPictureNumber(3, 2, 1, 0), 191);  // collectors and a heat pump
+    EXPECT_EQ(SystemPictureNumber(2, 0, 1, 4), 184);  // no heater: its type is not looked at
+    std::set<int> numbers;
+    for (int collector : {0, 1})
+        for (int heater : {0, 1, 2})
+            for (int blanket : {0, 1}) {
+                const int number =
+                    SystemPictureNumber(collector, heater == 0 ? 0 : 1, heater - 1, blanket);
+                numbers.insert(number);
+                const SystemPictureParts parts = PartsOfSystemPicture(number);
+                EXPECT_EQ(parts.collectors, collector == 1) << number;
+                EXPECT_EQ(static_cast<int>(parts.heater), heater) << number;
+                EXPECT_EQ(parts.blanket, blanket == 1) << number;
+            }
+    EXPECT_EQ(numbers.size(), 12u);
+    EXPECT_EQ(*numbers.begin(), kFirstSystemPicture);
+    EXPECT_EQ(*numbers.rbegin(), kLastSystemPicture);
 }
 
 }  // namespace

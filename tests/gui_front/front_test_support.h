@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "gui_test_support.h"
 #include "wx_headers.h"
@@ -31,6 +32,36 @@ void WithModals(const std::function<void()>& code, const Expectations&... expect
     (hook.AddExpectation(expected), ...);
     code();
     hook.CheckUnmetExpectations();
+}
+
+// Runs `act` once `ready` holds, checked every 100 ms from a timer of its own, so that it also
+// runs while a modal window or an inner event loop of the code under test waits. After
+// `milliseconds` without `ready` the test fails and `act` runs all the same (it checks what it
+// finds), so that no modal window stays open.
+inline void RunWhen(std::function<bool()> ready, std::function<void()> act,
+                    int milliseconds = 20000, std::string what = "a window") {
+    auto* timer = new wxTimer;
+    const wxLongLong end = wxGetLocalTimeMillis() + milliseconds;
+    timer->Bind(wxEVT_TIMER, [=](wxTimerEvent&) {
+        const bool timedOut = wxGetLocalTimeMillis() > end;
+        if (!timedOut && !ready()) return;
+        if (timedOut) {
+            ADD_FAILURE() << "waited in vain for " << what;
+            Screenshot("timeout");
+        }
+        timer->Stop();
+        // The timer (and this handler with it) may go while `act` still runs an inner loop.
+        const std::function<void()> run = act;
+        wxTheApp->CallAfter([timer] { delete timer; });
+        run();
+    });
+    timer->Start(100);
+}
+
+// Runs `act` after `milliseconds`, as RunWhen does.
+inline void After(int milliseconds, std::function<void()> act) {
+    const wxLongLong end = wxGetLocalTimeMillis() + milliseconds;
+    RunWhen([end] { return wxGetLocalTimeMillis() > end; }, std::move(act), milliseconds + 5000);
 }
 
 // The first top-level window of type T; null when none is open.

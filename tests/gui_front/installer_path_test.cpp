@@ -15,6 +15,7 @@
 #include "new_run_wizard.h"
 #include "object_dialogs.h"
 #include "options_dialog.h"
+#include "report_print.h"
 #include "report_window.h"
 #include "runs_list.h"
 #include "runs_manager.h"
@@ -114,33 +115,11 @@ void FillForm(InputFormDialog& form) {
     form.Field(InputField::NumberOfBanks).SetValue("2");
 }
 
-class InstallerPathTest : public ::testing::Test {};
-
-TEST_F(InstallerPathTest, NewRunSimulatedWithEconomicsAndReportThenDuplicatedAndRemoved) {
-    RunWizard();
-    int firstRun = 0;
-    bool formDone = false;
-    WithModals([&] { PumpUntil([&] { return formDone; }); },
-               Expect<InputFormDialog>([&](InputFormDialog* form) {
-                   FillForm(*form);
-                   EXPECT_TRUE(form->Run());
-                   firstRun = form->Data().runNumber;
-                   form->ShowReport();
-                   EXPECT_TRUE(form->Save());
-                   formDone = true;
-                   return wxID_OK;
-               }),
-               ExpectMessage(ToWx(FormatResString(kStrValueBetween, 0.1, 100.0))),
-               Expect<EconomicsDialog>([](EconomicsDialog* economics) {
-                   EXPECT_EQ(economics->Data().HaveResults, 1);
-                   EXPECT_NE(economics->PaybackShown(), "-");
-                   EXPECT_TRUE(economics->Accept());
-                   return wxID_OK;
-               }));
-    ASSERT_GT(firstRun, 0);
-
+// The open report window: the client and the four charts shown, an "app:" link handled; then
+// closed.
+void CheckReportWindow() {
     // The report shows the client and its four charts, loaded.
-    ReportWindow* report = gui_test::FindTopLevel<ReportWindow>();
+    ReportWindow* report = OpenReportWindow();
     ASSERT_NE(report, nullptr);
     wxString charts, client;
     EXPECT_TRUE(PumpUntil([&] {
@@ -169,7 +148,36 @@ TEST_F(InstallerPathTest, NewRunSimulatedWithEconomicsAndReportThenDuplicatedAnd
     wxString images;
     EXPECT_TRUE(report->View().RunScript("document.images.length", &images));
     EXPECT_EQ(images, "4");
-    report->Destroy();
+    report->Close();
+}
+
+class InstallerPathTest : public ::testing::Test {};
+
+TEST_F(InstallerPathTest, NewRunSimulatedWithEconomicsAndReportThenDuplicatedAndRemoved) {
+    RunWizard();
+    int firstRun = 0;
+    bool formDone = false;
+    WithModals([&] { PumpUntil([&] { return formDone; }); },
+               Expect<InputFormDialog>([&](InputFormDialog* form) {
+                   FillForm(*form);
+                   EXPECT_TRUE(form->Run());
+                   firstRun = form->Data().runNumber;
+                   // The report window is modal: it is looked at from a timer while it is open.
+                   gui_test::RunWhen([] { return OpenReportWindow() != nullptr; },
+                                     [] { CheckReportWindow(); });
+                   form->ShowReport();
+                   EXPECT_TRUE(form->Save());
+                   formDone = true;
+                   return wxID_OK;
+               }),
+               ExpectMessage(ToWx(FormatResString(kStrValueBetween, 0.1, 100.0))),
+               Expect<EconomicsDialog>([](EconomicsDialog* economics) {
+                   EXPECT_EQ(economics->Data().HaveResults, 1);
+                   EXPECT_NE(economics->PaybackShown(), "-");
+                   EXPECT_TRUE(economics->Accept());
+                   return wxID_OK;
+               }));
+    ASSERT_GT(firstRun, 0);
 
     // Reopened from the runs manager and duplicated: the copy keeps the city and the comments.
     int copy = 0;
@@ -251,12 +259,27 @@ TEST(WindowPictures, EveryWindow) {
     std::optional<EconomicDialogData> economics = LoadEconomicData(runs[0].runId, false);
     ASSERT_TRUE(economics);
     Photograph(new EconomicsDialog(&Welcome(), *economics), "economics" + suffix);
+    // The report maximised, its print preview and its pages as printed (PDF), from timers while
+    // the modal windows are open.
+    const std::string folder = std::getenv("TIDEWARM_SCREENSHOTS");
+    gui_test::RunWhen(
+        [] { return OpenReportWindow() != nullptr && !OpenReportWindow()->View().IsBusy(); },
+        [&] {
+            ReportWindow* report = OpenReportWindow();
+            if (report == nullptr) return;
+            PumpUntil([] { return false; }, 1500);
+            gui_test::Screenshot("report" + suffix);
+            EXPECT_FALSE(PrintPageToPdf(report->View(), folder + "/report" + suffix + ".pdf"));
+            gui_test::RunWhen([] { return gui_test::FindTopLevel<wxPreviewFrame>() != nullptr; },
+                              [&] {
+                                  gui_test::Screenshot("preview" + suffix);
+                                  if (auto* preview = gui_test::FindTopLevel<wxPreviewFrame>())
+                                      preview->Close();
+                              });
+            gui_test::SendCommand(*report, wxID_PREVIEW);
+            report->Close();
+        });
     form->ShowReport();
-    ReportWindow* report = gui_test::FindTopLevel<ReportWindow>();
-    ASSERT_NE(report, nullptr);
-    PumpUntil([&] { return !report->View().IsBusy(); });
-    PumpUntil([] { return false; }, 1500);
-    Photograph(report, "report" + suffix);
     Photograph(form, "input" + suffix);
 }
 

@@ -93,6 +93,8 @@ void ObjectDialog::RewriteNumbers() {
         if (conversion.siUnit != 0) field.unit->SetLabel(ResText(conversion.UnitString(units_)));
         field.changed = false;
     }
+    // Wider unit texts (IP's "usgpm") widen the dialog rather than being clipped.
+    if (wxSizer* sizer = GetSizer()) sizer->SetSizeHints(this);
     Layout();
 }
 

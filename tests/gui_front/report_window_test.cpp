@@ -1,0 +1,186 @@
+// The report window as a user drives it, with real clicks and keys under the virtual display:
+// opened from the input form (shown modally, as the main window shows it), it takes the input,
+// scrolls, opens its File menu, closes with Exit's shortcut (Ctrl+Q) and leaves the form open;
+// Report again opens one window, and keys pressed in it do not reach the form behind. Runs after
+// the installer's path, whose run it opens.
+#include "report_window.h"
+
+#include <gtest/gtest.h>
+#include <poppler.h>
+#include <wx/uiaction.h>
+
+#include <filesystem>
+#include <map>
+
+#include "front_test_support.h"
+#include "frontend_globals.h"
+#include "input_form.h"
+#include "report_print.h"
+#include "runs_list.h"
+#include "welcome_window.h"
+
+namespace {
+
+using gui_test::After;
+using gui_test::RunWhen;
+
+wxPoint CentreOf(const wxWindow& window) {
+    const wxRect rect = window.GetScreenRect();
+    return rect.GetPosition() + wxSize(rect.width / 2, rect.height / 2);
+}
+
+void ClickAt(wxPoint point) {
+    wxUIActionSimulator input;
+    input.MouseMove(point);
+    wxYield();
+    input.MouseClick();
+}
+
+bool PageShown(ReportWindow* report) {
+    wxString loaded;
+    return report != nullptr && report->IsShown() && !report->View().IsBusy() &&
+           report->View().RunScript("document.readyState", &loaded) && loaded == "complete";
+}
+
+int ReportWindowsOpen() {
+    int count = 0;
+    for (wxWindow* window : wxTopLevelWindows)
+        if (dynamic_cast<ReportWindow*>(window) != nullptr && !window->IsBeingDeleted()) ++count;
+    return count;
+}
+
+TEST(ReportWindowTest, TakesTheInputOverTheFormAndClosesFromItsMenu) {
+    const std::vector<RunListRow> runs = ReadRunsList();
+    ASSERT_FALSE(runs.empty());
+    ChooseRun(runs.back().runId, false);
+    g_nRunCreationMode = 0;
+    auto* welcome = gui_test::FindTopLevel<WelcomeWindow>();
+    ASSERT_NE(welcome, nullptr);
+    InputFormDialog form(welcome);
+    ASSERT_TRUE(form.Loaded());
+    wxWindow* reportButton = form.FindWindow(InputFormDialog::ID_REPORT);
+    ASSERT_NE(reportButton, nullptr);
+
+    wxString scrolled;
+    bool closedByMenu = false, formOpenAfter = false, closedByEscape = false;
+    int windowsAfterSpace = 0;
+    wxUIActionSimulator input;
+    auto endForm = [&] {
+        if (ReportWindow* report = OpenReportWindow()) report->Close();
+        if (form.IsModal()) form.EndModal(wxID_CANCEL);
+    };
+    auto lastStep = [&] {
+        closedByEscape = OpenReportWindow() == nullptr;
+        formOpenAfter = form.IsShown() && form.IsModal();
+        endForm();
+    };
+    auto secondReport = [&] {
+        // Space in the report window would press the form's Report button if it reached it.
+        ClickAt(CentreOf(OpenReportWindow()->View()));
+        input.Char(' ');
+        // A second in which the key is handled, wherever it went.
+        After(1000, [&] {
+            windowsAfterSpace = ReportWindowsOpen();
+            input.Char(WXK_ESCAPE);
+            RunWhen([] { return OpenReportWindow() == nullptr; }, lastStep, 5000,
+                    "Escape to close the report");
+        });
+    };
+    auto exitFromMenu = [&] {
+        // "File" is the menu bar's first title.
+        ReportWindow* report = OpenReportWindow();
+        if (report == nullptr) return endForm();
+        const wxRect bar = report->GetMenuBar()->GetScreenRect();
+        ClickAt(bar.GetPosition() + wxSize(bar.height, bar.height / 2));
+        After(500, [&] {                     // the menu opened
+            input.Char(WXK_ESCAPE);          // the menu closed again
+            input.Char('q', wxMOD_CONTROL);  // Exit's shortcut
+            RunWhen([] { return OpenReportWindow() == nullptr; },
+                    [&] {
+                        closedByMenu = OpenReportWindow() == nullptr;
+                        if (!closedByMenu || !form.IsModal()) return endForm();
+                        ClickAt(CentreOf(*reportButton));
+                        RunWhen([] { return PageShown(OpenReportWindow()); }, secondReport, 20000,
+                                "the second report");
+                    },
+                    5000, "Exit's shortcut to close the report");
+        });
+    };
+    auto scroll = [&] {
+        ReportWindow* report = OpenReportWindow();
+        if (report == nullptr) return endForm();
+        ClickAt(CentreOf(report->View()));
+        input.Char(WXK_END);
+        RunWhen(
+            [&] {
+                ReportWindow* shown = OpenReportWindow();
+                return shown != nullptr &&
+                       shown->View().RunScript("window.scrollY > 0", &scrolled) &&
+                       scrolled == "true";
+            },
+            exitFromMenu, 5000, "the page scrolled");
+    };
+    RunWhen([&] { return form.IsShownOnScreen(); },
+            [&] {
+                ClickAt(CentreOf(*reportButton));
+                RunWhen([] { return PageShown(OpenReportWindow()); }, scroll, 20000, "the report");
+            },
+            20000, "the form");
+    form.ShowModal();
+
+    EXPECT_EQ(scrolled, "true");
+    EXPECT_TRUE(closedByMenu);
+    EXPECT_EQ(windowsAfterSpace, 1);
+    EXPECT_TRUE(closedByEscape);
+    EXPECT_TRUE(formOpenAfter);
+    EXPECT_EQ(OpenReportWindow(), nullptr);
+}
+
+int PdfPages(const std::string& path) {
+    gchar* uri = g_filename_to_uri(path.c_str(), nullptr, nullptr);
+    PopplerDocument* document = poppler_document_new_from_file(uri, nullptr, nullptr);
+    g_free(uri);
+    if (document == nullptr) return 0;
+    const int pages = poppler_document_get_n_pages(document);
+    g_object_unref(document);
+    return pages;
+}
+
+// The page read on screen and on paper: every chart at the size it is drawn, and the report
+// printed on A4 and on US Letter as Print and Print Preview print it.
+TEST(ReportWindowTest, ChartsAtTheirDrawnSizeAndPrintedOnA4AndLetter) {
+    const std::vector<RunListRow> runs = ReadRunsList();
+    ASSERT_FALSE(runs.empty());
+    ChooseRun(runs.back().runId, false);
+    g_nRunCreationMode = 0;
+    InputFormDialog form(gui_test::FindTopLevel<WelcomeWindow>());
+    ASSERT_TRUE(form.Loaded());
+    wxString drawnSize;
+    std::map<std::string, int> pages;
+    RunWhen([] { return PageShown(OpenReportWindow()); },
+            [&] {
+                ReportWindow* report = OpenReportWindow();
+                if (report == nullptr) return;
+                report->View().RunScript(
+                    "Array.from(document.images).every(i => i.naturalWidth > 0 && "
+                    "i.width == i.naturalWidth && i.height == i.naturalHeight)",
+                    &drawnSize);
+                const std::filesystem::path pdf =
+                    std::filesystem::temp_directory_path() / "report-test.pdf";
+                for (const std::string paper : {"iso_a4", "na_letter"}) {
+                    const std::optional<std::string> problem =
+                        PrintPageToPdf(report->View(), pdf.string(), paper);
+                    EXPECT_FALSE(problem) << *problem;
+                    pages[paper] = PdfPages(pdf.string());
+                }
+                std::filesystem::remove(pdf);
+                report->Close();
+            });
+    form.ShowReport();
+    EXPECT_EQ(drawnSize, "true");
+    for (const std::string paper : {"iso_a4", "na_letter"}) {
+        EXPECT_GE(pages[paper], 1) << paper;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,72 @@
+// The input form's system picture follows its collector, heater and blanket lists as the user
+// changes them; with TIDEWARM_SCREENSHOTS set, the form is photographed with four of them, in SI
+// and in IP. Runs after the installer's path, whose run it opens.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "front_test_support.h"
+#include "frontend_globals.h"
+#include "input_form.h"
+#include "runs_list.h"
+#include "welcome_window.h"
+
+namespace {
+
+// Chooses entry `position` of `list` as a user does: the list's selection event follows.
+void Choose(InputFormDialog& form, ObjectList list, int position) {
+    wxChoice& choice = form.List(list);
+    choice.SetSelection(position);
+    wxCommandEvent changed(wxEVT_CHOICE, choice.GetId());
+    changed.SetEventObject(&choice);
+    changed.SetInt(position);
+    choice.ProcessWindowEvent(changed);
+}
+
+int PositionOf(InputFormDialog& form, ObjectList list, const wxString& name) {
+    return form.List(list).FindString(name);
+}
+
+TEST(SystemPictureWindowTest, PictureFollowsTheLists) {
+    const std::vector<RunListRow> runs = ReadRunsList();
+    ASSERT_FALSE(runs.empty());
+    ChooseRun(runs.back().runId, false);
+    g_nRunCreationMode = 0;
+    auto* form = new InputFormDialog(gui_test::FindTopLevel<WelcomeWindow>());
+    ASSERT_TRUE(form->Loaded());
+    const int heatPump = PositionOf(*form, ObjectList::Heater, "Heat pump, 14 kW");
+    const int gas = PositionOf(*form, ObjectList::Heater, "Gas heater, 29 kW (100 000 Btu/h)");
+    ASSERT_GT(heatPump, 0);
+    ASSERT_GT(gas, 0);
+    struct Case {
+        int collector, heater, blanket;
+        int picture;
+        const char* name;
+    };
+    const Case cases[] = {{1, heatPump, 1, 192, "input-heatpump"},
+                          {0, 0, 0, 181, "input-pool"},
+                          {1, gas, 0, 187, "input-gas"},
+                          {0, heatPump, 1, 190, "input-heatpump-nocollector"}};
+    const char* screenshots = std::getenv("TIDEWARM_SCREENSHOTS");
+    const std::string language = g_nLanguage == 1 ? "-fr" : "-en";
+    bool ip = false;
+    if (screenshots != nullptr) {
+        form->Show();
+        form->Raise();
+    }
+    for (const Case& each : cases) {
+        Choose(*form, ObjectList::Collector, each.collector);
+        Choose(*form, ObjectList::Heater, each.heater);
+        Choose(*form, ObjectList::Blanket, each.blanket);
+        EXPECT_EQ(form->SystemPicture(), each.picture) << each.name;
+        if (screenshots == nullptr) continue;
+        // Two pictures in SI, two in IP.
+        form->SelectUnits(ip);
+        gui_test::Screenshot(each.name + language + (ip ? "-ip" : "-si"));
+        ip = !ip;
+    }
+    form->Destroy();
+    wxYield();
+}
+
+}  // namespace
