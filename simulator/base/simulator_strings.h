@@ -203,7 +203,7 @@ enum SimulatorString : int {
     kStrInvalidComponent = 34125,
     kStrInvalidComponentEnd = 34126,
     kStrCannotOpenWeather = 34127,
-    kStrChangeWeatherFile = 34460,
+    kStrChangeWeatherFile = 34480,
     kStrCannotOpenAlternateFile = 34128,
     kStrCannotOpenMonthlyOutput = 34129,
     kStrCannotOpenHourlyOutput = 34130,

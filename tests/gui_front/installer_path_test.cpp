@@ -3,6 +3,7 @@
 // TidewarmPro, the economics with results, the report with its charts; then the run reopened,
 // duplicated and the copy removed.
 #include <gtest/gtest.h>
+#include <wx/html/helpfrm.h>
 
 #include <cstdlib>
 
@@ -233,6 +234,10 @@ TEST_F(InstallerPathTest, F1OpensTheWindowsHelpPage) {
     OptionsDialog options(&Welcome());
     gui_test::SendCommand(options, wxID_HELP);
     EXPECT_TRUE(gui_test::PumpUntil([] { return OpenedHelpPage() == "Tidewarm_options.html"; }));
+    // The help window would stand over the windows that the next tests click on.
+    for (wxWindow* window : wxTopLevelWindows)
+        if (auto* help = dynamic_cast<wxHtmlHelpFrame*>(window)) help->Close(true);
+    gui_test::PumpUntil([] { return OpenedHelpPage().empty(); });
 }
 
 TEST(WindowPictures, EveryWindow) {

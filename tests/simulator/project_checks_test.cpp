@@ -85,7 +85,7 @@ TEST(ProjectChecks, AValueOutsideItsDialogsRangeIsRefusedWithItsLine) {
     const std::string templatePath = std::string(TIDEWARM_RESOURCES_DIR) + "/resingr.tpl";
     const OutOfRange cases[] = {
         {"week length", Through<CPoolConfigDlg>([](auto& d) { d.weekLength = 40000; }),
-         "the value 40000 is refused. Please enter an integer between 1 and 32167."},
+         "the value 40000 is refused. Please enter an integer between 0 and 32167."},
         {"latitude", Through<CWeatherDlg>([](auto& d) { d.latitude = 95; }),
          "the value 95 is refused. Please enter a number between -90 and 90."},
         {"precision", Through<CSimulationDlg>([](auto& d) { d.precision = 0.5; }),
