@@ -70,7 +70,7 @@ run: build
 # crash's input in fuzz/reproducers/<target>/ once mended: `make test` replays it.
 fuzz: fuzz-deps
 	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-	    -DTIDEWARM_FUZZ=ON -DTIDEWARM_TESTS=OFF -DTIDEWARM_BENCHMARKS=OFF
+	    -DTIDEWARM_FUZZ=ON -DTIDEWARM_TESTS=OFF -DTIDEWARM_BENCHMARKS=OFF -DTIDEWARM_GUI=OFF
 	cmake --build build-fuzz -j $(JOBS)
 	@cd build-fuzz && for t in $(FUZZ_TARGETS); do \
 	    echo "Fuzzing $$t for $(FUZZ_SECONDS) s"; \
