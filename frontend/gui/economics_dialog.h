@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "economic_entry.h"
-#include "wx_headers.h"
+#include "front_wx_headers.h"
 
 class EconomicsDialog : public wxDialog {
   public:

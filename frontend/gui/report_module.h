@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "wx_headers.h"
+#include "front_wx_headers.h"
 
 // The module, in the program folder.
 inline constexpr char kReportModuleName[] = "TidewarmReport.so";

@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "economics_dialog.h"
+#include "front_small_windows.h"
 #include "front_test_support.h"
 #include "frontend_globals.h"
 #include "frontend_strings.h"
@@ -20,7 +21,6 @@
 #include "report_window.h"
 #include "runs_list.h"
 #include "runs_manager.h"
-#include "small_windows.h"
 #include "welcome_window.h"
 #include "window_texts.h"
 #include "wizard_windows.h"
