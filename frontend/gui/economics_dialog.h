@@ -31,7 +31,6 @@ class EconomicsDialog : public wxDialog {
         wxStaticText* text;
         double EconomicDialogData::*value;
     };
-    wxSizer* BuildInputs(wxWindow* parent, int title, std::initializer_list<int> rows);
     void AddInput(wxWindow* parent, wxFlexGridSizer* grid, EconomicField field, int label,
                   int unit);
     void AddComputed(wxWindow* parent, wxFlexGridSizer* grid, double EconomicDialogData::*value,

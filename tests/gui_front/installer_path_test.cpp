@@ -250,6 +250,9 @@ TEST(WindowPictures, EveryWindow) {
         Photograph(new WizardStepDialog(&Welcome(), step),
                    "wizard" + std::to_string(static_cast<int>(step)) + suffix);
     Photograph(new CContactDlg(&Welcome(), ContactData{}, 0), "contact" + suffix);
+    Photograph(new CCollectorDlg(&Welcome(), CollectorData{}, 0), "collector" + suffix);
+    Photograph(new CHeaterDlg(&Welcome(), HeaterData{}, 0), "heater" + suffix);
+    Photograph(new CBlanketDlg(&Welcome(), BlanketData{}, 0), "blanket" + suffix);
     Photograph(new RunsManagerDialog(&Welcome(), RunsManagerMode::Open), "runs" + suffix);
     Photograph(new OptionsDialog(&Welcome()), "options" + suffix);
     {
