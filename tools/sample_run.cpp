@@ -59,7 +59,7 @@ int AddSampleRun() {
     run.m_ClientId = ContactId<CClientsSet>("Sample client", "1 Pool Street");
     run.m_InstallerId = ContactId<CInstallersSet>("Sample installer", "2 Solar Road");
     run.m_DoubleRun = true;
-    run.m_SI = true;
+    run.SetUnits(UnitSystem::SI);
     run.m_City = kStation;
     run.m_OpensMonth = 5;
     run.m_OpensDay = 15;

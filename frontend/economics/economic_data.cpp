@@ -96,7 +96,7 @@ void SetDefaultInputs(CEconomicsSet& row) {
     row.m_CollUnitCost = 100;
     row.m_HardwareCost = 500;
     row.m_InstallationCost = 600;
-    row.m_InitialCosts = kNotComputed;
+    row.m_InitialCosts = kEconomicsNotComputed;
     row.m_MaintenanceCost = 50;
     row.m_EnergyUnitCost = 6;
     row.m_ElectricityUnitCost = 8;
@@ -117,7 +117,7 @@ void SetNotComputed(CEconomicsSet& row) {
           &CEconomicsSet::m_ValueOfEnergy, &CEconomicsSet::m_LoanAmount,
           &CEconomicsSet::m_LoanPayment, &CEconomicsSet::m_LifeCycleCost,
           &CEconomicsSet::m_NetPresentValue, &CEconomicsSet::m_SimplePayback})
-        row.*column = kNotComputed;
+        row.*column = kEconomicsNotComputed;
 }
 
 }  // namespace
@@ -200,7 +200,8 @@ std::string EconomicDialogData::PaybackText() const {
     return text;
 }
 
-std::optional<EconomicDialogData> LoadEconomicData(int runId, bool unitsIP) {
+std::optional<EconomicDialogData> LoadEconomicData(int runId, UnitSystem units) {
+    const bool unitsIP = units == UnitSystem::IP;
     CResultsSet season;
     season.m_strFilter = "[RunId] = ? AND [Month] = 0";
     season.m_filterValues = {std::int64_t{runId}};
@@ -313,7 +314,7 @@ void CreateEconomics(int sourceRunId) {
 }
 
 int ComputeRunEconomics(int runId) {
-    std::optional<EconomicDialogData> data = LoadEconomicData(runId, false);
+    std::optional<EconomicDialogData> data = LoadEconomicData(runId, UnitSystem::SI);
     if (!data) return 0;
     if (const std::optional<std::string> problem = data->CheckInputs()) {
         ShowMessage(*problem);

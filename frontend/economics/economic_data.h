@@ -10,10 +10,8 @@
 #include <optional>
 #include <string>
 
+#include "display_units.h"
 #include "economics.h"
-
-// A computed column of an Economics row that no computation has filled yet.
-inline constexpr double kNotComputed = -9999;
 
 // Bounds of the economic inputs.
 inline constexpr double kMaxCost = 1000000;          // $ of a cost or the resale value
@@ -78,10 +76,10 @@ struct EconomicDialogData {
 };
 
 // The economics of the run `runId` as the dialog opens on them: the inputs of its Economics row
-// (the energy unit cost per MBTU with `unitsIP`), its collector count and, when it has results,
+// (the energy unit cost per MBTU in IP `units`), its collector count and, when it has results,
 // its season's energies and the energies its solar heat displaces. Nothing after message 161
 // (no Economics row), 146 (no Runs row) or 151 (its heater missing).
-std::optional<EconomicDialogData> LoadEconomicData(int runId, bool unitsIP);
+std::optional<EconomicDialogData> LoadEconomicData(int runId, UnitSystem units);
 
 // Stores `data` into its run's Economics row: the inputs (energy unit cost per GJ), the computed
 // values (0 without results) and the simple payback (0 without results). 0 after message 161
@@ -90,7 +88,7 @@ int SaveEconomics(const EconomicDialogData& data);
 
 // Gives the current run (g_nCurrentRunId) of a new run (g_nRunCreationMode not 0) a fresh
 // Economics row: the inputs of the run `sourceRunId` (or the defaults when it is -1, or after
-// message 161 when it has no row), every computed column kNotComputed. Does nothing for an
+// message 161 when it has no row), every computed column kEconomicsNotComputed. Does nothing for an
 // existing run.
 void CreateEconomics(int sourceRunId);
 

@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "display_units.h"
+#include "object_type.h"
+
 // The run as the form edits it. Months and days 1-based; month uses as masks (January in bit
 // 11); object Ids 0 while nothing is chosen.
 struct InputFormData {
@@ -17,7 +20,7 @@ struct InputFormData {
     bool doubleRun = false;
     int clientId = 0, installerId = 0, poolUseId = 0, collectorId = 0, heaterId = 0, blanketId = 0;
     std::string comments;
-    bool unitsIP = false;
+    UnitSystem units = UnitSystem::SI;  // the units the form shows
     int poolType = 0;  // 0 res. in-ground, 1 res. above ground, 2 public outdoor, 3 public indoor
     std::string city;
     int opensMonth = 6, opensDay = 1, closesMonth = 9, closesDay = 30;
@@ -59,25 +62,22 @@ bool StoreNewRunOfForm(InputFormData& data);
 // Cancel: a run the form created is deleted with its rows.
 void DiscardRunOfForm();
 
-// The six lists of objects the form chooses from.
-enum class ObjectList { Client, Installer, PoolUse, Collector, Heater, Blanket };
-inline constexpr int kObjectListCount = 6;
-
+// The form chooses one object of each type, each from a list.
 struct ChoiceList {
     std::vector<std::string> names;
     std::vector<int> ids;
 };
 
 // The active rows of the list's table in table order.
-ChoiceList ReadChoiceList(ObjectList list);
+ChoiceList ReadChoiceList(ObjectType list);
 // The position of `id` in `list`; -1 when it is not there.
 int PositionOfId(const ChoiceList& list, int id);
 // The message naming a stored object that its list lacks (147 to 152).
-std::string MissingObjectMessage(ObjectList list, int id);
+std::string MissingObjectMessage(ObjectType list, int id);
 // The label of a list, as the form shows it.
-std::string ObjectListLabel(ObjectList list);
+std::string ObjectListLabel(ObjectType list);
 // The Id member of `data` that a list chooses.
-int& ChosenId(InputFormData& data, ObjectList list);
+int& ChosenId(InputFormData& data, ObjectType list);
 
 // A list without a choice (an empty list): a message naming it, so that no run is saved with an
 // object that does not exist.
@@ -100,8 +100,8 @@ int DayAtOpen(int day, int month);
 
 // The lists of the form as it opens, and the entry each shows.
 struct FormChoices {
-    std::array<ChoiceList, kObjectListCount> lists;
-    std::array<int, kObjectListCount> positions{};  // -1 for an empty list
+    std::array<ChoiceList, kObjectTypeCount> lists;
+    std::array<int, kObjectTypeCount> positions{};  // -1 for an empty list
     std::vector<std::string> cities;                // sorted
     int cityPosition = 0;                           // in `cities`; 0 when it is empty
 };
@@ -134,7 +134,7 @@ struct FieldProblem {
 // The text of a box from the SI value of `data`, in the units it shows.
 std::string InputFieldText(InputField field, const InputFormData& data);
 // The unit label of a box in the units shown; empty for a box without units.
-std::string InputFieldUnit(InputField field, bool unitsIP);
+std::string InputFieldUnit(InputField field, UnitSystem units);
 
 // Which boxes the user has typed into since they were last shown or read.
 using InputFieldFlags = std::array<bool, kInputFieldCount>;

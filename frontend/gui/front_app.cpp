@@ -18,11 +18,7 @@ bool CFrontApp::OnInit() {
         OnExit();
         return false;
     }
-    // The maintenance window and the runs manager open each other.
-    RegisterMaintainWindow([](wxWindow* parent) {
-        CMaintainDlg maintain(parent);
-        maintain.ShowModal();
-    });
+    // The maintenance window cannot see the runs manager (its library lies below this one).
     g_OpenRunsManager = [](wxWindow* parent) {
         RunsManagerDialog runs(parent, RunsManagerMode::Manage);
         runs.ShowModal();

@@ -97,7 +97,7 @@ constexpr int kInstallerContactMode = 1;
 // The contact dialog of the list managers, opened empty; nothing when it is cancelled.
 std::optional<ContactData> AskContact(wxWindow* parent, int mode) {
     ObjectData contact = ContactData{};
-    if (!EditObject(parent, contact, kUnitsSI, mode)) return std::nullopt;
+    if (!EditObject(parent, contact, UnitSystem::SI, mode)) return std::nullopt;
     return std::get<ContactData>(contact);
 }
 

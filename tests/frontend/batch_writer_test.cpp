@@ -37,7 +37,7 @@ TEST_F(RunTest, EveryFieldOfARunReachesTheReader) {
             const int runId = AddRun([&](CRunsSet& run) {
                 run.m_PoolType = poolType;
                 run.m_DoubleRun = poolType % 2 == 1;
-                run.m_SI = objects % 2 == 0;
+                run.SetUnits(objects % 2 == 0 ? UnitSystem::SI : UnitSystem::IP);
                 run.m_PoolUseId = 2;
                 run.m_CollectorId = collector ? 4 : 1;  // unglazed, 3.72 m2
                 run.m_NumberOfColl = 6;

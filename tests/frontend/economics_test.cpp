@@ -60,8 +60,8 @@ class EconomicsTest : public test::RunTest {
 
 TEST_F(EconomicsTest, DefaultsComputedByHandAndStored) {
     const int runId = AddSimulatedRun();
-    EXPECT_EQ(Stored(runId).m_LifeCycleCost, kNotComputed);
-    EXPECT_EQ(Stored(runId).m_InitialCosts, kNotComputed);
+    EXPECT_EQ(Stored(runId).m_LifeCycleCost, kEconomicsNotComputed);
+    EXPECT_EQ(Stored(runId).m_InitialCosts, kEconomicsNotComputed);
     ASSERT_EQ(ComputeRunEconomics(runId), 1);
     const CEconomicsSet& e = Stored(runId);
     EXPECT_DOUBLE_EQ(e.m_CollTotalCost, 500);
@@ -78,7 +78,7 @@ TEST_F(EconomicsTest, DefaultsComputedByHandAndStored) {
 // With the interest rate equal to the discount rate the loan payments are worth the loan: the
 // life-cycle cost does not depend on how much is borrowed.
 TEST_F(EconomicsTest, DiscountedLoanPaymentsEqualTheLoanAtTheDiscountRate) {
-    std::optional<EconomicDialogData> data = LoadEconomicData(AddSimulatedRun(), false);
+    std::optional<EconomicDialogData> data = LoadEconomicData(AddSimulatedRun(), UnitSystem::SI);
     ASSERT_TRUE(data);
     data->InterestRate = data->DiscountRate = 7;
     data->Recalculate();
@@ -96,7 +96,7 @@ TEST_F(EconomicsTest, DiscountedLoanPaymentsEqualTheLoanAtTheDiscountRate) {
 // pays back is stored as 9999; a run without results stores its inputs and 0.
 TEST_F(EconomicsTest, EdgesOfTheLoanThePaybackAndMissingResults) {
     const int runId = AddSimulatedRun();
-    std::optional<EconomicDialogData> data = LoadEconomicData(runId, true);
+    std::optional<EconomicDialogData> data = LoadEconomicData(runId, UnitSystem::IP);
     ASSERT_TRUE(data);
     data->LoanDuration = 0;
     data->Recalculate();
@@ -118,7 +118,7 @@ TEST_F(EconomicsTest, EdgesOfTheLoanThePaybackAndMissingResults) {
     EXPECT_NEAR(Stored(runId).m_EnergyUnitCost, 6, 1e-9);
 
     const int bare = AddSimulatedRun(false);
-    data = LoadEconomicData(bare, false);
+    data = LoadEconomicData(bare, UnitSystem::SI);
     ASSERT_TRUE(data);
     EXPECT_FALSE(data->RecalculateEnabled());
     EXPECT_EQ(data->ComputedText(123), "-");
@@ -130,20 +130,20 @@ TEST_F(EconomicsTest, EdgesOfTheLoanThePaybackAndMissingResults) {
 
 TEST_F(EconomicsTest, ANewRunCopiesItsModelsInputsOrTakesTheDefaults) {
     const int model = AddSimulatedRun();
-    std::optional<EconomicDialogData> data = LoadEconomicData(model, false);
+    std::optional<EconomicDialogData> data = LoadEconomicData(model, UnitSystem::SI);
     ASSERT_TRUE(data);
     data->HardwareCost = 777;
     ASSERT_EQ(SaveEconomics(*data), 1);
     g_nCurrentRunId = AddRun();
     CreateEconomics(model);
     EXPECT_EQ(Stored(g_nCurrentRunId).m_HardwareCost, 777);
-    EXPECT_EQ(Stored(g_nCurrentRunId).m_NetPresentValue, kNotComputed);
+    EXPECT_EQ(Stored(g_nCurrentRunId).m_NetPresentValue, kEconomicsNotComputed);
     CreateEconomics(9999);  // no such run: the defaults, the same single row
     EXPECT_EQ(messages.shown.back(), "Internal error - no economic data for run 9999");
     EXPECT_EQ(Stored(g_nCurrentRunId).m_HardwareCost, 500);
     row.MoveNext();
     EXPECT_TRUE(row.IsEOF());
-    EXPECT_FALSE(LoadEconomicData(12345, false));
+    EXPECT_FALSE(LoadEconomicData(12345, UnitSystem::SI));
 }
 
 }  // namespace

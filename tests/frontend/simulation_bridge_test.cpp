@@ -73,7 +73,8 @@ TEST_F(SimulationBridgeTest, RealSimulationLoadedReplacedAndFailed) {
     EXPECT_GT(database.execAndGet("SELECT QAct FROM Results WHERE Month = 0").getDouble(), 0);
     EXPECT_GT(
         database.execAndGet("SELECT UsableDaysNoHeat FROM Results WHERE Month = 0").getDouble(), 0);
-    EXPECT_NE(database.execAndGet("SELECT LifeCycleCost FROM Economics").getDouble(), kNotComputed);
+    EXPECT_NE(database.execAndGet("SELECT LifeCycleCost FROM Economics").getDouble(),
+              kEconomicsNotComputed);
 
     ASSERT_EQ(SimulateRun(run), SimulationOutcome::Loaded);
     EXPECT_EQ(Rows("Results", runId), results);
