@@ -5,16 +5,13 @@
 #include "calendar.h"
 #include "command_failure.h"
 #include "economics_dialog.h"
-#include "folders.h"
 #include "frontend_globals.h"
 #include "frontend_strings.h"
 #include "help_pages.h"
 #include "month_masks.h"
 #include "record_fields.h"
-#include "recordset.h"
 #include "report_window.h"
-#include "run_report.h"
-#include "simulation_bridge.h"
+#include "run_actions.h"
 #include "small_windows.h"
 #include "system_picture.h"
 #include "system_picture_view.h"
@@ -468,15 +465,10 @@ bool InputFormDialog::Save() {
 
 bool InputFormDialog::Run() {
     if (!Save()) return false;
-    CRunsSet run;
-    run.m_strFilter = "[RunId] = ?";
-    run.m_filterValues = {std::int64_t{g_nCurrentRunId}};
-    run.Open();
-    if (run.IsEOF()) return false;
     SimulationOutcome outcome = SimulationOutcome::NotStarted;
     {
         WaitWindow busy(ResText(kStrSimulating));
-        outcome = SimulateRun(run);
+        outcome = SimulateCurrentRun();
     }
     // The economics open also after a failed run, without results; not when nothing ran.
     if (outcome == SimulationOutcome::NotStarted) return false;
@@ -492,12 +484,8 @@ void InputFormDialog::ShowEconomics() {
 }
 
 void InputFormDialog::ShowReport() {
-    std::string path;
-    SQLite::Database database = ConnectDatabase();
-    if (!BuildRunReport(database, g_nCurrentRunId, DataFolder(), g_strProgramFolder, g_nLanguage,
-                        &path))
-        return;
-    ShowReportWindow(this, path);
+    if (const std::optional<std::string> path = BuildCurrentRunReport())
+        ShowReportWindow(this, *path);
 }
 
 void InputFormDialog::Discard() {
