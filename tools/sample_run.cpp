@@ -155,7 +155,7 @@ int SampleRun(const std::string& programFolder) {
     run.Open();
     std::printf("Simulating run %d of %s with %s/TidewarmPro...\n", runId,
                 g_strDatabasePath.c_str(), programFolder.c_str());
-    if (SimulateRun(run) != SimulationOutcome::Loaded || ComputeRunEconomics(runId) != 1) return 1;
+    if (SimulateRun(run) != SimulationOutcome::Loaded || !ComputeRunEconomics(runId)) return 1;
     PrintResults(runId);
     PrintEconomics(runId);
 

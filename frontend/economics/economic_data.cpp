@@ -122,14 +122,14 @@ void SetNotComputed(CEconomicsSet& row) {
 
 }  // namespace
 
-std::optional<std::string> EconomicDialogData::CheckInputs() const {
+std::optional<Problem> EconomicDialogData::CheckInputs() const {
     for (const InputRange& range : kInputRanges)
         if (!(this->*range.member >= range.min && this->*range.member <= range.max))
-            return FormatResString(kStrValueBetween, range.min, range.max);
+            return Problem{FormatResString(kStrValueBetween, range.min, range.max)};
     if (LoanDuration < 0 || LoanDuration > kMaxYears)
-        return FormatResString(kStrLoanDurationRange, 0, kMaxYears);
+        return Problem{FormatResString(kStrLoanDurationRange, 0, kMaxYears)};
     if (SystemLife < 0 || SystemLife > kMaxYears)
-        return FormatResString(kStrValueBetween, 0.0, double{kMaxYears});
+        return Problem{FormatResString(kStrValueBetween, 0.0, double{kMaxYears})};
     return std::nullopt;
 }
 
@@ -242,12 +242,12 @@ std::optional<EconomicDialogData> LoadEconomicData(int runId, UnitSystem units) 
     return data;
 }
 
-int SaveEconomics(const EconomicDialogData& data) {
+bool SaveEconomics(const EconomicDialogData& data) {
     CEconomicsSet row;
     Select(row, "RunId", data.RunId);
     if (row.IsEOF()) {
         ShowMessage(FormatResString(kStrNoEconomicData, data.RunId));
-        return 0;
+        return false;
     }
     row.Edit();
     row.m_CollUnitCost = data.CollUnitCost;
@@ -278,7 +278,7 @@ int SaveEconomics(const EconomicDialogData& data) {
     row.m_NetPresentValue = stored(data.NetPresentValue);
     row.m_SimplePayback = stored(data.SimplePayback > 0 ? data.SimplePayback : kNeverPaysBack);
     row.Update();
-    return 1;
+    return true;
 }
 
 void CreateEconomics(int sourceRunId) {
@@ -313,12 +313,12 @@ void CreateEconomics(int sourceRunId) {
     transaction.commit();
 }
 
-int ComputeRunEconomics(int runId) {
+bool ComputeRunEconomics(int runId) {
     std::optional<EconomicDialogData> data = LoadEconomicData(runId, UnitSystem::SI);
-    if (!data) return 0;
-    if (const std::optional<std::string> problem = data->CheckInputs()) {
-        ShowMessage(*problem);
-        return 0;
+    if (!data) return false;
+    if (const std::optional<Problem> problem = data->CheckInputs()) {
+        ShowMessage(problem->message);
+        return false;
     }
     data->Recalculate();
     return SaveEconomics(*data);

@@ -133,7 +133,10 @@ bool StoreNewRunOfForm(InputFormData& data) {
 }
 
 void DiscardRunOfForm() {
-    if (g_nRunCreationMode != 0 && g_nCurrentRunId != -1) DeleteRun(g_nCurrentRunId);
+    if (g_nRunCreationMode == 0 || g_nCurrentRunId == -1) return;
+    // A deletion that fails has shown its message and left the run whole, with its economics:
+    // a stored run like any other, which the runs manager can remove.
+    static_cast<void>(DeleteRun(g_nCurrentRunId));
 }
 
 namespace {
@@ -204,10 +207,10 @@ int& ChosenId(InputFormData& data, ObjectType list) {
     return data.*Info(list).chosen;
 }
 
-std::optional<std::string> MissingChoiceProblem(const InputFormData& data) {
+std::optional<Problem> MissingChoiceProblem(const InputFormData& data) {
     for (ObjectType list : kObjectTypes) {
         if (data.*Info(list).chosen <= 0)
-            return FormatResString(kStrChooseFromList, ObjectListLabel(list));
+            return Problem{FormatResString(kStrChooseFromList, ObjectListLabel(list))};
     }
     return std::nullopt;
 }

@@ -11,6 +11,7 @@
 
 #include "display_units.h"
 #include "object_type.h"
+#include "problem.h"
 
 // The run as the form edits it. Months and days 1-based; month uses as masks (January in bit
 // 11); object Ids 0 while nothing is chosen.
@@ -46,18 +47,18 @@ InputFormData NewRunForm();
 
 // The form's run: a new one when g_nCurrentRunId is -1, else the stored run (its number -1 when
 // g_nRunCreationMode copies it into a new run). Nothing after message 146.
-std::optional<InputFormData> LoadRunForm();
+[[nodiscard]] std::optional<InputFormData> LoadRunForm();
 
 // Writes `data` into a new Runs row (`isNew`) or into the row of g_nCurrentRunId, with the time
 // now; a new run of the wizard or the runs manager becomes the current run. The run number and
 // time of `data` follow. False after message 146.
-bool SaveRunForm(InputFormData& data, bool isNew);
+[[nodiscard]] bool SaveRunForm(InputFormData& data, bool isNew);
 
 // A form opened on a new run (g_nRunCreationMode 1 or 2) stores it at once with its Economics
 // row (copied from the model run in mode 2); an existing run is left as it is. True when the
 // run stands. A failure of the database is thrown after the new run's row is deleted again and
 // g_nCurrentRunId is put back, so that no run without economics is left.
-bool StoreNewRunOfForm(InputFormData& data);
+[[nodiscard]] bool StoreNewRunOfForm(InputFormData& data);
 
 // Cancel: a run the form created is deleted with its rows.
 void DiscardRunOfForm();
@@ -81,7 +82,7 @@ int& ChosenId(InputFormData& data, ObjectType list);
 
 // A list without a choice (an empty list): a message naming it, so that no run is saved with an
 // object that does not exist.
-std::optional<std::string> MissingChoiceProblem(const InputFormData& data);
+[[nodiscard]] std::optional<Problem> MissingChoiceProblem(const InputFormData& data);
 
 // The type of a heater (0 fuel, 1 heat pump); -1 for no heater or a missing row.
 int HeaterType(int heaterId);
@@ -149,5 +150,6 @@ void ReadEditedField(InputField field, const std::string& text, InputFieldFlags&
 // no number (170) or no whole number (171), or whose member lies outside its range (177), stops
 // and is named. The range is checked in SI; the message gives its bounds rounded inwards to the
 // decimals the box shows, in the units shown, so that a value within them is always taken.
-std::optional<FieldProblem> ReadAndCheckFields(const InputFieldTexts& texts,
-                                               InputFieldFlags& changed, InputFormData& data);
+[[nodiscard]] std::optional<FieldProblem> ReadAndCheckFields(const InputFieldTexts& texts,
+                                                             InputFieldFlags& changed,
+                                                             InputFormData& data);

@@ -22,7 +22,7 @@ int SelectionAfterRemoval(int removed, int remaining) {
 }
 
 bool RemoveRun(int runId) {
-    return DeleteRun(runId) == 1;
+    return DeleteRun(runId);
 }
 
 void ChooseRun(int runId, bool duplicate) {

@@ -433,8 +433,8 @@ bool InputFormDialog::ReadForm() {
     }
     InputFormData read = data_;
     ReadChoices(read);
-    if (const std::optional<std::string> problem = MissingChoiceProblem(read)) {
-        ShowMessage(*problem, MessageKind::Warning);
+    if (const std::optional<Problem> problem = MissingChoiceProblem(read)) {
+        ShowMessage(problem->message, MessageKind::Warning);
         return false;
     }
     read.doubleRun = doubleRun_->GetValue();

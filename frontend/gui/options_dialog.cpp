@@ -86,7 +86,8 @@ void OptionsDialog::Apply() {
     g_nUnits = unitsIP_->GetValue() ? UnitSystem::IP : UnitSystem::SI;
     {
         WaitWindow wait(ResText(kStrPleaseWait));
-        ChangeDatabase(FromWx(database_->GetValue()));
+        // A database that cannot be used has shown why and left the previous one in force.
+        static_cast<void>(ChangeDatabase(FromWx(database_->GetValue())));
     }
     ChangeClimateFolder(FromWx(weather_->GetValue()));
     const int language = french_->GetValue() ? 1 : 0;

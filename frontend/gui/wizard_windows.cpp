@@ -107,7 +107,7 @@ bool AcceptStep(wxWindow* parent, const WizardStepDialog& step) {
         case WizardStep::ClientChoice: {
             if (step.Choice() != kChoiceNewClient) {
                 if (const auto problem = ExistingClientProblem()) {
-                    ShowMessage(*problem, MessageKind::Information);
+                    ShowMessage(problem->message, MessageKind::Information);
                     return false;
                 }
                 g_bNewClient = 0;
@@ -127,7 +127,7 @@ bool AcceptStep(wxWindow* parent, const WizardStepDialog& step) {
                 return true;
             }
             if (const auto problem = ModelRunProblem()) {
-                ShowMessage(*problem, MessageKind::Information);
+                ShowMessage(problem->message, MessageKind::Information);
                 return false;
             }
             RunsManagerDialog manager(parent, RunsManagerMode::Model);

@@ -35,12 +35,12 @@ constexpr ValueRange kInsulationRange{0.001, 1000};       // m2·°C/W
 std::optional<EditProblem> InRange(int field, const std::string& text, double value,
                                    ValueRange range) {
     if (auto problem = RangeEntryProblem(text, value, range.min, range.max))
-        return EditProblem{field, *problem};
+        return EditProblem{field, problem->message};
     return std::nullopt;
 }
 
 std::optional<EditProblem> IsNumber(int field, const std::string& text) {
-    if (auto problem = NumberEntryProblem(text)) return EditProblem{field, *problem};
+    if (auto problem = NumberEntryProblem(text)) return EditProblem{field, problem->message};
     return std::nullopt;
 }
 

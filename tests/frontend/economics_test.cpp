@@ -62,7 +62,7 @@ TEST_F(EconomicsTest, DefaultsComputedByHandAndStored) {
     const int runId = AddSimulatedRun();
     EXPECT_EQ(Stored(runId).m_LifeCycleCost, kEconomicsNotComputed);
     EXPECT_EQ(Stored(runId).m_InitialCosts, kEconomicsNotComputed);
-    ASSERT_EQ(ComputeRunEconomics(runId), 1);
+    ASSERT_TRUE(ComputeRunEconomics(runId));
     const CEconomicsSet& e = Stored(runId);
     EXPECT_DOUBLE_EQ(e.m_CollTotalCost, 500);
     EXPECT_DOUBLE_EQ(e.m_InitialCosts, 1600);
@@ -103,15 +103,15 @@ TEST_F(EconomicsTest, EdgesOfTheLoanThePaybackAndMissingResults) {
     EXPECT_DOUBLE_EQ(data->LoanPayment, data->LoanAmount);
     EXPECT_TRUE(std::isfinite(data->LifeCycleCost));
     data->LoanDuration = 51;
-    EXPECT_EQ(data->CheckInputs(), "The loan duration should be between 0 and 50 years.");
+    EXPECT_EQ(data->CheckInputs(), Problem{"The loan duration should be between 0 and 50 years."});
     data->LoanDuration = 5;
     data->InterestRate = 101;
-    EXPECT_EQ(data->CheckInputs(), "Value should be between 0 and 100.");
+    EXPECT_EQ(data->CheckInputs(), Problem{"Value should be between 0 and 100."});
     data->InterestRate = 5;
     data->MaintenanceCost = 1000;  // above the value of energy
     data->Recalculate();
     EXPECT_EQ(data->PaybackText(), "N/A");
-    ASSERT_EQ(SaveEconomics(*data), 1);
+    ASSERT_TRUE(SaveEconomics(*data));
     EXPECT_EQ(Stored(runId).m_SimplePayback, 9999);
     // Shown per MBTU, stored per GJ.
     EXPECT_NEAR(data->EnergyUnitCost, 6 * 1.055056, 1e-12);
@@ -122,7 +122,7 @@ TEST_F(EconomicsTest, EdgesOfTheLoanThePaybackAndMissingResults) {
     ASSERT_TRUE(data);
     EXPECT_FALSE(data->RecalculateEnabled());
     EXPECT_EQ(data->ComputedText(123), "-");
-    ASSERT_EQ(ComputeRunEconomics(bare), 1);
+    ASSERT_TRUE(ComputeRunEconomics(bare));
     EXPECT_EQ(Stored(bare).m_SimplePayback, 0);
     EXPECT_EQ(Stored(bare).m_LoanPayment, 0);
     EXPECT_EQ(Stored(bare).m_CollUnitCost, 100);
@@ -133,7 +133,7 @@ TEST_F(EconomicsTest, ANewRunCopiesItsModelsInputsOrTakesTheDefaults) {
     std::optional<EconomicDialogData> data = LoadEconomicData(model, UnitSystem::SI);
     ASSERT_TRUE(data);
     data->HardwareCost = 777;
-    ASSERT_EQ(SaveEconomics(*data), 1);
+    ASSERT_TRUE(SaveEconomics(*data));
     g_nCurrentRunId = AddRun();
     CreateEconomics(model);
     EXPECT_EQ(Stored(g_nCurrentRunId).m_HardwareCost, 777);

@@ -46,9 +46,9 @@ TEST(NewRunWizardTest, StepsAndBackPaths) {
 }
 
 TEST_F(RunTest, WizardChecksEmptyListsAndStoresContactsOnlyAtFinish) {
-    EXPECT_EQ(ExistingClientProblem().value_or(""),
+    EXPECT_EQ(ExistingClientProblem().value_or(Problem{}).message,
               "List of active clients is empty. Please select other option.");
-    EXPECT_EQ(ModelRunProblem().value_or(""),
+    EXPECT_EQ(ModelRunProblem().value_or(Problem{}).message,
               "There is no simulation to choose from. Please select other option.");
     StartNewRunWizard();
     g_bNewClient = g_bNewInstaller = 1;
@@ -216,7 +216,7 @@ TEST_F(RunTest, FormChoicesAtOpenAndTheNewRunsRow) {
     std::optional<InputFormData> data = LoadRunForm();
     ASSERT_TRUE(data);
     const FormChoices choices = OpenFormChoices(*data);
-    StoreNewRunOfForm(*data);
+    ASSERT_TRUE(StoreNewRunOfForm(*data));
     EXPECT_TRUE(messages.shown.empty());
     CRunsSet run;
     Select(run, g_nCurrentRunId);
@@ -276,7 +276,7 @@ TEST_F(RunTest, FormRunSavedCopiedWithEconomicsAndDiscarded) {
     ASSERT_TRUE(data);
     EXPECT_EQ(data->runNumber, -1);
     EXPECT_DOUBLE_EQ(ShownShading(*data), 35);
-    StoreNewRunOfForm(*data);
+    ASSERT_TRUE(StoreNewRunOfForm(*data));
     const int copy = g_nCurrentRunId;
     EXPECT_NE(copy, model);
     EXPECT_EQ(data->runNumber, copy);
@@ -291,7 +291,7 @@ TEST_F(RunTest, FormRunSavedCopiedWithEconomicsAndDiscarded) {
 
     // A list without a choice is refused by name.
     reopened->heaterId = 0;
-    EXPECT_EQ(MissingChoiceProblem(*reopened).value_or(""),
+    EXPECT_EQ(MissingChoiceProblem(*reopened).value_or(Problem{}).message,
               "Choose an entry in the list \"Heater\".");
 
     g_nRunCreationMode = 2;  // Cancel of a form that created its run

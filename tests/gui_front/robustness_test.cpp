@@ -196,7 +196,7 @@ class RobustnessTest : public ::testing::Test {
     void TearDown() override {
         for (const auto& [type, id] : contacts_) {
             auto set = OpenObjectSet(type);
-            RemoveObject(*set, id);
+            EXPECT_TRUE(RemoveObject(*set, id));
         }
         g_nCurrentRunId = -1;
         g_nRunCreationMode = 0;
@@ -316,7 +316,7 @@ TEST_F(RobustnessTest, SaveWithTheDatabaseLockedKeepsTheFormAndTheRun) {
     EXPECT_EQ(commentsAfterSave, "locked out");
     EXPECT_EQ(whileLocked, stored);
     EXPECT_EQ(RunRow(other, runId), stored);
-    DeleteRun(runId);
+    EXPECT_TRUE(DeleteRun(runId));
 }
 
 // A command that throws ends with its message, and the program goes on: Open with the Runs

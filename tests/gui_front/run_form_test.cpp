@@ -193,7 +193,7 @@ TEST(RunForm, AnIPRunOpenedAndSavedWithoutAnEditKeepsEveryValue) {
             << before[i].name << " " << before[i].real << " became " << after[i].real;
         EXPECT_EQ(after[i].text, before[i].text) << before[i].name;
     }
-    DeleteRun(runId);
+    EXPECT_TRUE(DeleteRun(runId));
 }
 
 // A run with season results: 4 collectors of $100, $500 of hardware and $1000 of installation
@@ -252,7 +252,7 @@ TEST(RunForm, EconomicsRefuseAWrongValueAsItsBoxIsLeftAndLowerTheDownPayment) {
         EXPECT_EQ(stored.getColumn(1).getDouble(), 0);
         EXPECT_EQ(stored.getColumn(2).getDouble(), 1900);
     }
-    DeleteRun(runId);
+    EXPECT_TRUE(DeleteRun(runId));
 }
 
 }  // namespace
