@@ -3,9 +3,9 @@
 // is reported and the program goes on.
 #pragma once
 
+#include "front_small_windows.h"
+#include "front_wx_headers.h"
 #include "message_boxes.h"
-#include "small_windows.h"
-#include "wx_headers.h"
 
 class CFrontApp : public wxApp {
   public:

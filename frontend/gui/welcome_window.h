@@ -2,7 +2,7 @@
 // form), Maintain, Options, About and Exit. The program ends when it closes.
 #pragma once
 
-#include "wx_headers.h"
+#include "front_wx_headers.h"
 
 class WelcomeWindow : public wxFrame {
   public:

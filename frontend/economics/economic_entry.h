@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "economic_data.h"
 #include "problem.h"
+#include "run_economics.h"
 
 // The input boxes, in the order they are read.
 enum class EconomicField {
