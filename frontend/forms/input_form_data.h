@@ -34,6 +34,8 @@ struct InputFormData {
     double slope = 45;       // degrees
     double totalFlow = 1.5;  // kg/s
     int heaterMonths = 4095, blanketMonths = 4095;
+
+    bool operator==(const InputFormData&) const = default;
 };
 
 inline constexpr int kIndoorPool = 3;

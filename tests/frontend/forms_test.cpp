@@ -306,6 +306,44 @@ TEST_F(RunTest, FormRunSavedCopiedWithEconomicsAndDiscarded) {
     EXPECT_EQ(messages.shown.back(), "Run 9999 not found.");
 }
 
+// Every member of the form reaches its Runs column and comes back, saved over an existing run
+// and as a new one.
+TEST_F(RunTest, EveryFormMemberComesBackFromItsRunsColumn) {
+    g_nCurrentRunId = AddRun();
+    for (bool isNew : {false, true}) {
+        SCOPED_TRACE(isNew);
+        g_nRunCreationMode = 0;
+        std::optional<InputFormData> data = LoadRunForm();
+        ASSERT_TRUE(data);
+        data->doubleRun = !data->doubleRun;
+        data->comments = isNew ? "new" : "saved over";
+        data->units = UnitSystem::IP;
+        data->poolType = 2;
+        data->city = "Elsewhere";
+        data->opensMonth = 5;
+        data->opensDay = 3;
+        data->closesMonth = 10;
+        data->closesDay = 15;
+        data->poolArea = 33.5;
+        data->shading = 12.5;
+        data->numberOfColl = 7;
+        data->areaPerColl = 1.75;
+        data->numberOfBanks = 3;
+        data->orientation = 9;
+        data->slope = 22.5;
+        data->totalFlow = 0.75;
+        data->heaterMonths = 0x0F0;
+        data->blanketMonths = 0x00F;
+        g_nRunCreationMode = isNew ? 1 : 0;
+        ASSERT_TRUE(SaveRunForm(*data, isNew));
+        g_nRunCreationMode = 0;
+        const std::optional<InputFormData> read = LoadRunForm();
+        ASSERT_TRUE(read);
+        EXPECT_EQ(read->runNumber, g_nCurrentRunId);
+        EXPECT_TRUE(*read == *data);
+    }
+}
+
 TEST_F(RunTest, RunsListNewestFirstAndSelectionAfterRemoval) {
     const int first = AddRun();
     const int second = AddRun();
