@@ -12,7 +12,7 @@
 #include "help_pages.h"
 #include "month_masks.h"
 #include "record_fields.h"
-#include "report_window.h"
+#include "report_module.h"
 #include "run_actions.h"
 #include "system_picture.h"
 #include "system_picture_view.h"
@@ -488,8 +488,7 @@ void InputFormDialog::ShowEconomics() {
 }
 
 void InputFormDialog::ShowReport() {
-    if (const std::optional<std::string> path = BuildCurrentRunReport())
-        ShowReportWindow(this, *path);
+    if (const std::optional<std::string> path = BuildCurrentRunReport()) DisplayReport(this, *path);
 }
 
 void InputFormDialog::Discard() {
