@@ -68,12 +68,13 @@ TEST_F(SimulationBridgeTest, RealSimulationLoadedReplacedAndFailed) {
     const int results = Rows("Results", runId);
     EXPECT_GE(results, 5);                 // the season's months and its row
     EXPECT_EQ(Rows("Daily", runId), 124);  // 15 May to 15 September
-    ASSERT_EQ(ComputeRunEconomics(runId), 1);
+    ASSERT_TRUE(ComputeRunEconomics(runId));
     SQLite::Database database(g_strDatabasePath);
     EXPECT_GT(database.execAndGet("SELECT QAct FROM Results WHERE Month = 0").getDouble(), 0);
     EXPECT_GT(
         database.execAndGet("SELECT UsableDaysNoHeat FROM Results WHERE Month = 0").getDouble(), 0);
-    EXPECT_NE(database.execAndGet("SELECT LifeCycleCost FROM Economics").getDouble(), kNotComputed);
+    EXPECT_NE(database.execAndGet("SELECT LifeCycleCost FROM Economics").getDouble(),
+              kEconomicsNotComputed);
 
     ASSERT_EQ(SimulateRun(run), SimulationOutcome::Loaded);
     EXPECT_EQ(Rows("Results", runId), results);
