@@ -13,10 +13,13 @@
 #include <filesystem>
 #include <map>
 
+#include "folders.h"
 #include "front_test_support.h"
 #include "frontend_globals.h"
 #include "input_form.h"
+#include "recordset.h"
 #include "report_print.h"
+#include "run_report.h"
 #include "runs_list.h"
 #include "welcome_window.h"
 
@@ -169,41 +172,60 @@ int PdfPages(const std::string& path) {
     return pages;
 }
 
-// The page read on screen and on paper: every chart at the size it is drawn, and the report
-// printed on A4 and on US Letter as Print and Print Preview print it.
-TEST(ReportWindowTest, ChartsAtTheirDrawnSizeAndPrintedOnA4AndLetter) {
+// The page read on screen and on paper, in both languages and both unit systems: every chart
+// at the size it is drawn, and the report printed on A4 and on US Letter (as Print and Print
+// Preview print it) in two pages at most.
+TEST(ReportWindowTest, ChartsAtTheirDrawnSizeAndPrintedOnTwoPagesOfA4AndLetter) {
     const std::vector<RunListRow> runs = ReadRunsList();
     ASSERT_FALSE(runs.empty());
-    ChooseRun(runs.back().runId, false);
-    g_nRunCreationMode = 0;
-    InputFormDialog form(gui_test::FindTopLevel<WelcomeWindow>());
-    ASSERT_TRUE(form.Loaded());
-    wxString drawnSize;
-    std::map<std::string, int> pages;
-    RunWhen([] { return PageShown(OpenReportWindow()); },
-            [&] {
-                ReportWindow* report = OpenReportWindow();
-                if (report == nullptr) return;
-                report->View().RunScript(
-                    "Array.from(document.images).every(i => i.naturalWidth > 0 && "
-                    "i.width == i.naturalWidth && i.height == i.naturalHeight)",
-                    &drawnSize);
-                const std::filesystem::path pdf =
-                    std::filesystem::temp_directory_path() / "report-test.pdf";
-                for (const std::string paper : {"iso_a4", "na_letter"}) {
-                    const std::optional<std::string> problem =
-                        PrintPageToPdf(report->View(), pdf.string(), paper);
-                    EXPECT_FALSE(problem) << *problem;
-                    pages[paper] = PdfPages(pdf.string());
-                }
-                std::filesystem::remove(pdf);
-                report->Close();
-            });
-    form.ShowReport();
-    EXPECT_EQ(drawnSize, "true");
-    for (const std::string paper : {"iso_a4", "na_letter"}) {
-        EXPECT_GE(pages[paper], 1) << paper;
-    }
+    const int runId = runs.back().runId;
+    SQLite::Database database = ConnectDatabase();
+    auto storeUnits = [&](bool si) {
+        SQLite::Statement update(database, "UPDATE [Runs] SET [SI] = ? WHERE [RunId] = ?");
+        update.bind(1, si ? 1 : 0);
+        update.bind(2, runId);
+        update.exec();
+    };
+    const bool storedSI =
+        database.execAndGet("SELECT [SI] FROM [Runs] WHERE [RunId] = " + std::to_string(runId))
+            .getInt() != 0;
+    const std::filesystem::path pdf = std::filesystem::temp_directory_path() / "report-test.pdf";
+    for (const int language : {0, 1})
+        for (const bool si : {true, false}) {
+            const std::string version =
+                std::string(language == 0 ? "English" : "French") + (si ? ", SI" : ", IP");
+            storeUnits(si);
+            std::string path;
+            ASSERT_TRUE(
+                BuildRunReport(database, runId, DataFolder(), g_strProgramFolder, language, &path))
+                << version;
+            wxString drawnSize;
+            std::map<std::string, int> pages;
+            RunWhen([] { return PageShown(OpenReportWindow()); },
+                    [&] {
+                        ReportWindow* report = OpenReportWindow();
+                        if (report == nullptr) return;
+                        report->View().RunScript(
+                            "Array.from(document.images).every(i => i.naturalWidth > 0 && "
+                            "i.width == i.naturalWidth && i.height == i.naturalHeight)",
+                            &drawnSize);
+                        for (const std::string paper : {"iso_a4", "na_letter"}) {
+                            const std::optional<std::string> problem =
+                                PrintPageToPdf(report->View(), pdf.string(), paper);
+                            EXPECT_FALSE(problem) << *problem;
+                            pages[paper] = PdfPages(pdf.string());
+                        }
+                        report->Close();
+                    });
+            ShowReportWindow(gui_test::FindTopLevel<WelcomeWindow>(), path);
+            EXPECT_EQ(drawnSize, "true") << version;
+            for (const std::string paper : {"iso_a4", "na_letter"}) {
+                EXPECT_GE(pages[paper], 1) << version << ", " << paper;
+                EXPECT_LE(pages[paper], 2) << version << ", " << paper;
+            }
+        }
+    storeUnits(storedSI);
+    std::filesystem::remove(pdf);
 }
 
 }  // namespace
