@@ -3,6 +3,7 @@
 // is reported and the program goes on.
 #pragma once
 
+#include "dialog_placement.h"
 #include "message_boxes.h"
 #include "small_windows.h"
 #include "wx_headers.h"
@@ -21,6 +22,7 @@ class CFrontApp : public wxApp {
     void OnUnhandledException() override;
 
   private:
+    DialogPlacement placement_;
     MessageBoxSink messageBoxes_;
     MessageSink* previousSink_ = nullptr;
     WaitWindowProgress waitWindow_;
