@@ -16,12 +16,12 @@
 
 #include "city_list.h"
 #include "database_maintenance.h"
-#include "economic_data.h"
 #include "folders.h"
 #include "frontend_globals.h"
 #include "frontend_strings.h"
 #include "record_sets.h"
 #include "recordset.h"
+#include "run_economics.h"
 #include "run_report.h"
 #include "simulation_bridge.h"
 #include "weather_files.h"

@@ -8,11 +8,11 @@
 #include "calendar.h"
 #include "database_maintenance.h"
 #include "display_units.h"
-#include "economic_data.h"
 #include "frontend_globals.h"
 #include "frontend_strings.h"
 #include "number_entry.h"
 #include "record_sets.h"
+#include "run_economics.h"
 #include "user_interface.h"
 #include "window_texts.h"
 

@@ -5,7 +5,7 @@
 
 #include <wx/modalhook.h>
 
-#include "wx_headers.h"
+#include "front_wx_headers.h"
 
 class DialogPlacement : public wxModalDialogHook {
   protected:

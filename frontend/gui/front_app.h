@@ -4,9 +4,9 @@
 #pragma once
 
 #include "dialog_placement.h"
+#include "front_small_windows.h"
+#include "front_wx_headers.h"
 #include "message_boxes.h"
-#include "small_windows.h"
-#include "wx_headers.h"
 
 class CFrontApp : public wxApp {
   public:

@@ -4,8 +4,10 @@
 
 #include "calendar.h"
 #include "command_failure.h"
+#include "dialog_rows.h"
 #include "economics_dialog.h"
 #include "folders.h"
+#include "front_small_windows.h"
 #include "frontend_globals.h"
 #include "frontend_strings.h"
 #include "help_pages.h"
@@ -15,7 +17,6 @@
 #include "report_window.h"
 #include "run_report.h"
 #include "simulation_bridge.h"
-#include "small_windows.h"
 #include "system_picture.h"
 #include "system_picture_view.h"
 #include "user_interface.h"
@@ -247,12 +248,15 @@ wxSizer* InputFormDialog::BuildHeatingPart(wxWindow* parent) {
 
 wxSizer* InputFormDialog::BuildButtons() {
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    const std::pair<int, int> kButtons[] = {
-        {ID_RUN, kStrButtonRun},         {ID_ECONOMICS, kStrButtonEconomics},
-        {ID_REPORT, kStrButtonReport},   {wxID_OK, kStrButtonDone},
-        {wxID_CANCEL, kStrButtonCancel}, {wxID_HELP, kStrButtonHelp}};
-    for (const auto& [id, label] : kButtons)
+    const std::pair<int, int> kCommands[] = {{ID_RUN, kStrButtonRun},
+                                             {ID_ECONOMICS, kStrButtonEconomics},
+                                             {ID_REPORT, kStrButtonReport}};
+    for (const auto& [id, label] : kCommands)
         buttons->Add(new wxButton(this, id, ResText(label)), 0, wxLEFT, 8);
+    // The form's OK is Done.
+    AddOkCancelHelp(*buttons, this,
+                    {ResText(kStrButtonDone), ResText(kStrButtonCancel), ResText(kStrButtonHelp)},
+                    8);
     return buttons;
 }
 

@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "front_wx_headers.h"
 #include "input_form_data.h"
-#include "wx_headers.h"
 
 class InputFormDialog : public wxDialog {
   public:

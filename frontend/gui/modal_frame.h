@@ -2,7 +2,7 @@
 // other window of the program waits, as a modal dialog does.
 #pragma once
 
-#include "wx_headers.h"
+#include "front_wx_headers.h"
 
 // Shows `frame` over the others and returns when it has been closed; the other windows take no
 // input meanwhile, and the frame's menus work as they do in any frame. The loop ends when the

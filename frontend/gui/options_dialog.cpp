@@ -1,9 +1,9 @@
 #include "options_dialog.h"
 
+#include "front_small_windows.h"
 #include "frontend_globals.h"
 #include "help_pages.h"
 #include "options.h"
-#include "small_windows.h"
 #include "user_interface.h"
 #include "window_texts.h"
 #include "wx_text.h"

@@ -1,5 +1,6 @@
 #include "welcome_window.h"
 
+#include "front_small_windows.h"
 #include "frontend_globals.h"
 #include "help_pages.h"
 #include "input_form.h"
@@ -7,7 +8,6 @@
 #include "options_dialog.h"
 #include "runs_list.h"
 #include "runs_manager.h"
-#include "small_windows.h"
 #include "window_texts.h"
 #include "wizard_windows.h"
 #include "wx_text.h"

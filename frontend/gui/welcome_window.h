@@ -2,7 +2,7 @@
 // form), Maintain, Options, About and Exit. The program ends when it closes.
 #pragma once
 
-#include "wx_headers.h"
+#include "front_wx_headers.h"
 
 // Opens the maintenance window of the object lists over `parent`; the list managers register it.
 // Until one is registered the Maintain button is disabled.

@@ -1,5 +1,5 @@
 // The windows' logic without windows: the wizard's steps, the input form's run, checks and
-// rules, the runs list, the economics dialog's entries, the options and the report's copy.
+// rules, the runs list, the options and the report's copy.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -7,12 +7,12 @@
 #include <map>
 #include <set>
 
-#include "economic_entry.h"
 #include "frontend_globals.h"
 #include "input_form_data.h"
 #include "new_run_wizard.h"
 #include "options.h"
 #include "report_copy.h"
+#include "run_economics.h"
 #include "run_fixture.h"
 #include "runs_list.h"
 #include "simulation_bridge.h"
@@ -315,46 +315,6 @@ TEST_F(RunTest, RunsListNewestFirstAndSelectionAfterRemoval) {
     EXPECT_EQ(SelectionAfterRemoval(1, 1), 0);
     EXPECT_EQ(SelectionAfterRemoval(0, 1), 0);
     EXPECT_EQ(SelectionAfterRemoval(0, 0), -1);
-}
-
-TEST(EconomicEntryTest, EveryBoxReadAndCheckedBeforeAnythingChanges) {
-    EconomicDialogData data;
-    data.LoanDuration = 5;
-    data.SystemLife = 15;
-    EconomicTexts texts;
-    for (int i = 0; i < kEconomicFieldCount; ++i)
-        texts[static_cast<std::size_t>(i)] = EconomicFieldText(static_cast<EconomicField>(i), data);
-    EXPECT_FALSE(ReadEconomicInputs(texts, data));
-
-    struct Case {
-        EconomicField field;
-        std::string text;
-        std::string message;
-    };
-    const Case cases[] = {
-        {EconomicField::HardwareCost, "12abc", "Enter a number."},
-        {EconomicField::HardwareCost, "1000001", "Value should be between 0 and 1e+06."},
-        {EconomicField::LoanDuration, "51", "The loan duration should be between 0 and 50 years."},
-        {EconomicField::LoanDuration, "-1", "The loan duration should be between 0 and 50 years."},
-        {EconomicField::LoanDuration, "1e12",
-         "The loan duration should be between 0 and 50 years."},
-        {EconomicField::SystemLife, "2.5", "Enter an integer."},
-        {EconomicField::FuelInflationRate, "101", "Value should be between 0 and 100."},
-    };
-    test::FrontEndMessages messages;
-    for (const Case& c : cases) {
-        EconomicTexts wrong = texts;
-        wrong[static_cast<std::size_t>(c.field)] = c.text;
-        EconomicDialogData changed = data;
-        const std::optional<EconomicProblem> problem = ReadEconomicInputs(wrong, changed);
-        ASSERT_TRUE(problem) << c.text;
-        EXPECT_EQ(problem->field, c.field);
-        EXPECT_EQ(problem->message, c.message);
-        EXPECT_EQ(changed.LoanDuration, 5);  // nothing taken from a refused entry
-    }
-    texts[static_cast<std::size_t>(EconomicField::LoanDuration)] = "50";
-    EXPECT_FALSE(ReadEconomicInputs(texts, data));
-    EXPECT_EQ(data.LoanDuration, 50);
 }
 
 TEST_F(RunTest, OptionsKeepTheDatabaseInForceWhenTheNewOneFails) {

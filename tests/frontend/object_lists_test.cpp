@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "batch_input.h"
-#include "economic_data.h"
 #include "object_data.h"
 #include "object_rows.h"
 #include "object_units.h"
+#include "run_economics.h"
 #include "run_fixture.h"
 #include "run_report.h"
 #include "simulation_bridge.h"

@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <chrono>
 
-#include "economic_data.h"
 #include "file_lock.h"
+#include "run_economics.h"
 #include "run_fixture.h"
 #include "weather_files.h"
 

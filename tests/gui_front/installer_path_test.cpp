@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "economics_dialog.h"
+#include "front_small_windows.h"
 #include "front_test_support.h"
 #include "frontend_globals.h"
 #include "frontend_strings.h"
@@ -20,7 +21,6 @@
 #include "report_window.h"
 #include "runs_list.h"
 #include "runs_manager.h"
-#include "small_windows.h"
 #include "welcome_window.h"
 #include "window_texts.h"
 #include "wizard_windows.h"
@@ -250,6 +250,9 @@ TEST(WindowPictures, EveryWindow) {
         Photograph(new WizardStepDialog(&Welcome(), step),
                    "wizard" + std::to_string(static_cast<int>(step)) + suffix);
     Photograph(new CContactDlg(&Welcome(), ContactData{}, 0), "contact" + suffix);
+    Photograph(new CCollectorDlg(&Welcome(), CollectorData{}, 0), "collector" + suffix);
+    Photograph(new CHeaterDlg(&Welcome(), HeaterData{}, 0), "heater" + suffix);
+    Photograph(new CBlanketDlg(&Welcome(), BlanketData{}, 0), "blanket" + suffix);
     Photograph(new RunsManagerDialog(&Welcome(), RunsManagerMode::Open), "runs" + suffix);
     Photograph(new OptionsDialog(&Welcome()), "options" + suffix);
     {

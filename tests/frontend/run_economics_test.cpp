@@ -1,9 +1,14 @@
-// The economics of a run: by hand for the defaults, the invariants of the loan, what is stored.
+// The economics of a run: by hand for the defaults, the invariants of the loan, what is stored,
+// and the dialog's boxes read and checked.
+#include "run_economics.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
+#include <string>
 
-#include "economic_data.h"
+#include "economic_entry.h"
 #include "frontend_globals.h"
 #include "run_fixture.h"
 
@@ -144,6 +149,46 @@ TEST_F(EconomicsTest, ANewRunCopiesItsModelsInputsOrTakesTheDefaults) {
     row.MoveNext();
     EXPECT_TRUE(row.IsEOF());
     EXPECT_FALSE(LoadEconomicData(12345, false));
+}
+
+TEST(EconomicEntryTest, EveryBoxReadAndCheckedBeforeAnythingChanges) {
+    EconomicDialogData data;
+    data.LoanDuration = 5;
+    data.SystemLife = 15;
+    EconomicTexts texts;
+    for (int i = 0; i < kEconomicFieldCount; ++i)
+        texts[static_cast<std::size_t>(i)] = EconomicFieldText(static_cast<EconomicField>(i), data);
+    EXPECT_FALSE(ReadEconomicInputs(texts, data));
+
+    struct Case {
+        EconomicField field;
+        std::string text;
+        std::string message;
+    };
+    const Case cases[] = {
+        {EconomicField::HardwareCost, "12abc", "Enter a number."},
+        {EconomicField::HardwareCost, "1000001", "Value should be between 0 and 1e+06."},
+        {EconomicField::LoanDuration, "51", "The loan duration should be between 0 and 50 years."},
+        {EconomicField::LoanDuration, "-1", "The loan duration should be between 0 and 50 years."},
+        {EconomicField::LoanDuration, "1e12",
+         "The loan duration should be between 0 and 50 years."},
+        {EconomicField::SystemLife, "2.5", "Enter an integer."},
+        {EconomicField::FuelInflationRate, "101", "Value should be between 0 and 100."},
+    };
+    test::FrontEndMessages messages;
+    for (const Case& c : cases) {
+        EconomicTexts wrong = texts;
+        wrong[static_cast<std::size_t>(c.field)] = c.text;
+        EconomicDialogData changed = data;
+        const std::optional<EconomicProblem> problem = ReadEconomicInputs(wrong, changed);
+        ASSERT_TRUE(problem) << c.text;
+        EXPECT_EQ(problem->field, c.field);
+        EXPECT_EQ(problem->message, c.message);
+        EXPECT_EQ(changed.LoanDuration, 5);  // nothing taken from a refused entry
+    }
+    texts[static_cast<std::size_t>(EconomicField::LoanDuration)] = "50";
+    EXPECT_FALSE(ReadEconomicInputs(texts, data));
+    EXPECT_EQ(data.LoanDuration, 50);
 }
 
 }  // namespace

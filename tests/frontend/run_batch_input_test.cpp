@@ -1,10 +1,9 @@
 // The batch input file written from a run's rows and read back by TidewarmPro's reader.
-#include "batch_writer.h"
-
 #include <gtest/gtest.h>
 
 #include <sstream>
 
+#include "batch_writer.h"
 #include "calendar.h"
 #include "run_fixture.h"
 

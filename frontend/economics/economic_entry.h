@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "economic_data.h"
+#include "run_economics.h"
 
 // The input boxes, in the order they are read.
 enum class EconomicField {

@@ -1,4 +1,4 @@
-#include "economic_data.h"
+#include "run_economics.h"
 
 #include <SQLiteCpp/Transaction.h>
 
