@@ -14,7 +14,7 @@
 #include "month_masks.h"
 #include "record_fields.h"
 #include "recordset.h"
-#include "report_window.h"
+#include "report_module.h"
 #include "run_report.h"
 #include "simulation_bridge.h"
 #include "system_picture.h"
@@ -503,7 +503,7 @@ void InputFormDialog::ShowReport() {
     if (!BuildRunReport(database, g_nCurrentRunId, DataFolder(), g_strProgramFolder, g_nLanguage,
                         &path))
         return;
-    ShowReportWindow(this, path);
+    DisplayReport(this, path);
 }
 
 void InputFormDialog::Discard() {
