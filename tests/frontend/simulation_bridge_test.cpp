@@ -214,10 +214,13 @@ TEST_F(SimulationBridgeTest, TwoSimulationsAtOnceNeverSwapResults) {
     }
     ::close(start[0]);
     ::close(start[1]);
+    // Both have ended before the database is read: a reader beside a running load finds it locked.
+    std::vector<int> statuses(children.size());
+    for (std::size_t c = 0; c < children.size(); ++c)
+        ASSERT_EQ(::waitpid(children[c], &statuses[c], 0), children[c]);
     for (std::size_t c = 0; c < chains.size(); ++c) {
         SCOPED_TRACE("run " + std::to_string(c));
-        int status = 0;
-        ASSERT_EQ(::waitpid(children[c], &status, 0), children[c]);
+        const int status = statuses[c];
         ASSERT_TRUE(WIFEXITED(status));
         const std::string shown = test::ReadFile(folder.path() / ("messages" + std::to_string(c)));
         SQLite::Database database(g_strDatabasePath);
