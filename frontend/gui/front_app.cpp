@@ -11,6 +11,7 @@
 
 bool CFrontApp::OnInit() {
     SetAppDisplayName("Tidewarm");
+    placement_.Register();
     previousSink_ = SetMessageSink(&messageBoxes_);
     previousProgress_ = SetProgress(&waitWindow_);
     // The database may be compacted here, behind the "Compacting database..." window.
@@ -42,6 +43,7 @@ int CFrontApp::OnExit() {
     if (!configHandled_) static_cast<void>(EndFrontEnd(DataFolder()));
     SetProgress(previousProgress_);
     SetMessageSink(previousSink_);
+    placement_.Unregister();
     return wxApp::OnExit();
 }
 
