@@ -1,8 +1,8 @@
 // The list managers, the object dialogs, the maintenance window and the help pages through
 // their windows.
 #include <fstream>
-#include <regex>
 #include <set>
+#include <string_view>
 
 #include "frontend_globals.h"
 #include "help_book_text.h"
@@ -203,10 +203,12 @@ TEST(HelpBooks, BothBooksListEveryPage) {
         const std::string contents =
             test::ReadFile(std::string(TIDEWARM_BIN_DIR) + "/" + book + ".hhc");
         std::set<std::string> listed;
-        const std::regex local("name=\"Local\" value=\"([^\"]+)\"");
-        for (auto it = std::sregex_iterator(contents.begin(), contents.end(), local);
-             it != std::sregex_iterator(); ++it)
-            listed.insert((*it)[1]);
+        constexpr std::string_view kLocal = "name=\"Local\" value=\"";
+        for (std::size_t at = contents.find(kLocal); at != std::string::npos;
+             at = contents.find(kLocal, at)) {
+            at += kLocal.size();
+            listed.insert(contents.substr(at, contents.find('"', at) - at));
+        }
         std::set<std::string> expected;
         for (std::string_view page : kHelpPages) expected.insert(HelpPageFile(page, language));
         EXPECT_EQ(listed, expected) << book;
