@@ -1,9 +1,8 @@
 #include "wx_translations.h"
 
+#include <libintl.h>
 #include <wx/intl.h>
 #include <wx/translation.h>
-
-#include <libintl.h>
 
 #include <clocale>
 #include <cstdlib>
