@@ -146,11 +146,11 @@ void EconomicsDialog::ShowComputed() {
 void EconomicsDialog::OnLeaveBox(EconomicField field, const wxWindow* next) {
     // Cancel keeps nothing, so it is not held up; a box being refused keeps the focus already.
     if (refusing_ || (next != nullptr && next->GetId() == wxID_CANCEL)) return;
-    if (std::optional<std::string> problem =
+    if (std::optional<Problem> problem =
             EconomicFieldProblem(field, FromWx(Box(field).GetValue()))) {
         refusing_ = true;
         // Once the focus has moved: the message, then the focus back in the box left.
-        CallAfter([this, field, message = std::move(*problem)] {
+        CallAfter([this, field, message = std::move(problem->message)] {
             ShowMessage(message, MessageKind::Warning);
             Box(field).SetFocus();
             Box(field).SelectAll();
@@ -184,5 +184,5 @@ bool EconomicsDialog::Accept() {
     if (!Recalculate()) return false;
     // The boxes were read again: the down payment is lowered as leaving its box lowered it.
     LowerDownPayment();
-    return SaveEconomics(data_) == 1;
+    return SaveEconomics(data_);
 }

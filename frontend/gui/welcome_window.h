@@ -4,11 +4,6 @@
 
 #include "front_wx_headers.h"
 
-// Opens the maintenance window of the object lists over `parent`; the list managers register it.
-// Until one is registered the Maintain button is disabled.
-using MaintainWindowOpener = void (*)(wxWindow* parent);
-void RegisterMaintainWindow(MaintainWindowOpener opener);
-
 class WelcomeWindow : public wxFrame {
   public:
     // Ids of the buttons, for the tests.

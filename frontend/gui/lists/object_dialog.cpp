@@ -10,7 +10,8 @@
 #include "user_interface.h"
 #include "wx_text.h"
 
-ObjectDialog::ObjectDialog(wxWindow* parent, int caption, const std::string& helpPage, int units)
+ObjectDialog::ObjectDialog(wxWindow* parent, int caption, const std::string& helpPage,
+                           UnitSystem units)
     : wxDialog(parent, wxID_ANY, ResText(caption), wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
       units_(units) {
@@ -63,8 +64,8 @@ void ObjectDialog::Finish(wxSizer* body, bool withUnits) {
         ip_ = new wxRadioButton(this, wxID_ANY, ResText(kStrIPUnits));
         units->Add(si_, 0, wxRIGHT, 10);
         units->Add(ip_);
-        si_->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { SelectUnits(kUnitsSI); });
-        ip_->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { SelectUnits(kUnitsIP); });
+        si_->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { SelectUnits(UnitSystem::SI); });
+        ip_->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { SelectUnits(UnitSystem::IP); });
         top->Add(units, 0, wxLEFT | wxRIGHT | wxBOTTOM, 10);
     }
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
@@ -75,10 +76,10 @@ void ObjectDialog::Finish(wxSizer* body, bool withUnits) {
     SetSizerAndFit(top);
 }
 
-void ObjectDialog::SelectUnits(int units) {
+void ObjectDialog::SelectUnits(UnitSystem units) {
     ReadChangedNumbers();
     units_ = units;
-    if (si_ != nullptr) (units == kUnitsIP ? ip_ : si_)->SetValue(true);
+    if (si_ != nullptr) (units == UnitSystem::IP ? ip_ : si_)->SetValue(true);
     RewriteNumbers();
 }
 
