@@ -1,6 +1,7 @@
 // Reading the batch input file, and the rules that turn its values into project values.
 #include "batch_input.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -155,6 +156,13 @@ BatchLimit AtLeast(BatchLimit limit, double min) {
     return limit;
 }
 
+// A limit whose maximum comes from another value read before (what a blanket lets through of a
+// band after what it absorbs of it).
+BatchLimit AtMost(BatchLimit limit, double max) {
+    limit.max = std::min(limit.max, max);
+    return limit;
+}
+
 // The file's lines after the pool type, in their order, each with its limit: the one
 // description of the format that both the reader and the writer go through. `lines` handles one
 // line a call (Int, Real, Path, Selector) and returns false to stop.
@@ -184,9 +192,11 @@ bool HeaterLines(Lines& lines, BatchHeater& h) {
 template <class Lines>
 bool BlanketLines(Lines& lines, BatchBlanket& b) {
     return lines.Real(b.absorptivity, kBlanketPropertyLimit) &&
-           lines.Real(b.transmissivity, kBlanketPropertyLimit) &&
+           lines.Real(b.transmissivity,
+                      AtMost(kBlanketPropertyLimit, MostPassed(b.absorptivity))) &&
            lines.Real(b.emissivity, kBlanketPropertyLimit) &&
-           lines.Real(b.longWaveTransmissivity, kBlanketPropertyLimit) &&
+           lines.Real(b.longWaveTransmissivity,
+                      AtMost(kBlanketPropertyLimit, MostPassed(b.emissivity))) &&
            lines.Real(b.insulation, kBlanketInsulationLimit) &&
            lines.Int(b.monthMask, kMonthMaskLimit);
 }

@@ -7,7 +7,8 @@
 // collector selector and, when not 0, type, test area, test flow rate, A to E, collectors per
 // bank, area per collector, banks, orientation index, slope (degrees), total flow (kg/s); the
 // heater selector and, when not 0, type, capacity (W), efficiency or COP, month mask; the blanket
-// selector and, when not 0, the five blanket values and the month mask.
+// selector and, when not 0, the five blanket values (each band's absorptivity and transmissivity
+// adding up to 1 at most) and the month mask.
 #pragma once
 
 #include <array>

@@ -17,9 +17,13 @@ inline constexpr ValueRange kFractionRange{0, 1};
 inline constexpr ValueRange kSwimmingHourRange{0, 24};
 // A blanket's absorptivity (long-wave: emissivity) and transmissivity of one band: what it
 // absorbs and what it lets through cannot exceed what reaches it. Decimal entries that add up to
-// 1 may miss it in their last bit.
+// 1 may miss it in their last bit. MostPassed is the most it may let through of a band of which
+// it absorbs `absorbed`.
+inline constexpr double MostPassed(double absorbed) {
+    return 1 + 1e-12 - absorbed;
+}
 inline constexpr bool AbsorbedAndPassedFit(double absorbed, double passed) {
-    return absorbed + passed <= 1 + 1e-12;
+    return passed <= MostPassed(absorbed);
 }
 
 // Auxiliary heater: capacity (W) and efficiency (%) or coefficient of performance. Both must be

@@ -13,6 +13,16 @@ std::optional<std::string> RefusedField(InputDialog& dialog) {
     return std::nullopt;
 }
 
+// What the dialog's OK refuses among values that are each in range, told on the field it names.
+std::optional<std::string> RefusedOnOK(InputDialog& dialog) {
+    const ExchangeStatus status = dialog.OnOK();
+    if (status) return std::nullopt;
+    for (const DialogField& field : dialog.Fields())
+        if (field.controlId == status.controlId)
+            return FormatResString(kStrProjectValueRefused, FieldText(field), status.message);
+    return status.message;
+}
+
 // The dialog's own fields, then those of the editors `editors` gives for the filled dialog.
 template <class Dialog, class Editors>
 std::optional<std::string> RefusedIn(CTidewarmDoc& document, Editors editors) {
@@ -60,6 +70,8 @@ std::optional<std::string> RefusedProjectValue(CTidewarmDoc& document) {
         return FirstRefused(dialog.WeekdayEditor(), dialog.WeekendEditor());
     }));
     first(RefusedIn<CBlanketDlg>(document, [](CBlanketDlg& dialog) {
+        // A band that absorbs and lets through more than reaches it.
+        if (auto onOK = RefusedOnOK(dialog)) return onOK;
         return FirstRefused(dialog.SeasonalEditor(), dialog.WeekdayEditor(),
                             dialog.WeekendEditor());
     }));

@@ -13,6 +13,10 @@ class CMainFrame;
 // "Tidewarm2"..., four recent files, a preview frame the size of the main frame.
 class CTidewarmDocManager final : public wxDocManager {
   public:
+    // The base class would create its history in its own constructor, where the override below
+    // is not yet called: it is created here instead.
+    CTidewarmDocManager() : wxDocManager(0, false) { Initialize(); }
+
     wxString MakeNewDocumentName() override;
     wxFileHistory* OnCreateFileHistory() override;
     wxPreviewFrame* CreatePreviewFrame(wxPrintPreviewBase* preview, wxWindow* parent,

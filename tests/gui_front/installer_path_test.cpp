@@ -230,10 +230,12 @@ void Photograph(wxTopLevelWindow* window, const std::string& name) {
 TEST_F(InstallerPathTest, F1OpensTheWindowsHelpPage) {
     gui_test::SendCommand(Welcome(), wxID_HELP);
     ASSERT_TRUE(gui_test::PumpUntil([] { return !OpenedHelpPage().empty(); }));
-    EXPECT_EQ(OpenedHelpPage(), "Tidewarm_main.html");
+    EXPECT_EQ(OpenedHelpPage(), HelpPageFile("main", g_nLanguage));
     OptionsDialog options(&Welcome());
     gui_test::SendCommand(options, wxID_HELP);
-    EXPECT_TRUE(gui_test::PumpUntil([] { return OpenedHelpPage() == "Tidewarm_options.html"; }));
+    const std::string optionsPage = HelpPageFile("options", g_nLanguage);
+    EXPECT_TRUE(gui_test::PumpUntil([&] { return OpenedHelpPage() == optionsPage; }))
+        << OpenedHelpPage();
     // The help window would stand over the windows that the next tests click on.
     for (wxWindow* window : wxTopLevelWindows)
         if (auto* help = dynamic_cast<wxHtmlHelpFrame*>(window)) help->Close(true);

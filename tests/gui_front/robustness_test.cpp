@@ -20,6 +20,7 @@
 #include "front_app.h"
 #include "front_test_support.h"
 #include "frontend_globals.h"
+#include "frontend_strings.h"
 #include "input_form.h"
 #include "input_form_data.h"
 #include "list_manager.h"
@@ -39,7 +40,7 @@ using gui_test::PumpUntil;
 
 // The steps a user takes, each once the window it needs is on the screen, run by a timer
 // inside whichever event loop or modal window runs. Steps not done within a minute fail the
-// test and end the modal windows, so that the test goes on.
+// test and end the modal windows, innermost first, so that the test goes on.
 class UserScript : public wxTimer {
   public:
     struct Step {
@@ -64,15 +65,14 @@ class UserScript : public wxTimer {
     }
 
     void Notify() override {
-        if (!Done() && wxGetLocalTimeMillis() > deadline_) {
+        if (!Done() && !failed_ && wxGetLocalTimeMillis() > deadline_) {
             ADD_FAILURE() << "step " << next_ << " not done in time";
-            next_ = steps_.size();
-            for (wxWindow* window : wxTopLevelWindows)
-                if (auto* dialog = dynamic_cast<wxDialog*>(window); dialog && dialog->IsModal())
-                    dialog->EndModal(wxID_CANCEL);
+            failed_ = true;
         }
-        if (Done()) {
-            if (loop_ != nullptr) loop_->Exit();
+        if (failed_ && gui_test::EndInnermostModal()) return;
+        if (Done() || failed_) {
+            // The loop ends once the windows opened inside it have.
+            if (loop_ != nullptr && wxEventLoopBase::GetActive() == loop_) loop_->Exit();
             return;
         }
         if (steps_[next_].ready()) steps_[next_++].act();
@@ -83,6 +83,7 @@ class UserScript : public wxTimer {
 
     std::vector<Step> steps_;
     std::size_t next_ = 0;
+    bool failed_ = false;
     wxLongLong deadline_;
     wxEventLoopBase* loop_ = nullptr;
 };
@@ -243,7 +244,10 @@ TEST_F(RobustnessTest, ANameTypedLongerThanItsColumnStopsAt255) {
         // The placeholder text selected, then typed over.
         {[] { return wxWindow::FindFocus() == &Shown<CContactDlg>()->NameEdit(); },
          [] { Xdotool("key ctrl+a"); }},
-        {[] { return Shown<CContactDlg>()->NameEdit().GetStringSelection().length() == 17; },
+        {[] {
+             const wxTextCtrl& name = Shown<CContactDlg>()->NameEdit();
+             return !name.IsEmpty() && name.GetStringSelection() == name.GetValue();
+         },
          [&] { typing = Type(typed); }},
         // Every key typed has reached the box once its text stays the same for half a second.
         {[&, last = std::size_t{0}, ticks = 0]() mutable {
@@ -311,8 +315,8 @@ TEST_F(RobustnessTest, SaveWithTheDatabaseLockedKeepsTheFormAndTheRun) {
     });
     EXPECT_EQ(form.ShowModal(), wxID_CANCEL);
     EXPECT_TRUE(script.Done());
-    EXPECT_EQ(messages.shown, std::vector<std::string>{"The command could not be completed:\n"
-                                                       "database is locked"});
+    EXPECT_EQ(messages.shown,
+              std::vector<std::string>{FormatResString(kStrCommandFailed, "database is locked")});
     EXPECT_EQ(commentsAfterSave, "locked out");
     EXPECT_EQ(whileLocked, stored);
     EXPECT_EQ(RunRow(other, runId), stored);
@@ -332,8 +336,8 @@ TEST_F(RobustnessTest, AMissingTableEndsTheCommandWithItsMessage) {
     });
     EXPECT_TRUE(open.Run());
     database.exec("ALTER TABLE [RunsAway] RENAME TO [Runs]");
-    EXPECT_EQ(messages.shown, std::vector<std::string>{"The command could not be completed:\n"
-                                                       "no such table: Runs"});
+    EXPECT_EQ(messages.shown,
+              std::vector<std::string>{FormatResString(kStrCommandFailed, "no such table: Runs")});
     EXPECT_EQ(FindTopLevel<RunsManagerDialog>(), nullptr);
 
     messages.shown.clear();
@@ -346,8 +350,8 @@ TEST_F(RobustnessTest, AMissingTableEndsTheCommandWithItsMessage) {
         EXPECT_FALSE(form.Loaded());
     }
     database.exec("ALTER TABLE [HeatersAway] RENAME TO [Heaters]");
-    EXPECT_EQ(messages.shown, std::vector<std::string>{"The command could not be completed:\n"
-                                                       "no such table: Heaters"});
+    EXPECT_EQ(messages.shown, std::vector<std::string>{
+                                  FormatResString(kStrCommandFailed, "no such table: Heaters")});
     EXPECT_EQ(database.execAndGet("SELECT count(*) FROM [Runs]").getInt(), runs);
 
     // The last resort, for an exception outside any command.
@@ -357,8 +361,8 @@ TEST_F(RobustnessTest, AMissingTableEndsTheCommandWithItsMessage) {
     } catch (...) {
         static_cast<CFrontApp*>(wxTheApp)->OnUnhandledException();
     }
-    EXPECT_EQ(messages.shown, std::vector<std::string>{
-                                  "Tidewarm must stop after an unexpected failure:\ndisk full"});
+    EXPECT_EQ(messages.shown,
+              std::vector<std::string>{FormatResString(kStrProgramMustStop, "disk full")});
 }
 
 }  // namespace

@@ -103,6 +103,7 @@ TEST(MainFrame, HasItsMenusToolbarAndFourStatusPanes) {
                                              kCmdSetLanguage, wxID_HELP_CONTENTS, wxID_ABOUT})
         EXPECT_NE(menus->FindItem(id), nullptr) << id;
     EXPECT_EQ(menus->FindItem(kCmdSimulate), nullptr);
+    EXPECT_EQ(TheApp().DocManager().GetFileHistory()->GetMaxFiles(), 4u) << "recent files";
 
     wxToolBar* toolbar = frame.GetToolBar();
     ASSERT_NE(toolbar, nullptr);

@@ -38,10 +38,25 @@ void FailOnAssert(const wxString& file, int line, const wxString& function,
         << function << ": " << condition << " " << message.utf8_str();
 }
 
+// The modal windows of the whole run; never destroyed, as wx keeps its hooks until its end.
+ModalWatch& AllModals() {
+    static auto* watch = new ModalWatch;
+    return *watch;
+}
+
 }  // namespace
 
 void FailTestsOnAsserts() {
     wxSetAssertHandler(FailOnAssert);
+    AllModals();
+}
+
+bool EndInnermostModal() {
+    auto* innermost = AllModals().Open<wxDialog>(0);
+    if (innermost == nullptr) return false;
+    // Once ended it stays in the list until its loop has returned.
+    if (innermost->IsModal()) innermost->EndModal(wxID_CANCEL);
+    return true;
 }
 
 void RealInput(const std::string& xdotoolArguments) {
@@ -81,6 +96,7 @@ InputScript& InputScript::Then(std::function<bool()> ready, std::function<void()
 
 bool InputScript::RunWith(const std::function<void()>& code) {
     next_ = 0;
+    failed_ = false;
     waitingSince_ = wxGetLocalTimeMillis();
     timer_.Bind(wxEVT_TIMER, &InputScript::OnTick, this);
     timer_.Start(50);
@@ -91,14 +107,15 @@ bool InputScript::RunWith(const std::function<void()>& code) {
 }
 
 void InputScript::OnTick(wxTimerEvent&) {
+    // What is still open would hold the test: the modal windows are ended.
+    if (failed_) {
+        EndInnermostModal();
+        return;
+    }
     if (next_ >= steps_.size()) return;
     if (wxGetLocalTimeMillis() - waitingSince_ > 15000) {
         ADD_FAILURE() << "step " << next_ + 1 << " of " << steps_.size() << " waited in vain";
-        next_ = steps_.size() + 1;
-        // What is still open would hold the test: each wx modal window is ended.
-        for (wxWindow* window : wxTopLevelWindows)
-            if (auto* dialog = dynamic_cast<wxDialog*>(window); dialog && dialog->IsModal())
-                dialog->EndModal(wxID_CANCEL);
+        failed_ = true;
         return;
     }
     if (!steps_[next_].ready()) return;

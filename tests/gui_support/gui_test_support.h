@@ -40,8 +40,14 @@ class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage> {
 // nothing when it is not set (a help while working on the windows).
 void Screenshot(const std::string& name);
 
-// Makes every wx assert fail the test running (an assert dialog would block).
+// Makes every wx assert fail the test running (an assert dialog would block), and keeps the
+// modal windows open in the order they opened, for EndInnermostModal.
 void FailTestsOnAsserts();
+
+// Ends the innermost modal window still open; whether one was open. A test that failed while
+// modal windows run calls it on each tick of its timer until none is left: a window's loop can
+// end only once it is the innermost loop, so the windows end one after the other.
+bool EndInnermostModal();
 
 // Real input as a user gives it, from outside the program: xdotool with these arguments, through
 // the X server's test extension. The program takes the events in whatever loop it runs, modal
@@ -106,6 +112,7 @@ class InputScript {
 
     std::vector<Step> steps_;
     std::size_t next_ = 0;
+    bool failed_ = false;
     wxLongLong waitingSince_;
     wxTimer timer_;
 };

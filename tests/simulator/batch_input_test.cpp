@@ -206,6 +206,11 @@ TEST(BatchInputReader, NonsenseIsRefusedWithLineValueAndRange) {
          "heater efficiency \"5\" is outside the allowed range (above 0, up to 1)."},
         {[](BatchInput& in) { in.heater.monthMask = 4096; }, 41,
          "month mask \"4096\" is outside the allowed range (0 to 4095)."},
+        // A blanket lets through no more of a band than it does not absorb.
+        {[](BatchInput& in) { in.blanket.transmissivity = 0.75; }, 44,
+         "blanket property \"0.75\" is outside the allowed range (0 to 0.7)."},
+        {[](BatchInput& in) { in.blanket.longWaveTransmissivity = 0.2; }, 46,
+         "blanket property \"0.2\" is outside the allowed range (0 to 0.1)."},
     };
     for (const Case& c : cases) {
         BatchInput input = test::SampleBatchInput("w.zfw");
@@ -224,6 +229,11 @@ TEST(BatchInputReader, NonsenseIsRefusedWithLineValueAndRange) {
     pump.heater.efficiency = 3.5;
     BatchInput read;
     EXPECT_EQ(Read(test::BatchInputText(pump), read).error, BatchInputError::kNone);
+    // Decimal fractions adding up to 1 are taken, though 1 - 0.9 falls short of 0.1 in binary.
+    BatchInput whole = test::SampleBatchInput("w.zfw");
+    whole.blanket.emissivity = 0.9;
+    whole.blanket.longWaveTransmissivity = 0.1;
+    EXPECT_EQ(Read(test::BatchInputText(whole), read).error, BatchInputError::kNone);
 }
 
 TEST(BatchRules, OrientationIndexToAzimuth) {

@@ -104,6 +104,12 @@ TEST(ProjectChecks, AValueOutsideItsDialogsRangeIsRefusedWithItsLine) {
          "the value 3 is refused. Please enter a number between 0 and 2."},
         {"blanket cover", Through<CBlanketDlg>([](auto& d) { d.fractionCovered = 1.2; }),
          "the value 1.2 is refused. Please enter a number between 0 and 1."},
+        {"blanket band", Through<CBlanketDlg>([](auto& d) {
+             d.shortWaveAbsorptivity = 0.6;
+             d.shortWaveTransmissivity = 0.5;
+         }),
+         "the value 0.5 is refused. An absorptivity (or emissivity) and a transmissivity cannot "
+         "add up to more than 1."},
         {"heater set point", Through<CAuxHeaterDlg>([](auto& d) { d.setPoint = 200; }),
          "the value 200 is refused. Please enter a number between 0 and 50."},
         {"heater efficiency", Through<CAuxHeaterDlg>([](auto& d) { d.efficiency = 500; }),
