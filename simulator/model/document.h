@@ -69,6 +69,8 @@ struct InputLinks {
     int* AuxOn = nullptr;
 };
 
+struct BatchCollector;
+struct BatchHeater;
 struct BatchInput;
 
 class CTidewarmDoc;
@@ -324,6 +326,21 @@ class CTidewarmDoc {
 
   private:
     void NameComponents();
+    // Steps of SetDefaults, each a part of the plant with its components.
+    void SetRunDefaults();
+    void SetWeatherDefaults();
+    void SetCollectorLoopDefaults();
+    void SetHeaterDefaults();
+    void SetPoolDefaults();
+    void SetSolverDefaults();
+    // Steps of ApplyBatchInput, one a group of the batch input's lines.
+    void ApplyBatchSwitches(const BatchInput& input);
+    bool ApplyBatchWeather(const std::string& weatherFile);
+    void ApplyBatchSeason(const BatchInput& input);
+    void ApplyBatchPool(const BatchInput& input);
+    void ApplyBatchPoolUse(const BatchInput& input);
+    void ApplyBatchHeater(const BatchHeater& heater);
+    void ApplyBatchCollectors(const BatchCollector& collector);
     // The heat exchanger is in use only within a solar collector loop.
     bool ExchangerOn() const { return UseSolar != 0 && UseExchanger != 0; }
     // Refuses settings the run would divide by or loop over in vain; 0, or 4 after a message.
