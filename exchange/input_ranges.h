@@ -18,7 +18,7 @@ inline constexpr ValueRange kSwimmingHourRange{0, 24};
 // A blanket's absorptivity (long-wave: emissivity) and transmissivity of one band: what it
 // absorbs and what it lets through cannot exceed what reaches it. Decimal entries that add up to
 // 1 may miss it in their last bit.
-inline constexpr bool AbsorbedAndPassedFit(double absorbed, double passed) {
+[[nodiscard]] inline constexpr bool AbsorbedAndPassedFit(double absorbed, double passed) {
     return absorbed + passed <= 1 + 1e-12;
 }
 

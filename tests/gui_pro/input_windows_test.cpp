@@ -281,7 +281,7 @@ TEST_F(InputWindows, Screenshots) {
     for (int language : {0, 1}) {
         app::Language = language;
         UseProgramLanguage(language);
-        if (language == 1) LoadFrenchStrings(g_strProgramFolder + "/TidewarmProFra.str");
+        ASSERT_TRUE(language == 0 || LoadFrenchStrings(g_strProgramFolder + "/TidewarmProFra.str"));
         for (int id : AllInputCommands())
             Run(id, [id, language](CInputWindow& window) {
                 window.Show();

@@ -129,7 +129,7 @@ TEST_F(LoadBatchInputTest, AppliesTheRunOverTheTemplateAndSavesTheProject) {
     std::unique_ptr<CTidewarmDoc> saved = LoadProjectFile((data_ / "Tidewarm.tdw").string());
     ASSERT_TRUE(saved);
     std::ostringstream held, read;
-    doc.WriteProject(held);
+    EXPECT_EQ(doc.WriteProject(held), 0);
     saved->WriteProject(read);
     EXPECT_EQ(held.str(), read.str());
 }

@@ -15,7 +15,7 @@ TEST_F(TextReport, OptionalSectionsFollowTheSwitches) {
     doc.UseAuxHeater = 0;
     doc.ReferenceRun = 1;  // read, but without swimmable days there is no days table
     WriteResults("plain", true);
-    doc.WriteReport();
+    EXPECT_EQ(doc.WriteReport(), 0);
     ASSERT_TRUE(messages.shown.empty());
     const std::string text = test::ReadFile("plain.lis");
     EXPECT_NE(text.find("- No Solar Collector\n- No Auxiliary Heater \n"), std::string::npos);
@@ -28,7 +28,7 @@ TEST_F(TextReport, OptionalSectionsFollowTheSwitches) {
 
     doc.ReferenceRun = 0;
     doc.SwimmableCriterion = 1;
-    doc.WriteReport();
+    EXPECT_EQ(doc.WriteReport(), 0);
     const std::string two = test::ReadFile("plain.lis");
     EXPECT_NE(two.find("|   |Swimmable|  Usable |\n"), std::string::npos);
     EXPECT_NE(two.find("|Tot|   20.00 |   24.00 |\n"), std::string::npos);
@@ -42,7 +42,7 @@ TEST_F(TextReport, AFullYearListsTwelveMonthsThenTheTotal) {
     CTidewarmDoc doc;
     doc.SetPathName("year.tdw");
     doc.UseSolar = 0;
-    doc.WriteReport();
+    EXPECT_EQ(doc.WriteReport(), 0);
     const std::vector<std::string> lines = ReportLines("year.lis");
     std::size_t start = 0;
     while (start < lines.size() && lines[start] != "SIMULATION SUMMARY") ++start;
@@ -67,7 +67,7 @@ TEST_F(TextReport, EconomicFiguresThatCannotBeComputedAreNotAvailable) {
     doc.DoEconomics = 1;
     doc.economicData.interestRate = 0.0725;
     doc.economicData.downPayment = 5000;  // above the capital cost: no loan
-    doc.WriteReport();
+    EXPECT_EQ(doc.WriteReport(), 0);
     const std::string text = test::ReadFile("none.lis");
     EXPECT_NE(text.find("|Tot|    0.00 |    0.00 |  277.78 |    0.00 |\n"), std::string::npos);
     EXPECT_NE(text.find("Interest rate:  7.25 %\n"), std::string::npos);
@@ -82,7 +82,7 @@ TEST_F(TextReport, EconomicFiguresThatCannotBeComputedAreNotAvailable) {
     // A system life of 0 (from an old file) divides nothing either.
     doc.economicData.systemLife = 0;
     WriteResults("none", false);
-    doc.WriteReport();
+    EXPECT_EQ(doc.WriteReport(), 0);
     const std::string noLife = test::ReadFile("none.lis");
     EXPECT_NE(noLife.find("delivered:\n       n/a $/GJ\n"), std::string::npos);
     EXPECT_EQ(noLife.find(" nan"), std::string::npos);
@@ -95,7 +95,7 @@ TEST_F(TextReport, LongerPeriodsAreBroughtBackToOneYear) {
     doc.SetPathName("long.tdw");
     doc.DoEconomics = 1;
     doc.NumDays = 730;  // the annual line covers two years: half of it is one year
-    doc.WriteReport();
+    EXPECT_EQ(doc.WriteReport(), 0);
     const std::string text = test::ReadFile("long.lis");
     EXPECT_NE(text.find("  Primary energy: $ 3.80    \n"), std::string::npos);
     EXPECT_NE(text.find("  Electricity   : $ 100.00  \n"), std::string::npos);
@@ -104,14 +104,14 @@ TEST_F(TextReport, LongerPeriodsAreBroughtBackToOneYear) {
 TEST_F(TextReport, MissingResultFilesWriteNoReport) {
     CTidewarmDoc doc;
     doc.SetPathName("gone.tdw");
-    doc.WriteReport();
+    EXPECT_EQ(doc.WriteReport(), 1);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0], "Cannot open report (.lis) file. No report generated.");
     EXPECT_FALSE(std::filesystem::exists("gone.lis"));
 
     WriteResults("gone", false);
     doc.ReferenceRun = 1;
-    doc.WriteReport();
+    EXPECT_EQ(doc.WriteReport(), 1);
     EXPECT_EQ(messages.shown.size(), 2u) << "the reference file is needed too";
     EXPECT_FALSE(std::filesystem::exists("gone.lis"));
 }
@@ -124,10 +124,26 @@ TEST_F(TextReport, NamedAfterTheProjectAndShownWhenAViewWaits) {
     std::string shown;
     doc.onReportWritten = [&shown](const std::string& path) { shown = path; };
     ASSERT_TRUE(doc.ResultsOutOfDate());
-    doc.WriteReport();
+    EXPECT_EQ(doc.WriteReport(), 0);
     EXPECT_EQ(shown, "runs.2026/pool.lis");
     EXPECT_TRUE(std::filesystem::exists("runs.2026/pool.lis"));
     EXPECT_FALSE(doc.ResultsOutOfDate());
     EXPECT_EQ(ProjectBaseName("runs.2026/pool.tdw"), "runs.2026/pool");
     EXPECT_EQ(ReportFileName("a.b/c"), "a.b/c.lis");
+}
+
+TEST_F(TextReport, ASummaryWhoseDialogCannotBeFilledIsLeftOut) {
+    CTidewarmDoc doc;
+    doc.SetPathName("odd.tdw");
+    doc.PrintParameters = 1;
+    doc.UseSolar = 1;
+    doc.Collector = 7;  // no collector of that type: its test data cannot be shown
+    WriteResults("odd", false);
+    EXPECT_EQ(doc.WriteReport(), 0);
+    ASSERT_EQ(messages.shown.size(), 2u);  // the collectors' test data and their use
+    for (const std::string& shown : messages.shown)
+        EXPECT_EQ(shown, LoadResString(kStrUnknownCollectorType));
+    const std::string text = test::ReadFile("odd.lis");
+    EXPECT_NE(text.find("SYSTEM PARAMETERS"), std::string::npos);
+    EXPECT_EQ(text.find("COLLECTOR TEST DATA"), std::string::npos);
 }

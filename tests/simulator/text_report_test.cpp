@@ -384,7 +384,7 @@ TEST_F(TextReport, EverySectionInEnglish) {
     CTidewarmDoc doc;
     FullProject(doc, "pool.tdw");
     WriteResults("pool", true);
-    doc.WriteReport();
+    EXPECT_EQ(doc.WriteReport(), 0);
     ASSERT_TRUE(messages.shown.empty()) << messages.shown[0];
     const std::vector<std::string> lines = ReportLines("pool.lis");
     ExpectReport(kEnglishReport, lines);
@@ -418,7 +418,7 @@ TEST_F(TextReport, FrenchMonthsAndTextsKeepTheColumnsAligned) {
     CTidewarmDoc doc;
     FullProject(doc, "pool.tdw");
     WriteResults("pool", true);
-    doc.WriteReport();
+    EXPECT_EQ(doc.WriteReport(), 0);
     const std::vector<std::string> lines = ReportLines("pool.lis");
     std::vector<std::string> expected = kEnglishReport;
     expected[0] = "Tidewarm v. 3.0.0 - Simulation de piscine";
@@ -449,7 +449,7 @@ TEST_F(TextReport, DeliveredFrenchTextsUseTheTermsOfTheFrenchSummaries) {
     CTidewarmDoc doc;
     FullProject(doc, "pool.tdw");
     WriteResults("pool", true);
-    doc.WriteReport();
+    EXPECT_EQ(doc.WriteReport(), 0);
     const std::string text = test::ReadFile("pool.lis");
     EXPECT_NE(text.find("FICHIER DE DONNÉES ALTERNATIVES\n"), std::string::npos);
     EXPECT_NE(text.find("- Fichier de données alternatives : alt.csv\n"), std::string::npos);
