@@ -16,12 +16,12 @@
 
 #include "city_list.h"
 #include "database_maintenance.h"
-#include "economic_data.h"
 #include "folders.h"
 #include "frontend_globals.h"
 #include "frontend_strings.h"
 #include "record_sets.h"
 #include "recordset.h"
+#include "run_economics.h"
 #include "run_report.h"
 #include "simulation_bridge.h"
 #include "weather_files.h"
@@ -59,7 +59,7 @@ int AddSampleRun() {
     run.m_ClientId = ContactId<CClientsSet>("Sample client", "1 Pool Street");
     run.m_InstallerId = ContactId<CInstallersSet>("Sample installer", "2 Solar Road");
     run.m_DoubleRun = true;
-    run.m_SI = true;
+    run.SetUnits(UnitSystem::SI);
     run.m_City = kStation;
     run.m_OpensMonth = 5;
     run.m_OpensDay = 15;
@@ -155,7 +155,7 @@ int SampleRun(const std::string& programFolder) {
     run.Open();
     std::printf("Simulating run %d of %s with %s/TidewarmPro...\n", runId,
                 g_strDatabasePath.c_str(), programFolder.c_str());
-    if (SimulateRun(run) != SimulationOutcome::Loaded || ComputeRunEconomics(runId) != 1) return 1;
+    if (SimulateRun(run) != SimulationOutcome::Loaded || !ComputeRunEconomics(runId)) return 1;
     PrintResults(runId);
     PrintEconomics(runId);
 

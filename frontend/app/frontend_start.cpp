@@ -46,7 +46,7 @@ bool StartFrontEnd(const std::string& programFolder, const std::string& dataFold
         ShowMessage(FormatResString(kStrDatabaseInUse, g_strDatabasePath));
         return false;
     }
-    if (OpenDatabase(1) != 1) {
+    if (!OpenDatabase(true)) {
         ShowMessage(FormatResString(kStrCannotOpenDatabaseAbort, g_strDatabasePath));
         return false;
     }

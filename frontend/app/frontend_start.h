@@ -14,10 +14,10 @@
 // given the language in force as soon as it is known, before any message. A French start whose
 // string file cannot be read is reported and runs in English (g_nLanguage 0), while
 // g_nNewLanguage keeps French for the next start.
-bool StartFrontEnd(const std::string& programFolder, const std::string& dataFolder,
-                   const std::function<void(int)>& useLanguage = {});
+[[nodiscard]] bool StartFrontEnd(const std::string& programFolder, const std::string& dataFolder,
+                                 const std::function<void(int)>& useLanguage = {});
 
 // Writes "Tidewarm.cfg" (not after a start refused because another front end holds the database,
 // which keeps the file its own) and releases the database; false (message 110 shown) when it
 // cannot be written.
-bool EndFrontEnd(const std::string& dataFolder);
+[[nodiscard]] bool EndFrontEnd(const std::string& dataFolder);

@@ -14,7 +14,7 @@ struct WeatherCity {
 // The station name of a ZEFIR file: the header's text after its first two bytes, at most 98
 // characters, ended by the first NUL or line end, trailing blanks cut. Text that is not valid
 // UTF-8 is read as Windows-1252. Nothing when the file cannot be opened or read.
-std::optional<std::string> ReadCityName(const std::string& path);
+[[nodiscard]] std::optional<std::string> ReadCityName(const std::string& path);
 
 // The weather files of `climateFolder` that can be read, by file name; none when the folder is
 // missing.

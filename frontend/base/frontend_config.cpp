@@ -51,7 +51,7 @@ bool LeadingInteger(const std::string& line, int& value) {
 void ApplySettings(const std::vector<std::string>& lines) {
     int units = 0;
     if (lines.size() < 2 || !LeadingInteger(lines[1], units) || (units != 0 && units != 1)) return;
-    g_nUnits = units;
+    g_nUnits = units == 1 ? UnitSystem::IP : UnitSystem::SI;
     if (lines.size() < 3 || lines[2].empty()) return;
     g_strDatabasePath = lines[2];
     if (lines.size() < 4 || lines[3].empty()) return;
@@ -68,7 +68,8 @@ void ApplySettings(const std::vector<std::string>& lines) {
 void SetupPaths(const std::string& dataFolder, const std::string& programFolder) {
     g_strDatabasePath = dataFolder + "/" + std::string(kDatabaseFileName);
     g_strClimateFolder = dataFolder + "/" + std::string(kClimateFolderName);
-    g_nUnits = g_nLanguage = g_nNewLanguage = 0;
+    g_nUnits = UnitSystem::SI;
+    g_nLanguage = g_nNewLanguage = 0;
     g_strProgramFolder = programFolder;
 }
 
@@ -85,7 +86,7 @@ bool WriteFrontEndConfig(const std::string& dataFolder) {
     std::ostringstream text;
     text.imbue(std::locale::classic());
     text << kHeaderWord << " 3.0\n"
-         << g_nUnits << '\n'
+         << (g_nUnits == UnitSystem::IP ? 1 : 0) << '\n'
          << g_strDatabasePath << '\n'
          << g_strClimateFolder << '\n'
          << g_nCurrentRunId << '\n'

@@ -21,4 +21,4 @@ void ReadFrontEndConfig(const std::string& dataFolder);
 
 // Writes the configuration file, replacing the old one only once the new one is complete. On
 // failure shows message 110 followed by the file and the system's reason, and returns false.
-bool WriteFrontEndConfig(const std::string& dataFolder);
+[[nodiscard]] bool WriteFrontEndConfig(const std::string& dataFolder);

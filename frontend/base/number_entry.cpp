@@ -29,16 +29,16 @@ std::optional<double> ParseNumber(std::string_view text) {
     return value;
 }
 
-std::optional<std::string> NumberEntryProblem(std::string_view text) {
+std::optional<Problem> NumberEntryProblem(std::string_view text) {
     if (ParseNumber(text)) return std::nullopt;
-    return LoadResString(kStrEnterNumber);
+    return Problem{LoadResString(kStrEnterNumber)};
 }
 
-std::optional<std::string> RangeEntryProblem(std::string_view text, double value, double minimum,
-                                             double maximum) {
+std::optional<Problem> RangeEntryProblem(std::string_view text, double value, double minimum,
+                                         double maximum) {
     if (auto problem = NumberEntryProblem(text)) return problem;
     if (minimum <= value && value <= maximum) return std::nullopt;
-    return FormatResString(kStrValueBetween, minimum, maximum);
+    return Problem{FormatResString(kStrValueBetween, minimum, maximum)};
 }
 
 std::string TrimRight(std::string_view text) {

@@ -7,17 +7,19 @@
 #include <string>
 #include <string_view>
 
+#include "problem.h"
+
 // The finite number the whole of `text` spells; nothing for an empty text, trailing characters,
 // a value beyond the range of a double, "inf" or "nan".
 std::optional<double> ParseNumber(std::string_view text);
 
 // Nothing when `text` is a number; else message 170 "Enter a number.".
-std::optional<std::string> NumberEntryProblem(std::string_view text);
+[[nodiscard]] std::optional<Problem> NumberEntryProblem(std::string_view text);
 
 // Nothing when `text` is a number and minimum <= value <= maximum; else message 170, or message
 // 177 with the two bounds. `value` is the field's value in the units the user sees.
-std::optional<std::string> RangeEntryProblem(std::string_view text, double value, double minimum,
-                                             double maximum);
+[[nodiscard]] std::optional<Problem> RangeEntryProblem(std::string_view text, double value,
+                                                       double minimum, double maximum);
 
 // `text` without its trailing white space (left-justified number formats pad with blanks).
 std::string TrimRight(std::string_view text);

@@ -177,6 +177,7 @@ enum WindowText : int {
     kStrPreviewFailed = 693,
     kStrReplaceSavedCharts = 694,
     kStrPreviewTitle = 695,
+    kStrReportModuleFailed = 699,
 };
 
 // The English texts of the windows.

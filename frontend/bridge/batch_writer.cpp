@@ -155,18 +155,18 @@ std::optional<BatchInput> BatchInputOfRun(const CRunsSet& run) {
     return input;
 }
 
-int WriteRunBatchInput(const CRunsSet& run, const std::string& path) {
+bool WriteRunBatchInput(const CRunsSet& run, const std::string& path) {
     const std::optional<BatchInput> input = BatchInputOfRun(run);
-    if (!input) return 0;
+    if (!input) return false;
     std::string text;
     const BatchInputResult refused = WriteBatchInput(*input, text);
     if (refused.error != BatchInputError::kNone) {
         ShowRefusal(refused);
-        return 0;
+        return false;
     }
     if (!WriteWhole(text, path)) {
         ShowMessage(LoadResString(kStrCannotOpenBatchInput));
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
 }

@@ -12,9 +12,9 @@
 // heater and blanket rows (Id 1 of an object table stands for none: selector 0, no details),
 // its city's weather file in g_strClimateFolder by the city list. Nothing, after message 153
 // (city not in the list) or 149 to 152 (an object row missing), when a row cannot be found.
-std::optional<BatchInput> BatchInputOfRun(const CRunsSet& run);
+[[nodiscard]] std::optional<BatchInput> BatchInputOfRun(const CRunsSet& run);
 
 // Writes the batch input file of `run` to `path` (the file appears whole or not at all).
-// 1 when written; 0 after its message when a row is missing, when TidewarmPro would refuse a
+// False after its message when a row is missing, when TidewarmPro would refuse a
 // value (its reader's own words) or when the file cannot be written (154).
-int WriteRunBatchInput(const CRunsSet& run, const std::string& path);
+[[nodiscard]] bool WriteRunBatchInput(const CRunsSet& run, const std::string& path);

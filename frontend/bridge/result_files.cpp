@@ -38,12 +38,12 @@ std::vector<std::string> Fields(const std::string& line) {
     return fields;
 }
 
-ResultFileProblem Problem(std::string_view file, int line, const std::string& what) {
+ResultFileProblem FileProblem(std::string_view file, int line, const std::string& what) {
     return {FormatResString(kStrResultFileLine, std::string(file).c_str(), line, what.c_str())};
 }
 
 ResultFileProblem NotANumber(std::string_view file, int line, const std::string& field) {
-    return Problem(file, line, FormatResString(kStrNotANumber, field.c_str()));
+    return FileProblem(file, line, FormatResString(kStrNotANumber, field.c_str()));
 }
 
 // Where each heading's value goes: the index in kResultColumns, or -1 for the month.
@@ -59,8 +59,8 @@ std::optional<ResultFileProblem> MapHeadings(const std::string& line, std::vecto
                kResultColumns[static_cast<std::size_t>(slot)].heading != heading)
             ++slot;
         if (slot == static_cast<int>(kResultColumns.size()))
-            return Problem(kMonthlyFileName, 1,
-                           FormatResString(kStrUnknownMonthlyHeading, heading.c_str()));
+            return FileProblem(kMonthlyFileName, 1,
+                               FormatResString(kStrUnknownMonthlyHeading, heading.c_str()));
         slots.push_back(slot);
     }
     return std::nullopt;
@@ -77,7 +77,7 @@ std::optional<ResultFileProblem> ReadNoHeatDays(std::istream& reference, int lin
                                                 double& days) {
     std::string line;
     if (!std::getline(reference, line) || Trimmed(line).empty())
-        return Problem(kMonthlyFileName, lineNumber, LoadResString(kStrReferenceFileEnds));
+        return FileProblem(kMonthlyFileName, lineNumber, LoadResString(kStrReferenceFileEnds));
     const std::vector<std::string> fields = Fields(Trimmed(line));
     const std::optional<double> value = ParseNumber(fields.back());
     if (!value) return NotANumber(kReferenceFileName, lineNumber, fields.back());
@@ -104,13 +104,13 @@ std::optional<ResultFileProblem> CheckSeasonLines(const std::vector<MonthlyResul
     constexpr int kFirstRecordLine = 2;
     for (std::size_t i = 0; i < months.size(); ++i)
         if (i >= rows.size() || rows[i].month != months[i])
-            return Problem(kMonthlyFileName, kFirstRecordLine + static_cast<int>(i),
-                           FormatResString(kStrSeasonMonthMissing, months[i]));
+            return FileProblem(kMonthlyFileName, kFirstRecordLine + static_cast<int>(i),
+                               FormatResString(kStrSeasonMonthMissing, months[i]));
     const int seasonLine = kFirstRecordLine + static_cast<int>(months.size());
     if (rows.size() <= months.size() || rows[months.size()].month != 0)
-        return Problem(kMonthlyFileName, seasonLine, LoadResString(kStrNoSeasonRow));
+        return FileProblem(kMonthlyFileName, seasonLine, LoadResString(kStrNoSeasonRow));
     if (rows.size() > months.size() + 1)
-        return Problem(kMonthlyFileName, seasonLine + 1, LoadResString(kStrAfterSeasonRow));
+        return FileProblem(kMonthlyFileName, seasonLine + 1, LoadResString(kStrAfterSeasonRow));
     return std::nullopt;
 }
 
@@ -270,19 +270,19 @@ std::optional<ResultFileProblem> ReadMonthlyResultRows(std::istream& monthly,
     std::getline(monthly, line);
     if (auto problem = MapHeadings(Trimmed(line), slots)) return problem;
     if (reference != nullptr && !std::getline(*reference, line))
-        return Problem(kReferenceFileName, 1, LoadResString(kStrReferenceFileEnds));
+        return FileProblem(kReferenceFileName, 1, LoadResString(kStrReferenceFileEnds));
 
     for (int lineNumber = 2; std::getline(monthly, line); ++lineNumber) {
         line = Trimmed(line);
         if (line.empty()) break;
         if (rows.size() == kMaxMonthlyLines)
-            return Problem(kMonthlyFileName, lineNumber,
-                           FormatResString(kStrTooManyLines, kMaxMonthlyLines));
+            return FileProblem(kMonthlyFileName, lineNumber,
+                               FormatResString(kStrTooManyLines, kMaxMonthlyLines));
         const std::vector<std::string> fields = Fields(line);
         if (fields.size() != slots.size())
-            return Problem(kMonthlyFileName, lineNumber,
-                           FormatResString(kStrFieldCount, static_cast<int>(fields.size()),
-                                           static_cast<int>(slots.size())));
+            return FileProblem(kMonthlyFileName, lineNumber,
+                               FormatResString(kStrFieldCount, static_cast<int>(fields.size()),
+                                               static_cast<int>(slots.size())));
         MonthlyResultRow row;
         for (std::size_t f = 0; f < fields.size(); ++f) {
             const std::optional<double> value = ParseNumber(fields[f]);
@@ -324,9 +324,9 @@ std::optional<ResultFileProblem> ReadDailyTemperatures(std::istream& hourly,
         if (line.empty()) break;
         const std::vector<std::string> fields = Fields(line);
         if (fields.size() <= column)
-            return Problem(kHourlyFileName, lineNumber,
-                           FormatResString(kStrFieldCount, static_cast<int>(fields.size()),
-                                           static_cast<int>(headings.size())));
+            return FileProblem(kHourlyFileName, lineNumber,
+                               FormatResString(kStrFieldCount, static_cast<int>(fields.size()),
+                                               static_cast<int>(headings.size())));
         const std::optional<double> value = ParseNumber(fields[column]);
         if (!value) return NotANumber(kHourlyFileName, lineNumber, fields[column]);
         sum += *value;
@@ -340,8 +340,8 @@ std::optional<ResultFileProblem> ReadDailyTemperatures(std::istream& hourly,
     }
     const int allHours = static_cast<int>(days.size()) * kHoursPerDay + hours;
     if (allHours != season.days * kHoursPerDay)
-        return Problem(kHourlyFileName, lineNumber,
-                       FormatResString(kStrHourCount, allHours, season.days * kHoursPerDay));
+        return FileProblem(kHourlyFileName, lineNumber,
+                           FormatResString(kStrHourCount, allHours, season.days * kHoursPerDay));
     return std::nullopt;
 }
 
@@ -352,11 +352,11 @@ void DeleteRunResults(int runId) {
     transaction.commit();
 }
 
-int LoadSimulationOutputs(const std::string& folder, const RunSeason& season, bool doubleRun,
-                          int runId) {
+bool LoadSimulationOutputs(const std::string& folder, const RunSeason& season, bool doubleRun,
+                           int runId) {
     const std::optional<std::vector<MonthlyResultRow>> monthly =
         LoadMonthlyRows(folder, season, doubleRun);
-    if (!monthly) return 0;
+    if (!monthly) return false;
     const std::optional<std::vector<DailyTemperature>> daily = LoadDailyRows(folder, season);
     try {
         SQLite::Database database = ConnectDatabase();
@@ -367,7 +367,7 @@ int LoadSimulationOutputs(const std::string& folder, const RunSeason& season, bo
         transaction.commit();
     } catch (const std::exception& error) {
         ShowMessage(LoadResString(kStrResultsDatasetError) + "\n" + error.what());
-        return 0;
+        return false;
     }
-    return daily ? 1 : 0;
+    return daily.has_value();
 }

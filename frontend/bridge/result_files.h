@@ -75,17 +75,15 @@ struct ResultFileProblem {
 // line whose field count is not the headings', a field that is not a number, a reference file
 // with fewer lines, more than 255 lines, and a file that is not one line per month of the season
 // in its order followed by the season's line (month 0) as its last.
-std::optional<ResultFileProblem> ReadMonthlyResultRows(std::istream& monthly,
-                                                       std::istream* reference,
-                                                       const RunSeason& season,
-                                                       std::vector<MonthlyResultRow>& rows);
+[[nodiscard]] std::optional<ResultFileProblem> ReadMonthlyResultRows(
+    std::istream& monthly, std::istream* reference, const RunSeason& season,
+    std::vector<MonthlyResultRow>& rows);
 
 // The days of the hourly file of `season`, the first being its start day, the year wrapping
 // after 31 December. Refused whole: no "TPool" heading (message 159), a line without that field
 // or whose value is not a number, a number of hours other than 24 for each day of the season.
-std::optional<ResultFileProblem> ReadDailyTemperatures(std::istream& hourly,
-                                                       const RunSeason& season,
-                                                       std::vector<DailyTemperature>& days);
+[[nodiscard]] std::optional<ResultFileProblem> ReadDailyTemperatures(
+    std::istream& hourly, const RunSeason& season, std::vector<DailyTemperature>& days);
 
 // Deletes the run's Results and Daily rows (its Economics row stays), in one transaction.
 void DeleteRunResults(int runId);
@@ -94,6 +92,6 @@ void DeleteRunResults(int runId);
 // file when `doubleRun`) and the hourly file, both of `season`. The run's earlier
 // Results and Daily rows are replaced in one transaction. A monthly file that cannot be read
 // stores nothing; an hourly file that cannot be read stores the monthly rows only. Each failure
-// is shown; 1 when both were loaded, else 0.
-int LoadSimulationOutputs(const std::string& folder, const RunSeason& season, bool doubleRun,
-                          int runId);
+// is shown; true when both were loaded.
+[[nodiscard]] bool LoadSimulationOutputs(const std::string& folder, const RunSeason& season,
+                                         bool doubleRun, int runId);

@@ -86,7 +86,7 @@ SimulationOutcome SimulateRun(const CRunsSet& run) {
         DeleteFailedRunFiles(folder);
         return SimulationOutcome::Failed;
     }
-    return LoadSimulationOutputs(folder, RunSeasonOf(run), run.m_DoubleRun, run.m_RunId) == 1
+    return LoadSimulationOutputs(folder, RunSeasonOf(run), run.m_DoubleRun, run.m_RunId)
                ? SimulationOutcome::Loaded
                : SimulationOutcome::Failed;
 }

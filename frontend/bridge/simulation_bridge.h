@@ -32,4 +32,4 @@ enum class SimulationOutcome {
 // ended by a signal is a failed run: message 155 with how the program ended and what it wrote on
 // standard error; no result file is read, and none, nor any temporary of one, is left. Every
 // failure has been shown.
-SimulationOutcome SimulateRun(const CRunsSet& run);
+[[nodiscard]] SimulationOutcome SimulateRun(const CRunsSet& run);

@@ -78,14 +78,14 @@ bool DatabaseFileReadable(const std::string& path) {
 }
 
 // A real query on the database; the error text when it fails.
-std::optional<std::string> TestConnection() {
+std::optional<Problem> TestConnection() {
     try {
         SQLite::Database database = ConnectDatabase();
         SQLite::Statement count(database, "SELECT count(*) FROM [Runs]");
         count.executeStep();
         return std::nullopt;
     } catch (const std::exception& error) {
-        return error.what();
+        return Problem{error.what()};
     }
 }
 
@@ -117,7 +117,7 @@ CompactionSteps DefaultCompactionSteps() {
     return {VacuumInto, CheckIntegrity, Replace};
 }
 
-std::optional<std::string> CompactDatabase(const std::string& path, const CompactionSteps& steps) {
+std::optional<Problem> CompactDatabase(const std::string& path, const CompactionSteps& steps) {
     const std::string temporary = path + std::string(kCompactionSuffix);
     std::error_code ignored;
     fs::remove(temporary, ignored);  // left by an interrupted compaction
@@ -127,42 +127,42 @@ std::optional<std::string> CompactDatabase(const std::string& path, const Compac
                            steps.replace(temporary, path, problem);
     if (compacted) return std::nullopt;
     fs::remove(temporary, ignored);
-    return problem;
+    return Problem{problem};
 }
 
-int OpenDatabase(int compact) {
+bool OpenDatabase(bool compact) {
     const std::string& path = g_strDatabasePath;
     if (!DatabaseFileReadable(path)) {
-        if (!AskYesNo(FormatResString(kStrCreateMissingDatabase, path), true)) return 0;
-        return CopyReferenceDatabase(path) ? 1 : 0;
+        if (!AskYesNo(FormatResString(kStrCreateMissingDatabase, path), true)) return false;
+        return CopyReferenceDatabase(path);
     }
     // A file that lacks what the record classes read is refused before anything writes to it:
     // compacting a damaged or empty file would make an empty database of it.
     if (const auto problem = SchemaProblem(path)) {
-        ShowMessage(LoadResString(kStrCouldNotOpenDatabase) + path + "\n" + *problem);
-        return 0;
+        ShowMessage(LoadResString(kStrCouldNotOpenDatabase) + path + "\n" + problem->message);
+        return false;
     }
     if (compact) {
         CurrentProgress().SetText(LoadResString(kStrCompactingDatabase));
         if (const auto problem = CompactDatabase(path))
-            ShowMessage(LoadResString(kStrErrorCompacting) + path + "\n" + *problem);
+            ShowMessage(LoadResString(kStrErrorCompacting) + path + "\n" + problem->message);
         CurrentProgress().SetText("");
     }
     if (const auto problem = TestConnection()) {
         ShowMessage(LoadResString(kStrCouldNotOpenDatabase) + path);
-        ShowMessage(*problem);
-        return 0;
+        ShowMessage(problem->message);
+        return false;
     }
-    return 1;
+    return true;
 }
 
-int DeleteRun(int runId) {
+bool DeleteRun(int runId) {
     std::optional<SQLite::Database> database;
     try {
         database.emplace(ConnectDatabase());
     } catch (const std::exception&) {
         ShowMessage(LoadResString(kStrCouldNotOpenDatabase) + g_strDatabasePath);
-        return 0;
+        return false;
     }
     try {
         SQLite::Transaction transaction(*database);
@@ -173,9 +173,9 @@ int DeleteRun(int runId) {
             remove.exec();
         }
         transaction.commit();
-        return 1;
+        return true;
     } catch (const std::exception&) {
         ShowMessage(FormatResString(kStrErrorDeletingRun, runId));
-        return 0;
+        return false;
     }
 }

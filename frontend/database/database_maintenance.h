@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "problem.h"
+
 inline constexpr std::string_view kReferenceDatabaseFileName = "Tidewarm.ref.mdb";
 // Suffixes of the compaction's backup (the database as it was before the last compaction) and
 // of its temporary file.
@@ -19,7 +21,7 @@ std::string ReferenceDatabasePath();
 
 // Copies the reference database to `target`, never over an existing file; the copy appears
 // whole or not at all. On failure shows message 401 with the reason and returns false.
-bool CopyReferenceDatabase(const std::string& target);
+[[nodiscard]] bool CopyReferenceDatabase(const std::string& target);
 
 // The steps of a compaction, each false on failure with the reason in `problem`. Tests replace
 // one to make it fail.
@@ -38,18 +40,18 @@ CompactionSteps DefaultCompactionSteps();
 // Compacts the database at `path` into a temporary file, checks it, keeps the database as it was
 // in `path` + ".bak", then puts the compacted file in its place. On any failure the database is
 // left exactly as it was and the reason is returned.
-std::optional<std::string> CompactDatabase(const std::string& path,
-                                           const CompactionSteps& steps = DefaultCompactionSteps());
+[[nodiscard]] std::optional<Problem> CompactDatabase(
+    const std::string& path, const CompactionSteps& steps = DefaultCompactionSteps());
 
-// 1 when the database g_strDatabasePath is usable, else 0 (the failure shown). A missing or
-// unreadable file is offered for creation from the reference database (message 212, answered
-// Yes when nobody can be asked); a created database is neither compacted nor tested. With
-// `compact`, the database is compacted first; a failed compaction is shown (210) and the start
-// goes on. A file that lacks a table or a column of the record classes, or is no database, is
-// refused untouched (211 and the reason); then a real query on the runs tests the connection
-// (211 and the error on failure).
-int OpenDatabase(int compact);
+// True when the database g_strDatabasePath is usable; false after the failure is shown. A missing
+// or unreadable file is offered for creation from the reference database (message 212, answered Yes
+// when nobody can be asked); a created database is neither compacted nor tested. With `compact`,
+// the database is compacted first; a failed compaction is shown (210) and the start goes on. A file
+// that lacks a table or a column of the record classes, or is no database, is refused untouched
+// (211 and the reason); then a real query on the runs tests the connection (211 and the error on
+// failure).
+[[nodiscard]] bool OpenDatabase(bool compact);
 
 // Deletes the run `runId` and its Economics, Results and Daily rows in one transaction: all of
-// them, or nothing. 1 on success; 0 after message 211 (no connection) or 213.
-int DeleteRun(int runId);
+// them, or nothing. False after message 211 (no connection) or 213.
+[[nodiscard]] bool DeleteRun(int runId);

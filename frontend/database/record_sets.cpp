@@ -1,7 +1,7 @@
 #include "record_sets.h"
 
 void CClientsSet::DoFieldExchange(RecordFields& fields) {
-    fields.Key("ClientId", m_Id);
+    fields.Key(ObjectIdColumn(Type()), m_Id);
     fields.Byte("Editable", m_Editable);
     fields.Byte("Active", m_Active);
     fields.Text("Name", m_Name);
@@ -9,7 +9,7 @@ void CClientsSet::DoFieldExchange(RecordFields& fields) {
 }
 
 void CInstallersSet::DoFieldExchange(RecordFields& fields) {
-    fields.Key("InstallerId", m_Id);
+    fields.Key(ObjectIdColumn(Type()), m_Id);
     fields.Byte("Editable", m_Editable);
     fields.Byte("Active", m_Active);
     fields.Text("Name", m_Name);
@@ -17,7 +17,7 @@ void CInstallersSet::DoFieldExchange(RecordFields& fields) {
 }
 
 void CPoolUseSet::DoFieldExchange(RecordFields& fields) {
-    fields.Key("PoolUseId", m_Id);
+    fields.Key(ObjectIdColumn(Type()), m_Id);
     fields.Text("Name", m_Name);
     fields.Byte("Editable", m_Editable);
     fields.Byte("Active", m_Active);
@@ -33,7 +33,7 @@ void CPoolUseSet::DoFieldExchange(RecordFields& fields) {
 }
 
 void CCollectorsSet::DoFieldExchange(RecordFields& fields) {
-    fields.Key("CollectorId", m_Id);
+    fields.Key(ObjectIdColumn(Type()), m_Id);
     fields.Text("Name", m_Name);
     fields.Byte("Editable", m_Editable);
     fields.Byte("Active", m_Active);
@@ -48,7 +48,7 @@ void CCollectorsSet::DoFieldExchange(RecordFields& fields) {
 }
 
 void CHeatersSet::DoFieldExchange(RecordFields& fields) {
-    fields.Key("HeaterId", m_Id);
+    fields.Key(ObjectIdColumn(Type()), m_Id);
     fields.Text("Name", m_Name);
     fields.Byte("Editable", m_Editable);
     fields.Byte("Active", m_Active);
@@ -58,7 +58,7 @@ void CHeatersSet::DoFieldExchange(RecordFields& fields) {
 }
 
 void CBlanketsSet::DoFieldExchange(RecordFields& fields) {
-    fields.Key("BlanketId", m_Id);
+    fields.Key(ObjectIdColumn(Type()), m_Id);
     fields.Text("Name", m_Name);
     fields.Byte("Editable", m_Editable);
     fields.Byte("Active", m_Active);

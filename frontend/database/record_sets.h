@@ -9,22 +9,33 @@
 #include <cstdint>
 #include <string>
 
+#include "display_units.h"
+#include "object_type.h"
 #include "recordset.h"
 
 // The four columns every object table has, whatever their names and places: the list managers
-// work on any object table through them.
+// work on any object table through them. The set knows the type of object its table holds.
 class CTidewarmSet : public CRecordset {
   public:
     std::int32_t m_Id = 0;
     std::string m_Name;
     std::uint8_t m_Editable = 0;
     std::uint8_t m_Active = 0;
+
+    explicit CTidewarmSet(ObjectType type) : type_(type) {}
+    ObjectType Type() const { return type_; }
+    std::string GetDefaultSQL() const override {
+        return "[" + std::string(ObjectTable(type_)) + "]";
+    }
+
+  private:
+    ObjectType type_;
 };
 
 class CClientsSet : public CTidewarmSet {
   public:
+    CClientsSet() : CTidewarmSet(ObjectType::Client) {}
     std::string m_Info;  // address, telephone and the like
-    std::string GetDefaultSQL() const override { return "[Clients]"; }
 
   protected:
     void DoFieldExchange(RecordFields& fields) override;
@@ -32,8 +43,8 @@ class CClientsSet : public CTidewarmSet {
 
 class CInstallersSet : public CTidewarmSet {
   public:
+    CInstallersSet() : CTidewarmSet(ObjectType::Installer) {}
     std::string m_Info;
-    std::string GetDefaultSQL() const override { return "[Installers]"; }
 
   protected:
     void DoFieldExchange(RecordFields& fields) override;
@@ -41,6 +52,7 @@ class CInstallersSet : public CTidewarmSet {
 
 class CPoolUseSet : public CTidewarmSet {
   public:
+    CPoolUseSet() : CTidewarmSet(ObjectType::PoolUse) {}
     double m_MinTAmbSunny = 0;   // outdoor temperature needed to swim on a sunny day, °C
     double m_MinTAmbCloudy = 0;  // the same on a cloudy day, °C
     double m_MinTPool = 0;       // water temperature, °C
@@ -50,7 +62,6 @@ class CPoolUseSet : public CTidewarmSet {
     std::int32_t m_WeekendOpen = 0;
     std::int32_t m_WeekendClose = 0;
     std::int32_t m_ActivityLevel = 0;  // during those hours: 0 low, 1 medium, 2 high
-    std::string GetDefaultSQL() const override { return "[PoolUse]"; }
 
   protected:
     void DoFieldExchange(RecordFields& fields) override;
@@ -58,11 +69,11 @@ class CPoolUseSet : public CTidewarmSet {
 
 class CCollectorsSet : public CTidewarmSet {
   public:
+    CCollectorsSet() : CTidewarmSet(ObjectType::Collector) {}
     std::uint8_t m_Type = 0;                             // 0 glazed, 1 unglazed
     double m_Area = 0;                                   // test area, m2
     double m_TestFlowRate = 0;                           // kg/s
     double m_A = 0, m_B = 0, m_C = 0, m_D = 0, m_E = 0;  // coefficients of the test equation
-    std::string GetDefaultSQL() const override { return "[Collectors]"; }
 
   protected:
     void DoFieldExchange(RecordFields& fields) override;
@@ -70,10 +81,10 @@ class CCollectorsSet : public CTidewarmSet {
 
 class CHeatersSet : public CTidewarmSet {
   public:
+    CHeatersSet() : CTidewarmSet(ObjectType::Heater) {}
     std::uint8_t m_Type = 0;     // 0 gas or oil, 1 heat pump
     double m_Capacity = 0;       // W
     double m_EfficiencyCOP = 0;  // efficiency in percent (type 0) or COP (type 1)
-    std::string GetDefaultSQL() const override { return "[Heaters]"; }
 
   protected:
     void DoFieldExchange(RecordFields& fields) override;
@@ -81,12 +92,12 @@ class CHeatersSet : public CTidewarmSet {
 
 class CBlanketsSet : public CTidewarmSet {
   public:
+    CBlanketsSet() : CTidewarmSet(ObjectType::Blanket) {}
     double m_SWAbsorptivity = 0;  // short-wave and long-wave properties, 0..1
     double m_SWTransmissivity = 0;
     double m_LWEmissivity = 0;
     double m_LWTransmissivity = 0;
     double m_Insulation = 0;  // thermal resistance, m2·°C/W
-    std::string GetDefaultSQL() const override { return "[Blankets]"; }
 
   protected:
     void DoFieldExchange(RecordFields& fields) override;
@@ -100,7 +111,7 @@ class CRunsSet : public CRecordset {
     std::int32_t m_ClientId = 0;
     std::int32_t m_InstallerId = 0;
     bool m_DoubleRun = false;  // also simulate the unheated reference case
-    bool m_SI = false;         // shown in SI units (false: IP)
+    bool m_SI = false;         // shown in SI units (false: IP); see Units()
     std::int32_t m_PoolType =
         0;  // 0 residential inground, 1 above ground, 2 public outdoor, 3 indoor
     std::string m_City;
@@ -120,6 +131,10 @@ class CRunsSet : public CRecordset {
     std::int32_t m_BlanketId = 0;  // 1: no blanket
     std::int32_t m_BlanketMonthlyUse = 0;
     std::string GetDefaultSQL() const override { return "[Runs]"; }
+
+    // The run's unit system, as its "SI" column stores it.
+    UnitSystem Units() const { return m_SI ? UnitSystem::SI : UnitSystem::IP; }
+    void SetUnits(UnitSystem units) { m_SI = units == UnitSystem::SI; }
 
   protected:
     void DoFieldExchange(RecordFields& fields) override;

@@ -83,19 +83,20 @@ std::string TableName(const CRecordset& recordset) {
 
 }  // namespace
 
-std::optional<std::string> SchemaProblem(const std::string& path) {
+std::optional<Problem> SchemaProblem(const std::string& path) {
     try {
         SQLite::Database database(path, SQLite::OPEN_READONLY);
         for (const auto& recordset : TableRecordsets()) {
             const std::string table = TableName(*recordset);
             const std::set<std::string> columns = ColumnsOf(database, table);
-            if (columns.empty()) return FormatResString(kStrTableMissing, table);
+            if (columns.empty()) return Problem{FormatResString(kStrTableMissing, table)};
             for (const BoundColumn& column : recordset->Columns())
                 if (!columns.contains(std::string(column.name)))
-                    return FormatResString(kStrColumnMissing, std::string(column.name), table);
+                    return Problem{
+                        FormatResString(kStrColumnMissing, std::string(column.name), table)};
         }
     } catch (const std::exception& error) {
-        return error.what();
+        return Problem{error.what()};
     }
     return std::nullopt;
 }

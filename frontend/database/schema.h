@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "problem.h"
 #include "recordset.h"
 
 // One recordset of each table, in the order the tables are created.
@@ -26,4 +27,4 @@ void CreateTables(SQLite::Database& database);
 // one of them reads is missing, or the file is no database. Nothing when every one is there. The
 // file is only read: a damaged database is never changed, and an empty file never becomes an
 // empty database.
-std::optional<std::string> SchemaProblem(const std::string& path);
+[[nodiscard]] std::optional<Problem> SchemaProblem(const std::string& path);

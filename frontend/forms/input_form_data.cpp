@@ -8,11 +8,12 @@
 #include "calendar.h"
 #include "database_maintenance.h"
 #include "display_units.h"
-#include "economic_data.h"
 #include "frontend_globals.h"
 #include "frontend_strings.h"
 #include "number_entry.h"
 #include "record_sets.h"
+#include "record_transfer.h"
+#include "run_economics.h"
 #include "user_interface.h"
 #include "window_texts.h"
 
@@ -28,70 +29,46 @@ void SelectRun(CRunsSet& run, int runId) {
     run.Open();
 }
 
-void CopyRow(const CRunsSet& run, InputFormData& data) {
-    data.runNumber = run.m_RunId;
-    data.time = run.m_TStamp;
-    data.doubleRun = run.m_DoubleRun;
-    data.clientId = run.m_ClientId;
-    data.installerId = run.m_InstallerId;
-    data.poolUseId = run.m_PoolUseId;
-    data.collectorId = run.m_CollectorId;
-    data.heaterId = run.m_HeaterId;
-    data.blanketId = run.m_BlanketId;
-    data.comments = run.m_Comments;
-    data.unitsIP = !run.m_SI;
-    data.poolType = run.m_PoolType;
-    data.city = run.m_City;
-    data.opensMonth = run.m_OpensMonth;
-    data.opensDay = run.m_OpensDay;
-    data.closesMonth = run.m_ClosesMonth;
-    data.closesDay = run.m_ClosesDay;
-    data.poolArea = run.m_PoolArea;
-    data.shading = run.m_Shading;
-    data.numberOfColl = run.m_NumberOfColl;
-    data.areaPerColl = run.m_AreaPerColl;
-    data.numberOfBanks = run.m_NumberOfBanks;
-    data.orientation = static_cast<int>(run.m_Orientation);
-    data.slope = run.m_Slope;
-    data.totalFlow = run.m_TotalFlow;
-    data.heaterMonths = run.m_HeaterMonthlyUse;
-    data.blanketMonths = run.m_BlanketMonthlyUse;
-}
-
-void CopyData(const InputFormData& data, CRunsSet& run) {
-    run.m_TStamp = data.time;
-    run.m_Comments = data.comments;
-    run.m_ClientId = data.clientId;
-    run.m_InstallerId = data.installerId;
-    run.m_PoolUseId = data.poolUseId;
-    run.m_CollectorId = data.collectorId;
-    run.m_HeaterId = data.heaterId;
-    run.m_BlanketId = data.blanketId;
-    run.m_DoubleRun = data.doubleRun;
-    run.m_SI = !data.unitsIP;
-    run.m_PoolType = data.poolType;
-    run.m_City = data.city;
-    run.m_OpensMonth = data.opensMonth;
-    run.m_OpensDay = data.opensDay;
-    run.m_ClosesMonth = data.closesMonth;
-    run.m_ClosesDay = data.closesDay;
-    run.m_PoolArea = data.poolArea;
-    run.m_Shading = data.shading;
-    run.m_NumberOfColl = data.numberOfColl;
-    run.m_AreaPerColl = data.areaPerColl;
-    run.m_NumberOfBanks = data.numberOfBanks;
-    run.m_Slope = data.slope;
-    run.m_Orientation = data.orientation;
-    run.m_TotalFlow = data.totalFlow;
-    run.m_HeaterMonthlyUse = data.heaterMonths;
-    run.m_BlanketMonthlyUse = data.blanketMonths;
+// The Runs columns and the form's members that hold them: the one place that pairs them. The
+// run number is the table's key, which the database gives: it is only read.
+void TransferRun(CRunsSet& run, InputFormData& data, bool toSet) {
+    if (!toSet) data.runNumber = run.m_RunId;
+    Transfer(run.m_TStamp, data.time, toSet);
+    Transfer(run.m_Comments, data.comments, toSet);
+    Transfer(run.m_ClientId, data.clientId, toSet);
+    Transfer(run.m_InstallerId, data.installerId, toSet);
+    Transfer(run.m_PoolUseId, data.poolUseId, toSet);
+    Transfer(run.m_CollectorId, data.collectorId, toSet);
+    Transfer(run.m_HeaterId, data.heaterId, toSet);
+    Transfer(run.m_BlanketId, data.blanketId, toSet);
+    Transfer(run.m_DoubleRun, data.doubleRun, toSet);
+    if (toSet)
+        run.SetUnits(data.units);
+    else
+        data.units = run.Units();
+    Transfer(run.m_PoolType, data.poolType, toSet);
+    Transfer(run.m_City, data.city, toSet);
+    Transfer(run.m_OpensMonth, data.opensMonth, toSet);
+    Transfer(run.m_OpensDay, data.opensDay, toSet);
+    Transfer(run.m_ClosesMonth, data.closesMonth, toSet);
+    Transfer(run.m_ClosesDay, data.closesDay, toSet);
+    Transfer(run.m_PoolArea, data.poolArea, toSet);
+    Transfer(run.m_Shading, data.shading, toSet);
+    Transfer(run.m_NumberOfColl, data.numberOfColl, toSet);
+    Transfer(run.m_AreaPerColl, data.areaPerColl, toSet);
+    Transfer(run.m_NumberOfBanks, data.numberOfBanks, toSet);
+    Transfer(run.m_Slope, data.slope, toSet);
+    Transfer(run.m_Orientation, data.orientation, toSet);
+    Transfer(run.m_TotalFlow, data.totalFlow, toSet);
+    Transfer(run.m_HeaterMonthlyUse, data.heaterMonths, toSet);
+    Transfer(run.m_BlanketMonthlyUse, data.blanketMonths, toSet);
 }
 
 }  // namespace
 
 InputFormData NewRunForm() {
     InputFormData data;
-    data.unitsIP = g_nUnits == 1;
+    data.units = g_nUnits;
     data.time = std::time(nullptr);
     data.heaterMonths = data.blanketMonths = kAllMonths;
     return data;
@@ -106,7 +83,7 @@ std::optional<InputFormData> LoadRunForm() {
         return std::nullopt;
     }
     InputFormData data;
-    CopyRow(run, data);
+    TransferRun(run, data, false);
     if (g_nRunCreationMode != 0) data.runNumber = -1;
     return data;
 }
@@ -126,7 +103,7 @@ bool SaveRunForm(InputFormData& data, bool isNew) {
         run.Edit();
     }
     data.time = std::time(nullptr);
-    CopyData(data, run);
+    TransferRun(run, data, true);
     run.Update();
     if (isNew && g_nRunCreationMode != 0) g_nCurrentRunId = static_cast<int>(run.GetLastAddedId());
     data.runNumber = g_nCurrentRunId;
@@ -156,58 +133,56 @@ bool StoreNewRunOfForm(InputFormData& data) {
 }
 
 void DiscardRunOfForm() {
-    if (g_nRunCreationMode != 0 && g_nCurrentRunId != -1) DeleteRun(g_nCurrentRunId);
+    if (g_nRunCreationMode == 0 || g_nCurrentRunId == -1) return;
+    // A deletion that fails has shown its message and left the run whole, with its economics:
+    // a stored run like any other, which the runs manager can remove.
+    static_cast<void>(DeleteRun(g_nCurrentRunId));
 }
 
 namespace {
 
 struct ObjectListInfo {
-    int typeIndex;  // in g_ObjectTypeNames
     int missingMessage;
     int label;
     int InputFormData::*chosen;
 };
 
-const ObjectListInfo& Info(ObjectList list) {
-    static const std::array<ObjectListInfo, kObjectListCount> kInfo = {{
-        {0, kStrClientNotFound, kStrLabelCustomer, &InputFormData::clientId},
-        {1, kStrInstallerNotFound, kStrLabelInstaller, &InputFormData::installerId},
-        {2, kStrPoolUseNotFound, kStrLabelUseConditions, &InputFormData::poolUseId},
-        {3, kStrCollectorNotFound, kStrLabelCollectors, &InputFormData::collectorId},
-        {4, kStrHeaterNotFound, kStrLabelHeater, &InputFormData::heaterId},
-        {5, kStrBlanketNotFound, kStrLabelBlanket, &InputFormData::blanketId},
+const ObjectListInfo& Info(ObjectType list) {
+    static const std::array<ObjectListInfo, kObjectTypeCount> kInfo = {{
+        {kStrClientNotFound, kStrLabelCustomer, &InputFormData::clientId},
+        {kStrInstallerNotFound, kStrLabelInstaller, &InputFormData::installerId},
+        {kStrPoolUseNotFound, kStrLabelUseConditions, &InputFormData::poolUseId},
+        {kStrCollectorNotFound, kStrLabelCollectors, &InputFormData::collectorId},
+        {kStrHeaterNotFound, kStrLabelHeater, &InputFormData::heaterId},
+        {kStrBlanketNotFound, kStrLabelBlanket, &InputFormData::blanketId},
     }};
-    return kInfo[static_cast<std::size_t>(list)];
+    return kInfo[Index(list)];
 }
 
 // Any object table through the columns every object table has.
 class ActiveObjectsSet : public CTidewarmSet {
   public:
-    explicit ActiveObjectsSet(std::string_view type) : type_(type) {}
+    explicit ActiveObjectsSet(ObjectType type) : CTidewarmSet(type) {}
     std::string GetDefaultSQL() const override {
-        return "SELECT [" + type_ + "Id], [Name], [Editable], [Active] FROM [" + type_ +
-               (type_ == "PoolUse" ? "" : "s") + "] WHERE [Active] = 1 ORDER BY [" + type_ + "Id]";
+        const std::string id = "[" + std::string(ObjectIdColumn(Type())) + "]";
+        return "SELECT " + id + ", [Name], [Editable], [Active] FROM [" +
+               std::string(ObjectTable(Type())) + "] WHERE [Active] = 1 ORDER BY " + id;
     }
 
   protected:
     void DoFieldExchange(RecordFields& fields) override {
-        fields.Long(idColumn_, m_Id);
+        fields.Long(ObjectIdColumn(Type()), m_Id);
         fields.Text("Name", m_Name);
         fields.Byte("Editable", m_Editable);
         fields.Byte("Active", m_Active);
     }
-
-  private:
-    std::string type_;
-    std::string idColumn_ = type_ + "Id";
 };
 
 }  // namespace
 
-ChoiceList ReadChoiceList(ObjectList list) {
-    const ObjectListInfo& info = Info(list);
+ChoiceList ReadChoiceList(ObjectType list) {
     ChoiceList choices;
-    ActiveObjectsSet objects(g_ObjectTypeNames[static_cast<std::size_t>(info.typeIndex)]);
+    ActiveObjectsSet objects(list);
     for (objects.Open(); !objects.IsEOF(); objects.MoveNext()) {
         choices.names.push_back(objects.m_Name);
         choices.ids.push_back(objects.m_Id);
@@ -220,23 +195,22 @@ int PositionOfId(const ChoiceList& list, int id) {
     return found == list.ids.end() ? -1 : static_cast<int>(found - list.ids.begin());
 }
 
-std::string MissingObjectMessage(ObjectList list, int id) {
+std::string MissingObjectMessage(ObjectType list, int id) {
     return FormatResString(Info(list).missingMessage, id);
 }
 
-std::string ObjectListLabel(ObjectList list) {
+std::string ObjectListLabel(ObjectType list) {
     return LoadResString(Info(list).label);
 }
 
-int& ChosenId(InputFormData& data, ObjectList list) {
+int& ChosenId(InputFormData& data, ObjectType list) {
     return data.*Info(list).chosen;
 }
 
-std::optional<std::string> MissingChoiceProblem(const InputFormData& data) {
-    for (int i = 0; i < kObjectListCount; ++i) {
-        const auto list = static_cast<ObjectList>(i);
+std::optional<Problem> MissingChoiceProblem(const InputFormData& data) {
+    for (ObjectType list : kObjectTypes) {
         if (data.*Info(list).chosen <= 0)
-            return FormatResString(kStrChooseFromList, ObjectListLabel(list));
+            return Problem{FormatResString(kStrChooseFromList, ObjectListLabel(list))};
     }
     return std::nullopt;
 }
@@ -269,7 +243,7 @@ int DayAtOpen(int day, int month) {
 
 namespace {
 
-int InitialPosition(ObjectList list, const ChoiceList& choices, const InputFormData& data) {
+int InitialPosition(ObjectType list, const ChoiceList& choices, const InputFormData& data) {
     if (choices.ids.empty()) return -1;
     if (g_nCurrentRunId != -1) {
         const int id = data.*Info(list).chosen;
@@ -279,8 +253,8 @@ int InitialPosition(ObjectList list, const ChoiceList& choices, const InputFormD
         return 0;
     }
     // A contact the wizard has just added is the last of its list.
-    const bool justAdded = (list == ObjectList::Client && g_bNewClient == 1) ||
-                           (list == ObjectList::Installer && g_bNewInstaller == 1);
+    const bool justAdded = (list == ObjectType::Client && g_bNewClient == 1) ||
+                           (list == ObjectType::Installer && g_bNewInstaller == 1);
     return justAdded ? static_cast<int>(choices.ids.size()) - 1 : 0;
 }
 
@@ -288,9 +262,8 @@ int InitialPosition(ObjectList list, const ChoiceList& choices, const InputFormD
 
 FormChoices OpenFormChoices(InputFormData& data) {
     FormChoices choices;
-    for (int i = 0; i < kObjectListCount; ++i) {
-        const auto list = static_cast<ObjectList>(i);
-        const auto index = static_cast<std::size_t>(i);
+    for (ObjectType list : kObjectTypes) {
+        const std::size_t index = Index(list);
         choices.lists[index] = ReadChoiceList(list);
         const int position = InitialPosition(list, choices.lists[index], data);
         choices.positions[index] = position;
@@ -311,8 +284,6 @@ FormChoices OpenFormChoices(InputFormData& data) {
 
 namespace {
 
-constexpr double kSquareFeetToMetres = 0.09290304;
-constexpr double kUsgpmToKgPerSecond = 0.0630902;
 constexpr int kShortest = -1;  // decimals of a box written "%g"
 
 struct InputFieldRule {
@@ -329,11 +300,11 @@ const std::array<InputFieldRule, kInputFieldCount> kRules = {{
     {&InputFormData::numberOfColl, 1, 100, kShortest, kShortest, 1, 1, 0, 0},
     {nullptr, 1, 100, kShortest, kShortest, 1, 1, 0, 0},
     {&InputFormData::slope, 0, 90, kShortest, kShortest, 1, 1, 0, 0},
-    {&InputFormData::areaPerColl, 0.1, 100, 2, 1, kSquareMetresToSquareFeet, kSquareFeetToMetres,
-     kStrUnitSquareMetres, kStrUnitSquareFeet},
-    {&InputFormData::totalFlow, 0.001, 10000, 2, 1, kKilogramsPerSecondToUsGpm, kUsgpmToKgPerSecond,
-     kStrUnitKilogramsPerSecond, kStrUnitUsGpm},
-    {&InputFormData::poolArea, 5, 10000, 2, 1, kSquareMetresToSquareFeet, kSquareFeetToMetres,
+    {&InputFormData::areaPerColl, 0.1, 100, 2, 1, kSquareMetresToSquareFeet,
+     kSquareFeetToSquareMetres, kStrUnitSquareMetres, kStrUnitSquareFeet},
+    {&InputFormData::totalFlow, 0.001, 10000, 2, 1, kKilogramsPerSecondToUsGpm,
+     kUsGpmToKilogramsPerSecond, kStrUnitKilogramsPerSecond, kStrUnitUsGpm},
+    {&InputFormData::poolArea, 5, 10000, 2, 1, kSquareMetresToSquareFeet, kSquareFeetToSquareMetres,
      kStrUnitSquareMetres, kStrUnitSquareFeet},
 }};
 
@@ -342,7 +313,7 @@ const InputFieldRule& Rule(InputField field) {
 }
 
 bool ShownInIP(const InputFieldRule& rule, const InputFormData& data) {
-    return rule.siUnit != 0 && data.unitsIP;
+    return rule.siUnit != 0 && data.units == UnitSystem::IP;
 }
 
 int Decimals(const InputFieldRule& rule, const InputFormData& data) {
@@ -406,10 +377,10 @@ std::string InputFieldText(InputField field, const InputFormData& data) {
     return text;
 }
 
-std::string InputFieldUnit(InputField field, bool unitsIP) {
+std::string InputFieldUnit(InputField field, UnitSystem units) {
     const InputFieldRule& rule = Rule(field);
     if (rule.siUnit == 0) return "";
-    return LoadResString(unitsIP ? rule.ipUnit : rule.siUnit);
+    return LoadResString(units == UnitSystem::IP ? rule.ipUnit : rule.siUnit);
 }
 
 void ReadEditedField(InputField field, const std::string& text, InputFieldFlags& changed,

@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "display_units.h"
+#include "object_type.h"
+#include "problem.h"
+
 // The run as the form edits it. Months and days 1-based; month uses as masks (January in bit
 // 11); object Ids 0 while nothing is chosen.
 struct InputFormData {
@@ -17,7 +21,7 @@ struct InputFormData {
     bool doubleRun = false;
     int clientId = 0, installerId = 0, poolUseId = 0, collectorId = 0, heaterId = 0, blanketId = 0;
     std::string comments;
-    bool unitsIP = false;
+    UnitSystem units = UnitSystem::SI;  // the units the form shows
     int poolType = 0;  // 0 res. in-ground, 1 res. above ground, 2 public outdoor, 3 public indoor
     std::string city;
     int opensMonth = 6, opensDay = 1, closesMonth = 9, closesDay = 30;
@@ -30,6 +34,8 @@ struct InputFormData {
     double slope = 45;       // degrees
     double totalFlow = 1.5;  // kg/s
     int heaterMonths = 4095, blanketMonths = 4095;
+
+    bool operator==(const InputFormData&) const = default;
 };
 
 inline constexpr int kIndoorPool = 3;
@@ -43,45 +49,42 @@ InputFormData NewRunForm();
 
 // The form's run: a new one when g_nCurrentRunId is -1, else the stored run (its number -1 when
 // g_nRunCreationMode copies it into a new run). Nothing after message 146.
-std::optional<InputFormData> LoadRunForm();
+[[nodiscard]] std::optional<InputFormData> LoadRunForm();
 
 // Writes `data` into a new Runs row (`isNew`) or into the row of g_nCurrentRunId, with the time
 // now; a new run of the wizard or the runs manager becomes the current run. The run number and
 // time of `data` follow. False after message 146.
-bool SaveRunForm(InputFormData& data, bool isNew);
+[[nodiscard]] bool SaveRunForm(InputFormData& data, bool isNew);
 
 // A form opened on a new run (g_nRunCreationMode 1 or 2) stores it at once with its Economics
 // row (copied from the model run in mode 2); an existing run is left as it is. True when the
 // run stands. A failure of the database is thrown after the new run's row is deleted again and
 // g_nCurrentRunId is put back, so that no run without economics is left.
-bool StoreNewRunOfForm(InputFormData& data);
+[[nodiscard]] bool StoreNewRunOfForm(InputFormData& data);
 
 // Cancel: a run the form created is deleted with its rows.
 void DiscardRunOfForm();
 
-// The six lists of objects the form chooses from.
-enum class ObjectList { Client, Installer, PoolUse, Collector, Heater, Blanket };
-inline constexpr int kObjectListCount = 6;
-
+// The form chooses one object of each type, each from a list.
 struct ChoiceList {
     std::vector<std::string> names;
     std::vector<int> ids;
 };
 
 // The active rows of the list's table in table order.
-ChoiceList ReadChoiceList(ObjectList list);
+ChoiceList ReadChoiceList(ObjectType list);
 // The position of `id` in `list`; -1 when it is not there.
 int PositionOfId(const ChoiceList& list, int id);
 // The message naming a stored object that its list lacks (147 to 152).
-std::string MissingObjectMessage(ObjectList list, int id);
+std::string MissingObjectMessage(ObjectType list, int id);
 // The label of a list, as the form shows it.
-std::string ObjectListLabel(ObjectList list);
+std::string ObjectListLabel(ObjectType list);
 // The Id member of `data` that a list chooses.
-int& ChosenId(InputFormData& data, ObjectList list);
+int& ChosenId(InputFormData& data, ObjectType list);
 
 // A list without a choice (an empty list): a message naming it, so that no run is saved with an
 // object that does not exist.
-std::optional<std::string> MissingChoiceProblem(const InputFormData& data);
+[[nodiscard]] std::optional<Problem> MissingChoiceProblem(const InputFormData& data);
 
 // The type of a heater (0 fuel, 1 heat pump); -1 for no heater or a missing row.
 int HeaterType(int heaterId);
@@ -100,8 +103,8 @@ int DayAtOpen(int day, int month);
 
 // The lists of the form as it opens, and the entry each shows.
 struct FormChoices {
-    std::array<ChoiceList, kObjectListCount> lists;
-    std::array<int, kObjectListCount> positions{};  // -1 for an empty list
+    std::array<ChoiceList, kObjectTypeCount> lists;
+    std::array<int, kObjectTypeCount> positions{};  // -1 for an empty list
     std::vector<std::string> cities;                // sorted
     int cityPosition = 0;                           // in `cities`; 0 when it is empty
 };
@@ -134,7 +137,7 @@ struct FieldProblem {
 // The text of a box from the SI value of `data`, in the units it shows.
 std::string InputFieldText(InputField field, const InputFormData& data);
 // The unit label of a box in the units shown; empty for a box without units.
-std::string InputFieldUnit(InputField field, bool unitsIP);
+std::string InputFieldUnit(InputField field, UnitSystem units);
 
 // Which boxes the user has typed into since they were last shown or read.
 using InputFieldFlags = std::array<bool, kInputFieldCount>;
@@ -149,5 +152,6 @@ void ReadEditedField(InputField field, const std::string& text, InputFieldFlags&
 // no number (170) or no whole number (171), or whose member lies outside its range (177), stops
 // and is named. The range is checked in SI; the message gives its bounds rounded inwards to the
 // decimals the box shows, in the units shown, so that a value within them is always taken.
-std::optional<FieldProblem> ReadAndCheckFields(const InputFieldTexts& texts,
-                                               InputFieldFlags& changed, InputFormData& data);
+[[nodiscard]] std::optional<FieldProblem> ReadAndCheckFields(const InputFieldTexts& texts,
+                                                             InputFieldFlags& changed,
+                                                             InputFormData& data);

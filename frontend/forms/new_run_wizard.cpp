@@ -76,14 +76,14 @@ bool HaveRuns() {
     return HasRow(runs);
 }
 
-std::optional<std::string> ExistingClientProblem() {
+std::optional<Problem> ExistingClientProblem() {
     if (HaveActiveClients()) return std::nullopt;
-    return LoadResString(kStrNoActiveClients);
+    return Problem{LoadResString(kStrNoActiveClients)};
 }
 
-std::optional<std::string> ModelRunProblem() {
+std::optional<Problem> ModelRunProblem() {
     if (HaveRuns()) return std::nullopt;
-    return LoadResString(kStrNoRunToCopy);
+    return Problem{LoadResString(kStrNoRunToCopy)};
 }
 
 void StartNewRunWizard() {

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "problem.h"
+
 enum class WizardStep {
     ClientChoice = 1,  // a new client or an existing one
     RunSource = 2,     // a run from scratch or copied from a model run
@@ -37,9 +39,9 @@ bool HaveActiveInstallers();
 bool HaveRuns();
 
 // Step 1 with "an existing client?": message 133 when no client is active.
-std::optional<std::string> ExistingClientProblem();
+[[nodiscard]] std::optional<Problem> ExistingClientProblem();
 // Step 2 with "as a model": message 134 when there is no run to copy.
-std::optional<std::string> ModelRunProblem();
+[[nodiscard]] std::optional<Problem> ModelRunProblem();
 
 // The wizard's start: no new contact, a new run from scratch, no current run.
 void StartNewRunWizard();

@@ -7,7 +7,7 @@
 bool ChangeDatabase(const std::string& path) {
     const std::string previous = g_strDatabasePath;
     g_strDatabasePath = path;
-    if (OpenDatabase(0) == 1) return true;
+    if (OpenDatabase(false)) return true;
     g_strDatabasePath = previous;
     return false;
 }

@@ -6,7 +6,7 @@
 
 // Makes `path` the database and opens it without compacting (offering to create it when
 // missing). When it cannot be used the previous database stays in force; false then.
-bool ChangeDatabase(const std::string& path);
+[[nodiscard]] bool ChangeDatabase(const std::string& path);
 
 // Makes `folder` the weather folder; the city list is read again when it changed.
 void ChangeClimateFolder(const std::string& folder);

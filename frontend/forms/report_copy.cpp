@@ -35,9 +35,8 @@ void ReplaceAll(std::string& text, const std::string& from, const std::string& t
         text.replace(at, from.size(), to);
 }
 
-std::optional<std::string> Failure(const std::filesystem::path& file,
-                                   const std::error_code& error) {
-    return file.string() + ": " + error.message();
+Problem Failure(const std::filesystem::path& file, const std::error_code& error) {
+    return Problem{file.string() + ": " + error.message()};
 }
 
 }  // namespace
@@ -46,10 +45,10 @@ std::filesystem::path SavedChartsFolder(const std::filesystem::path& target) {
     return target.parent_path() / (target.stem().string() + "_files");
 }
 
-std::optional<std::string> SaveReportWithCharts(const std::filesystem::path& report,
-                                                const std::filesystem::path& target) {
+std::optional<Problem> SaveReportWithCharts(const std::filesystem::path& report,
+                                            const std::filesystem::path& target) {
     std::ifstream in(report, std::ios::binary);
-    if (!in.is_open()) return report.string() + ": cannot be read";
+    if (!in.is_open()) return Problem{report.string() + ": cannot be read"};
     std::string page{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 
     const std::filesystem::path folder = SavedChartsFolder(target);
@@ -74,7 +73,7 @@ std::optional<std::string> SaveReportWithCharts(const std::filesystem::path& rep
         out.close();
         if (!out) {
             std::filesystem::remove(partial, error);
-            return partial.string() + ": cannot be written";
+            return Problem{partial.string() + ": cannot be written"};
         }
     }
     std::filesystem::rename(partial, target, error);

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "problem.h"
+
 // The folder of the charts of a report saved as `target`: "<name>_files" beside "<name>.html".
 std::filesystem::path SavedChartsFolder(const std::filesystem::path& target);
 
@@ -14,5 +16,5 @@ std::filesystem::path SavedChartsFolder(const std::filesystem::path& target);
 // page, its references to them made relative to that folder, is written to `target` under a
 // temporary name and renamed once complete. Nothing else beside `target` is written. The reason
 // when a file could not be read or written; nothing on success.
-std::optional<std::string> SaveReportWithCharts(const std::filesystem::path& report,
-                                                const std::filesystem::path& target);
+[[nodiscard]] std::optional<Problem> SaveReportWithCharts(const std::filesystem::path& report,
+                                                          const std::filesystem::path& target);

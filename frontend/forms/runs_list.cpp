@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "calendar.h"
+#include "database_maintenance.h"
 #include "frontend_globals.h"
 #include "record_sets.h"
 
@@ -18,6 +19,10 @@ std::vector<RunListRow> ReadRunsList() {
 int SelectionAfterRemoval(int removed, int remaining) {
     if (remaining <= 0) return -1;
     return std::clamp(removed, 0, remaining - 1);
+}
+
+bool RemoveRun(int runId) {
+    return DeleteRun(runId);
 }
 
 void ChooseRun(int runId, bool duplicate) {

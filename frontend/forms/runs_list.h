@@ -26,6 +26,10 @@ std::vector<RunListRow> ReadRunsList();
 // the same position, or the last row; -1 when the list is empty.
 int SelectionAfterRemoval(int removed, int remaining);
 
+// Remove: the run deleted with its Economics, Results and Daily rows; false, after the
+// deletion's message, when nothing was deleted.
+[[nodiscard]] bool RemoveRun(int runId);
+
 // Select (`duplicate` false) or Duplicate: the chosen run becomes the current run; Duplicate
 // makes the input form copy it into a new run.
 void ChooseRun(int runId, bool duplicate);

@@ -1,5 +1,6 @@
 #include "economics_dialog.h"
 
+#include "dialog_rows.h"
 #include "help_pages.h"
 #include "user_interface.h"
 #include "window_texts.h"
@@ -76,9 +77,8 @@ EconomicsDialog::EconomicsDialog(wxWindow* parent, const EconomicDialogData& dat
     auto* recalculate = new wxButton(this, ID_RECALCULATE, ResText(kStrButtonRecalculate));
     recalculate->Enable(data_.RecalculateEnabled());
     buttons->Add(recalculate);
-    buttons->Add(new wxButton(this, wxID_OK, ResText(kStrButtonOK)), 0, wxLEFT, 8);
-    buttons->Add(new wxButton(this, wxID_CANCEL, ResText(kStrButtonCancel)), 0, wxLEFT, 8);
-    buttons->Add(new wxButton(this, wxID_HELP, ResText(kStrButtonHelp)), 0, wxLEFT, 8);
+    AddOkCancelHelp(*buttons, this,
+                    {ResText(kStrButtonOK), ResText(kStrButtonCancel), ResText(kStrButtonHelp)}, 8);
     sizer->Add(buttons, 0, wxALL | wxALIGN_RIGHT, 8);
     SetSizerAndFit(sizer);
     Centre();
@@ -99,12 +99,9 @@ EconomicsDialog::EconomicsDialog(wxWindow* parent, const EconomicDialogData& dat
 
 void EconomicsDialog::AddInput(wxWindow* parent, wxFlexGridSizer* grid, EconomicField field,
                                int label, int unit) {
-    grid->Add(new wxStaticText(parent, wxID_ANY, ResText(label)), 0, wxALIGN_CENTER_VERTICAL);
     auto* box = new wxTextCtrl(parent, wxID_ANY, wxEmptyString, wxDefaultPosition,
                                wxSize(kBoxWidth, -1), wxTE_RIGHT);
-    grid->Add(box);
-    grid->Add(new wxStaticText(parent, wxID_ANY, unit == 0 ? wxString() : ResText(unit)), 0,
-              wxALIGN_CENTER_VERTICAL);
+    AddLabelledRow(*grid, parent, ResText(label), box, unit == 0 ? wxString() : ResText(unit));
     boxes_[static_cast<std::size_t>(field)] = box;
     box->Bind(wxEVT_KILL_FOCUS, [this, field](wxFocusEvent& event) {
         event.Skip();
@@ -114,19 +111,16 @@ void EconomicsDialog::AddInput(wxWindow* parent, wxFlexGridSizer* grid, Economic
 
 void EconomicsDialog::AddComputed(wxWindow* parent, wxFlexGridSizer* grid,
                                   double EconomicDialogData::*value, int label, bool bold) {
-    auto* caption = new wxStaticText(parent, wxID_ANY, ResText(label));
     auto* text = new wxStaticText(parent, wxID_ANY, wxEmptyString, wxDefaultPosition,
                                   wxSize(kBoxWidth, -1), wxALIGN_RIGHT | wxST_NO_AUTORESIZE);
+    wxStaticText* caption =
+        AddLabelledRow(*grid, parent, ResText(label), text, ResText(kStrUnitDollars)).label;
     if (bold) {
         caption->SetFont(caption->GetFont().Bold());
         text->SetFont(text->GetFont().Bold());
     } else {
         caption->SetFont(caption->GetFont().Italic());
     }
-    grid->Add(caption, 0, wxALIGN_CENTER_VERTICAL);
-    grid->Add(text, 0, wxALIGN_CENTER_VERTICAL);
-    grid->Add(new wxStaticText(parent, wxID_ANY, ResText(kStrUnitDollars)), 0,
-              wxALIGN_CENTER_VERTICAL);
     computed_.push_back({text, value});
 }
 
@@ -152,11 +146,11 @@ void EconomicsDialog::ShowComputed() {
 void EconomicsDialog::OnLeaveBox(EconomicField field, const wxWindow* next) {
     // Cancel keeps nothing, so it is not held up; a box being refused keeps the focus already.
     if (refusing_ || (next != nullptr && next->GetId() == wxID_CANCEL)) return;
-    if (std::optional<std::string> problem =
+    if (std::optional<Problem> problem =
             EconomicFieldProblem(field, FromWx(Box(field).GetValue()))) {
         refusing_ = true;
         // Once the focus has moved: the message, then the focus back in the box left.
-        CallAfter([this, field, message = std::move(*problem)] {
+        CallAfter([this, field, message = std::move(problem->message)] {
             ShowMessage(message, MessageKind::Warning);
             Box(field).SetFocus();
             Box(field).SelectAll();
@@ -190,5 +184,5 @@ bool EconomicsDialog::Accept() {
     if (!Recalculate()) return false;
     // The boxes were read again: the down payment is lowered as leaving its box lowered it.
     LowerDownPayment();
-    return SaveEconomics(data_) == 1;
+    return SaveEconomics(data_);
 }

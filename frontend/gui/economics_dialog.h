@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "economic_entry.h"
-#include "wx_headers.h"
+#include "front_wx_headers.h"
 
 class EconomicsDialog : public wxDialog {
   public:
@@ -31,7 +31,6 @@ class EconomicsDialog : public wxDialog {
         wxStaticText* text;
         double EconomicDialogData::*value;
     };
-    wxSizer* BuildInputs(wxWindow* parent, int title, std::initializer_list<int> rows);
     void AddInput(wxWindow* parent, wxFlexGridSizer* grid, EconomicField field, int label,
                   int unit);
     void AddComputed(wxWindow* parent, wxFlexGridSizer* grid, double EconomicDialogData::*value,

@@ -11,6 +11,7 @@
 
 bool CFrontApp::OnInit() {
     SetAppDisplayName("Tidewarm");
+    placement_.Register();
     previousSink_ = SetMessageSink(&messageBoxes_);
     previousProgress_ = SetProgress(&waitWindow_);
     // The database may be compacted here, behind the "Compacting database..." window.
@@ -18,11 +19,7 @@ bool CFrontApp::OnInit() {
         OnExit();
         return false;
     }
-    // The maintenance window and the runs manager open each other.
-    RegisterMaintainWindow([](wxWindow* parent) {
-        CMaintainDlg maintain(parent);
-        maintain.ShowModal();
-    });
+    // The maintenance window cannot see the runs manager (its library lies below this one).
     g_OpenRunsManager = [](wxWindow* parent) {
         RunsManagerDialog runs(parent, RunsManagerMode::Manage);
         runs.ShowModal();
@@ -41,10 +38,12 @@ int CFrontApp::OnRun() {
 }
 
 int CFrontApp::OnExit() {
-    // Written here when the main window did not run (a failed start, the window tests).
-    if (!configHandled_) EndFrontEnd(DataFolder());
+    // Written here when the main window did not run (a failed start, the window tests); a file
+    // that cannot be written has shown why, and the status is the start's.
+    if (!configHandled_) static_cast<void>(EndFrontEnd(DataFolder()));
     SetProgress(previousProgress_);
     SetMessageSink(previousSink_);
+    placement_.Unregister();
     return wxApp::OnExit();
 }
 

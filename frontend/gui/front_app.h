@@ -3,9 +3,10 @@
 // is reported and the program goes on.
 #pragma once
 
+#include "dialog_placement.h"
+#include "front_small_windows.h"
+#include "front_wx_headers.h"
 #include "message_boxes.h"
-#include "small_windows.h"
-#include "wx_headers.h"
 
 class CFrontApp : public wxApp {
   public:
@@ -21,6 +22,7 @@ class CFrontApp : public wxApp {
     void OnUnhandledException() override;
 
   private:
+    DialogPlacement placement_;
     MessageBoxSink messageBoxes_;
     MessageSink* previousSink_ = nullptr;
     WaitWindowProgress waitWindow_;

@@ -4,18 +4,16 @@
 
 #include "calendar.h"
 #include "command_failure.h"
+#include "dialog_rows.h"
 #include "economics_dialog.h"
-#include "folders.h"
+#include "front_small_windows.h"
 #include "frontend_globals.h"
 #include "frontend_strings.h"
 #include "help_pages.h"
 #include "month_masks.h"
 #include "record_fields.h"
-#include "recordset.h"
-#include "report_window.h"
-#include "run_report.h"
-#include "simulation_bridge.h"
-#include "small_windows.h"
+#include "report_module.h"
+#include "run_actions.h"
 #include "system_picture.h"
 #include "system_picture_view.h"
 #include "user_interface.h"
@@ -127,8 +125,8 @@ wxSizer* InputFormDialog::BuildRunPart(wxWindow* parent) {
     top->Add(runTime_, 0, wxALIGN_CENTER_VERTICAL);
     box->Add(top, 0, wxALL, 4);
     auto* grid = NewGrid();
-    AddList(panel, grid, kStrLabelCustomer, ObjectList::Client);
-    AddList(panel, grid, kStrLabelInstaller, ObjectList::Installer);
+    AddList(panel, grid, kStrLabelCustomer, ObjectType::Client);
+    AddList(panel, grid, kStrLabelInstaller, ObjectType::Installer);
     AddLabel(panel, grid, kStrColumnComments);
     comments_ = new wxTextCtrl(panel, wxID_ANY);
     // The Comments column holds 255 characters.
@@ -147,8 +145,8 @@ wxSizer* InputFormDialog::BuildRunPart(wxWindow* parent) {
     box->Add(grid, 0, wxEXPAND | wxALL, 4);
     doubleRun_ = new wxCheckBox(panel, wxID_ANY, ResText(kStrSimulateNoHeating));
     box->Add(doubleRun_, 0, wxALL, 4);
-    unitsSI_->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { SelectUnits(false); });
-    unitsIP_->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { SelectUnits(true); });
+    unitsSI_->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { SelectUnits(UnitSystem::SI); });
+    unitsIP_->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { SelectUnits(UnitSystem::IP); });
     return box;
 }
 
@@ -180,7 +178,7 @@ wxSizer* InputFormDialog::BuildPoolPart(wxWindow* parent) {
     addSeason(kStrLabelCloses, closesMonth_, closesDay_);
     AddField(panel, grid, kStrLabelPoolArea, InputField::PoolArea);
     AddField(panel, grid, kStrLabelShading, InputField::Shading);
-    AddList(panel, grid, kStrLabelUseConditions, ObjectList::PoolUse);
+    AddList(panel, grid, kStrLabelUseConditions, ObjectType::PoolUse);
     box->Add(grid, 0, wxEXPAND | wxALL, 4);
 
     poolType_->Bind(wxEVT_CHOICE,
@@ -196,7 +194,7 @@ wxSizer* InputFormDialog::BuildCollectorPart(wxWindow* parent) {
     auto* box = new wxStaticBoxSizer(wxVERTICAL, parent, ResText(kStrGroupCollectors));
     wxWindow* panel = box->GetStaticBox();
     auto* top = NewGrid();
-    AddList(panel, top, kStrLabelCollectors, ObjectList::Collector);
+    AddList(panel, top, kStrLabelCollectors, ObjectType::Collector);
     box->Add(top, 0, wxEXPAND | wxALL, 4);
     // The controls of the collectors, disabled together without collector.
     collectorPart_ = new wxPanel(panel);
@@ -233,11 +231,11 @@ wxSizer* InputFormDialog::BuildHeatingPart(wxWindow* parent) {
     auto* box = new wxStaticBoxSizer(wxVERTICAL, parent, ResText(kStrGroupHeating));
     wxWindow* panel = box->GetStaticBox();
     auto* grid = NewGrid();
-    AddList(panel, grid, kStrLabelHeater, ObjectList::Heater);
+    AddList(panel, grid, kStrLabelHeater, ObjectType::Heater);
     AddLabel(panel, grid, kStrLabelMonthsOfUse);
     grid->Add(MonthChecks(panel, heaterMonths_));
     grid->AddSpacer(0);
-    AddList(panel, grid, kStrLabelBlanket, ObjectList::Blanket);
+    AddList(panel, grid, kStrLabelBlanket, ObjectType::Blanket);
     AddLabel(panel, grid, kStrLabelMonthsOfUse);
     grid->Add(MonthChecks(panel, blanketMonths_));
     grid->AddSpacer(0);
@@ -247,12 +245,15 @@ wxSizer* InputFormDialog::BuildHeatingPart(wxWindow* parent) {
 
 wxSizer* InputFormDialog::BuildButtons() {
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    const std::pair<int, int> kButtons[] = {
-        {ID_RUN, kStrButtonRun},         {ID_ECONOMICS, kStrButtonEconomics},
-        {ID_REPORT, kStrButtonReport},   {wxID_OK, kStrButtonDone},
-        {wxID_CANCEL, kStrButtonCancel}, {wxID_HELP, kStrButtonHelp}};
-    for (const auto& [id, label] : kButtons)
+    const std::pair<int, int> kCommands[] = {{ID_RUN, kStrButtonRun},
+                                             {ID_ECONOMICS, kStrButtonEconomics},
+                                             {ID_REPORT, kStrButtonReport}};
+    for (const auto& [id, label] : kCommands)
         buttons->Add(new wxButton(this, id, ResText(label)), 0, wxLEFT, 8);
+    // The form's OK is Done.
+    AddOkCancelHelp(*buttons, this,
+                    {ResText(kStrButtonDone), ResText(kStrButtonCancel), ResText(kStrButtonHelp)},
+                    8);
     return buttons;
 }
 
@@ -281,7 +282,7 @@ wxTextCtrl* InputFormDialog::AddField(wxWindow* parent, wxFlexGridSizer* grid, i
 }
 
 wxChoice* InputFormDialog::AddList(wxWindow* parent, wxFlexGridSizer* grid, int label,
-                                   ObjectList list) {
+                                   ObjectType list) {
     AddLabel(parent, grid, label);
     auto* choice = new wxChoice(parent, wxID_ANY, wxDefaultPosition, wxSize(kListWidth, -1));
     grid->Add(choice, 1, wxEXPAND);
@@ -293,10 +294,10 @@ wxChoice* InputFormDialog::AddList(wxWindow* parent, wxFlexGridSizer* grid, int 
 
 void InputFormDialog::ShowData() {
     const FormChoices choices = OpenFormChoices(data_);
-    for (int i = 0; i < kObjectListCount; ++i) {
-        const auto index = static_cast<std::size_t>(i);
+    for (ObjectType list : kObjectTypes) {
+        const std::size_t index = Index(list);
         choices_[index] = choices.lists[index];
-        wxChoice& choice = List(static_cast<ObjectList>(i));
+        wxChoice& choice = List(list);
         for (const std::string& name : choices_[index].names) choice.Append(ToWx(name));
         if (choices.positions[index] >= 0) choice.SetSelection(choices.positions[index]);
     }
@@ -306,7 +307,7 @@ void InputFormDialog::ShowData() {
 
     doubleRun_->SetValue(data_.doubleRun);
     comments_->SetValue(ToWx(data_.comments));
-    (data_.unitsIP ? unitsIP_ : unitsSI_)->SetValue(true);
+    (data_.units == UnitSystem::IP ? unitsIP_ : unitsSI_)->SetValue(true);
     poolType_->SetSelection(data_.poolType);
     opensMonth_->SetSelection(data_.opensMonth - 1);
     closesMonth_->SetSelection(data_.closesMonth - 1);
@@ -346,8 +347,7 @@ void InputFormDialog::ShowUnitFields() {
     for (InputField field :
          {InputField::AreaPerColl, InputField::TotalFlow, InputField::PoolArea}) {
         Field(field).ChangeValue(ToWx(InputFieldText(field, data_)));
-        units_[static_cast<std::size_t>(field)]->SetLabel(
-            ToWx(InputFieldUnit(field, data_.unitsIP)));
+        units_[static_cast<std::size_t>(field)]->SetLabel(ToWx(InputFieldUnit(field, data_.units)));
         changed_[static_cast<std::size_t>(field)] = false;
     }
     Layout();  // each unit right after its box, at its new width
@@ -359,9 +359,9 @@ void InputFormDialog::ShowRunNumber() {
 }
 
 void InputFormDialog::ApplyEnableRules() {
-    collectorPart_->Enable(List(ObjectList::Collector).GetSelection() > 0);
-    const bool heater = List(ObjectList::Heater).GetSelection() > 0;
-    const bool blanket = List(ObjectList::Blanket).GetSelection() > 0;
+    collectorPart_->Enable(List(ObjectType::Collector).GetSelection() > 0);
+    const bool heater = List(ObjectType::Heater).GetSelection() > 0;
+    const bool blanket = List(ObjectType::Blanket).GetSelection() > 0;
     for (std::size_t month = 0; month < 12; ++month) {
         heaterMonths_[month]->Enable(heater);
         blanketMonths_[month]->Enable(blanket);
@@ -370,26 +370,26 @@ void InputFormDialog::ApplyEnableRules() {
 }
 
 void InputFormDialog::UpdateSystemPicture() {
-    const auto position = [this](ObjectList list) { return List(list).GetSelection(); };
-    const int heater = position(ObjectList::Heater);
-    const std::vector<int>& heaterIds = choices_[static_cast<std::size_t>(ObjectList::Heater)].ids;
+    const auto position = [this](ObjectType list) { return List(list).GetSelection(); };
+    const int heater = position(ObjectType::Heater);
+    const std::vector<int>& heaterIds = choices_[Index(ObjectType::Heater)].ids;
     const int heaterType = heater > 0 && heater < static_cast<int>(heaterIds.size())
                                ? HeaterTypeOf(heaterIds[static_cast<std::size_t>(heater)])
                                : 0;
-    const int number = SystemPictureNumber(position(ObjectList::Collector), heater, heaterType,
-                                           position(ObjectList::Blanket));
+    const int number = SystemPictureNumber(position(ObjectType::Collector), heater, heaterType,
+                                           position(ObjectType::Blanket));
     pictureNumber_ = number;
     picture_->SetBitmap(DrawSystemPicture(number, GetBackgroundColour()));
     picture_->Refresh();
     picture_->Update();
 }
 
-void InputFormDialog::SelectUnits(bool ip) {
-    (ip ? unitsIP_ : unitsSI_)->SetValue(true);
-    if (ip == data_.unitsIP) return;
+void InputFormDialog::SelectUnits(UnitSystem units) {
+    (units == UnitSystem::IP ? unitsIP_ : unitsSI_)->SetValue(true);
+    if (units == data_.units) return;
     // What the user typed is kept, converted; nothing is converted in the members.
     ReadEditedFields();
-    data_.unitsIP = ip;
+    data_.units = units;
     ShowUnitFields();
 }
 
@@ -415,10 +415,9 @@ void InputFormDialog::ReadEditedFields() {
 }
 
 void InputFormDialog::ReadChoices(InputFormData& data) const {
-    for (int i = 0; i < kObjectListCount; ++i) {
-        const auto list = static_cast<ObjectList>(i);
-        const int position = lists_[static_cast<std::size_t>(i)]->GetSelection();
-        const std::vector<int>& ids = choices_[static_cast<std::size_t>(i)].ids;
+    for (ObjectType list : kObjectTypes) {
+        const int position = lists_[Index(list)]->GetSelection();
+        const std::vector<int>& ids = choices_[Index(list)].ids;
         ChosenId(data, list) = position >= 0 && position < static_cast<int>(ids.size())
                                    ? ids[static_cast<std::size_t>(position)]
                                    : 0;
@@ -438,8 +437,8 @@ bool InputFormDialog::ReadForm() {
     }
     InputFormData read = data_;
     ReadChoices(read);
-    if (const std::optional<std::string> problem = MissingChoiceProblem(read)) {
-        ShowMessage(*problem, MessageKind::Warning);
+    if (const std::optional<Problem> problem = MissingChoiceProblem(read)) {
+        ShowMessage(problem->message, MessageKind::Warning);
         return false;
     }
     read.doubleRun = doubleRun_->GetValue();
@@ -470,15 +469,10 @@ bool InputFormDialog::Save() {
 
 bool InputFormDialog::Run() {
     if (!Save()) return false;
-    CRunsSet run;
-    run.m_strFilter = "[RunId] = ?";
-    run.m_filterValues = {std::int64_t{g_nCurrentRunId}};
-    run.Open();
-    if (run.IsEOF()) return false;
     SimulationOutcome outcome = SimulationOutcome::NotStarted;
     {
         WaitWindow busy(ResText(kStrSimulating));
-        outcome = SimulateRun(run);
+        outcome = SimulateCurrentRun();
     }
     // The economics open also after a failed run, without results; not when nothing ran.
     if (outcome == SimulationOutcome::NotStarted) return false;
@@ -487,19 +481,14 @@ bool InputFormDialog::Run() {
 }
 
 void InputFormDialog::ShowEconomics() {
-    std::optional<EconomicDialogData> economics = LoadEconomicData(g_nCurrentRunId, data_.unitsIP);
+    std::optional<EconomicDialogData> economics = LoadEconomicData(g_nCurrentRunId, data_.units);
     if (!economics) return;
     EconomicsDialog dialog(this, *economics);
     dialog.ShowModal();
 }
 
 void InputFormDialog::ShowReport() {
-    std::string path;
-    SQLite::Database database = ConnectDatabase();
-    if (!BuildRunReport(database, g_nCurrentRunId, DataFolder(), g_strProgramFolder, g_nLanguage,
-                        &path))
-        return;
-    ShowReportWindow(this, path);
+    if (const std::optional<std::string> path = BuildCurrentRunReport()) DisplayReport(this, *path);
 }
 
 void InputFormDialog::Discard() {

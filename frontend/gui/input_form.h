@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "front_wx_headers.h"
 #include "input_form_data.h"
-#include "wx_headers.h"
 
 class InputFormDialog : public wxDialog {
   public:
@@ -34,7 +34,7 @@ class InputFormDialog : public wxDialog {
 
     // The controls, for the tests.
     wxTextCtrl& Field(InputField field) { return *fields_[static_cast<std::size_t>(field)]; }
-    wxChoice& List(ObjectList list) { return *lists_[static_cast<std::size_t>(list)]; }
+    wxChoice& List(ObjectType list) { return *lists_[Index(list)]; }
     wxChoice& PoolType() { return *poolType_; }
     wxChoice& City() { return *city_; }
     wxTextCtrl& Comments() { return *comments_; }
@@ -43,7 +43,7 @@ class InputFormDialog : public wxDialog {
     wxCheckBox& DoubleRun() { return *doubleRun_; }
     // The number (181 to 192) of the system picture shown.
     int SystemPicture() const { return pictureNumber_; }
-    void SelectUnits(bool ip);
+    void SelectUnits(UnitSystem units);
     void SelectPoolType(int poolType);
 
   private:
@@ -54,7 +54,7 @@ class InputFormDialog : public wxDialog {
     wxSizer* BuildHeatingPart(wxWindow* parent);
     wxSizer* BuildButtons();
     wxTextCtrl* AddField(wxWindow* parent, wxFlexGridSizer* grid, int label, InputField field);
-    wxChoice* AddList(wxWindow* parent, wxFlexGridSizer* grid, int label, ObjectList list);
+    wxChoice* AddList(wxWindow* parent, wxFlexGridSizer* grid, int label, ObjectType list);
     wxSizer* MonthChecks(wxWindow* parent, std::array<wxCheckBox*, 12>& checks);
 
     void ShowData();
@@ -78,10 +78,10 @@ class InputFormDialog : public wxDialog {
     bool loaded_ = false;
     InputFormData data_;
     InputFieldFlags changed_{};
-    std::array<ChoiceList, kObjectListCount> choices_;
+    std::array<ChoiceList, kObjectTypeCount> choices_;
     std::array<wxTextCtrl*, kInputFieldCount> fields_{};
     std::array<wxStaticText*, kInputFieldCount> units_{};
-    std::array<wxChoice*, kObjectListCount> lists_{};
+    std::array<wxChoice*, kObjectTypeCount> lists_{};
     std::array<wxCheckBox*, 12> heaterMonths_{};
     std::array<wxCheckBox*, 12> blanketMonths_{};
     wxStaticText* runNumber_ = nullptr;

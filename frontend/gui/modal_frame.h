@@ -2,8 +2,9 @@
 // other window of the program waits, as a modal dialog does.
 #pragma once
 
-#include "wx_headers.h"
+#include "front_wx_headers.h"
 
 // Shows `frame` over the others and returns when it has been closed; the other windows take no
-// input meanwhile. The loop ends when the frame is destroyed (by default when it is closed).
+// input meanwhile, and the frame's menus work as they do in any frame. The loop ends when the
+// frame is destroyed (by default when it is closed).
 void RunFrameModally(wxFrame& frame);

@@ -1,9 +1,9 @@
 #include "options_dialog.h"
 
+#include "front_small_windows.h"
 #include "frontend_globals.h"
 #include "help_pages.h"
 #include "options.h"
-#include "small_windows.h"
 #include "user_interface.h"
 #include "window_texts.h"
 #include "wx_text.h"
@@ -66,7 +66,7 @@ OptionsDialog::OptionsDialog(wxWindow* parent)
     SetSizerAndFit(sizer);
     Centre();
 
-    (g_nUnits == 1 ? unitsIP_ : unitsSI_)->SetValue(true);
+    (g_nUnits == UnitSystem::IP ? unitsIP_ : unitsSI_)->SetValue(true);
     (g_nLanguage == 1 ? french_ : english_)->SetValue(true);
 
     browseDatabase->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
@@ -83,10 +83,11 @@ OptionsDialog::OptionsDialog(wxWindow* parent)
 }
 
 void OptionsDialog::Apply() {
-    g_nUnits = unitsIP_->GetValue() ? 1 : 0;
+    g_nUnits = unitsIP_->GetValue() ? UnitSystem::IP : UnitSystem::SI;
     {
         WaitWindow wait(ResText(kStrPleaseWait));
-        ChangeDatabase(FromWx(database_->GetValue()));
+        // A database that cannot be used has shown why and left the previous one in force.
+        static_cast<void>(ChangeDatabase(FromWx(database_->GetValue())));
     }
     ChangeClimateFolder(FromWx(weather_->GetValue()));
     const int language = french_->GetValue() ? 1 : 0;

@@ -2,7 +2,7 @@
 // the weather folder.
 #pragma once
 
-#include "wx_headers.h"
+#include "front_wx_headers.h"
 
 class OptionsDialog : public wxDialog {
   public:

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "wx_headers.h"
+#include "front_wx_headers.h"
 
 // Prints the page of `view` through WebKit's print operation into the PDF file `pdfPath`, on
 // the default paper or on the paper GTK names `paper` ("iso_a4", "na_letter"), and waits for

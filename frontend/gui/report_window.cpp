@@ -98,7 +98,8 @@ void ReportWindow::OnAppCommand(const wxString& command) {
 
 bool ReportWindow::SaveAs(const wxString& target) {
     const auto problem = SaveReportWithCharts(reportPath_, FromWx(target));
-    if (problem) ShowMessage(FormatResString(kStrCannotSaveReport, FromWx(target), *problem));
+    if (problem)
+        ShowMessage(FormatResString(kStrCannotSaveReport, FromWx(target), problem->message));
     return !problem;
 }
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "wx_headers.h"
+#include "front_wx_headers.h"
 
 class ReportWindow : public wxFrame {
   public:

@@ -1,6 +1,5 @@
 #include "runs_manager.h"
 
-#include "database_maintenance.h"
 #include "help_pages.h"
 #include "window_texts.h"
 #include "wx_text.h"
@@ -111,7 +110,7 @@ void RunsManagerDialog::RemoveSelected() {
     const int runId = SelectedRun();
     if (runId < 0) return;
     const long row = list_->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
-    if (DeleteRun(runId) != 1) return;
+    if (!RemoveRun(runId)) return;
     list_->DeleteItem(row);
     const int next =
         SelectionAfterRemoval(static_cast<int>(row), static_cast<int>(list_->GetItemCount()));

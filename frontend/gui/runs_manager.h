@@ -1,8 +1,8 @@
 // The runs manager: the runs newest first, to open, to copy into a new run, or to remove.
 #pragma once
 
+#include "front_wx_headers.h"
 #include "runs_list.h"
-#include "wx_headers.h"
 
 class RunsManagerDialog : public wxDialog {
   public:

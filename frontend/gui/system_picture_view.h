@@ -2,8 +2,8 @@
 // without collectors on their loop, a fuel heater or a heat pump, a blanket on the water.
 #pragma once
 
+#include "front_wx_headers.h"
 #include "system_picture.h"
-#include "wx_headers.h"
 
 inline constexpr int kSystemPictureWidth = 240;
 inline constexpr int kSystemPictureHeight = 130;

@@ -1,27 +1,23 @@
 #include "welcome_window.h"
 
+#include "front_small_windows.h"
 #include "frontend_globals.h"
 #include "help_pages.h"
 #include "input_form.h"
+#include "maintenance_window.h"
 #include "new_run_wizard.h"
 #include "options_dialog.h"
 #include "runs_list.h"
 #include "runs_manager.h"
-#include "small_windows.h"
 #include "window_texts.h"
 #include "wizard_windows.h"
 #include "wx_text.h"
 
 namespace {
 
-MaintainWindowOpener g_maintainWindow = nullptr;
 constexpr int kTitlePoints = 24;
 
 }  // namespace
-
-void RegisterMaintainWindow(MaintainWindowOpener opener) {
-    g_maintainWindow = opener;
-}
 
 WelcomeWindow::WelcomeWindow() : wxFrame(nullptr, wxID_ANY, "Tidewarm") {
     BindHelp(*this, "main");
@@ -44,7 +40,6 @@ WelcomeWindow::WelcomeWindow() : wxFrame(nullptr, wxID_ANY, "Tidewarm") {
     auto* frame = new wxBoxSizer(wxVERTICAL);
     frame->Add(panel, 1, wxEXPAND);
     SetSizerAndFit(frame);
-    FindWindow(ID_MAINTAIN)->Enable(g_maintainWindow != nullptr);
 
     Bind(wxEVT_BUTTON, &WelcomeWindow::OnNew, this, ID_NEW);
     Bind(wxEVT_BUTTON, &WelcomeWindow::OnOpen, this, ID_OPEN);
@@ -81,7 +76,8 @@ void WelcomeWindow::OnOpen(wxCommandEvent&) {
 }
 
 void WelcomeWindow::OnMaintain(wxCommandEvent&) {
-    if (g_maintainWindow != nullptr) g_maintainWindow(this);
+    CMaintainDlg maintain(this);
+    maintain.ShowModal();
 }
 
 void WelcomeWindow::OnOptions(wxCommandEvent&) {

@@ -2,12 +2,7 @@
 // form), Maintain, Options, About and Exit. The program ends when it closes.
 #pragma once
 
-#include "wx_headers.h"
-
-// Opens the maintenance window of the object lists over `parent`; the list managers register it.
-// Until one is registered the Maintain button is disabled.
-using MaintainWindowOpener = void (*)(wxWindow* parent);
-void RegisterMaintainWindow(MaintainWindowOpener opener);
+#include "front_wx_headers.h"
 
 class WelcomeWindow : public wxFrame {
   public:

@@ -97,7 +97,7 @@ constexpr int kInstallerContactMode = 1;
 // The contact dialog of the list managers, opened empty; nothing when it is cancelled.
 std::optional<ContactData> AskContact(wxWindow* parent, int mode) {
     ObjectData contact = ContactData{};
-    if (!EditObject(parent, contact, kUnitsSI, mode)) return std::nullopt;
+    if (!EditObject(parent, contact, UnitSystem::SI, mode)) return std::nullopt;
     return std::get<ContactData>(contact);
 }
 
@@ -107,7 +107,7 @@ bool AcceptStep(wxWindow* parent, const WizardStepDialog& step) {
         case WizardStep::ClientChoice: {
             if (step.Choice() != kChoiceNewClient) {
                 if (const auto problem = ExistingClientProblem()) {
-                    ShowMessage(*problem, MessageKind::Information);
+                    ShowMessage(problem->message, MessageKind::Information);
                     return false;
                 }
                 g_bNewClient = 0;
@@ -127,7 +127,7 @@ bool AcceptStep(wxWindow* parent, const WizardStepDialog& step) {
                 return true;
             }
             if (const auto problem = ModelRunProblem()) {
-                ShowMessage(*problem, MessageKind::Information);
+                ShowMessage(problem->message, MessageKind::Information);
                 return false;
             }
             RunsManagerDialog manager(parent, RunsManagerMode::Model);

@@ -3,8 +3,8 @@
 // contacts are entered in the list managers' contact dialog (CContactDlg).
 #pragma once
 
+#include "front_wx_headers.h"
 #include "new_run_wizard.h"
-#include "wx_headers.h"
 
 class WizardStepDialog : public wxDialog {
   public:

@@ -8,16 +8,16 @@
 #include "object_units.h"
 #include "string_table.h"
 
-ObjectData NewObjectData(int type) {
+ObjectData NewObjectData(ObjectType type) {
     const std::string name = LoadResString(kStrEnterName);
     switch (type) {
-        case kObjectPoolUse:
+        case ObjectType::PoolUse:
             return PoolUseData{name, 25, 27, 21, 30, 9, 19, 9, 22, 1};
-        case kObjectCollector:
+        case ObjectType::Collector:
             return CollectorData{name, 0, 2.96, 0.02, 0.75, 0, 4.5, 0, 0};
-        case kObjectHeater:
+        case ObjectType::Heater:
             return HeaterData{name, 0, 40000, 80};
-        case kObjectBlanket:
+        case ObjectType::Blanket:
             return BlanketData{name, 0.2, 0.7, 0.2, 0, 0.3};
         default:
             return ContactData{name, LoadResString(kStrEnterContactInfo)};
@@ -35,19 +35,19 @@ constexpr ValueRange kInsulationRange{0.001, 1000};       // m2·°C/W
 std::optional<EditProblem> InRange(int field, const std::string& text, double value,
                                    ValueRange range) {
     if (auto problem = RangeEntryProblem(text, value, range.min, range.max))
-        return EditProblem{field, *problem};
+        return EditProblem{field, problem->message};
     return std::nullopt;
 }
 
 std::optional<EditProblem> IsNumber(int field, const std::string& text) {
-    if (auto problem = NumberEntryProblem(text)) return EditProblem{field, *problem};
+    if (auto problem = NumberEntryProblem(text)) return EditProblem{field, problem->message};
     return std::nullopt;
 }
 
 // A glazed collector's coefficient against its range, both in the units shown.
 std::optional<EditProblem> GlazedCoefficient(int field, const char* name, const std::string& text,
                                              double value, const UnitConversion& conversion,
-                                             int units, ValueRange range) {
+                                             UnitSystem units, ValueRange range) {
     if (auto problem = IsNumber(field, text)) return problem;
     if (value >= range.min && value <= range.max) return std::nullopt;
     return EditProblem{
@@ -58,7 +58,7 @@ std::optional<EditProblem> GlazedCoefficient(int field, const char* name, const 
 
 }  // namespace
 
-std::optional<EditProblem> CheckPoolUse(const PoolUseData& data, int units,
+std::optional<EditProblem> CheckPoolUse(const PoolUseData& data, UnitSystem units,
                                         const std::array<std::string, 4>& texts) {
     const UnitConversion& shown = PoolTemperatureUnits();
     const ValueRange range{shown.Shown(kPoolTemperatureRange.min, units),
@@ -83,7 +83,7 @@ std::optional<EditProblem> CheckPoolUse(const PoolUseData& data, int units,
     return std::nullopt;
 }
 
-std::optional<EditProblem> CheckCollector(const CollectorData& data, int units,
+std::optional<EditProblem> CheckCollector(const CollectorData& data, UnitSystem units,
                                           const std::array<std::string, 7>& texts) {
     if (auto problem = InRange(0, texts[0], data.area, kTestValueRange)) return problem;
     if (auto problem = InRange(1, texts[1], data.testFlowRate, kTestValueRange)) return problem;
@@ -105,7 +105,7 @@ std::optional<EditProblem> CheckCollector(const CollectorData& data, int units,
     return std::nullopt;
 }
 
-std::optional<EditProblem> CheckHeater(const HeaterData& data, int,
+std::optional<EditProblem> CheckHeater(const HeaterData& data, UnitSystem,
                                        const std::array<std::string, 2>& texts) {
     if (auto problem = InRange(0, texts[0], data.capacity, kHeaterCapacityEntryRange))
         return problem;
@@ -113,7 +113,7 @@ std::optional<EditProblem> CheckHeater(const HeaterData& data, int,
     return InRange(1, texts[1], data.efficiencyCOP, kHeaterEfficiencyRange);
 }
 
-std::optional<EditProblem> CheckBlanket(const BlanketData& data, int units,
+std::optional<EditProblem> CheckBlanket(const BlanketData& data, UnitSystem units,
                                         const std::array<std::string, 5>& texts) {
     const double fractions[] = {data.swAbsorptivity, data.swTransmissivity, data.lwEmissivity,
                                 data.lwTransmissivity};

@@ -7,16 +7,8 @@
 #include <string>
 #include <variant>
 
-// Object types, the index of the list managers and of g_ObjectTypeNames.
-enum ObjectType : int {
-    kObjectClient = 0,
-    kObjectInstaller = 1,
-    kObjectPoolUse = 2,
-    kObjectCollector = 3,
-    kObjectHeater = 4,
-    kObjectBlanket = 5,
-};
-inline constexpr int kObjectTypeCount = 6;
+#include "display_units.h"
+#include "object_type.h"
 
 struct ContactData {
     std::string name;
@@ -56,7 +48,7 @@ struct BlanketData {
 using ObjectData = std::variant<ContactData, PoolUseData, CollectorData, HeaterData, BlanketData>;
 
 // The values a new object of `type` starts with.
-ObjectData NewObjectData(int type);
+ObjectData NewObjectData(ObjectType type);
 
 // A value the dialog refuses: the position of its edit among the dialog's checked edits (in the
 // order the check lists them below) and the message to show.
@@ -66,23 +58,23 @@ struct EditProblem {
 };
 
 // Each check is given the texts of the dialog's numeric edits as shown, in the order named, and
-// the values already read from them (SI); `units` 0 SI, 1 IP. The first refused field is
+// the values already read from them (SI), shown in `units`. The first refused field is
 // returned; nothing when OK may close the dialog.
 
 // Temperatures: minimum air on a sunny day, on a cloudy day, minimum and maximum water, each in
 // the pool temperatures' range and the maximum not below the minimum; then the hours: field 4
 // the weekday closing hour, 5 the weekend one, each not before its opening hour. The bounds are
 // given in the units shown.
-std::optional<EditProblem> CheckPoolUse(const PoolUseData& data, int units,
+std::optional<EditProblem> CheckPoolUse(const PoolUseData& data, UnitSystem units,
                                         const std::array<std::string, 4>& texts);
 // Test area, test flow, A, B, C, D, E. A glazed collector's B, C and D must let the simulation
 // find its temperature without flow, so their ranges are those of the batch input.
-std::optional<EditProblem> CheckCollector(const CollectorData& data, int units,
+std::optional<EditProblem> CheckCollector(const CollectorData& data, UnitSystem units,
                                           const std::array<std::string, 7>& texts);
 // Capacity, efficiency or COP.
-std::optional<EditProblem> CheckHeater(const HeaterData& data, int units,
+std::optional<EditProblem> CheckHeater(const HeaterData& data, UnitSystem units,
                                        const std::array<std::string, 2>& texts);
 // Short-wave absorptivity and transmissivity, long-wave emissivity and transmissivity (each
 // pair adding up to 1 at most), insulation.
-std::optional<EditProblem> CheckBlanket(const BlanketData& data, int units,
+std::optional<EditProblem> CheckBlanket(const BlanketData& data, UnitSystem units,
                                         const std::array<std::string, 5>& texts);

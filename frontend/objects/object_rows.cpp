@@ -3,23 +3,14 @@
 #include <array>
 #include <stdexcept>
 
+#include "record_transfer.h"
+
 namespace {
 
 constexpr std::uint8_t kInactive = 0;
 constexpr std::uint8_t kActive = 1;
 constexpr std::uint8_t kRemoved = 2;
 constexpr const char* kRemovedName = "Unknown";
-
-// One member of a row and of its data: the data's value is written to the set when `toSet`,
-// else read from it.
-template <class T, class U>
-void Transfer(T& set, U& data, bool toSet) {
-    if (toSet) {
-        set = static_cast<T>(data);
-    } else {
-        data = static_cast<U>(set);
-    }
-}
 
 // The columns of each table and the fields that hold them: the one place that pairs them.
 void Copy(CClientsSet& set, ContactData& data, bool toSet) {
@@ -92,8 +83,8 @@ void WithTyped(CTidewarmSet& set, ObjectData& data, Action action) {
 }
 
 // Puts the row's new state (and, on removal, its new name) in the table.
-bool ChangeState(CTidewarmSet& set, int type, int id, std::uint8_t from, std::uint8_t to) {
-    if (!SelectObject(set, type, id) || set.m_Active != from) return false;
+bool ChangeState(CTidewarmSet& set, int id, std::uint8_t from, std::uint8_t to) {
+    if (!SelectObject(set, id) || set.m_Active != from) return false;
     set.Edit();
     set.m_Active = to;
     if (to == kRemoved) set.m_Name = kRemovedName;
@@ -103,29 +94,27 @@ bool ChangeState(CTidewarmSet& set, int type, int id, std::uint8_t from, std::ui
 
 }  // namespace
 
-std::unique_ptr<CTidewarmSet> OpenObjectSet(int type) {
+std::unique_ptr<CTidewarmSet> OpenObjectSet(ObjectType type) {
     std::unique_ptr<CTidewarmSet> set;
     switch (type) {
-        case kObjectClient:
+        case ObjectType::Client:
             set = std::make_unique<CClientsSet>();
             break;
-        case kObjectInstaller:
+        case ObjectType::Installer:
             set = std::make_unique<CInstallersSet>();
             break;
-        case kObjectPoolUse:
+        case ObjectType::PoolUse:
             set = std::make_unique<CPoolUseSet>();
             break;
-        case kObjectCollector:
+        case ObjectType::Collector:
             set = std::make_unique<CCollectorsSet>();
             break;
-        case kObjectHeater:
+        case ObjectType::Heater:
             set = std::make_unique<CHeatersSet>();
             break;
-        case kObjectBlanket:
+        case ObjectType::Blanket:
             set = std::make_unique<CBlanketsSet>();
             break;
-        default:
-            throw std::out_of_range("object type");
     }
     set->Open();
     return set;
@@ -145,39 +134,33 @@ std::vector<ListedObject> ListObjects(CTidewarmSet& set, ObjectView view) {
     return rows;
 }
 
-bool SelectObject(CTidewarmSet& set, int type, int id) {
-    // The table's Id column is named after its object, as g_ObjectTypeNames spells it.
-    static constexpr std::array<const char*, kObjectTypeCount> kOneUserRow = {
-        "[ClientId] = ? AND Editable = 1",  "[InstallerId] = ? AND Editable = 1",
-        "[PoolUseId] = ? AND Editable = 1", "[CollectorId] = ? AND Editable = 1",
-        "[HeaterId] = ? AND Editable = 1",  "[BlanketId] = ? AND Editable = 1"};
-    set.m_strFilter = kOneUserRow.at(static_cast<std::size_t>(type));
+bool SelectObject(CTidewarmSet& set, int id) {
+    set.m_strFilter = "[" + std::string(ObjectIdColumn(set.Type())) + "] = ? AND Editable = 1";
     set.m_filterValues = {std::int64_t{id}};
     set.Requery();
     return !set.IsEOF();
 }
 
-bool ActivateObject(CTidewarmSet& set, int type, int id) {
-    return ChangeState(set, type, id, kInactive, kActive);
+bool ActivateObject(CTidewarmSet& set, int id) {
+    return ChangeState(set, id, kInactive, kActive);
 }
 
-bool DeactivateObject(CTidewarmSet& set, int type, int id) {
-    return ChangeState(set, type, id, kActive, kInactive);
+bool DeactivateObject(CTidewarmSet& set, int id) {
+    return ChangeState(set, id, kActive, kInactive);
 }
 
-bool RemoveObject(CTidewarmSet& set, int type, int id) {
-    return ChangeState(set, type, id, kActive, kRemoved) ||
-           ChangeState(set, type, id, kInactive, kRemoved);
+bool RemoveObject(CTidewarmSet& set, int id) {
+    return ChangeState(set, id, kActive, kRemoved) || ChangeState(set, id, kInactive, kRemoved);
 }
 
-ObjectData ReadObject(CTidewarmSet& set, int type) {
-    ObjectData data = NewObjectData(type);
+ObjectData ReadObject(CTidewarmSet& set) {
+    ObjectData data = NewObjectData(set.Type());
     WithTyped(set, data, [](auto& typed, auto& values) { Copy(typed, values, false); });
     return data;
 }
 
-bool SaveObject(CTidewarmSet& set, int type, int id, const ObjectData& data) {
-    if (!SelectObject(set, type, id) || set.m_Active == kRemoved) return false;
+bool SaveObject(CTidewarmSet& set, int id, const ObjectData& data) {
+    if (!SelectObject(set, id) || set.m_Active == kRemoved) return false;
     set.Edit();
     ObjectData values = data;
     WithTyped(set, values, [](auto& typed, auto& v) { Copy(typed, v, true); });

@@ -17,7 +17,7 @@
 enum class ObjectView { Active, Inactive };
 
 // A record set of the table of `type`, opened on the whole table.
-std::unique_ptr<CTidewarmSet> OpenObjectSet(int type);
+std::unique_ptr<CTidewarmSet> OpenObjectSet(ObjectType type);
 
 // "Editable = 1 AND Active = 1" or "... AND Active = 0".
 std::string ObjectViewFilter(ObjectView view);
@@ -31,17 +31,17 @@ std::vector<ListedObject> ListObjects(CTidewarmSet& set, ObjectView view);
 
 // Makes `set` hold exactly the user's row `id`; false (and the set holds nothing) when there is
 // no such row or it is built in.
-bool SelectObject(CTidewarmSet& set, int type, int id);
+[[nodiscard]] bool SelectObject(CTidewarmSet& set, int id);
 
 // State changes of the user's row `id`; false when it cannot take them (missing, built in, or
 // removed).
-bool ActivateObject(CTidewarmSet& set, int type, int id);
-bool DeactivateObject(CTidewarmSet& set, int type, int id);
-bool RemoveObject(CTidewarmSet& set, int type, int id);
+[[nodiscard]] bool ActivateObject(CTidewarmSet& set, int id);
+[[nodiscard]] bool DeactivateObject(CTidewarmSet& set, int id);
+[[nodiscard]] bool RemoveObject(CTidewarmSet& set, int id);
 
-// The values of the set's current row; the set must be of `type`.
-ObjectData ReadObject(CTidewarmSet& set, int type);
+// The values of the set's current row.
+ObjectData ReadObject(CTidewarmSet& set);
 // Writes `data` over the user's row `id`; false when it is not there or built in.
-bool SaveObject(CTidewarmSet& set, int type, int id, const ObjectData& data);
+[[nodiscard]] bool SaveObject(CTidewarmSet& set, int id, const ObjectData& data);
 // Adds an active user row holding `data`; its new Id.
-int AddObject(CTidewarmSet& set, const ObjectData& data);
+[[nodiscard]] int AddObject(CTidewarmSet& set, const ObjectData& data);

@@ -6,15 +6,15 @@
 #include "frontend_strings.h"
 #include "number_entry.h"
 
-double UnitConversion::Shown(double stored, int units) const {
-    return units == kUnitsIP ? stored * factor + offset : stored;
+double UnitConversion::Shown(double stored, UnitSystem units) const {
+    return units == UnitSystem::IP ? stored * factor + offset : stored;
 }
 
-double UnitConversion::Stored(double shown, int units) const {
-    return units == kUnitsIP ? (shown - offset) / factor : shown;
+double UnitConversion::Stored(double shown, UnitSystem units) const {
+    return units == UnitSystem::IP ? (shown - offset) / factor : shown;
 }
 
-std::string UnitConversion::Text(double stored, int units) const {
+std::string UnitConversion::Text(double stored, UnitSystem units) const {
     char text[64];
     std::snprintf(text, sizeof text, format, Shown(stored, units));
     return TrimRight(text);

@@ -5,9 +5,7 @@
 
 #include <string>
 
-// 0 SI, 1 IP, as the configuration file and the runs store it.
-inline constexpr int kUnitsSI = 0;
-inline constexpr int kUnitsIP = 1;
+#include "display_units.h"
 
 struct UnitConversion {
     double factor = 1;  // IP per SI
@@ -16,11 +14,11 @@ struct UnitConversion {
     int ipUnit = 0;
     const char* format = "%-9lg";  // how the shown value is written
 
-    double Shown(double stored, int units) const;
-    double Stored(double shown, int units) const;
+    double Shown(double stored, UnitSystem units) const;
+    double Stored(double shown, UnitSystem units) const;
     // The shown value written with `format`, without its padding.
-    std::string Text(double stored, int units) const;
-    int UnitString(int units) const { return units == kUnitsIP ? ipUnit : siUnit; }
+    std::string Text(double stored, UnitSystem units) const;
+    int UnitString(UnitSystem units) const { return units == UnitSystem::IP ? ipUnit : siUnit; }
 };
 
 // The conversions of the object dialogs' fields. C and D of a collector depend on its type.

@@ -43,7 +43,8 @@ void ResultLoader(Bytes bytes) {
 namespace {
 
 struct FrontEndSettings {
-    int units, runId, language, newLanguage;
+    UnitSystem units;
+    int runId, language, newLanguage;
     std::string databasePath, climateFolder;
     bool operator==(const FrontEndSettings&) const = default;
 };
@@ -62,7 +63,6 @@ void FrontEndConfig(Bytes bytes) {
     SetEnglishStrings(FrontEndEnglishStrings());
     WriteInput(std::string(kFrontEndConfigFileName), bytes);
     const FrontEndSettings read = ReadSettings();
-    Require(read.units == 0 || read.units == 1);
     Require((read.language == 0 || read.language == 1) && read.newLanguage == read.language);
     Require(!read.databasePath.empty() && !read.climateFolder.empty());
     Require(WriteFrontEndConfig("."));

@@ -2,6 +2,10 @@
 // as SI x factor.
 #pragma once
 
+// The units a value is shown in. Every value is stored and computed in SI; the configuration
+// file and the Runs table keep their own spellings, converted where they are read and written.
+enum class UnitSystem { SI, IP };
+
 // From 1 ft = 0.3048 m and 1 US gallon = 3.785412 L (1 kg of water taken as 1 L); Btu/h
 // counts the thermochemical Btu (1054.35 J), MBtu the international one (1055.056 J).
 inline constexpr double kSquareMetresToSquareFeet = 10.763910416709722;  // m2 -> ft2
@@ -9,6 +13,9 @@ inline constexpr double kKilogramsPerSecondToUsGpm = 15.85032223705108;  // kg/s
 inline constexpr double kWattsToBtuPerHour = 3.4144259496372174;         // W -> Btu/h
 inline constexpr double kGigajoulesToMBtu = 0.9478169879134378;          // GJ -> MBtu
 inline constexpr double kPerGigajouleToPerMBtu = 1.055056;               // $/GJ -> $/MBtu
+// The ways back the input form's boxes take from IP, as published (the flow's is rounded).
+inline constexpr double kSquareFeetToSquareMetres = 0.09290304;  // ft2 -> m2
+inline constexpr double kUsGpmToKilogramsPerSecond = 0.0630902;  // US gal/min -> kg/s
 
 inline constexpr double CelsiusToFahrenheit(double celsius) {
     return celsius * 1.8 + 32.0;

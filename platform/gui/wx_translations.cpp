@@ -1,5 +1,6 @@
 #include "wx_translations.h"
 
+#include <libintl.h>
 #include <wx/intl.h>
 #include <wx/translation.h>
 
@@ -30,4 +31,7 @@ void UseProgramLanguage(int language) {
     if (messages == nullptr || std::strcmp(messages, "C") == 0 ||
         std::strcmp(messages, "POSIX") == 0)
         std::setlocale(LC_MESSAGES, "C.UTF-8");
+    // The C library's own reasons (strerror, dlerror) are shown in wx's UTF-8 texts; left to the
+    // "C" character type they would lose their accents ("partag?").
+    bind_textdomain_codeset("libc", "UTF-8");
 }

@@ -3,8 +3,6 @@
 
 #include "display_units.h"
 
-enum class UnitSystem { SI, IP };
-
 // A temperature in the report's unit from °C: °F in IP.
 inline double ReportTemperature(double celsius, UnitSystem units) {
     return units == UnitSystem::IP ? CelsiusToFahrenheit(celsius) : celsius;

@@ -62,7 +62,7 @@ bool ReadRows(SQLite::Database& database, int runId, int language, RunReportCont
 
     CRunsSet run;
     if (!OpenRows(run, database, "[RunId] = ?", runId, kStrRunNotFound)) return false;
-    const ReportStyle style{run.m_SI ? UnitSystem::SI : UnitSystem::IP, language};
+    const ReportStyle style{run.Units(), language};
     charts.runId = runId;
     charts.units = style.units;
     charts.language = language;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "config_file.h"
+#include "dialog_rows.h"
 #include "tidewarm_app.h"
 #include "user_interface.h"
 #include "wx_text.h"
@@ -89,33 +90,32 @@ wxSizer* CInputWindow::BuildRows(const std::vector<LayoutRow>& rows) {
 }
 
 void CInputWindow::AddRow(wxWindow* parent, wxFlexGridSizer* grid, const LayoutRow& row) {
-    const auto label = [&](const Words& words, int id) {
-        return new wxStaticText(parent, id != 0 ? id : wxID_ANY, Say(words));
+    const auto idOrAny = [](int controlId) { return controlId != 0 ? controlId : wxID_ANY; };
+    const auto label = [&](const Words& words, int labelId) {
+        return new wxStaticText(parent, idOrAny(labelId), Say(words));
+    };
+    const auto labelled = [&](wxWindow* control) {
+        AddLabelledRow(*grid, parent, Say(row.label), control, Say(row.unit), idOrAny(row.labelId),
+                       idOrAny(row.unitId));
     };
     const wxSizerFlags centred = wxSizerFlags().CentreVertical();
-    const wxSizerFlags wide = wxSizerFlags().Expand().CentreVertical();
     switch (row.kind) {
-        case RowKind::kEdit:
-            grid->Add(label(row.label, row.labelId), centred);
-            {
-                auto* edit = new wxTextCtrl(parent, row.id, wxString(), wxDefaultPosition,
-                                            FromDIP(wxSize(row.wide ? 320 : 110, -1)));
-                // Leaving an edit is a change some dialogs follow (dates); GTK needs the event to
-                // go on to the control.
-                edit->Bind(wxEVT_KILL_FOCUS, [this, id = row.id](wxFocusEvent& event) {
-                    event.Skip();
-                    if (!IsBeingDeleted() && IsShown()) ControlChanged(id);
-                });
-                grid->Add(edit, wide);
-            }
-            grid->Add(label(row.unit, row.unitId), centred);
+        case RowKind::kEdit: {
+            auto* edit = new wxTextCtrl(parent, row.id, wxString(), wxDefaultPosition,
+                                        FromDIP(wxSize(row.wide ? 320 : 110, -1)));
+            // Leaving an edit is a change some dialogs follow (dates); GTK needs the event to go
+            // on to the control.
+            edit->Bind(wxEVT_KILL_FOCUS, [this, id = row.id](wxFocusEvent& event) {
+                event.Skip();
+                if (!IsBeingDeleted() && IsShown()) ControlChanged(id);
+            });
+            labelled(edit);
             break;
+        }
         case RowKind::kChoice: {
             wxArrayString items;
             for (const Choice& choice : row.choices) items.Add(Say(choice.text));
-            grid->Add(label(row.label, row.labelId), centred);
-            grid->Add(new wxChoice(parent, row.id, wxDefaultPosition, wxDefaultSize, items), wide);
-            grid->Add(label(row.unit, row.unitId), centred);
+            labelled(new wxChoice(parent, row.id, wxDefaultPosition, wxDefaultSize, items));
             break;
         }
         case RowKind::kCheck:

@@ -10,25 +10,7 @@
 #include "tidewarm_app.h"
 #include "wx_text.h"
 
-// clang-format off
-wxBEGIN_EVENT_TABLE(CMainFrame, wxDocMDIParentFrame)
-    EVT_IDLE(CMainFrame::OnIdle)
-    EVT_MENU(wxID_HELP_CONTENTS, CMainFrame::OnHelp)
-    EVT_MENU(wxID_HELP, CMainFrame::OnHelp)
-    EVT_MENU(wxID_HELP_CONTEXT, CMainFrame::OnHelp)
-    EVT_MENU(kCmdToggleToolbar, CMainFrame::OnToggleToolbar)
-    EVT_MENU(kCmdToggleStatusBar, CMainFrame::OnToggleStatusBar)
-    EVT_UPDATE_UI(kCmdToggleToolbar, CMainFrame::OnUpdateToolbar)
-    EVT_UPDATE_UI(kCmdToggleStatusBar, CMainFrame::OnUpdateStatusBar)
-    EVT_MENU(kCmdCascade, CMainFrame::OnWindowCommand)
-    EVT_MENU(kCmdTile, CMainFrame::OnWindowCommand)
-    EVT_MENU(kCmdArrangeIcons, CMainFrame::OnWindowCommand)
-    EVT_MENU(kCmdNextPane, CMainFrame::OnWindowCommand)
-    EVT_MENU(kCmdPreviousPane, CMainFrame::OnWindowCommand)
-wxEND_EVENT_TABLE()
-    // clang-format on
-
-    CMainFrame::CMainFrame(wxDocManager* manager)
+CMainFrame::CMainFrame(wxDocManager* manager)
     : wxDocMDIParentFrame(manager, nullptr, wxID_ANY, ResText(kStrMainTitle), wxDefaultPosition,
                           wxSize(900, 680)) {
     wxMenuBar* menuBar = CreateFrameMenuBar();
@@ -39,6 +21,15 @@ wxEND_EVENT_TABLE()
     CreateToolbar();
     CreateStatusPanes();
     FitScreen();
+    Bind(wxEVT_IDLE, &CMainFrame::OnIdle, this);
+    for (const int id : {wxID_HELP_CONTENTS, wxID_HELP, wxID_HELP_CONTEXT})
+        Bind(wxEVT_MENU, &CMainFrame::OnHelp, this, id);
+    Bind(wxEVT_MENU, &CMainFrame::OnToggleToolbar, this, kCmdToggleToolbar);
+    Bind(wxEVT_MENU, &CMainFrame::OnToggleStatusBar, this, kCmdToggleStatusBar);
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateToolbar, this, kCmdToggleToolbar);
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateStatusBar, this, kCmdToggleStatusBar);
+    for (const int id : {kCmdCascade, kCmdTile, kCmdArrangeIcons, kCmdNextPane, kCmdPreviousPane})
+        Bind(wxEVT_MENU, &CMainFrame::OnWindowCommand, this, id);
 }
 
 void CMainFrame::FitScreen() {

@@ -26,6 +26,4 @@ class CMainFrame final : public wxDocMDIParentFrame {
     void OnUpdateToolbar(wxUpdateUIEvent& event);
     void OnUpdateStatusBar(wxUpdateUIEvent& event);
     void OnWindowCommand(wxCommandEvent& event);
-
-    wxDECLARE_EVENT_TABLE();
 };

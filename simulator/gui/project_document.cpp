@@ -14,18 +14,13 @@
 
 wxIMPLEMENT_DYNAMIC_CLASS(CProjectDocument, wxDocument);
 
-// clang-format off
-wxBEGIN_EVENT_TABLE(CProjectDocument, wxDocument)
-    EVT_MENU_RANGE(kCmdFirstInput, kCmdLastInput, CProjectDocument::OnInputCommand)
-    EVT_UPDATE_UI_RANGE(kCmdFirstInput, kCmdLastInput, CProjectDocument::OnUpdateInputCommand)
-    EVT_MENU(kCmdSimulate, CProjectDocument::OnSimulate)
-    EVT_MENU(kCmdNewWindow, CProjectDocument::OnNewWindow)
-wxEND_EVENT_TABLE()
-    // clang-format on
-
-    CProjectDocument::CProjectDocument()
-    : project_(std::make_unique<CTidewarmDoc>()) {
+CProjectDocument::CProjectDocument() : project_(std::make_unique<CTidewarmDoc>()) {
     BindProject();
+    Bind(wxEVT_MENU, &CProjectDocument::OnInputCommand, this, kCmdFirstInput, kCmdLastInput);
+    Bind(wxEVT_UPDATE_UI, &CProjectDocument::OnUpdateInputCommand, this, kCmdFirstInput,
+         kCmdLastInput);
+    Bind(wxEVT_MENU, &CProjectDocument::OnSimulate, this, kCmdSimulate);
+    Bind(wxEVT_MENU, &CProjectDocument::OnNewWindow, this, kCmdNewWindow);
 }
 
 void CProjectDocument::BindProject() {

@@ -40,5 +40,4 @@ class CProjectDocument final : public wxDocument {
     wxString reportText_;
 
     wxDECLARE_DYNAMIC_CLASS(CProjectDocument);
-    wxDECLARE_EVENT_TABLE();
 };

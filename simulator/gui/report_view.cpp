@@ -10,17 +10,14 @@
 
 wxIMPLEMENT_DYNAMIC_CLASS(CTidewarmView, wxView);
 
-// clang-format off
-wxBEGIN_EVENT_TABLE(CTidewarmView, wxView)
-    EVT_MENU(wxID_COPY, CTidewarmView::OnCopy)
-    EVT_UPDATE_UI(wxID_COPY, CTidewarmView::OnUpdateCopy)
-    EVT_UPDATE_UI(wxID_CUT, CTidewarmView::OnUpdateEditing)
-    EVT_UPDATE_UI(wxID_PASTE, CTidewarmView::OnUpdateEditing)
-    EVT_UPDATE_UI(wxID_UNDO, CTidewarmView::OnUpdateEditing)
-wxEND_EVENT_TABLE()
-    // clang-format on
+CTidewarmView::CTidewarmView() {
+    Bind(wxEVT_MENU, &CTidewarmView::OnCopy, this, wxID_COPY);
+    Bind(wxEVT_UPDATE_UI, &CTidewarmView::OnUpdateCopy, this, wxID_COPY);
+    for (const int id : {wxID_CUT, wxID_PASTE, wxID_UNDO})
+        Bind(wxEVT_UPDATE_UI, &CTidewarmView::OnUpdateEditing, this, id);
+}
 
-    bool CTidewarmView::OnCreate(wxDocument* doc, long flags) {
+bool CTidewarmView::OnCreate(wxDocument* doc, long flags) {
     if (!wxView::OnCreate(doc, flags)) return false;
     auto* frame = new wxDocMDIChildFrame(doc, this, &TheApp().MainFrame(), wxID_ANY,
                                          doc->GetUserReadableName());

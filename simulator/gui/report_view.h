@@ -6,6 +6,7 @@
 
 class CTidewarmView final : public wxView {
   public:
+    CTidewarmView();
     bool OnCreate(wxDocument* doc, long flags) override;
     void OnDraw(wxDC*) override {}
     bool OnClose(bool deleteWindow) override;
@@ -33,5 +34,4 @@ class CTidewarmView final : public wxView {
     bool outOfDate_ = true;
 
     wxDECLARE_DYNAMIC_CLASS(CTidewarmView);
-    wxDECLARE_EVENT_TABLE();
 };

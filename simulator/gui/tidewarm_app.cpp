@@ -47,14 +47,12 @@ wxPreviewFrame* CTidewarmDocManager::CreatePreviewFrame(wxPrintPreviewBase* prev
                               parent != nullptr ? parent->GetSize() : wxDefaultSize);
 }
 
-// clang-format off
-wxBEGIN_EVENT_TABLE(CTidewarmApp, wxApp)
-    EVT_MENU(wxID_ABOUT, CTidewarmApp::OnAbout)
-    EVT_MENU(kCmdSetLanguage, CTidewarmApp::OnSetLanguage)
-wxEND_EVENT_TABLE()
-    // clang-format on
+CTidewarmApp::CTidewarmApp() {
+    Bind(wxEVT_MENU, &CTidewarmApp::OnAbout, this, wxID_ABOUT);
+    Bind(wxEVT_MENU, &CTidewarmApp::OnSetLanguage, this, kCmdSetLanguage);
+}
 
-    bool CTidewarmApp::OnInit() {
+bool CTidewarmApp::OnInit() {
     SetAppName(ResText(kStrRegistryKey));
     SetAppDisplayName(ResText(kStrMainTitle));
     previousSink_ = SetMessageSink(&messageBoxes_);

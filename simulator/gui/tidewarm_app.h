@@ -32,6 +32,7 @@ class CProjectTemplate final : public wxDocTemplate {
 
 class CTidewarmApp : public wxApp {
   public:
+    CTidewarmApp();
     // What the program's start-up had to say (shown once the main frame stands).
     void SetStartMessage(std::string message) { startMessage_ = std::move(message); }
 
@@ -63,8 +64,6 @@ class CTidewarmApp : public wxApp {
     CMainFrame* mainFrame_ = nullptr;
     wxHtmlHelpController help_;
     wxWeakRef<wxSplashScreen> splash_;
-
-    wxDECLARE_EVENT_TABLE();
 };
 
 // The application object in force.

@@ -43,7 +43,7 @@ TEST_F(RunTest, ANewRunWhoseEconomicsFailIsDeletedAgain) {
         g_nRunCreationMode = mode;
         g_nCurrentRunId = mode == 2 ? model : -1;
         InputFormData data = NewRunForm();
-        EXPECT_THROW(StoreNewRunOfForm(data), SQLite::Exception);
+        EXPECT_THROW(static_cast<void>(StoreNewRunOfForm(data)), SQLite::Exception);
         EXPECT_EQ(RunCount(), 1);
         EXPECT_EQ(g_nCurrentRunId, mode == 2 ? model : -1);
         EXPECT_EQ(data.runNumber, -1);

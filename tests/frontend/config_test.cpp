@@ -26,7 +26,7 @@ class FrontEndConfigTest : public ::testing::Test {
         test::WriteFile(folder.path() / "Tidewarm.cfg", text);
     }
     void ExpectDefaults() {
-        EXPECT_EQ(g_nUnits, 0);
+        EXPECT_EQ(g_nUnits, UnitSystem::SI);
         EXPECT_EQ(g_strDatabasePath, data() + "/Tidewarm.mdb");
         EXPECT_EQ(g_strClimateFolder, data() + "/Climate");
         EXPECT_EQ(g_nCurrentRunId, 0);
@@ -39,7 +39,7 @@ class FrontEndConfigTest : public ::testing::Test {
 };
 
 TEST_F(FrontEndConfigTest, WrittenSettingsWithSpacesInPathsAreReadBack) {
-    g_nUnits = 1;
+    g_nUnits = UnitSystem::IP;
     g_strDatabasePath = "/home/ann/My Pools/pool base.mdb";
     g_strClimateFolder = "/home/ann/Weather files";
     g_nCurrentRunId = -1;
@@ -51,7 +51,7 @@ TEST_F(FrontEndConfigTest, WrittenSettingsWithSpacesInPathsAreReadBack) {
     SetupPaths(data(), "/opt/tidewarm");
     g_nCurrentRunId = 0;
     ReadFrontEndConfig(data());
-    EXPECT_EQ(g_nUnits, 1);
+    EXPECT_EQ(g_nUnits, UnitSystem::IP);
     EXPECT_EQ(g_strDatabasePath, "/home/ann/My Pools/pool base.mdb");
     EXPECT_EQ(g_strClimateFolder, "/home/ann/Weather files");
     EXPECT_EQ(g_nCurrentRunId, -1);
@@ -89,14 +89,14 @@ TEST_F(FrontEndConfigTest, ADamagedLineAndTheLinesAfterItKeepTheirDefaults) {
     EXPECT_EQ(g_nLanguage, 0);
     WriteConfigText("TIDEWARM 3.0\n1\n/x.mdb\n/c\nnone\nFra\n");
     ReadFrontEndConfig(data());
-    EXPECT_EQ(g_nUnits, 1);
+    EXPECT_EQ(g_nUnits, UnitSystem::IP);
     EXPECT_EQ(g_strClimateFolder, "/c");
     EXPECT_EQ(g_nCurrentRunId, 0);
     EXPECT_EQ(g_nLanguage, 0);
     SetupPaths(data(), "/opt/tidewarm");
     WriteConfigText("TIDEWARM 3.0\n1\n");  // lines missing
     ReadFrontEndConfig(data());
-    EXPECT_EQ(g_nUnits, 1);
+    EXPECT_EQ(g_nUnits, UnitSystem::IP);
     EXPECT_EQ(g_strDatabasePath, data() + "/Tidewarm.mdb");
 }
 

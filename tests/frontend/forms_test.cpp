@@ -1,5 +1,5 @@
 // The windows' logic without windows: the wizard's steps, the input form's run, checks and
-// rules, the runs list, the economics dialog's entries, the options and the report's copy.
+// rules, the runs list, the options and the report's copy.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -7,12 +7,12 @@
 #include <map>
 #include <set>
 
-#include "economic_entry.h"
 #include "frontend_globals.h"
 #include "input_form_data.h"
 #include "new_run_wizard.h"
 #include "options.h"
 #include "report_copy.h"
+#include "run_economics.h"
 #include "run_fixture.h"
 #include "runs_list.h"
 #include "simulation_bridge.h"
@@ -46,9 +46,9 @@ TEST(NewRunWizardTest, StepsAndBackPaths) {
 }
 
 TEST_F(RunTest, WizardChecksEmptyListsAndStoresContactsOnlyAtFinish) {
-    EXPECT_EQ(ExistingClientProblem().value_or(""),
+    EXPECT_EQ(ExistingClientProblem().value_or(Problem{}).message,
               "List of active clients is empty. Please select other option.");
-    EXPECT_EQ(ModelRunProblem().value_or(""),
+    EXPECT_EQ(ModelRunProblem().value_or(Problem{}).message,
               "There is no simulation to choose from. Please select other option.");
     StartNewRunWizard();
     g_bNewClient = g_bNewInstaller = 1;
@@ -58,7 +58,7 @@ TEST_F(RunTest, WizardChecksEmptyListsAndStoresContactsOnlyAtFinish) {
     StoreWizardContacts();
     EXPECT_FALSE(ExistingClientProblem());
     EXPECT_TRUE(HaveActiveInstallers());
-    const ChoiceList clients = ReadChoiceList(ObjectList::Client);
+    const ChoiceList clients = ReadChoiceList(ObjectType::Client);
     ASSERT_FALSE(clients.names.empty());
     EXPECT_EQ(clients.names.back(), g_strNewClientName);
     EXPECT_FALSE(HaveRuns());  // the table named in the name is still there
@@ -107,7 +107,7 @@ TEST_F(RunTest, InputFieldMessagesInBothLanguages) {
         }
         for (const Case& c : cases) {
             InputFormData data = NewRunForm();
-            data.unitsIP = c.ip;
+            data.units = c.ip ? UnitSystem::IP : UnitSystem::SI;
             InputFieldTexts texts = ShownTexts(data);
             InputFieldFlags changed{};
             changed.fill(true);
@@ -126,7 +126,7 @@ TEST_F(RunTest, InputFieldMessagesInBothLanguages) {
 // A box is read only when the user typed into it; a unit switch converts nothing.
 TEST(InputFormRulesTest, OnlyTypedBoxesAreRead) {
     InputFormData stored;
-    stored.unitsIP = true;
+    stored.units = UnitSystem::IP;
     stored.poolArea = 40;
     stored.areaPerColl = 3.72;
     stored.totalFlow = 1.2;
@@ -139,18 +139,19 @@ TEST(InputFormRulesTest, OnlyTypedBoxesAreRead) {
     EXPECT_EQ(data.totalFlow, 1.2);
     EXPECT_EQ(data.slope, 100.0 / 3);
     // SI, IP, SI: the members are those stored, and so are the texts.
-    const std::string si = (data.unitsIP = false, InputFieldText(InputField::PoolArea, data));
-    data.unitsIP = true;
-    data.unitsIP = false;
+    const std::string si =
+        (data.units = UnitSystem::SI, InputFieldText(InputField::PoolArea, data));
+    data.units = UnitSystem::IP;
+    data.units = UnitSystem::SI;
     EXPECT_FALSE(ReadAndCheckFields(ShownTexts(data), changed, data));
     EXPECT_EQ(data.poolArea, 40);
     EXPECT_EQ(InputFieldText(InputField::PoolArea, data), si);
 
     // Values the boxes round to refused numbers stay as stored while unedited.
-    data.unitsIP = true;
+    data.units = UnitSystem::IP;
     data.poolArea = 5;
     EXPECT_EQ(InputFieldText(InputField::PoolArea, data), "53.8");
-    data.unitsIP = false;
+    data.units = UnitSystem::SI;
     data.totalFlow = 0.0049;
     EXPECT_EQ(InputFieldText(InputField::TotalFlow, data), "0.00");
     EXPECT_FALSE(ReadAndCheckFields(ShownTexts(data), changed, data));
@@ -158,7 +159,7 @@ TEST(InputFormRulesTest, OnlyTypedBoxesAreRead) {
 
     // Leaving a typed box: a number is taken (100 ft2 = 9.290304 m2) and its flag cleared; a
     // text that is no number leaves the member and the flag.
-    data.unitsIP = true;
+    data.units = UnitSystem::IP;
     const auto area = static_cast<std::size_t>(InputField::PoolArea);
     changed[area] = true;
     ReadEditedField(InputField::PoolArea, "12,5", changed, data);
@@ -175,9 +176,9 @@ TEST(InputFormRulesTest, OnlyTypedBoxesAreRead) {
 TEST(InputFormRulesTest, DaysShadingAndUnits) {
     InputFormData data;
     data.poolArea = 20;
-    data.unitsIP = true;
+    data.units = UnitSystem::IP;
     EXPECT_EQ(InputFieldText(InputField::PoolArea, data), "215.3");
-    EXPECT_EQ(InputFieldUnit(InputField::Slope, true), "");
+    EXPECT_EQ(InputFieldUnit(InputField::Slope, UnitSystem::IP), "");
 
     // The user's month change moves a late day to the month's end ...
     EXPECT_EQ(DayAfterMonthChange(31, 6), 30);
@@ -215,21 +216,21 @@ TEST_F(RunTest, FormChoicesAtOpenAndTheNewRunsRow) {
     std::optional<InputFormData> data = LoadRunForm();
     ASSERT_TRUE(data);
     const FormChoices choices = OpenFormChoices(*data);
-    StoreNewRunOfForm(*data);
+    ASSERT_TRUE(StoreNewRunOfForm(*data));
     EXPECT_TRUE(messages.shown.empty());
     CRunsSet run;
     Select(run, g_nCurrentRunId);
-    const auto first = [&](ObjectList list) {
+    const auto first = [&](ObjectType list) {
         return choices.lists[static_cast<std::size_t>(list)].ids.front();
     };
     ASSERT_EQ(choices.lists[0].names.size(), 2u);
     EXPECT_EQ(choices.lists[0].names.back(), "Newest client");
     EXPECT_EQ(run.m_ClientId, choices.lists[0].ids.back());  // the wizard's new client
-    EXPECT_EQ(run.m_InstallerId, first(ObjectList::Installer));
-    EXPECT_EQ(run.m_PoolUseId, first(ObjectList::PoolUse));
-    EXPECT_EQ(run.m_CollectorId, first(ObjectList::Collector));
-    EXPECT_EQ(run.m_HeaterId, first(ObjectList::Heater));
-    EXPECT_EQ(run.m_BlanketId, first(ObjectList::Blanket));
+    EXPECT_EQ(run.m_InstallerId, first(ObjectType::Installer));
+    EXPECT_EQ(run.m_PoolUseId, first(ObjectType::PoolUse));
+    EXPECT_EQ(run.m_CollectorId, first(ObjectType::Collector));
+    EXPECT_EQ(run.m_HeaterId, first(ObjectType::Heater));
+    EXPECT_EQ(run.m_BlanketId, first(ObjectType::Blanket));
     for (int id : {run.m_InstallerId, run.m_PoolUseId, run.m_CollectorId}) EXPECT_GT(id, 0);
     EXPECT_EQ(run.m_City, "OTHER CITY");  // the first of the sorted list
 
@@ -246,10 +247,10 @@ TEST_F(RunTest, FormChoicesAtOpenAndTheNewRunsRow) {
     EXPECT_EQ(messages.shown,
               (std::vector<std::string>{"Collector 9999 not found.",
                                         "Weather file for city NOWHERE not found."}));
-    EXPECT_EQ(reopened.positions[static_cast<std::size_t>(ObjectList::Collector)], 0);
-    EXPECT_EQ(data->collectorId, first(ObjectList::Collector));
+    EXPECT_EQ(reopened.positions[static_cast<std::size_t>(ObjectType::Collector)], 0);
+    EXPECT_EQ(data->collectorId, first(ObjectType::Collector));
     EXPECT_EQ(data->city, "OTHER CITY");
-    EXPECT_EQ(reopened.positions[static_cast<std::size_t>(ObjectList::PoolUse)],
+    EXPECT_EQ(reopened.positions[static_cast<std::size_t>(ObjectType::PoolUse)],
               PositionOfId(reopened.lists[2], 1));
 
     // A copied run keeps its city.
@@ -275,11 +276,11 @@ TEST_F(RunTest, FormRunSavedCopiedWithEconomicsAndDiscarded) {
     ASSERT_TRUE(data);
     EXPECT_EQ(data->runNumber, -1);
     EXPECT_DOUBLE_EQ(ShownShading(*data), 35);
-    StoreNewRunOfForm(*data);
+    ASSERT_TRUE(StoreNewRunOfForm(*data));
     const int copy = g_nCurrentRunId;
     EXPECT_NE(copy, model);
     EXPECT_EQ(data->runNumber, copy);
-    EXPECT_TRUE(LoadEconomicData(copy, false));
+    EXPECT_TRUE(LoadEconomicData(copy, UnitSystem::SI));
 
     g_nRunCreationMode = 0;
     std::optional<InputFormData> reopened = LoadRunForm();
@@ -290,7 +291,7 @@ TEST_F(RunTest, FormRunSavedCopiedWithEconomicsAndDiscarded) {
 
     // A list without a choice is refused by name.
     reopened->heaterId = 0;
-    EXPECT_EQ(MissingChoiceProblem(*reopened).value_or(""),
+    EXPECT_EQ(MissingChoiceProblem(*reopened).value_or(Problem{}).message,
               "Choose an entry in the list \"Heater\".");
 
     g_nRunCreationMode = 2;  // Cancel of a form that created its run
@@ -305,6 +306,44 @@ TEST_F(RunTest, FormRunSavedCopiedWithEconomicsAndDiscarded) {
     EXPECT_EQ(messages.shown.back(), "Run 9999 not found.");
 }
 
+// Every member of the form reaches its Runs column and comes back, saved over an existing run
+// and as a new one.
+TEST_F(RunTest, EveryFormMemberComesBackFromItsRunsColumn) {
+    g_nCurrentRunId = AddRun();
+    for (bool isNew : {false, true}) {
+        SCOPED_TRACE(isNew);
+        g_nRunCreationMode = 0;
+        std::optional<InputFormData> data = LoadRunForm();
+        ASSERT_TRUE(data);
+        data->doubleRun = !data->doubleRun;
+        data->comments = isNew ? "new" : "saved over";
+        data->units = UnitSystem::IP;
+        data->poolType = 2;
+        data->city = "Elsewhere";
+        data->opensMonth = 5;
+        data->opensDay = 3;
+        data->closesMonth = 10;
+        data->closesDay = 15;
+        data->poolArea = 33.5;
+        data->shading = 12.5;
+        data->numberOfColl = 7;
+        data->areaPerColl = 1.75;
+        data->numberOfBanks = 3;
+        data->orientation = 9;
+        data->slope = 22.5;
+        data->totalFlow = 0.75;
+        data->heaterMonths = 0x0F0;
+        data->blanketMonths = 0x00F;
+        g_nRunCreationMode = isNew ? 1 : 0;
+        ASSERT_TRUE(SaveRunForm(*data, isNew));
+        g_nRunCreationMode = 0;
+        const std::optional<InputFormData> read = LoadRunForm();
+        ASSERT_TRUE(read);
+        EXPECT_EQ(read->runNumber, g_nCurrentRunId);
+        EXPECT_TRUE(*read == *data);
+    }
+}
+
 TEST_F(RunTest, RunsListNewestFirstAndSelectionAfterRemoval) {
     const int first = AddRun();
     const int second = AddRun();
@@ -315,46 +354,6 @@ TEST_F(RunTest, RunsListNewestFirstAndSelectionAfterRemoval) {
     EXPECT_EQ(SelectionAfterRemoval(1, 1), 0);
     EXPECT_EQ(SelectionAfterRemoval(0, 1), 0);
     EXPECT_EQ(SelectionAfterRemoval(0, 0), -1);
-}
-
-TEST(EconomicEntryTest, EveryBoxReadAndCheckedBeforeAnythingChanges) {
-    EconomicDialogData data;
-    data.LoanDuration = 5;
-    data.SystemLife = 15;
-    EconomicTexts texts;
-    for (int i = 0; i < kEconomicFieldCount; ++i)
-        texts[static_cast<std::size_t>(i)] = EconomicFieldText(static_cast<EconomicField>(i), data);
-    EXPECT_FALSE(ReadEconomicInputs(texts, data));
-
-    struct Case {
-        EconomicField field;
-        std::string text;
-        std::string message;
-    };
-    const Case cases[] = {
-        {EconomicField::HardwareCost, "12abc", "Enter a number."},
-        {EconomicField::HardwareCost, "1000001", "Value should be between 0 and 1e+06."},
-        {EconomicField::LoanDuration, "51", "The loan duration should be between 0 and 50 years."},
-        {EconomicField::LoanDuration, "-1", "The loan duration should be between 0 and 50 years."},
-        {EconomicField::LoanDuration, "1e12",
-         "The loan duration should be between 0 and 50 years."},
-        {EconomicField::SystemLife, "2.5", "Enter an integer."},
-        {EconomicField::FuelInflationRate, "101", "Value should be between 0 and 100."},
-    };
-    test::FrontEndMessages messages;
-    for (const Case& c : cases) {
-        EconomicTexts wrong = texts;
-        wrong[static_cast<std::size_t>(c.field)] = c.text;
-        EconomicDialogData changed = data;
-        const std::optional<EconomicProblem> problem = ReadEconomicInputs(wrong, changed);
-        ASSERT_TRUE(problem) << c.text;
-        EXPECT_EQ(problem->field, c.field);
-        EXPECT_EQ(problem->message, c.message);
-        EXPECT_EQ(changed.LoanDuration, 5);  // nothing taken from a refused entry
-    }
-    texts[static_cast<std::size_t>(EconomicField::LoanDuration)] = "50";
-    EXPECT_FALSE(ReadEconomicInputs(texts, data));
-    EXPECT_EQ(data.LoanDuration, 50);
 }
 
 TEST_F(RunTest, OptionsKeepTheDatabaseInForceWhenTheNewOneFails) {

@@ -64,7 +64,7 @@ const char* const kRunTables[] = {"Economics", "Results", "Daily", "Runs"};
 
 TEST_F(DatabaseTest, CompactionShrinksTheDatabaseKeepsEveryRowAndABackup) {
     AddRuns(20, 150);
-    for (int run = 1; run <= 15; ++run) ASSERT_EQ(DeleteRun(run), 1);
+    for (int run = 1; run <= 15; ++run) ASSERT_TRUE(DeleteRun(run));
     const std::string before = ReadFile(g_strDatabasePath);
     ASSERT_EQ(CompactDatabase(g_strDatabasePath), std::nullopt);
     EXPECT_LT(fs::file_size(g_strDatabasePath), before.size());
@@ -87,7 +87,7 @@ TEST_F(DatabaseTest, CompactionShrinksTheDatabaseKeepsEveryRowAndABackup) {
 
 TEST_F(DatabaseTest, AFailedCompactionLeavesTheDatabaseByteIdenticalAndUsable) {
     AddRuns(3, 10);
-    ASSERT_EQ(DeleteRun(2), 1);
+    ASSERT_TRUE(DeleteRun(2));
     const CompactionSteps real = DefaultCompactionSteps();
     auto failing = [](const char* reason) {
         return [reason](const std::string&, const std::string&, std::string& problem) {
@@ -117,7 +117,7 @@ TEST_F(DatabaseTest, AFailedCompactionLeavesTheDatabaseByteIdenticalAndUsable) {
     // A compaction that fails at start is shown and the start goes on.
     fs::create_directory(g_strDatabasePath + ".compact");
     test::WriteFile(g_strDatabasePath + ".compact/keep", "");  // the temporary name is taken
-    EXPECT_EQ(OpenDatabase(1), 1);
+    EXPECT_TRUE(OpenDatabase(true));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].rfind("Error compacting database " + g_strDatabasePath, 0), 0u);
     EXPECT_EQ(ReadFile(g_strDatabasePath), before);
@@ -125,7 +125,7 @@ TEST_F(DatabaseTest, AFailedCompactionLeavesTheDatabaseByteIdenticalAndUsable) {
 
 TEST_F(DatabaseTest, DeleteRunRemovesTheRunFromAllFourTablesAndNoOtherRun) {
     AddRuns(3, 5);
-    EXPECT_EQ(DeleteRun(2), 1);
+    EXPECT_TRUE(DeleteRun(2));
     for (const char* table : kRunTables) {
         EXPECT_EQ(RowsOfRun(table, 2), 0) << table;
         EXPECT_GT(RowsOfRun(table, 1), 0) << table;
@@ -142,7 +142,7 @@ TEST_F(DatabaseTest, DeleteRunFailingAfterTheSecondStatementLeavesEveryTableAsIt
             "CREATE TRIGGER Refuse BEFORE DELETE ON Daily BEGIN SELECT RAISE(ABORT, 'refused'); "
             "END");
     }
-    EXPECT_EQ(DeleteRun(1), 0);
+    EXPECT_FALSE(DeleteRun(1));
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Error deleting run 1"});
     EXPECT_EQ(RowsOfRun("Economics", 1), 1);
     EXPECT_EQ(RowsOfRun("Results", 1), 13);
@@ -152,7 +152,7 @@ TEST_F(DatabaseTest, DeleteRunFailingAfterTheSecondStatementLeavesEveryTableAsIt
 
 TEST_F(DatabaseTest, DeleteRunWithoutADatabaseReportsAndDeletesNothing) {
     g_strDatabasePath = (folder.path() / "missing.mdb").string();
-    EXPECT_EQ(DeleteRun(1), 0);
+    EXPECT_FALSE(DeleteRun(1));
     EXPECT_EQ(messages.shown,
               std::vector<std::string>{"Could not open database " + g_strDatabasePath});
     EXPECT_FALSE(fs::exists(g_strDatabasePath));
@@ -161,10 +161,10 @@ TEST_F(DatabaseTest, DeleteRunWithoutADatabaseReportsAndDeletesNothing) {
 TEST_F(DatabaseTest, MissingDatabaseIsCreatedFromTheReferenceWhenTheAnswerIsYes) {
     g_strDatabasePath = (folder.path() / "new.mdb").string();
     messages.answer = false;
-    EXPECT_EQ(OpenDatabase(1), 0);
+    EXPECT_FALSE(OpenDatabase(true));
     EXPECT_FALSE(fs::exists(g_strDatabasePath));
     messages.answer = true;
-    EXPECT_EQ(OpenDatabase(1), 1);
+    EXPECT_TRUE(OpenDatabase(true));
     EXPECT_EQ(messages.asked,
               std::vector<std::string>(2, "File " + g_strDatabasePath + " not found. Create?"));
     EXPECT_EQ(ReadFile(g_strDatabasePath), ReadFile(test::BuiltReferenceDatabase()));
@@ -213,20 +213,20 @@ TEST_F(DatabaseTest, ADamagedDatabaseIsRefusedWithItsReasonAndLeftUntouched) {
         if (!damage.sql) test::WriteFile(g_strDatabasePath, damage.content);
         const std::string before = ReadFile(g_strDatabasePath);
         messages.shown.clear();
-        EXPECT_EQ(OpenDatabase(1), 0);
+        EXPECT_FALSE(OpenDatabase(true));
         EXPECT_EQ(messages.shown,
                   std::vector<std::string>{"Could not open database " + g_strDatabasePath + "\n" +
                                            damage.reason});
         EXPECT_EQ(ReadFile(g_strDatabasePath), before);
         EXPECT_FALSE(fs::exists(g_strDatabasePath + ".bak"));
-        EXPECT_EQ(OpenDatabase(0), 0);
+        EXPECT_FALSE(OpenDatabase(false));
     }
 }
 
 TEST_F(DatabaseTest, StartWithoutCompactionTestsTheConnectionOnly) {
     AddRuns(1, 1);
     const std::string before = ReadFile(g_strDatabasePath);
-    EXPECT_EQ(OpenDatabase(0), 1);
+    EXPECT_TRUE(OpenDatabase(false));
     EXPECT_EQ(ReadFile(g_strDatabasePath), before);
     EXPECT_FALSE(fs::exists(g_strDatabasePath + ".bak"));
     EXPECT_TRUE(messages.shown.empty());

@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "batch_input.h"
-#include "economic_data.h"
 #include "object_data.h"
 #include "object_rows.h"
 #include "object_units.h"
+#include "run_economics.h"
 #include "run_fixture.h"
 #include "run_report.h"
 #include "simulation_bridge.h"
@@ -28,63 +28,63 @@ class ObjectListTest : public test::RunTest {};
 // inactive one and back, and once removed is in neither, named "Unknown", still in its table and
 // beyond activation or change. Built-in rows take no state change.
 TEST_F(ObjectListTest, ViewsAndStateChangesOfEveryType) {
-    for (int type = 0; type < kObjectTypeCount; ++type) {
-        SCOPED_TRACE(type);
+    for (ObjectType type : kObjectTypes) {
+        SCOPED_TRACE(ObjectTable(type));
         auto set = OpenObjectSet(type);
         EXPECT_TRUE(ListObjects(*set, ObjectView::Active).empty());  // only built-in rows
         const int id = AddObject(*set, NewObjectData(type));
         EXPECT_EQ(Ids(ListObjects(*set, ObjectView::Active)), std::vector<int>{id});
-        EXPECT_FALSE(ActivateObject(*set, type, id));
+        EXPECT_FALSE(ActivateObject(*set, id));
 
-        EXPECT_TRUE(DeactivateObject(*set, type, id));
+        EXPECT_TRUE(DeactivateObject(*set, id));
         EXPECT_TRUE(ListObjects(*set, ObjectView::Active).empty());
         EXPECT_EQ(Ids(ListObjects(*set, ObjectView::Inactive)), std::vector<int>{id});
-        EXPECT_TRUE(ActivateObject(*set, type, id));
+        EXPECT_TRUE(ActivateObject(*set, id));
         EXPECT_EQ(Ids(ListObjects(*set, ObjectView::Active)), std::vector<int>{id});
 
-        EXPECT_TRUE(RemoveObject(*set, type, id));
+        EXPECT_TRUE(RemoveObject(*set, id));
         EXPECT_TRUE(ListObjects(*set, ObjectView::Active).empty());
         EXPECT_TRUE(ListObjects(*set, ObjectView::Inactive).empty());
-        EXPECT_FALSE(ActivateObject(*set, type, id));
-        EXPECT_FALSE(SaveObject(*set, type, id, NewObjectData(type)));
-        ASSERT_TRUE(SelectObject(*set, type, id));
+        EXPECT_FALSE(ActivateObject(*set, id));
+        EXPECT_FALSE(SaveObject(*set, id, NewObjectData(type)));
+        ASSERT_TRUE(SelectObject(*set, id));
         EXPECT_EQ(set->m_Name, "Unknown");
         EXPECT_EQ(set->m_Active, 2);
 
-        if (type >= kObjectPoolUse) {  // the reference database has no built-in contacts
-            EXPECT_FALSE(SelectObject(*set, type, 1));
-            EXPECT_FALSE(DeactivateObject(*set, type, 1));
-            EXPECT_FALSE(RemoveObject(*set, type, 1));
+        if (type >= ObjectType::PoolUse) {  // the reference database has no built-in contacts
+            EXPECT_FALSE(SelectObject(*set, 1));
+            EXPECT_FALSE(DeactivateObject(*set, 1));
+            EXPECT_FALSE(RemoveObject(*set, 1));
         }
     }
 }
 
 // A new collector is stored with the initial values; its edited values read back as written.
 TEST_F(ObjectListTest, NewAndEditedRowsKeepTheirValues) {
-    auto set = OpenObjectSet(kObjectCollector);
-    const int id = AddObject(*set, NewObjectData(kObjectCollector));
-    ASSERT_TRUE(SelectObject(*set, kObjectCollector, id));
+    auto set = OpenObjectSet(ObjectType::Collector);
+    const int id = AddObject(*set, NewObjectData(ObjectType::Collector));
+    ASSERT_TRUE(SelectObject(*set, id));
     EXPECT_EQ(set->m_Editable, 1);
     EXPECT_EQ(set->m_Active, 1);
-    auto collector = std::get<CollectorData>(ReadObject(*set, kObjectCollector));
+    auto collector = std::get<CollectorData>(ReadObject(*set));
     EXPECT_EQ(collector.name, "<Enter name here>");
     EXPECT_DOUBLE_EQ(collector.area, 2.96);
     EXPECT_DOUBLE_EQ(collector.testFlowRate, 0.02);
     EXPECT_DOUBLE_EQ(collector.c, 4.5);
 
     collector = {"Roof panel", 1, 3.5, 0.2, 0.85, 0.03, 12, 2.5, 7};
-    ASSERT_TRUE(SaveObject(*set, kObjectCollector, id, collector));
-    ASSERT_TRUE(SelectObject(*set, kObjectCollector, id));
-    const auto read = std::get<CollectorData>(ReadObject(*set, kObjectCollector));
+    ASSERT_TRUE(SaveObject(*set, id, collector));
+    ASSERT_TRUE(SelectObject(*set, id));
+    const auto read = std::get<CollectorData>(ReadObject(*set));
     EXPECT_EQ(read.name, "Roof panel");
     EXPECT_EQ(read.type, 1);
     EXPECT_DOUBLE_EQ(read.d, 2.5);
     EXPECT_DOUBLE_EQ(read.e, 7);
 
-    auto pool = OpenObjectSet(kObjectPoolUse);
+    auto pool = OpenObjectSet(ObjectType::PoolUse);
     const int poolId = AddObject(*pool, PoolUseData{"Club", 18, 22, 26, 29, 6, 21, 8, 20, 2});
-    ASSERT_TRUE(SelectObject(*pool, kObjectPoolUse, poolId));
-    const auto use = std::get<PoolUseData>(ReadObject(*pool, kObjectPoolUse));
+    ASSERT_TRUE(SelectObject(*pool, poolId));
+    const auto use = std::get<PoolUseData>(ReadObject(*pool));
     EXPECT_EQ(use.weekdayClose, 21);
     EXPECT_EQ(use.activityLevel, 2);
     EXPECT_DOUBLE_EQ(use.maxTPool, 29);
@@ -100,18 +100,18 @@ TEST(ObjectUnits, IPRoundTripsAndReferenceValues) {
         &InsulationUnits(),    &PoolTemperatureUnits()};
     for (const UnitConversion* conversion : conversions) {
         for (double typed : {0.001, 0.37, 77.0, 12345.678}) {
-            const double stored = conversion->Stored(typed, kUnitsIP);
-            EXPECT_NEAR(conversion->Shown(stored, kUnitsIP), typed, 1e-9 * typed);
-            EXPECT_EQ(conversion->Stored(typed, kUnitsSI), typed);
+            const double stored = conversion->Stored(typed, UnitSystem::IP);
+            EXPECT_NEAR(conversion->Shown(stored, UnitSystem::IP), typed, 1e-9 * typed);
+            EXPECT_EQ(conversion->Stored(typed, UnitSystem::SI), typed);
         }
     }
-    EXPECT_NEAR(PoolTemperatureUnits().Stored(77, kUnitsIP), 25, 1e-12);
-    EXPECT_EQ(PoolTemperatureUnits().Text(25, kUnitsIP), "77.0");
-    EXPECT_EQ(TestAreaUnits().Text(2.96, kUnitsSI), "2.96");
-    EXPECT_EQ(TestAreaUnits().Text(2.96, kUnitsIP), "31.8612");
-    EXPECT_EQ(HeaterCapacityUnits().Text(40000, kUnitsIP), "136577");
-    EXPECT_EQ(InsulationUnits().Text(0.3, kUnitsIP), "1.7");
-    EXPECT_EQ(CoefficientDUnits(1).UnitString(kUnitsIP), kStrUnitUnglazedDIP);
+    EXPECT_NEAR(PoolTemperatureUnits().Stored(77, UnitSystem::IP), 25, 1e-12);
+    EXPECT_EQ(PoolTemperatureUnits().Text(25, UnitSystem::IP), "77.0");
+    EXPECT_EQ(TestAreaUnits().Text(2.96, UnitSystem::SI), "2.96");
+    EXPECT_EQ(TestAreaUnits().Text(2.96, UnitSystem::IP), "31.8612");
+    EXPECT_EQ(HeaterCapacityUnits().Text(40000, UnitSystem::IP), "136577");
+    EXPECT_EQ(InsulationUnits().Text(0.3, UnitSystem::IP), "1.7");
+    EXPECT_EQ(CoefficientDUnits(1).UnitString(UnitSystem::IP), kStrUnitUnglazedDIP);
 }
 
 class ObjectChecks : public ::testing::Test {
@@ -121,44 +121,46 @@ class ObjectChecks : public ::testing::Test {
 
 TEST_F(ObjectChecks, RangesOfEachDialog) {
     // Temperatures: 0..50 °C, or 32..122 °F as shown; the first failure is named.
-    PoolUseData use = std::get<PoolUseData>(NewObjectData(kObjectPoolUse));
-    EXPECT_FALSE(CheckPoolUse(use, kUnitsIP, {"77", "80.6", "69.8", "86"}));
+    PoolUseData use = std::get<PoolUseData>(NewObjectData(ObjectType::PoolUse));
+    EXPECT_FALSE(CheckPoolUse(use, UnitSystem::IP, {"77", "80.6", "69.8", "86"}));
     use.minTPool = 51;
-    auto problem = CheckPoolUse(use, kUnitsSI, {"25", "27", "51", "30"});
+    auto problem = CheckPoolUse(use, UnitSystem::SI, {"25", "27", "51", "30"});
     ASSERT_TRUE(problem);
     EXPECT_EQ(problem->field, 2);
     EXPECT_EQ(problem->message, "Value should be between 0 and 50.");
-    problem = CheckPoolUse(use, kUnitsIP, {"77", "x", "123.8", "86"});
+    problem = CheckPoolUse(use, UnitSystem::IP, {"77", "x", "123.8", "86"});
     ASSERT_TRUE(problem);
     EXPECT_EQ(problem->field, 1);
     EXPECT_EQ(problem->message, "Enter a number.");
 
     // A heater of 49 W is refused, 50 W taken; an efficiency of 0 is refused.
-    EXPECT_EQ(CheckHeater({"h", 0, 49, 80}, kUnitsSI, {"49", "80"})->field, 0);
-    EXPECT_FALSE(CheckHeater({"h", 0, 50, 80}, kUnitsSI, {"50", "80"}));
-    EXPECT_EQ(CheckHeater({"h", 1, 50, 0}, kUnitsSI, {"50", "0"})->field, 1);
+    EXPECT_EQ(CheckHeater({"h", 0, 49, 80}, UnitSystem::SI, {"49", "80"})->field, 0);
+    EXPECT_FALSE(CheckHeater({"h", 0, 50, 80}, UnitSystem::SI, {"50", "80"}));
+    EXPECT_EQ(CheckHeater({"h", 1, 50, 0}, UnitSystem::SI, {"50", "0"})->field, 1);
 
     // Blanket: fractions 0..1; insulation 0.001..1000 m2·°C/W, 0.005678..5678 in IP.
     BlanketData blanket{"b", 0.2, 0.7, 0.2, 0, 0.0009};
-    problem = CheckBlanket(blanket, kUnitsIP, {"0.2", "0.7", "0.2", "0", "0.0051102"});
+    problem = CheckBlanket(blanket, UnitSystem::IP, {"0.2", "0.7", "0.2", "0", "0.0051102"});
     ASSERT_TRUE(problem);
     EXPECT_EQ(problem->message, "Value should be between 0.005678 and 5678.");
     blanket.insulation = 0.001;
-    EXPECT_FALSE(CheckBlanket(blanket, kUnitsIP, {"0.2", "0.7", "0.2", "0", "0.005678"}));
+    EXPECT_FALSE(CheckBlanket(blanket, UnitSystem::IP, {"0.2", "0.7", "0.2", "0", "0.005678"}));
     blanket.lwTransmissivity = 1.2;
-    EXPECT_EQ(CheckBlanket(blanket, kUnitsSI, {"0.2", "0.7", "0.2", "1.2", "0.001"})->field, 3);
+    EXPECT_EQ(CheckBlanket(blanket, UnitSystem::SI, {"0.2", "0.7", "0.2", "1.2", "0.001"})->field,
+              3);
     // What a band absorbs and lets through adds up to 1 at most; exactly 1 is taken.
     blanket.lwTransmissivity = 0.8;
-    EXPECT_FALSE(CheckBlanket(blanket, kUnitsSI, {"0.2", "0.7", "0.2", "0.8", "0.001"}));
+    EXPECT_FALSE(CheckBlanket(blanket, UnitSystem::SI, {"0.2", "0.7", "0.2", "0.8", "0.001"}));
     blanket.lwEmissivity = 0.9;
     blanket.lwTransmissivity = 0.2;
-    problem = CheckBlanket(blanket, kUnitsSI, {"0.2", "0.7", "0.9", "0.2", "0.001"});
+    problem = CheckBlanket(blanket, UnitSystem::SI, {"0.2", "0.7", "0.9", "0.2", "0.001"});
     ASSERT_TRUE(problem);
     EXPECT_EQ(problem->field, 3);
     EXPECT_EQ(problem->message,
               "An absorptivity (or emissivity) and a transmissivity cannot add up to more than 1.");
     blanket.swAbsorptivity = 0.35;
-    EXPECT_EQ(CheckBlanket(blanket, kUnitsSI, {"0.35", "0.7", "0.9", "0.2", "0.001"})->field, 1);
+    EXPECT_EQ(CheckBlanket(blanket, UnitSystem::SI, {"0.35", "0.7", "0.9", "0.2", "0.001"})->field,
+              1);
 }
 
 // The pool-use dialog takes a schedule exactly when the batch input would: the water's maximum
@@ -190,22 +192,23 @@ TEST_F(ObjectChecks, PoolUseRefusedAsTheBatchInputRefusesIt) {
     batch.closesDay = 30;
     batch.poolArea = 20;
     for (const Case& c : cases) {
-        PoolUseData use = std::get<PoolUseData>(NewObjectData(kObjectPoolUse));
+        PoolUseData use = std::get<PoolUseData>(NewObjectData(ObjectType::PoolUse));
         use.minTPool = c.minPool;
         use.maxTPool = c.maxPool;
         use.weekdayOpen = c.weekdayOpen;
         use.weekdayClose = c.weekdayClose;
         use.weekendOpen = c.weekendOpen;
         use.weekendClose = c.weekendClose;
-        for (int units : {kUnitsSI, kUnitsIP}) {
+        for (UnitSystem units : {UnitSystem::SI, UnitSystem::IP}) {
             const UnitConversion& shown = PoolTemperatureUnits();
             const std::array<std::string, 4> texts = {
                 shown.Text(use.minTAmbSunny, units), shown.Text(use.minTAmbCloudy, units),
                 shown.Text(use.minTPool, units), shown.Text(use.maxTPool, units)};
             const std::optional<EditProblem> problem = CheckPoolUse(use, units, texts);
-            EXPECT_EQ(problem ? problem->field : -1, c.field) << c.minPool << " " << units;
+            EXPECT_EQ(problem ? problem->field : -1, c.field)
+                << c.minPool << " " << (units == UnitSystem::IP ? "IP" : "SI");
             if (problem) {
-                EXPECT_EQ(problem->message, units == kUnitsSI ? c.si : c.ip);
+                EXPECT_EQ(problem->message, units == UnitSystem::SI ? c.si : c.ip);
             }
         }
         batch.sunnyDayMinAirTemp = use.minTAmbSunny;
@@ -228,19 +231,19 @@ TEST_F(ObjectChecks, PoolUseRefusedAsTheBatchInputRefusesIt) {
 TEST_F(ObjectChecks, CollectorCoefficients) {
     const std::array<std::string, 7> texts = {"2", "0.04", "0.8", "0", "4", "0", "0"};
     CollectorData glazed{"g", 0, 2, 0.04, 0.78, 0, 3.5, 0.015, 0};
-    EXPECT_FALSE(CheckCollector(glazed, kUnitsSI, texts));
+    EXPECT_FALSE(CheckCollector(glazed, UnitSystem::SI, texts));
     CollectorData noArea = glazed;
     noArea.area = 0;
-    EXPECT_EQ(CheckCollector(noArea, kUnitsSI, texts)->field, 0);
+    EXPECT_EQ(CheckCollector(noArea, UnitSystem::SI, texts)->field, 0);
 
     CollectorData windy{"w", 0, 3.72, 0.22, 0.85, 0.026, 11, 2.0, 0};
-    auto problem = CheckCollector(windy, kUnitsSI, texts);
+    auto problem = CheckCollector(windy, UnitSystem::SI, texts);
     ASSERT_TRUE(problem);
     EXPECT_EQ(problem->field, 3);
     EXPECT_EQ(problem->message,
               "For a glazed collector, coefficient B should be between 0 and 0.0005 1/°C.");
     windy.b = 0;
-    problem = CheckCollector(windy, kUnitsIP, texts);
+    problem = CheckCollector(windy, UnitSystem::IP, texts);
     ASSERT_TRUE(problem);
     EXPECT_EQ(problem->field, 5);
     EXPECT_EQ(problem->message,
@@ -248,8 +251,9 @@ TEST_F(ObjectChecks, CollectorCoefficients) {
               "0.00195689 Btu/h/ft2/°F2.");
     windy.type = 1;
     windy.b = 0.026;
-    EXPECT_FALSE(CheckCollector(windy, kUnitsSI, texts));
-    EXPECT_EQ(CheckCollector(windy, kUnitsSI, {"2", "0.04", "0.8", "0", "4", "0", "e"})->field, 6);
+    EXPECT_FALSE(CheckCollector(windy, UnitSystem::SI, texts));
+    EXPECT_EQ(
+        CheckCollector(windy, UnitSystem::SI, {"2", "0.04", "0.8", "0", "4", "0", "e"})->field, 6);
 }
 
 // Runs that name user objects: an edited collector is simulated with its new values; after its
@@ -270,12 +274,12 @@ TEST_F(ObjectRunTest, EditedAndRemovedObjectsOfARun) {
     synthetic::WeatherYear year;
     year.stationName = test::kCity;
     ASSERT_TRUE(synthetic::WriteZefirFile(g_strClimateFolder + "/" + test::kWeatherFile, year));
-    auto collectors = OpenObjectSet(kObjectCollector);
+    auto collectors = OpenObjectSet(ObjectType::Collector);
     CollectorData collector{"Test plate", 0, 2, 0.04, 0.78, 0, 3.5, 0.015, 0};
     const int collectorId = AddObject(*collectors, collector);
-    auto clients = OpenObjectSet(kObjectClient);
+    auto clients = OpenObjectSet(ObjectType::Client);
     const int clientId = AddObject(*clients, ContactData{"Ms Shore", "1 Beach Road"});
-    auto installers = OpenObjectSet(kObjectInstaller);
+    auto installers = OpenObjectSet(ObjectType::Installer);
     const int installerId = AddObject(*installers, ContactData{"Sun Works", ""});
     const int runId = AddRun([&](CRunsSet& run) {
         run.m_ClientId = clientId;
@@ -295,16 +299,16 @@ TEST_F(ObjectRunTest, EditedAndRemovedObjectsOfARun) {
     const double gain = AnnualCollectorGain(runId);
     EXPECT_GT(gain, 0);
     collector.a = 0.39;
-    ASSERT_TRUE(SaveObject(*collectors, kObjectCollector, collectorId, collector));
+    ASSERT_TRUE(SaveObject(*collectors, collectorId, collector));
     const double halfGain = AnnualCollectorGain(runId);
     EXPECT_GT(halfGain, 0);
     EXPECT_LT(halfGain, 0.7 * gain);
 
-    ASSERT_TRUE(RemoveObject(*collectors, kObjectCollector, collectorId));
-    ASSERT_TRUE(RemoveObject(*clients, kObjectClient, clientId));
+    ASSERT_TRUE(RemoveObject(*collectors, collectorId));
+    ASSERT_TRUE(RemoveObject(*clients, clientId));
     EXPECT_DOUBLE_EQ(AnnualCollectorGain(runId), halfGain);
     SQLite::Database database(g_strDatabasePath);
-    ASSERT_EQ(ComputeRunEconomics(runId), 1);
+    ASSERT_TRUE(ComputeRunEconomics(runId));
     std::string html;
     ASSERT_TRUE(BuildRunReport(database, runId, dataFolder, g_strProgramFolder, 0, &html))
         << testing::PrintToString(messages.shown);

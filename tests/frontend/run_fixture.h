@@ -41,7 +41,7 @@ class RunTest : public ::testing::Test {
         run.m_TStamp = 1'800'000'000;
         run.m_Comments = "Sample";
         run.m_ClientId = run.m_InstallerId = 1;
-        run.m_SI = true;
+        run.SetUnits(UnitSystem::SI);
         run.m_City = kCity;
         run.m_OpensMonth = 5;
         run.m_OpensDay = 15;

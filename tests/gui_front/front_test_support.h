@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "front_wx_headers.h"
 #include "gui_test_support.h"
-#include "wx_headers.h"
 
 namespace gui_test {
 

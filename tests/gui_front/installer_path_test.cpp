@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "economics_dialog.h"
+#include "front_small_windows.h"
 #include "front_test_support.h"
 #include "frontend_globals.h"
 #include "frontend_strings.h"
@@ -20,7 +21,6 @@
 #include "report_window.h"
 #include "runs_list.h"
 #include "runs_manager.h"
-#include "small_windows.h"
 #include "welcome_window.h"
 #include "window_texts.h"
 #include "wizard_windows.h"
@@ -100,14 +100,14 @@ void Choose(wxChoice& list, const wxString& entry) {
 // A residential in-ground pool with unglazed collectors, a heat pump and a blanket; one refused
 // field first.
 void FillForm(InputFormDialog& form) {
-    EXPECT_EQ(form.List(ObjectList::Client).GetStringSelection(), kClient);
-    EXPECT_EQ(form.List(ObjectList::Installer).GetStringSelection(), kInstaller);
+    EXPECT_EQ(form.List(ObjectType::Client).GetStringSelection(), kClient);
+    EXPECT_EQ(form.List(ObjectType::Installer).GetStringSelection(), kInstaller);
     EXPECT_EQ(form.City().GetStringSelection(), gui_test::kCity);
     form.SelectPoolType(0);
     form.Comments().SetValue(kComments);
-    Choose(form.List(ObjectList::Collector), "Unglazed pool collector, polymer, 3.7 m2");
-    Choose(form.List(ObjectList::Heater), "Heat pump, 14 kW");
-    Choose(form.List(ObjectList::Blanket), "Clear bubble cover");
+    Choose(form.List(ObjectType::Collector), "Unglazed pool collector, polymer, 3.7 m2");
+    Choose(form.List(ObjectType::Heater), "Heat pump, 14 kW");
+    Choose(form.List(ObjectType::Blanket), "Clear bubble cover");
     form.Field(InputField::PoolArea).SetValue("40");
     form.Field(InputField::NumberOfColl).SetValue("4");
     form.Field(InputField::AreaPerColl).SetValue("0.05");
@@ -250,6 +250,10 @@ TEST(WindowPictures, EveryWindow) {
         Photograph(new WizardStepDialog(&Welcome(), step),
                    "wizard" + std::to_string(static_cast<int>(step)) + suffix);
     Photograph(new CContactDlg(&Welcome(), ContactData{}, 0), "contact" + suffix);
+    Photograph(new CCollectorDlg(&Welcome(), CollectorData{}, UnitSystem::SI),
+               "collector" + suffix);
+    Photograph(new CHeaterDlg(&Welcome(), HeaterData{}, UnitSystem::SI), "heater" + suffix);
+    Photograph(new CBlanketDlg(&Welcome(), BlanketData{}, UnitSystem::SI), "blanket" + suffix);
     Photograph(new RunsManagerDialog(&Welcome(), RunsManagerMode::Open), "runs" + suffix);
     Photograph(new OptionsDialog(&Welcome()), "options" + suffix);
     {
@@ -261,7 +265,7 @@ TEST(WindowPictures, EveryWindow) {
     ChooseRun(runs[0].runId, false);
     g_nRunCreationMode = 0;
     auto* form = new InputFormDialog(&Welcome());
-    std::optional<EconomicDialogData> economics = LoadEconomicData(runs[0].runId, false);
+    std::optional<EconomicDialogData> economics = LoadEconomicData(runs[0].runId, UnitSystem::SI);
     ASSERT_TRUE(economics);
     Photograph(new EconomicsDialog(&Welcome(), *economics), "economics" + suffix);
     // The report maximised, its print preview and its pages as printed (PDF), from timers while

@@ -1,21 +1,25 @@
 // The report window as a user drives it, with real clicks and keys under the virtual display:
 // opened from the input form (shown modally, as the main window shows it), it takes the input,
-// scrolls, opens its File menu, closes with Exit's shortcut (Ctrl+Q) and leaves the form open;
+// scrolls, opens its File menu, closes when Exit is clicked there and leaves the form open;
 // Report again opens one window, and keys pressed in it do not reach the form behind. Runs after
 // the installer's path, whose run it opens.
 #include "report_window.h"
 
 #include <gtest/gtest.h>
+#include <gtk/gtk.h>
 #include <poppler.h>
 #include <wx/uiaction.h>
 
 #include <filesystem>
 #include <map>
 
+#include "folders.h"
 #include "front_test_support.h"
 #include "frontend_globals.h"
 #include "input_form.h"
+#include "recordset.h"
 #include "report_print.h"
+#include "run_report.h"
 #include "runs_list.h"
 #include "welcome_window.h"
 
@@ -34,6 +38,21 @@ void ClickAt(wxPoint point) {
     input.MouseMove(point);
     wxYield();
     input.MouseClick();
+}
+
+// A click of the left button at `point` from outside the program, as xdotool gives it.
+void ClickFromOutside(wxPoint point) {
+    gui_test::RealInput("mousemove --sync " + std::to_string(point.x) + " " +
+                        std::to_string(point.y) + " click 1");
+}
+
+// The middle of a shown GTK widget (a menu's item) on the screen.
+wxPoint MiddleOnScreen(GtkWidget* widget) {
+    int x = 0, y = 0;
+    gdk_window_get_origin(gtk_widget_get_window(widget), &x, &y);
+    GtkAllocation area;
+    gtk_widget_get_allocation(widget, &area);
+    return {x + area.x + area.width / 2, y + area.y + area.height / 2};
 }
 
 bool PageShown(ReportWindow* report) {
@@ -66,8 +85,13 @@ TEST(ReportWindowTest, TakesTheInputOverTheFormAndClosesFromItsMenu) {
     int windowsAfterSpace = 0;
     wxUIActionSimulator input;
     auto endForm = [&] {
+        // The form's loop ends once the report's own loop, inside it, has ended.
         if (ReportWindow* report = OpenReportWindow()) report->Close();
-        if (form.IsModal()) form.EndModal(wxID_CANCEL);
+        RunWhen([] { return OpenReportWindow() == nullptr; },
+                [&] {
+                    if (form.IsModal()) form.EndModal(wxID_CANCEL);
+                },
+                5000, "the report to close");
     };
     auto lastStep = [&] {
         closedByEscape = OpenReportWindow() == nullptr;
@@ -87,24 +111,26 @@ TEST(ReportWindowTest, TakesTheInputOverTheFormAndClosesFromItsMenu) {
         });
     };
     auto exitFromMenu = [&] {
-        // "File" is the menu bar's first title.
+        // "File" is the menu bar's first title, Exit the last item of its menu.
         ReportWindow* report = OpenReportWindow();
         if (report == nullptr) return endForm();
         const wxRect bar = report->GetMenuBar()->GetScreenRect();
-        ClickAt(bar.GetPosition() + wxSize(bar.height, bar.height / 2));
-        After(500, [&] {                     // the menu opened
-            input.Char(WXK_ESCAPE);          // the menu closed again
-            input.Char('q', wxMOD_CONTROL);  // Exit's shortcut
-            RunWhen([] { return OpenReportWindow() == nullptr; },
-                    [&] {
-                        closedByMenu = OpenReportWindow() == nullptr;
-                        if (!closedByMenu || !form.IsModal()) return endForm();
-                        ClickAt(CentreOf(*reportButton));
-                        RunWhen([] { return PageShown(OpenReportWindow()); }, secondReport, 20000,
-                                "the second report");
-                    },
-                    5000, "Exit's shortcut to close the report");
-        });
+        ClickFromOutside(bar.GetPosition() + wxSize(bar.height, bar.height / 2));
+        wxMenuItem* exit = report->GetMenuBar()->FindItem(wxID_EXIT);
+        RunWhen([exit] { return gtk_widget_get_mapped(exit->GetMenuItem()); },
+                [&, exit] {
+                    ClickFromOutside(MiddleOnScreen(exit->GetMenuItem()));
+                    RunWhen([] { return OpenReportWindow() == nullptr; },
+                            [&] {
+                                closedByMenu = OpenReportWindow() == nullptr;
+                                if (!closedByMenu || !form.IsModal()) return endForm();
+                                ClickAt(CentreOf(*reportButton));
+                                RunWhen([] { return PageShown(OpenReportWindow()); }, secondReport,
+                                        20000, "the second report");
+                            },
+                            5000, "Exit chosen in the menu to close the report");
+                },
+                5000, "the File menu");
     };
     auto scroll = [&] {
         ReportWindow* report = OpenReportWindow();
@@ -146,41 +172,60 @@ int PdfPages(const std::string& path) {
     return pages;
 }
 
-// The page read on screen and on paper: every chart at the size it is drawn, and the report
-// printed on A4 and on US Letter as Print and Print Preview print it.
-TEST(ReportWindowTest, ChartsAtTheirDrawnSizeAndPrintedOnA4AndLetter) {
+// The page read on screen and on paper, in both languages and both unit systems: every chart
+// at the size it is drawn, and the report printed on A4 and on US Letter (as Print and Print
+// Preview print it) in two pages at most.
+TEST(ReportWindowTest, ChartsAtTheirDrawnSizeAndPrintedOnTwoPagesOfA4AndLetter) {
     const std::vector<RunListRow> runs = ReadRunsList();
     ASSERT_FALSE(runs.empty());
-    ChooseRun(runs.back().runId, false);
-    g_nRunCreationMode = 0;
-    InputFormDialog form(gui_test::FindTopLevel<WelcomeWindow>());
-    ASSERT_TRUE(form.Loaded());
-    wxString drawnSize;
-    std::map<std::string, int> pages;
-    RunWhen([] { return PageShown(OpenReportWindow()); },
-            [&] {
-                ReportWindow* report = OpenReportWindow();
-                if (report == nullptr) return;
-                report->View().RunScript(
-                    "Array.from(document.images).every(i => i.naturalWidth > 0 && "
-                    "i.width == i.naturalWidth && i.height == i.naturalHeight)",
-                    &drawnSize);
-                const std::filesystem::path pdf =
-                    std::filesystem::temp_directory_path() / "report-test.pdf";
-                for (const std::string paper : {"iso_a4", "na_letter"}) {
-                    const std::optional<std::string> problem =
-                        PrintPageToPdf(report->View(), pdf.string(), paper);
-                    EXPECT_FALSE(problem) << *problem;
-                    pages[paper] = PdfPages(pdf.string());
-                }
-                std::filesystem::remove(pdf);
-                report->Close();
-            });
-    form.ShowReport();
-    EXPECT_EQ(drawnSize, "true");
-    for (const std::string paper : {"iso_a4", "na_letter"}) {
-        EXPECT_GE(pages[paper], 1) << paper;
-    }
+    const int runId = runs.back().runId;
+    SQLite::Database database = ConnectDatabase();
+    auto storeUnits = [&](bool si) {
+        SQLite::Statement update(database, "UPDATE [Runs] SET [SI] = ? WHERE [RunId] = ?");
+        update.bind(1, si ? 1 : 0);
+        update.bind(2, runId);
+        update.exec();
+    };
+    const bool storedSI =
+        database.execAndGet("SELECT [SI] FROM [Runs] WHERE [RunId] = " + std::to_string(runId))
+            .getInt() != 0;
+    const std::filesystem::path pdf = std::filesystem::temp_directory_path() / "report-test.pdf";
+    for (const int language : {0, 1})
+        for (const bool si : {true, false}) {
+            const std::string version =
+                std::string(language == 0 ? "English" : "French") + (si ? ", SI" : ", IP");
+            storeUnits(si);
+            std::string path;
+            ASSERT_TRUE(
+                BuildRunReport(database, runId, DataFolder(), g_strProgramFolder, language, &path))
+                << version;
+            wxString drawnSize;
+            std::map<std::string, int> pages;
+            RunWhen([] { return PageShown(OpenReportWindow()); },
+                    [&] {
+                        ReportWindow* report = OpenReportWindow();
+                        if (report == nullptr) return;
+                        report->View().RunScript(
+                            "Array.from(document.images).every(i => i.naturalWidth > 0 && "
+                            "i.width == i.naturalWidth && i.height == i.naturalHeight)",
+                            &drawnSize);
+                        for (const std::string paper : {"iso_a4", "na_letter"}) {
+                            const std::optional<std::string> problem =
+                                PrintPageToPdf(report->View(), pdf.string(), paper);
+                            EXPECT_FALSE(problem) << *problem;
+                            pages[paper] = PdfPages(pdf.string());
+                        }
+                        report->Close();
+                    });
+            ShowReportWindow(gui_test::FindTopLevel<WelcomeWindow>(), path);
+            EXPECT_EQ(drawnSize, "true") << version;
+            for (const std::string paper : {"iso_a4", "na_letter"}) {
+                EXPECT_GE(pages[paper], 1) << version << ", " << paper;
+                EXPECT_LE(pages[paper], 2) << version << ", " << paper;
+            }
+        }
+    storeUnits(storedSI);
+    std::filesystem::remove(pdf);
 }
 
 }  // namespace

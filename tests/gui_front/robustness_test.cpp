@@ -188,7 +188,7 @@ class RobustnessTest : public ::testing::Test {
     void SetUp() override {
         // The start's splash window would take the first click.
         ASSERT_TRUE(PumpUntil([] { return FindTopLevel<wxSplashScreen>() == nullptr; }));
-        for (int type : {kObjectClient, kObjectInstaller}) {
+        for (ObjectType type : {ObjectType::Client, ObjectType::Installer}) {
             auto set = OpenObjectSet(type);
             contacts_.emplace_back(type, AddObject(*set, ContactData{"Robust Client", ""}));
         }
@@ -196,7 +196,7 @@ class RobustnessTest : public ::testing::Test {
     void TearDown() override {
         for (const auto& [type, id] : contacts_) {
             auto set = OpenObjectSet(type);
-            RemoveObject(*set, type, id);
+            EXPECT_TRUE(RemoveObject(*set, id));
         }
         g_nCurrentRunId = -1;
         g_nRunCreationMode = 0;
@@ -216,7 +216,7 @@ class RobustnessTest : public ::testing::Test {
         return g_nCurrentRunId;
     }
 
-    std::vector<std::pair<int, int>> contacts_;
+    std::vector<std::pair<ObjectType, int>> contacts_;
 };
 
 // Maintain, Clients, Add: 300 characters typed into the name are cut at 255 while typing, and
@@ -231,7 +231,7 @@ TEST_F(RobustnessTest, ANameTypedLongerThanItsColumnStopsAt255) {
     UserScript script({
         {[] { return true; }, [] { ClickOn(Welcome(), WelcomeWindow::ID_MAINTAIN); }},
         {[] { return Shown<CMaintainDlg>() != nullptr; },
-         [] { ClickOn(*Shown<CMaintainDlg>(), CMaintainDlg::kIdFirstList + int{kObjectClient}); }},
+         [] { ClickOn(*Shown<CMaintainDlg>(), CMaintainDlg::ListButtonId(ObjectType::Client)); }},
         {[] { return Shown<CObjMngrDlg>() != nullptr; },
          [&] {
              clientsBefore = Shown<CObjMngrDlg>()->List().GetItemCount();
@@ -275,7 +275,7 @@ TEST_F(RobustnessTest, ANameTypedLongerThanItsColumnStopsAt255) {
                             "SELECT [ClientId], [Name] FROM [Clients] WHERE length([Name]) = 255");
     ASSERT_TRUE(added.executeStep());
     EXPECT_EQ(added.getColumn(1).getString(), typed.substr(0, kMaximumTextLength));
-    contacts_.emplace_back(kObjectClient, added.getColumn(0).getInt());
+    contacts_.emplace_back(ObjectType::Client, added.getColumn(0).getInt());
 }
 
 // Done while another program holds the database: the failure is said, the form stays open
@@ -316,7 +316,7 @@ TEST_F(RobustnessTest, SaveWithTheDatabaseLockedKeepsTheFormAndTheRun) {
     EXPECT_EQ(commentsAfterSave, "locked out");
     EXPECT_EQ(whileLocked, stored);
     EXPECT_EQ(RunRow(other, runId), stored);
-    DeleteRun(runId);
+    EXPECT_TRUE(DeleteRun(runId));
 }
 
 // A command that throws ends with its message, and the program goes on: Open with the Runs

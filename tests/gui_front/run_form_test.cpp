@@ -76,9 +76,9 @@ WelcomeWindow& Welcome() {
 
 // The first entry of a list, after "none" for the equipment lists; a client and an installer
 // are added when there are none.
-int Choose(ObjectList list, std::size_t entry = 0) {
+int Choose(ObjectType list, std::size_t entry = 0) {
     ChoiceList choices = ReadChoiceList(list);
-    if (choices.ids.empty() && (list == ObjectList::Client || list == ObjectList::Installer)) {
+    if (choices.ids.empty() && (list == ObjectType::Client || list == ObjectType::Installer)) {
         StartNewRunWizard();
         g_bNewClient = g_bNewInstaller = 1;
         g_strNewClientName = "Grace Hopper";
@@ -97,12 +97,12 @@ int AddRun(const std::function<void(CRunsSet&)>& change) {
     run.m_strFilter = "0";
     run.Open();
     run.AddNew();
-    run.m_ClientId = Choose(ObjectList::Client);
-    run.m_InstallerId = Choose(ObjectList::Installer);
-    run.m_PoolUseId = Choose(ObjectList::PoolUse);
-    run.m_CollectorId = Choose(ObjectList::Collector, 1);
+    run.m_ClientId = Choose(ObjectType::Client);
+    run.m_InstallerId = Choose(ObjectType::Installer);
+    run.m_PoolUseId = Choose(ObjectType::PoolUse);
+    run.m_CollectorId = Choose(ObjectType::Collector, 1);
     run.m_HeaterId = run.m_BlanketId = 1;
-    run.m_SI = true;
+    run.SetUnits(UnitSystem::SI);
     run.m_City = gui_test::kCity;
     run.m_OpensMonth = 6;
     run.m_OpensDay = 1;
@@ -124,9 +124,9 @@ int AddIPRun() {
     return AddRun([](CRunsSet& run) {
         run.m_TStamp = 1'800'000'000;
         run.m_Comments = "Opened, looked at, done";
-        run.m_HeaterId = Choose(ObjectList::Heater, 1);
-        run.m_BlanketId = Choose(ObjectList::Blanket, 1);
-        run.m_SI = false;
+        run.m_HeaterId = Choose(ObjectType::Heater, 1);
+        run.m_BlanketId = Choose(ObjectType::Blanket, 1);
+        run.SetUnits(UnitSystem::IP);
         run.m_OpensMonth = 5;
         run.m_OpensDay = 28;
         run.m_ClosesMonth = 8;
@@ -193,7 +193,7 @@ TEST(RunForm, AnIPRunOpenedAndSavedWithoutAnEditKeepsEveryValue) {
             << before[i].name << " " << before[i].real << " became " << after[i].real;
         EXPECT_EQ(after[i].text, before[i].text) << before[i].name;
     }
-    DeleteRun(runId);
+    EXPECT_TRUE(DeleteRun(runId));
 }
 
 // A run with season results: 4 collectors of $100, $500 of hardware and $1000 of installation
@@ -214,7 +214,7 @@ int AddRunWithResults() {
 
 TEST(RunForm, EconomicsRefuseAWrongValueAsItsBoxIsLeftAndLowerTheDownPayment) {
     const int runId = AddRunWithResults();
-    std::optional<EconomicDialogData> data = LoadEconomicData(runId, false);
+    std::optional<EconomicDialogData> data = LoadEconomicData(runId, UnitSystem::SI);
     ASSERT_TRUE(data);
     EconomicsDialog dialog(&Welcome(), *data);
     const int result = RunModal(dialog, [&] {
@@ -252,7 +252,7 @@ TEST(RunForm, EconomicsRefuseAWrongValueAsItsBoxIsLeftAndLowerTheDownPayment) {
         EXPECT_EQ(stored.getColumn(1).getDouble(), 0);
         EXPECT_EQ(stored.getColumn(2).getDouble(), 1900);
     }
-    DeleteRun(runId);
+    EXPECT_TRUE(DeleteRun(runId));
 }
 
 }  // namespace

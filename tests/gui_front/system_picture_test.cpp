@@ -14,7 +14,7 @@
 namespace {
 
 // Chooses entry `position` of `list` as a user does: the list's selection event follows.
-void Choose(InputFormDialog& form, ObjectList list, int position) {
+void Choose(InputFormDialog& form, ObjectType list, int position) {
     wxChoice& choice = form.List(list);
     choice.SetSelection(position);
     wxCommandEvent changed(wxEVT_CHOICE, choice.GetId());
@@ -23,7 +23,7 @@ void Choose(InputFormDialog& form, ObjectList list, int position) {
     choice.ProcessWindowEvent(changed);
 }
 
-int PositionOf(InputFormDialog& form, ObjectList list, const wxString& name) {
+int PositionOf(InputFormDialog& form, ObjectType list, const wxString& name) {
     return form.List(list).FindString(name);
 }
 
@@ -34,8 +34,8 @@ TEST(SystemPictureWindowTest, PictureFollowsTheLists) {
     g_nRunCreationMode = 0;
     auto* form = new InputFormDialog(gui_test::FindTopLevel<WelcomeWindow>());
     ASSERT_TRUE(form->Loaded());
-    const int heatPump = PositionOf(*form, ObjectList::Heater, "Heat pump, 14 kW");
-    const int gas = PositionOf(*form, ObjectList::Heater, "Gas heater, 29 kW (100 000 Btu/h)");
+    const int heatPump = PositionOf(*form, ObjectType::Heater, "Heat pump, 14 kW");
+    const int gas = PositionOf(*form, ObjectType::Heater, "Gas heater, 29 kW (100 000 Btu/h)");
     ASSERT_GT(heatPump, 0);
     ASSERT_GT(gas, 0);
     struct Case {
@@ -55,13 +55,13 @@ TEST(SystemPictureWindowTest, PictureFollowsTheLists) {
         form->Raise();
     }
     for (const Case& each : cases) {
-        Choose(*form, ObjectList::Collector, each.collector);
-        Choose(*form, ObjectList::Heater, each.heater);
-        Choose(*form, ObjectList::Blanket, each.blanket);
+        Choose(*form, ObjectType::Collector, each.collector);
+        Choose(*form, ObjectType::Heater, each.heater);
+        Choose(*form, ObjectType::Blanket, each.blanket);
         EXPECT_EQ(form->SystemPicture(), each.picture) << each.name;
         if (screenshots == nullptr) continue;
         // Two pictures in SI, two in IP.
-        form->SelectUnits(ip);
+        form->SelectUnits(ip ? UnitSystem::IP : UnitSystem::SI);
         gui_test::Screenshot(each.name + language + (ip ? "-ip" : "-si"));
         ip = !ip;
     }

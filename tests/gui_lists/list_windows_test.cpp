@@ -1,8 +1,8 @@
 // The list managers, the object dialogs, the maintenance window and the help pages through
 // their windows.
 #include <fstream>
-#include <regex>
 #include <set>
+#include <string_view>
 
 #include "frontend_globals.h"
 #include "help_book_text.h"
@@ -56,7 +56,7 @@ class ListManagerTest : public lists_test::ListWindowTest {};
 // The list manager of `type`, expected to open modally; closed at once.
 class ExpectListManager : public wxExpectModalBase<CObjMngrDlg, ExpectListManager> {
   public:
-    explicit ExpectListManager(int type) : type_(type) {}
+    explicit ExpectListManager(ObjectType type) : type_(type) {}
 
   protected:
     int OnInvoked(CObjMngrDlg* manager) const override {
@@ -65,24 +65,24 @@ class ExpectListManager : public wxExpectModalBase<CObjMngrDlg, ExpectListManage
     }
 
   private:
-    int type_;
+    ObjectType type_;
 };
 
 // Every type through its list manager in IP units: built-in rows are not listed; a row added
 // with a value typed in IP is stored in SI and shows as typed when edited again (1e-9); it is
 // deactivated, activated and removed, and the removed row stays in its table.
 TEST_F(ListManagerTest, EveryTypeAddEditDeactivateActivateRemove) {
-    g_nUnits = kUnitsIP;
-    for (int type = 0; type < kObjectTypeCount; ++type) {
-        SCOPED_TRACE(type);
-        const TypedValue& typed = kTyped[type];
+    g_nUnits = UnitSystem::IP;
+    for (ObjectType type : kObjectTypes) {
+        SCOPED_TRACE(ObjectTable(type));
+        const TypedValue& typed = kTyped[Index(type)];
         CObjMngrDlg manager(nullptr, type);
         manager.Show();
         EXPECT_EQ(manager.List().GetItemCount(), 0);
 
         wxTEST_DIALOG(Click(manager, CObjMngrDlg::kIdAdd), ExpectObjectDialog([&](ObjectDialog& d) {
                           if (typed.field >= 0) {
-                              EXPECT_EQ(d.Units(), kUnitsIP);
+                              EXPECT_EQ(d.Units(), UnitSystem::IP);
                           }
                           d.NameEdit().SetValue("New one");
                           if (typed.field >= 0) d.NumberEdit(typed.field).SetValue(typed.text);
@@ -105,9 +105,9 @@ TEST_F(ListManagerTest, EveryTypeAddEditDeactivateActivateRemove) {
                       }));
         EXPECT_EQ(Names(manager.List()), std::vector<std::string>{"Edited"});
         auto set = OpenObjectSet(type);
-        ASSERT_TRUE(SelectObject(*set, type, static_cast<int>(id)));
+        ASSERT_TRUE(SelectObject(*set, static_cast<int>(id)));
         if (typed.read != nullptr) {
-            EXPECT_NEAR(typed.read(ReadObject(*set, type)), typed.stored, 1e-9 * typed.stored);
+            EXPECT_NEAR(typed.read(ReadObject(*set)), typed.stored, 1e-9 * typed.stored);
         }
 
         SelectFirst(manager.List());
@@ -127,7 +127,7 @@ TEST_F(ListManagerTest, EveryTypeAddEditDeactivateActivateRemove) {
         EXPECT_EQ(manager.List().GetItemCount(), 0);
         manager.ShowInactive(true);
         EXPECT_EQ(manager.List().GetItemCount(), 0);
-        ASSERT_TRUE(SelectObject(*set, type, static_cast<int>(id)));
+        ASSERT_TRUE(SelectObject(*set, static_cast<int>(id)));
         EXPECT_EQ(set->m_Name, "Unknown");
         EXPECT_EQ(set->m_Active, 2);
     }
@@ -138,7 +138,7 @@ TEST_F(ListManagerTest, EveryTypeAddEditDeactivateActivateRemove) {
 // unglazed one's wind term is refused, naming the coefficient, and Cancel adds nothing; SI to IP
 // and back shows the first text again.
 TEST_F(ListManagerTest, CollectorDialogTypeUnitsAndRefusals) {
-    CObjMngrDlg manager(nullptr, kObjectCollector);
+    CObjMngrDlg manager(nullptr, ObjectType::Collector);
     wxTEST_DIALOG(Click(manager, CObjMngrDlg::kIdAdd), ExpectObjectDialog([](ObjectDialog& d) {
                       auto& collector = dynamic_cast<CCollectorDlg&>(d);
                       EXPECT_EQ(collector.Equation(),
@@ -151,16 +151,16 @@ TEST_F(ListManagerTest, CollectorDialogTypeUnitsAndRefusals) {
                       collector.SelectType(1);
                       EXPECT_TRUE(collector.Equation().StartsWith("Energy=Area·[(A-B·V)"));
                       EXPECT_TRUE(d.AcceptValues());
-                      d.SelectUnits(kUnitsIP);
+                      d.SelectUnits(UnitSystem::IP);
                       EXPECT_EQ(d.NumberEdit(0).GetValue(), "31.8612");
-                      d.SelectUnits(kUnitsSI);
+                      d.SelectUnits(UnitSystem::SI);
                       EXPECT_EQ(d.NumberEdit(0).GetValue(), "2.96");
                       return wxID_CANCEL;
                   }));
     EXPECT_EQ(manager.List().GetItemCount(), 0);
 
     // A heater of 49 W is refused, the heat pump's labels follow its type.
-    CObjMngrDlg heaters(nullptr, kObjectHeater);
+    CObjMngrDlg heaters(nullptr, ObjectType::Heater);
     wxTEST_DIALOG(Click(heaters, CObjMngrDlg::kIdAdd), ExpectObjectDialog([](ObjectDialog& d) {
                       d.NumberEdit(0).SetValue("49");
                       EXPECT_FALSE(d.AcceptValues());
@@ -177,7 +177,8 @@ TEST_F(ListManagerTest, CollectorDialogTypeUnitsAndRefusals) {
 // (bounds in the units shown) and a closing hour before the opening hour, each with its control
 // focused.
 TEST_F(ListManagerTest, PoolUseDialogRefusesWhatTheSimulationRefuses) {
-    CPoolUseDlg dialog(nullptr, std::get<PoolUseData>(NewObjectData(kObjectPoolUse)), kUnitsIP);
+    CPoolUseDlg dialog(nullptr, std::get<PoolUseData>(NewObjectData(ObjectType::PoolUse)),
+                       UnitSystem::IP);
     dialog.Show();
     EXPECT_EQ(dialog.NumberEdit(2).GetValue(), "69.8");  // 21 °C
     dialog.NumberEdit(3).SetValue("60");
@@ -202,10 +203,12 @@ TEST(HelpBooks, BothBooksListEveryPage) {
         const std::string contents =
             test::ReadFile(std::string(TIDEWARM_BIN_DIR) + "/" + book + ".hhc");
         std::set<std::string> listed;
-        const std::regex local("name=\"Local\" value=\"([^\"]+)\"");
-        for (auto it = std::sregex_iterator(contents.begin(), contents.end(), local);
-             it != std::sregex_iterator(); ++it)
-            listed.insert((*it)[1]);
+        constexpr std::string_view kLocal = "name=\"Local\" value=\"";
+        for (std::size_t at = contents.find(kLocal); at != std::string::npos;
+             at = contents.find(kLocal, at)) {
+            at += kLocal.size();
+            listed.insert(contents.substr(at, contents.find('"', at) - at));
+        }
         std::set<std::string> expected;
         for (std::string_view page : kHelpPages) expected.insert(HelpPageFile(page, language));
         EXPECT_EQ(listed, expected) << book;
@@ -225,8 +228,8 @@ TEST(HelpBooks, AccentsReadAsWritten) {
 TEST_F(ListManagerTest, MaintenanceWindowAndHelpPages) {
     CMaintainDlg window(nullptr);
     window.Show();
-    for (int type = 0; type < kObjectTypeCount; ++type) {
-        wxTEST_DIALOG(Click(window, CMaintainDlg::kIdFirstList + type), ExpectListManager(type));
+    for (ObjectType type : kObjectTypes) {
+        wxTEST_DIALOG(Click(window, CMaintainDlg::ListButtonId(type)), ExpectListManager(type));
     }
     Click(window, CMaintainDlg::kIdRuns);  // nothing set: nothing opens
     int opened = 0;

@@ -42,7 +42,7 @@ void ListWindowTest::SetUp() {
     SetEnglishStrings(FrontEndEnglishStrings());
     DropFrenchStrings();
     g_nLanguage = 0;
-    g_nUnits = 0;
+    g_nUnits = UnitSystem::SI;
     g_strProgramFolder = TIDEWARM_BIN_DIR;
     const auto folder = std::filesystem::current_path() / "data";
     std::filesystem::create_directories(folder);

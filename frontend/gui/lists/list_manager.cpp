@@ -10,14 +10,14 @@
 
 namespace {
 
-constexpr int kTitles[kObjectTypeCount] = {kStrClientListTitle,  kStrInstallerListTitle,
-                                           kStrPoolUseListTitle, kStrCollectorListTitle,
-                                           kStrHeaterListTitle,  kStrBlanketListTitle};
+constexpr std::array<int, kObjectTypeCount> kTitles = {kStrClientListTitle,  kStrInstallerListTitle,
+                                                       kStrPoolUseListTitle, kStrCollectorListTitle,
+                                                       kStrHeaterListTitle,  kStrBlanketListTitle};
 
 }  // namespace
 
-CObjMngrDlg::CObjMngrDlg(wxWindow* parent, int type)
-    : wxDialog(parent, wxID_ANY, ResText(kTitles[type]), wxDefaultPosition, wxDefaultSize,
+CObjMngrDlg::CObjMngrDlg(wxWindow* parent, ObjectType type)
+    : wxDialog(parent, wxID_ANY, ResText(kTitles[Index(type)]), wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
       type_(type),
       set_(OpenObjectSet(type)) {
@@ -93,11 +93,11 @@ int CObjMngrDlg::SelectedId() const {
 
 void CObjMngrDlg::OnEdit(wxCommandEvent&) {
     const int id = SelectedId();
-    if (id == 0 || !SelectObject(*set_, type_, id)) return;
-    ObjectData data = ReadObject(*set_, type_);
+    if (id == 0 || !SelectObject(*set_, id)) return;
+    ObjectData data = ReadObject(*set_);
     if (EditObject(this, data, g_nUnits))
         RunCommand([&] {
-            if (SaveObject(*set_, type_, id, data)) return true;
+            if (SaveObject(*set_, id, data)) return true;
             ShowMessage(FormatResString(kStrObjectNotSaved, id));
             return false;
         });
@@ -112,18 +112,17 @@ void CObjMngrDlg::OnNew(wxCommandEvent&) {
 }
 
 void CObjMngrDlg::OnRestore(wxCommandEvent&) {
-    if (const int id = SelectedId(); id != 0 && ActivateObject(*set_, type_, id)) SetShowDeleted();
+    if (const int id = SelectedId(); id != 0 && ActivateObject(*set_, id)) SetShowDeleted();
 }
 
 void CObjMngrDlg::OnDelete(wxCommandEvent&) {
-    if (const int id = SelectedId(); id != 0 && DeactivateObject(*set_, type_, id))
-        SetShowDeleted();
+    if (const int id = SelectedId(); id != 0 && DeactivateObject(*set_, id)) SetShowDeleted();
 }
 
 void CObjMngrDlg::OnPurge(wxCommandEvent&) {
     const long item = list_->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
     const int id = SelectedId();
-    if (id == 0 || !RemoveObject(*set_, type_, id)) return;
+    if (id == 0 || !RemoveObject(*set_, id)) return;
     SetShowDeleted();
     // The row that took the removed one's place becomes the selected one.
     if (item < list_->GetItemCount())

@@ -3,6 +3,7 @@
 // long as the window.
 #pragma once
 
+#include <array>
 #include <memory>
 
 #include "lists_wx_headers.h"
@@ -22,12 +23,12 @@ class CObjMngrDlg : public wxDialog {
         kIdRemove,
     };
 
-    CObjMngrDlg(wxWindow* parent, int type);
+    CObjMngrDlg(wxWindow* parent, ObjectType type);
 
     // As a click on "Active" (false) or "Inactive" (true).
     void ShowInactive(bool inactive);
     wxListCtrl& List() { return *list_; }
-    int Type() const { return type_; }
+    ObjectType Type() const { return type_; }
 
   private:
     // Refills the list with the rows of the view; Activate shows only in the inactive view,
@@ -41,7 +42,7 @@ class CObjMngrDlg : public wxDialog {
     void OnDelete(wxCommandEvent&);
     void OnPurge(wxCommandEvent&);
 
-    int type_;
+    ObjectType type_;
     bool inactiveView_ = false;
     std::unique_ptr<CTidewarmSet> set_;
     wxListCtrl* list_ = nullptr;

@@ -13,12 +13,13 @@ CMaintainDlg::CMaintainDlg(wxWindow* parent)
     heading->SetFont(wxFont(wxFontInfo(18).FaceName("Arial")));
     top->Add(heading, 0, wxALL | wxALIGN_CENTER_HORIZONTAL, 12);
 
-    constexpr int kLabels[kObjectTypeCount] = {kStrClientsButton, kStrInstallersButton,
-                                               kStrPoolUseButton, kStrCollectorsButton,
-                                               kStrHeatersButton, kStrBlanketsButton};
+    constexpr std::array<int, kObjectTypeCount> kLabels = {kStrClientsButton, kStrInstallersButton,
+                                                           kStrPoolUseButton, kStrCollectorsButton,
+                                                           kStrHeatersButton, kStrBlanketsButton};
     auto* lists = new wxGridSizer(2, 8, 8);
-    for (int type = 0; type < kObjectTypeCount; ++type)
-        lists->Add(new wxButton(this, kIdFirstList + type, ResText(kLabels[type])), 0, wxEXPAND);
+    for (ObjectType type : kObjectTypes)
+        lists->Add(new wxButton(this, ListButtonId(type), ResText(kLabels[Index(type)])), 0,
+                   wxEXPAND);
     lists->Add(new wxButton(this, kIdRuns, ResText(kStrRunsButton)), 0, wxEXPAND);
     top->Add(lists, 0, wxLEFT | wxRIGHT | wxEXPAND, 12);
 
@@ -29,7 +30,7 @@ CMaintainDlg::CMaintainDlg(wxWindow* parent)
     SetSizerAndFit(top);
 
     Bind(wxEVT_BUTTON, &CMaintainDlg::OnList, this, kIdFirstList,
-         kIdFirstList + kObjectTypeCount - 1);
+         kIdFirstList + static_cast<int>(kObjectTypeCount) - 1);
     Bind(
         wxEVT_BUTTON,
         [this](wxCommandEvent&) {
@@ -40,6 +41,7 @@ CMaintainDlg::CMaintainDlg(wxWindow* parent)
 }
 
 void CMaintainDlg::OnList(wxCommandEvent& event) {
-    CObjMngrDlg manager(this, event.GetId() - kIdFirstList);
+    CObjMngrDlg manager(this,
+                        kObjectTypes.at(static_cast<std::size_t>(event.GetId() - kIdFirstList)));
     manager.ShowModal();
 }

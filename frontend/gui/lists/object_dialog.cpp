@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "dialog_rows.h"
 #include "frontend_strings.h"
 #include "help_pages.h"
 #include "number_entry.h"
@@ -9,7 +10,8 @@
 #include "user_interface.h"
 #include "wx_text.h"
 
-ObjectDialog::ObjectDialog(wxWindow* parent, int caption, const std::string& helpPage, int units)
+ObjectDialog::ObjectDialog(wxWindow* parent, int caption, const std::string& helpPage,
+                           UnitSystem units)
     : wxDialog(parent, wxID_ANY, ResText(caption), wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
       units_(units) {
@@ -33,15 +35,12 @@ void ObjectDialog::AddName(wxFlexGridSizer& grid, const std::string& name) {
 
 wxStaticText* ObjectDialog::AddNumber(wxFlexGridSizer& grid, const wxString& label, double& value,
                                       ConversionOf conversion) {
-    auto* text = new wxStaticText(this, wxID_ANY, label);
-    grid.Add(text, 0, wxALIGN_CENTER_VERTICAL);
     NumberField field;
     field.edit = new wxTextCtrl(this, wxID_ANY);
-    field.unit = new wxStaticText(this, wxID_ANY, wxString());
+    const LabelledRow row = AddLabelledRow(grid, this, label, field.edit, wxString());
+    field.unit = row.unit;
     field.value = &value;
     field.conversion = std::move(conversion);
-    grid.Add(field.edit, 0, wxEXPAND);
-    grid.Add(field.unit, 0, wxALIGN_CENTER_VERTICAL);
     const std::size_t index = numbers_.size();
     field.edit->Bind(wxEVT_TEXT,
                      [this, index](wxCommandEvent&) { numbers_[index].changed = true; });
@@ -50,7 +49,7 @@ wxStaticText* ObjectDialog::AddNumber(wxFlexGridSizer& grid, const wxString& lab
         event.Skip();
     });
     numbers_.push_back(std::move(field));
-    return text;
+    return row.label;
 }
 
 void ObjectDialog::Finish(wxSizer* body, bool withUnits) {
@@ -65,23 +64,22 @@ void ObjectDialog::Finish(wxSizer* body, bool withUnits) {
         ip_ = new wxRadioButton(this, wxID_ANY, ResText(kStrIPUnits));
         units->Add(si_, 0, wxRIGHT, 10);
         units->Add(ip_);
-        si_->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { SelectUnits(kUnitsSI); });
-        ip_->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { SelectUnits(kUnitsIP); });
+        si_->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { SelectUnits(UnitSystem::SI); });
+        ip_->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { SelectUnits(UnitSystem::IP); });
         top->Add(units, 0, wxLEFT | wxRIGHT | wxBOTTOM, 10);
     }
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    buttons->Add(new wxButton(this, wxID_OK, ResText(kStrOkButton)), 0, wxRIGHT, 5);
-    buttons->Add(new wxButton(this, wxID_CANCEL, ResText(kStrCancelButton)), 0, wxRIGHT, 5);
-    buttons->Add(new wxButton(this, wxID_HELP, ResText(kStrHelpButton)));
+    AddOkCancelHelp(*buttons, this,
+                    {ResText(kStrOkButton), ResText(kStrCancelButton), ResText(kStrHelpButton)}, 5);
     top->Add(buttons, 0, wxALIGN_RIGHT | wxALL, 10);
     SelectUnits(units_);
     SetSizerAndFit(top);
 }
 
-void ObjectDialog::SelectUnits(int units) {
+void ObjectDialog::SelectUnits(UnitSystem units) {
     ReadChangedNumbers();
     units_ = units;
-    if (si_ != nullptr) (units == kUnitsIP ? ip_ : si_)->SetValue(true);
+    if (si_ != nullptr) (units == UnitSystem::IP ? ip_ : si_)->SetValue(true);
     RewriteNumbers();
 }
 

@@ -21,8 +21,8 @@ class ObjectDialog : public wxDialog {
     // shown and its edit gets the focus with its text selected.
     bool AcceptValues();
     // As a click on the SI or IP button.
-    void SelectUnits(int units);
-    int Units() const { return units_; }
+    void SelectUnits(UnitSystem units);
+    UnitSystem Units() const { return units_; }
     wxTextCtrl& NameEdit() { return *name_; }
     // The number edits in the order of the dialog's checks (object_data.h).
     wxTextCtrl& NumberEdit(int field) { return *numbers_.at(static_cast<std::size_t>(field)).edit; }
@@ -31,7 +31,7 @@ class ObjectDialog : public wxDialog {
     virtual ObjectData Values() const = 0;
 
   protected:
-    ObjectDialog(wxWindow* parent, int caption, const std::string& helpPage, int units);
+    ObjectDialog(wxWindow* parent, int caption, const std::string& helpPage, UnitSystem units);
 
     // The conversion of a number edit (identity for values without units).
     using ConversionOf = std::function<const UnitConversion&()>;
@@ -67,7 +67,7 @@ class ObjectDialog : public wxDialog {
     void ReadChangedNumbers();
     void OnOk(wxCommandEvent&);
 
-    int units_ = kUnitsSI;
+    UnitSystem units_ = UnitSystem::SI;
     wxTextCtrl* name_ = nullptr;
     wxRadioButton* si_ = nullptr;
     wxRadioButton* ip_ = nullptr;
@@ -81,4 +81,4 @@ void LimitLength(wxTextCtrl& edit, std::size_t maximum);
 // Runs the edit dialog of `data`'s type modally over `parent` in `units`; true (and `data` holds
 // the dialog's values) when the user chose OK. `contactMode` chooses a contact dialog's caption:
 // 0 its own, 1 new installer, 2 edit installer, 3 new client, 4 edit client.
-bool EditObject(wxWindow* parent, ObjectData& data, int units, int contactMode = 0);
+bool EditObject(wxWindow* parent, ObjectData& data, UnitSystem units, int contactMode = 0);

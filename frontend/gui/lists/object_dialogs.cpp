@@ -42,7 +42,7 @@ wxChoice* HourChoice(wxWindow* parent, int hour) {
 // ---- contacts ----
 
 CContactDlg::CContactDlg(wxWindow* parent, const ContactData& data, int mode)
-    : ObjectDialog(parent, kStrContactCaption, "contact", kUnitsSI) {
+    : ObjectDialog(parent, kStrContactCaption, "contact", UnitSystem::SI) {
     static constexpr int kCaptions[] = {0, kStrNewInstallerCaption, kStrEditInstallerCaption,
                                         kStrNewClientCaption, kStrEditClientCaption};
     if (mode >= 1 && mode <= 4) SetTitle(ResText(kCaptions[mode]));
@@ -63,7 +63,7 @@ ObjectData CContactDlg::Values() const {
 
 // ---- pool use ----
 
-CPoolUseDlg::CPoolUseDlg(wxWindow* parent, const PoolUseData& data, int units)
+CPoolUseDlg::CPoolUseDlg(wxWindow* parent, const PoolUseData& data, UnitSystem units)
     : ObjectDialog(parent, kStrPoolUseCaption, "pooluse", units), data_(data) {
     auto* body = new wxBoxSizer(wxVERTICAL);
     auto* grid = FieldGrid();
@@ -131,7 +131,7 @@ wxWindow& CPoolUseDlg::ProblemWindow(int field) {
 
 // ---- collectors ----
 
-CCollectorDlg::CCollectorDlg(wxWindow* parent, const CollectorData& data, int units)
+CCollectorDlg::CCollectorDlg(wxWindow* parent, const CollectorData& data, UnitSystem units)
     : ObjectDialog(parent, kStrCollectorCaption, "collector", units), data_(data) {
     auto* body = new wxBoxSizer(wxVERTICAL);
     auto* grid = FieldGrid();
@@ -185,7 +185,7 @@ std::optional<EditProblem> CCollectorDlg::Check(const std::vector<std::string>& 
 
 // ---- heaters ----
 
-CHeaterDlg::CHeaterDlg(wxWindow* parent, const HeaterData& data, int units)
+CHeaterDlg::CHeaterDlg(wxWindow* parent, const HeaterData& data, UnitSystem units)
     : ObjectDialog(parent, kStrHeaterCaption, "heater", units), data_(data) {
     auto* grid = FieldGrid();
     AddName(*grid, data.name);
@@ -230,7 +230,7 @@ std::optional<EditProblem> CHeaterDlg::Check(const std::vector<std::string>& tex
 
 // ---- blankets ----
 
-CBlanketDlg::CBlanketDlg(wxWindow* parent, const BlanketData& data, int units)
+CBlanketDlg::CBlanketDlg(wxWindow* parent, const BlanketData& data, UnitSystem units)
     : ObjectDialog(parent, kStrBlanketCaption, "blanket", units), data_(data) {
     auto* grid = FieldGrid();
     AddName(*grid, data.name);
@@ -255,7 +255,7 @@ std::optional<EditProblem> CBlanketDlg::Check(const std::vector<std::string>& te
 
 // ---- one entry for the list managers and the wizard ----
 
-bool EditObject(wxWindow* parent, ObjectData& data, int units, int contactMode) {
+bool EditObject(wxWindow* parent, ObjectData& data, UnitSystem units, int contactMode) {
     std::unique_ptr<ObjectDialog> dialog = std::visit(
         [&](const auto& values) -> std::unique_ptr<ObjectDialog> {
             using T = std::decay_t<decltype(values)>;

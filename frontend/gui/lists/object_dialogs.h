@@ -22,7 +22,7 @@ class CContactDlg : public ObjectDialog {
 
 class CPoolUseDlg : public ObjectDialog {
   public:
-    CPoolUseDlg(wxWindow* parent, const PoolUseData& data, int units);
+    CPoolUseDlg(wxWindow* parent, const PoolUseData& data, UnitSystem units);
     ObjectData Values() const override;
     // Weekday open, weekday close, weekend open, weekend close, activity level.
     wxChoice& Choice(int index) { return *choices_.at(static_cast<std::size_t>(index)); }
@@ -39,7 +39,7 @@ class CPoolUseDlg : public ObjectDialog {
 
 class CCollectorDlg : public ObjectDialog {
   public:
-    CCollectorDlg(wxWindow* parent, const CollectorData& data, int units);
+    CCollectorDlg(wxWindow* parent, const CollectorData& data, UnitSystem units);
     ObjectData Values() const override;
     // As a choice in the type list: the equation, units and edits follow.
     void SelectType(int type);
@@ -56,7 +56,7 @@ class CCollectorDlg : public ObjectDialog {
 
 class CHeaterDlg : public ObjectDialog {
   public:
-    CHeaterDlg(wxWindow* parent, const HeaterData& data, int units);
+    CHeaterDlg(wxWindow* parent, const HeaterData& data, UnitSystem units);
     ObjectData Values() const override;
     void SelectType(int type);
     wxString EfficiencyLabel() const { return efficiencyLabel_->GetLabel(); }
@@ -76,7 +76,7 @@ class CHeaterDlg : public ObjectDialog {
 
 class CBlanketDlg : public ObjectDialog {
   public:
-    CBlanketDlg(wxWindow* parent, const BlanketData& data, int units);
+    CBlanketDlg(wxWindow* parent, const BlanketData& data, UnitSystem units);
     ObjectData Values() const override;
 
   protected:

@@ -1,4 +1,4 @@
-#include "small_windows.h"
+#include "front_small_windows.h"
 
 #include "window_texts.h"
 #include "wx_text.h"

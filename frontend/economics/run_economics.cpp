@@ -1,4 +1,4 @@
-#include "economic_data.h"
+#include "run_economics.h"
 
 #include <SQLiteCpp/Transaction.h>
 
@@ -96,7 +96,7 @@ void SetDefaultInputs(CEconomicsSet& row) {
     row.m_CollUnitCost = 100;
     row.m_HardwareCost = 500;
     row.m_InstallationCost = 600;
-    row.m_InitialCosts = kNotComputed;
+    row.m_InitialCosts = kEconomicsNotComputed;
     row.m_MaintenanceCost = 50;
     row.m_EnergyUnitCost = 6;
     row.m_ElectricityUnitCost = 8;
@@ -117,19 +117,19 @@ void SetNotComputed(CEconomicsSet& row) {
           &CEconomicsSet::m_ValueOfEnergy, &CEconomicsSet::m_LoanAmount,
           &CEconomicsSet::m_LoanPayment, &CEconomicsSet::m_LifeCycleCost,
           &CEconomicsSet::m_NetPresentValue, &CEconomicsSet::m_SimplePayback})
-        row.*column = kNotComputed;
+        row.*column = kEconomicsNotComputed;
 }
 
 }  // namespace
 
-std::optional<std::string> EconomicDialogData::CheckInputs() const {
+std::optional<Problem> EconomicDialogData::CheckInputs() const {
     for (const InputRange& range : kInputRanges)
         if (!(this->*range.member >= range.min && this->*range.member <= range.max))
-            return FormatResString(kStrValueBetween, range.min, range.max);
+            return Problem{FormatResString(kStrValueBetween, range.min, range.max)};
     if (LoanDuration < 0 || LoanDuration > kMaxYears)
-        return FormatResString(kStrLoanDurationRange, 0, kMaxYears);
+        return Problem{FormatResString(kStrLoanDurationRange, 0, kMaxYears)};
     if (SystemLife < 0 || SystemLife > kMaxYears)
-        return FormatResString(kStrValueBetween, 0.0, double{kMaxYears});
+        return Problem{FormatResString(kStrValueBetween, 0.0, double{kMaxYears})};
     return std::nullopt;
 }
 
@@ -200,7 +200,8 @@ std::string EconomicDialogData::PaybackText() const {
     return text;
 }
 
-std::optional<EconomicDialogData> LoadEconomicData(int runId, bool unitsIP) {
+std::optional<EconomicDialogData> LoadEconomicData(int runId, UnitSystem units) {
+    const bool unitsIP = units == UnitSystem::IP;
     CResultsSet season;
     season.m_strFilter = "[RunId] = ? AND [Month] = 0";
     season.m_filterValues = {std::int64_t{runId}};
@@ -241,12 +242,12 @@ std::optional<EconomicDialogData> LoadEconomicData(int runId, bool unitsIP) {
     return data;
 }
 
-int SaveEconomics(const EconomicDialogData& data) {
+bool SaveEconomics(const EconomicDialogData& data) {
     CEconomicsSet row;
     Select(row, "RunId", data.RunId);
     if (row.IsEOF()) {
         ShowMessage(FormatResString(kStrNoEconomicData, data.RunId));
-        return 0;
+        return false;
     }
     row.Edit();
     row.m_CollUnitCost = data.CollUnitCost;
@@ -277,7 +278,7 @@ int SaveEconomics(const EconomicDialogData& data) {
     row.m_NetPresentValue = stored(data.NetPresentValue);
     row.m_SimplePayback = stored(data.SimplePayback > 0 ? data.SimplePayback : kNeverPaysBack);
     row.Update();
-    return 1;
+    return true;
 }
 
 void CreateEconomics(int sourceRunId) {
@@ -312,12 +313,12 @@ void CreateEconomics(int sourceRunId) {
     transaction.commit();
 }
 
-int ComputeRunEconomics(int runId) {
-    std::optional<EconomicDialogData> data = LoadEconomicData(runId, false);
-    if (!data) return 0;
-    if (const std::optional<std::string> problem = data->CheckInputs()) {
-        ShowMessage(*problem);
-        return 0;
+bool ComputeRunEconomics(int runId) {
+    std::optional<EconomicDialogData> data = LoadEconomicData(runId, UnitSystem::SI);
+    if (!data) return false;
+    if (const std::optional<Problem> problem = data->CheckInputs()) {
+        ShowMessage(problem->message);
+        return false;
     }
     data->Recalculate();
     return SaveEconomics(*data);

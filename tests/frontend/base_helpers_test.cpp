@@ -34,7 +34,8 @@ TEST(NumberEntry, TheWholeTextMustBeAFiniteNumberInEitherLanguage) {
         ASSERT_TRUE(minusZero);
         EXPECT_EQ(*minusZero, 0.0);
         EXPECT_EQ(NumberEntryProblem("12"), std::nullopt);
-        EXPECT_EQ(NumberEntryProblem("12abc"), french ? "Entrez un nombre." : "Enter a number.");
+        EXPECT_EQ(NumberEntryProblem("12abc"),
+                  Problem{std::string(french ? "Entrez un nombre." : "Enter a number.")});
     }
     DropFrenchStrings();
 }
@@ -43,8 +44,9 @@ TEST(NumberEntry, RangeIncludesItsBoundsAndNamesThemWhenRefused) {
     test::FrontEndMessages messages;
     EXPECT_EQ(RangeEntryProblem("50", 50, 50, 1e9), std::nullopt);
     EXPECT_EQ(RangeEntryProblem("1e9", 1e9, 50, 1e9), std::nullopt);
-    EXPECT_EQ(RangeEntryProblem("49", 49, 50, 1e9), "Value should be between 50 and 1e+09.");
-    EXPECT_EQ(RangeEntryProblem("", 60, 50, 1e9), "Enter a number.");
+    EXPECT_EQ(RangeEntryProblem("49", 49, 50, 1e9),
+              Problem{"Value should be between 50 and 1e+09."});
+    EXPECT_EQ(RangeEntryProblem("", 60, 50, 1e9), Problem{"Enter a number."});
     EXPECT_EQ(TrimRight("12.5     "), "12.5");
     EXPECT_EQ(TrimRight("   "), "");
 }

@@ -4,8 +4,8 @@
 #include <memory>
 #include <string_view>
 
+#include "front_wx_headers.h"
 #include "user_interface.h"
-#include "wx_headers.h"
 
 // A modeless window without caption that shows one line while the program is busy
 // ("Compacting database...", "Loading data...", "Please wait..."), with the busy cursor. It is

@@ -1,9 +1,14 @@
-// The economics of a run: by hand for the defaults, the invariants of the loan, what is stored.
+// The economics of a run: by hand for the defaults, the invariants of the loan, what is stored,
+// and the dialog's boxes read and checked.
+#include "run_economics.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
+#include <string>
 
-#include "economic_data.h"
+#include "economic_entry.h"
 #include "frontend_globals.h"
 #include "run_fixture.h"
 
@@ -60,9 +65,9 @@ class EconomicsTest : public test::RunTest {
 
 TEST_F(EconomicsTest, DefaultsComputedByHandAndStored) {
     const int runId = AddSimulatedRun();
-    EXPECT_EQ(Stored(runId).m_LifeCycleCost, kNotComputed);
-    EXPECT_EQ(Stored(runId).m_InitialCosts, kNotComputed);
-    ASSERT_EQ(ComputeRunEconomics(runId), 1);
+    EXPECT_EQ(Stored(runId).m_LifeCycleCost, kEconomicsNotComputed);
+    EXPECT_EQ(Stored(runId).m_InitialCosts, kEconomicsNotComputed);
+    ASSERT_TRUE(ComputeRunEconomics(runId));
     const CEconomicsSet& e = Stored(runId);
     EXPECT_DOUBLE_EQ(e.m_CollTotalCost, 500);
     EXPECT_DOUBLE_EQ(e.m_InitialCosts, 1600);
@@ -78,7 +83,7 @@ TEST_F(EconomicsTest, DefaultsComputedByHandAndStored) {
 // With the interest rate equal to the discount rate the loan payments are worth the loan: the
 // life-cycle cost does not depend on how much is borrowed.
 TEST_F(EconomicsTest, DiscountedLoanPaymentsEqualTheLoanAtTheDiscountRate) {
-    std::optional<EconomicDialogData> data = LoadEconomicData(AddSimulatedRun(), false);
+    std::optional<EconomicDialogData> data = LoadEconomicData(AddSimulatedRun(), UnitSystem::SI);
     ASSERT_TRUE(data);
     data->InterestRate = data->DiscountRate = 7;
     data->Recalculate();
@@ -96,33 +101,33 @@ TEST_F(EconomicsTest, DiscountedLoanPaymentsEqualTheLoanAtTheDiscountRate) {
 // pays back is stored as 9999; a run without results stores its inputs and 0.
 TEST_F(EconomicsTest, EdgesOfTheLoanThePaybackAndMissingResults) {
     const int runId = AddSimulatedRun();
-    std::optional<EconomicDialogData> data = LoadEconomicData(runId, true);
+    std::optional<EconomicDialogData> data = LoadEconomicData(runId, UnitSystem::IP);
     ASSERT_TRUE(data);
     data->LoanDuration = 0;
     data->Recalculate();
     EXPECT_DOUBLE_EQ(data->LoanPayment, data->LoanAmount);
     EXPECT_TRUE(std::isfinite(data->LifeCycleCost));
     data->LoanDuration = 51;
-    EXPECT_EQ(data->CheckInputs(), "The loan duration should be between 0 and 50 years.");
+    EXPECT_EQ(data->CheckInputs(), Problem{"The loan duration should be between 0 and 50 years."});
     data->LoanDuration = 5;
     data->InterestRate = 101;
-    EXPECT_EQ(data->CheckInputs(), "Value should be between 0 and 100.");
+    EXPECT_EQ(data->CheckInputs(), Problem{"Value should be between 0 and 100."});
     data->InterestRate = 5;
     data->MaintenanceCost = 1000;  // above the value of energy
     data->Recalculate();
     EXPECT_EQ(data->PaybackText(), "N/A");
-    ASSERT_EQ(SaveEconomics(*data), 1);
+    ASSERT_TRUE(SaveEconomics(*data));
     EXPECT_EQ(Stored(runId).m_SimplePayback, 9999);
     // Shown per MBTU, stored per GJ.
     EXPECT_NEAR(data->EnergyUnitCost, 6 * 1.055056, 1e-12);
     EXPECT_NEAR(Stored(runId).m_EnergyUnitCost, 6, 1e-9);
 
     const int bare = AddSimulatedRun(false);
-    data = LoadEconomicData(bare, false);
+    data = LoadEconomicData(bare, UnitSystem::SI);
     ASSERT_TRUE(data);
     EXPECT_FALSE(data->RecalculateEnabled());
     EXPECT_EQ(data->ComputedText(123), "-");
-    ASSERT_EQ(ComputeRunEconomics(bare), 1);
+    ASSERT_TRUE(ComputeRunEconomics(bare));
     EXPECT_EQ(Stored(bare).m_SimplePayback, 0);
     EXPECT_EQ(Stored(bare).m_LoanPayment, 0);
     EXPECT_EQ(Stored(bare).m_CollUnitCost, 100);
@@ -130,20 +135,60 @@ TEST_F(EconomicsTest, EdgesOfTheLoanThePaybackAndMissingResults) {
 
 TEST_F(EconomicsTest, ANewRunCopiesItsModelsInputsOrTakesTheDefaults) {
     const int model = AddSimulatedRun();
-    std::optional<EconomicDialogData> data = LoadEconomicData(model, false);
+    std::optional<EconomicDialogData> data = LoadEconomicData(model, UnitSystem::SI);
     ASSERT_TRUE(data);
     data->HardwareCost = 777;
-    ASSERT_EQ(SaveEconomics(*data), 1);
+    ASSERT_TRUE(SaveEconomics(*data));
     g_nCurrentRunId = AddRun();
     CreateEconomics(model);
     EXPECT_EQ(Stored(g_nCurrentRunId).m_HardwareCost, 777);
-    EXPECT_EQ(Stored(g_nCurrentRunId).m_NetPresentValue, kNotComputed);
+    EXPECT_EQ(Stored(g_nCurrentRunId).m_NetPresentValue, kEconomicsNotComputed);
     CreateEconomics(9999);  // no such run: the defaults, the same single row
     EXPECT_EQ(messages.shown.back(), "Internal error - no economic data for run 9999");
     EXPECT_EQ(Stored(g_nCurrentRunId).m_HardwareCost, 500);
     row.MoveNext();
     EXPECT_TRUE(row.IsEOF());
-    EXPECT_FALSE(LoadEconomicData(12345, false));
+    EXPECT_FALSE(LoadEconomicData(12345, UnitSystem::SI));
+}
+
+TEST(EconomicEntryTest, EveryBoxReadAndCheckedBeforeAnythingChanges) {
+    EconomicDialogData data;
+    data.LoanDuration = 5;
+    data.SystemLife = 15;
+    EconomicTexts texts;
+    for (int i = 0; i < kEconomicFieldCount; ++i)
+        texts[static_cast<std::size_t>(i)] = EconomicFieldText(static_cast<EconomicField>(i), data);
+    EXPECT_FALSE(ReadEconomicInputs(texts, data));
+
+    struct Case {
+        EconomicField field;
+        std::string text;
+        std::string message;
+    };
+    const Case cases[] = {
+        {EconomicField::HardwareCost, "12abc", "Enter a number."},
+        {EconomicField::HardwareCost, "1000001", "Value should be between 0 and 1e+06."},
+        {EconomicField::LoanDuration, "51", "The loan duration should be between 0 and 50 years."},
+        {EconomicField::LoanDuration, "-1", "The loan duration should be between 0 and 50 years."},
+        {EconomicField::LoanDuration, "1e12",
+         "The loan duration should be between 0 and 50 years."},
+        {EconomicField::SystemLife, "2.5", "Enter an integer."},
+        {EconomicField::FuelInflationRate, "101", "Value should be between 0 and 100."},
+    };
+    test::FrontEndMessages messages;
+    for (const Case& c : cases) {
+        EconomicTexts wrong = texts;
+        wrong[static_cast<std::size_t>(c.field)] = c.text;
+        EconomicDialogData changed = data;
+        const std::optional<EconomicProblem> problem = ReadEconomicInputs(wrong, changed);
+        ASSERT_TRUE(problem) << c.text;
+        EXPECT_EQ(problem->field, c.field);
+        EXPECT_EQ(problem->message, c.message);
+        EXPECT_EQ(changed.LoanDuration, 5);  // nothing taken from a refused entry
+    }
+    texts[static_cast<std::size_t>(EconomicField::LoanDuration)] = "50";
+    EXPECT_FALSE(ReadEconomicInputs(texts, data));
+    EXPECT_EQ(data.LoanDuration, 50);
 }
 
 }  // namespace

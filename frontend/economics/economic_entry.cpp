@@ -65,8 +65,8 @@ std::optional<double> CheckedValue(EconomicField field, const std::string& text,
     // the message goes with its own box.
     EconomicDialogData alone;
     Assign(alone, member, checked);
-    if (std::optional<std::string> outside = alone.CheckInputs()) {
-        problem = std::move(*outside);
+    if (std::optional<Problem> outside = alone.CheckInputs()) {
+        problem = std::move(outside->message);
         return std::nullopt;
     }
     return checked;
@@ -74,10 +74,10 @@ std::optional<double> CheckedValue(EconomicField field, const std::string& text,
 
 }  // namespace
 
-std::optional<std::string> EconomicFieldProblem(EconomicField field, const std::string& text) {
+std::optional<Problem> EconomicFieldProblem(EconomicField field, const std::string& text) {
     std::string problem;
     if (CheckedValue(field, text, problem)) return std::nullopt;
-    return problem;
+    return Problem{problem};
 }
 
 std::optional<EconomicProblem> ReadEconomicInputs(const EconomicTexts& texts,

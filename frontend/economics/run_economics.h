@@ -10,10 +10,9 @@
 #include <optional>
 #include <string>
 
+#include "display_units.h"
 #include "economics.h"
-
-// A computed column of an Economics row that no computation has filled yet.
-inline constexpr double kNotComputed = -9999;
+#include "problem.h"
 
 // Bounds of the economic inputs.
 inline constexpr double kMaxCost = 1000000;          // $ of a cost or the resale value
@@ -59,7 +58,7 @@ struct EconomicDialogData {
     double DisplacedElectricity = 0;  // GJ a year
 
     // The first input outside its range, as the message to show; nothing when all are in range.
-    std::optional<std::string> CheckInputs() const;
+    [[nodiscard]] std::optional<Problem> CheckInputs() const;
     // Every computed member from the inputs and energies; nothing changes without results.
     void Recalculate();
     // The Recalculate button works only on a run with results.
@@ -78,22 +77,22 @@ struct EconomicDialogData {
 };
 
 // The economics of the run `runId` as the dialog opens on them: the inputs of its Economics row
-// (the energy unit cost per MBTU with `unitsIP`), its collector count and, when it has results,
+// (the energy unit cost per MBTU in IP `units`), its collector count and, when it has results,
 // its season's energies and the energies its solar heat displaces. Nothing after message 161
 // (no Economics row), 146 (no Runs row) or 151 (its heater missing).
-std::optional<EconomicDialogData> LoadEconomicData(int runId, bool unitsIP);
+[[nodiscard]] std::optional<EconomicDialogData> LoadEconomicData(int runId, UnitSystem units);
 
 // Stores `data` into its run's Economics row: the inputs (energy unit cost per GJ), the computed
-// values (0 without results) and the simple payback (0 without results). 0 after message 161
-// when the run has no row, else 1.
-int SaveEconomics(const EconomicDialogData& data);
+// values (0 without results) and the simple payback (0 without results). False after message
+// 161 when the run has no row.
+[[nodiscard]] bool SaveEconomics(const EconomicDialogData& data);
 
 // Gives the current run (g_nCurrentRunId) of a new run (g_nRunCreationMode not 0) a fresh
 // Economics row: the inputs of the run `sourceRunId` (or the defaults when it is -1, or after
-// message 161 when it has no row), every computed column kNotComputed. Does nothing for an
+// message 161 when it has no row), every computed column kEconomicsNotComputed. Does nothing for an
 // existing run.
 void CreateEconomics(int sourceRunId);
 
 // The economics of a simulated run computed and stored: its row read, its inputs checked, every
-// value computed. 1 when stored; 0 after the failure's message.
-int ComputeRunEconomics(int runId);
+// value computed. False after the failure's message.
+[[nodiscard]] bool ComputeRunEconomics(int runId);

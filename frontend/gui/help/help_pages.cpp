@@ -1,10 +1,14 @@
 #include "help_pages.h"
 
+#include <wx/filename.h>
+#include <wx/html/helpctrl.h>
+#include <wx/module.h>
+#include <wx/wx.h>
+
 #include <memory>
 
 #include "frontend_globals.h"
 #include "frontend_strings.h"
-#include "lists_wx_headers.h"
 #include "user_interface.h"
 #include "wx_text.h"
 

@@ -1,10 +1,9 @@
 // The batch input file written from a run's rows and read back by TidewarmPro's reader.
-#include "batch_writer.h"
-
 #include <gtest/gtest.h>
 
 #include <sstream>
 
+#include "batch_writer.h"
 #include "calendar.h"
 #include "run_fixture.h"
 
@@ -14,7 +13,7 @@ using test::RunTest;
 
 // The values the reader takes, and the three lines it skips (run, time, comments) as written.
 BatchInput WrittenAndRead(const CRunsSet& run, const std::string& path, std::string& skipped) {
-    EXPECT_EQ(WriteRunBatchInput(run, path), 1);
+    EXPECT_TRUE(WriteRunBatchInput(run, path));
     std::istringstream file(test::ReadFile(path));
     BatchInput read;
     EXPECT_EQ(ReadBatchInput(file, read).error, BatchInputError::kNone);
@@ -37,7 +36,7 @@ TEST_F(RunTest, EveryFieldOfARunReachesTheReader) {
             const int runId = AddRun([&](CRunsSet& run) {
                 run.m_PoolType = poolType;
                 run.m_DoubleRun = poolType % 2 == 1;
-                run.m_SI = objects % 2 == 0;
+                run.SetUnits(objects % 2 == 0 ? UnitSystem::SI : UnitSystem::IP);
                 run.m_PoolUseId = 2;
                 run.m_CollectorId = collector ? 4 : 1;  // unglazed, 3.72 m2
                 run.m_NumberOfColl = 6;
@@ -111,7 +110,7 @@ TEST_F(RunTest, ARunWithoutObjectsIs24LinesAndCommentsStayOnOneLine) {
     CRunsSet run;
     Select(run, AddRun([](CRunsSet& r) { r.m_Comments = "first\r\nsecond"; }));
     const std::string path = dataFolder + "/Tidewarm.tmp";
-    ASSERT_EQ(WriteRunBatchInput(run, path), 1);
+    ASSERT_TRUE(WriteRunBatchInput(run, path));
     std::istringstream file(test::ReadFile(path));
     std::vector<std::string> lines;
     for (std::string line; std::getline(file, line);) lines.push_back(line);
@@ -129,7 +128,7 @@ TEST_F(RunTest, WhatCannotBeWrittenWholeIsRefusedAndTheOldFileKept) {
         CRunsSet run;
         Select(run, AddRun(change));
         messages.shown.clear();
-        EXPECT_EQ(WriteRunBatchInput(run, path), 0);
+        EXPECT_FALSE(WriteRunBatchInput(run, path));
         return messages.shown.empty() ? std::string() : messages.shown.back();
     };
     EXPECT_EQ(refused([](CRunsSet& r) { r.m_City = "sample city"; }),

@@ -5,7 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "economic_data.h"
+#include "problem.h"
+#include "run_economics.h"
 
 // The input boxes, in the order they are read.
 enum class EconomicField {
@@ -37,7 +38,8 @@ std::string EconomicFieldText(EconomicField field, const EconomicDialogData& dat
 
 // The box the user leaves, checked alone: the message when it holds no number (170), no whole
 // number of years or a value outside its range; nothing when it is right.
-std::optional<std::string> EconomicFieldProblem(EconomicField field, const std::string& text);
+[[nodiscard]] std::optional<Problem> EconomicFieldProblem(EconomicField field,
+                                                          const std::string& text);
 
 // Reads every box into `data`, then checks the ranges: the first box that holds no number
 // (170), no whole number of years, or a value outside its range stops it, named with its

@@ -1,12 +1,11 @@
 // Fuzz entry of the report's template: placeholder words anywhere, cut short, repeated, joined,
 // on huge lines and with any line ends.
-#include "report_template.h"
-
 #include <algorithm>
 #include <sstream>
 #include <string>
 
 #include "fuzz_support.h"
+#include "report_template.h"
 
 namespace fuzz {
 

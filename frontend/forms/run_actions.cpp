@@ -1,0 +1,24 @@
+#include "run_actions.h"
+
+#include "folders.h"
+#include "frontend_globals.h"
+#include "recordset.h"
+#include "run_report.h"
+
+SimulationOutcome SimulateCurrentRun() {
+    CRunsSet run;
+    run.m_strFilter = "[RunId] = ?";
+    run.m_filterValues = {std::int64_t{g_nCurrentRunId}};
+    run.Open();
+    if (run.IsEOF()) return SimulationOutcome::NotStarted;
+    return SimulateRun(run);
+}
+
+std::optional<std::string> BuildCurrentRunReport() {
+    std::string path;
+    SQLite::Database database = ConnectDatabase();
+    if (!BuildRunReport(database, g_nCurrentRunId, DataFolder(), g_strProgramFolder, g_nLanguage,
+                        &path))
+        return std::nullopt;
+    return path;
+}

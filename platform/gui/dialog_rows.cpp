@@ -1,0 +1,21 @@
+#include "dialog_rows.h"
+
+#include <utility>
+
+LabelledRow AddLabelledRow(wxSizer& grid, wxWindow* parent, const wxString& label,
+                           wxWindow* control, const wxString& unit, wxWindowID labelId,
+                           wxWindowID unitId) {
+    const LabelledRow row{new wxStaticText(parent, labelId, label),
+                          new wxStaticText(parent, unitId, unit)};
+    grid.Add(row.label, wxSizerFlags().CentreVertical());
+    grid.Add(control, wxSizerFlags().Expand().CentreVertical());
+    grid.Add(row.unit, wxSizerFlags().CentreVertical());
+    return row;
+}
+
+void AddOkCancelHelp(wxBoxSizer& row, wxWindow* parent, const OkCancelHelpTexts& texts, int gap) {
+    for (const auto& [id, text] :
+         {std::pair{wxID_OK, texts.ok}, std::pair{wxID_CANCEL, texts.cancel},
+          std::pair{wxID_HELP, texts.help}})
+        row.Add(new wxButton(parent, id, text), 0, row.IsEmpty() ? 0 : wxLEFT, gap);
+}

@@ -1,0 +1,12 @@
+// What stopped one of the system's operations, in the words the user is shown. An operation that
+// shows its own messages returns a bool; one that leaves the telling to its caller returns
+// std::optional<Problem>, empty when it succeeded.
+#pragma once
+
+#include <string>
+
+struct Problem {
+    std::string message;
+
+    bool operator==(const Problem&) const = default;
+};

@@ -1,0 +1,78 @@
+// The report window's module: the program file starts without WebKit and poppler, the module
+// finds everything it needs in the program file, and a module that cannot be loaded is named
+// with the loader's reason.
+#include "report_module.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+
+#include "test_support.h"
+
+namespace {
+
+const std::string kProgram = std::string(TIDEWARM_BIN_DIR) + "/Tidewarm";
+const std::string kModule = std::string(TIDEWARM_BIN_DIR) + "/" + kReportModuleName;
+
+// The program file started without a display (so that it ends in its start-up) with `settings`
+// in its environment; the dynamic loader's list of the files it loads, and its errors.
+std::string StartWithoutDisplay(const std::string& settings) {
+    const std::string command =
+        "env -u DISPLAY -u WAYLAND_DISPLAY LD_DEBUG=files "
+        "ASAN_OPTIONS=detect_leaks=0:verify_asan_link_order=0 " +
+        settings + " '" + kProgram + "' 2>&1";
+    std::string output;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return output;
+    std::array<char, 4096> buffer{};
+    while (fgets(buffer.data(), static_cast<int>(buffer.size()), pipe) != nullptr)
+        output += buffer.data();
+    pclose(pipe);
+    return output;
+}
+
+// The end of the loader's list, where a failed binding is told.
+std::string Tail(const std::string& output) {
+    return output.substr(output.size() > 2000 ? output.size() - 2000 : 0);
+}
+
+bool Loaded(const std::string& output, const std::string& library) {
+    return output.find("file=" + library) != std::string::npos;
+}
+
+// wx's message when the program reaches its windows and finds no display.
+constexpr char kReachedTheWindows[] = "Unable to initialize GTK";
+
+TEST(ReportModuleTest, TheProgramStartsWithoutWebKitAndTheModuleBindsToIt) {
+    const std::string alone = StartWithoutDisplay("");
+    ASSERT_NE(alone.find(kReachedTheWindows), std::string::npos) << Tail(alone);
+    EXPECT_TRUE(Loaded(alone, "libwx_gtk3u_core"));
+    for (const char* library : {"libwebkit2gtk", "libjavascriptcoregtk", "libpoppler",
+                                "libwx_gtk3u_webview", "TidewarmReport"})
+        EXPECT_FALSE(Loaded(alone, library)) << library;
+
+    // Every symbol of the module bound before the program starts: one that the program file does
+    // not hold stops it there, before its windows.
+    const std::string withModule =
+        StartWithoutDisplay("LD_BIND_NOW=1 LD_PRELOAD='" + kModule + "'");
+    EXPECT_TRUE(Loaded(withModule, "libwebkit2gtk"));
+    EXPECT_NE(withModule.find(kReachedTheWindows), std::string::npos) << Tail(withModule);
+}
+
+TEST(ReportModuleTest, AModuleThatCannotBeLoadedIsNamedWithTheReason) {
+    test::ScopedTempDir empty;
+    std::string problem;
+    EXPECT_EQ(LoadReportModule(empty.path().string(), &problem), nullptr);
+    EXPECT_NE(problem.find(empty.path().string() + "/" + kReportModuleName), std::string::npos)
+        << problem;
+
+    // A file of that name that is no shared object.
+    test::WriteFile(empty.path() / kReportModuleName, "not a module\n");
+    problem.clear();
+    EXPECT_EQ(LoadReportModule(empty.path().string(), &problem), nullptr);
+    EXPECT_FALSE(problem.empty());
+}
+
+}  // namespace
