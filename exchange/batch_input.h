@@ -100,7 +100,7 @@ struct BatchLimit {
     double max = 0;
     bool aboveMin = false;
 
-    bool Accepts(double value) const {
+    [[nodiscard]] bool Accepts(double value) const {
         return (aboveMin ? value > min : value >= min) && value <= max;
     }
     // "0 to 100 %", or "above 0, up to 1e+10 W"; French when `language` is 1.

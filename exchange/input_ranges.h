@@ -19,10 +19,10 @@ inline constexpr ValueRange kSwimmingHourRange{0, 24};
 // absorbs and what it lets through cannot exceed what reaches it. Decimal entries that add up to
 // 1 may miss it in their last bit. MostPassed is the most it may let through of a band of which
 // it absorbs `absorbed`.
-inline constexpr double MostPassed(double absorbed) {
+[[nodiscard]] inline constexpr double MostPassed(double absorbed) {
     return 1 + 1e-12 - absorbed;
 }
-inline constexpr bool AbsorbedAndPassedFit(double absorbed, double passed) {
+[[nodiscard]] inline constexpr bool AbsorbedAndPassedFit(double absorbed, double passed) {
     return passed <= MostPassed(absorbed);
 }
 

@@ -3,4 +3,4 @@
 
 // True when the first argument starts with "-batch" (a longer word that begins with it counts
 // too): the program then runs one simulation for the front end without any window.
-bool IsBatchCommandLine(int argc, const char* const* argv);
+[[nodiscard]] bool IsBatchCommandLine(int argc, const char* const* argv);

@@ -17,7 +17,7 @@ inline constexpr std::string_view kConfigFileName = "TidewarmPro.cfg";
 inline constexpr int kConfigWriteFailedMessage = 130;
 
 // True when a locale name names French ("fr", "fr_CA.UTF-8", "french", ...).
-bool LocaleNamesFrench(std::string_view locale);
+[[nodiscard]] bool LocaleNamesFrench(std::string_view locale);
 
 // The user's language from the locale settings: the first non-empty of LC_ALL, LC_MESSAGES and
 // LANG; 1 when it names French, else 0.
@@ -32,4 +32,4 @@ void ReadConfig(const std::string& dataFolder);
 // Writes the configuration file of `dataFolder` with app::PendingLanguage, replacing the old one
 // only once the new one is complete. On failure shows message 130 through the message sink and
 // returns false.
-bool WriteConfig(const std::string& dataFolder);
+[[nodiscard]] bool WriteConfig(const std::string& dataFolder);

@@ -11,6 +11,8 @@
 #include <thread>
 
 #include "files.h"
+#include "string_table.h"
+#include "user_interface.h"
 
 namespace {
 
@@ -69,4 +71,19 @@ FileLock::Outcome FileLock::Acquire(const std::string& path, std::chrono::millis
         }
         std::this_thread::sleep_for(kRetryInterval);
     }
+}
+
+bool ReserveDataFolder(FileLock& lock, const std::string& folder,
+                       const DataFolderLockTexts& texts) {
+    switch (lock.Acquire(SimulationLockPath(folder), kSimulationLockWait)) {
+        case FileLock::Outcome::kHeld:
+            return true;
+        case FileLock::Outcome::kBusy:
+            ShowMessage(FormatResString(texts.busy, folder));
+            return false;
+        case FileLock::Outcome::kFailed:
+            ShowMessage(FormatResString(texts.failed, lock.Problem()));
+            return false;
+    }
+    return false;
 }

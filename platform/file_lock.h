@@ -52,3 +52,16 @@ class FileLock {
     int fd_ = -1;
     std::string problem_;
 };
+
+// The string ids of what a refused reservation of a data folder shows: another simulation held
+// it all through the wait (a text taking the folder), or its lock file could not be opened (a
+// text taking the reason).
+struct DataFolderLockTexts {
+    int busy;
+    int failed;
+};
+
+// Takes the simulation lock of the data folder `folder` into `lock`, waiting kSimulationLockWait
+// for another simulation to end; false when it is refused, after its message.
+[[nodiscard]] bool ReserveDataFolder(FileLock& lock, const std::string& folder,
+                                     const DataFolderLockTexts& texts);

@@ -16,8 +16,8 @@ std::string TemporaryName(const std::string& path);
 // `path` once complete: a failure leaves any earlier file as it was. The file gets the
 // permissions of the file it replaces, or those of any new file (0666 less the umask). False on
 // failure, with the system's reason in `problem` when given.
-bool ReplaceFileContents(const std::string& path, std::string_view text,
-                         std::string* problem = nullptr);
+[[nodiscard]] bool ReplaceFileContents(const std::string& path, std::string_view text,
+                                       std::string* problem = nullptr);
 
 // Removes what a writer of `path` that was stopped half-way left: `path` + kTemporarySuffix and
 // every "<path>.<unique>.part". A missing file is no error.

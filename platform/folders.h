@@ -33,5 +33,5 @@ std::string DataFolder();
 // folder the current directory. Returns false when any step failed, with what failed in
 // `problem`; the steps that can still be done are done (a data folder that cannot be created
 // is not entered).
-bool SetUpDataFolder(const std::string& dataFolder, const std::string& programFolder,
-                     std::string* problem = nullptr);
+[[nodiscard]] bool SetUpDataFolder(const std::string& dataFolder, const std::string& programFolder,
+                                   std::string* problem = nullptr);

@@ -14,7 +14,7 @@ struct ProgramOutcome {
     std::string errors;   // what it wrote on standard error
     std::string problem;  // why it could not be started or waited for
 
-    bool Succeeded() const { return started && exited && exitCode == 0; }
+    [[nodiscard]] bool Succeeded() const { return started && exited && exitCode == 0; }
 };
 
 // A descriptor of the caller that the started program inherits under the same number, and the

@@ -6,7 +6,8 @@
 #include "messages.h"
 
 StringTable::StringTable(std::span<const StringEntry> entries) {
-    for (const StringEntry& e : entries) Add(e.id, std::string(e.text));
+    // A built-in table gives each id once (its tests check it); the first text of an id stays.
+    for (const StringEntry& e : entries) entries_.emplace(e.id, std::string(e.text));
 }
 
 bool StringTable::Add(int id, std::string text) {

@@ -39,7 +39,7 @@ class StringTable {
     explicit StringTable(std::span<const StringEntry> entries);
 
     // Adds an entry; false (and nothing changes) when the id is already present.
-    bool Add(int id, std::string text);
+    [[nodiscard]] bool Add(int id, std::string text);
     // The text of `id`; null when the table has no such id.
     const std::string* Find(int id) const;
     std::size_t size() const { return entries_.size(); }
@@ -63,8 +63,8 @@ StringTable ParseStringTable(std::string_view contents,
                              std::vector<StringFileProblem>* problems = nullptr);
 
 // Reads a string file; nothing when it cannot be opened or read.
-std::optional<StringTable> ReadStringTableFile(const std::string& path,
-                                               std::vector<StringFileProblem>* problems = nullptr);
+[[nodiscard]] std::optional<StringTable> ReadStringTableFile(
+    const std::string& path, std::vector<StringFileProblem>* problems = nullptr);
 
 // Path of a French string file: program folder, "/", library name, ".str".
 std::string FrenchStringFile(const std::string& programFolder, std::string_view libraryName);
@@ -72,7 +72,7 @@ std::string FrenchStringFile(const std::string& programFolder, std::string_view 
 // True when two format texts take the same kinds of argument in the same order (widths, flags
 // and precisions may differ). Two texts that both hold a conversion the formatter refuses also
 // count as the same: neither is ever used as a format.
-bool SameConversions(std::string_view a, std::string_view b);
+[[nodiscard]] bool SameConversions(std::string_view a, std::string_view b);
 
 // The tables in force for the whole process; set at start, before any text is looked up.
 
@@ -80,17 +80,17 @@ bool SameConversions(std::string_view a, std::string_view b);
 void SetEnglishStrings(std::span<const StringEntry> entries);
 // Loads the French table from `path`. False when the file cannot be read: the French table is
 // then dropped and English is used. Lines the file gets wrong are skipped.
-bool LoadFrenchStrings(const std::string& path);
+[[nodiscard]] bool LoadFrenchStrings(const std::string& path);
 // Drops the French table: English is used.
 void DropFrenchStrings();
-bool FrenchStringsLoaded();
+[[nodiscard]] bool FrenchStringsLoaded();
 const StringTable& EnglishStrings();
 const StringTable& FrenchStrings();
 
 // Sets the English table and, when `language` is 1 (French), loads the French file of
 // `libraryName` from `programFolder`. True when the French table is in force.
-bool SetUpStrings(std::span<const StringEntry> english, int language,
-                  const std::string& programFolder, std::string_view libraryName);
+[[nodiscard]] bool SetUpStrings(std::span<const StringEntry> english, int language,
+                                const std::string& programFolder, std::string_view libraryName);
 
 // The text of `id` in the language in force: the French table's when it is loaded and holds the
 // id, else the English table's, else "???".

@@ -16,7 +16,7 @@ class MessageSink {
     virtual void Show(std::string_view text, MessageKind kind) = 0;
     // Asks a question with the answers Yes (true) and No. A sink that cannot ask anybody shows
     // the question with the answer taken and returns `unattendedAnswer`.
-    virtual bool AskYesNo(std::string_view question, bool unattendedAnswer);
+    [[nodiscard]] virtual bool AskYesNo(std::string_view question, bool unattendedAnswer);
 };
 
 // Writes each message as one line on standard error, warnings and errors with their kind first
@@ -39,7 +39,7 @@ std::string OneSentencePerLine(std::string_view text);
 // Shows a message through the sink in force.
 void ShowMessage(std::string_view text, MessageKind kind = MessageKind::Error);
 // Asks a Yes/No question through the sink in force; `unattendedAnswer` when nobody can answer.
-bool AskYesNo(std::string_view question, bool unattendedAnswer);
+[[nodiscard]] bool AskYesNo(std::string_view question, bool unattendedAnswer);
 
 // The exception being handled, for a message: its own text, or "unknown exception" when it is no
 // std::exception. Call only while an exception is being handled (inside a catch block).

@@ -66,28 +66,13 @@ bool RunSimulationProgram(const FileLock& lock) {
     return false;
 }
 
-// Takes the data folder's simulation lock; false after a message when another simulation keeps
-// it or it cannot be taken.
-bool ReserveDataFolder(FileLock& lock, const std::string& folder) {
-    switch (lock.Acquire(SimulationLockPath(folder), kSimulationLockWait)) {
-        case FileLock::Outcome::kHeld:
-            return true;
-        case FileLock::Outcome::kBusy:
-            ShowMessage(FormatResString(kStrAnotherSimulation, folder));
-            return false;
-        case FileLock::Outcome::kFailed:
-            ShowMessage(FormatResString(kStrCannotLockDataFolder, lock.Problem()));
-            return false;
-    }
-    return false;
-}
-
 }  // namespace
 
 SimulationOutcome SimulateRun(const CRunsSet& run) {
     const std::string folder = DataFolder();
     FileLock lock;
-    if (!ReserveDataFolder(lock, folder)) return SimulationOutcome::NotStarted;
+    if (!ReserveDataFolder(lock, folder, {kStrAnotherSimulation, kStrCannotLockDataFolder}))
+        return SimulationOutcome::NotStarted;
     if (!WriteRunBatchInput(run, folder + "/" + std::string(kBatchInputFileName)))
         return SimulationOutcome::NotStarted;
     try {

@@ -75,7 +75,7 @@ struct VariableRef {
     VariableRef(double* p) : pointer(p), kind(kDouble) {}
     VariableRef(int* p) : pointer(p), kind(kInt) {}
 
-    bool IsBound() const { return pointer != nullptr && kind != kNone; }
+    [[nodiscard]] bool IsBound() const { return pointer != nullptr && kind != kNone; }
     // The variable's value as a double; 0 when unbound.
     double Value() const {
         if (pointer == nullptr) return 0.0;

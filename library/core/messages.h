@@ -41,14 +41,16 @@ using MessageArgs = std::initializer_list<MessageArg>;
 
 // The kinds of argument that the conversions of a printf format take, in order; nothing when
 // the format holds a conversion the formatter refuses (%n, '*' widths, unknown letters).
-std::optional<std::vector<MessageArg::Kind>> FormatConversions(std::string_view format);
+[[nodiscard]] std::optional<std::vector<MessageArg::Kind>> FormatConversions(
+    std::string_view format);
 
 // Formats `format` with `args`; nothing when a conversion is refused, or when the kinds or the
 // number of the arguments do not match the conversions.
-std::optional<std::string> FormatChecked(std::string_view format, std::span<const MessageArg> args);
+[[nodiscard]] std::optional<std::string> FormatChecked(std::string_view format,
+                                                       std::span<const MessageArg> args);
 
 template <class... Args>
-std::optional<std::string> FormatText(std::string_view format, const Args&... args) {
+[[nodiscard]] std::optional<std::string> FormatText(std::string_view format, const Args&... args) {
     const MessageArg list[] = {MessageArg(args)..., MessageArg(0)};
     return FormatChecked(format, std::span<const MessageArg>(list, sizeof...(Args)));
 }

@@ -78,7 +78,7 @@ class LastResult {
 
     // Whether the last result belongs to these arguments; for functions that can fail, which
     // Keep only their results.
-    bool Holds(const Arguments& arguments) const {
+    [[nodiscard]] bool Holds(const Arguments& arguments) const {
         if (!held_) return false;
         for (int i = 0; i < N; ++i)
             if (std::bit_cast<std::uint64_t>(arguments[i]) != bits_[i]) return false;

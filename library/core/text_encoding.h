@@ -8,7 +8,7 @@
 #include <string_view>
 
 // True when `text` is well-formed UTF-8 (no overlong forms, surrogates or values past U+10FFFF).
-bool IsValidUtf8(std::string_view text);
+[[nodiscard]] bool IsValidUtf8(std::string_view text);
 
 // `text` itself when it is valid UTF-8, else `text` read as Windows-1252, in UTF-8.
 std::string TextAsUtf8(std::string_view text);

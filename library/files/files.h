@@ -33,11 +33,12 @@ LineRead ReadTextLine(std::FILE* file, std::string& line, std::size_t maxLength)
 // optional sign, then at least one digit; reading stops at the first other character. A leading
 // 0 is a plain digit (never an octal prefix). Values beyond the int range are clamped. The
 // number of characters read goes to `consumed` when given.
-bool ParseDecimalInt(std::string_view text, int& value, std::size_t* consumed = nullptr);
+[[nodiscard]] bool ParseDecimalInt(std::string_view text, int& value,
+                                   std::size_t* consumed = nullptr);
 
 // Reads a real number in the C notation whatever the user's locale: leading white space, an
 // optional sign, then the number; reading stops at the first character that does not belong.
-bool ParseCNumber(std::string_view text, double& value);
+[[nodiscard]] bool ParseCNumber(std::string_view text, double& value);
 
 // Writes `value` into [first, last) with six significant digits exactly as "%g" writes it in the
 // C locale (std::to_chars, general, precision 6); returns the end of the text written. Bytes
@@ -70,7 +71,7 @@ class FileIO : public SolarBase {
     const char* GetFileName() const { return hasName_ ? fileName_.c_str() : nullptr; }
     // The system's error number of the last open that failed, 0 when none did.
     int SystemError() const { return systemError_; }
-    bool IsOpen() const { return file_ != nullptr; }
+    [[nodiscard]] bool IsOpen() const { return file_ != nullptr; }
 
   protected:
     std::FILE* file_ = nullptr;
@@ -153,7 +154,7 @@ class ASCIIFileWriter : public FileWriter {
     char GetSeparator() const { return separator_; }
 
   private:
-    bool Enabled(int column) const { return flags_.empty() || flags_[column] != 0; }
+    [[nodiscard]] bool Enabled(int column) const { return flags_.empty() || flags_[column] != 0; }
     int WriteText(std::string_view text);
 
     // Room for any field: an int, or a double in six significant digits with sign and exponent.
@@ -225,7 +226,7 @@ class ASCIIFileReader : public FileReader {
 
   private:
     // Reads and splits the header line; false when missing or too long.
-    bool ReadHeaderLine();
+    [[nodiscard]] bool ReadHeaderLine();
     // Sizes the value arrays for the header's columns.
     int ApplyHeader();
     std::size_t MaxContentLength() const;

@@ -130,6 +130,10 @@ class SwimmingPool : public SolarBase {
     };
 
     void ZeroHeatFlows();
+    // The inputs of the present evaluation; then kOk, or the domain error of the first input
+    // out of its range.
+    Conditions ReadConditions() const;
+    int CheckConditions(const Conditions& c);
     void LatchSurfaceTemperatures(double now);
     void ComputeSideWalls(const Conditions& c);
     void ComputeConduction(const Conditions& c);

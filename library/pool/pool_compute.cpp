@@ -75,37 +75,11 @@ int SwimmingPool::Compute() {
     ZeroHeatFlows();
     if (status_ != kReady) return status_;
 
-    Conditions c;
     const double now = *time_;
-    c.tp = CelsiusToKelvin(*poolTemperature_);
-    c.tsky = CelsiusToKelvin(*skyTemperature_);
-    c.ta = CelsiusToKelvin(*airTemperature_);
-    c.ts = CelsiusToKelvin(*soilTemperature_);
-    c.tdg = CelsiusToKelvin(*deepGroundTemperature_);
-    c.tm = CelsiusToKelvin(*makeUpTemperature_);
-    c.tr = CelsiusToKelvin(*loopReturnTemperature_);
-    c.cp = *specificHeat_;
-    c.beam = *beamHorizontal_;
-    c.diffuse = *diffuseHorizontal_;
-    c.zenith = *zenith_;
-    c.shaded = *shadedFraction_;
-    c.groundReflectance = *groundReflectance_;
-    c.relativeHumidity = *relativeHumidity_;
-    c.wind = *windSpeed_ * windCorrectionFactor_;
-    c.makeUpFlow = *makeUpFlow_;
-    c.loopFlow = *loopFlow_;
-    c.coverOn = *coverOn_ != 0;
-    c.activity = *activityLevel_;
-
+    const Conditions c = ReadConditions();
     if (!(previousStepTime_ < now)) return FatalError(0x107, {now, previousStepTime_});
     LatchSurfaceTemperatures(now);
-
-    if (!(c.cp > 0)) return DomainError(0x101, {c.cp});
-    if (!(c.relativeHumidity >= 0 && c.relativeHumidity <= 1))
-        return DomainError(0x102, {c.relativeHumidity * 100.0});
-    if (!(c.shaded >= 0 && c.shaded <= 1)) return DomainError(0x103, {c.shaded});
-    if (!(c.wind >= 0)) return DomainError(0x104, {c.wind});
-    if (!(c.loopFlow >= 0)) return DomainError(0x106, {c.loopFlow});
+    if (const int refused = CheckConditions(c); refused != kOk) return refused;
 
     const double poolCelsius = KelvinToCelsius(c.tp);
     const double airCelsius = KelvinToCelsius(c.ta);
@@ -154,6 +128,40 @@ int SwimmingPool::Compute() {
 
     poolTemperatureDerivative = (totalGains - totalLosses) / volume_ / kWaterDensity / c.cp;
     return status_;
+}
+
+SwimmingPool::Conditions SwimmingPool::ReadConditions() const {
+    Conditions c;
+    c.tp = CelsiusToKelvin(*poolTemperature_);
+    c.tsky = CelsiusToKelvin(*skyTemperature_);
+    c.ta = CelsiusToKelvin(*airTemperature_);
+    c.ts = CelsiusToKelvin(*soilTemperature_);
+    c.tdg = CelsiusToKelvin(*deepGroundTemperature_);
+    c.tm = CelsiusToKelvin(*makeUpTemperature_);
+    c.tr = CelsiusToKelvin(*loopReturnTemperature_);
+    c.cp = *specificHeat_;
+    c.beam = *beamHorizontal_;
+    c.diffuse = *diffuseHorizontal_;
+    c.zenith = *zenith_;
+    c.shaded = *shadedFraction_;
+    c.groundReflectance = *groundReflectance_;
+    c.relativeHumidity = *relativeHumidity_;
+    c.wind = *windSpeed_ * windCorrectionFactor_;
+    c.makeUpFlow = *makeUpFlow_;
+    c.loopFlow = *loopFlow_;
+    c.coverOn = *coverOn_ != 0;
+    c.activity = *activityLevel_;
+    return c;
+}
+
+int SwimmingPool::CheckConditions(const Conditions& c) {
+    if (!(c.cp > 0)) return DomainError(0x101, {c.cp});
+    if (!(c.relativeHumidity >= 0 && c.relativeHumidity <= 1))
+        return DomainError(0x102, {c.relativeHumidity * 100.0});
+    if (!(c.shaded >= 0 && c.shaded <= 1)) return DomainError(0x103, {c.shaded});
+    if (!(c.wind >= 0)) return DomainError(0x104, {c.wind});
+    if (!(c.loopFlow >= 0)) return DomainError(0x106, {c.loopFlow});
+    return kOk;
 }
 
 // The wall history advances once per new time value, so that the driver's repeated calls at

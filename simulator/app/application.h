@@ -15,5 +15,5 @@
 // app::PendingLanguage keeps French for the next start). Returns false when the data folder
 // could not be prepared. `messages` receives what the user is to be told (the French texts
 // missing, the data folder's problem), empty when all went well.
-bool StartProgram(bool batch, const std::string& programFolder, const std::string& dataFolder,
-                  std::string* messages);
+[[nodiscard]] bool StartProgram(bool batch, const std::string& programFolder,
+                                const std::string& dataFolder, std::string* messages);

@@ -22,7 +22,9 @@ int main(int argc, char** argv) {
             return windows(argc, argv);
     }
     std::string startMessage;
-    StartProgram(batch, ProgramFolder(), DataFolder(), &startMessage);
+    // A data folder not prepared is told in the start's message; a batch run then fails on the
+    // files it cannot reach.
+    static_cast<void>(StartProgram(batch, ProgramFolder(), DataFolder(), &startMessage));
     if (!startMessage.empty()) ShowMessage(startMessage);
     if (batch) return RunBatchProgram();
     // A build without windows, or a module that does not load.

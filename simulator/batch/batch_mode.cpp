@@ -94,6 +94,20 @@ int CTidewarmDoc::LoadBatchInput() {
 }
 
 bool CTidewarmDoc::ApplyBatchInput(const BatchInput& input) {
+    ApplyBatchSwitches(input);
+    if (!ApplyBatchWeather(input.weatherFile)) return false;
+    ApplyBatchSeason(input);
+    ApplyBatchPool(input);
+    ApplyBatchPoolUse(input);
+    if (UseAuxHeater == 1) ApplyBatchHeater(input.heater);
+    // Without collectors the template's collectors, pumps and plane stay as they are.
+    if (UseSolar == 1) ApplyBatchCollectors(input.collector);
+    controller.SetHighLimit(input.maxPoolTemp);
+    return true;
+}
+
+// The reference run, the swimming criteria and which parts of the plant run.
+void CTidewarmDoc::ApplyBatchSwitches(const BatchInput& input) {
     ReferenceRun = input.referenceRun;
     SunnyDayMinAirTemp = input.sunnyDayMinAirTemp;
     CloudyDayMinAirTemp = input.cloudyDayMinAirTemp;
@@ -101,28 +115,33 @@ bool CTidewarmDoc::ApplyBatchInput(const BatchInput& input) {
     UseSolar = input.collectorSelector != 0 ? 1 : 0;
     UseExchanger = UseSolar == 1 && UseExchanger == 1 ? 1 : 0;
     UseAuxHeater = input.heaterSelector != 0 ? 1 : 0;
+}
 
-    // Weather: the binary file, whose header gives the latitude and the location name.
-    binaryWeatherReader.SetFileName(input.weatherFile.c_str());
+// The binary weather file, whose header gives the latitude and the location name.
+bool CTidewarmDoc::ApplyBatchWeather(const std::string& weatherFile) {
+    binaryWeatherReader.SetFileName(weatherFile.c_str());
     WeatherSource = kWeatherBinary;
-    {
-        int day = 1, hour = 1;
-        ZEFIRFileReader header(&day, &hour, input.weatherFile.c_str());
-        if (input.weatherFile.empty() || header.Open() != kOk) {
-            ShowMessage(FormatResString(kStrCannotOpenBatchWeather, input.weatherFile));
-            return false;
-        }
-        sun.SetParameters(header.GetLatitude() * kRadiansPerDegree, 0, 0, 0);
-        SetWeatherName(header.GetStationName());
+    int day = 1, hour = 1;
+    ZEFIRFileReader header(&day, &hour, weatherFile.c_str());
+    if (weatherFile.empty() || header.Open() != kOk) {
+        ShowMessage(FormatResString(kStrCannotOpenBatchWeather, weatherFile));
+        return false;
     }
+    sun.SetParameters(header.GetLatitude() * kRadiansPerDegree, 0, 0, 0);
+    SetWeatherName(header.GetStationName());
+    return true;
+}
 
-    // Season.
+// The season's days; the pool starts it at the lowest temperature wanted.
+void CTidewarmDoc::ApplyBatchSeason(const BatchInput& input) {
     StartDay = DayOfYear(input.opensMonth, input.opensDay, 0);
     EndDay = DayOfYear(input.closesMonth, input.closesDay, 0);
     NumDays = SeasonDays(StartDay, EndDay);
     InitialPoolTemp = MinPoolTemp;
+}
 
-    // Pool, blanket and shading.
+// The pool's size, its blanket and its shading.
+void CTidewarmDoc::ApplyBatchPool(const BatchInput& input) {
     pool.SetSurfaceArea(input.poolArea);
     pool.SetVolume(PoolVolume(input.poolType, input.poolArea));
     const BatchBlanket& blanket = input.blanket;
@@ -133,47 +152,47 @@ bool CTidewarmDoc::ApplyBatchInput(const BatchInput& input) {
     MonthMaskToFlags(months, blanket.monthMask);
     blanketSeasonalProfile.SetValues(months);
     ShadedFraction = input.shading / 100;
+}
 
-    // Pool use: the activity schedules, every day of the year in season.
+// Pool use: the activity schedules, every day of the year in season.
+void CTidewarmDoc::ApplyBatchPoolUse(const BatchInput& input) {
     double weekday[HourlyProfile::kHours], weekend[HourlyProfile::kHours];
     ActivitySchedule(weekday, input.weekdayOpen, input.weekdayClose, input.activityLevel);
     ActivitySchedule(weekend, input.weekendOpen, input.weekendClose, input.activityLevel);
     activityProfile.SetValues(weekday, weekend);
     SeasonStart = 1;
     SeasonEnd = 365;
+}
 
-    if (UseAuxHeater == 1) {
-        const BatchHeater& heater = input.heater;
-        HeaterType = heater.type != 0 ? kHeaterHeatPump : kHeaterFuel;
-        if (HeaterType == kHeaterHeatPump)
-            heatPump.SetParameters(MinPoolTemp, heater.capacity, heater.efficiency);
-        else
-            gasHeater.SetParameters(MinPoolTemp, heater.capacity, heater.efficiency);
-        MonthMaskToFlags(months, heater.monthMask);
-        heaterProfile.SetValues(months);
-    }
+// The heater chosen, set to the lowest pool temperature wanted, and its months.
+void CTidewarmDoc::ApplyBatchHeater(const BatchHeater& heater) {
+    HeaterType = heater.type != 0 ? kHeaterHeatPump : kHeaterFuel;
+    if (HeaterType == kHeaterHeatPump)
+        heatPump.SetParameters(MinPoolTemp, heater.capacity, heater.efficiency);
+    else
+        gasHeater.SetParameters(MinPoolTemp, heater.capacity, heater.efficiency);
+    double months[MonthlyProfile::kMonths];
+    MonthMaskToFlags(months, heater.monthMask);
+    heaterProfile.SetValues(months);
+}
 
-    // Collectors; without them the template's collectors, pumps and plane stay as they are.
-    if (UseSolar == 1) {
-        const BatchCollector& c = input.collector;
-        // The test flow is given for the test area; the array needs it per collector.
-        const double testFlow = c.areaPerCollector * c.testFlowRate / c.testArea;
-        if (c.type != 0) {
-            Collector = kCollectorUnglazed;
-            unglazedCollector.SetParameters(
-                1, c.collectorsPerBank, c.banks, c.areaPerCollector, c.a, c.b, c.c, c.d, c.e,
-                unglazedCollector.GetWindCorrectionFactor(), kBatchMinimumWindSpeed, testFlow, 0, 0,
-                nullptr, 0, nullptr);
-        } else {
-            Collector = kCollectorGlazed;
-            glazedCollector.SetParameters(1, c.collectorsPerBank, c.banks, c.areaPerCollector, c.a,
-                                          c.b, c.c, c.d, c.e, testFlow, 0, 0, nullptr, 0, nullptr);
-        }
-        collectorPump.SetFlowRate(c.totalFlow);
-        exchangerPump.SetFlowRate(c.totalFlow);
-        tracker.SetParameters(kTrackFixed, c.slope * kRadiansPerDegree,
-                              OrientationToAzimuth(c.orientation));
+// The collector array, its loop's flow and its plane.
+void CTidewarmDoc::ApplyBatchCollectors(const BatchCollector& c) {
+    // The test flow is given for the test area; the array needs it per collector.
+    const double testFlow = c.areaPerCollector * c.testFlowRate / c.testArea;
+    if (c.type != 0) {
+        Collector = kCollectorUnglazed;
+        unglazedCollector.SetParameters(
+            1, c.collectorsPerBank, c.banks, c.areaPerCollector, c.a, c.b, c.c, c.d, c.e,
+            unglazedCollector.GetWindCorrectionFactor(), kBatchMinimumWindSpeed, testFlow, 0, 0,
+            nullptr, 0, nullptr);
+    } else {
+        Collector = kCollectorGlazed;
+        glazedCollector.SetParameters(1, c.collectorsPerBank, c.banks, c.areaPerCollector, c.a, c.b,
+                                      c.c, c.d, c.e, testFlow, 0, 0, nullptr, 0, nullptr);
     }
-    controller.SetHighLimit(input.maxPoolTemp);
-    return true;
+    collectorPump.SetFlowRate(c.totalFlow);
+    exchangerPump.SetFlowRate(c.totalFlow);
+    tracker.SetParameters(kTrackFixed, c.slope * kRadiansPerDegree,
+                          OrientationToAzimuth(c.orientation));
 }

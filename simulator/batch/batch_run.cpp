@@ -13,26 +13,6 @@
 #include "simulator_strings.h"
 #include "user_interface.h"
 
-namespace {
-
-// Takes the data folder's simulation lock, the one the front end hands over when it started
-// this run; false after a message when another simulation keeps it.
-bool ReserveDataFolder(FileLock& lock) {
-    switch (lock.Acquire(SimulationLockPath(g_strDataFolder), kSimulationLockWait)) {
-        case FileLock::Outcome::kHeld:
-            return true;
-        case FileLock::Outcome::kBusy:
-            ShowMessage(FormatResString(kStrAnotherSimulation, g_strDataFolder));
-            return false;
-        case FileLock::Outcome::kFailed:
-            ShowMessage(FormatResString(kStrCannotLockDataFolder, lock.Problem()));
-            return false;
-    }
-    return false;
-}
-
-}  // namespace
-
 CTidewarmDoc::CTidewarmDoc(int) : CTidewarmDoc() {
     if (g_nBatchMode == 1) batchResult_ = RunBatch();
 }
@@ -61,9 +41,12 @@ int CTidewarmDoc::RunBatch() {
 }
 
 int RunBatchProgram() {
-    // A run refused because another one holds the data folder touches none of its files.
+    // A run refused because another one holds the data folder touches none of its files; the
+    // front end that started this run hands its lock down.
     FileLock lock;
-    if (!ReserveDataFolder(lock)) return 1;
+    if (!ReserveDataFolder(lock, g_strDataFolder,
+                           {kStrAnotherSimulation, kStrCannotLockDataFolder}))
+        return 1;
     // The document is large: it lives on the heap for the run.
     const auto document = std::make_unique<CTidewarmDoc>(1);
     return document->BatchResult() == 0 ? 0 : 1;

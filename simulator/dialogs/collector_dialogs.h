@@ -45,8 +45,8 @@ class CCollectorTestDlg : public InputDialog {
     void OnModifierModeClick(int mode) { modifierMode = mode; }
 
     // True when the type text is the glazed (unglazed) collector's.
-    bool IsGlazed() const;
-    bool IsUnglazed() const;
+    [[nodiscard]] bool IsGlazed() const;
+    [[nodiscard]] bool IsUnglazed() const;
 
     // The editor of the modifier table: angles 0..90 degrees, increasing.
     CProfileDoubleEdit ModifierEditor() const;

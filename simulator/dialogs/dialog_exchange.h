@@ -16,35 +16,35 @@
 #include "pool_dialogs.h"
 #include "setup_dialogs.h"
 
-bool Fill(CTidewarmDoc& doc, CPoolConfigDlg& dialog);
-bool CopyBack(const CPoolConfigDlg& dialog, CTidewarmDoc& doc);
-bool Fill(CTidewarmDoc& doc, CWeatherDlg& dialog);
-bool CopyBack(const CWeatherDlg& dialog, CTidewarmDoc& doc);
-bool Fill(CTidewarmDoc& doc, CAlternateDlg& dialog);
-bool CopyBack(const CAlternateDlg& dialog, CTidewarmDoc& doc);
-bool Fill(CTidewarmDoc& doc, CSimulationDlg& dialog);
-bool CopyBack(const CSimulationDlg& dialog, CTidewarmDoc& doc);
-bool Fill(CTidewarmDoc& doc, CCollectorTestDlg& dialog);
-bool CopyBack(const CCollectorTestDlg& dialog, CTidewarmDoc& doc);
-bool Fill(CTidewarmDoc& doc, CCollectorUseDlg& dialog);
-bool CopyBack(const CCollectorUseDlg& dialog, CTidewarmDoc& doc);
-bool Fill(CTidewarmDoc& doc, CPipesDlg& dialog);
-bool CopyBack(const CPipesDlg& dialog, CTidewarmDoc& doc);
-bool Fill(CTidewarmDoc& doc, CHeatExchangerDlg& dialog);
-bool CopyBack(const CHeatExchangerDlg& dialog, CTidewarmDoc& doc);
-bool Fill(CTidewarmDoc& doc, CPoolDesignDlg& dialog);
-bool CopyBack(const CPoolDesignDlg& dialog, CTidewarmDoc& doc);
-bool Fill(CTidewarmDoc& doc, CPoolUseDlg& dialog);
-bool CopyBack(const CPoolUseDlg& dialog, CTidewarmDoc& doc);
-bool Fill(CTidewarmDoc& doc, CBlanketDlg& dialog);
-bool CopyBack(const CBlanketDlg& dialog, CTidewarmDoc& doc);
-bool Fill(CTidewarmDoc& doc, CAuxHeaterDlg& dialog);
-bool CopyBack(const CAuxHeaterDlg& dialog, CTidewarmDoc& doc);
-bool Fill(CTidewarmDoc& doc, CEconomicsDlg& dialog);
-bool CopyBack(const CEconomicsDlg& dialog, CTidewarmDoc& doc);
+[[nodiscard]] bool Fill(CTidewarmDoc& doc, CPoolConfigDlg& dialog);
+[[nodiscard]] bool CopyBack(const CPoolConfigDlg& dialog, CTidewarmDoc& doc);
+[[nodiscard]] bool Fill(CTidewarmDoc& doc, CWeatherDlg& dialog);
+[[nodiscard]] bool CopyBack(const CWeatherDlg& dialog, CTidewarmDoc& doc);
+[[nodiscard]] bool Fill(CTidewarmDoc& doc, CAlternateDlg& dialog);
+[[nodiscard]] bool CopyBack(const CAlternateDlg& dialog, CTidewarmDoc& doc);
+[[nodiscard]] bool Fill(CTidewarmDoc& doc, CSimulationDlg& dialog);
+[[nodiscard]] bool CopyBack(const CSimulationDlg& dialog, CTidewarmDoc& doc);
+[[nodiscard]] bool Fill(CTidewarmDoc& doc, CCollectorTestDlg& dialog);
+[[nodiscard]] bool CopyBack(const CCollectorTestDlg& dialog, CTidewarmDoc& doc);
+[[nodiscard]] bool Fill(CTidewarmDoc& doc, CCollectorUseDlg& dialog);
+[[nodiscard]] bool CopyBack(const CCollectorUseDlg& dialog, CTidewarmDoc& doc);
+[[nodiscard]] bool Fill(CTidewarmDoc& doc, CPipesDlg& dialog);
+[[nodiscard]] bool CopyBack(const CPipesDlg& dialog, CTidewarmDoc& doc);
+[[nodiscard]] bool Fill(CTidewarmDoc& doc, CHeatExchangerDlg& dialog);
+[[nodiscard]] bool CopyBack(const CHeatExchangerDlg& dialog, CTidewarmDoc& doc);
+[[nodiscard]] bool Fill(CTidewarmDoc& doc, CPoolDesignDlg& dialog);
+[[nodiscard]] bool CopyBack(const CPoolDesignDlg& dialog, CTidewarmDoc& doc);
+[[nodiscard]] bool Fill(CTidewarmDoc& doc, CPoolUseDlg& dialog);
+[[nodiscard]] bool CopyBack(const CPoolUseDlg& dialog, CTidewarmDoc& doc);
+[[nodiscard]] bool Fill(CTidewarmDoc& doc, CBlanketDlg& dialog);
+[[nodiscard]] bool CopyBack(const CBlanketDlg& dialog, CTidewarmDoc& doc);
+[[nodiscard]] bool Fill(CTidewarmDoc& doc, CAuxHeaterDlg& dialog);
+[[nodiscard]] bool CopyBack(const CAuxHeaterDlg& dialog, CTidewarmDoc& doc);
+[[nodiscard]] bool Fill(CTidewarmDoc& doc, CEconomicsDlg& dialog);
+[[nodiscard]] bool CopyBack(const CEconomicsDlg& dialog, CTidewarmDoc& doc);
 // Any of the five hourly-output dialogs: the writer's flags of the dialog's columns.
-bool Fill(CTidewarmDoc& doc, CHlyPrintDlg& dialog);
-bool CopyBack(const CHlyPrintDlg& dialog, CTidewarmDoc& doc);
+[[nodiscard]] bool Fill(CTidewarmDoc& doc, CHlyPrintDlg& dialog);
+[[nodiscard]] bool CopyBack(const CHlyPrintDlg& dialog, CTidewarmDoc& doc);
 
 // m3 a day per kg/s of water.
 inline constexpr double kCubicMetresPerDayPerKgPerS = kSecondsPerDay / kWaterDensity;

@@ -182,7 +182,7 @@ class CAuxHeaterDlg : public InputDialog {
     // A type chosen; true when it changed (the window then shows the labels and the
     // efficiency again). The efficiency shown becomes the one of the new type, kept in
     // `otherEfficiency`: an efficiency of 80 % never turns into a COP of 80.
-    bool OnTypeChange(int selection);
+    [[nodiscard]] bool OnTypeChange(int selection);
 
     CProfile12Edit SeasonalEditor() const;
     void AcceptSeasonal(const CProfile12Edit& editor) { seasonal = editor.values; }

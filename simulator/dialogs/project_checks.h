@@ -12,4 +12,4 @@
 // The first value of `document` that its dialog, or a profile editor opened from it, would
 // refuse: the value as the dialog shows it and the dialog's message. Nothing when every value
 // lies within its range.
-std::optional<std::string> RefusedProjectValue(CTidewarmDoc& document);
+[[nodiscard]] std::optional<std::string> RefusedProjectValue(CTidewarmDoc& document);

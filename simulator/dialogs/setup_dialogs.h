@@ -43,10 +43,10 @@ class CWeatherDlg : public InputDialog {
     // ZEFIR: latitude, station longitude and name, and the meridian of the station's time
     // zone). When the file cannot be read, the values it would give are cleared and false is
     // returned (the window shows string 34000). The delimited format has nothing to read.
-    bool Update();
+    [[nodiscard]] bool Update();
     // True when the file named can be opened as the selected format (OK asks the user to
     // confirm a file that cannot).
-    bool FileOpens() const;
+    [[nodiscard]] bool FileOpens() const;
 
     // What the file-open dialog of Browse offers for the selected format.
     struct BrowseChoice {
@@ -77,7 +77,7 @@ class CAlternateDlg : public InputDialog {
     std::vector<DialogField> Fields() override;
     void PrintSummary(std::ostream& out, int language) const override;
     // True when the file named opens as a text table (OK asks to confirm one that does not).
-    bool FileOpens() const;
+    [[nodiscard]] bool FileOpens() const;
 
     std::string fileName;
 };

@@ -24,9 +24,9 @@ bool ShowInputWindow(wxWindow* parent, InputDialog& dialog) {
 template <class Dialog>
 bool RunInputDialog(CTidewarmDoc& project, wxWindow* parent) {
     Dialog dialog;
-    Fill(project, dialog);
+    static_cast<void>(Fill(project, dialog));  // a dialog not filled still opens
     if (!ShowInputWindow(parent, dialog)) return false;
-    CopyBack(dialog, project);
+    static_cast<void>(CopyBack(dialog, project));  // the project is modified after OK either way
     return true;
 }
 

@@ -95,7 +95,7 @@ void CProjectDocument::OnSimulate(wxCommandEvent&) {
     wxBusyCursor wait;
     CRunningWindow progress;
     // The run shows its own failures; the report follows a successful run.
-    project_->RunSimulation(FromWx(GetFilename()));
+    static_cast<void>(project_->RunSimulation(FromWx(GetFilename())));
 }
 
 void CProjectDocument::OnNewWindow(wxCommandEvent&) {

@@ -95,7 +95,7 @@ int CTidewarmApp::OnExit() {
         delete docManager_;
         docManager_ = nullptr;
     }
-    WriteConfig(g_strDataFolder);
+    static_cast<void>(WriteConfig(g_strDataFolder));  // a failure has shown its message
     SetMessageSink(previousSink_);
     return wxApp::OnExit();
 }

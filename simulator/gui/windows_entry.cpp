@@ -12,6 +12,7 @@
 
 extern "C" [[gnu::visibility("default")]] int TidewarmProRunWindows(int argc, char** argv) {
     std::string startMessage;
-    StartProgram(false, ProgramFolder(), DataFolder(), &startMessage);
+    // Without a data folder the windows still open, and show why first.
+    static_cast<void>(StartProgram(false, ProgramFolder(), DataFolder(), &startMessage));
     return RunWindowedProgram(argc, argv, std::move(startMessage));
 }

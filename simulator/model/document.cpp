@@ -78,47 +78,17 @@ void SetDefaultCurves(AirToWaterHeatPump& heatPump) {
 }  // namespace
 
 void CTidewarmDoc::SetDefaults() {
-    WeatherSource = kWeatherTMY;
-    alternateReader.SetFile(nullptr);
-    tmyReader.SetFileName(nullptr);
-    textWeatherReader.SetFile(nullptr);
-    binaryWeatherReader.SetFileName(nullptr);
-    sun.SetParameters(0, 0, 0, 0);
-    tracker.SetParameters(kTrackFixed, 45 * kRadiansPerDegree, 0);
-    tilter.SetModel(kSkyPerez);
-    splitter.Reset();
-    collectorPump.SetParameters(0.02, 10, 0.5);
-    inletPipeInside.SetParameters(0.08, 5);
-    inletPipeOutside.SetParameters(0.08, 10);
-    outletPipeInside.SetParameters(0.08, 5);
-    outletPipeOutside.SetParameters(0.08, 10);
-    glazedCollector.SetParameters(2, 1, 1, 5, 0.75, 0, 5, 0, 0, 0.02, 0, 0, nullptr, 0, nullptr);
-    unglazedCollector.SetParameters(2, 1, 1, 5, 0.75, 0, 5, 0, 0, 1, 0, 0.02, 0, 0, nullptr, 0,
-                                    nullptr);
-    exchangerPump.SetParameters(0.02, 10, 0.5);
-    heatExchanger.SetEffectiveness(0.8);
-    gasHeater.SetParameters(20, 10000, 0.8);
-    heatPump.SetParameters(20, 10000, 6);
-    SetDefaultCurves(heatPump);
-    heaterProfile.SetValues(kEveryMonth);
-    pool.Reset();
-    activityProfile.SetValues(kActivityDay, kActivityDay);
-    blanketSeasonalProfile.SetValues(kEveryMonth);
-    blanketDailyProfile.SetValues(kBlanketDay, kBlanketDay);
-    controller.SetParameters(5, 2, 30, DeltaTController::kLimitColdSide);
-    collectorPromoter.Reset();
-    poolPromoter.Reset();
-    roofPromoter.Reset();
-    poolTempIntegrator.Reset();
-    soilTempIntegrator.Reset();
-    monthlySummary.SetCount(kMonthlyColumnCount);
-    annualSummary.SetCount(kMonthlyColumnCount);
-    hourlySummary.SetCount(kHourlyColumnCount);
-    hourlyWriter.DefineColumns("", kHourlyColumnCount, kHourlyColumnNames.data(),
-                               kHourlyDefaultFlags.data(), ',');
-    monthlyWriter.DefineColumns("", kMonthlyColumnCount, kMonthlyColumnNames.data(), nullptr, ',');
+    SetRunDefaults();
+    SetWeatherDefaults();
+    SetCollectorLoopDefaults();
+    SetHeaterDefaults();
+    SetPoolDefaults();
+    SetSolverDefaults();
+    economicData.SetDefaults();
+}
 
-    Collector = kCollectorGlazed;
+// A full year with the collectors and the heater, hour by hour without the hourly file.
+void CTidewarmDoc::SetRunDefaults() {
     UseSolar = 1;
     UseExchanger = 0;
     UseAuxHeater = 1;
@@ -136,33 +106,94 @@ void CTidewarmDoc::SetDefaults() {
     PrintParameters = 0;
     SwimmableCriterion = 0;
     ReferenceRun = 0;
+}
+
+// A TMY file not yet named, the sky model of Perez, the plane at 45 degrees.
+void CTidewarmDoc::SetWeatherDefaults() {
+    WeatherSource = kWeatherTMY;
     weatherName_.clear();
+    alternateReader.SetFile(nullptr);
+    tmyReader.SetFileName(nullptr);
+    textWeatherReader.SetFile(nullptr);
+    binaryWeatherReader.SetFileName(nullptr);
+    sun.SetParameters(0, 0, 0, 0);
+    tracker.SetParameters(kTrackFixed, 45 * kRadiansPerDegree, 0);
+    tilter.SetModel(kSkyPerez);
+    splitter.Reset();
+    GroundAlbedo = 0.2;
+}
+
+// Glazed collectors on their pump, pipes and controller, off until the controller starts them.
+void CTidewarmDoc::SetCollectorLoopDefaults() {
+    Collector = kCollectorGlazed;
+    collectorPump.SetParameters(0.02, 10, 0.5);
+    inletPipeInside.SetParameters(0.08, 5);
+    inletPipeOutside.SetParameters(0.08, 10);
+    outletPipeInside.SetParameters(0.08, 5);
+    outletPipeOutside.SetParameters(0.08, 10);
+    PipeSurroundTemp = 10;
+    glazedCollector.SetParameters(2, 1, 1, 5, 0.75, 0, 5, 0, 0, 0.02, 0, 0, nullptr, 0, nullptr);
+    unglazedCollector.SetParameters(2, 1, 1, 5, 0.75, 0, 5, 0, 0, 1, 0, 0.02, 0, 0, nullptr, 0,
+                                    nullptr);
+    CollectorFluidCp = 4200;
+    ShadedFraction = 0.5;
+    RoofType = 0;
+    controller.SetParameters(5, 2, 30, DeltaTController::kLimitColdSide);
+    CollectorOn = 0;
+}
+
+// The heat exchanger and a fuel-fired heater (the heat pump ready with its curves), heating in
+// every month, off until the pool asks for heat.
+void CTidewarmDoc::SetHeaterDefaults() {
+    exchangerPump.SetParameters(0.02, 10, 0.5);
+    heatExchanger.SetEffectiveness(0.8);
+    HeaterType = kHeaterFuel;
+    gasHeater.SetParameters(20, 10000, 0.8);
+    heatPump.SetParameters(20, 10000, 6);
+    SetDefaultCurves(heatPump);
+    heaterProfile.SetValues(kEveryMonth);
+    HeaterOffOutOfSeason = 0;
+    HeaterOn = 0;
+}
+
+// An outdoor pool swum in by day and covered at night, its season and the swimming criteria.
+void CTidewarmDoc::SetPoolDefaults() {
+    pool.Reset();
     IndoorPool = 0;
     InitialPoolTemp = 10;
     PoolWaterCp = 4200;
-    CollectorFluidCp = 4200;
+    MainsTemp = 10;
+    DeepSoilTemp = kDefaultDeepSoilTemp;
     IndoorBeamIrradiance = 0;
     IndoorDiffuseIrradiance = 0;
     IndoorAirTemp = 20;
     IndoorRelHum = 0.8;
     IndoorAirSpeed = 0.1;
-    ShadedFraction = 0.5;
-    RoofType = 0;
-    MainsTemp = 10;
-    PipeSurroundTemp = 10;
-    HeaterType = kHeaterFuel;
-    HeaterOffOutOfSeason = 0;
+    activityProfile.SetValues(kActivityDay, kActivityDay);
+    blanketSeasonalProfile.SetValues(kEveryMonth);
+    blanketDailyProfile.SetValues(kBlanketDay, kBlanketDay);
+    BlanketAlways = 1;
     SeasonStart = 135;
     SeasonEnd = 273;
     CloudyDayMinAirTemp = 26;
     SunnyDayMinAirTemp = 23;
     MinPoolTemp = 20;
-    DeepSoilTemp = kDefaultDeepSoilTemp;
-    BlanketAlways = 1;
-    GroundAlbedo = 0.2;
-    economicData.SetDefaults();
-    CollectorOn = 0;
-    HeaterOn = 0;
+}
+
+// The convergence promoters and integrators at rest, the summaries and the result files'
+// columns.
+void CTidewarmDoc::SetSolverDefaults() {
+    collectorPromoter.Reset();
+    poolPromoter.Reset();
+    roofPromoter.Reset();
+    poolTempIntegrator.Reset();
+    soilTempIntegrator.Reset();
+    monthlySummary.SetCount(kMonthlyColumnCount);
+    annualSummary.SetCount(kMonthlyColumnCount);
+    hourlySummary.SetCount(kHourlyColumnCount);
+    hourlyWriter.DefineColumns("", kHourlyColumnCount, kHourlyColumnNames.data(),
+                               kHourlyDefaultFlags.data(), ',');
+    monthlyWriter.DefineColumns("", kMonthlyColumnCount, kMonthlyColumnNames.data(), nullptr, ',');
 }
 
 void CTidewarmDoc::SetModifiedFlag(int modified) {

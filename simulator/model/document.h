@@ -69,6 +69,8 @@ struct InputLinks {
     int* AuxOn = nullptr;
 };
 
+struct BatchCollector;
+struct BatchHeater;
 struct BatchInput;
 
 class CTidewarmDoc;
@@ -124,20 +126,20 @@ class CTidewarmDoc {
     // check, the values are checked after each block of lines (a line of the document's own, or
     // a component's record): the first block that brings a refused value stops the reading,
     // after a message that names the file, the block's lines and the check's problem.
-    virtual int WriteProject(std::ostream& out);
-    virtual int ReadProject(std::istream& in, const ProjectFileCheck& check = {});
+    [[nodiscard]] virtual int WriteProject(std::ostream& out);
+    [[nodiscard]] virtual int ReadProject(std::istream& in, const ProjectFileCheck& check = {});
 
     // Batch mode. RunBatch loads the batch input and runs it; when either fails, nothing of the
     // run is kept: the monthly result file is deleted. Returns 0 on success, 1 on failure.
-    int RunBatch();
+    [[nodiscard]] int RunBatch();
     int BatchResult() const { return batchResult_; }
     // Reads the batch input file of the data folder, loads the template of its pool type from
     // the program folder, applies the input and saves the project as "Tidewarm.tdw" in the data
     // folder. Returns 1 when the input was applied, 0 after a failure (shown first).
-    int LoadBatchInput();
+    [[nodiscard]] int LoadBatchInput();
     // Applies a batch input to the project held (a template). Returns false, with its message
     // shown, when the weather file cannot be opened.
-    bool ApplyBatchInput(const BatchInput& input);
+    [[nodiscard]] bool ApplyBatchInput(const BatchInput& input);
     // The project file's path; empty for a project never saved.
     const std::string& GetPathName() const { return pathName_; }
     void SetPathName(std::string path) { pathName_ = std::move(path); }
@@ -147,7 +149,7 @@ class CTidewarmDoc {
     // shows the report), the results are marked up to date and it is called with the report's
     // path. Returns 0; or 1 when the report could not be written (message 34020 with the file
     // and the system's reason shown, any earlier report left as it was).
-    int WriteReport();
+    [[nodiscard]] int WriteReport();
     std::function<void(const std::string& reportPath)> onReportWritten;
 
     // The location name; set through SetWeatherName, which keeps it to one line of at most
@@ -169,7 +171,7 @@ class CTidewarmDoc {
     // failing component or file (8: an iteration did not converge). Every failure is shown.
     // The result files are written under temporary names and put in place when both passes
     // succeeded; a failed run leaves no result file, of this run or of the one before.
-    int RunSimulation(const std::string& projectPath);
+    [[nodiscard]] int RunSimulation(const std::string& projectPath);
     // What writing the report of the last successful run gave (0: written); it does not change
     // the run's result, but batch mode fails a run whose report it cannot write.
     int ReportResult() const { return reportResult_; }
@@ -197,7 +199,7 @@ class CTidewarmDoc {
     int SimulateHour();
     // True when `day` (day of year) lies in the pool season SeasonStart..SeasonEnd, which may
     // run over the new year; a season that starts on the day it ends takes the whole year.
-    bool InSeason(int day) const;
+    [[nodiscard]] bool InSeason(int day) const;
 
     // Components, in the order of construction.
     MyASCIIFileReader alternateReader;  // named-column hourly input
@@ -324,14 +326,29 @@ class CTidewarmDoc {
 
   private:
     void NameComponents();
+    // Steps of SetDefaults, each a part of the plant with its components.
+    void SetRunDefaults();
+    void SetWeatherDefaults();
+    void SetCollectorLoopDefaults();
+    void SetHeaterDefaults();
+    void SetPoolDefaults();
+    void SetSolverDefaults();
+    // Steps of ApplyBatchInput, one a group of the batch input's lines.
+    void ApplyBatchSwitches(const BatchInput& input);
+    [[nodiscard]] bool ApplyBatchWeather(const std::string& weatherFile);
+    void ApplyBatchSeason(const BatchInput& input);
+    void ApplyBatchPool(const BatchInput& input);
+    void ApplyBatchPoolUse(const BatchInput& input);
+    void ApplyBatchHeater(const BatchHeater& heater);
+    void ApplyBatchCollectors(const BatchCollector& collector);
     // The heat exchanger is in use only within a solar collector loop.
-    bool ExchangerOn() const { return UseSolar != 0 && UseExchanger != 0; }
+    [[nodiscard]] bool ExchangerOn() const { return UseSolar != 0 && UseExchanger != 0; }
     // Refuses settings the run would divide by or loop over in vain; 0, or 4 after a message.
     int CheckRunSettings();
     // The passes into the temporary result files of `base`; then those files put in place
     // (false, with the file and the reason shown, when one cannot be).
     int RunPasses(const std::string& base);
-    bool PlaceResultFiles(const std::string& base);
+    [[nodiscard]] bool PlaceResultFiles(const std::string& base);
     int RunPass();
     // Steps of a pass: its files opened (0 or the failing code, shown), the initial states, the
     // days of the period, the last lines written and the writers closed.
@@ -374,10 +391,12 @@ class CTidewarmDoc {
     // temperature when the plant reads it.
     void StepHourAir(double air, double relativeHumidity);
     // Only the heat pump reads the air's wet-bulb temperature.
-    bool WetBulbWanted() const { return UseAuxHeater != 0 && HeaterType == kHeaterHeatPump; }
+    [[nodiscard]] bool WetBulbWanted() const {
+        return UseAuxHeater != 0 && HeaterType == kHeaterHeatPump;
+    }
     // The sun's position and the beam and diffuse parts of the global irradiance are read by
     // the collectors' plane and by a pool in the open (indoors no beam reaches the pool).
-    bool SunWanted() const { return UseSolar != 0 || IndoorPool != 1; }
+    [[nodiscard]] bool SunWanted() const { return UseSolar != 0 || IndoorPool != 1; }
     int SolvePoolLoop(bool exchanger);
     void SetHourEnergies(double poolTemperature, bool exchanger);
     int WriteHourlyLine();
@@ -432,9 +451,9 @@ std::unique_ptr<CTidewarmDoc> LoadProjectFile(const std::string& path,
                                               const ProjectValueCheck& refusedValue = {});
 // Whether the file starts as a project does ("Tidewarm"), whatever its name: the batch
 // templates are projects too.
-bool IsProjectFile(const std::string& path);
+[[nodiscard]] bool IsProjectFile(const std::string& path);
 
 // Writes the project to a temporary file next to `path` and puts it in place only once it is
 // complete, so a failed save leaves the previous file as it was. Shows 34010 (cannot create) or
 // 34011 (write failed) and returns 1 on failure; on success clears the modified mark, returns 0.
-int SaveProjectFile(CTidewarmDoc& document, const std::string& path);
+[[nodiscard]] int SaveProjectFile(CTidewarmDoc& document, const std::string& path);

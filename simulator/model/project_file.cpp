@@ -132,6 +132,183 @@ void ReadOldHeaterLine(std::istream& in, int version, GasHeater& heater) {
     heater.SetParameters(setPoint, inputCapacity, efficiency);
 }
 
+// Reads the blocks of a project file after its header, in the order the file holds them: the
+// format version decides which lines an older file has; the component version goes unchanged to
+// every component's record. Each block ends with the file's check.
+class ProjectReader {
+  public:
+    ProjectReader(CTidewarmDoc& doc, std::istream& in, int version, int components,
+                  BlockCheck& block)
+        : doc_(doc), in_(in), version_(version), components_(components), block_(block) {}
+
+    // True when a component's record could not be read.
+    bool ComponentFailed() const { return failed_ != 0; }
+
+    // The run's switches and period, and the weather source and location name; false, after a
+    // message, for a period the run cannot count.
+    bool ReadRunLines() {
+        in_ >> doc_.UseSolar >> doc_.UseExchanger >> doc_.UseAuxHeater >> doc_.UseAlternateInput >>
+            doc_.HourlyOutput;
+        if (version_ >= kVersionEconomicsSwitch) in_ >> doc_.DoEconomics;
+        in_ >> SkipLine;
+        block_();
+        if (!ReadPeriod()) return false;
+        block_();
+        int source = -1;
+        in_ >> source >> SkipLine;
+        if (in_ && source >= kWeatherTMY && source <= kWeatherBinary) doc_.WeatherSource = source;
+        block_();
+        std::string name;
+        ReadLimitedLine(in_, name, CTidewarmDoc::kMaxWeatherNameLength);
+        if (in_) doc_.SetWeatherName(TextAsUtf8(name));
+        block_();
+        return true;
+    }
+
+    // The weather readers, the sun and the collector plane, the collector pump and the pipes.
+    void ReadWeatherAndPipes() {
+        Read(doc_.tmyReader);
+        Read(doc_.textWeatherReader);
+        if (version_ >= kVersionBinaryReader) Read(doc_.binaryWeatherReader);
+        Read(doc_.alternateReader);
+        Read(doc_.sun);
+        Read(doc_.tracker);
+        if (version_ >= kVersionTilter) Read(doc_.tilter);
+        Read(doc_.splitter);
+        Read(doc_.collectorPump);
+        Read(doc_.inletPipeInside);
+        Read(doc_.inletPipeOutside);
+        Read(doc_.outletPipeInside);
+        Read(doc_.outletPipeOutside);
+    }
+
+    // The collector chosen, both arrays and the roof type.
+    void ReadCollectors() {
+        int collector = 0;
+        in_ >> collector >> SkipLine;
+        if (in_) doc_.Collector = collector == 0 ? kCollectorGlazed : kCollectorUnglazed;
+        block_();
+        Read(doc_.glazedCollector);
+        Read(doc_.unglazedCollector);
+        if (version_ >= kVersionRoofType) in_ >> doc_.RoofType >> SkipLine;
+        block_();
+    }
+
+    // The heat exchanger with its pump, then the heater: its type, the fuel-fired heater (in
+    // older files a line of the document's own), the heat pump, its months and its season.
+    void ReadExchangerAndHeater() {
+        Read(doc_.exchangerPump);
+        Read(doc_.heatExchanger);
+        if (version_ >= kVersionHeaterType) in_ >> doc_.HeaterType >> SkipLine;
+        block_();
+        if (version_ >= kVersionGasHeaterRecord) {
+            Read(doc_.gasHeater);
+        } else {
+            ReadOldHeaterLine(in_, version_, doc_.gasHeater);
+            block_();
+        }
+        if (version_ >= kVersionHeaterType) Read(doc_.heatPump);
+        Read(doc_.heaterProfile);
+        if (version_ >= kVersionHeaterSeason)
+            in_ >> doc_.HeaterOffOutOfSeason >> SkipLine;
+        else
+            doc_.HeaterOffOutOfSeason = 0;
+        block_();
+    }
+
+    // The pool and its season, its use and the swimming criteria, the blanket's schedules.
+    void ReadPool() {
+        Read(doc_.pool);
+        doc_.pool.SetEvaporationModel(SwimmingPool::kEvaporationModelFixedCoefficients);
+        in_ >> doc_.SeasonStart >> doc_.SeasonEnd >> SkipLine;
+        block_();
+        Read(doc_.activityProfile);
+        if (version_ >= kVersionSwimmingDays)
+            in_ >> doc_.CloudyDayMinAirTemp >> doc_.SunnyDayMinAirTemp >> doc_.MinPoolTemp >>
+                SkipLine;
+        block_();
+        Read(doc_.blanketSeasonalProfile);
+        Read(doc_.blanketDailyProfile);
+        in_ >> doc_.BlanketAlways >> SkipLine;
+        block_();
+    }
+
+    // The controller, the economic data, the convergence promoters and the integrators, then the
+    // lines of the fluids, the surroundings and the indoor air.
+    void ReadControlAndSurroundings() {
+        Read(doc_.controller);
+        if (version_ >= kVersionEconomicData) failed_ |= doc_.economicData.Read(in_);
+        block_();
+        Read(doc_.collectorPromoter);
+        Read(doc_.poolPromoter);
+        Read(doc_.poolTempIntegrator);
+        if (version_ >= kVersionSoilIntegrator) Read(doc_.soilTempIntegrator);
+        in_ >> doc_.CollectorFluidCp >> doc_.ShadedFraction >> doc_.MainsTemp >>
+            doc_.PipeSurroundTemp >> doc_.IndoorPool >> doc_.InitialPoolTemp;
+        if (version_ >= kVersionDeepSoil)
+            in_ >> doc_.DeepSoilTemp;
+        else
+            doc_.DeepSoilTemp = CTidewarmDoc::kDefaultDeepSoilTemp;
+        in_ >> SkipLine;
+        block_();
+        in_ >> doc_.IndoorAirTemp >> doc_.IndoorRelHum >> doc_.IndoorAirSpeed >> SkipLine;
+        block_();
+    }
+
+    // The hourly file's column switches, one character a column; the columns an older file
+    // lacks stay off, and the always-written ones are on whatever the file says.
+    void ReadHourlyColumns() {
+        int flags[kHourlyColumnCount] = {};
+        for (int column = 0; column < kHourlyColumnCount; ++column) {
+            if (column == kHourlyVWindPool && version_ < kVersionWindPoolColumn) continue;
+            if (column == kHourlyQSide && version_ < kVersionSideWallColumn) continue;
+            char c = '0';
+            in_ >> c;
+            flags[column] = c != '0' ? 1 : 0;
+        }
+        for (int column = 0; column < kHourlyAlwaysWritten; ++column) flags[column] = 1;
+        if (in_) doc_.hourlyWriter.SetColumnFlags(flags, 0, kHourlyColumnCount - 1);
+        in_ >> SkipLine;
+    }
+
+  private:
+    void Read(SolarBase& component) {
+        failed_ |= component.ReadParameters(in_, components_);
+        block_();
+    }
+
+    // The period's line: the run counts its days from it, and a day outside the year would take
+    // it off the calendar.
+    bool ReadPeriod() {
+        int startDay = doc_.StartDay, endDay = doc_.EndDay;
+        in_ >> startDay >> endDay >> doc_.NumDays >> doc_.UseWeekends >> doc_.WeekLength >>
+            doc_.WeekendLength >> doc_.Tolerance >> doc_.MaxIterations;
+        if (version_ >= kVersionEconomicsSwitch) in_ >> doc_.PrintParameters;
+        if (version_ >= kVersionSwimmingDays) in_ >> doc_.SwimmableCriterion >> doc_.ReferenceRun;
+        in_ >> SkipLine;
+        if (!in_) return true;
+        if (!IsDayOfYear(startDay) || !IsDayOfYear(endDay)) {
+            ShowMessage(FormatResString(kStrInvalidProjectDays, startDay, endDay));
+            return false;
+        }
+        doc_.StartDay = startDay;
+        doc_.EndDay = endDay;
+        if (doc_.NumDays > CTidewarmDoc::kMaxDays) {
+            ShowMessage(
+                FormatResString(kStrInvalidProjectDayCount, doc_.NumDays, CTidewarmDoc::kMaxDays));
+            return false;
+        }
+        return true;
+    }
+
+    CTidewarmDoc& doc_;
+    std::istream& in_;
+    const int version_;
+    const int components_;
+    BlockCheck& block_;
+    int failed_ = 0;
+};
+
 }  // namespace
 
 int CTidewarmDoc::WriteProject(std::ostream& out) {
@@ -208,133 +385,19 @@ int CTidewarmDoc::ReadProject(std::istream& file, const ProjectFileCheck& check)
         ShowMessage(LoadResString(kStrNewerFileVersion));
         return 1;
     }
-    // The format version V governs the document's own lines; the component version C is
-    // handed unchanged to every component's record, whose own gates it answers.
-    const int version = static_cast<int>(formatVersion);
-    const int components = static_cast<int>(componentVersion);
-    int failed = 0;
     BlockCheck block(*this, check, in, lines);
     block();
-    auto read = [&](SolarBase& component) {
-        failed |= component.ReadParameters(in, components);
-        block();
-    };
-
-    in >> UseSolar >> UseExchanger >> UseAuxHeater >> UseAlternateInput >> HourlyOutput;
-    if (version >= kVersionEconomicsSwitch) in >> DoEconomics;
-    in >> SkipLine;
-    block();
-    int startDay = StartDay, endDay = EndDay;
-    in >> startDay >> endDay >> NumDays >> UseWeekends >> WeekLength >> WeekendLength >>
-        Tolerance >> MaxIterations;
-    if (version >= kVersionEconomicsSwitch) in >> PrintParameters;
-    if (version >= kVersionSwimmingDays) in >> SwimmableCriterion >> ReferenceRun;
-    in >> SkipLine;
-    // The run counts its days from these: a day outside the year would take it off the calendar.
-    if (in) {
-        if (!IsDayOfYear(startDay) || !IsDayOfYear(endDay)) {
-            ShowMessage(FormatResString(kStrInvalidProjectDays, startDay, endDay));
-            return 1;
-        }
-        StartDay = startDay;
-        EndDay = endDay;
-        if (NumDays > kMaxDays) {
-            ShowMessage(FormatResString(kStrInvalidProjectDayCount, NumDays, kMaxDays));
-            return 1;
-        }
-    }
-    block();
-    int source = -1;
-    in >> source >> SkipLine;
-    if (in && source >= kWeatherTMY && source <= kWeatherBinary) WeatherSource = source;
-    block();
-    std::string name;
-    ReadLimitedLine(in, name, kMaxWeatherNameLength);
-    if (in) SetWeatherName(TextAsUtf8(name));
-    block();
-
-    read(tmyReader);
-    read(textWeatherReader);
-    if (version >= kVersionBinaryReader) read(binaryWeatherReader);
-    read(alternateReader);
-    read(sun);
-    read(tracker);
-    if (version >= kVersionTilter) read(tilter);
-    read(splitter);
-    read(collectorPump);
-    read(inletPipeInside);
-    read(inletPipeOutside);
-    read(outletPipeInside);
-    read(outletPipeOutside);
-
-    int collector = 0;
-    in >> collector >> SkipLine;
-    if (in) Collector = collector == 0 ? kCollectorGlazed : kCollectorUnglazed;
-    block();
-    read(glazedCollector);
-    read(unglazedCollector);
-    if (version >= kVersionRoofType) in >> RoofType >> SkipLine;
-    block();
-    read(exchangerPump);
-    read(heatExchanger);
-    if (version >= kVersionHeaterType) in >> HeaterType >> SkipLine;
-    block();
-    if (version >= kVersionGasHeaterRecord) {
-        read(gasHeater);
-    } else {
-        ReadOldHeaterLine(in, version, gasHeater);
-        block();
-    }
-    if (version >= kVersionHeaterType) read(heatPump);
-    read(heaterProfile);
-    if (version >= kVersionHeaterSeason)
-        in >> HeaterOffOutOfSeason >> SkipLine;
-    else
-        HeaterOffOutOfSeason = 0;
-    block();
-    read(pool);
-    pool.SetEvaporationModel(SwimmingPool::kEvaporationModelFixedCoefficients);
-    in >> SeasonStart >> SeasonEnd >> SkipLine;
-    block();
-    read(activityProfile);
-    if (version >= kVersionSwimmingDays)
-        in >> CloudyDayMinAirTemp >> SunnyDayMinAirTemp >> MinPoolTemp >> SkipLine;
-    block();
-    read(blanketSeasonalProfile);
-    read(blanketDailyProfile);
-    in >> BlanketAlways >> SkipLine;
-    block();
-    read(controller);
-    if (version >= kVersionEconomicData) failed |= economicData.Read(in);
-    block();
-    read(collectorPromoter);
-    read(poolPromoter);
-    read(poolTempIntegrator);
-    if (version >= kVersionSoilIntegrator) read(soilTempIntegrator);
-    in >> CollectorFluidCp >> ShadedFraction >> MainsTemp >> PipeSurroundTemp >> IndoorPool >>
-        InitialPoolTemp;
-    if (version >= kVersionDeepSoil)
-        in >> DeepSoilTemp;
-    else
-        DeepSoilTemp = kDefaultDeepSoilTemp;
-    in >> SkipLine;
-    block();
-    in >> IndoorAirTemp >> IndoorRelHum >> IndoorAirSpeed >> SkipLine;
-    block();
-
-    int flags[kHourlyColumnCount] = {};
-    for (int column = 0; column < kHourlyColumnCount; ++column) {
-        if (column == kHourlyVWindPool && version < kVersionWindPoolColumn) continue;
-        if (column == kHourlyQSide && version < kVersionSideWallColumn) continue;
-        char c = '0';
-        in >> c;
-        flags[column] = c != '0' ? 1 : 0;
-    }
-    for (int column = 0; column < kHourlyAlwaysWritten; ++column) flags[column] = 1;
-    if (in) hourlyWriter.SetColumnFlags(flags, 0, kHourlyColumnCount - 1);
-    in >> SkipLine;
+    ProjectReader reader(*this, in, static_cast<int>(formatVersion),
+                         static_cast<int>(componentVersion), block);
+    if (!reader.ReadRunLines()) return 1;
+    reader.ReadWeatherAndPipes();
+    reader.ReadCollectors();
+    reader.ReadExchangerAndHeater();
+    reader.ReadPool();
+    reader.ReadControlAndSurroundings();
+    reader.ReadHourlyColumns();
     if (in.fail()) file.setstate(std::ios::failbit);
-    return in.fail() || failed != 0 ? 1 : 0;
+    return in.fail() || reader.ComponentFailed() ? 1 : 0;
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -307,7 +307,7 @@ constexpr HourlyColumnRange HourlySelectionRange(HourlySelection selection) {
 
 // Each table lists every column at its position, the date columns come first and the columns of
 // each selection follow each other.
-constexpr bool ColumnTablesAreConsistent() {
+[[nodiscard]] constexpr bool ColumnTablesAreConsistent() {
     for (int i = 0; i < kMonthlyColumnCount; ++i)
         if (kMonthlyColumns[i].id != i) return false;
     for (int i = 0; i < kHourlyColumnCount; ++i) {

@@ -363,12 +363,12 @@ void WriteEconomics(std::ostream& out, const CTidewarmDoc& doc, const std::vecto
         Print(out, "  %s $/GJ\n", PadLeft(Text(kStrNotAvailable), 8).c_str());
 }
 
-// Input summaries, each from its dialog filled as its command fills it.
+// Input summaries, each from its dialog filled as its command fills it; a dialog that cannot be
+// filled (its message shown) prints no summary rather than its own defaults as the project's.
 void WriteInputSummaries(std::ostream& out, CTidewarmDoc& doc, int language) {
     out << "\n\n" << Text(kStrSystemParameters) << Text(kStrSystemParametersRule) << "\n";
     const auto summary = [&doc, &out, language](auto&& dialog) {
-        Fill(doc, dialog);
-        dialog.PrintSummary(out, language);
+        if (Fill(doc, dialog)) dialog.PrintSummary(out, language);
     };
     summary(CPoolConfigDlg());
     summary(CWeatherDlg());

@@ -2,121 +2,102 @@
 // variables of the monthly columns, the hourly summary those of the hourly columns; each writer
 // prints its summary's sums.
 #include <array>
+#include <cstddef>
+#include <iterator>
 
 #include "document.h"
 #include "result_columns.h"
 
 namespace {
 
-// Where the run keeps the variable a result column reports.
+// Where the run keeps the variable a result column reports, one entry per source in the order of
+// ResultSource; the auxiliary heater's entries follow the heater type chosen.
+using VariableAddress = VariableRef (*)(CTidewarmDoc&);
+struct SourceAddress {
+    ResultSource source;
+    VariableAddress address;
+};
+
+constexpr SourceAddress kSourceAddresses[] = {
+    {kSourceMonth, [](CTidewarmDoc& d) -> VariableRef { return &d.Month; }},
+    {kSourceDayOfMonth, [](CTidewarmDoc& d) -> VariableRef { return &d.CurrentDayOfMonth; }},
+    {kSourceHour, [](CTidewarmDoc& d) -> VariableRef { return &d.Hour; }},
+    {kSourcePoolSolarGain, [](CTidewarmDoc& d) -> VariableRef { return &d.pool.solarGain; }},
+    {kSourcePoolLoopGain, [](CTidewarmDoc& d) -> VariableRef { return &d.pool.loopGain; }},
+    {kSourceAuxiliaryHeat,
+     [](CTidewarmDoc& d) -> VariableRef {
+         return d.HeaterType == kHeaterFuel ? &d.gasHeater.heat : &d.heatPump.heat;
+     }},
+    {kSourcePoolTotalGains, [](CTidewarmDoc& d) -> VariableRef { return &d.pool.totalGains; }},
+    {kSourceEvaporationLoss,
+     [](CTidewarmDoc& d) -> VariableRef { return &d.pool.evaporationLoss; }},
+    {kSourceConvectionLoss, [](CTidewarmDoc& d) -> VariableRef { return &d.pool.convectionLoss; }},
+    {kSourceConductionLoss, [](CTidewarmDoc& d) -> VariableRef { return &d.pool.conductionLoss; }},
+    {kSourceRadiationLoss, [](CTidewarmDoc& d) -> VariableRef { return &d.pool.radiationLoss; }},
+    {kSourceSideWallLoss, [](CTidewarmDoc& d) -> VariableRef { return &d.pool.sideWallLoss; }},
+    {kSourceMakeUpLoss, [](CTidewarmDoc& d) -> VariableRef { return &d.pool.makeUpLoss; }},
+    {kSourcePoolTotalLosses, [](CTidewarmDoc& d) -> VariableRef { return &d.pool.totalLosses; }},
+    {kSourceResidualGain, [](CTidewarmDoc& d) -> VariableRef { return &d.QRes; }},
+    {kSourceIncidentSolar,
+     [](CTidewarmDoc& d) -> VariableRef { return &d.SelectedCollector()->incidentEnergy; }},
+    {kSourceCollectedSolar,
+     [](CTidewarmDoc& d) -> VariableRef { return &d.SelectedCollector()->usefulGain; }},
+    {kSourcePipeLoss, [](CTidewarmDoc& d) -> VariableRef { return &d.QPipes; }},
+    {kSourcePumpGain, [](CTidewarmDoc& d) -> VariableRef { return &d.QPumps; }},
+    {kSourceHGlo, [](CTidewarmDoc& d) -> VariableRef { return d.links.HGlo; }},
+    {kSourceTAmb, [](CTidewarmDoc& d) -> VariableRef { return d.links.TAmb; }},
+    {kSourceRelHum, [](CTidewarmDoc& d) -> VariableRef { return d.links.RelHum; }},
+    {kSourceVWind, [](CTidewarmDoc& d) -> VariableRef { return d.links.VWind; }},
+    {kSourceHDirPool, [](CTidewarmDoc& d) -> VariableRef { return d.links.HDirPool; }},
+    {kSourceHDifPool, [](CTidewarmDoc& d) -> VariableRef { return d.links.HDifPool; }},
+    {kSourceTAmbPool, [](CTidewarmDoc& d) -> VariableRef { return d.links.TAmbPool; }},
+    {kSourceRelHumPool, [](CTidewarmDoc& d) -> VariableRef { return d.links.RelHumPool; }},
+    {kSourceVWindPool, [](CTidewarmDoc& d) -> VariableRef { return d.links.VWindPool; }},
+    {kSourceTSky, [](CTidewarmDoc& d) -> VariableRef { return &d.TSky; }},
+    {kSourceActivity, [](CTidewarmDoc& d) -> VariableRef { return d.links.Activity; }},
+    {kSourceBlanketOn, [](CTidewarmDoc& d) -> VariableRef { return d.links.BlanketOn; }},
+    {kSourceCollectorOn, [](CTidewarmDoc& d) -> VariableRef { return d.links.CollOn; }},
+    {kSourceHeaterOn, [](CTidewarmDoc& d) -> VariableRef { return d.links.AuxOn; }},
+    {kSourceTci, [](CTidewarmDoc& d) -> VariableRef { return d.links.Tci; }},
+    {kSourceTco, [](CTidewarmDoc& d) -> VariableRef { return d.links.Tco; }},
+    {kSourceMdotColl, [](CTidewarmDoc& d) -> VariableRef { return d.links.MdotColl; }},
+    {kSourcePipeInletTemperature,
+     [](CTidewarmDoc& d) -> VariableRef { return &d.collectorPump.outletTemperature; }},
+    {kSourcePipeOutletTemperature,
+     [](CTidewarmDoc& d) -> VariableRef { return &d.outletPipeInside.outletTemperature; }},
+    {kSourceTSoilPipe, [](CTidewarmDoc& d) -> VariableRef { return d.links.TSoilPipe; }},
+    {kSourceExchangerColdOutlet,
+     [](CTidewarmDoc& d) -> VariableRef { return &d.heatExchanger.coldOutletTemperature; }},
+    {kSourceExchangerHotOutlet,
+     [](CTidewarmDoc& d) -> VariableRef { return &d.heatExchanger.hotOutletTemperature; }},
+    {kSourceExchangerFlow, [](CTidewarmDoc& d) -> VariableRef { return &d.exchangerPump.flow; }},
+    {kSourceTPool, [](CTidewarmDoc& d) -> VariableRef { return d.links.TPool; }},
+    {kSourceTMains, [](CTidewarmDoc& d) -> VariableRef { return d.links.TMains; }},
+    {kSourceMdotMakeup, [](CTidewarmDoc& d) -> VariableRef { return d.links.MdotMakeup; }},
+    {kSourceSoilTemperature,
+     [](CTidewarmDoc& d) -> VariableRef { return &d.soilTempIntegrator.newState; }},
+    {kSourceElectricity, [](CTidewarmDoc& d) -> VariableRef { return &d.QElec; }},
+    {kSourcePrimaryEnergy, [](CTidewarmDoc& d) -> VariableRef { return &d.QPrimary; }},
+    {kSourceAuxiliaryPartLoad,
+     [](CTidewarmDoc& d) -> VariableRef {
+         return d.HeaterType == kHeaterFuel ? &d.gasHeater.partLoadRatio
+                                            : &d.heatPump.partLoadRatio;
+     }},
+    {kSourceSwimmable, [](CTidewarmDoc& d) -> VariableRef { return &d.Swimmable; }},
+    {kSourceUsableHours, [](CTidewarmDoc& d) -> VariableRef { return &d.UsableHours; }},
+};
+
+constexpr bool InSourceOrder() {
+    for (std::size_t i = 0; i < std::size(kSourceAddresses); ++i)
+        if (kSourceAddresses[i].source != static_cast<ResultSource>(i)) return false;
+    return true;
+}
+static_assert(InSourceOrder() &&
+                  std::size(kSourceAddresses) == static_cast<std::size_t>(kSourceUsableHours) + 1,
+              "every result source has its address, in the order of ResultSource");
+
 VariableRef SourceVariable(CTidewarmDoc& doc, ResultSource source) {
-    const bool fuelHeater = doc.HeaterType == kHeaterFuel;
-    const InputLinks& links = doc.links;
-    switch (source) {
-        case kSourceMonth:
-            return &doc.Month;
-        case kSourceDayOfMonth:
-            return &doc.CurrentDayOfMonth;
-        case kSourceHour:
-            return &doc.Hour;
-        case kSourcePoolSolarGain:
-            return &doc.pool.solarGain;
-        case kSourcePoolLoopGain:
-            return &doc.pool.loopGain;
-        case kSourceAuxiliaryHeat:
-            return fuelHeater ? &doc.gasHeater.heat : &doc.heatPump.heat;
-        case kSourcePoolTotalGains:
-            return &doc.pool.totalGains;
-        case kSourceEvaporationLoss:
-            return &doc.pool.evaporationLoss;
-        case kSourceConvectionLoss:
-            return &doc.pool.convectionLoss;
-        case kSourceConductionLoss:
-            return &doc.pool.conductionLoss;
-        case kSourceRadiationLoss:
-            return &doc.pool.radiationLoss;
-        case kSourceSideWallLoss:
-            return &doc.pool.sideWallLoss;
-        case kSourceMakeUpLoss:
-            return &doc.pool.makeUpLoss;
-        case kSourcePoolTotalLosses:
-            return &doc.pool.totalLosses;
-        case kSourceResidualGain:
-            return &doc.QRes;
-        case kSourceIncidentSolar:
-            return &doc.SelectedCollector()->incidentEnergy;
-        case kSourceCollectedSolar:
-            return &doc.SelectedCollector()->usefulGain;
-        case kSourcePipeLoss:
-            return &doc.QPipes;
-        case kSourcePumpGain:
-            return &doc.QPumps;
-        case kSourceHGlo:
-            return links.HGlo;
-        case kSourceTAmb:
-            return links.TAmb;
-        case kSourceRelHum:
-            return links.RelHum;
-        case kSourceVWind:
-            return links.VWind;
-        case kSourceHDirPool:
-            return links.HDirPool;
-        case kSourceHDifPool:
-            return links.HDifPool;
-        case kSourceTAmbPool:
-            return links.TAmbPool;
-        case kSourceRelHumPool:
-            return links.RelHumPool;
-        case kSourceVWindPool:
-            return links.VWindPool;
-        case kSourceTSky:
-            return &doc.TSky;
-        case kSourceActivity:
-            return links.Activity;
-        case kSourceBlanketOn:
-            return links.BlanketOn;
-        case kSourceCollectorOn:
-            return links.CollOn;
-        case kSourceHeaterOn:
-            return links.AuxOn;
-        case kSourceTci:
-            return links.Tci;
-        case kSourceTco:
-            return links.Tco;
-        case kSourceMdotColl:
-            return links.MdotColl;
-        case kSourcePipeInletTemperature:
-            return &doc.collectorPump.outletTemperature;
-        case kSourcePipeOutletTemperature:
-            return &doc.outletPipeInside.outletTemperature;
-        case kSourceTSoilPipe:
-            return links.TSoilPipe;
-        case kSourceExchangerColdOutlet:
-            return &doc.heatExchanger.coldOutletTemperature;
-        case kSourceExchangerHotOutlet:
-            return &doc.heatExchanger.hotOutletTemperature;
-        case kSourceExchangerFlow:
-            return &doc.exchangerPump.flow;
-        case kSourceTPool:
-            return links.TPool;
-        case kSourceTMains:
-            return links.TMains;
-        case kSourceMdotMakeup:
-            return links.MdotMakeup;
-        case kSourceSoilTemperature:
-            return &doc.soilTempIntegrator.newState;
-        case kSourceElectricity:
-            return &doc.QElec;
-        case kSourcePrimaryEnergy:
-            return &doc.QPrimary;
-        case kSourceAuxiliaryPartLoad:
-            return fuelHeater ? &doc.gasHeater.partLoadRatio : &doc.heatPump.partLoadRatio;
-        case kSourceSwimmable:
-            return &doc.Swimmable;
-        case kSourceUsableHours:
-            return &doc.UsableHours;
-    }
-    return {};
+    return kSourceAddresses[source].address(doc);
 }
 
 }  // namespace

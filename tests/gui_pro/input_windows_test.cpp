@@ -1,138 +1,16 @@
 // The input dialogs' windows under a virtual display, through the input commands on a filled
 // project: values shown in the dialog's units, OK without a change and Cancel leave the project
 // as it was, a refused value keeps the window open, the enable rules follow the choices; the
-// profile editors; the help pages; screenshots in both languages when asked for.
-#include <wx/testing.h>
-
+// profile editors; the help pages; screenshots in both languages when asked for. The same
+// windows worked by real input: input_windows_real_input_test.cpp.
 #include <filesystem>
 #include <fstream>
-#include <functional>
-#include <map>
-#include <numbers>
-#include <sstream>
+#include <string>
 
-#include "collector_dialogs.h"
-#include "command_ids.h"
-#include "config_file.h"
-#include "dialog_layouts.h"
-#include "dialog_windows.h"
-#include "help_book_text.h"
-#include "input_commands.h"
-#include "main_frame.h"
-#include "pool_dialogs.h"
-#include "program_folders.h"
-#include "setup_dialogs.h"
-#include "simulator_strings.h"
-#include "string_table.h"
-#include "test_support.h"
-#include "tidewarm_app.h"
-#include "weather_files.h"
-#include "window_test_support.h"
-#include "wx_translations.h"
+#include "input_windows_support.h"
 
 namespace fs = std::filesystem;
 using gui_test::ExpectMessage;
-
-namespace {
-
-// The input window expected next: `act` works it and says how it ends (wxID_OK, wxID_CANCEL).
-class ExpectInputWindow : public wxExpectModalBase<CInputWindow, ExpectInputWindow> {
-  public:
-    explicit ExpectInputWindow(std::function<int(CInputWindow&)> act) : act_(std::move(act)) {}
-
-  protected:
-    int OnInvoked(CInputWindow* window) const override { return act_(*window); }
-
-  private:
-    std::function<int(CInputWindow&)> act_;
-};
-
-// OK as its button does it: accepted, or the test fails.
-int PressOK(CInputWindow& window) {
-    EXPECT_TRUE(window.Accept()) << window.GetTitle();
-    return wxID_OK;
-}
-
-void SetText(CInputWindow& window, int id, const std::string& text) {
-    auto* edit = dynamic_cast<wxTextCtrl*>(window.FindWindow(id));
-    ASSERT_NE(edit, nullptr) << id;
-    edit->ChangeValue(wxString::FromUTF8(text));
-}
-
-wxString TextOf(CInputWindow& window, int id) {
-    wxWindow* control = window.FindWindow(id);
-    if (auto* edit = dynamic_cast<wxTextCtrl*>(control)) return edit->GetValue();
-    return control != nullptr ? control->GetLabel() : wxString("(none)");
-}
-
-void Choose(CInputWindow& window, int id, int index) {
-    wxWindow* control = window.FindWindow(id);
-    if (auto* list = dynamic_cast<wxChoice*>(control)) list->SetSelection(index);
-    if (auto* check = dynamic_cast<wxCheckBox*>(control)) check->SetValue(index != 0);
-    if (auto* radio = dynamic_cast<wxRadioButton*>(control)) radio->SetValue(true);
-    window.ControlChanged(id);
-}
-
-bool Enabled(CInputWindow& window, int id) {
-    return window.FindWindow(id)->IsEnabled();
-}
-
-bool Editable(CInputWindow& window, int id) {
-    return dynamic_cast<wxTextCtrl*>(window.FindWindow(id))->IsEditable();
-}
-
-// A project with every switch on, on a weather file and an alternate file of the folder.
-class InputWindows : public testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(synthetic::WriteZefirFile(Path("weather.zfw"), synthetic::WeatherYear{}));
-        std::ofstream(Path("alternate.txt")) << "Month Day Hour TAmb\n1 1 1 10\n";
-        project_.WeatherSource = kWeatherBinary;
-        project_.binaryWeatherReader.SetFileName(Path("weather.zfw").c_str());
-        project_.sun.SetParameters(45.5 * std::numbers::pi / 180, 1, 1.29, 1.31);
-        project_.alternateReader.SetFile(Path("alternate.txt").c_str(), 0, 1023, ", \t");
-        project_.UseSolar = project_.UseExchanger = project_.UseAuxHeater = 1;
-        project_.UseAlternateInput = project_.HourlyOutput = project_.DoEconomics = 1;
-        project_.UseWeekends = project_.SwimmableCriterion = 1;
-        project_.StartDay = 172;
-        project_.EndDay = 201;
-        project_.NumDays = 30;
-    }
-
-    std::string Path(const char* name) const { return (folder_.path() / name).string(); }
-
-    // The project's file, byte for byte.
-    std::string Saved() {
-        const std::string path = Path("saved.tdw");
-        EXPECT_EQ(SaveProjectFile(project_, path), 0);
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    }
-
-    // Runs input command `id` with its window worked by `act`; true on OK.
-    bool Run(int id, std::function<int(CInputWindow&)> act) {
-        const InputCommand* command = FindInputCommand(id);
-        EXPECT_NE(command, nullptr);
-        bool ok = false;
-        wxTEST_DIALOG(ok = command->run(project_, &TheApp().MainFrame()),
-                      ExpectInputWindow(std::move(act)));
-        return ok;
-    }
-
-    test::ScopedTempDir folder_;
-    CTidewarmDoc project_;
-};
-
-std::vector<int> AllInputCommands() {
-    std::vector<int> ids;
-    for (auto commands : {SystemCommands(), HourlyOutputCommands()})
-        for (const InputCommand& command : commands) ids.push_back(command.id);
-    return ids;
-}
-
-}  // namespace
 
 TEST_F(InputWindows, OKWithoutAChangeAndCancelLeaveTheProjectAsItWas) {
     // A first OK of the pool design sets the surface coefficients of the evaporation model.
@@ -326,113 +204,6 @@ TEST_F(InputWindows, ChangingTheHeaterTypeShowsThatTypesOwnEfficiency) {
     EXPECT_DOUBLE_EQ(cop, 3);
 }
 
-// ---------------------------------------------------------------------------------------------
-// The same windows worked by real input, as a user works them: the pointer clicks the buttons,
-// the keyboard answers the message boxes.
-
-class RealInput : public InputWindows {
-  protected:
-    void SetUp() override {
-        InputWindows::SetUp();
-        // The start's splash would take the clicks meant for the windows under it.
-        if (wxSplashScreen* splash = TheApp().Splash()) splash->Destroy();
-        wxYield();
-    }
-
-    // Runs input command `id` while `script` works its window; true on OK.
-    bool RunWorked(int id, gui_test::InputScript& script) {
-        const InputCommand* command = FindInputCommand(id);
-        EXPECT_NE(command, nullptr);
-        bool ok = false;
-        EXPECT_TRUE(script.RunWith([&] { ok = command->run(project_, &TheApp().MainFrame()); }))
-            << id;
-        return ok;
-    }
-
-    CInputWindow* Window() const { return watch_.Open<CInputWindow>(); }
-    bool MessageOpen() const { return watch_.Open<wxMessageDialog>() != nullptr; }
-    void ClickButton(int id) const { gui_test::ClickOn(*Window()->FindWindow(id)); }
-    // A key for the message box, which opens over the middle of the window it belongs to.
-    void AnswerMessage(const char* key) const {
-        const wxPoint middle = Window()->GetScreenRect().GetPosition() + Window()->GetSize() / 2;
-        gui_test::RealInput("mousemove --sync " + std::to_string(middle.x) + " " +
-                            std::to_string(middle.y) + " key " + key);
-    }
-
-    gui_test::ModalWatch watch_;
-};
-
-TEST_F(RealInput, WeatherFileThatDoesNotOpenIsAskedForOkAcceptsCancelKeeps) {
-    using D = CWeatherDlg;
-    const std::string missing = Path("moved.zfw");
-    bool keptOpen = false;
-    gui_test::InputScript script;
-    script
-        .Then([this] { return Window() != nullptr; },
-              [&] { gui_test::TypeInto(*Window()->FindWindow(D::kFileName), missing); })
-        .Then([] { return true; }, [this] { ClickButton(wxID_OK); })
-        .Then([this] { return MessageOpen(); },
-              [this] {
-                  gui_test::Screenshot("weather-file-not-found");
-                  AnswerMessage("Escape");
-              })
-        .Then([this] { return !MessageOpen() && Window() != nullptr; },
-              [&] {
-                  keptOpen = Window()->IsShown();
-                  ClickButton(wxID_OK);
-              })
-        .Then([this] { return MessageOpen(); }, [this] { AnswerMessage("Return"); });
-    EXPECT_TRUE(RunWorked(kCmdClimateData, script));
-    EXPECT_TRUE(keptOpen) << "Cancel in the message closed the window";
-    EXPECT_EQ(watch_.Opened<wxMessageDialog>(), 2);
-    EXPECT_STREQ(project_.binaryWeatherReader.GetFileName(), missing.c_str());
-}
-
-TEST_F(RealInput, WeekLengthZeroWithWeekendsOffIsAccepted) {
-    project_.UseWeekends = 0;
-    project_.WeekLength = 0;
-    const std::string before = Saved();
-    gui_test::InputScript script;
-    script.Then([this] { return Window() != nullptr; },
-                [this] {
-                    EXPECT_FALSE(Window()->FindWindow(CPoolConfigDlg::kWeekLength)->IsEnabled());
-                    ClickButton(wxID_OK);
-                });
-    EXPECT_TRUE(RunWorked(kCmdConfigure, script));
-    EXPECT_EQ(watch_.Opened<wxMessageDialog>(), 0);
-    EXPECT_EQ(Saved(), before);
-}
-
-TEST_F(RealInput, UnchangedOkOfEveryDialogKeepsTheSavedProjectWhileShowingShortNumbers) {
-    // Values as a computation leaves them, fifteen digits and more.
-    project_.pool.SetDesignParameters(73.9115555718762, 100, 0, 0.9, 0.5, 5, 1.25, 5e-7, 1, 0.15);
-    project_.collectorPump.SetParameters(0.219770537634409, 10, 0.5);
-    project_.sun.SetParameters(0.7941269643848718, 1, 1.2915436464758039, 1.3089969389957472);
-    project_.IndoorRelHum = 0.5743;
-    const std::string before = Saved();
-    std::map<int, wxString> shown;
-    for (int id : AllInputCommands()) {
-        gui_test::InputScript script;
-        script.Then(
-            [this] { return Window() != nullptr; },
-            [&] {
-                for (int control : std::initializer_list<int>{
-                         CPoolDesignDlg::kVolume, CCollectorUseDlg::kPumpFlow,
-                         CWeatherDlg::kLatitude, CPoolDesignDlg::kIndoorRelHum})
-                    if (auto* edit = dynamic_cast<wxTextCtrl*>(Window()->FindWindow(control)))
-                        shown[Window()->GetId() * 10000 + control] = edit->GetValue();
-                ClickButton(wxID_OK);
-            });
-        EXPECT_TRUE(RunWorked(id, script)) << id;
-        EXPECT_EQ(Saved(), before) << "OK changed the project in command " << id;
-    }
-    EXPECT_EQ(watch_.Opened<wxMessageDialog>(), 0);
-    EXPECT_EQ(shown[CPoolDesignDlg::kTemplate * 10000 + CPoolDesignDlg::kVolume], "73.9116");
-    EXPECT_EQ(shown[CCollectorUseDlg::kTemplate * 10000 + CCollectorUseDlg::kPumpFlow], "0.219771");
-    EXPECT_EQ(shown[CWeatherDlg::kTemplate * 10000 + CWeatherDlg::kLatitude], "45.5001");
-    EXPECT_EQ(shown[CPoolDesignDlg::kTemplate * 10000 + CPoolDesignDlg::kIndoorRelHum], "57.43");
-}
-
 TEST(ProfileWindows, HourlyValuesInIntegerModeRefuseAValueOutOfRange) {
     HourlyValues activity{};
     CProfile24Edit editor = MakeHourlyEditor(kStrActivityWeekdayLegend, activity, 0, 2);
@@ -510,7 +281,7 @@ TEST_F(InputWindows, Screenshots) {
     for (int language : {0, 1}) {
         app::Language = language;
         UseProgramLanguage(language);
-        if (language == 1) LoadFrenchStrings(g_strProgramFolder + "/TidewarmProFra.str");
+        ASSERT_TRUE(language == 0 || LoadFrenchStrings(g_strProgramFolder + "/TidewarmProFra.str"));
         for (int id : AllInputCommands())
             Run(id, [id, language](CInputWindow& window) {
                 window.Show();

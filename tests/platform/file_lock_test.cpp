@@ -6,9 +6,13 @@
 
 #include <chrono>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "scoped_environment.h"
+#include "string_table.h"
 #include "test_support.h"
+#include "user_interface.h"
 
 namespace {
 
@@ -50,6 +54,36 @@ TEST(FileLock, ExclusiveWaitedForAndHandedDown) {
     EXPECT_EQ(nowhere.Acquire((dir.path() / "missing" / "x.lock").string(), milliseconds(0)),
               FileLock::Outcome::kFailed);
     EXPECT_NE(nowhere.Problem().find("No such file"), std::string::npos) << nowhere.Problem();
+}
+
+// A data folder's reservation shows the caller's own text for each refusal: the folder while
+// another simulation holds it, the reason when its lock file cannot be opened.
+TEST(FileLock, DataFolderReservationShowsTheCallersTexts) {
+    static constexpr StringEntry kTexts[] = {{1, "Busy: %s"}, {2, "No lock: %s"}};
+    struct Capture : MessageSink {
+        void Show(std::string_view text, MessageKind) override { shown.emplace_back(text); }
+        std::vector<std::string> shown;
+    } capture;
+    MessageSink* const previous = SetMessageSink(&capture);
+    SetEnglishStrings(kTexts);
+    test::ScopedTempDir dir;
+    test::ScopedEnvironment environment;
+    environment.Unset(kHandedLockVariable);
+    const std::string folder = dir.path().string();
+    const DataFolderLockTexts texts{1, 2};
+
+    FileLock holder, second, nowhere;
+    EXPECT_TRUE(ReserveDataFolder(holder, folder, texts));
+    ASSERT_EQ(holder.Acquire(SimulationLockPath(folder), milliseconds(0)),
+              FileLock::Outcome::kHeld);
+    EXPECT_FALSE(ReserveDataFolder(second, folder, texts));
+    EXPECT_FALSE(ReserveDataFolder(nowhere, folder + "/missing", texts));
+    SetEnglishStrings({});
+    SetMessageSink(previous);
+    ASSERT_EQ(capture.shown.size(), 2u);
+    EXPECT_EQ(capture.shown[0], "Busy: " + folder);
+    EXPECT_EQ(capture.shown[1].rfind("No lock: ", 0), 0u) << capture.shown[1];
+    EXPECT_NE(capture.shown[1].find("No such file"), std::string::npos) << capture.shown[1];
 }
 
 }  // namespace

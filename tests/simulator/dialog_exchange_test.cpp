@@ -165,11 +165,11 @@ TEST_F(DialogExchange, UnchangedOkKeepsEveryDigitAlsoOfValuesShownInOtherUnits) 
 TEST_F(DialogExchange, UnitsShownAndStored) {
     CTidewarmDoc doc;
     CCollectorUseDlg use;
-    Fill(doc, use);
+    EXPECT_TRUE(Fill(doc, use));
     EXPECT_NEAR(use.slope, 45, 1e-12);
     use.slope = 30;
     use.azimuth = -90;
-    CopyBack(use, doc);
+    EXPECT_TRUE(CopyBack(use, doc));
     int mode;
     double slope, azimuth;
     doc.tracker.GetParameters(mode, slope, azimuth);
@@ -177,37 +177,37 @@ TEST_F(DialogExchange, UnitsShownAndStored) {
     EXPECT_NEAR(azimuth, -std::numbers::pi / 2, 1e-15);
 
     CPoolUseDlg poolUse;
-    Fill(doc, poolUse);
+    EXPECT_TRUE(Fill(doc, poolUse));
     poolUse.spillage = 1;
-    CopyBack(poolUse, doc);
+    EXPECT_TRUE(CopyBack(poolUse, doc));
     EXPECT_DOUBLE_EQ(doc.pool.GetOtherWaterLoss(), 1 / 86.4);
-    Fill(doc, poolUse);
+    EXPECT_TRUE(Fill(doc, poolUse));
     EXPECT_DOUBLE_EQ(poolUse.spillage, 1);
 
     CPoolDesignDlg design;
-    Fill(doc, design);
+    EXPECT_TRUE(Fill(doc, design));
     EXPECT_DOUBLE_EQ(design.indoorRelHum, 80);
     design.indoorRelHum = 55;
-    CopyBack(design, doc);
+    EXPECT_TRUE(CopyBack(design, doc));
     EXPECT_DOUBLE_EQ(doc.IndoorRelHum, 0.55);
 
     CEconomicsDlg economics;
-    Fill(doc, economics);
+    EXPECT_TRUE(Fill(doc, economics));
     EXPECT_DOUBLE_EQ(economics.interestRate, 10);
     EXPECT_DOUBLE_EQ(economics.inflationRate, 5);
     economics.discountRate = 7;
-    CopyBack(economics, doc);
+    EXPECT_TRUE(CopyBack(economics, doc));
     EXPECT_DOUBLE_EQ(doc.economicData.discountRate, 0.07);
 
     CWeatherDlg weather;
-    Fill(doc, weather);
+    EXPECT_TRUE(Fill(doc, weather));
     EXPECT_EQ(weather.fileName, "(no selection)");
     weather.SelectFormat(CWeatherDlg::kZefirBinary);
     weather.fileName = "quebec.zfw";
     weather.latitude = 46.8;
     weather.stationLongitude = 71.2;
     weather.meridianLongitude = 75;
-    CopyBack(weather, doc);
+    EXPECT_TRUE(CopyBack(weather, doc));
     EXPECT_EQ(doc.WeatherSource, kWeatherBinary);
     EXPECT_STREQ(doc.binaryWeatherReader.GetFileName(), "quebec.zfw");
     double latitude, longitude, meridian;
@@ -218,7 +218,7 @@ TEST_F(DialogExchange, UnitsShownAndStored) {
     EXPECT_NEAR(meridian, 75 * std::numbers::pi / 180, 1e-15);
     // Back to the TMY file: solar time, no longitudes.
     weather.SelectFormat(CWeatherDlg::kKorvexTmy);
-    CopyBack(weather, doc);
+    EXPECT_TRUE(CopyBack(weather, doc));
     doc.sun.GetParameters(latitude, clock, longitude, meridian);
     EXPECT_EQ(clock, 0);
     EXPECT_EQ(longitude, 0);
@@ -228,48 +228,48 @@ TEST_F(DialogExchange, UnitsShownAndStored) {
 TEST_F(DialogExchange, HeaterEfficiencyInPercentForTheFuelHeaterOnly) {
     CTidewarmDoc doc;
     CAuxHeaterDlg heater;
-    Fill(doc, heater);
+    EXPECT_TRUE(Fill(doc, heater));
     EXPECT_DOUBLE_EQ(heater.efficiency, 80);
     heater.efficiency = 90;
-    CopyBack(heater, doc);
+    EXPECT_TRUE(CopyBack(heater, doc));
     double setPoint, capacity, efficiency;
     doc.gasHeater.GetParameters(setPoint, capacity, efficiency);
     EXPECT_DOUBLE_EQ(efficiency, 0.9);
 
     doc.HeaterType = kHeaterHeatPump;
-    Fill(doc, heater);
+    EXPECT_TRUE(Fill(doc, heater));
     EXPECT_EQ(heater.efficiency, 6);
     heater.efficiency = 4.5;
-    CopyBack(heater, doc);
+    EXPECT_TRUE(CopyBack(heater, doc));
     doc.heatPump.GetParameters(setPoint, capacity, efficiency);
     EXPECT_EQ(efficiency, 4.5);
     doc.gasHeater.GetParameters(setPoint, capacity, efficiency);
     EXPECT_DOUBLE_EQ(efficiency, 0.9) << "the other heater is left alone";
 
     doc.HeaterType = 2;
-    Fill(doc, heater);
+    EXPECT_TRUE(Fill(doc, heater));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0], "Internal error - Invalid auxiliary heater type.");
-    CopyBack(heater, doc);
+    EXPECT_TRUE(CopyBack(heater, doc));
     EXPECT_EQ(messages.shown.size(), 2u);
 }
 
 TEST_F(DialogExchange, PoolSitsOnSoilWhenItHasASoilResistivity) {
     CTidewarmDoc doc;
     CPoolDesignDlg design;
-    Fill(doc, design);
+    EXPECT_TRUE(Fill(doc, design));
     design.sitsAbove = CPoolDesignDlg::kMechanicalRoom;
-    CopyBack(design, doc);
-    Fill(doc, design);
+    EXPECT_TRUE(CopyBack(design, doc));
+    EXPECT_TRUE(Fill(doc, design));
     EXPECT_EQ(design.sitsAbove, CPoolDesignDlg::kMechanicalRoom);
     design.sitsAbove = CPoolDesignDlg::kSoil;
-    CopyBack(design, doc);
+    EXPECT_TRUE(CopyBack(design, doc));
     double v, a, ex, em, ab, r, s, d, w;
     int model;
     doc.pool.GetDesignParameters(v, a, ex, em, ab, r, s, d, model, w);
     EXPECT_EQ(s, 1.25);
     EXPECT_EQ(d, 5e-7);
-    Fill(doc, design);
+    EXPECT_TRUE(Fill(doc, design));
     EXPECT_EQ(design.sitsAbove, CPoolDesignDlg::kSoil);
 }
 
@@ -278,17 +278,17 @@ TEST_F(DialogExchange, ConfigurationStoresDependentSwitchesOnlyWithTheirMaster) 
     CPoolConfigDlg config;
     doc.UseSolar = 0;
     doc.UseExchanger = 1;
-    Fill(doc, config);
+    EXPECT_TRUE(Fill(doc, config));
     EXPECT_EQ(config.useExchanger, 0) << "shown only with the solar loop";
     config.useExchanger = 1;
     config.referenceRun = 1;
     config.swimmableCriterion = 0;
-    CopyBack(config, doc);
+    EXPECT_TRUE(CopyBack(config, doc));
     EXPECT_EQ(doc.UseExchanger, 0);
     EXPECT_EQ(doc.ReferenceRun, 0);
     config.useSolar = 1;
     config.swimmableCriterion = 1;
-    CopyBack(config, doc);
+    EXPECT_TRUE(CopyBack(config, doc));
     EXPECT_EQ(doc.UseExchanger, 1);
     EXPECT_EQ(doc.ReferenceRun, 1);
 }
@@ -296,7 +296,7 @@ TEST_F(DialogExchange, ConfigurationStoresDependentSwitchesOnlyWithTheirMaster) 
 TEST_F(DialogExchange, CollectorTypeSelectsTheArray) {
     CTidewarmDoc doc;
     CCollectorTestDlg test;
-    Fill(doc, test);
+    EXPECT_TRUE(Fill(doc, test));
     EXPECT_EQ(test.collectorType, "Glazed");
     EXPECT_EQ(test.angles[9], 90);
     EXPECT_EQ(test.modifiers[4], 1);
@@ -329,12 +329,12 @@ TEST_F(DialogExchange, GlazedCollectorUseKeepsTheUnglazedWindValues) {
     CTidewarmDoc doc;
     doc.unglazedCollector.SetUseParameters(2, 1, 1, 0.7, 0.4);
     CCollectorUseDlg use;
-    Fill(doc, use);
+    EXPECT_TRUE(Fill(doc, use));
     EXPECT_EQ(use.unglazed, 0);
     EXPECT_EQ(use.windCorrection, 1);
     EXPECT_EQ(use.windThreshold, 0);
     use.inSeries = 4;
-    CopyBack(use, doc);
+    EXPECT_TRUE(CopyBack(use, doc));
     int series, banks;
     double groups, wind, threshold;
     doc.unglazedCollector.GetUseParameters(series, groups, banks, wind, threshold);
@@ -348,10 +348,10 @@ TEST_F(DialogExchange, PipesShareTheOutletCoefficients) {
     doc.inletPipeInside.SetParameters(0.5, 3);
     doc.outletPipeInside.SetParameters(0.2, 4);
     CPipesDlg pipes;
-    Fill(doc, pipes);
+    EXPECT_TRUE(Fill(doc, pipes));
     EXPECT_EQ(pipes.lossInside, 0.2);
     EXPECT_EQ(pipes.inletInside, 3);
-    CopyBack(pipes, doc);
+    EXPECT_TRUE(CopyBack(pipes, doc));
     double coefficient, length;
     doc.inletPipeInside.GetParameters(coefficient, length);
     EXPECT_EQ(coefficient, 0.2);
@@ -361,11 +361,11 @@ TEST_F(DialogExchange, PipesShareTheOutletCoefficients) {
 TEST_F(DialogExchange, SeasonDaysClampedBeforeTheyAreStored) {
     CTidewarmDoc doc;
     CPoolUseDlg use;
-    Fill(doc, use);
+    EXPECT_TRUE(Fill(doc, use));
     EXPECT_EQ(use.startMonth, 5);
     EXPECT_EQ(use.startDay, 15);
     ASSERT_TRUE(SaveDialog(use, test::Texts({{CPoolUseDlg::kEndDay, "31"}})));  // September
-    CopyBack(use, doc);
+    EXPECT_TRUE(CopyBack(use, doc));
     EXPECT_EQ(doc.SeasonEnd, 273);
     EXPECT_EQ(doc.SeasonStart, 135);
 }
@@ -373,9 +373,9 @@ TEST_F(DialogExchange, SeasonDaysClampedBeforeTheyAreStored) {
 TEST_F(DialogExchange, HourlyFlagsOfOneRangeOnly) {
     CTidewarmDoc doc;
     CHlyPrintPoolDlg pool;
-    Fill(doc, pool);
+    EXPECT_TRUE(Fill(doc, pool));
     pool.flags.assign(pool.flags.size(), 1);
-    CopyBack(pool, doc);
+    EXPECT_TRUE(CopyBack(pool, doc));
     int flags[kHourlyColumnCount];
     doc.hourlyWriter.GetColumnFlags(flags, 0, kHourlyColumnCount - 1);
     for (int i = 0; i < kHourlyColumnCount; ++i) EXPECT_EQ(flags[i], i < 3 || i >= 42 ? 1 : 0) << i;

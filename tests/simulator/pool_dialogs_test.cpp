@@ -274,7 +274,7 @@ TEST_F(AuxHeater, HeatPumpPrintsItsCopWithoutPercent) {
     EXPECT_EQ(lines[4], "Nominal Heat Pump COP: 6");
     EXPECT_EQ(lines[5], "  Auxiliary heater seasonal use (0=off, 1=on)");
     EXPECT_EQ(lines[9], "Heater is off outside season of use of pool: -");
-    dialog.OnTypeChange(CAuxHeaterDlg::kFuelFired);
+    EXPECT_TRUE(dialog.OnTypeChange(CAuxHeaterDlg::kFuelFired));
     dialog.efficiency = 80;
     lines = Lines(Summary(dialog));
     EXPECT_EQ(lines[1], "Auxiliary Heater Type: Gas or Oil");

@@ -29,7 +29,7 @@ TEST(Templates, CommittedFilesAreWhatTheToolWritesAndReadBack) {
         std::istringstream in(committed);
         ASSERT_EQ(doc.ReadProject(in, {name, RefusedProjectValue}), 0) << name;
         std::ostringstream again;
-        doc.WriteProject(again);
+        EXPECT_EQ(doc.WriteProject(again), 0);
         EXPECT_EQ(again.str(), committed) << name;
 
         // What the front end needs of every batch run.

@@ -1,57 +1,13 @@
+// The text report: every section in English and in French, the input summaries it closes with.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "config_file.h"
-#include "dialog_test_support.h"
 #include "document.h"
-#include "message_capture.h"
-#include "test_support.h"
+#include "text_report_support.h"
 
 namespace {
-
-// Monthly result lines in the column order of the result files: for row k, energy column c
-// holds c k 1e8 J, TPool 20 + k, the pump 10 k hours, the heater k / 2 hours, QElec 1.8 k GJ,
-// QPrimary 1.9 k GJ, 5 k swimmable and 6 k usable days.
-std::string MonthlyLine(int month, int k, int usableDays) {
-    std::ostringstream line;
-    line << month;
-    for (int c = 1; c < 24; ++c) {
-        line << ',';
-        if (c == 17)
-            line << 20 + k;
-        else if (c == 20)
-            line << 36000 * k;
-        else if (c == 21)
-            line << 1800 * k;
-        else if (c == 22)
-            line << 5 * k;
-        else if (c == 23)
-            line << usableDays;
-        else
-            line << c * k << "e8";
-    }
-    return line.str() + "\n";
-}
-
-const char* const kHeader =
-    "Month,QInc,QColl,QPipes,QPumps,QAux,QPass,QAct,QGain,QEvap,QConv,QCond,QRad,QSide,QMakeup,"
-    "QLoss,QRes,TPool,QElec,QPrimary,CollOnTime,AuxHeatOnTime,SwimDays,UsableDays\n";
-
-// November, December, January and the annual line.
-void WriteResults(const std::string& base, bool reference) {
-    std::string monthly = kHeader, other = kHeader;
-    const int months[] = {11, 12, 1, 0};
-    for (int k = 1; k <= 4; ++k) {
-        monthly += MonthlyLine(months[k - 1], k, 6 * k);
-        other += MonthlyLine(months[k - 1], k, 2 * k);
-    }
-    test::WriteFile(base + ".mly", monthly);
-    if (reference) test::WriteFile(base + ".mlx", other);
-}
 
 // A project with every section of the report.
 void FullProject(CTidewarmDoc& doc, const std::string& path) {
@@ -69,10 +25,6 @@ void FullProject(CTidewarmDoc& doc, const std::string& path) {
     doc.tmyReader.SetFileName("weather.tmy");
     doc.alternateReader.SetFile("alt.csv");
     doc.pool.SetDesignParameters(100, 50, 0.1, 0.9, 0.6, 0.5, 1.25, 5e-7, 1, 1);
-}
-
-std::vector<std::string> ReportLines(const std::string& path) {
-    return test::Lines(test::ReadFile(path));
 }
 
 const std::vector<std::string> kEnglishReport = {
@@ -428,23 +380,11 @@ std::vector<std::string> SummaryTitles(const std::vector<std::string>& lines,
     return titles;
 }
 
-class TextReport : public ::testing::Test {
-  protected:
-    void TearDown() override {
-        app::Language = 0;
-        DropFrenchStrings();
-    }
-    test::ScopedTempDir dir;
-    test::MessageCapture messages;
-};
-
-}  // namespace
-
 TEST_F(TextReport, EverySectionInEnglish) {
     CTidewarmDoc doc;
     FullProject(doc, "pool.tdw");
     WriteResults("pool", true);
-    doc.WriteReport();
+    EXPECT_EQ(doc.WriteReport(), 0);
     ASSERT_TRUE(messages.shown.empty()) << messages.shown[0];
     const std::vector<std::string> lines = ReportLines("pool.lis");
     ExpectReport(kEnglishReport, lines);
@@ -478,7 +418,7 @@ TEST_F(TextReport, FrenchMonthsAndTextsKeepTheColumnsAligned) {
     CTidewarmDoc doc;
     FullProject(doc, "pool.tdw");
     WriteResults("pool", true);
-    doc.WriteReport();
+    EXPECT_EQ(doc.WriteReport(), 0);
     const std::vector<std::string> lines = ReportLines("pool.lis");
     std::vector<std::string> expected = kEnglishReport;
     expected[0] = "Tidewarm v. 3.0.0 - Simulation de piscine";
@@ -509,7 +449,7 @@ TEST_F(TextReport, DeliveredFrenchTextsUseTheTermsOfTheFrenchSummaries) {
     CTidewarmDoc doc;
     FullProject(doc, "pool.tdw");
     WriteResults("pool", true);
-    doc.WriteReport();
+    EXPECT_EQ(doc.WriteReport(), 0);
     const std::string text = test::ReadFile("pool.lis");
     EXPECT_NE(text.find("FICHIER DE DONNÉES ALTERNATIVES\n"), std::string::npos);
     EXPECT_NE(text.find("- Fichier de données alternatives : alt.csv\n"), std::string::npos);
@@ -526,126 +466,4 @@ TEST_F(TextReport, DeliveredFrenchTextsUseTheTermsOfTheFrenchSummaries) {
         std::string::npos);
 }
 
-TEST_F(TextReport, OptionalSectionsFollowTheSwitches) {
-    CTidewarmDoc doc;
-    doc.SetPathName("plain.tdw");
-    doc.UseSolar = 0;
-    doc.UseAuxHeater = 0;
-    doc.ReferenceRun = 1;  // read, but without swimmable days there is no days table
-    WriteResults("plain", true);
-    doc.WriteReport();
-    ASSERT_TRUE(messages.shown.empty());
-    const std::string text = test::ReadFile("plain.lis");
-    EXPECT_NE(text.find("- No Solar Collector\n- No Auxiliary Heater \n"), std::string::npos);
-    EXPECT_NE(text.find("- Weather file: \n- No Alternate Input File\n"), std::string::npos);
-    EXPECT_EQ(text.find("SOLAR"), std::string::npos);
-    EXPECT_EQ(text.find("SWIMMABLE"), std::string::npos);
-    EXPECT_EQ(text.find("ECONOMIC"), std::string::npos);
-    EXPECT_EQ(text.find("SYSTEM PARAMETERS"), std::string::npos);
-    EXPECT_EQ(text.find("- Heat Exchanger"), std::string::npos);
-
-    doc.ReferenceRun = 0;
-    doc.SwimmableCriterion = 1;
-    doc.WriteReport();
-    const std::string two = test::ReadFile("plain.lis");
-    EXPECT_NE(two.find("|   |Swimmable|  Usable |\n"), std::string::npos);
-    EXPECT_NE(two.find("|Tot|   20.00 |   24.00 |\n"), std::string::npos);
-}
-
-TEST_F(TextReport, AFullYearListsTwelveMonthsThenTheTotal) {
-    std::string monthly = kHeader;
-    for (int m = 1; m <= 12; ++m) monthly += MonthlyLine(m, 1, 6);
-    monthly += MonthlyLine(0, 12, 72);
-    test::WriteFile("year.mly", monthly);
-    CTidewarmDoc doc;
-    doc.SetPathName("year.tdw");
-    doc.UseSolar = 0;
-    doc.WriteReport();
-    const std::vector<std::string> lines = ReportLines("year.lis");
-    std::size_t start = 0;
-    while (start < lines.size() && lines[start] != "SIMULATION SUMMARY") ++start;
-    ASSERT_LT(start + 21, lines.size());
-    const char* const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                  "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    for (int m = 0; m < 12; ++m)
-        EXPECT_EQ(lines[start + 6 + m].substr(0, 5), "|" + std::string(months[m]) + "|");
-    EXPECT_EQ(lines[start + 18],
-              "+---+---------+---------+---------+---------+---------+---------+");
-    EXPECT_EQ(lines[start + 19].substr(0, 5), "|Tot|");
-}
-
-TEST_F(TextReport, EconomicFiguresThatCannotBeComputedAreNotAvailable) {
-    std::string monthly = kHeader;
-    // No energy delivered: QAct and QAux are 0 in the annual line; QElec is 1 GJ.
-    std::string annual = "0";
-    for (int c = 1; c < 24; ++c) annual += c == 18 ? ",1e9" : ",0";
-    test::WriteFile("none.mly", monthly + annual + "\n");
-    CTidewarmDoc doc;
-    doc.SetPathName("none.tdw");
-    doc.DoEconomics = 1;
-    doc.economicData.interestRate = 0.0725;
-    doc.economicData.downPayment = 5000;  // above the capital cost: no loan
-    doc.WriteReport();
-    const std::string text = test::ReadFile("none.lis");
-    EXPECT_NE(text.find("|Tot|    0.00 |    0.00 |  277.78 |    0.00 |\n"), std::string::npos);
-    EXPECT_NE(text.find("Interest rate:  7.25 %\n"), std::string::npos);
-    EXPECT_NE(text.find("Downpayment : $ 5000.00 \n"), std::string::npos);
-    EXPECT_NE(text.find("Loan: 10 yearly payments of $ 0.00    \n"), std::string::npos);
-    EXPECT_NE(text.find("  Electricity   : $ 27.78   \n"), std::string::npos);
-    EXPECT_NE(text.find("delivered:\n       n/a $/GJ\n"), std::string::npos);
-    EXPECT_EQ(text.find(" nan"), std::string::npos);
-    EXPECT_EQ(text.find("-nan"), std::string::npos);
-    EXPECT_EQ(text.find(" inf"), std::string::npos);
-
-    // A system life of 0 (from an old file) divides nothing either.
-    doc.economicData.systemLife = 0;
-    WriteResults("none", false);
-    doc.WriteReport();
-    const std::string noLife = test::ReadFile("none.lis");
-    EXPECT_NE(noLife.find("delivered:\n       n/a $/GJ\n"), std::string::npos);
-    EXPECT_EQ(noLife.find(" nan"), std::string::npos);
-    EXPECT_EQ(noLife.find(" inf"), std::string::npos);
-}
-
-TEST_F(TextReport, LongerPeriodsAreBroughtBackToOneYear) {
-    WriteResults("long", false);
-    CTidewarmDoc doc;
-    doc.SetPathName("long.tdw");
-    doc.DoEconomics = 1;
-    doc.NumDays = 730;  // the annual line covers two years: half of it is one year
-    doc.WriteReport();
-    const std::string text = test::ReadFile("long.lis");
-    EXPECT_NE(text.find("  Primary energy: $ 3.80    \n"), std::string::npos);
-    EXPECT_NE(text.find("  Electricity   : $ 100.00  \n"), std::string::npos);
-}
-
-TEST_F(TextReport, MissingResultFilesWriteNoReport) {
-    CTidewarmDoc doc;
-    doc.SetPathName("gone.tdw");
-    doc.WriteReport();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0], "Cannot open report (.lis) file. No report generated.");
-    EXPECT_FALSE(std::filesystem::exists("gone.lis"));
-
-    WriteResults("gone", false);
-    doc.ReferenceRun = 1;
-    doc.WriteReport();
-    EXPECT_EQ(messages.shown.size(), 2u) << "the reference file is needed too";
-    EXPECT_FALSE(std::filesystem::exists("gone.lis"));
-}
-
-TEST_F(TextReport, NamedAfterTheProjectAndShownWhenAViewWaits) {
-    std::filesystem::create_directory("runs.2026");
-    WriteResults("runs.2026/pool", false);
-    CTidewarmDoc doc;
-    doc.SetPathName("runs.2026/pool");
-    std::string shown;
-    doc.onReportWritten = [&shown](const std::string& path) { shown = path; };
-    ASSERT_TRUE(doc.ResultsOutOfDate());
-    doc.WriteReport();
-    EXPECT_EQ(shown, "runs.2026/pool.lis");
-    EXPECT_TRUE(std::filesystem::exists("runs.2026/pool.lis"));
-    EXPECT_FALSE(doc.ResultsOutOfDate());
-    EXPECT_EQ(ProjectBaseName("runs.2026/pool.tdw"), "runs.2026/pool");
-    EXPECT_EQ(ReportFileName("a.b/c"), "a.b/c.lis");
-}
+}  // namespace

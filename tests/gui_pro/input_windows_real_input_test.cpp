@@ -1,0 +1,112 @@
+// The input windows worked by real input, as a user works them: the pointer clicks the buttons,
+// the keyboard answers the message boxes.
+#include <filesystem>
+#include <string>
+
+#include "input_windows_support.h"
+
+namespace fs = std::filesystem;
+using gui_test::ExpectMessage;
+
+class RealInput : public InputWindows {
+  protected:
+    void SetUp() override {
+        InputWindows::SetUp();
+        // The start's splash would take the clicks meant for the windows under it.
+        if (wxSplashScreen* splash = TheApp().Splash()) splash->Destroy();
+        wxYield();
+    }
+
+    // Runs input command `id` while `script` works its window; true on OK.
+    bool RunWorked(int id, gui_test::InputScript& script) {
+        const InputCommand* command = FindInputCommand(id);
+        EXPECT_NE(command, nullptr);
+        bool ok = false;
+        EXPECT_TRUE(script.RunWith([&] { ok = command->run(project_, &TheApp().MainFrame()); }))
+            << id;
+        return ok;
+    }
+
+    CInputWindow* Window() const { return watch_.Open<CInputWindow>(); }
+    bool MessageOpen() const { return watch_.Open<wxMessageDialog>() != nullptr; }
+    void ClickButton(int id) const { gui_test::ClickOn(*Window()->FindWindow(id)); }
+    // A key for the message box, which opens over the middle of the window it belongs to.
+    void AnswerMessage(const char* key) const {
+        const wxPoint middle = Window()->GetScreenRect().GetPosition() + Window()->GetSize() / 2;
+        gui_test::RealInput("mousemove --sync " + std::to_string(middle.x) + " " +
+                            std::to_string(middle.y) + " key " + key);
+    }
+
+    gui_test::ModalWatch watch_;
+};
+
+TEST_F(RealInput, WeatherFileThatDoesNotOpenIsAskedForOkAcceptsCancelKeeps) {
+    using D = CWeatherDlg;
+    const std::string missing = Path("moved.zfw");
+    bool keptOpen = false;
+    gui_test::InputScript script;
+    script
+        .Then([this] { return Window() != nullptr; },
+              [&] { gui_test::TypeInto(*Window()->FindWindow(D::kFileName), missing); })
+        .Then([] { return true; }, [this] { ClickButton(wxID_OK); })
+        .Then([this] { return MessageOpen(); },
+              [this] {
+                  gui_test::Screenshot("weather-file-not-found");
+                  AnswerMessage("Escape");
+              })
+        .Then([this] { return !MessageOpen() && Window() != nullptr; },
+              [&] {
+                  keptOpen = Window()->IsShown();
+                  ClickButton(wxID_OK);
+              })
+        .Then([this] { return MessageOpen(); }, [this] { AnswerMessage("Return"); });
+    EXPECT_TRUE(RunWorked(kCmdClimateData, script));
+    EXPECT_TRUE(keptOpen) << "Cancel in the message closed the window";
+    EXPECT_EQ(watch_.Opened<wxMessageDialog>(), 2);
+    EXPECT_STREQ(project_.binaryWeatherReader.GetFileName(), missing.c_str());
+}
+
+TEST_F(RealInput, WeekLengthZeroWithWeekendsOffIsAccepted) {
+    project_.UseWeekends = 0;
+    project_.WeekLength = 0;
+    const std::string before = Saved();
+    gui_test::InputScript script;
+    script.Then([this] { return Window() != nullptr; },
+                [this] {
+                    EXPECT_FALSE(Window()->FindWindow(CPoolConfigDlg::kWeekLength)->IsEnabled());
+                    ClickButton(wxID_OK);
+                });
+    EXPECT_TRUE(RunWorked(kCmdConfigure, script));
+    EXPECT_EQ(watch_.Opened<wxMessageDialog>(), 0);
+    EXPECT_EQ(Saved(), before);
+}
+
+TEST_F(RealInput, UnchangedOkOfEveryDialogKeepsTheSavedProjectWhileShowingShortNumbers) {
+    // Values as a computation leaves them, fifteen digits and more.
+    project_.pool.SetDesignParameters(73.9115555718762, 100, 0, 0.9, 0.5, 5, 1.25, 5e-7, 1, 0.15);
+    project_.collectorPump.SetParameters(0.219770537634409, 10, 0.5);
+    project_.sun.SetParameters(0.7941269643848718, 1, 1.2915436464758039, 1.3089969389957472);
+    project_.IndoorRelHum = 0.5743;
+    const std::string before = Saved();
+    std::map<int, wxString> shown;
+    for (int id : AllInputCommands()) {
+        gui_test::InputScript script;
+        script.Then(
+            [this] { return Window() != nullptr; },
+            [&] {
+                for (int control : std::initializer_list<int>{
+                         CPoolDesignDlg::kVolume, CCollectorUseDlg::kPumpFlow,
+                         CWeatherDlg::kLatitude, CPoolDesignDlg::kIndoorRelHum})
+                    if (auto* edit = dynamic_cast<wxTextCtrl*>(Window()->FindWindow(control)))
+                        shown[Window()->GetId() * 10000 + control] = edit->GetValue();
+                ClickButton(wxID_OK);
+            });
+        EXPECT_TRUE(RunWorked(id, script)) << id;
+        EXPECT_EQ(Saved(), before) << "OK changed the project in command " << id;
+    }
+    EXPECT_EQ(watch_.Opened<wxMessageDialog>(), 0);
+    EXPECT_EQ(shown[CPoolDesignDlg::kTemplate * 10000 + CPoolDesignDlg::kVolume], "73.9116");
+    EXPECT_EQ(shown[CCollectorUseDlg::kTemplate * 10000 + CCollectorUseDlg::kPumpFlow], "0.219771");
+    EXPECT_EQ(shown[CWeatherDlg::kTemplate * 10000 + CWeatherDlg::kLatitude], "45.5001");
+    EXPECT_EQ(shown[CPoolDesignDlg::kTemplate * 10000 + CPoolDesignDlg::kIndoorRelHum], "57.43");
+}
