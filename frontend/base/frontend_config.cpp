@@ -4,11 +4,11 @@
 #include <sstream>
 #include <vector>
 
-#include "config_file.h"
 #include "file_replace.h"
 #include "folders.h"
 #include "frontend_globals.h"
 #include "frontend_strings.h"
+#include "locale_language.h"
 #include "user_interface.h"
 
 namespace {

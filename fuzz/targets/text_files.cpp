@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "config_file.h"
 #include "fuzz_support.h"
 #include "messages.h"
+#include "program_config.h"
 #include "string_table.h"
 
 namespace fuzz {

@@ -1,8 +1,8 @@
 // Start-up of the simulation program: folders, data folder, language and strings.
 #include "application.h"
 
-#include "config_file.h"
 #include "folders.h"
+#include "program_config.h"
 #include "simulator_strings.h"
 #include "string_table.h"
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "config_file.h"
 #include "dialog_rows.h"
+#include "program_language.h"
 #include "tidewarm_app.h"
 #include "user_interface.h"
 #include "wx_text.h"

@@ -1,10 +1,10 @@
 #include "tidewarm_app.h"
 
 #include "command_ids.h"
-#include "config_file.h"
 #include "dialog_windows.h"
 #include "document.h"
 #include "main_frame.h"
+#include "program_config.h"
 #include "program_folders.h"
 #include "project_document.h"
 #include "report_view.h"

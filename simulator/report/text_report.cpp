@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "config_file.h"
 #include "dialog_exchange.h"
 #include "document.h"
 #include "economics.h"
@@ -20,6 +19,7 @@
 #include "helpers.h"
 #include "messages.h"
 #include "physical_constants.h"
+#include "program_language.h"
 #include "result_columns.h"
 #include "simulator_strings.h"
 #include "string_table.h"

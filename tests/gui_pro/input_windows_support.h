@@ -13,7 +13,6 @@
 
 #include "collector_dialogs.h"
 #include "command_ids.h"
-#include "config_file.h"
 #include "dialog_layouts.h"
 #include "dialog_windows.h"
 #include "help_book_text.h"
@@ -21,6 +20,7 @@
 #include "main_frame.h"
 #include "pool_dialogs.h"
 #include "program_folders.h"
+#include "program_language.h"
 #include "setup_dialogs.h"
 #include "simulator_strings.h"
 #include "string_table.h"

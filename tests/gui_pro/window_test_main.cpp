@@ -6,9 +6,9 @@
 #include <numbers>
 
 #include "application.h"
-#include "config_file.h"
 #include "folders.h"
 #include "main_frame.h"
+#include "program_language.h"
 #include "simulator_strings.h"
 #include "tidewarm_app.h"
 #include "user_interface.h"

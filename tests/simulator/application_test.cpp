@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "config_file.h"
+#include "program_config.h"
 #include "scoped_environment.h"
 #include "simulator_strings.h"
 #include "test_support.h"

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "config_file.h"
 #include "dialog_test_support.h"
 #include "document.h"
 #include "message_capture.h"
+#include "program_language.h"
 #include "test_support.h"
 
 // Monthly result lines in the column order of the result files: for row k, energy column c
