@@ -11,6 +11,7 @@
 #include <string>
 
 #include "batch_input.h"
+#include "data_folder_files.h"
 #include "folders.h"
 #include "process.h"
 #include "weather_files.h"

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "data_folder_files.h"
 #include "files.h"
 #include "helpers.h"
 #include "input_ranges.h"

@@ -16,15 +16,6 @@
 #include <string>
 #include <string_view>
 
-inline constexpr std::string_view kBatchInputFileName = "Tidewarm.tmp";
-inline constexpr std::string_view kBatchProjectFileName = "Tidewarm.tdw";
-inline constexpr std::string_view kMonthlyResultFileName = "Tidewarm.mly";
-// What a batch run writes into the data folder besides the saved project: the monthly and hourly
-// results of the run and of its reference pool, and the text report. None of them is left by a
-// run that failed.
-inline constexpr std::array<std::string_view, 5> kBatchResultFiles = {
-    kMonthlyResultFileName, "Tidewarm.mlx", "Tidewarm.hly", "Tidewarm.hlx", "Tidewarm.lis"};
-
 // Templates of the four pool types, in the program folder.
 inline constexpr std::array<std::string_view, 4> kPoolTemplates = {"resingr.tpl", "resabgr.tpl",
                                                                    "pubout.tpl", "pubin.tpl"};

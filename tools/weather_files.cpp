@@ -14,7 +14,6 @@ namespace synthetic {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
 // A mean irradiance in W/m2 over an hour is this many kJ/m2.
 constexpr double kKilojoulesPerHourPerWatt = kSecondsPerHour / 1000.0;
 
@@ -72,12 +71,13 @@ HourlyWeather CloudyWeather(int day, int hour) {
 
 HourlyWeather SyntheticWeather(int day, int hour) {
     HourlyWeather w;
-    const double season = std::sin(2 * kPi * (day - 110) / 365.0);
-    w.airTemperature = 8 + 14 * season + 5 * std::sin(2 * kPi * (hour - 9) / 24.0);
-    const double sunUp = std::sin(kPi * (hour - 6.5) / 12.0);
+    const double season = std::sin(2 * std::numbers::pi * (day - 110) / 365.0);
+    w.airTemperature = 8 + 14 * season + 5 * std::sin(2 * std::numbers::pi * (hour - 9) / 24.0);
+    const double sunUp = std::sin(std::numbers::pi * (hour - 6.5) / 12.0);
     w.globalIrradiance = hour >= 7 && hour <= 18 ? (550 + 300 * season) * sunUp : 0.0;
-    w.relativeHumidity = 0.65 + 0.2 * std::cos(2 * kPi * (hour - 5) / 24.0);
-    w.windSpeed = 3 + 2 * std::sin(2 * kPi * day / 7.0) + 0.5 * std::sin(kPi * hour / 24.0);
+    w.relativeHumidity = 0.65 + 0.2 * std::cos(2 * std::numbers::pi * (hour - 5) / 24.0);
+    w.windSpeed = 3 + 2 * std::sin(2 * std::numbers::pi * day / 7.0) +
+                  0.5 * std::sin(std::numbers::pi * hour / 24.0);
     return w;
 }
 

@@ -7,12 +7,10 @@
 #include "calendar.h"
 #include "frontend_globals.h"
 #include "frontend_strings.h"
+#include "object_type.h"
 #include "user_interface.h"
 
 namespace {
-
-// Id of the built-in row that stands for "no object" in Collectors, Heaters and Blankets.
-constexpr int kNoObjectId = 1;
 
 // The first row of `set` whose `idColumn` is `id`; false when there is none.
 bool SelectById(CRecordset& set, const char* idColumn, int id) {

@@ -10,6 +10,7 @@
 
 #include "batch_input.h"
 #include "calendar.h"
+#include "data_folder_files.h"
 #include "frontend_strings.h"
 #include "number_entry.h"
 #include "recordset.h"
@@ -59,7 +60,7 @@ std::optional<ResultFileProblem> MapHeadings(const std::string& line, std::vecto
                kResultColumns[static_cast<std::size_t>(slot)].heading != heading)
             ++slot;
         if (slot == static_cast<int>(kResultColumns.size()))
-            return FileProblem(kMonthlyFileName, 1,
+            return FileProblem(kMonthlyResultFileName, 1,
                                FormatResString(kStrUnknownMonthlyHeading, heading.c_str()));
         slots.push_back(slot);
     }
@@ -77,10 +78,11 @@ std::optional<ResultFileProblem> ReadNoHeatDays(std::istream& reference, int lin
                                                 double& days) {
     std::string line;
     if (!std::getline(reference, line) || Trimmed(line).empty())
-        return FileProblem(kMonthlyFileName, lineNumber, LoadResString(kStrReferenceFileEnds));
+        return FileProblem(kMonthlyResultFileName, lineNumber,
+                           LoadResString(kStrReferenceFileEnds));
     const std::vector<std::string> fields = Fields(Trimmed(line));
     const std::optional<double> value = ParseNumber(fields.back());
-    if (!value) return NotANumber(kReferenceFileName, lineNumber, fields.back());
+    if (!value) return NotANumber(kReferenceMonthlyResultFileName, lineNumber, fields.back());
     days = *value;
     return std::nullopt;
 }
@@ -104,13 +106,14 @@ std::optional<ResultFileProblem> CheckSeasonLines(const std::vector<MonthlyResul
     constexpr int kFirstRecordLine = 2;
     for (std::size_t i = 0; i < months.size(); ++i)
         if (i >= rows.size() || rows[i].month != months[i])
-            return FileProblem(kMonthlyFileName, kFirstRecordLine + static_cast<int>(i),
+            return FileProblem(kMonthlyResultFileName, kFirstRecordLine + static_cast<int>(i),
                                FormatResString(kStrSeasonMonthMissing, months[i]));
     const int seasonLine = kFirstRecordLine + static_cast<int>(months.size());
     if (rows.size() <= months.size() || rows[months.size()].month != 0)
-        return FileProblem(kMonthlyFileName, seasonLine, LoadResString(kStrNoSeasonRow));
+        return FileProblem(kMonthlyResultFileName, seasonLine, LoadResString(kStrNoSeasonRow));
     if (rows.size() > months.size() + 1)
-        return FileProblem(kMonthlyFileName, seasonLine + 1, LoadResString(kStrAfterSeasonRow));
+        return FileProblem(kMonthlyResultFileName, seasonLine + 1,
+                           LoadResString(kStrAfterSeasonRow));
     return std::nullopt;
 }
 
@@ -163,14 +166,15 @@ void DeleteRunRows(SQLite::Database& database, int runId) {
 std::optional<std::vector<MonthlyResultRow>> LoadMonthlyRows(const std::string& folder,
                                                              const RunSeason& season,
                                                              bool doubleRun) {
-    std::ifstream monthly(folder + "/" + std::string(kMonthlyFileName), std::ios::binary);
+    std::ifstream monthly(folder + "/" + std::string(kMonthlyResultFileName), std::ios::binary);
     if (!monthly.is_open()) {
         ShowMessage(LoadResString(kStrCannotOpenMonthlyResults));
         return std::nullopt;
     }
     std::ifstream reference;
     if (doubleRun) {
-        reference.open(folder + "/" + std::string(kReferenceFileName), std::ios::binary);
+        reference.open(folder + "/" + std::string(kReferenceMonthlyResultFileName),
+                       std::ios::binary);
         if (!reference.is_open()) {
             ShowMessage(LoadResString(kStrCannotOpenReferenceResults));
             return std::nullopt;
@@ -187,7 +191,7 @@ std::optional<std::vector<MonthlyResultRow>> LoadMonthlyRows(const std::string& 
 
 std::optional<std::vector<DailyTemperature>> LoadDailyRows(const std::string& folder,
                                                            const RunSeason& season) {
-    std::ifstream hourly(folder + "/" + std::string(kHourlyFileName), std::ios::binary);
+    std::ifstream hourly(folder + "/" + std::string(kHourlyResultFileName), std::ios::binary);
     if (!hourly.is_open()) {
         ShowMessage(LoadResString(kStrCannotOpenHourlyResults));
         return std::nullopt;
@@ -270,23 +274,24 @@ std::optional<ResultFileProblem> ReadMonthlyResultRows(std::istream& monthly,
     std::getline(monthly, line);
     if (auto problem = MapHeadings(Trimmed(line), slots)) return problem;
     if (reference != nullptr && !std::getline(*reference, line))
-        return FileProblem(kReferenceFileName, 1, LoadResString(kStrReferenceFileEnds));
+        return FileProblem(kReferenceMonthlyResultFileName, 1,
+                           LoadResString(kStrReferenceFileEnds));
 
     for (int lineNumber = 2; std::getline(monthly, line); ++lineNumber) {
         line = Trimmed(line);
         if (line.empty()) break;
         if (rows.size() == kMaxMonthlyLines)
-            return FileProblem(kMonthlyFileName, lineNumber,
+            return FileProblem(kMonthlyResultFileName, lineNumber,
                                FormatResString(kStrTooManyLines, kMaxMonthlyLines));
         const std::vector<std::string> fields = Fields(line);
         if (fields.size() != slots.size())
-            return FileProblem(kMonthlyFileName, lineNumber,
+            return FileProblem(kMonthlyResultFileName, lineNumber,
                                FormatResString(kStrFieldCount, static_cast<int>(fields.size()),
                                                static_cast<int>(slots.size())));
         MonthlyResultRow row;
         for (std::size_t f = 0; f < fields.size(); ++f) {
             const std::optional<double> value = ParseNumber(fields[f]);
-            if (!value) return NotANumber(kMonthlyFileName, lineNumber, fields[f]);
+            if (!value) return NotANumber(kMonthlyResultFileName, lineNumber, fields[f]);
             if (slots[f] < 0) {
                 row.month = static_cast<int>(std::clamp(*value, 0.0, 255.0));
                 continue;
@@ -324,11 +329,11 @@ std::optional<ResultFileProblem> ReadDailyTemperatures(std::istream& hourly,
         if (line.empty()) break;
         const std::vector<std::string> fields = Fields(line);
         if (fields.size() <= column)
-            return FileProblem(kHourlyFileName, lineNumber,
+            return FileProblem(kHourlyResultFileName, lineNumber,
                                FormatResString(kStrFieldCount, static_cast<int>(fields.size()),
                                                static_cast<int>(headings.size())));
         const std::optional<double> value = ParseNumber(fields[column]);
-        if (!value) return NotANumber(kHourlyFileName, lineNumber, fields[column]);
+        if (!value) return NotANumber(kHourlyResultFileName, lineNumber, fields[column]);
         sum += *value;
         if (++hours < kHoursPerDay) continue;
         SetMonthAndDay(day);
@@ -340,7 +345,7 @@ std::optional<ResultFileProblem> ReadDailyTemperatures(std::istream& hourly,
     }
     const int allHours = static_cast<int>(days.size()) * kHoursPerDay + hours;
     if (allHours != season.days * kHoursPerDay)
-        return FileProblem(kHourlyFileName, lineNumber,
+        return FileProblem(kHourlyResultFileName, lineNumber,
                            FormatResString(kStrHourCount, allHours, season.days * kHoursPerDay));
     return std::nullopt;
 }

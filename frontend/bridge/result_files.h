@@ -14,10 +14,6 @@
 
 #include "record_sets.h"
 
-inline constexpr std::string_view kMonthlyFileName = "Tidewarm.mly";
-inline constexpr std::string_view kReferenceFileName = "Tidewarm.mlx";
-inline constexpr std::string_view kHourlyFileName = "Tidewarm.hly";
-
 // The text from `pos` to the next "," (or to the end of the line), with `pos` moved past that
 // comma; at or past the end, or before the start, an empty text and `pos` unchanged.
 std::string NextCsvField(const std::string& line, int& pos);

@@ -6,6 +6,7 @@
 
 #include "batch_input.h"
 #include "batch_writer.h"
+#include "data_folder_files.h"
 #include "file_lock.h"
 #include "file_replace.h"
 #include "folders.h"
@@ -25,7 +26,7 @@ void DeleteEarlierOutputs(const std::string& folder) {
     std::error_code missingIsNoError;
     for (std::string_view chart : kReportChartFiles)
         std::filesystem::remove(folder + "/" + std::string(chart), missingIsNoError);
-    std::filesystem::remove(folder + "/" + std::string(kReportPageFile), missingIsNoError);
+    std::filesystem::remove(folder + "/" + std::string(kReportFile), missingIsNoError);
     for (std::string_view file : kBatchResultFiles)
         std::filesystem::remove(folder + "/" + std::string(file), missingIsNoError);
 }

@@ -3,16 +3,7 @@
 // files it leaves in the data folder loaded into the database.
 #pragma once
 
-#include <array>
-#include <string_view>
-
 #include "record_sets.h"
-
-// The report's page and charts, in the data folder; those of an earlier run are deleted before a
-// run.
-inline constexpr std::string_view kReportPageFile = "Tidewarm.html";
-inline constexpr std::array<std::string_view, 4> kReportChartFiles = {
-    "Report.TDaily.gif", "Report.TMonthly.gif", "Report.Swimmable.gif", "Report.Energies.gif"};
 
 // How a simulation of a run ended.
 enum class SimulationOutcome {

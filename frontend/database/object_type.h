@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 enum class ObjectType { Client, Installer, PoolUse, Collector, Heater, Blanket };
@@ -12,6 +13,9 @@ inline constexpr std::array kObjectTypes = {ObjectType::Client,  ObjectType::Ins
                                             ObjectType::PoolUse, ObjectType::Collector,
                                             ObjectType::Heater,  ObjectType::Blanket};
 inline constexpr std::size_t kObjectTypeCount = kObjectTypes.size();
+
+// Id of the built-in row that stands for "no object" in Collectors, Heaters and Blankets.
+inline constexpr int kNoObjectId = 1;
 
 // The position of `type` in kObjectTypes, for tables indexed by type.
 constexpr std::size_t Index(ObjectType type) {
@@ -38,4 +42,15 @@ constexpr std::string_view ObjectTable(ObjectType type) {
 }
 constexpr std::string_view ObjectIdColumn(ObjectType type) {
     return object_type_detail::kStorage[Index(type)].idColumn;
+}
+
+// A table or column name as the record sets' SQL writes it: "[Heaters]". Built by appending:
+// GCC 12's Release build warns (-Wrestrict, falsely) on "[" + std::string(name).
+inline std::string Bracketed(std::string_view name) {
+    std::string text;
+    text.reserve(name.size() + 2);
+    text += '[';
+    text += name;
+    text += ']';
+    return text;
 }

@@ -24,9 +24,7 @@ class CTidewarmSet : public CRecordset {
 
     explicit CTidewarmSet(ObjectType type) : type_(type) {}
     ObjectType Type() const { return type_; }
-    std::string GetDefaultSQL() const override {
-        return "[" + std::string(ObjectTable(type_)) + "]";
-    }
+    std::string GetDefaultSQL() const override { return Bracketed(ObjectTable(type_)); }
 
   private:
     ObjectType type_;

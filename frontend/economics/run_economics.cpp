@@ -8,6 +8,7 @@
 #include "display_units.h"
 #include "frontend_globals.h"
 #include "frontend_strings.h"
+#include "object_type.h"
 #include "record_sets.h"
 #include "user_interface.h"
 
@@ -17,7 +18,6 @@ constexpr double kJoulesPerKilowattHour = 3.6e6;
 constexpr double kKilowattHoursPerGigajoule = 1e9 / kJoulesPerKilowattHour;
 constexpr double kCentsPerDollar = 100;
 constexpr double kPercent = 100;
-constexpr int kNoObjectId = 1;
 
 struct InputRange {
     double EconomicDialogData::*member;

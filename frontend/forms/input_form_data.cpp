@@ -164,9 +164,9 @@ class ActiveObjectsSet : public CTidewarmSet {
   public:
     explicit ActiveObjectsSet(ObjectType type) : CTidewarmSet(type) {}
     std::string GetDefaultSQL() const override {
-        const std::string id = "[" + std::string(ObjectIdColumn(Type())) + "]";
-        return "SELECT " + id + ", [Name], [Editable], [Active] FROM [" +
-               std::string(ObjectTable(Type())) + "] WHERE [Active] = 1 ORDER BY " + id;
+        const std::string id = Bracketed(ObjectIdColumn(Type()));
+        return "SELECT " + id + ", [Name], [Editable], [Active] FROM " +
+               Bracketed(ObjectTable(Type())) + " WHERE [Active] = 1 ORDER BY " + id;
     }
 
   protected:

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <system_error>
 
-#include "simulation_bridge.h"
+#include "data_folder_files.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "data_folder_files.h"
 #include "help_pages.h"
 #include "modal_frame.h"
 #include "report_copy.h"
@@ -63,7 +64,7 @@ void ReportWindow::BuildMenus() {
 }
 
 void ReportWindow::ChooseSaveTarget() {
-    wxFileDialog dialog(this, SaveAsTitle(), wxEmptyString, "Tidewarm.html",
+    wxFileDialog dialog(this, SaveAsTitle(), wxEmptyString, ToWx(kReportFile),
                         ResText(kStrHtmlFilter), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK) return;
     const std::filesystem::path target = FromWx(dialog.GetPath());

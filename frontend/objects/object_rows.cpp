@@ -135,7 +135,7 @@ std::vector<ListedObject> ListObjects(CTidewarmSet& set, ObjectView view) {
 }
 
 bool SelectObject(CTidewarmSet& set, int id) {
-    set.m_strFilter = "[" + std::string(ObjectIdColumn(set.Type())) + "] = ? AND Editable = 1";
+    set.m_strFilter = Bracketed(ObjectIdColumn(set.Type())) + " = ? AND Editable = 1";
     set.m_filterValues = {std::int64_t{id}};
     set.Requery();
     return !set.IsEOF();

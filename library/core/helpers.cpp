@@ -77,10 +77,6 @@ char* MonthShortName(int month, char* destination, int language) {
     return CopyName(kShortNames, month, destination, language);
 }
 
-double FahrenheitToCelsius(double f) {
-    return (f - 32.0) * 0.5555555555555556;
-}
-
 double RoundHalfUp(double x) {
     const double f = std::floor(x);
     return x - f >= 0.5 ? f + 1.0 : f;

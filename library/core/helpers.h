@@ -27,7 +27,6 @@ int DaysInMonth(int month, int leap);
 char* MonthName(int month, char* destination, int language);
 char* MonthShortName(int month, char* destination, int language);
 
-double FahrenheitToCelsius(double f);
 // Inline: the models convert every temperature they read, many times an hour.
 inline double KelvinToCelsius(double k) {
     return k - kZeroCelsius;

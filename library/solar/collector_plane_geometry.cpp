@@ -6,22 +6,21 @@
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-
 // Azimuth of the sun seen from the axis, in -pi..pi. Azimuths compared directly would put the
 // sun on the wrong side of the axis when the two lie more than half a turn apart (axis at +20
 // degrees, sun at -170), and the surface would turn its back to the sun.
 double SunFromAxis(double solarAzimuth, double axisAzimuth) {
-    return std::remainder(solarAzimuth - axisAzimuth, 2 * kPi);
+    return std::remainder(solarAzimuth - axisAzimuth, 2 * std::numbers::pi);
 }
 
 // Horizontal axis: the surface faces the side of the axis the sun is on.
 void TrackHorizontalAxis(double& slope, double& surfaceAzimuth, double zenith, double solarAzimuth,
                          double axisAzimuth) {
-    surfaceAzimuth =
-        SunFromAxis(solarAzimuth, axisAzimuth) < 0 ? axisAzimuth - kPi / 2 : axisAzimuth + kPi / 2;
+    surfaceAzimuth = SunFromAxis(solarAzimuth, axisAzimuth) < 0
+                         ? axisAzimuth - std::numbers::pi / 2
+                         : axisAzimuth + std::numbers::pi / 2;
     slope = std::atan(std::tan(zenith) * std::cos(surfaceAzimuth - solarAzimuth));
-    if (slope < 0) slope += kPi;
+    if (slope < 0) slope += std::numbers::pi;
 }
 
 void TrackInclinedAxis(double& slope, double& surfaceAzimuth, double zenith, double solarAzimuth,
@@ -32,9 +31,9 @@ void TrackInclinedAxis(double& slope, double& surfaceAzimuth, double zenith, dou
                                  std::sin(axisSlope)));
     const double sunFromAxis = SunFromAxis(solarAzimuth, axisAzimuth);
     if (sunFromAxis * (surfaceAzimuth - axisAzimuth) < 0)
-        surfaceAzimuth += sunFromAxis < 0 ? -kPi : kPi;
+        surfaceAzimuth += sunFromAxis < 0 ? -std::numbers::pi : std::numbers::pi;
     slope = std::atan(std::tan(axisSlope) / std::cos(surfaceAzimuth - axisAzimuth));
-    if (slope < 0) slope += kPi;
+    if (slope < 0) slope += std::numbers::pi;
 }
 
 }  // namespace

@@ -6,12 +6,6 @@
 #include "physical_constants.h"
 #include "sun.h"
 
-namespace {
-
-constexpr double kPi = std::numbers::pi;
-
-}  // namespace
-
 void Sun::Reset() {
     zenith = 0;
     azimuth = 0;
@@ -56,9 +50,11 @@ void Sun::GetParameters(double& latitude, int& clockTime, double& siteLongitude,
 
 int Sun::Check() {
     if (day_ == nullptr || hour_ == nullptr) return FatalError(0);
-    if (latitude_ < -kPi / 2 || latitude_ > kPi / 2) return FatalError(1, {latitude_});
-    if (siteLongitude_ < -kPi || siteLongitude_ > kPi) return FatalError(2, {siteLongitude_});
-    if (standardMeridian_ < -kPi || standardMeridian_ > kPi)
+    if (latitude_ < -std::numbers::pi / 2 || latitude_ > std::numbers::pi / 2)
+        return FatalError(1, {latitude_});
+    if (siteLongitude_ < -std::numbers::pi || siteLongitude_ > std::numbers::pi)
+        return FatalError(2, {siteLongitude_});
+    if (standardMeridian_ < -std::numbers::pi || standardMeridian_ > std::numbers::pi)
         return FatalError(3, {standardMeridian_});
     return SolarBase::Check();
 }

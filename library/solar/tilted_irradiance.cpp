@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-
 // Perez et al. (1990), all-sites composite coefficients (table 6), by sky-clearness bin (the
 // bounds of table 1); F13 and F23 multiply the zenith in radians.
 struct PerezBin {
@@ -50,7 +48,7 @@ double TiltedIrradiancePerez(double& beam, double& diffuse, double& ground, doub
     const double dh = diffuseHorizontal;
     const double global = bh + dh;
     if (!(bh > 0) && !(dh > 0)) return 0;
-    if (zenith > kPi / 2) return global;  // sun below the horizon: nothing is split
+    if (zenith > std::numbers::pi / 2) return global;  // sun below the horizon: nothing is split
 
     const double cosZenith = std::cos(zenith);
     const double cosIncidence =
@@ -84,7 +82,7 @@ double TiltedIrradianceAnisotropic(double& beam, double& diffuse, double& ground
     const double dh = diffuseHorizontal;
     const double cosIncidence = CosAngleBetween(zenith, solarAzimuth, slope, surfaceAzimuth);
     const double cz = std::max(std::cos(zenith), std::cos(kHayDaviesZenithLimit));
-    const double rb = (zenith < kPi / 2 && cosIncidence > 0) ? cosIncidence / cz : 0.0;
+    const double rb = (zenith < std::numbers::pi / 2 && cosIncidence > 0) ? cosIncidence / cz : 0.0;
 
     beam = bh * rb;
     const double anisotropy = std::min(bh / extraterrestrialNormal / cz, 1.0);

@@ -4,12 +4,6 @@
 
 #include "collector_plane.h"
 
-namespace {
-
-constexpr double kPi = std::numbers::pi;
-
-}  // namespace
-
 void Tracker::Reset() {
     slope = 0;
     surfaceAzimuth = 0;
@@ -43,8 +37,9 @@ void Tracker::GetParameters(int& mode, double& slopeParameter, double& azimuthPa
 
 int Tracker::Check() {
     if (zenith_ == nullptr || solarAzimuth_ == nullptr) return FatalError(0);
-    if (slopeParameter_ < 0 || slopeParameter_ >= kPi) return FatalError(1, {slopeParameter_});
-    if (azimuthParameter_ < -kPi || azimuthParameter_ > kPi)
+    if (slopeParameter_ < 0 || slopeParameter_ >= std::numbers::pi)
+        return FatalError(1, {slopeParameter_});
+    if (azimuthParameter_ < -std::numbers::pi || azimuthParameter_ > std::numbers::pi)
         return FatalError(2, {azimuthParameter_});
     return SolarBase::Check();
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "chart_texts.h"
+#include "data_folder_files.h"
 #include "user_interface.h"
 #include "xy_chart.h"
 
@@ -143,7 +144,7 @@ bool BarChartMonths(const RunChartData& run, const ChartFrame& frame,
 
 // Ends of a range to the whole numbers around it; 0 to 0 for an empty range.
 std::pair<double, double> WholeBounds(const LayerRange& range) {
-    if (range.empty()) return {0, 0};
+    if (range.IsEmpty()) return {0, 0};
     return {std::floor(range.low), std::ceil(range.high)};
 }
 

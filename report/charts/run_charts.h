@@ -3,15 +3,9 @@
 #pragma once
 
 #include <filesystem>
-#include <string_view>
 #include <vector>
 
 #include "report_units.h"
-
-inline constexpr std::string_view kDailyTemperatureChartFile = "Report.TDaily.gif";
-inline constexpr std::string_view kMonthlyTemperatureChartFile = "Report.TMonthly.gif";
-inline constexpr std::string_view kSwimmableDaysChartFile = "Report.Swimmable.gif";
-inline constexpr std::string_view kEnergiesChartFile = "Report.Energies.gif";
 
 // One day of the season.
 struct DailyChartRow {

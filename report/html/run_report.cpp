@@ -6,6 +6,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "data_folder_files.h"
 #include "energy_summary_table.h"
 #include "frontend_strings.h"
 #include "report_values.h"

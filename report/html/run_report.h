@@ -10,8 +10,7 @@
 #include "report_template.h"
 #include "run_charts.h"
 
-// The report's file in the data folder, and its templates in the program folder.
-inline constexpr std::string_view kReportFile = "Tidewarm.html";
+// The report's templates in the program folder.
 inline constexpr std::string_view kEnglishReportTemplate = "Report.html";
 inline constexpr std::string_view kFrenchReportTemplate = "ReportFra.html";
 

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "application.h"
-#include "batch_input.h"
 #include "batch_mode.h"
 #include "command_line.h"
+#include "data_folder_files.h"
 #include "folders.h"
 #include "simulator_strings.h"
 #include "user_interface.h"

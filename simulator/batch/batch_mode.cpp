@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "batch_input.h"
+#include "data_folder_files.h"
 #include "document.h"
 #include "helpers.h"
 #include "program_folders.h"

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "batch_input.h"
 #include "batch_mode.h"
+#include "data_folder_files.h"
 #include "document.h"
 #include "file_lock.h"
 #include "file_replace.h"

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "display_units.h"
 #include "helpers.h"
 #include "physical_constants.h"
 #include "psychrometrics.h"

@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 
+#include "data_folder_files.h"
 #include "frontend_globals.h"
 #include "input_form_data.h"
 #include "new_run_wizard.h"

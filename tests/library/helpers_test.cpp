@@ -5,6 +5,8 @@
 #include <sstream>
 #include <string>
 
+#include "display_units.h"
+
 namespace {
 
 TEST(Calendar, DayOfYearEdges) {
@@ -70,6 +72,7 @@ TEST(MonthNames, EnglishFrenchAndOutOfRange) {
 TEST(Units, TemperatureConversions) {
     EXPECT_NEAR(FahrenheitToCelsius(212), 100.0, 1e-12);
     EXPECT_NEAR(FahrenheitToCelsius(32), 0.0, 1e-12);
+    EXPECT_DOUBLE_EQ(FahrenheitToCelsius(CelsiusToFahrenheit(-12.5)), -12.5);
     EXPECT_DOUBLE_EQ(KelvinToCelsius(273.15), 0.0);
     EXPECT_DOUBLE_EQ(CelsiusToKelvin(26.85), 300.0);
 }

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "chart_texts.h"
+#include "data_folder_files.h"
 #include "gif_picture.h"
 #include "test_support.h"
 

@@ -12,6 +12,7 @@
 #include <sstream>
 #include <vector>
 
+#include "data_folder_files.h"
 #include "frontend_globals.h"
 #include "frontend_strings.h"
 #include "report_values.h"

@@ -50,7 +50,7 @@ TEST_F(TextReport, AFullYearListsTwelveMonthsThenTheTotal) {
     const char* const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                   "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     for (int m = 0; m < 12; ++m)
-        EXPECT_EQ(lines[start + 6 + m].substr(0, 5), "|" + std::string(months[m]) + "|");
+        EXPECT_EQ(lines[start + 6 + m].substr(0, 5), std::string("|") + months[m] + "|");
     EXPECT_EQ(lines[start + 18],
               "+---+---------+---------+---------+---------+---------+---------+");
     EXPECT_EQ(lines[start + 19].substr(0, 5), "|Tot|");
