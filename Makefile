@@ -35,7 +35,7 @@ fuzz-deps:
 	$(call install_missing,$(FUZZ_PACKAGES))
 
 build: deps
-	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DTIDEWARM_WERROR=$(TIDEWARM_WERROR)
 	cmake --build build -j $(JOBS)
 
 # The tests run under AddressSanitizer and UndefinedBehaviorSanitizer in their own build tree.
