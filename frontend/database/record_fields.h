@@ -40,7 +40,7 @@ class RecordFields {
         Add(column, ColumnType::Date, &value);
     }
 
-    const std::vector<BoundColumn>& columns() const { return columns_; }
+    const std::vector<BoundColumn>& Columns() const { return columns_; }
 
   private:
     template <class T>

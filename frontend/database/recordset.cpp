@@ -102,7 +102,7 @@ SQLite::Database ConnectDatabase() {
 std::vector<BoundColumn> CRecordset::Columns() {
     RecordFields fields;
     DoFieldExchange(fields);
-    return fields.columns();
+    return fields.Columns();
 }
 
 bool CRecordset::IsQuery() const {

@@ -4,7 +4,9 @@
 
 int SystemPictureNumber(int collectorIndex, int heaterIndex, int heaterType, int blanketIndex) {
     const int k = heaterIndex == 0 ? 0 : (heaterType == 0 ? 1 : 2);
-    return 184 + 4 * k - (blanketIndex == 0 ? 1 : 0) - (collectorIndex == 0 ? 2 : 0);
+    // The four pictures of one heater kind, as PartsOfSystemPicture reads them.
+    return kFirstSystemPicture + 4 * k + (collectorIndex == 0 ? 0 : 2) +
+           (blanketIndex == 0 ? 0 : 1);
 }
 
 SystemPictureParts PartsOfSystemPicture(int number) {

@@ -42,8 +42,8 @@ class Axis {
     AxisScale Scale(double low, double high, int maxTicks) const;
     bool HasLabels() const { return !labels_.empty(); }
 
-    const std::string& titleText() const { return titleText_; }
-    const std::optional<TextBox>& title() const { return title_; }
+    const std::string& TitleText() const { return titleText_; }
+    const std::optional<TextBox>& Title() const { return title_; }
 
   private:
     struct Linear {

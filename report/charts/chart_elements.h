@@ -19,9 +19,9 @@ class TextBox {
 
     void SetAlignment(Alignment alignment) { alignment_ = alignment; }
 
-    double fontSize() const { return fontSize_; }
-    Colour colour() const { return colour_; }
-    Alignment alignment() const { return alignment_; }
+    double FontSize() const { return fontSize_; }
+    Colour TextColour() const { return colour_; }
+    Alignment BoxAlignment() const { return alignment_; }
 
   private:
     double fontSize_;
@@ -35,8 +35,8 @@ class LegendBox : public TextBox {
   public:
     LegendBox(int x, int y, double fontSize) : TextBox(fontSize, kTextColour), x_(x), y_(y) {}
 
-    int x() const { return x_; }
-    int y() const { return y_; }
+    int X() const { return x_; }
+    int Y() const { return y_; }
 
   private:
     int x_;
@@ -75,10 +75,10 @@ class DataSet {
         symbol_ = DataSymbol{shape, size, fill, edge, lineWidth};
     }
 
-    const std::vector<double>& values() const { return values_; }
-    Colour colour() const { return colour_; }
-    const std::string& name() const { return name_; }
-    const std::optional<DataSymbol>& symbol() const { return symbol_; }
+    const std::vector<double>& Values() const { return values_; }
+    Colour DataColour() const { return colour_; }
+    const std::string& Name() const { return name_; }
+    const std::optional<DataSymbol>& PointSymbol() const { return symbol_; }
 
   private:
     std::vector<double> values_;

@@ -93,7 +93,7 @@ double Layer::XOf(std::size_t point) const {
 LayerRange Layer::XRange() const {
     LayerRange range;
     for (const DataSet& set : dataSets_) {
-        for (std::size_t point = 0; point < set.values().size(); ++point) range.Add(XOf(point));
+        for (std::size_t point = 0; point < set.Values().size(); ++point) range.Add(XOf(point));
     }
     return range;
 }
@@ -101,20 +101,20 @@ LayerRange Layer::XRange() const {
 LayerRange Layer::YRange() const {
     LayerRange range;
     for (const DataSet& set : dataSets_) {
-        for (const double value : set.values()) range.Add(value);
+        for (const double value : set.Values()) range.Add(value);
     }
     return range;
 }
 
 void LineLayer::DrawShapes(const ChartCanvas& canvas) const {
     for (const DataSet& set : dataSets_) {
-        const int ink = canvas.Ink(set.colour());
+        const int ink = canvas.Ink(set.DataColour());
         if (ink < 0) continue;
         gdImageSetThickness(canvas.image, lineWidth_);
         std::optional<gdPoint> previous;  // none after a missing point: the line breaks there
-        for (std::size_t point = 0; point < set.values().size(); ++point) {
+        for (std::size_t point = 0; point < set.Values().size(); ++point) {
             const double x = XOf(point);
-            const double y = set.values()[point];
+            const double y = set.Values()[point];
             if (IsNoValue(x) || IsNoValue(y)) {
                 previous.reset();
                 continue;
@@ -124,11 +124,11 @@ void LineLayer::DrawShapes(const ChartCanvas& canvas) const {
             previous = here;
         }
         gdImageSetThickness(canvas.image, 1);
-        if (!set.symbol()) continue;
-        for (std::size_t point = 0; point < set.values().size(); ++point) {
-            if (IsNoValue(XOf(point)) || IsNoValue(set.values()[point])) continue;
-            DrawSymbol(canvas, *set.symbol(), set.colour(), canvas.PixelX(XOf(point)),
-                       canvas.PixelY(set.values()[point]));
+        if (!set.PointSymbol()) continue;
+        for (std::size_t point = 0; point < set.Values().size(); ++point) {
+            if (IsNoValue(XOf(point)) || IsNoValue(set.Values()[point])) continue;
+            DrawSymbol(canvas, *set.PointSymbol(), set.DataColour(), canvas.PixelX(XOf(point)),
+                       canvas.PixelY(set.Values()[point]));
         }
     }
 }
@@ -137,9 +137,10 @@ void LineLayer::DrawLabels(const ChartCanvas& canvas) const {
     if (!dataLabelFormat_) return;
     LabelSpace space;
     for (const DataSet& set : dataSets_) {
-        const int above = kLabelGap + (set.symbol() ? set.symbol()->size / 2 : lineWidth_);
-        for (std::size_t point = 0; point < set.values().size(); ++point) {
-            const double value = set.values()[point];
+        const int above =
+            kLabelGap + (set.PointSymbol() ? set.PointSymbol()->size / 2 : lineWidth_);
+        for (std::size_t point = 0; point < set.Values().size(); ++point) {
+            const double value = set.Values()[point];
             if (IsNoValue(XOf(point)) || IsNoValue(value)) continue;
             const std::string label = FormatLabel(*dataLabelFormat_, value);
             const TextExtent extent = canvas.text.Measure(label, kDefaultFontSize);
@@ -170,14 +171,14 @@ std::vector<BarLayer::Bar> BarLayer::Bars(const ChartCanvas& canvas) const {
     const double group = slot * kBarGroupShare;
     const double width = group / static_cast<double>(dataSets_.size());
     for (std::size_t set = 0; set < dataSets_.size(); ++set) {
-        const std::vector<double>& values = dataSets_[set].values();
+        const std::vector<double>& values = dataSets_[set].Values();
         for (std::size_t point = 0; point < values.size(); ++point) {
             if (IsNoValue(values[point]) || IsNoValue(XOf(point))) continue;
             const double left =
                 canvas.PixelX(XOf(point)) - group / 2 + width * static_cast<double>(set);
             const int first = static_cast<int>(std::lround(left));
             const int last = std::max(first, static_cast<int>(std::lround(left + width)) - 1);
-            bars.push_back({first, last, values[point], dataSets_[set].colour()});
+            bars.push_back({first, last, values[point], dataSets_[set].DataColour()});
         }
     }
     return bars;
@@ -203,21 +204,21 @@ void BarLayer::DrawLabels(const ChartCanvas& canvas) const {
     bool upright = false;
     for (const Bar& bar : bars) {
         const int width =
-            canvas.text.Measure(FormatLabel(format, bar.value), style.fontSize()).width;
+            canvas.text.Measure(FormatLabel(format, bar.value), style.FontSize()).width;
         upright = upright || width > bar.right - bar.left + 1;
     }
     const double angle = upright ? kUpright : 0;
     LabelSpace space;
     for (const Bar& bar : bars) {
         const std::string label = FormatLabel(format, bar.value);
-        const TextExtent extent = canvas.text.Measure(label, style.fontSize(), angle);
+        const TextExtent extent = canvas.text.Measure(label, style.FontSize(), angle);
         const int left = (bar.left + bar.right + 1 - extent.width) / 2;
         const int end = canvas.PixelY(bar.value);
         const int top = bar.value >= 0 ? end - kLabelGap - extent.height : end + kLabelGap;
         const LabelBox box =
             InsidePlot({left, top, left + extent.width, top + extent.height}, canvas);
         if (space.Take(box))
-            canvas.DrawText(label, style.fontSize(), style.colour(), box.left, box.top,
+            canvas.DrawText(label, style.FontSize(), style.TextColour(), box.left, box.top,
                             TextAnchor::Start, TextAnchor::Start, angle);
     }
 }

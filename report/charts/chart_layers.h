@@ -17,7 +17,7 @@ struct LayerRange {
     double high = -kNoValue;
 
     void Add(double value);
-    bool empty() const { return low > high; }
+    bool IsEmpty() const { return low > high; }
 };
 
 class Layer {
@@ -37,7 +37,7 @@ class Layer {
     void SetAggregateLabelFormat(std::string format) { aggregateLabelFormat_ = std::move(format); }
     TextBox& SetAggregateLabelStyle(double fontSize, Colour colour);
 
-    const std::deque<DataSet>& dataSets() const { return dataSets_; }
+    const std::deque<DataSet>& DataSets() const { return dataSets_; }
     LayerRange XRange() const;
     virtual LayerRange YRange() const;
     // Draws the lines, bars and symbols (the part a plot area clips) and then the labels.

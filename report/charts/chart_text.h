@@ -39,7 +39,7 @@ class TextPainter {
               TextAnchor horizontal, TextAnchor vertical, double angle = 0);
 
     // The first failure of a measure or a draw; empty while all went well.
-    const std::string& error() const { return error_; }
+    const std::string& Error() const { return error_; }
 
   private:
     struct Box {

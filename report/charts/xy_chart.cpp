@@ -26,7 +26,7 @@ struct ImageDeleter {
 using ImagePtr = std::unique_ptr<gdImage, ImageDeleter>;
 
 std::pair<double, double> Bounds(const LayerRange& range) {
-    return range.empty() ? std::pair(0.0, 0.0) : std::pair(range.low, range.high);
+    return range.IsEmpty() ? std::pair(0.0, 0.0) : std::pair(range.low, range.high);
 }
 
 std::string WriteGif(gdImagePtr image, const fs::path& path) {
@@ -138,17 +138,17 @@ void XYChart::DrawAxes(const ChartCanvas& canvas) const {
                         canvas.PixelY(canvas.y.ticks[tick]), TextAnchor::End, TextAnchor::Centre);
         labelWidth = std::max(labelWidth, canvas.text.Measure(label, kDefaultFontSize).width);
     }
-    if (const auto& title = yAxis_.title()) {
+    if (const auto& title = yAxis_.Title()) {
         // A title longer than the chart is high shrinks to fit; it keeps clear of the labels but
         // not at the cost of leaving the picture.
-        const double size = canvas.text.FittingSize(yAxis_.titleText(), title->fontSize(), kUpright,
+        const double size = canvas.text.FittingSize(yAxis_.TitleText(), title->FontSize(), kUpright,
                                                     height_ - 2 * kAxisGap);
-        const TextExtent extent = canvas.text.Measure(yAxis_.titleText(), size, kUpright);
+        const TextExtent extent = canvas.text.Measure(yAxis_.TitleText(), size, kUpright);
         const int titleRight =
             std::max(left - kTickLength - 2 * kAxisGap - labelWidth, extent.width);
         const int middle =
             std::clamp(plot.y + plot.height / 2, extent.height / 2, height_ - extent.height / 2);
-        canvas.DrawText(yAxis_.titleText(), size, title->colour(), titleRight, middle,
+        canvas.DrawText(yAxis_.TitleText(), size, title->TextColour(), titleRight, middle,
                         TextAnchor::End, TextAnchor::Centre, kUpright);
     }
 
@@ -164,10 +164,10 @@ void XYChart::DrawAxes(const ChartCanvas& canvas) const {
                         bottom + kTickLength + kAxisGap, TextAnchor::Centre, TextAnchor::Start);
         labelHeight = std::max(labelHeight, canvas.text.Measure(label, kDefaultFontSize).height);
     }
-    if (const auto& title = xAxis_.title()) {
-        const double size = canvas.text.FittingSize(xAxis_.titleText(), title->fontSize(), 0,
+    if (const auto& title = xAxis_.Title()) {
+        const double size = canvas.text.FittingSize(xAxis_.TitleText(), title->FontSize(), 0,
                                                     width_ - 2 * kAxisGap);
-        canvas.DrawText(xAxis_.titleText(), size, title->colour(), plot.x + plot.width / 2,
+        canvas.DrawText(xAxis_.TitleText(), size, title->TextColour(), plot.x + plot.width / 2,
                         bottom + kTickLength + 2 * kAxisGap + labelHeight, TextAnchor::Centre,
                         TextAnchor::Start);
     }
@@ -177,34 +177,35 @@ void XYChart::DrawLegend(const ChartCanvas& canvas) const {
     if (!legend_) return;
     std::vector<const DataSet*> entries;
     for (const auto& layer : layers_) {
-        for (const DataSet& set : layer->dataSets()) {
-            if (!set.name().empty()) entries.push_back(&set);
+        for (const DataSet& set : layer->DataSets()) {
+            if (!set.Name().empty()) entries.push_back(&set);
         }
     }
     if (entries.empty()) return;
-    const double size = legend_->fontSize();
+    const double size = legend_->FontSize();
     int width = 0;
     int height = kLegendSquare;
     for (const DataSet* set : entries) {
-        const TextExtent name = canvas.text.Measure(set->name(), size);
+        const TextExtent name = canvas.text.Measure(set->Name(), size);
         width += kLegendSquare + kLegendNameGap + name.width + kLegendEntryGap;
         height = std::max(height, name.height);
     }
     width -= kLegendEntryGap;
-    int x = legend_->alignment() == Alignment::TopCentre ? legend_->x() - width / 2 : legend_->x();
-    const int middle = legend_->y() + height / 2;
+    int x =
+        legend_->BoxAlignment() == Alignment::TopCentre ? legend_->X() - width / 2 : legend_->X();
+    const int middle = legend_->Y() + height / 2;
     const int edge = canvas.Ink(kLegendSquareEdge);
     for (const DataSet* set : entries) {
         const int top = middle - kLegendSquare / 2;
-        if (const int ink = canvas.Ink(set->colour()); ink >= 0)
+        if (const int ink = canvas.Ink(set->DataColour()); ink >= 0)
             gdImageFilledRectangle(canvas.image, x, top, x + kLegendSquare - 1,
                                    top + kLegendSquare - 1, ink);
         gdImageRectangle(canvas.image, x, top, x + kLegendSquare - 1, top + kLegendSquare - 1,
                          edge);
         x += kLegendSquare + kLegendNameGap;
-        canvas.DrawText(set->name(), size, legend_->colour(), x, middle, TextAnchor::Start,
+        canvas.DrawText(set->Name(), size, legend_->TextColour(), x, middle, TextAnchor::Start,
                         TextAnchor::Centre);
-        x += canvas.text.Measure(set->name(), size).width + kLegendEntryGap;
+        x += canvas.text.Measure(set->Name(), size).width + kLegendEntryGap;
     }
 }
 
@@ -239,6 +240,6 @@ std::string XYChart::MakeChart(const fs::path& path) const {
     DrawLegend(canvas);
     if (const int ink = canvas.Ink(edge_); ink >= 0)
         gdImageRectangle(image.get(), 0, 0, width_ - 1, height_ - 1, ink);
-    if (!text.error().empty()) return text.error();
+    if (!text.Error().empty()) return text.Error();
     return WriteGif(image.get(), path);
 }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
-#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <random>
@@ -420,19 +419,6 @@ TEST_F(TextTable, RewindingKeepsTheColumnsReadWhenOpened) {
     EXPECT_EQ(reader.DoubleValue(2), b);
     EXPECT_EQ(*b, 6);
     EXPECT_STREQ(reader.GetColumnName(2), "B");
-}
-
-TEST_F(TextTable, ReadingAYearForwardDoesNotRereadFromTheTop) {
-    synthetic::WeatherYear year;
-    ASSERT_TRUE(synthetic::WriteWeatherTable("year.csv", year));
-    int record = 1;
-    ASCIIFileReader reader(&record, "year.csv");
-    const auto start = std::chrono::steady_clock::now();
-    for (record = 1; record <= 8760; ++record) ASSERT_EQ(reader.Compute(), kOk);
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    // Rereading from the top for every record would read 38 million lines.
-    EXPECT_LT(seconds, 5.0);
 }
 
 TEST_F(TextTable, WeatherTableRoundTrip) {
