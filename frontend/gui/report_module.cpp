@@ -1,31 +1,46 @@
 #include "report_module.h"
 
 #include "frontend_globals.h"
+#include "help_pages.h"
+#include "report_copy.h"
 #include "shared_module.h"
 #include "string_table.h"
-#include "user_interface.h"
 #include "window_texts.h"
+#include "wx_translations.h"
 
-// A program linked with the report window itself (the window tests) has the entry; the program
-// file has not, and loads the module.
-extern "C" [[gnu::weak]] void TidewarmShowReport(wxWindow* parent, const char* reportPath);
+// A program linked with the report window itself (the window tests) shows it directly; the
+// program file has not got it, and loads the module.
+[[gnu::weak]] void ShowReportWindow(wxWindow* parent, const std::string& reportPath);
+
+namespace {
+
+constexpr ReportModuleServices kProgramServices = {
+    LoadResString,     FormatChecked,        ShowMessage, SaveAsTitle,
+    SavedChartsFolder, SaveReportWithCharts, BindHelp,
+};
+
+// The module's entry, loaded on the first call; nullptr after the user was told why it could not
+// be loaded.
+ReportEntry ModuleEntry() {
+    std::string problem;
+    const ReportEntry entry = LoadReportModule(g_strProgramFolder, &problem);
+    if (entry == nullptr) ShowMessage(FormatResString(kStrReportModuleFailed, problem));
+    return entry;
+}
+
+}  // namespace
 
 ReportEntry LoadReportModule(const std::string& programFolder, std::string* problem) {
-    // The module binds to the program's own copy of the layers below the windows (the program
-    // exports them): one string table, one help book, one set of settings.
     return reinterpret_cast<ReportEntry>(
         LoadModuleEntry(programFolder + "/" + kReportModuleName, kReportEntryName, problem));
 }
 
 void DisplayReport(wxWindow* parent, const std::string& reportPath) {
-    static ReportEntry entry = TidewarmShowReport;
-    if (entry == nullptr) {
-        std::string problem;
-        entry = LoadReportModule(g_strProgramFolder, &problem);
-        if (entry == nullptr) {
-            ShowMessage(FormatResString(kStrReportModuleFailed, problem));
-            return;
-        }
+    if (ShowReportWindow != nullptr) {
+        ShowReportWindow(parent, reportPath);
+        return;
     }
-    entry(parent, reportPath.c_str());
+    static ReportEntry entry = nullptr;
+    if (entry == nullptr) entry = ModuleEntry();
+    if (entry != nullptr) entry(kProgramServices, parent, reportPath.c_str());
 }

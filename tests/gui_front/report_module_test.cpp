@@ -1,6 +1,6 @@
-// The report window's module: the program file starts without WebKit and poppler, the module
-// finds everything it needs in the program file, and a module that cannot be loaded is named
-// with the loader's reason.
+// The report window's module: the program file starts without WebKit and poppler and exports
+// none of its functions, the module needs none of them (it is handed them) and exports only its
+// entry; a module that cannot be loaded is named with the loader's reason.
 #include "report_module.h"
 
 #include <gtest/gtest.h>
@@ -16,13 +16,8 @@ namespace {
 const std::string kProgram = std::string(TIDEWARM_BIN_DIR) + "/Tidewarm";
 const std::string kModule = std::string(TIDEWARM_BIN_DIR) + "/" + kReportModuleName;
 
-// The program file started without a display (so that it ends in its start-up) with `settings`
-// in its environment; the dynamic loader's list of the files it loads, and its errors.
-std::string StartWithoutDisplay(const std::string& settings) {
-    const std::string command =
-        "env -u DISPLAY -u WAYLAND_DISPLAY LD_DEBUG=files "
-        "ASAN_OPTIONS=detect_leaks=0:verify_asan_link_order=0 " +
-        settings + " '" + kProgram + "' 2>&1";
+// What `command` writes on its standard output and error.
+std::string OutputOf(const std::string& command) {
     std::string output;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) return output;
@@ -31,6 +26,15 @@ std::string StartWithoutDisplay(const std::string& settings) {
         output += buffer.data();
     pclose(pipe);
     return output;
+}
+
+// The program file started without a display (so that it ends in its start-up) with `settings`
+// in its environment; the dynamic loader's list of the files it loads, and its errors.
+std::string StartWithoutDisplay(const std::string& settings) {
+    return OutputOf(
+        "env -u DISPLAY -u WAYLAND_DISPLAY LD_DEBUG=files "
+        "ASAN_OPTIONS=detect_leaks=0:verify_asan_link_order=0 " +
+        settings + " '" + kProgram + "' 2>&1");
 }
 
 // The end of the loader's list, where a failed binding is told.
@@ -59,6 +63,15 @@ TEST(ReportModuleTest, TheProgramStartsWithoutWebKitAndTheModuleBindsToIt) {
         StartWithoutDisplay("LD_BIND_NOW=1 LD_PRELOAD='" + kModule + "'");
     EXPECT_TRUE(Loaded(withModule, "libwebkit2gtk"));
     EXPECT_NE(withModule.find(kReachedTheWindows), std::string::npos) << Tail(withModule);
+
+    // The program file exports none of its own functions, the module nothing but its entry.
+    const std::string programSymbols = OutputOf("nm -D --defined-only -C '" + kProgram + "'");
+    for (const char* function : {"LoadResString", "ShowMessage", "BindHelp", "SaveAsTitle"})
+        EXPECT_EQ(programSymbols.find(function), std::string::npos) << function;
+    const std::string moduleSymbols =
+        OutputOf("nm -D --defined-only '" + kModule + "' | grep -v ' A '");
+    EXPECT_EQ(moduleSymbols.substr(moduleSymbols.find(' ') + 1), "T TidewarmShowReport\n")
+        << moduleSymbols;
 }
 
 TEST(ReportModuleTest, AModuleThatCannotBeLoadedIsNamedWithTheReason) {
