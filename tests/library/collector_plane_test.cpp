@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-
 using test::ExpectClose;
 using test::Radians;
 
@@ -149,7 +147,8 @@ TEST(TiltedIrradiance, PerezCoefficientsOfEachClearnessBin) {
         const double f1 = std::max(0.0, bin.f11 + 0.1 * bin.f12);
         const double f2 = bin.f21 + 0.1 * bin.f22;
         double beam, diffuse, ground;
-        TiltedIrradiancePerez(beam, diffuse, ground, bh, dh, 1000, 0, 0, 1, kPi / 2, 0, 0);
+        TiltedIrradiancePerez(beam, diffuse, ground, bh, dh, 1000, 0, 0, 1, std::numbers::pi / 2, 0,
+                              0);
         EXPECT_NEAR(diffuse, dh * ((1 - f1) / 2 + f2), 1e-9) << "clearness " << bin.clearness;
         EXPECT_EQ(ground, 0.0);
     }
@@ -160,7 +159,8 @@ TEST(TiltedIrradiance, PerezClearnessOnABoundGoesToTheLowerBin) {
     // Bin 3: F1 = 0.330 + 0.0487, F2 = 0.055 - 0.0064 -> 100 (0.31065 + 0.0486) = 35.925.
     // (Bin 4 would give 100 (0.20665 + 0.0938) = 30.045.)
     double beam, diffuse, ground;
-    TiltedIrradiancePerez(beam, diffuse, ground, 50, 100, 1000, 0, 0, 1, kPi / 2, 0, 0);
+    TiltedIrradiancePerez(beam, diffuse, ground, 50, 100, 1000, 0, 0, 1, std::numbers::pi / 2, 0,
+                          0);
     EXPECT_NEAR(diffuse, 35.925, 1e-9);
 }
 
@@ -221,17 +221,17 @@ TEST(TrackSurface, Modes) {
 void ExpectOneAxisOptimum(double z, double as, double axisSlope, double axisAzimuth) {
     double slope, surfaceAzimuth, incidence;
     TrackSurface(slope, surfaceAzimuth, incidence, z, as, kTrackOneAxis, axisSlope, axisAzimuth);
-    const double axisZenith = kPi / 2 - axisSlope;
-    const double axisDirection = axisAzimuth + kPi;
+    const double axisZenith = std::numbers::pi / 2 - axisSlope;
+    const double axisDirection = axisAzimuth + std::numbers::pi;
     const double sunToAxis = AngleBetween(z, as, axisZenith, axisDirection);
     const std::string what = "z " + std::to_string(z) + " as " + std::to_string(as) + " axis " +
                              std::to_string(axisSlope) + "/" + std::to_string(axisAzimuth);
-    EXPECT_NEAR(incidence, std::fabs(kPi / 2 - sunToAxis), 1e-7) << what;
+    EXPECT_NEAR(incidence, std::fabs(std::numbers::pi / 2 - sunToAxis), 1e-7) << what;
     // The surface normal is perpendicular to the axis.
     EXPECT_NEAR(CosAngleBetween(slope, surfaceAzimuth, axisZenith, axisDirection), 0.0, 1e-12)
         << what;
     EXPECT_GE(slope, 0.0) << what;
-    EXPECT_LT(slope, kPi) << what;
+    EXPECT_LT(slope, std::numbers::pi) << what;
 }
 
 TEST(TrackSurface, OneAxisHorizontalAndInclinedAxes) {
@@ -256,9 +256,11 @@ TEST(TrackSurface, OneAxisFacesTheSunAcrossTheHalfTurn) {
 
 TEST(AngleBetween, ClampsAndMeasures) {
     EXPECT_DOUBLE_EQ(CosAngleBetween(0.3, 1.0, 0.3, 1.0), 1.0);
-    EXPECT_NEAR(AngleBetween(0, 0, kPi / 2, 2.0), kPi / 2, 1e-15);
-    EXPECT_NEAR(AngleBetween(kPi / 2, 0, kPi / 2, kPi), kPi, 1e-7);
-    EXPECT_GE(CosAngleBetween(kPi / 2, 0, kPi / 2, kPi), -1.0);
+    EXPECT_NEAR(AngleBetween(0, 0, std::numbers::pi / 2, 2.0), std::numbers::pi / 2, 1e-15);
+    EXPECT_NEAR(AngleBetween(std::numbers::pi / 2, 0, std::numbers::pi / 2, std::numbers::pi),
+                std::numbers::pi, 1e-7);
+    EXPECT_GE(CosAngleBetween(std::numbers::pi / 2, 0, std::numbers::pi / 2, std::numbers::pi),
+              -1.0);
     EXPECT_FALSE(std::isnan(AngleBetween(1.1, 0.4, 1.1, 0.4)));
 }
 
@@ -277,14 +279,17 @@ TEST_F(TrackerTest, CheckRefusesMissingInputsAndAnglesOutOfRange) {
     EXPECT_STREQ(ErrorMessageBuffer(),
                  "Tracker: the zenith or solar azimuth input is not connected");
     EXPECT_EQ(tracker_.SetInputs(&zenith_, &solarAzimuth_), kOk);
-    EXPECT_EQ(tracker_.SetParameters(kTrackFixed, kPi, 0), kFatal);  // slope pi refused
+    EXPECT_EQ(tracker_.SetParameters(kTrackFixed, std::numbers::pi, 0),
+              kFatal);  // slope pi refused
     EXPECT_EQ(std::string(ErrorMessageBuffer()).rfind("Tracker: slope 3.14159", 0), 0u);
     EXPECT_EQ(tracker_.Compute(), kFatal);
     EXPECT_EQ(tracker_.SetParameters(kTrackFixed, -0.01, 0), kFatal);
     EXPECT_EQ(tracker_.SetParameters(kTrackFixed, 0.5, 3.2), kFatal);
     EXPECT_STREQ(ErrorMessageBuffer(), "Tracker: azimuth 3.2 rad is outside -pi to pi");
-    EXPECT_EQ(tracker_.SetParameters(kTrackFixed, std::nextafter(kPi, 0.0), -kPi), kOk);
-    EXPECT_EQ(tracker_.SetParameters(kTrackFixed, 0, kPi), kOk);
+    EXPECT_EQ(tracker_.SetParameters(kTrackFixed, std::nextafter(std::numbers::pi, 0.0),
+                                     -std::numbers::pi),
+              kOk);
+    EXPECT_EQ(tracker_.SetParameters(kTrackFixed, 0, std::numbers::pi), kOk);
     EXPECT_EQ(tracker_.SetParameters(9, 0.5, 0), kOk);  // the mode is not validated
 }
 
@@ -303,10 +308,10 @@ TEST_F(TrackerTest, ComputeInEachMode) {
 
     ASSERT_EQ(tracker_.SetParameters(kTrackOneAxis, 0, 0), kOk);  // north-south axis
     ASSERT_EQ(tracker_.Compute(), kOk);
-    EXPECT_NEAR(tracker_.surfaceAzimuth, -kPi / 2, 1e-15);  // morning: faces east
-    EXPECT_NEAR(tracker_.azimuthDifference, solarAzimuth_ + kPi / 2, 1e-15);
-    const double sunToAxis = AngleBetween(zenith_, solarAzimuth_, kPi / 2, 0);
-    EXPECT_NEAR(tracker_.incidenceAngle, std::fabs(kPi / 2 - sunToAxis), 1e-7);
+    EXPECT_NEAR(tracker_.surfaceAzimuth, -std::numbers::pi / 2, 1e-15);  // morning: faces east
+    EXPECT_NEAR(tracker_.azimuthDifference, solarAzimuth_ + std::numbers::pi / 2, 1e-15);
+    const double sunToAxis = AngleBetween(zenith_, solarAzimuth_, std::numbers::pi / 2, 0);
+    EXPECT_NEAR(tracker_.incidenceAngle, std::fabs(std::numbers::pi / 2 - sunToAxis), 1e-7);
 
     ASSERT_EQ(tracker_.SetParameters(kTrackTwoAxes, 0, 0), kOk);
     ASSERT_EQ(tracker_.Compute(), kOk);
@@ -361,7 +366,7 @@ class TilterTest : public ::testing::Test {
     }
     void Load(const TiltCase& c) {
         bh_ = c.bh;
-        bn_ = c.zenith < kPi / 2 ? c.bh / std::cos(c.zenith) : 0.0;
+        bn_ = c.zenith < std::numbers::pi / 2 ? c.bh / std::cos(c.zenith) : 0.0;
         dh_ = c.dh;
         g0_ = c.g0;
         zenith_ = c.zenith;
@@ -415,7 +420,7 @@ TEST_F(TilterTest, BothModelsAgreeWithReferenceThroughEitherBeamInput) {
                 ExpectClose(tilter_.beam, row.Number(prefix + "_beam_model"), what);
                 ExpectClose(tilter_.diffuse, row.Number(prefix + "_sky_model"), what);
                 // Perez leaves the parts 0 with the sun below the horizon.
-                if (model == kSkyHayDavies || c.zenith <= kPi / 2)
+                if (model == kSkyHayDavies || c.zenith <= std::numbers::pi / 2)
                     ExpectClose(tilter_.beam + tilter_.diffuse + tilter_.ground, tilter_.total,
                                 what);
                 EXPECT_NEAR(std::cos(tilter_.incidenceAngle), row.Number("cos_inc"), 2e-9) << what;

@@ -17,7 +17,6 @@ namespace {
 using GlazedCollectorMessages = test::ComponentTest;
 using UnglazedCollectorMessages = test::ComponentTest;
 
-constexpr double kPi = std::numbers::pi;
 constexpr double kSigma = 5.67e-8;
 
 using test::Radians;
@@ -71,7 +70,7 @@ TEST(UnglazedCollector, SkyLongWaveExchange) {
     const double exchange = (std::pow(273.15, 4) - std::pow(293.15, 4)) * kSigma;  // -103 W/m2
     ASSERT_EQ(rig.collector.Compute(), kOk);
     EXPECT_NEAR(rig.collector.absorbedIrradiance, 700 + exchange, 1e-9);
-    rig.slope = kPi / 2;  // a wall sees half the sky
+    rig.slope = std::numbers::pi / 2;  // a wall sees half the sky
     ASSERT_EQ(rig.collector.Compute(), kOk);
     EXPECT_NEAR(rig.collector.absorbedIrradiance, 700 + exchange / 2, 1e-9);
 }
@@ -268,16 +267,16 @@ TEST(FlatPlateCollector, IncidenceAngleModifiers) {
     EXPECT_EQ(absorbed(5, Radians(45), nullptr), 1.0);
     EXPECT_NEAR(absorbed(1, 0, nullptr), 1.0, 1e-15);  // normal incidence
     EXPECT_NEAR(absorbed(1, Radians(45), nullptr), 0.94, 1e-12);
-    EXPECT_EQ(absorbed(1, kPi / 2, nullptr), 1.0);  // grazing: no lookup
-    EXPECT_EQ(absorbed(2, kPi / 2, nullptr), 1.0);
+    EXPECT_EQ(absorbed(1, std::numbers::pi / 2, nullptr), 1.0);  // grazing: no lookup
+    EXPECT_EQ(absorbed(2, std::numbers::pi / 2, nullptr), 1.0);
 
     // Two tables: in the longitudinal plane only table 1 acts, across it only table 2.
-    const double along = 0, across = kPi / 2;
+    const double along = 0, across = std::numbers::pi / 2;
     EXPECT_NEAR(absorbed(2, Radians(45), &along), 0.94, 1e-12);
     EXPECT_NEAR(absorbed(2, Radians(45), &across), 1 - 0.2 * 45 / 60, 1e-12);
     EXPECT_NEAR(absorbed(2, Radians(45), nullptr), 0.94, 1e-12);  // not connected: 0
     // At 45 degrees in plane, both projected angles are atan(tan 30 / sqrt 2).
-    const double diagonal = kPi / 4;
+    const double diagonal = std::numbers::pi / 4;
     const double projected = std::atan(std::tan(Radians(30)) / std::sqrt(2.0)) / kRadiansPerDegree;
     EXPECT_NEAR(absorbed(2, Radians(30), &diagonal),
                 (1 - 0.02 * projected / 30) * (1 - 0.2 * projected / 60), 1e-12);

@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
 constexpr double kSigma = 5.67e-8;
 
 double Kelvin(double celsius) {
@@ -251,7 +250,7 @@ TEST(SwimmingPool, SideWalls) {
     EXPECT_EQ(wallLoss(0, 0.5, 0), 0);
     // Overhead sun puts no beam on a vertical wall; neither does a sun on or below the horizon.
     const double noBeam = wallLoss(0.5, 0, 0);
-    EXPECT_DOUBLE_EQ(wallLoss(0.5, kPi / 2, 0), noBeam);
+    EXPECT_DOUBLE_EQ(wallLoss(0.5, std::numbers::pi / 2, 0), noBeam);
     EXPECT_DOUBLE_EQ(wallLoss(0.5, 1.7, 0), noBeam);
     EXPECT_LT(wallLoss(0.5, 1.2, 0), noBeam);
     // Activity 3 acts as none.

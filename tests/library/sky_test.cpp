@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-
 using test::Radians;
 
 TEST(DiffuseFractionOrgillHollands, AgreesWithReferenceTable) {
@@ -85,8 +83,9 @@ TEST(SkyTemperature, OvercastAndClearLimits) {
 
 TEST(DailyExtraterrestrialIrradiation, EquatorAtEquinox) {
     const double ws = SunsetHourAngle(0, 0);
-    EXPECT_NEAR(ws, kPi / 2, 1e-15);
-    EXPECT_NEAR(DailyExtraterrestrialIrradiation(ws, 0, 0, 1367), 1367 * 86400 / kPi, 1e-6);
+    EXPECT_NEAR(ws, std::numbers::pi / 2, 1e-15);
+    EXPECT_NEAR(DailyExtraterrestrialIrradiation(ws, 0, 0, 1367), 1367 * 86400 / std::numbers::pi,
+                1e-6);
 }
 
 TEST(DailyClearnessIndex, MidnightSunPolarNightAndOrdinaryDay) {
@@ -100,17 +99,18 @@ TEST(DailyClearnessIndex, MidnightSunPolarNightAndOrdinaryDay) {
     EXPECT_EQ(DailyClearnessIndex(355, latitude, 1e5), 0.0);
     EXPECT_TRUE(std::isfinite(DailyClearnessIndex(355, -latitude, 2e7)));
     // Equator at the March equinox (declination near 0): H0 near G0 x 86400 / pi.
-    const double equator = ExtraterrestrialNormal(80) * 86400 / kPi;
+    const double equator = ExtraterrestrialNormal(80) * 86400 / std::numbers::pi;
     EXPECT_NEAR(DailyClearnessIndex(80, 0, 0.6 * equator), 0.6, 1e-3);
 }
 
 TEST(FresnelReflectance, PublishedValuesAndLimits) {
-    EXPECT_NEAR(FresnelReflectance(0.5, 1, 1.332), 0.0211, 1e-4);      // air to water
-    EXPECT_NEAR(FresnelReflectance(kPi / 3, 1, 1.332), 0.0595, 1e-4);  // diffuse on water
+    EXPECT_NEAR(FresnelReflectance(0.5, 1, 1.332), 0.0211, 1e-4);  // air to water
+    EXPECT_NEAR(FresnelReflectance(std::numbers::pi / 3, 1, 1.332), 0.0595,
+                1e-4);                                                 // diffuse on water
     EXPECT_DOUBLE_EQ(FresnelReflectance(Radians(60), 1.332, 1), 1.0);  // beyond critical
     EXPECT_DOUBLE_EQ(FresnelReflectance(-Radians(60), 1.332, 1), 1.0);
-    EXPECT_NEAR(FresnelReflectance(kPi / 2, 1, 1.5), 1.0, 1e-12);  // grazing
-    EXPECT_NEAR(FresnelReflectance(0.7, 1.5, 1.5), 0.0, 1e-15);    // no interface
+    EXPECT_NEAR(FresnelReflectance(std::numbers::pi / 2, 1, 1.5), 1.0, 1e-12);  // grazing
+    EXPECT_NEAR(FresnelReflectance(0.7, 1.5, 1.5), 0.0, 1e-15);                 // no interface
 }
 
 TEST(FresnelReflectance, NormalIncidenceGivesTheLimit) {

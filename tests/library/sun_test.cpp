@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-
 using test::ExpectClose;
 using test::Radians;
 
@@ -40,7 +38,7 @@ TEST(SolarGeometry, AgreesWithReferencePositions) {
         ExpectClose(azimuth, row.Number("azimuth_rad"), where, 1e-8);
         // Same Kasten formula above the horizon; the file gives the 90-degree value below it.
         ExpectClose(AirMass(zenith), row.Number("air_mass"), where, 1e-8);
-        EXPECT_EQ(row.HasFlag("air_mass_const"), zenith >= kPi / 2) << where;
+        EXPECT_EQ(row.HasFlag("air_mass_const"), zenith >= std::numbers::pi / 2) << where;
 
         // The equation of time's constants are rounded differently (below 0.03 min apart).
         EXPECT_NEAR(EquationOfTime(day, 0, 0), row.Number("eot_pvlib_min"), 0.03) << where;
@@ -49,7 +47,7 @@ TEST(SolarGeometry, AgreesWithReferencePositions) {
 
 TEST(SolarGeometry, WorkedValuesOfDayOne) {
     EXPECT_DOUBLE_EQ(DayAngle(1), 0.0);
-    EXPECT_NEAR(DayAngle(366), 2 * kPi, 1e-15);
+    EXPECT_NEAR(DayAngle(366), 2 * std::numbers::pi, 1e-15);
     EXPECT_NEAR(Declination(1), -0.402449, 1e-6);  // about -23.06 degrees
     EXPECT_NEAR(Declination(1) * kDegreesPerRadian, -23.06, 0.01);
     EXPECT_NEAR(EccentricityFactor(1), 1.03505, 1e-5);
@@ -72,22 +70,22 @@ TEST(SolarGeometry, SolarNoonAndSunset) {
                        SineCosine(latitude));
     EXPECT_GT(azimuth, 0);
 
-    EXPECT_NEAR(SunsetHourAngle(Radians(45), 0), kPi / 2, 1e-15);
-    EXPECT_EQ(SunsetHourAngle(Radians(80), Declination(355)), 0.0);  // polar night
-    EXPECT_EQ(SunsetHourAngle(Radians(80), Declination(172)), kPi);  // midnight sun
+    EXPECT_NEAR(SunsetHourAngle(Radians(45), 0), std::numbers::pi / 2, 1e-15);
+    EXPECT_EQ(SunsetHourAngle(Radians(80), Declination(355)), 0.0);               // polar night
+    EXPECT_EQ(SunsetHourAngle(Radians(80), Declination(172)), std::numbers::pi);  // midnight sun
     // At the sunset hour angle the sun is on the horizon.
     const double ws = SunsetHourAngle(latitude, declination);
     SolarZenithAzimuth(zenith, azimuth, SineCosine(declination), ws, SineCosine(latitude));
-    EXPECT_NEAR(zenith, kPi / 2, 1e-12);
+    EXPECT_NEAR(zenith, std::numbers::pi / 2, 1e-12);
 }
 
 TEST(SolarGeometry, AirMass) {
     EXPECT_NEAR(AirMass(0), 0.99949, 1e-5);
     const double horizon = 1.0 / (0.15 * std::pow(3.885, -1.253));
     EXPECT_NEAR(horizon, 36.51, 0.005);
-    EXPECT_DOUBLE_EQ(AirMass(kPi / 2), horizon);
+    EXPECT_DOUBLE_EQ(AirMass(std::numbers::pi / 2), horizon);
     EXPECT_DOUBLE_EQ(AirMass(2.0), horizon);
-    EXPECT_NEAR(AirMass(std::nextafter(kPi / 2, 0.0)), horizon, 1e-9);  // continuous
+    EXPECT_NEAR(AirMass(std::nextafter(std::numbers::pi / 2, 0.0)), horizon, 1e-9);  // continuous
 }
 
 TEST(SolarGeometry, EquationOfTimeLongitudeCorrection) {
@@ -140,9 +138,10 @@ TEST_F(SunComponent, CheckRefusesAnglesOutOfRange) {
     EXPECT_STREQ(ErrorMessageBuffer(), "Sun: standard meridian -3.2 rad is outside -pi to pi");
     EXPECT_EQ(sun.Compute(), kFatal);
     // The bounds themselves are accepted.
-    EXPECT_EQ(sun.SetParameters(kPi / 2, 0, -kPi, kPi), kOk);
-    EXPECT_EQ(sun.SetParameters(-kPi / 2, 0, kPi, -kPi), kOk);
-    EXPECT_DOUBLE_EQ(sun.GetLatitude(), -kPi / 2);
+    EXPECT_EQ(sun.SetParameters(std::numbers::pi / 2, 0, -std::numbers::pi, std::numbers::pi), kOk);
+    EXPECT_EQ(sun.SetParameters(-std::numbers::pi / 2, 0, std::numbers::pi, -std::numbers::pi),
+              kOk);
+    EXPECT_DOUBLE_EQ(sun.GetLatitude(), -std::numbers::pi / 2);
 }
 
 TEST_F(SunComponent, DayAndHourOutOfRangeAreDomainErrors) {
