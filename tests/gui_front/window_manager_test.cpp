@@ -1,10 +1,11 @@
 // The windows as a user meets them under a window manager (openbox, started for these tests),
 // with real clicks and keys: the report window over the input form closes from its title bar
-// and with Alt+F4 and leaves the form open; a failed run's message is shown with no wait window
-// over it and answered with a key; Enter goes through the wizard to its Finish, which stores the
-// installer typed in its third step. Runs after the installer's path, whose run and client it
-// uses.
+// and with Alt+F4 and leaves the form open, its print preview with Alt+F4; a failed run's message
+// is shown with no wait window over it and answered with a key; Enter goes through the wizard to
+// its Finish, which stores the installer typed in its third step. Runs after the installer's path,
+// whose run and client it uses.
 #include <gtest/gtest.h>
+#include <wx/print.h>
 #include <wx/process.h>
 
 #include <filesystem>
@@ -74,12 +75,24 @@ class UnderWindowManager : public ::testing::Test {
         shown = nullptr;
     }
 
+    // The form shown, placed and given the focus by the window manager: clicks find it where
+    // it stays.
+    bool FormReady() const {
+        auto* form = watch_.Open<InputFormDialog>(500);
+        return form != nullptr && form->IsActive();
+    }
+
+    ModalWatch watch_;
     static long pid_;
     static Child* manager_;
 };
 
 long UnderWindowManager::pid_ = 0;
 Child* UnderWindowManager::manager_ = nullptr;
+
+std::string LanguageSuffix() {
+    return g_nLanguage == 1 ? "-fr" : "-en";
+}
 
 bool PageShown() {
     ReportWindow* report = OpenReportWindow();
@@ -102,27 +115,45 @@ void ClickCloseButton(const wxFrame& window) {
 
 TEST_F(UnderWindowManager, ReportWindowClosesFromItsTitleBarAndWithAltF4OverTheForm) {
     InputFormDialog* form = nullptr;
-    bool closedByButton = false, closedByKeys = false, formOpenAfter = false;
+    bool closedByButton = false, previewClosed = false, closedByKeys = false, formOpenAfter = false;
     auto clickReport = [&] { gui_test::ClickOn(*form->FindWindow(InputFormDialog::ID_REPORT)); };
     auto reportClosed = [] { return OpenReportWindow() == nullptr; };
     // A failed step would leave the report window open over the form, whose end waits for it.
     wxTimer rescue;
     rescue.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
+        if (auto* preview = gui_test::FindTopLevel<wxPreviewFrame>()) preview->Close();
         if (ReportWindow* report = OpenReportWindow()) report->Close();
     });
     rescue.StartOnce(60000);
     InputScript script;
-    script.Then([&] { return form != nullptr && form->IsShownOnScreen(); }, clickReport)
-        .Then([] { return PageShown() && OpenReportWindow()->IsActive(); },
-              [] { ClickCloseButton(*OpenReportWindow()); })
+    script.Then([&] { return FormReady(); }, clickReport)
+        .Then(PageShown, [] { ClickCloseButton(*OpenReportWindow()); })
         .Then(reportClosed,
               [&] {
                   closedByButton = true;
                   clickReport();
               })
-        // The window manager closes the active window.
-        .Then([] { return PageShown() && OpenReportWindow()->IsActive(); },
-              [] { RealInput("key alt+F4"); })
+        // Keys go to the window clicked last.
+        .Then(PageShown, [] { gui_test::ClickOn(OpenReportWindow()->View()); })
+        // File > Print Preview, by its keys in both languages.
+        .Then([] { return OpenReportWindow()->IsActive(); },
+              [] { RealInput("key alt+f sleep 0.3 key v"); })
+        // The window manager closes the active window: the preview, then the report.
+        .Then(
+            [] {
+                auto* preview = gui_test::FindTopLevel<wxPreviewFrame>();
+                return preview != nullptr && preview->IsActive();
+            },
+            [] { RealInput("key alt+F4"); })
+        .Then(
+            [] {
+                return gui_test::FindTopLevel<wxPreviewFrame>() == nullptr &&
+                       OpenReportWindow() != nullptr && OpenReportWindow()->IsActive();
+            },
+            [&] {
+                previewClosed = true;
+                RealInput("key alt+F4");
+            })
         .Then(reportClosed, [&] {
             closedByKeys = true;
             formOpenAfter = form->IsModal() && form->IsShownOnScreen();
@@ -130,6 +161,7 @@ TEST_F(UnderWindowManager, ReportWindowClosesFromItsTitleBarAndWithAltF4OverTheF
         });
     ShowFormWith(script, form);
     EXPECT_TRUE(closedByButton);
+    EXPECT_TRUE(previewClosed);
     EXPECT_TRUE(closedByKeys);
     EXPECT_TRUE(formOpenAfter);
 }
@@ -149,26 +181,25 @@ TEST_F(UnderWindowManager, FailedRunsMessageIsAnsweredWithNoWaitWindowOverIt) {
     // The city's weather file gone since the start: TidewarmPro cannot read it.
     const std::string weather = DataFolder() + "/Climate/Sample.zfw";
     std::filesystem::rename(weather, weather + ".away");
-    ModalWatch watch;
     InputFormDialog* form = nullptr;
     std::string message;
     int waitWindowsWithMessage = -1;
     InputScript script;
     script
-        .Then([&] { return form != nullptr && form->IsShownOnScreen(); },
+        .Then([&] { return FormReady(); },
               [&] { gui_test::ClickOn(*form->FindWindow(InputFormDialog::ID_RUN)); })
-        .Then([&] { return watch.Open<wxMessageDialog>(500) != nullptr; },
+        .Then([&] { return watch_.Open<wxMessageDialog>(500) != nullptr; },
               [&] {
-                  message = FromWx(watch.Open<wxMessageDialog>()->GetMessage());
+                  message = FromWx(watch_.Open<wxMessageDialog>()->GetMessage());
                   waitWindowsWithMessage = WaitWindowsShown();
                   gui_test::Screenshot(std::string("run-failed") +
                                        (g_nLanguage == 1 ? "-fr" : "-en"));
                   RealInput("key Return");
               })
         // The economics open after a failed run, without results.
-        .Then([&] { return watch.Open<EconomicsDialog>() != nullptr; },
-              [&] { watch.Open<EconomicsDialog>()->EndModal(wxID_CANCEL); })
-        .Then([&] { return watch.Open<EconomicsDialog>(0) == nullptr; },
+        .Then([&] { return watch_.Open<EconomicsDialog>() != nullptr; },
+              [&] { watch_.Open<EconomicsDialog>()->EndModal(wxID_CANCEL); })
+        .Then([&] { return watch_.Open<EconomicsDialog>(0) == nullptr; },
               [&] { form->EndModal(wxID_CANCEL); });
     ShowFormWith(script, form);
     std::filesystem::rename(weather + ".away", weather);
@@ -184,10 +215,9 @@ TEST_F(UnderWindowManager, EnterGoesThroughTheWizardAndFinishStoresTheTypedInsta
          rows.executeStep();)
         active.push_back(rows.getColumn(0).getInt());
     database.exec("UPDATE [Installers] SET [Active] = 0");
-    ModalWatch watch;
-    auto stepShown = [&watch](WizardStep step) {
-        return [&watch, step] {
-            WizardStepDialog* shown = watch.Open<WizardStepDialog>();
+    auto stepShown = [this](WizardStep step) {
+        return [this, step] {
+            WizardStepDialog* shown = watch_.Open<WizardStepDialog>();
             return shown != nullptr && shown->Step() == step && shown->IsActive();
         };
     };
@@ -198,24 +228,28 @@ TEST_F(UnderWindowManager, EnterGoesThroughTheWizardAndFinishStoresTheTypedInsta
     script.Then(stepShown(WizardStep::ClientChoice), enter)
         .Then(stepShown(WizardStep::RunSource), enter)
         .Then(stepShown(WizardStep::NewInstaller), enter)
-        .Then([&] { return watch.Open<CContactDlg>() != nullptr; },
+        .Then([&] { return watch_.Open<CContactDlg>() != nullptr; },
               [&] {
-                  CContactDlg* contact = watch.Open<CContactDlg>();
+                  CContactDlg* contact = watch_.Open<CContactDlg>();
                   gui_test::TypeInto(contact->NameEdit(), kTyped);
                   gui_test::ClickOn(*contact->FindWindow(wxID_OK));
               })
-        .Then(stepShown(WizardStep::Final), enter)
-        .Then([&] { return watch.Open<InputFormDialog>() != nullptr; },
+        .Then(stepShown(WizardStep::Final),
+              [&] {
+                  gui_test::Screenshot("wizard-final-focus" + LanguageSuffix());
+                  enter();
+              })
+        .Then([&] { return watch_.Open<InputFormDialog>() != nullptr; },
               [&] {
                   formOpened = true;
-                  watch.Open<InputFormDialog>()->EndModal(wxID_CANCEL);
+                  watch_.Open<InputFormDialog>()->EndModal(wxID_CANCEL);
               });
     auto* welcome = gui_test::FindTopLevel<WelcomeWindow>();
     ASSERT_NE(welcome, nullptr);
     EXPECT_TRUE(script.RunWith([&] {
         wxCommandEvent click(wxEVT_BUTTON, WelcomeWindow::ID_NEW);
         welcome->ProcessWindowEvent(click);
-        gui_test::PumpUntil([&] { return formOpened && watch.Open<wxDialog>(0) == nullptr; });
+        gui_test::PumpUntil([&] { return formOpened && watch_.Open<wxDialog>(0) == nullptr; });
     }));
     SQLite::Statement stored(database,
                              "SELECT COUNT(*) FROM [Installers] WHERE [Name] = ? AND [Active] = 1");
