@@ -127,7 +127,11 @@ TEST_F(UnderWindowManager, ReportWindowClosesFromItsTitleBarAndWithAltF4OverTheF
     rescue.StartOnce(60000);
     InputScript script;
     script.Then([&] { return FormReady(); }, clickReport)
-        .Then(PageShown, [] { ClickCloseButton(*OpenReportWindow()); })
+        .Then(PageShown,
+              [] {
+                  gui_test::Screenshot("report-title-bar" + LanguageSuffix());
+                  ClickCloseButton(*OpenReportWindow());
+              })
         .Then(reportClosed,
               [&] {
                   closedByButton = true;
@@ -144,7 +148,10 @@ TEST_F(UnderWindowManager, ReportWindowClosesFromItsTitleBarAndWithAltF4OverTheF
                 auto* preview = gui_test::FindTopLevel<wxPreviewFrame>();
                 return preview != nullptr && preview->IsActive();
             },
-            [] { RealInput("key alt+F4"); })
+            [] {
+                gui_test::Screenshot("preview-title-bar" + LanguageSuffix());
+                RealInput("key alt+F4");
+            })
         .Then(
             [] {
                 return gui_test::FindTopLevel<wxPreviewFrame>() == nullptr &&
