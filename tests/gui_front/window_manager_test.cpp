@@ -1,9 +1,10 @@
 // The windows as a user meets them under a window manager (openbox, started for these tests),
 // with real clicks and keys: the report window over the input form closes from its title bar
-// and with Alt+F4 and leaves the form open, its print preview with Alt+F4; a failed run's message
-// is shown with no wait window over it and answered with a key; Enter goes through the wizard to
-// its Finish, which stores the installer typed in its third step. Runs after the installer's path,
-// whose run and client it uses.
+// and with Alt+F4 and leaves the form open, its print preview with Alt+F4; a failed run's
+// message, and the options' question whether to create a new database, are shown with no wait
+// window over them and answered with a key; Enter goes through the wizard to its Finish, which
+// stores the installer typed in its third step. Runs after the installer's path, whose run and
+// client it uses.
 #include <gtest/gtest.h>
 #include <wx/print.h>
 #include <wx/process.h>
@@ -16,6 +17,7 @@
 #include "frontend_globals.h"
 #include "input_form.h"
 #include "object_dialogs.h"
+#include "options_dialog.h"
 #include "recordset.h"
 #include "report_window.h"
 #include "runs_list.h"
@@ -212,6 +214,38 @@ TEST_F(UnderWindowManager, FailedRunsMessageIsAnsweredWithNoWaitWindowOverIt) {
     std::filesystem::rename(weather + ".away", weather);
     EXPECT_NE(message.find("Sample.zfw"), std::string::npos) << message;
     EXPECT_EQ(waitWindowsWithMessage, 0);
+}
+
+TEST_F(UnderWindowManager, OptionsQuestionIsAnsweredWithNoWaitWindowOverIt) {
+    const std::string previous = g_strDatabasePath;
+    const std::string missing = DataFolder() + "/Elsewhere.mdb";
+    std::string question;
+    int waitWindowsWithQuestion = -1;
+    InputScript script;
+    script
+        .Then([&] { return watch_.Open<OptionsDialog>(500) != nullptr; },
+              [&] {
+                  OptionsDialog* options = watch_.Open<OptionsDialog>();
+                  gui_test::TypeInto(options->DatabasePath(), missing);
+                  gui_test::ClickOn(*options->FindWindow(wxID_OK));
+              })
+        .Then([&] { return watch_.Open<wxMessageDialog>(500) != nullptr; },
+              [&] {
+                  question = FromWx(watch_.Open<wxMessageDialog>()->GetMessage());
+                  waitWindowsWithQuestion = WaitWindowsShown();
+                  // No: the database in force stays.
+                  RealInput("key Escape");
+              });
+    auto* welcome = gui_test::FindTopLevel<WelcomeWindow>();
+    ASSERT_NE(welcome, nullptr);
+    EXPECT_TRUE(script.RunWith([&] {
+        wxCommandEvent click(wxEVT_BUTTON, WelcomeWindow::ID_OPTIONS);
+        welcome->ProcessWindowEvent(click);
+    }));
+    EXPECT_NE(question.find(missing), std::string::npos) << question;
+    EXPECT_EQ(waitWindowsWithQuestion, 0);
+    EXPECT_EQ(g_strDatabasePath, previous);
+    EXPECT_FALSE(std::filesystem::exists(missing));
 }
 
 TEST_F(UnderWindowManager, EnterGoesThroughTheWizardAndFinishStoresTheTypedInstaller) {
