@@ -1,4 +1,5 @@
-// The small windows of the front end: the one-line wait window, the splash window and About.
+// The small windows of the front end: the one-line wait window, the message boxes that close it,
+// the splash window and About.
 #pragma once
 
 #include <memory>
