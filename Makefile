@@ -1,6 +1,6 @@
 # Tidewarm: set-up, build, tests and the main job on a Debian machine.
 PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang-format \
-            libwxgtk3.2-dev libwxgtk-webview3.2-dev wx3.2-i18n xvfb xauth xdotool \
+            libwxgtk3.2-dev libwxgtk-webview3.2-dev wx3.2-i18n xvfb xauth xdotool openbox \
             libsqlite3-dev libsqlitecpp-dev libc-l10n \
             pkg-config libgd-dev libfontconfig-dev fonts-dejavu-core \
             libwebkit2gtk-4.0-dev libpoppler-glib-dev poppler-utils

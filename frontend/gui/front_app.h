@@ -6,7 +6,6 @@
 #include "dialog_placement.h"
 #include "front_small_windows.h"
 #include "front_wx_headers.h"
-#include "message_boxes.h"
 
 class CFrontApp : public wxApp {
   public:
@@ -23,7 +22,7 @@ class CFrontApp : public wxApp {
 
   private:
     DialogPlacement placement_;
-    MessageBoxSink messageBoxes_;
+    FrontMessageBoxes messageBoxes_;
     MessageSink* previousSink_ = nullptr;
     WaitWindowProgress waitWindow_;
     Progress* previousProgress_ = nullptr;

@@ -1,5 +1,7 @@
 #include "front_small_windows.h"
 
+#include <vector>
+
 #include "window_texts.h"
 #include "wx_text.h"
 
@@ -7,11 +9,17 @@ namespace {
 
 constexpr int kSplashMilliseconds = 2000;
 
+// The wait windows that exist, in the order they opened.
+std::vector<WaitWindow*> g_openWaitWindows;
+
 }  // namespace
 
 WaitWindow::WaitWindow(const wxString& text)
+    // Not kept on top: a dialog of the program opened meanwhile stands over it.
     : frame_(new wxFrame(nullptr, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
-                         wxFRAME_NO_TASKBAR | wxSTAY_ON_TOP | wxBORDER_SIMPLE)) {
+                         wxFRAME_NO_TASKBAR | wxBORDER_SIMPLE)) {
+    g_openWaitWindows.push_back(this);
+    wxBeginBusyCursor();
     auto* panel = new wxPanel(frame_);
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(new wxStaticText(panel, wxID_ANY, text), 0, wxALL | wxALIGN_CENTER, 20);
@@ -24,7 +32,29 @@ WaitWindow::WaitWindow(const wxString& text)
 }
 
 WaitWindow::~WaitWindow() {
+    Close();
+    std::erase(g_openWaitWindows, this);
+}
+
+void WaitWindow::Close() {
+    if (frame_ == nullptr) return;
     frame_->Destroy();
+    frame_ = nullptr;
+    wxEndBusyCursor();
+}
+
+void WaitWindow::CloseAll() {
+    for (WaitWindow* window : g_openWaitWindows) window->Close();
+}
+
+void FrontMessageBoxes::Show(std::string_view text, MessageKind kind) {
+    WaitWindow::CloseAll();
+    boxes_.Show(text, kind);
+}
+
+bool FrontMessageBoxes::AskYesNo(std::string_view question, bool unattendedAnswer) {
+    WaitWindow::CloseAll();
+    return boxes_.AskYesNo(question, unattendedAnswer);
 }
 
 void WaitWindowProgress::SetText(std::string_view text) {

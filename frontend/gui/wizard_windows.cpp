@@ -75,6 +75,15 @@ WizardStepDialog::WizardStepDialog(wxWindow* parent, WizardStep step)
     Centre();
     // Step 1 starts at "an existing client?", step 2 at "from scratch".
     SetChoice(step == WizardStep::ClientChoice ? 1 : 0);
+    // The focus starts on the step's choice or, in a step without one, on Next (Finish): Enter
+    // then goes forward, as it does from a choice.
+    Bind(wxEVT_INIT_DIALOG, [this, nextButton](wxInitDialogEvent& event) {
+        event.Skip();
+        if (first_ != nullptr)
+            (Choice() == 0 ? first_ : second_)->SetFocus();
+        else
+            nextButton->SetFocus();
+    });
 }
 
 int WizardStepDialog::Choice() const {

@@ -47,6 +47,9 @@ void RunFrameModally(wxFrame& frame) {
     // Disabled windows take no clicks or keys; the frame is also made modal for GTK, which
     // otherwise sends it no input while a modal dialog (the window that opened it) holds the grab.
     wxWindowDisabler others(&frame);
+    // wxGTK drops a frame's close from the window manager (title bar, Alt+F4) while a modal
+    // dialog runs, unless the frame stands as a dialog itself.
+    frame.SetExtraStyle(frame.GetExtraStyle() | wxTOPLEVEL_EX_DIALOG);
     frame.Show();
     gtk_window_set_modal(GTK_WINDOW(frame.GetHandle()), TRUE);
     loop.Run();

@@ -1,0 +1,306 @@
+// The windows as a user meets them under a window manager (openbox, started for these tests),
+// with real clicks and keys: the report window over the input form closes from its title bar
+// and with Alt+F4 and leaves the form open, its print preview with Alt+F4; a failed run's
+// message, and the options' question whether to create a new database, are shown with no wait
+// window over them and answered with a key; Enter goes through the wizard to its Finish, which
+// stores the installer typed in its third step. Runs after the installer's path, whose run and
+// client it uses.
+#include <gtest/gtest.h>
+#include <wx/print.h>
+#include <wx/process.h>
+
+#include <filesystem>
+
+#include "economics_dialog.h"
+#include "folders.h"
+#include "front_test_support.h"
+#include "frontend_globals.h"
+#include "input_form.h"
+#include "object_dialogs.h"
+#include "options_dialog.h"
+#include "recordset.h"
+#include "report_window.h"
+#include "runs_list.h"
+#include "welcome_window.h"
+#include "wizard_windows.h"
+#include "wx_text.h"
+
+namespace {
+
+using gui_test::InputScript;
+using gui_test::ModalWatch;
+using gui_test::RealInput;
+
+// A process of the test whose end is seen.
+class Child : public wxProcess {
+  public:
+    void OnTerminate(int, int) override { ended = true; }
+    bool ended = false;
+};
+
+class UnderWindowManager : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        // openbox runs its start-up command once it manages the screen.
+        const std::filesystem::path ready = std::filesystem::temp_directory_path() / "wm-ready";
+        std::filesystem::remove(ready);
+        manager_ = new Child;
+        pid_ = wxExecute(wxString("openbox --sm-disable --startup 'touch ") + ready.string() + "'",
+                         wxEXEC_ASYNC, manager_);
+        ASSERT_GT(pid_, 0) << "openbox not started";
+        ASSERT_TRUE(gui_test::PumpUntil([&] { return std::filesystem::exists(ready); }));
+        std::filesystem::remove(ready);
+    }
+
+    static void TearDownTestSuite() {
+        if (pid_ > 0) {
+            wxKill(pid_, wxSIGTERM);
+            gui_test::PumpUntil([] { return manager_->ended; });
+        }
+        if (manager_->ended) delete manager_;
+        pid_ = 0;
+    }
+
+    // The input form on the installer's run, shown modally over the main window while `script`
+    // runs; the script ends the form in its last step.
+    static void ShowFormWith(InputScript& script, InputFormDialog*& shown) {
+        const std::vector<RunListRow> runs = ReadRunsList();
+        ASSERT_FALSE(runs.empty());
+        ChooseRun(runs.back().runId, false);
+        g_nRunCreationMode = 0;
+        auto* welcome = gui_test::FindTopLevel<WelcomeWindow>();
+        ASSERT_NE(welcome, nullptr);
+        InputFormDialog form(welcome);
+        ASSERT_TRUE(form.Loaded());
+        shown = &form;
+        EXPECT_TRUE(script.RunWith([&] { form.ShowModal(); }));
+        shown = nullptr;
+    }
+
+    // The form shown, placed and given the focus by the window manager: clicks find it where
+    // it stays.
+    bool FormReady() const {
+        auto* form = watch_.Open<InputFormDialog>(500);
+        return form != nullptr && form->IsActive();
+    }
+
+    ModalWatch watch_;
+    static long pid_;
+    static Child* manager_;
+};
+
+long UnderWindowManager::pid_ = 0;
+Child* UnderWindowManager::manager_ = nullptr;
+
+std::string LanguageSuffix() {
+    return g_nLanguage == 1 ? "-fr" : "-en";
+}
+
+bool PageShown() {
+    ReportWindow* report = OpenReportWindow();
+    wxString loaded;
+    return report != nullptr && report->IsShownOnScreen() && !report->View().IsBusy() &&
+           report->View().RunScript("document.readyState", &loaded) && loaded == "complete";
+}
+
+// The close button of `window`'s title bar: openbox's default theme puts it last at the right
+// end, a square as high as the title bar.
+void ClickCloseButton(const wxFrame& window) {
+    const wxRect outer = window.GetScreenRect();
+    const int clientTop = window.GetMenuBar() != nullptr
+                              ? window.GetMenuBar()->GetScreenRect().GetTop()
+                              : window.GetScreenPosition().y;
+    const int title = clientTop - outer.GetTop();
+    RealInput("mousemove --sync " + std::to_string(outer.GetRight() - title / 2) + " " +
+              std::to_string(outer.GetTop() + title / 2) + " click 1");
+}
+
+TEST_F(UnderWindowManager, ReportWindowClosesFromItsTitleBarAndWithAltF4OverTheForm) {
+    InputFormDialog* form = nullptr;
+    bool closedByButton = false, previewClosed = false, closedByKeys = false, formOpenAfter = false;
+    auto clickReport = [&] { gui_test::ClickOn(*form->FindWindow(InputFormDialog::ID_REPORT)); };
+    auto reportClosed = [] { return OpenReportWindow() == nullptr; };
+    // A failed step would leave the report window open over the form, whose end waits for it.
+    wxTimer rescue;
+    rescue.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
+        if (auto* preview = gui_test::FindTopLevel<wxPreviewFrame>()) preview->Close();
+        if (ReportWindow* report = OpenReportWindow()) report->Close();
+    });
+    rescue.StartOnce(60000);
+    InputScript script;
+    script.Then([&] { return FormReady(); }, clickReport)
+        .Then(PageShown,
+              [] {
+                  gui_test::Screenshot("report-title-bar" + LanguageSuffix());
+                  ClickCloseButton(*OpenReportWindow());
+              })
+        .Then(reportClosed,
+              [&] {
+                  closedByButton = true;
+                  clickReport();
+              })
+        // Keys go to the window clicked last.
+        .Then(PageShown, [] { gui_test::ClickOn(OpenReportWindow()->View()); })
+        // File > Print Preview, by its keys in both languages.
+        .Then([] { return OpenReportWindow()->IsActive(); },
+              [] { RealInput("key alt+f sleep 0.3 key v"); })
+        // The window manager closes the active window: the preview, then the report.
+        .Then(
+            [] {
+                auto* preview = gui_test::FindTopLevel<wxPreviewFrame>();
+                return preview != nullptr && preview->IsActive();
+            },
+            [] {
+                gui_test::Screenshot("preview-title-bar" + LanguageSuffix());
+                RealInput("key alt+F4");
+            })
+        .Then(
+            [] {
+                return gui_test::FindTopLevel<wxPreviewFrame>() == nullptr &&
+                       OpenReportWindow() != nullptr && OpenReportWindow()->IsActive();
+            },
+            [&] {
+                previewClosed = true;
+                RealInput("key alt+F4");
+            })
+        .Then(reportClosed, [&] {
+            closedByKeys = true;
+            formOpenAfter = form->IsModal() && form->IsShownOnScreen();
+            form->EndModal(wxID_CANCEL);
+        });
+    ShowFormWith(script, form);
+    EXPECT_TRUE(closedByButton);
+    EXPECT_TRUE(previewClosed);
+    EXPECT_TRUE(closedByKeys);
+    EXPECT_TRUE(formOpenAfter);
+}
+
+// The wait windows on the screen: frames without title or taskbar entry.
+int WaitWindowsShown() {
+    int shown = 0;
+    for (wxWindow* window : wxTopLevelWindows)
+        if (auto* frame = dynamic_cast<wxFrame*>(window); frame != nullptr && frame->IsShown() &&
+                                                          frame->GetTitle().empty() &&
+                                                          frame->HasFlag(wxFRAME_NO_TASKBAR))
+            ++shown;
+    return shown;
+}
+
+TEST_F(UnderWindowManager, FailedRunsMessageIsAnsweredWithNoWaitWindowOverIt) {
+    // The city's weather file gone since the start: TidewarmPro cannot read it.
+    const std::string weather = DataFolder() + "/Climate/Sample.zfw";
+    std::filesystem::rename(weather, weather + ".away");
+    InputFormDialog* form = nullptr;
+    std::string message;
+    int waitWindowsWithMessage = -1;
+    InputScript script;
+    script
+        .Then([&] { return FormReady(); },
+              [&] { gui_test::ClickOn(*form->FindWindow(InputFormDialog::ID_RUN)); })
+        .Then([&] { return watch_.Open<wxMessageDialog>(500) != nullptr; },
+              [&] {
+                  message = FromWx(watch_.Open<wxMessageDialog>()->GetMessage());
+                  waitWindowsWithMessage = WaitWindowsShown();
+                  gui_test::Screenshot(std::string("run-failed") +
+                                       (g_nLanguage == 1 ? "-fr" : "-en"));
+                  RealInput("key Return");
+              })
+        // The economics open after a failed run, without results.
+        .Then([&] { return watch_.Open<EconomicsDialog>() != nullptr; },
+              [&] { watch_.Open<EconomicsDialog>()->EndModal(wxID_CANCEL); })
+        .Then([&] { return watch_.Open<EconomicsDialog>(0) == nullptr; },
+              [&] { form->EndModal(wxID_CANCEL); });
+    ShowFormWith(script, form);
+    std::filesystem::rename(weather + ".away", weather);
+    EXPECT_NE(message.find("Sample.zfw"), std::string::npos) << message;
+    EXPECT_EQ(waitWindowsWithMessage, 0);
+}
+
+TEST_F(UnderWindowManager, OptionsQuestionIsAnsweredWithNoWaitWindowOverIt) {
+    const std::string previous = g_strDatabasePath;
+    const std::string missing = DataFolder() + "/Elsewhere.mdb";
+    std::string question;
+    int waitWindowsWithQuestion = -1;
+    InputScript script;
+    script
+        .Then([&] { return watch_.Open<OptionsDialog>(500) != nullptr; },
+              [&] {
+                  OptionsDialog* options = watch_.Open<OptionsDialog>();
+                  gui_test::TypeInto(options->DatabasePath(), missing);
+                  gui_test::ClickOn(*options->FindWindow(wxID_OK));
+              })
+        .Then([&] { return watch_.Open<wxMessageDialog>(500) != nullptr; },
+              [&] {
+                  question = FromWx(watch_.Open<wxMessageDialog>()->GetMessage());
+                  waitWindowsWithQuestion = WaitWindowsShown();
+                  // No: the database in force stays.
+                  RealInput("key Escape");
+              });
+    auto* welcome = gui_test::FindTopLevel<WelcomeWindow>();
+    ASSERT_NE(welcome, nullptr);
+    EXPECT_TRUE(script.RunWith([&] {
+        wxCommandEvent click(wxEVT_BUTTON, WelcomeWindow::ID_OPTIONS);
+        welcome->ProcessWindowEvent(click);
+    }));
+    EXPECT_NE(question.find(missing), std::string::npos) << question;
+    EXPECT_EQ(waitWindowsWithQuestion, 0);
+    EXPECT_EQ(g_strDatabasePath, previous);
+    EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
+TEST_F(UnderWindowManager, EnterGoesThroughTheWizardAndFinishStoresTheTypedInstaller) {
+    // No active installer: the wizard asks for one in its third step.
+    SQLite::Database database = ConnectDatabase();
+    std::vector<int> active;
+    for (SQLite::Statement rows(database, "SELECT [InstallerId] FROM [Installers] WHERE [Active]");
+         rows.executeStep();)
+        active.push_back(rows.getColumn(0).getInt());
+    database.exec("UPDATE [Installers] SET [Active] = 0");
+    auto stepShown = [this](WizardStep step) {
+        return [this, step] {
+            WizardStepDialog* shown = watch_.Open<WizardStepDialog>();
+            return shown != nullptr && shown->Step() == step && shown->IsActive();
+        };
+    };
+    auto enter = [] { RealInput("key Return"); };
+    constexpr char kTyped[] = "Enter Key Pools";
+    bool formOpened = false;
+    InputScript script;
+    script.Then(stepShown(WizardStep::ClientChoice), enter)
+        .Then(stepShown(WizardStep::RunSource), enter)
+        .Then(stepShown(WizardStep::NewInstaller), enter)
+        .Then([&] { return watch_.Open<CContactDlg>() != nullptr; },
+              [&] {
+                  CContactDlg* contact = watch_.Open<CContactDlg>();
+                  gui_test::TypeInto(contact->NameEdit(), kTyped);
+                  gui_test::ClickOn(*contact->FindWindow(wxID_OK));
+              })
+        .Then(stepShown(WizardStep::Final),
+              [&] {
+                  gui_test::Screenshot("wizard-final-focus" + LanguageSuffix());
+                  enter();
+              })
+        .Then([&] { return watch_.Open<InputFormDialog>() != nullptr; },
+              [&] {
+                  formOpened = true;
+                  watch_.Open<InputFormDialog>()->EndModal(wxID_CANCEL);
+              });
+    auto* welcome = gui_test::FindTopLevel<WelcomeWindow>();
+    ASSERT_NE(welcome, nullptr);
+    EXPECT_TRUE(script.RunWith([&] {
+        wxCommandEvent click(wxEVT_BUTTON, WelcomeWindow::ID_NEW);
+        welcome->ProcessWindowEvent(click);
+        gui_test::PumpUntil([&] { return formOpened && watch_.Open<wxDialog>(0) == nullptr; });
+    }));
+    SQLite::Statement stored(database,
+                             "SELECT COUNT(*) FROM [Installers] WHERE [Name] = ? AND [Active] = 1");
+    stored.bind(1, kTyped);
+    ASSERT_TRUE(stored.executeStep());
+    EXPECT_EQ(stored.getColumn(0).getInt(), 1);
+    database.exec("DELETE FROM [Installers] WHERE [Name] = '" + std::string(kTyped) + "'");
+    for (int id : active)
+        database.exec("UPDATE [Installers] SET [Active] = 1 WHERE [InstallerId] = " +
+                      std::to_string(id));
+}
+
+}  // namespace
