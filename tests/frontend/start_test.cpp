@@ -100,6 +100,19 @@ TEST(FrontEndStart, AnEmptyDatabaseFileEndsTheStartAndStaysEmpty) {
     EXPECT_TRUE(messages.asked.empty());
 }
 
+// A front end killed while it built a report leaves its staging folder; the next start removes it.
+TEST(FrontEndStart, RemovesTheStagingFolderOfAKilledReport) {
+    test::ScopedTempDir folder;
+    test::FrontEndMessages messages;
+    const std::string data = folder.path().string();
+    const fs::path stale = folder.path() / "Tidewarm.html.Qw3rTy";
+    fs::create_directories(stale);
+    test::WriteFile(stale / "Tidewarm.html", "half a page");
+    ASSERT_TRUE(StartFrontEnd(TIDEWARM_BIN_DIR, data));
+    EXPECT_FALSE(fs::exists(stale));
+    ASSERT_TRUE(EndFrontEnd(data));
+}
+
 // A FIFO named as the database would hold the start in open() until some program wrote to it.
 TEST(FrontEndStart, ADatabasePathThatIsNoFileIsRefusedAtOnce) {
     test::ScopedTempDir folder;
