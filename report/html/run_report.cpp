@@ -171,7 +171,8 @@ int LockFolder(const fs::path& path) {
 
 // True when `path` still names the folder open on `fd`.
 bool StillNamed(const fs::path& path, int fd) {
-    struct stat named {}, held {};
+    struct stat named;
+    struct stat held;
     return ::stat(path.c_str(), &named) == 0 && ::fstat(fd, &held) == 0 &&
            named.st_dev == held.st_dev && named.st_ino == held.st_ino;
 }
@@ -181,7 +182,8 @@ bool StillNamed(const fs::path& path, int fd) {
 class StagingFolder {
   public:
     explicit StagingFolder(const fs::path& dataFolder) {
-        std::string name = (dataFolder / kReportFile).string() + "." + std::string(kStagingRandomPart);
+        std::string name =
+            (dataFolder / kReportFile).string() + "." + std::string(kStagingRandomPart);
         if (::mkdtemp(name.data()) == nullptr) return;
         lock_ = LockFolder(name);
         if (lock_ < 0) return;  // errno says why

@@ -29,7 +29,8 @@ TEST(CityList, EveryReadableZefirFileByNameWithItsStationName) {
     test::WriteFile(folder.path() / "c.Zfw", Header("Zürich   "));  // UTF-8, blanks cut
     test::WriteFile(folder.path() / "d.zfw", "ab\r\n");             // empty name, still listed
     test::WriteFile(folder.path() / "e.zfw", "xy" + std::string(120, 'L') + "\n");
-    test::WriteFile(folder.path() / "f.zfw", Header("\x1b]0;Qu\x07\x08\x1b" "ebec\tNord \x07"));
+    test::WriteFile(folder.path() / "f.zfw", Header("\x1b]0;Qu\x07\x08\x1b"
+                                                    "ebec\tNord \x07"));
     test::WriteFile(folder.path() / "notes.txt", Header("Not weather"));
     fs::create_symlink(folder.path() / "gone", folder.path() / "g.zfw");  // cannot be opened
     fs::create_directory(folder.path() / "h.zfw");

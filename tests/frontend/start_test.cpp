@@ -123,14 +123,16 @@ TEST(FrontEndStart, ADatabasePathThatIsNoFileIsRefusedAtOnce) {
     test::FrontEndMessages messages;
     const std::string data = folder.path().string();
     const std::string fifo = data + "/pipe.mdb";
-    test::WriteFile(data + "/Tidewarm.cfg", "TIDEWARM 3.0\n0\n" + fifo + "\n" + data + "\n0\nEng\n");
+    test::WriteFile(data + "/Tidewarm.cfg",
+                    "TIDEWARM 3.0\n0\n" + fifo + "\n" + data + "\n0\nEng\n");
     bool started = true;
     EXPECT_TRUE(test::ReturnsAtOnceBesideAFifo(
         fifo, [&] { started = StartFrontEnd(TIDEWARM_BIN_DIR, data); }));
     EXPECT_FALSE(started);
-    EXPECT_EQ(messages.shown, (std::vector<std::string>{
-                                  "Could not open database " + fifo + "\nNot a regular file: a FIFO",
-                                  "Cannot open database " + fifo + ". Program aborted."}));
+    EXPECT_EQ(messages.shown,
+              (std::vector<std::string>{
+                  "Could not open database " + fifo + "\nNot a regular file: a FIFO",
+                  "Cannot open database " + fifo + ". Program aborted."}));
     EXPECT_TRUE(messages.asked.empty());
     EXPECT_TRUE(fs::is_fifo(fifo));
 }
