@@ -20,7 +20,7 @@ std::string ConfigPath(const std::string& dataFolder) {
 
 void ReadConfig(const std::string& dataFolder) {
     app::Language = app::PendingLanguage = UserLocaleLanguage();
-    if (NotARegularFile(ConfigPath(dataFolder))) return;
+    if (NotARegularFile(ConfigPath(dataFolder))) return;  // a FIFO would hold the start
     std::ifstream in(ConfigPath(dataFolder));
     if (!in) return;
     in.imbue(std::locale::classic());
