@@ -7,6 +7,7 @@
 #include "frontend_config.h"
 #include "frontend_globals.h"
 #include "frontend_strings.h"
+#include "run_report.h"
 #include "user_interface.h"
 
 namespace {
@@ -39,6 +40,7 @@ bool StartFrontEnd(const std::string& programFolder, const std::string& dataFold
         ShowMessage(FormatResString(kStrFrenchTextsMissing,
                                     FrenchStringFile(programFolder, kFrontEndFrenchLibrary)));
     if (!folderReady) ShowMessage(FormatResString(kStrCannotSetUpDataFolder, problem));
+    RemoveStaleReportFolders(dataFolder);
     const std::string lockPath = g_strDatabasePath + std::string(kDatabaseLockSuffix);
     if (g_databaseLock.Acquire(lockPath, std::chrono::milliseconds(0)) ==
         FileLock::Outcome::kBusy) {

@@ -36,9 +36,10 @@ std::optional<std::string> ReadCityName(const std::string& path) {
         if (header[i] == '\0' || header[i] == '\n') break;
         name += header[i];
     }
+    name = NameAsUtf8(name);
     const std::size_t last = name.find_last_not_of(" \t\r\f\v");
     name.erase(last == std::string::npos ? 0 : last + 1);
-    return TextAsUtf8(name);
+    return name;
 }
 
 std::vector<WeatherCity> ListWeatherCities(const std::string& climateFolder) {

@@ -9,6 +9,7 @@
 #include "frontend_globals.h"
 #include "frontend_strings.h"
 #include "locale_language.h"
+#include "regular_file.h"
 #include "user_interface.h"
 
 namespace {
@@ -75,6 +76,7 @@ void SetupPaths(const std::string& dataFolder, const std::string& programFolder)
 
 void ReadFrontEndConfig(const std::string& dataFolder) {
     g_nLanguage = g_nNewLanguage = UserLocaleLanguage();
+    if (NotARegularFile(ConfigPath(dataFolder))) return;  // a FIFO would hold the start
     std::ifstream in(ConfigPath(dataFolder), std::ios::binary);
     if (!in) return;
     const std::vector<std::string> lines = ReadLines(in);

@@ -15,6 +15,7 @@
 #include "frontend_globals.h"
 #include "frontend_strings.h"
 #include "recordset.h"
+#include "regular_file.h"
 #include "schema.h"
 #include "user_interface.h"
 
@@ -132,6 +133,10 @@ std::optional<Problem> CompactDatabase(const std::string& path, const Compaction
 
 bool OpenDatabase(bool compact) {
     const std::string& path = g_strDatabasePath;
+    if (const auto problem = NotARegularFile(path)) {
+        ShowMessage(LoadResString(kStrCouldNotOpenDatabase) + path + "\n" + problem->message);
+        return false;
+    }
     if (!DatabaseFileReadable(path)) {
         if (!AskYesNo(FormatResString(kStrCreateMissingDatabase, path), true)) return false;
         return CopyReferenceDatabase(path);

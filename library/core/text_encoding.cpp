@@ -66,3 +66,9 @@ bool IsValidUtf8(std::string_view text) {
 std::string TextAsUtf8(std::string_view text) {
     return IsValidUtf8(text) ? std::string(text) : Windows1252ToUtf8(text);
 }
+
+std::string NameAsUtf8(std::string_view text) {
+    std::string name = TextAsUtf8(text);
+    std::erase_if(name, [](char c) { return static_cast<unsigned char>(c) < 0x20 && c != '\t'; });
+    return name;
+}

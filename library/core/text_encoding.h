@@ -12,3 +12,7 @@
 
 // `text` itself when it is valid UTF-8, else `text` read as Windows-1252, in UTF-8.
 std::string TextAsUtf8(std::string_view text);
+
+// A name from a file as the programs keep it: `TextAsUtf8`, without the control bytes (below
+// 0x20, tab excepted) that would move a terminal's cursor, ring or end up in a report or file.
+std::string NameAsUtf8(std::string_view text);

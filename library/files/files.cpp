@@ -65,10 +65,12 @@ bool ParseCNumber(std::string_view text, double& value) {
     if (i + 1 < text.size() && text[i] == '+' && text[i + 1] != '-') ++i;
     const char* first = text.data() + i;
     const char* last = text.data() + text.size();
-    // A hexadecimal real ("0x1.8p1"); without a digit after the prefix only the 0 reads.
+    // A hexadecimal real ("0x1.8p1"); without a digit after the prefix only the 0 reads. The
+    // C reader takes no sign after the prefix, which from_chars would.
     const bool minus = first < last && *first == '-';
     const char* prefix = first + (minus ? 1 : 0);
-    if (last - prefix > 2 && prefix[0] == '0' && (prefix[1] == 'x' || prefix[1] == 'X')) {
+    if (last - prefix > 2 && prefix[0] == '0' && (prefix[1] == 'x' || prefix[1] == 'X') &&
+        prefix[2] != '-' && prefix[2] != '+') {
         double h = 0;
         const auto hex = std::from_chars(prefix + 2, last, h, std::chars_format::hex);
         if (hex.ec == std::errc()) {

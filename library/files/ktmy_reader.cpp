@@ -68,7 +68,7 @@ int KTMYFileReader::ReadHeader() {
     double latitude = 0;
     if (!ParseCNumber(std::string_view(line).substr(i + kStationNameLength), latitude))
         return kDomain;
-    stationName_ = TextAsUtf8(name);
+    stationName_ = NameAsUtf8(name);
     latitude_ = latitude;
     return kOk;
 }

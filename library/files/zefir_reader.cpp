@@ -80,7 +80,7 @@ int ZEFIRFileReader::ReadHeader() {
     const char* name = reinterpret_cast<const char*>(header + 2);
     std::size_t length = 0;
     while (length < kStationNameSize - 1 && name[length] != '\0') ++length;
-    stationName_ = TextAsUtf8(std::string_view(name, length));
+    stationName_ = NameAsUtf8(std::string_view(name, length));
     code_.clear();
     for (int i = 102; i < 104 && header[i] != '\0'; ++i) code_ += static_cast<char>(header[i]);
     latitude_ = latitude;

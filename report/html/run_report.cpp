@@ -1,10 +1,16 @@
 #include "run_report.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <system_error>
+#include <vector>
 
 #include "data_folder_files.h"
 #include "energy_summary_table.h"
@@ -145,17 +151,53 @@ constexpr std::string_view kReportSetFiles[] = {
     kDailyTemperatureChartFile, kMonthlyTemperatureChartFile, kSwimmableDaysChartFile,
     kEnergiesChartFile, kReportFile};
 
-// A new folder beside the report in which its page and charts are made, removed with what it
-// still holds. Empty path when it cannot be made.
+// The staging folders' names: the report's, a dot and the six characters mkdtemp chooses.
+constexpr std::string_view kStagingRandomPart = "XXXXXX";
+
+bool IsStagingFolderName(std::string_view name) {
+    return name.size() == kReportFile.size() + 1 + kStagingRandomPart.size() &&
+           name.starts_with(kReportFile) && name[kReportFile.size()] == '.';
+}
+
+// A descriptor holding the lock of the folder `path` (a folder itself, not a link to one), or -1
+// when another process holds it or the folder cannot be opened. The lock ends with the process,
+// so a folder whose lock is free was left by a front end that was killed.
+int LockFolder(const fs::path& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return -1;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return fd;
+    ::close(fd);
+    return -1;
+}
+
+// True when `path` still names the folder open on `fd`.
+bool StillNamed(const fs::path& path, int fd) {
+    struct stat named;
+    struct stat held;
+    return ::stat(path.c_str(), &named) == 0 && ::fstat(fd, &held) == 0 &&
+           named.st_dev == held.st_dev && named.st_ino == held.st_ino;
+}
+
+// A new folder beside the report in which its page and charts are made, locked while it lives
+// and removed with what it still holds. Empty path when it cannot be made.
 class StagingFolder {
   public:
     explicit StagingFolder(const fs::path& dataFolder) {
-        std::string name = (dataFolder / kReportFile).string() + ".XXXXXX";
-        if (::mkdtemp(name.data()) != nullptr) path_ = name;
+        std::string name =
+            (dataFolder / kReportFile).string() + "." + std::string(kStagingRandomPart);
+        if (::mkdtemp(name.data()) == nullptr) return;
+        lock_ = LockFolder(name);
+        if (lock_ < 0) return;  // errno says why
+        // Until it was locked, another front end could take the new folder for a stale one.
+        if (StillNamed(name, lock_))
+            path_ = name;
+        else
+            errno = ENOENT;
     }
     ~StagingFolder() {
         std::error_code ignored;
         if (!path_.empty()) fs::remove_all(path_, ignored);
+        if (lock_ >= 0) ::close(lock_);
     }
     StagingFolder(const StagingFolder&) = delete;
     StagingFolder& operator=(const StagingFolder&) = delete;
@@ -163,6 +205,7 @@ class StagingFolder {
 
   private:
     fs::path path_;
+    int lock_ = -1;
 };
 
 // Moves the report's files from `staging` into `dataFolder`, the page last. Should one fail, the
@@ -185,6 +228,23 @@ bool PlaceReportSet(const fs::path& staging, const fs::path& dataFolder) {
 
 }  // namespace
 
+void RemoveStaleReportFolders(const fs::path& dataFolder) {
+    std::vector<fs::path> staging;
+    std::error_code error;
+    for (fs::directory_iterator entry(dataFolder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        if (IsStagingFolderName(entry->path().filename().string()))
+            staging.push_back(entry->path());
+    }
+    for (const fs::path& folder : staging) {
+        const int lock = LockFolder(folder);
+        if (lock < 0) continue;  // still in use, or no folder
+        std::error_code ignored;
+        fs::remove_all(folder, ignored);
+        ::close(lock);
+    }
+}
+
 bool ReadRunReport(SQLite::Database& database, int runId, int language, RunReportContent& content) {
     try {
         return ReadRows(database, runId, language, content);
@@ -198,6 +258,7 @@ bool BuildRunReport(SQLite::Database& database, int runId, const fs::path& dataF
                     const fs::path& programFolder, int language, std::string* htmlPath) {
     RunReportContent content;
     if (!ReadRunReport(database, runId, language, content)) return false;
+    RemoveStaleReportFolders(dataFolder);
     // The page and its charts are all made before any of them replaces the earlier report's.
     const StagingFolder staging(dataFolder);
     if (staging.path().empty()) {

@@ -32,3 +32,8 @@ bool ReadRunReport(SQLite::Database& database, int runId, int language, RunRepor
 bool BuildRunReport(SQLite::Database& database, int runId, const std::filesystem::path& dataFolder,
                     const std::filesystem::path& programFolder, int language,
                     std::string* htmlPath = nullptr);
+
+// Removes the folders "Tidewarm.html.XXXXXX" in which front ends that were killed meanwhile
+// made a report; the folder of a front end still making one is locked and stays. Each report
+// does so first, and so does the front end's start.
+void RemoveStaleReportFolders(const std::filesystem::path& dataFolder);

@@ -6,6 +6,7 @@
 
 #include "file_replace.h"
 #include "locale_language.h"
+#include "regular_file.h"
 #include "string_table.h"
 #include "user_interface.h"
 
@@ -19,6 +20,7 @@ std::string ConfigPath(const std::string& dataFolder) {
 
 void ReadConfig(const std::string& dataFolder) {
     app::Language = app::PendingLanguage = UserLocaleLanguage();
+    if (NotARegularFile(ConfigPath(dataFolder))) return;  // a FIFO would hold the start
     std::ifstream in(ConfigPath(dataFolder));
     if (!in) return;
     in.imbue(std::locale::classic());

@@ -29,18 +29,20 @@ TEST(CityList, EveryReadableZefirFileByNameWithItsStationName) {
     test::WriteFile(folder.path() / "c.Zfw", Header("Zürich   "));  // UTF-8, blanks cut
     test::WriteFile(folder.path() / "d.zfw", "ab\r\n");             // empty name, still listed
     test::WriteFile(folder.path() / "e.zfw", "xy" + std::string(120, 'L') + "\n");
+    test::WriteFile(folder.path() / "f.zfw", Header("\x1b]0;Qu\x07\x08\x1b"
+                                                    "ebec\tNord \x07"));
     test::WriteFile(folder.path() / "notes.txt", Header("Not weather"));
-    fs::create_symlink(folder.path() / "gone", folder.path() / "f.zfw");  // cannot be opened
-    fs::create_directory(folder.path() / "g.zfw");
+    fs::create_symlink(folder.path() / "gone", folder.path() / "g.zfw");  // cannot be opened
+    fs::create_directory(folder.path() / "h.zfw");
 
     g_strClimateFolder = folder.path().string();
     g_CityNames = {"stale"};
     LoadCityList();
     EXPECT_EQ(g_WeatherFileNames,
-              (std::vector<std::string>{"a.ZFW", "b.zfw", "c.Zfw", "d.zfw", "e.zfw"}));
+              (std::vector<std::string>{"a.ZFW", "b.zfw", "c.Zfw", "d.zfw", "e.zfw", "f.zfw"}));
     EXPECT_EQ(g_CityNames, (std::vector<std::string>{"Nice", "Montréal, Québec", "Zürich", "",
-                                                     std::string(98, 'L')}));
-    EXPECT_EQ(ReadCityName((folder.path() / "f.zfw").string()), std::nullopt);
+                                                     std::string(98, 'L'), "]0;Quebec\tNord"}));
+    EXPECT_EQ(ReadCityName((folder.path() / "g.zfw").string()), std::nullopt);
 }
 
 TEST(CityList, AFileOfTheWeatherWriterGivesItsStation) {

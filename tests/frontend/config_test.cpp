@@ -59,6 +59,14 @@ TEST_F(FrontEndConfigTest, WrittenSettingsWithSpacesInPathsAreReadBack) {
     EXPECT_EQ(g_nNewLanguage, 1);
 }
 
+// A FIFO would hold the start in open() until some program wrote to it: it reads as no file.
+TEST_F(FrontEndConfigTest, AConfigurationThatIsNoFileIsNotWaitedOn) {
+    EXPECT_TRUE(test::ReturnsAtOnceBesideAFifo(folder.path() / "Tidewarm.cfg",
+                                               [&] { ReadFrontEndConfig(data()); }));
+    ExpectDefaults();
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST_F(FrontEndConfigTest, OnlyTheHeaderWordCountsAndCrLfLinesAreRead) {
     WriteConfigText(
         "TIDEWARM 4.2 beta\r\n0 units\r\n/data/t.mdb\r\n/data/Climate\r\n17\r\nEng\r\n");

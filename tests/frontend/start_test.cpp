@@ -100,6 +100,43 @@ TEST(FrontEndStart, AnEmptyDatabaseFileEndsTheStartAndStaysEmpty) {
     EXPECT_TRUE(messages.asked.empty());
 }
 
+// A front end killed while it built a report leaves its staging folder; the next start removes it.
+TEST(FrontEndStart, RemovesTheStagingFolderOfAKilledReport) {
+    test::ScopedTempDir folder;
+    test::FrontEndMessages messages;
+    const std::string data = folder.path().string();
+    const fs::path stale = folder.path() / "Tidewarm.html.Qw3rTy";
+    fs::create_directories(stale);
+    test::WriteFile(stale / "Tidewarm.html", "half a page");
+    ASSERT_TRUE(StartFrontEnd(TIDEWARM_BIN_DIR, data));
+    EXPECT_FALSE(fs::exists(stale));
+    ASSERT_TRUE(EndFrontEnd(data));
+}
+
+// A FIFO named as the database would hold the start in open() until some program wrote to it.
+TEST(FrontEndStart, ADatabasePathThatIsNoFileIsRefusedAtOnce) {
+    test::ScopedTempDir folder;
+    test::ScopedEnvironment environment;
+    environment.Set("LANG", "C");
+    environment.Unset("LC_ALL");
+    environment.Unset("LC_MESSAGES");
+    test::FrontEndMessages messages;
+    const std::string data = folder.path().string();
+    const std::string fifo = data + "/pipe.mdb";
+    test::WriteFile(data + "/Tidewarm.cfg",
+                    "TIDEWARM 3.0\n0\n" + fifo + "\n" + data + "\n0\nEng\n");
+    bool started = true;
+    EXPECT_TRUE(test::ReturnsAtOnceBesideAFifo(
+        fifo, [&] { started = StartFrontEnd(TIDEWARM_BIN_DIR, data); }));
+    EXPECT_FALSE(started);
+    EXPECT_EQ(messages.shown,
+              (std::vector<std::string>{
+                  "Could not open database " + fifo + "\nNot a regular file: a FIFO",
+                  "Cannot open database " + fifo + ". Program aborted."}));
+    EXPECT_TRUE(messages.asked.empty());
+    EXPECT_TRUE(fs::is_fifo(fifo));
+}
+
 }  // namespace
 
 namespace {

@@ -1,7 +1,7 @@
-// The window tests' main for Tidewarm: a data folder without database and with one generated
-// weather file, the program started as a user starts it (the database created from the
-// reference database when asked), the tests, and the program's end. wx asserts fail the test
-// running. With TIDEWARM_LANGUAGE=1 the program starts in French (for the screenshots).
+// The window tests' main for Tidewarm: in a HOME of its own, a data folder without database and
+// with one generated weather file, the program started as a user starts it (the database created
+// from the reference database when asked), the tests, and the program's end. wx asserts fail the
+// test running. With TIDEWARM_LANGUAGE=1 the program starts in French (for the screenshots).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -11,9 +11,11 @@
 #include "folders.h"
 #include "front_app.h"
 #include "front_test_support.h"
+#include "temporary_home.h"
 #include "weather_files.h"
 
 int main(int argc, char** argv) {
+    const test::TemporaryHome home;
     testing::InitGoogleTest(&argc, argv);
     std::filesystem::remove_all(DataFolder());
     std::filesystem::create_directories(DataFolder() + "/Climate");

@@ -8,6 +8,7 @@
 #include "frontend_globals.h"
 #include "frontend_strings.h"
 #include "lists_test_support.h"
+#include "temporary_home.h"
 #include "user_interface.h"
 
 namespace lists_test {
@@ -79,6 +80,7 @@ class TestApp : public wxApp {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const test::TemporaryHome home;
     testing::InitGoogleTest(&argc, argv);
     SetMessageSink(&lists_test::g_messages);
     wxApp::SetInstance(new TestApp);

@@ -10,6 +10,7 @@
 #include "main_frame.h"
 #include "program_language.h"
 #include "simulator_strings.h"
+#include "temporary_home.h"
 #include "tidewarm_app.h"
 #include "user_interface.h"
 #include "weather_files.h"
@@ -32,6 +33,7 @@ void WriteProject(const std::filesystem::path& path, int days) {
 }  // namespace gui_test
 
 int main(int argc, char** argv) {
+    const test::TemporaryHome home;
     testing::InitGoogleTest(&argc, argv);
     std::string problem;
     if (!StartProgram(false, ProgramFolder(), DataFolder(), &problem)) {

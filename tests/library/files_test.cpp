@@ -250,7 +250,7 @@ TEST_F(TextTable, NumbersBeyondTheDoubleRangeReadAsTheCReaderGivesThem) {
 }
 
 TEST_F(TextTable, HexadecimalRealsReadAsTheCReaderGivesThem) {
-    test::WriteFile("h.txt", "A,B,C,D\n0x10,-0x1p-1,0x,0X1.8P1\n");
+    test::WriteFile("h.txt", "A,B,C,D,E,F\n0x10,-0x1p-1,0x,0X1.8P1,0x-f9,-0x+1\n");
     int record = 1;
     ASCIIFileReader reader(&record, "h.txt");
     ASSERT_EQ(reader.Compute(), kOk);
@@ -258,6 +258,9 @@ TEST_F(TextTable, HexadecimalRealsReadAsTheCReaderGivesThem) {
     EXPECT_EQ(*reader.DoubleValue(2), -0.5);
     EXPECT_EQ(*reader.DoubleValue(3), 0);  // no digit after the prefix: the leading 0
     EXPECT_EQ(*reader.DoubleValue(4), 3);
+    // No sign after the prefix: again only the leading 0 reads.
+    EXPECT_EQ(*reader.DoubleValue(5), 0);
+    EXPECT_EQ(*reader.DoubleValue(6), 0);
 }
 
 TEST_F(TextTable, ShortRecordsFailEveryTimeAndExtraFieldsAreIgnored) {

@@ -363,6 +363,30 @@ TEST_F(Weather, ZefirStationNameLimit) {
     EXPECT_EQ(full.GetStationName(), std::string(99, 'M'));
 }
 
+TEST_F(Weather, StationNamesLoseTheirControlBytesButKeepTabs) {
+    // Terminal escapes, bell and backspace never reach a report or a project file.
+    synthetic::WeatherYear year;
+    year.days = 1;
+    ASSERT_TRUE(synthetic::WriteZefirFile("plain.zfw", year));
+    std::string zefir = test::ReadFile("plain.zfw");
+    std::string name = "A\x1b[1mB\x07\x08\tC\x7f";
+    name.resize(99, '\0');
+    zefir.replace(2, name.size(), name);
+    test::WriteFile("c.zfw", zefir);
+    day_ = hour_ = 1;
+    ZEFIRFileReader zefirReader(&day_, &hour_, "c.zfw");
+    ASSERT_EQ(zefirReader.Compute(), kOk) << Message();
+    EXPECT_EQ(zefirReader.GetStationName(), "A[1mB\tC\x7f");
+
+    ASSERT_TRUE(synthetic::WriteKtmyFile("plain.tmy", year));
+    std::string tmy = test::ReadFile("plain.tmy");
+    tmy.replace(tmy.find("TEST STATION    "), 16, "TEST\x1bSTATION\a\t\b ");
+    test::WriteFile("c.tmy", tmy);
+    KTMYFileReader tmyReader(&day_, &hour_, "c.tmy");
+    ASSERT_EQ(tmyReader.Compute(), kOk) << Message();
+    EXPECT_EQ(tmyReader.GetStationName(), "TESTSTATION\t ");
+}
+
 TEST_F(Weather, ZefirSameDayRewindAndTruncation) {
     synthetic::WeatherYear year;
     ASSERT_TRUE(synthetic::WriteZefirFile("y.zfw", year));

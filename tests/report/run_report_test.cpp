@@ -4,7 +4,10 @@
 #include "run_report.h"
 
 #include <SQLiteCpp/Transaction.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -336,6 +339,26 @@ TEST_F(RunReportTest, AMissingTemplateIsNamedAndLeavesTheEarlierReport) {
 }  // namespace
 
 namespace {
+
+// A front end killed while it built a report leaves its staging folder: the next report removes
+// it, but not the folder of another front end still building its own, nor a folder of the user.
+TEST_F(RunReportTest, TheNextReportRemovesStaleStagingFoldersOnly) {
+    const fs::path stale = folder.path() / "Tidewarm.html.a1B2c3";
+    const fs::path busy = folder.path() / "Tidewarm.html.Z9y8X7";
+    const fs::path users = folder.path() / "Tidewarm.html.notes";
+    for (const fs::path& staging : {stale, busy, users}) {
+        fs::create_directories(staging);
+        test::WriteFile(staging / kEnergiesChartFile, "half a chart");
+    }
+    const int held = ::open(busy.c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
+    EXPECT_NE(Build(runId, 0), "");
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_TRUE(fs::exists(busy / kEnergiesChartFile));
+    EXPECT_TRUE(fs::exists(users / kEnergiesChartFile));
+    ::close(held);
+}
 
 // A report whose last chart cannot be put in place (a folder stands where it goes) leaves no
 // report at all, or the earlier one whole: never new charts beside the earlier page. Nothing it

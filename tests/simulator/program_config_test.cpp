@@ -128,6 +128,14 @@ TEST_F(ConfigFileTest, LanguageFromLocaleAndFile) {
     }
 }
 
+// A FIFO would hold the start in open() until some program wrote to it: it reads as no file.
+TEST_F(ConfigFileTest, AConfigurationThatIsNoFileIsNotWaitedOn) {
+    UseLocale("fr_FR.UTF-8");
+    EXPECT_TRUE(test::ReturnsAtOnceBesideAFifo(data / "TidewarmPro.cfg", [&] { Read(); }));
+    EXPECT_EQ(app::Language, 1);
+    EXPECT_TRUE(messages.texts.empty());
+}
+
 TEST_F(ConfigFileTest, WriteFailureShowsMessage130AndLeavesNothingBehind) {
     app::PendingLanguage = 1;
     EXPECT_FALSE(WriteConfig((data / "missing").string()));

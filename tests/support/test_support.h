@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace test {
@@ -26,5 +27,9 @@ void WriteFile(const std::filesystem::path& path, const std::string& contents);
 
 // Copies the project's message file into the current directory.
 void InstallMessageFile();
+
+// Makes a FIFO at `path`, runs `call` and tells whether it returned within a second. A call that
+// waits on the FIFO meanwhile is fed by writers until it returns, so that the test still ends.
+bool ReturnsAtOnceBesideAFifo(const std::filesystem::path& path, const std::function<void()>& call);
 
 }  // namespace test

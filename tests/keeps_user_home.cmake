@@ -1,0 +1,46 @@
+# Starts each test program by hand, as a developer would, from a HOME whose data folder holds a
+# database, and fails unless that HOME is left byte for byte.
+#   cmake -DHOME_FOLDER=<folder> -DBIN_FOLDER=<folder> -DPROGRAMS=<name,...>
+#         -DWINDOW_PROGRAMS=<name,...> -P this
+file(REMOVE_RECURSE ${HOME_FOLDER})
+set(database ${HOME_FOLDER}/Documents/Tidewarm/Tidewarm.mdb)
+file(WRITE ${database} "the user's own database\n")
+file(WRITE ${HOME_FOLDER}/Documents/Tidewarm/Climate/Home.zfw "the user's own weather\n")
+
+function(home_contents result)
+    file(GLOB_RECURSE files LIST_DIRECTORIES true RELATIVE ${HOME_FOLDER} ${HOME_FOLDER}/*)
+    set(contents "")
+    foreach(file ${files})
+        if(IS_DIRECTORY ${HOME_FOLDER}/${file})
+            string(APPEND contents "${file}/\n")
+        else()
+            file(SHA256 ${HOME_FOLDER}/${file} sum)
+            string(APPEND contents "${file} ${sum}\n")
+        endif()
+    endforeach()
+    set(${result} "${contents}" PARENT_SCOPE)
+endfunction()
+
+home_contents(before)
+set(commands "")
+string(REPLACE "," ";" programs "${PROGRAMS}")
+foreach(program ${programs})
+    list(APPEND commands "${BIN_FOLDER}/${program}")
+endforeach()
+string(REPLACE "," ";" window_programs "${WINDOW_PROGRAMS}")
+foreach(program ${window_programs})
+    list(APPEND commands "xvfb-run -a ${BIN_FOLDER}/${program}")
+endforeach()
+foreach(command ${commands})
+    separate_arguments(arguments UNIX_COMMAND "${command} --gtest_list_tests")
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env HOME=${HOME_FOLDER} --unset=XDG_CONFIG_HOME
+                            ${arguments}
+                    WORKING_DIRECTORY ${HOME_FOLDER} OUTPUT_QUIET RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "${command} --gtest_list_tests failed: ${status}")
+    endif()
+    home_contents(after)
+    if(NOT after STREQUAL before)
+        message(FATAL_ERROR "${command} changed ${HOME_FOLDER}:\nbefore\n${before}after\n${after}")
+    endif()
+endforeach()
