@@ -136,7 +136,7 @@ TEST_F(ListManagerTest, EveryTypeAddEditDeactivateActivateRemove) {
 
 // The collector dialog: the equation and C's unit follow the type; a glazed collector with an
 // unglazed one's wind term is refused, naming the coefficient, and Cancel adds nothing; SI to IP
-// and back shows the first text again.
+// and back shows the first text again and keeps the dialog's size.
 TEST_F(ListManagerTest, CollectorDialogTypeUnitsAndRefusals) {
     CObjMngrDlg manager(nullptr, ObjectType::Collector);
     wxTEST_DIALOG(Click(manager, CObjMngrDlg::kIdAdd), ExpectObjectDialog([](ObjectDialog& d) {
@@ -151,10 +151,13 @@ TEST_F(ListManagerTest, CollectorDialogTypeUnitsAndRefusals) {
                       collector.SelectType(1);
                       EXPECT_TRUE(collector.Equation().StartsWith("Energy=Area·[(A-B·V)"));
                       EXPECT_TRUE(d.AcceptValues());
+                      const wxSize size = d.GetSize();
                       d.SelectUnits(UnitSystem::IP);
                       EXPECT_EQ(d.NumberEdit(0).GetValue(), "31.8612");
+                      EXPECT_EQ(d.GetSize(), size);
                       d.SelectUnits(UnitSystem::SI);
                       EXPECT_EQ(d.NumberEdit(0).GetValue(), "2.96");
+                      EXPECT_EQ(d.GetSize(), size);
                       return wxID_CANCEL;
                   }));
     EXPECT_EQ(manager.List().GetItemCount(), 0);
