@@ -54,12 +54,13 @@ bench: build
 	@build/bin/season_benchmark --benchmark_repetitions=$(BENCH_REPETITIONS) \
 	    --benchmark_report_aggregates_only=true | grep -E '^Benchmark|_median'
 
-# Tidewarm, the installers' program, when a display is available; without one, the sample run
-# through the front end's chain: a synthetic climate file, the database, a sample run simulated
-# by TidewarmPro in batch mode, its results and economics stored and printed, its report built.
+# Tidewarm, the installers' program, when a display is available, its data folder's Climate
+# folder given the sample climate file when it holds none; without a display, the sample run
+# through the front end's chain: that climate file, the database, a sample run simulated by
+# TidewarmPro in batch mode, its results and economics stored and printed, its report built.
 run: build
 	@if [ -n "$$DISPLAY" ] && [ -x build/bin/Tidewarm ]; then \
-	    build/bin/Tidewarm; \
+	    build/tools/sample_run build/bin --climate && build/bin/Tidewarm; \
 	else \
 	    echo "No display (DISPLAY is not set) or no windows built: running the headless sample run."; \
 	    build/tools/sample_run build/bin; \

@@ -1,9 +1,12 @@
 // The sample run of `make run`, through the front end's chain as the installers' program runs
 // it, in the user's data folder:
 //
-//   sample_run <program folder>
+//   sample_run <program folder> [--climate]
 //
-// writes a synthetic ZEFIR weather file into "Climate", creates the database "Tidewarm.mdb"
+// With "--climate" it only sets up the data folder and writes the sample weather file into its
+// "Climate" folder when that holds none, so that the installers' program, started next, lists a
+// city on a new user's first start. Otherwise it
+// writes the synthetic ZEFIR weather file into "Climate", creates the database "Tidewarm.mdb"
 // from the reference database when missing, adds a sample client, installer and run (a 40 m2
 // residential pool heated from mid-May to mid-September), simulates it with TidewarmPro in batch
 // mode, loads its results, computes and stores its economics, prints the run's monthly results
@@ -124,22 +127,40 @@ void PrintEconomics(int runId) {
     for (const auto& [name, value] : lines) std::printf("  %-26s %10.2f\n", name, value);
 }
 
-int SampleRun(const std::string& programFolder) {
-    SetEnglishStrings(FrontEndEnglishStrings());
+// Sets up the data folder and its weather folder; false after the failure's message.
+bool SetUpFolders(const std::string& programFolder) {
     g_strProgramFolder = programFolder;
-    const std::string data = DataFolder();
     std::string problem;
-    if (!SetUpDataFolder(data, programFolder, &problem)) {
+    if (!SetUpDataFolder(DataFolder(), programFolder, &problem)) {
         std::fprintf(stderr, "sample_run: %s\n", problem.c_str());
-        return 1;
+        return false;
     }
-    g_strClimateFolder = data + "/" + std::string(kClimateFolderName);
+    g_strClimateFolder = DataFolder() + "/" + std::string(kClimateFolderName);
+    return true;
+}
+
+// Writes the sample weather file of the synthetic city into the weather folder; false after
+// the failure's message.
+bool WriteSampleClimate() {
     synthetic::WeatherYear year;
     year.stationName = kStation;
-    if (!synthetic::WriteZefirFile(g_strClimateFolder + "/Sample.zfw", year)) {
-        std::fprintf(stderr, "sample_run: cannot write the weather file\n");
-        return 1;
-    }
+    if (synthetic::WriteZefirFile(g_strClimateFolder + "/Sample.zfw", year)) return true;
+    std::fprintf(stderr, "sample_run: cannot write the weather file\n");
+    return false;
+}
+
+// The weather folder given the sample file when it holds no file: a user's own are kept.
+int SampleClimate(const std::string& programFolder) {
+    if (!SetUpFolders(programFolder)) return 1;
+    if (!std::filesystem::is_empty(g_strClimateFolder)) return 0;
+    if (!WriteSampleClimate()) return 1;
+    std::printf("Sample weather file written into %s\n", g_strClimateFolder.c_str());
+    return 0;
+}
+
+int SampleRun(const std::string& programFolder) {
+    if (!SetUpFolders(programFolder) || !WriteSampleClimate()) return 1;
+    const std::string data = DataFolder();
     LoadCityList();
     g_strDatabasePath = data + "/Tidewarm.mdb";
     if (!std::filesystem::exists(g_strDatabasePath) && !CopyReferenceDatabase(g_strDatabasePath))
@@ -169,12 +190,15 @@ int SampleRun(const std::string& programFolder) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: sample_run <program folder>\n");
+    const bool climateOnly = argc == 3 && std::string(argv[2]) == "--climate";
+    if (argc != 2 && !climateOnly) {
+        std::fprintf(stderr, "usage: sample_run <program folder> [--climate]\n");
         return 2;
     }
+    SetEnglishStrings(FrontEndEnglishStrings());
     try {
-        return SampleRun(std::filesystem::absolute(argv[1]).string());
+        const std::string programFolder = std::filesystem::absolute(argv[1]).string();
+        return climateOnly ? SampleClimate(programFolder) : SampleRun(programFolder);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "sample_run: %s\n", error.what());
         return 1;

@@ -176,6 +176,7 @@ constexpr StringEntry kEnglish[] = {
     {kStrPreviewFailed, "Could not prepare the print preview:\n%s"},
     {kStrReplaceSavedCharts, "%s already holds the pictures of a saved report. Replace them?"},
     {kStrPreviewTitle, "Tidewarm Report - Print Preview"},
+    {kStrReplaceSavedPage, "%s already exists. Replace it?"},
     {kStrReportModuleFailed, "The report window could not be loaded:\n%s"},
 };
 

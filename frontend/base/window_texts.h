@@ -177,6 +177,7 @@ enum WindowText : int {
     kStrPreviewFailed = 693,
     kStrReplaceSavedCharts = 694,
     kStrPreviewTitle = 695,
+    kStrReplaceSavedPage = 696,
     kStrReportModuleFailed = 699,
 };
 

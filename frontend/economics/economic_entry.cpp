@@ -30,6 +30,12 @@ void Assign(EconomicDialogData& data, const Member& member, double value) {
         data.*std::get<double EconomicDialogData::*>(member) = value;
 }
 
+// The energy unit cost is stored per GJ and shown per MBTU in IP; the other boxes show their
+// members as they stand.
+bool ShownPerMBtu(EconomicField field, const EconomicDialogData& data) {
+    return field == EconomicField::EnergyUnitCost && data.UnitsIP == 1;
+}
+
 }  // namespace
 
 std::string EconomicFieldText(EconomicField field, const EconomicDialogData& data) {
@@ -39,7 +45,8 @@ std::string EconomicFieldText(EconomicField field, const EconomicDialogData& dat
         std::snprintf(text, sizeof text, "%d", data.**whole);
     else
         std::snprintf(text, sizeof text, "%g",
-                      data.*std::get<double EconomicDialogData::*>(member));
+                      data.*std::get<double EconomicDialogData::*>(member) *
+                          (ShownPerMBtu(field, data) ? kPerGigajouleToPerMBtu : 1.0));
     return text;
 }
 
@@ -81,16 +88,18 @@ std::optional<Problem> EconomicFieldProblem(EconomicField field, const std::stri
 }
 
 std::optional<EconomicProblem> ReadEconomicInputs(const EconomicTexts& texts,
+                                                  EconomicFieldFlags& changed,
                                                   EconomicDialogData& data) {
     EconomicDialogData read = data;
-    for (int i = 0; i < kEconomicFieldCount; ++i) {
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (!changed[i]) continue;
         const auto field = static_cast<EconomicField>(i);
         std::string problem;
-        const std::optional<double> value =
-            CheckedValue(field, texts[static_cast<std::size_t>(i)], problem);
+        const std::optional<double> value = CheckedValue(field, texts[i], problem);
         if (!value) return EconomicProblem{field, std::move(problem)};
-        Assign(read, kMembers[static_cast<std::size_t>(i)], *value);
+        Assign(read, kMembers[i], ShownPerMBtu(field, data) ? *value * kGigajoulesToMBtu : *value);
     }
     data = read;
+    changed = {};
     return std::nullopt;
 }

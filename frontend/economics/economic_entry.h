@@ -27,22 +27,27 @@ enum class EconomicField {
 };
 inline constexpr int kEconomicFieldCount = 14;
 using EconomicTexts = std::array<std::string, kEconomicFieldCount>;
+// Which boxes the user has typed into since they were last shown or read.
+using EconomicFieldFlags = std::array<bool, kEconomicFieldCount>;
 
 struct EconomicProblem {
     EconomicField field;
     std::string message;
 };
 
-// The text of an input box from `data`.
+// The text of an input box from `data`, in the units shown: the energy unit cost per MBTU in IP.
 std::string EconomicFieldText(EconomicField field, const EconomicDialogData& data);
 
-// The box the user leaves, checked alone: the message when it holds no number (170), no whole
-// number of years or a value outside its range; nothing when it is right.
+// The box the user leaves, checked alone as it shows its value: the message when it holds no
+// number (170), no whole number of years or a value outside its range; nothing when it is right.
 [[nodiscard]] std::optional<Problem> EconomicFieldProblem(EconomicField field,
                                                           const std::string& text);
 
-// Reads every box into `data`, then checks the ranges: the first box that holds no number
-// (170), no whole number of years, or a value outside its range stops it, named with its
-// message; `data` keeps its earlier values then.
+// Reads the boxes the user typed into (`changed`) into `data`, the energy unit cost converted to
+// per GJ, and clears their flags; a box only looked at is never read, so its member keeps the
+// stored value, not its rounded text. The first read box that holds no number (170), no whole
+// number of years, or a value outside its range stops it, named with its message; `data` and
+// `changed` keep their earlier values then.
 std::optional<EconomicProblem> ReadEconomicInputs(const EconomicTexts& texts,
+                                                  EconomicFieldFlags& changed,
                                                   EconomicDialogData& data);

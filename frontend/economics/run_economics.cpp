@@ -5,7 +5,6 @@
 #include <array>
 #include <cstdio>
 
-#include "display_units.h"
 #include "frontend_globals.h"
 #include "frontend_strings.h"
 #include "object_type.h"
@@ -148,8 +147,7 @@ EconomicInputs EconomicDialogData::Inputs() const {
     in.discountRate = DiscountRate / kPercent;
     in.inflationRate = InflationRate / kPercent;
     in.fuelInflationRate = FuelInflationRate / kPercent;
-    // A cost per MBTU times the GJ-to-MBTU factor is the cost per GJ.
-    in.fuelCost = UnitsIP == 1 ? EnergyUnitCost * kGigajoulesToMBtu : EnergyUnitCost;
+    in.fuelCost = EnergyUnitCost;
     in.electricityCost = ElectricityUnitCost / kCentsPerDollar;
     return in;
 }
@@ -226,7 +224,7 @@ std::optional<EconomicDialogData> LoadEconomicData(int runId, UnitSystem units) 
     data.HardwareCost = row.m_HardwareCost;
     data.InstallationCost = row.m_InstallationCost;
     data.MaintenanceCost = row.m_MaintenanceCost;
-    data.EnergyUnitCost = row.m_EnergyUnitCost * (unitsIP ? kPerGigajouleToPerMBtu : 1.0);
+    data.EnergyUnitCost = row.m_EnergyUnitCost;
     data.ElectricityUnitCost = row.m_ElectricityUnitCost;
     data.DownPayment = row.m_DownPayment;
     data.LoanDuration = row.m_LoanDuration;
@@ -254,7 +252,7 @@ bool SaveEconomics(const EconomicDialogData& data) {
     row.m_HardwareCost = data.HardwareCost;
     row.m_InstallationCost = data.InstallationCost;
     row.m_MaintenanceCost = data.MaintenanceCost;
-    row.m_EnergyUnitCost = data.EnergyUnitCost * (data.UnitsIP == 1 ? kGigajoulesToMBtu : 1.0);
+    row.m_EnergyUnitCost = data.EnergyUnitCost;
     row.m_ElectricityUnitCost = data.ElectricityUnitCost;
     row.m_DownPayment = data.DownPayment;
     row.m_LoanDuration = data.LoanDuration;

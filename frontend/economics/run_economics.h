@@ -3,8 +3,9 @@
 // the one computation both programs share (ComputeEconomics). Without windows: the dialog shows
 // these members and calls these operations.
 //
-// Money in dollars; rates in % per year; durations in years. The energy unit cost is per GJ, or
-// per MBTU while the dialog shows IP units; the electricity unit cost in cents per kWh.
+// Money in dollars; rates in % per year; durations in years. The energy unit cost is per GJ as
+// stored, whatever the units shown (its box converts what it shows and what is typed); the
+// electricity unit cost in cents per kWh.
 #pragma once
 
 #include <optional>
@@ -77,12 +78,12 @@ struct EconomicDialogData {
 };
 
 // The economics of the run `runId` as the dialog opens on them: the inputs of its Economics row
-// (the energy unit cost per MBTU in IP `units`), its collector count and, when it has results,
+// (shown in `units`), its collector count and, when it has results,
 // its season's energies and the energies its solar heat displaces. Nothing after message 161
 // (no Economics row), 146 (no Runs row) or 151 (its heater missing).
 [[nodiscard]] std::optional<EconomicDialogData> LoadEconomicData(int runId, UnitSystem units);
 
-// Stores `data` into its run's Economics row: the inputs (energy unit cost per GJ), the computed
+// Stores `data` into its run's Economics row: the inputs, the computed
 // values (0 without results) and the simple payback (0 without results). False after message
 // 161 when the run has no row.
 [[nodiscard]] bool SaveEconomics(const EconomicDialogData& data);

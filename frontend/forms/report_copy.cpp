@@ -41,6 +41,12 @@ Problem Failure(const std::filesystem::path& file, const std::error_code& error)
 
 }  // namespace
 
+std::filesystem::path SavedReportPage(const std::filesystem::path& chosen) {
+    if (chosen.has_extension()) return chosen;
+    std::filesystem::path page = chosen;
+    return page += ".html";
+}
+
 std::filesystem::path SavedChartsFolder(const std::filesystem::path& target) {
     return target.parent_path() / (target.stem().string() + "_files");
 }

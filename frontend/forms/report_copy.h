@@ -8,6 +8,10 @@
 
 #include "problem.h"
 
+// The page a Save As writes for the name `chosen` in its file chooser: a name typed without
+// extension takes the ".html" of the chooser's filter.
+std::filesystem::path SavedReportPage(const std::filesystem::path& chosen);
+
 // The folder of the charts of a report saved as `target`: "<name>_files" beside "<name>.html".
 std::filesystem::path SavedChartsFolder(const std::filesystem::path& target);
 

@@ -103,6 +103,10 @@ void EconomicsDialog::AddInput(wxWindow* parent, wxFlexGridSizer* grid, Economic
                                wxSize(kBoxWidth, -1), wxTE_RIGHT);
     AddLabelledRow(*grid, parent, ResText(label), box, unit == 0 ? wxString() : ResText(unit));
     boxes_[static_cast<std::size_t>(field)] = box;
+    box->Bind(wxEVT_TEXT, [this, field](wxCommandEvent&) {
+        changed_[static_cast<std::size_t>(field)] = true;
+        edited_ = true;
+    });
     box->Bind(wxEVT_KILL_FOCUS, [this, field](wxFocusEvent& event) {
         event.Skip();
         OnLeaveBox(field, event.GetWindow());
@@ -127,7 +131,7 @@ void EconomicsDialog::AddComputed(wxWindow* parent, wxFlexGridSizer* grid,
 bool EconomicsDialog::ReadBoxes(bool report) {
     EconomicTexts texts;
     for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = FromWx(boxes_[i]->GetValue());
-    const std::optional<EconomicProblem> problem = ReadEconomicInputs(texts, data_);
+    const std::optional<EconomicProblem> problem = ReadEconomicInputs(texts, changed_, data_);
     if (!problem) return true;
     if (report) {
         ShowMessage(problem->message, MessageKind::Warning);
@@ -144,8 +148,11 @@ void EconomicsDialog::ShowComputed() {
 }
 
 void EconomicsDialog::OnLeaveBox(EconomicField field, const wxWindow* next) {
-    // Cancel keeps nothing, so it is not held up; a box being refused keeps the focus already.
-    if (refusing_ || (next != nullptr && next->GetId() == wxID_CANCEL)) return;
+    // Cancel keeps nothing, so it is not held up; a box being refused keeps the focus already; a
+    // box only looked at holds its stored value and changes nothing.
+    if (refusing_ || (next != nullptr && next->GetId() == wxID_CANCEL) ||
+        !changed_[static_cast<std::size_t>(field)])
+        return;
     if (std::optional<Problem> problem =
             EconomicFieldProblem(field, FromWx(Box(field).GetValue()))) {
         refusing_ = true;
@@ -182,7 +189,8 @@ bool EconomicsDialog::Recalculate() {
 
 bool EconomicsDialog::Accept() {
     if (!Recalculate()) return false;
-    // The boxes were read again: the down payment is lowered as leaving its box lowered it.
-    LowerDownPayment();
+    // After an edit the down payment is lowered as leaving its box lowered it; an OK with
+    // nothing typed stores the row as it was.
+    if (edited_) LowerDownPayment();
     return SaveEconomics(data_);
 }

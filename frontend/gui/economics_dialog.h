@@ -15,11 +15,11 @@ class EconomicsDialog : public wxDialog {
     EconomicsDialog(wxWindow* parent, const EconomicDialogData& data);
 
     const EconomicDialogData& Data() const { return data_; }
-    // OK: the boxes read and checked (a refused box shown with its message and focused), the
-    // values computed, a down payment above the initial costs lowered to them, and stored.
-    // False when a box was refused or nothing could be stored.
+    // OK: the boxes typed into read and checked (a refused box shown with its message and
+    // focused), the values computed, a down payment above the initial costs lowered to them
+    // after an edit, and stored. False when a box was refused or nothing could be stored.
     bool Accept();
-    // Recalculate: the boxes read and checked, the values computed and shown.
+    // Recalculate: the boxes typed into read and checked, the values computed and shown.
     bool Recalculate();
 
     wxTextCtrl& Box(EconomicField field) { return *boxes_[static_cast<std::size_t>(field)]; }
@@ -45,6 +45,8 @@ class EconomicsDialog : public wxDialog {
 
     EconomicDialogData data_;
     std::array<wxTextCtrl*, kEconomicFieldCount> boxes_{};
+    EconomicFieldFlags changed_{};
+    bool edited_ = false;  // a box has been typed into since the dialog opened
     std::vector<Computed> computed_;
     wxStaticText* payback_ = nullptr;
     bool refusing_ = false;  // a refused box's message is on its way

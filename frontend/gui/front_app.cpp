@@ -5,12 +5,15 @@
 #include "frontend_start.h"
 #include "frontend_strings.h"
 #include "maintenance_window.h"
+#include "program_icon.h"
 #include "runs_manager.h"
+#include "tidewarm_icon.xpm"
 #include "welcome_window.h"
 #include "wx_translations.h"
 
 bool CFrontApp::OnInit() {
     SetAppDisplayName("Tidewarm");
+    UseProgramIcon(wxIcon(kTidewarmIcon));
     placement_.Register();
     previousSink_ = SetMessageSink(&messageBoxes_);
     previousProgress_ = SetProgress(&waitWindow_);

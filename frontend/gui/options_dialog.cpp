@@ -1,5 +1,6 @@
 #include "options_dialog.h"
 
+#include "dialog_rows.h"
 #include "front_small_windows.h"
 #include "frontend_globals.h"
 #include "help_pages.h"
@@ -57,11 +58,9 @@ OptionsDialog::OptionsDialog(wxWindow* parent)
     std::tie(english_, french_) = RadioPair(language, kStrEnglish, kStrFrench);
     sizer->Add(language, 0, wxEXPAND | wxLEFT | wxRIGHT, 8);
 
-    auto* buttons = new wxStdDialogButtonSizer;
-    buttons->AddButton(new wxButton(this, wxID_OK, ResText(kStrButtonOK)));
-    buttons->AddButton(new wxButton(this, wxID_CANCEL, ResText(kStrButtonCancel)));
-    buttons->AddButton(new wxButton(this, wxID_HELP, ResText(kStrButtonHelp)));
-    buttons->Realize();
+    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+    AddOkCancelHelp(*buttons, this,
+                    {ResText(kStrButtonOK), ResText(kStrButtonCancel), ResText(kStrButtonHelp)}, 8);
     sizer->Add(buttons, 0, wxALL | wxALIGN_RIGHT, 8);
     SetSizerAndFit(sizer);
     Centre();

@@ -44,7 +44,8 @@ std::string TemperatureUnit(UnitSystem units) {
 }
 
 std::string EnergyUnit(UnitSystem units) {
-    return units == UnitSystem::IP ? "MBtu" : "GJ";
+    // Spelt as the report's tables and the economics dialog spell it.
+    return units == UnitSystem::IP ? "MBTU" : "GJ";
 }
 
 void Report(const RunChartData& run, ChartText text,

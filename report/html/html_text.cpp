@@ -1,5 +1,6 @@
 #include "html_text.h"
 
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -47,7 +48,11 @@ std::string EscapeHtml(std::string_view text) {
 }
 
 std::string FormatDouble(const char* format, double value) {
-    return Formatted(format, value);
+    std::string text = Formatted(format, value);
+    // A small negative value rounded to zero prints as "-0.0"; the report shows 0 unsigned.
+    if (std::signbit(value) && text.find_first_of("123456789") == std::string::npos)
+        text = Formatted(format, 0.0);
+    return text;
 }
 
 std::string FormatInt(int value, const char* format) {

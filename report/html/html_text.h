@@ -11,6 +11,6 @@
 std::string EscapeHtml(std::string_view text);
 
 // One number formatted with a C format that takes exactly one double ("%-8.2lf") or one int
-// ("%2d"); the whole result, however long.
+// ("%2d"); the whole result, however long. A value that rounds to zero has no minus sign.
 std::string FormatDouble(const char* format, double value);
 std::string FormatInt(int value, const char* format);

@@ -6,10 +6,12 @@
 #include "main_frame.h"
 #include "program_config.h"
 #include "program_folders.h"
+#include "program_icon.h"
 #include "project_document.h"
 #include "report_view.h"
 #include "simulator_strings.h"
 #include "small_windows.h"
+#include "tidewarmpro_icon.xpm"
 #include "wx_text.h"
 #include "wx_translations.h"
 
@@ -55,6 +57,8 @@ CTidewarmApp::CTidewarmApp() {
 bool CTidewarmApp::OnInit() {
     SetAppName(ResText(kStrRegistryKey));
     SetAppDisplayName(ResText(kStrMainTitle));
+    // The main frame's and the project windows' icon.
+    UseProgramIcon(wxIcon(kTidewarmProIcon));
     previousSink_ = SetMessageSink(&messageBoxes_);
     UseProgramLanguage(app::Language);
     wxInitAllImageHandlers();

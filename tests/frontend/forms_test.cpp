@@ -411,6 +411,12 @@ TEST(ReportCopyTest, SecondReportSavedBesideTheFirstLeavesItWhole) {
                             std::filesystem::directory_iterator()),
               4);
 
+    // A name typed without extension is the page of the filter's extension, with its folder.
+    EXPECT_EQ(SavedReportPage(saved.path() / "Fourth"), saved.path() / "Fourth.html");
+    EXPECT_EQ(SavedReportPage(second), second);
+    EXPECT_EQ(SavedChartsFolder(SavedReportPage(saved.path() / "Fourth")),
+              saved.path() / "Fourth_files");
+
     // A missing chart fails the save and leaves no page behind.
     std::filesystem::remove(data.path() / kReportChartFiles[0]);
     EXPECT_TRUE(SaveReportWithCharts(data.path() / "Tidewarm.html", saved.path() / "Third.html"));

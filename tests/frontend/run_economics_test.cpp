@@ -118,9 +118,9 @@ TEST_F(EconomicsTest, EdgesOfTheLoanThePaybackAndMissingResults) {
     EXPECT_EQ(data->PaybackText(), "N/A");
     ASSERT_TRUE(SaveEconomics(*data));
     EXPECT_EQ(Stored(runId).m_SimplePayback, 9999);
-    // Shown per MBTU, stored per GJ.
-    EXPECT_NEAR(data->EnergyUnitCost, 6 * 1.055056, 1e-12);
-    EXPECT_NEAR(Stored(runId).m_EnergyUnitCost, 6, 1e-9);
+    // Per GJ as stored, whatever the units shown.
+    EXPECT_EQ(data->EnergyUnitCost, 6);
+    EXPECT_EQ(Stored(runId).m_EnergyUnitCost, 6);
 
     const int bare = AddSimulatedRun(false);
     data = LoadEconomicData(bare, UnitSystem::SI);
@@ -151,14 +151,18 @@ TEST_F(EconomicsTest, ANewRunCopiesItsModelsInputsOrTakesTheDefaults) {
     EXPECT_FALSE(LoadEconomicData(12345, UnitSystem::SI));
 }
 
-TEST(EconomicEntryTest, EveryBoxReadAndCheckedBeforeAnythingChanges) {
+TEST(EconomicEntryTest, EveryTypedBoxReadAndCheckedBeforeAnythingChanges) {
     EconomicDialogData data;
     data.LoanDuration = 5;
     data.SystemLife = 15;
     EconomicTexts texts;
     for (int i = 0; i < kEconomicFieldCount; ++i)
         texts[static_cast<std::size_t>(i)] = EconomicFieldText(static_cast<EconomicField>(i), data);
-    EXPECT_FALSE(ReadEconomicInputs(texts, data));
+    EconomicFieldFlags all;
+    all.fill(true);
+    EconomicFieldFlags changed = all;
+    EXPECT_FALSE(ReadEconomicInputs(texts, changed, data));
+    EXPECT_EQ(changed, EconomicFieldFlags{});  // read boxes are read again only once typed into
 
     struct Case {
         EconomicField field;
@@ -179,16 +183,47 @@ TEST(EconomicEntryTest, EveryBoxReadAndCheckedBeforeAnythingChanges) {
     for (const Case& c : cases) {
         EconomicTexts wrong = texts;
         wrong[static_cast<std::size_t>(c.field)] = c.text;
-        EconomicDialogData changed = data;
-        const std::optional<EconomicProblem> problem = ReadEconomicInputs(wrong, changed);
+        EconomicDialogData refused = data;
+        changed = all;
+        const std::optional<EconomicProblem> problem = ReadEconomicInputs(wrong, changed, refused);
         ASSERT_TRUE(problem) << c.text;
         EXPECT_EQ(problem->field, c.field);
         EXPECT_EQ(problem->message, c.message);
-        EXPECT_EQ(changed.LoanDuration, 5);  // nothing taken from a refused entry
+        EXPECT_EQ(refused.LoanDuration, 5);  // nothing taken from a refused entry
+        EXPECT_EQ(changed, all);
+        // The same text in a box not typed into is never read.
+        changed = {};
+        EXPECT_FALSE(ReadEconomicInputs(wrong, changed, refused)) << c.text;
     }
     texts[static_cast<std::size_t>(EconomicField::LoanDuration)] = "50";
-    EXPECT_FALSE(ReadEconomicInputs(texts, data));
+    changed[static_cast<std::size_t>(EconomicField::LoanDuration)] = true;
+    EXPECT_FALSE(ReadEconomicInputs(texts, changed, data));
     EXPECT_EQ(data.LoanDuration, 50);
+}
+
+// Values of more digits than the boxes show stay as stored until typed over; in IP the energy
+// unit cost is shown per MBTU and what is typed is stored per GJ.
+TEST(EconomicEntryTest, BoxesOnlyLookedAtKeepTheStoredValues) {
+    EconomicDialogData data;
+    data.UnitsIP = 1;
+    data.HardwareCost = 1234.567;
+    data.EnergyUnitCost = 6;
+    const auto text = [&](EconomicField field) { return EconomicFieldText(field, data); };
+    EXPECT_EQ(text(EconomicField::HardwareCost), "1234.57");
+    EXPECT_EQ(text(EconomicField::EnergyUnitCost), "6.33034");
+    EconomicTexts texts;
+    for (int i = 0; i < kEconomicFieldCount; ++i)
+        texts[static_cast<std::size_t>(i)] = text(static_cast<EconomicField>(i));
+    EconomicFieldFlags changed{};
+    EXPECT_FALSE(ReadEconomicInputs(texts, changed, data));
+    EXPECT_EQ(data.HardwareCost, 1234.567);
+    EXPECT_EQ(data.EnergyUnitCost, 6);
+
+    texts[static_cast<std::size_t>(EconomicField::EnergyUnitCost)] = "1.055056";
+    changed[static_cast<std::size_t>(EconomicField::EnergyUnitCost)] = true;
+    EXPECT_FALSE(ReadEconomicInputs(texts, changed, data));
+    EXPECT_NEAR(data.EnergyUnitCost, 1, 1e-12);
+    EXPECT_EQ(data.HardwareCost, 1234.567);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The input form and the economics dialog driven with the mouse and the keyboard, as a user
-// drives them: a run opened and saved without an edit keeps every stored value; the economics
-// dialog refuses a wrong value as its box is left and stores a down payment no larger than the
-// initial costs.
+// drives them: a run opened and saved without an edit keeps every stored value, and so do its
+// economics opened from the form and closed with OK; the economics dialog refuses a wrong value as
+// its box is left and stores a down payment no larger than the initial costs.
 #include <SQLiteCpp/Database.h>
 #include <gtest/gtest.h>
 #include <wx/uiaction.h>
@@ -149,10 +149,10 @@ struct StoredValue {
     std::string text;
 };
 
-// Every column of the run's row but its time stamp, which Done sets to the time saved.
-std::vector<StoredValue> StoredRun(int runId) {
+// Every column of the run's row in `table` but its time stamp, which Done sets to the time saved.
+std::vector<StoredValue> StoredRow(const std::string& table, int runId) {
     SQLite::Database database(g_strDatabasePath);
-    SQLite::Statement query(database, "SELECT * FROM Runs WHERE RunId = ?");
+    SQLite::Statement query(database, "SELECT * FROM " + table + " WHERE RunId = ?");
     query.bind(1, runId);
     EXPECT_TRUE(query.executeStep());
     std::vector<StoredValue> values;
@@ -165,9 +165,20 @@ std::vector<StoredValue> StoredRun(int runId) {
     return values;
 }
 
+// The same columns with the same values, bit for bit.
+void ExpectSameRow(const std::vector<StoredValue>& after, const std::vector<StoredValue>& before) {
+    ASSERT_EQ(after.size(), before.size());
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        EXPECT_EQ(after[i].type, before[i].type) << before[i].name;
+        EXPECT_EQ(std::memcmp(&after[i].real, &before[i].real, sizeof(double)), 0)
+            << before[i].name << " " << before[i].real << " became " << after[i].real;
+        EXPECT_EQ(after[i].text, before[i].text) << before[i].name;
+    }
+}
+
 TEST(RunForm, AnIPRunOpenedAndSavedWithoutAnEditKeepsEveryValue) {
     const int runId = AddIPRun();
-    const std::vector<StoredValue> before = StoredRun(runId);
+    const std::vector<StoredValue> before = StoredRow("Runs", runId);
     ChooseRun(runId, false);
     g_nRunCreationMode = 0;
     InputFormDialog form(&Welcome());
@@ -184,22 +195,14 @@ TEST(RunForm, AnIPRunOpenedAndSavedWithoutAnEditKeepsEveryValue) {
         ClickOn(*form.FindWindow(wxID_OK));
     });
     EXPECT_EQ(result, wxID_OK);
-    const std::vector<StoredValue> after = StoredRun(runId);
-    ASSERT_EQ(after.size(), before.size());
-    for (std::size_t i = 0; i < before.size(); ++i) {
-        EXPECT_EQ(after[i].type, before[i].type) << before[i].name;
-        // Bit for bit: 40 m2 is not read back as 40.004049 from "430.6".
-        EXPECT_EQ(std::memcmp(&after[i].real, &before[i].real, sizeof(double)), 0)
-            << before[i].name << " " << before[i].real << " became " << after[i].real;
-        EXPECT_EQ(after[i].text, before[i].text) << before[i].name;
-    }
+    // Bit for bit: 40 m2 is not read back as 40.004049 from "430.6".
+    ExpectSameRow(StoredRow("Runs", runId), before);
     EXPECT_TRUE(DeleteRun(runId));
 }
 
-// A run with season results: 4 collectors of $100, $500 of hardware and $1000 of installation
-// make initial costs of $1900.
-int AddRunWithResults() {
-    const int runId = AddRun([](CRunsSet&) {});
+// The run `runId` given season results and economics: 4 collectors of $100, $500 of hardware
+// and $1000 of installation make initial costs of $1900.
+int GiveResults(int runId) {
     g_nCurrentRunId = runId;
     g_nRunCreationMode = 1;
     CreateEconomics(-1);
@@ -213,7 +216,7 @@ int AddRunWithResults() {
 }
 
 TEST(RunForm, EconomicsRefuseAWrongValueAsItsBoxIsLeftAndLowerTheDownPayment) {
-    const int runId = AddRunWithResults();
+    const int runId = GiveResults(AddRun([](CRunsSet&) {}));
     std::optional<EconomicDialogData> data = LoadEconomicData(runId, UnitSystem::SI);
     ASSERT_TRUE(data);
     EconomicsDialog dialog(&Welcome(), *data);
@@ -252,6 +255,56 @@ TEST(RunForm, EconomicsRefuseAWrongValueAsItsBoxIsLeftAndLowerTheDownPayment) {
         EXPECT_EQ(stored.getColumn(1).getDouble(), 0);
         EXPECT_EQ(stored.getColumn(2).getDouble(), 1900);
     }
+    EXPECT_TRUE(DeleteRun(runId));
+}
+
+// Opened from the form of an IP run, with stored values of more digits than the boxes show and
+// a down payment above the initial costs, and closed with OK: nothing typed, nothing changed.
+TEST(RunForm, EconomicsOpenedAndClosedWithoutAnEditKeepTheirRow) {
+    const int runId = GiveResults(AddIPRun());
+    {
+        SQLite::Database database(g_strDatabasePath, SQLite::OPEN_READWRITE);
+        database.exec(
+            "UPDATE Economics SET HardwareCost = 1234.567, InstallationCost = 987.6543, "
+            "EnergyUnitCost = 6, InterestRate = 100.0 / 3, DownPayment = 99999 WHERE RunId = " +
+            std::to_string(runId));
+    }
+    ASSERT_TRUE(ComputeRunEconomics(runId));
+    const std::vector<StoredValue> before = StoredRow("Economics", runId);
+    ChooseRun(runId, false);
+    g_nRunCreationMode = 0;
+    InputFormDialog form(&Welcome());
+    ASSERT_TRUE(form.Loaded());
+    bool shown = false;
+    wxTimer watch;
+    watch.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        auto* economics = gui_test::FindTopLevel<EconomicsDialog>();
+        if (economics == nullptr || !economics->IsShownOnScreen()) return;
+        watch.Stop();
+        shown = true;
+        economics->Raise();
+        PumpUntil([&] {
+            wxWindow* focus = wxWindow::FindFocus();
+            return focus != nullptr && wxGetTopLevelParent(focus) == economics;
+        });
+        EXPECT_EQ(economics->Box(EconomicField::HardwareCost).GetValue(), "1234.57");
+        EXPECT_EQ(economics->Box(EconomicField::EnergyUnitCost).GetValue(), "6.33034");
+        // Every box visited with the keyboard, none typed into.
+        wxUIActionSimulator keys;
+        for (int i = 0; i < kEconomicFieldCount; ++i) {
+            keys.Char(WXK_TAB);
+            PumpUntil([] { return false; }, 50);
+        }
+        ClickOn(*economics->FindWindow(wxID_OK));
+    });
+    const int result = RunModal(form, [&] {
+        watch.Start(100);
+        ClickOn(*form.FindWindow(InputFormDialog::ID_ECONOMICS));
+        EXPECT_TRUE(shown);
+        ClickOn(*form.FindWindow(wxID_OK));
+    });
+    EXPECT_EQ(result, wxID_OK);
+    ExpectSameRow(StoredRow("Economics", runId), before);
     EXPECT_TRUE(DeleteRun(runId));
 }
 

@@ -1,5 +1,7 @@
 // The list managers, the object dialogs, the maintenance window and the help pages through
 // their windows.
+#include <wx/uiaction.h>
+
 #include <fstream>
 #include <set>
 #include <string_view>
@@ -136,7 +138,7 @@ TEST_F(ListManagerTest, EveryTypeAddEditDeactivateActivateRemove) {
 
 // The collector dialog: the equation and C's unit follow the type; a glazed collector with an
 // unglazed one's wind term is refused, naming the coefficient, and Cancel adds nothing; SI to IP
-// and back shows the first text again.
+// and back shows the first text again and keeps the dialog's size.
 TEST_F(ListManagerTest, CollectorDialogTypeUnitsAndRefusals) {
     CObjMngrDlg manager(nullptr, ObjectType::Collector);
     wxTEST_DIALOG(Click(manager, CObjMngrDlg::kIdAdd), ExpectObjectDialog([](ObjectDialog& d) {
@@ -151,10 +153,13 @@ TEST_F(ListManagerTest, CollectorDialogTypeUnitsAndRefusals) {
                       collector.SelectType(1);
                       EXPECT_TRUE(collector.Equation().StartsWith("Energy=Area·[(A-B·V)"));
                       EXPECT_TRUE(d.AcceptValues());
+                      const wxSize size = d.GetSize();
                       d.SelectUnits(UnitSystem::IP);
                       EXPECT_EQ(d.NumberEdit(0).GetValue(), "31.8612");
+                      EXPECT_EQ(d.GetSize(), size);
                       d.SelectUnits(UnitSystem::SI);
                       EXPECT_EQ(d.NumberEdit(0).GetValue(), "2.96");
+                      EXPECT_EQ(d.GetSize(), size);
                       return wxID_CANCEL;
                   }));
     EXPECT_EQ(manager.List().GetItemCount(), 0);
@@ -171,6 +176,30 @@ TEST_F(ListManagerTest, CollectorDialogTypeUnitsAndRefusals) {
                       EXPECT_EQ(heater.EfficiencyLabel(), "Nominal COP");
                       return wxID_CANCEL;
                   }));
+}
+
+// A new contact's address placeholder is selected as Tab brings the focus to it, so that what
+// is typed replaces it; an address already entered is not selected.
+TEST_F(ListManagerTest, ContactPlaceholderReplacedByWhatIsTyped) {
+    const ContactData placeholder = std::get<ContactData>(NewObjectData(ObjectType::Client));
+    for (const std::string& info : {placeholder.info, std::string("1 Harbour Road")}) {
+        CContactDlg dialog(nullptr, ContactData{"Grace", info}, 0);
+        dialog.Show();
+        dialog.Raise();
+        lists_test::PumpUntil([&] { return dialog.IsShownOnScreen(); });
+        dialog.NameEdit().SetFocus();
+        lists_test::PumpUntil([&] { return wxWindow::FindFocus() == &dialog.NameEdit(); });
+        wxUIActionSimulator keys;
+        keys.Char(WXK_TAB);
+        lists_test::PumpUntil([&] { return wxWindow::FindFocus() == &dialog.InfoEdit(); });
+        lists_test::PumpUntil([] { return false; }, 200);
+        keys.Text("x");
+        lists_test::PumpUntil([&] { return dialog.InfoEdit().GetValue() != ToWx(info); }, 2000);
+        if (info == placeholder.info)
+            EXPECT_EQ(dialog.InfoEdit().GetValue(), "x");
+        else
+            EXPECT_NE(dialog.InfoEdit().GetValue(), "x");
+    }
 }
 
 // The pool-use dialog refuses what the simulation would: the water's maximum below its minimum

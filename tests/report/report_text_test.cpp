@@ -48,6 +48,10 @@ TEST(HtmlText, MarkupCharactersAreEscapedAndNumbersFormattedWhole) {
     // A text of an older database that is not UTF-8 shows as Windows-1252; a NUL ends it.
     EXPECT_EQ(EscapeHtml(std::string("Caf\xE9 & co\0<b>", 14)), "Café &amp; co");
     EXPECT_EQ(FormatDouble("%-8.2lf", 3.14159), "3.14    ");
+    // Rounded to zero, a negative value loses its sign; one that does not round keeps it.
+    EXPECT_EQ(FormatDouble("%8.1lf", -0.04), "     0.0");
+    EXPECT_EQ(FormatDouble("%-8.2lf", -0.0), "0.00    ");
+    EXPECT_EQ(FormatDouble("%8.1lf", -0.05), "    -0.1");
     EXPECT_EQ(FormatInt(7, "%2d"), " 7");
     EXPECT_EQ(FormatDouble("%8.1lf", 1e300).size(), 303u);  // never cut at a buffer's size
 }

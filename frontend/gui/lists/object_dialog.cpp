@@ -73,6 +73,7 @@ void ObjectDialog::Finish(wxSizer* body, bool withUnits) {
                     {ResText(kStrOkButton), ResText(kStrCancelButton), ResText(kStrHelpButton)}, 5);
     top->Add(buttons, 0, wxALIGN_RIGHT | wxALL, 10);
     SelectUnits(units_);
+    ReserveUnitWidths();
     SetSizerAndFit(top);
 }
 
@@ -91,9 +92,21 @@ void ObjectDialog::RewriteNumbers() {
         if (conversion.siUnit != 0) field.unit->SetLabel(ResText(conversion.UnitString(units_)));
         field.changed = false;
     }
-    // Wider unit texts (IP's "usgpm") widen the dialog rather than being clipped.
-    if (wxSizer* sizer = GetSizer()) sizer->SetSizeHints(this);
     Layout();
+}
+
+void ObjectDialog::ReserveUnitWidths() {
+    // Each unit label as wide as its text in either system (IP's "usgpm" is wider), so that
+    // switching units neither clips a unit nor resizes the dialog.
+    for (NumberField& field : numbers_) {
+        const UnitConversion& conversion = field.conversion();
+        if (conversion.siUnit == 0) continue;
+        int width = 0;
+        for (UnitSystem units : {UnitSystem::SI, UnitSystem::IP})
+            width =
+                std::max(width, field.unit->GetTextExtent(ResText(conversion.UnitString(units))).x);
+        field.unit->SetMinSize(wxSize(width, -1));
+    }
 }
 
 void ObjectDialog::ReadChangedNumbers() {

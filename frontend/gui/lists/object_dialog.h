@@ -65,6 +65,7 @@ class ObjectDialog : public wxDialog {
         bool changed = false;
     };
     void ReadChangedNumbers();
+    void ReserveUnitWidths();
     void OnOk(wxCommandEvent&);
 
     UnitSystem units_ = UnitSystem::SI;

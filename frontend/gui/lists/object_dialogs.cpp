@@ -53,6 +53,13 @@ CContactDlg::CContactDlg(wxWindow* parent, const ContactData& data, int mode)
                            wxTE_MULTILINE);
     // The Info column holds 255 characters.
     LimitLength(*info_, kMaximumTextLength);
+    // A new contact's box holds a placeholder: selected as the box takes the focus (by Tab or a
+    // click, once the click has placed the cursor), so that typing replaces it.
+    info_->Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& event) {
+        event.Skip();
+        if (FromWx(info_->GetValue()) == LoadResString(kStrEnterContactInfo))
+            CallAfter([this] { info_->SelectAll(); });
+    });
     grid->Add(info_, 1, wxEXPAND);
     Finish(grid, false);
 }

@@ -67,14 +67,20 @@ void ReportWindow::ChooseSaveTarget() {
     wxFileDialog dialog(this, SaveAsTitle(), wxEmptyString, ToWx(kReportFile),
                         ResText(kStrHtmlFilter), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK) return;
-    const std::filesystem::path target = FromWx(dialog.GetPath());
+    const std::filesystem::path chosen = FromWx(dialog.GetPath());
+    const std::filesystem::path target = SavedReportPage(chosen);
+    // The file dialog asked about the name typed, not about the page its extension completes.
+    if (target != chosen && std::filesystem::exists(target) &&
+        wxMessageBox(ToWx(FormatResString(kStrReplaceSavedPage, target.string())),
+                     ResText(kStrReportTitle), wxYES_NO | wxICON_QUESTION, this) != wxYES)
+        return;
     // The file dialog asked about the page; a folder of pictures without its page is asked here.
     const std::filesystem::path charts = SavedChartsFolder(target);
     if (!std::filesystem::exists(target) && std::filesystem::exists(charts) &&
         wxMessageBox(ToWx(FormatResString(kStrReplaceSavedCharts, charts.string())),
                      ResText(kStrReportTitle), wxYES_NO | wxICON_QUESTION, this) != wxYES)
         return;
-    SaveAs(dialog.GetPath());
+    SaveAs(ToWx(target.string()));
 }
 
 void ReportWindow::OnNavigating(wxWebViewEvent& event) {
