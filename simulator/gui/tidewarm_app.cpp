@@ -84,8 +84,8 @@ bool CTidewarmApp::OnInit() {
 
     ShowSplash(kSplashMilliseconds);
     if (!startMessage_.empty()) ShowMessage(startMessage_);
-    // A project named on the command line is opened.
-    if (argc > 1) docManager_->CreateDocument(argv[1], wxDOC_SILENT);
+    // The program starts with no project open, whatever the command line names: a relative name
+    // would be looked for in the data folder, which start-up made the current folder.
     return true;
 }
 

@@ -92,6 +92,13 @@ TEST(Splash, AClickAnywhereEndsIt) {
     EXPECT_TRUE(PumpUntil([] { return TheApp().Splash() == nullptr; }, 3000));
 }
 
+TEST(Start, OpensNoProjectItsCommandLineNames) {
+    ASSERT_EQ(wxTheApp->argc, 2);
+    EXPECT_EQ(wxTheApp->argv[1], gui_test::kCommandLineProject);
+    ASSERT_TRUE(fs::exists(fs::path(g_strDataFolder) / gui_test::kCommandLineProject));
+    EXPECT_EQ(gui_test::ProjectsOpenAtStart(), 0);
+}
+
 TEST(MainFrame, HasItsMenusToolbarAndFourStatusPanes) {
     CMainFrame& frame = TheApp().MainFrame();
     wxMenuBar* menus = frame.GetMenuBar();
