@@ -21,6 +21,8 @@ class CMainFrame final : public wxDocMDIParentFrame {
     void OnIdle(wxIdleEvent& event);
 
     void OnHelp(wxCommandEvent&);
+    // Shift+F1 and the toolbar's help button: the next click opens the page of what it hits.
+    void OnContextHelp(wxCommandEvent&);
     void OnToggleToolbar(wxCommandEvent&);
     void OnToggleStatusBar(wxCommandEvent&);
     void OnUpdateToolbar(wxUpdateUIEvent& event);

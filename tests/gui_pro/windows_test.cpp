@@ -3,6 +3,7 @@
 // print preview, the splash and progress windows.
 #include <unistd.h>
 #include <wx/display.h>
+#include <wx/evtloop.h>
 #include <wx/html/helpfrm.h>
 #include <wx/uiaction.h>
 
@@ -428,4 +429,51 @@ TEST(ProgressWindow, ShowsTheDayOfTheRun) {
     progress.SetProgress(10, 365);
     EXPECT_EQ(window.Text(), "Simulating day 10/365...");
     gui_test::Screenshot("progress");
+}
+
+// Context help as a user asks for it: Shift+F1 turns the pointer into the question mark, and the
+// next click opens the help page of the window it hits.
+TEST(OpenedProject, ShiftF1ThenAClickOnTheReportOpensItsHelpPage) {
+    if (wxSplashScreen* splash = TheApp().Splash()) splash->Destroy();
+    test::ScopedTempDir folder;
+    const fs::path path = folder.path() / "pool.tdw";
+    gui_test::WriteProject(path);
+    WriteReport(path, 40);
+    CProjectDocument* project = OpenProject(path);
+    ASSERT_NE(project, nullptr);
+    wxTextCtrl& report = *ViewOf(*project).ReportControl();
+    ASSERT_TRUE(PumpUntil([&] { return report.IsShownOnScreen(); }, 3000));
+    const wxPoint middle = report.GetScreenRect().GetPosition() + report.GetSize() / 2;
+    const std::string pointAtReport =
+        "mousemove --sync " + std::to_string(middle.x) + " " + std::to_string(middle.y);
+    wxHtmlHelpFrame* help = nullptr;
+    const auto reportPageShown = [&help] {
+        for (wxWindow* window : wxTopLevelWindows)
+            if (auto* found = dynamic_cast<wxHtmlHelpFrame*>(window)) help = found;
+        return help != nullptr && help->GetTitle().Contains("The report");
+    };
+    gui_test::InputScript script;
+    // A click gives the report the keyboard, then Shift+F1; the mode holds the pointer until the
+    // next click.
+    script
+        .Then([] { return true; },
+              [&] { gui_test::RealInput(pointAtReport + " click 1 sleep 0.3 key shift+F1"); })
+        .Then([] { return wxWindow::GetCapture() != nullptr; },
+              [] { gui_test::RealInput("click 1"); });
+    EXPECT_TRUE(script.RunWith([&] {
+        // The mode's own loop runs inside the program's main loop: one runs here as well.
+        wxGUIEventLoop loop;
+        const wxLongLong deadline = wxGetLocalTimeMillis() + 20000;
+        wxTimer watch;
+        watch.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+            if (reportPageShown() || wxGetLocalTimeMillis() > deadline) loop.Exit();
+        });
+        watch.Start(50);
+        loop.Run();
+    }));
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->GetTitle().Contains("The report")) << help->GetTitle();
+    help->Close(true);
+    wxYield();
+    Close(project);
 }
