@@ -37,10 +37,20 @@ CMainFrame::CMainFrame(wxDocManager* manager)
         Bind(wxEVT_MENU, &CMainFrame::OnWindowCommand, this, id);
 }
 
+namespace {
+
+wxRect WorkAreaOfDisplay(int index) {
+    return wxDisplay(index == wxNOT_FOUND ? 0u : static_cast<unsigned>(index)).GetClientArea();
+}
+
+}  // namespace
+
+wxRect WorkAreaOf(const wxWindow& window) {
+    return WorkAreaOfDisplay(wxDisplay::GetFromWindow(&window));
+}
+
 void CMainFrame::FitScreen() {
-    const int index = wxDisplay::GetFromPoint(wxGetMousePosition());
-    const wxRect area =
-        wxDisplay(index == wxNOT_FOUND ? 0u : static_cast<unsigned>(index)).GetClientArea();
+    const wxRect area = WorkAreaOfDisplay(wxDisplay::GetFromPoint(wxGetMousePosition()));
     wxRect frame(GetSize());
     frame.SetWidth(std::min(frame.GetWidth(), area.GetWidth()));
     frame.SetHeight(std::min(frame.GetHeight(), area.GetHeight()));

@@ -4,6 +4,10 @@
 
 #include "wx_headers.h"
 
+// The work area of the screen `window` is on (the first screen when it is on none): the screen
+// less the desktop's panels.
+wxRect WorkAreaOf(const wxWindow& window);
+
 class CMainFrame final : public wxDocMDIParentFrame {
   public:
     explicit CMainFrame(wxDocManager* manager);

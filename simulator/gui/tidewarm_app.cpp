@@ -1,5 +1,7 @@
 #include "tidewarm_app.h"
 
+#include <algorithm>
+
 #include "command_ids.h"
 #include "dialog_windows.h"
 #include "document.h"
@@ -33,18 +35,63 @@ bool CProjectTemplate::FileMatchesTemplate(const wxString& path) {
     return IsProjectFile(FromWx(path)) || wxDocTemplate::FileMatchesTemplate(path);
 }
 
+void CRecentFiles::UseMenu(wxMenu* menu) {
+    if (std::find(menus_.begin(), menus_.end(), menu) == menus_.end()) menus_.push_back(menu);
+}
+
+void CRecentFiles::RemoveMenu(wxMenu* menu) {
+    std::erase(menus_, menu);
+}
+
+void CRecentFiles::AddFileToHistory(const wxString& file) {
+    wxFileHistory::AddFileToHistory(file);
+    AddFilesToMenu();
+}
+
+void CRecentFiles::RemoveFileFromHistory(std::size_t i) {
+    wxFileHistory::RemoveFileFromHistory(i);
+    AddFilesToMenu();
+}
+
+void CRecentFiles::AddFilesToMenu() {
+    for (wxMenu* menu : menus_) AddFilesToMenu(menu);
+}
+
+void CRecentFiles::AddFilesToMenu(wxMenu* menu) {
+    std::size_t setup = 0, exit = 0;
+    if (menu->FindChildItem(wxID_PRINT_SETUP, &setup) == nullptr ||
+        menu->FindChildItem(wxID_EXIT, &exit) == nullptr)
+        return;
+    // What stands between them: the separator under Print Setup, then the files shown before
+    // with their own separator.
+    const std::size_t first = setup + 2;
+    for (std::size_t i = exit; i > first; --i) menu->Destroy(menu->FindItemByPosition(i - 1));
+    for (std::size_t i = 0; i < GetCount(); ++i) {
+        wxString path = GetHistoryFile(i);
+        path.Replace("&", "&&");
+        menu->Insert(first + i, GetBaseId() + static_cast<int>(i),
+                     wxString::Format("&%zu %s", i + 1, path));
+    }
+    if (GetCount() > 0) menu->InsertSeparator(first + GetCount());
+}
+
 wxString CTidewarmDocManager::MakeNewDocumentName() {
     return wxString::Format("Tidewarm%d", ++newDocumentCount_);
 }
 
 wxFileHistory* CTidewarmDocManager::OnCreateFileHistory() {
-    return new wxFileHistory(kRecentFileCount);
+    return new CRecentFiles(kRecentFileCount);
 }
 
 wxPreviewFrame* CTidewarmDocManager::CreatePreviewFrame(wxPrintPreviewBase* preview,
                                                         wxWindow* parent, const wxString& title) {
-    return new wxPreviewFrame(preview, parent, title, wxDefaultPosition,
-                              parent != nullptr ? parent->GetSize() : wxDefaultSize);
+    wxSize size = wxDefaultSize;
+    if (parent != nullptr) {
+        // The framework then centres the frame on its parent, within the same work area.
+        size = parent->GetSize();
+        size.DecTo(WorkAreaOf(*parent).GetSize());
+    }
+    return new wxPreviewFrame(preview, parent, title, wxDefaultPosition, size);
 }
 
 CTidewarmApp::CTidewarmApp() {

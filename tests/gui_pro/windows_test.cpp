@@ -7,6 +7,7 @@
 #include <wx/html/helpfrm.h>
 #include <wx/uiaction.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -86,6 +87,12 @@ TEST(Splash, AClickAnywhereEndsIt) {
         PumpUntil([] { return TheApp().Splash()->IsShownOnScreen(); }, 3000);
     }
     ASSERT_NE(TheApp().Splash(), nullptr);
+    const wxPoint splashMiddle = TheApp().Splash()->GetScreenRect().GetPosition() +
+                                 TheApp().Splash()->GetSize() / 2;
+    const wxPoint frameMiddle = TheApp().MainFrame().GetScreenRect().GetPosition() +
+                                TheApp().MainFrame().GetSize() / 2;
+    EXPECT_LE(std::abs(splashMiddle.x - frameMiddle.x), 2) << "centred on the main frame";
+    EXPECT_LE(std::abs(splashMiddle.y - frameMiddle.y), 2);
     const wxRect status = TheApp().MainFrame().GetStatusBar()->GetScreenRect();
     wxUIActionSimulator mouse;
     mouse.MouseMove(status.GetLeftTop() + wxPoint(10, status.height / 2));
@@ -124,6 +131,34 @@ TEST(MainFrame, HasItsMenusToolbarAndFourStatusPanes) {
     ASSERT_NE(status, nullptr);
     EXPECT_EQ(status->GetFieldsCount(), CMainFrame::kPaneCount);
     EXPECT_EQ(status->GetStatusText(CMainFrame::kMessagePane), "Ready");
+}
+
+TEST(MainFrame, RecentFilesStandAboveExit) {
+    wxFileHistory& history = *TheApp().DocManager().GetFileHistory();
+    wxArrayString kept;
+    while (history.GetCount() > 0) {
+        kept.Insert(history.GetHistoryFile(0), 0);
+        history.RemoveFileFromHistory(0);
+    }
+    wxMenu& file = *TheApp().MainFrame().GetMenuBar()->GetMenu(0);
+    const std::size_t itemsWithoutFiles = file.GetMenuItemCount();
+    history.AddFileToHistory("/tmp/first.tdw");
+    history.AddFileToHistory("/tmp/pool & spa.tdw");
+    std::size_t setup = 0, recent = 0, exit = 0;
+    ASSERT_NE(file.FindChildItem(wxID_PRINT_SETUP, &setup), nullptr);
+    ASSERT_NE(file.FindChildItem(wxID_FILE1, &recent), nullptr);
+    ASSERT_NE(file.FindChildItem(wxID_EXIT, &exit), nullptr);
+    // Print Setup, a separator, the files newest first, a separator, Exit last.
+    EXPECT_EQ(recent, setup + 2);
+    EXPECT_EQ(file.FindItemByPosition(recent)->GetItemLabelText(), "1 /tmp/pool & spa.tdw");
+    EXPECT_EQ(file.FindItemByPosition(recent + 1)->GetItemLabelText(), "2 /tmp/first.tdw");
+    EXPECT_TRUE(file.FindItemByPosition(recent + 2)->IsSeparator());
+    EXPECT_EQ(exit, recent + 3);
+    EXPECT_EQ(exit, file.GetMenuItemCount() - 1);
+    history.RemoveFileFromHistory(0);
+    history.RemoveFileFromHistory(0);
+    EXPECT_EQ(file.GetMenuItemCount(), itemsWithoutFiles);
+    for (const wxString& path : kept) history.AddFileToHistory(path);
 }
 
 TEST(MainFrame, F1OpensTheHelpBook) {
@@ -316,14 +351,21 @@ TEST(OpenedProject, PrintPreviewShowsTheReportsPages) {
     WriteReport(path, 400);
     CProjectDocument* project = OpenProject(path);
     ASSERT_NE(project, nullptr);
+    // A main frame that the user made larger than the screen: the preview still fits it.
+    CMainFrame& mainFrame = TheApp().MainFrame();
+    const wxRect mainRect = mainFrame.GetRect();
+    const wxRect area = WorkAreaOf(mainFrame);
+    mainFrame.SetSize(area.GetSize() + wxSize(200, 200));
 
-    SendCommand(TheApp().MainFrame(), wxID_PREVIEW);
+    SendCommand(mainFrame, wxID_PREVIEW);
     wxPrintPreviewBase* preview = nullptr;
     wxPreviewFrame* previewFrame = nullptr;
     for (wxWindow* window : wxTopLevelWindows) {
         if (auto* found = dynamic_cast<wxPreviewFrame*>(window)) previewFrame = found;
     }
+    mainFrame.SetSize(mainRect);
     ASSERT_NE(previewFrame, nullptr);
+    EXPECT_TRUE(area.Contains(previewFrame->GetScreenRect())) << previewFrame->GetScreenRect().width;
     for (wxWindow* child : previewFrame->GetChildren()) {
         if (auto* controls = dynamic_cast<wxPreviewControlBar*>(child))
             preview = controls->GetPrintPreview();
