@@ -119,6 +119,16 @@ bool CTidewarmApp::OnInit() {
 
     RegisterInputWindows();
     mainFrame_ = new CMainFrame(docManager_);
+    // The window manager places and sizes the frame once it is shown, after the splash was
+    // centred on where it stood before.
+    mainFrame_->Bind(wxEVT_MOVE, [this](wxMoveEvent& event) {
+        event.Skip();
+        CentreSplash();
+    });
+    mainFrame_->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+        event.Skip();
+        CentreSplash();
+    });
     SetTopWindow(mainFrame_);
     mainFrame_->Show();
 
@@ -149,6 +159,10 @@ int CTidewarmApp::OnExit() {
 
 void CTidewarmApp::ShowSplash(int milliseconds) {
     splash_ = ShowSplashWindow(mainFrame_, milliseconds);
+}
+
+void CTidewarmApp::CentreSplash() {
+    if (splash_) splash_->CentreOnParent();
 }
 
 int CTidewarmApp::FilterEvent(wxEvent& event) {

@@ -77,6 +77,8 @@ class CTidewarmApp : public wxApp {
     void ShowSplash(int milliseconds);
 
   private:
+    // Keeps the splash window centred on the main frame.
+    void CentreSplash();
     void OnAbout(wxCommandEvent&);
     void OnSetLanguage(wxCommandEvent&);
 

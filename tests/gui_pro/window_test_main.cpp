@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "application.h"
+#include "program_config.h"
 #include "folders.h"
 #include "main_frame.h"
 #include "program_language.h"
@@ -69,7 +70,14 @@ int main(int argc, char** argv) {
     TheApp().DocManager().CloseDocuments(true);
     TheApp().MainFrame().Destroy();
     wxYield();
+    const int chosen = app::PendingLanguage;
     wxTheApp->OnExit();
     wxEntryCleanup();
+    // The program's end writes the language chosen for the next start.
+    ReadConfig(g_strDataFolder);
+    if (app::PendingLanguage != chosen) {
+        std::fprintf(stderr, "TidewarmPro.cfg does not hold the language chosen (%d)\n", chosen);
+        return 1;
+    }
     return result;
 }

@@ -3,6 +3,9 @@
 // print preview, the splash and progress windows.
 #include <unistd.h>
 #include <wx/display.h>
+#include <wx/msgdlg.h>
+// Notices are wx's generic message window, which keeps each sentence on one line.
+#include <wx/generic/msgdlgg.h>
 #include <wx/evtloop.h>
 #include <wx/html/helpfrm.h>
 #include <wx/uiaction.h>
@@ -20,6 +23,7 @@
 #include "input_window.h"
 #include "main_frame.h"
 #include "program_folders.h"
+#include "program_language.h"
 #include "project_document.h"
 #include "report_view.h"
 #include "small_windows.h"
@@ -518,4 +522,61 @@ TEST(OpenedProject, ShiftF1ThenAClickOnTheReportOpensItsHelpPage) {
     help->Close(true);
     wxYield();
     Close(project);
+}
+
+namespace {
+
+// The language window expected next: `language` chosen, then OK.
+class ChooseLanguage : public wxExpectModalBase<wxDialog, ChooseLanguage> {
+  public:
+    explicit ChooseLanguage(int language) : language_(language) {}
+
+  protected:
+    int OnInvoked(wxDialog* dialog) const override {
+        auto* choice = dynamic_cast<wxRadioBox*>(dialog->FindWindow(CLanguageDlg::kEnglishButton));
+        EXPECT_NE(choice, nullptr);
+        if (choice != nullptr) choice->SetSelection(language_);
+        return wxID_OK;
+    }
+
+  private:
+    int language_;
+};
+
+// The notice expected next, with `text`.
+class ExpectNotice : public wxExpectModalBase<wxGenericMessageDialog, ExpectNotice> {
+  public:
+    explicit ExpectNotice(wxString text) : text_(std::move(text)) {}
+
+  protected:
+    int OnInvoked(wxGenericMessageDialog* dialog) const override {
+        EXPECT_EQ(dialog->GetMessage(), text_);
+        return wxID_OK;
+    }
+
+  private:
+    wxString text_;
+};
+
+}  // namespace
+
+// The other language is told in that language and holds from the next start (the test's main
+// checks the configuration file that the program's end writes); the language in force is
+// chosen without a word.
+TEST(SetLanguage, TheOtherLanguageIsToldInItTheSameOneSilently) {
+    ASSERT_EQ(app::Language, 0);
+    wxTEST_DIALOG(SendCommand(TheApp().MainFrame(), kCmdSetLanguage), ChooseLanguage(1),
+                  ExpectNotice(wxString::FromUTF8("Veuillez redémarrer Tidewarm pour que le "
+                                                   "changement de langue prenne effet.")));
+    EXPECT_EQ(app::PendingLanguage, 1);
+    EXPECT_EQ(app::Language, 0) << "the language in force changes at the next start";
+    wxTEST_DIALOG(SendCommand(TheApp().MainFrame(), kCmdSetLanguage), ChooseLanguage(0));
+    EXPECT_EQ(app::PendingLanguage, 0);
+    app::PendingLanguage = 1;
+    // English chosen while French is pending: told in English.
+    app::Language = 1;
+    wxTEST_DIALOG(SendCommand(TheApp().MainFrame(), kCmdSetLanguage), ChooseLanguage(0),
+                  ExpectNotice("Please restart Tidewarm for the language change to take effect."));
+    app::Language = 0;
+    app::PendingLanguage = 1;
 }
