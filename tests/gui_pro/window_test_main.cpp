@@ -7,9 +7,9 @@
 #include <numbers>
 
 #include "application.h"
-#include "program_config.h"
 #include "folders.h"
 #include "main_frame.h"
+#include "program_config.h"
 #include "program_language.h"
 #include "simulator_strings.h"
 #include "tidewarm_app.h"

@@ -5,8 +5,8 @@
 #include <wx/display.h>
 #include <wx/msgdlg.h>
 // Notices are wx's generic message window, which keeps each sentence on one line.
-#include <wx/generic/msgdlgg.h>
 #include <wx/evtloop.h>
+#include <wx/generic/msgdlgg.h>
 #include <wx/html/helpfrm.h>
 #include <wx/uiaction.h>
 
@@ -91,10 +91,10 @@ TEST(Splash, AClickAnywhereEndsIt) {
         PumpUntil([] { return TheApp().Splash()->IsShownOnScreen(); }, 3000);
     }
     ASSERT_NE(TheApp().Splash(), nullptr);
-    const wxPoint splashMiddle = TheApp().Splash()->GetScreenRect().GetPosition() +
-                                 TheApp().Splash()->GetSize() / 2;
-    const wxPoint frameMiddle = TheApp().MainFrame().GetScreenRect().GetPosition() +
-                                TheApp().MainFrame().GetSize() / 2;
+    const wxPoint splashMiddle =
+        TheApp().Splash()->GetScreenRect().GetPosition() + TheApp().Splash()->GetSize() / 2;
+    const wxPoint frameMiddle =
+        TheApp().MainFrame().GetScreenRect().GetPosition() + TheApp().MainFrame().GetSize() / 2;
     EXPECT_LE(std::abs(splashMiddle.x - frameMiddle.x), 2) << "centred on the main frame";
     EXPECT_LE(std::abs(splashMiddle.y - frameMiddle.y), 2);
     const wxRect status = TheApp().MainFrame().GetStatusBar()->GetScreenRect();
@@ -369,7 +369,8 @@ TEST(OpenedProject, PrintPreviewShowsTheReportsPages) {
     }
     mainFrame.SetSize(mainRect);
     ASSERT_NE(previewFrame, nullptr);
-    EXPECT_TRUE(area.Contains(previewFrame->GetScreenRect())) << previewFrame->GetScreenRect().width;
+    EXPECT_TRUE(area.Contains(previewFrame->GetScreenRect()))
+        << previewFrame->GetScreenRect().width;
     for (wxWindow* child : previewFrame->GetChildren()) {
         if (auto* controls = dynamic_cast<wxPreviewControlBar*>(child))
             preview = controls->GetPrintPreview();
@@ -567,7 +568,7 @@ TEST(SetLanguage, TheOtherLanguageIsToldInItTheSameOneSilently) {
     ASSERT_EQ(app::Language, 0);
     wxTEST_DIALOG(SendCommand(TheApp().MainFrame(), kCmdSetLanguage), ChooseLanguage(1),
                   ExpectNotice(wxString::FromUTF8("Veuillez redémarrer Tidewarm pour que le "
-                                                   "changement de langue prenne effet.")));
+                                                  "changement de langue prenne effet.")));
     EXPECT_EQ(app::PendingLanguage, 1);
     EXPECT_EQ(app::Language, 0) << "the language in force changes at the next start";
     wxTEST_DIALOG(SendCommand(TheApp().MainFrame(), kCmdSetLanguage), ChooseLanguage(0));
