@@ -1,7 +1,6 @@
 // TidewarmPro: with "-batch" it runs the front end's run from the data folder without any
 // window (and without a display), loading no windowing library; otherwise it loads its windows,
-// the module beside the program file, which open the main frame and the project named on the
-// command line.
+// the module beside the program file, which open the main frame with no project.
 #include <string>
 
 #include "application.h"

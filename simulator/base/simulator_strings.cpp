@@ -25,6 +25,9 @@ constexpr StringEntry kEnglish[] = {
     {kStrNeedsDesktopBuild,
      "TidewarmPro has no window yet: start it with -batch to simulate the run described in "
      "%s."},
+    {kStrNeedsDisplay,
+     "TidewarmPro's windows need a display, and none is set (DISPLAY): start it on the desktop, "
+     "or with -batch to simulate without windows."},
     {kStrFrenchTextsMissing,
      "The French texts could not be read from %s.\nTidewarmPro runs in English."},
     {kStrCommandFailed, "The command could not be completed:\n%s"},

@@ -30,6 +30,7 @@ enum SimulatorString : int {
     // Start-up.
     kStrCannotSetUpDataFolder = 34410,
     kStrNeedsDesktopBuild = 34411,
+    kStrNeedsDisplay = 34412,
     kStrFrenchTextsMissing = 34415,
     kStrCommandFailed = 34416,
     kStrProgramMustStop = 34417,

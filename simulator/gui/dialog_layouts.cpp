@@ -537,7 +537,7 @@ DialogLayout HourlyOutputLayout(const CHlyPrintDlg& dialog) {
 }
 
 std::vector<std::string> HelpPages() {
-    std::vector<std::string> pages{"getting_started", "report", kProfilesPage, kHourlyPage};
+    std::vector<std::string> pages{kMainFramePage, kReportPage, kProfilesPage, kHourlyPage};
     for (const LayoutOf& entry : kLayouts) pages.push_back(entry.layout().helpPage);
     return pages;
 }

@@ -65,6 +65,14 @@ void UpdateWeather(CInputWindow& window) {
         window.ShowField(id);
 }
 
+// At open, the rule of the format shown, as a click on its button applies it: a TMY file is read
+// in solar time, a ZEFIR file in standard time. The time base's rule follows with the others.
+void ApplyWeatherFormatRule(CInputWindow& window) {
+    auto& weather = DialogOf<CWeatherDlg>(window);
+    weather.SelectFormat(weather.format);
+    window.ShowField(CWeatherDlg::kSolarTime);
+}
+
 bool WeatherChanged(CInputWindow& window, int id) {
     using D = CWeatherDlg;
     auto& weather = DialogOf<D>(window);
@@ -247,7 +255,7 @@ bool CollectorTestChanged(CInputWindow& window, int id) {
 WindowBehaviour BehaviourOf(int templateId) {
     switch (templateId) {
         case CWeatherDlg::kTemplate:
-            return {{}, WeatherChanged, WeatherAccepted};
+            return {ApplyWeatherFormatRule, WeatherChanged, WeatherAccepted};
         case CAlternateDlg::kTemplate:
             return {{}, AlternateChanged, AlternateAccepted};
         case CSimulationDlg::kTemplate:

@@ -120,6 +120,10 @@ class CInputWindow : public wxDialog {
     std::set<int> clickedGroups_;
 };
 
+// The pages of the windows that are no input dialog: the main frame's and a project's report.
+inline constexpr char kMainFramePage[] = "getting_started";
+inline constexpr char kReportPage[] = "report";
+
 // A page's file in the help book of the language in force: "help/<page>.html" in English,
 // "help/<page>Fra.html" in French.
 std::string HelpPageFile(const std::string& page);

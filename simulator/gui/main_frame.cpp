@@ -1,10 +1,12 @@
 #include "main_frame.h"
 
+#include <wx/cshelp.h>
 #include <wx/display.h>
 
 #include <algorithm>
 
 #include "command_ids.h"
+#include "input_window.h"
 #include "menus.h"
 #include "simulator_strings.h"
 #include "tidewarm_app.h"
@@ -22,8 +24,11 @@ CMainFrame::CMainFrame(wxDocManager* manager)
     CreateStatusPanes();
     FitScreen();
     Bind(wxEVT_IDLE, &CMainFrame::OnIdle, this);
-    for (const int id : {wxID_HELP_CONTENTS, wxID_HELP, wxID_HELP_CONTEXT})
+    for (const int id : {wxID_HELP_CONTENTS, wxID_HELP})
         Bind(wxEVT_MENU, &CMainFrame::OnHelp, this, id);
+    Bind(wxEVT_MENU, &CMainFrame::OnContextHelp, this, wxID_HELP_CONTEXT);
+    // A click in context-help mode on a window without a page of its own: the frame's page.
+    Bind(wxEVT_HELP, [](wxHelpEvent&) { ShowHelpPage(kMainFramePage); });
     Bind(wxEVT_MENU, &CMainFrame::OnToggleToolbar, this, kCmdToggleToolbar);
     Bind(wxEVT_MENU, &CMainFrame::OnToggleStatusBar, this, kCmdToggleStatusBar);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateToolbar, this, kCmdToggleToolbar);
@@ -32,10 +37,20 @@ CMainFrame::CMainFrame(wxDocManager* manager)
         Bind(wxEVT_MENU, &CMainFrame::OnWindowCommand, this, id);
 }
 
+namespace {
+
+wxRect WorkAreaOfDisplay(int index) {
+    return wxDisplay(index == wxNOT_FOUND ? 0u : static_cast<unsigned>(index)).GetClientArea();
+}
+
+}  // namespace
+
+wxRect WorkAreaOf(const wxWindow& window) {
+    return WorkAreaOfDisplay(wxDisplay::GetFromWindow(&window));
+}
+
 void CMainFrame::FitScreen() {
-    const int index = wxDisplay::GetFromPoint(wxGetMousePosition());
-    const wxRect area =
-        wxDisplay(index == wxNOT_FOUND ? 0u : static_cast<unsigned>(index)).GetClientArea();
+    const wxRect area = WorkAreaOfDisplay(wxDisplay::GetFromPoint(wxGetMousePosition()));
     wxRect frame(GetSize());
     frame.SetWidth(std::min(frame.GetWidth(), area.GetWidth()));
     frame.SetHeight(std::min(frame.GetHeight(), area.GetHeight()));
@@ -91,6 +106,12 @@ void CMainFrame::OnIdle(wxIdleEvent& event) {
 
 void CMainFrame::OnHelp(wxCommandEvent&) {
     TheApp().Help().DisplayContents();
+}
+
+void CMainFrame::OnContextHelp(wxCommandEvent&) {
+    // The pointer becomes the question mark until the next click, which sends the window
+    // clicked a help event; a key leaves the mode. The mode runs within the constructor.
+    const wxContextHelp mode(this);
 }
 
 void CMainFrame::OnToggleToolbar(wxCommandEvent&) {

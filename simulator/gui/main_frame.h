@@ -4,6 +4,10 @@
 
 #include "wx_headers.h"
 
+// The work area of the screen `window` is on (the first screen when it is on none): the screen
+// less the desktop's panels.
+wxRect WorkAreaOf(const wxWindow& window);
+
 class CMainFrame final : public wxDocMDIParentFrame {
   public:
     explicit CMainFrame(wxDocManager* manager);
@@ -21,6 +25,8 @@ class CMainFrame final : public wxDocMDIParentFrame {
     void OnIdle(wxIdleEvent& event);
 
     void OnHelp(wxCommandEvent&);
+    // Shift+F1 and the toolbar's help button: the next click opens the page of what it hits.
+    void OnContextHelp(wxCommandEvent&);
     void OnToggleToolbar(wxCommandEvent&);
     void OnToggleStatusBar(wxCommandEvent&);
     void OnUpdateToolbar(wxUpdateUIEvent& event);

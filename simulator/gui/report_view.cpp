@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "input_window.h"
 #include "main_frame.h"
 #include "menus.h"
 #include "project_document.h"
@@ -22,6 +23,9 @@ bool CTidewarmView::OnCreate(wxDocument* doc, long flags) {
     auto* frame = new wxDocMDIChildFrame(doc, this, &TheApp().MainFrame(), wxID_ANY,
                                          doc->GetUserReadableName());
     frame->SetMenuBar(CreateProjectMenuBar(&fileMenu_));
+    // The project's window is its report: a click anywhere in it in context-help mode opens the
+    // report's page.
+    frame->Bind(wxEVT_HELP, [](wxHelpEvent&) { ShowHelpPage(kReportPage); });
     doc->GetDocumentManager()->FileHistoryUseMenu(fileMenu_);
     doc->GetDocumentManager()->FileHistoryAddFilesToMenu(fileMenu_);
     text_ = new wxTextCtrl(frame, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize,

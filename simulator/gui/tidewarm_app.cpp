@@ -1,5 +1,7 @@
 #include "tidewarm_app.h"
 
+#include <algorithm>
+
 #include "command_ids.h"
 #include "dialog_windows.h"
 #include "document.h"
@@ -35,18 +37,63 @@ bool CProjectTemplate::FileMatchesTemplate(const wxString& path) {
     return IsProjectFile(FromWx(path)) || wxDocTemplate::FileMatchesTemplate(path);
 }
 
+void CRecentFiles::UseMenu(wxMenu* menu) {
+    if (std::find(menus_.begin(), menus_.end(), menu) == menus_.end()) menus_.push_back(menu);
+}
+
+void CRecentFiles::RemoveMenu(wxMenu* menu) {
+    std::erase(menus_, menu);
+}
+
+void CRecentFiles::AddFileToHistory(const wxString& file) {
+    wxFileHistory::AddFileToHistory(file);
+    AddFilesToMenu();
+}
+
+void CRecentFiles::RemoveFileFromHistory(std::size_t i) {
+    wxFileHistory::RemoveFileFromHistory(i);
+    AddFilesToMenu();
+}
+
+void CRecentFiles::AddFilesToMenu() {
+    for (wxMenu* menu : menus_) AddFilesToMenu(menu);
+}
+
+void CRecentFiles::AddFilesToMenu(wxMenu* menu) {
+    std::size_t setup = 0, exit = 0;
+    if (menu->FindChildItem(wxID_PRINT_SETUP, &setup) == nullptr ||
+        menu->FindChildItem(wxID_EXIT, &exit) == nullptr)
+        return;
+    // What stands between them: the separator under Print Setup, then the files shown before
+    // with their own separator.
+    const std::size_t first = setup + 2;
+    for (std::size_t i = exit; i > first; --i) menu->Destroy(menu->FindItemByPosition(i - 1));
+    for (std::size_t i = 0; i < GetCount(); ++i) {
+        wxString path = GetHistoryFile(i);
+        path.Replace("&", "&&");
+        menu->Insert(first + i, GetBaseId() + static_cast<int>(i),
+                     wxString::Format("&%zu %s", i + 1, path));
+    }
+    if (GetCount() > 0) menu->InsertSeparator(first + GetCount());
+}
+
 wxString CTidewarmDocManager::MakeNewDocumentName() {
     return wxString::Format("Tidewarm%d", ++newDocumentCount_);
 }
 
 wxFileHistory* CTidewarmDocManager::OnCreateFileHistory() {
-    return new wxFileHistory(kRecentFileCount);
+    return new CRecentFiles(kRecentFileCount);
 }
 
 wxPreviewFrame* CTidewarmDocManager::CreatePreviewFrame(wxPrintPreviewBase* preview,
                                                         wxWindow* parent, const wxString& title) {
-    return new wxPreviewFrame(preview, parent, title, wxDefaultPosition,
-                              parent != nullptr ? parent->GetSize() : wxDefaultSize);
+    wxSize size = wxDefaultSize;
+    if (parent != nullptr) {
+        // The framework then centres the frame on its parent, within the same work area.
+        size = parent->GetSize();
+        size.DecTo(WorkAreaOf(*parent).GetSize());
+    }
+    return new wxPreviewFrame(preview, parent, title, wxDefaultPosition, size);
 }
 
 CTidewarmApp::CTidewarmApp() {
@@ -76,6 +123,16 @@ bool CTidewarmApp::OnInit() {
 
     RegisterInputWindows();
     mainFrame_ = new CMainFrame(docManager_);
+    // The window manager places and sizes the frame once it is shown, after the splash was
+    // centred on where it stood before.
+    mainFrame_->Bind(wxEVT_MOVE, [this](wxMoveEvent& event) {
+        event.Skip();
+        CentreSplash();
+    });
+    mainFrame_->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+        event.Skip();
+        CentreSplash();
+    });
     SetTopWindow(mainFrame_);
     mainFrame_->Show();
 
@@ -88,8 +145,8 @@ bool CTidewarmApp::OnInit() {
 
     ShowSplash(kSplashMilliseconds);
     if (!startMessage_.empty()) ShowMessage(startMessage_);
-    // A project named on the command line is opened.
-    if (argc > 1) docManager_->CreateDocument(argv[1], wxDOC_SILENT);
+    // The program starts with no project open, whatever the command line names: a relative name
+    // would be looked for in the data folder, which start-up made the current folder.
     return true;
 }
 
@@ -106,6 +163,10 @@ int CTidewarmApp::OnExit() {
 
 void CTidewarmApp::ShowSplash(int milliseconds) {
     splash_ = ShowSplashWindow(mainFrame_, milliseconds);
+}
+
+void CTidewarmApp::CentreSplash() {
+    if (splash_) splash_->CentreOnParent();
 }
 
 int CTidewarmApp::FilterEvent(wxEvent& event) {

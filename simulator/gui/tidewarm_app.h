@@ -3,14 +3,33 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "message_boxes.h"
 #include "wx_headers.h"
 
 class CMainFrame;
 
+// The recent files of every File menu, between the separator under Print Setup and Exit (the
+// framework's own history would add them below Exit).
+class CRecentFiles final : public wxFileHistory {
+  public:
+    explicit CRecentFiles(std::size_t count) : wxFileHistory(count) {}
+
+    void UseMenu(wxMenu* menu) override;
+    void RemoveMenu(wxMenu* menu) override;
+    void AddFileToHistory(const wxString& file) override;
+    void RemoveFileFromHistory(std::size_t i) override;
+    void AddFilesToMenu() override;
+    void AddFilesToMenu(wxMenu* menu) override;
+
+  private:
+    std::vector<wxMenu*> menus_;
+};
+
 // The framework's document handling with this program's names: new projects are "Tidewarm1",
-// "Tidewarm2"..., four recent files, a preview frame the size of the main frame.
+// "Tidewarm2"..., four recent files, a preview frame the size of the main frame within the work
+// area of its screen.
 class CTidewarmDocManager final : public wxDocManager {
   public:
     // The base class would create its history in its own constructor, where the override below
@@ -58,6 +77,8 @@ class CTidewarmApp : public wxApp {
     void ShowSplash(int milliseconds);
 
   private:
+    // Keeps the splash window centred on the main frame.
+    void CentreSplash();
     void OnAbout(wxCommandEvent&);
     void OnSetLanguage(wxCommandEvent&);
 

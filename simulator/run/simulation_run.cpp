@@ -59,6 +59,13 @@ std::string PartName(const std::string& path) {
     return TemporaryName(path);
 }
 
+// The result file that a writer's temporary file stands for: the name the user knows.
+std::string ResultFileOf(const char* writerFileName) {
+    std::string name = writerFileName != nullptr ? writerFileName : "";
+    if (name.ends_with(kTemporarySuffix)) name.resize(name.size() - kTemporarySuffix.size());
+    return name;
+}
+
 // The message that names a file and the system's reason.
 std::string FileProblem(const std::string& path, const std::string& reason) {
     return FormatResString(kStrFileProblem, path, reason);
@@ -242,17 +249,16 @@ int CTidewarmDoc::OpenPassFiles(FileReader* weather) {
         }
     }
     if (const int result = monthlyWriter.Open(); result != 0) {
-        const char* name = monthlyWriter.GetFileName();
         ShowRunMessage(kStrCannotOpenMonthlyOutput,
-                       FileProblem(name ? name : "", std::strerror(monthlyWriter.SystemError())));
+                       FileProblem(ResultFileOf(monthlyWriter.GetFileName()),
+                                   std::strerror(monthlyWriter.SystemError())));
         return result;
     }
     if (HourlyOutput != 0) {
         if (const int result = hourlyWriter.Open(); result != 0) {
-            const char* name = hourlyWriter.GetFileName();
-            ShowRunMessage(
-                kStrCannotOpenHourlyOutput,
-                FileProblem(name ? name : "", std::strerror(hourlyWriter.SystemError())));
+            ShowRunMessage(kStrCannotOpenHourlyOutput,
+                           FileProblem(ResultFileOf(hourlyWriter.GetFileName()),
+                                       std::strerror(hourlyWriter.SystemError())));
             return result;
         }
     }

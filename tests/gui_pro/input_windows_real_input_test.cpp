@@ -4,6 +4,7 @@
 #include <string>
 
 #include "input_windows_support.h"
+#include "project_document.h"
 
 namespace fs = std::filesystem;
 using gui_test::ExpectMessage;
@@ -109,4 +110,54 @@ TEST_F(RealInput, UnchangedOkOfEveryDialogKeepsTheSavedProjectWhileShowingShortN
     EXPECT_EQ(shown[CCollectorUseDlg::kTemplate * 10000 + CCollectorUseDlg::kPumpFlow], "0.219771");
     EXPECT_EQ(shown[CWeatherDlg::kTemplate * 10000 + CWeatherDlg::kLatitude], "45.5001");
     EXPECT_EQ(shown[CPoolDesignDlg::kTemplate * 10000 + CPoolDesignDlg::kIndoorRelHum], "57.43");
+}
+
+// A ZEFIR file is read in standard time: the window shows the format's rule from its opening,
+// and OK stores the time base it shows.
+TEST_F(RealInput, AZefirTemplateOpensInStandardTimeAndOkStoresIt) {
+    using D = CWeatherDlg;
+    const fs::path copy = folder_.path() / "pool.tpl";
+    fs::copy_file(fs::path(g_strProgramFolder) / "resingr.tpl", copy);
+    auto* document = wxDynamicCast(
+        TheApp().DocManager().CreateDocument(copy.string(), wxDOC_SILENT), CProjectDocument);
+    ASSERT_NE(document, nullptr);
+    CTidewarmDoc& project = document->Project();
+    ASSERT_EQ(project.WeatherSource, kWeatherBinary);
+    double latitude = 0, longitude = 0, meridian = 0;
+    int clockTime = -1;
+    project.sun.GetParameters(latitude, clockTime, longitude, meridian);
+    ASSERT_EQ(clockTime, 0) << "the template holds solar time";
+
+    const auto checked = [this](int id) {
+        return static_cast<wxRadioButton*>(Window()->FindWindow(id))->GetValue();
+    };
+    bool standardShown = false, solarShown = true, meridianEnabled = false;
+    gui_test::InputScript script;
+    script
+        .Then([this] { return Window() != nullptr; },
+              [&] {
+                  standardShown = checked(D::kStandardTime) && Enabled(*Window(), D::kStandardTime);
+                  solarShown = checked(D::kSolarTime) || Enabled(*Window(), D::kSolarTime);
+                  meridianEnabled = Enabled(*Window(), D::kMeridianLongitude);
+                  gui_test::Screenshot("weather-zefir");
+                  ClickButton(wxID_OK);
+              })
+        // The template's weather file is not beside the copy: accepted all the same.
+        .Then([this] { return MessageOpen() || Window() == nullptr; },
+              [this] {
+                  if (MessageOpen()) AnswerMessage("Return");
+              });
+    EXPECT_TRUE(script.RunWith([&] {
+        gui_test::SendCommand(*wxStaticCast(document->GetFirstView()->GetFrame(), wxFrame),
+                              kCmdClimateData);
+    }));
+    EXPECT_TRUE(standardShown);
+    EXPECT_FALSE(solarShown);
+    EXPECT_TRUE(meridianEnabled);
+    project.sun.GetParameters(latitude, clockTime, longitude, meridian);
+    EXPECT_EQ(clockTime, 1);
+    EXPECT_TRUE(document->IsModified());
+    document->Modify(false);
+    TheApp().DocManager().CloseDocument(document, true);
+    wxYield();
 }

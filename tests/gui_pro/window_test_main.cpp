@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <numbers>
 
 #include "application.h"
 #include "folders.h"
 #include "main_frame.h"
+#include "program_config.h"
 #include "program_language.h"
 #include "simulator_strings.h"
 #include "temporary_home.h"
@@ -30,6 +32,14 @@ void WriteProject(const std::filesystem::path& path, int days) {
     ASSERT_EQ(SaveProjectFile(project, path.string()), 0);
 }
 
+namespace {
+int projectsOpenAtStart = -1;
+}
+
+int ProjectsOpenAtStart() {
+    return projectsOpenAtStart;
+}
+
 }  // namespace gui_test
 
 int main(int argc, char** argv) {
@@ -44,19 +54,32 @@ int main(int argc, char** argv) {
     app::Language = app::PendingLanguage = 0;
     DropFrenchStrings();
 
+    // Started as "TidewarmPro Tidewarm.tdw", with a project of that name in the data folder,
+    // which start-up made the current folder.
+    gui_test::WriteProject(gui_test::kCommandLineProject);
     wxApp::SetInstance(new CTidewarmApp);
-    int wxArgc = 1;
-    char* wxArgv[] = {argv[0], nullptr};
+    int wxArgc = 2;
+    char projectName[sizeof gui_test::kCommandLineProject];
+    std::strcpy(projectName, gui_test::kCommandLineProject);
+    char* wxArgv[] = {argv[0], projectName, nullptr};
     if (!wxEntryStart(wxArgc, wxArgv)) return 1;
     gui_test::FailTestsOnAsserts();
     if (!wxTheApp->CallOnInit()) return 1;
+    gui_test::projectsOpenAtStart = static_cast<int>(TheApp().DocManager().GetDocuments().size());
 
     const int result = RUN_ALL_TESTS();
 
     TheApp().DocManager().CloseDocuments(true);
     TheApp().MainFrame().Destroy();
     wxYield();
+    const int chosen = app::PendingLanguage;
     wxTheApp->OnExit();
     wxEntryCleanup();
+    // The program's end writes the language chosen for the next start.
+    ReadConfig(g_strDataFolder);
+    if (app::PendingLanguage != chosen) {
+        std::fprintf(stderr, "TidewarmPro.cfg does not hold the language chosen (%d)\n", chosen);
+        return 1;
+    }
     return result;
 }

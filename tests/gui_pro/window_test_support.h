@@ -14,4 +14,9 @@ namespace gui_test {
 // current folder, as `path`.
 void WriteProject(const std::filesystem::path& path, int days = 10);
 
+// The project that the application's command line names, in the data folder, and how many
+// projects were open once the application had started.
+inline constexpr char kCommandLineProject[] = "Tidewarm.tdw";
+int ProjectsOpenAtStart();
+
 }  // namespace gui_test

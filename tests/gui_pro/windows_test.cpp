@@ -3,9 +3,14 @@
 // print preview, the splash and progress windows.
 #include <unistd.h>
 #include <wx/display.h>
+#include <wx/msgdlg.h>
+// Notices are wx's generic message window, which keeps each sentence on one line.
+#include <wx/evtloop.h>
+#include <wx/generic/msgdlgg.h>
 #include <wx/html/helpfrm.h>
 #include <wx/uiaction.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -18,6 +23,7 @@
 #include "input_window.h"
 #include "main_frame.h"
 #include "program_folders.h"
+#include "program_language.h"
 #include "project_document.h"
 #include "report_view.h"
 #include "small_windows.h"
@@ -85,11 +91,24 @@ TEST(Splash, AClickAnywhereEndsIt) {
         PumpUntil([] { return TheApp().Splash()->IsShownOnScreen(); }, 3000);
     }
     ASSERT_NE(TheApp().Splash(), nullptr);
+    const wxPoint splashMiddle =
+        TheApp().Splash()->GetScreenRect().GetPosition() + TheApp().Splash()->GetSize() / 2;
+    const wxPoint frameMiddle =
+        TheApp().MainFrame().GetScreenRect().GetPosition() + TheApp().MainFrame().GetSize() / 2;
+    EXPECT_LE(std::abs(splashMiddle.x - frameMiddle.x), 2) << "centred on the main frame";
+    EXPECT_LE(std::abs(splashMiddle.y - frameMiddle.y), 2);
     const wxRect status = TheApp().MainFrame().GetStatusBar()->GetScreenRect();
     wxUIActionSimulator mouse;
     mouse.MouseMove(status.GetLeftTop() + wxPoint(10, status.height / 2));
     mouse.MouseClick();
     EXPECT_TRUE(PumpUntil([] { return TheApp().Splash() == nullptr; }, 3000));
+}
+
+TEST(Start, OpensNoProjectItsCommandLineNames) {
+    ASSERT_EQ(wxTheApp->argc, 2);
+    EXPECT_EQ(wxTheApp->argv[1], gui_test::kCommandLineProject);
+    ASSERT_TRUE(fs::exists(fs::path(g_strDataFolder) / gui_test::kCommandLineProject));
+    EXPECT_EQ(gui_test::ProjectsOpenAtStart(), 0);
 }
 
 TEST(MainFrame, HasItsMenusToolbarAndFourStatusPanes) {
@@ -116,6 +135,34 @@ TEST(MainFrame, HasItsMenusToolbarAndFourStatusPanes) {
     ASSERT_NE(status, nullptr);
     EXPECT_EQ(status->GetFieldsCount(), CMainFrame::kPaneCount);
     EXPECT_EQ(status->GetStatusText(CMainFrame::kMessagePane), "Ready");
+}
+
+TEST(MainFrame, RecentFilesStandAboveExit) {
+    wxFileHistory& history = *TheApp().DocManager().GetFileHistory();
+    wxArrayString kept;
+    while (history.GetCount() > 0) {
+        kept.Insert(history.GetHistoryFile(0), 0);
+        history.RemoveFileFromHistory(0);
+    }
+    wxMenu& file = *TheApp().MainFrame().GetMenuBar()->GetMenu(0);
+    const std::size_t itemsWithoutFiles = file.GetMenuItemCount();
+    history.AddFileToHistory("/tmp/first.tdw");
+    history.AddFileToHistory("/tmp/pool & spa.tdw");
+    std::size_t setup = 0, recent = 0, exit = 0;
+    ASSERT_NE(file.FindChildItem(wxID_PRINT_SETUP, &setup), nullptr);
+    ASSERT_NE(file.FindChildItem(wxID_FILE1, &recent), nullptr);
+    ASSERT_NE(file.FindChildItem(wxID_EXIT, &exit), nullptr);
+    // Print Setup, a separator, the files newest first, a separator, Exit last.
+    EXPECT_EQ(recent, setup + 2);
+    EXPECT_EQ(file.FindItemByPosition(recent)->GetItemLabelText(), "1 /tmp/pool & spa.tdw");
+    EXPECT_EQ(file.FindItemByPosition(recent + 1)->GetItemLabelText(), "2 /tmp/first.tdw");
+    EXPECT_TRUE(file.FindItemByPosition(recent + 2)->IsSeparator());
+    EXPECT_EQ(exit, recent + 3);
+    EXPECT_EQ(exit, file.GetMenuItemCount() - 1);
+    history.RemoveFileFromHistory(0);
+    history.RemoveFileFromHistory(0);
+    EXPECT_EQ(file.GetMenuItemCount(), itemsWithoutFiles);
+    for (const wxString& path : kept) history.AddFileToHistory(path);
 }
 
 TEST(MainFrame, F1OpensTheHelpBook) {
@@ -308,14 +355,22 @@ TEST(OpenedProject, PrintPreviewShowsTheReportsPages) {
     WriteReport(path, 400);
     CProjectDocument* project = OpenProject(path);
     ASSERT_NE(project, nullptr);
+    // A main frame that the user made larger than the screen: the preview still fits it.
+    CMainFrame& mainFrame = TheApp().MainFrame();
+    const wxRect mainRect = mainFrame.GetRect();
+    const wxRect area = WorkAreaOf(mainFrame);
+    mainFrame.SetSize(area.GetSize() + wxSize(200, 200));
 
-    SendCommand(TheApp().MainFrame(), wxID_PREVIEW);
+    SendCommand(mainFrame, wxID_PREVIEW);
     wxPrintPreviewBase* preview = nullptr;
     wxPreviewFrame* previewFrame = nullptr;
     for (wxWindow* window : wxTopLevelWindows) {
         if (auto* found = dynamic_cast<wxPreviewFrame*>(window)) previewFrame = found;
     }
+    mainFrame.SetSize(mainRect);
     ASSERT_NE(previewFrame, nullptr);
+    EXPECT_TRUE(area.Contains(previewFrame->GetScreenRect()))
+        << previewFrame->GetScreenRect().width;
     for (wxWindow* child : previewFrame->GetChildren()) {
         if (auto* controls = dynamic_cast<wxPreviewControlBar*>(child))
             preview = controls->GetPrintPreview();
@@ -421,4 +476,108 @@ TEST(ProgressWindow, ShowsTheDayOfTheRun) {
     progress.SetProgress(10, 365);
     EXPECT_EQ(window.Text(), "Simulating day 10/365...");
     gui_test::Screenshot("progress");
+}
+
+// Context help as a user asks for it: Shift+F1 turns the pointer into the question mark, and the
+// next click opens the help page of the window it hits.
+TEST(OpenedProject, ShiftF1ThenAClickOnTheReportOpensItsHelpPage) {
+    if (wxSplashScreen* splash = TheApp().Splash()) splash->Destroy();
+    test::ScopedTempDir folder;
+    const fs::path path = folder.path() / "pool.tdw";
+    gui_test::WriteProject(path);
+    WriteReport(path, 40);
+    CProjectDocument* project = OpenProject(path);
+    ASSERT_NE(project, nullptr);
+    wxTextCtrl& report = *ViewOf(*project).ReportControl();
+    ASSERT_TRUE(PumpUntil([&] { return report.IsShownOnScreen(); }, 3000));
+    const wxPoint middle = report.GetScreenRect().GetPosition() + report.GetSize() / 2;
+    const std::string pointAtReport =
+        "mousemove --sync " + std::to_string(middle.x) + " " + std::to_string(middle.y);
+    wxHtmlHelpFrame* help = nullptr;
+    const auto reportPageShown = [&help] {
+        for (wxWindow* window : wxTopLevelWindows)
+            if (auto* found = dynamic_cast<wxHtmlHelpFrame*>(window)) help = found;
+        return help != nullptr && help->GetTitle().Contains("The report");
+    };
+    gui_test::InputScript script;
+    // A click gives the report the keyboard, then Shift+F1; the mode holds the pointer until the
+    // next click.
+    script
+        .Then([] { return true; },
+              [&] { gui_test::RealInput(pointAtReport + " click 1 sleep 0.3 key shift+F1"); })
+        .Then([] { return wxWindow::GetCapture() != nullptr; },
+              [] { gui_test::RealInput("click 1"); });
+    EXPECT_TRUE(script.RunWith([&] {
+        // The mode's own loop runs inside the program's main loop: one runs here as well.
+        wxGUIEventLoop loop;
+        const wxLongLong deadline = wxGetLocalTimeMillis() + 20000;
+        wxTimer watch;
+        watch.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+            if (reportPageShown() || wxGetLocalTimeMillis() > deadline) loop.Exit();
+        });
+        watch.Start(50);
+        loop.Run();
+    }));
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->GetTitle().Contains("The report")) << help->GetTitle();
+    help->Close(true);
+    wxYield();
+    Close(project);
+}
+
+namespace {
+
+// The language window expected next: `language` chosen, then OK.
+class ChooseLanguage : public wxExpectModalBase<wxDialog, ChooseLanguage> {
+  public:
+    explicit ChooseLanguage(int language) : language_(language) {}
+
+  protected:
+    int OnInvoked(wxDialog* dialog) const override {
+        auto* choice = dynamic_cast<wxRadioBox*>(dialog->FindWindow(CLanguageDlg::kEnglishButton));
+        EXPECT_NE(choice, nullptr);
+        if (choice != nullptr) choice->SetSelection(language_);
+        return wxID_OK;
+    }
+
+  private:
+    int language_;
+};
+
+// The notice expected next, with `text`.
+class ExpectNotice : public wxExpectModalBase<wxGenericMessageDialog, ExpectNotice> {
+  public:
+    explicit ExpectNotice(wxString text) : text_(std::move(text)) {}
+
+  protected:
+    int OnInvoked(wxGenericMessageDialog* dialog) const override {
+        EXPECT_EQ(dialog->GetMessage(), text_);
+        return wxID_OK;
+    }
+
+  private:
+    wxString text_;
+};
+
+}  // namespace
+
+// The other language is told in that language and holds from the next start (the test's main
+// checks the configuration file that the program's end writes); the language in force is
+// chosen without a word.
+TEST(SetLanguage, TheOtherLanguageIsToldInItTheSameOneSilently) {
+    ASSERT_EQ(app::Language, 0);
+    wxTEST_DIALOG(SendCommand(TheApp().MainFrame(), kCmdSetLanguage), ChooseLanguage(1),
+                  ExpectNotice(wxString::FromUTF8("Veuillez redémarrer Tidewarm pour que le "
+                                                  "changement de langue prenne effet.")));
+    EXPECT_EQ(app::PendingLanguage, 1);
+    EXPECT_EQ(app::Language, 0) << "the language in force changes at the next start";
+    wxTEST_DIALOG(SendCommand(TheApp().MainFrame(), kCmdSetLanguage), ChooseLanguage(0));
+    EXPECT_EQ(app::PendingLanguage, 0);
+    app::PendingLanguage = 1;
+    // English chosen while French is pending: told in English.
+    app::Language = 1;
+    wxTEST_DIALOG(SendCommand(TheApp().MainFrame(), kCmdSetLanguage), ChooseLanguage(0),
+                  ExpectNotice("Please restart Tidewarm for the language change to take effect."));
+    app::Language = 0;
+    app::PendingLanguage = 1;
 }

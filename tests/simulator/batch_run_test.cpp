@@ -297,7 +297,10 @@ bool Loaded(const Outcome& outcome, const std::string& library) {
 TEST_F(BatchRunTest, InteractiveStartWithoutADisplayFailsAfterPreparingTheDataFolder) {
     fs::remove_all(dir_.path() / "Documents");
     const Outcome outcome = StartTidewarmPro(dir_.path(), "", "fr_FR.UTF-8", {kListLoadedFiles});
-    EXPECT_NE(outcome.exitCode, 0);
+    EXPECT_EQ(outcome.exitCode, 2);
+    // Said in the user's language.
+    EXPECT_NE(outcome.errors.find("Les fenêtres de TidewarmPro ont besoin d'un écran"),
+              std::string::npos);
     EXPECT_TRUE(fs::is_directory(data_ / "Climate"));
     EXPECT_TRUE(fs::exists(data_ / "scl.err"));
     // A build without wx has no windows module.
@@ -319,6 +322,15 @@ TEST_F(BatchRunTest, BatchRunLoadsNoWindowingLibrary) {
     for (const char* library : {"TidewarmProGui", "libwx", "libgtk", "libgdk", "libglib",
                                 "libpango", "libcairo", "libX11", "libwayland"})
         EXPECT_FALSE(Loaded(outcome, library)) << library;
+}
+
+// A start without a display says why in one line and ends, before GTK could try one.
+TEST_F(BatchRunTest, InteractiveStartWithoutADisplaySaysSoInOneLine) {
+    const Outcome outcome = StartTidewarmPro(dir_.path(), "");
+    EXPECT_EQ(outcome.exitCode, 2);
+    EXPECT_EQ(outcome.errors,
+              "Error: TidewarmPro's windows need a display, and none is set (DISPLAY): start it "
+              "on the desktop, or with -batch to simulate without windows.\n");
 }
 
 // A program file without its windows module beside it (a build without wx, or a module that

@@ -252,6 +252,26 @@ TEST_F(SimulationRun, FailuresEndTheRun) {
                   "Cannot open weather file.\nmoved.zfw: No such file or directory\nChoose the "
                   "file in the Weather File dialog (System > Climate Data File)."});
 
+    // Result files that cannot be created are named as the user knows them, not by the
+    // temporary files they are written under.
+    CTidewarmDoc homeless;
+    Prepare(homeless, 172, 2);
+    homeless.ReferenceRun = 0;
+    messages_.shown.clear();
+    EXPECT_NE(homeless.RunSimulation("missing/pool.tdw"), 0);
+    EXPECT_EQ(messages_.shown,
+              std::vector<std::string>{
+                  "Cannot open monthly output file missing/pool.mly: No such file or directory"});
+    CTidewarmDoc blocked;
+    Prepare(blocked, 172, 2);
+    blocked.ReferenceRun = 0;
+    blocked.HourlyOutput = 1;
+    fs::create_directory("blocked.hly.part");
+    messages_.shown.clear();
+    EXPECT_NE(blocked.RunSimulation("blocked.tdw"), 0);
+    EXPECT_EQ(messages_.shown, std::vector<std::string>{
+                                   "Cannot open hourly output file blocked.hly: Is a directory"});
+
     // A monthly file that cannot be completed: the device is full.
     if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
     fs::create_symlink("/dev/full", "full.mly.part");
