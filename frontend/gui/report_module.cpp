@@ -15,8 +15,8 @@
 namespace {
 
 constexpr ReportModuleServices kProgramServices = {
-    LoadResString,     FormatChecked,        ShowMessage, SaveAsTitle,
-    SavedChartsFolder, SaveReportWithCharts, BindHelp,
+    LoadResString,   FormatChecked,     ShowMessage,          SaveAsTitle,
+    SavedReportPage, SavedChartsFolder, SaveReportWithCharts, BindHelp,
 };
 
 // The module's entry, loaded on the first call; nullptr after the user was told why it could not

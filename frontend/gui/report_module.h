@@ -26,6 +26,7 @@ struct ReportModuleServices {
                                                 std::span<const MessageArg> args);
     void (*showMessage)(std::string_view text, MessageKind kind);
     wxString (*saveAsTitle)();
+    std::filesystem::path (*savedReportPage)(const std::filesystem::path& chosen);
     std::filesystem::path (*savedChartsFolder)(const std::filesystem::path& target);
     std::optional<Problem> (*saveReportWithCharts)(const std::filesystem::path& report,
                                                    const std::filesystem::path& target);

@@ -39,6 +39,10 @@ wxString SaveAsTitle() {
     return g_program->saveAsTitle();
 }
 
+std::filesystem::path SavedReportPage(const std::filesystem::path& chosen) {
+    return g_program->savedReportPage(chosen);
+}
+
 std::filesystem::path SavedChartsFolder(const std::filesystem::path& target) {
     return g_program->savedChartsFolder(target);
 }
