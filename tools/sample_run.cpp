@@ -104,10 +104,7 @@ void PrintResults(int runId) {
 
 void PrintEconomics(int runId) {
     CEconomicsSet e;
-    e.m_strFilter = "[RunId] = ?";
-    e.m_filterValues = {std::int64_t{runId}};
-    e.Open();
-    if (e.IsEOF()) return;
+    if (!SelectById(e, kRunIdColumn, runId)) return;
     std::printf("\nEconomics ($):\n");
     const std::pair<const char*, double> lines[] = {
         {"Collectors", e.m_CollTotalCost},
@@ -150,9 +147,7 @@ int SampleRun(const std::string& programFolder) {
     g_nCurrentRunId = runId;
     CreateEconomics(-1);
     CRunsSet run;
-    run.m_strFilter = "[RunId] = ?";
-    run.m_filterValues = {std::int64_t{runId}};
-    run.Open();
+    (void)SelectById(run, kRunIdColumn, runId);  // added just above
     std::printf("Simulating run %d of %s with %s/TidewarmPro...\n", runId,
                 g_strDatabasePath.c_str(), programFolder.c_str());
     if (SimulateRun(run) != SimulationOutcome::Loaded || !ComputeRunEconomics(runId)) return 1;

@@ -14,14 +14,6 @@ namespace {
 // Id of the built-in row that stands for "no object" in Collectors, Heaters and Blankets.
 constexpr int kNoObjectId = 1;
 
-// The first row of `set` whose `idColumn` is `id`; false when there is none.
-bool SelectById(CRecordset& set, const char* idColumn, int id) {
-    set.m_strFilter = std::string("[") + idColumn + "] = ?";
-    set.m_filterValues = {std::int64_t{id}};
-    set.Open();
-    return !set.IsEOF();
-}
-
 std::optional<std::string> WeatherPathOfCity(const std::string& city) {
     for (std::size_t i = 0; i < g_CityNames.size() && i < g_WeatherFileNames.size(); ++i)
         if (g_CityNames[i] == city) return g_strClimateFolder + "/" + g_WeatherFileNames[i];
@@ -44,7 +36,7 @@ void CopyRunValues(const CRunsSet& run, BatchInput& input) {
 
 bool CopyPoolUse(int id, BatchInput& input) {
     CPoolUseSet use;
-    if (!SelectById(use, "PoolUseId", id)) {
+    if (!SelectById(use, ObjectIdColumn(use.Type()), id)) {
         ShowMessage(FormatResString(kStrPoolUseNotFound, id));
         return false;
     }
@@ -64,7 +56,7 @@ bool CopyCollector(const CRunsSet& run, BatchInput& input) {
     input.collectorSelector = run.m_CollectorId - 1;
     if (run.m_CollectorId == kNoObjectId) return true;
     CCollectorsSet row;
-    if (!SelectById(row, "CollectorId", run.m_CollectorId)) {
+    if (!SelectById(row, ObjectIdColumn(row.Type()), run.m_CollectorId)) {
         ShowMessage(FormatResString(kStrCollectorNotFound, run.m_CollectorId));
         return false;
     }
@@ -90,7 +82,7 @@ bool CopyHeater(const CRunsSet& run, BatchInput& input) {
     input.heaterSelector = run.m_HeaterId - 1;
     if (run.m_HeaterId == kNoObjectId) return true;
     CHeatersSet row;
-    if (!SelectById(row, "HeaterId", run.m_HeaterId)) {
+    if (!SelectById(row, ObjectIdColumn(row.Type()), run.m_HeaterId)) {
         ShowMessage(FormatResString(kStrHeaterNotFound, run.m_HeaterId));
         return false;
     }
@@ -107,7 +99,7 @@ bool CopyBlanket(const CRunsSet& run, BatchInput& input) {
     input.blanketSelector = run.m_BlanketId - 1;
     if (run.m_BlanketId == kNoObjectId) return true;
     CBlanketsSet row;
-    if (!SelectById(row, "BlanketId", run.m_BlanketId)) {
+    if (!SelectById(row, ObjectIdColumn(row.Type()), run.m_BlanketId)) {
         ShowMessage(FormatResString(kStrBlanketNotFound, run.m_BlanketId));
         return false;
     }

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "display_units.h"
 #include "object_type.h"
@@ -102,6 +103,9 @@ class CBlanketsSet : public CTidewarmSet {
   protected:
     void DoFieldExchange(RecordFields& fields) override;
 };
+
+// The runs' key, and the column that ties the rows of the other run tables to their run.
+inline constexpr std::string_view kRunIdColumn = "RunId";
 
 class CRunsSet : public CRecordset {
   public:

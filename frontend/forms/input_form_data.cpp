@@ -23,12 +23,6 @@ constexpr int kAllMonths = 4095;
 // A day from which a month change moves to the new month's last day.
 constexpr int kLastDayRuleStart = 27;
 
-void SelectRun(CRunsSet& run, int runId) {
-    run.m_strFilter = "[RunId] = ?";
-    run.m_filterValues = {std::int64_t{runId}};
-    run.Open();
-}
-
 // The Runs columns and the form's members that hold them: the one place that pairs them. The
 // run number is the table's key, which the database gives: it is only read.
 void TransferRun(CRunsSet& run, InputFormData& data, bool toSet) {
@@ -77,8 +71,7 @@ InputFormData NewRunForm() {
 std::optional<InputFormData> LoadRunForm() {
     if (g_nCurrentRunId == -1) return NewRunForm();
     CRunsSet run;
-    SelectRun(run, g_nCurrentRunId);
-    if (run.IsEOF()) {
+    if (!SelectById(run, kRunIdColumn, g_nCurrentRunId)) {
         ShowMessage(FormatResString(kStrRunNotFound, g_nCurrentRunId));
         return std::nullopt;
     }
@@ -95,8 +88,7 @@ bool SaveRunForm(InputFormData& data, bool isNew) {
         run.Open();
         run.AddNew();
     } else {
-        SelectRun(run, g_nCurrentRunId);
-        if (run.IsEOF()) {
+        if (!SelectById(run, kRunIdColumn, g_nCurrentRunId)) {
             ShowMessage(FormatResString(kStrRunNotFound, g_nCurrentRunId));
             return false;
         }
@@ -120,8 +112,7 @@ bool StoreNewRunOfForm(InputFormData& data) {
         // The economics are one transaction: the new Runs row is all there is to take back.
         try {
             CRunsSet added;
-            SelectRun(added, g_nCurrentRunId);
-            if (!added.IsEOF()) added.Delete();
+            if (SelectById(added, kRunIdColumn, g_nCurrentRunId)) added.Delete();
         } catch (...) {
             ShowMessage(FormatResString(kStrErrorDeletingRun, g_nCurrentRunId));
         }

@@ -53,10 +53,7 @@ class EconomicsTest : public test::RunTest {
 
     CEconomicsSet& Stored(int runId) {
         row.Close();
-        row.m_strFilter = "[RunId] = ?";
-        row.m_filterValues = {std::int64_t{runId}};
-        row.Open();
-        EXPECT_FALSE(row.IsEOF());
+        EXPECT_TRUE(SelectById(row, kRunIdColumn, runId));
         return row;
     }
 
