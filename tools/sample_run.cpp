@@ -125,9 +125,8 @@ int SampleRun(const std::string& programFolder) {
     SetEnglishStrings(FrontEndEnglishStrings());
     g_strProgramFolder = programFolder;
     const std::string data = DataFolder();
-    std::string problem;
-    if (!SetUpDataFolder(data, programFolder, &problem)) {
-        std::fprintf(stderr, "sample_run: %s\n", problem.c_str());
+    if (const std::optional<Problem> problem = SetUpDataFolder(data, programFolder)) {
+        std::fprintf(stderr, "sample_run: %s\n", problem->message.c_str());
         return 1;
     }
     g_strClimateFolder = data + "/" + std::string(kClimateFolderName);

@@ -10,22 +10,21 @@
 // file has not, and loads the module.
 extern "C" [[gnu::weak]] void TidewarmShowReport(wxWindow* parent, const char* reportPath);
 
-ReportEntry LoadReportModule(const std::string& programFolder, std::string* problem) {
+std::variant<ReportEntry, Problem> LoadReportModule(const std::string& programFolder) {
     // The module binds to the program's own copy of the layers below the windows (the program
     // exports them): one string table, one help book, one set of settings.
-    return reinterpret_cast<ReportEntry>(
-        LoadModuleEntry(programFolder + "/" + kReportModuleName, kReportEntryName, problem));
+    return LoadModuleEntry<ReportEntry>(programFolder + "/" + kReportModuleName, kReportEntryName);
 }
 
 void DisplayReport(wxWindow* parent, const std::string& reportPath) {
     static ReportEntry entry = TidewarmShowReport;
     if (entry == nullptr) {
-        std::string problem;
-        entry = LoadReportModule(g_strProgramFolder, &problem);
-        if (entry == nullptr) {
-            ShowMessage(FormatResString(kStrReportModuleFailed, problem));
+        const std::variant<ReportEntry, Problem> loaded = LoadReportModule(g_strProgramFolder);
+        if (const Problem* problem = std::get_if<Problem>(&loaded)) {
+            ShowMessage(FormatResString(kStrReportModuleFailed, problem->message));
             return;
         }
+        entry = std::get<ReportEntry>(loaded);
     }
     entry(parent, reportPath.c_str());
 }

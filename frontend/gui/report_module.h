@@ -4,8 +4,10 @@
 #pragma once
 
 #include <string>
+#include <variant>
 
 #include "front_wx_headers.h"
+#include "problem.h"
 
 // The module, in the program folder.
 inline constexpr char kReportModuleName[] = "TidewarmReport.so";
@@ -14,9 +16,9 @@ inline constexpr char kReportModuleName[] = "TidewarmReport.so";
 inline constexpr char kReportEntryName[] = "TidewarmShowReport";
 using ReportEntry = void (*)(wxWindow* parent, const char* reportPath);
 
-// Loads the module of `programFolder` and finds its entry; nullptr when it cannot be loaded,
-// with the loader's reason in `problem`.
-ReportEntry LoadReportModule(const std::string& programFolder, std::string* problem);
+// Loads the module of `programFolder` and finds its entry; the loader's reason when it cannot be
+// loaded.
+[[nodiscard]] std::variant<ReportEntry, Problem> LoadReportModule(const std::string& programFolder);
 
 // Shows the report on `reportPath` over `parent` in the report window, loaded on the first call
 // from the program folder; when it cannot be loaded the user is told why, and the program goes

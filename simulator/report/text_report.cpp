@@ -397,9 +397,10 @@ void WriteInputSummaries(std::ostream& out, CTidewarmDoc& doc, int language) {
 // Writes the whole report at once; false after a message when the file cannot be written.
 // Puts the report in place whole, or leaves any earlier one as it was.
 bool WriteReportFile(const std::string& reportPath, const std::string& text) {
-    std::string reason;
-    if (ReplaceFileContents(reportPath, text, &reason)) return true;
-    ShowMessage(Text(kStrCannotOpenReport) + "\n" + Formatted(kStrFileProblem, reportPath, reason),
+    const std::optional<Problem> problem = ReplaceFileContents(reportPath, text);
+    if (!problem) return true;
+    ShowMessage(Text(kStrCannotOpenReport) + "\n" +
+                    Formatted(kStrFileProblem, reportPath, problem->message),
                 MessageKind::Error);
     return false;
 }
