@@ -185,7 +185,7 @@ bool CollectorLines(Lines& lines, BatchCollector& c) {
 template <class Lines>
 bool HeaterLines(Lines& lines, BatchHeater& h) {
     return lines.Int(h.type) && lines.Real(h.capacity, kCapacityLimit) &&
-           lines.Real(h.efficiency, h.type == 0 ? kEfficiencyLimit : kCopLimit) &&
+           lines.Real(h.efficiency, h.Kind() == HeaterKind::Fuel ? kEfficiencyLimit : kCopLimit) &&
            lines.Int(h.monthMask, kMonthMaskLimit);
 }
 

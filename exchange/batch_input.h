@@ -16,6 +16,8 @@
 #include <string>
 #include <string_view>
 
+#include "heater_kind.h"
+
 inline constexpr std::string_view kBatchInputFileName = "Tidewarm.tmp";
 inline constexpr std::string_view kBatchProjectFileName = "Tidewarm.tdw";
 inline constexpr std::string_view kMonthlyResultFileName = "Tidewarm.mly";
@@ -49,10 +51,12 @@ struct BatchCollector {
 };
 
 struct BatchHeater {
-    int type = 0;  // 0 fuel-fired, any other a heat pump
+    int type = 0;  // as written: 0 fuel-fired, any other a heat pump
     double capacity = 0;
     double efficiency = 0;  // fraction, or the heat pump's coefficient of performance
     int monthMask = 0;
+
+    HeaterKind Kind() const { return StoredHeaterKind(type); }
 };
 
 struct BatchBlanket {

@@ -142,7 +142,7 @@ int SampleRun(const std::string& programFolder) {
         return 1;
 
     const int runId = AddSampleRun();
-    g_nRunCreationMode = 1;
+    g_nRunCreationMode = RunCreationMode::New;
     g_nCurrentRunId = runId;
     CreateEconomics(-1);
     CRunsSet run;

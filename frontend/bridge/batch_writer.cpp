@@ -90,7 +90,7 @@ bool CopyHeater(const CRunsSet& run, BatchInput& input) {
     h.type = row.m_Type;
     h.capacity = row.m_Capacity;
     // A fuel-fired heater's efficiency is kept in percent, a heat pump's COP as it stands.
-    h.efficiency = row.m_Type == 0 ? row.m_EfficiencyCOP / 100 : row.m_EfficiencyCOP;
+    h.efficiency = row.Kind() == HeaterKind::Fuel ? row.m_EfficiencyCOP / 100 : row.m_EfficiencyCOP;
     h.monthMask = run.m_HeaterMonthlyUse;
     return true;
 }

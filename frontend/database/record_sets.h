@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "display_units.h"
+#include "heater_kind.h"
 #include "object_type.h"
 #include "recordset.h"
 
@@ -86,6 +87,8 @@ class CHeatersSet : public CTidewarmSet {
     std::uint8_t m_Type = 0;     // 0 gas or oil, 1 heat pump
     double m_Capacity = 0;       // W
     double m_EfficiencyCOP = 0;  // efficiency in percent (type 0) or COP (type 1)
+
+    HeaterKind Kind() const { return StoredHeaterKind(m_Type); }
 
   protected:
     void DoFieldExchange(RecordFields& fields) override;

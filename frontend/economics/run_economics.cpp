@@ -58,7 +58,7 @@ bool SetEnergies(const CRunsSet& run, const CResultsSet& season, EconomicDialogD
         return false;
     }
     if (heater.m_EfficiencyCOP <= 0) return true;  // a heater that heats nothing displaces nothing
-    if (heater.m_Type == 0)
+    if (heater.Kind() == HeaterKind::Fuel)
         data.DisplacedFuel = season.m_QAct / (heater.m_EfficiencyCOP / kPercent);
     else
         data.DisplacedElectricity = season.m_QAct / heater.m_EfficiencyCOP;
@@ -271,7 +271,7 @@ bool SaveEconomics(const EconomicDialogData& data) {
 }
 
 void CreateEconomics(int sourceRunId) {
-    if (g_nRunCreationMode == 0) return;
+    if (g_nRunCreationMode == RunCreationMode::Existing) return;
     SQLite::Database database = ConnectDatabase();
     SQLite::Transaction transaction(database);
     SQLite::Statement remove(database, "DELETE FROM [Economics] WHERE [RunId] = ?");

@@ -166,8 +166,8 @@ void CTidewarmDoc::ApplyBatchPoolUse(const BatchInput& input) {
 
 // The heater chosen, set to the lowest pool temperature wanted, and its months.
 void CTidewarmDoc::ApplyBatchHeater(const BatchHeater& heater) {
-    HeaterType = heater.type != 0 ? kHeaterHeatPump : kHeaterFuel;
-    if (HeaterType == kHeaterHeatPump)
+    HeaterType = heater.Kind();
+    if (HeaterType == HeaterKind::HeatPump)
         heatPump.SetParameters(MinPoolTemp, heater.capacity, heater.efficiency);
     else
         gasHeater.SetParameters(MinPoolTemp, heater.capacity, heater.efficiency);

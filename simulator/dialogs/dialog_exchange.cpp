@@ -420,16 +420,16 @@ bool CopyBack(const CBlanketDlg& dialog, CTidewarmDoc& doc) {
 }
 
 bool Fill(CTidewarmDoc& doc, CAuxHeaterDlg& dialog) {
-    dialog.heaterType = doc.HeaterType;
+    dialog.heaterType = static_cast<int>(doc.HeaterType);
     // Each type shows its own component's efficiency; the other one's waits for a change of
     // type.
     double setPoint = 0, capacity = 0, fraction = 0, cop = 0;
-    if (doc.HeaterType == kHeaterFuel) {
+    if (doc.HeaterType == HeaterKind::Fuel) {
         doc.gasHeater.GetParameters(dialog.setPoint, dialog.capacity, fraction);
         doc.heatPump.GetParameters(setPoint, capacity, cop);
         dialog.efficiency = fraction * 100;
         dialog.otherEfficiency = cop;
-    } else if (doc.HeaterType == kHeaterHeatPump) {
+    } else if (doc.HeaterType == HeaterKind::HeatPump) {
         doc.heatPump.GetParameters(dialog.setPoint, dialog.capacity, dialog.efficiency);
         doc.gasHeater.GetParameters(setPoint, capacity, fraction);
         dialog.otherEfficiency = fraction * 100;
@@ -442,13 +442,13 @@ bool Fill(CTidewarmDoc& doc, CAuxHeaterDlg& dialog) {
 }
 
 bool CopyBack(const CAuxHeaterDlg& dialog, CTidewarmDoc& doc) {
-    doc.HeaterType = dialog.heaterType;
-    if (dialog.heaterType == kHeaterFuel) {
+    doc.HeaterType = dialog.Kind();
+    if (doc.HeaterType == HeaterKind::Fuel) {
         double setPoint = 0, capacity = 0, efficiency = 0;
         doc.gasHeater.GetParameters(setPoint, capacity, efficiency);
         doc.gasHeater.SetParameters(dialog.setPoint, dialog.capacity,
                                     FromShown(dialog.efficiency, efficiency, 100));
-    } else if (dialog.heaterType == kHeaterHeatPump)
+    } else if (doc.HeaterType == HeaterKind::HeatPump)
         doc.heatPump.SetParameters(dialog.setPoint, dialog.capacity, dialog.efficiency);
     else
         Show(kStrInvalidHeaterTypeStored, MessageKind::Error);

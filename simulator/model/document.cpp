@@ -147,7 +147,7 @@ void CTidewarmDoc::SetCollectorLoopDefaults() {
 void CTidewarmDoc::SetHeaterDefaults() {
     exchangerPump.SetParameters(0.02, 10, 0.5);
     heatExchanger.SetEffectiveness(0.8);
-    HeaterType = kHeaterFuel;
+    HeaterType = HeaterKind::Fuel;
     gasHeater.SetParameters(20, 10000, 0.8);
     heatPump.SetParameters(20, 10000, 6);
     SetDefaultCurves(heatPump);

@@ -199,7 +199,11 @@ class ProjectReader {
     void ReadExchangerAndHeater() {
         Read(doc_.exchangerPump);
         Read(doc_.heatExchanger);
-        if (version_ >= kVersionHeaterType) in_ >> doc_.HeaterType >> SkipLine;
+        if (version_ >= kVersionHeaterType) {
+            int kind = 0;
+            in_ >> kind >> SkipLine;
+            doc_.HeaterType = static_cast<HeaterKind>(kind);
+        }
         block_();
         if (version_ >= kVersionGasHeaterRecord) {
             Read(doc_.gasHeater);
@@ -342,7 +346,7 @@ int CTidewarmDoc::WriteProject(std::ostream& out) {
     WriteParameterLine(out, RoofType);
     failed |= exchangerPump.WriteParameters(out);
     failed |= heatExchanger.WriteParameters(out);
-    WriteParameterLine(out, HeaterType);
+    WriteParameterLine(out, static_cast<int>(HeaterType));
     failed |= gasHeater.WriteParameters(out);
     failed |= heatPump.WriteParameters(out);
     failed |= heaterProfile.WriteParameters(out);

@@ -234,10 +234,10 @@ void CTidewarmDoc::ConnectPool(bool exchanger) {
 int CTidewarmDoc::ConnectHeater() {
     if (UseAuxHeater == 0) {
         poolPromoter.SetVariableAndTolerance(&poolTempIntegrator.newState, Tolerance);
-    } else if (HeaterType == kHeaterFuel) {
+    } else if (HeaterType == HeaterKind::Fuel) {
         gasHeater.SetInputs(&poolTempIntegrator.newState, &HeaterFlow, &PoolWaterCp, links.AuxOn);
         poolPromoter.SetVariableAndTolerance(&gasHeater.outletTemperature, Tolerance);
-    } else if (HeaterType == kHeaterHeatPump) {
+    } else if (HeaterType == HeaterKind::HeatPump) {
         heatPump.SetInputs(&TWetBulb, &poolTempIntegrator.newState, &HeaterFlow, &PoolWaterCp,
                            links.AuxOn);
         poolPromoter.SetVariableAndTolerance(&heatPump.outletTemperature, Tolerance);
@@ -344,8 +344,8 @@ int CTidewarmDoc::CheckComponents() {
         result |= CheckComponent(heatExchanger);
     }
     if (UseAuxHeater != 0) {
-        if (HeaterType == kHeaterFuel) result |= CheckComponent(gasHeater);
-        if (HeaterType == kHeaterHeatPump) result |= CheckComponent(heatPump);
+        if (HeaterType == HeaterKind::Fuel) result |= CheckComponent(gasHeater);
+        if (HeaterType == HeaterKind::HeatPump) result |= CheckComponent(heatPump);
         result |= CheckComponent(heaterProfile);
     }
     result |= CheckComponent(pool);

@@ -45,7 +45,7 @@ class EconomicsTest : public test::RunTest {
             season.m_QAct = 20;
             season.Update();
         }
-        g_nRunCreationMode = 1;
+        g_nRunCreationMode = RunCreationMode::New;
         g_nCurrentRunId = runId;
         CreateEconomics(-1);
         return runId;

@@ -58,7 +58,7 @@ TEST_F(SimulationBridgeTest, RealSimulationLoadedReplacedAndFailed) {
         run.m_TotalFlow = 0.8;
         run.m_HeaterId = 2;
     });
-    g_nRunCreationMode = 1;
+    g_nRunCreationMode = RunCreationMode::New;
     g_nCurrentRunId = runId;
     CreateEconomics(-1);
     CRunsSet run;

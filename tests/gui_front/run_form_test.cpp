@@ -169,7 +169,7 @@ TEST(RunForm, AnIPRunOpenedAndSavedWithoutAnEditKeepsEveryValue) {
     const int runId = AddIPRun();
     const std::vector<StoredValue> before = StoredRun(runId);
     ChooseRun(runId, false);
-    g_nRunCreationMode = 0;
+    g_nRunCreationMode = RunCreationMode::Existing;
     InputFormDialog form(&Welcome());
     ASSERT_TRUE(form.Loaded());
     const int result = RunModal(form, [&] {
@@ -201,9 +201,9 @@ TEST(RunForm, AnIPRunOpenedAndSavedWithoutAnEditKeepsEveryValue) {
 int AddRunWithResults() {
     const int runId = AddRun([](CRunsSet&) {});
     g_nCurrentRunId = runId;
-    g_nRunCreationMode = 1;
+    g_nRunCreationMode = RunCreationMode::New;
     CreateEconomics(-1);
-    g_nRunCreationMode = 0;
+    g_nRunCreationMode = RunCreationMode::Existing;
     SQLite::Database database(g_strDatabasePath, SQLite::OPEN_READWRITE);
     database.exec("UPDATE Economics SET InstallationCost = 1000 WHERE RunId = " +
                   std::to_string(runId));

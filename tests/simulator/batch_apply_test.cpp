@@ -86,7 +86,7 @@ TEST_F(LoadBatchInputTest, AppliesTheRunOverTheTemplateAndSavesTheProject) {
     }
 
     EXPECT_EQ(doc.UseAuxHeater, 1);
-    EXPECT_EQ(doc.HeaterType, kHeaterFuel);
+    EXPECT_EQ(doc.HeaterType, HeaterKind::Fuel);
     double setPoint, capacity, efficiency;
     doc.gasHeater.GetParameters(setPoint, capacity, efficiency);
     EXPECT_EQ(setPoint, 24);
@@ -191,7 +191,7 @@ TEST_F(LoadBatchInputTest, HeatPumpAndAWholeYearSeason) {
     CTidewarmDoc doc;
     ASSERT_EQ(doc.LoadBatchInput(), 1);
     EXPECT_EQ(doc.NumDays, 365);
-    EXPECT_EQ(doc.HeaterType, kHeaterHeatPump);
+    EXPECT_EQ(doc.HeaterType, HeaterKind::HeatPump);
     double maxOutlet, capacity, cop, months[12];
     doc.heatPump.GetParameters(maxOutlet, capacity, cop);
     EXPECT_EQ(maxOutlet, 24);

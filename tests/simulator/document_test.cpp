@@ -24,7 +24,7 @@ TEST(Document, NewProjectDefaults) {
     EXPECT_EQ(doc.SelectedWeatherReader(), &doc.tmyReader);
     EXPECT_EQ(doc.Collector, kCollectorGlazed);
     EXPECT_EQ(doc.SelectedCollector(), &doc.glazedCollector);
-    EXPECT_EQ(doc.HeaterType, kHeaterFuel);
+    EXPECT_EQ(doc.HeaterType, HeaterKind::Fuel);
     EXPECT_EQ(doc.GetWeatherName(), "");
     EXPECT_EQ(doc.Tolerance, 0.0001);
     EXPECT_EQ(doc.MaxIterations, 100);

@@ -55,7 +55,7 @@ void FillProject(CTidewarmDoc& doc) {
     doc.RoofType = 2;
     doc.exchangerPump.SetParameters(0.3, 60, 0.25);
     doc.heatExchanger.SetEffectiveness(0.65);
-    doc.HeaterType = kHeaterHeatPump;
+    doc.HeaterType = HeaterKind::HeatPump;
     doc.gasHeater.SetParameters(27.5, 32000, 0.82);
     doc.heatPump.SetParameters(29, 15500, 4.5);
     const double months[12] = {0, 0, 0, 0.5, 1, 1, 1, 1, 0.5, 0, 0, 0};

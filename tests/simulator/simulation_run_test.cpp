@@ -46,7 +46,7 @@ const Plant kPlants[] = {
     {"FuelHeater", [](CTidewarmDoc& doc) { doc.gasHeater.SetParameters(26, 60000, 0.8); }},
     {"HeatPump",
      [](CTidewarmDoc& doc) {
-         doc.HeaterType = kHeaterHeatPump;
+         doc.HeaterType = HeaterKind::HeatPump;
          doc.heatPump.SetParameters(26, 40000, 5);
      }},
     {"BlanketProfiles", [](CTidewarmDoc& doc) { doc.BlanketAlways = 0; }},
@@ -263,7 +263,7 @@ TEST_F(SimulationRun, SystemPassFindsWhatTheReferencePassLeftUncomputed) {
         Glazed(doc);
         doc.IndoorPool = 1;
         doc.UseAuxHeater = 1;
-        doc.HeaterType = kHeaterHeatPump;
+        doc.HeaterType = HeaterKind::HeatPump;
         doc.heatPump.SetParameters(28, 40000, 5);
         doc.ReferenceRun = reference;
         EnableHourly(doc, {kHourlyTSky, kHourlyTco, kHourlyAuxOn});
@@ -346,7 +346,7 @@ TEST_F(SimulationRun, EnergyClosesForEveryPoolBlanketAndHeater) {
     for (int indoor : {0, 1})
         for (int blanket : {0, 1})
             for (int heater :
-                 {-1, static_cast<int>(kHeaterFuel), static_cast<int>(kHeaterHeatPump)}) {
+                 {-1, static_cast<int>(HeaterKind::Fuel), static_cast<int>(HeaterKind::HeatPump)}) {
                 CTidewarmDoc doc;
                 Prepare(doc, 172, 10);
                 doc.UseSolar = 0;
@@ -359,7 +359,7 @@ TEST_F(SimulationRun, EnergyClosesForEveryPoolBlanketAndHeater) {
                     doc.blanketSeasonalProfile.SetValues(never);
                 }
                 doc.UseAuxHeater = heater < 0 ? 0 : 1;
-                if (heater >= 0) doc.HeaterType = heater;
+                if (heater >= 0) doc.HeaterType = static_cast<HeaterKind>(heater);
                 doc.gasHeater.SetParameters(27, 200000, 0.8);
                 doc.heatPump.SetParameters(27, 200000, 5);
                 const std::string name = "closure" + std::to_string(indoor) +
