@@ -169,7 +169,7 @@ BatchLimit AtMost(BatchLimit limit, double max) {
 template <class Lines>
 bool CollectorLines(Lines& lines, BatchCollector& c) {
     if (!lines.Int(c.type)) return false;
-    const bool glazed = c.type == 0;
+    const bool glazed = c.Kind() == CollectorKind::Glazed;
     return lines.Real(c.testArea, kTestAreaLimit) && lines.Real(c.testFlowRate, kTestFlowLimit) &&
            lines.Real(c.a, kInterceptLimit) &&
            lines.Real(c.b, glazed ? kGlazedBLimit : kLossCoefficientLimit) &&

@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 
+#include "collector_kind.h"
 #include "heater_kind.h"
 
 inline constexpr std::string_view kBatchInputFileName = "Tidewarm.tmp";
@@ -38,7 +39,7 @@ enum PoolType : int {
 };
 
 struct BatchCollector {
-    int type = 0;  // 0 glazed, any other unglazed
+    int type = 0;  // as written: 0 glazed, any other unglazed
     double testArea = 0;
     double testFlowRate = 0;
     double a = 0, b = 0, c = 0, d = 0, e = 0;
@@ -48,6 +49,8 @@ struct BatchCollector {
     double orientation = 0;  // index of the 16 compass points, 0 West, 4 South
     double slope = 0;        // degrees
     double totalFlow = 0;    // kg/s
+
+    CollectorKind Kind() const { return StoredCollectorKind(type); }
 };
 
 struct BatchHeater {

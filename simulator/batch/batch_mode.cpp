@@ -180,14 +180,14 @@ void CTidewarmDoc::ApplyBatchHeater(const BatchHeater& heater) {
 void CTidewarmDoc::ApplyBatchCollectors(const BatchCollector& c) {
     // The test flow is given for the test area; the array needs it per collector.
     const double testFlow = c.areaPerCollector * c.testFlowRate / c.testArea;
-    if (c.type != 0) {
-        Collector = kCollectorUnglazed;
+    if (c.Kind() == CollectorKind::Unglazed) {
+        Collector = CollectorKind::Unglazed;
         unglazedCollector.SetParameters(
             1, c.collectorsPerBank, c.banks, c.areaPerCollector, c.a, c.b, c.c, c.d, c.e,
             unglazedCollector.GetWindCorrectionFactor(), kBatchMinimumWindSpeed, testFlow, 0, 0,
             nullptr, 0, nullptr);
     } else {
-        Collector = kCollectorGlazed;
+        Collector = CollectorKind::Glazed;
         glazedCollector.SetParameters(1, c.collectorsPerBank, c.banks, c.areaPerCollector, c.a, c.b,
                                       c.c, c.d, c.e, testFlow, 0, 0, nullptr, 0, nullptr);
     }

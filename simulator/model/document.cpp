@@ -125,7 +125,7 @@ void CTidewarmDoc::SetWeatherDefaults() {
 
 // Glazed collectors on their pump, pipes and controller, off until the controller starts them.
 void CTidewarmDoc::SetCollectorLoopDefaults() {
-    Collector = kCollectorGlazed;
+    Collector = CollectorKind::Glazed;
     collectorPump.SetParameters(0.02, 10, 0.5);
     inletPipeInside.SetParameters(0.08, 5);
     inletPipeOutside.SetParameters(0.08, 10);
@@ -236,9 +236,9 @@ const FileReader* CTidewarmDoc::SelectedWeatherReader() const {
 
 FlatPlateCollector* CTidewarmDoc::SelectedCollector() {
     switch (Collector) {
-        case kCollectorGlazed:
+        case CollectorKind::Glazed:
             return &glazedCollector;
-        case kCollectorUnglazed:
+        case CollectorKind::Unglazed:
             return &unglazedCollector;
         default:
             return nullptr;

@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "collector_kind.h"
 #include "collector_plane.h"
 #include "control.h"
 #include "economic_data.h"
@@ -32,7 +33,6 @@
 // Weather readers a project can select, as the project file stores them.
 enum WeatherSourceIndex : int { kWeatherTMY = 0, kWeatherText = 1, kWeatherBinary = 2 };
 // Collector arrays a project can select, as the project file stores them.
-enum CollectorIndex : int { kCollectorGlazed = 0, kCollectorUnglazed = 1 };
 // Auxiliary heater kinds.
 
 // Where the model reads each of its shared quantities; the run points every link at a
@@ -241,9 +241,9 @@ class CTidewarmDoc {
 
     // The project's settings, all given by SetDefaults (which the constructors call), so their
     // defaults have one home.
-    // Selections (WeatherSourceIndex, CollectorIndex).
+    // Selections (WeatherSourceIndex, CollectorKind).
     int WeatherSource;
-    int Collector;
+    CollectorKind Collector;
 
     // Switches and scalars; temperatures in degC.
     int UseSolar;

@@ -186,7 +186,7 @@ class ProjectReader {
     void ReadCollectors() {
         int collector = 0;
         in_ >> collector >> SkipLine;
-        if (in_) doc_.Collector = collector == 0 ? kCollectorGlazed : kCollectorUnglazed;
+        if (in_) doc_.Collector = StoredCollectorKind(collector);
         block_();
         Read(doc_.glazedCollector);
         Read(doc_.unglazedCollector);
@@ -340,7 +340,7 @@ int CTidewarmDoc::WriteProject(std::ostream& out) {
                                      &outletPipeInside,
                                      &outletPipeOutside};
     for (const SolarBase* component : head) failed |= component->WriteParameters(out);
-    WriteParameterLine(out, Collector);
+    WriteParameterLine(out, static_cast<int>(Collector));
     failed |= glazedCollector.WriteParameters(out);
     failed |= unglazedCollector.WriteParameters(out);
     WriteParameterLine(out, RoofType);

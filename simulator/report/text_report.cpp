@@ -230,10 +230,10 @@ struct ArraySize {
 
 ArraySize SelectedArraySize(const CTidewarmDoc& doc) {
     ArraySize size;
-    if (doc.Collector == kCollectorGlazed) {
+    if (doc.Collector == CollectorKind::Glazed) {
         doc.glazedCollector.GetUseParameters(size.series, size.groups, size.banks);
         size.area = doc.glazedCollector.GetTestParameters().collectorArea;
-    } else if (doc.Collector == kCollectorUnglazed) {
+    } else if (doc.Collector == CollectorKind::Unglazed) {
         double wind = 0, threshold = 0;
         doc.unglazedCollector.GetUseParameters(size.series, size.groups, size.banks, wind,
                                                threshold);
@@ -246,7 +246,7 @@ void WriteSolarCharacteristics(std::ostream& out, const CTidewarmDoc& doc, const
     if (doc.UseSolar) {
         out << "\n";
         out << Text(kStrReportSolarCharacteristics);
-        out << Text(doc.Collector == kCollectorGlazed ? kStrReportGlazed : kStrReportUnglazed);
+        out << Text(doc.Collector == CollectorKind::Glazed ? kStrReportGlazed : kStrReportUnglazed);
         out << Formatted(kStrReportCollectorArea,
                          size.groups * size.series * size.area * size.banks);
     }

@@ -110,7 +110,7 @@ int CTidewarmDoc::CollectorLoop(FlatPlateCollector& collector) {
                                  Step{collector, kStrTitleCollector}})
             if (const int result = step.component.Compute(); result != 0)
                 return ShowComponentFailure(result, step.title);
-        if (Collector == kCollectorUnglazed)
+        if (Collector == CollectorKind::Unglazed)
             if (const int result = RoofLoop(collector); result != 0) return result;
         if (links.QColl != nullptr) {
             // The energy collected drives the loop: the outlet follows from it in the loop's

@@ -95,7 +95,7 @@ TEST_F(LoadBatchInputTest, AppliesTheRunOverTheTemplateAndSavesTheProject) {
 
     EXPECT_EQ(doc.UseSolar, 1);
     EXPECT_EQ(doc.UseExchanger, 0);
-    EXPECT_EQ(doc.Collector, kCollectorUnglazed);
+    EXPECT_EQ(doc.Collector, CollectorKind::Unglazed);
     int series, banks, mode, count1, count2;
     double groups, area, ca, cb, cc, cd, ce, wind, minWind, testFlow;
     const double* const* t1;

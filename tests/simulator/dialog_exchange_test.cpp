@@ -304,7 +304,7 @@ TEST_F(DialogExchange, CollectorTypeSelectsTheArray) {
     test.area = 3;
     test.modifierMode = CCollectorTestDlg::kModifierProfile;
     ASSERT_TRUE(CopyBack(test, doc));
-    EXPECT_EQ(doc.Collector, kCollectorUnglazed);
+    EXPECT_EQ(doc.Collector, CollectorKind::Unglazed);
     const CollectorTestParameters unglazed = doc.unglazedCollector.GetTestParameters();
     EXPECT_EQ(unglazed.collectorArea, 3);
     EXPECT_EQ(unglazed.count1, 10);
@@ -313,11 +313,11 @@ TEST_F(DialogExchange, CollectorTypeSelectsTheArray) {
 
     test.collectorType = "Tubes";
     EXPECT_FALSE(CopyBack(test, doc));
-    EXPECT_EQ(doc.Collector, kCollectorUnglazed);
+    EXPECT_EQ(doc.Collector, CollectorKind::Unglazed);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0], "Unknown Collector Type");
 
-    doc.Collector = 7;
+    doc.Collector = static_cast<CollectorKind>(7);
     EXPECT_FALSE(Fill(doc, test));
     CCollectorUseDlg use;
     EXPECT_TRUE(Fill(doc, use)) << "the rest is still filled";

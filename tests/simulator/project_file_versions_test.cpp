@@ -83,7 +83,7 @@ TEST_F(ProjectFileTest, Version10100) {
     EXPECT_EQ(doc.binaryWeatherReader.GetFileName(), nullptr);
     EXPECT_STREQ(doc.alternateReader.GetFileName(), "alternate.txt");
     EXPECT_NEAR(doc.sun.GetLatitude(), 45.5 * kRadiansPerDegree, 1e-12);
-    EXPECT_EQ(doc.Collector, kCollectorUnglazed);
+    EXPECT_EQ(doc.Collector, CollectorKind::Unglazed);
 
     int series, banks;
     double groups;

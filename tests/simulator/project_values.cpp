@@ -43,7 +43,7 @@ void FillProject(CTidewarmDoc& doc) {
     doc.inletPipeOutside.SetParameters(0.12, 11.5);
     doc.outletPipeInside.SetParameters(0.13, 7.5);
     doc.outletPipeOutside.SetParameters(0.14, 12.5);
-    doc.Collector = kCollectorUnglazed;
+    doc.Collector = CollectorKind::Unglazed;
     const double angles[] = {0, 30, 60, 80}, modifiers[] = {1, 0.98, 0.9, 0.55};
     const double* table[] = {angles, modifiers};
     const double angles2[] = {0, 70}, modifiers2[] = {1, 0.75};

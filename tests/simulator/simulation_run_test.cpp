@@ -176,7 +176,7 @@ TEST_F(SimulationRun, CollectorsWarmTheUnheatedPoolAndTheReferencePassStandsApar
     // must not count them.
     CTidewarmDoc doc;
     Prepare(doc);
-    doc.Collector = kCollectorUnglazed;
+    doc.Collector = CollectorKind::Unglazed;
     doc.RoofType = 2;
     doc.UseExchanger = 1;
     doc.gasHeater.SetParameters(26, 60000, 0.8);
@@ -223,14 +223,14 @@ TEST_F(SimulationRun, FallingModifierTableRunsTheSeasonWithEitherCollector) {
     }
     angles[9] = 90;
     const double* table[] = {angles, modifiers};
-    for (int collector : {kCollectorGlazed, kCollectorUnglazed}) {
+    for (CollectorKind collector : {CollectorKind::Glazed, CollectorKind::Unglazed}) {
         double collected[2] = {};
         for (int withTable : {0, 1}) {
             CTidewarmDoc doc;
             Prepare(doc);
             Glazed(doc);
             doc.Collector = collector;
-            CollectorTestParameters test = collector == kCollectorGlazed
+            CollectorTestParameters test = collector == CollectorKind::Glazed
                                                ? doc.glazedCollector.GetTestParameters()
                                                : doc.unglazedCollector.GetTestParameters();
             test.modifierMode = withTable;
@@ -239,17 +239,18 @@ TEST_F(SimulationRun, FallingModifierTableRunsTheSeasonWithEitherCollector) {
             test.count2 = 0;
             test.table2 = nullptr;
             // (The collectors are connected when the run starts.)
-            if (collector == kCollectorGlazed)
+            if (collector == CollectorKind::Glazed)
                 doc.glazedCollector.SetTestParameters(test);
             else
                 doc.unglazedCollector.SetTestParameters(test);
-            ASSERT_EQ(doc.RunSimulation("pool.tdw"), 0) << collector << " " << withTable;
+            ASSERT_EQ(doc.RunSimulation("pool.tdw"), 0)
+                << static_cast<int>(collector) << " " << withTable;
             EXPECT_TRUE(messages_.shown.empty());
             const ResultTable monthly = ReadResults("pool.mly");
             collected[withTable] = monthly.At(monthly.rows.size() - 1, "QColl");
         }
-        EXPECT_GT(collected[1], 0) << collector;
-        EXPECT_LE(collected[1], collected[0]) << collector;
+        EXPECT_GT(collected[1], 0) << static_cast<int>(collector);
+        EXPECT_LE(collected[1], collected[0]) << static_cast<int>(collector);
     }
 }
 

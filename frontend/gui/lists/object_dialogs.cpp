@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "collector_kind.h"
 #include "frontend_strings.h"
 #include "heater_kind.h"
 #include "record_fields.h"
@@ -139,7 +140,8 @@ CCollectorDlg::CCollectorDlg(wxWindow* parent, const CollectorData& data, UnitSy
     AddName(*grid, data.name);
     grid->Add(new wxStaticText(this, wxID_ANY, ResText(kStrCollectorType)), 0,
               wxALIGN_CENTER_VERTICAL);
-    type_ = ChoiceOf(this, {ResText(kStrGlazed), ResText(kStrUnglazed)}, data.type == 0 ? 0 : 1);
+    type_ = ChoiceOf(this, {ResText(kStrGlazed), ResText(kStrUnglazed)},
+                     static_cast<int>(StoredCollectorKind(data.type)));
     type_->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { SelectType(type_->GetSelection()); });
     grid->Add(type_);
     grid->AddSpacer(0);
@@ -169,8 +171,10 @@ CCollectorDlg::CCollectorDlg(wxWindow* parent, const CollectorData& data, UnitSy
 
 void CCollectorDlg::SelectType(int type) {
     data_.type = type;
-    type_->SetSelection(type == 0 ? 0 : 1);
-    equation_->SetLabel(ResText(type == 0 ? kStrGlazedEquation : kStrUnglazedEquation));
+    const CollectorKind kind = StoredCollectorKind(type);
+    type_->SetSelection(static_cast<int>(kind));
+    equation_->SetLabel(
+        ResText(kind == CollectorKind::Glazed ? kStrGlazedEquation : kStrUnglazedEquation));
     RewriteNumbers();
 }
 
