@@ -170,7 +170,7 @@ BatchLimit AtMost(BatchLimit limit, double max) {
 template <class Lines>
 bool CollectorLines(Lines& lines, BatchCollector& c) {
     if (!lines.Int(c.type)) return false;
-    const bool glazed = c.type == 0;
+    const bool glazed = c.Kind() == CollectorKind::Glazed;
     return lines.Real(c.testArea, kTestAreaLimit) && lines.Real(c.testFlowRate, kTestFlowLimit) &&
            lines.Real(c.a, kInterceptLimit) &&
            lines.Real(c.b, glazed ? kGlazedBLimit : kLossCoefficientLimit) &&
@@ -186,7 +186,7 @@ bool CollectorLines(Lines& lines, BatchCollector& c) {
 template <class Lines>
 bool HeaterLines(Lines& lines, BatchHeater& h) {
     return lines.Int(h.type) && lines.Real(h.capacity, kCapacityLimit) &&
-           lines.Real(h.efficiency, h.type == 0 ? kEfficiencyLimit : kCopLimit) &&
+           lines.Real(h.efficiency, h.Kind() == HeaterKind::Fuel ? kEfficiencyLimit : kCopLimit) &&
            lines.Int(h.monthMask, kMonthMaskLimit);
 }
 

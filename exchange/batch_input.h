@@ -16,6 +16,8 @@
 #include <string>
 #include <string_view>
 
+#include "collector_kind.h"
+#include "heater_kind.h"
 // Templates of the four pool types, in the program folder.
 inline constexpr std::array<std::string_view, 4> kPoolTemplates = {"resingr.tpl", "resabgr.tpl",
                                                                    "pubout.tpl", "pubin.tpl"};
@@ -27,7 +29,7 @@ enum PoolType : int {
 };
 
 struct BatchCollector {
-    int type = 0;  // 0 glazed, any other unglazed
+    int type = 0;  // as written: 0 glazed, any other unglazed
     double testArea = 0;
     double testFlowRate = 0;
     double a = 0, b = 0, c = 0, d = 0, e = 0;
@@ -37,13 +39,17 @@ struct BatchCollector {
     double orientation = 0;  // index of the 16 compass points, 0 West, 4 South
     double slope = 0;        // degrees
     double totalFlow = 0;    // kg/s
+
+    CollectorKind Kind() const { return StoredCollectorKind(type); }
 };
 
 struct BatchHeater {
-    int type = 0;  // 0 fuel-fired, any other a heat pump
+    int type = 0;  // as written: 0 fuel-fired, any other a heat pump
     double capacity = 0;
     double efficiency = 0;  // fraction, or the heat pump's coefficient of performance
     int monthMask = 0;
+
+    HeaterKind Kind() const { return StoredHeaterKind(type); }
 };
 
 struct BatchBlanket {

@@ -47,11 +47,11 @@ void FileLock::Release() {
 
 FileLock::Outcome FileLock::Acquire(const std::string& path, std::chrono::milliseconds wait) {
     Release();
-    problem_.clear();
+    failure_.reset();
     int fd = HandedDescriptor(path);
     if (fd < 0) fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0) {
-        problem_ = path + ": " + std::strerror(errno);
+        failure_ = Problem{path + ": " + std::strerror(errno)};
         return Outcome::kFailed;
     }
     const auto deadline = std::chrono::steady_clock::now() + wait;
@@ -61,7 +61,7 @@ FileLock::Outcome FileLock::Acquire(const std::string& path, std::chrono::millis
             return Outcome::kHeld;
         }
         if (errno != EWOULDBLOCK && errno != EINTR) {
-            problem_ = path + ": " + std::strerror(errno);
+            failure_ = Problem{path + ": " + std::strerror(errno)};
             ::close(fd);
             return Outcome::kFailed;
         }
@@ -82,7 +82,7 @@ bool ReserveDataFolder(FileLock& lock, const std::string& folder,
             ShowMessage(FormatResString(texts.busy, folder));
             return false;
         case FileLock::Outcome::kFailed:
-            ShowMessage(FormatResString(texts.failed, lock.Problem()));
+            ShowMessage(FormatResString(texts.failed, lock.Failure()->message));
             return false;
     }
     return false;

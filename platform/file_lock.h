@@ -10,8 +10,11 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "problem.h"
 
 inline constexpr std::string_view kSimulationLockFileName = "Tidewarm.lock";
 // The lock file of a database: its path followed by this.
@@ -29,7 +32,7 @@ class FileLock {
     enum class Outcome {
         kHeld,    // the lock is this process's until released
         kBusy,    // another process still held it after the wait
-        kFailed,  // the lock file could not be opened (`Problem()` says why)
+        kFailed,  // the lock file could not be opened (`Failure()` says why)
     };
 
     FileLock() = default;
@@ -46,11 +49,12 @@ class FileLock {
 
     // The descriptor that holds the lock, to hand to a started program; -1 when not held.
     int Descriptor() const { return fd_; }
-    const std::string& Problem() const { return problem_; }
+    // Why the last Acquire failed; empty after any other outcome.
+    const std::optional<Problem>& Failure() const { return failure_; }
 
   private:
     int fd_ = -1;
-    std::string problem_;
+    std::optional<Problem> failure_;
 };
 
 // The string ids of what a refused reservation of a data folder shows: another simulation held

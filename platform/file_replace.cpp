@@ -55,7 +55,7 @@ std::string TemporaryName(const std::string& path) {
     return path + std::string(kTemporarySuffix);
 }
 
-bool ReplaceFileContents(const std::string& path, std::string_view text, std::string* problem) {
+std::optional<Problem> ReplaceFileContents(const std::string& path, std::string_view text) {
     std::string temporary;
     const int fd = CreateUniqueBeside(path, temporary);
     bool ok = fd >= 0;
@@ -69,11 +69,9 @@ bool ReplaceFileContents(const std::string& path, std::string_view text, std::st
         ok = false;
         error = errno;
     }
-    if (!ok) {
-        if (fd >= 0) ::unlink(temporary.c_str());
-        if (problem != nullptr) *problem = std::strerror(error);
-    }
-    return ok;
+    if (ok) return std::nullopt;
+    if (fd >= 0) ::unlink(temporary.c_str());
+    return Problem{std::strerror(error)};
 }
 
 void RemoveTemporaryFiles(const std::string& path) {

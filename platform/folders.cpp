@@ -85,10 +85,10 @@ bool SameContents(const fs::path& a, const fs::path& b) {
                       std::istreambuf_iterator<char>(second), std::istreambuf_iterator<char>());
 }
 
-void Note(std::string* problem, const std::string& text) {
-    if (!problem) return;
-    if (!problem->empty()) *problem += "\n";
-    *problem += text;
+// Adds `text` on a line of its own to the failures noted so far.
+void Note(std::string& failures, const std::string& text) {
+    if (!failures.empty()) failures += "\n";
+    failures += text;
 }
 
 }  // namespace
@@ -123,24 +123,21 @@ std::string DataFolder() {
     return documents + "/" + std::string(kDataFolderName);
 }
 
-bool SetUpDataFolder(const std::string& dataFolder, const std::string& programFolder,
-                     std::string* problem) {
-    if (problem) problem->clear();
-    bool ok = true;
+std::optional<Problem> SetUpDataFolder(const std::string& dataFolder,
+                                       const std::string& programFolder) {
+    std::string failures;
     std::error_code error;
     const fs::path data(dataFolder);
     fs::create_directories(data, error);
     if (error || !fs::is_directory(data)) {
-        Note(problem, "Cannot create the data folder " + dataFolder +
-                          (error ? ": " + error.message() : std::string()));
-        return false;
+        return Problem{"Cannot create the data folder " + dataFolder +
+                       (error ? ": " + error.message() : std::string())};
     }
     const fs::path climate = data / kClimateFolderName;
     fs::create_directories(climate, error);
     if (error || !fs::is_directory(climate)) {
-        Note(problem, "Cannot create the folder " + climate.string() +
-                          (error ? ": " + error.message() : std::string()));
-        ok = false;
+        Note(failures, "Cannot create the folder " + climate.string() +
+                           (error ? ": " + error.message() : std::string()));
     }
     for (std::string_view name : kDeliveredDataFiles) {
         const fs::path target = data / name;
@@ -151,15 +148,14 @@ bool SetUpDataFolder(const std::string& dataFolder, const std::string& programFo
             (!fs::exists(source, error) || SameContents(source, target)))
             continue;
         if (!CopyWhole(source, target, error)) {
-            Note(problem,
+            Note(failures,
                  "Cannot copy " + source.string() + " to " + dataFolder + ": " + error.message());
-            ok = false;
         }
     }
     fs::current_path(data, error);
     if (error) {
-        Note(problem, "Cannot enter the data folder " + dataFolder + ": " + error.message());
-        ok = false;
+        Note(failures, "Cannot enter the data folder " + dataFolder + ": " + error.message());
     }
-    return ok;
+    if (failures.empty()) return std::nullopt;
+    return Problem{failures};
 }

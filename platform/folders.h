@@ -3,8 +3,11 @@
 // user's files and is the current directory of the running program.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "problem.h"
 
 // Name of the data folder inside the documents folder, and of the weather folder inside it.
 inline constexpr std::string_view kDataFolderName = "Tidewarm";
@@ -30,8 +33,7 @@ std::string DataFolder();
 // Creates `dataFolder` and its "Climate" folder when missing, copies each delivered data file
 // from `programFolder` when the data folder lacks it or holds a copy that differs from the
 // program's (one of an earlier version), and makes the data
-// folder the current directory. Returns false when any step failed, with what failed in
-// `problem`; the steps that can still be done are done (a data folder that cannot be created
-// is not entered).
-[[nodiscard]] bool SetUpDataFolder(const std::string& dataFolder, const std::string& programFolder,
-                                   std::string* problem = nullptr);
+// folder the current directory. When any step failed, what failed (a line each); the steps that
+// can still be done are done (a data folder that cannot be created is not entered).
+[[nodiscard]] std::optional<Problem> SetUpDataFolder(const std::string& dataFolder,
+                                                     const std::string& programFolder);

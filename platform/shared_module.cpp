@@ -2,16 +2,12 @@
 
 #include <dlfcn.h>
 
-void* LoadModuleEntry(const std::string& path, const char* entryName, std::string* problem) {
+std::variant<void*, Problem> LoadModuleSymbol(const std::string& path, const char* entryName) {
     void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (module == nullptr) {
-        *problem = dlerror();
-        return nullptr;
-    }
+    if (module == nullptr) return Problem{dlerror()};
     void* entry = dlsym(module, entryName);
-    if (entry == nullptr) {
-        *problem = dlerror();
-        dlclose(module);
-    }
-    return entry;
+    if (entry != nullptr) return entry;
+    Problem problem{dlerror()};
+    dlclose(module);
+    return problem;
 }

@@ -3,8 +3,21 @@
 #pragma once
 
 #include <string>
+#include <variant>
 
-// Loads the shared module `path` and finds its entry `entryName`; nullptr when either fails,
-// with the loader's reason in `problem`. Every symbol is resolved now, so a module that does not
-// fit fails here and not later in the middle of a window. A loaded module stays to the end.
-void* LoadModuleEntry(const std::string& path, const char* entryName, std::string* problem);
+#include "problem.h"
+
+// Loads the shared module `path` and finds its entry `entryName`; the loader's reason when either
+// fails. Every symbol is resolved now, so a module that does not fit fails here and not later in
+// the middle of a window. A loaded module stays to the end.
+[[nodiscard]] std::variant<void*, Problem> LoadModuleSymbol(const std::string& path,
+                                                            const char* entryName);
+
+// The same entry as the function type `Entry` that the module defines it with.
+template <class Entry>
+[[nodiscard]] std::variant<Entry, Problem> LoadModuleEntry(const std::string& path,
+                                                           const char* entryName) {
+    std::variant<void*, Problem> symbol = LoadModuleSymbol(path, entryName);
+    if (const Problem* problem = std::get_if<Problem>(&symbol)) return *problem;
+    return reinterpret_cast<Entry>(std::get<void*>(symbol));
+}

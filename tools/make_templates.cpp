@@ -53,7 +53,7 @@ void SetUpTemplate(CTidewarmDoc& doc, int poolType) {
     doc.outletPipeInside.SetParameters(pipeLoss, publicPool ? 10 : 5);
     doc.outletPipeOutside.SetParameters(pipeLoss, publicPool ? 40 : 15);
     doc.PipeSurroundTemp = indoor ? 20 : 12;
-    doc.Collector = indoor ? kCollectorGlazed : kCollectorUnglazed;
+    doc.Collector = indoor ? CollectorKind::Glazed : CollectorKind::Unglazed;
     doc.glazedCollector.SetParameters(1, publicPool ? 20 : 4, 1, 2.5, 0.75, 0, 4.5, 0.01, 0, 0.04,
                                       0, 0, nullptr, 0, nullptr);
     doc.unglazedCollector.SetParameters(1, publicPool ? 20 : 6, 1, 4.0, 0.85, 0.04, 12, 3, 0, 0.5,

@@ -107,10 +107,7 @@ void PrintResults(int runId) {
 
 void PrintEconomics(int runId) {
     CEconomicsSet e;
-    e.m_strFilter = "[RunId] = ?";
-    e.m_filterValues = {std::int64_t{runId}};
-    e.Open();
-    if (e.IsEOF()) return;
+    if (!SelectById(e, kRunIdColumn, runId)) return;
     std::printf("\nEconomics ($):\n");
     const std::pair<const char*, double> lines[] = {
         {"Collectors", e.m_CollTotalCost},
@@ -130,9 +127,8 @@ void PrintEconomics(int runId) {
 // Sets up the data folder and its weather folder; false after the failure's message.
 bool SetUpFolders(const std::string& programFolder) {
     g_strProgramFolder = programFolder;
-    std::string problem;
-    if (!SetUpDataFolder(DataFolder(), programFolder, &problem)) {
-        std::fprintf(stderr, "sample_run: %s\n", problem.c_str());
+    if (const std::optional<Problem> problem = SetUpDataFolder(DataFolder(), programFolder)) {
+        std::fprintf(stderr, "sample_run: %s\n", problem->message.c_str());
         return false;
     }
     g_strClimateFolder = DataFolder() + "/" + std::string(kClimateFolderName);
@@ -167,13 +163,11 @@ int SampleRun(const std::string& programFolder) {
         return 1;
 
     const int runId = AddSampleRun();
-    g_nRunCreationMode = 1;
+    g_nRunCreationMode = RunCreationMode::New;
     g_nCurrentRunId = runId;
     CreateEconomics(-1);
     CRunsSet run;
-    run.m_strFilter = "[RunId] = ?";
-    run.m_filterValues = {std::int64_t{runId}};
-    run.Open();
+    (void)SelectById(run, kRunIdColumn, runId);  // added just above
     std::printf("Simulating run %d of %s with %s/TidewarmPro...\n", runId,
                 g_strDatabasePath.c_str(), programFolder.c_str());
     if (SimulateRun(run) != SimulationOutcome::Loaded || !ComputeRunEconomics(runId)) return 1;

@@ -27,7 +27,7 @@ void SetUp(CTidewarmDoc& doc, int plant, int reference) {
     doc.hourlyWriter.SetColumnFlags(flags, 0, kHourlyColumnCount - 1);
     switch (plant) {
         case kUnglazedRoofExchangerHeater:
-            doc.Collector = kCollectorUnglazed;
+            doc.Collector = CollectorKind::Unglazed;
             doc.RoofType = 1;
             doc.UseExchanger = 1;
             break;

@@ -26,8 +26,7 @@ bool StartFrontEnd(const std::string& programFolder, const std::string& dataFold
     ResetFrontEndState();
     g_databaseInUse = false;
     SetupPaths(dataFolder, programFolder);
-    std::string problem;
-    const bool folderReady = SetUpDataFolder(dataFolder, programFolder, &problem);
+    const std::optional<Problem> folderProblem = SetUpDataFolder(dataFolder, programFolder);
     ReadFrontEndConfig(dataFolder);
     const bool stringsRead =
         SetUpStrings(FrontEndEnglishStrings(), g_nLanguage, programFolder, kFrontEndFrenchLibrary);
@@ -39,7 +38,8 @@ bool StartFrontEnd(const std::string& programFolder, const std::string& dataFold
     if (frenchMissing)
         ShowMessage(FormatResString(kStrFrenchTextsMissing,
                                     FrenchStringFile(programFolder, kFrontEndFrenchLibrary)));
-    if (!folderReady) ShowMessage(FormatResString(kStrCannotSetUpDataFolder, problem));
+    if (folderProblem)
+        ShowMessage(FormatResString(kStrCannotSetUpDataFolder, folderProblem->message));
     RemoveStaleReportFolders(dataFolder);
     const std::string lockPath = g_strDatabasePath + std::string(kDatabaseLockSuffix);
     if (g_databaseLock.Acquire(lockPath, std::chrono::milliseconds(0)) ==

@@ -94,8 +94,8 @@ bool WriteFrontEndConfig(const std::string& dataFolder) {
          << g_nCurrentRunId << '\n'
          << (g_nNewLanguage == 1 ? "Fra" : "Eng") << '\n';
     const std::string path = ConfigPath(dataFolder);
-    std::string problem;
-    const bool ok = ReplaceFileContents(path, text.str(), &problem);
-    if (!ok) ShowMessage(LoadResString(kStrConfigWriteFailed) + " " + path + ":\n" + problem);
-    return ok;
+    const std::optional<Problem> problem = ReplaceFileContents(path, text.str());
+    if (problem)
+        ShowMessage(LoadResString(kStrConfigWriteFailed) + " " + path + ":\n" + problem->message);
+    return !problem;
 }

@@ -10,6 +10,10 @@
 
 #include "display_units.h"
 
+// How the input form gets its run: an existing run, a new run from scratch, or a new run copied
+// from a model run.
+enum class RunCreationMode { Existing, New, Copy };
+
 struct FrontEndState {
     // Folder of the running program file: TidewarmPro, the reference database, the report
     // templates and the French string file are there.
@@ -34,9 +38,7 @@ struct FrontEndState {
     // Language in force (0 English, 1 French), and the one chosen for the next start (line 6).
     int language = 0;
     int newLanguage = 0;
-    // How the input form gets its run: 0 an existing run, 1 a new run from scratch, 2 a new run
-    // copied from a model run.
-    int runCreationMode = 0;
+    RunCreationMode runCreationMode = RunCreationMode::Existing;
     // 1 when the wizard entered a new client or installer.
     int newClient = 0;
     int newInstaller = 0;
@@ -57,7 +59,7 @@ inline UnitSystem& g_nUnits = g_frontEnd.units;
 inline int& g_nCurrentRunId = g_frontEnd.currentRunId;
 inline int& g_nLanguage = g_frontEnd.language;
 inline int& g_nNewLanguage = g_frontEnd.newLanguage;
-inline int& g_nRunCreationMode = g_frontEnd.runCreationMode;
+inline RunCreationMode& g_nRunCreationMode = g_frontEnd.runCreationMode;
 inline int& g_bNewClient = g_frontEnd.newClient;
 inline int& g_bNewInstaller = g_frontEnd.newInstaller;
 

@@ -12,13 +12,6 @@
 
 namespace {
 
-// The first row of `set` whose `idColumn` is `id`; false when there is none.
-bool SelectById(CRecordset& set, const char* idColumn, int id) {
-    set.m_strFilter = std::string("[") + idColumn + "] = ?";
-    set.m_filterValues = {std::int64_t{id}};
-    set.Open();
-    return !set.IsEOF();
-}
 
 std::optional<std::string> WeatherPathOfCity(const std::string& city) {
     for (std::size_t i = 0; i < g_CityNames.size() && i < g_WeatherFileNames.size(); ++i)
@@ -42,7 +35,7 @@ void CopyRunValues(const CRunsSet& run, BatchInput& input) {
 
 bool CopyPoolUse(int id, BatchInput& input) {
     CPoolUseSet use;
-    if (!SelectById(use, "PoolUseId", id)) {
+    if (!SelectById(use, ObjectIdColumn(use.Type()), id)) {
         ShowMessage(FormatResString(kStrPoolUseNotFound, id));
         return false;
     }
@@ -62,7 +55,7 @@ bool CopyCollector(const CRunsSet& run, BatchInput& input) {
     input.collectorSelector = run.m_CollectorId - 1;
     if (run.m_CollectorId == kNoObjectId) return true;
     CCollectorsSet row;
-    if (!SelectById(row, "CollectorId", run.m_CollectorId)) {
+    if (!SelectById(row, ObjectIdColumn(row.Type()), run.m_CollectorId)) {
         ShowMessage(FormatResString(kStrCollectorNotFound, run.m_CollectorId));
         return false;
     }
@@ -88,7 +81,7 @@ bool CopyHeater(const CRunsSet& run, BatchInput& input) {
     input.heaterSelector = run.m_HeaterId - 1;
     if (run.m_HeaterId == kNoObjectId) return true;
     CHeatersSet row;
-    if (!SelectById(row, "HeaterId", run.m_HeaterId)) {
+    if (!SelectById(row, ObjectIdColumn(row.Type()), run.m_HeaterId)) {
         ShowMessage(FormatResString(kStrHeaterNotFound, run.m_HeaterId));
         return false;
     }
@@ -96,7 +89,7 @@ bool CopyHeater(const CRunsSet& run, BatchInput& input) {
     h.type = row.m_Type;
     h.capacity = row.m_Capacity;
     // A fuel-fired heater's efficiency is kept in percent, a heat pump's COP as it stands.
-    h.efficiency = row.m_Type == 0 ? row.m_EfficiencyCOP / 100 : row.m_EfficiencyCOP;
+    h.efficiency = row.Kind() == HeaterKind::Fuel ? row.m_EfficiencyCOP / 100 : row.m_EfficiencyCOP;
     h.monthMask = run.m_HeaterMonthlyUse;
     return true;
 }
@@ -105,7 +98,7 @@ bool CopyBlanket(const CRunsSet& run, BatchInput& input) {
     input.blanketSelector = run.m_BlanketId - 1;
     if (run.m_BlanketId == kNoObjectId) return true;
     CBlanketsSet row;
-    if (!SelectById(row, "BlanketId", run.m_BlanketId)) {
+    if (!SelectById(row, ObjectIdColumn(row.Type()), run.m_BlanketId)) {
         ShowMessage(FormatResString(kStrBlanketNotFound, run.m_BlanketId));
         return false;
     }

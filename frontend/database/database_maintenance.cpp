@@ -31,46 +31,42 @@ bool SyncFile(const std::string& path) {
     return ::close(fd) == 0 && synced;
 }
 
-bool VacuumInto(const std::string& from, const std::string& to, std::string& problem) {
+std::optional<Problem> VacuumInto(const std::string& from, const std::string& to) {
     try {
         SQLite::Database database(from, SQLite::OPEN_READONLY);
         SQLite::Statement vacuum(database, "VACUUM INTO ?");
         vacuum.bind(1, to);
         vacuum.exec();
     } catch (const std::exception& error) {
-        problem = error.what();
-        return false;
+        return Problem{error.what()};
     }
-    if (SyncFile(to)) return true;
-    problem = std::strerror(errno);
-    return false;
+    if (SyncFile(to)) return std::nullopt;
+    return Problem{std::strerror(errno)};
 }
 
-bool CheckIntegrity(const std::string& file, std::string& problem) {
+std::optional<Problem> CheckIntegrity(const std::string& file) {
     try {
         SQLite::Database database(file, SQLite::OPEN_READONLY);
         SQLite::Statement check(database, "PRAGMA integrity_check");
-        if (check.executeStep() && check.getColumn(0).getString() == "ok") return true;
-        problem = "integrity check: " + check.getColumn(0).getString();
+        if (check.executeStep() && check.getColumn(0).getString() == "ok") return std::nullopt;
+        return Problem{"integrity check: " + check.getColumn(0).getString()};
     } catch (const std::exception& error) {
-        problem = error.what();
+        return Problem{error.what()};
     }
-    return false;
 }
 
-bool Replace(const std::string& from, const std::string& to, std::string& problem) {
-    if (std::rename(from.c_str(), to.c_str()) == 0) return true;
-    problem = std::strerror(errno);
-    return false;
+std::optional<Problem> Replace(const std::string& from, const std::string& to) {
+    if (std::rename(from.c_str(), to.c_str()) == 0) return std::nullopt;
+    return Problem{std::strerror(errno)};
 }
 
 // Keeps a copy of the database as it is, replacing the previous backup.
-bool KeepBackup(const std::string& path, std::string& problem) {
+std::optional<Problem> KeepBackup(const std::string& path) {
     std::error_code error;
     fs::copy_file(path, path + std::string(kBackupSuffix), fs::copy_options::overwrite_existing,
                   error);
-    if (error) problem = error.message();
-    return !error;
+    if (error) return Problem{error.message()};
+    return std::nullopt;
 }
 
 // The database file can be opened for reading.
@@ -122,13 +118,12 @@ std::optional<Problem> CompactDatabase(const std::string& path, const Compaction
     const std::string temporary = path + std::string(kCompactionSuffix);
     std::error_code ignored;
     fs::remove(temporary, ignored);  // left by an interrupted compaction
-    std::string problem;
-    const bool compacted = steps.vacuumInto(path, temporary, problem) &&
-                           steps.checkIntegrity(temporary, problem) && KeepBackup(path, problem) &&
-                           steps.replace(temporary, path, problem);
-    if (compacted) return std::nullopt;
-    fs::remove(temporary, ignored);
-    return Problem{problem};
+    std::optional<Problem> problem = steps.vacuumInto(path, temporary);
+    if (!problem) problem = steps.checkIntegrity(temporary);
+    if (!problem) problem = KeepBackup(path);
+    if (!problem) problem = steps.replace(temporary, path);
+    if (problem) fs::remove(temporary, ignored);
+    return problem;
 }
 
 bool OpenDatabase(bool compact) {
@@ -165,8 +160,9 @@ bool DeleteRun(int runId) {
     std::optional<SQLite::Database> database;
     try {
         database.emplace(ConnectDatabase());
-    } catch (const std::exception&) {
-        ShowMessage(LoadResString(kStrCouldNotOpenDatabase) + g_strDatabasePath);
+    } catch (const std::exception& error) {
+        ShowMessage(LoadResString(kStrCouldNotOpenDatabase) + g_strDatabasePath + "\n" +
+                    error.what());
         return false;
     }
     try {
@@ -179,8 +175,8 @@ bool DeleteRun(int runId) {
         }
         transaction.commit();
         return true;
-    } catch (const std::exception&) {
-        ShowMessage(FormatResString(kStrErrorDeletingRun, runId));
+    } catch (const std::exception& error) {
+        ShowMessage(FormatResString(kStrErrorDeletingRun, runId) + "\n" + error.what());
         return false;
     }
 }

@@ -23,17 +23,16 @@ std::string ReferenceDatabasePath();
 // whole or not at all. On failure shows message 401 with the reason and returns false.
 [[nodiscard]] bool CopyReferenceDatabase(const std::string& target);
 
-// The steps of a compaction, each false on failure with the reason in `problem`. Tests replace
-// one to make it fail.
+// The steps of a compaction, each returning the reason when it failed. Tests replace one to make
+// it fail.
 struct CompactionSteps {
     // Writes a compacted copy of the database `from` into the new file `to`.
-    std::function<bool(const std::string& from, const std::string& to, std::string& problem)>
+    std::function<std::optional<Problem>(const std::string& from, const std::string& to)>
         vacuumInto;
     // Checks the integrity of the database file.
-    std::function<bool(const std::string& file, std::string& problem)> checkIntegrity;
+    std::function<std::optional<Problem>(const std::string& file)> checkIntegrity;
     // Puts `from` in the place of `to` in one step.
-    std::function<bool(const std::string& from, const std::string& to, std::string& problem)>
-        replace;
+    std::function<std::optional<Problem>(const std::string& from, const std::string& to)> replace;
 };
 CompactionSteps DefaultCompactionSteps();
 
@@ -53,5 +52,5 @@ CompactionSteps DefaultCompactionSteps();
 [[nodiscard]] bool OpenDatabase(bool compact);
 
 // Deletes the run `runId` and its Economics, Results and Daily rows in one transaction: all of
-// them, or nothing. False after message 211 (no connection) or 213.
+// them, or nothing. False after message 211 (no connection) or 213, each with SQLite's reason.
 [[nodiscard]] bool DeleteRun(int runId);

@@ -70,7 +70,7 @@ void CBlanketsSet::DoFieldExchange(RecordFields& fields) {
 }
 
 void CRunsSet::DoFieldExchange(RecordFields& fields) {
-    fields.Key("RunId", m_RunId);
+    fields.Key(kRunIdColumn, m_RunId);
     fields.Date("TStamp", m_TStamp);
     fields.Text("Comments", m_Comments);
     fields.Long("ClientId", m_ClientId);
@@ -100,7 +100,7 @@ void CRunsSet::DoFieldExchange(RecordFields& fields) {
 }
 
 void CResultsSet::DoFieldExchange(RecordFields& fields) {
-    fields.Long("RunId", m_RunId);
+    fields.Long(kRunIdColumn, m_RunId);
     fields.Byte("SortId", m_SortId);
     fields.Byte("Month", m_Month);
     fields.Double("QInc", m_QInc);
@@ -130,7 +130,7 @@ void CResultsSet::DoFieldExchange(RecordFields& fields) {
 }
 
 void CDailySet::DoFieldExchange(RecordFields& fields) {
-    fields.Long("RunId", m_RunId);
+    fields.Long(kRunIdColumn, m_RunId);
     fields.Long("SortId", m_SortId);
     fields.Long("DayOfYear", m_DayOfYear);
     fields.Byte("Month", m_Month);
@@ -140,7 +140,7 @@ void CDailySet::DoFieldExchange(RecordFields& fields) {
 }
 
 void CEconomicsSet::DoFieldExchange(RecordFields& fields) {
-    fields.Long("RunId", m_RunId);
+    fields.Long(kRunIdColumn, m_RunId);
     fields.Double("CollUnitCost", m_CollUnitCost);
     fields.Double("CollTotalCost", m_CollTotalCost);
     fields.Double("HardwareCost", m_HardwareCost);
@@ -175,7 +175,7 @@ std::string CRunsManagerSet::GetDefaultSQL() const {
 }
 
 void CRunsManagerSet::DoFieldExchange(RecordFields& fields) {
-    fields.Long("RunId", m_RunId);
+    fields.Long(kRunIdColumn, m_RunId);
     fields.Date("TStamp", m_TStamp);
     fields.Text("Comments", m_Comments);
     fields.Text("Name", m_Name);

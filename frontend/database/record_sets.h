@@ -8,8 +8,10 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "display_units.h"
+#include "heater_kind.h"
 #include "object_type.h"
 #include "recordset.h"
 
@@ -84,6 +86,8 @@ class CHeatersSet : public CTidewarmSet {
     double m_Capacity = 0;       // W
     double m_EfficiencyCOP = 0;  // efficiency in percent (type 0) or COP (type 1)
 
+    HeaterKind Kind() const { return StoredHeaterKind(m_Type); }
+
   protected:
     void DoFieldExchange(RecordFields& fields) override;
 };
@@ -100,6 +104,9 @@ class CBlanketsSet : public CTidewarmSet {
   protected:
     void DoFieldExchange(RecordFields& fields) override;
 };
+
+// The runs' key, and the column that ties the rows of the other run tables to their run.
+inline constexpr std::string_view kRunIdColumn = "RunId";
 
 class CRunsSet : public CRecordset {
   public:

@@ -99,6 +99,14 @@ SQLite::Database ConnectDatabase() {
     return SQLite::Database(g_strDatabasePath, SQLite::OPEN_READWRITE, kBusyTimeoutMs);
 }
 
+bool SelectById(CRecordset& set, std::string_view idColumn, std::int64_t id,
+                SQLite::Database* connection) {
+    set.m_strFilter = Quoted(idColumn) + " = ?";
+    set.m_filterValues = {id};
+    set.Open(connection);
+    return !set.IsEOF();
+}
+
 std::vector<BoundColumn> CRecordset::Columns() {
     RecordFields fields;
     DoFieldExchange(fields);

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -90,3 +91,8 @@ class CRecordset {
     Change change_ = Change::None;
     std::int64_t lastAddedId_ = 0;
 };
+
+// Opens `set` (on `connection` as Open does) on the rows whose `idColumn` holds `id`; true when
+// there is one.
+[[nodiscard]] bool SelectById(CRecordset& set, std::string_view idColumn, std::int64_t id,
+                              SQLite::Database* connection = nullptr);

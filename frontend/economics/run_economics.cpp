@@ -40,13 +40,6 @@ constexpr std::array<InputRange, 12> kInputRanges = {{
     {&EconomicDialogData::FuelInflationRate, 0, kMaxRate},
 }};
 
-// Selects the rows of `set` where `column` equals `id`.
-void Select(CRecordset& set, const char* column, int id) {
-    set.m_strFilter = std::string("[") + column + "] = ?";
-    set.m_filterValues = {std::int64_t{id}};
-    set.Open();
-}
-
 // The year's energies of a run with results, and what its solar heat displaces: fuel burnt by
 // its heater (or by one of 60 % without heater), or a heat pump's electricity. False after
 // message 151 when the heater row is missing.
@@ -59,13 +52,12 @@ bool SetEnergies(const CRunsSet& run, const CResultsSet& season, EconomicDialogD
         return true;
     }
     CHeatersSet heater;
-    Select(heater, "HeaterId", run.m_HeaterId);
-    if (heater.IsEOF()) {
+    if (!SelectById(heater, ObjectIdColumn(heater.Type()), run.m_HeaterId)) {
         ShowMessage(FormatResString(kStrHeaterNotFound, run.m_HeaterId));
         return false;
     }
     if (heater.m_EfficiencyCOP <= 0) return true;  // a heater that heats nothing displaces nothing
-    if (heater.m_Type == 0)
+    if (heater.Kind() == HeaterKind::Fuel)
         data.DisplacedFuel = season.m_QAct / (heater.m_EfficiencyCOP / kPercent);
     else
         data.DisplacedElectricity = season.m_QAct / heater.m_EfficiencyCOP;
@@ -205,14 +197,12 @@ std::optional<EconomicDialogData> LoadEconomicData(int runId, UnitSystem units) 
     season.m_filterValues = {std::int64_t{runId}};
     season.Open();
     CEconomicsSet row;
-    Select(row, "RunId", runId);
-    if (row.IsEOF()) {
+    if (!SelectById(row, kRunIdColumn, runId)) {
         ShowMessage(FormatResString(kStrNoEconomicData, runId));
         return std::nullopt;
     }
     CRunsSet run;
-    Select(run, "RunId", runId);
-    if (run.IsEOF()) {
+    if (!SelectById(run, kRunIdColumn, runId)) {
         ShowMessage(FormatResString(kStrRunNotFound, runId));
         return std::nullopt;
     }
@@ -242,8 +232,7 @@ std::optional<EconomicDialogData> LoadEconomicData(int runId, UnitSystem units) 
 
 bool SaveEconomics(const EconomicDialogData& data) {
     CEconomicsSet row;
-    Select(row, "RunId", data.RunId);
-    if (row.IsEOF()) {
+    if (!SelectById(row, kRunIdColumn, data.RunId)) {
         ShowMessage(FormatResString(kStrNoEconomicData, data.RunId));
         return false;
     }
@@ -280,7 +269,7 @@ bool SaveEconomics(const EconomicDialogData& data) {
 }
 
 void CreateEconomics(int sourceRunId) {
-    if (g_nRunCreationMode == 0) return;
+    if (g_nRunCreationMode == RunCreationMode::Existing) return;
     SQLite::Database database = ConnectDatabase();
     SQLite::Transaction transaction(database);
     SQLite::Statement remove(database, "DELETE FROM [Economics] WHERE [RunId] = ?");
@@ -290,10 +279,7 @@ void CreateEconomics(int sourceRunId) {
     CEconomicsSet source;
     bool copied = false;
     if (sourceRunId != -1) {
-        source.m_strFilter = "[RunId] = ?";
-        source.m_filterValues = {std::int64_t{sourceRunId}};
-        source.Open(&database);
-        copied = !source.IsEOF();
+        copied = SelectById(source, kRunIdColumn, sourceRunId, &database);
         if (!copied) ShowMessage(FormatResString(kStrNoEconomicData, sourceRunId));
     }
     CEconomicsSet row;

@@ -88,7 +88,7 @@ struct EconomicDialogData {
 // 161 when the run has no row.
 [[nodiscard]] bool SaveEconomics(const EconomicDialogData& data);
 
-// Gives the current run (g_nCurrentRunId) of a new run (g_nRunCreationMode not 0) a fresh
+// Gives the current run (g_nCurrentRunId) of a new run (g_nRunCreationMode not Existing) a fresh
 // Economics row: the inputs of the run `sourceRunId` (or the defaults when it is -1, or after
 // message 161 when it has no row), every computed column kEconomicsNotComputed. Does nothing for an
 // existing run.

@@ -23,12 +23,6 @@ constexpr int kAllMonths = 4095;
 // A day from which a month change moves to the new month's last day.
 constexpr int kLastDayRuleStart = 27;
 
-void SelectRun(CRunsSet& run, int runId) {
-    run.m_strFilter = "[RunId] = ?";
-    run.m_filterValues = {std::int64_t{runId}};
-    run.Open();
-}
-
 // The Runs columns and the form's members that hold them: the one place that pairs them. The
 // run number is the table's key, which the database gives: it is only read.
 void TransferRun(CRunsSet& run, InputFormData& data, bool toSet) {
@@ -77,14 +71,13 @@ InputFormData NewRunForm() {
 std::optional<InputFormData> LoadRunForm() {
     if (g_nCurrentRunId == -1) return NewRunForm();
     CRunsSet run;
-    SelectRun(run, g_nCurrentRunId);
-    if (run.IsEOF()) {
+    if (!SelectById(run, kRunIdColumn, g_nCurrentRunId)) {
         ShowMessage(FormatResString(kStrRunNotFound, g_nCurrentRunId));
         return std::nullopt;
     }
     InputFormData data;
     TransferRun(run, data, false);
-    if (g_nRunCreationMode != 0) data.runNumber = -1;
+    if (g_nRunCreationMode != RunCreationMode::Existing) data.runNumber = -1;
     return data;
 }
 
@@ -95,8 +88,7 @@ bool SaveRunForm(InputFormData& data, bool isNew) {
         run.Open();
         run.AddNew();
     } else {
-        SelectRun(run, g_nCurrentRunId);
-        if (run.IsEOF()) {
+        if (!SelectById(run, kRunIdColumn, g_nCurrentRunId)) {
             ShowMessage(FormatResString(kStrRunNotFound, g_nCurrentRunId));
             return false;
         }
@@ -105,14 +97,15 @@ bool SaveRunForm(InputFormData& data, bool isNew) {
     data.time = std::time(nullptr);
     TransferRun(run, data, true);
     run.Update();
-    if (isNew && g_nRunCreationMode != 0) g_nCurrentRunId = static_cast<int>(run.GetLastAddedId());
+    if (isNew && g_nRunCreationMode != RunCreationMode::Existing)
+        g_nCurrentRunId = static_cast<int>(run.GetLastAddedId());
     data.runNumber = g_nCurrentRunId;
     return true;
 }
 
 bool StoreNewRunOfForm(InputFormData& data) {
-    if (g_nRunCreationMode == 0) return true;
-    const int modelRun = g_nRunCreationMode == 2 ? g_nCurrentRunId : -1;
+    if (g_nRunCreationMode == RunCreationMode::Existing) return true;
+    const int modelRun = g_nRunCreationMode == RunCreationMode::Copy ? g_nCurrentRunId : -1;
     if (!SaveRunForm(data, true)) return false;
     try {
         CreateEconomics(modelRun);
@@ -120,8 +113,7 @@ bool StoreNewRunOfForm(InputFormData& data) {
         // The economics are one transaction: the new Runs row is all there is to take back.
         try {
             CRunsSet added;
-            SelectRun(added, g_nCurrentRunId);
-            if (!added.IsEOF()) added.Delete();
+            if (SelectById(added, kRunIdColumn, g_nCurrentRunId)) added.Delete();
         } catch (...) {
             ShowMessage(FormatResString(kStrErrorDeletingRun, g_nCurrentRunId));
         }
@@ -133,7 +125,7 @@ bool StoreNewRunOfForm(InputFormData& data) {
 }
 
 void DiscardRunOfForm() {
-    if (g_nRunCreationMode == 0 || g_nCurrentRunId == -1) return;
+    if (g_nRunCreationMode == RunCreationMode::Existing || g_nCurrentRunId == -1) return;
     // A deletion that fails has shown its message and left the run whole, with its economics:
     // a stored run like any other, which the runs manager can remove.
     static_cast<void>(DeleteRun(g_nCurrentRunId));
@@ -215,21 +207,12 @@ std::optional<Problem> MissingChoiceProblem(const InputFormData& data) {
     return std::nullopt;
 }
 
-int HeaterType(int heaterId) {
-    if (heaterId <= 1) return -1;
-    CHeatersSet heater;
-    heater.m_strFilter = "[HeaterId] = ?";
-    heater.m_filterValues = {std::int64_t{heaterId}};
-    heater.Open();
-    return heater.IsEOF() ? -1 : heater.m_Type;
-}
-
 double ShownShading(const InputFormData& data) {
-    return data.poolType == kIndoorPool ? 100 : data.shading;
+    return data.poolType == kPublicIndoor ? 100 : data.shading;
 }
 
 double ShadingForNewPoolType(int poolType) {
-    return poolType == kIndoorPool ? 100 : 0;
+    return poolType == kPublicIndoor ? 100 : 0;
 }
 
 int DayAfterMonthChange(int day, int month) {
@@ -273,10 +256,11 @@ FormChoices OpenFormChoices(InputFormData& data) {
     choices.cities = g_CityNames;
     std::sort(choices.cities.begin(), choices.cities.end());
     const auto found = std::find(choices.cities.begin(), choices.cities.end(), data.city);
-    if (g_nRunCreationMode != 1 && found != choices.cities.end()) {
+    if (g_nRunCreationMode != RunCreationMode::New && found != choices.cities.end()) {
         choices.cityPosition = static_cast<int>(found - choices.cities.begin());
     } else {
-        if (g_nRunCreationMode != 1) ShowMessage(FormatResString(kStrNoWeatherForCity, data.city));
+        if (g_nRunCreationMode != RunCreationMode::New)
+            ShowMessage(FormatResString(kStrNoWeatherForCity, data.city));
         data.city = choices.cities.empty() ? "" : choices.cities.front();
     }
     return choices;

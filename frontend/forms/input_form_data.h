@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "batch_input.h"
 #include "display_units.h"
 #include "object_type.h"
 #include "problem.h"
@@ -38,8 +39,6 @@ struct InputFormData {
     bool operator==(const InputFormData&) const = default;
 };
 
-inline constexpr int kIndoorPool = 3;
-inline constexpr int kPoolTypeCount = 4;
 inline constexpr int kOrientationCount = 16;
 
 // A new run from scratch: a 20 m2 residential pool from 1 June to 30 September, 5 collectors of
@@ -56,7 +55,7 @@ InputFormData NewRunForm();
 // time of `data` follow. False after message 146.
 [[nodiscard]] bool SaveRunForm(InputFormData& data, bool isNew);
 
-// A form opened on a new run (g_nRunCreationMode 1 or 2) stores it at once with its Economics
+// A form opened on a new run (g_nRunCreationMode New or Copy) stores it at once with its Economics
 // row (copied from the model run in mode 2); an existing run is left as it is. True when the
 // run stands. A failure of the database is thrown after the new run's row is deleted again and
 // g_nCurrentRunId is put back, so that no run without economics is left.
@@ -85,9 +84,6 @@ int& ChosenId(InputFormData& data, ObjectType list);
 // A list without a choice (an empty list): a message naming it, so that no run is saved with an
 // object that does not exist.
 [[nodiscard]] std::optional<Problem> MissingChoiceProblem(const InputFormData& data);
-
-// The type of a heater (0 fuel, 1 heat pump); -1 for no heater or a missing row.
-int HeaterType(int heaterId);
 
 // The shading the form shows: 100 % for an indoor pool, else the stored shading.
 double ShownShading(const InputFormData& data);

@@ -89,7 +89,7 @@ std::optional<Problem> ModelRunProblem() {
 void StartNewRunWizard() {
     g_bNewClient = 0;
     g_bNewInstaller = 0;
-    g_nRunCreationMode = 1;
+    g_nRunCreationMode = RunCreationMode::New;
     g_nCurrentRunId = -1;
 }
 

@@ -7,10 +7,7 @@
 
 SimulationOutcome SimulateCurrentRun() {
     CRunsSet run;
-    run.m_strFilter = "[RunId] = ?";
-    run.m_filterValues = {std::int64_t{g_nCurrentRunId}};
-    run.Open();
-    if (run.IsEOF()) return SimulationOutcome::NotStarted;
+    if (!SelectById(run, kRunIdColumn, g_nCurrentRunId)) return SimulationOutcome::NotStarted;
     return SimulateRun(run);
 }
 

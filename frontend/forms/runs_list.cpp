@@ -27,5 +27,5 @@ bool RemoveRun(int runId) {
 
 void ChooseRun(int runId, bool duplicate) {
     g_nCurrentRunId = runId;
-    if (duplicate) g_nRunCreationMode = 2;
+    if (duplicate) g_nRunCreationMode = RunCreationMode::Copy;
 }

@@ -2,23 +2,32 @@
 
 #include "record_sets.h"
 
-int SystemPictureNumber(int collectorIndex, int heaterIndex, int heaterType, int blanketIndex) {
-    const int k = heaterIndex == 0 ? 0 : (heaterType == 0 ? 1 : 2);
-    // The four pictures of one heater kind, as PartsOfSystemPicture reads them.
-    return kFirstSystemPicture + 4 * k + (collectorIndex == 0 ? 0 : 2) +
+namespace {
+
+// The pictures come in groups of four per heater: none, a fuel heater, a heat pump.
+int HeaterGroup(std::optional<HeaterKind> heater) {
+    return heater ? 1 + static_cast<int>(*heater) : 0;
+}
+
+}  // namespace
+
+int SystemPictureNumber(int collectorIndex, std::optional<HeaterKind> heater, int blanketIndex) {
+    // The four pictures of one heater group, as PartsOfSystemPicture reads them.
+    return kFirstSystemPicture + 4 * HeaterGroup(heater) + (collectorIndex == 0 ? 0 : 2) +
            (blanketIndex == 0 ? 0 : 1);
 }
 
 SystemPictureParts PartsOfSystemPicture(int number) {
-    // The four pictures of one heater kind: without collectors and blanket first.
+    // The four pictures of one heater group: without collectors and blanket first.
     const int offset = number - kFirstSystemPicture;
-    return {offset % 4 >= 2, static_cast<PictureHeater>(offset / 4), offset % 2 == 1};
+    const int group = offset / 4;
+    const std::optional<HeaterKind> heater =
+        group == 0 ? std::nullopt : std::optional(static_cast<HeaterKind>(group - 1));
+    return {offset % 4 >= 2, heater, offset % 2 == 1};
 }
 
-int HeaterTypeOf(int heaterId) {
+std::optional<HeaterKind> HeaterKindOf(int heaterId) {
     CHeatersSet heater;
-    heater.m_strFilter = "[HeaterId] = ?";
-    heater.m_filterValues = {std::int64_t{heaterId}};
-    heater.Open();
-    return heater.IsEOF() ? 0 : heater.m_Type;
+    if (!SelectById(heater, ObjectIdColumn(heater.Type()), heaterId)) return std::nullopt;
+    return heater.Kind();
 }

@@ -3,13 +3,14 @@
 // none).
 #pragma once
 
-// The heater of a system picture.
-enum class PictureHeater { None, Fuel, HeatPump };
+#include <optional>
+
+#include "heater_kind.h"
 
 // What a system picture shows.
 struct SystemPictureParts {
     bool collectors;
-    PictureHeater heater;
+    std::optional<HeaterKind> heater;  // none without heater
     bool blanket;
 };
 
@@ -17,11 +18,11 @@ inline constexpr int kFirstSystemPicture = 181;
 inline constexpr int kLastSystemPicture = 192;
 
 // The picture's number: 184 + 4 k - (1 when the blanket index is 0) - (2 when the collector
-// index is 0), k 0 without heater (heater index 0), 1 for a heater of Type 0, 2 for any other.
-int SystemPictureNumber(int collectorIndex, int heaterIndex, int heaterType, int blanketIndex);
+// index is 0), k 0 without heater, 1 for a fuel heater, 2 for a heat pump.
+int SystemPictureNumber(int collectorIndex, std::optional<HeaterKind> heater, int blanketIndex);
 
 // What the picture `number` (181 to 192) shows.
 SystemPictureParts PartsOfSystemPicture(int number);
 
-// The stored Type of heater `heaterId` (0 gas or oil, 1 heat pump); 0 when no such row exists.
-int HeaterTypeOf(int heaterId);
+// The kind of the heater row `heaterId`; none when no such row exists.
+std::optional<HeaterKind> HeaterKindOf(int heaterId);

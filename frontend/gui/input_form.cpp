@@ -22,8 +22,8 @@
 
 namespace {
 
-constexpr int kPoolTypeTexts[kPoolTypeCount] = {kStrPoolInground, kStrPoolAboveGround,
-                                                kStrPoolPublicOutdoor, kStrPoolPublicIndoor};
+constexpr int kPoolTypeTexts[kPoolTemplates.size()] = {kStrPoolInground, kStrPoolAboveGround,
+                                                       kStrPoolPublicOutdoor, kStrPoolPublicIndoor};
 constexpr int kFirstOrientationText = kStrOrientWest;
 constexpr int kFieldWidth = 90;
 constexpr int kListWidth = 260;
@@ -327,7 +327,7 @@ void InputFormDialog::ShowData() {
     ShowUnitFields();
     ShowRunNumber();
     // The stored shading stays; only an indoor pool shows (and keeps) 100 %.
-    Field(InputField::Shading).Enable(data_.poolType != kIndoorPool);
+    Field(InputField::Shading).Enable(data_.poolType != kPublicIndoor);
     ApplyEnableRules();
     changed_ = {};
 }
@@ -373,10 +373,12 @@ void InputFormDialog::UpdateSystemPicture() {
     const auto position = [this](ObjectType list) { return List(list).GetSelection(); };
     const int heater = position(ObjectType::Heater);
     const std::vector<int>& heaterIds = choices_[Index(ObjectType::Heater)].ids;
-    const int heaterType = heater > 0 && heater < static_cast<int>(heaterIds.size())
-                               ? HeaterTypeOf(heaterIds[static_cast<std::size_t>(heater)])
-                               : 0;
-    const int number = SystemPictureNumber(position(ObjectType::Collector), heater, heaterType,
+    // The list's first entry is the "no heater" row.
+    const std::optional<HeaterKind> heaterKind =
+        heater > 0 && heater < static_cast<int>(heaterIds.size())
+            ? HeaterKindOf(heaterIds[static_cast<std::size_t>(heater)])
+            : std::nullopt;
+    const int number = SystemPictureNumber(position(ObjectType::Collector), heaterKind,
                                            position(ObjectType::Blanket));
     pictureNumber_ = number;
     picture_->SetBitmap(DrawSystemPicture(number, GetBackgroundColour()));
@@ -398,7 +400,7 @@ void InputFormDialog::SelectPoolType(int poolType) {
     data_.shading = ShadingForNewPoolType(poolType);
     Field(InputField::Shading).ChangeValue(wxString::Format("%g", data_.shading));
     changed_[static_cast<std::size_t>(InputField::Shading)] = false;
-    Field(InputField::Shading).Enable(poolType != kIndoorPool);
+    Field(InputField::Shading).Enable(poolType != kPublicIndoor);
 }
 
 InputFieldTexts InputFormDialog::FieldTexts() const {

@@ -22,17 +22,18 @@ constexpr ReportModuleServices kProgramServices = {
 // The module's entry, loaded on the first call; nullptr after the user was told why it could not
 // be loaded.
 ReportEntry ModuleEntry() {
-    std::string problem;
-    const ReportEntry entry = LoadReportModule(g_strProgramFolder, &problem);
-    if (entry == nullptr) ShowMessage(FormatResString(kStrReportModuleFailed, problem));
-    return entry;
+    const std::variant<ReportEntry, Problem> loaded = LoadReportModule(g_strProgramFolder);
+    if (const Problem* problem = std::get_if<Problem>(&loaded)) {
+        ShowMessage(FormatResString(kStrReportModuleFailed, problem->message));
+        return nullptr;
+    }
+    return std::get<ReportEntry>(loaded);
 }
 
 }  // namespace
 
-ReportEntry LoadReportModule(const std::string& programFolder, std::string* problem) {
-    return reinterpret_cast<ReportEntry>(
-        LoadModuleEntry(programFolder + "/" + kReportModuleName, kReportEntryName, problem));
+std::variant<ReportEntry, Problem> LoadReportModule(const std::string& programFolder) {
+    return LoadModuleEntry<ReportEntry>(programFolder + "/" + kReportModuleName, kReportEntryName);
 }
 
 void DisplayReport(wxWindow* parent, const std::string& reportPath) {

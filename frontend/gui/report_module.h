@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "front_wx_headers.h"
 #include "messages.h"
@@ -39,9 +40,9 @@ inline constexpr char kReportEntryName[] = "TidewarmShowReport";
 using ReportEntry = void (*)(const ReportModuleServices& program, wxWindow* parent,
                              const char* reportPath);
 
-// Loads the module of `programFolder` and finds its entry; nullptr when it cannot be loaded,
-// with the loader's reason in `problem`.
-ReportEntry LoadReportModule(const std::string& programFolder, std::string* problem);
+// Loads the module of `programFolder` and finds its entry; the loader's reason when it cannot be
+// loaded.
+[[nodiscard]] std::variant<ReportEntry, Problem> LoadReportModule(const std::string& programFolder);
 
 // Shows the report on `reportPath` over `parent` in the report window, loaded on the first call
 // from the program folder; when it cannot be loaded the user is told why, and the program goes

@@ -59,9 +59,9 @@ void DrawCollectors(wxGraphicsContext& gc) {
     }
 }
 
-void DrawHeater(wxGraphicsContext& gc, PictureHeater heater) {
+void DrawHeater(wxGraphicsContext& gc, HeaterKind heater) {
     gc.SetPen(wxPen(kLine, 2));
-    if (heater == PictureHeater::Fuel) {
+    if (heater == HeaterKind::Fuel) {
         gc.SetBrush(*wxWHITE_BRUSH);
         gc.DrawRectangle(143, 58, 30, 26);
         gc.SetPen(wxPen(kFlame, 1));
@@ -92,7 +92,7 @@ wxBitmap DrawSystemPicture(int number, const wxColour& background) {
     dc.Clear();
     std::unique_ptr<wxGraphicsContext> gc(wxGraphicsContext::Create(dc));
     if (!gc) return bitmap;
-    const bool heater = parts.heater != PictureHeater::None;
+    const bool heater = parts.heater.has_value();
     // The loop runs up to the collectors, through the heater on its way back, or to the heater.
     if (parts.collectors) {
         DrawPipes(*gc, 200, 176, 30);
@@ -102,7 +102,7 @@ wxBitmap DrawSystemPicture(int number, const wxColour& background) {
     } else if (heater) {
         DrawPipes(*gc, 166, 150, 70);
     }
-    if (heater) DrawHeater(*gc, parts.heater);
+    if (heater) DrawHeater(*gc, *parts.heater);
     DrawPool(*gc, parts.blanket);
     gc.reset();
     dc.SelectObject(wxNullBitmap);

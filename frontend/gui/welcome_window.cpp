@@ -70,7 +70,7 @@ void WelcomeWindow::OnNew(wxCommandEvent&) {
 
 void WelcomeWindow::OnOpen(wxCommandEvent&) {
     g_nCurrentRunId = -1;
-    g_nRunCreationMode = 0;
+    g_nRunCreationMode = RunCreationMode::Existing;
     RunsManagerDialog manager(this, RunsManagerMode::Open);
     if (manager.ShowModal() == wxID_OK) OpenInputForm();
 }

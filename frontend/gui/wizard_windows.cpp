@@ -132,7 +132,7 @@ bool AcceptStep(wxWindow* parent, const WizardStepDialog& step) {
         case WizardStep::RunSource: {
             g_nCurrentRunId = -1;
             if (step.Choice() != kChoiceModelRun) {
-                g_nRunCreationMode = 1;
+                g_nRunCreationMode = RunCreationMode::New;
                 return true;
             }
             if (const auto problem = ModelRunProblem()) {
@@ -141,7 +141,7 @@ bool AcceptStep(wxWindow* parent, const WizardStepDialog& step) {
             }
             RunsManagerDialog manager(parent, RunsManagerMode::Model);
             if (manager.ShowModal() != wxID_OK) return false;
-            g_nRunCreationMode = 2;
+            g_nRunCreationMode = RunCreationMode::Copy;
             return true;
         }
         case WizardStep::NewInstaller: {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "collector_kind.h"
 #include "frontend_strings.h"
 #include "input_ranges.h"
 #include "number_entry.h"
@@ -88,7 +89,7 @@ std::optional<EditProblem> CheckCollector(const CollectorData& data, UnitSystem 
     if (auto problem = InRange(0, texts[0], data.area, kTestValueRange)) return problem;
     if (auto problem = InRange(1, texts[1], data.testFlowRate, kTestValueRange)) return problem;
     if (auto problem = InRange(2, texts[2], data.a, kCollectorInterceptRange)) return problem;
-    if (data.type == 0) {
+    if (StoredCollectorKind(data.type) == CollectorKind::Glazed) {
         if (auto problem = GlazedCoefficient(3, "B", texts[3], data.b, CoefficientBUnits(0), units,
                                              kGlazedTemperatureSlopeRange))
             return problem;

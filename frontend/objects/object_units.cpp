@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "collector_kind.h"
 #include "display_units.h"
 #include "frontend_strings.h"
 #include "number_entry.h"
@@ -57,10 +58,10 @@ const UnitConversion& CoefficientBUnits(int) {
     return kCoefficientB;
 }
 const UnitConversion& CoefficientCUnits(int collectorType) {
-    return collectorType == 0 ? kGlazedC : kUnglazedC;
+    return StoredCollectorKind(collectorType) == CollectorKind::Glazed ? kGlazedC : kUnglazedC;
 }
 const UnitConversion& CoefficientDUnits(int collectorType) {
-    return collectorType == 0 ? kGlazedD : kUnglazedD;
+    return StoredCollectorKind(collectorType) == CollectorKind::Glazed ? kGlazedD : kUnglazedD;
 }
 const UnitConversion& CoefficientEUnits() {
     return kCoefficientE;

@@ -140,7 +140,7 @@ void AddHeaterValues(const CHeatersSet& heater, const ReportStyle& style,
     words["Heaters.EfficiencyType"] = EfficiencyTypeName(heater.m_Type, style.language);
     words["Heaters.EfficiencyCOP"] = FormatDouble("%8.2f", heater.m_EfficiencyCOP);
     // An efficiency is a percentage; a COP has no unit.
-    words["Heaters.EfficiencyUnits"] = std::string(heater.m_Type == 0 ? 1 : 0, '%');
+    words["Heaters.EfficiencyUnits"] = std::string(heater.Kind() == HeaterKind::Fuel ? 1 : 0, '%');
 }
 
 void AddBlanketValues(const CBlanketsSet& blanket, PlaceholderValues& words) {

@@ -23,16 +23,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Opens `set` on the rows that `filter` selects with `id` for its parameter; false after
-// message `notFound` (with the id) when there is none.
-bool OpenRows(CRecordset& set, SQLite::Database& database, const char* filter, int id,
+// Opens `set` on the rows whose `idColumn` holds `id`; false after message `notFound` (with the
+// id) when there is none.
+bool OpenRows(CRecordset& set, SQLite::Database& database, std::string_view idColumn, int id,
               int notFound) {
-    set.m_strFilter = filter;
-    set.m_filterValues = {std::int64_t{id}};
-    set.Open(&database);
-    if (!set.IsEOF()) return true;
+    if (SelectById(set, idColumn, id, &database)) return true;
     ShowMessage(FormatResString(notFound, id));
     return false;
+}
+
+// The same for an object's row, found in its own table's Id column.
+bool OpenObjectRow(CTidewarmSet& set, SQLite::Database& database, int id, int notFound) {
+    return OpenRows(set, database, ObjectIdColumn(set.Type()), id, notFound);
 }
 
 // The run's results in the order they were loaded, into the energy table's rows and the charts'.
@@ -40,7 +42,7 @@ bool ReadResults(SQLite::Database& database, int runId, std::vector<EnergyRow>& 
                  RunChartData& charts) {
     CResultsSet results;
     results.m_strSort = "[SortId]";
-    if (!OpenRows(results, database, "[RunId] = ?", runId, kStrRunNotFound)) return false;
+    if (!OpenRows(results, database, kRunIdColumn, runId, kStrRunNotFound)) return false;
     for (; !results.IsEOF(); results.MoveNext()) {
         const CResultsSet& r = results;
         energies.push_back({r.m_Month, r.m_QPass, r.m_QAct, r.m_QAux, r.m_QRes, r.m_QEvap,
@@ -53,10 +55,9 @@ bool ReadResults(SQLite::Database& database, int runId, std::vector<EnergyRow>& 
 
 void ReadDaily(SQLite::Database& database, int runId, RunChartData& charts) {
     CDailySet daily;
-    daily.m_strFilter = "[RunId] = ?";
-    daily.m_filterValues = {std::int64_t{runId}};
     daily.m_strSort = "[SortId]";
-    daily.Open(&database);
+    // A run without daily rows draws an empty chart.
+    (void)SelectById(daily, kRunIdColumn, runId, &database);
     for (; !daily.IsEOF(); daily.MoveNext())
         charts.daily.push_back({daily.m_FracMonth, daily.m_TPool});
 }
@@ -68,7 +69,7 @@ bool ReadRows(SQLite::Database& database, int runId, int language, RunReportCont
     if (!ReadResults(database, runId, energies, charts)) return false;
 
     CRunsSet run;
-    if (!OpenRows(run, database, "[RunId] = ?", runId, kStrRunNotFound)) return false;
+    if (!OpenRows(run, database, kRunIdColumn, runId, kStrRunNotFound)) return false;
     const ReportStyle style{run.Units(), language};
     charts.runId = runId;
     charts.units = style.units;
@@ -83,15 +84,13 @@ bool ReadRows(SQLite::Database& database, int runId, int language, RunReportCont
     CCollectorsSet collector;
     CHeatersSet heater;
     CBlanketsSet blanket;
-    if (!OpenRows(client, database, "[ClientId] = ?", run.m_ClientId, kStrClientNotFound) ||
-        !OpenRows(installer, database, "[InstallerId] = ?", run.m_InstallerId,
-                  kStrInstallerNotFound) ||
-        !OpenRows(economics, database, "[RunId] = ?", runId, kStrEconomicsNotFound) ||
-        !OpenRows(poolUse, database, "[PoolUseId] = ?", run.m_PoolUseId, kStrPoolUseNotFound) ||
-        !OpenRows(collector, database, "[CollectorId] = ?", run.m_CollectorId,
-                  kStrCollectorNotFound) ||
-        !OpenRows(heater, database, "[HeaterId] = ?", run.m_HeaterId, kStrHeaterNotFound) ||
-        !OpenRows(blanket, database, "[BlanketId] = ?", run.m_BlanketId, kStrBlanketNotFound))
+    if (!OpenObjectRow(client, database, run.m_ClientId, kStrClientNotFound) ||
+        !OpenObjectRow(installer, database, run.m_InstallerId, kStrInstallerNotFound) ||
+        !OpenRows(economics, database, kRunIdColumn, runId, kStrEconomicsNotFound) ||
+        !OpenObjectRow(poolUse, database, run.m_PoolUseId, kStrPoolUseNotFound) ||
+        !OpenObjectRow(collector, database, run.m_CollectorId, kStrCollectorNotFound) ||
+        !OpenObjectRow(heater, database, run.m_HeaterId, kStrHeaterNotFound) ||
+        !OpenObjectRow(blanket, database, run.m_BlanketId, kStrBlanketNotFound))
         return false;
 
     AddRunValues(run, style, words);

@@ -21,8 +21,7 @@ bool StartProgram(bool batch, const std::string& programFolder, const std::strin
     g_strProgramFolder = programFolder;
     g_strDataFolder = dataFolder;
     g_nBatchMode = batch ? 1 : 0;
-    std::string problem;
-    const bool ready = SetUpDataFolder(dataFolder, programFolder, &problem);
+    const std::optional<Problem> folderProblem = SetUpDataFolder(dataFolder, programFolder);
     if (batch) {
         app::Language = app::PendingLanguage = 0;
     } else {
@@ -38,6 +37,7 @@ bool StartProgram(bool batch, const std::string& programFolder, const std::strin
                    FormatResString(kStrFrenchTextsMissing,
                                    FrenchStringFile(programFolder, kSimulatorFrenchLibrary)));
     }
-    if (!ready) AddMessage(messages, FormatResString(kStrCannotSetUpDataFolder, problem));
-    return ready;
+    if (folderProblem)
+        AddMessage(messages, FormatResString(kStrCannotSetUpDataFolder, folderProblem->message));
+    return !folderProblem;
 }

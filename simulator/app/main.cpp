@@ -17,8 +17,10 @@ int main(int argc, char** argv) {
     const bool batch = IsBatchCommandLine(argc, argv);
     std::string unloaded;
     if (!batch) {
-        if (const WindowsEntry windows = LoadWindows(ProgramFolder(), &unloaded))
-            return windows(argc, argv);
+        const std::variant<WindowsEntry, Problem> windows = LoadWindows(ProgramFolder());
+        if (const WindowsEntry* entry = std::get_if<WindowsEntry>(&windows))
+            return (*entry)(argc, argv);
+        unloaded = std::get<Problem>(windows).message;
     }
     std::string startMessage;
     // A data folder not prepared is told in the start's message; a batch run then fails on the

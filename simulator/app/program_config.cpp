@@ -36,7 +36,7 @@ void ReadConfig(const std::string& dataFolder) {
 bool WriteConfig(const std::string& dataFolder) {
     const std::string text =
         std::string("TIDEWARMPRO 3.0\n") + (app::PendingLanguage == 1 ? "Fra" : "Eng") + "\n";
-    const bool ok = ReplaceFileContents(ConfigPath(dataFolder), text);
-    if (!ok) ShowMessage(LoadResString(kConfigWriteFailedMessage), MessageKind::Error);
-    return ok;
+    if (!ReplaceFileContents(ConfigPath(dataFolder), text)) return true;
+    ShowMessage(LoadResString(kConfigWriteFailedMessage), MessageKind::Error);
+    return false;
 }

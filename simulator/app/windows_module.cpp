@@ -2,7 +2,7 @@
 
 #include "shared_module.h"
 
-WindowsEntry LoadWindows(const std::string& programFolder, std::string* problem) {
-    return reinterpret_cast<WindowsEntry>(
-        LoadModuleEntry(programFolder + "/" + kWindowsModuleName, kWindowsEntryName, problem));
+std::variant<WindowsEntry, Problem> LoadWindows(const std::string& programFolder) {
+    return LoadModuleEntry<WindowsEntry>(programFolder + "/" + kWindowsModuleName,
+                                         kWindowsEntryName);
 }

@@ -4,6 +4,9 @@
 #pragma once
 
 #include <string>
+#include <variant>
+
+#include "problem.h"
 
 // The module, in the program folder.
 inline constexpr char kWindowsModuleName[] = "TidewarmProGui.so";
@@ -12,6 +15,6 @@ inline constexpr char kWindowsModuleName[] = "TidewarmProGui.so";
 inline constexpr char kWindowsEntryName[] = "TidewarmProRunWindows";
 using WindowsEntry = int (*)(int argc, char** argv);
 
-// Loads the module of `programFolder` and finds its entry; nullptr when the module is missing or
-// cannot be loaded, with the loader's reason in `problem`.
-WindowsEntry LoadWindows(const std::string& programFolder, std::string* problem);
+// Loads the module of `programFolder` and finds its entry; the loader's reason when the module is
+// missing or cannot be loaded.
+[[nodiscard]] std::variant<WindowsEntry, Problem> LoadWindows(const std::string& programFolder);

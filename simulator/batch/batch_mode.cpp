@@ -167,8 +167,8 @@ void CTidewarmDoc::ApplyBatchPoolUse(const BatchInput& input) {
 
 // The heater chosen, set to the lowest pool temperature wanted, and its months.
 void CTidewarmDoc::ApplyBatchHeater(const BatchHeater& heater) {
-    HeaterType = heater.type != 0 ? kHeaterHeatPump : kHeaterFuel;
-    if (HeaterType == kHeaterHeatPump)
+    HeaterType = heater.Kind();
+    if (HeaterType == HeaterKind::HeatPump)
         heatPump.SetParameters(MinPoolTemp, heater.capacity, heater.efficiency);
     else
         gasHeater.SetParameters(MinPoolTemp, heater.capacity, heater.efficiency);
@@ -181,14 +181,14 @@ void CTidewarmDoc::ApplyBatchHeater(const BatchHeater& heater) {
 void CTidewarmDoc::ApplyBatchCollectors(const BatchCollector& c) {
     // The test flow is given for the test area; the array needs it per collector.
     const double testFlow = c.areaPerCollector * c.testFlowRate / c.testArea;
-    if (c.type != 0) {
-        Collector = kCollectorUnglazed;
+    if (c.Kind() == CollectorKind::Unglazed) {
+        Collector = CollectorKind::Unglazed;
         unglazedCollector.SetParameters(
             1, c.collectorsPerBank, c.banks, c.areaPerCollector, c.a, c.b, c.c, c.d, c.e,
             unglazedCollector.GetWindCorrectionFactor(), kBatchMinimumWindSpeed, testFlow, 0, 0,
             nullptr, 0, nullptr);
     } else {
-        Collector = kCollectorGlazed;
+        Collector = CollectorKind::Glazed;
         glazedCollector.SetParameters(1, c.collectorsPerBank, c.banks, c.areaPerCollector, c.a, c.b,
                                       c.c, c.d, c.e, testFlow, 0, 0, nullptr, 0, nullptr);
     }

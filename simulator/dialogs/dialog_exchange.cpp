@@ -1,6 +1,7 @@
 #include "dialog_exchange.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "result_columns.h"
@@ -179,19 +180,19 @@ void ShowModifierTable(const CollectorTestParameters& test, CCollectorTestDlg& d
 }
 
 CollectorTestParameters TestParametersOf(CTidewarmDoc& doc) {
-    return doc.Collector == kCollectorGlazed ? doc.glazedCollector.GetTestParameters()
-                                             : doc.unglazedCollector.GetTestParameters();
+    return doc.Collector == CollectorKind::Glazed ? doc.glazedCollector.GetTestParameters()
+                                                  : doc.unglazedCollector.GetTestParameters();
 }
 
 }  // namespace
 
 bool Fill(CTidewarmDoc& doc, CCollectorTestDlg& dialog) {
-    if (doc.Collector != kCollectorGlazed && doc.Collector != kCollectorUnglazed) {
+    if (doc.Collector != CollectorKind::Glazed && doc.Collector != CollectorKind::Unglazed) {
         Show(kStrUnknownCollectorType);
         return false;
     }
     dialog.collectorType =
-        LoadResString(doc.Collector == kCollectorGlazed ? kStrGlazed : kStrUnglazed);
+        LoadResString(doc.Collector == CollectorKind::Glazed ? kStrGlazed : kStrUnglazed);
     const CollectorTestParameters test = TestParametersOf(doc);
     dialog.area = test.collectorArea;
     dialog.a = test.a;
@@ -206,13 +207,14 @@ bool Fill(CTidewarmDoc& doc, CCollectorTestDlg& dialog) {
 }
 
 bool CopyBack(const CCollectorTestDlg& dialog, CTidewarmDoc& doc) {
-    int collector = -1;
-    if (dialog.IsGlazed()) collector = kCollectorGlazed;
-    if (dialog.IsUnglazed()) collector = kCollectorUnglazed;
-    if (collector < 0) {
+    std::optional<CollectorKind> chosen;
+    if (dialog.IsGlazed()) chosen = CollectorKind::Glazed;
+    if (dialog.IsUnglazed()) chosen = CollectorKind::Unglazed;
+    if (!chosen) {
         Show(kStrUnknownCollectorType);
         return false;
     }
+    const CollectorKind collector = *chosen;
     doc.Collector = collector;
     const CollectorTestParameters present = TestParametersOf(doc);
     // Without modifiers the collector keeps its own table; it is copied first, since setting
@@ -240,7 +242,7 @@ bool CopyBack(const CCollectorTestDlg& dialog, CTidewarmDoc& doc) {
         test.count1 = static_cast<int>(keptAngles.size());
         test.table1 = kept;
     }
-    if (collector == kCollectorGlazed)
+    if (collector == CollectorKind::Glazed)
         doc.glazedCollector.SetTestParameters(test);
     else
         doc.unglazedCollector.SetTestParameters(test);
@@ -248,13 +250,13 @@ bool CopyBack(const CCollectorTestDlg& dialog, CTidewarmDoc& doc) {
 }
 
 bool Fill(CTidewarmDoc& doc, CCollectorUseDlg& dialog) {
-    if (doc.Collector == kCollectorGlazed) {
+    if (doc.Collector == CollectorKind::Glazed) {
         doc.glazedCollector.GetUseParameters(dialog.inSeries, dialog.groupsInParallel,
                                              dialog.banks);
         dialog.windCorrection = 1;
         dialog.windThreshold = 0;
         dialog.unglazed = 0;
-    } else if (doc.Collector == kCollectorUnglazed) {
+    } else if (doc.Collector == CollectorKind::Unglazed) {
         doc.unglazedCollector.GetUseParameters(dialog.inSeries, dialog.groupsInParallel,
                                                dialog.banks, dialog.windCorrection,
                                                dialog.windThreshold);
@@ -420,16 +422,16 @@ bool CopyBack(const CBlanketDlg& dialog, CTidewarmDoc& doc) {
 }
 
 bool Fill(CTidewarmDoc& doc, CAuxHeaterDlg& dialog) {
-    dialog.heaterType = doc.HeaterType;
+    dialog.heaterType = static_cast<int>(doc.HeaterType);
     // Each type shows its own component's efficiency; the other one's waits for a change of
     // type.
     double setPoint = 0, capacity = 0, fraction = 0, cop = 0;
-    if (doc.HeaterType == kHeaterFuel) {
+    if (doc.HeaterType == HeaterKind::Fuel) {
         doc.gasHeater.GetParameters(dialog.setPoint, dialog.capacity, fraction);
         doc.heatPump.GetParameters(setPoint, capacity, cop);
         dialog.efficiency = fraction * 100;
         dialog.otherEfficiency = cop;
-    } else if (doc.HeaterType == kHeaterHeatPump) {
+    } else if (doc.HeaterType == HeaterKind::HeatPump) {
         doc.heatPump.GetParameters(dialog.setPoint, dialog.capacity, dialog.efficiency);
         doc.gasHeater.GetParameters(setPoint, capacity, fraction);
         dialog.otherEfficiency = fraction * 100;
@@ -442,13 +444,13 @@ bool Fill(CTidewarmDoc& doc, CAuxHeaterDlg& dialog) {
 }
 
 bool CopyBack(const CAuxHeaterDlg& dialog, CTidewarmDoc& doc) {
-    doc.HeaterType = dialog.heaterType;
-    if (dialog.heaterType == kHeaterFuel) {
+    doc.HeaterType = dialog.Kind();
+    if (doc.HeaterType == HeaterKind::Fuel) {
         double setPoint = 0, capacity = 0, efficiency = 0;
         doc.gasHeater.GetParameters(setPoint, capacity, efficiency);
         doc.gasHeater.SetParameters(dialog.setPoint, dialog.capacity,
                                     FromShown(dialog.efficiency, efficiency, 100));
-    } else if (dialog.heaterType == kHeaterHeatPump)
+    } else if (doc.HeaterType == HeaterKind::HeatPump)
         doc.heatPump.SetParameters(dialog.setPoint, dialog.capacity, dialog.efficiency);
     else
         Show(kStrInvalidHeaterTypeStored, MessageKind::Error);

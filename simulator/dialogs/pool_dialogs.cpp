@@ -315,12 +315,12 @@ std::vector<DialogField> CAuxHeaterDlg::Fields() {
 }
 
 std::vector<ControlText> CAuxHeaterDlg::ControlTexts() const {
-    if (heaterType == kFuelFired)
+    if (Kind() == HeaterKind::Fuel)
         return {{kCapacityLabel, LoadResString(kStrHeaterCapacityInput)},
                 {kEfficiencyLabel, LoadResString(kStrHeaterEfficiency)},
                 {kEfficiencyUnit, LoadResString(kStrUnitPercent)},
                 {kCapacityUnit, "W"}};
-    if (heaterType == kHeatPump)
+    if (Kind() == HeaterKind::HeatPump)
         return {{kCapacityLabel, LoadResString(kStrHeatPumpCapacity)},
                 {kEfficiencyLabel, LoadResString(kStrHeatPumpCop)},
                 {kEfficiencyUnit, LoadResString(kStrUnitBlank)},
@@ -342,18 +342,18 @@ CProfile12Edit CAuxHeaterDlg::SeasonalEditor() const {
 void CAuxHeaterDlg::PrintSummary(std::ostream& out, int language) const {
     const bool fr = language == kFrench;
     const char* typeName = "";
-    if (heaterType == kFuelFired) typeName = fr ? "Gaz ou mazout" : "Gas or Oil";
-    if (heaterType == kHeatPump) typeName = fr ? "Pompe à chaleur" : "Heat Pump";
+    if (Kind() == HeaterKind::Fuel) typeName = fr ? "Gaz ou mazout" : "Gas or Oil";
+    if (Kind() == HeaterKind::HeatPump) typeName = fr ? "Pompe à chaleur" : "Heat Pump";
     Print(out, fr ? "PARAMÈTRES DU CHAUFFAGE D'APPOINT\n" : "AUXILIARY HEATER DATA\n");
     Print(out, fr ? "Type du chauffage d'appoint: %s\n" : "Auxiliary Heater Type: %s\n", typeName);
     Print(out, fr ? "Point de consigne en température: %g C\n" : "Temperature Setpoint: %g C\n",
           setPoint);
-    if (heaterType == kFuelFired) {
+    if (Kind() == HeaterKind::Fuel) {
         Print(out, fr ? "Puissance maximum (en entrée): %g W\n" : "Maximum Power (Input): %g W\n",
               capacity);
         Print(out, fr ? "Efficacité du chauffage d'appoint: %g %%\n" : "Heater Efficiency: %g %%\n",
               efficiency);
-    } else if (heaterType == kHeatPump) {
+    } else if (Kind() == HeaterKind::HeatPump) {
         Print(out,
               fr ? "Puissance nominale de la pompe à chaleur: %g W\n"
                  : "Nominal Heat Pump Capacity: %g W\n",

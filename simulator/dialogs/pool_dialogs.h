@@ -3,6 +3,7 @@
 #pragma once
 
 #include "dialog_fields.h"
+#include "heater_kind.h"
 #include "profile_editors.h"
 
 class CPoolDesignDlg : public InputDialog {
@@ -172,7 +173,6 @@ class CAuxHeaterDlg : public InputDialog {
         kEfficiencyUnit = 1161,
         kCapacityUnit = 1250,
     };
-    enum HeaterType : int { kFuelFired = 0, kHeatPump = 1 };
 
     int TemplateId() const override { return kTemplate; }
     std::vector<DialogField> Fields() override;
@@ -183,11 +183,12 @@ class CAuxHeaterDlg : public InputDialog {
     // efficiency again). The efficiency shown becomes the one of the new type, kept in
     // `otherEfficiency`: an efficiency of 80 % never turns into a COP of 80.
     [[nodiscard]] bool OnTypeChange(int selection);
+    HeaterKind Kind() const { return static_cast<HeaterKind>(heaterType); }
 
     CProfile12Edit SeasonalEditor() const;
     void AcceptSeasonal(const CProfile12Edit& editor) { seasonal = editor.values; }
 
-    int heaterType = 0;
+    int heaterType = 0;          // the type list's entry, in the order of HeaterKind
     double setPoint = 0;         // C
     double capacity = 0;         // W
     double efficiency = 0;       // % for a fuel-fired heater, COP for a heat pump

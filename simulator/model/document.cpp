@@ -126,7 +126,7 @@ void CTidewarmDoc::SetWeatherDefaults() {
 
 // Glazed collectors on their pump, pipes and controller, off until the controller starts them.
 void CTidewarmDoc::SetCollectorLoopDefaults() {
-    Collector = kCollectorGlazed;
+    Collector = CollectorKind::Glazed;
     collectorPump.SetParameters(0.02, 10, 0.5);
     inletPipeInside.SetParameters(0.08, 5);
     inletPipeOutside.SetParameters(0.08, 10);
@@ -148,7 +148,7 @@ void CTidewarmDoc::SetCollectorLoopDefaults() {
 void CTidewarmDoc::SetHeaterDefaults() {
     exchangerPump.SetParameters(0.02, 10, 0.5);
     heatExchanger.SetEffectiveness(0.8);
-    HeaterType = kHeaterFuel;
+    HeaterType = HeaterKind::Fuel;
     gasHeater.SetParameters(20, 10000, 0.8);
     heatPump.SetParameters(20, 10000, 6);
     SetDefaultCurves(heatPump);
@@ -237,9 +237,9 @@ const FileReader* CTidewarmDoc::SelectedWeatherReader() const {
 
 FlatPlateCollector* CTidewarmDoc::SelectedCollector() {
     switch (Collector) {
-        case kCollectorGlazed:
+        case CollectorKind::Glazed:
             return &glazedCollector;
-        case kCollectorUnglazed:
+        case CollectorKind::Unglazed:
             return &unglazedCollector;
         default:
             return nullptr;

@@ -15,10 +15,12 @@
 #include <utility>
 #include <vector>
 
+#include "collector_kind.h"
 #include "collector_plane.h"
 #include "control.h"
 #include "economic_data.h"
 #include "files.h"
+#include "heater_kind.h"
 #include "heaters.h"
 #include "loop.h"
 #include "model_classes.h"
@@ -31,9 +33,7 @@
 // Weather readers a project can select, as the project file stores them.
 enum WeatherSourceIndex : int { kWeatherTMY = 0, kWeatherText = 1, kWeatherBinary = 2 };
 // Collector arrays a project can select, as the project file stores them.
-enum CollectorIndex : int { kCollectorGlazed = 0, kCollectorUnglazed = 1 };
 // Auxiliary heater kinds.
-enum HeaterKind : int { kHeaterFuel = 0, kHeaterHeatPump = 1 };
 
 // Where the model reads each of its shared quantities; the run points every link at a
 // component output, a run variable, a project value or a column of the alternate input file.
@@ -241,9 +241,9 @@ class CTidewarmDoc {
 
     // The project's settings, all given by SetDefaults (which the constructors call), so their
     // defaults have one home.
-    // Selections (WeatherSourceIndex, CollectorIndex).
+    // Selections (WeatherSourceIndex, CollectorKind).
     int WeatherSource;
-    int Collector;
+    CollectorKind Collector;
 
     // Switches and scalars; temperatures in degC.
     int UseSolar;
@@ -276,7 +276,7 @@ class CTidewarmDoc {
     int RoofType;
     double MainsTemp;
     double PipeSurroundTemp;
-    int HeaterType;
+    HeaterKind HeaterType;
     int HeaterOffOutOfSeason;
     int SeasonStart;
     int SeasonEnd;
@@ -392,7 +392,7 @@ class CTidewarmDoc {
     void StepHourAir(double air, double relativeHumidity);
     // Only the heat pump reads the air's wet-bulb temperature.
     [[nodiscard]] bool WetBulbWanted() const {
-        return UseAuxHeater != 0 && HeaterType == kHeaterHeatPump;
+        return UseAuxHeater != 0 && HeaterType == HeaterKind::HeatPump;
     }
     // The sun's position and the beam and diffuse parts of the global irradiance are read by
     // the collectors' plane and by a pool in the open (indoors no beam reaches the pool).

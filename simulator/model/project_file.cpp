@@ -186,7 +186,7 @@ class ProjectReader {
     void ReadCollectors() {
         int collector = 0;
         in_ >> collector >> SkipLine;
-        if (in_) doc_.Collector = collector == 0 ? kCollectorGlazed : kCollectorUnglazed;
+        if (in_) doc_.Collector = StoredCollectorKind(collector);
         block_();
         Read(doc_.glazedCollector);
         Read(doc_.unglazedCollector);
@@ -199,7 +199,11 @@ class ProjectReader {
     void ReadExchangerAndHeater() {
         Read(doc_.exchangerPump);
         Read(doc_.heatExchanger);
-        if (version_ >= kVersionHeaterType) in_ >> doc_.HeaterType >> SkipLine;
+        if (version_ >= kVersionHeaterType) {
+            int kind = 0;
+            in_ >> kind >> SkipLine;
+            doc_.HeaterType = static_cast<HeaterKind>(kind);
+        }
         block_();
         if (version_ >= kVersionGasHeaterRecord) {
             Read(doc_.gasHeater);
@@ -336,13 +340,13 @@ int CTidewarmDoc::WriteProject(std::ostream& out) {
                                      &outletPipeInside,
                                      &outletPipeOutside};
     for (const SolarBase* component : head) failed |= component->WriteParameters(out);
-    WriteParameterLine(out, Collector);
+    WriteParameterLine(out, static_cast<int>(Collector));
     failed |= glazedCollector.WriteParameters(out);
     failed |= unglazedCollector.WriteParameters(out);
     WriteParameterLine(out, RoofType);
     failed |= exchangerPump.WriteParameters(out);
     failed |= heatExchanger.WriteParameters(out);
-    WriteParameterLine(out, HeaterType);
+    WriteParameterLine(out, static_cast<int>(HeaterType));
     failed |= gasHeater.WriteParameters(out);
     failed |= heatPump.WriteParameters(out);
     failed |= heaterProfile.WriteParameters(out);

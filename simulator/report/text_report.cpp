@@ -230,10 +230,10 @@ struct ArraySize {
 
 ArraySize SelectedArraySize(const CTidewarmDoc& doc) {
     ArraySize size;
-    if (doc.Collector == kCollectorGlazed) {
+    if (doc.Collector == CollectorKind::Glazed) {
         doc.glazedCollector.GetUseParameters(size.series, size.groups, size.banks);
         size.area = doc.glazedCollector.GetTestParameters().collectorArea;
-    } else if (doc.Collector == kCollectorUnglazed) {
+    } else if (doc.Collector == CollectorKind::Unglazed) {
         double wind = 0, threshold = 0;
         doc.unglazedCollector.GetUseParameters(size.series, size.groups, size.banks, wind,
                                                threshold);
@@ -246,7 +246,7 @@ void WriteSolarCharacteristics(std::ostream& out, const CTidewarmDoc& doc, const
     if (doc.UseSolar) {
         out << "\n";
         out << Text(kStrReportSolarCharacteristics);
-        out << Text(doc.Collector == kCollectorGlazed ? kStrReportGlazed : kStrReportUnglazed);
+        out << Text(doc.Collector == CollectorKind::Glazed ? kStrReportGlazed : kStrReportUnglazed);
         out << Formatted(kStrReportCollectorArea,
                          size.groups * size.series * size.area * size.banks);
     }
@@ -397,9 +397,10 @@ void WriteInputSummaries(std::ostream& out, CTidewarmDoc& doc, int language) {
 // Writes the whole report at once; false after a message when the file cannot be written.
 // Puts the report in place whole, or leaves any earlier one as it was.
 bool WriteReportFile(const std::string& reportPath, const std::string& text) {
-    std::string reason;
-    if (ReplaceFileContents(reportPath, text, &reason)) return true;
-    ShowMessage(Text(kStrCannotOpenReport) + "\n" + Formatted(kStrFileProblem, reportPath, reason),
+    const std::optional<Problem> problem = ReplaceFileContents(reportPath, text);
+    if (!problem) return true;
+    ShowMessage(Text(kStrCannotOpenReport) + "\n" +
+                    Formatted(kStrFileProblem, reportPath, problem->message),
                 MessageKind::Error);
     return false;
 }

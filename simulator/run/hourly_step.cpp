@@ -110,7 +110,7 @@ int CTidewarmDoc::CollectorLoop(FlatPlateCollector& collector) {
                                  Step{collector, kStrTitleCollector}})
             if (const int result = step.component.Compute(); result != 0)
                 return ShowComponentFailure(result, step.title);
-        if (Collector == kCollectorUnglazed)
+        if (Collector == CollectorKind::Unglazed)
             if (const int result = RoofLoop(collector); result != 0) return result;
         if (links.QColl != nullptr) {
             // The energy collected drives the loop: the outlet follows from it in the loop's
@@ -150,10 +150,10 @@ int CTidewarmDoc::StepHeater() {
     if (UseSolar != 0 && *links.CollOn != 0) HeaterOn = 0;
     if (HeaterOffOutOfSeason != 0 && !InSeason(CurrentDay)) HeaterOn = 0;
     HeaterFlow = pool.GetVolume() * kWaterDensity / TimeStep;
-    if (HeaterType == kHeaterFuel) {
+    if (HeaterType == HeaterKind::Fuel) {
         if (const int result = gasHeater.Compute(); result != 0)
             return ShowComponentFailure(result, kStrTitleHeater);
-    } else if (HeaterType == kHeaterHeatPump) {
+    } else if (HeaterType == HeaterKind::HeatPump) {
         if (const int result = heatPump.Compute(); result != 0)
             return ShowComponentFailure(result, kStrTitleHeatPump);
     }
@@ -340,9 +340,9 @@ void CTidewarmDoc::SetHourEnergies(double poolTemperature, bool exchanger) {
     QRes = pool.GetVolume() * kWaterDensity * PoolWaterCp * (poolTemperature - PoolTempStart) /
            kSecondsPerHour;
     QElec = collectorPump.electricPower + (exchanger ? exchangerPump.electricPower : 0.0);
-    if (UseAuxHeater != 0 && HeaterType == kHeaterHeatPump && heatPump.cop != 0)
+    if (UseAuxHeater != 0 && HeaterType == HeaterKind::HeatPump && heatPump.cop != 0)
         QElec += heatPump.heat / heatPump.cop;
-    QPrimary = UseAuxHeater != 0 && HeaterType == kHeaterFuel ? gasHeater.fuelUse : 0.0;
+    QPrimary = UseAuxHeater != 0 && HeaterType == HeaterKind::Fuel ? gasHeater.fuelUse : 0.0;
 }
 
 int CTidewarmDoc::WriteHourlyLine() {

@@ -194,7 +194,7 @@ int CTidewarmDoc::ConnectCollectorLoop(bool exchanger) {
     outletPipeOutside.SetInputs(links.Tco, links.TAmb, links.MdotColl, links.LoopSpecificHeat);
     outletPipeInside.SetInputs(&outletPipeOutside.outletTemperature, links.TSoilPipe,
                                links.MdotColl, links.LoopSpecificHeat);
-    if (Collector == kCollectorGlazed) {
+    if (Collector == CollectorKind::Glazed) {
         glazedCollector.SetInputs(links.TGlo, &tilter.incidenceAngle, nullptr, links.Tci,
                                   links.TAmb, links.MdotColl, links.LoopSpecificHeat);
     } else {
@@ -225,7 +225,7 @@ void CTidewarmDoc::ConnectPool(bool exchanger) {
     if (BlanketAlways == 0) blanketDailyProfile.SetInputs(&Hour, &IsWeekend);
 
     controller.SetInputs(
-        Collector == kCollectorGlazed ? links.Tco : &unglazedCollector.meanFluidTemperature,
+        Collector == CollectorKind::Glazed ? links.Tco : &unglazedCollector.meanFluidTemperature,
         links.TPool);
 
     poolTempIntegrator.SetInputs(&PoolTempStart, &pool.poolTemperatureDerivative, &TimeStep);
@@ -234,10 +234,10 @@ void CTidewarmDoc::ConnectPool(bool exchanger) {
 int CTidewarmDoc::ConnectHeater() {
     if (UseAuxHeater == 0) {
         poolPromoter.SetVariableAndTolerance(&poolTempIntegrator.newState, Tolerance);
-    } else if (HeaterType == kHeaterFuel) {
+    } else if (HeaterType == HeaterKind::Fuel) {
         gasHeater.SetInputs(&poolTempIntegrator.newState, &HeaterFlow, &PoolWaterCp, links.AuxOn);
         poolPromoter.SetVariableAndTolerance(&gasHeater.outletTemperature, Tolerance);
-    } else if (HeaterType == kHeaterHeatPump) {
+    } else if (HeaterType == HeaterKind::HeatPump) {
         heatPump.SetInputs(&TWetBulb, &poolTempIntegrator.newState, &HeaterFlow, &PoolWaterCp,
                            links.AuxOn);
         poolPromoter.SetVariableAndTolerance(&heatPump.outletTemperature, Tolerance);
@@ -330,7 +330,7 @@ int CTidewarmDoc::CheckComponents() {
               static_cast<SolarBase*>(&outletPipeInside),
               static_cast<SolarBase*>(&outletPipeOutside)})
             result |= CheckComponent(*component);
-        if (Collector == kCollectorGlazed) {
+        if (Collector == CollectorKind::Glazed) {
             result |= CheckComponent(glazedCollector);
         } else {
             result |= CheckComponent(unglazedCollector);
@@ -344,8 +344,8 @@ int CTidewarmDoc::CheckComponents() {
         result |= CheckComponent(heatExchanger);
     }
     if (UseAuxHeater != 0) {
-        if (HeaterType == kHeaterFuel) result |= CheckComponent(gasHeater);
-        if (HeaterType == kHeaterHeatPump) result |= CheckComponent(heatPump);
+        if (HeaterType == HeaterKind::Fuel) result |= CheckComponent(gasHeater);
+        if (HeaterType == HeaterKind::HeatPump) result |= CheckComponent(heatPump);
         result |= CheckComponent(heaterProfile);
     }
     result |= CheckComponent(pool);

@@ -26,7 +26,7 @@ constexpr SourceAddress kSourceAddresses[] = {
     {kSourcePoolLoopGain, [](CTidewarmDoc& d) -> VariableRef { return &d.pool.loopGain; }},
     {kSourceAuxiliaryHeat,
      [](CTidewarmDoc& d) -> VariableRef {
-         return d.HeaterType == kHeaterFuel ? &d.gasHeater.heat : &d.heatPump.heat;
+         return d.HeaterType == HeaterKind::Fuel ? &d.gasHeater.heat : &d.heatPump.heat;
      }},
     {kSourcePoolTotalGains, [](CTidewarmDoc& d) -> VariableRef { return &d.pool.totalGains; }},
     {kSourceEvaporationLoss,
@@ -80,8 +80,8 @@ constexpr SourceAddress kSourceAddresses[] = {
     {kSourcePrimaryEnergy, [](CTidewarmDoc& d) -> VariableRef { return &d.QPrimary; }},
     {kSourceAuxiliaryPartLoad,
      [](CTidewarmDoc& d) -> VariableRef {
-         return d.HeaterType == kHeaterFuel ? &d.gasHeater.partLoadRatio
-                                            : &d.heatPump.partLoadRatio;
+         return d.HeaterType == HeaterKind::Fuel ? &d.gasHeater.partLoadRatio
+                                                 : &d.heatPump.partLoadRatio;
      }},
     {kSourceSwimmable, [](CTidewarmDoc& d) -> VariableRef { return &d.Swimmable; }},
     {kSourceUsableHours, [](CTidewarmDoc& d) -> VariableRef { return &d.UsableHours; }},

@@ -223,7 +223,7 @@ int CTidewarmDoc::RunPass() {
     if (ConnectModel() != 0) return kOpenFailed;
     if (CheckComponents() != 0) return kDomain;
     SetInitialStates();
-    if (UseSolar != 0 && Collector == kCollectorUnglazed) {
+    if (UseSolar != 0 && Collector == CollectorKind::Unglazed) {
         if (const int result = roof.Compute(); result != 0) {
             ShowRunMessage(kStrRoofInitFailed);
             return result;

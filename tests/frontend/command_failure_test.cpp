@@ -38,17 +38,17 @@ TEST_F(RunTest, AFailedCommandIsSaidWithWhatFailed) {
 TEST_F(RunTest, ANewRunWhoseEconomicsFailIsDeletedAgain) {
     const int model = AddRun();
     ConnectDatabase().exec("DROP TABLE [Economics]");
-    for (int mode : {1, 2}) {
-        SCOPED_TRACE(mode);
+    for (RunCreationMode mode : {RunCreationMode::New, RunCreationMode::Copy}) {
+        SCOPED_TRACE(static_cast<int>(mode));
         g_nRunCreationMode = mode;
-        g_nCurrentRunId = mode == 2 ? model : -1;
+        g_nCurrentRunId = mode == RunCreationMode::Copy ? model : -1;
         InputFormData data = NewRunForm();
         EXPECT_THROW(static_cast<void>(StoreNewRunOfForm(data)), SQLite::Exception);
         EXPECT_EQ(RunCount(), 1);
-        EXPECT_EQ(g_nCurrentRunId, mode == 2 ? model : -1);
+        EXPECT_EQ(g_nCurrentRunId, mode == RunCreationMode::Copy ? model : -1);
         EXPECT_EQ(data.runNumber, -1);
     }
-    g_nRunCreationMode = 0;
+    g_nRunCreationMode = RunCreationMode::Existing;
     g_nCurrentRunId = -1;
 }
 

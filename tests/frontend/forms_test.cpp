@@ -194,9 +194,9 @@ TEST(InputFormRulesTest, DaysShadingAndUnits) {
 
     data.shading = 35;
     EXPECT_DOUBLE_EQ(ShownShading(data), 35);  // kept when the run opens
-    data.poolType = kIndoorPool;
+    data.poolType = kPublicIndoor;
     EXPECT_DOUBLE_EQ(ShownShading(data), 100);
-    EXPECT_DOUBLE_EQ(ShadingForNewPoolType(kIndoorPool), 100);
+    EXPECT_DOUBLE_EQ(ShadingForNewPoolType(kPublicIndoor), 100);
     EXPECT_DOUBLE_EQ(ShadingForNewPoolType(1), 0);
 }
 
@@ -213,7 +213,7 @@ TEST_F(RunTest, FormChoicesAtOpenAndTheNewRunsRow) {
     g_strNewClientName = "Newest client";
     StoreWizardContacts();
     g_nCurrentRunId = -1;
-    g_nRunCreationMode = 1;
+    g_nRunCreationMode = RunCreationMode::New;
     std::optional<InputFormData> data = LoadRunForm();
     ASSERT_TRUE(data);
     const FormChoices choices = OpenFormChoices(*data);
@@ -241,7 +241,7 @@ TEST_F(RunTest, FormChoicesAtOpenAndTheNewRunsRow) {
         row.m_City = "NOWHERE";
     });
     g_nCurrentRunId = opened;
-    g_nRunCreationMode = 0;
+    g_nRunCreationMode = RunCreationMode::Existing;
     data = LoadRunForm();
     ASSERT_TRUE(data);
     const FormChoices reopened = OpenFormChoices(*data);
@@ -257,7 +257,7 @@ TEST_F(RunTest, FormChoicesAtOpenAndTheNewRunsRow) {
     // A copied run keeps its city.
     messages.shown.clear();
     g_nCurrentRunId = AddRun();
-    g_nRunCreationMode = 2;
+    g_nRunCreationMode = RunCreationMode::Copy;
     data = LoadRunForm();
     ASSERT_TRUE(data);
     const FormChoices copied = OpenFormChoices(*data);
@@ -272,7 +272,7 @@ TEST_F(RunTest, FormRunSavedCopiedWithEconomicsAndDiscarded) {
         run.m_PoolType = 1;
     });
     g_nCurrentRunId = model;
-    g_nRunCreationMode = 2;
+    g_nRunCreationMode = RunCreationMode::Copy;
     std::optional<InputFormData> data = LoadRunForm();
     ASSERT_TRUE(data);
     EXPECT_EQ(data->runNumber, -1);
@@ -283,7 +283,7 @@ TEST_F(RunTest, FormRunSavedCopiedWithEconomicsAndDiscarded) {
     EXPECT_EQ(data->runNumber, copy);
     EXPECT_TRUE(LoadEconomicData(copy, UnitSystem::SI));
 
-    g_nRunCreationMode = 0;
+    g_nRunCreationMode = RunCreationMode::Existing;
     std::optional<InputFormData> reopened = LoadRunForm();
     ASSERT_TRUE(reopened);
     EXPECT_EQ(reopened->comments, "It's \"quoted\"; DELETE FROM Runs");
@@ -295,14 +295,14 @@ TEST_F(RunTest, FormRunSavedCopiedWithEconomicsAndDiscarded) {
     EXPECT_EQ(MissingChoiceProblem(*reopened).value_or(Problem{}).message,
               "Choose an entry in the list \"Heater\".");
 
-    g_nRunCreationMode = 2;  // Cancel of a form that created its run
+    g_nRunCreationMode = RunCreationMode::Copy;  // Cancel of a form that created its run
     DiscardRunOfForm();
     const std::vector<RunListRow> runs = ReadRunsList();
     ASSERT_EQ(runs.size(), 1u);
     EXPECT_EQ(runs[0].runId, model);
 
     g_nCurrentRunId = 9999;
-    g_nRunCreationMode = 0;
+    g_nRunCreationMode = RunCreationMode::Existing;
     EXPECT_FALSE(LoadRunForm());
     EXPECT_EQ(messages.shown.back(), "Run 9999 not found.");
 }
@@ -313,7 +313,7 @@ TEST_F(RunTest, EveryFormMemberComesBackFromItsRunsColumn) {
     g_nCurrentRunId = AddRun();
     for (bool isNew : {false, true}) {
         SCOPED_TRACE(isNew);
-        g_nRunCreationMode = 0;
+        g_nRunCreationMode = RunCreationMode::Existing;
         std::optional<InputFormData> data = LoadRunForm();
         ASSERT_TRUE(data);
         data->doubleRun = !data->doubleRun;
@@ -335,9 +335,9 @@ TEST_F(RunTest, EveryFormMemberComesBackFromItsRunsColumn) {
         data->totalFlow = 0.75;
         data->heaterMonths = 0x0F0;
         data->blanketMonths = 0x00F;
-        g_nRunCreationMode = isNew ? 1 : 0;
+        g_nRunCreationMode = isNew ? RunCreationMode::New : RunCreationMode::Existing;
         ASSERT_TRUE(SaveRunForm(*data, isNew));
-        g_nRunCreationMode = 0;
+        g_nRunCreationMode = RunCreationMode::Existing;
         const std::optional<InputFormData> read = LoadRunForm();
         ASSERT_TRUE(read);
         EXPECT_EQ(read->runNumber, g_nCurrentRunId);
@@ -429,25 +429,44 @@ namespace {
 
 // The twelve pictures, one for each system the lists can describe, and each shows its parts.
 TEST(SystemPictureTest, EachSystemHasItsOwnPicture) {
-    EXPECT_EQ(SystemPictureNumber(1, 1, 0, 1), 188);  // collectors, fuel heater, blanket
-    EXPECT_EQ(SystemPictureNumber(0, 0, 0, 0), 181);  // the pool alone
-    EXPECT_EQ(SystemPictureNumber(3, 2, 1, 0), 191);  // collectors and a heat pump
-    EXPECT_EQ(SystemPictureNumber(2, 0, 1, 4), 184);  // no heater: its type is not looked at
+    EXPECT_EQ(SystemPictureNumber(1, HeaterKind::Fuel, 1), 188);      // collectors, fuel, blanket
+    EXPECT_EQ(SystemPictureNumber(0, std::nullopt, 0), 181);          // the pool alone
+    EXPECT_EQ(SystemPictureNumber(3, HeaterKind::HeatPump, 0), 191);  // collectors, heat pump
     std::set<int> numbers;
     for (int collector : {0, 1})
-        for (int heater : {0, 1, 2})
+        for (std::optional<HeaterKind> heater :
+             {std::optional<HeaterKind>(), std::optional(HeaterKind::Fuel),
+              std::optional(HeaterKind::HeatPump)})
             for (int blanket : {0, 1}) {
-                const int number =
-                    SystemPictureNumber(collector, heater == 0 ? 0 : 1, heater - 1, blanket);
+                const int number = SystemPictureNumber(collector, heater, blanket);
                 numbers.insert(number);
                 const SystemPictureParts parts = PartsOfSystemPicture(number);
                 EXPECT_EQ(parts.collectors, collector == 1) << number;
-                EXPECT_EQ(static_cast<int>(parts.heater), heater) << number;
+                EXPECT_EQ(parts.heater, heater) << number;
                 EXPECT_EQ(parts.blanket, blanket == 1) << number;
             }
     EXPECT_EQ(numbers.size(), 12u);
     EXPECT_EQ(*numbers.begin(), kFirstSystemPicture);
     EXPECT_EQ(*numbers.rbegin(), kLastSystemPicture);
+}
+
+// The picture's heater: a stored 0 is fuel, any other number a heat pump, a missing row none.
+TEST_F(RunTest, HeaterKindOfTheStoredRow) {
+    CHeatersSet heater;
+    heater.m_strFilter = "0";
+    heater.Open();
+    std::vector<int> ids;
+    for (int type : {0, 1, 2}) {
+        heater.AddNew();
+        heater.m_Name = "heater";
+        heater.m_Type = static_cast<std::uint8_t>(type);
+        heater.Update();
+        ids.push_back(static_cast<int>(heater.GetLastAddedId()));
+    }
+    EXPECT_EQ(HeaterKindOf(ids[0]), HeaterKind::Fuel);
+    EXPECT_EQ(HeaterKindOf(ids[1]), HeaterKind::HeatPump);
+    EXPECT_EQ(HeaterKindOf(ids[2]), HeaterKind::HeatPump);
+    EXPECT_EQ(HeaterKindOf(ids[2] + 1), std::nullopt);
 }
 
 }  // namespace

@@ -90,26 +90,32 @@ TEST_F(DatabaseTest, AFailedCompactionLeavesTheDatabaseByteIdenticalAndUsable) {
     ASSERT_TRUE(DeleteRun(2));
     const CompactionSteps real = DefaultCompactionSteps();
     auto failing = [](const char* reason) {
-        return [reason](const std::string&, const std::string&, std::string& problem) {
-            problem = reason;
-            return false;
+        return [reason](const std::string&, const std::string&) {
+            return std::optional<Problem>(Problem{reason});
         };
     };
     CompactionSteps cannotWrite = real;
     cannotWrite.vacuumInto = failing("disk full");
     CompactionSteps corrupt = real;
-    corrupt.vacuumInto = [&](const std::string& from, const std::string& to, std::string& problem) {
-        if (!real.vacuumInto(from, to, problem)) return false;
+    corrupt.vacuumInto = [&](const std::string& from, const std::string& to) {
+        if (auto problem = real.vacuumInto(from, to)) return problem;
         std::string damaged = ReadFile(to);
         for (std::size_t i = 100; i < damaged.size(); i += 7) damaged[i] = '\x5A';
         test::WriteFile(to, damaged);
-        return true;
+        return std::optional<Problem>();
     };
     CompactionSteps cannotRename = real;
     cannotRename.replace = failing("rename refused");
     const std::string before = ReadFile(g_strDatabasePath);
-    for (const CompactionSteps* steps : {&cannotWrite, &corrupt, &cannotRename}) {
-        EXPECT_NE(CompactDatabase(g_strDatabasePath, *steps), std::nullopt);
+    // The failing step's reason is returned; the damaged copy's is SQLite's own.
+    const std::pair<const CompactionSteps*, const char*> failures[] = {
+        {&cannotWrite, "disk full"}, {&corrupt, nullptr}, {&cannotRename, "rename refused"}};
+    for (const auto& [steps, reason] : failures) {
+        const std::optional<Problem> problem = CompactDatabase(g_strDatabasePath, *steps);
+        ASSERT_NE(problem, std::nullopt);
+        if (reason != nullptr) {
+            EXPECT_EQ(problem->message, reason);
+        }
         EXPECT_EQ(ReadFile(g_strDatabasePath), before);
         EXPECT_FALSE(fs::exists(g_strDatabasePath + ".compact"));
         EXPECT_EQ(RowsOfRun("Results", 3), 13);
@@ -143,7 +149,7 @@ TEST_F(DatabaseTest, DeleteRunFailingAfterTheSecondStatementLeavesEveryTableAsIt
             "END");
     }
     EXPECT_FALSE(DeleteRun(1));
-    EXPECT_EQ(messages.shown, std::vector<std::string>{"Error deleting run 1"});
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"Error deleting run 1\nrefused"});
     EXPECT_EQ(RowsOfRun("Economics", 1), 1);
     EXPECT_EQ(RowsOfRun("Results", 1), 13);
     EXPECT_EQ(RowsOfRun("Daily", 1), 5);
@@ -153,8 +159,9 @@ TEST_F(DatabaseTest, DeleteRunFailingAfterTheSecondStatementLeavesEveryTableAsIt
 TEST_F(DatabaseTest, DeleteRunWithoutADatabaseReportsAndDeletesNothing) {
     g_strDatabasePath = (folder.path() / "missing.mdb").string();
     EXPECT_FALSE(DeleteRun(1));
-    EXPECT_EQ(messages.shown,
-              std::vector<std::string>{"Could not open database " + g_strDatabasePath});
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].rfind("Could not open database " + g_strDatabasePath + "\n", 0),
+              0u);
     EXPECT_FALSE(fs::exists(g_strDatabasePath));
 }
 

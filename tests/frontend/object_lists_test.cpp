@@ -292,7 +292,7 @@ TEST_F(ObjectRunTest, EditedAndRemovedObjectsOfARun) {
         run.m_Slope = 30;
         run.m_TotalFlow = 0.16;
     });
-    g_nRunCreationMode = 1;
+    g_nRunCreationMode = RunCreationMode::New;
     g_nCurrentRunId = runId;
     CreateEconomics(-1);
 

@@ -158,6 +158,22 @@ TEST_F(DatabaseTest, FilterWithTrailingSemicolonSortAndBoundValues) {
     EXPECT_TRUE(clients.IsEOF());
 }
 
+TEST_F(DatabaseTest, SelectByIdFindsTheRowOfThatIdOnly) {
+    CClientsSet clients;
+    clients.Open();
+    for (const char* name : {"first", "second"}) {
+        clients.AddNew();
+        clients.m_Name = name;
+        clients.Update();
+    }
+    const std::int64_t second = clients.GetLastAddedId();
+    ASSERT_TRUE(SelectById(clients, ObjectIdColumn(clients.Type()), second));
+    EXPECT_EQ(clients.m_Name, "second");
+    clients.MoveNext();
+    EXPECT_TRUE(clients.IsEOF());
+    EXPECT_FALSE(SelectById(clients, ObjectIdColumn(clients.Type()), second + 1));
+}
+
 TEST_F(DatabaseTest, EditUpdatesTheCurrentRowAndDeleteInALoopRemovesEverySelectedRow) {
     CResultsSet results;
     results.Open();

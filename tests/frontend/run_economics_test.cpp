@@ -45,7 +45,7 @@ class EconomicsTest : public test::RunTest {
             season.m_QAct = 20;
             season.Update();
         }
-        g_nRunCreationMode = 1;
+        g_nRunCreationMode = RunCreationMode::New;
         g_nCurrentRunId = runId;
         CreateEconomics(-1);
         return runId;
@@ -53,10 +53,7 @@ class EconomicsTest : public test::RunTest {
 
     CEconomicsSet& Stored(int runId) {
         row.Close();
-        row.m_strFilter = "[RunId] = ?";
-        row.m_filterValues = {std::int64_t{runId}};
-        row.Open();
-        EXPECT_FALSE(row.IsEOF());
+        EXPECT_TRUE(SelectById(row, kRunIdColumn, runId));
         return row;
     }
 

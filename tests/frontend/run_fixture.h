@@ -58,12 +58,7 @@ class RunTest : public ::testing::Test {
     }
 
     // The run's row.
-    void Select(CRunsSet& run, int runId) {
-        run.m_strFilter = "[RunId] = ?";
-        run.m_filterValues = {std::int64_t{runId}};
-        run.Open();
-        ASSERT_FALSE(run.IsEOF());
-    }
+    void Select(CRunsSet& run, int runId) { ASSERT_TRUE(SelectById(run, kRunIdColumn, runId)); }
 
     FreshFrontEndState state;
     ScopedTempDir folder;

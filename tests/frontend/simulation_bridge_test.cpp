@@ -58,7 +58,7 @@ TEST_F(SimulationBridgeTest, RealSimulationLoadedReplacedAndFailed) {
         run.m_TotalFlow = 0.8;
         run.m_HeaterId = 2;
     });
-    g_nRunCreationMode = 1;
+    g_nRunCreationMode = RunCreationMode::New;
     g_nCurrentRunId = runId;
     CreateEconomics(-1);
     CRunsSet run;
@@ -204,9 +204,7 @@ TEST_F(SimulationBridgeTest, TwoSimulationsAtOnceNeverSwapResults) {
         char go = 0;
         (void)!::read(start[0], &go, 1);  // both start when the parent closes the pipe
         CRunsSet run;
-        run.m_strFilter = "[RunId] = ?";
-        run.m_filterValues = {std::int64_t{chains[c].runId}};
-        run.Open();
+        (void)SelectById(run, kRunIdColumn, chains[c].runId);  // the run was added above
         const bool simulated = SimulateRun(run) == SimulationOutcome::Loaded;
         std::string shown;
         for (const std::string& message : messages.shown) shown += message + "\n";

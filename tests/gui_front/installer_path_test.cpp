@@ -265,7 +265,7 @@ TEST(WindowPictures, EveryWindow) {
     const std::vector<RunListRow> runs = ReadRunsList();
     ASSERT_FALSE(runs.empty());
     ChooseRun(runs[0].runId, false);
-    g_nRunCreationMode = 0;
+    g_nRunCreationMode = RunCreationMode::Existing;
     auto* form = new InputFormDialog(&Welcome());
     std::optional<EconomicDialogData> economics = LoadEconomicData(runs[0].runId, UnitSystem::SI);
     ASSERT_TRUE(economics);

@@ -76,16 +76,17 @@ TEST(ReportModuleTest, TheProgramStartsWithoutWebKitAndTheModuleBindsToIt) {
 
 TEST(ReportModuleTest, AModuleThatCannotBeLoadedIsNamedWithTheReason) {
     test::ScopedTempDir empty;
-    std::string problem;
-    EXPECT_EQ(LoadReportModule(empty.path().string(), &problem), nullptr);
+    const auto missing = LoadReportModule(empty.path().string());
+    ASSERT_TRUE(std::holds_alternative<Problem>(missing));
+    const std::string& problem = std::get<Problem>(missing).message;
     EXPECT_NE(problem.find(empty.path().string() + "/" + kReportModuleName), std::string::npos)
         << problem;
 
     // A file of that name that is no shared object.
     test::WriteFile(empty.path() / kReportModuleName, "not a module\n");
-    problem.clear();
-    EXPECT_EQ(LoadReportModule(empty.path().string(), &problem), nullptr);
-    EXPECT_FALSE(problem.empty());
+    const auto broken = LoadReportModule(empty.path().string());
+    ASSERT_TRUE(std::holds_alternative<Problem>(broken));
+    EXPECT_FALSE(std::get<Problem>(broken).message.empty());
 }
 
 }  // namespace

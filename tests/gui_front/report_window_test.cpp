@@ -72,7 +72,7 @@ TEST(ReportWindowTest, TakesTheInputOverTheFormAndClosesFromItsMenu) {
     const std::vector<RunListRow> runs = ReadRunsList();
     ASSERT_FALSE(runs.empty());
     ChooseRun(runs.back().runId, false);
-    g_nRunCreationMode = 0;
+    g_nRunCreationMode = RunCreationMode::Existing;
     auto* welcome = gui_test::FindTopLevel<WelcomeWindow>();
     ASSERT_NE(welcome, nullptr);
     InputFormDialog form(welcome);
@@ -210,9 +210,9 @@ TEST(ReportWindowTest, ChartsAtTheirDrawnSizeAndPrintedOnTwoPagesOfA4AndLetter) 
                             "i.width == i.naturalWidth && i.height == i.naturalHeight)",
                             &drawnSize);
                         for (const std::string paper : {"iso_a4", "na_letter"}) {
-                            const std::optional<std::string> problem =
+                            const std::optional<Problem> problem =
                                 PrintPageToPdf(report->View(), pdf.string(), paper);
-                            EXPECT_FALSE(problem) << *problem;
+                            EXPECT_FALSE(problem) << problem->message;
                             pages[paper] = PdfPages(pdf.string());
                         }
                         report->Close();

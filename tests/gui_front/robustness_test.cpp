@@ -200,20 +200,20 @@ class RobustnessTest : public ::testing::Test {
             EXPECT_TRUE(RemoveObject(*set, id));
         }
         g_nCurrentRunId = -1;
-        g_nRunCreationMode = 0;
+        g_nRunCreationMode = RunCreationMode::Existing;
     }
 
     // A run stored as a form of a new run stores it, made the current, existing run.
     int AddRun() {
         g_nCurrentRunId = -1;
-        g_nRunCreationMode = 1;
+        g_nRunCreationMode = RunCreationMode::New;
         InputFormData data = NewRunForm();
         data.clientId = contacts_[0].second;
         data.installerId = contacts_[1].second;
         data.poolUseId = data.collectorId = data.heaterId = data.blanketId = 1;
         data.city = gui_test::kCity;
         EXPECT_TRUE(StoreNewRunOfForm(data));
-        g_nRunCreationMode = 0;
+        g_nRunCreationMode = RunCreationMode::Existing;
         return g_nCurrentRunId;
     }
 
@@ -344,7 +344,7 @@ TEST_F(RobustnessTest, AMissingTableEndsTheCommandWithItsMessage) {
     const int runs = database.execAndGet("SELECT count(*) FROM [Runs]").getInt();
     database.exec("ALTER TABLE [Heaters] RENAME TO [HeatersAway]");
     g_nCurrentRunId = -1;
-    g_nRunCreationMode = 1;
+    g_nRunCreationMode = RunCreationMode::New;
     {
         InputFormDialog form(&Welcome());
         EXPECT_FALSE(form.Loaded());

@@ -180,7 +180,7 @@ TEST(RunForm, AnIPRunOpenedAndSavedWithoutAnEditKeepsEveryValue) {
     const int runId = AddIPRun();
     const std::vector<StoredValue> before = StoredRow("Runs", runId);
     ChooseRun(runId, false);
-    g_nRunCreationMode = 0;
+    g_nRunCreationMode = RunCreationMode::Existing;
     InputFormDialog form(&Welcome());
     ASSERT_TRUE(form.Loaded());
     const int result = RunModal(form, [&] {
@@ -204,9 +204,9 @@ TEST(RunForm, AnIPRunOpenedAndSavedWithoutAnEditKeepsEveryValue) {
 // and $1000 of installation make initial costs of $1900.
 int GiveResults(int runId) {
     g_nCurrentRunId = runId;
-    g_nRunCreationMode = 1;
+    g_nRunCreationMode = RunCreationMode::New;
     CreateEconomics(-1);
-    g_nRunCreationMode = 0;
+    g_nRunCreationMode = RunCreationMode::Existing;
     SQLite::Database database(g_strDatabasePath, SQLite::OPEN_READWRITE);
     database.exec("UPDATE Economics SET InstallationCost = 1000 WHERE RunId = " +
                   std::to_string(runId));
@@ -272,7 +272,7 @@ TEST(RunForm, EconomicsOpenedAndClosedWithoutAnEditKeepTheirRow) {
     ASSERT_TRUE(ComputeRunEconomics(runId));
     const std::vector<StoredValue> before = StoredRow("Economics", runId);
     ChooseRun(runId, false);
-    g_nRunCreationMode = 0;
+    g_nRunCreationMode = RunCreationMode::Existing;
     InputFormDialog form(&Welcome());
     ASSERT_TRUE(form.Loaded());
     bool shown = false;

@@ -31,7 +31,7 @@ TEST(SystemPictureWindowTest, PictureFollowsTheLists) {
     const std::vector<RunListRow> runs = ReadRunsList();
     ASSERT_FALSE(runs.empty());
     ChooseRun(runs.back().runId, false);
-    g_nRunCreationMode = 0;
+    g_nRunCreationMode = RunCreationMode::Existing;
     auto* form = new InputFormDialog(gui_test::FindTopLevel<WelcomeWindow>());
     ASSERT_TRUE(form->Loaded());
     const int heatPump = PositionOf(*form, ObjectType::Heater, "Heat pump, 14 kW");

@@ -67,7 +67,7 @@ class UnderWindowManager : public ::testing::Test {
         const std::vector<RunListRow> runs = ReadRunsList();
         ASSERT_FALSE(runs.empty());
         ChooseRun(runs.back().runId, false);
-        g_nRunCreationMode = 0;
+        g_nRunCreationMode = RunCreationMode::Existing;
         auto* welcome = gui_test::FindTopLevel<WelcomeWindow>();
         ASSERT_NE(welcome, nullptr);
         InputFormDialog form(welcome);

@@ -186,13 +186,13 @@ TEST_F(InputWindows, SimulationPeriodFollowsMonthsDaysAndCount) {
 }
 
 TEST_F(InputWindows, ChangingTheHeaterTypeShowsThatTypesOwnEfficiency) {
-    project_.HeaterType = kHeaterFuel;
+    project_.HeaterType = HeaterKind::Fuel;
     project_.gasHeater.SetParameters(28, 20000, 0.8);
     project_.heatPump.SetParameters(28, 20000, 4.5);
     Run(kCmdAuxHeaterData, [](CInputWindow& window) {
         using D = CAuxHeaterDlg;
         EXPECT_EQ(TextOf(window, D::kEfficiency), "80");
-        Choose(window, D::kHeaterType, D::kHeatPump);
+        Choose(window, D::kHeaterType, static_cast<int>(HeaterKind::HeatPump));
         EXPECT_EQ(TextOf(window, D::kEfficiency), "4.5");
         EXPECT_EQ(TextOf(window, D::kEfficiencyLabel), "Nominal Heat Pump COP");
         SetText(window, D::kEfficiency, "3");
@@ -200,7 +200,7 @@ TEST_F(InputWindows, ChangingTheHeaterTypeShowsThatTypesOwnEfficiency) {
     });
     double setPoint = 0, capacity = 0, cop = 0;
     project_.heatPump.GetParameters(setPoint, capacity, cop);
-    EXPECT_EQ(project_.HeaterType, kHeaterHeatPump);
+    EXPECT_EQ(project_.HeaterType, HeaterKind::HeatPump);
     EXPECT_DOUBLE_EQ(cop, 3);
 }
 

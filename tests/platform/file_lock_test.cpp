@@ -53,7 +53,9 @@ TEST(FileLock, ExclusiveWaitedForAndHandedDown) {
     FileLock nowhere;
     EXPECT_EQ(nowhere.Acquire((dir.path() / "missing" / "x.lock").string(), milliseconds(0)),
               FileLock::Outcome::kFailed);
-    EXPECT_NE(nowhere.Problem().find("No such file"), std::string::npos) << nowhere.Problem();
+    ASSERT_NE(nowhere.Failure(), std::nullopt);
+    EXPECT_NE(nowhere.Failure()->message.find("No such file"), std::string::npos)
+        << nowhere.Failure()->message;
 }
 
 // A data folder's reservation shows the caller's own text for each refusal: the folder while

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -39,23 +41,28 @@ TEST(ReplaceFileContents, NewFilesTakeTheUmaskReplacedFilesKeepTheirMode) {
     const fs::path file = dir.path() / "Tidewarm.lis";
     {
         ScopedUmask mask(022);
-        ASSERT_TRUE(ReplaceFileContents(file.string(), "first\n"));
+        ASSERT_EQ(ReplaceFileContents(file.string(), "first\n"), std::nullopt);
         EXPECT_EQ(PermissionsOf(file), 0644u);
     }
     {
         ScopedUmask mask(027);
         const fs::path other = dir.path() / "Tidewarm.cfg";
-        ASSERT_TRUE(ReplaceFileContents(other.string(), "x"));
+        ASSERT_EQ(ReplaceFileContents(other.string(), "x"), std::nullopt);
         EXPECT_EQ(PermissionsOf(other), 0640u);
 
         ASSERT_EQ(::chmod(file.c_str(), 0604), 0);
-        ASSERT_TRUE(ReplaceFileContents(file.string(), "second\n"));
+        ASSERT_EQ(ReplaceFileContents(file.string(), "second\n"), std::nullopt);
         EXPECT_EQ(PermissionsOf(file), 0604u);
         EXPECT_EQ(test::ReadFile(file), "second\n");
     }
     int entries = 0;
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir.path())) ++entries;
     EXPECT_EQ(entries, 2);  // no temporary left beside them
+
+    // A file that cannot be written is reported with the system's reason.
+    const auto refused = ReplaceFileContents((dir.path() / "missing" / "x").string(), "x");
+    ASSERT_NE(refused, std::nullopt);
+    EXPECT_EQ(refused->message, std::strerror(ENOENT));
 }
 
 // What a stopped writer of one file left is removed; other files, and the file itself, stay.

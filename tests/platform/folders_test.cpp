@@ -98,9 +98,7 @@ class SetUpDataFolderTest : public ::testing::Test {
 };
 
 TEST_F(SetUpDataFolderTest, CreatesTheFoldersCopiesTheMessageFileAndEntersIt) {
-    std::string problem = "stale";
-    ASSERT_TRUE(SetUpDataFolder(data.string(), program.string(), &problem));
-    EXPECT_EQ(problem, "");
+    ASSERT_EQ(SetUpDataFolder(data.string(), program.string()), std::nullopt);
     EXPECT_TRUE(fs::is_directory(data / "Climate"));
     EXPECT_EQ(test::ReadFile(data / "scl.err"), "0x00110001 delivered text\n");
     EXPECT_EQ(fs::current_path(), fs::canonical(data));
@@ -113,27 +111,27 @@ TEST_F(SetUpDataFolderTest, ReplacesAStaleMessageFileAndKeepsTheClimateFolder) {
     fs::create_directories(data / "Climate");
     test::WriteFile(data / "Climate" / "city.zfw", "weather");
     test::WriteFile(data / "scl.err", "0x00110001 text of an earlier version\n");
-    ASSERT_TRUE(SetUpDataFolder(data.string(), program.string()));
+    ASSERT_EQ(SetUpDataFolder(data.string(), program.string()), std::nullopt);
     EXPECT_EQ(test::ReadFile(data / "scl.err"), "0x00110001 delivered text\n");
     EXPECT_EQ(test::ReadFile(data / "Climate" / "city.zfw"), "weather");
 
     const auto written = fs::file_time_type::clock::now() - std::chrono::hours(1);
     fs::last_write_time(data / "scl.err", written);
-    ASSERT_TRUE(SetUpDataFolder(data.string(), program.string()));
+    ASSERT_EQ(SetUpDataFolder(data.string(), program.string()), std::nullopt);
     EXPECT_EQ(fs::last_write_time(data / "scl.err"), written);
     EXPECT_FALSE(fs::exists(data / "scl.err.part"));
 
     // Without the program's copy, the one in the data folder is all there is: it stays.
     fs::remove(program / "scl.err");
-    EXPECT_TRUE(SetUpDataFolder(data.string(), program.string()));
+    EXPECT_EQ(SetUpDataFolder(data.string(), program.string()), std::nullopt);
     EXPECT_EQ(test::ReadFile(data / "scl.err"), "0x00110001 delivered text\n");
 }
 
 TEST_F(SetUpDataFolderTest, MissingDeliveredFileIsReportedButTheFolderIsStillEntered) {
     fs::remove(program / "scl.err");
-    std::string problem;
-    EXPECT_FALSE(SetUpDataFolder(data.string(), program.string(), &problem));
-    EXPECT_NE(problem.find("scl.err"), std::string::npos);
+    const auto problem = SetUpDataFolder(data.string(), program.string());
+    ASSERT_NE(problem, std::nullopt);
+    EXPECT_NE(problem->message.find("scl.err"), std::string::npos);
     EXPECT_TRUE(fs::is_directory(data / "Climate"));
     EXPECT_FALSE(fs::exists(data / "scl.err"));
     EXPECT_EQ(fs::current_path(), fs::canonical(data));
@@ -142,9 +140,9 @@ TEST_F(SetUpDataFolderTest, MissingDeliveredFileIsReportedButTheFolderIsStillEnt
 TEST_F(SetUpDataFolderTest, ClimateBlockedByAFileIsReported) {
     fs::create_directories(data);
     test::WriteFile(data / "Climate", "not a folder");
-    std::string problem;
-    EXPECT_FALSE(SetUpDataFolder(data.string(), program.string(), &problem));
-    EXPECT_NE(problem.find("Climate"), std::string::npos);
+    const auto problem = SetUpDataFolder(data.string(), program.string());
+    ASSERT_NE(problem, std::nullopt);
+    EXPECT_NE(problem->message.find("Climate"), std::string::npos);
     EXPECT_EQ(test::ReadFile(data / "scl.err"), "0x00110001 delivered text\n");
     EXPECT_EQ(fs::current_path(), fs::canonical(data));
 }
@@ -152,9 +150,9 @@ TEST_F(SetUpDataFolderTest, ClimateBlockedByAFileIsReported) {
 TEST_F(SetUpDataFolderTest, DataFolderThatCannotBeCreatedIsNotEntered) {
     test::WriteFile(dir.path() / "docs", "a file where the documents folder should be");
     const fs::path before = fs::current_path();
-    std::string problem;
-    EXPECT_FALSE(SetUpDataFolder(data.string(), program.string(), &problem));
-    EXPECT_NE(problem.find(data.string()), std::string::npos);
+    const auto problem = SetUpDataFolder(data.string(), program.string());
+    ASSERT_NE(problem, std::nullopt);
+    EXPECT_NE(problem->message.find(data.string()), std::string::npos);
     EXPECT_EQ(fs::current_path(), before);
 }
 

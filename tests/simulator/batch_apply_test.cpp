@@ -86,7 +86,7 @@ TEST_F(LoadBatchInputTest, AppliesTheRunOverTheTemplateAndSavesTheProject) {
     }
 
     EXPECT_EQ(doc.UseAuxHeater, 1);
-    EXPECT_EQ(doc.HeaterType, kHeaterFuel);
+    EXPECT_EQ(doc.HeaterType, HeaterKind::Fuel);
     double setPoint, capacity, efficiency;
     doc.gasHeater.GetParameters(setPoint, capacity, efficiency);
     EXPECT_EQ(setPoint, 24);
@@ -95,7 +95,7 @@ TEST_F(LoadBatchInputTest, AppliesTheRunOverTheTemplateAndSavesTheProject) {
 
     EXPECT_EQ(doc.UseSolar, 1);
     EXPECT_EQ(doc.UseExchanger, 0);
-    EXPECT_EQ(doc.Collector, kCollectorUnglazed);
+    EXPECT_EQ(doc.Collector, CollectorKind::Unglazed);
     int series, banks, mode, count1, count2;
     double groups, area, ca, cb, cc, cd, ce, wind, minWind, testFlow;
     const double* const* t1;
@@ -191,7 +191,7 @@ TEST_F(LoadBatchInputTest, HeatPumpAndAWholeYearSeason) {
     CTidewarmDoc doc;
     ASSERT_EQ(doc.LoadBatchInput(), 1);
     EXPECT_EQ(doc.NumDays, 365);
-    EXPECT_EQ(doc.HeaterType, kHeaterHeatPump);
+    EXPECT_EQ(doc.HeaterType, HeaterKind::HeatPump);
     double maxOutlet, capacity, cop, months[12];
     doc.heatPump.GetParameters(maxOutlet, capacity, cop);
     EXPECT_EQ(maxOutlet, 24);

@@ -128,7 +128,7 @@ TEST_F(DialogExchange, UnchangedOkKeepsEveryDigitAlsoOfValuesShownInOtherUnits) 
     doc.tracker.SetParameters(0, 0.6849775832740397, 0.6849775832740397);
     doc.IndoorRelHum = 0.45561240859680463;
     doc.pool.SetOtherWaterLoss(0.012145298130490024);
-    doc.HeaterType = kHeaterFuel;
+    doc.HeaterType = HeaterKind::Fuel;
     doc.gasHeater.SetParameters(27, 30000, 0.45561240859680463);
     EconomicData& e = doc.economicData;
     e.SetData(e.systemLife, e.costPerCollector, e.installationCost, e.maintenanceCost,
@@ -236,7 +236,7 @@ TEST_F(DialogExchange, HeaterEfficiencyInPercentForTheFuelHeaterOnly) {
     doc.gasHeater.GetParameters(setPoint, capacity, efficiency);
     EXPECT_DOUBLE_EQ(efficiency, 0.9);
 
-    doc.HeaterType = kHeaterHeatPump;
+    doc.HeaterType = HeaterKind::HeatPump;
     EXPECT_TRUE(Fill(doc, heater));
     EXPECT_EQ(heater.efficiency, 6);
     heater.efficiency = 4.5;
@@ -246,7 +246,7 @@ TEST_F(DialogExchange, HeaterEfficiencyInPercentForTheFuelHeaterOnly) {
     doc.gasHeater.GetParameters(setPoint, capacity, efficiency);
     EXPECT_DOUBLE_EQ(efficiency, 0.9) << "the other heater is left alone";
 
-    doc.HeaterType = 2;
+    doc.HeaterType = static_cast<HeaterKind>(2);
     EXPECT_TRUE(Fill(doc, heater));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0], "Internal error - Invalid auxiliary heater type.");
@@ -304,7 +304,7 @@ TEST_F(DialogExchange, CollectorTypeSelectsTheArray) {
     test.area = 3;
     test.modifierMode = CCollectorTestDlg::kModifierProfile;
     ASSERT_TRUE(CopyBack(test, doc));
-    EXPECT_EQ(doc.Collector, kCollectorUnglazed);
+    EXPECT_EQ(doc.Collector, CollectorKind::Unglazed);
     const CollectorTestParameters unglazed = doc.unglazedCollector.GetTestParameters();
     EXPECT_EQ(unglazed.collectorArea, 3);
     EXPECT_EQ(unglazed.count1, 10);
@@ -313,11 +313,11 @@ TEST_F(DialogExchange, CollectorTypeSelectsTheArray) {
 
     test.collectorType = "Tubes";
     EXPECT_FALSE(CopyBack(test, doc));
-    EXPECT_EQ(doc.Collector, kCollectorUnglazed);
+    EXPECT_EQ(doc.Collector, CollectorKind::Unglazed);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0], "Unknown Collector Type");
 
-    doc.Collector = 7;
+    doc.Collector = static_cast<CollectorKind>(7);
     EXPECT_FALSE(Fill(doc, test));
     CCollectorUseDlg use;
     EXPECT_TRUE(Fill(doc, use)) << "the rest is still filled";

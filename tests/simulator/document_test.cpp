@@ -22,9 +22,9 @@ TEST(Document, NewProjectDefaults) {
     EXPECT_EQ(doc.NumDays, 365);
     EXPECT_EQ(doc.WeatherSource, kWeatherTMY);
     EXPECT_EQ(doc.SelectedWeatherReader(), &doc.tmyReader);
-    EXPECT_EQ(doc.Collector, kCollectorGlazed);
+    EXPECT_EQ(doc.Collector, CollectorKind::Glazed);
     EXPECT_EQ(doc.SelectedCollector(), &doc.glazedCollector);
-    EXPECT_EQ(doc.HeaterType, kHeaterFuel);
+    EXPECT_EQ(doc.HeaterType, HeaterKind::Fuel);
     EXPECT_EQ(doc.GetWeatherName(), "");
     EXPECT_EQ(doc.Tolerance, 0.0001);
     EXPECT_EQ(doc.MaxIterations, 100);
@@ -127,11 +127,11 @@ TEST(Document, ModifiedMarkPutsResultsOutOfDateButClearingDoesNot) {
 TEST(Document, SelectionOutOfRangeSelectsNothing) {
     CTidewarmDoc doc;
     doc.WeatherSource = 3;
-    doc.Collector = 2;
+    doc.Collector = static_cast<CollectorKind>(2);
     EXPECT_EQ(doc.SelectedWeatherReader(), nullptr);
     EXPECT_EQ(doc.SelectedCollector(), nullptr);
     doc.WeatherSource = kWeatherBinary;
-    doc.Collector = kCollectorUnglazed;
+    doc.Collector = CollectorKind::Unglazed;
     EXPECT_EQ(doc.SelectedWeatherReader(), &doc.binaryWeatherReader);
     EXPECT_EQ(doc.SelectedCollector(), &doc.unglazedCollector);
 }

@@ -262,7 +262,7 @@ class AuxHeater : public DialogTest {};
 
 TEST_F(AuxHeater, HeatPumpPrintsItsCopWithoutPercent) {
     CAuxHeaterDlg dialog;
-    dialog.heaterType = CAuxHeaterDlg::kHeatPump;
+    dialog.heaterType = static_cast<int>(HeaterKind::HeatPump);
     dialog.setPoint = 28;
     dialog.capacity = 10000;
     dialog.efficiency = 6;
@@ -274,7 +274,7 @@ TEST_F(AuxHeater, HeatPumpPrintsItsCopWithoutPercent) {
     EXPECT_EQ(lines[4], "Nominal Heat Pump COP: 6");
     EXPECT_EQ(lines[5], "  Auxiliary heater seasonal use (0=off, 1=on)");
     EXPECT_EQ(lines[9], "Heater is off outside season of use of pool: -");
-    EXPECT_TRUE(dialog.OnTypeChange(CAuxHeaterDlg::kFuelFired));
+    EXPECT_TRUE(dialog.OnTypeChange(static_cast<int>(HeaterKind::Fuel)));
     dialog.efficiency = 80;
     lines = Lines(Summary(dialog));
     EXPECT_EQ(lines[1], "Auxiliary Heater Type: Gas or Oil");
@@ -300,11 +300,11 @@ TEST_F(AuxHeater, AChangeOfTypeShowsThatTypesOwnEfficiency) {
     CAuxHeaterDlg dialog;
     dialog.efficiency = 80;      // %
     dialog.otherEfficiency = 4;  // COP
-    EXPECT_TRUE(dialog.OnTypeChange(CAuxHeaterDlg::kHeatPump));
+    EXPECT_TRUE(dialog.OnTypeChange(static_cast<int>(HeaterKind::HeatPump)));
     EXPECT_EQ(dialog.efficiency, 4);
-    EXPECT_FALSE(dialog.OnTypeChange(CAuxHeaterDlg::kHeatPump));
+    EXPECT_FALSE(dialog.OnTypeChange(static_cast<int>(HeaterKind::HeatPump)));
     EXPECT_EQ(dialog.efficiency, 4);
-    EXPECT_TRUE(dialog.OnTypeChange(CAuxHeaterDlg::kFuelFired));
+    EXPECT_TRUE(dialog.OnTypeChange(static_cast<int>(HeaterKind::Fuel)));
     EXPECT_EQ(dialog.efficiency, 80);
 }
 
@@ -314,8 +314,8 @@ TEST_F(AuxHeater, LabelsFollowTheType) {
     ASSERT_EQ(texts.size(), 4u);
     EXPECT_EQ(texts[0].text, "Heater Capacity (Input)");
     EXPECT_EQ(texts[2].text, "%");
-    EXPECT_TRUE(dialog.OnTypeChange(CAuxHeaterDlg::kHeatPump));
-    EXPECT_FALSE(dialog.OnTypeChange(CAuxHeaterDlg::kHeatPump));
+    EXPECT_TRUE(dialog.OnTypeChange(static_cast<int>(HeaterKind::HeatPump)));
+    EXPECT_FALSE(dialog.OnTypeChange(static_cast<int>(HeaterKind::HeatPump)));
     texts = dialog.ControlTexts();
     EXPECT_EQ(texts[1].text, "Nominal Heat Pump COP");
     EXPECT_EQ(texts[2].text, " ");

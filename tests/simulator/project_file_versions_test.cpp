@@ -83,7 +83,7 @@ TEST_F(ProjectFileTest, Version10100) {
     EXPECT_EQ(doc.binaryWeatherReader.GetFileName(), nullptr);
     EXPECT_STREQ(doc.alternateReader.GetFileName(), "alternate.txt");
     EXPECT_NEAR(doc.sun.GetLatitude(), 45.5 * kRadiansPerDegree, 1e-12);
-    EXPECT_EQ(doc.Collector, kCollectorUnglazed);
+    EXPECT_EQ(doc.Collector, CollectorKind::Unglazed);
 
     int series, banks;
     double groups;
@@ -106,7 +106,7 @@ TEST_F(ProjectFileTest, Version10100) {
     EXPECT_EQ(doc.unglazedCollector.GetTestParameters().testFlowRate, 0.025);
 
     EXPECT_EQ(doc.RoofType, 0);
-    EXPECT_EQ(doc.HeaterType, kHeaterFuel);
+    EXPECT_EQ(doc.HeaterType, HeaterKind::Fuel);
     double setPoint, inputCapacity, efficiency;
     doc.gasHeater.GetParameters(setPoint, inputCapacity, efficiency);
     EXPECT_EQ(setPoint, 26);
@@ -254,7 +254,7 @@ TEST_F(ProjectFileTest, Version20003) {
     doc.unglazedCollector.GetUseParameters(series, groups, banks, windFactor, minimumWind);
     EXPECT_EQ(minimumWind, 0.5);
     EXPECT_EQ(doc.RoofType, 2);
-    EXPECT_EQ(doc.HeaterType, kHeaterHeatPump);
+    EXPECT_EQ(doc.HeaterType, HeaterKind::HeatPump);
     double setPoint, inputCapacity, efficiency;
     doc.gasHeater.GetParameters(setPoint, inputCapacity, efficiency);
     EXPECT_EQ(efficiency, 0.75);

@@ -43,7 +43,7 @@ void FillProject(CTidewarmDoc& doc) {
     doc.inletPipeOutside.SetParameters(0.12, 11.5);
     doc.outletPipeInside.SetParameters(0.13, 7.5);
     doc.outletPipeOutside.SetParameters(0.14, 12.5);
-    doc.Collector = kCollectorUnglazed;
+    doc.Collector = CollectorKind::Unglazed;
     const double angles[] = {0, 30, 60, 80}, modifiers[] = {1, 0.98, 0.9, 0.55};
     const double* table[] = {angles, modifiers};
     const double angles2[] = {0, 70}, modifiers2[] = {1, 0.75};
@@ -55,7 +55,7 @@ void FillProject(CTidewarmDoc& doc) {
     doc.RoofType = 2;
     doc.exchangerPump.SetParameters(0.3, 60, 0.25);
     doc.heatExchanger.SetEffectiveness(0.65);
-    doc.HeaterType = kHeaterHeatPump;
+    doc.HeaterType = HeaterKind::HeatPump;
     doc.gasHeater.SetParameters(27.5, 32000, 0.82);
     doc.heatPump.SetParameters(29, 15500, 4.5);
     const double months[12] = {0, 0, 0, 0.5, 1, 1, 1, 1, 0.5, 0, 0, 0};

@@ -178,7 +178,8 @@ TEST_F(SimulationRun, ModelThatCannotBeConnected) {
          "Weather file has no column named \"VWind\"."},
         {"roof of an unknown type", [](CTidewarmDoc& doc) { Unglazed(doc, 3); },
          "Internal error - Invalid roof type."},
-        {"heater of an unknown type", [](CTidewarmDoc& doc) { doc.HeaterType = 2; },
+        {"heater of an unknown type",
+         [](CTidewarmDoc& doc) { doc.HeaterType = static_cast<HeaterKind>(2); },
          "Internal error - Invalid auxiliary heater type."},
     };
     for (const Case& c : cases) {

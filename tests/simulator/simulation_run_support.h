@@ -163,7 +163,7 @@ inline void Glazed(CTidewarmDoc& doc) {
 }
 inline void Unglazed(CTidewarmDoc& doc, int roofType) {
     Glazed(doc);
-    doc.Collector = kCollectorUnglazed;
+    doc.Collector = CollectorKind::Unglazed;
     doc.RoofType = roofType;
 }
 

@@ -46,7 +46,7 @@ const Plant kPlants[] = {
     {"FuelHeater", [](CTidewarmDoc& doc) { doc.gasHeater.SetParameters(26, 60000, 0.8); }},
     {"HeatPump",
      [](CTidewarmDoc& doc) {
-         doc.HeaterType = kHeaterHeatPump;
+         doc.HeaterType = HeaterKind::HeatPump;
          doc.heatPump.SetParameters(26, 40000, 5);
      }},
     {"BlanketProfiles", [](CTidewarmDoc& doc) { doc.BlanketAlways = 0; }},
@@ -176,7 +176,7 @@ TEST_F(SimulationRun, CollectorsWarmTheUnheatedPoolAndTheReferencePassStandsApar
     // must not count them.
     CTidewarmDoc doc;
     Prepare(doc);
-    doc.Collector = kCollectorUnglazed;
+    doc.Collector = CollectorKind::Unglazed;
     doc.RoofType = 2;
     doc.UseExchanger = 1;
     doc.gasHeater.SetParameters(26, 60000, 0.8);
@@ -223,14 +223,14 @@ TEST_F(SimulationRun, FallingModifierTableRunsTheSeasonWithEitherCollector) {
     }
     angles[9] = 90;
     const double* table[] = {angles, modifiers};
-    for (int collector : {kCollectorGlazed, kCollectorUnglazed}) {
+    for (CollectorKind collector : {CollectorKind::Glazed, CollectorKind::Unglazed}) {
         double collected[2] = {};
         for (int withTable : {0, 1}) {
             CTidewarmDoc doc;
             Prepare(doc);
             Glazed(doc);
             doc.Collector = collector;
-            CollectorTestParameters test = collector == kCollectorGlazed
+            CollectorTestParameters test = collector == CollectorKind::Glazed
                                                ? doc.glazedCollector.GetTestParameters()
                                                : doc.unglazedCollector.GetTestParameters();
             test.modifierMode = withTable;
@@ -239,17 +239,18 @@ TEST_F(SimulationRun, FallingModifierTableRunsTheSeasonWithEitherCollector) {
             test.count2 = 0;
             test.table2 = nullptr;
             // (The collectors are connected when the run starts.)
-            if (collector == kCollectorGlazed)
+            if (collector == CollectorKind::Glazed)
                 doc.glazedCollector.SetTestParameters(test);
             else
                 doc.unglazedCollector.SetTestParameters(test);
-            ASSERT_EQ(doc.RunSimulation("pool.tdw"), 0) << collector << " " << withTable;
+            ASSERT_EQ(doc.RunSimulation("pool.tdw"), 0)
+                << static_cast<int>(collector) << " " << withTable;
             EXPECT_TRUE(messages_.shown.empty());
             const ResultTable monthly = ReadResults("pool.mly");
             collected[withTable] = monthly.At(monthly.rows.size() - 1, "QColl");
         }
-        EXPECT_GT(collected[1], 0) << collector;
-        EXPECT_LE(collected[1], collected[0]) << collector;
+        EXPECT_GT(collected[1], 0) << static_cast<int>(collector);
+        EXPECT_LE(collected[1], collected[0]) << static_cast<int>(collector);
     }
 }
 
@@ -263,7 +264,7 @@ TEST_F(SimulationRun, SystemPassFindsWhatTheReferencePassLeftUncomputed) {
         Glazed(doc);
         doc.IndoorPool = 1;
         doc.UseAuxHeater = 1;
-        doc.HeaterType = kHeaterHeatPump;
+        doc.HeaterType = HeaterKind::HeatPump;
         doc.heatPump.SetParameters(28, 40000, 5);
         doc.ReferenceRun = reference;
         EnableHourly(doc, {kHourlyTSky, kHourlyTco, kHourlyAuxOn});
@@ -346,7 +347,7 @@ TEST_F(SimulationRun, EnergyClosesForEveryPoolBlanketAndHeater) {
     for (int indoor : {0, 1})
         for (int blanket : {0, 1})
             for (int heater :
-                 {-1, static_cast<int>(kHeaterFuel), static_cast<int>(kHeaterHeatPump)}) {
+                 {-1, static_cast<int>(HeaterKind::Fuel), static_cast<int>(HeaterKind::HeatPump)}) {
                 CTidewarmDoc doc;
                 Prepare(doc, 172, 10);
                 doc.UseSolar = 0;
@@ -359,7 +360,7 @@ TEST_F(SimulationRun, EnergyClosesForEveryPoolBlanketAndHeater) {
                     doc.blanketSeasonalProfile.SetValues(never);
                 }
                 doc.UseAuxHeater = heater < 0 ? 0 : 1;
-                if (heater >= 0) doc.HeaterType = heater;
+                if (heater >= 0) doc.HeaterType = static_cast<HeaterKind>(heater);
                 doc.gasHeater.SetParameters(27, 200000, 0.8);
                 doc.heatPump.SetParameters(27, 200000, 5);
                 const std::string name = "closure" + std::to_string(indoor) +

@@ -57,7 +57,7 @@ TEST(SimulatorStrings, FrenchDialogLabelsUseTheTermsOfTheFrenchSummaries) {
     simulation.SetPeriod(305, 31, 92);
     const std::vector<ControlText> days = simulation.ControlTexts();
     CAuxHeaterDlg heater;
-    heater.heaterType = CAuxHeaterDlg::kFuelFired;
+    heater.heaterType = static_cast<int>(HeaterKind::Fuel);
     const std::vector<ControlText> labels = heater.ControlTexts();
     DropFrenchStrings();
     ASSERT_EQ(days.size(), 2u);

@@ -137,7 +137,8 @@ TEST_F(TextReport, ASummaryWhoseDialogCannotBeFilledIsLeftOut) {
     doc.SetPathName("odd.tdw");
     doc.PrintParameters = 1;
     doc.UseSolar = 1;
-    doc.Collector = 7;  // no collector of that type: its test data cannot be shown
+    doc.Collector =
+        static_cast<CollectorKind>(7);  // no collector of that type: its test data cannot be shown
     WriteResults("odd", false);
     EXPECT_EQ(doc.WriteReport(), 0);
     ASSERT_EQ(messages.shown.size(), 2u);  // the collectors' test data and their use

@@ -2,7 +2,9 @@
 
 #include <memory>
 
+#include "collector_kind.h"
 #include "frontend_strings.h"
+#include "heater_kind.h"
 #include "record_fields.h"
 #include "wx_text.h"
 
@@ -145,7 +147,8 @@ CCollectorDlg::CCollectorDlg(wxWindow* parent, const CollectorData& data, UnitSy
     AddName(*grid, data.name);
     grid->Add(new wxStaticText(this, wxID_ANY, ResText(kStrCollectorType)), 0,
               wxALIGN_CENTER_VERTICAL);
-    type_ = ChoiceOf(this, {ResText(kStrGlazed), ResText(kStrUnglazed)}, data.type == 0 ? 0 : 1);
+    type_ = ChoiceOf(this, {ResText(kStrGlazed), ResText(kStrUnglazed)},
+                     static_cast<int>(StoredCollectorKind(data.type)));
     type_->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { SelectType(type_->GetSelection()); });
     grid->Add(type_);
     grid->AddSpacer(0);
@@ -175,8 +178,10 @@ CCollectorDlg::CCollectorDlg(wxWindow* parent, const CollectorData& data, UnitSy
 
 void CCollectorDlg::SelectType(int type) {
     data_.type = type;
-    type_->SetSelection(type == 0 ? 0 : 1);
-    equation_->SetLabel(ResText(type == 0 ? kStrGlazedEquation : kStrUnglazedEquation));
+    const CollectorKind kind = StoredCollectorKind(type);
+    type_->SetSelection(static_cast<int>(kind));
+    equation_->SetLabel(
+        ResText(kind == CollectorKind::Glazed ? kStrGlazedEquation : kStrUnglazedEquation));
     RewriteNumbers();
 }
 
@@ -198,7 +203,8 @@ CHeaterDlg::CHeaterDlg(wxWindow* parent, const HeaterData& data, UnitSystem unit
     AddName(*grid, data.name);
     grid->Add(new wxStaticText(this, wxID_ANY, ResText(kStrCollectorType)), 0,
               wxALIGN_CENTER_VERTICAL);
-    type_ = ChoiceOf(this, {ResText(kStrGasOrOil), ResText(kStrHeatPump)}, data.type == 0 ? 0 : 1);
+    type_ = ChoiceOf(this, {ResText(kStrGasOrOil), ResText(kStrHeatPump)},
+                     static_cast<int>(StoredHeaterKind(data.type)));
     type_->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { SelectType(type_->GetSelection()); });
     grid->Add(type_);
     grid->AddSpacer(0);
@@ -213,12 +219,12 @@ CHeaterDlg::CHeaterDlg(wxWindow* parent, const HeaterData& data, UnitSystem unit
 
 void CHeaterDlg::SelectType(int type) {
     data_.type = type;
-    type_->SetSelection(type == 0 ? 0 : 1);
+    type_->SetSelection(static_cast<int>(StoredHeaterKind(type)));
     RewriteTypeLabels();
 }
 
 void CHeaterDlg::RewriteTypeLabels() {
-    const bool pump = data_.type != 0;
+    const bool pump = StoredHeaterKind(data_.type) == HeaterKind::HeatPump;
     capacityLabel_->SetLabel(ResText(pump ? kStrHeatPumpCapacity : kStrHeaterCapacity));
     efficiencyLabel_->SetLabel(ResText(pump ? kStrHeatPumpCOP : kStrHeaterEfficiency));
     efficiencyUnit_->SetLabel(ResText(pump ? kStrHeatPumpCOPUnit : kStrUnitPercent));

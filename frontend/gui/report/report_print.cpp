@@ -30,7 +30,7 @@ gboolean TakeFilePrinter(GtkPrinter* printer, gpointer data) {
 struct PrintJob {
     wxGUIEventLoop loop;
     bool ended = false;
-    std::optional<std::string> problem;
+    std::optional<Problem> problem;
 
     void End() {
         ended = true;
@@ -98,20 +98,20 @@ class ReportPreview final : public wxPrintPreview {
 
 }  // namespace
 
-std::optional<std::string> PrintPageToPdf(wxWebView& view, const std::string& pdfPath,
-                                          const std::string& paper) {
+std::optional<Problem> PrintPageToPdf(wxWebView& view, const std::string& pdfPath,
+                                      const std::string& paper) {
     auto* web = static_cast<WebKitWebView*>(view.GetNativeBackend());
-    if (web == nullptr) return "no web view";
+    if (web == nullptr) return Problem{"no web view"};
     std::string printer;
     gtk_enumerate_printers(TakeFilePrinter, &printer, nullptr, TRUE);
-    if (printer.empty()) return "no printer writes files";
+    if (printer.empty()) return Problem{"no printer writes files"};
 
     GObjectPtr<GtkPrintSettings> settings(gtk_print_settings_new());
     gtk_print_settings_set_printer(settings.get(), printer.c_str());
     GError* error = nullptr;
     gchar* uri = g_filename_to_uri(pdfPath.c_str(), nullptr, &error);
     if (uri == nullptr) {
-        std::string reason = error->message;
+        Problem reason{error->message};
         g_error_free(error);
         return reason;
     }
@@ -136,12 +136,12 @@ std::optional<std::string> PrintPageToPdf(wxWebView& view, const std::string& pd
                      &job);
     g_signal_connect(operation.get(), "failed",
                      G_CALLBACK(+[](WebKitPrintOperation*, GError* failure, gpointer data) {
-                         static_cast<PrintJob*>(data)->problem = failure->message;
+                         static_cast<PrintJob*>(data)->problem = Problem{failure->message};
                      }),
                      &job);
     wxTimer timeout;
     timeout.Bind(wxEVT_TIMER, [&job](wxTimerEvent&) {
-        job.problem = "the print job did not end";
+        job.problem = Problem{"the print job did not end"};
         job.End();
     });
     {
@@ -155,14 +155,11 @@ std::optional<std::string> PrintPageToPdf(wxWebView& view, const std::string& pd
     return job.problem;
 }
 
-bool ShowReportPreview(wxWindow* parent, wxWebView& view, std::string& problem) {
+std::optional<Problem> ShowReportPreview(wxWindow* parent, wxWebView& view) {
     const wxString pdf = wxFileName::CreateTempFileName("tidewarm-preview");
-    if (pdf.empty()) {
-        problem = "no temporary file";
-        return false;
-    }
+    if (pdf.empty()) return Problem{"no temporary file"};
     const std::string pdfPath = FromWx(pdf);
-    std::optional<std::string> printed = PrintPageToPdf(view, pdfPath);
+    std::optional<Problem> printed = PrintPageToPdf(view, pdfPath);
     GObjectPtr<PopplerDocument> document;
     if (!printed) {
         GError* error = nullptr;
@@ -174,26 +171,22 @@ bool ShowReportPreview(wxWindow* parent, wxWebView& view, std::string& problem) 
             document.reset(poppler_document_new_from_bytes(data, nullptr, &error));
             g_bytes_unref(data);
         }
-        if (!document) printed = error != nullptr ? error->message : "unreadable pages";
+        if (!document) printed = Problem{error != nullptr ? error->message : "unreadable pages"};
         if (error != nullptr) g_error_free(error);
     }
     wxRemoveFile(pdf);
-    if (printed) {
-        problem = *printed;
-        return false;
-    }
+    if (printed) return printed;
 
     auto* preview =
         new ReportPreview(new PdfPages(document.get()), new PdfPages(document.get()), view);
     if (!preview->IsOk()) {
         delete preview;
-        problem = "the preview could not be made";
-        return false;
+        return Problem{"the preview could not be made"};
     }
     auto* frame = new wxPreviewFrame(preview, parent, ResText(kStrPreviewTitle), wxDefaultPosition,
                                      parent->GetSize());
     frame->Initialize();
     frame->SetSize(parent->GetScreenRect());
     RunFrameModally(*frame);
-    return true;
+    return std::nullopt;
 }

@@ -6,14 +6,14 @@
 #include <string>
 
 #include "front_wx_headers.h"
+#include "problem.h"
 
 // Prints the page of `view` through WebKit's print operation into the PDF file `pdfPath`, on
 // the default paper or on the paper GTK names `paper` ("iso_a4", "na_letter"), and waits for
 // the end. The reason when it failed; nothing on success.
-std::optional<std::string> PrintPageToPdf(wxWebView& view, const std::string& pdfPath,
-                                          const std::string& paper = {});
+[[nodiscard]] std::optional<Problem> PrintPageToPdf(wxWebView& view, const std::string& pdfPath,
+                                                    const std::string& paper = {});
 
 // The print preview of `view`'s page over `parent`, run modally; its Print button prints the
-// page as the report window's Print does. False (the reason in `problem`) when the pages could
-// not be prepared.
-bool ShowReportPreview(wxWindow* parent, wxWebView& view, std::string& problem);
+// page as the report window's Print does. The reason when the pages could not be prepared.
+[[nodiscard]] std::optional<Problem> ShowReportPreview(wxWindow* parent, wxWebView& view);

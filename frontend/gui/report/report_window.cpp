@@ -111,9 +111,8 @@ bool ReportWindow::SaveAs(const wxString& target) {
 }
 
 void ReportWindow::ShowPreview() {
-    std::string problem;
-    if (!ShowReportPreview(this, *view_, problem))
-        ShowMessage(FormatResString(kStrPreviewFailed, problem));
+    if (const std::optional<Problem> problem = ShowReportPreview(this, *view_))
+        ShowMessage(FormatResString(kStrPreviewFailed, problem->message));
 }
 
 void ShowReportWindow(wxWindow* parent, const std::string& reportPath) {
