@@ -12,7 +12,6 @@
 
 namespace {
 
-
 std::optional<std::string> WeatherPathOfCity(const std::string& city) {
     for (std::size_t i = 0; i < g_CityNames.size() && i < g_WeatherFileNames.size(); ++i)
         if (g_CityNames[i] == city) return g_strClimateFolder + "/" + g_WeatherFileNames[i];
