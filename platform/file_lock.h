@@ -12,6 +12,7 @@
 #include <chrono>
 #include <string>
 #include <string_view>
+#include <utility>
 
 inline constexpr std::string_view kSimulationLockFileName = "Tidewarm.lock";
 // The lock file of a database: its path followed by this.
@@ -36,6 +37,16 @@ class FileLock {
     ~FileLock() { Release(); }
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
+    // A moved lock stays held, by its new owner; the one it replaces is released.
+    FileLock(FileLock&& other) noexcept
+        : fd_(std::exchange(other.fd_, -1)), problem_(std::move(other.problem_)) {}
+    FileLock& operator=(FileLock&& other) noexcept {
+        if (this == &other) return *this;
+        Release();
+        fd_ = std::exchange(other.fd_, -1);
+        problem_ = std::move(other.problem_);
+        return *this;
+    }
 
     // Takes the lock of the file `path` (created when missing), waiting up to `wait` while
     // another process holds it; a lock held before is released first. A lock handed down by the
