@@ -49,6 +49,32 @@ bool KeepPermissionsOf(const std::string& path, int fd) {
     return ::fchmod(fd, replaced.st_mode & 07777) == 0;
 }
 
+// Copies the rest of the open file `fromFd` into `toFd`; on failure errno tells why, and
+// `readFailed` whether reading failed.
+bool CopyContents(int fromFd, int toFd, bool& readFailed) {
+    constexpr std::size_t kBlock = 64 * 1024;
+    std::string block(kBlock, '\0');
+    for (;;) {
+        const ssize_t n = ::read(fromFd, block.data(), block.size());
+        if (n == 0) return true;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            readFailed = true;
+            return false;
+        }
+        if (!WriteAll(toFd, std::string_view(block.data(), static_cast<std::size_t>(n))))
+            return false;
+    }
+}
+
+// Gives the complete temporary file its final name, over an earlier file or never.
+bool GiveName(const std::string& temporary, const std::string& path, ExistingFile existing) {
+    if (existing == ExistingFile::kReplace)
+        return std::rename(temporary.c_str(), path.c_str()) == 0;
+    // A hard link fails when the name is taken; the temporary name goes afterwards.
+    return ::link(temporary.c_str(), path.c_str()) == 0;
+}
+
 }  // namespace
 
 std::string TemporaryName(const std::string& path) {
@@ -89,4 +115,32 @@ void RemoveTemporaryFiles(const std::string& path) {
             fs::remove(entry->path(), ignored);
         }
     }
+}
+
+bool CopyFileWhole(const std::string& from, const std::string& to, ExistingFile existing,
+                   std::optional<mode_t> mode, std::string* problem) {
+    const int fromFd = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fromFd < 0) {
+        if (problem != nullptr) *problem = from + ": " + std::strerror(errno);
+        return false;
+    }
+    std::string temporary;
+    const int toFd = CreateUniqueBeside(to, temporary);
+    bool readFailed = false;
+    bool ok = toFd >= 0 && (!mode || ::fchmod(toFd, *mode) == 0) &&
+              CopyContents(fromFd, toFd, readFailed) && ::fsync(toFd) == 0;
+    int error = ok ? 0 : errno;
+    if (toFd >= 0 && ::close(toFd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    ::close(fromFd);
+    if (ok && !GiveName(temporary, to, existing)) {
+        ok = false;
+        error = errno;
+    }
+    if (toFd >= 0 && (!ok || existing == ExistingFile::kKeep)) ::unlink(temporary.c_str());
+    if (!ok && problem != nullptr)
+        *problem = (readFailed ? from : to) + ": " + std::strerror(error);
+    return ok;
 }

@@ -2,6 +2,9 @@
 // it once complete, so that a reader never meets half a file and a failure keeps the old one.
 #pragma once
 
+#include <sys/types.h>
+
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +21,19 @@ std::string TemporaryName(const std::string& path);
 // failure, with the system's reason in `problem` when given.
 [[nodiscard]] bool ReplaceFileContents(const std::string& path, std::string_view text,
                                        std::string* problem = nullptr);
+
+// Whether a copy may take the place of a file already at its name.
+enum class ExistingFile { kReplace, kKeep };
+
+// Copies the file `from` to `to` through a temporary file beside `to`, given the name `to` once
+// complete and on the disk: over a file already there (kReplace), or only where there is none
+// (kKeep). A failure leaves any file at `to` as it was, and no temporary. The copy gets the
+// permissions `mode` when given, else those of a new file (0666 less the umask). False on
+// failure, with the file that could not be read or written and the system's reason in
+// `problem` when given.
+[[nodiscard]] bool CopyFileWhole(const std::string& from, const std::string& to,
+                                 ExistingFile existing, std::optional<mode_t> mode = std::nullopt,
+                                 std::string* problem = nullptr);
 
 // Removes what a writer of `path` that was stopped half-way left: `path` + kTemporarySuffix and
 // every "<path>.<unique>.part". A missing file is no error.

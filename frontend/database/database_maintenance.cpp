@@ -4,6 +4,7 @@
 #include <SQLiteCpp/Statement.h>
 #include <SQLiteCpp/Transaction.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -12,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "file_replace.h"
 #include "frontend_globals.h"
 #include "frontend_strings.h"
 #include "recordset.h"
@@ -63,13 +65,27 @@ bool Replace(const std::string& from, const std::string& to, std::string& proble
     return false;
 }
 
-// Keeps a copy of the database as it is, replacing the previous backup.
+// The permissions of the file at `path`; nothing when it cannot be read.
+std::optional<mode_t> PermissionsOf(const std::string& path) {
+    struct stat file {};
+    if (::stat(path.c_str(), &file) != 0) return std::nullopt;
+    return file.st_mode & 07777;
+}
+
+// Gives the compacted file the database's permissions, which the renaming would otherwise lose.
+bool KeepPermissions(const std::string& database, const std::string& compacted,
+                     std::string& problem) {
+    const std::optional<mode_t> mode = PermissionsOf(database);
+    if (!mode || ::chmod(compacted.c_str(), *mode) == 0) return true;
+    problem = compacted + ": " + std::strerror(errno);
+    return false;
+}
+
+// Keeps a copy of the database as it is, with its permissions, in place of the previous backup
+// only once the copy is whole.
 bool KeepBackup(const std::string& path, std::string& problem) {
-    std::error_code error;
-    fs::copy_file(path, path + std::string(kBackupSuffix), fs::copy_options::overwrite_existing,
-                  error);
-    if (error) problem = error.message();
-    return !error;
+    return CopyFileWhole(path, path + std::string(kBackupSuffix), ExistingFile::kReplace,
+                         PermissionsOf(path), &problem);
 }
 
 // The database file can be opened for reading.
@@ -97,19 +113,9 @@ std::string ReferenceDatabasePath() {
 
 bool CopyReferenceDatabase(const std::string& target) {
     const std::string source = ReferenceDatabasePath();
-    const std::string part = target + ".part";
-    std::error_code error;
-    fs::remove(part, error);
-    bool copied = fs::copy_file(source, part, error);
-    // A hard link gives the complete copy its name, and fails when the name is taken.
-    if (copied && ::link(part.c_str(), target.c_str()) != 0) {
-        error = std::error_code(errno, std::generic_category());
-        copied = false;
-    }
-    std::error_code ignored;
-    fs::remove(part, ignored);
-    if (!copied)
-        ShowMessage(FormatResString(kStrCannotCopyReference, target, source, error.message()));
+    std::string problem;
+    const bool copied = CopyFileWhole(source, target, ExistingFile::kKeep, std::nullopt, &problem);
+    if (!copied) ShowMessage(FormatResString(kStrCannotCopyReference, target, source, problem));
     return copied;
 }
 
@@ -123,7 +129,8 @@ std::optional<Problem> CompactDatabase(const std::string& path, const Compaction
     fs::remove(temporary, ignored);  // left by an interrupted compaction
     std::string problem;
     const bool compacted = steps.vacuumInto(path, temporary, problem) &&
-                           steps.checkIntegrity(temporary, problem) && KeepBackup(path, problem) &&
+                           steps.checkIntegrity(temporary, problem) &&
+                           KeepPermissions(path, temporary, problem) && KeepBackup(path, problem) &&
                            steps.replace(temporary, path, problem);
     if (compacted) return std::nullopt;
     fs::remove(temporary, ignored);

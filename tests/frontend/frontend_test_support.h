@@ -54,7 +54,6 @@ class FrontEndMessages : public MessageSink {
     MessageSink* previous_ = nullptr;
 };
 
-// The reference database the build puts beside the programs.
 // An hourly result file of `hours` lines from the day of year `startDay` on, as TidewarmPro
 // writes it: Month, Day, Hour (1 to 24) and a pool temperature equal to the hour.
 inline std::string HourlyResultFile(int startDay, int hours) {
@@ -73,6 +72,7 @@ inline std::string HourlyResultFile(int startDay, int hours) {
     return text;
 }
 
+// The reference database the build puts beside the programs.
 inline std::filesystem::path BuiltReferenceDatabase() {
     return std::filesystem::path(TIDEWARM_BIN_DIR) / "Tidewarm.ref.mdb";
 }
