@@ -149,6 +149,11 @@ bool OpenDatabase(bool compact) {
         ShowMessage(LoadResString(kStrCouldNotOpenDatabase) + path + "\n" + problem->message);
         return false;
     }
+    // Damaged pages are refused too: a compaction would keep only what it could read of them.
+    if (std::string damage; !CheckIntegrity(path, damage)) {
+        ShowMessage(LoadResString(kStrCouldNotOpenDatabase) + path + "\n" + damage);
+        return false;
+    }
     if (compact) {
         CurrentProgress().SetText(LoadResString(kStrCompactingDatabase));
         if (const auto problem = CompactDatabase(path))

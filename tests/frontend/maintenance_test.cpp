@@ -281,6 +281,24 @@ TEST_F(DatabaseTest, ADamagedDatabaseIsRefusedWithItsReasonAndLeftUntouched) {
     }
 }
 
+// A database whose tables are all there but one of whose pages is damaged is refused with the
+// reason, neither compacted nor changed.
+TEST_F(DatabaseTest, ADatabaseWithADamagedPageIsRefusedAndLeftUntouched) {
+    AddRuns(5, 500);
+    std::string bytes = ReadFile(g_strDatabasePath);
+    constexpr std::size_t kPage = 4096;
+    const std::size_t damaged = (bytes.size() / kPage - 2) * kPage;  // a page of Daily's rows
+    for (std::size_t i = damaged; i < damaged + kPage; ++i) bytes[i] = '\x5A';
+    test::WriteFile(g_strDatabasePath, bytes);
+    EXPECT_FALSE(OpenDatabase(true));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    const std::string refused = "Could not open database " + g_strDatabasePath + "\n";
+    EXPECT_EQ(messages.shown[0].rfind(refused, 0), 0u) << messages.shown[0];
+    EXPECT_GT(messages.shown[0].size(), refused.size());
+    EXPECT_EQ(ReadFile(g_strDatabasePath), bytes);
+    EXPECT_FALSE(fs::exists(g_strDatabasePath + ".bak"));
+}
+
 TEST_F(DatabaseTest, StartWithoutCompactionTestsTheConnectionOnly) {
     AddRuns(1, 1);
     const std::string before = ReadFile(g_strDatabasePath);
