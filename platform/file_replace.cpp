@@ -117,30 +117,82 @@ void RemoveTemporaryFiles(const std::string& path) {
     }
 }
 
-bool CopyFileWhole(const std::string& from, const std::string& to, ExistingFile existing,
-                   std::optional<mode_t> mode, std::string* problem) {
+StagedFile::~StagedFile() {
+    if (!temporary_.empty()) ::unlink(temporary_.c_str());
+}
+
+void StagedFile::Fail(std::string* problem, const std::string& file, int error) {
+    if (problem != nullptr) *problem = file + ": " + std::strerror(error);
+}
+
+int StagedFile::Create(std::string* problem) {
+    std::string temporary;
+    const int fd = CreateUniqueBeside(path_, temporary);
+    if (fd < 0) {
+        Fail(problem, path_, errno);
+        return -1;
+    }
+    temporary_ = temporary;
+    return fd;
+}
+
+bool StagedFile::Finish(int fd, bool written, std::string* problem) {
+    int error = written ? 0 : errno;
+    if (written && ::fsync(fd) != 0) {
+        written = false;
+        error = errno;
+    }
+    if (::close(fd) != 0 && written) {
+        written = false;
+        error = errno;
+    }
+    if (!written) Fail(problem, path_, error);
+    written_ = written;
+    return written;
+}
+
+bool StagedFile::CopyFrom(const std::string& from, std::optional<mode_t> mode,
+                          std::string* problem) {
     const int fromFd = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
     if (fromFd < 0) {
-        if (problem != nullptr) *problem = from + ": " + std::strerror(errno);
+        Fail(problem, from, errno);
         return false;
     }
-    std::string temporary;
-    const int toFd = CreateUniqueBeside(to, temporary);
+    const int fd = Create(problem);
     bool readFailed = false;
-    bool ok = toFd >= 0 && (!mode || ::fchmod(toFd, *mode) == 0) &&
-              CopyContents(fromFd, toFd, readFailed) && ::fsync(toFd) == 0;
-    int error = ok ? 0 : errno;
-    if (toFd >= 0 && ::close(toFd) != 0 && ok) {
-        ok = false;
-        error = errno;
-    }
+    const bool copied =
+        fd >= 0 && (!mode || ::fchmod(fd, *mode) == 0) && CopyContents(fromFd, fd, readFailed);
+    const int error = errno;
     ::close(fromFd);
-    if (ok && !GiveName(temporary, to, existing)) {
-        ok = false;
-        error = errno;
+    if (fd < 0) return false;
+    if (readFailed) {
+        ::close(fd);
+        Fail(problem, from, error);
+        return false;
     }
-    if (toFd >= 0 && (!ok || existing == ExistingFile::kKeep)) ::unlink(temporary.c_str());
-    if (!ok && problem != nullptr)
-        *problem = (readFailed ? from : to) + ": " + std::strerror(error);
-    return ok;
+    errno = error;
+    return Finish(fd, copied, problem);
+}
+
+bool StagedFile::Write(std::string_view text, std::string* problem) {
+    const int fd = Create(problem);
+    if (fd < 0) return false;
+    return Finish(fd, WriteAll(fd, text), problem);
+}
+
+bool StagedFile::Commit(ExistingFile existing, std::string* problem) {
+    if (!written_) return false;
+    if (!GiveName(temporary_, path_, existing)) {
+        Fail(problem, path_, errno);
+        return false;
+    }
+    // After a hard link the temporary name still goes; after a rename it is gone.
+    if (existing == ExistingFile::kReplace) temporary_.clear();
+    return true;
+}
+
+bool CopyFileWhole(const std::string& from, const std::string& to, ExistingFile existing,
+                   std::optional<mode_t> mode, std::string* problem) {
+    StagedFile copy(to);
+    return copy.CopyFrom(from, mode, problem) && copy.Commit(existing, problem);
 }
