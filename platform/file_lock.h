@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "problem.h"
 
@@ -39,6 +40,16 @@ class FileLock {
     ~FileLock() { Release(); }
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
+    // A moved lock stays held, by its new owner; the one it replaces is released.
+    FileLock(FileLock&& other) noexcept
+        : fd_(std::exchange(other.fd_, -1)), failure_(std::move(other.failure_)) {}
+    FileLock& operator=(FileLock&& other) noexcept {
+        if (this == &other) return *this;
+        Release();
+        fd_ = std::exchange(other.fd_, -1);
+        failure_ = std::move(other.failure_);
+        return *this;
+    }
 
     // Takes the lock of the file `path` (created when missing), waiting up to `wait` while
     // another process holds it; a lock held before is released first. A lock handed down by the

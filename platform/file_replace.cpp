@@ -49,6 +49,32 @@ bool KeepPermissionsOf(const std::string& path, int fd) {
     return ::fchmod(fd, replaced.st_mode & 07777) == 0;
 }
 
+// Copies the rest of the open file `fromFd` into `toFd`; on failure errno tells why, and
+// `readFailed` whether reading failed.
+bool CopyContents(int fromFd, int toFd, bool& readFailed) {
+    constexpr std::size_t kBlock = 64 * 1024;
+    std::string block(kBlock, '\0');
+    for (;;) {
+        const ssize_t n = ::read(fromFd, block.data(), block.size());
+        if (n == 0) return true;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            readFailed = true;
+            return false;
+        }
+        if (!WriteAll(toFd, std::string_view(block.data(), static_cast<std::size_t>(n))))
+            return false;
+    }
+}
+
+// Gives the complete temporary file its final name, over an earlier file or never.
+bool GiveName(const std::string& temporary, const std::string& path, ExistingFile existing) {
+    if (existing == ExistingFile::kReplace)
+        return std::rename(temporary.c_str(), path.c_str()) == 0;
+    // A hard link fails when the name is taken; the temporary name goes afterwards.
+    return ::link(temporary.c_str(), path.c_str()) == 0;
+}
+
 }  // namespace
 
 std::string TemporaryName(const std::string& path) {
@@ -87,4 +113,84 @@ void RemoveTemporaryFiles(const std::string& path) {
             fs::remove(entry->path(), ignored);
         }
     }
+}
+
+StagedFile::~StagedFile() {
+    if (!temporary_.empty()) ::unlink(temporary_.c_str());
+}
+
+void StagedFile::Fail(std::string* problem, const std::string& file, int error) {
+    if (problem != nullptr) *problem = file + ": " + std::strerror(error);
+}
+
+int StagedFile::Create(std::string* problem) {
+    std::string temporary;
+    const int fd = CreateUniqueBeside(path_, temporary);
+    if (fd < 0) {
+        Fail(problem, path_, errno);
+        return -1;
+    }
+    temporary_ = temporary;
+    return fd;
+}
+
+bool StagedFile::Finish(int fd, bool written, std::string* problem) {
+    int error = written ? 0 : errno;
+    if (written && ::fsync(fd) != 0) {
+        written = false;
+        error = errno;
+    }
+    if (::close(fd) != 0 && written) {
+        written = false;
+        error = errno;
+    }
+    if (!written) Fail(problem, path_, error);
+    written_ = written;
+    return written;
+}
+
+bool StagedFile::CopyFrom(const std::string& from, std::optional<mode_t> mode,
+                          std::string* problem) {
+    const int fromFd = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fromFd < 0) {
+        Fail(problem, from, errno);
+        return false;
+    }
+    const int fd = Create(problem);
+    bool readFailed = false;
+    const bool copied =
+        fd >= 0 && (!mode || ::fchmod(fd, *mode) == 0) && CopyContents(fromFd, fd, readFailed);
+    const int error = errno;
+    ::close(fromFd);
+    if (fd < 0) return false;
+    if (readFailed) {
+        ::close(fd);
+        Fail(problem, from, error);
+        return false;
+    }
+    errno = error;
+    return Finish(fd, copied, problem);
+}
+
+bool StagedFile::Write(std::string_view text, std::string* problem) {
+    const int fd = Create(problem);
+    if (fd < 0) return false;
+    return Finish(fd, WriteAll(fd, text), problem);
+}
+
+bool StagedFile::Commit(ExistingFile existing, std::string* problem) {
+    if (!written_) return false;
+    if (!GiveName(temporary_, path_, existing)) {
+        Fail(problem, path_, errno);
+        return false;
+    }
+    // After a hard link the temporary name still goes; after a rename it is gone.
+    if (existing == ExistingFile::kReplace) temporary_.clear();
+    return true;
+}
+
+bool CopyFileWhole(const std::string& from, const std::string& to, ExistingFile existing,
+                   std::optional<mode_t> mode, std::string* problem) {
+    StagedFile copy(to);
+    return copy.CopyFrom(from, mode, problem) && copy.Commit(existing, problem);
 }

@@ -2,6 +2,8 @@
 // it once complete, so that a reader never meets half a file and a failure keeps the old one.
 #pragma once
 
+#include <sys/types.h>
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +23,52 @@ std::string TemporaryName(const std::string& path);
 // failure, the system's reason.
 [[nodiscard]] std::optional<Problem> ReplaceFileContents(const std::string& path,
                                                          std::string_view text);
+
+// Whether a new file may take the place of a file already at its name.
+enum class ExistingFile { kReplace, kKeep };
+
+// A file written beside its final name under a temporary one (of a name no other writer uses),
+// given that name by Commit once complete and on the disk; several, written first and committed
+// last, appear together or not at all. The temporary of a file not committed is removed when it
+// ends. Failures give the final name and the system's reason in `problem` when given.
+class StagedFile {
+  public:
+    explicit StagedFile(std::string path) : path_(std::move(path)) {}
+    ~StagedFile();
+    StagedFile(const StagedFile&) = delete;
+    StagedFile& operator=(const StagedFile&) = delete;
+
+    // Writes a copy of the file `from`, with the permissions `mode` when given, else those of a
+    // new file (0666 less the umask); the reason names `from` when it cannot be read.
+    [[nodiscard]] bool CopyFrom(const std::string& from, std::optional<mode_t> mode,
+                                std::string* problem);
+    // Writes `text`, with the permissions of a new file.
+    [[nodiscard]] bool Write(std::string_view text, std::string* problem);
+    // Gives the written file its name: over a file already there (kReplace), or only where there
+    // is none (kKeep).
+    [[nodiscard]] bool Commit(ExistingFile existing, std::string* problem);
+
+  private:
+    // Creates the temporary file; -1 after the reason.
+    int Create(std::string* problem);
+    // Flushes and closes `fd`; false after the reason.
+    bool Finish(int fd, bool written, std::string* problem);
+    void Fail(std::string* problem, const std::string& file, int error);
+
+    std::string path_;
+    std::string temporary_;
+    bool written_ = false;
+};
+
+// Copies the file `from` to `to` through a temporary file beside `to`, given the name `to` once
+// complete and on the disk: over a file already there (kReplace), or only where there is none
+// (kKeep). A failure leaves any file at `to` as it was, and no temporary. The copy gets the
+// permissions `mode` when given, else those of a new file (0666 less the umask). False on
+// failure, with the file that could not be read or written and the system's reason in
+// `problem` when given.
+[[nodiscard]] bool CopyFileWhole(const std::string& from, const std::string& to,
+                                 ExistingFile existing, std::optional<mode_t> mode = std::nullopt,
+                                 std::string* problem = nullptr);
 
 // Removes what a writer of `path` that was stopped half-way left: `path` + kTemporarySuffix and
 // every "<path>.<unique>.part". A missing file is no error.

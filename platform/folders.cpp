@@ -64,19 +64,6 @@ std::string XdgDocumentsFolder(const fs::path& file, const std::string& home) {
     return WithoutTrailingSlashes(found);
 }
 
-// Copies `from` to `to` through a temporary file, so that `to` is never left half written.
-bool CopyWhole(const fs::path& from, const fs::path& to, std::error_code& error) {
-    const fs::path part = TemporaryName(to.string());
-    if (!fs::copy_file(from, part, fs::copy_options::overwrite_existing, error)) return false;
-    fs::rename(part, to, error);
-    if (error) {
-        std::error_code ignored;
-        fs::remove(part, ignored);
-        return false;
-    }
-    return true;
-}
-
 // True when both files can be read and hold the same bytes.
 bool SameContents(const fs::path& a, const fs::path& b) {
     std::ifstream first(a, std::ios::binary), second(b, std::ios::binary);
@@ -147,10 +134,10 @@ std::optional<Problem> SetUpDataFolder(const std::string& dataFolder,
         if (fs::exists(target, error) &&
             (!fs::exists(source, error) || SameContents(source, target)))
             continue;
-        if (!CopyWhole(source, target, error)) {
-            Note(failures,
-                 "Cannot copy " + source.string() + " to " + dataFolder + ": " + error.message());
-        }
+        // A copy never left half written, with the permissions of a new file.
+        if (std::string why; !CopyFileWhole(source.string(), target.string(),
+                                            ExistingFile::kReplace, std::nullopt, &why))
+            Note(failures, "Cannot copy " + source.string() + " to " + dataFolder + ": " + why);
     }
     fs::current_path(data, error);
     if (error) {

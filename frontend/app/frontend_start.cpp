@@ -1,8 +1,8 @@
 #include "frontend_start.h"
 
 #include "city_list.h"
+#include "database_lock.h"
 #include "database_maintenance.h"
-#include "file_lock.h"
 #include "folders.h"
 #include "frontend_config.h"
 #include "frontend_globals.h"
@@ -12,9 +12,6 @@
 
 namespace {
 
-// Held from the start to the end: the start compacts the database by renaming it away, which
-// must not happen under another front end working on it.
-FileLock g_databaseLock;
 // True when another front end works on the database: this one leaves everything to it, its
 // configuration file too.
 bool g_databaseInUse = false;
@@ -41,9 +38,7 @@ bool StartFrontEnd(const std::string& programFolder, const std::string& dataFold
     if (folderProblem)
         ShowMessage(FormatResString(kStrCannotSetUpDataFolder, folderProblem->message));
     RemoveStaleReportFolders(dataFolder);
-    const std::string lockPath = g_strDatabasePath + std::string(kDatabaseLockSuffix);
-    if (g_databaseLock.Acquire(lockPath, std::chrono::milliseconds(0)) ==
-        FileLock::Outcome::kBusy) {
+    if (HeldDatabaseLock().Take(g_strDatabasePath) == DatabaseLock::Outcome::kInUse) {
         g_databaseInUse = true;
         ShowMessage(FormatResString(kStrDatabaseInUse, g_strDatabasePath));
         return false;
@@ -59,6 +54,6 @@ bool StartFrontEnd(const std::string& programFolder, const std::string& dataFold
 bool EndFrontEnd(const std::string& dataFolder) {
     if (g_databaseInUse) return true;
     const bool written = WriteFrontEndConfig(dataFolder);
-    g_databaseLock.Release();
+    HeldDatabaseLock().Release();
     return written;
 }

@@ -63,6 +63,8 @@ constexpr StringEntry kEnglish[] = {
     {kStrNoSeasonRow, "the season's line (month 0) should be here, as the last line."},
     {kStrHourCount, "%d hours where the season has %d."},
     {kStrAfterSeasonRow, "nothing may follow the season's line (month 0)."},
+    {kStrSeasonHourMissing, "the season's month %d, day %d, hour %d should be here."},
+    {kStrHeadingMissing, "the heading %s is missing."},
     // The list managers and the object dialogs.
     {kStrUnitWatts, "W"},
     {kStrUnitPercent, "%"},

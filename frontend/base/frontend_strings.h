@@ -60,6 +60,8 @@ enum FrontEndString : int {
     kStrNoSeasonRow = 437,
     kStrHourCount = 438,
     kStrAfterSeasonRow = 439,
+    kStrSeasonHourMissing = 440,
+    kStrHeadingMissing = 441,
     // The list managers and the object dialogs.
     kStrUnitWatts = 102,
     kStrUnitPercent = 103,

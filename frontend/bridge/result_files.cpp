@@ -73,17 +73,70 @@ std::size_t NoHeatSlot() {
     return slot;
 }
 
-// The usable days of the unheated case: the last field of the reference file's next line.
-std::optional<ResultFileProblem> ReadNoHeatDays(std::istream& reference, int lineNumber,
+// The index of the heading `name` among `headings`; nothing when it is missing.
+std::optional<std::size_t> HeadingIndex(const std::vector<std::string>& headings,
+                                        std::string_view name) {
+    const auto found = std::find(headings.begin(), headings.end(), name);
+    if (found == headings.end()) return std::nullopt;
+    return static_cast<std::size_t>(found - headings.begin());
+}
+
+ResultFileProblem HeadingMissing(std::string_view file, std::string_view heading) {
+    return FileProblem(file, 1, FormatResString(kStrHeadingMissing, std::string(heading).c_str()));
+}
+
+// The reference file, read line by line beside the monthly file: the column of its months, and
+// the month and the usable days of the unheated case (its last field) of each line read.
+struct ReferenceLines {
+    std::istream& in;
+    std::size_t monthColumn = 0;
+    std::vector<int> months;
+};
+
+// Reads the reference file's headings; its months must be there to be checked.
+std::optional<ResultFileProblem> ReadReferenceHeadings(ReferenceLines& reference) {
+    std::string line;
+    if (!std::getline(reference.in, line))
+        return FileProblem(kReferenceMonthlyResultFileName, 1, LoadResString(kStrReferenceFileEnds));
+    const std::optional<std::size_t> month = HeadingIndex(Fields(Trimmed(line)), kMonthHeading);
+    if (!month) return HeadingMissing(kReferenceMonthlyResultFileName, kMonthHeading);
+    reference.monthColumn = *month;
+    return std::nullopt;
+}
+
+// The usable days of the unheated case: the last field of the reference file's next line,
+// whose month is kept to be checked against the monthly file's.
+std::optional<ResultFileProblem> ReadNoHeatDays(ReferenceLines& reference, int lineNumber,
                                                 double& days) {
     std::string line;
-    if (!std::getline(reference, line) || Trimmed(line).empty())
-        return FileProblem(kMonthlyResultFileName, lineNumber,
-                           LoadResString(kStrReferenceFileEnds));
+    if (!std::getline(reference.in, line) || Trimmed(line).empty())
+        return FileProblem(kMonthlyResultFileName, lineNumber, LoadResString(kStrReferenceFileEnds));
     const std::vector<std::string> fields = Fields(Trimmed(line));
+    if (fields.size() <= reference.monthColumn)
+        return FileProblem(kReferenceMonthlyResultFileName, lineNumber,
+                           FormatResString(kStrFieldCount, static_cast<int>(fields.size()),
+                                           static_cast<int>(reference.monthColumn + 1)));
+    const std::optional<double> month = ParseNumber(fields[reference.monthColumn]);
+    if (!month) return NotANumber(kReferenceMonthlyResultFileName, lineNumber, fields[reference.monthColumn]);
     const std::optional<double> value = ParseNumber(fields.back());
     if (!value) return NotANumber(kReferenceMonthlyResultFileName, lineNumber, fields.back());
+    reference.months.push_back(static_cast<int>(std::clamp(*month, 0.0, 255.0)));
     days = *value;
+    return std::nullopt;
+}
+
+// The reference file holds the monthly file's months in the same order, and nothing after them.
+std::optional<ResultFileProblem> CheckReferenceMonths(ReferenceLines& reference,
+                                                      const std::vector<MonthlyResultRow>& rows) {
+    constexpr int kFirstRecordLine = 2;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (reference.months[i] != rows[i].month)
+            return FileProblem(kReferenceMonthlyResultFileName, kFirstRecordLine + static_cast<int>(i),
+                               FormatResString(kStrSeasonMonthMissing, rows[i].month));
+    std::string line;
+    if (std::getline(reference.in, line) && !Trimmed(line).empty())
+        return FileProblem(kReferenceMonthlyResultFileName, kFirstRecordLine + static_cast<int>(rows.size()),
+                           LoadResString(kStrAfterSeasonRow));
     return std::nullopt;
 }
 
@@ -97,6 +150,42 @@ void SetMonthAndDay(DailyTemperature& d) {
     d.month = month;
     d.day = day;
     d.fracMonth = month + (day - 1.0) / DaysInMonthNoLeap(month);
+}
+
+// The columns of the hourly file that the front end reads: the date of each hour, which must
+// follow the season, and the pool temperature.
+struct HourlyColumns {
+    std::size_t month = 0, day = 0, hour = 0, tPool = 0;
+    std::size_t Last() const { return std::max({month, day, hour, tPool}); }
+};
+
+std::optional<ResultFileProblem> FindHourlyColumns(const std::vector<std::string>& headings,
+                                                   HourlyColumns& columns) {
+    const std::optional<std::size_t> tPool = HeadingIndex(headings, "TPool");
+    if (!tPool) return ResultFileProblem{LoadResString(kStrNoHourlyTemperatures)};
+    columns.tPool = *tPool;
+    for (auto [name, column] : {std::pair{kMonthHeading, &columns.month},
+                                std::pair{std::string_view("Day"), &columns.day},
+                                std::pair{std::string_view("Hour"), &columns.hour}}) {
+        const std::optional<std::size_t> found = HeadingIndex(headings, name);
+        if (!found) return HeadingMissing(kHourlyResultFileName, name);
+        *column = *found;
+    }
+    return std::nullopt;
+}
+
+// The line's month, day and hour (1 to 24) are those of the hour `hour` of `day`.
+std::optional<ResultFileProblem> CheckHourDate(const std::vector<std::string>& fields,
+                                               const HourlyColumns& columns,
+                                               const DailyTemperature& day, int hour,
+                                               int lineNumber) {
+    const auto holds = [&](std::size_t column, int expected) {
+        return ParseNumber(fields[column]) == std::optional<double>(expected);
+    };
+    if (holds(columns.month, day.month) && holds(columns.day, day.day) && holds(columns.hour, hour))
+        return std::nullopt;
+    return FileProblem(kHourlyResultFileName, lineNumber,
+                       FormatResString(kStrSeasonHourMissing, day.month, day.day, hour));
 }
 
 // The lines of a whole monthly file: one per month of the season, in its order, then the
@@ -273,9 +362,11 @@ std::optional<ResultFileProblem> ReadMonthlyResultRows(std::istream& monthly,
     std::vector<int> slots;
     std::getline(monthly, line);
     if (auto problem = MapHeadings(Trimmed(line), slots)) return problem;
-    if (reference != nullptr && !std::getline(*reference, line))
-        return FileProblem(kReferenceMonthlyResultFileName, 1,
-                           LoadResString(kStrReferenceFileEnds));
+    std::optional<ReferenceLines> referenceLines;
+    if (reference != nullptr) {
+        referenceLines.emplace(*reference);
+        if (auto problem = ReadReferenceHeadings(*referenceLines)) return problem;
+    }
 
     for (int lineNumber = 2; std::getline(monthly, line); ++lineNumber) {
         line = Trimmed(line);
@@ -299,12 +390,15 @@ std::optional<ResultFileProblem> ReadMonthlyResultRows(std::istream& monthly,
             const auto slot = static_cast<std::size_t>(slots[f]);
             row.values[slot] = *value / kResultColumns[slot].divisor;
         }
-        if (reference != nullptr)
-            if (auto problem = ReadNoHeatDays(*reference, lineNumber, row.values[NoHeatSlot()]))
+        if (referenceLines)
+            if (auto problem =
+                    ReadNoHeatDays(*referenceLines, lineNumber, row.values[NoHeatSlot()]))
                 return problem;
         rows.push_back(row);
     }
-    return CheckSeasonLines(rows, SeasonMonths(season));
+    if (auto problem = CheckSeasonLines(rows, SeasonMonths(season))) return problem;
+    if (referenceLines) return CheckReferenceMonths(*referenceLines, rows);
+    return std::nullopt;
 }
 
 std::optional<ResultFileProblem> ReadDailyTemperatures(std::istream& hourly,
@@ -314,13 +408,12 @@ std::optional<ResultFileProblem> ReadDailyTemperatures(std::istream& hourly,
     std::string line;
     std::getline(hourly, line);
     const std::vector<std::string> headings = Fields(Trimmed(line));
-    std::size_t column = 0;
-    while (column < headings.size() && headings[column] != "TPool") ++column;
-    if (column == headings.size())
-        return ResultFileProblem{LoadResString(kStrNoHourlyTemperatures)};
+    HourlyColumns columns;
+    if (auto problem = FindHourlyColumns(headings, columns)) return problem;
 
     DailyTemperature day;
     day.dayOfYear = season.startDay;
+    SetMonthAndDay(day);
     double sum = 0;
     int hours = 0;
     int lineNumber = 2;
@@ -328,20 +421,25 @@ std::optional<ResultFileProblem> ReadDailyTemperatures(std::istream& hourly,
         line = Trimmed(line);
         if (line.empty()) break;
         const std::vector<std::string> fields = Fields(line);
-        if (fields.size() <= column)
+        if (fields.size() <= columns.Last())
             return FileProblem(kHourlyResultFileName, lineNumber,
                                FormatResString(kStrFieldCount, static_cast<int>(fields.size()),
                                                static_cast<int>(headings.size())));
-        const std::optional<double> value = ParseNumber(fields[column]);
-        if (!value) return NotANumber(kHourlyResultFileName, lineNumber, fields[column]);
+        // Hours past the season are counted, and the count refuses them.
+        const bool inSeason = static_cast<int>(days.size()) < season.days;
+        if (inSeason)
+            if (auto problem = CheckHourDate(fields, columns, day, hours + 1, lineNumber))
+                return problem;
+        const std::optional<double> value = ParseNumber(fields[columns.tPool]);
+        if (!value) return NotANumber(kHourlyResultFileName, lineNumber, fields[columns.tPool]);
         sum += *value;
         if (++hours < kHoursPerDay) continue;
-        SetMonthAndDay(day);
         day.tPool = sum / kHoursPerDay;
         days.push_back(day);
         sum = 0;
         hours = 0;
         day.dayOfYear = day.dayOfYear % kDaysPerYear + 1;  // 31 December is followed by 1 January
+        SetMonthAndDay(day);
     }
     const int allHours = static_cast<int>(days.size()) * kHoursPerDay + hours;
     if (allHours != season.days * kHoursPerDay)
@@ -363,16 +461,17 @@ bool LoadSimulationOutputs(const std::string& folder, const RunSeason& season, b
         LoadMonthlyRows(folder, season, doubleRun);
     if (!monthly) return false;
     const std::optional<std::vector<DailyTemperature>> daily = LoadDailyRows(folder, season);
+    if (!daily) return false;
     try {
         SQLite::Database database = ConnectDatabase();
         SQLite::Transaction transaction(database);
         DeleteRunRows(database, runId);
         StoreMonthlyRows(database, runId, *monthly);
-        if (daily) StoreDailyRows(database, runId, *daily);
+        StoreDailyRows(database, runId, *daily);
         transaction.commit();
     } catch (const std::exception& error) {
         ShowMessage(LoadResString(kStrResultsDatasetError) + "\n" + error.what());
         return false;
     }
-    return daily.has_value();
+    return true;
 }

@@ -70,14 +70,17 @@ struct ResultFileProblem {
 // of its lines in the unheated case. Refused whole: a heading not known (letter case counts), a
 // line whose field count is not the headings', a field that is not a number, a reference file
 // with fewer lines, more than 255 lines, and a file that is not one line per month of the season
-// in its order followed by the season's line (month 0) as its last.
+// in its order followed by the season's line (month 0) as its last; a reference file without
+// a "Month" column or whose months are not the monthly file's, line by line, with nothing after.
 [[nodiscard]] std::optional<ResultFileProblem> ReadMonthlyResultRows(
     std::istream& monthly, std::istream* reference, const RunSeason& season,
     std::vector<MonthlyResultRow>& rows);
 
 // The days of the hourly file of `season`, the first being its start day, the year wrapping
-// after 31 December. Refused whole: no "TPool" heading (message 159), a line without that field
-// or whose value is not a number, a number of hours other than 24 for each day of the season.
+// after 31 December. Refused whole: no "TPool" heading (message 159), no "Month", "Day" or
+// "Hour" heading, a line without those fields or whose value is not a number, a line whose
+// month, day and hour (1 to 24) are not those of its place in the season, a number of hours
+// other than 24 for each day of the season.
 [[nodiscard]] std::optional<ResultFileProblem> ReadDailyTemperatures(
     std::istream& hourly, const RunSeason& season, std::vector<DailyTemperature>& days);
 
@@ -86,8 +89,8 @@ void DeleteRunResults(int runId);
 
 // Loads the result files of the run `runId` from `folder`: the monthly file (with the reference
 // file when `doubleRun`) and the hourly file, both of `season`. The run's earlier
-// Results and Daily rows are replaced in one transaction. A monthly file that cannot be read
-// stores nothing; an hourly file that cannot be read stores the monthly rows only. Each failure
-// is shown; true when both were loaded.
+// Results and Daily rows are replaced in one transaction, and only when every file was read
+// whole: a file refused stores nothing of the run. Each failure is shown; true when all were
+// loaded.
 [[nodiscard]] bool LoadSimulationOutputs(const std::string& folder, const RunSeason& season,
                                          bool doubleRun, int runId);

@@ -89,5 +89,5 @@ SimulationOutcome SimulateRun(const CRunsSet& run) {
     }
     return LoadSimulationOutputs(folder, RunSeasonOf(run), run.m_DoubleRun, run.m_RunId)
                ? SimulationOutcome::Loaded
-               : SimulationOutcome::Failed;
+               : SimulationOutcome::Refused;
 }

@@ -11,6 +11,8 @@ enum class SimulationOutcome {
                  // written or the old results not deleted: nothing was simulated, the old
                  // results stay
     Failed,      // simulated without results: the run has none now
+    Refused,     // simulated, but a result file was refused: nothing of it is stored, and the
+                 // run has no results
     Loaded,      // the results are in the database
 };
 

@@ -4,6 +4,7 @@
 #include <SQLiteCpp/Statement.h>
 #include <SQLiteCpp/Transaction.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -12,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "file_replace.h"
 #include "frontend_globals.h"
 #include "frontend_strings.h"
 #include "recordset.h"
@@ -60,13 +62,28 @@ std::optional<Problem> Replace(const std::string& from, const std::string& to) {
     return Problem{std::strerror(errno)};
 }
 
-// Keeps a copy of the database as it is, replacing the previous backup.
+// The permissions of the file at `path`; nothing when it cannot be read.
+std::optional<mode_t> PermissionsOf(const std::string& path) {
+    struct stat file {};
+    if (::stat(path.c_str(), &file) != 0) return std::nullopt;
+    return file.st_mode & 07777;
+}
+
+// Gives the compacted file the database's permissions, which the renaming would otherwise lose.
+std::optional<Problem> KeepPermissions(const std::string& database, const std::string& compacted) {
+    const std::optional<mode_t> mode = PermissionsOf(database);
+    if (!mode || ::chmod(compacted.c_str(), *mode) == 0) return std::nullopt;
+    return Problem{compacted + ": " + std::strerror(errno)};
+}
+
+// Keeps a copy of the database as it is, with its permissions, in place of the previous backup
+// only once the copy is whole.
 std::optional<Problem> KeepBackup(const std::string& path) {
-    std::error_code error;
-    fs::copy_file(path, path + std::string(kBackupSuffix), fs::copy_options::overwrite_existing,
-                  error);
-    if (error) return Problem{error.message()};
-    return std::nullopt;
+    std::string why;
+    if (CopyFileWhole(path, path + std::string(kBackupSuffix), ExistingFile::kReplace,
+                      PermissionsOf(path), &why))
+        return std::nullopt;
+    return Problem{why};
 }
 
 // The database file can be opened for reading.
@@ -94,19 +111,9 @@ std::string ReferenceDatabasePath() {
 
 bool CopyReferenceDatabase(const std::string& target) {
     const std::string source = ReferenceDatabasePath();
-    const std::string part = target + ".part";
-    std::error_code error;
-    fs::remove(part, error);
-    bool copied = fs::copy_file(source, part, error);
-    // A hard link gives the complete copy its name, and fails when the name is taken.
-    if (copied && ::link(part.c_str(), target.c_str()) != 0) {
-        error = std::error_code(errno, std::generic_category());
-        copied = false;
-    }
-    std::error_code ignored;
-    fs::remove(part, ignored);
-    if (!copied)
-        ShowMessage(FormatResString(kStrCannotCopyReference, target, source, error.message()));
+    std::string problem;
+    const bool copied = CopyFileWhole(source, target, ExistingFile::kKeep, std::nullopt, &problem);
+    if (!copied) ShowMessage(FormatResString(kStrCannotCopyReference, target, source, problem));
     return copied;
 }
 
@@ -120,6 +127,7 @@ std::optional<Problem> CompactDatabase(const std::string& path, const Compaction
     fs::remove(temporary, ignored);  // left by an interrupted compaction
     std::optional<Problem> problem = steps.vacuumInto(path, temporary);
     if (!problem) problem = steps.checkIntegrity(temporary);
+    if (!problem) problem = KeepPermissions(path, temporary);
     if (!problem) problem = KeepBackup(path);
     if (!problem) problem = steps.replace(temporary, path);
     if (problem) fs::remove(temporary, ignored);
@@ -140,6 +148,11 @@ bool OpenDatabase(bool compact) {
     // compacting a damaged or empty file would make an empty database of it.
     if (const auto problem = SchemaProblem(path)) {
         ShowMessage(LoadResString(kStrCouldNotOpenDatabase) + path + "\n" + problem->message);
+        return false;
+    }
+    // Damaged pages are refused too: a compaction would keep only what it could read of them.
+    if (const auto damage = CheckIntegrity(path)) {
+        ShowMessage(LoadResString(kStrCouldNotOpenDatabase) + path + "\n" + damage->message);
         return false;
     }
     if (compact) {

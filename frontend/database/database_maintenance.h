@@ -46,9 +46,9 @@ CompactionSteps DefaultCompactionSteps();
 // or unreadable file is offered for creation from the reference database (message 212, answered Yes
 // when nobody can be asked); a created database is neither compacted nor tested. With `compact`,
 // the database is compacted first; a failed compaction is shown (210) and the start goes on. A file
-// that lacks a table or a column of the record classes, or is no database, is refused untouched
-// (211 and the reason); then a real query on the runs tests the connection (211 and the error on
-// failure).
+// that lacks a table or a column of the record classes, is no database, or whose pages fail the
+// integrity check, is refused untouched (211 and the reason); then a real query on the runs tests
+// the connection (211 and the error on failure).
 [[nodiscard]] bool OpenDatabase(bool compact);
 
 // Deletes the run `runId` and its Economics, Results and Daily rows in one transaction: all of

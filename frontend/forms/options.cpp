@@ -1,13 +1,39 @@
 #include "options.h"
 
+#include <filesystem>
+
 #include "city_list.h"
+#include "database_lock.h"
 #include "database_maintenance.h"
 #include "frontend_globals.h"
+#include "frontend_strings.h"
+#include "user_interface.h"
+
+namespace {
+
+// True when `path` names the database in use, whatever the name it is given.
+bool IsDatabaseInUse(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::equivalent(path, g_strDatabasePath, error);
+}
+
+}  // namespace
 
 bool ChangeDatabase(const std::string& path) {
+    if (IsDatabaseInUse(path)) return OpenDatabase(false);
+    // The new database's lock first: the one in force stays locked until the new one is in use.
+    DatabaseLock lock;
+    if (lock.Take(path) == DatabaseLock::Outcome::kInUse) {
+        ShowMessage(FormatResString(kStrDatabaseInUse, path));
+        return false;
+    }
     const std::string previous = g_strDatabasePath;
     g_strDatabasePath = path;
-    if (OpenDatabase(false)) return true;
+    if (OpenDatabase(false)) {
+        HeldDatabaseLock() = std::move(lock);
+        return true;
+    }
+    lock.Abandon();
     g_strDatabasePath = previous;
     return false;
 }

@@ -5,7 +5,9 @@
 #include <string>
 
 // Makes `path` the database and opens it without compacting (offering to create it when
-// missing). When it cannot be used the previous database stays in force; false then.
+// missing), taking its lock before and releasing the previous database's after. When another
+// front end holds it (message 435) or it cannot be used, the previous database stays in force
+// with its lock, and no lock file is left beside `path`; false then.
 [[nodiscard]] bool ChangeDatabase(const std::string& path);
 
 // Makes `folder` the weather folder; the city list is read again when it changed.

@@ -2,10 +2,12 @@
 
 #include <fstream>
 #include <iterator>
+#include <list>
 #include <sstream>
 #include <system_error>
 
 #include "data_folder_files.h"
+#include "file_replace.h"
 
 namespace {
 
@@ -59,34 +61,30 @@ std::optional<Problem> SaveReportWithCharts(const std::filesystem::path& report,
 
     const std::filesystem::path folder = SavedChartsFolder(target);
     std::error_code error;
+    const bool newFolder = !std::filesystem::exists(folder, error);
     std::filesystem::create_directories(folder, error);
     if (error) return Failure(folder, error);
+    // Every file is written under a temporary name before any is named: a failure leaves an
+    // earlier report saved as `target` as it was.
+    std::list<StagedFile> files;
+    std::string problem;
+    const auto failed = [&] {
+        files.clear();  // their temporaries go
+        std::error_code ignored;
+        if (newFolder) std::filesystem::remove(folder, ignored);
+        return Problem{problem};
+    };
     const std::string prefix = UrlSegment(folder.filename().string()) + "/";
     for (std::string_view chart : kReportChartFiles) {
-        const std::filesystem::path from = report.parent_path() / chart;
-        std::filesystem::copy_file(from, folder / chart,
-                                   std::filesystem::copy_options::overwrite_existing, error);
-        if (error) return Failure(from, error);
+        files.emplace_back((folder / chart).string());
+        if (!files.back().CopyFrom((report.parent_path() / chart).string(), std::nullopt, &problem))
+            return failed();
         const std::string name(chart);
         ReplaceAll(page, "src=\"" + name + "\"", "src=\"" + prefix + name + "\"");
     }
-
-    std::filesystem::path partial = target;
-    partial += ".partial";
-    {
-        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        out << page;
-        out.close();
-        if (!out) {
-            std::filesystem::remove(partial, error);
-            return Problem{partial.string() + ": cannot be written"};
-        }
-    }
-    std::filesystem::rename(partial, target, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(partial, ignored);
-        return Failure(target, error);
-    }
+    files.emplace_back(target.string());
+    if (!files.back().Write(page, &problem)) return failed();
+    for (StagedFile& file : files)
+        if (!file.Commit(ExistingFile::kReplace, &problem)) return failed();
     return std::nullopt;
 }

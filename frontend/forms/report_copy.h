@@ -17,8 +17,10 @@ std::filesystem::path SavedChartsFolder(const std::filesystem::path& target);
 
 // Saves the report `report` as `target`: its charts (named in the page without folder) are
 // copied into SavedChartsFolder(target), replacing pictures of the same names there, and the
-// page, its references to them made relative to that folder, is written to `target` under a
-// temporary name and renamed once complete. Nothing else beside `target` is written. The reason
-// when a file could not be read or written; nothing on success.
+// page, its references to them made relative to that folder, is written to `target`. All are
+// written under temporary names and renamed only once every one is complete, so that a failure
+// leaves an earlier report saved as `target` byte for byte, and no temporary. Nothing else beside
+// `target` is written. The file that could not be read or written, with the reason; nothing on
+// success.
 [[nodiscard]] std::optional<Problem> SaveReportWithCharts(const std::filesystem::path& report,
                                                           const std::filesystem::path& target);

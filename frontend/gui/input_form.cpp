@@ -476,8 +476,10 @@ bool InputFormDialog::Run() {
         WaitWindow busy(ResText(kStrSimulating));
         outcome = SimulateCurrentRun();
     }
-    // The economics open also after a failed run, without results; not when nothing ran.
-    if (outcome == SimulationOutcome::NotStarted) return false;
+    // The economics open also after a failed run, without results; not when nothing ran, nor
+    // when the results were refused.
+    if (outcome == SimulationOutcome::NotStarted || outcome == SimulationOutcome::Refused)
+        return false;
     ShowEconomics();
     return true;
 }

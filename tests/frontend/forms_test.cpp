@@ -8,6 +8,7 @@
 #include <set>
 
 #include "data_folder_files.h"
+#include "file_size_limit.h"
 #include "frontend_globals.h"
 #include "input_form_data.h"
 #include "new_run_wizard.h"
@@ -417,10 +418,29 @@ TEST(ReportCopyTest, SecondReportSavedBesideTheFirstLeavesItWhole) {
     EXPECT_EQ(SavedChartsFolder(SavedReportPage(saved.path() / "Fourth")),
               saved.path() / "Fourth_files");
 
-    // A missing chart fails the save and leaves no page behind.
+    // A save over the first on a full disk fails naming the file being written and leaves the
+    // first report byte for byte, with nothing temporary beside it.
+    build("third");
+    std::ofstream(data.path() / kReportChartFiles[2]) << std::string(64 * 1024, 'G');
+    {
+        test::ScopedFileSizeLimit diskFull(32 * 1024);
+        const auto problem = SaveReportWithCharts(data.path() / "Tidewarm.html", first);
+        ASSERT_TRUE(problem);
+        EXPECT_EQ(problem->message,
+                  (saved.path() / "First client_files" / kReportChartFiles[2]).string() +
+                      ": File too large");
+    }
+    for (const auto& [file, bytes] : before) EXPECT_EQ(read(file), bytes) << file;
+    EXPECT_EQ(
+        std::distance(std::filesystem::directory_iterator(saved.path() / "First client_files"),
+                      std::filesystem::directory_iterator()),
+        4);
+
+    // A missing chart fails the save and leaves no page behind, nor a folder for its charts.
     std::filesystem::remove(data.path() / kReportChartFiles[0]);
     EXPECT_TRUE(SaveReportWithCharts(data.path() / "Tidewarm.html", saved.path() / "Third.html"));
     EXPECT_FALSE(std::filesystem::exists(saved.path() / "Third.html"));
+    EXPECT_FALSE(std::filesystem::exists(saved.path() / "Third_files"));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calendar.h"
 #include "frontend_globals.h"
 #include "frontend_strings.h"
 #include "schema.h"
@@ -52,6 +53,24 @@ class FrontEndMessages : public MessageSink {
   private:
     MessageSink* previous_ = nullptr;
 };
+
+// An hourly result file of `hours` lines from the day of year `startDay` on, as TidewarmPro
+// writes it: Month, Day, Hour (1 to 24) and a pool temperature equal to the hour.
+inline std::string HourlyResultFile(int startDay, int hours) {
+    std::string text = "Month,Day,Hour,TPool\n";
+    int month = 1, day = startDay;
+    while (day > DaysInMonthNoLeap(month)) day -= DaysInMonthNoLeap(month++);
+    for (int hour = 0; hour < hours; ++hour) {
+        const std::string hourOfDay = std::to_string(hour % 24 + 1);
+        text += std::to_string(month) + "," + std::to_string(day) + "," + hourOfDay + "," +
+                hourOfDay + "\n";
+        if (hour % 24 != 23) continue;
+        if (++day <= DaysInMonthNoLeap(month)) continue;
+        day = 1;
+        month = month % 12 + 1;
+    }
+    return text;
+}
 
 // The reference database the build puts beside the programs.
 inline std::filesystem::path BuiltReferenceDatabase() {

@@ -1,11 +1,15 @@
 #include <SQLiteCpp/Statement.h>
 #include <SQLiteCpp/Transaction.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "database_maintenance.h"
+#include "file_size_limit.h"
 #include "frontend_test_support.h"
 #include "record_sets.h"
 
@@ -129,6 +133,60 @@ TEST_F(DatabaseTest, AFailedCompactionLeavesTheDatabaseByteIdenticalAndUsable) {
     EXPECT_EQ(ReadFile(g_strDatabasePath), before);
 }
 
+// The permissions of a file.
+mode_t PermissionsOf(const std::string& path) {
+    struct stat file {};
+    EXPECT_EQ(::stat(path.c_str(), &file), 0) << path;
+    return file.st_mode & 07777;
+}
+
+// A backup copy that fails half-way (the disk full) keeps the old backup byte for byte and leaves
+// no temporary; the database keeps its permissions through compaction, and the backup takes them.
+TEST_F(DatabaseTest, ABackupCopyThatFailsKeepsTheOldBackupAndPermissionsAreKept) {
+    AddRuns(20, 1000);
+    ASSERT_EQ(::chmod(g_strDatabasePath.c_str(), 0600), 0);
+    ASSERT_EQ(CompactDatabase(g_strDatabasePath), std::nullopt);
+    EXPECT_EQ(PermissionsOf(g_strDatabasePath), 0600u);
+    EXPECT_EQ(PermissionsOf(g_strDatabasePath + ".bak"), 0600u);
+
+    for (int run = 1; run <= 15; ++run) ASSERT_TRUE(DeleteRun(run));
+    const std::string before = ReadFile(g_strDatabasePath);
+    const std::string backup = ReadFile(g_strDatabasePath + ".bak");
+    {
+        // Room for the compacted database, not for a copy of the whole one.
+        const std::string measured = (folder.path() / "measured.mdb").string();
+        SQLite::Database(g_strDatabasePath, SQLite::OPEN_READONLY)
+            .exec("VACUUM INTO '" + measured + "'");
+        const std::uintmax_t compacted = fs::file_size(measured);
+        ASSERT_LT(compacted * 2, before.size());
+        test::ScopedFileSizeLimit diskFull((compacted + before.size()) / 2);
+        fs::remove(measured);
+        const auto problem = CompactDatabase(g_strDatabasePath);
+        ASSERT_NE(problem, std::nullopt);
+        EXPECT_NE(problem->message.find(g_strDatabasePath + ".bak: File too large"),
+                  std::string::npos)
+            << problem->message;
+    }
+    EXPECT_EQ(ReadFile(g_strDatabasePath), before);
+    EXPECT_EQ(ReadFile(g_strDatabasePath + ".bak"), backup);
+    std::vector<std::string> files;
+    for (const auto& entry : fs::directory_iterator(folder.path()))
+        files.push_back(entry.path().filename().string());
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{"Tidewarm.mdb", "Tidewarm.mdb.bak"}));
+}
+
+// A new database copied from the reference follows the umask, whatever the reference's
+// permissions.
+TEST_F(DatabaseTest, ANewDatabaseFollowsTheUmask) {
+    const std::string target = (folder.path() / "new.mdb").string();
+    const mode_t previous = ::umask(077);
+    const bool copied = CopyReferenceDatabase(target);
+    ::umask(previous);
+    ASSERT_TRUE(copied);
+    EXPECT_EQ(PermissionsOf(target), 0600u);
+}
+
 TEST_F(DatabaseTest, DeleteRunRemovesTheRunFromAllFourTablesAndNoOtherRun) {
     AddRuns(3, 5);
     EXPECT_TRUE(DeleteRun(2));
@@ -228,6 +286,24 @@ TEST_F(DatabaseTest, ADamagedDatabaseIsRefusedWithItsReasonAndLeftUntouched) {
         EXPECT_FALSE(fs::exists(g_strDatabasePath + ".bak"));
         EXPECT_FALSE(OpenDatabase(false));
     }
+}
+
+// A database whose tables are all there but one of whose pages is damaged is refused with the
+// reason, neither compacted nor changed.
+TEST_F(DatabaseTest, ADatabaseWithADamagedPageIsRefusedAndLeftUntouched) {
+    AddRuns(5, 500);
+    std::string bytes = ReadFile(g_strDatabasePath);
+    constexpr std::size_t kPage = 4096;
+    const std::size_t damaged = (bytes.size() / kPage - 2) * kPage;  // a page of Daily's rows
+    for (std::size_t i = damaged; i < damaged + kPage; ++i) bytes[i] = '\x5A';
+    test::WriteFile(g_strDatabasePath, bytes);
+    EXPECT_FALSE(OpenDatabase(true));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    const std::string refused = "Could not open database " + g_strDatabasePath + "\n";
+    EXPECT_EQ(messages.shown[0].rfind(refused, 0), 0u) << messages.shown[0];
+    EXPECT_GT(messages.shown[0].size(), refused.size());
+    EXPECT_EQ(ReadFile(g_strDatabasePath), bytes);
+    EXPECT_FALSE(fs::exists(g_strDatabasePath + ".bak"));
 }
 
 TEST_F(DatabaseTest, StartWithoutCompactionTestsTheConnectionOnly) {

@@ -25,10 +25,23 @@ std::string MonthlyFile(const std::string& headings = "Month,QAux,QElec,TPool,Us
     return text;
 }
 
+// The reference file of the same months as MonthlyFile, cut to `lines` record lines.
 std::string ReferenceFile(int lines) {
     std::string text = "Month,TPool,UsableDays\n";
-    for (int line = 0; line < lines; ++line) text += "1,20," + std::to_string(line + 100) + "\n";
+    for (int line = 1; line <= lines; ++line)
+        text += std::to_string(line % 13) + ",20," + std::to_string(line + 99) + "\n";
     return text;
+}
+
+// `text` with its lines `first` and `first` + 1 (counted from 1) swapped.
+std::string LinesSwapped(const std::string& text, int first) {
+    std::istringstream in(text);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    std::swap(lines[static_cast<std::size_t>(first - 1)], lines[static_cast<std::size_t>(first)]);
+    std::string swapped;
+    for (const std::string& line : lines) swapped += line + "\n";
+    return swapped;
 }
 
 TEST_F(ResultFilesTest, MonthlyRowsInGigajoulesWithTheReferenceColumn) {
@@ -75,6 +88,19 @@ TEST_F(ResultFilesTest, AFaultAnywhereRefusesTheWholeFile) {
     for (int line = 0; line < 300; ++line) tooLong += "1\n";
     EXPECT_EQ(problem(tooLong), "File Tidewarm.mly, line 257: more than 255 record lines.");
     EXPECT_EQ(problem(MonthlyFile() + "\n"), "none");
+    // The reference file holds the same months, in the same order, and nothing after them.
+    const auto referenceProblem = [](const std::string& referenceText) {
+        std::istringstream monthly(MonthlyFile()), reference(referenceText);
+        std::vector<MonthlyResultRow> rows;
+        const auto found = ReadMonthlyResultRows(monthly, &reference, kYear, rows);
+        return found ? found->message : std::string("none");
+    };
+    EXPECT_EQ(referenceProblem(LinesSwapped(ReferenceFile(13), 4)),
+              "File Tidewarm.mlx, line 4: the season's month 3 should be here.");
+    EXPECT_EQ(referenceProblem(ReferenceFile(13) + "0,20,5\n"),
+              "File Tidewarm.mlx, line 15: nothing may follow the season's line (month 0).");
+    EXPECT_EQ(referenceProblem("TPool,UsableDays\n20,1\n"),
+              "File Tidewarm.mlx, line 1: the heading Month is missing.");
 
     // One line for each month of the season in its order, then the season's line, last.
     const RunSeason summer{135, 124};  // 15 May to 15 September
@@ -97,12 +123,7 @@ TEST_F(ResultFilesTest, AFaultAnywhereRefusesTheWholeFile) {
 // A season opening on 31 December runs over the new year; each day is the mean of its hours; a
 // file of more or fewer hours than the season's is refused.
 TEST_F(ResultFilesTest, DailyMeansOverTheNewYear) {
-    const auto hourlyFile = [](int hours) {
-        std::string text = "Month,Day,Hour,TPool\n";
-        for (int hour = 0; hour < hours; ++hour)
-            text += "12,31," + std::to_string(hour % 24) + "," + std::to_string(hour % 24) + "\n";
-        return text;
-    };
+    const auto hourlyFile = [](int hours) { return test::HourlyResultFile(365, hours); };
     const RunSeason season{365, 92};
     std::vector<DailyTemperature> days;
     std::istringstream more(hourlyFile(24 * 92 + 5));
@@ -117,15 +138,39 @@ TEST_F(ResultFilesTest, DailyMeansOverTheNewYear) {
     EXPECT_EQ(days[0].dayOfYear * 10000 + days[0].month * 100 + days[0].day, 3651231);
     EXPECT_EQ(days[1].dayOfYear * 10000 + days[1].month * 100 + days[1].day, 10101);
     EXPECT_EQ(days[91].dayOfYear * 10000 + days[91].month * 100 + days[91].day, 910401);
-    EXPECT_DOUBLE_EQ(days[0].tPool, 11.5);
+    EXPECT_DOUBLE_EQ(days[0].tPool, 12.5);
     EXPECT_DOUBLE_EQ(days[0].fracMonth, 12 + 30.0 / 31);
 
-    std::istringstream noTPool("Month,Day,Hour,tpool\n1,1,0,20\n");
+    std::istringstream noTPool("Month,Day,Hour,tpool\n1,1,1,20\n");
     EXPECT_EQ(ReadDailyTemperatures(noTPool, {1, 1}, days)->message,
               "Warning: No hourly temperature data found for this run.");
-    std::istringstream shortLine("Month,Day,Hour,TPool\n1,1,0,20\n1,1\n");
+    std::istringstream shortLine("Month,Day,Hour,TPool\n1,1,1,20\n1,1\n");
     EXPECT_EQ(ReadDailyTemperatures(shortLine, {1, 1}, days)->message,
               "File Tidewarm.hly, line 3: 2 fields where the headings name 4.");
+}
+
+// The hours follow the season day by day and hour by hour: two days or two hours swapped, a
+// day's hours under another date, or no date columns, refuse the file.
+TEST_F(ResultFilesTest, HourlyLinesOutOfTheSeasonsOrderAreRefused) {
+    const RunSeason season{365, 3};
+    const std::string file = test::HourlyResultFile(365, 3 * 24);
+    const auto problem = [&](const std::string& text) {
+        std::istringstream in(text);
+        std::vector<DailyTemperature> days;
+        const auto found = ReadDailyTemperatures(in, season, days);
+        return found ? found->message : std::string("none");
+    };
+    EXPECT_EQ(problem(file), "none");
+    std::string daysSwapped = "Month,Day,Hour,TPool\n";
+    const std::string first = test::HourlyResultFile(365, 24).substr(21);
+    const std::string second = test::HourlyResultFile(1, 24).substr(21);
+    daysSwapped += second + first + test::HourlyResultFile(2, 24).substr(21);
+    EXPECT_EQ(problem(daysSwapped),
+              "File Tidewarm.hly, line 2: the season's month 12, day 31, hour 1 should be here.");
+    EXPECT_EQ(problem(LinesSwapped(file, 30)),
+              "File Tidewarm.hly, line 30: the season's month 1, day 1, hour 5 should be here.");
+    EXPECT_EQ(problem("Month,Hour,TPool\n12,1,20\n"),
+              "File Tidewarm.hly, line 1: the heading Day is missing.");
 }
 
 TEST(CsvFields, FieldsAndPositions) {

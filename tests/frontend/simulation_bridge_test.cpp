@@ -241,6 +241,51 @@ TEST_F(SimulationBridgeTest, TwoSimulationsAtOnceNeverSwapResults) {
     }
 }
 
+// Result files out of the season's order or cut short are refused whole: nothing of the run is
+// stored, and the run is not counted as simulated with results.
+TEST_F(SimulationBridgeTest, ResultFilesOutOfOrderOrCutShortStoreNothing) {
+    CRunsSet run;
+    Select(run, AddRun([](CRunsSet& row) { row.m_DoubleRun = true; }));
+    const std::string monthly = "Month,QAux\n5,1e9\n6,1e9\n7,1e9\n8,1e9\n9,1e9\n0,5e9\n";
+    const std::string reference = "Month,UsableDays\n5,1\n6,1\n7,1\n8,1\n9,1\n0,5\n";
+    const std::string hourly = test::HourlyResultFile(135, 124 * 24);
+    // The records of `days` days from `startDay` on, without the heading line.
+    const auto records = [](int startDay, int days) {
+        const std::string file = test::HourlyResultFile(startDay, days * 24);
+        return file.substr(file.find('\n') + 1);
+    };
+    const std::string daysSwapped =
+        "Month,Day,Hour,TPool\n" + records(136, 1) + records(135, 1) + records(137, 122);
+    const std::string prepared = (folder.path() / "prepared").string();
+    std::filesystem::create_directories(prepared);
+    StandIn("cp '" + prepared + "'/* '" + dataFolder + "'\n");
+    struct Case {
+        const char* what;
+        std::string mlx, hly;
+        SimulationOutcome outcome;
+    };
+    const std::vector<Case> cases = {
+        {"whole", reference, hourly, SimulationOutcome::Loaded},
+        {"two days swapped", reference, daysSwapped, SimulationOutcome::Refused},
+        {"two months swapped", "Month,UsableDays\n5,1\n7,1\n6,1\n8,1\n9,1\n0,5\n", hourly,
+         SimulationOutcome::Refused},
+        {"hourly file cut short", reference, hourly.substr(0, hourly.size() - 100),
+         SimulationOutcome::Refused}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::WriteFile(prepared + "/Tidewarm.mly", monthly);
+        test::WriteFile(prepared + "/Tidewarm.mlx", c.mlx);
+        test::WriteFile(prepared + "/Tidewarm.hly", c.hly);
+        messages.shown.clear();
+        EXPECT_EQ(SimulateRun(run), c.outcome);
+        const bool loaded = c.outcome == SimulationOutcome::Loaded;
+        EXPECT_EQ(messages.shown.size(), loaded ? 0u : 1u)
+            << testing::PrintToString(messages.shown);
+        EXPECT_EQ(Rows("Results", run.m_RunId), loaded ? 6 : 0);
+        EXPECT_EQ(Rows("Daily", run.m_RunId), loaded ? 124 : 0);
+    }
+}
+
 // A batch input that cannot be written starts nothing and leaves the old results.
 TEST_F(SimulationBridgeTest, NoBatchInputNoSimulation) {
     CRunsSet run;

@@ -8,6 +8,7 @@
 #include "frontend_globals.h"
 #include "frontend_start.h"
 #include "frontend_test_support.h"
+#include "options.h"
 #include "scoped_environment.h"
 
 namespace fs = std::filesystem;
@@ -171,6 +172,50 @@ TEST(FrontEndStart, ASecondFrontEndOnTheSameDatabaseSaysSoAndLeavesItAlone) {
     first.Release();
     EXPECT_TRUE(StartFrontEnd(TIDEWARM_BIN_DIR, data));
     EXPECT_TRUE(EndFrontEnd(data));
+}
+
+// The lock follows the database that the options put in force: a second front end is refused on
+// the new database and may start on the old one; a database refused keeps the lock in force and
+// leaves no lock file beside its path.
+TEST(FrontEndStart, TheDatabaseLockFollowsTheDatabaseChangedInTheOptions) {
+    test::ScopedTempDir folder;
+    test::ScopedEnvironment environment;
+    environment.Set("LANG", "C");
+    environment.Unset("LC_ALL");
+    environment.Unset("LC_MESSAGES");
+    test::FrontEndMessages messages;
+    const std::string data = folder.path().string();
+    const std::string first = data + "/Tidewarm.mdb", second = data + "/Second.mdb";
+    ASSERT_TRUE(StartFrontEnd(TIDEWARM_BIN_DIR, data));
+    ASSERT_TRUE(ChangeDatabase(second));
+    const auto lockable = [](const std::string& database) {
+        FileLock other;
+        return other.Acquire(database + ".lock", std::chrono::milliseconds(0)) ==
+               FileLock::Outcome::kHeld;
+    };
+    EXPECT_FALSE(lockable(second));
+    EXPECT_TRUE(lockable(first));
+    EXPECT_TRUE(ChangeDatabase(second));  // the same again keeps its lock
+    EXPECT_FALSE(lockable(second));
+
+    FileLock another;
+    const std::string third = data + "/Third.mdb";
+    ASSERT_EQ(another.Acquire(third + ".lock", std::chrono::milliseconds(0)),
+              FileLock::Outcome::kHeld);
+    messages.shown.clear();
+    EXPECT_FALSE(ChangeDatabase(third));
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"Another Tidewarm is already working on "
+                                                       "the database " +
+                                                       third + "."});
+    EXPECT_FALSE(fs::exists(third));
+    const std::string notADatabase = data + "/Notes.txt";
+    test::WriteFile(notADatabase, "not a database");
+    EXPECT_FALSE(ChangeDatabase(notADatabase));
+    EXPECT_FALSE(fs::exists(notADatabase + ".lock"));
+    EXPECT_EQ(g_strDatabasePath, second);
+    EXPECT_FALSE(lockable(second));
+    ASSERT_TRUE(EndFrontEnd(data));
+    EXPECT_TRUE(lockable(second));
 }
 
 }  // namespace

@@ -2,12 +2,15 @@
 // its Back paths and empty-list messages), the input form filled and checked, Run through
 // TidewarmPro, the economics with results, the report with its charts; then the run reopened,
 // duplicated and the copy removed.
+#include <SQLiteCpp/Database.h>
 #include <gtest/gtest.h>
 #include <wx/html/helpfrm.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "economics_dialog.h"
+#include "folders.h"
 #include "front_small_windows.h"
 #include "front_test_support.h"
 #include "frontend_globals.h"
@@ -21,6 +24,7 @@
 #include "report_window.h"
 #include "runs_list.h"
 #include "runs_manager.h"
+#include "test_support.h"
 #include "welcome_window.h"
 #include "window_texts.h"
 #include "wizard_windows.h"
@@ -197,6 +201,41 @@ TEST_F(InstallerPathTest, NewRunSimulatedWithEconomicsAndReportThenDuplicatedAnd
                    return wxID_OK;
                }));
     EXPECT_GT(copy, firstRun);
+
+    // The copy, the newest run, simulated with an hourly file cut short: the results are refused,
+    // nothing of them is stored, and the economics do not open.
+    const std::string program = g_strProgramFolder;
+    const std::string cutShort = DataFolder() + "/cut-short";
+    std::filesystem::create_directories(cutShort);
+    test::WriteFile(cutShort + "/TidewarmPro", "#!/bin/sh\n'" + program +
+                                                   "/TidewarmPro' \"$@\" || exit $?\ncd '" +
+                                                   DataFolder() +
+                                                   "' && head -n 30 Tidewarm.hly > cut && "
+                                                   "mv cut Tidewarm.hly\n");
+    std::filesystem::permissions(cutShort + "/TidewarmPro", std::filesystem::perms::owner_all);
+    WithModals([] { Click(Welcome(), WelcomeWindow::ID_OPEN); },
+               Expect<RunsManagerDialog>([](RunsManagerDialog* manager) {
+                   manager->List().SetItemState(0, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+                   EXPECT_TRUE(manager->ChooseSelected(false));
+                   return wxID_OK;
+               }),
+               Expect<InputFormDialog>([&](InputFormDialog* form) {
+                   g_strProgramFolder = cutShort;
+                   EXPECT_FALSE(form->Run());
+                   g_strProgramFolder = program;
+                   return wxID_CANCEL;
+               }),
+               Expect<wxMessageDialog>([](wxMessageDialog* message) {
+                   EXPECT_TRUE(message->GetMessage().StartsWith(
+                       "File Tidewarm.hly, line 31: 29 hours where the season has "))
+                       << message->GetMessage();
+                   return wxID_OK;
+               }));
+    SQLite::Database database(g_strDatabasePath);
+    EXPECT_EQ(
+        database.execAndGet("SELECT COUNT(*) FROM Results WHERE RunId = " + std::to_string(copy))
+            .getInt(),
+        0);
 
     // The copy removed in the manage mode; the first run stays selected at the same place.
     RunsManagerDialog manager(&Welcome(), RunsManagerMode::Manage);

@@ -1,6 +1,7 @@
 #include "folders.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <chrono>
 #include <filesystem>
@@ -103,6 +104,18 @@ TEST_F(SetUpDataFolderTest, CreatesTheFoldersCopiesTheMessageFileAndEntersIt) {
     EXPECT_EQ(test::ReadFile(data / "scl.err"), "0x00110001 delivered text\n");
     EXPECT_EQ(fs::current_path(), fs::canonical(data));
     EXPECT_FALSE(fs::exists(data / "scl.err.part"));
+}
+
+// The delivered message file is a new file of the user's: it follows the umask, whatever the
+// program folder's copy allows.
+TEST_F(SetUpDataFolderTest, TheCopiedMessageFileFollowsTheUmask) {
+    fs::permissions(program / "scl.err", fs::perms::all);
+    const mode_t previous = ::umask(077);
+    const std::optional<Problem> problem = SetUpDataFolder(data.string(), program.string());
+    ::umask(previous);
+    ASSERT_FALSE(problem) << problem->message;
+    EXPECT_EQ(fs::status(data / "scl.err").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
 }
 
 // A message file of an earlier version is replaced by the program's; the same one is left as it
