@@ -1,5 +1,5 @@
 // What Tidewarm's window tests share: a modal window expected and handled by a function, the
-// windows found on the screen.
+// windows found on the screen, a web view's page loaded.
 #pragma once
 
 #include <functional>
@@ -62,6 +62,16 @@ inline void RunWhen(std::function<bool()> ready, std::function<void()> act,
 inline void After(int milliseconds, std::function<void()> act) {
     const wxLongLong end = wxGetLocalTimeMillis() + milliseconds;
     RunWhen([end] { return wxGetLocalTimeMillis() > end; }, std::move(act), milliseconds + 5000);
+}
+
+// True once `view` shows a page of a file, loaded with all it shows. Until the file's page is
+// committed the view holds its first page, "about:blank", which reads as loaded and not busy.
+inline bool FilePageLoaded(wxWebView& view) {
+    wxString loaded;
+    return !view.IsBusy() &&
+           view.RunScript("location.protocol == 'file:' && document.readyState == 'complete'",
+                          &loaded) &&
+           loaded == "true";
 }
 
 // The first top-level window of type T; null when none is open.

@@ -56,9 +56,7 @@ wxPoint MiddleOnScreen(GtkWidget* widget) {
 }
 
 bool PageShown(ReportWindow* report) {
-    wxString loaded;
-    return report != nullptr && report->IsShown() && !report->View().IsBusy() &&
-           report->View().RunScript("document.readyState", &loaded) && loaded == "complete";
+    return report != nullptr && report->IsShown() && gui_test::FilePageLoaded(report->View());
 }
 
 int ReportWindowsOpen() {

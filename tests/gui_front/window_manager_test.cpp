@@ -98,9 +98,8 @@ std::string LanguageSuffix() {
 
 bool PageShown() {
     ReportWindow* report = OpenReportWindow();
-    wxString loaded;
-    return report != nullptr && report->IsShownOnScreen() && !report->View().IsBusy() &&
-           report->View().RunScript("document.readyState", &loaded) && loaded == "complete";
+    return report != nullptr && report->IsShownOnScreen() &&
+           gui_test::FilePageLoaded(report->View());
 }
 
 // The close button of `window`'s title bar: openbox's default theme puts it last at the right
