@@ -97,7 +97,8 @@ struct ReferenceLines {
 std::optional<ResultFileProblem> ReadReferenceHeadings(ReferenceLines& reference) {
     std::string line;
     if (!std::getline(reference.in, line))
-        return FileProblem(kReferenceMonthlyResultFileName, 1, LoadResString(kStrReferenceFileEnds));
+        return FileProblem(kReferenceMonthlyResultFileName, 1,
+                           LoadResString(kStrReferenceFileEnds));
     const std::optional<std::size_t> month = HeadingIndex(Fields(Trimmed(line)), kMonthHeading);
     if (!month) return HeadingMissing(kReferenceMonthlyResultFileName, kMonthHeading);
     reference.monthColumn = *month;
@@ -110,14 +111,17 @@ std::optional<ResultFileProblem> ReadNoHeatDays(ReferenceLines& reference, int l
                                                 double& days) {
     std::string line;
     if (!std::getline(reference.in, line) || Trimmed(line).empty())
-        return FileProblem(kMonthlyResultFileName, lineNumber, LoadResString(kStrReferenceFileEnds));
+        return FileProblem(kMonthlyResultFileName, lineNumber,
+                           LoadResString(kStrReferenceFileEnds));
     const std::vector<std::string> fields = Fields(Trimmed(line));
     if (fields.size() <= reference.monthColumn)
         return FileProblem(kReferenceMonthlyResultFileName, lineNumber,
                            FormatResString(kStrFieldCount, static_cast<int>(fields.size()),
                                            static_cast<int>(reference.monthColumn + 1)));
     const std::optional<double> month = ParseNumber(fields[reference.monthColumn]);
-    if (!month) return NotANumber(kReferenceMonthlyResultFileName, lineNumber, fields[reference.monthColumn]);
+    if (!month)
+        return NotANumber(kReferenceMonthlyResultFileName, lineNumber,
+                          fields[reference.monthColumn]);
     const std::optional<double> value = ParseNumber(fields.back());
     if (!value) return NotANumber(kReferenceMonthlyResultFileName, lineNumber, fields.back());
     reference.months.push_back(static_cast<int>(std::clamp(*month, 0.0, 255.0)));
@@ -131,11 +135,13 @@ std::optional<ResultFileProblem> CheckReferenceMonths(ReferenceLines& reference,
     constexpr int kFirstRecordLine = 2;
     for (std::size_t i = 0; i < rows.size(); ++i)
         if (reference.months[i] != rows[i].month)
-            return FileProblem(kReferenceMonthlyResultFileName, kFirstRecordLine + static_cast<int>(i),
+            return FileProblem(kReferenceMonthlyResultFileName,
+                               kFirstRecordLine + static_cast<int>(i),
                                FormatResString(kStrSeasonMonthMissing, rows[i].month));
     std::string line;
     if (std::getline(reference.in, line) && !Trimmed(line).empty())
-        return FileProblem(kReferenceMonthlyResultFileName, kFirstRecordLine + static_cast<int>(rows.size()),
+        return FileProblem(kReferenceMonthlyResultFileName,
+                           kFirstRecordLine + static_cast<int>(rows.size()),
                            LoadResString(kStrAfterSeasonRow));
     return std::nullopt;
 }
