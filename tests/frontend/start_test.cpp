@@ -15,6 +15,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The C locale for the length of a test, so that the start speaks English.
+struct CLocale {
+    CLocale() {
+        environment.Set("LANG", "C");
+        environment.Unset("LC_ALL");
+        environment.Unset("LC_MESSAGES");
+    }
+    test::ScopedEnvironment environment;
+};
+
 TEST(FrontEndStart, PreparesTheFoldersCreatesTheDatabaseAndWritesTheConfigurationAtTheEnd) {
     test::ScopedTempDir folder;
     test::ScopedEnvironment environment;
@@ -69,10 +79,7 @@ TEST(FrontEndStart, AMissingFrenchFileStartsInEnglishAndSaysSo) {
 
 TEST(FrontEndStart, AnUnusableDatabaseEndsTheStartWithMessage214) {
     test::ScopedTempDir folder;
-    test::ScopedEnvironment environment;
-    environment.Set("LANG", "C");
-    environment.Unset("LC_ALL");
-    environment.Unset("LC_MESSAGES");
+    const CLocale locale;
     test::FrontEndMessages messages;
     messages.answer = false;
     const std::string data = folder.path().string();
@@ -84,10 +91,7 @@ TEST(FrontEndStart, AnUnusableDatabaseEndsTheStartWithMessage214) {
 // An empty file where the database should be is refused, and kept empty.
 TEST(FrontEndStart, AnEmptyDatabaseFileEndsTheStartAndStaysEmpty) {
     test::ScopedTempDir folder;
-    test::ScopedEnvironment environment;
-    environment.Set("LANG", "C");
-    environment.Unset("LC_ALL");
-    environment.Unset("LC_MESSAGES");
+    const CLocale locale;
     test::FrontEndMessages messages;
     const std::string data = folder.path().string();
     const std::string database = data + "/Tidewarm.mdb";
@@ -117,10 +121,7 @@ TEST(FrontEndStart, RemovesTheStagingFolderOfAKilledReport) {
 // A FIFO named as the database would hold the start in open() until some program wrote to it.
 TEST(FrontEndStart, ADatabasePathThatIsNoFileIsRefusedAtOnce) {
     test::ScopedTempDir folder;
-    test::ScopedEnvironment environment;
-    environment.Set("LANG", "C");
-    environment.Unset("LC_ALL");
-    environment.Unset("LC_MESSAGES");
+    const CLocale locale;
     test::FrontEndMessages messages;
     const std::string data = folder.path().string();
     const std::string fifo = data + "/pipe.mdb";
@@ -138,18 +139,11 @@ TEST(FrontEndStart, ADatabasePathThatIsNoFileIsRefusedAtOnce) {
     EXPECT_TRUE(fs::is_fifo(fifo));
 }
 
-}  // namespace
-
-namespace {
-
 // A second front end on a database that another one is working on says so and ends, touching
 // neither the database (its start would compact it away) nor the configuration file.
 TEST(FrontEndStart, ASecondFrontEndOnTheSameDatabaseSaysSoAndLeavesItAlone) {
     test::ScopedTempDir folder;
-    test::ScopedEnvironment environment;
-    environment.Set("LANG", "C");
-    environment.Unset("LC_ALL");
-    environment.Unset("LC_MESSAGES");
+    const CLocale locale;
     test::FrontEndMessages messages;
     const std::string data = folder.path().string();
     ASSERT_TRUE(StartFrontEnd(TIDEWARM_BIN_DIR, data));
@@ -179,10 +173,7 @@ TEST(FrontEndStart, ASecondFrontEndOnTheSameDatabaseSaysSoAndLeavesItAlone) {
 // leaves no lock file beside its path.
 TEST(FrontEndStart, TheDatabaseLockFollowsTheDatabaseChangedInTheOptions) {
     test::ScopedTempDir folder;
-    test::ScopedEnvironment environment;
-    environment.Set("LANG", "C");
-    environment.Unset("LC_ALL");
-    environment.Unset("LC_MESSAGES");
+    const CLocale locale;
     test::FrontEndMessages messages;
     const std::string data = folder.path().string();
     const std::string first = data + "/Tidewarm.mdb", second = data + "/Second.mdb";
