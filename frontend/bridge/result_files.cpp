@@ -88,6 +88,7 @@ ResultFileProblem HeadingMissing(std::string_view file, std::string_view heading
 // The reference file, read line by line beside the monthly file: the column of its months, and
 // the month and the usable days of the unheated case (its last field) of each line read.
 struct ReferenceLines {
+    explicit ReferenceLines(std::istream& stream) : in(stream) {}
     std::istream& in;
     std::size_t monthColumn = 0;
     std::vector<int> months;
