@@ -67,6 +67,11 @@ bool CopyContents(int fromFd, int toFd, bool& readFailed) {
     }
 }
 
+// The file that could not be read or written, with the system's reason `error`.
+Problem FileProblem(const std::string& file, int error) {
+    return Problem{file + ": " + std::strerror(error)};
+}
+
 // Gives the complete temporary file its final name, over an earlier file or never.
 bool GiveName(const std::string& temporary, const std::string& path, ExistingFile existing) {
     if (existing == ExistingFile::kReplace)
@@ -119,22 +124,14 @@ StagedFile::~StagedFile() {
     if (!temporary_.empty()) ::unlink(temporary_.c_str());
 }
 
-void StagedFile::Fail(std::string* problem, const std::string& file, int error) {
-    if (problem != nullptr) *problem = file + ": " + std::strerror(error);
-}
-
-int StagedFile::Create(std::string* problem) {
+int StagedFile::Create() {
     std::string temporary;
     const int fd = CreateUniqueBeside(path_, temporary);
-    if (fd < 0) {
-        Fail(problem, path_, errno);
-        return -1;
-    }
-    temporary_ = temporary;
+    if (fd >= 0) temporary_ = temporary;
     return fd;
 }
 
-bool StagedFile::Finish(int fd, bool written, std::string* problem) {
+std::optional<Problem> StagedFile::Finish(int fd, bool written) {
     int error = written ? 0 : errno;
     if (written && ::fsync(fd) != 0) {
         written = false;
@@ -144,53 +141,50 @@ bool StagedFile::Finish(int fd, bool written, std::string* problem) {
         written = false;
         error = errno;
     }
-    if (!written) Fail(problem, path_, error);
     written_ = written;
-    return written;
+    if (!written) return FileProblem(path_, error);
+    return std::nullopt;
 }
 
-bool StagedFile::CopyFrom(const std::string& from, std::optional<mode_t> mode,
-                          std::string* problem) {
+std::optional<Problem> StagedFile::CopyFrom(const std::string& from, std::optional<mode_t> mode) {
     const int fromFd = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fromFd < 0) {
-        Fail(problem, from, errno);
-        return false;
+    if (fromFd < 0) return FileProblem(from, errno);
+    const int fd = Create();
+    if (fd < 0) {
+        const int error = errno;
+        ::close(fromFd);
+        return FileProblem(path_, error);
     }
-    const int fd = Create(problem);
     bool readFailed = false;
-    const bool copied =
-        fd >= 0 && (!mode || ::fchmod(fd, *mode) == 0) && CopyContents(fromFd, fd, readFailed);
+    const bool copied = (!mode || ::fchmod(fd, *mode) == 0) && CopyContents(fromFd, fd, readFailed);
     const int error = errno;
     ::close(fromFd);
-    if (fd < 0) return false;
     if (readFailed) {
         ::close(fd);
-        Fail(problem, from, error);
-        return false;
+        return FileProblem(from, error);
     }
     errno = error;
-    return Finish(fd, copied, problem);
+    return Finish(fd, copied);
 }
 
-bool StagedFile::Write(std::string_view text, std::string* problem) {
-    const int fd = Create(problem);
-    if (fd < 0) return false;
-    return Finish(fd, WriteAll(fd, text), problem);
+std::optional<Problem> StagedFile::Write(std::string_view text) {
+    const int fd = Create();
+    if (fd < 0) return FileProblem(path_, errno);
+    return Finish(fd, WriteAll(fd, text));
 }
 
-bool StagedFile::Commit(ExistingFile existing, std::string* problem) {
-    if (!written_) return false;
-    if (!GiveName(temporary_, path_, existing)) {
-        Fail(problem, path_, errno);
-        return false;
-    }
+std::optional<Problem> StagedFile::Commit(ExistingFile existing) {
+    if (!written_) return Problem{path_ + ": not written"};
+    if (!GiveName(temporary_, path_, existing)) return FileProblem(path_, errno);
     // After a hard link the temporary name still goes; after a rename it is gone.
     if (existing == ExistingFile::kReplace) temporary_.clear();
-    return true;
+    return std::nullopt;
 }
 
-bool CopyFileWhole(const std::string& from, const std::string& to, ExistingFile existing,
-                   std::optional<mode_t> mode, std::string* problem) {
+std::optional<Problem> CopyFileWhole(const std::string& from, const std::string& to,
+                                     ExistingFile existing, std::optional<mode_t> mode) {
     StagedFile copy(to);
-    return copy.CopyFrom(from, mode, problem) && copy.Commit(existing, problem);
+    std::optional<Problem> problem = copy.CopyFrom(from, mode);
+    if (!problem) problem = copy.Commit(existing);
+    return problem;
 }

@@ -30,7 +30,7 @@ enum class ExistingFile { kReplace, kKeep };
 // A file written beside its final name under a temporary one (of a name no other writer uses),
 // given that name by Commit once complete and on the disk; several, written first and committed
 // last, appear together or not at all. The temporary of a file not committed is removed when it
-// ends. Failures give the final name and the system's reason in `problem` when given.
+// ends. A failure gives the final name and the system's reason.
 class StagedFile {
   public:
     explicit StagedFile(std::string path) : path_(std::move(path)) {}
@@ -40,20 +40,19 @@ class StagedFile {
 
     // Writes a copy of the file `from`, with the permissions `mode` when given, else those of a
     // new file (0666 less the umask); the reason names `from` when it cannot be read.
-    [[nodiscard]] bool CopyFrom(const std::string& from, std::optional<mode_t> mode,
-                                std::string* problem);
+    [[nodiscard]] std::optional<Problem> CopyFrom(const std::string& from,
+                                                  std::optional<mode_t> mode);
     // Writes `text`, with the permissions of a new file.
-    [[nodiscard]] bool Write(std::string_view text, std::string* problem);
+    [[nodiscard]] std::optional<Problem> Write(std::string_view text);
     // Gives the written file its name: over a file already there (kReplace), or only where there
     // is none (kKeep).
-    [[nodiscard]] bool Commit(ExistingFile existing, std::string* problem);
+    [[nodiscard]] std::optional<Problem> Commit(ExistingFile existing);
 
   private:
-    // Creates the temporary file; -1 after the reason.
-    int Create(std::string* problem);
-    // Flushes and closes `fd`; false after the reason.
-    bool Finish(int fd, bool written, std::string* problem);
-    void Fail(std::string* problem, const std::string& file, int error);
+    // Creates the temporary file; -1 with errno set.
+    int Create();
+    // Flushes and closes `fd`, written whole when `written` (else errno tells why not).
+    std::optional<Problem> Finish(int fd, bool written);
 
     std::string path_;
     std::string temporary_;
@@ -63,12 +62,11 @@ class StagedFile {
 // Copies the file `from` to `to` through a temporary file beside `to`, given the name `to` once
 // complete and on the disk: over a file already there (kReplace), or only where there is none
 // (kKeep). A failure leaves any file at `to` as it was, and no temporary. The copy gets the
-// permissions `mode` when given, else those of a new file (0666 less the umask). False on
-// failure, with the file that could not be read or written and the system's reason in
-// `problem` when given.
-[[nodiscard]] bool CopyFileWhole(const std::string& from, const std::string& to,
-                                 ExistingFile existing, std::optional<mode_t> mode = std::nullopt,
-                                 std::string* problem = nullptr);
+// permissions `mode` when given, else those of a new file (0666 less the umask). On failure,
+// the file that could not be read or written and the system's reason.
+[[nodiscard]] std::optional<Problem> CopyFileWhole(const std::string& from, const std::string& to,
+                                                   ExistingFile existing,
+                                                   std::optional<mode_t> mode = std::nullopt);
 
 // Removes what a writer of `path` that was stopped half-way left: `path` + kTemporarySuffix and
 // every "<path>.<unique>.part". A missing file is no error.

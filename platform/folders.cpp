@@ -135,9 +135,10 @@ std::optional<Problem> SetUpDataFolder(const std::string& dataFolder,
             (!fs::exists(source, error) || SameContents(source, target)))
             continue;
         // A copy never left half written, with the permissions of a new file.
-        if (std::string why; !CopyFileWhole(source.string(), target.string(),
-                                            ExistingFile::kReplace, std::nullopt, &why))
-            Note(failures, "Cannot copy " + source.string() + " to " + dataFolder + ": " + why);
+        if (const std::optional<Problem> why =
+                CopyFileWhole(source.string(), target.string(), ExistingFile::kReplace))
+            Note(failures,
+                 "Cannot copy " + source.string() + " to " + dataFolder + ": " + why->message);
     }
     fs::current_path(data, error);
     if (error) {

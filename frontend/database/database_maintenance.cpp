@@ -79,11 +79,8 @@ std::optional<Problem> KeepPermissions(const std::string& database, const std::s
 // Keeps a copy of the database as it is, with its permissions, in place of the previous backup
 // only once the copy is whole.
 std::optional<Problem> KeepBackup(const std::string& path) {
-    std::string why;
-    if (CopyFileWhole(path, path + std::string(kBackupSuffix), ExistingFile::kReplace,
-                      PermissionsOf(path), &why))
-        return std::nullopt;
-    return Problem{why};
+    return CopyFileWhole(path, path + std::string(kBackupSuffix), ExistingFile::kReplace,
+                         PermissionsOf(path));
 }
 
 // The database file can be opened for reading.
@@ -111,10 +108,10 @@ std::string ReferenceDatabasePath() {
 
 bool CopyReferenceDatabase(const std::string& target) {
     const std::string source = ReferenceDatabasePath();
-    std::string problem;
-    const bool copied = CopyFileWhole(source, target, ExistingFile::kKeep, std::nullopt, &problem);
-    if (!copied) ShowMessage(FormatResString(kStrCannotCopyReference, target, source, problem));
-    return copied;
+    const std::optional<Problem> problem = CopyFileWhole(source, target, ExistingFile::kKeep);
+    if (problem)
+        ShowMessage(FormatResString(kStrCannotCopyReference, target, source, problem->message));
+    return !problem;
 }
 
 CompactionSteps DefaultCompactionSteps() {

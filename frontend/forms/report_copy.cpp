@@ -67,24 +67,25 @@ std::optional<Problem> SaveReportWithCharts(const std::filesystem::path& report,
     // Every file is written under a temporary name before any is named: a failure leaves an
     // earlier report saved as `target` as it was.
     std::list<StagedFile> files;
-    std::string problem;
-    const auto failed = [&] {
+    const auto failed = [&](Problem problem) {
         files.clear();  // their temporaries go
         std::error_code ignored;
         if (newFolder) std::filesystem::remove(folder, ignored);
-        return Problem{problem};
+        return problem;
     };
     const std::string prefix = UrlSegment(folder.filename().string()) + "/";
     for (std::string_view chart : kReportChartFiles) {
         files.emplace_back((folder / chart).string());
-        if (!files.back().CopyFrom((report.parent_path() / chart).string(), std::nullopt, &problem))
-            return failed();
+        if (std::optional<Problem> problem =
+                files.back().CopyFrom((report.parent_path() / chart).string(), std::nullopt))
+            return failed(*problem);
         const std::string name(chart);
         ReplaceAll(page, "src=\"" + name + "\"", "src=\"" + prefix + name + "\"");
     }
     files.emplace_back(target.string());
-    if (!files.back().Write(page, &problem)) return failed();
+    if (std::optional<Problem> problem = files.back().Write(page)) return failed(*problem);
     for (StagedFile& file : files)
-        if (!file.Commit(ExistingFile::kReplace, &problem)) return failed();
+        if (std::optional<Problem> problem = file.Commit(ExistingFile::kReplace))
+            return failed(*problem);
     return std::nullopt;
 }
