@@ -48,7 +48,7 @@ class BatchHome {
 // The run from 1 January over `days` days.
 BatchInput Run(int days) {
     BatchInput in;
-    in.poolType = kResidentialInGround;
+    in.poolType = PoolType::ResidentialInGround;
     in.referenceRun = 1;
     in.weatherFile = BatchHome::WeatherFile();
     in.opensMonth = in.opensDay = 1;

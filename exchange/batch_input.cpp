@@ -282,10 +282,11 @@ BatchInputResult ReadBatchInput(std::istream& in, BatchInput& input) {
     std::string skipped;
     for (int line = 1; line <= 3; ++line)  // run number, creation time, comments
         if (!reader.Text(skipped)) return Fault(BatchInputError::kUnreadableLine, reader.line());
-    if (!reader.Value(input.poolType))
-        return Fault(BatchInputError::kUnreadableLine, reader.line());
-    if (input.poolType < kResidentialInGround || input.poolType > kPublicIndoor)
-        return Fault(BatchInputError::kPoolType, reader.line());
+    int poolType = 0;
+    if (!reader.Value(poolType)) return Fault(BatchInputError::kUnreadableLine, reader.line());
+    const std::optional<PoolType> type = StoredPoolType(poolType);
+    if (!type) return Fault(BatchInputError::kPoolType, reader.line());
+    input.poolType = *type;
     LineParser parser(reader);
     if (!RunLines(parser, input)) {
         if (reader.refused().error != BatchInputError::kNone) return reader.refused();
@@ -305,7 +306,7 @@ BatchInputResult WriteBatchInput(const BatchInput& input, std::string& text) {
     writer.Int(input.runId);
     writer.Text(input.created);
     writer.Text(input.comments);
-    writer.Int(input.poolType);
+    writer.Int(PoolTypeNumber(input.poolType));
     RunLines(writer, copy);
     // What the simulation program will make of the text is what counts: the values as written
     // (six significant digits) must pass its reader.
@@ -367,8 +368,8 @@ double OrientationToAzimuth(double orientation) {
     return azimuth;
 }
 
-double PoolVolume(int poolType, double area) {
-    return area * (poolType == kPublicIndoor ? 1.9 : 1.5);
+double PoolVolume(PoolType poolType, double area) {
+    return area * (poolType == PoolType::PublicIndoor ? 1.9 : 1.5);
 }
 
 int SeasonDays(int startDay, int endDay) {

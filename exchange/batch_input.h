@@ -18,15 +18,7 @@
 
 #include "collector_kind.h"
 #include "heater_kind.h"
-// Templates of the four pool types, in the program folder.
-inline constexpr std::array<std::string_view, 4> kPoolTemplates = {"resingr.tpl", "resabgr.tpl",
-                                                                   "pubout.tpl", "pubin.tpl"};
-enum PoolType : int {
-    kResidentialInGround = 0,
-    kResidentialAboveGround,
-    kPublicOutdoor,
-    kPublicIndoor
-};
+#include "pool_type.h"
 
 struct BatchCollector {
     int type = 0;  // as written: 0 glazed, any other unglazed
@@ -67,7 +59,7 @@ struct BatchInput {
     int runId = 0;
     std::string created;
     std::string comments;
-    int poolType = 0;
+    PoolType poolType = PoolType::ResidentialInGround;
     int referenceRun = 0;
     std::string weatherFile;
     int opensMonth = 0, opensDay = 0, closesMonth = 0, closesDay = 0;
@@ -149,7 +141,7 @@ double OrientationToAzimuth(double orientation);
 
 // Water volume of a pool of the given type and area: mean depth 1.9 m for a public indoor
 // pool, 1.5 m for the others.
-double PoolVolume(int poolType, double area);
+double PoolVolume(PoolType poolType, double area);
 
 // Days of the season from the opening to the closing day of year, over the new year when the
 // closing day comes first; a closing day just before the opening day is a whole year (365).

@@ -20,9 +20,10 @@ double DailyWaterLoss(double cubicMetres) {
     return cubicMetres * kWaterDensity / kSecondsPerDay;
 }
 
-void SetUpTemplate(CTidewarmDoc& doc, int poolType) {
-    const bool publicPool = poolType == kPublicOutdoor || poolType == kPublicIndoor;
-    const bool indoor = poolType == kPublicIndoor;
+void SetUpTemplate(CTidewarmDoc& doc, PoolType poolType) {
+    const bool publicPool =
+        poolType == PoolType::PublicOutdoor || poolType == PoolType::PublicIndoor;
+    const bool indoor = poolType == PoolType::PublicIndoor;
     doc.SetDefaults();
 
     // Switches: solar collectors and a heater (the defaults), hourly output with the pool
@@ -69,8 +70,8 @@ void SetUpTemplate(CTidewarmDoc& doc, int poolType) {
 
     // Pool: the walls of an above-ground pool stand in the open; public pools lose more water.
     const double area = publicPool ? 300 : 50;
-    const double exposedWalls = poolType == kResidentialAboveGround ? 1.0 : 0.0;
-    const double floorResistance = poolType == kResidentialAboveGround ? 1.0 : 5.0;
+    const double exposedWalls = poolType == PoolType::ResidentialAboveGround ? 1.0 : 0.0;
+    const double floorResistance = poolType == PoolType::ResidentialAboveGround ? 1.0 : 5.0;
     doc.pool.SetDesignParameters(PoolVolume(poolType, area), area, exposedWalls, 0.9, 0.6,
                                  floorResistance, 1.25, 5e-7, 1, 0.15);
     doc.pool.SetOtherWaterLoss(DailyWaterLoss(publicPool ? 2.0 : 0.2));
@@ -90,10 +91,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: make_templates <folder>\n");
         return 2;
     }
-    for (int type = kResidentialInGround; type <= kPublicIndoor; ++type) {
+    for (const PoolType type : kPoolTypes) {
         CTidewarmDoc doc;
         SetUpTemplate(doc, type);
-        const std::string path = std::string(argv[1]) + "/" + std::string(kPoolTemplates[type]);
+        const std::string path = std::string(argv[1]) + "/" + std::string(PoolTemplate(type));
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         if (!out || doc.WriteProject(out) != 0 || !out.flush()) {
             std::fprintf(stderr, "make_templates: cannot write %s\n", path.c_str());

@@ -22,7 +22,9 @@ void CopyRunValues(const CRunsSet& run, BatchInput& input) {
     input.runId = run.m_RunId;
     input.created = FormatRunTime(run.m_TStamp, g_nLanguage);
     input.comments = run.m_Comments;
-    input.poolType = run.m_PoolType;
+    // A number outside the four types is written as it stands, for the written file's check to
+    // refuse it as the simulation program would.
+    input.poolType = static_cast<PoolType>(run.m_PoolType);
     input.referenceRun = run.m_DoubleRun ? 1 : 0;
     input.opensMonth = run.m_OpensMonth;
     input.opensDay = run.m_OpensDay;

@@ -208,11 +208,11 @@ std::optional<Problem> MissingChoiceProblem(const InputFormData& data) {
 }
 
 double ShownShading(const InputFormData& data) {
-    return data.poolType == kPublicIndoor ? 100 : data.shading;
+    return data.poolType == PoolType::PublicIndoor ? 100 : data.shading;
 }
 
-double ShadingForNewPoolType(int poolType) {
-    return poolType == kPublicIndoor ? 100 : 0;
+double ShadingForNewPoolType(PoolType poolType) {
+    return poolType == PoolType::PublicIndoor ? 100 : 0;
 }
 
 int DayAfterMonthChange(int day, int month) {

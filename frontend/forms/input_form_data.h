@@ -23,7 +23,7 @@ struct InputFormData {
     int clientId = 0, installerId = 0, poolUseId = 0, collectorId = 0, heaterId = 0, blanketId = 0;
     std::string comments;
     UnitSystem units = UnitSystem::SI;  // the units the form shows
-    int poolType = 0;  // 0 res. in-ground, 1 res. above ground, 2 public outdoor, 3 public indoor
+    PoolType poolType = PoolType::ResidentialInGround;
     std::string city;
     int opensMonth = 6, opensDay = 1, closesMonth = 9, closesDay = 30;
     double poolArea = 20;  // m2
@@ -88,7 +88,7 @@ int& ChosenId(InputFormData& data, ObjectType list);
 // The shading the form shows: 100 % for an indoor pool, else the stored shading.
 double ShownShading(const InputFormData& data);
 // The shading put into the box when the user changes the pool type.
-double ShadingForNewPoolType(int poolType);
+double ShadingForNewPoolType(PoolType poolType);
 
 // The day kept when the user changes the month: the same day below 27 when the month has it, else
 // the month's last day (365-day year).

@@ -181,8 +181,7 @@ wxSizer* InputFormDialog::BuildPoolPart(wxWindow* parent) {
     AddList(panel, grid, kStrLabelUseConditions, ObjectType::PoolUse);
     box->Add(grid, 0, wxEXPAND | wxALL, 4);
 
-    poolType_->Bind(wxEVT_CHOICE,
-                    [this](wxCommandEvent&) { SelectPoolType(poolType_->GetSelection()); });
+    poolType_->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { SelectPoolType(SelectedPoolType()); });
     opensMonth_->Bind(wxEVT_CHOICE,
                       [this](wxCommandEvent&) { ChangeMonth(*opensMonth_, *opensDay_); });
     closesMonth_->Bind(wxEVT_CHOICE,
@@ -308,7 +307,7 @@ void InputFormDialog::ShowData() {
     doubleRun_->SetValue(data_.doubleRun);
     comments_->SetValue(ToWx(data_.comments));
     (data_.units == UnitSystem::IP ? unitsIP_ : unitsSI_)->SetValue(true);
-    poolType_->SetSelection(data_.poolType);
+    poolType_->SetSelection(PoolTypeNumber(data_.poolType));
     opensMonth_->SetSelection(data_.opensMonth - 1);
     closesMonth_->SetSelection(data_.closesMonth - 1);
     // The stored season as it is stored: the month-change rule is the user's, not the form's.
@@ -327,7 +326,7 @@ void InputFormDialog::ShowData() {
     ShowUnitFields();
     ShowRunNumber();
     // The stored shading stays; only an indoor pool shows (and keeps) 100 %.
-    Field(InputField::Shading).Enable(data_.poolType != kPublicIndoor);
+    Field(InputField::Shading).Enable(data_.poolType != PoolType::PublicIndoor);
     ApplyEnableRules();
     changed_ = {};
 }
@@ -395,12 +394,16 @@ void InputFormDialog::SelectUnits(UnitSystem units) {
     ShowUnitFields();
 }
 
-void InputFormDialog::SelectPoolType(int poolType) {
-    poolType_->SetSelection(poolType);
+PoolType InputFormDialog::SelectedPoolType() const {
+    return static_cast<PoolType>(poolType_->GetSelection());
+}
+
+void InputFormDialog::SelectPoolType(PoolType poolType) {
+    poolType_->SetSelection(PoolTypeNumber(poolType));
     data_.shading = ShadingForNewPoolType(poolType);
     Field(InputField::Shading).ChangeValue(wxString::Format("%g", data_.shading));
     changed_[static_cast<std::size_t>(InputField::Shading)] = false;
-    Field(InputField::Shading).Enable(poolType != kPublicIndoor);
+    Field(InputField::Shading).Enable(poolType != PoolType::PublicIndoor);
 }
 
 InputFieldTexts InputFormDialog::FieldTexts() const {
@@ -445,7 +448,7 @@ bool InputFormDialog::ReadForm() {
     }
     read.doubleRun = doubleRun_->GetValue();
     read.comments = FromWx(comments_->GetValue());
-    read.poolType = poolType_->GetSelection();
+    read.poolType = SelectedPoolType();
     read.opensMonth = opensMonth_->GetSelection() + 1;
     read.opensDay = opensDay_->GetSelection() + 1;
     read.closesMonth = closesMonth_->GetSelection() + 1;

@@ -35,7 +35,6 @@ class InputFormDialog : public wxDialog {
     // The controls, for the tests.
     wxTextCtrl& Field(InputField field) { return *fields_[static_cast<std::size_t>(field)]; }
     wxChoice& List(ObjectType list) { return *lists_[Index(list)]; }
-    wxChoice& PoolType() { return *poolType_; }
     wxChoice& City() { return *city_; }
     wxTextCtrl& Comments() { return *comments_; }
     wxRadioButton& UnitsSI() { return *unitsSI_; }
@@ -44,9 +43,10 @@ class InputFormDialog : public wxDialog {
     // The number (181 to 192) of the system picture shown.
     int SystemPicture() const { return pictureNumber_; }
     void SelectUnits(UnitSystem units);
-    void SelectPoolType(int poolType);
+    void SelectPoolType(PoolType poolType);
 
   private:
+    PoolType SelectedPoolType() const;
     void BuildControls();
     wxSizer* BuildRunPart(wxWindow* parent);
     wxSizer* BuildPoolPart(wxWindow* parent);

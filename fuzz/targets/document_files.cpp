@@ -39,7 +39,7 @@ void BatchInput(Bytes bytes) {
     const BatchInputResult result = ReadBatchInput(in, input);
     if (result.error != BatchInputError::kNone) return;
     // The values the batch mode derives from what was read.
-    Require(input.poolType >= 0 && input.poolType < static_cast<int>(kPoolTemplates.size()));
+    Require(StoredPoolType(PoolTypeNumber(input.poolType)) == input.poolType);
     double flags[12];
     MonthMaskToFlags(flags, input.heater.monthMask);
     MonthMaskToFlags(flags, input.blanket.monthMask);

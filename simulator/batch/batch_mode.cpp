@@ -70,7 +70,7 @@ int CTidewarmDoc::LoadBatchInput() {
         return 0;
     }
 
-    const std::string templateName(kPoolTemplates[input.poolType]);
+    const std::string templateName(PoolTemplate(input.poolType));
     std::ifstream project(g_strProgramFolder + "/" + templateName, std::ios::binary);
     if (!project.is_open()) {
         ShowMessage(LoadResString(kStrCannotOpenTemplate) + templateName);

@@ -19,7 +19,7 @@ BatchInput PlainRun() {
     BatchInput in;
     in.runId = 3;
     in.created = "09 Dec 2026 10:15";
-    in.poolType = kPublicOutdoor;
+    in.poolType = PoolType::PublicOutdoor;
     in.weatherFile = "/home/u/Documents/Tidewarm/Climate/Montreal.zfw";
     in.opensMonth = 6, in.opensDay = 1, in.closesMonth = 9, in.closesDay = 30;
     in.poolArea = 1234567;

@@ -195,10 +195,10 @@ TEST(InputFormRulesTest, DaysShadingAndUnits) {
 
     data.shading = 35;
     EXPECT_DOUBLE_EQ(ShownShading(data), 35);  // kept when the run opens
-    data.poolType = kPublicIndoor;
+    data.poolType = PoolType::PublicIndoor;
     EXPECT_DOUBLE_EQ(ShownShading(data), 100);
-    EXPECT_DOUBLE_EQ(ShadingForNewPoolType(kPublicIndoor), 100);
-    EXPECT_DOUBLE_EQ(ShadingForNewPoolType(1), 0);
+    EXPECT_DOUBLE_EQ(ShadingForNewPoolType(PoolType::PublicIndoor), 100);
+    EXPECT_DOUBLE_EQ(ShadingForNewPoolType(PoolType::ResidentialAboveGround), 0);
 }
 
 // A new run is stored whole as its form opens: each list's entry and the city; an opened run
@@ -320,7 +320,7 @@ TEST_F(RunTest, EveryFormMemberComesBackFromItsRunsColumn) {
         data->doubleRun = !data->doubleRun;
         data->comments = isNew ? "new" : "saved over";
         data->units = UnitSystem::IP;
-        data->poolType = 2;
+        data->poolType = PoolType::PublicOutdoor;
         data->city = "Elsewhere";
         data->opensMonth = 5;
         data->opensDay = 3;

@@ -56,7 +56,7 @@ TEST_F(RunTest, EveryFieldOfARunReachesTheReader) {
             const BatchInput in = WrittenAndRead(run, path, skipped);
             EXPECT_EQ(skipped,
                       std::to_string(runId) + "|" + FormatRunTime(run.m_TStamp, 0) + "|Sample|");
-            EXPECT_EQ(in.poolType, poolType);
+            EXPECT_EQ(PoolTypeNumber(in.poolType), poolType);
             EXPECT_EQ(in.referenceRun, poolType % 2);
             EXPECT_EQ(in.weatherFile, g_strClimateFolder + "/" + test::kWeatherFile);
             EXPECT_EQ(in.opensMonth * 100 + in.opensDay, 515);

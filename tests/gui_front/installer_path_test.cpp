@@ -107,7 +107,7 @@ void FillForm(InputFormDialog& form) {
     EXPECT_EQ(form.List(ObjectType::Client).GetStringSelection(), kClient);
     EXPECT_EQ(form.List(ObjectType::Installer).GetStringSelection(), kInstaller);
     EXPECT_EQ(form.City().GetStringSelection(), gui_test::kCity);
-    form.SelectPoolType(0);
+    form.SelectPoolType(PoolType::ResidentialInGround);
     form.Comments().SetValue(kComments);
     Choose(form.List(ObjectType::Collector), "Unglazed pool collector, polymer, 3.7 m2");
     Choose(form.List(ObjectType::Heater), "Heat pump, 14 kW");

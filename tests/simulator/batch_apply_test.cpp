@@ -155,7 +155,7 @@ TEST_F(LoadBatchInputTest, AWindows1252StationNameIsSavedInUtf8) {
 TEST_F(LoadBatchInputTest, WithoutCollectorsTheTemplateKeepsItsCollectorLoop) {
     input_.collectorSelector = 0;
     input_.heaterSelector = 0;
-    input_.poolType = kPublicIndoor;
+    input_.poolType = PoolType::PublicIndoor;
     Write(input_);
     CTidewarmDoc doc;
     ASSERT_EQ(doc.LoadBatchInput(), 1);
@@ -224,7 +224,7 @@ TEST_F(LoadBatchInputTest, EachFailureIsShownAndNothingIsSaved) {
     EXPECT_EQ(messages_.shown[0], "Invalid opening or closing date in file 'Tidewarm.tmp'.");
 
     input_ = test::SampleBatchInput(weather_);
-    input_.poolType = kResidentialAboveGround;
+    input_.poolType = PoolType::ResidentialAboveGround;
     Write(input_);
     const fs::path programs = fs::current_path() / "programs";
     fs::create_directories(programs);
@@ -266,7 +266,7 @@ TEST_F(LoadBatchInputTest, ATemplateValueOutOfItsDialogsRangeFailsTheRunNamingIt
         text += line + "\n";
     }
     test::WriteFile(programs / "pubout.tpl", text);
-    input_.poolType = kPublicOutdoor;
+    input_.poolType = PoolType::PublicOutdoor;
     Write(input_);
     CTidewarmDoc doc;
     EXPECT_EQ(doc.RunBatch(), 1);
@@ -291,7 +291,7 @@ TEST_F(LoadBatchInputTest, TemplateIsReadBeforeTheValuesAfterThePoolType) {
     EXPECT_EQ(messages_.shown[0], "Cannot open template file pubout.tpl");
 
     test::WriteFile(programs / "pubout.tpl", "Tidewarm 30000 20002\n1 0\n");
-    input_.poolType = kPublicOutdoor;
+    input_.poolType = PoolType::PublicOutdoor;
     input_.opensMonth = 13;
     Write(input_);
     messages_.shown.clear();

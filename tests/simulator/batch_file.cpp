@@ -9,7 +9,7 @@ BatchInput SampleBatchInput(const std::string& weatherFile) {
     in.runId = 17;
     in.created = "9 Dec 2026 10:15";
     in.comments = "Test run";
-    in.poolType = kResidentialInGround;
+    in.poolType = PoolType::ResidentialInGround;
     in.referenceRun = 1;
     in.weatherFile = weatherFile;
     in.opensMonth = 5;

@@ -45,7 +45,7 @@ TEST(BatchInputReader, FullFileWithCrLfReadsEveryValue) {
     EXPECT_EQ(Lines(text).size(), 48u);
     BatchInput read;
     ASSERT_EQ(Read(text, read).error, BatchInputError::kNone);
-    EXPECT_EQ(read.poolType, 0);
+    EXPECT_EQ(read.poolType, PoolType::ResidentialInGround);
     EXPECT_EQ(read.referenceRun, 1);
     EXPECT_EQ(read.weatherFile, "/data/Climate/Montreal.zfw");
     EXPECT_EQ(read.opensMonth, 5);
@@ -128,9 +128,12 @@ TEST(BatchInputReader, InvalidPoolTypeDateTestAreaAndLongPath) {
         BatchInput read;
         return Read(test::BatchInputText(input), read);
     };
-    EXPECT_EQ(result([](BatchInput& in) { in.poolType = 4; }).error, BatchInputError::kPoolType);
-    EXPECT_EQ(result([](BatchInput& in) { in.poolType = -1; }).error, BatchInputError::kPoolType);
-    EXPECT_EQ(result([](BatchInput& in) { in.poolType = 3; }).error, BatchInputError::kNone);
+    EXPECT_EQ(result([](BatchInput& in) { in.poolType = static_cast<PoolType>(4); }).error,
+              BatchInputError::kPoolType);
+    EXPECT_EQ(result([](BatchInput& in) { in.poolType = static_cast<PoolType>(-1); }).error,
+              BatchInputError::kPoolType);
+    EXPECT_EQ(result([](BatchInput& in) { in.poolType = PoolType::PublicIndoor; }).error,
+              BatchInputError::kNone);
     EXPECT_EQ(result([](BatchInput& in) {
                   in.opensDay = 31;
                   in.opensMonth = 4;
@@ -246,8 +249,9 @@ TEST(BatchRules, OrientationIndexToAzimuth) {
 }
 
 TEST(BatchRules, VolumeFromAreaAndPoolType) {
-    EXPECT_DOUBLE_EQ(PoolVolume(kPublicIndoor, 100), 190);
-    for (int type : {kResidentialInGround, kResidentialAboveGround, kPublicOutdoor})
+    EXPECT_DOUBLE_EQ(PoolVolume(PoolType::PublicIndoor, 100), 190);
+    for (PoolType type :
+         {PoolType::ResidentialInGround, PoolType::ResidentialAboveGround, PoolType::PublicOutdoor})
         EXPECT_DOUBLE_EQ(PoolVolume(type, 100), 150);
 }
 

@@ -149,24 +149,24 @@ class BatchRunTest : public ::testing::Test {
 };
 
 TEST_F(BatchRunTest, EveryPoolTypeRunsAndItsEnergiesClose) {
-    for (int type = kResidentialInGround; type <= kPublicIndoor; ++type) {
-        SCOPED_TRACE(kPoolTemplates[type]);
+    for (const PoolType type : kPoolTypes) {
+        SCOPED_TRACE(PoolTemplate(type));
         for (const char* name : {"Tidewarm.mly", "Tidewarm.mlx", "Tidewarm.hly"})
             fs::remove(data_ / name);
         BatchInput input = input_;
         input.poolType = type;
-        input.referenceRun = type % 2 == 0 ? 1 : 0;
-        input.collectorSelector = type != kResidentialAboveGround ? 4 : 0;
-        if (type == kPublicIndoor) {  // glazed collectors
+        input.referenceRun = PoolTypeNumber(type) % 2 == 0 ? 1 : 0;
+        input.collectorSelector = type != PoolType::ResidentialAboveGround ? 4 : 0;
+        if (type == PoolType::PublicIndoor) {  // glazed collectors
             input.collector.type = 0;
             input.collector.a = 0.75;
             input.collector.b = 0;
             input.collector.c = 4.5;
             input.collector.d = 0.01;
         }
-        input.heater.type = type == kPublicOutdoor ? 1 : 0;
-        input.heater.efficiency = type == kPublicOutdoor ? 4.5 : 0.8;
-        input.blanketSelector = type != kPublicIndoor ? 3 : 0;
+        input.heater.type = type == PoolType::PublicOutdoor ? 1 : 0;
+        input.heater.efficiency = type == PoolType::PublicOutdoor ? 4.5 : 0.8;
+        input.blanketSelector = type != PoolType::PublicIndoor ? 3 : 0;
         Write(test::BatchInputText(input));
 
         const Outcome outcome = StartTidewarmPro(dir_.path(), "-batch");

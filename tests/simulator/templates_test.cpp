@@ -20,8 +20,8 @@ TEST(Templates, CommittedFilesAreWhatTheToolWritesAndReadBack) {
     test::ScopedTempDir dir;
     const std::string tool = std::string(TIDEWARM_BIN_DIR) + "/../tools/make_templates";
     ASSERT_EQ(std::system((tool + " " + dir.path().string()).c_str()), 0);
-    for (int type = kResidentialInGround; type <= kPublicIndoor; ++type) {
-        const std::string name(kPoolTemplates[type]);
+    for (const PoolType type : kPoolTypes) {
+        const std::string name(PoolTemplate(type));
         const std::string committed = test::ReadFile(fs::path(TIDEWARM_RESOURCES_DIR) / name);
         EXPECT_EQ(test::ReadFile(dir.path() / name), committed) << name;
 
@@ -38,7 +38,7 @@ TEST(Templates, CommittedFilesAreWhatTheToolWritesAndReadBack) {
         doc.hourlyWriter.GetColumnFlags(flags, 0, kHourlyColumnCount - 1);
         EXPECT_EQ(flags[kHourlyTPool], 1) << name;
         EXPECT_EQ(doc.SwimmableCriterion, 1) << name;
-        EXPECT_EQ(doc.IndoorPool, type == kPublicIndoor ? 1 : 0) << name;
+        EXPECT_EQ(doc.IndoorPool, type == PoolType::PublicIndoor ? 1 : 0) << name;
         // The blanket goes on only when nobody swims, so it never meets activity.
         EXPECT_EQ(doc.BlanketAlways, 1) << name;
         EXPECT_EQ(doc.UseWeekends, 1) << name;
