@@ -11,10 +11,8 @@
 // adding up to 1 at most) and the month mask.
 #pragma once
 
-#include <array>
 #include <istream>
 #include <string>
-#include <string_view>
 
 #include "collector_kind.h"
 #include "heater_kind.h"
