@@ -6,7 +6,10 @@
 #include <string>
 
 #include "front_wx_headers.h"
+#include "frontend_globals.h"
 #include "gui_test_support.h"
+#include "runs_list.h"
+#include "welcome_window.h"
 
 namespace gui_test {
 
@@ -81,6 +84,21 @@ T* FindTopLevel() {
         if (auto* found = dynamic_cast<T*>(window); found != nullptr && !found->IsBeingDeleted())
             return found;
     return nullptr;
+}
+
+// The list's last run chosen to be opened as it is stored, as a click in the runs list does;
+// the welcome window the input form opens over. Null, with a failure, when either is missing.
+inline WelcomeWindow* ChooseLastRun() {
+    const std::vector<RunListRow> runs = ReadRunsList();
+    if (runs.empty()) {
+        ADD_FAILURE() << "no run in the list";
+        return nullptr;
+    }
+    ChooseRun(runs.back().runId, false);
+    g_nRunCreationMode = RunCreationMode::Existing;
+    auto* welcome = FindTopLevel<WelcomeWindow>();
+    if (welcome == nullptr) ADD_FAILURE() << "no welcome window";
+    return welcome;
 }
 
 }  // namespace gui_test

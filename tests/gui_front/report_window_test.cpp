@@ -67,11 +67,7 @@ int ReportWindowsOpen() {
 }
 
 TEST(ReportWindowTest, TakesTheInputOverTheFormAndClosesFromItsMenu) {
-    const std::vector<RunListRow> runs = ReadRunsList();
-    ASSERT_FALSE(runs.empty());
-    ChooseRun(runs.back().runId, false);
-    g_nRunCreationMode = RunCreationMode::Existing;
-    auto* welcome = gui_test::FindTopLevel<WelcomeWindow>();
+    WelcomeWindow* welcome = gui_test::ChooseLastRun();
     ASSERT_NE(welcome, nullptr);
     InputFormDialog form(welcome);
     ASSERT_TRUE(form.Loaded());

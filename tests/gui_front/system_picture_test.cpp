@@ -8,7 +8,6 @@
 #include "front_test_support.h"
 #include "frontend_globals.h"
 #include "input_form.h"
-#include "runs_list.h"
 #include "welcome_window.h"
 
 namespace {
@@ -28,11 +27,9 @@ int PositionOf(InputFormDialog& form, ObjectType list, const wxString& name) {
 }
 
 TEST(SystemPictureWindowTest, PictureFollowsTheLists) {
-    const std::vector<RunListRow> runs = ReadRunsList();
-    ASSERT_FALSE(runs.empty());
-    ChooseRun(runs.back().runId, false);
-    g_nRunCreationMode = RunCreationMode::Existing;
-    auto* form = new InputFormDialog(gui_test::FindTopLevel<WelcomeWindow>());
+    WelcomeWindow* welcome = gui_test::ChooseLastRun();
+    ASSERT_NE(welcome, nullptr);
+    auto* form = new InputFormDialog(welcome);
     ASSERT_TRUE(form->Loaded());
     const int heatPump = PositionOf(*form, ObjectType::Heater, "Heat pump, 14 kW");
     const int gas = PositionOf(*form, ObjectType::Heater, "Gas heater, 29 kW (100 000 Btu/h)");

@@ -20,7 +20,6 @@
 #include "options_dialog.h"
 #include "recordset.h"
 #include "report_window.h"
-#include "runs_list.h"
 #include "welcome_window.h"
 #include "wizard_windows.h"
 #include "wx_text.h"
@@ -64,11 +63,7 @@ class UnderWindowManager : public ::testing::Test {
     // The input form on the installer's run, shown modally over the main window while `script`
     // runs; the script ends the form in its last step.
     static void ShowFormWith(InputScript& script, InputFormDialog*& shown) {
-        const std::vector<RunListRow> runs = ReadRunsList();
-        ASSERT_FALSE(runs.empty());
-        ChooseRun(runs.back().runId, false);
-        g_nRunCreationMode = RunCreationMode::Existing;
-        auto* welcome = gui_test::FindTopLevel<WelcomeWindow>();
+        WelcomeWindow* welcome = gui_test::ChooseLastRun();
         ASSERT_NE(welcome, nullptr);
         InputFormDialog form(welcome);
         ASSERT_TRUE(form.Loaded());
