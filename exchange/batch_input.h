@@ -18,6 +18,7 @@
 
 #include "collector_kind.h"
 #include "heater_kind.h"
+#include "language.h"
 // Templates of the four pool types, in the program folder.
 inline constexpr std::array<std::string_view, 4> kPoolTemplates = {"resingr.tpl", "resabgr.tpl",
                                                                    "pubout.tpl", "pubin.tpl"};
@@ -100,8 +101,8 @@ struct BatchLimit {
     [[nodiscard]] bool Accepts(double value) const {
         return (aboveMin ? value > min : value >= min) && value <= max;
     }
-    // "0 to 100 %", or "above 0, up to 1e+10 W"; French when `language` is 1.
-    std::string RangeText(int language) const;
+    // "0 to 100 %", or "above 0, up to 1e+10 W", in `language`.
+    std::string RangeText(Language language) const;
 };
 
 // Why a batch input was not taken.
@@ -125,7 +126,7 @@ struct BatchInputResult {
 
 // The message that names what is wrong with a refused batch input, in English or French, for
 // the errors after the pool type: the line, the value as written and what is allowed.
-std::string BatchInputProblem(const BatchInputResult& result, int language);
+std::string BatchInputProblem(const BatchInputResult& result, Language language);
 
 // Reads a batch input file from `in` (numbers in the C locale; CR LF line ends and blanks around
 // a value or the weather path are allowed; a selector counts as present when it is not 0) and
