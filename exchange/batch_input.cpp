@@ -315,8 +315,8 @@ BatchInputResult WriteBatchInput(const BatchInput& input, std::string& text) {
     return ReadBatchInput(written, read);
 }
 
-std::string BatchLimit::RangeText(int language) const {
-    const bool inFrench = language == 1;
+std::string BatchLimit::RangeText(Language language) const {
+    const bool inFrench = language == Language::French;
     const std::string suffix = *unit != '\0' ? std::string(" ") + unit : "";
     char text[160];
     if (max >= kNoUpperBound)
@@ -334,8 +334,8 @@ std::string BatchLimit::RangeText(int language) const {
     return text;
 }
 
-std::string BatchInputProblem(const BatchInputResult& result, int language) {
-    const bool inFrench = language == 1;
+std::string BatchInputProblem(const BatchInputResult& result, Language language) {
+    const bool inFrench = language == Language::French;
     const std::string line = (inFrench ? "Ligne " : "Line ") + std::to_string(result.line) +
                              (inFrench ? " de " : " of ") + std::string(kBatchInputFileName) + ": ";
     switch (result.error) {

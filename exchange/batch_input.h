@@ -16,6 +16,7 @@
 
 #include "collector_kind.h"
 #include "heater_kind.h"
+#include "language.h"
 #include "pool_type.h"
 
 struct BatchCollector {
@@ -90,8 +91,8 @@ struct BatchLimit {
     [[nodiscard]] bool Accepts(double value) const {
         return (aboveMin ? value > min : value >= min) && value <= max;
     }
-    // "0 to 100 %", or "above 0, up to 1e+10 W"; French when `language` is 1.
-    std::string RangeText(int language) const;
+    // "0 to 100 %", or "above 0, up to 1e+10 W", in `language`.
+    std::string RangeText(Language language) const;
 };
 
 // Why a batch input was not taken.
@@ -115,7 +116,7 @@ struct BatchInputResult {
 
 // The message that names what is wrong with a refused batch input, in English or French, for
 // the errors after the pool type: the line, the value as written and what is allowed.
-std::string BatchInputProblem(const BatchInputResult& result, int language);
+std::string BatchInputProblem(const BatchInputResult& result, Language language);
 
 // Reads a batch input file from `in` (numbers in the C locale; CR LF line ends and blanks around
 // a value or the weather path are allowed; a selector counts as present when it is not 0) and

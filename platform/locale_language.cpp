@@ -11,10 +11,10 @@ bool LocaleNamesFrench(std::string_view locale) {
     return lower == "fr" || lower == "french";
 }
 
-int UserLocaleLanguage() {
+Language UserLocaleLanguage() {
     for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const char* value = std::getenv(name);
-        if (value && *value) return LocaleNamesFrench(value) ? 1 : 0;
+        if (value && *value) return LocaleNamesFrench(value) ? Language::French : Language::English;
     }
-    return 0;
+    return Language::English;
 }

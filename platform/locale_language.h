@@ -3,9 +3,11 @@
 
 #include <string_view>
 
+#include "language.h"
+
 // True when a locale name names French ("fr", "fr_CA.UTF-8", "french", ...).
 [[nodiscard]] bool LocaleNamesFrench(std::string_view locale);
 
 // The user's language from the locale settings: the first non-empty of LC_ALL, LC_MESSAGES and
-// LANG; 1 when it names French, else 0.
-[[nodiscard]] int UserLocaleLanguage();
+// LANG; French when it names French, else English.
+[[nodiscard]] Language UserLocaleLanguage();

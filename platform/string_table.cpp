@@ -153,10 +153,10 @@ const StringTable& FrenchStrings() {
     return g_french;
 }
 
-bool SetUpStrings(std::span<const StringEntry> english, int language,
+bool SetUpStrings(std::span<const StringEntry> english, Language language,
                   const std::string& programFolder, std::string_view libraryName) {
     SetEnglishStrings(english);
-    if (language != 1) {
+    if (language != Language::French) {
         DropFrenchStrings();
         return false;
     }

@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "language.h"
 #include "messages.h"
 
 // One entry of a built-in table.
@@ -87,9 +88,9 @@ void DropFrenchStrings();
 const StringTable& EnglishStrings();
 const StringTable& FrenchStrings();
 
-// Sets the English table and, when `language` is 1 (French), loads the French file of
+// Sets the English table and, when `language` is French, loads the French file of
 // `libraryName` from `programFolder`. True when the French table is in force.
-[[nodiscard]] bool SetUpStrings(std::span<const StringEntry> english, int language,
+[[nodiscard]] bool SetUpStrings(std::span<const StringEntry> english, Language language,
                                 const std::string& programFolder, std::string_view libraryName);
 
 // The text of `id` in the language in force: the French table's when it is loaded and holds the

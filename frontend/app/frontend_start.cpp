@@ -19,7 +19,7 @@ bool g_databaseInUse = false;
 }  // namespace
 
 bool StartFrontEnd(const std::string& programFolder, const std::string& dataFolder,
-                   const std::function<void(int)>& useLanguage) {
+                   const std::function<void(Language)>& useLanguage) {
     ResetFrontEndState();
     g_databaseInUse = false;
     SetupPaths(dataFolder, programFolder);
@@ -29,8 +29,8 @@ bool StartFrontEnd(const std::string& programFolder, const std::string& dataFold
         SetUpStrings(FrontEndEnglishStrings(), g_nLanguage, programFolder, kFrontEndFrenchLibrary);
     // Without its texts the program would be French only in part (reports, help, months): it
     // runs in English this time, and the configuration keeps French for the next start.
-    const bool frenchMissing = !stringsRead && g_nLanguage == 1;
-    if (frenchMissing) g_nLanguage = 0;
+    const bool frenchMissing = !stringsRead && g_nLanguage == Language::French;
+    if (frenchMissing) g_nLanguage = Language::English;
     if (useLanguage) useLanguage(g_nLanguage);
     if (frenchMissing)
         ShowMessage(FormatResString(kStrFrenchTextsMissing,

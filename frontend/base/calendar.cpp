@@ -18,19 +18,19 @@ int DayOfYearNoLeap(int day, int month) {
     return DayOfYear(month, day, kNoLeap);
 }
 
-std::string GetMonthName(int month, int language) {
+std::string GetMonthName(int month, Language language) {
     char name[16];
     return MonthName(month, name, language);
 }
 
-std::string FormatRunTime(std::int64_t time, int language) {
+std::string FormatRunTime(std::int64_t time, Language language) {
     const std::time_t seconds = static_cast<std::time_t>(time);
     std::tm local{};
     if (!localtime_r(&seconds, &local)) return "";
     // The month from the program's own names, whatever the system's locale: "Dec" as the C
     // locale abbreviates it, or the French name in lower case, as a French date writes it.
     std::string month = GetMonthName(local.tm_mon + 1, language);
-    if (language == 1)
+    if (language == Language::French)
         month[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(month[0])));
     else
         month.resize(3);

@@ -61,7 +61,7 @@ void ApplySettings(const std::vector<std::string>& lines) {
     if (lines.size() < 5 || !LeadingInteger(lines[4], runId)) return;
     g_nCurrentRunId = runId;
     if (lines.size() < 6 || FirstWord(lines[5]).empty()) return;
-    g_nLanguage = g_nNewLanguage = FirstWord(lines[5]) == "Fra" ? 1 : 0;
+    g_nLanguage = g_nNewLanguage = LanguageOfWord(FirstWord(lines[5]));
 }
 
 }  // namespace
@@ -70,7 +70,7 @@ void SetupPaths(const std::string& dataFolder, const std::string& programFolder)
     g_strDatabasePath = dataFolder + "/" + std::string(kDatabaseFileName);
     g_strClimateFolder = dataFolder + "/" + std::string(kClimateFolderName);
     g_nUnits = UnitSystem::SI;
-    g_nLanguage = g_nNewLanguage = 0;
+    g_nLanguage = g_nNewLanguage = Language::English;
     g_strProgramFolder = programFolder;
 }
 
@@ -92,7 +92,7 @@ bool WriteFrontEndConfig(const std::string& dataFolder) {
          << g_strDatabasePath << '\n'
          << g_strClimateFolder << '\n'
          << g_nCurrentRunId << '\n'
-         << (g_nNewLanguage == 1 ? "Fra" : "Eng") << '\n';
+         << LanguageWord(g_nNewLanguage) << '\n';
     const std::string path = ConfigPath(dataFolder);
     const std::optional<Problem> problem = ReplaceFileContents(path, text.str());
     if (problem)

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "display_units.h"
+#include "language.h"
 
 // How the input form gets its run: an existing run, a new run from scratch, or a new run copied
 // from a model run.
@@ -35,9 +36,9 @@ struct FrontEndState {
     UnitSystem units = UnitSystem::SI;
     // The current run; -1 none or not yet saved (configuration line 5).
     int currentRunId = 0;
-    // Language in force (0 English, 1 French), and the one chosen for the next start (line 6).
-    int language = 0;
-    int newLanguage = 0;
+    // Language in force, and the one chosen for the next start (line 6).
+    Language language = Language::English;
+    Language newLanguage = Language::English;
     RunCreationMode runCreationMode = RunCreationMode::Existing;
     // 1 when the wizard entered a new client or installer.
     int newClient = 0;
@@ -57,8 +58,8 @@ inline std::vector<std::string>& g_WeatherFileNames = g_frontEnd.weatherFileName
 inline std::vector<std::string>& g_CityNames = g_frontEnd.cityNames;
 inline UnitSystem& g_nUnits = g_frontEnd.units;
 inline int& g_nCurrentRunId = g_frontEnd.currentRunId;
-inline int& g_nLanguage = g_frontEnd.language;
-inline int& g_nNewLanguage = g_frontEnd.newLanguage;
+inline Language& g_nLanguage = g_frontEnd.language;
+inline Language& g_nNewLanguage = g_frontEnd.newLanguage;
 inline RunCreationMode& g_nRunCreationMode = g_frontEnd.runCreationMode;
 inline int& g_bNewClient = g_frontEnd.newClient;
 inline int& g_bNewInstaller = g_frontEnd.newInstaller;

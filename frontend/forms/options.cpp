@@ -44,8 +44,8 @@ void ChangeClimateFolder(const std::string& folder) {
     LoadCityList();
 }
 
-std::string LanguageChangeNotice(int language) {
-    if (language == 1)
+std::string LanguageChangeNotice(Language language) {
+    if (language == Language::French)
         return "Il faut redémarrer Tidewarm pour que le changement de langue prenne effet.\n\n"
                "Noter que les bases de données existantes ne sont pas traduites. Si désiré,\n"
                "utiliser le dialogue 'Options' après le redémarrage du programme\n"

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "language.h"
+
 // Makes `path` the database and opens it without compacting (offering to create it when
 // missing), taking its lock before and releasing the previous database's after. When another
 // front end holds it (message 435) or it cannot be used, the previous database stays in force
@@ -13,6 +15,5 @@
 // Makes `folder` the weather folder; the city list is read again when it changed.
 void ChangeClimateFolder(const std::string& folder);
 
-// The notice shown, in the newly chosen language (0 English, 1 French), when the language of
-// the next start changes.
-std::string LanguageChangeNotice(int language);
+// The notice shown, in the newly chosen language, when the language of the next start changes.
+std::string LanguageChangeNotice(Language language);

@@ -66,7 +66,7 @@ OptionsDialog::OptionsDialog(wxWindow* parent)
     Centre();
 
     (g_nUnits == UnitSystem::IP ? unitsIP_ : unitsSI_)->SetValue(true);
-    (g_nLanguage == 1 ? french_ : english_)->SetValue(true);
+    (g_nLanguage == Language::French ? french_ : english_)->SetValue(true);
 
     browseDatabase->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
         wxFileDialog dialog(this, ChooseFileTitle(), wxEmptyString, "*.mdb",
@@ -89,7 +89,7 @@ void OptionsDialog::Apply() {
         static_cast<void>(ChangeDatabase(FromWx(database_->GetValue())));
     }
     ChangeClimateFolder(FromWx(weather_->GetValue()));
-    const int language = french_->GetValue() ? 1 : 0;
+    const Language language = french_->GetValue() ? Language::French : Language::English;
     g_nNewLanguage = language;
     if (language != g_nLanguage) ShowMessage(LanguageChangeNotice(language), MessageKind::Notice);
 }

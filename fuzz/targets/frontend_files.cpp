@@ -10,6 +10,7 @@
 #include "frontend_globals.h"
 #include "frontend_strings.h"
 #include "fuzz_support.h"
+#include "language.h"
 #include "result_files.h"
 
 // The simulator's texts, which the other entries read; its header's ids share names with the
@@ -44,7 +45,8 @@ namespace {
 
 struct FrontEndSettings {
     UnitSystem units;
-    int runId, language, newLanguage;
+    int runId;
+    Language language, newLanguage;
     std::string databasePath, climateFolder;
     bool operator==(const FrontEndSettings&) const = default;
 };
@@ -63,7 +65,9 @@ void FrontEndConfig(Bytes bytes) {
     SetEnglishStrings(FrontEndEnglishStrings());
     WriteInput(std::string(kFrontEndConfigFileName), bytes);
     const FrontEndSettings read = ReadSettings();
-    Require((read.language == 0 || read.language == 1) && read.newLanguage == read.language);
+    // Either language, which its word stands for again.
+    Require(LanguageOfWord(LanguageWord(read.language)) == read.language &&
+            read.newLanguage == read.language);
     Require(!read.databasePath.empty() && !read.climateFolder.empty());
     Require(WriteFrontEndConfig("."));
     Require(ReadSettings() == read);

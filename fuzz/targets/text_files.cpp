@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "fuzz_support.h"
+#include "language.h"
 #include "messages.h"
 #include "program_config.h"
 #include "string_table.h"
@@ -88,7 +89,8 @@ void StringTableFile(Bytes bytes) {
 void ConfigFile(Bytes bytes) {
     WriteInput(std::string(kConfigFileName), bytes);
     ReadConfig(".");
-    Require(app::Language == 0 || app::Language == 1);
+    // Either language, which its word stands for again.
+    Require(LanguageOfWord(LanguageWord(app::Language)) == app::Language);
     Require(app::PendingLanguage == app::Language);
 }
 

@@ -41,9 +41,8 @@ int SplitDayOfYear(int dayOfYear, int leap, int& day) {
     return month;
 }
 
-char* CopyName(const char* const (&names)[2][13], int month, char* destination, int language) {
-    const int l = language == kFrench ? 1 : 0;
-    const char* name = month >= 1 && month <= 12 ? names[l][month] : "";
+char* CopyName(const char* const (&names)[2][13], int month, char* destination, Language language) {
+    const char* name = month >= 1 && month <= 12 ? names[LanguageIndex(language)][month] : "";
     return std::strcpy(destination, name);
 }
 
@@ -69,11 +68,11 @@ int MonthOfDay(int dayOfYear, int leap) {
     return SplitDayOfYear(dayOfYear, leap, day);
 }
 
-char* MonthName(int month, char* destination, int language) {
+char* MonthName(int month, char* destination, Language language) {
     return CopyName(kFullNames, month, destination, language);
 }
 
-char* MonthShortName(int month, char* destination, int language) {
+char* MonthShortName(int month, char* destination, Language language) {
     return CopyName(kShortNames, month, destination, language);
 }
 

@@ -5,13 +5,11 @@
 
 #include <istream>
 
+#include "language.h"
 #include "physical_constants.h"
 
 // Days of the simulated year (no leap day).
 inline constexpr int kDaysPerYear = 365;
-
-// Language index of the user interface and of month names.
-enum Language : int { kEnglish = 0, kFrench = 1 };
 
 // Day of year of a date; 0 when the month is outside 1..12 or the day outside the month.
 int DayOfYear(int month, int day, int leap);
@@ -24,8 +22,8 @@ int DaysInMonth(int month, int leap);
 
 // Copy the month's full or short name (UTF-8) into `destination` and return it; months outside
 // 1..12 give the empty text. The destination must hold 10 bytes.
-char* MonthName(int month, char* destination, int language);
-char* MonthShortName(int month, char* destination, int language);
+char* MonthName(int month, char* destination, Language language);
+char* MonthShortName(int month, char* destination, Language language);
 
 // Inline: the models convert every temperature they read, many times an hour.
 inline double KelvinToCelsius(double k) {

@@ -16,8 +16,8 @@ wxString SaveAsTitle() {
     return wxGetTranslation("Save As");
 }
 
-void UseProgramLanguage(int language) {
-    const bool french = language == 1;
+void UseProgramLanguage(Language language) {
+    const bool french = language == Language::French;
     auto* translations = new wxTranslations;
     translations->SetLanguage(french ? wxLANGUAGE_FRENCH : wxLANGUAGE_ENGLISH);
     // A missing catalog leaves wx's texts in English.

@@ -4,10 +4,12 @@
 
 #include <wx/string.h>
 
-// Loads wx's own catalog ("wxstd-3.2", Debian's wx3.2-i18n) for `language` (0 English,
-// 1 French) through wxTranslations, which needs no French system locale, and has GTK's texts
-// follow the same language. Only the messages locale changes: numbers keep the C locale.
-void UseProgramLanguage(int language);
+#include "language.h"
+
+// Loads wx's own catalog ("wxstd-3.2", Debian's wx3.2-i18n) for `language` through
+// wxTranslations, which needs no French system locale, and has GTK's texts follow the same
+// language. Only the messages locale changes: numbers keep the C locale.
+void UseProgramLanguage(Language language);
 
 // Titles of the file choosers in wx's own words, from its catalog: wx leaves the prompt it
 // gives them by default ("Select a file") untranslated.

@@ -40,9 +40,9 @@ static_assert(InEnumOrder(), "the chart texts are looked up by their ChartText v
 
 }  // namespace
 
-std::string_view ChartTextIn(ChartText text, int language) {
+std::string_view ChartTextIn(ChartText text, Language language) {
     const Translation& entry = kTexts[static_cast<std::size_t>(text)];
-    return language == 1 ? entry.french : entry.english;
+    return language == Language::French ? entry.french : entry.english;
 }
 
 std::string FillText(std::string_view text, std::initializer_list<std::string_view> values) {

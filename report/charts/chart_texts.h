@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "language.h"
+
 enum class ChartText {
     MonthNumber,
     DailyTemperatureTitle,    // "%s": the temperature unit
@@ -16,8 +18,8 @@ enum class ChartText {
     CannotWriteChart,  // "%s": the file, "%s": the reason
 };
 
-// The text in `language` (0 English, 1 French; any other English).
-std::string_view ChartTextIn(ChartText text, int language);
+// The text in `language`.
+std::string_view ChartTextIn(ChartText text, Language language);
 
 // `text` with its "%s" and "%d" fields filled in turn from `values`; a field without a value
 // stays as it is.

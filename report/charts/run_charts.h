@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "language.h"
 #include "report_units.h"
 
 // One day of the season.
@@ -29,8 +30,8 @@ struct MonthlyChartRow {
 struct RunChartData {
     int runId = 0;
     UnitSystem units = UnitSystem::SI;
-    int language = 0;        // of the texts: 0 English, 1 French
-    bool doubleRun = false;  // the unheated pool was simulated too
+    Language language = Language::English;  // of the texts
+    bool doubleRun = false;                 // the unheated pool was simulated too
     std::vector<DailyChartRow> daily;
     std::vector<MonthlyChartRow> months;
 };

@@ -38,35 +38,35 @@ constexpr Names<3> kActivityLevels{{
 constexpr std::string_view kMonthLetters = "JFMAMJJASOND";
 
 template <std::size_t N>
-std::string_view NameIn(const Names<N>& names, int index, int language) {
-    const auto& table = names[language == 1 ? 1 : 0];
+std::string_view NameIn(const Names<N>& names, int index, Language language) {
+    const auto& table = names[LanguageIndex(language)];
     if (index < 0 || static_cast<std::size_t>(index) >= N) return {};
     return table[static_cast<std::size_t>(index)];
 }
 
 }  // namespace
 
-std::string_view PoolTypeName(int poolType, int language) {
+std::string_view PoolTypeName(int poolType, Language language) {
     return NameIn(kPoolTypes, poolType, language);
 }
 
-std::string_view OrientationName(double orientation, int language) {
+std::string_view OrientationName(double orientation, Language language) {
     // Compared as a double first, so that no value (NaN, huge) is converted out of range.
     if (!(orientation >= 0 && orientation < static_cast<double>(kOrientations[0].size())))
         return {};
     return NameIn(kOrientations, static_cast<int>(orientation), language);
 }
 
-std::string_view EfficiencyTypeName(int heaterType, int language) {
+std::string_view EfficiencyTypeName(int heaterType, Language language) {
     return NameIn(kEfficiencyTypes, heaterType, language);
 }
 
-std::string_view ActivityLevelName(int level, int language) {
+std::string_view ActivityLevelName(int level, Language language) {
     return NameIn(kActivityLevels, level, language);
 }
 
-std::string_view NotComputedText(int language) {
-    return language == 1 ? "non calculé" : "not computed";
+std::string_view NotComputedText(Language language) {
+    return language == Language::French ? "non calculé" : "not computed";
 }
 
 std::string MonthLetters(int mask) {
@@ -77,8 +77,8 @@ std::string MonthLetters(int mask) {
     return letters;
 }
 
-std::string SeasonDate(int month, int day, int language) {
+std::string SeasonDate(int month, int day, Language language) {
     const std::string name = GetMonthName(month, language);
     const std::string dayText = FormatInt(day, "%02d");
-    return language == 1 ? dayText + " " + name : name + " " + dayText;
+    return language == Language::French ? dayText + " " + name : name + " " + dayText;
 }

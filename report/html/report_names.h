@@ -1,22 +1,23 @@
-// The words the report prints for a run's coded values, in English (language 0) or French
-// (language 1; any other language reads as English). A code outside its table prints as an
-// empty text.
+// The words the report prints for a run's coded values, in English or French. A code outside
+// its table prints as an empty text.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "language.h"
+
 // Pool type 0 residential inground, 1 above ground, 2 public outdoor, 3 public indoor.
-std::string_view PoolTypeName(int poolType, int language);
+std::string_view PoolTypeName(int poolType, Language language);
 // Compass point of the whole part of `orientation`: 0 West, 4 South, 8 East, 12 North.
-std::string_view OrientationName(double orientation, int language);
+std::string_view OrientationName(double orientation, Language language);
 // What a heater's efficiency figure is: type 0 (gas or oil) an efficiency, type 1 a COP.
-std::string_view EfficiencyTypeName(int heaterType, int language);
+std::string_view EfficiencyTypeName(int heaterType, Language language);
 // Activity level 0 low, 1 medium, 2 high.
-std::string_view ActivityLevelName(int level, int language);
+std::string_view ActivityLevelName(int level, Language language);
 
 // What the report prints for an economic result that was never computed.
-std::string_view NotComputedText(int language);
+std::string_view NotComputedText(Language language);
 
 // Twelve characters, January first: the month's letter of "JFMAMJJASOND" when `mask` (a month
 // mask, January in bit 11) sets the month, else "-".
@@ -24,4 +25,4 @@ std::string MonthLetters(int mask);
 
 // The day the pool opens or closes: "June 01" in English, "01 Juin" in French; an empty month
 // name for a month outside 1..12.
-std::string SeasonDate(int month, int day, int language);
+std::string SeasonDate(int month, int day, Language language);

@@ -80,7 +80,7 @@ void AddInstallerValues(const CInstallersSet& installer, PlaceholderValues& word
 }
 
 void AddRunValues(const CRunsSet& run, const ReportStyle& style, PlaceholderValues& words) {
-    const int language = style.language;
+    const Language language = style.language;
     words["Runs.Comments"] = EscapeHtml(run.m_Comments);
     words["Runs.PoolType"] = PoolTypeName(run.m_PoolType, language);
     words["Runs.City"] = EscapeHtml(run.m_City);

@@ -5,6 +5,7 @@
 
 #include <string_view>
 
+#include "language.h"
 #include "record_sets.h"
 #include "report_template.h"
 #include "report_units.h"
@@ -14,7 +15,7 @@ inline constexpr std::string_view kEnergySummaryTableWord = "Results.EnergySumma
 
 struct ReportStyle {
     UnitSystem units = UnitSystem::SI;
-    int language = 0;  // 0 English, 1 French
+    Language language = Language::English;
 };
 
 // Each adds the words of its row.

@@ -62,7 +62,7 @@ void ReadDaily(SQLite::Database& database, int runId, RunChartData& charts) {
         charts.daily.push_back({daily.m_FracMonth, daily.m_TPool});
 }
 
-bool ReadRows(SQLite::Database& database, int runId, int language, RunReportContent& content) {
+bool ReadRows(SQLite::Database& database, int runId, Language language, RunReportContent& content) {
     RunChartData& charts = content.charts;
     PlaceholderValues& words = content.values.words;
     std::vector<EnergyRow> energies;
@@ -244,7 +244,8 @@ void RemoveStaleReportFolders(const fs::path& dataFolder) {
     }
 }
 
-bool ReadRunReport(SQLite::Database& database, int runId, int language, RunReportContent& content) {
+bool ReadRunReport(SQLite::Database& database, int runId, Language language,
+                   RunReportContent& content) {
     try {
         return ReadRows(database, runId, language, content);
     } catch (const SQLite::Exception& error) {
@@ -254,7 +255,7 @@ bool ReadRunReport(SQLite::Database& database, int runId, int language, RunRepor
 }
 
 bool BuildRunReport(SQLite::Database& database, int runId, const fs::path& dataFolder,
-                    const fs::path& programFolder, int language, std::string* htmlPath) {
+                    const fs::path& programFolder, Language language, std::string* htmlPath) {
     RunReportContent content;
     if (!ReadRunReport(database, runId, language, content)) return false;
     RemoveStaleReportFolders(dataFolder);
@@ -267,7 +268,8 @@ bool BuildRunReport(SQLite::Database& database, int runId, const fs::path& dataF
     }
     if (!MakeRunCharts(content.charts, staging.path())) return false;
     const fs::path templatePath =
-        programFolder / (language == 1 ? kFrenchReportTemplate : kEnglishReportTemplate);
+        programFolder /
+        (language == Language::French ? kFrenchReportTemplate : kEnglishReportTemplate);
     if (!WriteReport(templatePath, staging.path() / kReportFile, content.values)) return false;
     if (!PlaceReportSet(staging.path(), dataFolder)) return false;
     if (htmlPath) *htmlPath = (dataFolder / kReportFile).string();

@@ -23,16 +23,16 @@ bool StartProgram(bool batch, const std::string& programFolder, const std::strin
     g_nBatchMode = batch ? 1 : 0;
     const std::optional<Problem> folderProblem = SetUpDataFolder(dataFolder, programFolder);
     if (batch) {
-        app::Language = app::PendingLanguage = 0;
+        app::Language = app::PendingLanguage = Language::English;
     } else {
         ReadConfig(dataFolder);
     }
     if (!SetUpStrings(SimulatorEnglishStrings(), app::Language, programFolder,
                       kSimulatorFrenchLibrary) &&
-        app::Language == 1) {
+        app::Language == Language::French) {
         // Without its texts the program would be French only in part (the text report, help):
         // it runs in English this time, and the configuration keeps French for the next start.
-        app::Language = 0;
+        app::Language = Language::English;
         AddMessage(messages,
                    FormatResString(kStrFrenchTextsMissing,
                                    FrenchStringFile(programFolder, kSimulatorFrenchLibrary)));

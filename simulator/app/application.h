@@ -11,7 +11,7 @@
 // Sets the two folders, creates the data folder (with "Climate" and the delivered data files)
 // and enters it. Then, for an interactive start, takes the language from the configuration file
 // or the user's locale and loads the French strings when it is French; for a batch start, uses
-// English. A French string file that cannot be read makes the start English (app::Language 0;
+// English. A French string file that cannot be read makes the start English (app::Language;
 // app::PendingLanguage keeps French for the next start). Returns false when the data folder
 // could not be prepared. `messages` receives what the user is to be told (the French texts
 // missing, the data folder's problem), empty when all went well.

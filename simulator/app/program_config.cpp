@@ -28,14 +28,14 @@ void ReadConfig(const std::string& dataFolder) {
     if (!(in >> word) || word != "TIDEWARMPRO") return;
     std::string rest;
     std::getline(in, rest);
-    std::string language;
-    if (!(in >> language)) return;
-    app::Language = app::PendingLanguage = language == "Fra" ? 1 : 0;
+    std::string languageWord;
+    if (!(in >> languageWord)) return;
+    app::Language = app::PendingLanguage = LanguageOfWord(languageWord);
 }
 
 bool WriteConfig(const std::string& dataFolder) {
     const std::string text =
-        std::string("TIDEWARMPRO 3.0\n") + (app::PendingLanguage == 1 ? "Fra" : "Eng") + "\n";
+        "TIDEWARMPRO 3.0\n" + std::string(LanguageWord(app::PendingLanguage)) + "\n";
     if (!ReplaceFileContents(ConfigPath(dataFolder), text)) return true;
     ShowMessage(LoadResString(kConfigWriteFailedMessage), MessageKind::Error);
     return false;

@@ -49,7 +49,7 @@ std::string PadLeft(std::string_view text, std::size_t width) {
     return result;
 }
 
-std::string MonthText(int month, int language) {
+std::string MonthText(int month, Language language) {
     char name[10];
     return MonthName(month, name, language);
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "language.h"
+
 // printf-style output to a stream; the format is a literal of the program.
 void Print(std::ostream& out, const char* format, ...) __attribute__((format(printf, 2, 3)));
 
@@ -17,8 +19,8 @@ std::size_t CharacterCount(std::string_view text);
 std::string PadRight(std::string_view text, std::size_t width);
 std::string PadLeft(std::string_view text, std::size_t width);
 
-// The full name of a month in a language (0 English, 1 French); empty outside 1..12.
-std::string MonthText(int month, int language);
+// The full name of a month in `language`; empty outside 1..12.
+std::string MonthText(int month, Language language);
 
 // 'X' for a set switch, '-' for a clear one.
 inline char SwitchMark(int value) {

@@ -39,7 +39,7 @@ void ShowBatchInputError(const BatchInputResult& result) {
         case BatchInputError::kNoWeatherFile:
         case BatchInputError::kWeatherPathLength:
             // Batch mode speaks English.
-            ShowMessage(BatchInputProblem(result, 0));
+            ShowMessage(BatchInputProblem(result, Language::English));
             return;
     }
 }

@@ -9,8 +9,8 @@
 namespace {
 
 // The three lines of a pump, shared by the collector loop and the exchanger loop.
-void PrintPump(std::ostream& out, int language, double flow, double power, double fraction) {
-    const bool fr = language == kFrench;
+void PrintPump(std::ostream& out, Language language, double flow, double power, double fraction) {
+    const bool fr = language == Language::French;
     Print(out, fr ? "  Débit de la pompe: %g kg/s\n" : "  Pump Flow Rate: %g kg/s\n", flow);
     Print(out, fr ? "  Puissance de la pompe: %g W\n" : "  Pump Power: %g W\n", power);
     Print(out,
@@ -96,8 +96,8 @@ ExchangeStatus CCollectorTestDlg::OnOK() {
     return status;
 }
 
-void CCollectorTestDlg::PrintSummary(std::ostream& out, int language) const {
-    const bool fr = language == kFrench;
+void CCollectorTestDlg::PrintSummary(std::ostream& out, Language language) const {
+    const bool fr = language == Language::French;
     Print(out, fr ? "PARAMÈTRES DE TEST DES CAPTEURS\n" : "COLLECTOR TEST DATA\n");
     Print(out, fr ? "Type de capteur: %s\n" : "Collector Type: %s\n", collectorType.c_str());
     Print(out, fr ? "Aire d'un seul capteur: %g m2\n" : "Collector Area: %g m2\n", area);
@@ -148,11 +148,11 @@ std::vector<ControlState> CCollectorUseDlg::ControlStates() const {
     return {{kWindCorrection, enabled}, {kWindThreshold, enabled}, {kRoofType, enabled}};
 }
 
-void CCollectorUseDlg::PrintSummary(std::ostream& out, int language) const {
+void CCollectorUseDlg::PrintSummary(std::ostream& out, Language language) const {
     static const char* const kRoofs[2][3] = {
         {"Insulation", "Asphalt roof, insulated", "Asphalt roof, not insulated"},
         {"Isolation", "Toit en asphalte, isolé", "Toit en asphalte, non isolé"}};
-    const bool fr = language == kFrench;
+    const bool fr = language == Language::French;
     const char* roof = roofType >= 0 && roofType <= 2 ? kRoofs[fr][roofType] : "";
     Print(out, fr ? "PARAMÈTRES D'UTILISATION DES CAPTEURS\n" : "COLLECTOR USE DATA\n");
     Print(out, fr ? "Nombre de capteurs en série: %d\n" : "Number of Collectors in Series: %d\n",
@@ -197,8 +197,8 @@ std::vector<DialogField> CPipesDlg::Fields() {
     };
 }
 
-void CPipesDlg::PrintSummary(std::ostream& out, int language) const {
-    const bool fr = language == kFrench;
+void CPipesDlg::PrintSummary(std::ostream& out, Language language) const {
+    const bool fr = language == Language::French;
     const char* const outside =
         fr ? "                                        - à l'extérieur: %g m\n"
            : "                     - Outside: %g m\n";
@@ -251,8 +251,8 @@ std::vector<ControlText> CHeatExchangerDlg::ControlTexts() const {
             {kPowerUnit, LoadResString(kStrUnitWatt)}};
 }
 
-void CHeatExchangerDlg::PrintSummary(std::ostream& out, int language) const {
-    const bool fr = language == kFrench;
+void CHeatExchangerDlg::PrintSummary(std::ostream& out, Language language) const {
+    const bool fr = language == Language::French;
     Print(out, fr ? "PARAMÈTRES DE L'ÉCHANGEUR DE CHALEUR\n" : "HEAT EXCHANGER DATA\n");
     Print(out,
           fr ? "Efficacité de l'échangeur de chaleur: %g\n" : "Heat Exchanger Effectiveness: %g\n",
@@ -286,8 +286,8 @@ std::vector<DialogField> CEconomicsDlg::Fields() {
     };
 }
 
-void CEconomicsDlg::PrintSummary(std::ostream& out, int language) const {
-    const bool fr = language == kFrench;
+void CEconomicsDlg::PrintSummary(std::ostream& out, Language language) const {
+    const bool fr = language == Language::French;
     Print(out, fr ? "PARAMÈTRES ÉCONOMIQUES\n" : "ECONOMIC DATA\n");
     Print(out, fr ? "Paramètres du système\n" : "System Parameters\n");
     Print(out, fr ? "  Durée de vie du système: %d années\n" : "  System Life: %d years\n",

@@ -41,7 +41,7 @@ class CCollectorTestDlg : public InputDialog {
     std::vector<ControlText> ControlTexts() const override;
     // With the profile chosen, the angles must increase from each point to the next.
     ExchangeStatus OnOK() override;
-    void PrintSummary(std::ostream& out, int language) const override;
+    void PrintSummary(std::ostream& out, Language language) const override;
     void OnModifierModeClick(int mode) { modifierMode = mode; }
 
     // True when the type text is the glazed (unglazed) collector's.
@@ -92,7 +92,7 @@ class CCollectorUseDlg : public InputDialog {
     std::vector<DialogField> Fields() override;
     // Wind and roof fields for an unglazed collector only.
     std::vector<ControlState> ControlStates() const override;
-    void PrintSummary(std::ostream& out, int language) const override;
+    void PrintSummary(std::ostream& out, Language language) const override;
     void OnRoofTypeChange(int selection) { roofType = selection; }
 
     double azimuth = 0;  // degrees
@@ -127,7 +127,7 @@ class CPipesDlg : public InputDialog {
 
     int TemplateId() const override { return kTemplate; }
     std::vector<DialogField> Fields() override;
-    void PrintSummary(std::ostream& out, int language) const override;
+    void PrintSummary(std::ostream& out, Language language) const override;
 
     double inletInside = 0;  // m
     double inletOutside = 0;
@@ -155,7 +155,7 @@ class CHeatExchangerDlg : public InputDialog {
     int TemplateId() const override { return kTemplate; }
     std::vector<DialogField> Fields() override;
     std::vector<ControlText> ControlTexts() const override;
-    void PrintSummary(std::ostream& out, int language) const override;
+    void PrintSummary(std::ostream& out, Language language) const override;
 
     double pumpFlow = 0;  // kg/s
     double pumpFraction = 0;
@@ -184,7 +184,7 @@ class CEconomicsDlg : public InputDialog {
 
     int TemplateId() const override { return kTemplate; }
     std::vector<DialogField> Fields() override;
-    void PrintSummary(std::ostream& out, int language) const override;
+    void PrintSummary(std::ostream& out, Language language) const override;
 
     int systemLife = 0;  // years
     double costPerCollector = 0;

@@ -17,6 +17,8 @@
 #include <string_view>
 #include <vector>
 
+#include "language.h"
+
 // How a field is shown and read.
 enum class FieldKind {
     kInt,          // int, decimal text
@@ -104,8 +106,8 @@ class InputDialog {
     // Runs once every field was taken: the checks that involve several fields and the
     // normalisations of OK. A refusal keeps the dialog open.
     virtual ExchangeStatus OnOK() { return {}; }
-    // Writes the dialog's section of the input summary; French when `language` is 1.
-    virtual void PrintSummary(std::ostream& out, int language) const = 0;
+    // Writes the dialog's section of the input summary in `language`.
+    virtual void PrintSummary(std::ostream& out, Language language) const = 0;
 };
 
 // The text of each control, by control id; nothing for a control the window does not have

@@ -37,8 +37,8 @@ void CHlyPrintDlg::GiveFlags(int* columnFlags) const {
     for (std::size_t i = 0; i < flags.size(); ++i) columnFlags[firstColumn_ + i] = flags[i];
 }
 
-void CHlyPrintDlg::PrintSummary(std::ostream& out, int language) const {
-    const bool fr = language == kFrench;
+void CHlyPrintDlg::PrintSummary(std::ostream& out, Language language) const {
+    const bool fr = language == Language::French;
     Print(out, "%s", fr ? frenchTitle_ : englishTitle_);
     if (blankAfterTitle_) Print(out, "\n");
     for (std::size_t i = 0; i < flags.size(); ++i) {

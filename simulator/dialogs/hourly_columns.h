@@ -17,7 +17,7 @@ class CHlyPrintDlg : public InputDialog {
     std::vector<DialogField> Fields() override;
     // The title, then one line per column: description, quoted name and unit in fixed-width
     // fields (measured in characters), and 'X' or '-'.
-    void PrintSummary(std::ostream& out, int language) const override;
+    void PrintSummary(std::ostream& out, Language language) const override;
 
     int FirstColumn() const { return firstColumn_; }
     int ColumnCount() const { return static_cast<int>(flags.size()); }

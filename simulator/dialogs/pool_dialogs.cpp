@@ -42,8 +42,8 @@ std::vector<ControlState> CPoolDesignDlg::ControlStates() const {
     };
 }
 
-void CPoolDesignDlg::PrintSummary(std::ostream& out, int language) const {
-    const bool fr = language == kFrench;
+void CPoolDesignDlg::PrintSummary(std::ostream& out, Language language) const {
+    const bool fr = language == Language::French;
     const bool indoor = poolType == kIndoor;
     Print(out, fr ? "PARAMÈTRES DE CONCEPTION DE LA PISCINE\n" : "POOL DESIGN DATA\n");
     Print(out, fr ? "Type de piscine: " : "Pool Type: ");
@@ -179,8 +179,8 @@ CProfile24Edit CPoolUseDlg::WeekendEditor() const {
     return MakeHourlyEditor(kStrActivityWeekendLegend, weekendActivity, 0, 2);
 }
 
-void CPoolUseDlg::PrintSummary(std::ostream& out, int language) const {
-    const bool fr = language == kFrench;
+void CPoolUseDlg::PrintSummary(std::ostream& out, Language language) const {
+    const bool fr = language == Language::French;
     const std::string start = MonthText(startMonth, language);
     const std::string end = MonthText(endMonth, language);
     Print(out, fr ? "PARAMÈTRES D'UTILISATION DE LA PISCINE\n" : "POOL USE DATA\n");
@@ -264,8 +264,8 @@ CProfile24Edit CBlanketDlg::WeekendEditor() const {
     return MakeHourlyEditor(kStrBlanketWeekendsLegend, weekend, 0, 1);
 }
 
-void CBlanketDlg::PrintSummary(std::ostream& out, int language) const {
-    const bool fr = language == kFrench;
+void CBlanketDlg::PrintSummary(std::ostream& out, Language language) const {
+    const bool fr = language == Language::French;
     Print(out, fr ? "PARAMÈTRES DE LA COUVERTURE DE PISCINE\n" : "POOL BLANKET DATA\n");
     Print(out, fr ? "Propriétés physiques\n" : "Physical Properties\n");
     Print(out,
@@ -339,8 +339,8 @@ CProfile12Edit CAuxHeaterDlg::SeasonalEditor() const {
     return MakeMonthlyEditor(kStrHeaterSeasonalLegend, seasonal, 0, 1);
 }
 
-void CAuxHeaterDlg::PrintSummary(std::ostream& out, int language) const {
-    const bool fr = language == kFrench;
+void CAuxHeaterDlg::PrintSummary(std::ostream& out, Language language) const {
+    const bool fr = language == Language::French;
     const char* typeName = "";
     if (Kind() == HeaterKind::Fuel) typeName = fr ? "Gaz ou mazout" : "Gas or Oil";
     if (Kind() == HeaterKind::HeatPump) typeName = fr ? "Pompe à chaleur" : "Heat Pump";

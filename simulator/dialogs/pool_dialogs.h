@@ -34,7 +34,7 @@ class CPoolDesignDlg : public InputDialog {
     std::vector<DialogField> Fields() override;
     // Room conditions for an indoor pool only, the shaded fraction for an outdoor pool only.
     std::vector<ControlState> ControlStates() const override;
-    void PrintSummary(std::ostream& out, int language) const override;
+    void PrintSummary(std::ostream& out, Language language) const override;
     void OnTypeChange(int selection) { poolType = selection; }
 
     int poolType = 0;
@@ -85,7 +85,7 @@ class CPoolUseDlg : public InputDialog {
     std::vector<ControlText> ControlTexts() const override;
     // Keeps both days within their months, so that the season is made of real dates.
     ExchangeStatus OnOK() override;
-    void PrintSummary(std::ostream& out, int language) const override;
+    void PrintSummary(std::ostream& out, Language language) const override;
 
     // A month chosen (combo index 0..11): stored when it changed, and its day clamped.
     void OnStartMonthChange(int selection);
@@ -135,7 +135,7 @@ class CBlanketDlg : public InputDialog {
     // What the blanket absorbs (emits) and what it lets through cannot add up to more than what
     // reaches it: each pair of a band is refused above 1, on its transmissivity.
     ExchangeStatus OnOK() override;
-    void PrintSummary(std::ostream& out, int language) const override;
+    void PrintSummary(std::ostream& out, Language language) const override;
     void OnDailyUseClick(int choice) { dailyUse = choice; }
 
     CProfile12Edit SeasonalEditor() const;
@@ -178,7 +178,7 @@ class CAuxHeaterDlg : public InputDialog {
     std::vector<DialogField> Fields() override;
     // Labels and units of the capacity and efficiency by heater type.
     std::vector<ControlText> ControlTexts() const override;
-    void PrintSummary(std::ostream& out, int language) const override;
+    void PrintSummary(std::ostream& out, Language language) const override;
     // A type chosen; true when it changed (the window then shows the labels and the
     // efficiency again). The efficiency shown becomes the one of the new type, kept in
     // `otherEfficiency`: an efficiency of 80 % never turns into a COP of 80.

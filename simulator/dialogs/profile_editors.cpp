@@ -58,7 +58,7 @@ void PrintRows(std::ostream& out, const std::array<double, CProfileDoubleEdit::k
 
 }  // namespace
 
-void CProfileDoubleEdit::PrintSummary(std::ostream& out, int) const {
+void CProfileDoubleEdit::PrintSummary(std::ostream& out, Language) const {
     Print(out, "  %s\n", xLabel.c_str());
     PrintRows(out, x);
     Print(out, "  %s\n", yLabel.c_str());
@@ -99,7 +99,7 @@ std::vector<ControlText> ProfileEdit<N>::ControlTexts() const {
 template class ProfileEdit<24>;
 template class ProfileEdit<12>;
 
-void CProfile24Edit::PrintSummary(std::ostream& out, int) const {
+void CProfile24Edit::PrintSummary(std::ostream& out, Language) const {
     Print(out, "  %s\n", legend.c_str());
     for (int i = 0; i < 6; ++i) {
         Print(out, "  ");
@@ -109,7 +109,7 @@ void CProfile24Edit::PrintSummary(std::ostream& out, int) const {
     }
 }
 
-void CProfile12Edit::PrintSummary(std::ostream& out, int language) const {
+void CProfile12Edit::PrintSummary(std::ostream& out, Language language) const {
     Print(out, "  %s\n", legend.c_str());
     for (int i = 0; i < 3; ++i) {
         Print(out, "  ");

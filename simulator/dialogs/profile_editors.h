@@ -26,7 +26,7 @@ class CProfileDoubleEdit : public InputDialog {
     // With `requireIncreasingX` set, the X values must increase strictly from each point to
     // the next (they are the abscissae of an interpolation table).
     ExchangeStatus OnOK() override;
-    void PrintSummary(std::ostream& out, int language) const override;
+    void PrintSummary(std::ostream& out, Language language) const override;
 
     std::array<double, kPoints> x{};
     std::array<double, kPoints> y{};
@@ -62,7 +62,7 @@ class CProfile24Edit : public ProfileEdit<24> {
     static constexpr int kTemplate = 118;
     int TemplateId() const override { return kTemplate; }
     // The legend, then six rows of four hours: hour i+1, i+7, i+13, i+19 in row i.
-    void PrintSummary(std::ostream& out, int language) const override;
+    void PrintSummary(std::ostream& out, Language language) const override;
 };
 
 class CProfile12Edit : public ProfileEdit<12> {
@@ -70,7 +70,7 @@ class CProfile12Edit : public ProfileEdit<12> {
     static constexpr int kTemplate = 124;
     int TemplateId() const override { return kTemplate; }
     // The legend, then three rows of four months: month i+1, i+4, i+7, i+10 in row i.
-    void PrintSummary(std::ostream& out, int language) const override;
+    void PrintSummary(std::ostream& out, Language language) const override;
 };
 
 // The owners' profiles, as plain arrays.

@@ -145,8 +145,8 @@ CWeatherDlg::BrowseChoice CWeatherDlg::Browse() const {
     return {"", "*.*", kStrAsciiFilter};
 }
 
-void CWeatherDlg::PrintSummary(std::ostream& out, int language) const {
-    const bool fr = language == kFrench;
+void CWeatherDlg::PrintSummary(std::ostream& out, Language language) const {
+    const bool fr = language == Language::French;
     static const char* const kFormats[2][3] = {
         {"Korvex TMY\n", "Comma or blank-delimited ASCII\n", "ZEFIR binary\n"},
         {"TMY Korvex\n", "ASCII délimité par virgules ou espaces\n", "binaire ZEFIR\n"}};
@@ -185,8 +185,8 @@ bool CAlternateDlg::FileOpens() const {
     return TextTableOpens(fileName);
 }
 
-void CAlternateDlg::PrintSummary(std::ostream& out, int language) const {
-    const bool fr = language == kFrench;
+void CAlternateDlg::PrintSummary(std::ostream& out, Language language) const {
+    const bool fr = language == Language::French;
     Print(out, "%s", fr ? "FICHIER DE DONNÉES ALTERNATIVES\n" : "ALTERNATE INPUT FILE\n");
     Print(out, fr ? "Nom du fichier de données alternatives: %s\n" : "Alternate File Name: %s\n",
           fileName.c_str());
@@ -301,8 +301,8 @@ ExchangeStatus CSimulationDlg::OnOK() {
     return {};
 }
 
-void CSimulationDlg::PrintSummary(std::ostream& out, int language) const {
-    const bool fr = language == kFrench;
+void CSimulationDlg::PrintSummary(std::ostream& out, Language language) const {
+    const bool fr = language == Language::French;
     const std::string start = MonthText(startMonth, language);
     const std::string end = MonthText(endMonth, language);
     Print(out, fr ? "PARAMÈTRES DE SIMULATION\n" : "SIMULATION DATA\n");
@@ -364,8 +364,8 @@ std::vector<ControlState> CPoolConfigDlg::ControlStates() const {
     };
 }
 
-void CPoolConfigDlg::PrintSummary(std::ostream& out, int language) const {
-    const bool fr = language == kFrench;
+void CPoolConfigDlg::PrintSummary(std::ostream& out, Language language) const {
+    const bool fr = language == Language::French;
     Print(out, "CONFIGURATION\n");
     Print(out, fr ? "Configuration de la piscine\n" : "Pool Configuration\n");
     Print(out,

@@ -33,7 +33,7 @@ class CWeatherDlg : public InputDialog {
     int TemplateId() const override { return kTemplate; }
     std::vector<DialogField> Fields() override;
     std::vector<ControlState> ControlStates() const override;
-    void PrintSummary(std::ostream& out, int language) const override;
+    void PrintSummary(std::ostream& out, Language language) const override;
 
     // A format radio clicked: the TMY format fixes solar time, the ZEFIR format standard time.
     void SelectFormat(int newFormat);
@@ -75,7 +75,7 @@ class CAlternateDlg : public InputDialog {
 
     int TemplateId() const override { return kTemplate; }
     std::vector<DialogField> Fields() override;
-    void PrintSummary(std::ostream& out, int language) const override;
+    void PrintSummary(std::ostream& out, Language language) const override;
     // True when the file named opens as a text table (OK asks to confirm one that does not).
     [[nodiscard]] bool FileOpens() const;
 
@@ -111,7 +111,7 @@ class CSimulationDlg : public InputDialog {
     std::vector<ControlText> ControlTexts() const override;
     // Derives the period from the fields, whatever handlers ran before.
     ExchangeStatus OnOK() override;
-    void PrintSummary(std::ostream& out, int language) const override;
+    void PrintSummary(std::ostream& out, Language language) const override;
 
     // Handlers. A month chosen (index 0..11 of the combo), a day of month left, the day count
     // left; each clamps and recomputes as the dialog does on screen. The month combos are not
@@ -162,7 +162,7 @@ class CPoolConfigDlg : public InputDialog {
     // The week lengths apply only with weekends on (the run refuses a week of no day then).
     std::vector<DialogField> Fields() override;
     std::vector<ControlState> ControlStates() const override;
-    void PrintSummary(std::ostream& out, int language) const override;
+    void PrintSummary(std::ostream& out, Language language) const override;
 
     int useSolar = 0;
     int useExchanger = 0;

@@ -28,7 +28,11 @@ class CLanguageDlg : public InputDialog {
     int TemplateId() const override { return kTemplate; }
     std::vector<DialogField> Fields() override { return {RadioField(kEnglishButton, &language)}; }
     // The choice is not printed in any summary.
-    void PrintSummary(std::ostream&, int) const override {}
+    void PrintSummary(std::ostream&, Language) const override {}
 
-    int language = 0;  // 0 English, 1 French
+    // The language of the radio index, and the index of a language.
+    Language Chosen() const { return LanguageAtIndex(language); }
+    void Choose(Language chosen) { language = LanguageIndex(chosen); }
+
+    int language = 0;  // the radio index: 0 English, 1 French
 };

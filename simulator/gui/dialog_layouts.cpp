@@ -62,7 +62,9 @@ std::vector<Choice> Months() {
     std::vector<Choice> months;
     for (int month = 1; month <= 12; ++month) {
         char english[10], french[10];
-        months.push_back({0, {MonthName(month, english, 0), MonthName(month, french, 1), 0}});
+        months.push_back({0,
+                          {MonthName(month, english, Language::English),
+                           MonthName(month, french, Language::French), 0}});
     }
     return months;
 }
@@ -501,7 +503,8 @@ DialogLayout ProfileLayout(int valueCount) {
         Words label{std::to_string(i + 1), "", 0};
         if (valueCount == 12) {
             char english[10], french[10];
-            label = {MonthShortName(i + 1, english, 0), MonthShortName(i + 1, french, 1), 0};
+            label = {MonthShortName(i + 1, english, Language::English),
+                     MonthShortName(i + 1, french, Language::French), 0};
         }
         layout.rows.push_back(Edit(CProfile24Edit::kFirstValue + i, label));
     }

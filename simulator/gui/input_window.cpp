@@ -10,11 +10,12 @@
 
 wxString Say(const Words& words) {
     if (words.stringId != 0) return ResText(words.stringId);
-    return ToWx(app::Language == 1 && !words.french.empty() ? words.french : words.english);
+    return ToWx(app::Language == Language::French && !words.french.empty() ? words.french
+                                                                           : words.english);
 }
 
 std::string HelpPageFile(const std::string& page) {
-    return "help/" + page + (app::Language == 1 ? "Fra" : "") + ".html";
+    return "help/" + page + (app::Language == Language::French ? "Fra" : "") + ".html";
 }
 
 void ShowHelpPage(const std::string& page) {

@@ -35,7 +35,7 @@ bool RunLanguageWindow(wxWindow* parent, CLanguageDlg& choice) {
         new wxRadioBox(&dialog, CLanguageDlg::kEnglishButton,
                        wxString::FromUTF8("Select Language/Sélectionner la langue"),
                        wxDefaultPosition, wxDefaultSize, 2, languages, 1, wxRA_SPECIFY_COLS);
-    group->SetSelection(choice.language == 1 ? 1 : 0);
+    group->SetSelection(LanguageIndex(choice.Chosen()));
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(group, wxSizerFlags().Expand().Border(wxALL, dialog.FromDIP(10)));
     sizer->Add(dialog.CreateStdDialogButtonSizer(wxOK | wxCANCEL),
@@ -47,13 +47,11 @@ bool RunLanguageWindow(wxWindow* parent, CLanguageDlg& choice) {
     return true;
 }
 
-wxString RestartForLanguageText(int language) {
-    return language == 1 ? wxString::FromUTF8(
-                               "Veuillez redémarrer Tidewarm pour que le "
-                               "changement de langue prenne effet.")
-                         : wxString(
-                               "Please restart Tidewarm for the language change to take "
-                               "effect.");
+wxString RestartForLanguageText(Language language) {
+    if (language == Language::French)
+        return wxString::FromUTF8(
+            "Veuillez redémarrer Tidewarm pour que le changement de langue prenne effet.");
+    return "Please restart Tidewarm for the language change to take effect.";
 }
 
 namespace {

@@ -28,7 +28,7 @@ bool RunLanguageWindow(wxWindow* parent, CLanguageDlg& dialog);
 
 // What the user is told, in the language just chosen, when it takes effect only at the next
 // start.
-wxString RestartForLanguageText(int language);
+wxString RestartForLanguageText(Language language);
 
 // The splash window: shown over `parent` for `milliseconds`, or until a click on it.
 wxSplashScreen* ShowSplashWindow(wxWindow* parent, int milliseconds);

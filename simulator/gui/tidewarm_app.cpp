@@ -137,7 +137,8 @@ bool CTidewarmApp::OnInit() {
     mainFrame_->Show();
 
     const std::string helpBook =
-        g_strProgramFolder + "/" + (app::Language == 1 ? "TidewarmProFra" : "TidewarmPro") + ".hhp";
+        g_strProgramFolder + "/" +
+        (app::Language == Language::French ? "TidewarmProFra" : "TidewarmPro") + ".hhp";
     // The controller was built with the application, before the language was known.
     help_.SetTitleFormat(wxGetTranslation("Help: %s"));
     help_.SetParentWindow(mainFrame_);
@@ -199,9 +200,9 @@ void CTidewarmApp::OnAbout(wxCommandEvent&) {
 
 void CTidewarmApp::OnSetLanguage(wxCommandEvent&) {
     CLanguageDlg choice;
-    choice.language = app::PendingLanguage;
+    choice.Choose(app::PendingLanguage);
     if (!RunLanguageWindow(mainFrame_, choice)) return;
-    app::PendingLanguage = choice.language;
+    app::PendingLanguage = choice.Chosen();
     // The language in force changes only at the next start, which reads the configuration
     // file written at exit.
     if (app::PendingLanguage != app::Language)

@@ -127,7 +127,7 @@ struct MonthlyTable {
 };
 
 void WriteTable(std::ostream& out, const MonthlyTable& table, const std::vector<MonthlyRow>& rows,
-                int language) {
+                Language language) {
     const int id = table.firstId;
     for (int i = 0; i < 5; ++i) out << Text(id + i);
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -255,7 +255,7 @@ void WriteSolarCharacteristics(std::ostream& out, const CTidewarmDoc& doc, const
 
 void WriteMonthlyTables(std::ostream& out, const CTidewarmDoc& doc,
                         const std::vector<MonthlyRow>& rows,
-                        const std::vector<double>& referenceUsable, int language) {
+                        const std::vector<double>& referenceUsable, Language language) {
     const auto pick = [](std::initializer_list<int> columns) {
         return [columns](const MonthlyRow& row, std::size_t) {
             std::vector<double> values;
@@ -365,7 +365,7 @@ void WriteEconomics(std::ostream& out, const CTidewarmDoc& doc, const std::vecto
 
 // Input summaries, each from its dialog filled as its command fills it; a dialog that cannot be
 // filled (its message shown) prints no summary rather than its own defaults as the project's.
-void WriteInputSummaries(std::ostream& out, CTidewarmDoc& doc, int language) {
+void WriteInputSummaries(std::ostream& out, CTidewarmDoc& doc, Language language) {
     out << "\n\n" << Text(kStrSystemParameters) << Text(kStrSystemParametersRule) << "\n";
     const auto summary = [&doc, &out, language](auto&& dialog) {
         if (Fill(doc, dialog)) dialog.PrintSummary(out, language);
@@ -413,7 +413,7 @@ int CTidewarmDoc::WriteReport() {
     std::vector<double> referenceUsable;
     if (!ReadMonthlyFiles(base, ReferenceRun != 0, rows, referenceUsable)) return 1;
 
-    const int language = app::Language;
+    const Language language = app::Language;
     std::ostringstream out;
     WriteHeader(out, *this);
     WriteConfiguration(out, *this);

@@ -74,10 +74,10 @@ TEST(BatchInputWriter, RefusesWhatTheReaderRefuses) {
     std::string text;
     const BatchInputResult refused = WriteBatchInput(in, text);
     EXPECT_EQ(refused.error, BatchInputError::kValueOutOfRange);
-    EXPECT_EQ(BatchInputProblem(refused, 0),
+    EXPECT_EQ(BatchInputProblem(refused, Language::English),
               "Line 26 of Tidewarm.tmp: heater efficiency \"80\" is outside the allowed range "
               "(above 0, up to 1).");
-    EXPECT_EQ(BatchInputProblem(refused, 1),
+    EXPECT_EQ(BatchInputProblem(refused, Language::French),
               "Ligne 26 de Tidewarm.tmp: rendement du chauffage \"80\" hors des limites permises "
               "(supérieure à 0, jusqu'à 1).");
 
@@ -87,7 +87,7 @@ TEST(BatchInputWriter, RefusesWhatTheReaderRefuses) {
     in.collectorSelector = 1;
     in.collector = {0, 3.72, 0.22, 0.85, 0.026, 11, 2, 0, 5, 3.72, 1, 4, 20, 1.1};
     const BatchInputResult windy = WriteBatchInput(in, text);
-    EXPECT_EQ(BatchInputProblem(windy, 0),
+    EXPECT_EQ(BatchInputProblem(windy, Language::English),
               "Line 27 of Tidewarm.tmp: glazed collector coefficient B \"0.026\" is outside the "
               "allowed range (0 to 0.0005 1/C).");
     in.collector.b = 0;

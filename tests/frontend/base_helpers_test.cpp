@@ -77,24 +77,24 @@ TEST(Calendar, NoLeapYearDaysAndMonthNames) {
     EXPECT_EQ(DayOfYearNoLeap(1, 13), 0);
     EXPECT_EQ(DaysInMonthNoLeap(2), 28);
     EXPECT_EQ(DaysInMonthNoLeap(0), 0);
-    EXPECT_EQ(GetMonthName(8, 1), "Août");
-    EXPECT_EQ(GetMonthName(12, 0), "December");
-    EXPECT_EQ(GetMonthName(13, 0), "");
+    EXPECT_EQ(GetMonthName(8, Language::French), "Août");
+    EXPECT_EQ(GetMonthName(12, Language::English), "December");
+    EXPECT_EQ(GetMonthName(13, Language::English), "");
 }
 
 TEST(Calendar, RunTimeInLocalTime) {
     test::ScopedEnvironment environment;
     environment.Set("TZ", "UTC");
     tzset();
-    EXPECT_EQ(FormatRunTime(1'700'000'000, 0), "14 Nov 2023 22:13");
-    EXPECT_EQ(FormatRunTime(1'700'000'000, 1), "14 novembre 2023 22:13");
+    EXPECT_EQ(FormatRunTime(1'700'000'000, Language::English), "14 Nov 2023 22:13");
+    EXPECT_EQ(FormatRunTime(1'700'000'000, Language::French), "14 novembre 2023 22:13");
     // Early in a month, early in an hour: two digits; the French months with accents.
-    EXPECT_EQ(FormatRunTime(1'786'237'500, 0), "09 Aug 2026 01:05");
-    EXPECT_EQ(FormatRunTime(1'786'237'500, 1), "09 août 2026 01:05");
-    EXPECT_EQ(FormatRunTime(1'801'782'000, 1), "04 février 2027 23:00");
+    EXPECT_EQ(FormatRunTime(1'786'237'500, Language::English), "09 Aug 2026 01:05");
+    EXPECT_EQ(FormatRunTime(1'786'237'500, Language::French), "09 août 2026 01:05");
+    EXPECT_EQ(FormatRunTime(1'801'782'000, Language::French), "04 février 2027 23:00");
     environment.Set("TZ", "EST5EDT,M3.2.0,M11.1.0");  // no time-zone database needed
     tzset();
-    EXPECT_EQ(FormatRunTime(1'700'000'000, 0), "14 Nov 2023 17:13");
+    EXPECT_EQ(FormatRunTime(1'700'000'000, Language::English), "14 Nov 2023 17:13");
     environment.Unset("TZ");
     tzset();
 }

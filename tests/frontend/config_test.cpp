@@ -43,7 +43,7 @@ TEST_F(FrontEndConfigTest, WrittenSettingsWithSpacesInPathsAreReadBack) {
     g_strDatabasePath = "/home/ann/My Pools/pool base.mdb";
     g_strClimateFolder = "/home/ann/Weather files";
     g_nCurrentRunId = -1;
-    g_nNewLanguage = 1;
+    g_nNewLanguage = Language::French;
     ASSERT_TRUE(WriteFrontEndConfig(data()));
     EXPECT_EQ(test::ReadFile(folder.path() / "Tidewarm.cfg"),
               "TIDEWARM 3.0\n1\n/home/ann/My Pools/pool base.mdb\n/home/ann/Weather files\n-1\n"
@@ -55,8 +55,8 @@ TEST_F(FrontEndConfigTest, WrittenSettingsWithSpacesInPathsAreReadBack) {
     EXPECT_EQ(g_strDatabasePath, "/home/ann/My Pools/pool base.mdb");
     EXPECT_EQ(g_strClimateFolder, "/home/ann/Weather files");
     EXPECT_EQ(g_nCurrentRunId, -1);
-    EXPECT_EQ(g_nLanguage, 1);
-    EXPECT_EQ(g_nNewLanguage, 1);
+    EXPECT_EQ(g_nLanguage, Language::French);
+    EXPECT_EQ(g_nNewLanguage, Language::French);
 }
 
 // A FIFO would hold the start in open() until some program wrote to it: it reads as no file.
@@ -75,18 +75,18 @@ TEST_F(FrontEndConfigTest, OnlyTheHeaderWordCountsAndCrLfLinesAreRead) {
     EXPECT_EQ(g_strDatabasePath, "/data/t.mdb");
     EXPECT_EQ(g_strClimateFolder, "/data/Climate");
     EXPECT_EQ(g_nCurrentRunId, 17);
-    EXPECT_EQ(g_nLanguage, 0);  // "Eng" on a French system
+    EXPECT_EQ(g_nLanguage, Language::English);  // "Eng" on a French system
 }
 
 TEST_F(FrontEndConfigTest, WithoutAFileOrWithAForeignOneTheLocaleLanguageAndDefaultsStay) {
     SetLocale("fr_CA.UTF-8");
     ReadFrontEndConfig(data());
-    EXPECT_EQ(g_nLanguage, 1);
-    EXPECT_EQ(g_nNewLanguage, 1);
+    EXPECT_EQ(g_nLanguage, Language::French);
+    EXPECT_EQ(g_nNewLanguage, Language::French);
     ExpectDefaults();
     WriteConfigText("TIDEWARMPRO 3.0\n1\n/x.mdb\n/c\n5\nEng\n");
     ReadFrontEndConfig(data());
-    EXPECT_EQ(g_nLanguage, 1);
+    EXPECT_EQ(g_nLanguage, Language::French);
     ExpectDefaults();
 }
 
@@ -94,13 +94,13 @@ TEST_F(FrontEndConfigTest, ADamagedLineAndTheLinesAfterItKeepTheirDefaults) {
     WriteConfigText("TIDEWARM 3.0\nSI\n/x.mdb\n/c\n5\nFra\n");
     ReadFrontEndConfig(data());
     ExpectDefaults();
-    EXPECT_EQ(g_nLanguage, 0);
+    EXPECT_EQ(g_nLanguage, Language::English);
     WriteConfigText("TIDEWARM 3.0\n1\n/x.mdb\n/c\nnone\nFra\n");
     ReadFrontEndConfig(data());
     EXPECT_EQ(g_nUnits, UnitSystem::IP);
     EXPECT_EQ(g_strClimateFolder, "/c");
     EXPECT_EQ(g_nCurrentRunId, 0);
-    EXPECT_EQ(g_nLanguage, 0);
+    EXPECT_EQ(g_nLanguage, Language::English);
     SetupPaths(data(), "/opt/tidewarm");
     WriteConfigText("TIDEWARM 3.0\n1\n");  // lines missing
     ReadFrontEndConfig(data());

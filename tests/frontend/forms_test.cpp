@@ -103,8 +103,8 @@ TEST_F(RunTest, InputFieldMessagesInBothLanguages) {
         {InputField::PoolArea, "53.8", true, between + "53.9 and 107639.",
          entre + "53.9 et 107639."},
     };
-    for (int language = 0; language < 2; ++language) {
-        if (language == 1) {
+    for (Language language : {Language::English, Language::French}) {
+        if (language == Language::French) {
             ASSERT_TRUE(LoadFrenchStrings(TIDEWARM_RESOURCES_DIR "/TidewarmFra.str"));
         }
         for (const Case& c : cases) {
@@ -119,7 +119,8 @@ TEST_F(RunTest, InputFieldMessagesInBothLanguages) {
             const std::optional<FieldProblem> problem = ReadAndCheckFields(texts, changed, data);
             ASSERT_TRUE(problem) << c.text;
             EXPECT_EQ(problem->field, c.field);
-            EXPECT_EQ(problem->message, language == 0 ? c.english : c.french) << c.text;
+            EXPECT_EQ(problem->message, language == Language::English ? c.english : c.french)
+                << c.text;
         }
     }
     DropFrenchStrings();
@@ -369,7 +370,7 @@ TEST_F(RunTest, OptionsKeepTheDatabaseInForceWhenTheNewOneFails) {
     std::filesystem::create_directories(climate);
     ChangeClimateFolder(climate.string());
     EXPECT_TRUE(g_CityNames.empty());  // the list read again from the new folder
-    EXPECT_NE(LanguageChangeNotice(1), LanguageChangeNotice(0));
+    EXPECT_NE(LanguageChangeNotice(Language::French), LanguageChangeNotice(Language::English));
 }
 
 // Each saved report keeps its own pictures: a second report saved into the same folder leaves

@@ -310,7 +310,8 @@ TEST_F(ObjectRunTest, EditedAndRemovedObjectsOfARun) {
     SQLite::Database database(g_strDatabasePath);
     ASSERT_TRUE(ComputeRunEconomics(runId));
     std::string html;
-    ASSERT_TRUE(BuildRunReport(database, runId, dataFolder, g_strProgramFolder, 0, &html))
+    ASSERT_TRUE(
+        BuildRunReport(database, runId, dataFolder, g_strProgramFolder, Language::English, &html))
         << testing::PrintToString(messages.shown);
     const std::string page = test::ReadFile(html);
     EXPECT_NE(page.find("Unknown"), std::string::npos);

@@ -54,8 +54,8 @@ TEST_F(RunTest, EveryFieldOfARunReachesTheReader) {
             Select(run, runId);
             std::string skipped;
             const BatchInput in = WrittenAndRead(run, path, skipped);
-            EXPECT_EQ(skipped,
-                      std::to_string(runId) + "|" + FormatRunTime(run.m_TStamp, 0) + "|Sample|");
+            EXPECT_EQ(skipped, std::to_string(runId) + "|" +
+                                   FormatRunTime(run.m_TStamp, Language::English) + "|Sample|");
             EXPECT_EQ(PoolTypeNumber(in.poolType), poolType);
             EXPECT_EQ(in.referenceRun, poolType % 2);
             EXPECT_EQ(in.weatherFile, g_strClimateFolder + "/" + test::kWeatherFile);
@@ -144,7 +144,7 @@ TEST_F(RunTest, WhatCannotBeWrittenWholeIsRefusedAndTheOldFileKept) {
     BatchInputResult tooLong;
     tooLong.error = BatchInputError::kWeatherPathLength;
     tooLong.line = 6;
-    EXPECT_EQ(refused({}), BatchInputProblem(tooLong, 0));
+    EXPECT_EQ(refused({}), BatchInputProblem(tooLong, Language::English));
     EXPECT_EQ(test::ReadFile(path), "earlier run\n");
 }
 

@@ -66,8 +66,8 @@ TEST(FrontEndStart, AMissingFrenchFileStartsInEnglishAndSaysSo) {
         fs::copy_file(fs::path(TIDEWARM_BIN_DIR) / file, programs / file);
     const std::string data = (folder.path() / "data").string();
     ASSERT_TRUE(StartFrontEnd(programs.string(), data));
-    EXPECT_EQ(g_nLanguage, 0);
-    EXPECT_EQ(g_nNewLanguage, 1);
+    EXPECT_EQ(g_nLanguage, Language::English);
+    EXPECT_EQ(g_nNewLanguage, Language::French);
     EXPECT_EQ(messages.shown, std::vector<std::string>{"The French texts could not be read from " +
                                                        (programs / "TidewarmFra.str").string() +
                                                        ".\nTidewarm runs in English."});

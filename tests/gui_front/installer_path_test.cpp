@@ -283,7 +283,7 @@ TEST_F(InstallerPathTest, F1OpensTheWindowsHelpPage) {
 
 TEST(WindowPictures, EveryWindow) {
     if (std::getenv("TIDEWARM_SCREENSHOTS") == nullptr) GTEST_SKIP() << "no screenshot folder";
-    const std::string suffix = g_nLanguage == 1 ? "-fr" : "-en";
+    const std::string suffix = g_nLanguage == Language::French ? "-fr" : "-en";
     PumpUntil([] { return false; }, 2500);  // the splash window gone
     gui_test::Screenshot("main" + suffix);
     for (WizardStep step : {WizardStep::ClientChoice, WizardStep::RunSource,

@@ -184,10 +184,11 @@ TEST(ReportWindowTest, ChartsAtTheirDrawnSizeAndPrintedOnTwoPagesOfA4AndLetter) 
         database.execAndGet("SELECT [SI] FROM [Runs] WHERE [RunId] = " + std::to_string(runId))
             .getInt() != 0;
     const std::filesystem::path pdf = std::filesystem::temp_directory_path() / "report-test.pdf";
-    for (const int language : {0, 1})
+    for (const Language language : {Language::English, Language::French})
         for (const bool si : {true, false}) {
             const std::string version =
-                std::string(language == 0 ? "English" : "French") + (si ? ", SI" : ", IP");
+                std::string(language == Language::English ? "English" : "French") +
+                (si ? ", SI" : ", IP");
             storeUnits(si);
             std::string path;
             ASSERT_TRUE(

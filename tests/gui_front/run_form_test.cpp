@@ -65,7 +65,7 @@ void TypeInto(wxTextCtrl& box, const char* text) {
 
 // The name of a picture in the language of the program.
 std::string Picture(const std::string& name) {
-    return name + (g_nLanguage == 1 ? "-fr" : "-en");
+    return name + (g_nLanguage == Language::French ? "-fr" : "-en");
 }
 
 WelcomeWindow& Welcome() {

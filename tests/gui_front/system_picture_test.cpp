@@ -45,7 +45,7 @@ TEST(SystemPictureWindowTest, PictureFollowsTheLists) {
                           {1, gas, 0, 187, "input-gas"},
                           {0, heatPump, 1, 190, "input-heatpump-nocollector"}};
     const char* screenshots = std::getenv("TIDEWARM_SCREENSHOTS");
-    const std::string language = g_nLanguage == 1 ? "-fr" : "-en";
+    const std::string language = g_nLanguage == Language::French ? "-fr" : "-en";
     bool ip = false;
     if (screenshots != nullptr) {
         form->Show();

@@ -88,7 +88,7 @@ long UnderWindowManager::pid_ = 0;
 Child* UnderWindowManager::manager_ = nullptr;
 
 std::string LanguageSuffix() {
-    return g_nLanguage == 1 ? "-fr" : "-en";
+    return g_nLanguage == Language::French ? "-fr" : "-en";
 }
 
 bool PageShown() {
@@ -196,7 +196,7 @@ TEST_F(UnderWindowManager, FailedRunsMessageIsAnsweredWithNoWaitWindowOverIt) {
                   message = FromWx(watch_.Open<wxMessageDialog>()->GetMessage());
                   waitWindowsWithMessage = WaitWindowsShown();
                   gui_test::Screenshot(std::string("run-failed") +
-                                       (g_nLanguage == 1 ? "-fr" : "-en"));
+                                       (g_nLanguage == Language::French ? "-fr" : "-en"));
                   RealInput("key Return");
               })
         // The economics open after a failed run, without results.

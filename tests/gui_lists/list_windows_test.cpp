@@ -214,7 +214,7 @@ TEST_F(ListManagerTest, PoolUseDialogRefusesWhatTheSimulationRefuses) {
     EXPECT_FALSE(dialog.AcceptValues());
     EXPECT_EQ(TakeMessages(), std::vector<std::string>{"Value should be between 69.8 and 122."});
     EXPECT_EQ(wxWindow::FindFocus(), &dialog.NumberEdit(3));
-    lists_test::Screenshot(g_nLanguage == 1 ? "pooluse-fr" : "pooluse-en");
+    lists_test::Screenshot(g_nLanguage == Language::French ? "pooluse-fr" : "pooluse-en");
     dialog.NumberEdit(3).SetValue("86");
     dialog.Choice(1).SetSelection(8);  // weekdays from 9 to 8
     EXPECT_FALSE(dialog.AcceptValues());
@@ -227,8 +227,8 @@ TEST_F(ListManagerTest, PoolUseDialogRefusesWhatTheSimulationRefuses) {
 
 // Both books list the same pages, one per window and every one of them a file.
 TEST(HelpBooks, BothBooksListEveryPage) {
-    for (int language : {0, 1}) {
-        const std::string book = language == 1 ? "TidewarmFra" : "Tidewarm";
+    for (Language language : {Language::English, Language::French}) {
+        const std::string book = language == Language::French ? "TidewarmFra" : "Tidewarm";
         const std::string contents =
             test::ReadFile(std::string(TIDEWARM_BIN_DIR) + "/" + book + ".hhc");
         std::set<std::string> listed;
@@ -274,7 +274,7 @@ TEST_F(ListManagerTest, MaintenanceWindowAndHelpPages) {
     EXPECT_EQ(OpenedHelpPage(), "Tidewarm_maintenance.html");
     for (std::string_view page : kHelpPages) {
         ASSERT_TRUE(ShowHelpPage(std::string(page)));
-        EXPECT_EQ(OpenedHelpPage(), HelpPageFile(page, 0));
+        EXPECT_EQ(OpenedHelpPage(), HelpPageFile(page, Language::English));
     }
     wxCommandEvent f1(wxEVT_MENU, wxID_HELP);  // what the F1 accelerator sends
     window.ProcessWindowEvent(f1);

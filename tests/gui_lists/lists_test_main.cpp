@@ -42,7 +42,7 @@ std::vector<std::string> TakeMessages() {
 void ListWindowTest::SetUp() {
     SetEnglishStrings(FrontEndEnglishStrings());
     DropFrenchStrings();
-    g_nLanguage = 0;
+    g_nLanguage = Language::English;
     g_nUnits = UnitSystem::SI;
     g_strProgramFolder = TIDEWARM_BIN_DIR;
     const auto folder = std::filesystem::current_path() / "data";

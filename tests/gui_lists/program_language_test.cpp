@@ -12,9 +12,9 @@ namespace {
 // A reason the system gives (a file that cannot be opened, a module that cannot be loaded) reads
 // in French with its accents, and in English again once the language is set back.
 TEST(ProgramLanguage, SystemReasonsKeepTheirAccentsInFrench) {
-    UseProgramLanguage(1);
+    UseProgramLanguage(Language::French);
     const std::string french = std::strerror(EACCES);
-    UseProgramLanguage(0);
+    UseProgramLanguage(Language::English);
     const std::string english = std::strerror(EACCES);
     EXPECT_EQ(english, "Permission denied");
     EXPECT_NE(french, english);

@@ -278,14 +278,16 @@ TEST(HelpBooks, AccentsReadAsWritten) {
 // TIDEWARM_SCREENSHOTS names a folder.
 TEST_F(InputWindows, Screenshots) {
     if (std::getenv("TIDEWARM_SCREENSHOTS") == nullptr) GTEST_SKIP();
-    for (int language : {0, 1}) {
+    for (Language language : {Language::English, Language::French}) {
         app::Language = language;
         UseProgramLanguage(language);
-        ASSERT_TRUE(language == 0 || LoadFrenchStrings(g_strProgramFolder + "/TidewarmProFra.str"));
+        ASSERT_TRUE(language == Language::English ||
+                    LoadFrenchStrings(g_strProgramFolder + "/TidewarmProFra.str"));
         for (int id : AllInputCommands())
             Run(id, [id, language](CInputWindow& window) {
                 window.Show();
-                gui_test::Screenshot(std::to_string(id) + (language == 1 ? "-fr" : "-en"));
+                gui_test::Screenshot(std::to_string(id) +
+                                     (language == Language::French ? "-fr" : "-en"));
                 window.Hide();
                 return wxID_CANCEL;
             });
@@ -298,10 +300,11 @@ TEST_F(InputWindows, Screenshots) {
         for (InputDialog* editor : std::initializer_list<InputDialog*>{&hours, &months, &angles}) {
             std::unique_ptr<CInputWindow> window = MakeInputWindow(&TheApp().MainFrame(), *editor);
             window->Show();
-            gui_test::Screenshot("profile" + std::to_string(++n) + (language == 1 ? "-fr" : "-en"));
+            gui_test::Screenshot("profile" + std::to_string(++n) +
+                                 (language == Language::French ? "-fr" : "-en"));
         }
     }
-    app::Language = 0;
-    UseProgramLanguage(0);
+    app::Language = Language::English;
+    UseProgramLanguage(Language::English);
     DropFrenchStrings();
 }

@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     // The tests read the English texts, whatever the configuration file says.
-    app::Language = app::PendingLanguage = 0;
+    app::Language = app::PendingLanguage = Language::English;
     DropFrenchStrings();
 
     // Started as "TidewarmPro Tidewarm.tdw", with a project of that name in the data folder,
@@ -72,13 +72,14 @@ int main(int argc, char** argv) {
     TheApp().DocManager().CloseDocuments(true);
     TheApp().MainFrame().Destroy();
     wxYield();
-    const int chosen = app::PendingLanguage;
+    const Language chosen = app::PendingLanguage;
     wxTheApp->OnExit();
     wxEntryCleanup();
     // The program's end writes the language chosen for the next start.
     ReadConfig(g_strDataFolder);
     if (app::PendingLanguage != chosen) {
-        std::fprintf(stderr, "TidewarmPro.cfg does not hold the language chosen (%d)\n", chosen);
+        std::fprintf(stderr, "TidewarmPro.cfg does not hold the language chosen (%s)\n",
+                     std::string(LanguageWord(chosen)).c_str());
         return 1;
     }
     return result;

@@ -527,21 +527,23 @@ TEST(OpenedProject, ShiftF1ThenAClickOnTheReportOpensItsHelpPage) {
 
 namespace {
 
-// The language window expected next: `language` chosen, then OK.
+// The language window expected next: the button labelled `label` chosen, then OK.
 class ChooseLanguage : public wxExpectModalBase<wxDialog, ChooseLanguage> {
   public:
-    explicit ChooseLanguage(int language) : language_(language) {}
+    explicit ChooseLanguage(const char* label) : label_(wxString::FromUTF8(label)) {}
 
   protected:
     int OnInvoked(wxDialog* dialog) const override {
         auto* choice = dynamic_cast<wxRadioBox*>(dialog->FindWindow(CLanguageDlg::kEnglishButton));
         EXPECT_NE(choice, nullptr);
-        if (choice != nullptr) choice->SetSelection(language_);
+        const int button = choice != nullptr ? choice->FindString(label_) : wxNOT_FOUND;
+        EXPECT_NE(button, wxNOT_FOUND) << label_;
+        if (button != wxNOT_FOUND) choice->SetSelection(button);
         return wxID_OK;
     }
 
   private:
-    int language_;
+    wxString label_;
 };
 
 // The notice expected next, with `text`.
@@ -565,19 +567,20 @@ class ExpectNotice : public wxExpectModalBase<wxGenericMessageDialog, ExpectNoti
 // checks the configuration file that the program's end writes); the language in force is
 // chosen without a word.
 TEST(SetLanguage, TheOtherLanguageIsToldInItTheSameOneSilently) {
-    ASSERT_EQ(app::Language, 0);
-    wxTEST_DIALOG(SendCommand(TheApp().MainFrame(), kCmdSetLanguage), ChooseLanguage(1),
+    ASSERT_EQ(app::Language, Language::English);
+    wxTEST_DIALOG(SendCommand(TheApp().MainFrame(), kCmdSetLanguage), ChooseLanguage("Français"),
                   ExpectNotice(wxString::FromUTF8("Veuillez redémarrer Tidewarm pour que le "
                                                   "changement de langue prenne effet.")));
-    EXPECT_EQ(app::PendingLanguage, 1);
-    EXPECT_EQ(app::Language, 0) << "the language in force changes at the next start";
-    wxTEST_DIALOG(SendCommand(TheApp().MainFrame(), kCmdSetLanguage), ChooseLanguage(0));
-    EXPECT_EQ(app::PendingLanguage, 0);
-    app::PendingLanguage = 1;
+    EXPECT_EQ(app::PendingLanguage, Language::French);
+    EXPECT_EQ(app::Language, Language::English)
+        << "the language in force changes at the next start";
+    wxTEST_DIALOG(SendCommand(TheApp().MainFrame(), kCmdSetLanguage), ChooseLanguage("English"));
+    EXPECT_EQ(app::PendingLanguage, Language::English);
+    app::PendingLanguage = Language::French;
     // English chosen while French is pending: told in English.
-    app::Language = 1;
-    wxTEST_DIALOG(SendCommand(TheApp().MainFrame(), kCmdSetLanguage), ChooseLanguage(0),
+    app::Language = Language::French;
+    wxTEST_DIALOG(SendCommand(TheApp().MainFrame(), kCmdSetLanguage), ChooseLanguage("English"),
                   ExpectNotice("Please restart Tidewarm for the language change to take effect."));
-    app::Language = 0;
-    app::PendingLanguage = 1;
+    app::Language = Language::English;
+    app::PendingLanguage = Language::French;
 }

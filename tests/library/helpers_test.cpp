@@ -55,18 +55,19 @@ TEST(Calendar, DaysInMonth) {
 
 TEST(MonthNames, EnglishFrenchAndOutOfRange) {
     char name[16];
-    EXPECT_STREQ(MonthName(9, name, kEnglish), "September");
-    EXPECT_STREQ(MonthName(9, name, kFrench), "Septembre");
-    EXPECT_STREQ(MonthName(2, name, kFrench), "Février");
-    EXPECT_STREQ(MonthName(8, name, kFrench), "Août");
-    EXPECT_STREQ(MonthShortName(12, name, kFrench), "Déc");
-    EXPECT_STREQ(MonthShortName(8, name, kFrench), "Aou");
-    EXPECT_STREQ(MonthShortName(5, name, kEnglish), "May");
-    EXPECT_STREQ(MonthName(13, name, kEnglish), "");
-    EXPECT_STREQ(MonthName(0, name, kFrench), "");
+    EXPECT_STREQ(MonthName(9, name, Language::English), "September");
+    EXPECT_STREQ(MonthName(9, name, Language::French), "Septembre");
+    EXPECT_STREQ(MonthName(2, name, Language::French), "Février");
+    EXPECT_STREQ(MonthName(8, name, Language::French), "Août");
+    EXPECT_STREQ(MonthShortName(12, name, Language::French), "Déc");
+    EXPECT_STREQ(MonthShortName(8, name, Language::French), "Aou");
+    EXPECT_STREQ(MonthShortName(5, name, Language::English), "May");
+    EXPECT_STREQ(MonthName(13, name, Language::English), "");
+    EXPECT_STREQ(MonthName(0, name, Language::French), "");
     // The longest names fit the documented 10 bytes.
-    for (int lang = 0; lang <= 1; ++lang)
-        for (int m = 1; m <= 12; ++m) EXPECT_LT(std::string(MonthName(m, name, lang)).size(), 10u);
+    for (Language language : {Language::English, Language::French})
+        for (int m = 1; m <= 12; ++m)
+            EXPECT_LT(std::string(MonthName(m, name, language)).size(), 10u);
 }
 
 TEST(Units, TemperatureConversions) {

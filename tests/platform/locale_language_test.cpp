@@ -19,19 +19,19 @@ TEST(UserLocaleLanguage, FirstNonEmptyOfLcAllLcMessagesAndLang) {
     env.Unset("LC_ALL");
     env.Unset("LC_MESSAGES");
     env.Unset("LANG");
-    EXPECT_EQ(UserLocaleLanguage(), 0);
+    EXPECT_EQ(UserLocaleLanguage(), Language::English);
     env.Set("LANG", "fr_FR.UTF-8");
-    EXPECT_EQ(UserLocaleLanguage(), 1);
+    EXPECT_EQ(UserLocaleLanguage(), Language::French);
     env.Set("LC_MESSAGES", "en_US.UTF-8");
-    EXPECT_EQ(UserLocaleLanguage(), 0);
+    EXPECT_EQ(UserLocaleLanguage(), Language::English);
     env.Set("LC_ALL", "fr_CA.UTF-8");
-    EXPECT_EQ(UserLocaleLanguage(), 1);
+    EXPECT_EQ(UserLocaleLanguage(), Language::French);
     env.Set("LC_ALL", "");
-    EXPECT_EQ(UserLocaleLanguage(), 0);
+    EXPECT_EQ(UserLocaleLanguage(), Language::English);
     env.Set("LC_MESSAGES", "");
-    EXPECT_EQ(UserLocaleLanguage(), 1);
+    EXPECT_EQ(UserLocaleLanguage(), Language::French);
     env.Set("LC_ALL", "C");
-    EXPECT_EQ(UserLocaleLanguage(), 0);
+    EXPECT_EQ(UserLocaleLanguage(), Language::English);
 }
 
 }  // namespace

@@ -139,7 +139,7 @@ TEST_F(LoadResStringTest, FrenchTableWinsAndMissingFrenchIdsFallBackToEnglish) {
     test::WriteFile("program/TidewarmProFra.str",
                     "130\tImpossible d'écrire le fichier de configuration\n"
                     "77\tSeulement en français\n");
-    EXPECT_TRUE(SetUpStrings(kEnglish, 1, "program", kSimulatorFrenchLibrary));
+    EXPECT_TRUE(SetUpStrings(kEnglish, Language::French, "program", kSimulatorFrenchLibrary));
     EXPECT_TRUE(FrenchStringsLoaded());
     EXPECT_EQ(LoadResString(130), "Impossible d'écrire le fichier de configuration");
     EXPECT_EQ(LoadResString(34002), "Cannot open file 'tidewarm.tmp'.");
@@ -150,7 +150,7 @@ TEST_F(LoadResStringTest, FrenchTableWinsAndMissingFrenchIdsFallBackToEnglish) {
 }
 
 TEST_F(LoadResStringTest, MissingFrenchFileFallsBackToEnglish) {
-    EXPECT_FALSE(SetUpStrings(kEnglish, 1, "program", kSimulatorFrenchLibrary));
+    EXPECT_FALSE(SetUpStrings(kEnglish, Language::French, "program", kSimulatorFrenchLibrary));
     EXPECT_FALSE(FrenchStringsLoaded());
     EXPECT_EQ(LoadResString(130), "Could not write configuration file");
 }
@@ -158,8 +158,8 @@ TEST_F(LoadResStringTest, MissingFrenchFileFallsBackToEnglish) {
 TEST_F(LoadResStringTest, EnglishLanguageDoesNotLoadThePresentFrenchFile) {
     fs::create_directory("program");
     test::WriteFile("program/TidewarmFra.str", "130\tEn français\n");
-    ASSERT_TRUE(SetUpStrings(kEnglish, 1, "program", kFrontEndFrenchLibrary));
-    EXPECT_FALSE(SetUpStrings(kEnglish, 0, "program", kFrontEndFrenchLibrary));
+    ASSERT_TRUE(SetUpStrings(kEnglish, Language::French, "program", kFrontEndFrenchLibrary));
+    EXPECT_FALSE(SetUpStrings(kEnglish, Language::English, "program", kFrontEndFrenchLibrary));
     EXPECT_EQ(LoadResString(130), "Could not write configuration file");
 }
 

@@ -21,25 +21,25 @@ TEST(ReportNames, MonthLettersShowTheMonthsOfAMask) {
 }
 
 TEST(ReportNames, SeasonDatesPutTheDayFirstInFrench) {
-    EXPECT_EQ(SeasonDate(6, 1, 1), "01 Juin");
-    EXPECT_EQ(SeasonDate(6, 1, 0), "June 01");
-    EXPECT_EQ(SeasonDate(9, 30, 0), "September 30");
-    EXPECT_EQ(SeasonDate(13, 2, 0), " 02");
+    EXPECT_EQ(SeasonDate(6, 1, Language::French), "01 Juin");
+    EXPECT_EQ(SeasonDate(6, 1, Language::English), "June 01");
+    EXPECT_EQ(SeasonDate(9, 30, Language::English), "September 30");
+    EXPECT_EQ(SeasonDate(13, 2, Language::English), " 02");
 }
 
 TEST(ReportNames, CodesInsideTheirTablesAreNamedAndOthersAreEmpty) {
-    EXPECT_EQ(PoolTypeName(3, 0), "Public Indoor");
-    EXPECT_EQ(PoolTypeName(1, 1), "Résid. hors du sol");
-    EXPECT_EQ(OrientationName(4, 0), "South");
-    EXPECT_EQ(OrientationName(15.9, 1), "Ouest-Nord Ouest");
-    EXPECT_EQ(ActivityLevelName(2, 1), "Élevé");
-    EXPECT_EQ(EfficiencyTypeName(1, 0), "Nominal COP");
-    EXPECT_EQ(ActivityLevelName(1, 7), "Medium");  // an unknown language reads as English
-    for (const int code : {-1, 4, 1000}) EXPECT_EQ(PoolTypeName(code, 0), "") << code;
-    for (const int code : {-1, 3}) EXPECT_EQ(ActivityLevelName(code, 1), "") << code;
-    EXPECT_EQ(EfficiencyTypeName(2, 0), "");
+    EXPECT_EQ(PoolTypeName(3, Language::English), "Public Indoor");
+    EXPECT_EQ(PoolTypeName(1, Language::French), "Résid. hors du sol");
+    EXPECT_EQ(OrientationName(4, Language::English), "South");
+    EXPECT_EQ(OrientationName(15.9, Language::French), "Ouest-Nord Ouest");
+    EXPECT_EQ(ActivityLevelName(2, Language::French), "Élevé");
+    EXPECT_EQ(EfficiencyTypeName(1, Language::English), "Nominal COP");
+    for (const int code : {-1, 4, 1000})
+        EXPECT_EQ(PoolTypeName(code, Language::English), "") << code;
+    for (const int code : {-1, 3}) EXPECT_EQ(ActivityLevelName(code, Language::French), "") << code;
+    EXPECT_EQ(EfficiencyTypeName(2, Language::English), "");
     for (const double code : {-0.5, 16.0, 1e300, std::numeric_limits<double>::quiet_NaN()})
-        EXPECT_EQ(OrientationName(code, 0), "") << code;
+        EXPECT_EQ(OrientationName(code, Language::English), "") << code;
 }
 
 TEST(HtmlText, MarkupCharactersAreEscapedAndNumbersFormattedWhole) {

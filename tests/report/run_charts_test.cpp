@@ -224,7 +224,7 @@ TEST(RunChartFailure, MissingRowsAreReportedAndLeaveTheEarlierPicture) {
     EXPECT_FALSE(MakeMonthlyTemperatureChart(run, folder.path()));
     EXPECT_FALSE(MakeSwimmableDaysChart(run, folder.path()));
     EXPECT_FALSE(MakeEnergiesChart(run, folder.path()));
-    run.language = 1;
+    run.language = Language::French;
     EXPECT_FALSE(MakeDailyTemperatureChart(run, folder.path()));
     EXPECT_EQ(messages.shown, (std::vector<std::string>{
                                   "Daily temperatures not found for run 7.",
@@ -264,11 +264,12 @@ TEST(RunChartFailure, AChartThatCannotBeWrittenIsReportedAndStopsTheRest) {
 }
 
 TEST(ChartTexts, TitlesTakeTheirUnitInEitherLanguage) {
-    EXPECT_EQ(FillText(ChartTextIn(ChartText::DailyTemperatureTitle, 0), {"°F"}),
+    EXPECT_EQ(FillText(ChartTextIn(ChartText::DailyTemperatureTitle, Language::English), {"°F"}),
               "Average daily pool temperature (°F)");
-    EXPECT_EQ(FillText(ChartTextIn(ChartText::EnergyTitle, 1), {"MBtu"}), "Énergie (MBtu)");
-    EXPECT_EQ(ChartTextIn(ChartText::MonthNumber, 1), "Numéro du mois");
-    EXPECT_EQ(ChartTextIn(ChartText::MonthNumber, 5), "Month number");
+    EXPECT_EQ(FillText(ChartTextIn(ChartText::EnergyTitle, Language::French), {"MBtu"}),
+              "Énergie (MBtu)");
+    EXPECT_EQ(ChartTextIn(ChartText::MonthNumber, Language::French), "Numéro du mois");
+    EXPECT_EQ(ChartTextIn(ChartText::MonthNumber, Language::English), "Month number");
     EXPECT_EQ(FillText("%s and %d and %s", {"a", "1"}), "a and 1 and %s");
     EXPECT_EQ(FillText("100%", {"x"}), "100%");
 }

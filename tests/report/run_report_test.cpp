@@ -183,7 +183,7 @@ class RunReportTest : public ::testing::Test {
     }
 
     // Builds the report of `id`; its text, or empty when it failed.
-    std::string Build(int id, int language) {
+    std::string Build(int id, Language language) {
         std::string path;
         if (!BuildRunReport(*database, id, folder.path(), TIDEWARM_BIN_DIR, language, &path))
             return "";
@@ -210,12 +210,14 @@ class RunReportTest : public ::testing::Test {
 TEST_F(RunReportTest, ReportsMatchTheirGoldenPagesInBothLanguagesAndUnitSystems) {
     const int ipRunId = AddRun(false);
     struct Case {
-        int run, language;
+        int run;
+        Language language;
         const char* golden;
     };
-    for (const Case& c :
-         {Case{runId, 0, "si_english.html"}, Case{runId, 1, "si_french.html"},
-          Case{ipRunId, 0, "ip_english.html"}, Case{ipRunId, 1, "ip_french.html"}}) {
+    for (const Case& c : {Case{runId, Language::English, "si_english.html"},
+                          Case{runId, Language::French, "si_french.html"},
+                          Case{ipRunId, Language::English, "ip_english.html"},
+                          Case{ipRunId, Language::French, "ip_french.html"}}) {
         SCOPED_TRACE(c.golden);
         const std::string report = Build(c.run, c.language);
         ASSERT_FALSE(report.empty());
@@ -230,8 +232,8 @@ TEST_F(RunReportTest, ReportsMatchTheirGoldenPagesInBothLanguagesAndUnitSystems)
 
 TEST_F(RunReportTest, EveryWordIsFilledAndDatabaseTextsShowAsTyped) {
     RunReportContent content;
-    ASSERT_TRUE(ReadRunReport(*database, runId, 0, content));
-    for (const int language : {0, 1}) {
+    ASSERT_TRUE(ReadRunReport(*database, runId, Language::English, content));
+    for (const Language language : {Language::English, Language::French}) {
         const std::string report = Build(runId, language);
         // No word is left, but in the comment, which holds two as the user typed them.
         std::string withoutComment = report;
@@ -247,7 +249,8 @@ TEST_F(RunReportTest, EveryWordIsFilledAndDatabaseTextsShowAsTyped) {
         EXPECT_EQ(report.find("<script>"), std::string::npos);
         EXPECT_NE(report.find("Soleil &amp; Fils"), std::string::npos);
         EXPECT_EQ(report.find("-9999"), std::string::npos);
-        EXPECT_NE(report.find(language == 1 ? "non calculé" : "not computed"), std::string::npos);
+        EXPECT_NE(report.find(language == Language::French ? "non calculé" : "not computed"),
+                  std::string::npos);
         EXPECT_NE(report.find("<meta charset=\"utf-8\">"), std::string::npos);
         EXPECT_EQ(report.find("<script"), std::string::npos);
         EXPECT_EQ(report.find("http"), std::string::npos);  // nothing fetched from outside
@@ -256,8 +259,8 @@ TEST_F(RunReportTest, EveryWordIsFilledAndDatabaseTextsShowAsTyped) {
 
 TEST_F(RunReportTest, ValuesFollowTheRunsUnitsAndTheChartsGetTheRows) {
     RunReportContent si, ip;
-    ASSERT_TRUE(ReadRunReport(*database, runId, 1, si));
-    ASSERT_TRUE(ReadRunReport(*database, AddRun(false), 0, ip));
+    ASSERT_TRUE(ReadRunReport(*database, runId, Language::French, si));
+    ASSERT_TRUE(ReadRunReport(*database, AddRun(false), Language::English, ip));
     EXPECT_EQ(si.values.words.at("Runs.OpensDate"), "01 Juin");
     EXPECT_EQ(ip.values.words.at("Runs.OpensDate"), "June 01");
     EXPECT_EQ(si.values.words.at("Runs.HeaterMonthlyUse"), "-----JJ-----");
@@ -278,7 +281,7 @@ TEST_F(RunReportTest, ValuesFollowTheRunsUnitsAndTheChartsGetTheRows) {
     EXPECT_TRUE(si.charts.doubleRun);
     EXPECT_EQ(si.charts.units, UnitSystem::SI);
     EXPECT_EQ(ip.charts.units, UnitSystem::IP);
-    EXPECT_EQ(si.charts.language, 1);
+    EXPECT_EQ(si.charts.language, Language::French);
 }
 
 TEST_F(RunReportTest, CodesOutsideTheirTablesShowEmpty) {
@@ -286,7 +289,7 @@ TEST_F(RunReportTest, CodesOutsideTheirTablesShowEmpty) {
                    std::to_string(runId));
     database->exec("UPDATE PoolUse SET ActivityLevel = 5 WHERE PoolUseId = 1");
     RunReportContent content;
-    ASSERT_TRUE(ReadRunReport(*database, runId, 0, content));
+    ASSERT_TRUE(ReadRunReport(*database, runId, Language::English, content));
     EXPECT_EQ(content.values.words.at("Runs.PoolType"), "");
     EXPECT_EQ(content.values.words.at("Runs.Orientation"), "");
     EXPECT_EQ(content.values.words.at("PoolUse.ActivityLevel"), "");
@@ -316,7 +319,7 @@ TEST_F(RunReportTest, EachMissingRowIsNamedAndNoReportIsWritten) {
         SQLite::Transaction undo(*database);
         database->exec(c.sql);
         messages.shown.clear();
-        EXPECT_EQ(Build(runId, 0), "");
+        EXPECT_EQ(Build(runId, Language::English), "");
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_EQ(messages.shown[0], c.message);
         EXPECT_EQ(test::ReadFile(report), "earlier report");
@@ -327,8 +330,8 @@ TEST_F(RunReportTest, AMissingTemplateIsNamedAndLeavesTheEarlierReport) {
     const fs::path report = folder.path() / kReportFile;
     test::WriteFile(report, "earlier report");
     std::string path;
-    EXPECT_FALSE(
-        BuildRunReport(*database, runId, folder.path(), folder.path() / "nowhere", 0, &path));
+    EXPECT_FALSE(BuildRunReport(*database, runId, folder.path(), folder.path() / "nowhere",
+                                Language::English, &path));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0],
               "Cannot open file " + (folder.path() / "nowhere" / "Report.html").string() + " ");
@@ -353,7 +356,7 @@ TEST_F(RunReportTest, TheNextReportRemovesStaleStagingFoldersOnly) {
     const int held = ::open(busy.c_str(), O_RDONLY | O_DIRECTORY);
     ASSERT_GE(held, 0);
     ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
-    EXPECT_NE(Build(runId, 0), "");
+    EXPECT_NE(Build(runId, Language::English), "");
     EXPECT_FALSE(fs::exists(stale));
     EXPECT_TRUE(fs::exists(busy / kEnergiesChartFile));
     EXPECT_TRUE(fs::exists(users / kEnergiesChartFile));
@@ -370,7 +373,7 @@ TEST_F(RunReportTest, AReportThatCannotBeWrittenWholeLeavesNoMixedSet) {
     test::WriteFile(page, "earlier report");
     for (std::string_view chart : charts) test::WriteFile(folder.path() / chart, "earlier chart");
     fs::create_directories(folder.path() / kEnergiesChartFile / "in the way");
-    EXPECT_EQ(Build(runId, 0), "");
+    EXPECT_EQ(Build(runId, Language::English), "");
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_NE(messages.shown[0].find(std::string(kEnergiesChartFile)), std::string::npos)
         << messages.shown[0];
@@ -389,7 +392,7 @@ TEST_F(RunReportTest, AReportThatCannotBeWrittenWholeLeavesNoMixedSet) {
 
     fs::remove_all(folder.path() / kEnergiesChartFile);
     messages.shown.clear();
-    EXPECT_NE(Build(runId, 0), "");
+    EXPECT_NE(Build(runId, Language::English), "");
     for (std::string_view chart : charts)
         EXPECT_NE(test::ReadFile(folder.path() / chart), "earlier chart") << chart;
 }

@@ -29,7 +29,7 @@ class StartProgramTest : public ::testing::Test {
     void TearDown() override {
         fs::current_path(dir_.path());
         DropFrenchStrings();
-        app::Language = app::PendingLanguage = 0;
+        app::Language = app::PendingLanguage = Language::English;
     }
     bool Start(bool batch) {
         return StartProgram(batch, programs_.string(), data_.string(), nullptr);
@@ -46,7 +46,7 @@ TEST_F(StartProgramTest, CreatesTheDataFolderAndSpeaksTheLocaleLanguage) {
     EXPECT_TRUE(fs::exists(data_ / "scl.err"));
     EXPECT_EQ(fs::current_path(), data_);
     EXPECT_EQ(g_strDataFolder, data_.string());
-    EXPECT_EQ(app::Language, 1);
+    EXPECT_EQ(app::Language, Language::French);
     EXPECT_EQ(LoadResString(kStrCannotOpenBatchInput),
               "Impossible d'ouvrir le fichier « Tidewarm.tmp ».");
     EXPECT_FALSE(fs::exists(data_ / "TidewarmPro.cfg"));
@@ -58,8 +58,8 @@ TEST_F(StartProgramTest, MissingFrenchFileStartsInEnglishAndSaysSo) {
     fs::remove(programs_ / "TidewarmProFra.str");
     std::string messages;
     ASSERT_TRUE(StartProgram(false, programs_.string(), data_.string(), &messages));
-    EXPECT_EQ(app::Language, 0);
-    EXPECT_EQ(app::PendingLanguage, 1);
+    EXPECT_EQ(app::Language, Language::English);
+    EXPECT_EQ(app::PendingLanguage, Language::French);
     EXPECT_EQ(LoadResString(kStrCannotOpenBatchInput), "Cannot open file 'Tidewarm.tmp'.");
     EXPECT_EQ(messages, "The French texts could not be read from " +
                             (programs_ / "TidewarmProFra.str").string() +
@@ -74,11 +74,11 @@ TEST_F(StartProgramTest, BatchModeIgnoresTheConfigurationFileAndSpeaksEnglish) {
     env_.Set("LANG", "en_US.UTF-8");
     ASSERT_TRUE(Start(true));
     EXPECT_EQ(g_nBatchMode, 1);
-    EXPECT_EQ(app::Language, 0);
+    EXPECT_EQ(app::Language, Language::English);
     EXPECT_EQ(LoadResString(kStrCannotOpenBatchInput), "Cannot open file 'Tidewarm.tmp'.");
     EXPECT_EQ(test::ReadFile(data_ / "TidewarmPro.cfg"), "TIDEWARMPRO 3.0\nFra\n");
     ASSERT_TRUE(Start(false));
-    EXPECT_EQ(app::Language, 1);
+    EXPECT_EQ(app::Language, Language::French);
 }
 
 }  // namespace

@@ -166,10 +166,11 @@ TEST(BatchInputReader, InvalidPoolTypeDateTestAreaAndLongPath) {
         result([&](BatchInput& in) { in.weatherFile = folder + std::string(11, 'a') + ".zfw"; });
     EXPECT_EQ(tooLong.error, BatchInputError::kWeatherPathLength);
     EXPECT_EQ(tooLong.line, 6);
-    EXPECT_EQ(BatchInputProblem(tooLong, 0),
+    EXPECT_EQ(BatchInputProblem(tooLong, Language::English),
               "Line 6 of Tidewarm.tmp: the weather file path is longer than 4095 bytes.");
     const BatchInputResult empty = result([](BatchInput& in) { in.weatherFile = "   "; });
-    EXPECT_EQ(BatchInputProblem(empty, 0), "Line 6 of Tidewarm.tmp: no weather file is given.");
+    EXPECT_EQ(BatchInputProblem(empty, Language::English),
+              "Line 6 of Tidewarm.tmp: no weather file is given.");
     BatchInput padded = test::SampleBatchInput("  /data/w.zfw \t");
     BatchInput read;
     ASSERT_EQ(Read(test::BatchInputText(padded), read).error, BatchInputError::kNone);
@@ -223,7 +224,7 @@ TEST(BatchInputReader, NonsenseIsRefusedWithLineValueAndRange) {
         const BatchInputResult result = Read(test::BatchInputText(input), read);
         EXPECT_EQ(result.error, BatchInputError::kValueOutOfRange) << c.message;
         EXPECT_EQ(result.line, c.line) << c.message;
-        EXPECT_EQ(BatchInputProblem(result, 0),
+        EXPECT_EQ(BatchInputProblem(result, Language::English),
                   "Line " + std::to_string(c.line) + " of Tidewarm.tmp: " + c.message);
     }
     // A heat pump's coefficient of performance is not a fraction.

@@ -127,8 +127,8 @@ TEST_F(CollectorUse, GlazedCollectorsPrintNoWindOrRoof) {
                          "Wind Speed Correction Factor: 1\n"
                          "Wind Speed Threshold: 0\n"
                          "Collector sits on: Asphalt roof, insulated\n\n"));
-    EXPECT_TRUE(
-        Contains(Summary(SampleUse(1), 1), "Les capteurs reposent sur: Toit en asphalte, isolé\n"));
+    EXPECT_TRUE(Contains(Summary(SampleUse(1), Language::French),
+                         "Les capteurs reposent sur: Toit en asphalte, isolé\n"));
 }
 
 TEST_F(CollectorUse, WindAndRoofOnlyForUnglazedCollectors) {
@@ -221,7 +221,7 @@ TEST_F(PipesAndExchanger, EconomicsSummaryInBothLanguages) {
               "  Primary Energy (gas or oil) Cost: 1 $/GJ\n"
               "  Electricity Cost: 0.1 $/kWh\n"
               "\n");
-    const std::vector<std::string> fr = Lines(Summary(dialog, 1));
+    const std::vector<std::string> fr = Lines(Summary(dialog, Language::French));
     EXPECT_EQ(fr[2], "  Durée de vie du système: 10 années");
     EXPECT_EQ(fr[9], "  Taux d'intérêt: 10 %/an");
     EXPECT_EQ(SaveDialog(dialog, Texts({{CEconomicsDlg::kSystemLife, "0"}})).controlId,

@@ -20,7 +20,7 @@ class TwoFields : public InputDialog {
     std::vector<DialogField> Fields() override {
         return {IntField(10, &count, 1, 50), DoubleField(11, &rate, 0, 1), TextField(12, &name, 5)};
     }
-    void PrintSummary(std::ostream&, int) const override {}
+    void PrintSummary(std::ostream&, Language) const override {}
     int count = 7;
     double rate = 0.5;
     std::string name = "abc";
@@ -156,7 +156,7 @@ TEST_F(ProfileEditors, MonthlyPrinterPutsAprilBesideJanuaryInTheLanguage) {
     std::vector<std::string> lines = Lines(Summary(editor));
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[1], "    Jan: 0.1       Apr: 0.4       Jul: 0.7       Oct: 1       ");
-    lines = Lines(Summary(editor, 1));
+    lines = Lines(Summary(editor, Language::French));
     EXPECT_EQ(lines[2], "    Fév: 0.2       Mai: 0.5       Aou: 0.8       Nov: 1.1     ");
     EXPECT_EQ(lines[3], "    Mar: 0.3       Jun: 0.6       Sep: 0.9       Déc: 1.2     ");
 }

@@ -22,7 +22,7 @@ class DialogTest : public ::testing::Test {
     void TearDown() override { SetEnglishStrings({}); }
 };
 
-inline std::string Summary(const InputDialog& dialog, int language = 0) {
+inline std::string Summary(const InputDialog& dialog, Language language = Language::English) {
     std::ostringstream out;
     dialog.PrintSummary(out, language);
     return out.str();

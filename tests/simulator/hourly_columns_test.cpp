@@ -76,7 +76,7 @@ TEST_F(HourlyChoices, WeatherWithNothingChosenPrintsTenDashes) {
 TEST_F(HourlyChoices, FrenchColumnsAlignByCharacters) {
     CHlyPrintEnergiesDlg dialog;
     dialog.flags[12] = 1;  // QInc
-    const std::vector<std::string> lines = Lines(Summary(dialog, 1));
+    const std::vector<std::string> lines = Lines(Summary(dialog, Language::French));
     ASSERT_EQ(lines.size(), 18u);
     EXPECT_EQ(lines[0], "IMPRESSIONS HORAIRES: ÉNERGIES");
     for (int i = 1; i <= 16; ++i) {
@@ -124,7 +124,9 @@ TEST_F(ProgressText, DayOfTheRunGoesToTheProgressDisplay) {
 
 TEST_F(ProgressText, LanguageChoiceIsARadioGroup) {
     CLanguageDlg dialog;
-    EXPECT_EQ(dialog.language, 0);
+    EXPECT_EQ(dialog.Chosen(), Language::English);
     ASSERT_TRUE(SaveDialog(dialog, test::Texts({{CLanguageDlg::kEnglishButton, "1"}})));
-    EXPECT_EQ(dialog.language, 1);
+    EXPECT_EQ(dialog.Chosen(), Language::French);
+    dialog.Choose(Language::English);
+    EXPECT_EQ(dialog.language, 0);  // the radio index
 }

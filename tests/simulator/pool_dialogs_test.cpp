@@ -61,7 +61,7 @@ TEST_F(PoolDesign, IndoorPoolsPrintTheRoomAndNoShade) {
     EXPECT_FALSE(Contains(outdoor, "Indoor Pool Room Conditions"));
     EXPECT_TRUE(Contains(outdoor, "Pool Type: Outdoor\n"));
     EXPECT_TRUE(Contains(outdoor, "Fraction of Pool Shaded from Sun: 0.25\n"));
-    const std::string french = Summary(SamplePool(CPoolDesignDlg::kOutdoor), 1);
+    const std::string french = Summary(SamplePool(CPoolDesignDlg::kOutdoor), Language::French);
     EXPECT_TRUE(Contains(french, "Type de piscine: Extérieure\n"));
     EXPECT_TRUE(Contains(french, "Fraction de la piscine ombragée: 0.25\n"));
     EXPECT_FALSE(Contains(french, "Humidité relative"));
@@ -187,7 +187,7 @@ TEST_F(PoolUse, SummaryWithAndWithoutWeekendsAndSwimmableDays) {
     EXPECT_EQ(lines[21], "Swimmable Days Definition");
     EXPECT_EQ(lines[23], "    Sunny day: 23 C");
     EXPECT_EQ(lines[24], "    Cloudy day: 26 C");
-    const std::vector<std::string> fr = Lines(Summary(dialog, 1));
+    const std::vector<std::string> fr = Lines(Summary(dialog, Language::French));
     EXPECT_EQ(fr[2], "  Début de la saison: 15 Mai");
     EXPECT_EQ(fr[3], "  Fin de la saison  : 30 Septembre");
 }
@@ -207,7 +207,7 @@ TEST_F(Blanket, DailyUseAlwaysPrintsNoHourlyProfile) {
     EXPECT_TRUE(Contains(always, "  Daily Use = Always when pool not in use\n"));
     EXPECT_FALSE(Contains(always, "weekdays"));
     EXPECT_TRUE(Contains(always, "  Blanket seasonal use (0=off, 1=on)\n"));
-    EXPECT_TRUE(Contains(Summary(dialog, 1),
+    EXPECT_TRUE(Contains(Summary(dialog, Language::French),
                          "  Utilisation journalière:Toujours quand la piscine n'est pas "
                          "utilisée\n"));
     dialog.OnDailyUseClick(CBlanketDlg::kFollowProfiles);
@@ -280,7 +280,7 @@ TEST_F(AuxHeater, HeatPumpPrintsItsCopWithoutPercent) {
     EXPECT_EQ(lines[1], "Auxiliary Heater Type: Gas or Oil");
     EXPECT_EQ(lines[3], "Maximum Power (Input): 10000 W");
     EXPECT_EQ(lines[4], "Heater Efficiency: 80 %");
-    lines = Lines(Summary(dialog, 1));
+    lines = Lines(Summary(dialog, Language::French));
     EXPECT_EQ(lines[1], "Type du chauffage d'appoint: Gaz ou mazout");
     EXPECT_EQ(lines[4], "Efficacité du chauffage d'appoint: 80 %");
 }

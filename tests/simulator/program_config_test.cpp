@@ -41,12 +41,14 @@ class ConfigFileTest : public ::testing::Test {
         SetEnglishStrings(kEnglish);
         previous = SetMessageSink(&messages);
         UseLocale("en_US.UTF-8");
-        app::Language = app::PendingLanguage = -1;
+        // Two settings that disagree, so that a read that leaves either alone is seen.
+        app::Language = Language::French;
+        app::PendingLanguage = Language::English;
     }
     void TearDown() override {
         SetMessageSink(previous);
         SetEnglishStrings({});
-        app::Language = app::PendingLanguage = 0;
+        app::Language = app::PendingLanguage = Language::English;
     }
     void UseLocale(const std::string& lang) {
         env.Unset("LC_ALL");
@@ -57,7 +59,7 @@ class ConfigFileTest : public ::testing::Test {
         test::WriteFile(data / "TidewarmPro.cfg", text);
     }
     // Reads the configuration and gives the language; both settings must agree.
-    int Read() {
+    Language Read() {
         ReadConfig(data.string());
         EXPECT_EQ(app::Language, app::PendingLanguage);
         return app::Language;
@@ -72,23 +74,23 @@ class ConfigFileTest : public ::testing::Test {
 
 TEST_F(ConfigFileTest, WritesTheTwoLinesAndReadsThemBack) {
     UseLocale("en_GB.UTF-8");
-    app::Language = 0;
-    app::PendingLanguage = 1;
+    app::Language = Language::English;
+    app::PendingLanguage = Language::French;
     ASSERT_TRUE(WriteConfig(data.string()));
     EXPECT_EQ(test::ReadFile(data / "TidewarmPro.cfg"), "TIDEWARMPRO 3.0\nFra\n");
-    EXPECT_EQ(Read(), 1);
+    EXPECT_EQ(Read(), Language::French);
 
     UseLocale("fr_FR.UTF-8");
-    app::PendingLanguage = 0;
+    app::PendingLanguage = Language::English;
     ASSERT_TRUE(WriteConfig(data.string()));
     EXPECT_EQ(test::ReadFile(data / "TidewarmPro.cfg"), "TIDEWARMPRO 3.0\nEng\n");
-    EXPECT_EQ(Read(), 0);
+    EXPECT_EQ(Read(), Language::English);
     EXPECT_TRUE(messages.texts.empty());
 }
 
 TEST_F(ConfigFileTest, WritingReplacesALongerFileWhole) {
     WriteConfigText("TIDEWARMPRO 3.0 and a long comment\nEng and more\nthird line\n");
-    app::PendingLanguage = 1;
+    app::PendingLanguage = Language::French;
     ASSERT_TRUE(WriteConfig(data.string()));
     EXPECT_EQ(test::ReadFile(data / "TidewarmPro.cfg"), "TIDEWARMPRO 3.0\nFra\n");
     // Nothing but the configuration file is left in the folder.
@@ -100,24 +102,24 @@ TEST_F(ConfigFileTest, LanguageFromLocaleAndFile) {
     struct Case {
         const char* locale;
         const char* file;  // null: no configuration file
-        int language;
+        Language language;
     };
     const Case cases[] = {
-        {"fr_CA.UTF-8", nullptr, 1},
-        {"de_DE.UTF-8", nullptr, 0},
+        {"fr_CA.UTF-8", nullptr, Language::French},
+        {"de_DE.UTF-8", nullptr, Language::English},
         // "Eng", or any word but "Fra", overrides a French locale.
-        {"fr_BE.UTF-8", "TIDEWARMPRO 3.0\nEng\n", 0},
-        {"fr_BE.UTF-8", "TIDEWARMPRO 2.7 older version\nDeutsch\n", 0},
-        {"en_US.UTF-8", "TIDEWARMPRO 3.0\nFra\n", 1},
+        {"fr_BE.UTF-8", "TIDEWARMPRO 3.0\nEng\n", Language::English},
+        {"fr_BE.UTF-8", "TIDEWARMPRO 2.7 older version\nDeutsch\n", Language::English},
+        {"en_US.UTF-8", "TIDEWARMPRO 3.0\nFra\n", Language::French},
         // A foreign first word: the file is ignored.
-        {"en_US.UTF-8", "TIDEWARM 3.0\nFra\n", 0},
-        {"fr_FR", "tidewarmpro 3.0\nEng\n", 1},
-        {"fr_FR", "TIDEWARMPRO3.0\nEng\n", 1},
+        {"en_US.UTF-8", "TIDEWARM 3.0\nFra\n", Language::English},
+        {"fr_FR", "tidewarmpro 3.0\nEng\n", Language::French},
+        {"fr_FR", "TIDEWARMPRO3.0\nEng\n", Language::French},
         // Line ends and blanks around the words do not matter.
-        {"en_US.UTF-8", "  TIDEWARMPRO 3.0\r\n  Fra  \r\n", 1},
+        {"en_US.UTF-8", "  TIDEWARMPRO 3.0\r\n  Fra  \r\n", Language::French},
         // No language line: the locale holds.
-        {"fr_FR.UTF-8", "TIDEWARMPRO 3.0\n", 1},
-        {"fr_FR.UTF-8", "", 1},
+        {"fr_FR.UTF-8", "TIDEWARMPRO 3.0\n", Language::French},
+        {"fr_FR.UTF-8", "", Language::French},
     };
     for (const Case& c : cases) {
         UseLocale(c.locale);
@@ -132,12 +134,12 @@ TEST_F(ConfigFileTest, LanguageFromLocaleAndFile) {
 TEST_F(ConfigFileTest, AConfigurationThatIsNoFileIsNotWaitedOn) {
     UseLocale("fr_FR.UTF-8");
     EXPECT_TRUE(test::ReturnsAtOnceBesideAFifo(data / "TidewarmPro.cfg", [&] { Read(); }));
-    EXPECT_EQ(app::Language, 1);
+    EXPECT_EQ(app::Language, Language::French);
     EXPECT_TRUE(messages.texts.empty());
 }
 
 TEST_F(ConfigFileTest, WriteFailureShowsMessage130AndLeavesNothingBehind) {
-    app::PendingLanguage = 1;
+    app::PendingLanguage = Language::French;
     EXPECT_FALSE(WriteConfig((data / "missing").string()));
     ASSERT_EQ(messages.texts.size(), 1u);
     EXPECT_EQ(messages.texts[0], "Could not write configuration file");

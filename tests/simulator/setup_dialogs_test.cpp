@@ -129,7 +129,7 @@ TEST_F(SimulationPeriod, DaysOfYearShownAndPrinted) {
               "  Precision on Temperatures: 0.0001 C\n"
               "  Maximum number of iterations: 100\n"
               "\n");
-    const std::vector<std::string> fr = Lines(Summary(dialog, 1));
+    const std::vector<std::string> fr = Lines(Summary(dialog, Language::French));
     EXPECT_EQ(fr[2], "  Premier jour de simulation:  1 Juin (jour de l'année 152)");
     EXPECT_EQ(fr[3], "  Dernier jour de simulation: 30 Juin (jour de l'année 181)");
 }
@@ -197,7 +197,7 @@ TEST_F(Configuration, SummaryShowsTheWeekOnlyWhenItCounts) {
     const std::vector<std::string> lines = Lines(Summary(dialog));
     EXPECT_EQ(lines[10], "  Number of Days in Week   : 7");
     EXPECT_EQ(lines[11], "  Number of Days in Weekend: 2");
-    const std::vector<std::string> fr = Lines(Summary(dialog, 1));
+    const std::vector<std::string> fr = Lines(Summary(dialog, Language::French));
     EXPECT_EQ(fr[3], "  Échangeur de chaleur            : -");
     EXPECT_EQ(fr[10], "  Nombre de jours dans une 'semaine'       : 7");
     EXPECT_EQ(fr.back(), "  Faire une simulation comparative: -");
@@ -344,7 +344,7 @@ TEST_F(WeatherDialog, SummaryShowsLongitudesForStandardTimeOnly) {
               "Station Longitude 73.6 degrees W\n"
               "Meridian Longitude 75 degrees W\n"
               "\n");
-    const std::vector<std::string> fr = Lines(Summary(dialog, 1));
+    const std::vector<std::string> fr = Lines(Summary(dialog, Language::French));
     EXPECT_EQ(fr[0], "FICHIER DE DONNÉES CLIMATIQUES");
     EXPECT_EQ(fr[2], "Format: binaire ZEFIR");
     EXPECT_EQ(fr[8], "Longitude du méridien   75 degrés W");
@@ -358,7 +358,7 @@ TEST_F(WeatherDialog, AlternateSummary) {
     CAlternateDlg dialog;
     dialog.fileName = "extra.csv";
     EXPECT_EQ(Summary(dialog), "ALTERNATE INPUT FILE\nAlternate File Name: extra.csv\n\n");
-    EXPECT_EQ(Summary(dialog, 1),
+    EXPECT_EQ(Summary(dialog, Language::French),
               "FICHIER DE DONNÉES ALTERNATIVES\n"
               "Nom du fichier de données alternatives: extra.csv\n\n");
 }

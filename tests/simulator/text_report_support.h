@@ -62,7 +62,7 @@ inline std::vector<std::string> ReportLines(const std::string& path) {
 class TextReport : public ::testing::Test {
   protected:
     void TearDown() override {
-        app::Language = 0;
+        app::Language = Language::English;
         DropFrenchStrings();
     }
     test::ScopedTempDir dir;

@@ -414,7 +414,7 @@ TEST_F(TextReport, FrenchMonthsAndTextsKeepTheColumnsAligned) {
                     "34050\t|Moi|  Gains  |  Gains  |Chauffage|  Pertes |  Gains  |  T Pisc.|\\n\n"
                     "34053\tTot\n");
     ASSERT_TRUE(LoadFrenchStrings("fr.str"));
-    app::Language = 1;
+    app::Language = Language::French;
     CTidewarmDoc doc;
     FullProject(doc, "pool.tdw");
     WriteResults("pool", true);
@@ -445,7 +445,7 @@ TEST_F(TextReport, FrenchMonthsAndTextsKeepTheColumnsAligned) {
 TEST_F(TextReport, DeliveredFrenchTextsUseTheTermsOfTheFrenchSummaries) {
     ASSERT_TRUE(
         LoadFrenchStrings(FrenchStringFile(TIDEWARM_RESOURCES_DIR, kSimulatorFrenchLibrary)));
-    app::Language = 1;
+    app::Language = Language::French;
     CTidewarmDoc doc;
     FullProject(doc, "pool.tdw");
     WriteResults("pool", true);

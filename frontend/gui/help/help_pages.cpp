@@ -28,8 +28,8 @@ class HelpModule : public wxModule {
 };
 wxIMPLEMENT_DYNAMIC_CLASS(HelpModule, wxModule);
 
-std::string BookName(int language) {
-    return language == 1 ? "TidewarmFra" : "Tidewarm";
+std::string BookName(Language language) {
+    return language == Language::French ? "TidewarmFra" : "Tidewarm";
 }
 
 wxHtmlHelpController* Controller() {
@@ -44,7 +44,7 @@ wxHtmlHelpController* Controller() {
 
 }  // namespace
 
-std::string HelpPageFile(std::string_view page, int language) {
+std::string HelpPageFile(std::string_view page, Language language) {
     return BookName(language) + "_" + std::string(page) + ".html";
 }
 

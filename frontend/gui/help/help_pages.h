@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "language.h"
+
 class wxWindow;
 
 // The pages, by the name the windows use; page "start" is the first run from the wizard to the
@@ -14,8 +16,8 @@ inline constexpr std::array<std::string_view, 15> kHelpPages = {
     "start",       "main",  "wizard",  "runs",    "input",     "economics", "options", "report",
     "maintenance", "lists", "contact", "pooluse", "collector", "heater",    "blanket"};
 
-// File name of `page` in the book of `language` (0 English, 1 French).
-std::string HelpPageFile(std::string_view page, int language);
+// File name of `page` in the book of `language`.
+std::string HelpPageFile(std::string_view page, Language language);
 
 // Opens the help window of the language in force at `page`; false (after a message) when the
 // book or the page cannot be shown.
