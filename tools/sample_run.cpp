@@ -88,10 +88,8 @@ int AddSampleRun() {
 
 void PrintResults(int runId) {
     CResultsSet results;
-    results.m_strFilter = "[RunId] = ?";
-    results.m_filterValues = {std::int64_t{runId}};
     results.m_strSort = "[SortId]";
-    results.Open();
+    OpenById(results, kRunIdColumn, runId);
     std::printf("\nMonthly results of run %d (energies in GJ):\n", runId);
     std::printf("%6s %9s %9s %9s %9s %9s %8s %6s %6s %7s\n", "Month", "Passive", "Active",
                 "Auxiliary", "Losses", "Collected", "TPool", "Swim", "Usable", "NoHeat");

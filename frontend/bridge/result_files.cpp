@@ -216,9 +216,7 @@ std::optional<ResultFileProblem> CheckSeasonLines(const std::vector<MonthlyResul
 void StoreMonthlyRows(SQLite::Database& database, int runId,
                       const std::vector<MonthlyResultRow>& rows) {
     CResultsSet set;
-    set.m_strFilter = "[RunId] = ?";
-    set.m_filterValues = {std::int64_t{runId}};
-    set.Open(&database);
+    OpenById(set, kRunIdColumn, runId, &database);
     for (std::size_t line = 0; line < rows.size(); ++line) {
         set.AddNew();
         set.m_RunId = runId;
@@ -233,9 +231,7 @@ void StoreMonthlyRows(SQLite::Database& database, int runId,
 void StoreDailyRows(SQLite::Database& database, int runId,
                     const std::vector<DailyTemperature>& days) {
     CDailySet set;
-    set.m_strFilter = "[RunId] = ?";
-    set.m_filterValues = {std::int64_t{runId}};
-    set.Open(&database);
+    OpenById(set, kRunIdColumn, runId, &database);
     for (std::size_t n = 0; n < days.size(); ++n) {
         set.AddNew();
         set.m_RunId = runId;
@@ -250,12 +246,8 @@ void StoreDailyRows(SQLite::Database& database, int runId,
 }
 
 void DeleteRunRows(SQLite::Database& database, int runId) {
-    for (const char* table : {"Results", "Daily"}) {
-        SQLite::Statement remove(database,
-                                 "DELETE FROM [" + std::string(table) + "] WHERE [RunId] = ?");
-        remove.bind(1, runId);
-        remove.exec();
-    }
+    for (const std::string_view table : {"Results", "Daily"})
+        DeleteById(database, table, kRunIdColumn, runId);
 }
 
 // The monthly rows, or nothing after the failure's message.

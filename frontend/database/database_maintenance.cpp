@@ -16,6 +16,7 @@
 #include "file_replace.h"
 #include "frontend_globals.h"
 #include "frontend_strings.h"
+#include "record_sets.h"
 #include "recordset.h"
 #include "regular_file.h"
 #include "schema.h"
@@ -177,12 +178,8 @@ bool DeleteRun(int runId) {
     }
     try {
         SQLite::Transaction transaction(*database);
-        for (const char* table : {"Economics", "Results", "Daily", "Runs"}) {
-            SQLite::Statement remove(*database,
-                                     "DELETE FROM [" + std::string(table) + "] WHERE [RunId] = ?");
-            remove.bind(1, runId);
-            remove.exec();
-        }
+        for (const std::string_view table : {"Economics", "Results", "Daily", "Runs"})
+            DeleteById(*database, table, kRunIdColumn, runId);
         transaction.commit();
         return true;
     } catch (const std::exception& error) {

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "frontend_globals.h"
+#include "object_type.h"
 #include "text_encoding.h"
 
 namespace {
@@ -18,13 +19,6 @@ struct Overloaded : Handlers... {
 // Clang before 17 does not deduce an aggregate's arguments from its initialisers.
 template <class... Handlers>
 Overloaded(Handlers...) -> Overloaded<Handlers...>;
-
-std::string Quoted(std::string_view column) {
-    std::string quoted(1, '[');
-    quoted.append(column);
-    quoted += ']';
-    return quoted;
-}
 
 // The condition without the ";" and blanks that may end it.
 std::string WithoutTrailingSemicolons(std::string filter) {
@@ -99,12 +93,25 @@ SQLite::Database ConnectDatabase() {
     return SQLite::Database(g_strDatabasePath, SQLite::OPEN_READWRITE, kBusyTimeoutMs);
 }
 
-bool SelectById(CRecordset& set, std::string_view idColumn, std::int64_t id,
-                SQLite::Database* connection) {
-    set.m_strFilter = Quoted(idColumn) + " = ?";
+void OpenById(CRecordset& set, std::string_view idColumn, std::int64_t id,
+              SQLite::Database* connection) {
+    set.m_strFilter = Bracketed(idColumn) + " = ?";
     set.m_filterValues = {id};
     set.Open(connection);
+}
+
+bool SelectById(CRecordset& set, std::string_view idColumn, std::int64_t id,
+                SQLite::Database* connection) {
+    OpenById(set, idColumn, id, connection);
     return !set.IsEOF();
+}
+
+void DeleteById(SQLite::Database& database, std::string_view table, std::string_view idColumn,
+                std::int64_t id) {
+    SQLite::Statement remove(
+        database, "DELETE FROM " + Bracketed(table) + " WHERE " + Bracketed(idColumn) + " = ?");
+    remove.bind(1, id);
+    remove.exec();
 }
 
 std::vector<BoundColumn> CRecordset::Columns() {
@@ -159,7 +166,7 @@ void CRecordset::ReadRows() {
         sql = GetDefaultSQL();
     } else {
         sql = "SELECT rowid";
-        for (const BoundColumn& column : columns_) sql += ", " + Quoted(column.name);
+        for (const BoundColumn& column : columns_) sql += ", " + Bracketed(column.name);
         sql += " FROM " + GetDefaultSQL();
         if (const std::string filter = WithoutTrailingSemicolons(m_strFilter); !filter.empty())
             sql += " WHERE " + filter;
@@ -231,7 +238,7 @@ void CRecordset::Insert() {
     std::string names, places;
     for (const BoundColumn& column : columns_) {
         if (column.type == ColumnType::Key) continue;
-        names += (names.empty() ? "" : ", ") + Quoted(column.name);
+        names += (names.empty() ? "" : ", ") + Bracketed(column.name);
         places += places.empty() ? "?" : ", ?";
     }
     SQLite::Statement insert(Connection(), "INSERT INTO " + GetDefaultSQL() + " (" + names +
@@ -249,7 +256,7 @@ void CRecordset::UpdateCurrentRow() {
     std::string assignments;
     for (const BoundColumn& column : columns_) {
         if (column.type == ColumnType::Key) continue;
-        assignments += (assignments.empty() ? "" : ", ") + Quoted(column.name) + " = ?";
+        assignments += (assignments.empty() ? "" : ", ") + Bracketed(column.name) + " = ?";
     }
     SQLite::Statement update(
         Connection(), "UPDATE " + GetDefaultSQL() + " SET " + assignments + " WHERE rowid = ?");

@@ -92,7 +92,13 @@ class CRecordset {
     std::int64_t lastAddedId_ = 0;
 };
 
-// Opens `set` (on `connection` as Open does) on the rows whose `idColumn` holds `id`; true when
-// there is one.
+// Opens `set` (on `connection` as Open does) on the rows whose `idColumn` holds `id`, which may
+// be none: new rows of that Id are added to it.
+void OpenById(CRecordset& set, std::string_view idColumn, std::int64_t id,
+              SQLite::Database* connection = nullptr);
+// OpenById; true when there is such a row.
 [[nodiscard]] bool SelectById(CRecordset& set, std::string_view idColumn, std::int64_t id,
                               SQLite::Database* connection = nullptr);
+// Deletes the rows of `table` whose `idColumn` holds `id`.
+void DeleteById(SQLite::Database& database, std::string_view table, std::string_view idColumn,
+                std::int64_t id);

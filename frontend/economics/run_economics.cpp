@@ -193,7 +193,7 @@ std::string EconomicDialogData::PaybackText() const {
 std::optional<EconomicDialogData> LoadEconomicData(int runId, UnitSystem units) {
     const bool unitsIP = units == UnitSystem::IP;
     CResultsSet season;
-    season.m_strFilter = "[RunId] = ? AND [Month] = 0";
+    season.m_strFilter = Bracketed(kRunIdColumn) + " = ? AND [Month] = 0";
     season.m_filterValues = {std::int64_t{runId}};
     season.Open();
     CEconomicsSet row;
@@ -272,9 +272,7 @@ void CreateEconomics(int sourceRunId) {
     if (g_nRunCreationMode == RunCreationMode::Existing) return;
     SQLite::Database database = ConnectDatabase();
     SQLite::Transaction transaction(database);
-    SQLite::Statement remove(database, "DELETE FROM [Economics] WHERE [RunId] = ?");
-    remove.bind(1, g_nCurrentRunId);
-    remove.exec();
+    DeleteById(database, "Economics", kRunIdColumn, g_nCurrentRunId);
 
     CEconomicsSet source;
     bool copied = false;
@@ -283,9 +281,7 @@ void CreateEconomics(int sourceRunId) {
         if (!copied) ShowMessage(FormatResString(kStrNoEconomicData, sourceRunId));
     }
     CEconomicsSet row;
-    row.m_strFilter = "[RunId] = ?";
-    row.m_filterValues = {std::int64_t{g_nCurrentRunId}};
-    row.Open(&database);
+    OpenById(row, kRunIdColumn, g_nCurrentRunId, &database);
     row.AddNew();
     row.m_RunId = g_nCurrentRunId;
     if (copied)
