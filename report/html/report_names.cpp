@@ -57,8 +57,8 @@ std::string_view OrientationName(double orientation, Language language) {
     return NameIn(kOrientations, static_cast<int>(orientation), language);
 }
 
-std::string_view EfficiencyTypeName(int heaterType, Language language) {
-    return NameIn(kEfficiencyTypes, heaterType, language);
+std::string_view EfficiencyTypeName(HeaterKind kind, Language language) {
+    return NameIn(kEfficiencyTypes, static_cast<int>(kind), language);
 }
 
 std::string_view ActivityLevelName(int level, Language language) {

@@ -5,14 +5,15 @@
 #include <string>
 #include <string_view>
 
+#include "heater_kind.h"
 #include "language.h"
 
 // Pool type 0 residential inground, 1 above ground, 2 public outdoor, 3 public indoor.
 std::string_view PoolTypeName(int poolType, Language language);
 // Compass point of the whole part of `orientation`: 0 West, 4 South, 8 East, 12 North.
 std::string_view OrientationName(double orientation, Language language);
-// What a heater's efficiency figure is: type 0 (gas or oil) an efficiency, type 1 a COP.
-std::string_view EfficiencyTypeName(int heaterType, Language language);
+// What a heater's efficiency figure is: a fuel-fired heater's an efficiency, a heat pump's a COP.
+std::string_view EfficiencyTypeName(HeaterKind kind, Language language);
 // Activity level 0 low, 1 medium, 2 high.
 std::string_view ActivityLevelName(int level, Language language);
 

@@ -137,7 +137,7 @@ void AddHeaterValues(const CHeatersSet& heater, const ReportStyle& style,
     words["Heaters.Name"] = EscapeHtml(heater.m_Name);
     words["Heaters.Capacity"] = FormatDouble(
         "%8.2f", IsIP(style) ? heater.m_Capacity * kWattsToBtuPerHour : heater.m_Capacity);
-    words["Heaters.EfficiencyType"] = EfficiencyTypeName(heater.m_Type, style.language);
+    words["Heaters.EfficiencyType"] = EfficiencyTypeName(heater.Kind(), style.language);
     words["Heaters.EfficiencyCOP"] = FormatDouble("%8.2f", heater.m_EfficiencyCOP);
     // An efficiency is a percentage; a COP has no unit.
     words["Heaters.EfficiencyUnits"] = std::string(heater.Kind() == HeaterKind::Fuel ? 1 : 0, '%');

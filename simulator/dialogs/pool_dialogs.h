@@ -27,7 +27,7 @@ class CPoolDesignDlg : public InputDialog {
         kSitsOnSoil = 1247,
         kSitsInMechanicalRoom = 1248,
     };
-    enum PoolType : int { kOutdoor = 0, kIndoor = 1 };
+    enum Setting : int { kOutdoor = 0, kIndoor = 1 };  // the pool type box: outdoors or indoors
     enum SitsAbove : int { kSoil = 0, kMechanicalRoom = 1 };
 
     int TemplateId() const override { return kTemplate; }

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "collector_kind.h"
 #include "frontend_test_support.h"
 #include "record_sets.h"
 #include "schema.h"
@@ -86,7 +87,7 @@ TEST_F(ReferenceDatabaseTest, BuiltInObjectsFollowTheConventionsAndLieInTheirRan
     int glazed = 0, unglazed = 0;
     for (collectors.Open(); !collectors.IsEOF(); collectors.MoveNext()) {
         SCOPED_TRACE(collectors.m_Name);
-        (collectors.m_Type == 0 ? glazed : unglazed)++;
+        (StoredCollectorKind(collectors.m_Type) == CollectorKind::Glazed ? glazed : unglazed)++;
         EXPECT_TRUE(collectors.m_Area > 0 && collectors.m_Area <= 100);
         EXPECT_TRUE(collectors.m_TestFlowRate > 0 && collectors.m_TestFlowRate <= 100);
         EXPECT_TRUE(collectors.m_A > 0 && collectors.m_A < 1);
@@ -100,10 +101,10 @@ TEST_F(ReferenceDatabaseTest, BuiltInObjectsFollowTheConventionsAndLieInTheirRan
     heaters.m_strFilter = "[HeaterId] > 1";
     int fuel = 0, heatPumps = 0;
     for (heaters.Open(); !heaters.IsEOF(); heaters.MoveNext()) {
-        (heaters.m_Type == 0 ? fuel : heatPumps)++;
+        const bool isFuel = heaters.Kind() == HeaterKind::Fuel;
+        (isFuel ? fuel : heatPumps)++;
         EXPECT_TRUE(heaters.m_Capacity >= 50 && heaters.m_Capacity <= 1e9);
-        const double lowest = heaters.m_Type == 0 ? 50 : 1,
-                     highest = heaters.m_Type == 0 ? 100 : 10;
+        const double lowest = isFuel ? 50 : 1, highest = isFuel ? 100 : 10;
         EXPECT_TRUE(heaters.m_EfficiencyCOP > lowest && heaters.m_EfficiencyCOP <= highest);
     }
     EXPECT_GE(fuel, 1);

@@ -33,11 +33,11 @@ TEST(ReportNames, CodesInsideTheirTablesAreNamedAndOthersAreEmpty) {
     EXPECT_EQ(OrientationName(4, Language::English), "South");
     EXPECT_EQ(OrientationName(15.9, Language::French), "Ouest-Nord Ouest");
     EXPECT_EQ(ActivityLevelName(2, Language::French), "Élevé");
-    EXPECT_EQ(EfficiencyTypeName(1, Language::English), "Nominal COP");
+    EXPECT_EQ(EfficiencyTypeName(HeaterKind::HeatPump, Language::English), "Nominal COP");
+    EXPECT_EQ(EfficiencyTypeName(HeaterKind::Fuel, Language::French), "Efficacité");
     for (const int code : {-1, 4, 1000})
         EXPECT_EQ(PoolTypeName(code, Language::English), "") << code;
     for (const int code : {-1, 3}) EXPECT_EQ(ActivityLevelName(code, Language::French), "") << code;
-    EXPECT_EQ(EfficiencyTypeName(2, Language::English), "");
     for (const double code : {-0.5, 16.0, 1e300, std::numeric_limits<double>::quiet_NaN()})
         EXPECT_EQ(OrientationName(code, Language::English), "") << code;
 }
