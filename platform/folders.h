@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "messages.h"
 #include "problem.h"
 
 // Name of the data folder inside the documents folder, and of the weather folder inside it.
@@ -14,7 +15,7 @@ inline constexpr std::string_view kDataFolderName = "Tidewarm";
 inline constexpr std::string_view kClimateFolderName = "Climate";
 
 // Files delivered next to the programs that must also be present in the data folder.
-inline constexpr std::string_view kDeliveredDataFiles[] = {"scl.err"};
+inline constexpr std::string_view kDeliveredDataFiles[] = {kMessageFileName};
 
 // The part of a path before its last "/"; the whole path when it holds none.
 std::string FolderOfPath(std::string_view path);

@@ -229,7 +229,7 @@ int LookupErrorMessage(char* text, int size, int number) {
     const auto wanted = static_cast<std::uint32_t>(number);
     std::string replacement = "Error file not found";
 
-    if (std::ifstream file("scl.err"); file) {
+    if (std::ifstream file(kMessageFileName); file) {
         replacement = "Unknown error";
         std::string line;
         while (std::getline(file, line)) {

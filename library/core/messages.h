@@ -67,6 +67,9 @@ extern int g_errorMessagesOn;
 // Message number of an allocation failure inside a component (0xFFFF0001 as 32 bits).
 constexpr int kAllocationFailure = -0xFFFF;
 
+// The message file, read from the current folder.
+inline constexpr char kMessageFileName[] = "scl.err";
+
 // Copies the format text of `number` from "scl.err" into `text` (at most size - 1 characters
 // and the terminator) and returns 1; otherwise copies "Error file not found" or "Unknown error"
 // followed by the number in hexadecimal, and returns 0.

@@ -442,6 +442,14 @@ std::string ProjectBaseName(const std::string& projectPath);
 // Report file of a project: its base name, then ".lis".
 std::string ReportFileName(const std::string& projectPath);
 
+// The extensions of a run's files after the project's base name: the monthly and hourly results
+// of the system and of the reference pool, and the text report.
+inline constexpr char kMonthlyResultExtension[] = ".mly";
+inline constexpr char kReferenceMonthlyResultExtension[] = ".mlx";
+inline constexpr char kHourlyResultExtension[] = ".hly";
+inline constexpr char kReferenceHourlyResultExtension[] = ".hlx";
+inline constexpr char kReportExtension[] = ".lis";
+
 // Reads the project file at `path` into a freshly built document and hands it over only when
 // the whole file read and passed `refusedValue`; otherwise shows message 34008 (cannot open) or
 // 34009 (cannot read) and returns null, so nothing half-read is ever used. The document handed

@@ -415,7 +415,7 @@ std::string ProjectBaseName(const std::string& projectPath) {
 }
 
 std::string ReportFileName(const std::string& projectPath) {
-    return ProjectBaseName(projectPath) + ".lis";
+    return ProjectBaseName(projectPath) + kReportExtension;
 }
 
 namespace {

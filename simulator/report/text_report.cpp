@@ -158,9 +158,9 @@ void WriteTable(std::ostream& out, const MonthlyTable& table, const std::vector<
 // tables cannot be held.
 bool ReadMonthlyFiles(const std::string& base, bool referenceRun, std::vector<MonthlyRow>& rows,
                       std::vector<double>& referenceUsable) {
-    std::ifstream monthly(base + ".mly", std::ios::binary);
+    std::ifstream monthly(base + kMonthlyResultExtension, std::ios::binary);
     std::ifstream reference;
-    if (referenceRun) reference.open(base + ".mlx", std::ios::binary);
+    if (referenceRun) reference.open(base + kReferenceMonthlyResultExtension, std::ios::binary);
     if (!monthly || (referenceRun && !reference)) {
         ShowMessage(Text(kStrCannotOpenReport), MessageKind::Error);
         return false;
@@ -424,7 +424,7 @@ int CTidewarmDoc::WriteReport() {
     if (DoEconomics) WriteEconomics(out, *this, rows, arraySize);
     if (PrintParameters) WriteInputSummaries(out, *this, language);
 
-    const std::string reportPath = base + ".lis";
+    const std::string reportPath = base + kReportExtension;
     if (!WriteReportFile(reportPath, out.str())) return 1;
     if (onReportWritten) {
         SetResultsOutOfDate(0);

@@ -53,7 +53,9 @@ void NormaliseLine(Summary& summary) {
 // The result files of a run. They are written under temporary names and put in place only when
 // the whole run succeeded, so that no reader ever takes a partial file, or one of an earlier run,
 // for the results of this one.
-constexpr const char* kResultExtensions[] = {".mly", ".mlx", ".hly", ".hlx"};
+constexpr const char* kResultExtensions[] = {
+    kMonthlyResultExtension, kReferenceMonthlyResultExtension, kHourlyResultExtension,
+    kReferenceHourlyResultExtension};
 
 std::string PartName(const std::string& path) {
     return TemporaryName(path);
@@ -133,8 +135,10 @@ int CTidewarmDoc::RunPasses(const std::string& base) {
     }
     for (const bool reference : {true, false}) {
         if (reference && ReferenceRun == 0) continue;
-        const std::string monthlyName = PartName(base + (reference ? ".mlx" : ".mly"));
-        const std::string hourlyName = PartName(base + (reference ? ".hlx" : ".hly"));
+        const std::string monthlyName = PartName(
+            base + (reference ? kReferenceMonthlyResultExtension : kMonthlyResultExtension));
+        const std::string hourlyName =
+            PartName(base + (reference ? kReferenceHourlyResultExtension : kHourlyResultExtension));
         monthlyWriter.SetFileName(monthlyName.c_str());
         hourlyWriter.SetFileName(hourlyName.c_str());
         // The reference pass is the pool without collectors, exchanger or heater.
