@@ -94,7 +94,7 @@ class LineReader {
   public:
     explicit LineReader(std::istream& in) : in_(in) {}
 
-    int line() const { return line_; }
+    int Line() const { return line_; }
 
     // The next line without its line end; false at the end of the file.
     bool Text(std::string& text) {
@@ -141,7 +141,7 @@ class LineReader {
     }
 
     // The first refusal, or kNone.
-    const BatchInputResult& refused() const { return refused_; }
+    const BatchInputResult& Refused() const { return refused_; }
     void Refuse(BatchInputError error) { refused_ = Fault(error, line_, text_); }
 
   private:
@@ -240,7 +240,7 @@ class LineParser {
         if (!r_.TrimmedText(path)) return false;
         if (path.empty()) r_.Refuse(BatchInputError::kNoWeatherFile);
         if (path.size() > kMaxFileNameLength) r_.Refuse(BatchInputError::kWeatherPathLength);
-        return r_.refused().error == BatchInputError::kNone;
+        return r_.Refused().error == BatchInputError::kNone;
     }
 
   private:
@@ -281,16 +281,16 @@ BatchInputResult ReadBatchInput(std::istream& in, BatchInput& input) {
     LineReader reader(in);
     std::string skipped;
     for (int line = 1; line <= 3; ++line)  // run number, creation time, comments
-        if (!reader.Text(skipped)) return Fault(BatchInputError::kUnreadableLine, reader.line());
+        if (!reader.Text(skipped)) return Fault(BatchInputError::kUnreadableLine, reader.Line());
     int poolType = 0;
-    if (!reader.Value(poolType)) return Fault(BatchInputError::kUnreadableLine, reader.line());
+    if (!reader.Value(poolType)) return Fault(BatchInputError::kUnreadableLine, reader.Line());
     const std::optional<PoolType> type = StoredPoolType(poolType);
-    if (!type) return Fault(BatchInputError::kPoolType, reader.line());
+    if (!type) return Fault(BatchInputError::kPoolType, reader.Line());
     input.poolType = *type;
     LineParser parser(reader);
     if (!RunLines(parser, input)) {
-        if (reader.refused().error != BatchInputError::kNone) return reader.refused();
-        return Fault(BatchInputError::kUnreadableLine, reader.line());
+        if (reader.Refused().error != BatchInputError::kNone) return reader.Refused();
+        return Fault(BatchInputError::kUnreadableLine, reader.Line());
     }
     if (DayOfYear(input.opensMonth, input.opensDay, 0) == 0 ||
         DayOfYear(input.closesMonth, input.closesDay, 0) == 0)

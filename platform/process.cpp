@@ -20,7 +20,7 @@ class Descriptor {
     ~Descriptor() { Close(); }
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
+    int Get() const { return fd_; }
     void Close() {
         if (fd_ >= 0) ::close(fd_);
         fd_ = -1;
@@ -77,7 +77,7 @@ ProgramOutcome RunProgram(const std::string& program, const std::vector<std::str
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, writeEnd.get(), STDERR_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, writeEnd.Get(), STDERR_FILENO);
     // A descriptor duplicated onto itself loses its close-on-exec flag in the child only.
     if (handed.fd >= 0) posix_spawn_file_actions_adddup2(&actions, handed.fd, handed.fd);
     std::vector<std::string> environment = Environment(handed);
@@ -101,7 +101,7 @@ ProgramOutcome RunProgram(const std::string& program, const std::vector<std::str
     }
     outcome.started = true;
     writeEnd.Close();  // the child holds the only writing end now
-    outcome.errors = ReadAll(readEnd.get());
+    outcome.errors = ReadAll(readEnd.Get());
 
     int status = 0;
     pid_t waited = 0;

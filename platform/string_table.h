@@ -45,7 +45,7 @@ class StringTable {
     const std::string* Find(int id) const;
     std::size_t size() const { return entries_.size(); }
     bool empty() const { return entries_.empty(); }
-    const std::map<int, std::string>& entries() const { return entries_; }
+    const std::map<int, std::string>& Entries() const { return entries_; }
 
   private:
     std::map<int, std::string> entries_;

@@ -77,12 +77,12 @@ void StringTableFile(Bytes bytes) {
     WriteInput("fuzz.str", bytes);
     const std::optional<StringTable> table = ReadStringTableFile("fuzz.str");
     Require(table.has_value());
-    for (const auto& [id, text] : table->entries()) {
+    for (const auto& [id, text] : table->Entries()) {
         FillFormat(text);
         Require(SameConversions(text, text));
     }
     if (LoadFrenchStrings("fuzz.str"))
-        for (const auto& [id, text] : FrenchStrings().entries()) Require(LoadResString(id) == text);
+        for (const auto& [id, text] : FrenchStrings().Entries()) Require(LoadResString(id) == text);
     DropFrenchStrings();
 }
 

@@ -92,10 +92,10 @@ class SeasonLine {
         return true;
     }
 
-    const std::vector<double>& xs() const { return xs_; }
-    const std::vector<double>& ys() const { return ys_; }
-    const LayerRange& xRange() const { return xRange_; }
-    const LayerRange& yRange() const { return yRange_; }
+    const std::vector<double>& Xs() const { return xs_; }
+    const std::vector<double>& Ys() const { return ys_; }
+    const LayerRange& XRange() const { return xRange_; }
+    const LayerRange& YRange() const { return yRange_; }
 
   private:
     void Push(double x, double y) {
@@ -164,12 +164,12 @@ bool MakeDailyTemperatureChart(const RunChartData& run, const fs::path& dataFold
         }
     }
     XYChart chart = FramedChart(kDailyFrame);
-    LineLayer& layer = chart.AddLineLayer(line.ys(), kTemperatureColour, "TPool");
-    layer.SetXData(line.xs());
+    LineLayer& layer = chart.AddLineLayer(line.Ys(), kTemperatureColour, "TPool");
+    layer.SetXData(line.Xs());
     layer.SetLineWidth(kTemperatureLineWidth);
-    const auto [xLow, xHigh] = WholeBounds(line.xRange());
+    const auto [xLow, xHigh] = WholeBounds(line.XRange());
     chart.XAxis().SetLinearScale(xLow, xHigh, 1);
-    const auto [yLow, yHigh] = WholeBounds(line.yRange());
+    const auto [yLow, yHigh] = WholeBounds(line.YRange());
     chart.YAxis().SetLinearScale(yLow, yHigh, 5);
     SetAxisTitles(chart, run, ChartText::DailyTemperatureTitle, TemperatureUnit(run.units));
     return Write(chart, kDailyFrame, run, dataFolder);
@@ -189,12 +189,12 @@ bool MakeMonthlyTemperatureChart(const RunChartData& run, const fs::path& dataFo
         }
     }
     XYChart chart = FramedChart(kMonthlyFrame);
-    LineLayer& layer = chart.AddLineLayer(line.ys(), kTemperatureColour, "TPool");
-    layer.SetXData(line.xs());
+    LineLayer& layer = chart.AddLineLayer(line.Ys(), kTemperatureColour, "TPool");
+    layer.SetXData(line.Xs());
     layer.GetDataSet(0)->SetDataSymbol(Symbol::Circle, kMonthSymbolSize);
     layer.SetLineWidth(kTemperatureLineWidth);
     layer.SetDataLabelFormat(std::string(kOneDecimal));
-    chart.XAxis().SetLinearScale(line.xRange().low, line.xRange().high, 1);
+    chart.XAxis().SetLinearScale(line.XRange().low, line.XRange().high, 1);
     SetAxisTitles(chart, run, ChartText::MonthlyTemperatureTitle, TemperatureUnit(run.units));
     return Write(chart, kMonthlyFrame, run, dataFolder);
 }

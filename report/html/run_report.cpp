@@ -200,7 +200,7 @@ class StagingFolder {
     }
     StagingFolder(const StagingFolder&) = delete;
     StagingFolder& operator=(const StagingFolder&) = delete;
-    const fs::path& path() const { return path_; }
+    const fs::path& Path() const { return path_; }
 
   private:
     fs::path path_;
@@ -261,17 +261,17 @@ bool BuildRunReport(SQLite::Database& database, int runId, const fs::path& dataF
     RemoveStaleReportFolders(dataFolder);
     // The page and its charts are all made before any of them replaces the earlier report's.
     const StagingFolder staging(dataFolder);
-    if (staging.path().empty()) {
+    if (staging.Path().empty()) {
         ShowMessage(FormatResString(kStrCannotWriteFile, (dataFolder / kReportFile).string(),
                                     std::strerror(errno)));
         return false;
     }
-    if (!MakeRunCharts(content.charts, staging.path())) return false;
+    if (!MakeRunCharts(content.charts, staging.Path())) return false;
     const fs::path templatePath =
         programFolder /
         (language == Language::French ? kFrenchReportTemplate : kEnglishReportTemplate);
-    if (!WriteReport(templatePath, staging.path() / kReportFile, content.values)) return false;
-    if (!PlaceReportSet(staging.path(), dataFolder)) return false;
+    if (!WriteReport(templatePath, staging.Path() / kReportFile, content.values)) return false;
+    if (!PlaceReportSet(staging.Path(), dataFolder)) return false;
     if (htmlPath) *htmlPath = (dataFolder / kReportFile).string();
     return true;
 }

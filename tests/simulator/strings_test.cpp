@@ -43,7 +43,7 @@ TEST(SimulatorStrings, FrenchFileTranslatesEveryTextWithTheSameConversions) {
             EXPECT_EQ(CharacterCount(entry.text), CharacterCount(*text)) << "id " << entry.id;
         }
     }
-    for (const auto& [id, text] : french->entries())
+    for (const auto& [id, text] : french->Entries())
         EXPECT_TRUE(english.count(id)) << "French id " << id << " is not an English one";
 }
 
