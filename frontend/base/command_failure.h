@@ -9,5 +9,5 @@
 void ShowCommandFailure();
 
 // Runs `command` and gives its result; when it throws, the failure is shown and false returned.
-// A caller that goes on the same way either way may leave the result.
-bool RunCommand(const std::function<bool()>& command);
+// A caller that goes on the same way either way casts the result to void.
+[[nodiscard]] bool RunCommand(const std::function<bool()>& command);

@@ -39,10 +39,14 @@ struct RunChartData {
 // Each writes its chart into `dataFolder` and returns true; on failure it shows why (no rows, too
 // many points, a picture that cannot be written) and returns false, and a picture of an earlier
 // run stays as it was.
-bool MakeDailyTemperatureChart(const RunChartData& run, const std::filesystem::path& dataFolder);
-bool MakeMonthlyTemperatureChart(const RunChartData& run, const std::filesystem::path& dataFolder);
-bool MakeSwimmableDaysChart(const RunChartData& run, const std::filesystem::path& dataFolder);
-bool MakeEnergiesChart(const RunChartData& run, const std::filesystem::path& dataFolder);
+[[nodiscard]] bool MakeDailyTemperatureChart(const RunChartData& run,
+                                             const std::filesystem::path& dataFolder);
+[[nodiscard]] bool MakeMonthlyTemperatureChart(const RunChartData& run,
+                                               const std::filesystem::path& dataFolder);
+[[nodiscard]] bool MakeSwimmableDaysChart(const RunChartData& run,
+                                          const std::filesystem::path& dataFolder);
+[[nodiscard]] bool MakeEnergiesChart(const RunChartData& run,
+                                     const std::filesystem::path& dataFolder);
 
 // The four charts in the order above, stopping at the first that fails.
-bool MakeRunCharts(const RunChartData& run, const std::filesystem::path& dataFolder);
+[[nodiscard]] bool MakeRunCharts(const RunChartData& run, const std::filesystem::path& dataFolder);

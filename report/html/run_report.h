@@ -23,16 +23,17 @@ struct RunReportContent {
 // Reads the run's rows on `database` into `content`, in `language`.
 // False after a message naming the missing row (results, run, client, installer, economics,
 // pool use, collector, heater, blanket) or the database's failure.
-bool ReadRunReport(SQLite::Database& database, int runId, Language language,
-                   RunReportContent& content);
+[[nodiscard]] bool ReadRunReport(SQLite::Database& database, int runId, Language language,
+                                 RunReportContent& content);
 
 // Builds the report of run `runId`: reads its rows, draws its charts into `dataFolder`, fills
 // the template of `language` from `programFolder` and writes "Tidewarm.html" into `dataFolder`
 // (under a temporary name, renamed once complete). True with the report's path in `htmlPath`
 // (when given); false after a message, with an earlier report left as it was.
-bool BuildRunReport(SQLite::Database& database, int runId, const std::filesystem::path& dataFolder,
-                    const std::filesystem::path& programFolder, Language language,
-                    std::string* htmlPath = nullptr);
+[[nodiscard]] bool BuildRunReport(SQLite::Database& database, int runId,
+                                  const std::filesystem::path& dataFolder,
+                                  const std::filesystem::path& programFolder, Language language,
+                                  std::string* htmlPath = nullptr);
 
 // Removes the folders "Tidewarm.html.XXXXXX" in which front ends that were killed meanwhile
 // made a report; the folder of a front end still making one is locked and stays. Each report

@@ -95,8 +95,9 @@ void CObjMngrDlg::OnEdit(wxCommandEvent&) {
     const int id = SelectedId();
     if (id == 0 || !SelectObject(*set_, id)) return;
     ObjectData data = ReadObject(*set_);
+    // The list is shown again whether the row was saved or not.
     if (EditObject(this, data, g_nUnits))
-        RunCommand([&] {
+        (void)RunCommand([&] {
             if (SaveObject(*set_, id, data)) return true;
             ShowMessage(FormatResString(kStrObjectNotSaved, id));
             return false;
@@ -107,7 +108,9 @@ void CObjMngrDlg::OnEdit(wxCommandEvent&) {
 void CObjMngrDlg::OnNew(wxCommandEvent&) {
     if (inactiveView_) return;
     ObjectData data = NewObjectData(type_);
-    if (EditObject(this, data, g_nUnits)) RunCommand([&] { return AddObject(*set_, data) > 0; });
+    // As after an edit, whether the row was added or not.
+    if (EditObject(this, data, g_nUnits))
+        (void)RunCommand([&] { return AddObject(*set_, data) > 0; });
     SetShowDeleted();
 }
 
