@@ -7,7 +7,7 @@ PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang-form
 # The fuzz build only: clang and its runtime libraries (libFuzzer, sanitizers) of the same version.
 FUZZ_PACKAGES := cmake make clang libclang-rt-dev
 JOBS := $(shell nproc)
-# ON: compiler warnings fail `make test` (as in continuous integration).
+# ON: compiler warnings fail `make test` and `make build` (as in continuous integration).
 TIDEWARM_WERROR ?= OFF
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 # Seconds each fuzz target runs in `make fuzz`.
@@ -47,8 +47,8 @@ test: deps format-check
 
 # The season benchmark of the Release build: BENCH_REPETITIONS runs of each plant, with and without
 # the reference pass, and of `TidewarmPro -batch` started as the front end starts it (a full year
-# with the reference pass, and one day); prints the median of each (wall and CPU time; the
-# process's time is its wall time).
+# with the reference pass, and one day), and of a year of weather read from a text table; prints
+# the median of each (wall and CPU time; the process's time is its wall time).
 BENCH_REPETITIONS ?= 5
 bench: build
 	@build/bin/season_benchmark --benchmark_repetitions=$(BENCH_REPETITIONS) \

@@ -17,8 +17,8 @@ struct SystemPictureParts {
 inline constexpr int kFirstSystemPicture = 181;
 inline constexpr int kLastSystemPicture = 192;
 
-// The picture's number: 184 + 4 k - (1 when the blanket index is 0) - (2 when the collector
-// index is 0), k 0 without heater, 1 for a fuel heater, 2 for a heat pump.
+// The picture's number: kFirstSystemPicture + 4 k + (2 unless the collector index is 0) + (1
+// unless the blanket index is 0), k 0 without heater, 1 for a fuel heater, 2 for a heat pump.
 int SystemPictureNumber(int collectorIndex, std::optional<HeaterKind> heater, int blanketIndex);
 
 // What the picture `number` (181 to 192) shows.
