@@ -81,6 +81,13 @@ void WriteReport(const fs::path& projectPath, int lineCount) {
     for (int line = 1; line <= lineCount; ++line) report << "REPORT LINE " << line << "\n";
 }
 
+// The sample project written at `path` with a report of `reportLines` lines, then opened.
+CProjectDocument* OpenProjectWithReport(const fs::path& path, int reportLines) {
+    gui_test::WriteProject(path);
+    WriteReport(path, reportLines);
+    return OpenProject(path);
+}
+
 }  // namespace
 
 TEST(Splash, AClickAnywhereEndsIt) {
@@ -250,10 +257,7 @@ TEST(NewProject, SimulateAsksForANameAndRefusesWhenCancelled) {
 TEST(OpenedProject, ShowsItsReportUprightWhenNewerAndItalicWhenOlder) {
     test::ScopedTempDir folder;
     const fs::path path = folder.path() / "pool.tdw";
-    gui_test::WriteProject(path);
-    WriteReport(path, 3);
-
-    CProjectDocument* project = OpenProject(path);
+    CProjectDocument* project = OpenProjectWithReport(path, 3);
     ASSERT_NE(project, nullptr);
     EXPECT_EQ(ViewOf(*project).ReportControl()->GetLineText(1), "REPORT LINE 2");
     EXPECT_FALSE(ShownInItalics(*project));
@@ -351,9 +355,7 @@ TEST(OpenedProject, SaveIntoAReadOnlyFolderShowsTheErrorAndKeepsTheOldFile) {
 TEST(OpenedProject, PrintPreviewShowsTheReportsPages) {
     test::ScopedTempDir folder;
     const fs::path path = folder.path() / "pool.tdw";
-    gui_test::WriteProject(path);
-    WriteReport(path, 400);
-    CProjectDocument* project = OpenProject(path);
+    CProjectDocument* project = OpenProjectWithReport(path, 400);
     ASSERT_NE(project, nullptr);
     // A main frame that the user made larger than the screen: the preview still fits it.
     CMainFrame& mainFrame = TheApp().MainFrame();
@@ -401,9 +403,7 @@ TEST(OpenedProject, OutOfDateFontKeepsTheReportWhereItWas) {
     if (wxSplashScreen* splash = TheApp().Splash()) splash->Destroy();
     test::ScopedTempDir folder;
     const fs::path path = folder.path() / "pool.tdw";
-    gui_test::WriteProject(path);
-    WriteReport(path, 400);
-    CProjectDocument* project = OpenProject(path);
+    CProjectDocument* project = OpenProjectWithReport(path, 400);
     ASSERT_NE(project, nullptr);
     wxTextCtrl& report = *ViewOf(*project).ReportControl();
     const auto topLine = [&report] {
@@ -484,9 +484,7 @@ TEST(OpenedProject, ShiftF1ThenAClickOnTheReportOpensItsHelpPage) {
     if (wxSplashScreen* splash = TheApp().Splash()) splash->Destroy();
     test::ScopedTempDir folder;
     const fs::path path = folder.path() / "pool.tdw";
-    gui_test::WriteProject(path);
-    WriteReport(path, 40);
-    CProjectDocument* project = OpenProject(path);
+    CProjectDocument* project = OpenProjectWithReport(path, 40);
     ASSERT_NE(project, nullptr);
     wxTextCtrl& report = *ViewOf(*project).ReportControl();
     ASSERT_TRUE(PumpUntil([&] { return report.IsShownOnScreen(); }, 3000));
@@ -546,20 +544,8 @@ class ChooseLanguage : public wxExpectModalBase<wxDialog, ChooseLanguage> {
     wxString label_;
 };
 
-// The notice expected next, with `text`.
-class ExpectNotice : public wxExpectModalBase<wxGenericMessageDialog, ExpectNotice> {
-  public:
-    explicit ExpectNotice(wxString text) : text_(std::move(text)) {}
-
-  protected:
-    int OnInvoked(wxGenericMessageDialog* dialog) const override {
-        EXPECT_EQ(dialog->GetMessage(), text_);
-        return wxID_OK;
-    }
-
-  private:
-    wxString text_;
-};
+// The program's notices are generic message boxes.
+using ExpectNotice = gui_test::ExpectMessageIn<wxGenericMessageDialog>;
 
 }  // namespace
 

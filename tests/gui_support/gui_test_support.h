@@ -21,13 +21,14 @@ bool PumpUntil(const std::function<bool()>& done, int milliseconds = 10000);
 // Sends a menu command to `window` as its menu or toolbar would.
 void SendCommand(wxWindow& window, int id);
 
-// A message box expected with `text`, answered OK.
-class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage> {
+// A message box of class `Dialog` expected with `text`, answered OK.
+template <class Dialog>
+class ExpectMessageIn : public wxExpectModalBase<Dialog, ExpectMessageIn<Dialog>> {
   public:
-    explicit ExpectMessage(wxString text) : text_(std::move(text)) {}
+    explicit ExpectMessageIn(wxString text) : text_(std::move(text)) {}
 
   protected:
-    int OnInvoked(wxMessageDialog* dialog) const override {
+    int OnInvoked(Dialog* dialog) const override {
         EXPECT_EQ(dialog->GetMessage(), text_);
         return wxID_OK;
     }
@@ -35,6 +36,7 @@ class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage> {
   private:
     wxString text_;
 };
+using ExpectMessage = ExpectMessageIn<wxMessageDialog>;
 
 // Saves a picture of the screen as <name>.png in the folder that TIDEWARM_SCREENSHOTS names;
 // nothing when it is not set (a help while working on the windows).
