@@ -178,6 +178,7 @@ constexpr StringEntry kEnglish[] = {
     {kStrPreviewTitle, "Tidewarm Report - Print Preview"},
     {kStrReplaceSavedPage, "%s already exists. Replace it?"},
     {kStrReportModuleFailed, "The report window could not be loaded:\n%s"},
+    {kStrDiscardRunChanges, "Discard the changes to this run?"},
 };
 
 }  // namespace

@@ -179,6 +179,7 @@ enum WindowText : int {
     kStrPreviewTitle = 695,
     kStrReplaceSavedPage = 696,
     kStrReportModuleFailed = 699,
+    kStrDiscardRunChanges = 1090,
 };
 
 // The English texts of the windows.

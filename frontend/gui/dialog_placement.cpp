@@ -15,16 +15,22 @@ GdkRectangle FrameOnScreen(GtkWidget* widget) {
 }
 
 void CentreOverOpener(wxWindow& dialog) {
-    wxWindow* opener = wxGetTopLevelParent(dialog.GetParent());
-    if (opener == nullptr || !opener->IsShownOnScreen()) return;
-    const GdkRectangle around = FrameOnScreen(static_cast<GtkWidget*>(opener->GetHandle()));
     auto* widget = static_cast<GtkWidget*>(dialog.GetHandle());
     const GdkRectangle own = FrameOnScreen(widget);
-    if (around.width <= 0 || own.width <= 0) return;
+    if (own.width <= 0) return;
+    int x = own.x, y = own.y;
+    wxWindow* opener = wxGetTopLevelParent(dialog.GetParent());
+    if (opener != nullptr && opener->IsShownOnScreen()) {
+        const GdkRectangle around = FrameOnScreen(static_cast<GtkWidget*>(opener->GetHandle()));
+        if (around.width > 0) {
+            x = around.x + (around.width - own.width) / 2;
+            y = around.y + (around.height - own.height) / 2;
+        }
+    }
+    // Whole on the screen where it fits; else its title bar and left edge on it.
     const wxRect screen = wxDisplay(&dialog).GetClientArea();
-    // Centred, but never with its title bar off the screen.
-    const int x = std::max(screen.x, around.x + (around.width - own.width) / 2);
-    const int y = std::max(screen.y, around.y + (around.height - own.height) / 2);
+    x = std::max(screen.x, std::min(x, screen.GetRight() + 1 - own.width));
+    y = std::max(screen.y, std::min(y, screen.GetBottom() + 1 - own.height));
     if (x != own.x || y != own.y) gtk_window_move(GTK_WINDOW(widget), x, y);
 }
 

@@ -1,6 +1,7 @@
-// Every modal dialog of the program opens centred over the window that opened it. A window
-// manager may place a dialog elsewhere (at the screen's top-left after a message box), so its
-// place is set again once it is on the screen, from where the windows really are.
+// Every modal dialog of the program opens centred over the window that opened it, and whole on
+// the screen where it fits. A window manager may place a dialog elsewhere (at the screen's
+// top-left after a message box), so its place is set again once it is on the screen, from where
+// the windows really are.
 #pragma once
 
 #include <wx/modalhook.h>

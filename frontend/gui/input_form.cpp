@@ -44,6 +44,24 @@ void AddLabel(wxWindow* parent, wxSizer* grid, int label) {
     grid->Add(new wxStaticText(parent, wxID_ANY, ResText(label)), 0, wxALIGN_CENTER_VERTICAL);
 }
 
+// What the boxes, lists, check boxes and radio buttons in `window` show, in their order.
+std::vector<wxString> ShownValues(const wxWindow& window) {
+    std::vector<wxString> values;
+    for (const wxWindow* child : window.GetChildren()) {
+        if (const auto* box = dynamic_cast<const wxTextCtrl*>(child))
+            values.push_back(box->GetValue());
+        else if (const auto* list = dynamic_cast<const wxChoice*>(child))
+            values.push_back(wxString::Format("%d", list->GetSelection()));
+        else if (const auto* check = dynamic_cast<const wxCheckBox*>(child))
+            values.push_back(check->GetValue() ? "1" : "0");
+        else if (const auto* radio = dynamic_cast<const wxRadioButton*>(child))
+            values.push_back(radio->GetValue() ? "1" : "0");
+        const std::vector<wxString> inner = ShownValues(*child);
+        values.insert(values.end(), inner.begin(), inner.end());
+    }
+    return values;
+}
+
 }  // namespace
 
 InputFormDialog::InputFormDialog(wxWindow* parent)
@@ -63,6 +81,7 @@ InputFormDialog::InputFormDialog(wxWindow* parent)
     });
     if (!loaded_) return;
     ShowRunNumber();
+    storedValues_ = ShownValues(*this);
     Centre();
 }
 
@@ -90,9 +109,11 @@ void InputFormDialog::BuildControls() {
             if (Save()) EndModal(wxID_OK);
         },
         wxID_OK);
+    // Escape presses Cancel.
     Bind(
         wxEVT_BUTTON,
         [this](wxCommandEvent&) {
+            if (!MayDropChanges()) return;
             Discard();
             EndModal(wxID_CANCEL);
         },
@@ -104,7 +125,11 @@ void InputFormDialog::BuildControls() {
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { ShowReport(); }, ID_REPORT);
     // Closing the window is Cancel.
-    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) {
+    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
+        if (event.CanVeto() && !MayDropChanges()) {
+            event.Veto();
+            return;
+        }
         Discard();
         EndModal(wxID_CANCEL);
     });
@@ -469,7 +494,15 @@ bool InputFormDialog::Save() {
     // A database failure leaves the form open and the stored run as it was.
     if (!ReadForm() || !RunCommand([this] { return SaveRunForm(data_, false); })) return false;
     ShowRunNumber();
+    storedValues_ = ShownValues(*this);
+    // Cancel would delete the new run that was just stored, with what it was stored for.
+    storedNewRun_ = g_nRunCreationMode != RunCreationMode::Existing;
     return true;
+}
+
+bool InputFormDialog::MayDropChanges() {
+    if (!storedNewRun_ && ShownValues(*this) == storedValues_) return true;
+    return AskYesNo(LoadResString(kStrDiscardRunChanges), true);
 }
 
 bool InputFormDialog::Run() {

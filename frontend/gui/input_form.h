@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "front_wx_headers.h"
 #include "input_form_data.h"
@@ -74,8 +75,15 @@ class InputFormDialog : public wxDialog {
     void ReadEditedFields();
     // The Ids of the lists' entries and the city chosen, into `data`.
     void ReadChoices(InputFormData& data) const;
+    // Whether Cancel may drop what the form holds: yes without changes since it opened or was
+    // saved, else the user's answer.
+    bool MayDropChanges();
 
     bool loaded_ = false;
+    // What the controls showed when the run was last as stored, and whether the form stored a
+    // new run, which Cancel deletes.
+    std::vector<wxString> storedValues_;
+    bool storedNewRun_ = false;
     InputFormData data_;
     InputFieldFlags changed_{};
     std::array<ChoiceList, kObjectTypeCount> choices_;

@@ -16,6 +16,10 @@ LabelledRow AddLabelledRow(wxSizer& grid, wxWindow* parent, const wxString& labe
 void AddOkCancelHelp(wxBoxSizer& row, wxWindow* parent, const OkCancelHelpTexts& texts, int gap) {
     for (const auto& [id, text] :
          {std::pair{wxID_OK, texts.ok}, std::pair{wxID_CANCEL, texts.cancel},
-          std::pair{wxID_HELP, texts.help}})
-        row.Add(new wxButton(parent, id, text), 0, row.IsEmpty() ? 0 : wxLEFT, gap);
+          std::pair{wxID_HELP, texts.help}}) {
+        auto* button = new wxButton(parent, id, text);
+        // Enter in a one-line box presses OK; a multi-line box keeps Enter for its new line.
+        if (id == wxID_OK) button->SetDefault();
+        row.Add(button, 0, row.IsEmpty() ? 0 : wxLEFT, gap);
+    }
 }

@@ -28,5 +28,5 @@ struct OkCancelHelpTexts {
 };
 
 // The OK, Cancel and Help buttons (wxID_OK, wxID_CANCEL, wxID_HELP) added to `row` after
-// what it holds, `gap` pixels from each other and from that.
+// what it holds, `gap` pixels from each other and from that; OK is the default button.
 void AddOkCancelHelp(wxBoxSizer& row, wxWindow* parent, const OkCancelHelpTexts& texts, int gap);

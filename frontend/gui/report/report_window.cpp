@@ -64,23 +64,35 @@ void ReportWindow::BuildMenus() {
 }
 
 void ReportWindow::ChooseSaveTarget() {
-    wxFileDialog dialog(this, SaveAsTitle(), wxEmptyString, ToWx(kReportFile),
-                        ResText(kStrHtmlFilter), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
-    if (dialog.ShowModal() != wxID_OK) return;
-    const std::filesystem::path chosen = FromWx(dialog.GetPath());
-    const std::filesystem::path target = SavedReportPage(chosen);
-    // The file dialog asked about the name typed, not about the page its extension completes.
-    if (target != chosen && std::filesystem::exists(target) &&
-        wxMessageBox(ToWx(FormatResString(kStrReplaceSavedPage, target.string())),
-                     ResText(kStrReportTitle), wxYES_NO | wxICON_QUESTION, this) != wxYES)
+    wxString folder;
+    wxString name = ToWx(kReportFile);
+    // A No to a question below takes the user back to the chooser, at the name chosen.
+    for (;;) {
+        wxFileDialog dialog(this, SaveAsTitle(), folder, name, ResText(kStrHtmlFilter),
+                            wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+        if (dialog.ShowModal() != wxID_OK) return;
+        folder = dialog.GetDirectory();
+        name = dialog.GetFilename();
+        const std::filesystem::path chosen = FromWx(dialog.GetPath());
+        const std::filesystem::path target = SavedReportPage(chosen);
+        // The file dialog asked about the name typed, not about the page its extension completes.
+        if (target != chosen && std::filesystem::exists(target) &&
+            !AskToReplace(FormatResString(kStrReplaceSavedPage, target.string())))
+            continue;
+        // The file dialog asked about the page; a folder of pictures without its page is asked
+        // here.
+        const std::filesystem::path charts = SavedChartsFolder(target);
+        if (!std::filesystem::exists(target) && std::filesystem::exists(charts) &&
+            !AskToReplace(FormatResString(kStrReplaceSavedCharts, charts.string())))
+            continue;
+        SaveAs(ToWx(target.string()));
         return;
-    // The file dialog asked about the page; a folder of pictures without its page is asked here.
-    const std::filesystem::path charts = SavedChartsFolder(target);
-    if (!std::filesystem::exists(target) && std::filesystem::exists(charts) &&
-        wxMessageBox(ToWx(FormatResString(kStrReplaceSavedCharts, charts.string())),
-                     ResText(kStrReportTitle), wxYES_NO | wxICON_QUESTION, this) != wxYES)
-        return;
-    SaveAs(ToWx(target.string()));
+    }
+}
+
+bool ReportWindow::AskToReplace(const std::string& question) {
+    return wxMessageBox(ToWx(question), ResText(kStrReportTitle), wxYES_NO | wxICON_QUESTION,
+                        this) == wxYES;
 }
 
 void ReportWindow::OnNavigating(wxWebViewEvent& event) {

@@ -25,7 +25,9 @@ class ReportWindow : public wxFrame {
 
   private:
     void BuildMenus();
+    // Save As chooser; a No to replacing what the chosen name would overwrite goes back to it.
     void ChooseSaveTarget();
+    bool AskToReplace(const std::string& question);
     void OnNavigating(wxWebViewEvent& event);
 
     std::string reportPath_;
