@@ -1,5 +1,6 @@
 #include "dialog_rows.h"
 
+#include <algorithm>
 #include <utility>
 
 LabelledRow AddLabelledRow(wxSizer& grid, wxWindow* parent, const wxString& label,
@@ -22,4 +23,15 @@ void AddOkCancelHelp(wxBoxSizer& row, wxWindow* parent, const OkCancelHelpTexts&
         if (id == wxID_OK) button->SetDefault();
         row.Add(button, 0, row.IsEmpty() ? 0 : wxLEFT, gap);
     }
+}
+
+void MakeRoomForTitle(wxTopLevelWindow& window) {
+    // Title bars draw their text in bold; the margin holds the icon and the three buttons.
+    const wxFont bold = window.GetFont().Bold();
+    int titleWidth = 0;
+    window.GetTextExtent(window.GetTitle(), &titleWidth, nullptr, nullptr, nullptr, &bold);
+    const int needed = titleWidth + window.FromDIP(140);
+    if (window.GetSize().x >= needed) return;
+    window.SetMinSize(wxSize(needed, window.GetMinSize().y));
+    window.SetSize(wxSize(needed, window.GetSize().y));
 }

@@ -5,6 +5,7 @@
 #include <wx/button.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
+#include <wx/toplevel.h>
 
 // The texts around a control that a row made, for the dialog to change later (units that
 // follow the unit system, a caption in bold).
@@ -30,3 +31,7 @@ struct OkCancelHelpTexts {
 // The OK, Cancel and Help buttons (wxID_OK, wxID_CANCEL, wxID_HELP) added to `row` after
 // what it holds, `gap` pixels from each other and from that; OK is the default button.
 void AddOkCancelHelp(wxBoxSizer& row, wxWindow* parent, const OkCancelHelpTexts& texts, int gap);
+
+// Makes `window` at least as wide as its title needs beside the window manager's buttons, so
+// that the title bar shows it whole.
+void MakeRoomForTitle(wxTopLevelWindow& window);

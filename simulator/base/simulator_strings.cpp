@@ -277,6 +277,7 @@ constexpr StringEntry kEnglish[] = {
     {kStrAboutDescription,
      "Hour-by-hour heating of a swimming pool over its season, with solar collectors, a heat "
      "exchanger and an auxiliary heater."},
+    {kStrAboutTranslators, "The Tidewarm team"},
     {kStrLanguageTitle, "Language Setup"},
     {kStrMenuFile, "&File"},
     {kStrMenuNew, "&New\tCtrl+N"},

@@ -306,6 +306,7 @@ enum SimulatorString : int {
     kStrMenuTile = 35058,
     kStrMenuArrangeIcons = 35059,
     kStrToolHelp = 35060,
+    kStrAboutTranslators = 36100,
 };
 
 // The English texts, built into the program.

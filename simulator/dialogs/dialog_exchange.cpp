@@ -423,18 +423,18 @@ bool CopyBack(const CBlanketDlg& dialog, CTidewarmDoc& doc) {
 
 bool Fill(CTidewarmDoc& doc, CAuxHeaterDlg& dialog) {
     dialog.heaterType = static_cast<int>(doc.HeaterType);
-    // Each type shows its own component's efficiency; the other one's waits for a change of
-    // type.
-    double setPoint = 0, capacity = 0, fraction = 0, cop = 0;
+    // Each heater shows its own values; the other one's wait for a change of type.
+    double fraction = 0;
+    HeaterValues fuel, pump;
+    doc.gasHeater.GetParameters(fuel.setPoint, fuel.capacity, fraction);
+    fuel.efficiency = fraction * 100;
+    doc.heatPump.GetParameters(pump.setPoint, pump.capacity, pump.efficiency);
     if (doc.HeaterType == HeaterKind::Fuel) {
-        doc.gasHeater.GetParameters(dialog.setPoint, dialog.capacity, fraction);
-        doc.heatPump.GetParameters(setPoint, capacity, cop);
-        dialog.efficiency = fraction * 100;
-        dialog.otherEfficiency = cop;
+        dialog.Show(fuel);
+        dialog.other = pump;
     } else if (doc.HeaterType == HeaterKind::HeatPump) {
-        doc.heatPump.GetParameters(dialog.setPoint, dialog.capacity, dialog.efficiency);
-        doc.gasHeater.GetParameters(setPoint, capacity, fraction);
-        dialog.otherEfficiency = fraction * 100;
+        dialog.Show(pump);
+        dialog.other = fuel;
     } else {
         Show(kStrInvalidHeaterTypeShown, MessageKind::Error);
     }
@@ -445,15 +445,20 @@ bool Fill(CTidewarmDoc& doc, CAuxHeaterDlg& dialog) {
 
 bool CopyBack(const CAuxHeaterDlg& dialog, CTidewarmDoc& doc) {
     doc.HeaterType = dialog.Kind();
-    if (doc.HeaterType == HeaterKind::Fuel) {
-        double setPoint = 0, capacity = 0, efficiency = 0;
-        doc.gasHeater.GetParameters(setPoint, capacity, efficiency);
-        doc.gasHeater.SetParameters(dialog.setPoint, dialog.capacity,
-                                    FromShown(dialog.efficiency, efficiency, 100));
-    } else if (doc.HeaterType == HeaterKind::HeatPump)
-        doc.heatPump.SetParameters(dialog.setPoint, dialog.capacity, dialog.efficiency);
-    else
+    // Both heaters, each with the values the dialog held for it: what the user did not change
+    // goes back as it came.
+    const bool fuelShown = doc.HeaterType == HeaterKind::Fuel;
+    if (fuelShown || doc.HeaterType == HeaterKind::HeatPump) {
+        const HeaterValues fuel = fuelShown ? dialog.Shown() : dialog.other;
+        const HeaterValues pump = fuelShown ? dialog.other : dialog.Shown();
+        double setPoint = 0, capacity = 0, fraction = 0;
+        doc.gasHeater.GetParameters(setPoint, capacity, fraction);
+        doc.gasHeater.SetParameters(fuel.setPoint, fuel.capacity,
+                                    FromShown(fuel.efficiency, fraction, 100));
+        doc.heatPump.SetParameters(pump.setPoint, pump.capacity, pump.efficiency);
+    } else {
         Show(kStrInvalidHeaterTypeStored, MessageKind::Error);
+    }
     doc.heaterProfile.SetValues(dialog.seasonal.data());
     doc.HeaterOffOutOfSeason = dialog.offOutOfSeason;
     return true;

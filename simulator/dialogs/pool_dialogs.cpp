@@ -331,8 +331,16 @@ std::vector<ControlText> CAuxHeaterDlg::ControlTexts() const {
 bool CAuxHeaterDlg::OnTypeChange(int selection) {
     if (selection == heaterType) return false;
     heaterType = selection;
-    std::swap(efficiency, otherEfficiency);
+    const HeaterValues shown = Shown();
+    Show(other);
+    other = shown;
     return true;
+}
+
+void CAuxHeaterDlg::Show(const HeaterValues& values) {
+    setPoint = values.setPoint;
+    capacity = values.capacity;
+    efficiency = values.efficiency;
 }
 
 CProfile12Edit CAuxHeaterDlg::SeasonalEditor() const {

@@ -158,6 +158,13 @@ class CBlanketDlg : public InputDialog {
     HourlyValues weekend{};
 };
 
+// One heater's values as the heater dialog shows them.
+struct HeaterValues {
+    double setPoint = 0;    // C
+    double capacity = 0;    // W
+    double efficiency = 0;  // % for a fuel-fired heater, COP for a heat pump
+};
+
 class CAuxHeaterDlg : public InputDialog {
   public:
     static constexpr int kTemplate = 127;
@@ -179,20 +186,23 @@ class CAuxHeaterDlg : public InputDialog {
     // Labels and units of the capacity and efficiency by heater type.
     std::vector<ControlText> ControlTexts() const override;
     void PrintSummary(std::ostream& out, Language language) const override;
-    // A type chosen; true when it changed (the window then shows the labels and the
-    // efficiency again). The efficiency shown becomes the one of the new type, kept in
-    // `otherEfficiency`: an efficiency of 80 % never turns into a COP of 80.
+    // A type chosen; true when it changed (the window then shows the labels and the values
+    // again). The values shown become those of the new type, kept in `other`, and the ones
+    // shown are kept there in turn: an efficiency of 80 % never turns into a COP of 80, nor the
+    // fuel heater's capacity into the heat pump's.
     [[nodiscard]] bool OnTypeChange(int selection);
     HeaterKind Kind() const { return static_cast<HeaterKind>(heaterType); }
+    HeaterValues Shown() const { return {setPoint, capacity, efficiency}; }
+    void Show(const HeaterValues& values);
 
     CProfile12Edit SeasonalEditor() const;
     void AcceptSeasonal(const CProfile12Edit& editor) { seasonal = editor.values; }
 
-    int heaterType = 0;          // the type list's entry, in the order of HeaterKind
-    double setPoint = 0;         // C
-    double capacity = 0;         // W
-    double efficiency = 0;       // % for a fuel-fired heater, COP for a heat pump
-    double otherEfficiency = 0;  // the same for the type not chosen
+    int heaterType = 0;     // the type list's entry, in the order of HeaterKind
+    double setPoint = 0;    // C
+    double capacity = 0;    // W
+    double efficiency = 0;  // % for a fuel-fired heater, COP for a heat pump
+    HeaterValues other;     // the values of the type not chosen
     int offOutOfSeason = 0;
     MonthlyValues seasonal{};
 };

@@ -1,8 +1,11 @@
 #include "setup_dialogs.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 #include "files.h"
+#include "folders.h"
 #include "helpers.h"
 #include "simulator_strings.h"
 #include "string_table.h"
@@ -143,6 +146,14 @@ CWeatherDlg::BrowseChoice CWeatherDlg::Browse() const {
     if (format == kKorvexTmy) return {"tmy", "*.tmy", kStrTmyFilter};
     if (format == kZefirBinary) return {"zfw", "*.zfw", kStrZefirFilter};
     return {"", "*.*", kStrAsciiFilter};
+}
+
+std::string BrowseFolderOf(const std::string& fileName) {
+    const std::filesystem::path folder = std::filesystem::path(fileName).parent_path();
+    std::error_code error;
+    if (!folder.empty() && std::filesystem::is_directory(folder, error))
+        return std::filesystem::absolute(folder, error).string();
+    return DataFolder() + "/" + std::string(kClimateFolderName);
 }
 
 void CWeatherDlg::PrintSummary(std::ostream& out, Language language) const {

@@ -82,6 +82,10 @@ class CAlternateDlg : public InputDialog {
     std::string fileName;
 };
 
+// The folder a file chooser for `fileName` opens in: the file's own folder when there is one,
+// else the data folder's weather folder.
+std::string BrowseFolderOf(const std::string& fileName);
+
 // Dates of a 365-day year.
 // The day of month kept within the month: below 2 gives 1, past the month's end its last day.
 int ClampDayOfMonth(int month, int day);

@@ -57,6 +57,9 @@ LayoutRow Button(int id, Words text) {
 LayoutRow Static(int id, Words text = {}) {
     return {RowKind::kStatic, id, std::move(text), {}};
 }
+LayoutRow Note(Words text) {
+    return {RowKind::kNote, 0, std::move(text), {}};
+}
 
 std::vector<Choice> Months() {
     std::vector<Choice> months;
@@ -120,6 +123,13 @@ DialogLayout Weather() {
                 WideEdit(D::kFileName, T("File name", "Nom du fichier")),
                 Button(D::kBrowse, T("&Browse...", "&Parcourir...")),
                 Button(D::kUpdate, T("&Update...", "&Mettre à jour...")),
+                Note(T("An ASCII table holds one record an hour: its first record is the first "
+                       "hour of the simulated season (Simulation Data), whatever date it was "
+                       "written for. Its columns are found by name: HGlo, TAmb, RelHum, VWind.",
+                       "Un tableau ASCII contient un enregistrement par heure : son premier "
+                       "enregistrement est la première heure de la saison simulée (Paramètres de "
+                       "simulation), quelle que soit la date pour laquelle il a été écrit. Ses "
+                       "colonnes sont trouvées par leur nom : HGlo, TAmb, RelHum, VWind.")),
                 Group(T("Location", "Localité")),
                 WideEdit(D::kCityName, T("City name", "Nom de la localité")),
                 Edit(D::kLatitude, T("Latitude", "Latitude"), T("degrees N", "degrés N")),
@@ -132,6 +142,19 @@ DialogLayout Weather() {
             }};
 }
 
+const Words kAlternateRecords = T(
+    "One record an hour: the first record is the first hour of the simulated season (Simulation "
+    "Data), whatever date it was written for. Columns read by name (any letter case): HGlo, TAmb, "
+    "RelHum, VWind, Albedo, TGlo, TAmbPool, RelHumPool, VWindPool, HDirPool, HDifPool, "
+    "FractionShaded, MdotMakeup, TMains, TDeepGround, Activity, BlanketOn, TSoilPipe, QColl, Tci, "
+    "Tco, MdotColl, MdotExch, TReturn, CollOn; other columns are left alone.",
+    "Un enregistrement par heure : le premier enregistrement est la première heure de la saison "
+    "simulée (Paramètres de simulation), quelle que soit la date pour laquelle il a été écrit. "
+    "Colonnes lues par leur nom (majuscules ou minuscules) : HGlo, TAmb, RelHum, VWind, Albedo, "
+    "TGlo, TAmbPool, RelHumPool, VWindPool, HDirPool, HDifPool, FractionShaded, MdotMakeup, "
+    "TMains, TDeepGround, Activity, BlanketOn, TSoilPipe, QColl, Tci, Tco, MdotColl, MdotExch, "
+    "TReturn, CollOn ; les autres colonnes sont ignorées.");
+
 DialogLayout Alternate() {
     using D = CAlternateDlg;
     return {T("Alternate Input File", "Fichier de données alternatives"),
@@ -140,6 +163,7 @@ DialogLayout Alternate() {
             {
                 WideEdit(D::kFileName, T("File name", "Nom du fichier")),
                 Button(D::kBrowse, T("&Browse...", "&Parcourir...")),
+                Note(kAlternateRecords),
             }};
 }
 

@@ -5,6 +5,7 @@
 
 #include "collector_dialogs.h"
 #include "dialog_layouts.h"
+#include "dialog_rows.h"
 #include "input_commands.h"
 #include "pool_dialogs.h"
 #include "setup_dialogs.h"
@@ -43,11 +44,13 @@ bool RunEditor(CInputWindow& owner, Editor& editor) {
     return RunInputWindow(*window);
 }
 
-// Asks for a file to open; the path chosen, or nothing.
+// Asks for a file to open, from the folder of the file named now; the path chosen, or nothing.
 std::optional<std::string> ChooseFile(wxWindow* parent, int filterId,
-                                      const std::string& initialName) {
-    wxFileDialog chooser(parent, ChooseFileTitle(), wxString(), ToWx(initialName),
-                         WildcardOf(LoadResString(filterId)), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+                                      const std::string& initialName,
+                                      const std::string& currentFile) {
+    wxFileDialog chooser(parent, ChooseFileTitle(), ToWx(BrowseFolderOf(currentFile)),
+                         ToWx(initialName), WildcardOf(LoadResString(filterId)),
+                         wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (chooser.ShowModal() != wxID_OK) return std::nullopt;
     return FromWx(chooser.GetPath());
 }
@@ -55,11 +58,32 @@ std::optional<std::string> ChooseFile(wxWindow* parent, int filterId,
 // ---------------------------------------------------------------------------------------------
 // Weather and alternate input files
 
+// "File not found." over `parent` with the exclamation icon and `buttons` (wxOK, wxCANCEL), in
+// a box wide enough for its whole title; the button pressed.
+int ShowFileNotFound(wxWindow& parent, long buttons) {
+    wxDialog box(&parent, wxID_ANY, wxTheApp->GetAppDisplayName());
+    auto* message = new wxBoxSizer(wxHORIZONTAL);
+    message->Add(
+        new wxStaticBitmap(&box, wxID_ANY,
+                           wxArtProvider::GetBitmapBundle(wxART_WARNING, wxART_MESSAGE_BOX)),
+        wxSizerFlags().CentreVertical().Border(wxRIGHT, box.FromDIP(12)));
+    message->Add(new wxStaticText(&box, wxID_ANY, ResText(kStrFileNotFound)),
+                 wxSizerFlags().CentreVertical());
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(message, wxSizerFlags(1).Expand().Border(wxALL, box.FromDIP(12)));
+    sizer->Add(box.CreateStdDialogButtonSizer(buttons),
+               wxSizerFlags().Expand().Border(wxALL, box.FromDIP(8)));
+    box.SetSizerAndFit(sizer);
+    MakeRoomForTitle(box);
+    box.CentreOnParent();
+    return box.ShowModal();
+}
+
 // Reads the location from the file named; the values it gives (or their clearing) are shown.
 void UpdateWeather(CInputWindow& window) {
     auto& weather = DialogOf<CWeatherDlg>(window);
     window.TakeField(CWeatherDlg::kFileName);
-    if (!weather.Update()) ShowMessage(LoadResString(kStrFileNotFound), MessageKind::Warning);
+    if (!weather.Update()) ShowFileNotFound(window, wxOK);
     for (int id : {CWeatherDlg::kCityName, CWeatherDlg::kLatitude, CWeatherDlg::kStationLongitude,
                    CWeatherDlg::kMeridianLongitude})
         window.ShowField(id);
@@ -90,7 +114,7 @@ bool WeatherChanged(CInputWindow& window, int id) {
         case D::kBrowse: {
             const D::BrowseChoice choice = weather.Browse();
             const std::optional<std::string> path =
-                ChooseFile(&window, choice.filterId, choice.initialName);
+                ChooseFile(&window, choice.filterId, choice.initialName, weather.fileName);
             if (!path) return true;
             weather.fileName = *path;
             window.ShowField(D::kFileName);
@@ -109,9 +133,7 @@ bool WeatherChanged(CInputWindow& window, int id) {
 // the file all the same (it may be put in place later), Cancel goes back to its name.
 bool AcceptedUnopened(CInputWindow& window, bool opens, int fileNameId) {
     if (opens) return true;
-    const int answer = wxMessageBox(ResText(kStrFileNotFound), wxTheApp->GetAppDisplayName(),
-                                    wxOK | wxCANCEL | wxICON_EXCLAMATION, &window);
-    if (answer == wxOK) return true;
+    if (ShowFileNotFound(window, wxOK | wxCANCEL) == wxID_OK) return true;
     window.SelectControl(fileNameId);
     return false;
 }
@@ -123,8 +145,10 @@ bool WeatherAccepted(CInputWindow& window) {
 
 bool AlternateChanged(CInputWindow& window, int id) {
     if (id != CAlternateDlg::kBrowse) return false;
-    if (const std::optional<std::string> path = ChooseFile(&window, kStrAlternateFilter, "*.*")) {
-        DialogOf<CAlternateDlg>(window).fileName = *path;
+    auto& alternate = DialogOf<CAlternateDlg>(window);
+    if (const std::optional<std::string> path =
+            ChooseFile(&window, kStrAlternateFilter, "*.*", alternate.fileName)) {
+        alternate.fileName = *path;
         window.ShowField(CAlternateDlg::kFileName);
     }
     return true;
@@ -238,10 +262,23 @@ bool AuxHeaterChanged(CInputWindow& window, int id) {
         return true;
     }
     if (id != D::kHeaterType) return false;
-    // What was typed for the present type is kept for it, then the new type's value shown.
-    window.TakeField(D::kEfficiency);
-    if (heater.OnTypeChange(SelectionOf(window, id))) window.ShowField(D::kEfficiency);
+    // What was typed for the present type is kept for it, then the new type's values shown.
+    constexpr int kHeaterValues[] = {D::kSetPoint, D::kCapacity, D::kEfficiency};
+    for (const int field : kHeaterValues) window.TakeField(field);
+    if (heater.OnTypeChange(SelectionOf(window, id)))
+        for (const int field : kHeaterValues) window.ShowField(field);
     return true;
+}
+
+// The equation and the units of both types shown once before the window takes its size, so that
+// a change of type moves no box and cuts no unit.
+void ReserveCollectorTypeTexts(CInputWindow& window) {
+    CCollectorTestDlg shown = DialogOf<CCollectorTestDlg>(window);
+    for (const int type : {kStrGlazed, kStrUnglazed}) {
+        shown.collectorType = LoadResString(type);
+        for (const ControlText& text : shown.ControlTexts())
+            window.SetControlText(text.controlId, text.text);
+    }
 }
 
 bool CollectorTestChanged(CInputWindow& window, int id) {
@@ -273,7 +310,7 @@ WindowBehaviour BehaviourOf(int templateId) {
         case CAuxHeaterDlg::kTemplate:
             return {{}, AuxHeaterChanged, {}};
         case CCollectorTestDlg::kTemplate:
-            return {{}, CollectorTestChanged, {}};
+            return {ReserveCollectorTypeTexts, CollectorTestChanged, {}};
         default:
             return {};
     }

@@ -46,6 +46,7 @@ CInputWindow::CInputWindow(wxWindow* parent, InputDialog& dialog, const DialogLa
     if (behaviour_.init) behaviour_.init(*this);
     ApplyRules();
     SetSizerAndFit(sizer);
+    MakeRoomForTitle(*this);
     Centre();
 
     Bind(wxEVT_BUTTON, &CInputWindow::OnButton, this);
@@ -63,11 +64,13 @@ wxSizer* CInputWindow::BuildRows(const std::vector<LayoutRow>& rows) {
     wxBoxSizer* column = nullptr;
     wxFlexGridSizer* grid = nullptr;
     wxWindow* parent = this;
+    wxSizer* holder = nullptr;
     const auto newGrid = [&](wxWindow* within, wxSizer* into) {
         grid = new wxFlexGridSizer(3, FromDIP(wxSize(6, 4)));
         grid->AddGrowableCol(1);
         into->Add(grid, wxSizerFlags().Expand().Border(wxALL, FromDIP(4)));
         parent = within;
+        holder = into;
     };
     for (const LayoutRow& row : rows) {
         if (column == nullptr || row.kind == RowKind::kColumn) {
@@ -85,6 +88,13 @@ wxSizer* CInputWindow::BuildRows(const std::vector<LayoutRow>& rows) {
             continue;
         }
         if (grid == nullptr) newGrid(this, column);
+        if (row.kind == RowKind::kNote) {
+            auto* note = new wxStaticText(parent, wxID_ANY, Say(row.label));
+            note->Wrap(FromDIP(560));
+            holder->Add(note, wxSizerFlags().Border(wxALL, FromDIP(4)));
+            grid = nullptr;
+            continue;
+        }
         AddRow(parent, grid, row);
     }
     return columns;
@@ -103,7 +113,7 @@ void CInputWindow::AddRow(wxWindow* parent, wxFlexGridSizer* grid, const LayoutR
     switch (row.kind) {
         case RowKind::kEdit: {
             auto* edit = new wxTextCtrl(parent, row.id, wxString(), wxDefaultPosition,
-                                        FromDIP(wxSize(row.wide ? 320 : 110, -1)));
+                                        FromDIP(wxSize(row.wide ? 400 : 110, -1)));
             // Leaving an edit is a change some dialogs follow (dates); GTK needs the event to go
             // on to the control.
             edit->Bind(wxEVT_KILL_FOCUS, [this, id = row.id](wxFocusEvent& event) {
@@ -156,6 +166,7 @@ void CInputWindow::AddRow(wxWindow* parent, wxFlexGridSizer* grid, const LayoutR
         }
         case RowKind::kGroup:
         case RowKind::kColumn:
+        case RowKind::kNote:  // laid out by BuildRows
             return;
     }
     for (int id : {row.id, row.labelId, row.unitId})
@@ -220,6 +231,8 @@ void CInputWindow::ShowField(int id) {
     wxWindow* window = FindWindow(id);
     if (auto* edit = dynamic_cast<wxTextCtrl*>(window)) {
         edit->ChangeValue(ToWx(text));
+        // A text longer than its box shows its end: of a path, the file's name.
+        edit->SetInsertionPointEnd();
     } else if (auto* check = dynamic_cast<wxCheckBox*>(window)) {
         check->SetValue(text != "0");
     } else if (auto* choice = dynamic_cast<wxChoice*>(window)) {
@@ -243,6 +256,8 @@ void CInputWindow::SetControlText(int id, const std::string& text) {
     // GTK does not count a frame's title in its size: the frame is made wide enough for it.
     if (auto* box = dynamic_cast<wxStaticBox*>(label))
         box->SetMinSize(wxSize(box->GetTextExtent(box->GetLabel()).x + FromDIP(24), -1));
+    else if (dynamic_cast<wxStaticText*>(label) != nullptr)
+        label->SetMinSize(wxSize(std::max(label->GetMinSize().x, label->GetBestSize().x), -1));
 }
 
 void CInputWindow::ApplyRules() {
@@ -254,7 +269,12 @@ void CInputWindow::ApplyRules() {
     }
     for (const ControlText& text : dialog_.ControlTexts())
         SetControlText(text.controlId, text.text);
-    if (GetSizer() != nullptr) Layout();
+    if (GetSizer() == nullptr) return;
+    // A text that grew is shown whole: the window grows with it.
+    const wxSize needed = GetSizer()->ComputeFittingWindowSize(this);
+    if (needed.x > GetSize().x || needed.y > GetSize().y)
+        SetSize(wxSize(std::max(needed.x, GetSize().x), std::max(needed.y, GetSize().y)));
+    Layout();
 }
 
 void CInputWindow::SelectControl(int id) {

@@ -32,6 +32,7 @@ enum class RowKind {
     kChoice,  // label, drop-down list `id` of `choices`, unit
     kButton,  // button `id` with the label as its text, right of the label `unit`
     kStatic,  // static text `id` (its text from the dialog's rules, or the label)
+    kNote,    // the label as a paragraph across the group or column; it ends its group
 };
 
 struct Choice {
@@ -84,6 +85,9 @@ class CInputWindow : public wxDialog {
     // The text of control `id` as the field engine reads it; nothing when the window has no
     // such control, or when a radio group that showed no choice was left alone.
     std::optional<std::string> TextIn(int id) const;
+    // A label's or unit's text; the label keeps the width of the widest text it showed, so that
+    // the boxes beside it do not move when it changes.
+    void SetControlText(int id, const std::string& text);
     // Shows the member of field `id` in its control again.
     void ShowField(int id);
     // Stores the text of control `id` into its field when it is acceptable; whether it was.
@@ -107,7 +111,6 @@ class CInputWindow : public wxDialog {
     void AddRow(wxWindow* parent, wxFlexGridSizer* grid, const LayoutRow& row);
     const RadioGroup* GroupOf(int id) const;
     std::optional<DialogField> FieldOf(int id);
-    void SetControlText(int id, const std::string& text);
     void OnButton(wxCommandEvent& event);
     void OnChoice(wxCommandEvent& event);
     void OnRadio(wxCommandEvent& event);

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "command_ids.h"
+#include "frame_help_key.h"
 #include "input_window.h"
 #include "menus.h"
 #include "simulator_strings.h"
@@ -20,6 +21,7 @@ CMainFrame::CMainFrame(wxDocManager* manager)
     manager->FileHistoryUseMenu(menuBar->GetMenu(0));
     manager->FileHistoryAddFilesToMenu(menuBar->GetMenu(0));
     SetAcceleratorTable(FrameAccelerators());
+    BindHelpKeyToFrame(*this);
     CreateToolbar();
     CreateStatusPanes();
     FitScreen();
@@ -35,6 +37,11 @@ CMainFrame::CMainFrame(wxDocManager* manager)
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateStatusBar, this, kCmdToggleStatusBar);
     for (const int id : {kCmdCascade, kCmdTile, kCmdArrangeIcons, kCmdNextPane, kCmdPreviousPane})
         Bind(wxEVT_MENU, &CMainFrame::OnWindowCommand, this, id);
+    // The project's view enables its editing commands, in the Edit menu and on the toolbar
+    // alike; without a view they are off.
+    for (const int id : {wxID_CUT, wxID_COPY, wxID_PASTE, wxID_UNDO})
+        Bind(
+            wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(false); }, id);
 }
 
 namespace {

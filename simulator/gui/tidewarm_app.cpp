@@ -195,6 +195,8 @@ void CTidewarmApp::OnAbout(wxCommandEvent&) {
     info.SetName(ResText(kStrRegistryKey));
     info.SetVersion("3.0");
     info.SetDescription(ResText(kStrAboutDescription));
+    // Without translators GTK's credits show wx's own placeholder for them.
+    if (app::Language == Language::French) info.AddTranslator(ResText(kStrAboutTranslators));
     wxAboutBox(info, mainFrame_);
 }
 

@@ -104,18 +104,27 @@ bool IsEnergyColumn(int column) {
     return kMonthlyColumns[static_cast<std::size_t>(column)].unit == kJoules;
 }
 
-// The local time as the C library's standard text gives it, line end included.
-std::string RunTime() {
-    static const char* const kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+// The local time in the standard text form, line end included: in English as the C library
+// gives it ("Thu Dec 10 03:14:05 2026"), in French with the program's French names, the day
+// before the month ("jeu 10 Déc 2026 03:14:05").
+std::string RunTime(Language language) {
+    static const char* const kDays[2][7] = {{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"},
+                                            {"dim", "lun", "mar", "mer", "jeu", "ven", "sam"}};
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     if (localtime_r(&now, &local) == nullptr) return "\n";
+    char month[10];
+    MonthShortName(local.tm_mon % 12 + 1, month, language);
+    const bool french = language == Language::French;
+    const char* const day = kDays[french ? 1 : 0][local.tm_wday % 7];
     char text[64];
-    std::snprintf(text, sizeof text, "%.3s %.3s%3d %.2d:%.2d:%.2d %d\n", kDays[local.tm_wday % 7],
-                  kMonths[local.tm_mon % 12], local.tm_mday, local.tm_hour, local.tm_min,
-                  local.tm_sec, 1900 + local.tm_year);
+    if (french)
+        std::snprintf(text, sizeof text, "%s %d %s %d %.2d:%.2d:%.2d\n", day, local.tm_mday, month,
+                      1900 + local.tm_year, local.tm_hour, local.tm_min, local.tm_sec);
+    else
+        std::snprintf(text, sizeof text, "%.3s %.3s%3d %.2d:%.2d:%.2d %d\n", day, month,
+                      local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec,
+                      1900 + local.tm_year);
     return text;
 }
 
@@ -183,10 +192,10 @@ bool ReadMonthlyFiles(const std::string& base, bool referenceRun, std::vector<Mo
     return true;
 }
 
-void WriteHeader(std::ostream& out, const CTidewarmDoc& doc) {
+void WriteHeader(std::ostream& out, const CTidewarmDoc& doc, Language language) {
     out << Formatted(kStrReportTitle, 3, 0, 0);
     out << Formatted(kStrReportSimulationFile, doc.GetPathName());
-    out << Formatted(kStrReportRunOn, RunTime());
+    out << Formatted(kStrReportRunOn, RunTime(language));
     out << "\n";
 }
 
@@ -415,7 +424,7 @@ int CTidewarmDoc::WriteReport() {
 
     const Language language = app::Language;
     std::ostringstream out;
-    WriteHeader(out, *this);
+    WriteHeader(out, *this, language);
     WriteConfiguration(out, *this);
     WritePoolCharacteristics(out, *this);
     const ArraySize arraySize = SelectedArraySize(*this);

@@ -31,6 +31,7 @@
 #include "recordset.h"
 #include "runs_manager.h"
 #include "welcome_window.h"
+#include "window_texts.h"
 #include "wx_text.h"
 
 namespace {
@@ -121,7 +122,8 @@ class MessageBoxes : public wxModalDialogHook {
         auto* box = dynamic_cast<wxMessageDialog*>(dialog);
         if (box == nullptr) return wxID_NONE;
         shown.push_back(FromWx(box->GetMessage()));
-        return wxID_OK;
+        // A question is answered Yes.
+        return (box->GetMessageDialogStyle() & wxYES_NO) != 0 ? wxID_YES : wxID_OK;
     }
     void Exit(wxDialog*) override {}
 };
@@ -283,7 +285,8 @@ TEST_F(RobustnessTest, ANameTypedLongerThanItsColumnStopsAt255) {
 }
 
 // Done while another program holds the database: the failure is said, the form stays open
-// with what the user typed, and the stored run is unchanged; Cancel then closes it.
+// with what the user typed, and the stored run is unchanged; Cancel then asks whether to drop
+// what was typed, and closes it.
 TEST_F(RobustnessTest, SaveWithTheDatabaseLockedKeepsTheFormAndTheRun) {
     const int runId = AddRun();
     SQLite::Database other(g_strDatabasePath, SQLite::OPEN_READWRITE);
@@ -316,7 +319,8 @@ TEST_F(RobustnessTest, SaveWithTheDatabaseLockedKeepsTheFormAndTheRun) {
     EXPECT_EQ(form.ShowModal(), wxID_CANCEL);
     EXPECT_TRUE(script.Done());
     EXPECT_EQ(messages.shown,
-              std::vector<std::string>{FormatResString(kStrCommandFailed, "database is locked")});
+              (std::vector<std::string>{FormatResString(kStrCommandFailed, "database is locked"),
+                                        LoadResString(kStrDiscardRunChanges)}));
     EXPECT_EQ(commentsAfterSave, "locked out");
     EXPECT_EQ(whileLocked, stored);
     EXPECT_EQ(RunRow(other, runId), stored);

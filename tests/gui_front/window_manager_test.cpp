@@ -3,8 +3,9 @@
 // and with Alt+F4 and leaves the form open, its print preview with Alt+F4; a failed run's
 // message, and the options' question whether to create a new database, are shown with no wait
 // window over them and answered with a key; Enter goes through the wizard to its Finish, which
-// stores the installer typed in its third step. Runs after the installer's path, whose run and
-// client it uses.
+// stores the installer typed in its third step and entered with Enter; Enter in the economics
+// stores them; Escape on a new run's changed form asks, and No keeps it. Runs after the
+// installer's path, whose run and client it uses.
 #include <gtest/gtest.h>
 #include <wx/print.h>
 #include <wx/process.h>
@@ -21,6 +22,7 @@
 #include "recordset.h"
 #include "report_window.h"
 #include "welcome_window.h"
+#include "window_texts.h"
 #include "wizard_windows.h"
 #include "wx_text.h"
 
@@ -267,7 +269,8 @@ TEST_F(UnderWindowManager, EnterGoesThroughTheWizardAndFinishStoresTheTypedInsta
               [&] {
                   CContactDlg* contact = watch_.Open<CContactDlg>();
                   gui_test::TypeInto(contact->NameEdit(), kTyped);
-                  gui_test::ClickOn(*contact->FindWindow(wxID_OK));
+                  // Enter in the name's box is OK.
+                  enter();
               })
         .Then(stepShown(WizardStep::Final),
               [&] {
@@ -295,6 +298,70 @@ TEST_F(UnderWindowManager, EnterGoesThroughTheWizardAndFinishStoresTheTypedInsta
     for (int id : active)
         database.exec("UPDATE [Installers] SET [Active] = 1 WHERE [InstallerId] = " +
                       std::to_string(id));
+}
+
+TEST_F(UnderWindowManager, EnterInTheEconomicsStoresThem) {
+    InputFormDialog* form = nullptr;
+    auto economics = [this] { return watch_.Open<EconomicsDialog>(); };
+    InputScript script;
+    script
+        .Then([&] { return FormReady(); },
+              [&] { gui_test::ClickOn(*form->FindWindow(InputFormDialog::ID_ECONOMICS)); })
+        .Then([&] { return economics() != nullptr && economics()->IsActive(); },
+              [&] {
+                  gui_test::TypeInto(economics()->Box(EconomicField::CollUnitCost), "432.5");
+                  RealInput("key Return");
+              })
+        .Then([&] { return watch_.Open<EconomicsDialog>(0) == nullptr; },
+              [&] { form->EndModal(wxID_CANCEL); });
+    ShowFormWith(script, form);
+    SQLite::Database database = ConnectDatabase();
+    SQLite::Statement stored(database, "SELECT [CollUnitCost] FROM [Economics] WHERE [RunId] = ?");
+    stored.bind(1, g_nCurrentRunId);
+    ASSERT_TRUE(stored.executeStep());
+    EXPECT_EQ(stored.getColumn(0).getDouble(), 432.5);
+}
+
+TEST_F(UnderWindowManager, EscapeOnAChangedNewRunAsksAndNoKeepsTheForm) {
+    WelcomeWindow* welcome = gui_test::ChooseLastRun();
+    ASSERT_NE(welcome, nullptr);
+    // A new run copied from the last one, as the wizard makes it.
+    g_nRunCreationMode = RunCreationMode::Copy;
+    InputFormDialog form(welcome);
+    ASSERT_TRUE(form.Loaded());
+    const int newRun = g_nCurrentRunId;
+    std::string question;
+    bool keptAfterNo = false;
+    InputScript script;
+    script
+        .Then([&] { return FormReady(); },
+              [&] {
+                  gui_test::TypeInto(form.Comments(), "typed before Escape");
+                  RealInput("key Escape");
+              })
+        .Then([&] { return watch_.Open<wxMessageDialog>(500) != nullptr; },
+              [&] {
+                  question = FromWx(watch_.Open<wxMessageDialog>()->GetMessage());
+                  gui_test::Screenshot("discard-changes" + LanguageSuffix());
+                  // No, by its underlined letter in both languages.
+                  RealInput("key alt+n");
+              })
+        .Then([&] { return watch_.Open<wxMessageDialog>(0) == nullptr; },
+              [&] {
+                  keptAfterNo = form.IsModal() && form.IsShownOnScreen() &&
+                                form.Comments().GetValue() == "typed before Escape";
+                  form.Discard();
+                  form.EndModal(wxID_CANCEL);
+              });
+    EXPECT_TRUE(script.RunWith([&] { form.ShowModal(); }));
+    g_nRunCreationMode = RunCreationMode::Existing;
+    EXPECT_EQ(question, LoadResString(kStrDiscardRunChanges));
+    EXPECT_TRUE(keptAfterNo);
+    SQLite::Database database = ConnectDatabase();
+    SQLite::Statement left(database, "SELECT COUNT(*) FROM [Runs] WHERE [RunId] = ?");
+    left.bind(1, newRun);
+    ASSERT_TRUE(left.executeStep());
+    EXPECT_EQ(left.getColumn(0).getInt(), 0);
 }
 
 }  // namespace

@@ -172,19 +172,32 @@ TEST(MainFrame, RecentFilesStandAboveExit) {
     for (const wxString& path : kept) history.AddFileToHistory(path);
 }
 
-TEST(MainFrame, F1OpensTheHelpBook) {
-    SendCommand(TheApp().MainFrame(), wxID_HELP);
-    wxHtmlHelpFrame* help = nullptr;
-    EXPECT_TRUE(PumpUntil([&help] {
-        for (wxWindow* window : wxTopLevelWindows) {
-            if (auto* found = dynamic_cast<wxHtmlHelpFrame*>(window)) help = found;
-        }
-        return help != nullptr;
-    }));
-    ASSERT_NE(help, nullptr);
-    EXPECT_TRUE(help->GetTitle().Contains("Getting started")) << help->GetTitle();
-    help->Close(true);
-    wxYield();
+// F1 as a user presses it with no project open, where no window of the frame has the
+// keyboard: first after a click into the empty frame, then after a menu closed with Escape.
+TEST(MainFrame, F1WithNoProjectOpenOpensTheHelpBook) {
+    if (wxSplashScreen* splash = TheApp().Splash()) splash->Destroy();
+    ASSERT_EQ(TheApp().DocManager().GetDocumentsVector().size(), 0u);
+    wxFrame& frame = TheApp().MainFrame();
+    ASSERT_TRUE(PumpUntil([&] { return frame.IsShownOnScreen(); }, 3000));
+    const wxPoint middle = frame.GetScreenRect().GetPosition() + frame.GetSize() / 2;
+    gui_test::RealInput("mousemove --sync " + std::to_string(middle.x) + " " +
+                        std::to_string(middle.y) + " click 1 sleep 0.3");
+    const auto helpShown = [] {
+        for (wxWindow* window : wxTopLevelWindows)
+            if (auto* help = dynamic_cast<wxHtmlHelpFrame*>(window);
+                help != nullptr && help->IsShown() && !help->IsBeingDeleted())
+                return help;
+        return static_cast<wxHtmlHelpFrame*>(nullptr);
+    };
+    for (const char* keys : {"key F1", "key alt+f sleep 0.5 key Escape sleep 0.5 key F1"}) {
+        SCOPED_TRACE(keys);
+        frame.Raise();
+        gui_test::RealInput(keys);
+        ASSERT_TRUE(PumpUntil([&] { return helpShown() != nullptr; }));
+        EXPECT_TRUE(helpShown()->GetTitle().Contains("Getting started")) << helpShown()->GetTitle();
+        helpShown()->Close(true);
+        PumpUntil([&] { return helpShown() == nullptr; }, 3000);
+    }
 }
 
 TEST(NewProject, IsNamedEmptyItalicAndFollowsTheEnableRules) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <numbers>
 #include <sstream>
@@ -252,6 +253,39 @@ TEST_F(DialogExchange, HeaterEfficiencyInPercentForTheFuelHeaterOnly) {
     EXPECT_EQ(messages.shown[0], "Internal error - Invalid auxiliary heater type.");
     EXPECT_TRUE(CopyBack(heater, doc));
     EXPECT_EQ(messages.shown.size(), 2u);
+}
+
+// The project line "26 15000 5" of a heat pump stays as it is when the user switches the type
+// from the fuel heater to the heat pump and presses OK; a capacity typed then is the heat pump's.
+TEST_F(DialogExchange, HeaterTypeSwitchKeepsEachHeatersStoredValues) {
+    CTidewarmDoc doc;
+    doc.HeaterType = HeaterKind::Fuel;
+    doc.gasHeater.SetParameters(27, 30000, 0.45561240859680463);
+    doc.heatPump.SetParameters(26, 15000, 5);
+    const auto stored = [&doc](auto& heater) {
+        std::array<double, 3> values{};
+        heater.GetParameters(values[0], values[1], values[2]);
+        return values;
+    };
+    CAuxHeaterDlg heater;
+    ASSERT_TRUE(Fill(doc, heater));
+    ASSERT_TRUE(heater.OnTypeChange(static_cast<int>(HeaterKind::HeatPump)));
+    EXPECT_EQ(heater.capacity, 15000);
+    EXPECT_EQ(heater.setPoint, 26);
+    ExchangeStatus status = SaveDialog(heater, test::ShownTexts(heater));
+    ASSERT_TRUE(status) << status.message;
+    ASSERT_TRUE(CopyBack(heater, doc));
+    EXPECT_EQ(doc.HeaterType, HeaterKind::HeatPump);
+    EXPECT_EQ(stored(doc.heatPump), (std::array<double, 3>{26, 15000, 5}));
+    EXPECT_EQ(stored(doc.gasHeater), (std::array<double, 3>{27, 30000, 0.45561240859680463}));
+
+    ASSERT_TRUE(Fill(doc, heater));
+    heater.capacity = 16000;
+    ASSERT_TRUE(heater.OnTypeChange(static_cast<int>(HeaterKind::Fuel)));
+    EXPECT_EQ(heater.capacity, 30000);
+    ASSERT_TRUE(CopyBack(heater, doc));
+    EXPECT_EQ(stored(doc.heatPump), (std::array<double, 3>{26, 16000, 5}));
+    EXPECT_EQ(stored(doc.gasHeater), (std::array<double, 3>{27, 30000, 0.45561240859680463}));
 }
 
 TEST_F(DialogExchange, PoolSitsOnSoilWhenItHasASoilResistivity) {

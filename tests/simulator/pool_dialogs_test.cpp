@@ -275,7 +275,7 @@ TEST_F(AuxHeater, HeatPumpPrintsItsCopWithoutPercent) {
     EXPECT_EQ(lines[5], "  Auxiliary heater seasonal use (0=off, 1=on)");
     EXPECT_EQ(lines[9], "Heater is off outside season of use of pool: -");
     EXPECT_TRUE(dialog.OnTypeChange(static_cast<int>(HeaterKind::Fuel)));
-    dialog.efficiency = 80;
+    dialog.Show({28, 10000, 80});
     lines = Lines(Summary(dialog));
     EXPECT_EQ(lines[1], "Auxiliary Heater Type: Gas or Oil");
     EXPECT_EQ(lines[3], "Maximum Power (Input): 10000 W");
@@ -296,15 +296,19 @@ TEST_F(AuxHeater, EfficiencyOrCopAboveZero) {
     EXPECT_FALSE(SaveDialog(dialog, Texts({{CAuxHeaterDlg::kSetPoint, "51"}})));
 }
 
-TEST_F(AuxHeater, AChangeOfTypeShowsThatTypesOwnEfficiency) {
+TEST_F(AuxHeater, AChangeOfTypeShowsThatTypesOwnValues) {
     CAuxHeaterDlg dialog;
-    dialog.efficiency = 80;      // %
-    dialog.otherEfficiency = 4;  // COP
+    dialog.Show({27, 30000, 80});   // %
+    dialog.other = {26, 15000, 4};  // COP
     EXPECT_TRUE(dialog.OnTypeChange(static_cast<int>(HeaterKind::HeatPump)));
+    EXPECT_EQ(dialog.setPoint, 26);
+    EXPECT_EQ(dialog.capacity, 15000);
     EXPECT_EQ(dialog.efficiency, 4);
     EXPECT_FALSE(dialog.OnTypeChange(static_cast<int>(HeaterKind::HeatPump)));
     EXPECT_EQ(dialog.efficiency, 4);
     EXPECT_TRUE(dialog.OnTypeChange(static_cast<int>(HeaterKind::Fuel)));
+    EXPECT_EQ(dialog.setPoint, 27);
+    EXPECT_EQ(dialog.capacity, 30000);
     EXPECT_EQ(dialog.efficiency, 80);
 }
 
