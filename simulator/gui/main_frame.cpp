@@ -6,7 +6,6 @@
 #include <algorithm>
 
 #include "command_ids.h"
-#include "frame_help_key.h"
 #include "input_window.h"
 #include "menus.h"
 #include "simulator_strings.h"
@@ -21,7 +20,6 @@ CMainFrame::CMainFrame(wxDocManager* manager)
     manager->FileHistoryUseMenu(menuBar->GetMenu(0));
     manager->FileHistoryAddFilesToMenu(menuBar->GetMenu(0));
     SetAcceleratorTable(FrameAccelerators());
-    BindHelpKeyToFrame(*this);
     CreateToolbar();
     CreateStatusPanes();
     FitScreen();
@@ -95,6 +93,10 @@ void CMainFrame::CreateStatusPanes() {
 
 void CMainFrame::OnIdle(wxIdleEvent& event) {
     event.Skip();
+    // The frame's keys (F1) reach its accelerators only through a window with the focus: with no
+    // project open, or after a menu closed with Escape, the client area takes it.
+    if (IsActive() && wxWindow::FindFocus() == nullptr && GetClientWindow() != nullptr)
+        GetClientWindow()->SetFocus();
     wxStatusBar* status = GetStatusBar();
     if (status == nullptr) return;
     const struct {

@@ -8,7 +8,6 @@
 // installer's path, whose run and client it uses.
 #include <gtest/gtest.h>
 #include <wx/print.h>
-#include <wx/process.h>
 
 #include <filesystem>
 
@@ -32,34 +31,16 @@ using gui_test::InputScript;
 using gui_test::ModalWatch;
 using gui_test::RealInput;
 
-// A process of the test whose end is seen.
-class Child : public wxProcess {
-  public:
-    void OnTerminate(int, int) override { ended = true; }
-    bool ended = false;
-};
-
 class UnderWindowManager : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        // openbox runs its start-up command once it manages the screen.
-        const std::filesystem::path ready = std::filesystem::temp_directory_path() / "wm-ready";
-        std::filesystem::remove(ready);
-        manager_ = new Child;
-        pid_ = wxExecute(wxString("openbox --sm-disable --startup 'touch ") + ready.string() + "'",
-                         wxEXEC_ASYNC, manager_);
-        ASSERT_GT(pid_, 0) << "openbox not started";
-        ASSERT_TRUE(gui_test::PumpUntil([&] { return std::filesystem::exists(ready); }));
-        std::filesystem::remove(ready);
+        manager_ = new gui_test::WindowManager;
+        ASSERT_TRUE(manager_->Started()) << "openbox not started";
     }
 
     static void TearDownTestSuite() {
-        if (pid_ > 0) {
-            wxKill(pid_, wxSIGTERM);
-            gui_test::PumpUntil([] { return manager_->ended; });
-        }
-        if (manager_->ended) delete manager_;
-        pid_ = 0;
+        delete manager_;
+        manager_ = nullptr;
     }
 
     // The input form on the installer's run, shown modally over the main window while `script`
@@ -82,12 +63,10 @@ class UnderWindowManager : public ::testing::Test {
     }
 
     ModalWatch watch_;
-    static long pid_;
-    static Child* manager_;
+    static gui_test::WindowManager* manager_;
 };
 
-long UnderWindowManager::pid_ = 0;
-Child* UnderWindowManager::manager_ = nullptr;
+gui_test::WindowManager* UnderWindowManager::manager_ = nullptr;
 
 std::string LanguageSuffix() {
     return g_nLanguage == Language::French ? "-fr" : "-en";

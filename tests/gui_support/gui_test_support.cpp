@@ -1,6 +1,9 @@
 #include "gui_test_support.h"
 
+#include <wx/process.h>
+
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 namespace gui_test {
@@ -122,6 +125,32 @@ void InputScript::OnTick(wxTimerEvent&) {
     steps_[next_].act();
     ++next_;
     waitingSince_ = wxGetLocalTimeMillis();
+}
+
+// openbox's process, whose end is seen.
+class WindowManager::Process : public wxProcess {
+  public:
+    void OnTerminate(int, int) override { ended = true; }
+    bool ended = false;
+};
+
+WindowManager::WindowManager() : process_(new Process) {
+    // openbox runs its start-up command once it manages the screen.
+    const std::filesystem::path ready = std::filesystem::temp_directory_path() / "wm-ready";
+    std::filesystem::remove(ready);
+    pid_ = wxExecute(wxString("openbox --sm-disable --startup 'touch ") + ready.string() + "'",
+                     wxEXEC_ASYNC, process_);
+    started_ = pid_ > 0 && PumpUntil([&] { return std::filesystem::exists(ready); });
+    std::filesystem::remove(ready);
+}
+
+WindowManager::~WindowManager() {
+    if (pid_ > 0) {
+        wxKill(pid_, wxSIGTERM);
+        PumpUntil([this] { return process_->ended; });
+    }
+    // A process still running deletes its object itself when it ends.
+    if (pid_ <= 0 || process_->ended) delete process_;
 }
 
 }  // namespace gui_test

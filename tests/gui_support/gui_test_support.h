@@ -119,4 +119,22 @@ class InputScript {
     wxTimer timer_;
 };
 
+// openbox managing the virtual display for as long as it lives: windows get title bars, the
+// keyboard focus and the manager's close, as on a desktop.
+class WindowManager {
+  public:
+    // Starts openbox and waits until it manages the screen.
+    WindowManager();
+    ~WindowManager();
+    WindowManager(const WindowManager&) = delete;
+    WindowManager& operator=(const WindowManager&) = delete;
+    bool Started() const { return started_; }
+
+  private:
+    class Process;
+    Process* process_;
+    long pid_ = 0;
+    bool started_ = false;
+};
+
 }  // namespace gui_test
