@@ -58,32 +58,11 @@ std::optional<std::string> ChooseFile(wxWindow* parent, int filterId,
 // ---------------------------------------------------------------------------------------------
 // Weather and alternate input files
 
-// "File not found." over `parent` with the exclamation icon and `buttons` (wxOK, wxCANCEL), in
-// a box wide enough for its whole title; the button pressed.
-int ShowFileNotFound(wxWindow& parent, long buttons) {
-    wxDialog box(&parent, wxID_ANY, wxTheApp->GetAppDisplayName());
-    auto* message = new wxBoxSizer(wxHORIZONTAL);
-    message->Add(
-        new wxStaticBitmap(&box, wxID_ANY,
-                           wxArtProvider::GetBitmapBundle(wxART_WARNING, wxART_MESSAGE_BOX)),
-        wxSizerFlags().CentreVertical().Border(wxRIGHT, box.FromDIP(12)));
-    message->Add(new wxStaticText(&box, wxID_ANY, ResText(kStrFileNotFound)),
-                 wxSizerFlags().CentreVertical());
-    auto* sizer = new wxBoxSizer(wxVERTICAL);
-    sizer->Add(message, wxSizerFlags(1).Expand().Border(wxALL, box.FromDIP(12)));
-    sizer->Add(box.CreateStdDialogButtonSizer(buttons),
-               wxSizerFlags().Expand().Border(wxALL, box.FromDIP(8)));
-    box.SetSizerAndFit(sizer);
-    MakeRoomForTitle(box);
-    box.CentreOnParent();
-    return box.ShowModal();
-}
-
 // Reads the location from the file named; the values it gives (or their clearing) are shown.
 void UpdateWeather(CInputWindow& window) {
     auto& weather = DialogOf<CWeatherDlg>(window);
     window.TakeField(CWeatherDlg::kFileName);
-    if (!weather.Update()) ShowFileNotFound(window, wxOK);
+    if (!weather.Update()) FileNotFoundBox(window, wxOK).ShowModal();
     for (int id : {CWeatherDlg::kCityName, CWeatherDlg::kLatitude, CWeatherDlg::kStationLongitude,
                    CWeatherDlg::kMeridianLongitude})
         window.ShowField(id);
@@ -133,7 +112,7 @@ bool WeatherChanged(CInputWindow& window, int id) {
 // the file all the same (it may be put in place later), Cancel goes back to its name.
 bool AcceptedUnopened(CInputWindow& window, bool opens, int fileNameId) {
     if (opens) return true;
-    if (ShowFileNotFound(window, wxOK | wxCANCEL) == wxID_OK) return true;
+    if (FileNotFoundBox(window, wxOK | wxCANCEL).ShowModal() == wxID_OK) return true;
     window.SelectControl(fileNameId);
     return false;
 }
@@ -330,6 +309,24 @@ bool RunWindowOf(wxWindow* parent, InputDialog& dialog) {
 }
 
 }  // namespace
+
+FileNotFoundBox::FileNotFoundBox(wxWindow& parent, long buttons)
+    : wxDialog(&parent, wxID_ANY, wxTheApp->GetAppDisplayName()) {
+    auto* message = new wxBoxSizer(wxHORIZONTAL);
+    message->Add(
+        new wxStaticBitmap(this, wxID_ANY,
+                           wxArtProvider::GetBitmapBundle(wxART_WARNING, wxART_MESSAGE_BOX)),
+        wxSizerFlags().CentreVertical().Border(wxRIGHT, FromDIP(12)));
+    message->Add(new wxStaticText(this, wxID_ANY, ResText(kStrFileNotFound)),
+                 wxSizerFlags().CentreVertical());
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(message, wxSizerFlags(1).Expand().Border(wxALL, FromDIP(12)));
+    sizer->Add(CreateStdDialogButtonSizer(buttons),
+               wxSizerFlags().Expand().Border(wxALL, FromDIP(8)));
+    SetSizerAndFit(sizer);
+    MakeRoomForTitle(*this);
+    CentreOnParent();
+}
 
 std::unique_ptr<CInputWindow> MakeInputWindow(wxWindow* parent, InputDialog& dialog) {
     return std::make_unique<CInputWindow>(parent, dialog, LayoutOf(dialog),

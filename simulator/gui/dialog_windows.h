@@ -9,6 +9,13 @@
 #include "input_window.h"
 #include "profile_editors.h"
 
+// "File not found." with the exclamation icon and `buttons` (wxOK, wxCANCEL), in a box wide
+// enough for its whole title; ShowModal gives the button pressed.
+class FileNotFoundBox : public wxDialog {
+  public:
+    FileNotFoundBox(wxWindow& parent, long buttons);
+};
+
 // Makes these windows the windows of the input commands.
 void RegisterInputWindows();
 

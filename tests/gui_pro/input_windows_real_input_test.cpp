@@ -29,7 +29,7 @@ class RealInput : public InputWindows {
     }
 
     CInputWindow* Window() const { return watch_.Open<CInputWindow>(); }
-    bool MessageOpen() const { return watch_.Open<wxMessageDialog>() != nullptr; }
+    bool MessageOpen() const { return watch_.Open<FileNotFoundBox>() != nullptr; }
     void ClickButton(int id) const { gui_test::ClickOn(*Window()->FindWindow(id)); }
     // A key for the message box, which opens over the middle of the window it belongs to.
     void AnswerMessage(const char* key) const {
@@ -63,7 +63,7 @@ TEST_F(RealInput, WeatherFileThatDoesNotOpenIsAskedForOkAcceptsCancelKeeps) {
         .Then([this] { return MessageOpen(); }, [this] { AnswerMessage("Return"); });
     EXPECT_TRUE(RunWorked(kCmdClimateData, script));
     EXPECT_TRUE(keptOpen) << "Cancel in the message closed the window";
-    EXPECT_EQ(watch_.Opened<wxMessageDialog>(), 2);
+    EXPECT_EQ(watch_.Opened<FileNotFoundBox>(), 2);
     EXPECT_STREQ(project_.binaryWeatherReader.GetFileName(), missing.c_str());
 }
 
