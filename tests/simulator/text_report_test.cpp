@@ -451,6 +451,12 @@ TEST_F(TextReport, DeliveredFrenchTextsUseTheTermsOfTheFrenchSummaries) {
     WriteResults("pool", true);
     EXPECT_EQ(doc.WriteReport(), 0);
     const std::string text = test::ReadFile("pool.lis");
+    // The run's date with the program's French day and month names ("jeu 10 Déc 2026 03:14:05").
+    const std::string runOn = "\nExécuté le : ";
+    const std::size_t at = text.find(runOn);
+    ASSERT_NE(at, std::string::npos);
+    const std::string day = text.substr(at + runOn.size(), 4);
+    EXPECT_NE(std::string("dim lun mar mer jeu ven sam ").find(day), std::string::npos) << day;
     EXPECT_NE(text.find("FICHIER DE DONNÉES ALTERNATIVES\n"), std::string::npos);
     EXPECT_NE(text.find("- Fichier de données alternatives : alt.csv\n"), std::string::npos);
     EXPECT_NE(text.find("  Utiliser le concept de 'jours nageables': X\n"), std::string::npos);
