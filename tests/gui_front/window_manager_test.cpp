@@ -4,7 +4,8 @@
 // message, and the options' question whether to create a new database, are shown with no wait
 // window over them and answered with a key; Enter goes through the wizard to its Finish, which
 // stores the installer typed in its third step and entered with Enter; Enter in the economics
-// stores them; Escape on a new run's changed form asks, and No keeps it. Runs after the
+// stores them; Escape on a new run's changed form asks, and No keeps it; No to replacing a saved
+// report's pictures goes back to the file chooser. Runs after the
 // installer's path, whose run and client it uses.
 #include <gtest/gtest.h>
 #include <wx/print.h>
@@ -20,6 +21,7 @@
 #include "options_dialog.h"
 #include "recordset.h"
 #include "report_window.h"
+#include "test_support.h"
 #include "welcome_window.h"
 #include "window_texts.h"
 #include "wizard_windows.h"
@@ -341,6 +343,56 @@ TEST_F(UnderWindowManager, EscapeOnAChangedNewRunAsksAndNoKeepsTheForm) {
     left.bind(1, newRun);
     ASSERT_TRUE(left.executeStep());
     EXPECT_EQ(left.getColumn(0).getInt(), 0);
+}
+
+TEST_F(UnderWindowManager, NoToReplacingASavedReportsPicturesGoesBackToTheChooser) {
+    const test::ScopedTempDir folder;
+    const std::filesystem::path page = folder.path() / "pool.html";
+    const std::filesystem::path charts = folder.path() / "pool_files";
+    std::filesystem::create_directory(charts);
+    test::WriteFile(charts / "chart.gif", "kept");
+    InputFormDialog* form = nullptr;
+    std::string question;
+    bool backInChooser = false;
+    int choosersOpened = 0;
+    auto chooser = [this](int settled) { return watch_.Open<wxFileDialog>(settled); };
+    InputScript script;
+    script
+        .Then([&] { return FormReady(); },
+              [&] { gui_test::ClickOn(*form->FindWindow(InputFormDialog::ID_REPORT)); })
+        .Then(PageShown, [] { gui_test::ClickOn(OpenReportWindow()->View()); })
+        // File > Save As, by its keys in both languages.
+        .Then([] { return OpenReportWindow()->IsActive(); },
+              [] {
+                  RealInput(std::string("key alt+f sleep 0.3 key ") +
+                            (g_nLanguage == Language::French ? "s" : "a"));
+              })
+        .Then([&] { return chooser(500) != nullptr; },
+              [&] {
+                  choosersOpened = watch_.Opened<wxFileDialog>();
+                  RealInput("key ctrl+a type --delay 20 '" + page.string() + "'");
+                  RealInput("sleep 0.5 key Return");
+              })
+        .Then([&] { return watch_.Open<wxMessageDialog>(500) != nullptr; },
+              [&] {
+                  question = FromWx(watch_.Open<wxMessageDialog>()->GetMessage());
+                  RealInput("key alt+n");
+              })
+        .Then(
+            [&] {
+                return watch_.Opened<wxFileDialog>() > choosersOpened && chooser(500) != nullptr;
+            },
+            [&] {
+                backInChooser = true;
+                RealInput("key Escape");
+            })
+        .Then([&] { return chooser(0) == nullptr; }, [] { OpenReportWindow()->Close(); })
+        .Then([] { return OpenReportWindow() == nullptr; }, [&] { form->EndModal(wxID_CANCEL); });
+    ShowFormWith(script, form);
+    EXPECT_EQ(question, FormatResString(kStrReplaceSavedCharts, charts.string()));
+    EXPECT_TRUE(backInChooser);
+    EXPECT_FALSE(std::filesystem::exists(page));
+    EXPECT_EQ(test::ReadFile(charts / "chart.gif"), "kept");
 }
 
 }  // namespace

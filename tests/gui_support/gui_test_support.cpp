@@ -118,6 +118,7 @@ void InputScript::OnTick(wxTimerEvent&) {
     if (next_ >= steps_.size()) return;
     if (wxGetLocalTimeMillis() - waitingSince_ > 15000) {
         ADD_FAILURE() << "step " << next_ + 1 << " of " << steps_.size() << " waited in vain";
+        Screenshot("step-waited-in-vain");
         failed_ = true;
         return;
     }
