@@ -32,6 +32,7 @@ class LoadBatchInputTest : public ::testing::Test {
         synthetic::WeatherYear year;
         year.stationName = "SAMPLE CITY";
         year.latitude = 45.5;
+        year.longitude = 67.5;
         ASSERT_TRUE(synthetic::WriteZefirFile(weather_, year));
         input_ = test::SampleBatchInput(weather_);
     }
@@ -55,7 +56,14 @@ TEST_F(LoadBatchInputTest, AppliesTheRunOverTheTemplateAndSavesTheProject) {
     EXPECT_EQ(doc.WeatherSource, kWeatherBinary);
     EXPECT_STREQ(doc.binaryWeatherReader.GetFileName(), weather_.c_str());
     EXPECT_EQ(doc.GetWeatherName(), "SAMPLE CITY");
-    EXPECT_NEAR(doc.sun.GetLatitude(), 45.5 * kDegree, 1e-12);
+    // The file holds the station's standard time: clock time, on the meridian of its zone.
+    double latitude = 0, longitude = 0, meridian = 0;
+    int clockTime = 0;
+    doc.sun.GetParameters(latitude, clockTime, longitude, meridian);
+    EXPECT_NEAR(latitude, 45.5 * kDegree, 1e-12);
+    EXPECT_EQ(clockTime, 1);
+    EXPECT_NEAR(longitude, 67.5 * kDegree, 1e-12);
+    EXPECT_NEAR(meridian, 75 * kDegree, 1e-12);
     EXPECT_EQ(doc.StartDay, 121);
     EXPECT_EQ(doc.EndDay, 273);
     EXPECT_EQ(doc.NumDays, 153);
