@@ -171,6 +171,9 @@ constexpr StringEntry kEnglish[] = {
     {kStrHelpMissing, "The help page %s cannot be shown."},
     {kStrBlanketSumAboveOne,
      "An absorptivity (or emissivity) and a transmissivity cannot add up to more than 1."},
+    {kStrFlowFarFromTestFlow,
+     "The total flow is %.2g times the test flow of these collectors "
+     "(%.2f %s for %g collectors). Run anyway?"},
 };
 
 }  // namespace
