@@ -3,6 +3,7 @@
 #include <iterator>
 #include <vector>
 
+#include "weather_refusal_text.h"
 #include "window_texts.h"
 
 namespace {
@@ -183,6 +184,8 @@ std::span<const StringEntry> FrontEndEnglishStrings() {
         std::vector<StringEntry> entries(std::begin(kEnglish), std::end(kEnglish));
         const std::span<const StringEntry> windows = WindowEnglishStrings();
         entries.insert(entries.end(), windows.begin(), windows.end());
+        const std::span<const StringEntry> weather = WeatherEnglishStrings();
+        entries.insert(entries.end(), weather.begin(), weather.end());
         return entries;
     }();
     return all;
