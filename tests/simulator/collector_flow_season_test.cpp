@@ -1,14 +1,16 @@
-// A collector array over a season at flows from slow to fast, run as the front end runs it.
+// A collector array over a season of real weather at flows from slow to fast, run as the front
+// end runs it.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <variant>
 
 #include "application.h"
 #include "batch_file.h"
 #include "document.h"
 #include "message_capture.h"
 #include "simulation_run_support.h"
-#include "weather_files.h"
+#include "weather_import.h"
 
 namespace {
 
@@ -24,8 +26,11 @@ class CollectorFlowSeason : public ::testing::Test {
         fs::create_directories(data_);
         g_strDataFolder = data_.string();
         g_strProgramFolder = TIDEWARM_BIN_DIR;
-        weather_ = (data_ / "weather.zfw").string();
-        ASSERT_TRUE(synthetic::WriteZefirFile(weather_, synthetic::WeatherYear{}));
+        // Greensboro, North Carolina: a typical year of real weather.
+        const auto city = ImportWeatherFile(TIDEWARM_RESOURCES_DIR "/weather/723170TYA.CSV",
+                                            data_.string(), "Greensboro", false);
+        ASSERT_TRUE(std::holds_alternative<ImportedCity>(city));
+        weather_ = std::get<ImportedCity>(city).path;
     }
 
     // The season's collected energy (J) of a residential pool from June to September heated by
