@@ -173,8 +173,8 @@ constexpr StringEntry kEnglish[] = {
     {kStrBlanketSumAboveOne,
      "An absorptivity (or emissivity) and a transmissivity cannot add up to more than 1."},
     {kStrFlowFarFromTestFlow,
-     "The total flow is %.2g times the test flow of these collectors "
-     "(%.2f %s for %g collectors). Run anyway?"},
+     "The total flow is %s times the test flow of these collectors "
+     "(%s for %g collectors). Run anyway?"},
 };
 
 }  // namespace

@@ -1,11 +1,41 @@
 #include "collector_flow.h"
 
+#include <cstdio>
+
 #include "display_units.h"
 #include "frontend_strings.h"
 #include "object_type.h"
 #include "record_sets.h"
 #include "recordset.h"
 #include "string_table.h"
+
+namespace {
+
+// Two significant digits, as a person says how many times larger; whole numbers from 10 up.
+std::string RatioText(double ratio) {
+    char text[32];
+    std::snprintf(text, sizeof text, ratio >= 10 ? "%.0f" : "%.2g", ratio);
+    return text;
+}
+
+// A flow and its unit kept on one line where a message box wraps its text: no-break spaces
+// before the unit and in it ("gpm US"), a word joiner after each slash in it ("kg/s").
+std::string UnbrokenFlow(double flow, const std::string& unit) {
+    char number[32];
+    std::snprintf(number, sizeof number, "%.2f", flow);
+    std::string text = std::string(number) + "\u00a0";
+    for (char c : unit) {
+        if (c == ' ') {
+            text += "\u00a0";
+            continue;
+        }
+        text += c;
+        if (c == '/') text += "\u2060";
+    }
+    return text;
+}
+
+}  // namespace
 
 std::optional<std::string> FlowQuestion(const InputFormData& data, const CollectorTest& test) {
     if (test.area <= 0 || test.flowRate <= 0) return std::nullopt;
@@ -17,9 +47,10 @@ std::optional<std::string> FlowQuestion(const InputFormData& data, const Collect
     if (ratio >= kLowestUsualFlowRatio - kRoundOff && ratio <= kHighestUsualFlowRatio + kRoundOff)
         return std::nullopt;
     const bool ip = data.units == UnitSystem::IP;
-    return FormatResString(
-        kStrFlowFarFromTestFlow, ratio, ip ? testFlow * kKilogramsPerSecondToUsGpm : testFlow,
-        LoadResString(ip ? kStrUnitUsGpm : kStrUnitKilogramsPerSecond), collectors);
+    const double shownFlow = ip ? testFlow * kKilogramsPerSecondToUsGpm : testFlow;
+    const std::string unit = LoadResString(ip ? kStrUnitUsGpm : kStrUnitKilogramsPerSecond);
+    return FormatResString(kStrFlowFarFromTestFlow, RatioText(ratio), UnbrokenFlow(shownFlow, unit),
+                           collectors);
 }
 
 std::optional<std::string> FlowQuestionOfRun(const InputFormData& data) {

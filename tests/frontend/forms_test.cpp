@@ -143,14 +143,17 @@ TEST_F(RunTest, FlowFarFromTheTestFlowIsAskedAbout) {
     EXPECT_TRUE(FlowQuestion(data, test));
     data.totalFlow = 2.4001;
     EXPECT_TRUE(FlowQuestion(data, test));
+    // The flow and its unit never wrap apart: a no-break space, a word joiner after the slash.
     data.totalFlow = 4.5;
     EXPECT_EQ(FlowQuestion(data, test),
-              "The total flow is 7.5 times the test flow of these "
-              "collectors (0.60 kg/s for 10 collectors). Run anyway?");
+              "The total flow is 7.5 times the test flow of these collectors "
+              "(0.60\u00a0kg/\u2060s for 10 collectors). Run anyway?");
     data.units = UnitSystem::IP;
     EXPECT_EQ(FlowQuestion(data, test),
-              "The total flow is 7.5 times the test flow of these "
-              "collectors (9.51 usgpm for 10 collectors). Run anyway?");
+              "The total flow is 7.5 times the test flow of these collectors "
+              "(9.51\u00a0usgpm for 10 collectors). Run anyway?");
+    data.totalFlow = 600;
+    EXPECT_EQ(FlowQuestion(data, test)->substr(0, 28), "The total flow is 1000 times");
     EXPECT_FALSE(FlowQuestion(data, {0, 0.04})) << "a test without an area gives no flow";
 
     // The chosen collector's test from the database: 2 m2 glazed at 0.04 kg/s.
@@ -160,8 +163,8 @@ TEST_F(RunTest, FlowFarFromTheTestFlowIsAskedAbout) {
     data.areaPerColl = 2;
     data.totalFlow = 1.5;
     EXPECT_EQ(FlowQuestionOfRun(data),
-              "Le débit total vaut 7.5 fois le débit d'essai de ces capteurs (3.17 gpm US pour 5 "
-              "capteurs). Simuler quand même ?");
+              "Le débit total vaut 7.5 fois le débit d'essai de ces capteurs "
+              "(3.17\u00a0gpm\u00a0US pour 5 capteurs). Simuler quand même ?");
     DropFrenchStrings();
     data.collectorId = kNoObjectId;
     EXPECT_FALSE(FlowQuestionOfRun(data));
