@@ -350,6 +350,12 @@ TEST(WeatherImport, AnExistingCityIsKeptUnlessReplaced) {
     EXPECT_EQ(ReadWholeZefirStation(std::get<ImportedCity>(named).path)->name,
               "Miami: \"Beach\"/North");
     EXPECT_EQ(std::distance(fs::directory_iterator("cities"), fs::directory_iterator()), 2);
+
+    // A folder that cannot be made (a file has its name) is named with the system's reason.
+    const auto blocked = Import(miami, city.path);
+    ASSERT_TRUE(std::holds_alternative<WeatherRefusal>(blocked));
+    EXPECT_EQ(std::get<WeatherRefusal>(blocked).kind, WeatherRefusalKind::kCannotWrite);
+    EXPECT_FALSE(std::get<WeatherRefusal>(blocked).value.empty());
 }
 
 }  // namespace
