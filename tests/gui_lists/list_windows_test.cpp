@@ -6,6 +6,7 @@
 #include <set>
 #include <string_view>
 
+#include "city_manager.h"
 #include "frontend_globals.h"
 #include "help_book_text.h"
 #include "help_pages.h"
@@ -68,6 +69,12 @@ class ExpectListManager : public wxExpectModalBase<CObjMngrDlg, ExpectListManage
 
   private:
     ObjectType type_;
+};
+
+// The city list manager, expected to open modally; closed at once.
+class ExpectCityManager : public wxExpectModalBase<CCityMngrDlg, ExpectCityManager> {
+  protected:
+    int OnInvoked(CCityMngrDlg*) const override { return wxID_CANCEL; }
 };
 
 // Every type through its list manager in IP units: built-in rows are not listed; a row added
@@ -252,14 +259,16 @@ TEST(HelpBooks, AccentsReadAsWritten) {
     gui_test::ExpectHelpBookReadsWhole(std::string(TIDEWARM_BIN_DIR) + "/TidewarmFra.hhp", true);
 }
 
-// The maintenance window: each list button opens its manager, Runs calls the runs manager's
-// opener once it is set, Help and F1 open its page, and every page opens.
+// The maintenance window: each list button opens its manager, Cities the city list manager, Runs
+// calls the runs manager's opener once it is set, Help and F1 open its page, and every page
+// opens.
 TEST_F(ListManagerTest, MaintenanceWindowAndHelpPages) {
     CMaintainDlg window(nullptr);
     window.Show();
     for (ObjectType type : kObjectTypes) {
         wxTEST_DIALOG(Click(window, CMaintainDlg::ListButtonId(type)), ExpectListManager(type));
     }
+    wxTEST_DIALOG(Click(window, CMaintainDlg::kIdCities), ExpectCityManager());
     Click(window, CMaintainDlg::kIdRuns);  // nothing set: nothing opens
     int opened = 0;
     g_OpenRunsManager = [&](wxWindow* parent) {
