@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,24 +20,33 @@ namespace {
 class CityRows : public ::testing::Test {
   protected:
     void SetUp() override {
-        g_strClimateFolder = folder.path().string();
+        fs::create_directory(climate);
+        g_strClimateFolder = climate.string();
         synthetic::WeatherYear miami;
         miami.stationName = "Miami Intl Ap FL USA";
         miami.latitude = 25.8;
         miami.longitude = 80.2667;  // west
-        ASSERT_TRUE(synthetic::WriteZefirFile(folder.path() / "Miami.zfw", miami));
+        ASSERT_TRUE(synthetic::WriteZefirFile(climate / "Miami.zfw", miami));
         synthetic::WeatherYear sydney;
         sydney.stationName = "Sydney NSW AUS";
         sydney.latitude = -33.95;
         sydney.longitude = -151.1833;  // east
-        ASSERT_TRUE(synthetic::WriteZefirFile(folder.path() / "Sydney.zfw", sydney));
+        ASSERT_TRUE(synthetic::WriteZefirFile(climate / "Sydney.zfw", sydney));
         LoadCityList();
     }
 
     test::FreshFrontEndState state;
     test::ScopedTempDir folder;
+    const fs::path climate = folder.path() / "Climate";
     test::FrontEndMessages messages;
 };
+
+// A copy of a shipped EPW file in the test's folder, as a user downloads it.
+fs::path DownloadedEpw(const fs::path& folder) {
+    constexpr char kEpw[] = "USA_FL_Miami.Intl.AP.722020_TMY3.epw";
+    fs::copy_file(fs::path(TIDEWARM_RESOURCES_DIR) / "weather" / kEpw, folder / kEpw);
+    return folder / kEpw;
+}
 
 TEST_F(CityRows, EachCityWithItsStationAndPositionInTheUsersLanguage) {
     for (bool french : {false, true}) {
@@ -61,14 +72,14 @@ TEST_F(CityRows, RemoveAsksThenDeletesTheFileAndTheCityLeavesTheSharedList) {
     const CityRow miami = ListCityRows(g_strClimateFolder).front();
     messages.answer = false;
     EXPECT_FALSE(RemoveCity(miami));
-    EXPECT_TRUE(fs::exists(folder.path() / "Miami.zfw"));
+    EXPECT_TRUE(fs::exists(climate / "Miami.zfw"));
     ASSERT_EQ(messages.asked.size(), 1u);
     EXPECT_NE(messages.asked[0].find("Miami Intl Ap FL USA"), std::string::npos);
     EXPECT_NE(messages.asked[0].find("Miami.zfw"), std::string::npos);
 
     messages.answer = true;
     EXPECT_TRUE(RemoveCity(miami));
-    EXPECT_FALSE(fs::exists(folder.path() / "Miami.zfw"));
+    EXPECT_FALSE(fs::exists(climate / "Miami.zfw"));
     EXPECT_EQ(g_CityNames, std::vector<std::string>{"Sydney NSW AUS"});
     EXPECT_EQ(g_WeatherFileNames, std::vector<std::string>{"Sydney.zfw"});
     EXPECT_TRUE(messages.shown.empty());
@@ -76,11 +87,52 @@ TEST_F(CityRows, RemoveAsksThenDeletesTheFileAndTheCityLeavesTheSharedList) {
 
 TEST_F(CityRows, AFileThatCannotBeDeletedIsSaidAndKept) {
     // A folder of that name stands for a file the system refuses to delete.
-    fs::create_directories(folder.path() / "Held.zfw" / "inside");
+    fs::create_directories(climate / "Held.zfw" / "inside");
     EXPECT_FALSE(RemoveCity({"Held.zfw", "Held", "", ""}));
-    EXPECT_TRUE(fs::exists(folder.path() / "Held.zfw"));
+    EXPECT_TRUE(fs::exists(climate / "Held.zfw"));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].rfind("The weather file Held.zfw could not be deleted: ", 0), 0u);
+}
+
+TEST_F(CityRows, AnImportedFileIsACityAtOnceAndReplacingItIsAsked) {
+    const fs::path source = DownloadedEpw(folder.path());
+    const std::optional<std::string> file = ImportCity(source.string());
+    ASSERT_TRUE(file);
+    const auto listed = std::find(g_WeatherFileNames.begin(), g_WeatherFileNames.end(), *file);
+    ASSERT_NE(listed, g_WeatherFileNames.end());
+    EXPECT_EQ(g_CityNames[static_cast<std::size_t>(listed - g_WeatherFileNames.begin())],
+              "Miami Intl Ap FL USA");
+    EXPECT_TRUE(messages.asked.empty());
+    const std::string written = test::ReadFile(climate / *file);
+
+    messages.answer = false;
+    EXPECT_EQ(ImportCity(source.string()), std::nullopt);
+    ASSERT_EQ(messages.asked.size(), 1u);
+    EXPECT_EQ(messages.asked[0], "The weather folder already holds " + *file + ". Replace it?");
+    messages.answer = true;
+    EXPECT_EQ(ImportCity(source.string()), file);
+    EXPECT_EQ(messages.asked.size(), 2u);
+    EXPECT_EQ(test::ReadFile(climate / *file), written);
+    EXPECT_EQ(g_WeatherFileNames.size(), 3u);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(CityRows, ARefusedFileIsSaidWithItsNameAndNothingIsWritten) {
+    // The header and the first day only.
+    const std::string whole = test::ReadFile(DownloadedEpw(folder.path()));
+    std::size_t end = 0;
+    for (int line = 0; line < 8 + 24; ++line) end = whole.find('\n', end) + 1;
+    test::WriteFile(folder.path() / "cut.epw", whole.substr(0, end));
+
+    EXPECT_EQ(ImportCity((folder.path() / "cut.epw").string()), std::nullopt);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].find("cut.epw"), std::string::npos) << messages.shown[0];
+    std::vector<std::string> files;
+    for (const fs::directory_entry& entry : fs::directory_iterator(climate))
+        files.push_back(entry.path().filename().string());
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{"Miami.zfw", "Sydney.zfw"}));
+    EXPECT_EQ(g_WeatherFileNames, files);
 }
 
 }  // namespace
