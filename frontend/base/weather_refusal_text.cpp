@@ -24,6 +24,33 @@ constexpr StringEntry kEnglish[] = {
     {kStrWeatherExists, "File %s already exists."},
     {kStrWeatherCannotWrite, "File %s cannot be written: %s"},
     {kStrWeatherRecordTime, "%d %s, hour %d"},
+    {kStrWeatherUsage,
+     "Usage:\n"
+     "  tidewarm-weather import FILE... [--into FOLDER] [--name NAME] [--replace]\n"
+     "      Converts EPW, TMY3 (CSV) or TMY2 weather files into cities (ZEFIR files) of FOLDER,\n"
+     "      by default the weather folder %s.\n"
+     "      --name NAME  the city's name (one FILE only); by default the station's name.\n"
+     "      --replace    replaces a city file of the same name.\n"
+     "  tidewarm-weather show FILE\n"
+     "      Shows the station, position, time zone and monthly figures of an EPW, TMY3, TMY2\n"
+     "      or ZEFIR weather file.\n"
+     "  tidewarm-weather --help\n"
+     "The exit status is 0 only when every file was imported or shown."},
+    {kStrWeatherImported, "%s: city \"%s\" written to %s"},
+    {kStrWeatherOptionValue, "The option %s needs a value."},
+    {kStrWeatherUnknownOption, "Unknown option %s (see tidewarm-weather --help)."},
+    {kStrWeatherNoFiles, "No weather file given (see tidewarm-weather --help)."},
+    {kStrWeatherNameOneFile, "--name names one city: give one weather file with it."},
+    {kStrWeatherUnknownCommand, "Unknown command %s: use import, show or --help."},
+    {kStrWeatherShowFile, "File: %s (%s)"},
+    {kStrWeatherShowStation, "Station: %s"},
+    {kStrWeatherShowPosition,
+     "Latitude: %.3f degrees (north positive), longitude: %.3f degrees (west positive)"},
+    {kStrWeatherShowTimeZone,
+     "Time zone of the file: UTC%+g; the year in standard time of the meridian %g degrees west "
+     "(UTC%+g)"},
+    {kStrWeatherShowHeadings, "Month Air (degC) Humidity ratio Wind (m/s) Global (kWh/m2)"},
+    {kStrWeatherShowYear, "Year"},
 };
 
 Language LanguageInForce() {

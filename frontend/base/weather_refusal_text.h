@@ -1,5 +1,5 @@
-// A weather file's refusal as the user reads it, in the language in force, and the texts it is
-// made of.
+// A weather file's refusal as the user reads it, in the language in force; the texts it is made
+// of and those of the command tidewarm-weather.
 #pragma once
 
 #include <span>
@@ -27,6 +27,20 @@ enum WeatherText : int {
     kStrWeatherExists = 915,
     kStrWeatherCannotWrite = 916,
     kStrWeatherRecordTime = 917,
+    // The command tidewarm-weather.
+    kStrWeatherUsage = 920,
+    kStrWeatherImported = 921,
+    kStrWeatherOptionValue = 922,
+    kStrWeatherUnknownOption = 923,
+    kStrWeatherNoFiles = 924,
+    kStrWeatherNameOneFile = 925,
+    kStrWeatherUnknownCommand = 926,
+    kStrWeatherShowFile = 927,
+    kStrWeatherShowStation = 928,
+    kStrWeatherShowPosition = 929,
+    kStrWeatherShowTimeZone = 930,
+    kStrWeatherShowHeadings = 931,
+    kStrWeatherShowYear = 932,
 };
 
 // The built-in English texts of the ids above.

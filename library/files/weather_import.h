@@ -5,8 +5,11 @@
 // and nothing is written.
 #pragma once
 
+#include <array>
 #include <string>
 #include <variant>
+
+#include "zefir_file.h"
 
 // Why a weather file was not imported (or not read).
 enum class WeatherRefusalKind {
@@ -65,3 +68,23 @@ struct ImportedCity {
 [[nodiscard]] std::variant<ImportedCity, WeatherRefusal> ImportWeatherFile(
     const std::string& source, const std::string& destinationFolder, const std::string& name,
     bool replace);
+
+// A weather file of any of the four formats as the year a ZEFIR file holds: for EPW, TMY3 and
+// TMY2 the year converted exactly as ImportWeatherFile writes it.
+struct WeatherYearRead {
+    std::string format;      // "EPW", "TMY3", "TMY2" or "ZEFIR"
+    double timeZone = 0;     // hours from UTC of the source's time, east positive
+    double meridian = 0;     // degrees west of the year's standard time: 15 x RoundHalfUp(lon / 15)
+    ZefirContents contents;  // station name, position (north and west positive), 365 days
+};
+[[nodiscard]] std::variant<WeatherYearRead, WeatherRefusal> ReadWeatherYear(
+    const std::string& path);
+
+// Monthly figures of a year of ZEFIR days.
+struct MonthWeather {
+    double meanAirTemperature = 0;  // degC
+    double meanHumidityRatio = 0;   // kg/kg
+    double meanWindSpeed = 0;       // m/s
+    double irradiation = 0;         // global horizontal, kWh/m2
+};
+std::array<MonthWeather, 12> MonthlyWeather(const ZefirContents& contents);
