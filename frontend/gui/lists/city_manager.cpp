@@ -9,7 +9,7 @@
 CCityMngrDlg::CCityMngrDlg(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, ResText(kStrCityListTitle), wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER) {
-    list_ = new wxListCtrl(this, kIdList, wxDefaultPosition, wxSize(620, 300),
+    list_ = new wxListCtrl(this, kIdList, wxDefaultPosition, wxSize(640, 300),
                            wxLC_REPORT | wxLC_SINGLE_SEL | wxLC_HRULES | wxLC_VRULES);
     const std::pair<int, int> columns[] = {{kStrStationColumn, 230},
                                            {kStrLatitudeColumn, 90},
