@@ -386,9 +386,13 @@ TEST_F(UnderWindowManager, ImportedCityIsChosenInTheFormAndRemovedAgain) {
     ASSERT_EQ(imported, CityFileOf(kStation));
     EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(g_strClimateFolder) / imported));
 
-    // The form opened next offers the city: chosen in its list with the keys of its menu.
+    // The form opened next offers the city: chosen in its list with the keys of its menu, then
+    // simulated (the economics open after the run, with no message before them).
     InputFormDialog* form = nullptr;
     std::string chosen;
+    int runId = 0;
+    int messagesBeforeRun = 0;
+    bool economicsShown = false;
     InputScript script;
     script.Then([&] { return FormReady(); }, [&] { gui_test::ClickOn(form->City()); })
         .Then([] { return true; },
@@ -404,10 +408,25 @@ TEST_F(UnderWindowManager, ImportedCityIsChosenInTheFormAndRemovedAgain) {
               [&] {
                   chosen = kStation;
                   gui_test::Screenshot("form-imported-city" + LanguageSuffix());
-                  form->EndModal(wxID_CANCEL);
-              });
+                  messagesBeforeRun = watch_.Opened<wxMessageDialog>();
+                  gui_test::ClickOn(*form->FindWindow(InputFormDialog::ID_RUN));
+              })
+        .Then([&] { return watch_.Open<EconomicsDialog>() != nullptr; },
+              [&] {
+                  economicsShown = watch_.Opened<wxMessageDialog>() == messagesBeforeRun;
+                  runId = form->Data().runNumber;
+                  watch_.Open<EconomicsDialog>()->EndModal(wxID_CANCEL);
+              })
+        .Then([&] { return watch_.Open<EconomicsDialog>(0) == nullptr; },
+              [&] { form->EndModal(wxID_CANCEL); });
     ShowFormWith(script, form);
     EXPECT_EQ(chosen, kStation);
+    EXPECT_TRUE(economicsShown);
+    SQLite::Database database = ConnectDatabase();
+    SQLite::Statement results(database, "SELECT COUNT(*) FROM [Results] WHERE [RunId] = ?");
+    results.bind(1, runId);
+    ASSERT_TRUE(results.executeStep());
+    EXPECT_GT(results.getColumn(0).getInt(), 0);
 
     // Remove, answered Yes: the file goes, and the city leaves the list and the form's list.
     std::string question;
@@ -434,6 +453,16 @@ TEST_F(UnderWindowManager, ImportedCityIsChosenInTheFormAndRemovedAgain) {
     EXPECT_NE(question.find(imported), std::string::npos) << question;
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(g_strClimateFolder) / imported));
     EXPECT_EQ(std::find(g_CityNames.begin(), g_CityNames.end(), kStation), g_CityNames.end());
+    // The run keeps the name of the removed city; it goes back to the sample city for the tests
+    // that follow.
+    SQLite::Statement named(database, "SELECT [City] FROM [Runs] WHERE [RunId] = ?");
+    named.bind(1, runId);
+    ASSERT_TRUE(named.executeStep());
+    EXPECT_EQ(named.getColumn(0).getString(), kStation);
+    SQLite::Statement city(database, "UPDATE [Runs] SET [City] = ? WHERE [RunId] = ?");
+    city.bind(1, gui_test::kCity);
+    city.bind(2, runId);
+    EXPECT_EQ(city.exec(), 1);
 }
 
 }  // namespace
