@@ -18,8 +18,8 @@ struct WeatherCity {
 // UTF-8 is read as Windows-1252. Nothing when the file cannot be opened or read.
 [[nodiscard]] std::optional<std::string> ReadCityName(const std::string& path);
 
-// The weather files of `climateFolder` that can be read, by file name; none when the folder is
-// missing.
+// The whole ZEFIR files of `climateFolder` (a header that reads and 365 days), by file name; none
+// when the folder is missing.
 std::vector<WeatherCity> ListWeatherCities(const std::string& climateFolder);
 
 // Fills g_CityNames and g_WeatherFileNames from the files of g_strClimateFolder.

@@ -1,5 +1,7 @@
 #include "weather_refusal_text.h"
 
+#include <cctype>
+
 #include "calendar.h"
 
 namespace {
@@ -58,8 +60,13 @@ Language LanguageInForce() {
 }
 
 std::string RecordTimeText(const WeatherRecordTime& time) {
-    return FormatResString(kStrWeatherRecordTime, time.day,
-                           GetMonthName(time.month, LanguageInForce()), time.hour);
+    const Language language = LanguageInForce();
+    std::string month = GetMonthName(time.month, language);
+    // French writes a month within a date in lower case (every month begins with an ASCII
+    // letter).
+    if (language == Language::French && !month.empty())
+        month[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(month[0])));
+    return FormatResString(kStrWeatherRecordTime, time.day, month, time.hour);
 }
 
 // The reason, for the refusals that belong to the source file.
