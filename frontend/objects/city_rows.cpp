@@ -8,7 +8,6 @@
 #include "city_list_texts.h"
 #include "frontend_globals.h"
 #include "user_interface.h"
-#include "weather.h"
 #include "weather_import.h"
 #include "weather_refusal_text.h"
 
@@ -22,20 +21,11 @@ std::string FormatPosition(double degrees, int positive, int negative) {
 
 std::vector<CityRow> ListCityRows(const std::string& climateFolder) {
     std::vector<CityRow> rows;
-    for (WeatherCity& city : ListWeatherCities(climateFolder)) {
-        CityRow row{city.fileName, std::move(city.cityName), {}, {}};
-        ZEFIRFileReader header;
-        const std::string path = (fs::path(climateFolder) / city.fileName).string();
-        // The header is read as the simulation reads it; west is positive there.
-        // Without its day and hour inputs the reader reports itself not ready, which opening
-        // the file for its header does not need.
-        (void)header.SetFileName(path.c_str());
-        if (header.Open() == kOk) {
-            row.latitude = FormatPosition(header.GetLatitude(), kStrNorth, kStrSouth);
-            row.longitude = FormatPosition(-header.GetLongitude(), kStrEast, kStrWest);
-        }
-        rows.push_back(std::move(row));
-    }
+    for (WeatherCity& city : ListWeatherCities(climateFolder))
+        // West is positive in the weather files.
+        rows.push_back({std::move(city.fileName), std::move(city.cityName),
+                        FormatPosition(city.latitude, kStrNorth, kStrSouth),
+                        FormatPosition(-city.longitude, kStrEast, kStrWest)});
     return rows;
 }
 

@@ -12,7 +12,7 @@ struct CityRow {
     std::string fileName;   // without folder
     std::string station;    // UTF-8
     std::string latitude;   // degrees and minutes with the hemisphere, "25° 48' N"
-    std::string longitude;  // likewise, "80° 16' W"; both empty when the header holds none
+    std::string longitude;  // likewise, "80° 16' W"
 };
 
 // The cities of `climateFolder`, in the order of the shared city list.
