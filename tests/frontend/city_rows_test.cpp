@@ -117,16 +117,18 @@ TEST_F(CityRows, AnImportedFileIsACityAtOnceAndReplacingItIsAsked) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(CityRows, ARefusedFileIsSaidWithItsNameAndNothingIsWritten) {
+TEST_F(CityRows, ARefusedFileIsSaidWithItsNameAndLineAndNothingIsWritten) {
     // The header and the first day only.
     const std::string whole = test::ReadFile(DownloadedEpw(folder.path()));
     std::size_t end = 0;
     for (int line = 0; line < 8 + 24; ++line) end = whole.find('\n', end) + 1;
-    test::WriteFile(folder.path() / "cut.epw", whole.substr(0, end));
+    const std::string cut = (folder.path() / "cut.epw").string();
+    test::WriteFile(cut, whole.substr(0, end));
 
-    EXPECT_EQ(ImportCity((folder.path() / "cut.epw").string()), std::nullopt);
+    EXPECT_EQ(ImportCity(cut), std::nullopt);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_NE(messages.shown[0].find("cut.epw"), std::string::npos) << messages.shown[0];
+    // The file and its line (the one after the last record), then the importer's reason.
+    EXPECT_EQ(messages.shown[0].rfind("File " + cut + ", line 33: ", 0), 0u) << messages.shown[0];
     std::vector<std::string> files;
     for (const fs::directory_entry& entry : fs::directory_iterator(climate))
         files.push_back(entry.path().filename().string());
