@@ -71,10 +71,14 @@ class ExpectListManager : public wxExpectModalBase<CObjMngrDlg, ExpectListManage
     ObjectType type_;
 };
 
-// The city list manager, expected to open modally; closed at once.
+// The city list manager, expected to open modally; its Help opens its page, then it is closed.
 class ExpectCityManager : public wxExpectModalBase<CCityMngrDlg, ExpectCityManager> {
   protected:
-    int OnInvoked(CCityMngrDlg*) const override { return wxID_CANCEL; }
+    int OnInvoked(CCityMngrDlg* manager) const override {
+        Click(*manager, wxID_HELP);
+        EXPECT_EQ(OpenedHelpPage(), "Tidewarm_cities.html");
+        return wxID_CANCEL;
+    }
 };
 
 // Every type through its list manager in IP units: built-in rows are not listed; a row added
