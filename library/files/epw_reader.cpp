@@ -36,18 +36,14 @@ std::variant<SourceStation, WeatherRefusal> ReadLocation(std::string_view line,
     if (fields.size() < 10 || IsBlank(fields[6]) || IsBlank(fields[7]))
         return RefuseAt(WeatherRefusalKind::kNoPosition, file, 1);
     SourceStation station;
-    for (std::size_t i = 1; i <= 3; ++i) {
-        const std::string part = TrimmedField(fields[i]);
-        if (part.empty() || part == "-") continue;
-        if (!station.name.empty()) station.name += ' ';
-        station.name += part;
-    }
-    constexpr std::string_view kNames[] = {"latitude", "longitude", "time zone", "elevation"};
-    double* values[] = {&station.latitude, &station.longitude, &station.timeZone,
-                        &station.elevation};
-    for (std::size_t i = 0; i < 4; ++i)
-        if (!ParseWholeNumber(fields[6 + i], *values[i]))
-            return RefuseAt(WeatherRefusalKind::kNotANumber, file, 1, kNames[i], fields[6 + i]);
+    for (std::size_t i = 1; i <= 3; ++i)
+        if (const std::string part = TrimmedField(fields[i]); part != "-")
+            AppendNamePart(station.name, part);
+    constexpr StationNumber kNumbers[] = {{&SourceStation::latitude, 6, "latitude"},
+                                          {&SourceStation::longitude, 7, "longitude"},
+                                          {&SourceStation::timeZone, 8, "time zone"},
+                                          {&SourceStation::elevation, 9, "elevation"}};
+    if (auto refusal = ReadStationNumbers(fields, kNumbers, file, station)) return *refusal;
     return station;
 }
 
@@ -58,16 +54,12 @@ bool LooksLikeEpw(std::string_view text) {
 }
 
 SourceRead ReadEpwText(std::string_view text, const std::string& file) {
+    if (!LooksLikeEpw(text)) return RefuseAt(WeatherRefusalKind::kUnknownFormat, file, 0);
     TextLines lines(text);
+    SourceRead start = StartSource(lines, file, ReadLocation);
+    if (std::holds_alternative<WeatherRefusal>(start)) return start;
+    SourceWeather& weather = std::get<SourceWeather>(start);
     std::string_view line;
-    if (!lines.Next(line) || !line.starts_with(kLocationKeyword))
-        return RefuseAt(WeatherRefusalKind::kUnknownFormat, file, 0);
-
-    SourceWeather weather;
-    weather.file = file;
-    auto location = ReadLocation(line, file);
-    if (auto* refusal = std::get_if<WeatherRefusal>(&location)) return *refusal;
-    weather.station = std::get<SourceStation>(location);
     for (const EpwField& field : kFields) weather.fieldNames[field.quantity] = field.name;
 
     for (int n = 2; n <= kHeaderLines; ++n)
@@ -77,24 +69,15 @@ SourceRead ReadEpwText(std::string_view text, const std::string& file) {
     while (lines.Next(line)) {
         if (line.empty() && lines.Number() > kHeaderLines) continue;
         const std::vector<std::string> fields = SplitCommaFields(line);
-        if (fields.size() < kRecordFields) {
-            WeatherRefusal refusal =
-                RefuseAt(WeatherRefusalKind::kFieldCount, file, lines.Number());
-            refusal.count = static_cast<int>(fields.size());
-            refusal.expectedCount = static_cast<int>(kRecordFields);
-            return refusal;
-        }
+        if (fields.size() < kRecordFields)
+            return FieldCountRefusal(file, lines.Number(), fields.size(), kRecordFields);
         SourceHour hour;
         hour.line = lines.Number();
         int* date[] = {&hour.time.month, &hour.time.day, &hour.time.hour};
-        for (std::size_t i = 0; i < 3; ++i) {
-            double value = 0;
-            if (!ParseWholeNumber(fields[1 + i], value) || value != std::floor(value) ||
-                std::fabs(value) > 100)
+        for (std::size_t i = 0; i < 3; ++i)
+            if (!ParseWholeInteger(fields[1 + i], *date[i]))
                 return RefuseAt(WeatherRefusalKind::kNotANumber, file, hour.line,
                                 kDateFieldNames[i], fields[1 + i]);
-            *date[i] = static_cast<int>(value);
-        }
         for (const EpwField& field : kFields) {
             const std::string& textValue = fields[field.number - 1];
             double value = std::numeric_limits<double>::quiet_NaN();
@@ -107,5 +90,5 @@ SourceRead ReadEpwText(std::string_view text, const std::string& file) {
         weather.hours.push_back(hour);
     }
     weather.lastLine = lines.Number();
-    return weather;
+    return start;
 }

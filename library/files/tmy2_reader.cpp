@@ -44,13 +44,6 @@ bool AllNines(std::string_view field) {
     return field.find_first_not_of('9') == std::string_view::npos;
 }
 
-bool ReadWholeNumber(std::string_view text, int& value) {
-    double number = 0;
-    if (!ParseWholeNumber(text, number) || number != std::floor(number)) return false;
-    value = static_cast<int>(number);
-    return true;
-}
-
 // The header's words: WBAN, city (one word or more), state, time zone, N|S, degrees, minutes,
 // W|E, degrees, minutes, elevation.
 std::variant<SourceStation, WeatherRefusal> ReadHeader(std::string_view line,
@@ -68,10 +61,7 @@ std::variant<SourceStation, WeatherRefusal> ReadHeader(std::string_view line,
         return RefuseAt(WeatherRefusalKind::kBadHeader, file, 1, "longitude", westEast);
 
     SourceStation station;
-    for (std::size_t i = 1; i + 9 < n; ++i) {
-        if (!station.name.empty()) station.name += ' ';
-        station.name += words[i];
-    }
+    for (std::size_t i = 1; i + 9 < n; ++i) AppendNamePart(station.name, words[i]);
     double numbers[6] = {};
     constexpr std::size_t kPlaces[] = {8, 6, 5, 3, 2, 1};  // from the end
     constexpr std::string_view kNames[] = {"time zone", "latitude",  "latitude",
@@ -80,8 +70,7 @@ std::variant<SourceStation, WeatherRefusal> ReadHeader(std::string_view line,
         if (!ParseWholeNumber(words[n - kPlaces[i]], numbers[i]))
             return RefuseAt(WeatherRefusalKind::kNotANumber, file, 1, kNames[i],
                             words[n - kPlaces[i]]);
-    const std::string& state = words[n - 9];
-    if (!state.empty()) station.name += ' ' + state;
+    AppendNamePart(station.name, words[n - 9]);  // the state
     station.timeZone = numbers[0];
     station.latitude = (numbers[1] + numbers[2] / 60) * (northSouth == "S" ? -1 : 1);
     station.longitude = (numbers[3] + numbers[4] / 60) * (westEast == "W" ? -1 : 1);
@@ -97,38 +86,29 @@ bool LooksLikeTmy2(std::string_view text) {
     if (!lines.Next(line) || line.size() < 50 || line.size() > 80) return false;
     if (!lines.Next(line) || line.size() < kRecordLength) return false;
     int month = 0;
-    return ReadWholeNumber(Columns(line, 4, 5), month);
+    return ParseWholeInteger(Columns(line, 4, 5), month);
 }
 
 SourceRead ReadTmy2Text(std::string_view text, const std::string& file) {
     TextLines lines(text);
+    SourceRead start = StartSource(lines, file, ReadHeader);
+    if (std::holds_alternative<WeatherRefusal>(start)) return start;
+    SourceWeather& weather = std::get<SourceWeather>(start);
     std::string_view line;
-    if (!lines.Next(line)) return RefuseAt(WeatherRefusalKind::kUnknownFormat, file, 0);
-
-    SourceWeather weather;
-    weather.file = file;
-    auto station = ReadHeader(line, file);
-    if (auto* refusal = std::get_if<WeatherRefusal>(&station)) return *refusal;
-    weather.station = std::get<SourceStation>(station);
     weather.fieldNames[kAlbedo] = "albedo";
     for (const Tmy2Field& field : kFields) weather.fieldNames[field.quantity] = field.name;
 
     weather.hours.reserve(8784);
     while (lines.Next(line)) {
         if (IsBlank(line)) continue;
-        if (line.size() < kRecordLength) {
-            WeatherRefusal refusal =
-                RefuseAt(WeatherRefusalKind::kFieldCount, file, lines.Number());
-            refusal.count = static_cast<int>(line.size());
-            refusal.expectedCount = static_cast<int>(kRecordLength);
-            return refusal;
-        }
+        if (line.size() < kRecordLength)
+            return FieldCountRefusal(file, lines.Number(), line.size(), kRecordLength);
         SourceHour hour;
         hour.line = lines.Number();
         int* date[] = {&hour.time.month, &hour.time.day, &hour.time.hour};
         for (std::size_t i = 0; i < 3; ++i) {
             const std::string_view value = Columns(line, kDateFields[i].first, kDateFields[i].last);
-            if (!ReadWholeNumber(value, *date[i]))
+            if (!ParseWholeInteger(value, *date[i]))
                 return RefuseAt(WeatherRefusalKind::kNotANumber, file, hour.line,
                                 kDateFields[i].name, value);
         }
@@ -144,5 +124,5 @@ SourceRead ReadTmy2Text(std::string_view text, const std::string& file) {
         weather.hours.push_back(hour);
     }
     weather.lastLine = lines.Number();
-    return weather;
+    return start;
 }

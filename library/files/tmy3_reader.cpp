@@ -39,18 +39,12 @@ std::variant<SourceStation, WeatherRefusal> ReadStationLine(std::string_view lin
     if (fields.size() < 7 || IsBlank(fields[4]) || IsBlank(fields[5]))
         return RefuseAt(WeatherRefusalKind::kNoPosition, file, 1);
     SourceStation station;
-    for (std::size_t i = 1; i <= 2; ++i) {
-        const std::string part = TrimmedField(fields[i]);
-        if (part.empty()) continue;
-        if (!station.name.empty()) station.name += ' ';
-        station.name += part;
-    }
-    constexpr std::string_view kNames[] = {"time zone", "latitude", "longitude", "elevation"};
-    double* values[] = {&station.timeZone, &station.latitude, &station.longitude,
-                        &station.elevation};
-    for (std::size_t i = 0; i < 4; ++i)
-        if (!ParseWholeNumber(fields[3 + i], *values[i]))
-            return RefuseAt(WeatherRefusalKind::kNotANumber, file, 1, kNames[i], fields[3 + i]);
+    for (std::size_t i = 1; i <= 2; ++i) AppendNamePart(station.name, TrimmedField(fields[i]));
+    constexpr StationNumber kNumbers[] = {{&SourceStation::timeZone, 3, "time zone"},
+                                          {&SourceStation::latitude, 4, "latitude"},
+                                          {&SourceStation::longitude, 5, "longitude"},
+                                          {&SourceStation::elevation, 6, "elevation"}};
+    if (auto refusal = ReadStationNumbers(fields, kNumbers, file, station)) return *refusal;
     return station;
 }
 
@@ -60,11 +54,7 @@ bool ReadNumberGroup(std::string_view field, char separator, int* numbers, std::
     std::string_view text = trimmed;
     for (std::size_t i = 0; i < count; ++i) {
         const std::size_t end = std::min(text.find(separator), text.size());
-        double value = 0;
-        if (!ParseWholeNumber(text.substr(0, end), value) || value != std::floor(value) ||
-            std::fabs(value) > 1e5)
-            return false;
-        numbers[i] = static_cast<int>(value);
+        if (!ParseWholeInteger(text.substr(0, end), numbers[i])) return false;
         text.remove_prefix(std::min(end + 1, text.size()));
     }
     return text.empty();
@@ -81,15 +71,10 @@ bool LooksLikeTmy3(std::string_view text) {
 
 SourceRead ReadTmy3Text(std::string_view text, const std::string& file) {
     TextLines lines(text);
+    SourceRead start = StartSource(lines, file, ReadStationLine);
+    if (std::holds_alternative<WeatherRefusal>(start)) return start;
+    SourceWeather& weather = std::get<SourceWeather>(start);
     std::string_view line;
-    if (!lines.Next(line)) return RefuseAt(WeatherRefusalKind::kUnknownFormat, file, 0);
-
-    SourceWeather weather;
-    weather.file = file;
-    auto station = ReadStationLine(line, file);
-    if (auto* refusal = std::get_if<WeatherRefusal>(&station)) return *refusal;
-    weather.station = std::get<SourceStation>(station);
-
     if (!lines.Next(line)) return RefuseAt(WeatherRefusalKind::kTooFewRecords, file, 2);
     const std::vector<std::string> names = SplitCommaFields(line);
     std::optional<std::size_t> columns[kQuantityCount];
@@ -108,13 +93,8 @@ SourceRead ReadTmy3Text(std::string_view text, const std::string& file) {
     while (lines.Next(line)) {
         if (IsBlank(line)) continue;
         const std::vector<std::string> fields = SplitCommaFields(line);
-        if (fields.size() < names.size()) {
-            WeatherRefusal refusal =
-                RefuseAt(WeatherRefusalKind::kFieldCount, file, lines.Number());
-            refusal.count = static_cast<int>(fields.size());
-            refusal.expectedCount = static_cast<int>(names.size());
-            return refusal;
-        }
+        if (fields.size() < names.size())
+            return FieldCountRefusal(file, lines.Number(), fields.size(), names.size());
         SourceHour hour;
         hour.line = lines.Number();
         int date[3] = {};
@@ -141,5 +121,5 @@ SourceRead ReadTmy3Text(std::string_view text, const std::string& file) {
         weather.hours.push_back(hour);
     }
     weather.lastLine = lines.Number();
-    return weather;
+    return start;
 }

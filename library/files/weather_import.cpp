@@ -95,6 +95,8 @@ std::variant<std::string, WeatherRefusal> ReadWholeFile(const std::string& path)
 
 // Reads the source's text in its format; its name goes to `format`.
 SourceRead ReadSourceText(std::string_view text, const std::string& file, std::string& format) {
+    // Files saved by some editors start with a UTF-8 byte order mark.
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     if (LooksLikeEpw(text)) {
         format = "EPW";
         return ReadEpwText(text, file);
@@ -431,12 +433,7 @@ std::variant<ImportedCity, WeatherRefusal> ImportWeatherFile(const std::string& 
                                                              const std::string& destinationFolder,
                                                              const std::string& name,
                                                              bool replace) {
-    auto text = ReadWholeFile(source);
-    if (auto* refusal = std::get_if<WeatherRefusal>(&text)) return *refusal;
-    std::string format;
-    SourceRead read = ReadSourceText(std::get<std::string>(text), source, format);
-    if (auto* refusal = std::get_if<WeatherRefusal>(&read)) return *refusal;
-    auto converted = ConvertSource(std::move(std::get<SourceWeather>(read)), format);
+    auto converted = ReadWeatherYear(source);
     if (auto* refusal = std::get_if<WeatherRefusal>(&converted)) return *refusal;
     ZefirContents& contents = std::get<WeatherYearRead>(converted).contents;
 

@@ -75,3 +75,47 @@ WeatherRefusal RefuseAt(WeatherRefusalKind kind, const std::string& file, int li
     refusal.value = value;
     return refusal;
 }
+
+bool ParseWholeInteger(std::string_view field, int& value) {
+    double number = 0;
+    if (!ParseWholeNumber(field, number) || number != std::floor(number) ||
+        std::fabs(number) > 99999)
+        return false;
+    value = static_cast<int>(number);
+    return true;
+}
+
+void AppendNamePart(std::string& name, std::string_view part) {
+    if (part.empty()) return;
+    if (!name.empty()) name += ' ';
+    name += part;
+}
+
+std::optional<WeatherRefusal> ReadStationNumbers(const std::vector<std::string>& fields,
+                                                 std::span<const StationNumber> numbers,
+                                                 const std::string& file, SourceStation& station) {
+    for (const StationNumber& number : numbers)
+        if (!ParseWholeNumber(fields[number.field], station.*number.member))
+            return RefuseAt(WeatherRefusalKind::kNotANumber, file, 1, number.name,
+                            fields[number.field]);
+    return std::nullopt;
+}
+
+WeatherRefusal FieldCountRefusal(const std::string& file, int line, std::size_t count,
+                                 std::size_t expected) {
+    WeatherRefusal refusal = RefuseAt(WeatherRefusalKind::kFieldCount, file, line);
+    refusal.count = static_cast<int>(count);
+    refusal.expectedCount = static_cast<int>(expected);
+    return refusal;
+}
+
+SourceRead StartSource(TextLines& lines, const std::string& file, StationReader readStation) {
+    std::string_view line;
+    if (!lines.Next(line)) return RefuseAt(WeatherRefusalKind::kUnknownFormat, file, 0);
+    auto station = readStation(line, file);
+    if (auto* refusal = std::get_if<WeatherRefusal>(&station)) return *refusal;
+    SourceWeather weather;
+    weather.file = file;
+    weather.station = std::get<SourceStation>(station);
+    return weather;
+}

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -75,6 +77,33 @@ std::string TrimmedField(std::string_view field);
 // A whole field as a number in the C notation, blanks around it allowed; false when it is not.
 [[nodiscard]] bool ParseWholeNumber(std::string_view field, double& value);
 
-// Refusal helpers shared by the readers.
+// A whole field as a whole number of at most five digits (a date, an hour); false when it is
+// not.
+[[nodiscard]] bool ParseWholeInteger(std::string_view field, int& value);
+
+// Adds a part of the station's name (city, region, country) after a blank.
+void AppendNamePart(std::string& name, std::string_view part);
+
+// A station number of a header: where it lies among the header's fields and its name.
+struct StationNumber {
+    double SourceStation::*member;
+    std::size_t field;  // from 0
+    std::string_view name;
+};
+// Reads the numbers of `station` from the header line's `fields`; a refusal at line 1 when one
+// is not a number.
+[[nodiscard]] std::optional<WeatherRefusal> ReadStationNumbers(
+    const std::vector<std::string>& fields, std::span<const StationNumber> numbers,
+    const std::string& file, SourceStation& station);
+
+// The refusals the readers share.
 WeatherRefusal RefuseAt(WeatherRefusalKind kind, const std::string& file, int line,
                         std::string_view field = {}, std::string_view value = {});
+WeatherRefusal FieldCountRefusal(const std::string& file, int line, std::size_t count,
+                                 std::size_t expected);
+
+// Reads the first line of `lines` with `readStation`: a source with its station, or the
+// refusal. An empty text is of no known format.
+using StationReader = std::variant<SourceStation, WeatherRefusal> (*)(std::string_view line,
+                                                                      const std::string& file);
+SourceRead StartSource(TextLines& lines, const std::string& file, StationReader readStation);

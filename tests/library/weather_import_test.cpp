@@ -102,7 +102,15 @@ ReferenceYear ReadReference(const fs::path& path) {
 
 // ---- The city file read back through the simulation's reader.
 
-std::vector<ReferenceHour> ReadCity(const std::string& path, double& latitude, double& longitude) {
+struct CityYear {
+    std::vector<ReferenceHour> hours;
+    double latitude = 0;   // degrees north
+    double longitude = 0;  // degrees west
+};
+
+// The year of the city an import wrote.
+CityYear ReadCity(const std::variant<ImportedCity, WeatherRefusal>& imported) {
+    const std::string path = std::get<ImportedCity>(imported).path;
     int day = 1;
     int hour = 1;
     ZEFIRFileReader reader(&day, &hour, path.c_str());
@@ -113,9 +121,7 @@ std::vector<ReferenceHour> ReadCity(const std::string& path, double& latitude, d
             hours.push_back({reader.airTemperature, reader.humidityRatio, reader.windSpeed,
                              reader.globalIrradiance});  // W/m2 over the hour = Wh/m2
         }
-    latitude = reader.GetLatitude();
-    longitude = reader.GetLongitude();
-    return hours;
+    return {hours, reader.GetLatitude(), reader.GetLongitude()};
 }
 
 struct MonthSums {
@@ -153,12 +159,10 @@ TEST(WeatherImport, EachDeliveredFileReadsBackAsItsSourceYear) {
         ASSERT_EQ(source.hours.size(), 8760u);
         const auto imported = Import(kWeather / name, folder.path());
         ASSERT_TRUE(std::holds_alternative<ImportedCity>(imported));
-        double latitude = 0;
-        double longitude = 0;
-        const std::vector<ReferenceHour> city =
-            ReadCity(std::get<ImportedCity>(imported).path, latitude, longitude);
-        EXPECT_NEAR(latitude, source.latitude, 1 / 60.0);
-        EXPECT_NEAR(longitude, -source.longitude, 1 / 60.0);
+        const CityYear cityYear = ReadCity(imported);
+        const std::vector<ReferenceHour>& city = cityYear.hours;
+        EXPECT_NEAR(cityYear.latitude, source.latitude, 1 / 60.0);
+        EXPECT_NEAR(cityYear.longitude, -source.longitude, 1 / 60.0);
 
         // The source's clock stands `shift` hours ahead of the city's.
         const double meridian = 15 * RoundHalfUp(-source.longitude / 15);
@@ -287,9 +291,7 @@ TEST(WeatherImport, ShortGapsAreFilledAndALeapDayIsDropped) {
     test::WriteFile("gap.epw", Joined(WithField(miami, 1009, 1014, 7, "99.9")));
     const auto filled = Import("gap.epw", "gap");
     ASSERT_TRUE(std::holds_alternative<ImportedCity>(filled));
-    double latitude = 0;
-    double longitude = 0;
-    const auto hours = ReadCity(std::get<ImportedCity>(filled).path, latitude, longitude);
+    const auto hours = ReadCity(filled).hours;
     const double before = std::stod(Split(miami[1007], ',')[6]);
     const double after = std::stod(Split(miami[1014], ',')[6]);
     for (int k = 0; k < 6; ++k)
@@ -305,9 +307,7 @@ TEST(WeatherImport, AHalfHourZoneAveragesTheHoursAround) {
     test::WriteFile("half.epw", Joined(WithField(miami, 1, 1, 9, "-4.5")));
     const auto city = Import("half.epw", ".");
     ASSERT_TRUE(std::holds_alternative<ImportedCity>(city));
-    double latitude = 0;
-    double longitude = 0;
-    const auto hours = ReadCity(std::get<ImportedCity>(city).path, latitude, longitude);
+    const auto hours = ReadCity(city).hours;
     const ReferenceYear source = ReadReference(kWeather / kMiami);
     for (std::size_t i = 0; i < 8760; i += 97)
         EXPECT_NEAR(hours[i].temperature,
