@@ -117,7 +117,7 @@ TEST_F(CityRows, AnImportedFileIsACityAtOnceAndReplacingItIsAsked) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(CityRows, ARefusedFileIsSaidWithItsNameAndLineAndNothingIsWritten) {
+TEST_F(CityRows, ARefusedFileIsSaidWithItsNameAndLineInTheUsersLanguageAndNothingIsWritten) {
     // The header and the first day only.
     const std::string whole = test::ReadFile(DownloadedEpw(folder.path()));
     std::size_t end = 0;
@@ -125,10 +125,20 @@ TEST_F(CityRows, ARefusedFileIsSaidWithItsNameAndLineAndNothingIsWritten) {
     const std::string cut = (folder.path() / "cut.epw").string();
     test::WriteFile(cut, whole.substr(0, end));
 
-    EXPECT_EQ(ImportCity(cut), std::nullopt);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    // The file and its line (the one after the last record), then the importer's reason.
-    EXPECT_EQ(messages.shown[0].rfind("File " + cut + ", line 33: ", 0), 0u) << messages.shown[0];
+    for (bool french : {false, true}) {
+        SCOPED_TRACE(french ? "French" : "English");
+        if (french) {
+            ASSERT_TRUE(LoadFrenchStrings(TIDEWARM_RESOURCES_DIR "/TidewarmFra.str"));
+        }
+        messages.shown.clear();
+        EXPECT_EQ(ImportCity(cut), std::nullopt);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        // The file and its line (the one after the last record), then the importer's reason.
+        const std::string where =
+            french ? "Fichier " + cut + ", ligne 33 : " : "File " + cut + ", line 33: ";
+        EXPECT_EQ(messages.shown[0].rfind(where, 0), 0u) << messages.shown[0];
+    }
+    DropFrenchStrings();
     std::vector<std::string> files;
     for (const fs::directory_entry& entry : fs::directory_iterator(climate))
         files.push_back(entry.path().filename().string());
