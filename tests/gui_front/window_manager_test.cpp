@@ -325,6 +325,7 @@ void InCityManager(const ModalWatch& watch, const std::function<void(CCityMngrDl
         .Then(
             [&] { return Active<CMaintainDlg>(watch); },
             [&] {
+                gui_test::Screenshot("maintenance" + LanguageSuffix());
                 gui_test::ClickOn(*watch.Open<CMaintainDlg>()->FindWindow(CMaintainDlg::kIdCities));
             })
         .Then([&] { return Active<CCityMngrDlg>(watch); },
