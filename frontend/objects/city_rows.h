@@ -1,7 +1,6 @@
 // The cities of the weather folder as the city list manager shows them, their import and their
-// removal.
-// Every change reloads the shared city list (g_CityNames, g_WeatherFileNames), so that the input
-// form opened next offers exactly the cities of the folder.
+// removal. Every change reloads the shared city list (g_CityNames, g_WeatherFileNames), so that
+// the input form opened next offers exactly the cities of the folder.
 #pragma once
 
 #include <optional>

@@ -3,8 +3,9 @@
 // and with Alt+F4 and leaves the form open, its print preview with Alt+F4; a failed run's
 // message, and the options' question whether to create a new database, are shown with no wait
 // window over them and answered with a key; Enter goes through the wizard to its Finish, which
-// stores the installer typed in its third step. Runs after the installer's path, whose run and
-// client it uses.
+// stores the installer typed in its third step; an EPW file imported through Maintenance >
+// Cities and its file chooser is a city of the input form at once, simulated, then removed.
+// Runs after the installer's path, whose run and client it uses.
 #include <gtest/gtest.h>
 #include <wx/print.h>
 #include <wx/process.h>
@@ -349,6 +350,7 @@ std::string SelectedCityFile(CCityMngrDlg& manager) {
     return item < 0 ? std::string() : FromWx(manager.List().GetItemText(item, 3));
 }
 
+// The city list manager closes with Escape, the maintenance window from its title bar.
 TEST_F(UnderWindowManager, ImportedCityIsChosenInTheFormAndRemovedAgain) {
     constexpr char kStation[] = "Miami Intl Ap FL USA";
     constexpr char kEpw[] = "USA_FL_Miami.Intl.AP.722020_TMY3.epw";
