@@ -3,6 +3,7 @@
 #include <iterator>
 #include <vector>
 
+#include "city_list_texts.h"
 #include "weather_refusal_text.h"
 #include "window_texts.h"
 
@@ -186,6 +187,8 @@ std::span<const StringEntry> FrontEndEnglishStrings() {
         entries.insert(entries.end(), windows.begin(), windows.end());
         const std::span<const StringEntry> weather = WeatherEnglishStrings();
         entries.insert(entries.end(), weather.begin(), weather.end());
+        const std::span<const StringEntry> cities = CityListEnglishStrings();
+        entries.insert(entries.end(), cities.begin(), cities.end());
         return entries;
     }();
     return all;

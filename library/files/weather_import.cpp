@@ -160,7 +160,9 @@ std::variant<std::vector<SourceHour>, WeatherRefusal> WholeYear(const SourceWeat
 
 // ---- Values checked, humidity ratio, gaps filled.
 
-std::optional<WeatherRefusal> CheckRanges(const SourceWeather& source,
+// Refuses a station number or a value outside its physical range; a negative irradiation (the
+// night's offset of some pyranometers) reads as 0.
+std::optional<WeatherRefusal> CheckValues(const SourceWeather& source,
                                           std::vector<SourceHour>& year) {
     for (const StationRange& range : kStationRanges) {
         const double value = source.station.*range.member;
@@ -276,7 +278,7 @@ std::variant<WeatherYearRead, WeatherRefusal> ConvertSource(SourceWeather source
     auto whole = WholeYear(source);
     if (auto* refusal = std::get_if<WeatherRefusal>(&whole)) return *refusal;
     std::vector<SourceHour>& year = std::get<std::vector<SourceHour>>(whole);
-    if (auto refusal = CheckRanges(source, year)) return *refusal;
+    if (auto refusal = CheckValues(source, year)) return *refusal;
 
     const double standardPressure = StandardAtmosphericPressure(source.station.elevation);
     Series temperature(kHoursPerYear), humidity(kHoursPerYear), wind(kHoursPerYear),
@@ -391,11 +393,12 @@ std::optional<WeatherRefusal> WriteWhole(const std::string& path, const std::str
     } else {
         // A link fails when the name is taken, so a file made meanwhile is never replaced.
         fs::create_hard_link(temporary, path, error);
+        std::error_code ignored;
         if (error == std::errc::file_exists) {
-            fs::remove(temporary, error);
+            fs::remove(temporary, ignored);
             return RefuseAt(WeatherRefusalKind::kDestinationExists, path, 0);
         }
-        if (!error) fs::remove(temporary, error);
+        if (!error) fs::remove(temporary, ignored);  // the file has its name: the link goes
     }
     if (error) {
         std::error_code ignored;

@@ -59,11 +59,11 @@ struct ImportedCity {
     std::string stationName;  // the name its header holds, as the city lists show it
 };
 
-// Converts the EPW, TMY3 CSV or TMY2 file `source` (or copies the ZEFIR file) into a ZEFIR file of `destinationFolder`
-// (created when missing). `name` is the city's name, written in the file's header and giving
-// the file its name (characters a file name cannot hold replaced); empty takes the station's
-// name from the source (city, region and country where it has them). The file is written under
-// a temporary name and renamed once whole; an existing file of that name is refused
+// Converts the EPW, TMY3 CSV or TMY2 file `source` (or copies the ZEFIR file) into a ZEFIR file of
+// `destinationFolder` (created when missing). `name` is the city's name, written in the file's
+// header and giving the file its name (characters a file name cannot hold replaced); empty takes
+// the station's name from the source (city, region and country where it has them). The file is
+// written under a temporary name and renamed once whole; an existing file of that name is refused
 // (kDestinationExists) unless `replace`.
 [[nodiscard]] std::variant<ImportedCity, WeatherRefusal> ImportWeatherFile(
     const std::string& source, const std::string& destinationFolder, const std::string& name,

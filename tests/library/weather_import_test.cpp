@@ -269,8 +269,8 @@ TEST(WeatherImport, BrokenFilesAreRefusedWithTheirLineAndNothingIsWritten) {
 }
 
 // Six missing hours are filled in along the line between the hours around them; a 29 February
-// is dropped, whether the header announces it or not.
-TEST(WeatherImport, ShortGapsAreFilledAndALeapDayIsDropped) {
+// is dropped; CRLF line ends and a last line without line end read alike.
+TEST(WeatherImport, ShortGapsAreFilledLeapDaysDroppedAndLineEndsTakenAsTheyCome) {
     test::ScopedTempDir folder;
     std::vector<std::string> miami = Lines(kWeather / kMiami);
     test::WriteFile("whole.epw", Joined(miami));
@@ -285,6 +285,14 @@ TEST(WeatherImport, ShortGapsAreFilledAndALeapDayIsDropped) {
     const auto leapCity = Import("leap.epw", "leap");
     ASSERT_TRUE(std::holds_alternative<ImportedCity>(leapCity));
     EXPECT_EQ(test::ReadFile(std::get<ImportedCity>(leapCity).path),
+              test::ReadFile(std::get<ImportedCity>(whole).path));
+
+    std::string crlf;
+    for (const std::string& line : miami) crlf += (crlf.empty() ? "" : "\r\n") + line;
+    test::WriteFile("crlf.epw", crlf);
+    const auto crlfCity = Import("crlf.epw", "crlf");
+    ASSERT_TRUE(std::holds_alternative<ImportedCity>(crlfCity));
+    EXPECT_EQ(test::ReadFile(std::get<ImportedCity>(crlfCity).path),
               test::ReadFile(std::get<ImportedCity>(whole).path));
 
     // Records 1000 to 1005 (11 February, hours 17 to 22) missing: between 19.4 and 22.8 degC.
@@ -342,6 +350,12 @@ TEST(WeatherImport, AnExistingCityIsKeptUnlessReplaced) {
     EXPECT_EQ(ReadWholeZefirStation(std::get<ImportedCity>(named).path)->name,
               "Miami: \"Beach\"/North");
     EXPECT_EQ(std::distance(fs::directory_iterator("cities"), fs::directory_iterator()), 2);
+
+    // A folder that cannot be made (a file has its name) is named with the system's reason.
+    const auto blocked = Import(miami, city.path);
+    ASSERT_TRUE(std::holds_alternative<WeatherRefusal>(blocked));
+    EXPECT_EQ(std::get<WeatherRefusal>(blocked).kind, WeatherRefusalKind::kCannotWrite);
+    EXPECT_FALSE(std::get<WeatherRefusal>(blocked).value.empty());
 }
 
 }  // namespace
