@@ -42,7 +42,7 @@ constexpr BatchLimit kMonthMaskLimit{"month mask", "masque des mois", "", 0, 409
 constexpr BatchLimit kTestAreaLimit{
     "collector test area", "surface d'essai du capteur", "m2", 0, kPositiveQuantityRange.max, true};
 constexpr BatchLimit kTestFlowLimit{"collector test flow rate",
-                                    "débit d'essai du capteur",
+                                    "débit de test du capteur",
                                     "kg/s",
                                     0,
                                     kPositiveQuantityRange.max,
@@ -64,7 +64,7 @@ constexpr BatchLimit kCollectorCountLimit{"number of collectors", "nombre de cap
                                           kCollectorCountRange.min, kCollectorCountRange.max};
 constexpr BatchLimit kCollectorAreaLimit{
     "area per collector", "surface par capteur", "m2", 0, kPositiveQuantityRange.max, true};
-constexpr BatchLimit kBankLimit{"number of banks", "nombre de rangées", "",
+constexpr BatchLimit kBankLimit{"number of banks", "nombre de batteries", "",
                                 kCollectorCountRange.min, kCollectorCountRange.max};
 constexpr BatchLimit kOrientationLimit{"orientation", "orientation", "", 0, 15};
 constexpr BatchLimit kSlopeLimit{"slope", "pente", "degrees", kSlopeRange.min, kSlopeRange.max};
