@@ -231,10 +231,13 @@ constexpr char kLabelsOnOneLine[] =
     "  const text = document.createRange(); text.selectNodeContents(cell);"
     "  return new Set(Array.from(text.getClientRects(), box => Math.round(box.bottom))).size == 1;"
     "})";
-// No value runs past its cell.
+// No value runs past its cell, nor a table past its box (but for a fraction of a pixel).
 constexpr char kValuesWrapInTheirColumn[] =
     "Array.from(document.querySelectorAll('table.facts td.value')).every(cell =>"
-    "  cell.scrollWidth <= cell.clientWidth)";
+    "  cell.scrollWidth <= cell.clientWidth) &&"
+    "Array.from(document.querySelectorAll('table.facts')).every(table =>"
+    "  table.getBoundingClientRect().right < table.parentElement.getBoundingClientRect().right + "
+    "1)";
 
 // A weather station's full name wraps within its own column on screen, in both languages: the
 // labels keep their line and no value is cut. With TIDEWARM_SCREENSHOTS the window, its print
