@@ -40,9 +40,9 @@ constexpr BatchLimit kClosingHourLimit{"closing hour", "heure de fermeture", "h"
 constexpr BatchLimit kActivityLimit{"activity level", "niveau d'activité", "", 0, 2};
 constexpr BatchLimit kMonthMaskLimit{"month mask", "masque des mois", "", 0, 4095};
 constexpr BatchLimit kTestAreaLimit{
-    "collector test area", "surface d'essai du capteur", "m2", 0, kPositiveQuantityRange.max, true};
+    "collector test area", "surface de test du capteur", "m2", 0, kPositiveQuantityRange.max, true};
 constexpr BatchLimit kTestFlowLimit{"collector test flow rate",
-                                    "débit d'essai du capteur",
+                                    "débit de test du capteur",
                                     "kg/s",
                                     0,
                                     kPositiveQuantityRange.max,
@@ -63,18 +63,19 @@ constexpr BatchLimit kGlazedDLimit{"glazed collector coefficient D",
 constexpr BatchLimit kCollectorCountLimit{"number of collectors", "nombre de capteurs", "",
                                           kCollectorCountRange.min, kCollectorCountRange.max};
 constexpr BatchLimit kCollectorAreaLimit{
-    "area per collector", "surface par capteur", "m2", 0, kPositiveQuantityRange.max, true};
-constexpr BatchLimit kBankLimit{"number of banks", "nombre de rangées", "",
+    "area per collector", "surface d'un capteur", "m2", 0, kPositiveQuantityRange.max, true};
+constexpr BatchLimit kBankLimit{"number of banks", "nombre de batteries", "",
                                 kCollectorCountRange.min, kCollectorCountRange.max};
 constexpr BatchLimit kOrientationLimit{"orientation", "orientation", "", 0, 15};
-constexpr BatchLimit kSlopeLimit{"slope", "pente", "degrees", kSlopeRange.min, kSlopeRange.max};
+constexpr BatchLimit kSlopeLimit{"slope", "inclinaison", "degrees", kSlopeRange.min,
+                                 kSlopeRange.max};
 constexpr BatchLimit kTotalFlowLimit{
     "total flow", "débit total", "kg/s", 0, kPositiveQuantityRange.max, true};
 constexpr BatchLimit kCapacityLimit{
     "heater capacity", "puissance du chauffage", "W", 0, kHeaterCapacityRange.max, true};
 constexpr BatchLimit kEfficiencyLimit{
-    "heater efficiency", "rendement du chauffage", "", 0, kHeaterEfficiencyRange.max / 100, true};
-constexpr BatchLimit kCopLimit{"heat pump COP", "COP de la thermopompe", "",
+    "heater efficiency", "efficacité du chauffage", "", 0, kHeaterEfficiencyRange.max / 100, true};
+constexpr BatchLimit kCopLimit{"heat pump COP", "COP de la pompe à chaleur", "",
                                kHeaterEfficiencyRange.min, kHeaterEfficiencyRange.max};
 constexpr BatchLimit kBlanketPropertyLimit{"blanket property", "propriété de la couverture", "",
                                            kFractionRange.min, kFractionRange.max};
