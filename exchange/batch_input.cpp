@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <numbers>
 #include <sstream>
 #include <system_error>
@@ -13,6 +12,7 @@
 #include "files.h"
 #include "helpers.h"
 #include "input_ranges.h"
+#include "number_text.h"
 
 namespace {
 
@@ -248,7 +248,8 @@ class LineParser {
     LineReader& r_;
 };
 
-// Writes the lines as the front end writes them: integers "%d", reals "%lg", texts "%s".
+// Writes the lines as the front end writes them: integers, reals in their shortest form ("%g"),
+// texts.
 class LineWriter {
   public:
     explicit LineWriter(std::string& text) : text_(text) {}
@@ -257,9 +258,7 @@ class LineWriter {
         return true;
     }
     bool Real(double value, const BatchLimit&) {
-        char line[64];
-        std::snprintf(line, sizeof line, "%lg\n", value);
-        text_ += line;
+        text_ += NumberText(value) + "\n";
         return true;
     }
     bool Path(const std::string& path) { return Text(path); }
@@ -319,20 +318,15 @@ BatchInputResult WriteBatchInput(const BatchInput& input, std::string& text) {
 std::string BatchLimit::RangeText(Language language) const {
     const bool inFrench = language == Language::French;
     const std::string suffix = *unit != '\0' ? std::string(" ") + unit : "";
-    char text[160];
+    const std::string from = NumberText(min), to = NumberText(max);
     if (max >= kNoUpperBound)
-        std::snprintf(
-            text, sizeof text, "%s %g%s",
-            aboveMin ? (inFrench ? "supérieure à" : "above") : (inFrench ? "au moins" : "at least"),
-            min, suffix.c_str());
-    else if (aboveMin)
-        std::snprintf(text, sizeof text,
-                      inFrench ? "supérieure à %g, jusqu'à %g%s" : "above %g, up to %g%s", min, max,
-                      suffix.c_str());
-    else
-        std::snprintf(text, sizeof text, inFrench ? "%g à %g%s" : "%g to %g%s", min, max,
-                      suffix.c_str());
-    return text;
+        return (aboveMin ? (inFrench ? "supérieure à " : "above ")
+                         : (inFrench ? "au moins " : "at least ")) +
+               from + suffix;
+    if (aboveMin)
+        return (inFrench ? "supérieure à " : "above ") + from +
+               (inFrench ? ", jusqu'à " : ", up to ") + to + suffix;
+    return from + (inFrench ? " à " : " to ") + to + suffix;
 }
 
 std::string BatchInputProblem(const BatchInputResult& result, Language language) {

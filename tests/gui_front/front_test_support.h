@@ -2,6 +2,8 @@
 // windows found on the screen, a web view's page loaded.
 #pragma once
 
+#include <wx/webview.h>
+
 #include <functional>
 #include <string>
 
