@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <ctime>
 
 #include "calendar.h"
@@ -11,6 +10,7 @@
 #include "frontend_globals.h"
 #include "frontend_strings.h"
 #include "number_entry.h"
+#include "number_text.h"
 #include "record_sets.h"
 #include "record_transfer.h"
 #include "run_economics.h"
@@ -268,8 +268,6 @@ FormChoices OpenFormChoices(InputFormData& data) {
 
 namespace {
 
-constexpr int kShortest = -1;  // decimals of a box written "%g"
-
 struct InputFieldRule {
     double InputFormData::*member;  // null: the number of banks
     double minimum, maximum;        // SI
@@ -352,13 +350,7 @@ std::string InputFieldText(InputField field, const InputFormData& data) {
     const InputFieldRule& rule = Rule(field);
     const double value = field == InputField::Shading ? ShownShading(data) : Value(rule, data);
     const double shown = ShownInIP(rule, data) ? value * rule.toIP : value;
-    const int decimals = Decimals(rule, data);
-    char text[64];
-    if (decimals == kShortest)
-        std::snprintf(text, sizeof text, "%g", shown);
-    else
-        std::snprintf(text, sizeof text, "%.*f", decimals, shown);
-    return text;
+    return NumberText(shown, {Decimals(rule, data)});
 }
 
 std::string InputFieldUnit(InputField field, UnitSystem units) {

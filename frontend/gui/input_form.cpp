@@ -402,7 +402,7 @@ PoolType InputFormDialog::SelectedPoolType() const {
 void InputFormDialog::SelectPoolType(PoolType poolType) {
     poolType_->SetSelection(PoolTypeNumber(poolType));
     data_.shading = ShadingForNewPoolType(poolType);
-    Field(InputField::Shading).ChangeValue(wxString::Format("%g", data_.shading));
+    Field(InputField::Shading).ChangeValue(ToWx(InputFieldText(InputField::Shading, data_)));
     changed_[static_cast<std::size_t>(InputField::Shading)] = false;
     Field(InputField::Shading).Enable(poolType != PoolType::PublicIndoor);
 }
