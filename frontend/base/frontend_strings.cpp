@@ -3,6 +3,7 @@
 #include <iterator>
 #include <vector>
 
+#include "sizing_texts.h"
 #include "window_texts.h"
 
 namespace {
@@ -180,6 +181,8 @@ std::span<const StringEntry> FrontEndEnglishStrings() {
         std::vector<StringEntry> entries(std::begin(kEnglish), std::end(kEnglish));
         const std::span<const StringEntry> windows = WindowEnglishStrings();
         entries.insert(entries.end(), windows.begin(), windows.end());
+        const std::span<const StringEntry> sizing = SizingEnglishStrings();
+        entries.insert(entries.end(), sizing.begin(), sizing.end());
         return entries;
     }();
     return all;
