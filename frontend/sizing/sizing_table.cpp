@@ -5,12 +5,14 @@
 
 #include "frontend_globals.h"
 #include "frontend_strings.h"
+#include "physical_constants.h"
 #include "sizing_texts.h"
 #include "window_texts.h"
 
 namespace {
 
-constexpr double kJoulesPerKilowattHour = 3.6e6;
+constexpr Colour kNetPresentValueColour = 0x008000;
+constexpr Colour kSwimDaysColour = 0x0000ff;
 
 std::string Formatted(const char* format, double value) {
     char text[64];
@@ -207,4 +209,29 @@ std::string AnswersText(const std::vector<SizeFigures>& sizes, UnitSystem units)
     return LoadResString(kStrBestValueLabel) + " " + SizeSentence(sizes[answers.bestValue], units) +
            "\n" + LoadResString(kStrEnoughDaysLabel) + " " +
            SizeSentence(sizes[answers.enoughDays], units) + "\n";
+}
+
+SizingChartLine NetPresentValueLine(const std::vector<SizeFigures>& sizes, UnitSystem units) {
+    SizingChartLine line;
+    line.areaTitle = FormatResString(kStrChartCollectorArea, AreaUnit(units));
+    line.valueTitle = LoadResString(kStrChartNetPresentValue);
+    line.colour = kNetPresentValueColour;
+    for (const SizeFigures& size : sizes) {
+        if (!size.economics) continue;
+        line.areas.push_back(ShownArea(size.collectorArea, units));
+        line.values.push_back(size.economics->NetPresentValue);
+    }
+    return line;
+}
+
+SizingChartLine SwimDaysLine(const std::vector<SizeFigures>& sizes, UnitSystem units) {
+    SizingChartLine line;
+    line.areaTitle = FormatResString(kStrChartCollectorArea, AreaUnit(units));
+    line.valueTitle = LoadResString(kStrChartSwimDays);
+    line.colour = kSwimDaysColour;
+    for (const SizeFigures& size : sizes) {
+        line.areas.push_back(ShownArea(size.collectorArea, units));
+        line.values.push_back(size.Season(&CResultsSet::m_SwimDays));
+    }
+    return line;
 }

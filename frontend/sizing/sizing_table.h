@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "display_units.h"
+#include "sizing_charts.h"
 #include "sizing_study.h"
 
 enum class SizingColumn {
@@ -52,3 +53,8 @@ SizingAnswers AnswersOf(const std::vector<SizeFigures>& sizes);
 std::string SizeSentence(const SizeFigures& size, UnitSystem units);
 // Each answer with its label, one a line.
 std::string AnswersText(const std::vector<SizeFigures>& sizes, UnitSystem units);
+
+// The chart lines of a study against the collector area in `units`: the net present value of
+// the sizes with collectors, and the swimmable days of every size.
+SizingChartLine NetPresentValueLine(const std::vector<SizeFigures>& sizes, UnitSystem units);
+SizingChartLine SwimDaysLine(const std::vector<SizeFigures>& sizes, UnitSystem units);
