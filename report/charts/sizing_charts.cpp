@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr Colour kGridColour = 0xcccccc;
-constexpr Colour kPlotBackground = 0xffffff;
 constexpr int kLineWidth = 2;
 constexpr int kSymbolSize = 6;
 // Room for the value axis's labels on the left and the area axis's title below.
