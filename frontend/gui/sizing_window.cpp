@@ -117,6 +117,15 @@ void SizingWindow::BuildControls() {
             status_->SetLabel(ResText(kStrSizingCancelled));
         },
         ID_STOP);
+    // Close, Escape, Alt+F4 and the title bar end a study still running with the window.
+    Bind(
+        wxEVT_BUTTON,
+        [this](wxCommandEvent& event) {
+            running_ = false;
+            stepTimer_.Stop();
+            event.Skip();
+        },
+        wxID_CANCEL);
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { UseSelectedSize(); }, ID_USE_SIZE);
     Bind(
