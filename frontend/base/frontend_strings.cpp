@@ -5,6 +5,7 @@
 
 #include "city_list_texts.h"
 #include "weather_refusal_text.h"
+#include "sizing_texts.h"
 #include "window_texts.h"
 
 namespace {
@@ -189,6 +190,8 @@ std::span<const StringEntry> FrontEndEnglishStrings() {
         entries.insert(entries.end(), weather.begin(), weather.end());
         const std::span<const StringEntry> cities = CityListEnglishStrings();
         entries.insert(entries.end(), cities.begin(), cities.end());
+        const std::span<const StringEntry> sizing = SizingEnglishStrings();
+        entries.insert(entries.end(), sizing.begin(), sizing.end());
         return entries;
     }();
     return all;

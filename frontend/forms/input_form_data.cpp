@@ -68,17 +68,28 @@ InputFormData NewRunForm() {
     return data;
 }
 
-std::optional<InputFormData> LoadRunForm() {
-    if (g_nCurrentRunId == -1) return NewRunForm();
+std::optional<InputFormData> StoredRunForm(int runId) {
     CRunsSet run;
-    if (!SelectById(run, kRunIdColumn, g_nCurrentRunId)) {
-        ShowMessage(FormatResString(kStrRunNotFound, g_nCurrentRunId));
+    if (!SelectById(run, kRunIdColumn, runId)) {
+        ShowMessage(FormatResString(kStrRunNotFound, runId));
         return std::nullopt;
     }
     InputFormData data;
     TransferRun(run, data, false);
-    if (g_nRunCreationMode != RunCreationMode::Existing) data.runNumber = -1;
     return data;
+}
+
+std::optional<InputFormData> LoadRunForm() {
+    if (g_nCurrentRunId == -1) return NewRunForm();
+    std::optional<InputFormData> data = StoredRunForm(g_nCurrentRunId);
+    if (data && g_nRunCreationMode != RunCreationMode::Existing) data->runNumber = -1;
+    return data;
+}
+
+void FillRunRow(const InputFormData& data, CRunsSet& run) {
+    InputFormData values = data;
+    TransferRun(run, values, true);
+    run.m_RunId = data.runNumber;
 }
 
 bool SaveRunForm(InputFormData& data, bool isNew) {
@@ -279,7 +290,7 @@ struct InputFieldRule {
 
 const std::array<InputFieldRule, kInputFieldCount> kRules = {{
     {&InputFormData::shading, 0, 100, kShortest, kShortest, 1, 1, 0, 0},
-    {&InputFormData::numberOfColl, 1, 100, kShortest, kShortest, 1, 1, 0, 0},
+    {&InputFormData::numberOfColl, 1, kMostCollectorsPerBank, kShortest, kShortest, 1, 1, 0, 0},
     {nullptr, 1, 100, kShortest, kShortest, 1, 1, 0, 0},
     {&InputFormData::slope, 0, 90, kShortest, kShortest, 1, 1, 0, 0},
     {&InputFormData::areaPerColl, 0.1, 100, 2, 1, kSquareMetresToSquareFeet,
