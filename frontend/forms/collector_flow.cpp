@@ -18,17 +18,13 @@ std::string RatioText(double ratio) {
     return text;
 }
 
-// A flow and its unit kept on one line where a message box wraps its text: no-break spaces
-// before the unit and in it ("gpm US"), a word joiner after each slash in it ("kg/s").
+// A flow and its unit kept on one line where a message box wraps its text: a no-break space
+// before the unit and a word joiner after each slash in it ("kg/s").
 std::string UnbrokenFlow(double flow, const std::string& unit) {
     char number[32];
     std::snprintf(number, sizeof number, "%.2f", flow);
     std::string text = std::string(number) + "\u00a0";
     for (char c : unit) {
-        if (c == ' ') {
-            text += "\u00a0";
-            continue;
-        }
         text += c;
         if (c == '/') text += "\u2060";
     }

@@ -164,7 +164,7 @@ TEST_F(RunTest, FlowFarFromTheTestFlowIsAskedAbout) {
     data.totalFlow = 1.5;
     EXPECT_EQ(FlowQuestionOfRun(data),
               "Le débit total vaut 7.5 fois le débit d'essai de ces capteurs "
-              "(3.17\u00a0gpm\u00a0US pour 5 capteurs). Simuler quand même ?");
+              "(3.17\u00a0usgpm pour 5 capteurs). Simuler quand même ?");
     DropFrenchStrings();
     data.collectorId = kNoObjectId;
     EXPECT_FALSE(FlowQuestionOfRun(data));
