@@ -25,8 +25,7 @@ std::optional<MessageTexts> g_messageTexts;
 // the first line of a number holds its text. Nothing when the file cannot be read, or is not a
 // regular file (a FIFO would hold the program).
 std::optional<MessageTexts> ReadMessageFile() {
-    if (NotRegularFileKind(kMessageFileName)) return std::nullopt;
-    std::ifstream file(kMessageFileName);
+    std::ifstream file = OpenRegularFile(kMessageFileName);
     if (!file) return std::nullopt;
     MessageTexts texts;
     std::string line;

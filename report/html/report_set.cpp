@@ -81,10 +81,12 @@ std::optional<std::string> ChartSource(std::string_view page, std::string_view c
 void PointChartsAt(std::string& page, std::string_view folderUrl) {
     for (std::string_view chart : kReportChartFiles) {
         const std::string source = std::string(folderUrl) + std::string(chart);
-        for (auto [start, length] = FindChartSource(page, chart, 0);
-             start != std::string_view::npos;
-             std::tie(start, length) = FindChartSource(page, chart, start + source.size()))
+        for (std::size_t from = 0;;) {
+            const auto [start, length] = FindChartSource(page, chart, from);
+            if (start == std::string_view::npos) break;
             page.replace(start, length, source);
+            from = start + source.size();
+        }
     }
 }
 
@@ -125,23 +127,23 @@ NewReportFolder::~NewReportFolder() {
 
 void RemoveUnshownReportFolders(const fs::path& parent, std::string_view prefix,
                                 const fs::path& page, std::string_view parentUrl) {
-    const std::string shown = PageText(page);
-    const std::string_view chart = kReportChartFiles.front();
-    const std::optional<std::string> source = ChartSource(shown, chart);
-    std::vector<fs::path> unshown;
+    std::vector<fs::path> folders;
     std::error_code error;
     for (fs::directory_iterator entry(parent, error), end; !error && entry != end;
          entry.increment(error)) {
-        const std::string name = entry->path().filename().string();
-        if (IsNewFolderName(name, prefix) &&
-            source != std::string(parentUrl) + name + "/" + std::string(chart))
-            unshown.push_back(entry->path());
+        if (IsNewFolderName(entry->path().filename().string(), prefix))
+            folders.push_back(entry->path());
     }
-    for (const fs::path& folder : unshown) {
+    const std::string_view chart = kReportChartFiles.front();
+    for (const fs::path& folder : folders) {
         const int lock = LockFolder(folder);
         if (lock < 0) continue;  // still in use, or no folder
+        // The page is read once the folder is locked: a program that gave its page the name
+        // did so before it let the folder go.
+        const std::string shownFrom = std::string(parentUrl) + folder.filename().string() + "/";
+        const bool shown = ChartSource(PageText(page), chart) == shownFrom + std::string(chart);
         // Removed while locked: no other program can take it for a new folder meanwhile.
-        if (StillNamed(folder, lock)) fs::remove_all(folder, error);
+        if (!shown && StillNamed(folder, lock)) fs::remove_all(folder, error);
         ::close(lock);
     }
 }
