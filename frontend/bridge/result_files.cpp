@@ -48,7 +48,7 @@ ResultFileProblem NotANumber(std::string_view file, int line, const std::string&
     return FileProblem(file, line, FormatResString(kStrNotANumber, field.c_str()));
 }
 
-// The month of a line, `value` read from `field`: a whole number 0 (the season) to 12.
+// The month of a line, read from `field`: a whole number 0 (the season) to 12.
 std::optional<ResultFileProblem> ReadMonth(std::string_view file, int line,
                                            const std::string& field, int& month) {
     const std::optional<double> value = ParseNumber(field);
