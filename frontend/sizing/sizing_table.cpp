@@ -14,9 +14,17 @@ namespace {
 constexpr Colour kNetPresentValueColour = 0x008000;
 constexpr Colour kSwimDaysColour = 0x0000ff;
 
-std::string Formatted(const char* format, double value) {
+// `value` with `decimals` decimals.
+std::string Fixed(int decimals, double value) {
     char text[64];
-    std::snprintf(text, sizeof text, format, value);
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+// `value` with `digits` significant digits at most, as "%g" writes it (six by default).
+std::string General(double value, int digits = 6) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*g", digits, value);
     return text;
 }
 
@@ -52,7 +60,7 @@ bool NeverPaysBack(const EconomicDialogData& economics) {
 // Whole dollars with the thousands grouped as the language writes them: "$1,240", "1 240 $".
 std::string Money(double dollars) {
     const double rounded = std::round(dollars);
-    std::string digits = Formatted("%.0f", std::fabs(rounded));
+    std::string digits = Fixed(0, std::fabs(rounded));
     const char separator = g_nLanguage == Language::French ? ' ' : ',';
     for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
         digits.insert(static_cast<std::size_t>(at), 1, separator);
@@ -120,23 +128,23 @@ std::string SizingCell(SizingColumn column, const SizeFigures& size, UnitSystem 
                        const std::string& missing) {
     switch (column) {
         case SizingColumn::Collectors:
-            return Formatted("%g", size.Collectors());
+            return General(size.Collectors());
         case SizingColumn::CollectorArea:
-            return Formatted("%.2f", ShownArea(size.collectorArea, units));
+            return Fixed(2, ShownArea(size.collectorArea, units));
         case SizingColumn::SwimDays:
-            return Formatted("%g", size.Season(&CResultsSet::m_SwimDays));
+            return General(size.Season(&CResultsSet::m_SwimDays));
         case SizingColumn::UsableDays:
-            return Formatted("%g", size.Season(&CResultsSet::m_UsableDays));
+            return General(size.Season(&CResultsSet::m_UsableDays));
         case SizingColumn::UsableDaysNoHeat:
-            return Formatted("%g", size.Season(&CResultsSet::m_UsableDaysNoHeat));
+            return General(size.Season(&CResultsSet::m_UsableDaysNoHeat));
         case SizingColumn::Collected:
-            return Formatted("%.2f", ShownEnergy(size.Season(&CResultsSet::m_QColl), units));
+            return Fixed(2, ShownEnergy(size.Season(&CResultsSet::m_QColl), units));
         case SizingColumn::Auxiliary:
-            return Formatted("%.2f", ShownEnergy(size.Season(&CResultsSet::m_QAux), units));
+            return Fixed(2, ShownEnergy(size.Season(&CResultsSet::m_QAux), units));
         case SizingColumn::Electricity:
-            return Formatted("%.1f", size.Season(&CResultsSet::m_QElec) / kJoulesPerKilowattHour);
+            return Fixed(1, size.Season(&CResultsSet::m_QElec) / kJoulesPerKilowattHour);
         case SizingColumn::PoolTemperature:
-            return Formatted("%.2f", ShownTemperature(size.Season(&CResultsSet::m_TPool), units));
+            return Fixed(2, ShownTemperature(size.Season(&CResultsSet::m_TPool), units));
         default:
             break;
     }
@@ -144,16 +152,15 @@ std::string SizingCell(SizingColumn column, const SizeFigures& size, UnitSystem 
     const EconomicDialogData& e = *size.economics;
     switch (column) {
         case SizingColumn::InitialCosts:
-            return Formatted("%.2f", e.InitialCosts);
+            return Fixed(2, e.InitialCosts);
         case SizingColumn::YearlyCosts:
-            return Formatted("%.2f", e.YearlyCosts);
+            return Fixed(2, e.YearlyCosts);
         case SizingColumn::LifeCycleCost:
-            return Formatted("%.2f", e.LifeCycleCost);
+            return Fixed(2, e.LifeCycleCost);
         case SizingColumn::NetPresentValue:
-            return Formatted("%.2f", e.NetPresentValue);
+            return Fixed(2, e.NetPresentValue);
         case SizingColumn::Payback:
-            return NeverPaysBack(e) ? LoadResString(kStrNotAvailable)
-                                    : Formatted("%.1f", e.SimplePayback);
+            return NeverPaysBack(e) ? LoadResString(kStrNotAvailable) : Fixed(1, e.SimplePayback);
         default:
             return missing;
     }
@@ -193,15 +200,15 @@ SizingAnswers AnswersOf(const std::vector<SizeFigures>& sizes) {
 }
 
 std::string SizeSentence(const SizeFigures& size, UnitSystem units) {
-    const std::string days = Formatted("%g", size.Season(&CResultsSet::m_SwimDays));
+    const std::string days = General(size.Season(&CResultsSet::m_SwimDays));
     if (!size.economics) return FormatResString(kStrNoSolarSentence, days);
     const EconomicDialogData& e = *size.economics;
-    const std::string payback =
-        NeverPaysBack(e) ? LoadResString(kStrNoPayback)
-                         : FormatResString(kStrPaybackYears, Formatted("%.1f", e.SimplePayback));
-    return FormatResString(kStrSizeSentence, Formatted("%g", size.Collectors()),
-                           Formatted("%.3g", ShownArea(size.collectorArea, units)), AreaUnit(units),
-                           days, Money(e.NetPresentValue), payback);
+    const std::string payback = NeverPaysBack(e)
+                                    ? LoadResString(kStrNoPayback)
+                                    : FormatResString(kStrPaybackYears, Fixed(1, e.SimplePayback));
+    return FormatResString(kStrSizeSentence, General(size.Collectors()),
+                           General(ShownArea(size.collectorArea, units), 3), AreaUnit(units), days,
+                           Money(e.NetPresentValue), payback);
 }
 
 std::string AnswersText(const std::vector<SizeFigures>& sizes, UnitSystem units) {
