@@ -505,126 +505,122 @@ TEST_F(UnderWindowManager, ImportedCityIsChosenInTheFormAndRemovedAgain) {
     city.bind(1, gui_test::kCity);
     city.bind(2, runId);
     EXPECT_EQ(city.exec(), 1);
-    // The sizing study from the form, as a user runs it: stopped half-way (nothing changes) and
-    // closed with Escape; run whole and closed with Alt+F4; run whole in IP units, its table saved
-    // as CSV through the file chooser and a size used, which the form shows unsaved.
-    TEST_F(UnderWindowManager, SizingStudyStoppedFinishedSavedAndUsed) {
-        const std::string csv =
-            (std::filesystem::temp_directory_path() / "sizing-test.csv").string();
-        std::filesystem::remove(csv);
-        auto databaseBytes = [] { return test::ReadFile(g_strDatabasePath); };
-        const std::string before = databaseBytes();
-        // A simulator slow enough to be stopped half-way for the first study.
-        const std::string program = g_strProgramFolder;
-        const std::filesystem::path slow =
-            std::filesystem::temp_directory_path() / "slow-simulator";
-        std::filesystem::create_directories(slow);
-        test::WriteFile(slow / "TidewarmPro",
-                        "#!/bin/sh\nsleep 0.4\nexec '" + program + "/TidewarmPro' \"$@\"\n");
-        std::filesystem::permissions(slow / "TidewarmPro", std::filesystem::perms::owner_all);
-        g_strProgramFolder = slow.string();
-        InputFormDialog* form = nullptr;
-        std::string collectorsBefore, collectorsAfter, flowAfter, databaseAfterStop;
-        std::size_t stoppedSizes = 1, finishedSizes = 0;
-        double chosenPerBank = 0;
-        auto sizing = [this] { return watch_.Open<SizingWindow>(); };
-        auto clickSizing = [&] {
-            gui_test::ClickOn(*form->FindWindow(InputFormDialog::ID_SIZING));
-        };
-        auto finished = [&] { return sizing() != nullptr && !sizing()->Sizes().empty(); };
-        auto closed = [&] { return watch_.Open<SizingWindow>(0) == nullptr; };
-        InputScript script;
-        script
-            .Then([&] { return FormReady(); },
-                  [&] {
-                      collectorsBefore = FromWx(form->Field(InputField::NumberOfColl).GetValue());
-                      clickSizing();
-                  })
-            .Then(
-                [&] {
-                    static int calls = 0;
-                    if (++calls % 10 == 0) {
-                        gui_test::Screenshot("dbg" + std::to_string(calls));
-                        fprintf(stderr, "DBG %d %d %d\n", sizing() != nullptr,
-                                sizing() != nullptr && sizing()->Running(),
-                                sizing() != nullptr ? int(sizing()->SimulatedCount()) : -1);
-                    }
-                    return sizing() != nullptr && sizing()->Running() &&
-                           sizing()->SimulatedCount() >= 2;
-                },
-                [&] {
-                    gui_test::Screenshot("sizing-running" + LanguageSuffix());
-                    gui_test::ClickOn(*sizing()->FindWindow(SizingWindow::ID_STOP));
-                })
-            .Then([&] { return !sizing()->Running(); },
-                  [&] {
-                      stoppedSizes = sizing()->Sizes().size() + sizing()->Table().GetItemCount();
-                      databaseAfterStop = databaseBytes();
-                      g_strProgramFolder = program;
-                      RealInput("key Escape");
-                  })
-            .Then(closed, clickSizing)
-            .Then(finished,
-                  [&] {
-                      gui_test::Screenshot("sizing-si" + LanguageSuffix());
-                      RealInput("key alt+F4");
-                  })
-            .Then(closed,
-                  [&] {
-                      gui_test::ClickOn(form->UnitsIP());
-                      clickSizing();
-                  })
-            .Then(finished,
-                  [&] {
-                      finishedSizes = sizing()->Sizes().size();
-                      gui_test::Screenshot("sizing-ip" + LanguageSuffix());
-                      gui_test::ClickOn(*sizing()->FindWindow(SizingWindow::ID_SAVE_CSV));
-                  })
-            .Then([&] { return watch_.Open<wxFileDialog>(800) != nullptr; },
-                  [&] {
-                      RealInput("key ctrl+a");
-                      RealInput("type --delay 20 '" + csv + "'");
-                      RealInput("key Return");
-                  })
-            .Then(
-                [&] {
-                    return watch_.Open<wxFileDialog>(0) == nullptr && std::filesystem::exists(csv);
-                },
-                [&] {
-                    // The second size of the table (one collector per bank) chosen.
-                    gui_test::ClickOn(sizing()->Table());
-                    RealInput("key Home key Down");
-                })
-            .Then(
-                [&] {
-                    return sizing()->Table().GetNextItem(-1, wxLIST_NEXT_ALL,
-                                                         wxLIST_STATE_SELECTED) == 1;
-                },
-                [&] { gui_test::ClickOn(*sizing()->FindWindow(SizingWindow::ID_USE_SIZE)); })
-            .Then(closed, [&] {
-                collectorsAfter = FromWx(form->Field(InputField::NumberOfColl).GetValue());
-                flowAfter = FromWx(form->Field(InputField::TotalFlow).GetValue());
-                chosenPerBank = form->Data().numberOfColl;
-                form->EndModal(wxID_CANCEL);
-            });
-        ShowFormWith(script, form);
-        g_strProgramFolder = program;
-        std::filesystem::remove_all(slow);
-        EXPECT_EQ(stoppedSizes, 0u);
-        EXPECT_TRUE(databaseAfterStop == before);
-        EXPECT_GE(finishedSizes, 9u);
-        EXPECT_EQ(collectorsAfter, "1");
-        EXPECT_EQ(chosenPerBank, 1);
-        EXPECT_NE(collectorsAfter, collectorsBefore);
-        EXPECT_FALSE(flowAfter.empty());
-        const std::string table = test::ReadFile(csv);
-        EXPECT_EQ(static_cast<std::size_t>(std::count(table.begin(), table.end(), '\n')),
-                  finishedSizes + 1);
-        EXPECT_NE(table.find("(" + LoadResString(kStrUnitSquareFeet) + ")"), std::string::npos)
-            << table;
-        // The form was cancelled: the run is stored as before.
-        EXPECT_TRUE(databaseBytes() == before);
-        std::filesystem::remove(csv);
-    }
+}
+
+// The sizing study from the form, as a user runs it: stopped half-way (nothing changes) and
+// closed with Escape; run whole and closed with Alt+F4; run whole in IP units, its table saved as
+// CSV through the file chooser and a size used, which the form shows unsaved.
+TEST_F(UnderWindowManager, SizingStudyStoppedFinishedSavedAndUsed) {
+    const std::string csv = (std::filesystem::temp_directory_path() / "sizing-test.csv").string();
+    std::filesystem::remove(csv);
+    auto databaseBytes = [] { return test::ReadFile(g_strDatabasePath); };
+    const std::string before = databaseBytes();
+    // A simulator slow enough to be stopped half-way for the first study.
+    const std::string program = g_strProgramFolder;
+    const std::filesystem::path slow = std::filesystem::temp_directory_path() / "slow-simulator";
+    std::filesystem::create_directories(slow);
+    test::WriteFile(slow / "TidewarmPro",
+                    "#!/bin/sh\nsleep 0.4\nexec '" + program + "/TidewarmPro' \"$@\"\n");
+    std::filesystem::permissions(slow / "TidewarmPro", std::filesystem::perms::owner_all);
+    g_strProgramFolder = slow.string();
+    InputFormDialog* form = nullptr;
+    std::string collectorsBefore, collectorsAfter, flowAfter, databaseAfterStop;
+    std::size_t stoppedSizes = 1, finishedSizes = 0;
+    double chosenPerBank = 0;
+    auto sizing = [this] { return watch_.Open<SizingWindow>(); };
+    auto clickSizing = [&] { gui_test::ClickOn(*form->FindWindow(InputFormDialog::ID_SIZING)); };
+    auto finished = [&] { return sizing() != nullptr && !sizing()->Sizes().empty(); };
+    auto closed = [&] { return watch_.Open<SizingWindow>(0) == nullptr; };
+    InputScript script;
+    script
+        .Then([&] { return FormReady(); },
+              [&] {
+                  collectorsBefore = FromWx(form->Field(InputField::NumberOfColl).GetValue());
+                  clickSizing();
+              })
+        .Then(
+            [&] {
+                static int calls = 0;
+                if (++calls % 10 == 0) {
+                    gui_test::Screenshot("dbg" + std::to_string(calls));
+                    fprintf(stderr, "DBG %d %d %d\n", sizing() != nullptr,
+                            sizing() != nullptr && sizing()->Running(),
+                            sizing() != nullptr ? int(sizing()->SimulatedCount()) : -1);
+                }
+                return sizing() != nullptr && sizing()->Running() &&
+                       sizing()->SimulatedCount() >= 2;
+            },
+            [&] {
+                gui_test::Screenshot("sizing-running" + LanguageSuffix());
+                gui_test::ClickOn(*sizing()->FindWindow(SizingWindow::ID_STOP));
+            })
+        .Then([&] { return !sizing()->Running(); },
+              [&] {
+                  stoppedSizes = sizing()->Sizes().size() + sizing()->Table().GetItemCount();
+                  databaseAfterStop = databaseBytes();
+                  g_strProgramFolder = program;
+                  RealInput("key Escape");
+              })
+        .Then(closed, clickSizing)
+        .Then(finished,
+              [&] {
+                  gui_test::Screenshot("sizing-si" + LanguageSuffix());
+                  RealInput("key alt+F4");
+              })
+        .Then(closed,
+              [&] {
+                  gui_test::ClickOn(form->UnitsIP());
+                  clickSizing();
+              })
+        .Then(finished,
+              [&] {
+                  finishedSizes = sizing()->Sizes().size();
+                  gui_test::Screenshot("sizing-ip" + LanguageSuffix());
+                  gui_test::ClickOn(*sizing()->FindWindow(SizingWindow::ID_SAVE_CSV));
+              })
+        .Then([&] { return watch_.Open<wxFileDialog>(800) != nullptr; },
+              [&] {
+                  RealInput("key ctrl+a");
+                  RealInput("type --delay 20 '" + csv + "'");
+                  RealInput("key Return");
+              })
+        .Then(
+            [&] { return watch_.Open<wxFileDialog>(0) == nullptr && std::filesystem::exists(csv); },
+            [&] {
+                // The second size of the table (one collector per bank) chosen.
+                gui_test::ClickOn(sizing()->Table());
+                RealInput("key Home key Down");
+            })
+        .Then(
+            [&] {
+                return sizing()->Table().GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED) ==
+                       1;
+            },
+            [&] { gui_test::ClickOn(*sizing()->FindWindow(SizingWindow::ID_USE_SIZE)); })
+        .Then(closed, [&] {
+            collectorsAfter = FromWx(form->Field(InputField::NumberOfColl).GetValue());
+            flowAfter = FromWx(form->Field(InputField::TotalFlow).GetValue());
+            chosenPerBank = form->Data().numberOfColl;
+            form->EndModal(wxID_CANCEL);
+        });
+    ShowFormWith(script, form);
+    g_strProgramFolder = program;
+    std::filesystem::remove_all(slow);
+    EXPECT_EQ(stoppedSizes, 0u);
+    EXPECT_TRUE(databaseAfterStop == before);
+    EXPECT_GE(finishedSizes, 9u);
+    EXPECT_EQ(collectorsAfter, "1");
+    EXPECT_EQ(chosenPerBank, 1);
+    EXPECT_NE(collectorsAfter, collectorsBefore);
+    EXPECT_FALSE(flowAfter.empty());
+    const std::string table = test::ReadFile(csv);
+    EXPECT_EQ(static_cast<std::size_t>(std::count(table.begin(), table.end(), '\n')),
+              finishedSizes + 1);
+    EXPECT_NE(table.find("(" + LoadResString(kStrUnitSquareFeet) + ")"), std::string::npos)
+        << table;
+    // The form was cancelled: the run is stored as before.
+    EXPECT_TRUE(databaseBytes() == before);
+    std::filesystem::remove(csv);
+}
 
 }  // namespace
