@@ -14,7 +14,11 @@ SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = $(notdir $(wildcard fuzz/seeds/*))
 
-.PHONY: deps fuzz-deps build test bench run fuzz format format-check clean
+# `make coverage` only: gcovr reports the line coverage of the tests.
+COVERAGE_PACKAGES := gcovr
+
+.PHONY: deps fuzz-deps coverage-deps build test test-clang coverage bench run fuzz format \
+        format-check clean
 
 # Installs the Debian packages of a list, only when some are missing.
 define install_missing
@@ -34,6 +38,9 @@ deps:
 fuzz-deps:
 	$(call install_missing,$(FUZZ_PACKAGES))
 
+coverage-deps:
+	$(call install_missing,$(COVERAGE_PACKAGES))
+
 build: deps
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DTIDEWARM_WERROR=$(TIDEWARM_WERROR)
 	cmake --build build -j $(JOBS)
@@ -44,6 +51,27 @@ test: deps format-check
 	    -DTIDEWARM_WERROR=$(TIDEWARM_WERROR)
 	cmake --build build-asan -j $(JOBS)
 	ctest --test-dir build-asan --output-on-failure -j $(JOBS)
+
+# The same tests built with clang (its sanitizers and its warnings) in their own tree.
+test-clang: deps fuzz-deps
+	cmake -S . -B build-clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DTIDEWARM_SANITIZE=ON -DTIDEWARM_BENCHMARKS=OFF -DTIDEWARM_WERROR=$(TIDEWARM_WERROR)
+	cmake --build build-clang -j $(JOBS)
+	ctest --test-dir build-clang --output-on-failure -j $(JOBS)
+
+# Line coverage of the tests: an instrumented build of its own, every test run, then gcovr's
+# summary of the project's code (tests, benchmarks, fuzz entries and tools left out).
+coverage: deps coverage-deps
+	cmake -S . -B build-coverage -DCMAKE_BUILD_TYPE=Debug -DTIDEWARM_BENCHMARKS=OFF \
+	    -DCMAKE_CXX_FLAGS=--coverage -DCMAKE_EXE_LINKER_FLAGS=--coverage \
+	    -DCMAKE_SHARED_LINKER_FLAGS=--coverage -DCMAKE_MODULE_LINKER_FLAGS=--coverage
+	find build-coverage -name '*.gcda' -delete
+	cmake --build build-coverage -j $(JOBS)
+	ctest --test-dir build-coverage -j $(JOBS) -R '_tests$$' > build-coverage/tests.log || \
+	    { tail -20 build-coverage/tests.log; exit 1; }
+	gcovr -r . build-coverage -j $(JOBS) --exclude 'tests/' --exclude 'benchmarks/' \
+	    --exclude 'fuzz/' --exclude 'tools/' --exclude 'build-coverage/' --print-summary \
+	    --txt build-coverage/coverage.txt
 
 # The season benchmark of the Release build: BENCH_REPETITIONS runs of each plant, with and without
 # the reference pass, and of `TidewarmPro -batch` started as the front end starts it (a full year
@@ -68,17 +96,19 @@ run: build
 
 # Each fuzz target runs FUZZ_SECONDS from its seeds (fuzz/seeds/<target>), its corpus kept in
 # build-fuzz/corpus; a crash stops here, its input saved as build-fuzz/crash-<target>-*. Keep a
-# crash's input in fuzz/reproducers/<target>/ once mended: `make test` replays it.
+# crash's input in fuzz/reproducers/<target>/ once mended: `make test` replays it. Each target
+# works in a temporary folder of its own (TMPDIR), removed when it ends however it ends.
 fuzz: fuzz-deps
 	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	    -DTIDEWARM_FUZZ=ON -DTIDEWARM_TESTS=OFF -DTIDEWARM_BENCHMARKS=OFF -DTIDEWARM_GUI=OFF
 	cmake --build build-fuzz -j $(JOBS)
 	@cd build-fuzz && for t in $(FUZZ_TARGETS); do \
 	    echo "Fuzzing $$t for $(FUZZ_SECONDS) s"; \
-	    mkdir -p corpus/$$t && \
-	    bin/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 \
-	        -artifact_prefix=$$PWD/crash-$$t- $$PWD/corpus/$$t $(CURDIR)/fuzz/seeds/$$t \
-	        || exit 1; \
+	    mkdir -p corpus/$$t work-$$t && \
+	    TMPDIR=$$PWD/work-$$t bin/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	        -print_final_stats=1 -artifact_prefix=$$PWD/crash-$$t- $$PWD/corpus/$$t \
+	        $(CURDIR)/fuzz/seeds/$$t; \
+	    status=$$?; rm -rf work-$$t; [ $$status -eq 0 ] || exit 1; \
 	done
 
 SOURCES = $(shell find library platform exchange simulator frontend report tools tests benchmarks fuzz \
@@ -92,4 +122,4 @@ format-check: deps
 	@clang-format --dry-run -Werror $(SOURCES)
 
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-clang build-coverage build-fuzz

@@ -10,6 +10,7 @@
 #include <iterator>
 #include <system_error>
 
+#include "file_kind.h"
 #include "file_replace.h"
 
 namespace fs = std::filesystem;
@@ -40,7 +41,7 @@ std::string WithoutTrailingSlashes(std::string path) {
 // counts), with its quotes removed and a leading "$HOME" expanded; empty when the file does not
 // set it to an absolute folder.
 std::string XdgDocumentsFolder(const fs::path& file, const std::string& home) {
-    std::ifstream in(file);
+    std::ifstream in = OpenRegularFile(file);
     std::string line, found;
     constexpr std::string_view kKey = "XDG_DOCUMENTS_DIR=";
     while (std::getline(in, line)) {
@@ -66,7 +67,8 @@ std::string XdgDocumentsFolder(const fs::path& file, const std::string& home) {
 
 // True when both files can be read and hold the same bytes.
 bool SameContents(const fs::path& a, const fs::path& b) {
-    std::ifstream first(a, std::ios::binary), second(b, std::ios::binary);
+    std::ifstream first = OpenRegularFile(a);
+    std::ifstream second = OpenRegularFile(b);
     if (!first || !second) return false;
     return std::equal(std::istreambuf_iterator<char>(first), std::istreambuf_iterator<char>(),
                       std::istreambuf_iterator<char>(second), std::istreambuf_iterator<char>());
@@ -76,6 +78,22 @@ bool SameContents(const fs::path& a, const fs::path& b) {
 void Note(std::string& failures, const std::string& text) {
     if (!failures.empty()) failures += "\n";
     failures += text;
+}
+
+// Copies the cities delivered in `from` into the new weather folder `to`, never over a file.
+void CopyDeliveredCities(const fs::path& from, const fs::path& to, std::string& failures) {
+    std::error_code error;
+    for (fs::directory_iterator entry(from, error), end; !error && entry != end;
+         entry.increment(error)) {
+        std::error_code notRegular;
+        if (!entry->is_regular_file(notRegular)) continue;
+        const fs::path target = to / entry->path().filename();
+        if (const std::optional<Problem> why =
+                CopyFileWhole(entry->path().string(), target.string(), ExistingFile::kKeep);
+            why && !fs::exists(target, notRegular))
+            Note(failures, "Cannot copy " + entry->path().string() + " to " + to.string() + ": " +
+                               why->message);
+    }
 }
 
 }  // namespace
@@ -121,10 +139,12 @@ std::optional<Problem> SetUpDataFolder(const std::string& dataFolder,
                        (error ? ": " + error.message() : std::string())};
     }
     const fs::path climate = data / kClimateFolderName;
-    fs::create_directories(climate, error);
+    const bool newClimate = fs::create_directories(climate, error);
     if (error || !fs::is_directory(climate)) {
         Note(failures, "Cannot create the folder " + climate.string() +
                            (error ? ": " + error.message() : std::string()));
+    } else if (newClimate) {
+        CopyDeliveredCities(fs::path(programFolder) / kClimateFolderName, climate, failures);
     }
     for (std::string_view name : kDeliveredDataFiles) {
         const fs::path target = data / name;

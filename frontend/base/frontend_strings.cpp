@@ -3,6 +3,9 @@
 #include <iterator>
 #include <vector>
 
+#include "city_list_texts.h"
+#include "sizing_texts.h"
+#include "weather_refusal_text.h"
 #include "window_texts.h"
 
 namespace {
@@ -42,6 +45,8 @@ constexpr StringEntry kEnglish[] = {
     {kStrResultFileLine, "File %s, line %d: %s"},
     {kStrFieldCount, "%d fields where the headings name %d."},
     {kStrNotANumber, "\"%s\" is not a number."},
+    {kStrResultOutOfRange, "column %s: %s is outside the range %g to %g."},
+    {kStrMonthNotWhole, "column %s: %s is not a month number (0 to 12)."},
     {kStrReferenceFileEnds, "the reference file 'Tidewarm.mlx' has no line for it."},
     {kStrBatchLineRefused, "Line %d of 'Tidewarm.tmp' would not be accepted by TidewarmPro."},
     {kStrLoanDurationRange, "The loan duration should be between %d and %d years."},
@@ -171,6 +176,9 @@ constexpr StringEntry kEnglish[] = {
     {kStrHelpMissing, "The help page %s cannot be shown."},
     {kStrBlanketSumAboveOne,
      "An absorptivity (or emissivity) and a transmissivity cannot add up to more than 1."},
+    {kStrFlowFarFromTestFlow,
+     "The total flow is %s times the test flow of these collectors "
+     "(%s for %g collectors). Run anyway?"},
 };
 
 }  // namespace
@@ -180,6 +188,12 @@ std::span<const StringEntry> FrontEndEnglishStrings() {
         std::vector<StringEntry> entries(std::begin(kEnglish), std::end(kEnglish));
         const std::span<const StringEntry> windows = WindowEnglishStrings();
         entries.insert(entries.end(), windows.begin(), windows.end());
+        const std::span<const StringEntry> weather = WeatherEnglishStrings();
+        entries.insert(entries.end(), weather.begin(), weather.end());
+        const std::span<const StringEntry> cities = CityListEnglishStrings();
+        entries.insert(entries.end(), cities.begin(), cities.end());
+        const std::span<const StringEntry> sizing = SizingEnglishStrings();
+        entries.insert(entries.end(), sizing.begin(), sizing.end());
         return entries;
     }();
     return all;

@@ -58,6 +58,8 @@ enum FrontEndString : int {
     kStrDatabaseInUse = 435,
     kStrSeasonMonthMissing = 436,
     kStrNoSeasonRow = 437,
+    kStrResultOutOfRange = 1060,
+    kStrMonthNotWhole = 1061,
     kStrHourCount = 438,
     kStrAfterSeasonRow = 439,
     kStrSeasonHourMissing = 440,
@@ -166,6 +168,7 @@ enum FrontEndString : int {
     kStrUnits = 758,
     kStrHelpMissing = 759,
     kStrBlanketSumAboveOne = 760,
+    kStrFlowFarFromTestFlow = 1000,
 };
 
 // The English texts, built into the program.

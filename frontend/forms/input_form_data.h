@@ -14,6 +14,8 @@
 #include "object_type.h"
 #include "problem.h"
 
+class CRunsSet;
+
 // The run as the form edits it. Months and days 1-based; month uses as masks (January in bit
 // 11); object Ids 0 while nothing is chosen.
 struct InputFormData {
@@ -40,6 +42,8 @@ struct InputFormData {
 };
 
 inline constexpr int kOrientationCount = 16;
+// The number of collectors in a bank the form takes.
+inline constexpr double kMostCollectorsPerBank = 100;
 
 // A new run from scratch: a 20 m2 residential pool from 1 June to 30 September, 5 collectors of
 // 2.5 m2 in one bank facing south at 45 degrees, 1.5 kg/s, heater and blanket every month; the
@@ -49,6 +53,13 @@ InputFormData NewRunForm();
 // The form's run: a new one when g_nCurrentRunId is -1, else the stored run (its number -1 when
 // g_nRunCreationMode copies it into a new run). Nothing after message 146.
 [[nodiscard]] std::optional<InputFormData> LoadRunForm();
+
+// The stored run `runId` as the form holds it. Nothing after message 146.
+[[nodiscard]] std::optional<InputFormData> StoredRunForm(int runId);
+
+// `run` given the values of `data` and its run number, as Done would store them (nothing is
+// written).
+void FillRunRow(const InputFormData& data, CRunsSet& run);
 
 // Writes `data` into a new Runs row (`isNew`) or into the row of g_nCurrentRunId, with the time
 // now; a new run of the wizard or the runs manager becomes the current run. The run number and

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "calendar.h"
+#include "collector_flow.h"
 #include "command_failure.h"
 #include "dialog_rows.h"
 #include "economics_dialog.h"
@@ -14,6 +15,8 @@
 #include "record_fields.h"
 #include "report_module.h"
 #include "run_actions.h"
+#include "sizing_texts.h"
+#include "sizing_window.h"
 #include "system_picture.h"
 #include "system_picture_view.h"
 #include "user_interface.h"
@@ -122,6 +125,8 @@ void InputFormDialog::BuildControls() {
         wxEVT_BUTTON, [this](wxCommandEvent&) { Run(); }, ID_RUN);
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { ShowEconomics(); }, ID_ECONOMICS);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { ShowSizing(); }, ID_SIZING);
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { ShowReport(); }, ID_REPORT);
     // Closing the window is Cancel.
@@ -271,6 +276,7 @@ wxSizer* InputFormDialog::BuildButtons() {
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
     const std::pair<int, int> kCommands[] = {{ID_RUN, kStrButtonRun},
                                              {ID_ECONOMICS, kStrButtonEconomics},
+                                             {ID_SIZING, kStrButtonSizing},
                                              {ID_REPORT, kStrButtonReport}};
     for (const auto& [id, label] : kCommands)
         buttons->Add(new wxButton(this, id, ResText(label)), 0, wxLEFT, 8);
@@ -426,7 +432,7 @@ PoolType InputFormDialog::SelectedPoolType() const {
 void InputFormDialog::SelectPoolType(PoolType poolType) {
     poolType_->SetSelection(PoolTypeNumber(poolType));
     data_.shading = ShadingForNewPoolType(poolType);
-    Field(InputField::Shading).ChangeValue(wxString::Format("%g", data_.shading));
+    Field(InputField::Shading).ChangeValue(ToWx(InputFieldText(InputField::Shading, data_)));
     changed_[static_cast<std::size_t>(InputField::Shading)] = false;
     Field(InputField::Shading).Enable(poolType != PoolType::PublicIndoor);
 }
@@ -491,8 +497,12 @@ bool InputFormDialog::ReadForm() {
 }
 
 bool InputFormDialog::Save() {
+    return ReadForm() && Store();
+}
+
+bool InputFormDialog::Store() {
     // A database failure leaves the form open and the stored run as it was.
-    if (!ReadForm() || !RunCommand([this] { return SaveRunForm(data_, false); })) return false;
+    if (!RunCommand([this] { return SaveRunForm(data_, false); })) return false;
     ShowRunNumber();
     storedValues_ = ShownValues(*this);
     // Cancel would delete the new run that was just stored, with what it was stored for.
@@ -505,8 +515,21 @@ bool InputFormDialog::MayDropChanges() {
     return AskYesNo(LoadResString(kStrDiscardRunChanges), true);
 }
 
+bool InputFormDialog::RunAtThisFlow() {
+    std::optional<std::string> question;
+    if (!RunCommand([this, &question] {
+            question = FlowQuestionOfRun(data_);
+            return true;
+        }))
+        return false;
+    if (!question || *question == acceptedFlowQuestion_) return true;
+    if (!AskYesNo(*question, true)) return false;
+    acceptedFlowQuestion_ = *question;
+    return true;
+}
+
 bool InputFormDialog::Run() {
-    if (!Save()) return false;
+    if (!ReadForm() || !RunAtThisFlow() || !Store()) return false;
     SimulationOutcome outcome = SimulationOutcome::NotStarted;
     {
         WaitWindow busy(ResText(kStrSimulating));
@@ -525,6 +548,18 @@ void InputFormDialog::ShowEconomics() {
     if (!economics) return;
     EconomicsDialog dialog(this, *economics);
     dialog.ShowModal();
+}
+
+void InputFormDialog::ShowSizing() {
+    if (!ReadForm()) return;
+    SizingWindow window(this, data_);
+    if (!window.Planned() || window.ShowModal() != wxID_OK) return;
+    data_.numberOfColl = window.ChosenSize()->collectorsPerBank;
+    data_.totalFlow = window.ChosenSize()->totalFlow;
+    Field(InputField::NumberOfColl)
+        .ChangeValue(ToWx(InputFieldText(InputField::NumberOfColl, data_)));
+    changed_[static_cast<std::size_t>(InputField::NumberOfColl)] = false;
+    ShowUnitFields();
 }
 
 void InputFormDialog::ShowReport() {

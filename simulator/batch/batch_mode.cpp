@@ -8,10 +8,12 @@
 #include "batch_input.h"
 #include "data_folder_files.h"
 #include "document.h"
+#include "file_kind.h"
 #include "helpers.h"
 #include "program_folders.h"
 #include "project_checks.h"
 #include "simulator_strings.h"
+#include "sun.h"
 #include "user_interface.h"
 
 namespace {
@@ -53,7 +55,7 @@ void ActivitySchedule(double values[HourlyProfile::kHours], int opens, int close
 }  // namespace
 
 int CTidewarmDoc::LoadBatchInput() {
-    std::ifstream file(g_strDataFolder + "/" + std::string(kBatchInputFileName), std::ios::binary);
+    std::ifstream file = OpenRegularFile(g_strDataFolder + "/" + std::string(kBatchInputFileName));
     if (!file.is_open()) {
         ShowMessage(LoadResString(kStrCannotOpenBatchInput));
         return 0;
@@ -71,13 +73,13 @@ int CTidewarmDoc::LoadBatchInput() {
     }
 
     const std::string templateName(PoolTemplate(input.poolType));
-    std::ifstream project(g_strProgramFolder + "/" + templateName, std::ios::binary);
+    std::ifstream project = OpenRegularFile(g_strProgramFolder + "/" + templateName);
     if (!project.is_open()) {
         ShowMessage(LoadResString(kStrCannotOpenTemplate) + templateName);
         return 0;
     }
     if (ReadProject(project, {templateName, RefusedProjectValue}) != 0) {
-        ShowMessage(LoadResString(kStrCannotReadTemplate));
+        ShowMessage(ProjectReadFailure(kStrCannotReadTemplate, templateName, *this));
         return 0;
     }
     if (result.error != BatchInputError::kNone) {
@@ -118,7 +120,9 @@ void CTidewarmDoc::ApplyBatchSwitches(const BatchInput& input) {
     UseAuxHeater = input.heaterSelector != 0 ? 1 : 0;
 }
 
-// The binary weather file, whose header gives the latitude and the location name.
+// The binary weather file, whose header gives the location and its name. Its hours are the
+// station's standard time, so the sun turns them into solar time with the station's longitude and
+// the meridian of its time zone.
 bool CTidewarmDoc::ApplyBatchWeather(const std::string& weatherFile) {
     binaryWeatherReader.SetFileName(weatherFile.c_str());
     WeatherSource = kWeatherBinary;
@@ -128,7 +132,9 @@ bool CTidewarmDoc::ApplyBatchWeather(const std::string& weatherFile) {
         ShowMessage(FormatResString(kStrCannotOpenBatchWeather, weatherFile));
         return false;
     }
-    sun.SetParameters(header.GetLatitude() * kRadiansPerDegree, 0, 0, 0);
+    const double longitude = header.GetLongitude();
+    sun.SetParameters(header.GetLatitude() * kRadiansPerDegree, 1, longitude * kRadiansPerDegree,
+                      StandardMeridianOf(longitude) * kRadiansPerDegree);
     SetWeatherName(header.GetStationName());
     return true;
 }

@@ -9,6 +9,7 @@
 #include "helpers.h"
 #include "simulator_strings.h"
 #include "string_table.h"
+#include "sun.h"
 #include "text_output.h"
 #include "weather.h"
 
@@ -95,10 +96,6 @@ std::vector<ControlState> CWeatherDlg::ControlStates() const {
     return states;
 }
 
-double MeridianOfLongitude(double longitude) {
-    return 15 * RoundHalfUp(longitude / 15);
-}
-
 bool CWeatherDlg::Update() {
     if (format == kKorvexTmy) {
         int day = 1, hour = 1;
@@ -122,7 +119,7 @@ bool CWeatherDlg::Update() {
         }
         latitude = reader.GetLatitude();
         stationLongitude = reader.GetLongitude();
-        meridianLongitude = MeridianOfLongitude(stationLongitude);
+        meridianLongitude = StandardMeridianOf(stationLongitude);
         cityName = reader.GetStationName().substr(0, kMaxWeatherNameLength);
     }
     return true;

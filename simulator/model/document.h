@@ -32,8 +32,6 @@
 
 // Weather readers a project can select, as the project file stores them.
 enum WeatherSourceIndex : int { kWeatherTMY = 0, kWeatherText = 1, kWeatherBinary = 2 };
-// Collector arrays a project can select, as the project file stores them.
-// Auxiliary heater kinds.
 
 // Where the model reads each of its shared quantities; the run points every link at a
 // component output, a run variable, a project value or a column of the alternate input file.
@@ -128,6 +126,8 @@ class CTidewarmDoc {
     // after a message that names the file, the block's lines and the check's problem.
     [[nodiscard]] virtual int WriteProject(std::ostream& out);
     [[nodiscard]] virtual int ReadProject(std::istream& in, const ProjectFileCheck& check = {});
+    // The line at which the last ReadProject that failed stopped (from 1).
+    int UnreadLine() const { return unreadLine_; }
 
     // Batch mode. RunBatch loads the batch input and runs it; when either fails, nothing of the
     // run is kept: the monthly result file is deleted. Returns 0 on success, 1 on failure.
@@ -325,6 +325,8 @@ class CTidewarmDoc {
     InputLinks links;
 
   private:
+    int unreadLine_ = 0;
+
     void NameComponents();
     // Steps of SetDefaults, each a part of the plant with its components.
     void SetRunDefaults();
@@ -398,6 +400,12 @@ class CTidewarmDoc {
     // the collectors' plane and by a pool in the open (indoors no beam reaches the pool).
     [[nodiscard]] bool SunWanted() const { return UseSolar != 0 || IndoorPool != 1; }
     int SolvePoolLoop(bool exchanger);
+    // What the hour's thermostat has seen of the collector loop over the passes so far.
+    struct ThermostatPasses {
+        bool startsAtRest = false;  // a pass at rest had the controller start the loop
+        bool gainsNothing = false;  // a running pass raised the water by nothing
+    };
+    int CollectorStateAfterPass(bool ran, ThermostatPasses& seen) const;
     void SetHourEnergies(double poolTemperature, bool exchanger);
     int WriteHourlyLine();
     // The air of each hour of a run, with the inputs it came from: the passes read the same
@@ -457,6 +465,10 @@ inline constexpr char kReportExtension[] = ".lis";
 // new as the project.
 std::unique_ptr<CTidewarmDoc> LoadProjectFile(const std::string& path,
                                               const ProjectValueCheck& refusedValue = {});
+// The message of a project file (or template) `fileName` that `document` could not read: the
+// text `textId` ("I/O Error. Cannot read from file.") and the file and line where reading stopped.
+std::string ProjectReadFailure(int textId, const std::string& fileName,
+                               const CTidewarmDoc& document);
 // Whether the file starts as a project does ("Tidewarm"), whatever its name: the batch
 // templates are projects too.
 [[nodiscard]] bool IsProjectFile(const std::string& path);

@@ -130,8 +130,8 @@ TEST_F(SimulationPeriod, DaysOfYearShownAndPrinted) {
               "  Maximum number of iterations: 100\n"
               "\n");
     const std::vector<std::string> fr = Lines(Summary(dialog, Language::French));
-    EXPECT_EQ(fr[2], "  Premier jour de simulation:  1 Juin (jour de l'année 152)");
-    EXPECT_EQ(fr[3], "  Dernier jour de simulation: 30 Juin (jour de l'année 181)");
+    EXPECT_EQ(fr[2], "  Premier jour de simulation:  1 juin (jour de l'année 152)");
+    EXPECT_EQ(fr[3], "  Dernier jour de simulation: 30 juin (jour de l'année 181)");
 }
 
 class Configuration : public DialogTest {};
@@ -229,13 +229,6 @@ TEST_F(WeatherDialog, FormatsFixTheTimeBaseAndTheEditableFields) {
     EXPECT_TRUE(StateOf(dialog, CWeatherDlg::kMeridianLongitude).enabled);
     EXPECT_FALSE(StateOf(dialog, CWeatherDlg::kMeridianLongitude).readOnly);
     EXPECT_TRUE(StateOf(dialog, CWeatherDlg::kStationLongitude).readOnly);
-}
-
-TEST_F(WeatherDialog, MeridianIsTheNearestMultipleOfFifteenDegrees) {
-    EXPECT_EQ(MeridianOfLongitude(73.6), 75);
-    EXPECT_EQ(MeridianOfLongitude(67.5), 75);  // half way goes up
-    EXPECT_EQ(MeridianOfLongitude(67.4), 60);
-    EXPECT_EQ(MeridianOfLongitude(-7.4), 0);
 }
 
 TEST_F(WeatherDialog, UpdateReadsTheLocationFromTheFile) {
