@@ -37,7 +37,7 @@ bool StartFrontEnd(const std::string& programFolder, const std::string& dataFold
                                     FrenchStringFile(programFolder, kFrontEndFrenchLibrary)));
     if (folderProblem)
         ShowMessage(FormatResString(kStrCannotSetUpDataFolder, folderProblem->message));
-    RemoveStaleReportFolders(dataFolder);
+    RemoveReportLeftovers(dataFolder);
     if (HeldDatabaseLock().Take(g_strDatabasePath) == DatabaseLock::Outcome::kInUse) {
         g_databaseInUse = true;
         ShowMessage(FormatResString(kStrDatabaseInUse, g_strDatabasePath));
