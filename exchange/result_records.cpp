@@ -4,18 +4,6 @@
 
 #include "number_text.h"
 
-namespace {
-
-constexpr std::string_view kBlanks = " \t\r\n\f\v";
-
-std::string_view Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
-}  // namespace
-
 std::vector<std::string_view> ResultLineFields(std::string_view line) {
     std::vector<std::string_view> fields;
     std::size_t start = 0;
@@ -31,7 +19,7 @@ std::optional<ResultRecordProblem> MonthlyRecordReader::ReadHeadings() {
     columns_.clear();
     line_ = 1;
     if (!std::getline(in_, text_)) return std::nullopt;
-    for (const std::string_view heading : ResultLineFields(Trimmed(text_))) {
+    for (const std::string_view heading : ResultLineFields(WithoutBlanks(text_))) {
         const auto known =
             std::find_if(kMonthlyColumns.begin(), kMonthlyColumns.end(),
                          [&](const MonthlyColumnInfo& c) { return c.name == heading; });
@@ -51,7 +39,7 @@ bool MonthlyRecordReader::ReadRecord(MonthlyRecord& record) {
     fields_.clear();
     if (problem_ || !std::getline(in_, text_)) return false;
     ++line_;
-    const std::string_view line = Trimmed(text_);
+    const std::string_view line = WithoutBlanks(text_);
     if (line.empty()) return false;
     fields_ = ResultLineFields(line);
     if (fields_.size() != columns_.size()) {

@@ -15,6 +15,7 @@
 #include "frontend_strings.h"
 #include "input_ranges.h"
 #include "number_entry.h"
+#include "number_text.h"
 #include "physical_constants.h"
 #include "recordset.h"
 #include "result_records.h"
@@ -27,10 +28,7 @@ constexpr int kDaysPerYear = 365;
 constexpr int kMaxMonthlyLines = std::numeric_limits<std::uint8_t>::max();
 
 std::string Trimmed(const std::string& text) {
-    constexpr const char* kBlanks = " \t\r\n\f\v";
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+    return std::string(WithoutBlanks(text));
 }
 
 std::string_view Heading(MonthlyColumn column) {

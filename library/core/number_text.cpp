@@ -3,17 +3,12 @@
 #include <charconv>
 #include <cstdio>
 
-namespace {
-
-constexpr std::string_view kBlanks = " \t\r\n\f\v";
-
-std::string_view Trimmed(std::string_view text) {
+std::string_view WithoutBlanks(std::string_view text) {
+    constexpr std::string_view kBlanks = " \t\r\n\f\v";
     const std::size_t first = text.find_first_not_of(kBlanks);
     if (first == std::string_view::npos) return {};
     return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
-
-}  // namespace
 
 std::string NumberText(double value, NumberStyle style) {
     char text[400];  // the longest "%.*f" of a double, 309 digits before the point, fits
@@ -25,7 +20,7 @@ std::string NumberText(double value, NumberStyle style) {
 }
 
 std::optional<double> NumberFromText(std::string_view text) {
-    text = Trimmed(text);
+    text = WithoutBlanks(text);
     // from_chars takes a leading "-" but not "+", which the C formatted input also accepts.
     if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
     double value = 0;

@@ -19,6 +19,9 @@ struct NumberStyle {
 
 std::string NumberText(double value, NumberStyle style = {});
 
+// `text` without the blanks (spaces, tabs, line ends) around it.
+std::string_view WithoutBlanks(std::string_view text);
+
 // The number the whole of `text` spells in the C numeric format, blanks around it allowed (an
 // optional sign, "+" included, digits, a point, an exponent), "inf" and "nan" included; nothing
 // for an empty text, other characters or a value beyond the range of a double.
