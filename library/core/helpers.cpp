@@ -27,7 +27,9 @@ constexpr const char* kShortNames[2][13] = {
     {"", "Jan", "Fév", "Mar", "Avr", "Mai", "Jun", "Jul", "Aou", "Sep", "Oct", "Nov", "Déc"},
 };
 
-constexpr const char* kWeekdayShortNames[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+constexpr const char* kWeekdayShortNames[2][7] = {
+    {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"},
+    {"dim", "lun", "mar", "mer", "jeu", "ven", "sam"}};
 
 const int* Table(int leap) {
     return kMonthDays[leap ? 1 : 0];
@@ -88,8 +90,9 @@ char* MonthNameInDate(int month, char* destination, Language language) {
     return destination;
 }
 
-const char* WeekdayShortName(int weekday) {
-    return weekday >= 0 && weekday <= 6 ? kWeekdayShortNames[weekday] : "";
+const char* WeekdayShortName(int weekday, Language language) {
+    const int table = language == Language::French ? 1 : 0;
+    return weekday >= 0 && weekday <= 6 ? kWeekdayShortNames[table][weekday] : "";
 }
 
 double RoundHalfUp(double x) {

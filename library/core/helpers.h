@@ -26,9 +26,10 @@ char* MonthName(int month, char* destination, Language language);
 char* MonthShortName(int month, char* destination, Language language);
 // The full name as a date within a sentence writes it: French names in lower case ("15 mai").
 char* MonthNameInDate(int month, char* destination, Language language);
-// The weekday's abbreviation as the C library's standard time text writes it, in English
-// whatever the locale: "Sun" for 0 to "Sat" for 6; other numbers give the empty text.
-const char* WeekdayShortName(int weekday);
+// The weekday's abbreviation, 0 Sunday to 6 Saturday, whatever the locale: in English as the C
+// library's standard time text writes it ("Sun"), in French in lower case ("dim"); other numbers
+// give the empty text.
+const char* WeekdayShortName(int weekday, Language language);
 
 // Inline: the models convert every temperature they read, many times an hour.
 inline double KelvinToCelsius(double k) {

@@ -82,7 +82,6 @@ bool IsEnergyColumn(int column) {
 // gives it ("Thu Dec 10 03:14:05 2026"), in French with the program's French names, the day
 // before the month ("jeu 10 Déc 2026 03:14:05").
 std::string RunTime(Language language) {
-    static const char* const kFrenchDays[7] = {"dim", "lun", "mar", "mer", "jeu", "ven", "sam"};
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     if (localtime_r(&now, &local) == nullptr) return "\n";
@@ -91,12 +90,12 @@ std::string RunTime(Language language) {
     char text[64];
     if (language == Language::French)
         std::snprintf(text, sizeof text, "%s %d %s %d %.2d:%.2d:%.2d\n",
-                      kFrenchDays[local.tm_wday % 7], local.tm_mday, month, 1900 + local.tm_year,
-                      local.tm_hour, local.tm_min, local.tm_sec);
+                      WeekdayShortName(local.tm_wday % 7, language), local.tm_mday, month,
+                      1900 + local.tm_year, local.tm_hour, local.tm_min, local.tm_sec);
     else
         std::snprintf(text, sizeof text, "%.3s %.3s%3d %.2d:%.2d:%.2d %d\n",
-                      WeekdayShortName(local.tm_wday % 7), month, local.tm_mday, local.tm_hour,
-                      local.tm_min, local.tm_sec, 1900 + local.tm_year);
+                      WeekdayShortName(local.tm_wday % 7, language), month, local.tm_mday,
+                      local.tm_hour, local.tm_min, local.tm_sec, 1900 + local.tm_year);
     return text;
 }
 

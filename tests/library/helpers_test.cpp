@@ -68,10 +68,11 @@ TEST(MonthAndDayNames, EnglishFrenchAndOutOfRange) {
     for (Language language : {Language::English, Language::French})
         for (int m = 1; m <= 12; ++m)
             EXPECT_LT(std::string(MonthName(m, name, language)).size(), 10u);
-    EXPECT_STREQ(WeekdayShortName(0), "Sun");
-    EXPECT_STREQ(WeekdayShortName(6), "Sat");
-    EXPECT_STREQ(WeekdayShortName(7), "");
-    EXPECT_STREQ(WeekdayShortName(-1), "");
+    EXPECT_STREQ(WeekdayShortName(0, Language::English), "Sun");
+    EXPECT_STREQ(WeekdayShortName(6, Language::English), "Sat");
+    EXPECT_STREQ(WeekdayShortName(4, Language::French), "jeu");
+    EXPECT_STREQ(WeekdayShortName(7, Language::French), "");
+    EXPECT_STREQ(WeekdayShortName(-1, Language::English), "");
 }
 
 TEST(Units, TemperatureConversions) {
