@@ -34,9 +34,7 @@ void DeleteEarlierOutputs(const std::string& folder) {
 // After a failed run: its result files, and the temporaries of a program stopped half-way.
 void DeleteFailedRunFiles(const std::string& folder) {
     DeleteEarlierOutputs(folder);
-    for (std::string_view file : kBatchResultFiles)
-        RemoveTemporaryFiles(folder + "/" + std::string(file));
-    RemoveTemporaryFiles(folder + "/" + std::string(kBatchProjectFileName));
+    RemoveSimulationTemporaries(folder);
 }
 
 // Why the program did not end well, in the user's language, followed by its standard error.

@@ -205,9 +205,9 @@ TEST(RunForm, AnIPRunOpenedAndSavedWithoutAnEditKeepsEveryValue) {
 int GiveResults(int runId) {
     g_nCurrentRunId = runId;
     g_nRunCreationMode = RunCreationMode::New;
-    CreateEconomics(-1);
-    g_nRunCreationMode = RunCreationMode::Existing;
     SQLite::Database database(g_strDatabasePath, SQLite::OPEN_READWRITE);
+    CreateEconomics(-1, database);
+    g_nRunCreationMode = RunCreationMode::Existing;
     database.exec("UPDATE Economics SET InstallationCost = 1000 WHERE RunId = " +
                   std::to_string(runId));
     database.exec("INSERT INTO Results (RunId, SortId, Month, QAct, QPrimary, QElec) VALUES (" +
