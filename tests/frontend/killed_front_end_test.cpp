@@ -102,6 +102,17 @@ int RunsWithoutEconomics(SQLite::Database& database) {
         .getInt();
 }
 
+// Rows of a run that is not stored: its economics or results left behind.
+int RowsOfMissingRuns(SQLite::Database& database) {
+    int rows = 0;
+    for (const char* table : {"Economics", "Results", "Daily"})
+        rows += database
+                    .execAndGet(std::string("SELECT count(*) FROM ") + table +
+                                " WHERE RunId NOT IN (SELECT RunId FROM Runs)")
+                    .getInt();
+    return rows;
+}
+
 TEST(KilledFrontEnd, EveryKillLeavesAWholeDatabaseThatTheNextStartOpensCleanly) {
     test::FreshFrontEndState state;
     test::ScopedTempDir folder;
@@ -135,6 +146,7 @@ TEST(KilledFrontEnd, EveryKillLeavesAWholeDatabaseThatTheNextStartOpensCleanly) 
             SQLite::Database database(data + "/Tidewarm.mdb", SQLite::OPEN_READWRITE);
             EXPECT_EQ(database.execAndGet("PRAGMA integrity_check").getString(), "ok");
             EXPECT_EQ(RunsWithoutEconomics(database), 0);
+            EXPECT_EQ(RowsOfMissingRuns(database), 0);
             runsSeen =
                 std::max(runsSeen, database.execAndGet("SELECT max(RunId) FROM Runs").getInt());
         }
