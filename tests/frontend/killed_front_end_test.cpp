@@ -8,13 +8,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
 #include <random>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include "database_maintenance.h"
 #include "folders.h"
