@@ -14,7 +14,11 @@ SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = $(notdir $(wildcard fuzz/seeds/*))
 
-.PHONY: deps fuzz-deps build test bench run fuzz format format-check clean
+# `make coverage` only: gcovr reports the line coverage of the tests.
+COVERAGE_PACKAGES := gcovr
+
+.PHONY: deps fuzz-deps coverage-deps build test test-clang coverage bench run fuzz format \
+        format-check clean
 
 # Installs the Debian packages of a list, only when some are missing.
 define install_missing
@@ -34,6 +38,9 @@ deps:
 fuzz-deps:
 	$(call install_missing,$(FUZZ_PACKAGES))
 
+coverage-deps:
+	$(call install_missing,$(COVERAGE_PACKAGES))
+
 build: deps
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DTIDEWARM_WERROR=$(TIDEWARM_WERROR)
 	cmake --build build -j $(JOBS)
@@ -44,6 +51,27 @@ test: deps format-check
 	    -DTIDEWARM_WERROR=$(TIDEWARM_WERROR)
 	cmake --build build-asan -j $(JOBS)
 	ctest --test-dir build-asan --output-on-failure -j $(JOBS)
+
+# The same tests built with clang (its sanitizers and its warnings) in their own tree.
+test-clang: deps fuzz-deps
+	cmake -S . -B build-clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DTIDEWARM_SANITIZE=ON -DTIDEWARM_BENCHMARKS=OFF -DTIDEWARM_WERROR=$(TIDEWARM_WERROR)
+	cmake --build build-clang -j $(JOBS)
+	ctest --test-dir build-clang --output-on-failure -j $(JOBS)
+
+# Line coverage of the tests: an instrumented build of its own, every test run, then gcovr's
+# summary of the project's code (tests, benchmarks, fuzz entries and tools left out).
+coverage: deps coverage-deps
+	cmake -S . -B build-coverage -DCMAKE_BUILD_TYPE=Debug -DTIDEWARM_BENCHMARKS=OFF \
+	    -DCMAKE_CXX_FLAGS=--coverage -DCMAKE_EXE_LINKER_FLAGS=--coverage \
+	    -DCMAKE_SHARED_LINKER_FLAGS=--coverage -DCMAKE_MODULE_LINKER_FLAGS=--coverage
+	find build-coverage -name '*.gcda' -delete
+	cmake --build build-coverage -j $(JOBS)
+	ctest --test-dir build-coverage -j $(JOBS) -R '_tests$$' > build-coverage/tests.log || \
+	    { tail -20 build-coverage/tests.log; exit 1; }
+	gcovr -r . build-coverage -j $(JOBS) --exclude 'tests/' --exclude 'benchmarks/' \
+	    --exclude 'fuzz/' --exclude 'tools/' --exclude 'build-coverage/' --print-summary \
+	    --txt build-coverage/coverage.txt
 
 # The season benchmark of the Release build: BENCH_REPETITIONS runs of each plant, with and without
 # the reference pass, and of `TidewarmPro -batch` started as the front end starts it (a full year
@@ -92,4 +120,4 @@ format-check: deps
 	@clang-format --dry-run -Werror $(SOURCES)
 
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-clang build-coverage build-fuzz

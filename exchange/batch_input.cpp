@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <numbers>
 #include <sstream>
 #include <system_error>
@@ -13,6 +12,7 @@
 #include "files.h"
 #include "helpers.h"
 #include "input_ranges.h"
+#include "number_text.h"
 
 namespace {
 
@@ -40,9 +40,9 @@ constexpr BatchLimit kClosingHourLimit{"closing hour", "heure de fermeture", "h"
 constexpr BatchLimit kActivityLimit{"activity level", "niveau d'activité", "", 0, 2};
 constexpr BatchLimit kMonthMaskLimit{"month mask", "masque des mois", "", 0, 4095};
 constexpr BatchLimit kTestAreaLimit{
-    "collector test area", "surface d'essai du capteur", "m2", 0, kPositiveQuantityRange.max, true};
+    "collector test area", "surface de test du capteur", "m2", 0, kPositiveQuantityRange.max, true};
 constexpr BatchLimit kTestFlowLimit{"collector test flow rate",
-                                    "débit d'essai du capteur",
+                                    "débit de test du capteur",
                                     "kg/s",
                                     0,
                                     kPositiveQuantityRange.max,
@@ -63,18 +63,19 @@ constexpr BatchLimit kGlazedDLimit{"glazed collector coefficient D",
 constexpr BatchLimit kCollectorCountLimit{"number of collectors", "nombre de capteurs", "",
                                           kCollectorCountRange.min, kCollectorCountRange.max};
 constexpr BatchLimit kCollectorAreaLimit{
-    "area per collector", "surface par capteur", "m2", 0, kPositiveQuantityRange.max, true};
-constexpr BatchLimit kBankLimit{"number of banks", "nombre de rangées", "",
+    "area per collector", "surface d'un capteur", "m2", 0, kPositiveQuantityRange.max, true};
+constexpr BatchLimit kBankLimit{"number of banks", "nombre de batteries", "",
                                 kCollectorCountRange.min, kCollectorCountRange.max};
 constexpr BatchLimit kOrientationLimit{"orientation", "orientation", "", 0, 15};
-constexpr BatchLimit kSlopeLimit{"slope", "pente", "degrees", kSlopeRange.min, kSlopeRange.max};
+constexpr BatchLimit kSlopeLimit{"slope", "inclinaison", "degrees", kSlopeRange.min,
+                                 kSlopeRange.max};
 constexpr BatchLimit kTotalFlowLimit{
     "total flow", "débit total", "kg/s", 0, kPositiveQuantityRange.max, true};
 constexpr BatchLimit kCapacityLimit{
     "heater capacity", "puissance du chauffage", "W", 0, kHeaterCapacityRange.max, true};
 constexpr BatchLimit kEfficiencyLimit{
-    "heater efficiency", "rendement du chauffage", "", 0, kHeaterEfficiencyRange.max / 100, true};
-constexpr BatchLimit kCopLimit{"heat pump COP", "COP de la thermopompe", "",
+    "heater efficiency", "efficacité du chauffage", "", 0, kHeaterEfficiencyRange.max / 100, true};
+constexpr BatchLimit kCopLimit{"heat pump COP", "COP de la pompe à chaleur", "",
                                kHeaterEfficiencyRange.min, kHeaterEfficiencyRange.max};
 constexpr BatchLimit kBlanketPropertyLimit{"blanket property", "propriété de la couverture", "",
                                            kFractionRange.min, kFractionRange.max};
@@ -247,7 +248,8 @@ class LineParser {
     LineReader& r_;
 };
 
-// Writes the lines as the front end writes them: integers "%d", reals "%lg", texts "%s".
+// Writes the lines as the front end writes them: integers, reals in their shortest form ("%g"),
+// texts.
 class LineWriter {
   public:
     explicit LineWriter(std::string& text) : text_(text) {}
@@ -256,9 +258,7 @@ class LineWriter {
         return true;
     }
     bool Real(double value, const BatchLimit&) {
-        char line[64];
-        std::snprintf(line, sizeof line, "%lg\n", value);
-        text_ += line;
+        text_ += NumberText(value) + "\n";
         return true;
     }
     bool Path(const std::string& path) { return Text(path); }
@@ -318,20 +318,15 @@ BatchInputResult WriteBatchInput(const BatchInput& input, std::string& text) {
 std::string BatchLimit::RangeText(Language language) const {
     const bool inFrench = language == Language::French;
     const std::string suffix = *unit != '\0' ? std::string(" ") + unit : "";
-    char text[160];
+    const std::string from = NumberText(min), to = NumberText(max);
     if (max >= kNoUpperBound)
-        std::snprintf(
-            text, sizeof text, "%s %g%s",
-            aboveMin ? (inFrench ? "supérieure à" : "above") : (inFrench ? "au moins" : "at least"),
-            min, suffix.c_str());
-    else if (aboveMin)
-        std::snprintf(text, sizeof text,
-                      inFrench ? "supérieure à %g, jusqu'à %g%s" : "above %g, up to %g%s", min, max,
-                      suffix.c_str());
-    else
-        std::snprintf(text, sizeof text, inFrench ? "%g à %g%s" : "%g to %g%s", min, max,
-                      suffix.c_str());
-    return text;
+        return (aboveMin ? (inFrench ? "supérieure à " : "above ")
+                         : (inFrench ? "au moins " : "at least ")) +
+               from + suffix;
+    if (aboveMin)
+        return (inFrench ? "supérieure à " : "above ") + from +
+               (inFrench ? ", jusqu'à " : ", up to ") + to + suffix;
+    return from + (inFrench ? " à " : " to ") + to + suffix;
 }
 
 std::string BatchInputProblem(const BatchInputResult& result, Language language) {

@@ -38,5 +38,8 @@ void MonthlyResults(Bytes bytes);   // the ".mly" and ".mlx" files the text repo
 void ReportTemplate(Bytes bytes);   // an HTML report template ("Report.html")
 void ResultLoader(Bytes bytes);     // the result files the front end loads into its database
 void FrontEndConfig(Bytes bytes);   // the front end's "Tidewarm.cfg"
+void EpwWeather(Bytes bytes);       // an EnergyPlus weather file (EPW) to import
+void Tmy3Weather(Bytes bytes);      // an NREL TMY3 CSV file to import
+void Tmy2Weather(Bytes bytes);      // an NREL TMY2 file to import
 
 }  // namespace fuzz

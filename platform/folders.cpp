@@ -78,6 +78,22 @@ void Note(std::string& failures, const std::string& text) {
     failures += text;
 }
 
+// Copies the cities delivered in `from` into the new weather folder `to`, never over a file.
+void CopyDeliveredCities(const fs::path& from, const fs::path& to, std::string& failures) {
+    std::error_code error;
+    for (fs::directory_iterator entry(from, error), end; !error && entry != end;
+         entry.increment(error)) {
+        std::error_code notRegular;
+        if (!entry->is_regular_file(notRegular)) continue;
+        const fs::path target = to / entry->path().filename();
+        if (const std::optional<Problem> why =
+                CopyFileWhole(entry->path().string(), target.string(), ExistingFile::kKeep);
+            why && !fs::exists(target, notRegular))
+            Note(failures, "Cannot copy " + entry->path().string() + " to " + to.string() + ": " +
+                               why->message);
+    }
+}
+
 }  // namespace
 
 std::string FolderOfPath(std::string_view path) {
@@ -121,10 +137,12 @@ std::optional<Problem> SetUpDataFolder(const std::string& dataFolder,
                        (error ? ": " + error.message() : std::string())};
     }
     const fs::path climate = data / kClimateFolderName;
-    fs::create_directories(climate, error);
+    const bool newClimate = fs::create_directories(climate, error);
     if (error || !fs::is_directory(climate)) {
         Note(failures, "Cannot create the folder " + climate.string() +
                            (error ? ": " + error.message() : std::string()));
+    } else if (newClimate) {
+        CopyDeliveredCities(fs::path(programFolder) / kClimateFolderName, climate, failures);
     }
     for (std::string_view name : kDeliveredDataFiles) {
         const fs::path target = data / name;

@@ -31,7 +31,8 @@ std::string DocumentsFolder();
 // The documents folder followed by "/Tidewarm".
 std::string DataFolder();
 
-// Creates `dataFolder` and its "Climate" folder when missing, copies each delivered data file
+// Creates `dataFolder` and its "Climate" folder when missing (a new "Climate" folder receives
+// the cities delivered in the program folder's "Climate" folder), copies each delivered data file
 // from `programFolder` when the data folder lacks it or holds a copy that differs from the
 // program's (one of an earlier version), and makes the data
 // folder the current directory. When any step failed, what failed (a line each); the steps that

@@ -8,8 +8,9 @@
 #include "problem.h"
 
 // Loads the shared module `path` and finds its entry `entryName`; the loader's reason when either
-// fails. Every symbol is resolved now, so a module that does not fit fails here and not later in
-// the middle of a window. A loaded module stays to the end.
+// fails, or when the module comes from another build (build_identity.h). Every symbol is resolved
+// now, so a module that does not fit fails here and not later in the middle of a window. A loaded
+// module stays to the end.
 [[nodiscard]] std::variant<void*, Problem> LoadModuleSymbol(const std::string& path,
                                                             const char* entryName);
 

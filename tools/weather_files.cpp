@@ -9,6 +9,7 @@
 
 #include "physical_constants.h"
 #include "psychrometrics.h"
+#include "zefir_file.h"
 
 namespace synthetic {
 
@@ -16,10 +17,6 @@ namespace {
 
 // A mean irradiance in W/m2 over an hour is this many kJ/m2.
 constexpr double kKilojoulesPerHourPerWatt = kSecondsPerHour / 1000.0;
-
-bool FitsInt16(long v) {
-    return v >= -32768 && v <= 32767;
-}
 
 // Appends `value` right-aligned in `width` characters; false when it does not fit.
 bool AppendField(std::string& line, long value, int width) {
@@ -34,17 +31,6 @@ bool WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(out);
-}
-
-// Degrees and whole minutes of |value| as "%d %02d", right-aligned in `width` characters.
-bool DegreesMinutes(double value, int width, std::string& text) {
-    long minutes = std::lround(std::fabs(value) * 60.0);
-    char buffer[32];
-    const int n =
-        std::snprintf(buffer, sizeof buffer, "%*ld %02ld", width - 3, minutes / 60, minutes % 60);
-    if (n != width) return false;
-    text = buffer;
-    return true;
 }
 
 // A number in [0, 1) that looks random from one `n` to the next (a multiplicative hash).
@@ -126,48 +112,21 @@ bool WriteKtmyFile(const std::filesystem::path& path, const WeatherYear& year,
 }
 
 bool WriteZefirFile(const std::filesystem::path& path, const WeatherYear& year) {
-    const std::string& name = year.stationName;
-    if (name.size() > 99 || name.find('\0') != std::string::npos) return false;
-    std::string bytes(126, '\0');
-    WriteInt16(bytes, 0, 1);
-    bytes.replace(2, name.size(), name);
-    bytes[102] = 'Q';
-    bytes[103] = 'C';
-    std::string latitude;
-    std::string longitude;
-    if (!DegreesMinutes(year.latitude, 5, latitude) ||
-        !DegreesMinutes(year.longitude, 9, longitude))
-        return false;
-    bytes[104] = year.latitude < 0 ? 'S' : 'N';
-    bytes[105] = ' ';
-    bytes.replace(106, 5, latitude);
-    bytes[111] = ' ';
-    bytes[112] = year.longitude < 0 ? 'E' : 'W';
-    bytes[113] = ' ';
-    bytes.replace(114, 9, longitude);
-    bytes[123] = ' ';
-    WriteInt16(bytes, 124, -5);
-
+    ZefirContents contents{year.stationName, year.latitude, year.longitude,
+                           std::vector<ZefirDay>(static_cast<std::size_t>(std::max(year.days, 0)))};
     for (int day = 1; day <= year.days; ++day) {
-        std::string record(194, '\0');
-        const long reflectance = std::lround(year.groundReflectance(day) * 10);
-        if (!FitsInt16(reflectance)) return false;
-        WriteInt16(record, 0, static_cast<int>(reflectance));
+        ZefirDay& values = contents.days[static_cast<std::size_t>(day - 1)];
+        values.groundReflectance = year.groundReflectance(day);
         for (int hour = 1; hour <= 24; ++hour) {
             const HourlyWeather w = year.hourly(day, hour);
-            const double ratio =
-                HumidityRatioFromRelHum(w.airTemperature, w.relativeHumidity, kStandardPressure);
-            const long values[4] = {std::lround(w.airTemperature * 10), std::lround(ratio * 1e6),
-                                    std::lround(w.windSpeed * 10),
-                                    std::lround(w.globalIrradiance * kKilojoulesPerHourPerWatt)};
-            for (int k = 0; k < 4; ++k) {
-                if (!FitsInt16(values[k])) return false;
-                WriteInt16(record, 2 + 8 * (hour - 1) + 2 * k, static_cast<int>(values[k]));
-            }
+            values.hours[static_cast<std::size_t>(hour - 1)] = {
+                w.airTemperature,
+                HumidityRatioFromRelHum(w.airTemperature, w.relativeHumidity, kStandardPressure),
+                w.windSpeed, w.globalIrradiance * kKilojoulesPerHourPerWatt};
         }
-        bytes += record;
     }
-    return WriteBytes(path, bytes);
+    const std::optional<std::string> bytes = ZefirFileBytes(contents);
+    return bytes && WriteBytes(path, *bytes);
 }
 
 bool WriteWeatherTable(const std::filesystem::path& path, const WeatherYear& year, char separator) {

@@ -1,6 +1,5 @@
 #include "calendar.h"
 
-#include <cctype>
 #include <cstdio>
 #include <ctime>
 
@@ -23,17 +22,19 @@ std::string GetMonthName(int month, Language language) {
     return MonthName(month, name, language);
 }
 
+std::string DateMonthName(int month, Language language) {
+    char name[16];
+    return MonthNameInDate(month, name, language);
+}
+
 std::string FormatRunTime(std::int64_t time, Language language) {
     const std::time_t seconds = static_cast<std::time_t>(time);
     std::tm local{};
     if (!localtime_r(&seconds, &local)) return "";
     // The month from the program's own names, whatever the system's locale: "Dec" as the C
-    // locale abbreviates it, or the French name in lower case, as a French date writes it.
-    std::string month = GetMonthName(local.tm_mon + 1, language);
-    if (language == Language::French)
-        month[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(month[0])));
-    else
-        month.resize(3);
+    // locale abbreviates it, or the French name as a French date writes it.
+    std::string month = DateMonthName(local.tm_mon + 1, language);
+    if (language == Language::English) month.resize(3);
     char text[128];
     std::snprintf(text, sizeof text, "%02d %s %d %02d:%02d", local.tm_mday, month.c_str(),
                   local.tm_year + 1900, local.tm_hour, local.tm_min);

@@ -13,6 +13,8 @@ int DaysInMonthNoLeap(int month);
 int DayOfYearNoLeap(int day, int month);
 // The name of month 1..12 in `language`; empty for any other month.
 std::string GetMonthName(int month, Language language);
+// The name as a date within a sentence writes it: French names in lower case ("15 mai").
+std::string DateMonthName(int month, Language language);
 
 // The local time of `time` (seconds since 1970) as "%d %b %Y %H:%M" in `language`: "09 Dec
 // 2026 14:30" in English, "09 décembre 2026 14:30" in French; empty when the time cannot be

@@ -7,6 +7,7 @@
 
 #include "frontend_globals.h"
 #include "text_encoding.h"
+#include "zefir_file.h"
 
 namespace fs = std::filesystem;
 
@@ -49,8 +50,13 @@ std::vector<WeatherCity> ListWeatherCities(const std::string& climateFolder) {
          entry.increment(error)) {
         std::error_code notRegular;
         if (!IsZefirFile(entry->path()) || !entry->is_regular_file(notRegular)) continue;
-        if (auto city = ReadCityName(entry->path().string()))
-            cities.push_back({entry->path().filename().string(), std::move(*city)});
+        // A file that is no whole ZEFIR year would only fail at Run.
+        const std::string path = entry->path().string();
+        const std::optional<ZefirStation> station = ReadWholeZefirStation(path);
+        if (!station) continue;
+        if (auto city = ReadCityName(path))
+            cities.push_back({entry->path().filename().string(), std::move(*city),
+                              station->latitude, station->longitude});
     }
     std::sort(cities.begin(), cities.end(),
               [](const WeatherCity& a, const WeatherCity& b) { return a.fileName < b.fileName; });

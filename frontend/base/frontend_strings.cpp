@@ -3,6 +3,9 @@
 #include <iterator>
 #include <vector>
 
+#include "city_list_texts.h"
+#include "weather_refusal_text.h"
+#include "sizing_texts.h"
 #include "window_texts.h"
 
 namespace {
@@ -182,6 +185,12 @@ std::span<const StringEntry> FrontEndEnglishStrings() {
         std::vector<StringEntry> entries(std::begin(kEnglish), std::end(kEnglish));
         const std::span<const StringEntry> windows = WindowEnglishStrings();
         entries.insert(entries.end(), windows.begin(), windows.end());
+        const std::span<const StringEntry> weather = WeatherEnglishStrings();
+        entries.insert(entries.end(), weather.begin(), weather.end());
+        const std::span<const StringEntry> cities = CityListEnglishStrings();
+        entries.insert(entries.end(), cities.begin(), cities.end());
+        const std::span<const StringEntry> sizing = SizingEnglishStrings();
+        entries.insert(entries.end(), sizing.begin(), sizing.end());
         return entries;
     }();
     return all;

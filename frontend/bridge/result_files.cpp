@@ -222,8 +222,7 @@ void StoreMonthlyRows(SQLite::Database& database, int runId,
         set.m_RunId = runId;
         set.m_SortId = static_cast<std::uint8_t>(line);
         set.m_Month = static_cast<std::uint8_t>(rows[line].month);
-        for (std::size_t c = 0; c < kResultColumns.size(); ++c)
-            set.*kResultColumns[c].member = rows[line].values[c];
+        SetResultValues(rows[line], set);
         set.Update();
     }
 }
@@ -454,19 +453,32 @@ void DeleteRunResults(int runId) {
     transaction.commit();
 }
 
+void SetResultValues(const MonthlyResultRow& row, CResultsSet& set) {
+    for (std::size_t c = 0; c < kResultColumns.size(); ++c)
+        set.*kResultColumns[c].member = row.values[c];
+}
+
+std::optional<SimulationOutputs> ReadSimulationOutputs(const std::string& folder,
+                                                       const RunSeason& season, bool doubleRun) {
+    std::optional<std::vector<MonthlyResultRow>> monthly =
+        LoadMonthlyRows(folder, season, doubleRun);
+    if (!monthly) return std::nullopt;
+    std::optional<std::vector<DailyTemperature>> daily = LoadDailyRows(folder, season);
+    if (!daily) return std::nullopt;
+    return SimulationOutputs{std::move(*monthly), std::move(*daily)};
+}
+
 bool LoadSimulationOutputs(const std::string& folder, const RunSeason& season, bool doubleRun,
                            int runId) {
-    const std::optional<std::vector<MonthlyResultRow>> monthly =
-        LoadMonthlyRows(folder, season, doubleRun);
-    if (!monthly) return false;
-    const std::optional<std::vector<DailyTemperature>> daily = LoadDailyRows(folder, season);
-    if (!daily) return false;
+    const std::optional<SimulationOutputs> outputs =
+        ReadSimulationOutputs(folder, season, doubleRun);
+    if (!outputs) return false;
     try {
         SQLite::Database database = ConnectDatabase();
         SQLite::Transaction transaction(database);
         DeleteRunRows(database, runId);
-        StoreMonthlyRows(database, runId, *monthly);
-        StoreDailyRows(database, runId, *daily);
+        StoreMonthlyRows(database, runId, outputs->monthly);
+        StoreDailyRows(database, runId, outputs->daily);
         transaction.commit();
     } catch (const std::exception& error) {
         ShowMessage(LoadResString(kStrResultsDatasetError) + "\n" + error.what());

@@ -84,6 +84,21 @@ struct ResultFileProblem {
 [[nodiscard]] std::optional<ResultFileProblem> ReadDailyTemperatures(
     std::istream& hourly, const RunSeason& season, std::vector<DailyTemperature>& days);
 
+// The result files of one simulation, read whole and checked.
+struct SimulationOutputs {
+    std::vector<MonthlyResultRow> monthly;  // the season's row last
+    std::vector<DailyTemperature> daily;
+};
+
+// Reads the result files in `folder` of a simulation of `season` (with the reference file when
+// `doubleRun`), storing nothing; nothing after the message of the first file refused.
+[[nodiscard]] std::optional<SimulationOutputs> ReadSimulationOutputs(const std::string& folder,
+                                                                     const RunSeason& season,
+                                                                     bool doubleRun);
+
+// The value columns of `row` put into the members of `set` that keep them.
+void SetResultValues(const MonthlyResultRow& row, CResultsSet& set);
+
 // Deletes the run's Results and Daily rows (its Economics row stays), in one transaction.
 void DeleteRunResults(int runId);
 

@@ -20,20 +20,28 @@ namespace {
 
 constexpr std::string_view kSimulationProgram = "TidewarmPro";
 
+// Every result file of a simulation before, so that one that leaves none is never read as if it
+// had.
+void DeleteResultFiles(const std::string& folder) {
+    std::error_code missingIsNoError;
+    for (std::string_view file : kBatchResultFiles)
+        std::filesystem::remove(folder + "/" + std::string(file), missingIsNoError);
+}
+
 // What a run before this one left: the report (its page and charts, which would show old
-// results) and every result file, so that a run that leaves none is never read as if it had.
+// results) and every result file.
 void DeleteEarlierOutputs(const std::string& folder) {
     std::error_code missingIsNoError;
     for (std::string_view chart : kReportChartFiles)
         std::filesystem::remove(folder + "/" + std::string(chart), missingIsNoError);
     std::filesystem::remove(folder + "/" + std::string(kReportFile), missingIsNoError);
-    for (std::string_view file : kBatchResultFiles)
-        std::filesystem::remove(folder + "/" + std::string(file), missingIsNoError);
+    DeleteResultFiles(folder);
 }
 
-// After a failed run: its result files, and the temporaries of a program stopped half-way.
+// After a failed simulation: its result files, and the temporaries of a program stopped
+// half-way.
 void DeleteFailedRunFiles(const std::string& folder) {
-    DeleteEarlierOutputs(folder);
+    DeleteResultFiles(folder);
     RemoveSimulationTemporaries(folder);
 }
 
@@ -88,4 +96,18 @@ SimulationOutcome SimulateRun(const CRunsSet& run) {
     return LoadSimulationOutputs(folder, RunSeasonOf(run), run.m_DoubleRun, run.m_RunId)
                ? SimulationOutcome::Loaded
                : SimulationOutcome::Refused;
+}
+
+std::optional<SimulationOutputs> SimulateWithoutStoring(const CRunsSet& run) {
+    const std::string folder = DataFolder();
+    FileLock lock;
+    if (!ReserveDataFolder(lock, folder, {kStrAnotherSimulation, kStrCannotLockDataFolder}) ||
+        !WriteRunBatchInput(run, folder + "/" + std::string(kBatchInputFileName)))
+        return std::nullopt;
+    DeleteResultFiles(folder);
+    if (!RunSimulationProgram(lock)) {
+        DeleteFailedRunFiles(folder);
+        return std::nullopt;
+    }
+    return ReadSimulationOutputs(folder, RunSeasonOf(run), run.m_DoubleRun);
 }

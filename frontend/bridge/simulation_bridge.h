@@ -3,7 +3,10 @@
 // files it leaves in the data folder loaded into the database.
 #pragma once
 
+#include <optional>
+
 #include "record_sets.h"
+#include "result_files.h"
 
 // How a simulation of a run ended.
 enum class SimulationOutcome {
@@ -26,3 +29,8 @@ enum class SimulationOutcome {
 // standard error; no result file is read, and none, nor any temporary of one, is left. Every
 // failure has been shown.
 [[nodiscard]] SimulationOutcome SimulateRun(const CRunsSet& run);
+
+// Simulates `run` as SimulateRun does (the same lock, batch input file, program and result
+// readers) without touching the database or the report: the run need not be saved, and its
+// results are only read. Nothing after the failure's message.
+[[nodiscard]] std::optional<SimulationOutputs> SimulateWithoutStoring(const CRunsSet& run);

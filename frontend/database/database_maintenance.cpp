@@ -132,7 +132,9 @@ std::optional<Problem> TestConnection() {
 }  // namespace
 
 std::string ReferenceDatabasePath() {
-    return g_strProgramFolder + "/" + std::string(kReferenceDatabaseFileName);
+    const std::string_view file = g_nLanguage == Language::French ? kFrenchReferenceDatabaseFileName
+                                                                  : kReferenceDatabaseFileName;
+    return g_strProgramFolder + "/" + std::string(file);
 }
 
 bool CopyReferenceDatabase(const std::string& target) {

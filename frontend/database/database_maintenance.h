@@ -10,17 +10,20 @@
 
 #include "problem.h"
 
+// The reference databases: their built-in rows named in English, and in French.
 inline constexpr std::string_view kReferenceDatabaseFileName = "Tidewarm.ref.mdb";
+inline constexpr std::string_view kFrenchReferenceDatabaseFileName = "TidewarmFra.ref.mdb";
 // Suffixes of the compaction's backup (the database as it was before the last compaction) and
 // of its temporary file.
 inline constexpr std::string_view kBackupSuffix = ".bak";
 inline constexpr std::string_view kCompactionSuffix = ".compact";
 
-// The reference database in the program folder.
+// The reference database of the language in force, in the program folder.
 std::string ReferenceDatabasePath();
 
-// Copies the reference database to `target`, never over an existing file; the copy appears
-// whole or not at all. On failure shows message 401 with the reason and returns false.
+// Copies the reference database of the language in force to `target`, never over an existing file;
+// the copy appears whole or not at all. On failure shows message 401 with the reason and returns
+// false.
 [[nodiscard]] bool CopyReferenceDatabase(const std::string& target);
 
 // The database file that `path` names, its links followed; `path` itself when it cannot be

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <variant>
 
 #include "frontend_strings.h"
 #include "number_entry.h"
+#include "number_text.h"
 #include "window_texts.h"
 
 namespace {
@@ -40,14 +40,10 @@ bool ShownPerMBtu(EconomicField field, const EconomicDialogData& data) {
 
 std::string EconomicFieldText(EconomicField field, const EconomicDialogData& data) {
     const Member& member = kMembers[static_cast<std::size_t>(field)];
-    char text[64];
     if (const auto* whole = std::get_if<int EconomicDialogData::*>(&member))
-        std::snprintf(text, sizeof text, "%d", data.**whole);
-    else
-        std::snprintf(text, sizeof text, "%g",
-                      data.*std::get<double EconomicDialogData::*>(member) *
-                          (ShownPerMBtu(field, data) ? kPerGigajouleToPerMBtu : 1.0));
-    return text;
+        return std::to_string(data.**whole);
+    return NumberText(data.*std::get<double EconomicDialogData::*>(member) *
+                      (ShownPerMBtu(field, data) ? kPerGigajouleToPerMBtu : 1.0));
 }
 
 namespace {

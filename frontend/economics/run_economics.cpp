@@ -190,26 +190,12 @@ std::string EconomicDialogData::PaybackText() const {
     return text;
 }
 
-std::optional<EconomicDialogData> LoadEconomicData(int runId, UnitSystem units) {
-    const bool unitsIP = units == UnitSystem::IP;
-    CResultsSet season;
-    season.m_strFilter = Bracketed(kRunIdColumn) + " = ? AND [Month] = 0";
-    season.m_filterValues = {std::int64_t{runId}};
-    season.Open();
-    CEconomicsSet row;
-    if (!SelectById(row, kRunIdColumn, runId)) {
-        ShowMessage(FormatResString(kStrNoEconomicData, runId));
-        return std::nullopt;
-    }
-    CRunsSet run;
-    if (!SelectById(run, kRunIdColumn, runId)) {
-        ShowMessage(FormatResString(kStrRunNotFound, runId));
-        return std::nullopt;
-    }
+std::optional<EconomicDialogData> RunEconomicData(const CRunsSet& run, const CEconomicsSet& row,
+                                                  const CResultsSet* season, UnitSystem units) {
     EconomicDialogData data;
-    data.RunId = runId;
-    data.UnitsIP = unitsIP ? 1 : 0;
-    data.HaveResults = season.IsEOF() ? 0 : 1;
+    data.RunId = run.m_RunId;
+    data.UnitsIP = units == UnitSystem::IP ? 1 : 0;
+    data.HaveResults = season != nullptr ? 1 : 0;
     data.CollUnitCost = row.m_CollUnitCost;
     data.HardwareCost = row.m_HardwareCost;
     data.InstallationCost = row.m_InstallationCost;
@@ -226,7 +212,38 @@ std::optional<EconomicDialogData> LoadEconomicData(int runId, UnitSystem units) 
     data.FuelInflationRate = row.m_FuelInflationRate;
     data.NumberOfCollectors =
         run.m_CollectorId == kNoObjectId ? 0 : run.m_NumberOfBanks * run.m_NumberOfColl;
-    if (data.HaveResults == 1 && !SetEnergies(run, season, data)) return std::nullopt;
+    if (season != nullptr && !SetEnergies(run, *season, data)) return std::nullopt;
+    return data;
+}
+
+std::optional<EconomicDialogData> LoadEconomicData(int runId, UnitSystem units) {
+    CResultsSet season;
+    season.m_strFilter = Bracketed(kRunIdColumn) + " = ? AND [Month] = 0";
+    season.m_filterValues = {std::int64_t{runId}};
+    season.Open();
+    CEconomicsSet row;
+    if (!SelectById(row, kRunIdColumn, runId)) {
+        ShowMessage(FormatResString(kStrNoEconomicData, runId));
+        return std::nullopt;
+    }
+    CRunsSet run;
+    if (!SelectById(run, kRunIdColumn, runId)) {
+        ShowMessage(FormatResString(kStrRunNotFound, runId));
+        return std::nullopt;
+    }
+    return RunEconomicData(run, row, season.IsEOF() ? nullptr : &season, units);
+}
+
+double StoredSimplePayback(const EconomicDialogData& data) {
+    return data.SimplePayback > 0 ? data.SimplePayback : kNeverPaysBack;
+}
+
+std::optional<EconomicDialogData> ComputedEconomics(EconomicDialogData data) {
+    if (const std::optional<Problem> problem = data.CheckInputs()) {
+        ShowMessage(problem->message);
+        return std::nullopt;
+    }
+    data.Recalculate();
     return data;
 }
 
@@ -263,7 +280,7 @@ bool SaveEconomics(const EconomicDialogData& data) {
     row.m_LoanPayment = stored(data.LoanPayment);
     row.m_LifeCycleCost = stored(data.LifeCycleCost);
     row.m_NetPresentValue = stored(data.NetPresentValue);
-    row.m_SimplePayback = stored(data.SimplePayback > 0 ? data.SimplePayback : kNeverPaysBack);
+    row.m_SimplePayback = stored(StoredSimplePayback(data));
     row.Update();
     return true;
 }
@@ -310,12 +327,8 @@ void RestoreMissingEconomics(int runId) {
 }
 
 bool ComputeRunEconomics(int runId) {
-    std::optional<EconomicDialogData> data = LoadEconomicData(runId, UnitSystem::SI);
+    const std::optional<EconomicDialogData> data = LoadEconomicData(runId, UnitSystem::SI);
     if (!data) return false;
-    if (const std::optional<Problem> problem = data->CheckInputs()) {
-        ShowMessage(problem->message);
-        return false;
-    }
-    data->Recalculate();
-    return SaveEconomics(*data);
+    const std::optional<EconomicDialogData> computed = ComputedEconomics(*data);
+    return computed && SaveEconomics(*computed);
 }

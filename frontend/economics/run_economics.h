@@ -79,6 +79,26 @@ struct EconomicDialogData {
     YearlyEnergies Energies() const;
 };
 
+class CRunsSet;
+class CEconomicsSet;
+class CResultsSet;
+
+// The economics of `run` (saved or not) with the inputs of the Economics row `row`, shown in
+// `units`: its collector count and, when `season` (its season's Results row) is given, the
+// season's energies and the energies its solar heat displaces. Nothing after message 151 (its
+// heater missing).
+[[nodiscard]] std::optional<EconomicDialogData> RunEconomicData(const CRunsSet& run,
+                                                                const CEconomicsSet& row,
+                                                                const CResultsSet* season,
+                                                                UnitSystem units);
+
+// `data` with its inputs checked and every value computed, as a simulated run's economics are
+// stored; nothing after the message of an input out of its range.
+[[nodiscard]] std::optional<EconomicDialogData> ComputedEconomics(EconomicDialogData data);
+
+// The simple payback as the Economics row keeps it: kNeverPaysBack when it is not positive.
+double StoredSimplePayback(const EconomicDialogData& data);
+
 // The economics of the run `runId` as the dialog opens on them: the inputs of its Economics row
 // (shown in `units`), its collector count and, when it has results,
 // its season's energies and the energies its solar heat displaces. Nothing after message 161

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <ctime>
 
 #include "calendar.h"
@@ -13,6 +12,7 @@
 #include "frontend_globals.h"
 #include "frontend_strings.h"
 #include "number_entry.h"
+#include "number_text.h"
 #include "record_sets.h"
 #include "record_transfer.h"
 #include "run_economics.h"
@@ -70,20 +70,32 @@ InputFormData NewRunForm() {
     return data;
 }
 
-std::optional<InputFormData> LoadRunForm() {
-    if (g_nCurrentRunId == -1) return NewRunForm();
+std::optional<InputFormData> StoredRunForm(int runId) {
     CRunsSet run;
-    if (!SelectById(run, kRunIdColumn, g_nCurrentRunId)) {
-        ShowMessage(FormatResString(kStrRunNotFound, g_nCurrentRunId));
+    if (!SelectById(run, kRunIdColumn, runId)) {
+        ShowMessage(FormatResString(kStrRunNotFound, runId));
         return std::nullopt;
     }
     InputFormData data;
     TransferRun(run, data, false);
+    return data;
+}
+
+std::optional<InputFormData> LoadRunForm() {
+    if (g_nCurrentRunId == -1) return NewRunForm();
+    std::optional<InputFormData> data = StoredRunForm(g_nCurrentRunId);
+    if (!data) return data;
     if (g_nRunCreationMode == RunCreationMode::Existing)
         RestoreMissingEconomics(g_nCurrentRunId);
     else
-        data.runNumber = -1;
+        data->runNumber = -1;
     return data;
+}
+
+void FillRunRow(const InputFormData& data, CRunsSet& run) {
+    InputFormData values = data;
+    TransferRun(run, values, true);
+    run.m_RunId = data.runNumber;
 }
 
 bool SaveRunForm(InputFormData& data, bool isNew, SQLite::Database* connection) {
@@ -271,8 +283,6 @@ FormChoices OpenFormChoices(InputFormData& data) {
 
 namespace {
 
-constexpr int kShortest = -1;  // decimals of a box written "%g"
-
 struct InputFieldRule {
     double InputFormData::*member;  // null: the number of banks
     double minimum, maximum;        // SI
@@ -284,7 +294,7 @@ struct InputFieldRule {
 
 const std::array<InputFieldRule, kInputFieldCount> kRules = {{
     {&InputFormData::shading, 0, 100, kShortest, kShortest, 1, 1, 0, 0},
-    {&InputFormData::numberOfColl, 1, 100, kShortest, kShortest, 1, 1, 0, 0},
+    {&InputFormData::numberOfColl, 1, kMostCollectorsPerBank, kShortest, kShortest, 1, 1, 0, 0},
     {nullptr, 1, 100, kShortest, kShortest, 1, 1, 0, 0},
     {&InputFormData::slope, 0, 90, kShortest, kShortest, 1, 1, 0, 0},
     {&InputFormData::areaPerColl, 0.1, 100, 2, 1, kSquareMetresToSquareFeet,
@@ -355,13 +365,7 @@ std::string InputFieldText(InputField field, const InputFormData& data) {
     const InputFieldRule& rule = Rule(field);
     const double value = field == InputField::Shading ? ShownShading(data) : Value(rule, data);
     const double shown = ShownInIP(rule, data) ? value * rule.toIP : value;
-    const int decimals = Decimals(rule, data);
-    char text[64];
-    if (decimals == kShortest)
-        std::snprintf(text, sizeof text, "%g", shown);
-    else
-        std::snprintf(text, sizeof text, "%.*f", decimals, shown);
-    return text;
+    return NumberText(shown, {Decimals(rule, data)});
 }
 
 std::string InputFieldUnit(InputField field, UnitSystem units) {

@@ -16,6 +16,8 @@
 #include "object_type.h"
 #include "problem.h"
 
+class CRunsSet;
+
 // The run as the form edits it. Months and days 1-based; month uses as masks (January in bit
 // 11); object Ids 0 while nothing is chosen.
 struct InputFormData {
@@ -42,6 +44,8 @@ struct InputFormData {
 };
 
 inline constexpr int kOrientationCount = 16;
+// The number of collectors in a bank the form takes.
+inline constexpr double kMostCollectorsPerBank = 100;
 
 // A new run from scratch: a 20 m2 residential pool from 1 June to 30 September, 5 collectors of
 // 2.5 m2 in one bank facing south at 45 degrees, 1.5 kg/s, heater and blanket every month; the
@@ -52,6 +56,13 @@ InputFormData NewRunForm();
 // g_nRunCreationMode copies it into a new run). An existing run stored without its economics is
 // given them (RestoreMissingEconomics). Nothing after message 146.
 [[nodiscard]] std::optional<InputFormData> LoadRunForm();
+
+// The stored run `runId` as the form holds it. Nothing after message 146.
+[[nodiscard]] std::optional<InputFormData> StoredRunForm(int runId);
+
+// `run` given the values of `data` and its run number, as Done would store them (nothing is
+// written).
+void FillRunRow(const InputFormData& data, CRunsSet& run);
 
 // Writes `data` into a new Runs row (`isNew`) or into the row of g_nCurrentRunId, with the time
 // now, on `connection` when given (inside its caller's transaction); a new run of the wizard or

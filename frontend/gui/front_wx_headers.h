@@ -1,4 +1,5 @@
-// The wx headers of the front end's windows, precompiled once for the whole layer.
+// The wx headers of the front end's windows, precompiled once for the whole layer. The web view's
+// header is the report window's own: it alone uses it.
 #pragma once
 
 #include <wx/aboutdlg.h>
@@ -8,5 +9,4 @@
 #include <wx/print.h>
 #include <wx/splash.h>
 #include <wx/statline.h>
-#include <wx/webview.h>
 #include <wx/wx.h>

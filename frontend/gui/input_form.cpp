@@ -14,6 +14,8 @@
 #include "record_fields.h"
 #include "report_module.h"
 #include "run_actions.h"
+#include "sizing_texts.h"
+#include "sizing_window.h"
 #include "system_picture.h"
 #include "system_picture_view.h"
 #include "user_interface.h"
@@ -101,6 +103,8 @@ void InputFormDialog::BuildControls() {
         wxEVT_BUTTON, [this](wxCommandEvent&) { Run(); }, ID_RUN);
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { ShowEconomics(); }, ID_ECONOMICS);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { ShowSizing(); }, ID_SIZING);
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { ShowReport(); }, ID_REPORT);
     // Closing the window is Cancel.
@@ -246,6 +250,7 @@ wxSizer* InputFormDialog::BuildButtons() {
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
     const std::pair<int, int> kCommands[] = {{ID_RUN, kStrButtonRun},
                                              {ID_ECONOMICS, kStrButtonEconomics},
+                                             {ID_SIZING, kStrButtonSizing},
                                              {ID_REPORT, kStrButtonReport}};
     for (const auto& [id, label] : kCommands)
         buttons->Add(new wxButton(this, id, ResText(label)), 0, wxLEFT, 8);
@@ -401,7 +406,7 @@ PoolType InputFormDialog::SelectedPoolType() const {
 void InputFormDialog::SelectPoolType(PoolType poolType) {
     poolType_->SetSelection(PoolTypeNumber(poolType));
     data_.shading = ShadingForNewPoolType(poolType);
-    Field(InputField::Shading).ChangeValue(wxString::Format("%g", data_.shading));
+    Field(InputField::Shading).ChangeValue(ToWx(InputFieldText(InputField::Shading, data_)));
     changed_[static_cast<std::size_t>(InputField::Shading)] = false;
     Field(InputField::Shading).Enable(poolType != PoolType::PublicIndoor);
 }
@@ -492,6 +497,18 @@ void InputFormDialog::ShowEconomics() {
     if (!economics) return;
     EconomicsDialog dialog(this, *economics);
     dialog.ShowModal();
+}
+
+void InputFormDialog::ShowSizing() {
+    if (!ReadForm()) return;
+    SizingWindow window(this, data_);
+    if (!window.Planned() || window.ShowModal() != wxID_OK) return;
+    data_.numberOfColl = window.ChosenSize()->collectorsPerBank;
+    data_.totalFlow = window.ChosenSize()->totalFlow;
+    Field(InputField::NumberOfColl)
+        .ChangeValue(ToWx(InputFieldText(InputField::NumberOfColl, data_)));
+    changed_[static_cast<std::size_t>(InputField::NumberOfColl)] = false;
+    ShowUnitFields();
 }
 
 void InputFormDialog::ShowReport() {

@@ -12,7 +12,7 @@
 
 class InputFormDialog : public wxDialog {
   public:
-    enum { ID_RUN = wxID_HIGHEST + 300, ID_ECONOMICS, ID_REPORT };
+    enum { ID_RUN = wxID_HIGHEST + 300, ID_ECONOMICS, ID_REPORT, ID_SIZING };
 
     // Loads the current run (g_nCurrentRunId, g_nRunCreationMode); a new run is stored at once.
     explicit InputFormDialog(wxWindow* parent);
@@ -28,6 +28,9 @@ class InputFormDialog : public wxDialog {
     bool Save();
     bool Run();
     void ShowEconomics();
+    // The sizing study of the run as the form holds it; a size chosen there becomes the form's
+    // number of collectors with the flow scaled, unsaved.
+    void ShowSizing();
     void ShowReport();
     // Cancel: a run the form created is deleted.
     void Discard();

@@ -1,11 +1,8 @@
 #include "object_units.h"
 
-#include <cstdio>
-
 #include "collector_kind.h"
 #include "display_units.h"
 #include "frontend_strings.h"
-#include "number_entry.h"
 
 double UnitConversion::Shown(double stored, UnitSystem units) const {
     return units == UnitSystem::IP ? stored * factor + offset : stored;
@@ -16,35 +13,35 @@ double UnitConversion::Stored(double shown, UnitSystem units) const {
 }
 
 std::string UnitConversion::Text(double stored, UnitSystem units) const {
-    char text[64];
-    std::snprintf(text, sizeof text, format, Shown(stored, units));
-    return TrimRight(text);
+    return NumberText(Shown(stored, units), style);
 }
 
 namespace {
 
-constexpr UnitConversion kTestArea{kSquareMetresToSquareFeet, 0, kStrUnitSquareMetres,
-                                   kStrUnitSquareFeet};
-constexpr UnitConversion kTestFlow{kKilogramsPerSecondToUsGpm, 0, kStrUnitKilogramsPerSecond,
-                                   kStrUnitUsGpm};
-constexpr UnitConversion kCoefficientB{kCelsiusPerFahrenheit, 0, kStrUnitPerCelsius,
-                                       kStrUnitPerFahrenheit};
-constexpr UnitConversion kGlazedC{kBtuPerHourSquareFootFahrenheit, 0, kStrUnitGlazedC,
-                                  kStrUnitGlazedCIP};
-constexpr UnitConversion kUnglazedC{kPerMetreToPerFoot / kFahrenheitPerCelsius, 0,
-                                    kStrUnitUnglazedC, kStrUnitUnglazedCIP};
-constexpr UnitConversion kGlazedD{kBtuPerHourSquareFootFahrenheit / kFahrenheitPerCelsius, 0,
-                                  kStrUnitGlazedD, kStrUnitGlazedDIP};
-constexpr UnitConversion kUnglazedD{kBtuPerCubicFootFahrenheit, 0, kStrUnitUnglazedD,
-                                    kStrUnitUnglazedDIP};
-constexpr UnitConversion kCoefficientE{kBtuPerHourSquareFoot, 0, kStrUnitWattsPerSquareMetre,
-                                       kStrUnitBtuPerHourSquareFoot};
-constexpr UnitConversion kCapacity{kWattsToBtuPerHour, 0, kStrUnitWatts, kStrUnitBtuPerHour,
-                                   "%-9.0lf"};
-constexpr UnitConversion kInsulation{kSquareMetreCelsiusPerWattToIP, 0, kStrUnitRSI, kStrUnitRIP,
-                                     "%-9.3lg"};
-constexpr UnitConversion kPoolTemperature{kFahrenheitPerCelsius, kFahrenheitAtZeroCelsius,
-                                          kStrUnitCelsius, kStrUnitFahrenheit, "%-4.1lf"};
+constexpr UnitConversion kTestArea{
+    kSquareMetresToSquareFeet, 0, kStrUnitSquareMetres, kStrUnitSquareFeet, {}};
+constexpr UnitConversion kTestFlow{
+    kKilogramsPerSecondToUsGpm, 0, kStrUnitKilogramsPerSecond, kStrUnitUsGpm, {}};
+constexpr UnitConversion kCoefficientB{
+    kCelsiusPerFahrenheit, 0, kStrUnitPerCelsius, kStrUnitPerFahrenheit, {}};
+constexpr UnitConversion kGlazedC{
+    kBtuPerHourSquareFootFahrenheit, 0, kStrUnitGlazedC, kStrUnitGlazedCIP, {}};
+constexpr UnitConversion kUnglazedC{
+    kPerMetreToPerFoot / kFahrenheitPerCelsius, 0, kStrUnitUnglazedC, kStrUnitUnglazedCIP, {}};
+constexpr UnitConversion kGlazedD{kBtuPerHourSquareFootFahrenheit / kFahrenheitPerCelsius,
+                                  0,
+                                  kStrUnitGlazedD,
+                                  kStrUnitGlazedDIP,
+                                  {}};
+constexpr UnitConversion kUnglazedD{
+    kBtuPerCubicFootFahrenheit, 0, kStrUnitUnglazedD, kStrUnitUnglazedDIP, {}};
+constexpr UnitConversion kCoefficientE{
+    kBtuPerHourSquareFoot, 0, kStrUnitWattsPerSquareMetre, kStrUnitBtuPerHourSquareFoot, {}};
+constexpr UnitConversion kCapacity{kWattsToBtuPerHour, 0, kStrUnitWatts, kStrUnitBtuPerHour, {0}};
+constexpr UnitConversion kInsulation{
+    kSquareMetreCelsiusPerWattToIP, 0, kStrUnitRSI, kStrUnitRIP, {kShortest, 3}};
+constexpr UnitConversion kPoolTemperature{
+    kFahrenheitPerCelsius, kFahrenheitAtZeroCelsius, kStrUnitCelsius, kStrUnitFahrenheit, {1}};
 
 }  // namespace
 

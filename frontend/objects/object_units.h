@@ -6,17 +6,18 @@
 #include <string>
 
 #include "display_units.h"
+#include "number_text.h"
 
 struct UnitConversion {
     double factor = 1;  // IP per SI
     double offset = 0;  // added in IP (temperatures)
     int siUnit = 0;     // string ids of the unit names
     int ipUnit = 0;
-    const char* format = "%-9lg";  // how the shown value is written
+    NumberStyle style;  // how the shown value is written
 
     double Shown(double stored, UnitSystem units) const;
     double Stored(double shown, UnitSystem units) const;
-    // The shown value written with `format`, without its padding.
+    // The shown value written in its style.
     std::string Text(double stored, UnitSystem units) const;
     int UnitString(UnitSystem units) const { return units == UnitSystem::IP ? ipUnit : siUnit; }
 };

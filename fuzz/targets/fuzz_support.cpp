@@ -36,6 +36,8 @@ constexpr Target kTargets[] = {
     {"string_table", StringTableFile},   {"config_file", ConfigFile},
     {"monthly_results", MonthlyResults}, {"report_template", ReportTemplate},
     {"result_loader", ResultLoader},     {"frontend_config", FrontEndConfig},
+    {"epw_weather", EpwWeather},         {"tmy3_weather", Tmy3Weather},
+    {"tmy2_weather", Tmy2Weather},
 };
 
 }  // namespace

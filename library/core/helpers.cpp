@@ -1,5 +1,6 @@
 #include "helpers.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -74,6 +75,15 @@ char* MonthName(int month, char* destination, Language language) {
 
 char* MonthShortName(int month, char* destination, Language language) {
     return CopyName(kShortNames, month, destination, language);
+}
+
+char* MonthNameInDate(int month, char* destination, Language language) {
+    MonthName(month, destination, language);
+    // Every French name begins with an ASCII capital.
+    if (language == Language::French)
+        destination[0] =
+            static_cast<char>(std::tolower(static_cast<unsigned char>(destination[0])));
+    return destination;
 }
 
 double RoundHalfUp(double x) {

@@ -24,6 +24,8 @@ int DaysInMonth(int month, int leap);
 // 1..12 give the empty text. The destination must hold 10 bytes.
 char* MonthName(int month, char* destination, Language language);
 char* MonthShortName(int month, char* destination, Language language);
+// The full name as a date within a sentence writes it: French names in lower case ("15 mai").
+char* MonthNameInDate(int month, char* destination, Language language);
 
 // Inline: the models convert every temperature they read, many times an hour.
 inline double KelvinToCelsius(double k) {

@@ -125,10 +125,14 @@ std::uint64_t Narrow(std::uint64_t v, const std::string& length, bool isSigned) 
     return v;
 }
 
+// `spec` is one conversion of a message text, already checked against the kind of `value`.
 template <class T>
 void Append(std::string& out, const std::string& spec, T value) {
     char piece[512];
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
     const int n = std::snprintf(piece, sizeof piece, spec.c_str(), value);
+#pragma GCC diagnostic pop
     if (n > 0) out.append(piece, std::min<std::size_t>(n, sizeof piece - 1));
 }
 

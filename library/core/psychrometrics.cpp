@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "helpers.h"
+#include "physical_constants.h"
 
 namespace {
 
@@ -102,4 +103,8 @@ double WetBulbFromRelHum(double t, double rh, double p) {
 
 double WetBulbFromDewPoint(double t, double td, double p) {
     return WetBulbFromHumidityRatio(t, SatHumidityRatio(td, p), p);
+}
+
+double StandardAtmosphericPressure(double elevation) {
+    return kStandardPressure * std::pow(1.0 - 2.25577e-5 * elevation, 5.2559);
 }

@@ -10,6 +10,10 @@
 // of water per kg of dry air.
 #pragma once
 
+// Pressure of the standard atmosphere at an elevation in metres, Pa (eq. 3 of the 2009 and later
+// editions: 101.325 (1 - 2.25577e-5 Z)^5.2559 kPa).
+double StandardAtmosphericPressure(double elevation);
+
 // Saturation pressure (eq. 5 to 0 degC, eq. 6 above); the largest double outside -100..200 degC.
 double SatVapourPressure(double t);
 double VapourPressureFromHumidityRatio(double w, double p);

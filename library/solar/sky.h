@@ -7,9 +7,17 @@
 #include "component.h"
 
 // Diffuse fraction of global horizontal irradiance for the hourly clearness index kt, the air
-// mass m and the ground reflectance r (the clearness corrected for the back-scattering between
-// ground and sky), found by iteration from 0.5. status is 0 when the iteration converged, 4 when it
-// stopped after 100 passes (the last estimate is returned).
+// mass m and the ground reflectance r: the derivation of K. G. T. Hollands, "A derivation of the
+// diffuse fraction's dependence on the clearness index", Solar Energy 35(2), 131-136 (1985),
+// with the correction for the back-scattering between ground and sky of K. G. T. Hollands and
+// S. J. Crha, "An improved model for diffuse radiation: correction for atmospheric
+// back-scattering", Solar Energy 38(4), 233-236 (1987). Its constants, all functions of m:
+// T = 0.19 exp(-0.97 m) + 0.81, the clear atmosphere's transmittance, and P = 0.98^(m - 1), its
+// change along the path; K = 0.45 exp(-0.34 m) + 0.55, the largest beam clearness; and
+// the spread 0.04 sqrt(m) of the beam clearness about its mean. The clearness is corrected for
+// the back-scattered share, which depends on the diffuse fraction itself, so the fraction is
+// found by iteration from 0.5 to a relative change below 0.001. status is 0 when it converged,
+// 4 when it stopped after 100 passes (the last estimate is returned).
 double DiffuseFraction(int& status, double kt, double airMass, double groundReflectance);
 
 // Diffuse fraction of hourly global horizontal irradiance from the hourly clearness index:

@@ -2,20 +2,12 @@
 #include "chart_values.h"
 
 #include <cmath>
-#include <cstdio>
+
+#include "number_text.h"
 
 namespace {
 
 constexpr std::string_view kValueField = "{value";
-
-std::string FormatNumber(double value, int decimals) {
-    char text[64];
-    if (decimals < 0)
-        std::snprintf(text, sizeof text, "%.6g", value);
-    else
-        std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
 
 }  // namespace
 
@@ -34,13 +26,13 @@ std::string FormatLabel(std::string_view format, double value) {
         label.append(format.substr(at, field - at));
         std::string_view options =
             format.substr(field + kValueField.size(), end - field - kValueField.size());
-        int decimals = -1;
+        int decimals = kShortest;
         if (options.size() >= 2 && options[0] == '|' && options.size() <= 3) {
             const std::string digits(options.substr(1));
             if (digits.find_first_not_of("0123456789") == std::string::npos)
                 decimals = std::stoi(digits);
         }
-        label += FormatNumber(value, decimals);
+        label += NumberText(value, {decimals});
         at = end + 1;
     }
     label.append(format.substr(std::min(at, format.size())));

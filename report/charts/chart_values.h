@@ -18,6 +18,9 @@ inline constexpr Colour kTransparent = 0xff000000;
 // (-1) The element's default: for a plot area's fill, edge or alternate background "none", for
 // a data symbol the colour of its data set.
 inline constexpr Colour kDefaultColour = 0xffffffff;
+// The plot area of the project's charts: white, with light grey grid lines.
+inline constexpr Colour kPlotBackground = 0xffffff;
+inline constexpr Colour kGridColour = 0xcccccc;
 
 // The size of the texts that no call sizes, in points.
 inline constexpr double kDefaultFontSize = 8;

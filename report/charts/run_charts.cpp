@@ -26,8 +26,6 @@ constexpr ChartFrame kMonthlyFrame{kMonthlyTemperatureChartFile, 280, 250, 40, 1
 constexpr ChartFrame kSwimmableFrame{kSwimmableDaysChartFile, 280, 250, 40, 10, 230, 200, 25};
 constexpr ChartFrame kEnergiesFrame{kEnergiesChartFile, 600, 375, 40, 50, 525, 250, 25};
 
-constexpr Colour kGridColour = 0xcccccc;
-constexpr Colour kPlotBackground = 0xffffff;
 constexpr Colour kTemperatureColour = 0x00ff00;
 constexpr Colour kBlue = 0x0000ff;
 constexpr Colour kRed = 0xff0000;

@@ -11,10 +11,13 @@ namespace {
 template <class Value>
 std::string Formatted(const char* format, Value value) {
     // The report's formats are literals of this library, never texts read from a file.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
     const int length = std::snprintf(nullptr, 0, format, value);
     if (length <= 0) return "";
     std::vector<char> text(static_cast<std::size_t>(length) + 1);
     std::snprintf(text.data(), text.size(), format, value);
+#pragma GCC diagnostic pop
     return std::string(text.data(), static_cast<std::size_t>(length));
 }
 

@@ -69,6 +69,10 @@ std::string_view NotComputedText(Language language) {
     return language == Language::French ? "non calculé" : "not computed";
 }
 
+std::string_view NotAvailableText(Language language) {
+    return language == Language::French ? "N/D" : "N/A";
+}
+
 std::string MonthLetters(int mask) {
     const std::array<int, 12> flags = UnpackMonthFlags(mask);
     std::string letters;
@@ -78,7 +82,7 @@ std::string MonthLetters(int mask) {
 }
 
 std::string SeasonDate(int month, int day, Language language) {
-    const std::string name = GetMonthName(month, language);
+    const std::string name = DateMonthName(month, language);
     const std::string dayText = FormatInt(day, "%02d");
     return language == Language::French ? dayText + " " + name : name + " " + dayText;
 }

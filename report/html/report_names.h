@@ -19,11 +19,13 @@ std::string_view ActivityLevelName(int level, Language language);
 
 // What the report prints for an economic result that was never computed.
 std::string_view NotComputedText(Language language);
+// What the report prints, as the economics dialog shows it, for a payback that never comes.
+std::string_view NotAvailableText(Language language);
 
 // Twelve characters, January first: the month's letter of "JFMAMJJASOND" when `mask` (a month
 // mask, January in bit 11) sets the month, else "-".
 std::string MonthLetters(int mask);
 
-// The day the pool opens or closes: "June 01" in English, "01 Juin" in French; an empty month
+// The day the pool opens or closes: "June 01" in English, "01 juin" in French; an empty month
 // name for a month outside 1..12.
 std::string SeasonDate(int month, int day, Language language);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "display_units.h"
+#include "economics.h"
 #include "html_text.h"
 #include "report_names.h"
 
@@ -30,6 +31,13 @@ std::string Area(double squareMetres, const ReportStyle& style) {
 std::string Result(double value, const ReportStyle& style) {
     if (value == kEconomicsNotComputed) return std::string(NotComputedText(style.language));
     return FormatDouble(kMoney, value);
+}
+
+// The simple payback, or the economics dialog's word for a payback that never comes (stored as
+// kNeverPaysBack).
+std::string Payback(double years, const ReportStyle& style) {
+    if (years == kNeverPaysBack) return std::string(NotAvailableText(style.language));
+    return Result(years, style);
 }
 
 struct EconomicsColumn {
@@ -64,7 +72,6 @@ constexpr std::array kEconomicsResults{
     EconomicsColumn{"Economics.LoanPayment", &CEconomicsSet::m_LoanPayment},
     EconomicsColumn{"Economics.LifeCycleCost", &CEconomicsSet::m_LifeCycleCost},
     EconomicsColumn{"Economics.NetPresentValue", &CEconomicsSet::m_NetPresentValue},
-    EconomicsColumn{"Economics.SimplePayback", &CEconomicsSet::m_SimplePayback},
 };
 
 }  // namespace
@@ -105,6 +112,7 @@ void AddEconomicsValues(const CEconomicsSet& economics, const ReportStyle& style
         words[std::string(column.word)] = FormatDouble(kMoney, economics.*column.member);
     for (const EconomicsColumn& column : kEconomicsResults)
         words[std::string(column.word)] = Result(economics.*column.member, style);
+    words["Economics.SimplePayback"] = Payback(economics.m_SimplePayback, style);
     // Stored per GJ; shown per MBtu in IP.
     const double energyUnitCost =
         IsIP(style) ? economics.m_EnergyUnitCost / kGigajoulesToMBtu : economics.m_EnergyUnitCost;
@@ -135,8 +143,9 @@ void AddCollectorValues(const CCollectorsSet& collector, PlaceholderValues& word
 void AddHeaterValues(const CHeatersSet& heater, const ReportStyle& style,
                      PlaceholderValues& words) {
     words["Heaters.Name"] = EscapeHtml(heater.m_Name);
+    // Whole watts or Btu/h: a capacity's decimals are noise.
     words["Heaters.Capacity"] = FormatDouble(
-        "%8.2f", IsIP(style) ? heater.m_Capacity * kWattsToBtuPerHour : heater.m_Capacity);
+        "%8.0f", IsIP(style) ? heater.m_Capacity * kWattsToBtuPerHour : heater.m_Capacity);
     words["Heaters.EfficiencyType"] = EfficiencyTypeName(heater.Kind(), style.language);
     words["Heaters.EfficiencyCOP"] = FormatDouble("%8.2f", heater.m_EfficiencyCOP);
     // An efficiency is a percentage; a COP has no unit.

@@ -51,5 +51,5 @@ std::string PadLeft(std::string_view text, std::size_t width) {
 
 std::string MonthText(int month, Language language) {
     char name[10];
-    return MonthName(month, name, language);
+    return MonthNameInDate(month, name, language);
 }

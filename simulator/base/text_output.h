@@ -19,7 +19,8 @@ std::size_t CharacterCount(std::string_view text);
 std::string PadRight(std::string_view text, std::size_t width);
 std::string PadLeft(std::string_view text, std::size_t width);
 
-// The full name of a month in `language`; empty outside 1..12.
+// The full name of a month in `language` as a date writes it ("1 juin" in French); empty outside
+// 1..12.
 std::string MonthText(int month, Language language);
 
 // 'X' for a set switch, '-' for a clear one.

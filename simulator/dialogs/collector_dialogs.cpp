@@ -199,21 +199,24 @@ std::vector<DialogField> CPipesDlg::Fields() {
 
 void CPipesDlg::PrintSummary(std::ostream& out, Language language) const {
     const bool fr = language == Language::French;
-    const char* const outside =
-        fr ? "                                        - à l'extérieur: %g m\n"
-           : "                     - Outside: %g m\n";
+    const auto printOutside = [&](double length) {
+        Print(out,
+              fr ? "                                        - à l'extérieur: %g m\n"
+                 : "                     - Outside: %g m\n",
+              length);
+    };
     Print(out, fr ? "PARAMÈTRES DES CANALISATIONS\n" : "PIPES DATA\n");
     Print(out, fr ? "Longueurs\n" : "Lengths\n");
     Print(out,
           fr ? "  Longueur de la canalisation d'entrée  - à l'intérieur: %g m\n"
              : "  Inlet  Pipe Length - Inside : %g m\n",
           inletInside);
-    Print(out, outside, inletOutside);
+    printOutside(inletOutside);
     Print(out,
           fr ? "  Longueur de la canalisation de sortie - à l'intérieur: %g m\n"
              : "  Outlet Pipe Length - Inside : %g m\n",
           outletInside);
-    Print(out, outside, outletOutside);
+    printOutside(outletOutside);
     Print(out, fr ? "Isolation (par unité de longueur de canalisation)\n"
                   : "Insulation (per unit pipe length)\n");
     Print(out,

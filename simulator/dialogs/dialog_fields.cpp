@@ -2,10 +2,10 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 #include "messages.h"
+#include "number_text.h"
 #include "simulator_strings.h"
 #include "string_table.h"
 
@@ -148,24 +148,20 @@ ExchangeStatus ExchangeStatus::Refused(int controlId, std::string message) {
 }
 
 std::string FieldText(const DialogField& field) {
-    char buffer[64];
     switch (field.kind) {
         case FieldKind::kDouble:
-            std::snprintf(buffer, sizeof buffer, "%g", *static_cast<const double*>(field.value));
-            return buffer;
+            return NumberText(*static_cast<const double*>(field.value));
         case FieldKind::kIntAsDouble: {
             const double v = std::trunc(*static_cast<const double*>(field.value));
             const double limited = std::fmax(std::fmin(v, std::numeric_limits<int>::max()),
                                              std::numeric_limits<int>::min());
-            std::snprintf(buffer, sizeof buffer, "%d", static_cast<int>(limited));
-            return buffer;
+            return std::to_string(static_cast<int>(limited));
         }
         case FieldKind::kText:
         case FieldKind::kComboText:
             return *static_cast<const std::string*>(field.value);
         default:
-            std::snprintf(buffer, sizeof buffer, "%d", *static_cast<const int*>(field.value));
-            return buffer;
+            return std::to_string(*static_cast<const int*>(field.value));
     }
 }
 

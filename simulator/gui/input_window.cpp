@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "dialog_rows.h"
+#include "files.h"
 #include "program_language.h"
 #include "tidewarm_app.h"
 #include "user_interface.h"
@@ -206,12 +207,22 @@ std::optional<std::string> CInputWindow::TextIn(int id) const {
     return std::nullopt;
 }
 
+namespace {
+
+// The index a radio or list field's text names; -1 (none) for a text that is no number.
+int IndexNamed(const std::string& text) {
+    int index = -1;
+    return ParseDecimalInt(text, index) ? index : -1;
+}
+
+}  // namespace
+
 void CInputWindow::ShowField(int id) {
     const std::optional<DialogField> field = FieldOf(id);
     if (!field) return;
     const std::string text = FieldText(*field);
     if (const RadioGroup* group = GroupOf(id)) {
-        const int index = std::atoi(text.c_str());
+        const int index = IndexNamed(text);
         for (std::size_t i = 0; i < group->ids.size(); ++i)
             if (static_cast<int>(i) == index)
                 static_cast<wxRadioButton*>(FindWindow(group->ids[i]))->SetValue(true);
@@ -224,7 +235,7 @@ void CInputWindow::ShowField(int id) {
         check->SetValue(text != "0");
     } else if (auto* choice = dynamic_cast<wxChoice*>(window)) {
         const int index = field->kind == FieldKind::kComboText ? choice->FindString(ToWx(text))
-                                                               : std::atoi(text.c_str());
+                                                               : IndexNamed(text);
         choice->SetSelection(
             index >= 0 && index < static_cast<int>(choice->GetCount()) ? index : wxNOT_FOUND);
     }

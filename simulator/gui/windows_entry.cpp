@@ -7,6 +7,8 @@
 #include <utility>
 
 #include "application.h"
+#include "build_identity.h"
+#include "build_identity_value.h"
 #include "folders.h"
 #include "simulator_strings.h"
 #include "tidewarm_app.h"
@@ -27,6 +29,11 @@ bool DisplayNamed() {
 }
 
 }  // namespace
+
+// The build the module comes from, checked by the program file before it calls the entry.
+extern "C" [[gnu::visibility("default")]] const char* TidewarmBuildIdentity() {
+    return kBuildIdentity;
+}
 
 extern "C" [[gnu::visibility("default")]] int TidewarmProRunWindows(int argc, char** argv) {
     std::string startMessage;

@@ -32,8 +32,6 @@
 
 // Weather readers a project can select, as the project file stores them.
 enum WeatherSourceIndex : int { kWeatherTMY = 0, kWeatherText = 1, kWeatherBinary = 2 };
-// Collector arrays a project can select, as the project file stores them.
-// Auxiliary heater kinds.
 
 // Where the model reads each of its shared quantities; the run points every link at a
 // component output, a run variable, a project value or a column of the alternate input file.

@@ -78,7 +78,7 @@ TEST(BatchInputWriter, RefusesWhatTheReaderRefuses) {
               "Line 26 of Tidewarm.tmp: heater efficiency \"80\" is outside the allowed range "
               "(above 0, up to 1).");
     EXPECT_EQ(BatchInputProblem(refused, Language::French),
-              "Ligne 26 de Tidewarm.tmp: rendement du chauffage \"80\" hors des limites permises "
+              "Ligne 26 de Tidewarm.tmp: efficacité du chauffage \"80\" hors des limites permises "
               "(supérieure à 0, jusqu'à 1).");
 
     // An unglazed collector's wind terms given to a glazed one: its temperature without flow

@@ -13,25 +13,40 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The header of a weather file: two bytes, then the station name padded with NULs.
-std::string Header(const std::string& name) {
-    std::string header = "\x01\x02" + name;
-    header.resize(126, '\0');
-    return header;
+// A whole ZEFIR year whose header holds the raw bytes `name` (padded with NULs) as its station
+// name.
+void WriteCity(const fs::path& path, const std::string& name) {
+    synthetic::WeatherYear year;
+    year.latitude = 45.5;
+    year.longitude = 73.75;
+    ASSERT_TRUE(synthetic::WriteZefirFile(path, year));
+    std::string bytes = test::ReadFile(path);
+    std::string field = name;
+    field.resize(100, '\0');
+    bytes.replace(2, field.size(), field);
+    test::WriteFile(path, bytes);
 }
 
-TEST(CityList, EveryReadableZefirFileByNameWithItsStationName) {
+TEST(CityList, EveryWholeZefirFileByNameWithItsStationNameAndPosition) {
     test::ScopedTempDir folder;
-    test::WriteFile(folder.path() / "b.zfw", Header("Montr\xe9"
-                                                    "al, Qu\xe9"
-                                                    "bec"));  // Windows-1252
-    test::WriteFile(folder.path() / "a.ZFW", Header("Nice"));
-    test::WriteFile(folder.path() / "c.Zfw", Header("Zürich   "));  // UTF-8, blanks cut
-    test::WriteFile(folder.path() / "d.zfw", "ab\r\n");             // empty name, still listed
-    test::WriteFile(folder.path() / "e.zfw", "xy" + std::string(120, 'L') + "\n");
-    test::WriteFile(folder.path() / "f.zfw", Header("\x1b]0;Qu\x07\x08\x1b"
-                                                    "ebec\tNord \x07"));
-    test::WriteFile(folder.path() / "notes.txt", Header("Not weather"));
+    WriteCity(folder.path() / "b.zfw",
+              "Montr\xe9"
+              "al, Qu\xe9"
+              "bec");  // Windows-1252
+    WriteCity(folder.path() / "a.ZFW", "Nice");
+    WriteCity(folder.path() / "c.Zfw", "Zürich   ");  // UTF-8, blanks cut
+    WriteCity(folder.path() / "d.zfw", "");           // empty name, still listed
+    WriteCity(folder.path() / "e.zfw", std::string(99, 'L'));
+    WriteCity(folder.path() / "f.zfw",
+              "\x1b]0;Qu\x07\x08\x1b"
+              "ebec\tNord \x07");
+    WriteCity(folder.path() / "notes.txt", "Not weather");
+    // No whole ZEFIR year: a text file, a file cut short, one with a longer tail.
+    test::WriteFile(folder.path() / "text.zfw", "lo,TAmb,RelHum,VWind\n1,2,3,4\n");
+    WriteCity(folder.path() / "short.zfw", "Short");
+    fs::resize_file(folder.path() / "short.zfw", fs::file_size(folder.path() / "a.ZFW") - 1);
+    WriteCity(folder.path() / "long.zfw", "Long");
+    fs::resize_file(folder.path() / "long.zfw", fs::file_size(folder.path() / "a.ZFW") + 194);
     fs::create_symlink(folder.path() / "gone", folder.path() / "g.zfw");  // cannot be opened
     fs::create_directory(folder.path() / "h.zfw");
 
@@ -42,6 +57,10 @@ TEST(CityList, EveryReadableZefirFileByNameWithItsStationName) {
               (std::vector<std::string>{"a.ZFW", "b.zfw", "c.Zfw", "d.zfw", "e.zfw", "f.zfw"}));
     EXPECT_EQ(g_CityNames, (std::vector<std::string>{"Nice", "Montréal, Québec", "Zürich", "",
                                                      std::string(98, 'L'), "]0;Quebec\tNord"}));
+    const std::vector<WeatherCity> cities = ListWeatherCities(folder.path().string());
+    ASSERT_FALSE(cities.empty());
+    EXPECT_DOUBLE_EQ(cities[0].latitude, 45.5);
+    EXPECT_DOUBLE_EQ(cities[0].longitude, 73.75);
     EXPECT_EQ(ReadCityName((folder.path() / "g.zfw").string()), std::nullopt);
 }
 

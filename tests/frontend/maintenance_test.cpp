@@ -242,6 +242,28 @@ TEST_F(DatabaseTest, MissingDatabaseIsCreatedFromTheReferenceWhenTheAnswerIsYes)
     EXPECT_TRUE(messages.shown.empty());
 }
 
+// A database created while French is in force names its built-in rows in French, so that its
+// reports and lists read in French; in English they stay as they were.
+TEST_F(DatabaseTest, ANewDatabaseNamesItsBuiltInRowsInTheLanguageInForce) {
+    struct Case {
+        Language language;
+        const char* heater;
+        const char* noBlanket;
+    };
+    for (const Case& c : {Case{Language::English, "Heat pump, 14 kW", "None"},
+                          Case{Language::French, "Pompe à chaleur, 14 kW", "Aucune"}}) {
+        g_nLanguage = c.language;
+        g_strDatabasePath = (folder.path() / (c.heater + std::string(".mdb"))).string();
+        ASSERT_TRUE(OpenDatabase(false));
+        CHeatersSet heater;
+        ASSERT_TRUE(SelectById(heater, "HeaterId", 5));
+        EXPECT_EQ(heater.m_Name, c.heater);
+        CBlanketsSet blanket;
+        ASSERT_TRUE(SelectById(blanket, "BlanketId", kNoObjectId));
+        EXPECT_EQ(blanket.m_Name, c.noBlanket);
+    }
+}
+
 TEST_F(DatabaseTest, AFailedCopyOfTheReferenceIsReportedAndNeverOverwrites) {
     g_strProgramFolder = folder.path().string();  // no reference database here
     const std::string target = (folder.path() / "new.mdb").string();

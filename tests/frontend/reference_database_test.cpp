@@ -3,9 +3,11 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "collector_kind.h"
 #include "frontend_test_support.h"
+#include "object_type.h"
 #include "record_sets.h"
 #include "schema.h"
 
@@ -118,6 +120,37 @@ TEST_F(ReferenceDatabaseTest, BuiltInObjectsFollowTheConventionsAndLieInTheirRan
             EXPECT_TRUE(p >= 0 && p <= 1);
         EXPECT_LE(blankets.m_SWAbsorptivity + blankets.m_SWTransmissivity, 1);
         EXPECT_TRUE(blankets.m_Insulation >= 0.001 && blankets.m_Insulation <= 1000);
+    }
+}
+
+// The French reference database holds the same built-in rows with every value but the name.
+TEST_F(ReferenceDatabaseTest, TheFrenchReferenceDiffersInItsNamesOnly) {
+    SQLite::Database database(g_strDatabasePath);
+    SQLite::Statement attach(database, "ATTACH DATABASE ? AS french");
+    attach.bind(1, (fs::path(TIDEWARM_BIN_DIR) / "TidewarmFra.ref.mdb").string());
+    attach.exec();
+    for (const ObjectType type : kObjectTypes) {
+        const std::string table = Bracketed(ObjectTable(type));
+        SCOPED_TRACE(table);
+        std::string values;  // every column but the name
+        SQLite::Statement columns(database, "SELECT name FROM pragma_table_info(?)");
+        columns.bind(1, std::string(ObjectTable(type)));
+        while (columns.executeStep())
+            if (columns.getColumn(0).getString() != "Name")
+                values += (values.empty() ? "" : ", ") + columns.getColumn(0).getString();
+        const auto count = [&](const std::string& sql) {
+            SQLite::Statement statement(database, sql);
+            statement.executeStep();
+            return statement.getColumn(0).getInt();
+        };
+        for (const auto& [from, to] : {std::pair{"main", "french"}, std::pair{"french", "main"}})
+            EXPECT_EQ(count("SELECT count(*) FROM (SELECT " + values + " FROM " + from + "." +
+                            table + " EXCEPT SELECT " + values + " FROM " + to + "." + table + ")"),
+                      0);
+        const std::string id = Bracketed(ObjectIdColumn(type));
+        EXPECT_EQ(count("SELECT count(*) FROM main." + table + " AS english JOIN french." + table +
+                        " AS french USING (" + id + ") WHERE english.Name = french.Name"),
+                  0);
     }
 }
 

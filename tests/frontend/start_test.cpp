@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <string>
@@ -40,7 +41,12 @@ TEST(FrontEndStart, PreparesTheFoldersCreatesTheDatabaseAndWritesTheConfiguratio
     EXPECT_EQ(messages.asked, std::vector<std::string>{"Fichier " + data +
                                                        "/Tidewarm.mdb introuvable. Le créer ?"});
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_TRUE(g_CityNames.empty());
+    // The new weather folder received the cities delivered with the program.
+    EXPECT_NE(std::find(g_CityNames.begin(), g_CityNames.end(), "Miami Intl Ap FL USA"),
+              g_CityNames.end());
+    EXPECT_EQ(static_cast<std::ptrdiff_t>(g_CityNames.size()),
+              std::distance(fs::directory_iterator(TIDEWARM_BIN_DIR "/Climate"),
+                            fs::directory_iterator()));
     ASSERT_TRUE(EndFrontEnd(data));
     EXPECT_EQ(test::ReadFile(data + "/Tidewarm.cfg"),
               "TIDEWARM 3.0\n0\n" + data + "/Tidewarm.mdb\n" + data + "/Climate\n0\nFra\n");

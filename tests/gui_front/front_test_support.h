@@ -2,12 +2,17 @@
 // windows found on the screen, a web view's page loaded.
 #pragma once
 
+#include <wx/webview.h>
+
 #include <functional>
 #include <string>
 
 #include "front_wx_headers.h"
 #include "frontend_globals.h"
 #include "gui_test_support.h"
+#include "object_type.h"
+#include "record_sets.h"
+#include "recordset.h"
 #include "runs_list.h"
 #include "welcome_window.h"
 
@@ -99,6 +104,16 @@ inline WelcomeWindow* ChooseLastRun() {
     auto* welcome = FindTopLevel<WelcomeWindow>();
     if (welcome == nullptr) ADD_FAILURE() << "no welcome window";
     return welcome;
+}
+
+// The name of the built-in object `id` in the database in use: in the language it was created in.
+inline wxString BuiltInName(ObjectType type, int id) {
+    SQLite::Database database = ConnectDatabase();
+    SQLite::Statement name(database, "SELECT [Name] FROM " + Bracketed(ObjectTable(type)) +
+                                         " WHERE " + Bracketed(ObjectIdColumn(type)) + " = ?");
+    name.bind(1, id);
+    if (!name.executeStep()) ADD_FAILURE() << "no built-in row " << id;
+    return wxString::FromUTF8(name.getColumn(0).getString());
 }
 
 }  // namespace gui_test

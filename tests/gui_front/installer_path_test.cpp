@@ -109,9 +109,10 @@ void FillForm(InputFormDialog& form) {
     EXPECT_EQ(form.City().GetStringSelection(), gui_test::kCity);
     form.SelectPoolType(PoolType::ResidentialInGround);
     form.Comments().SetValue(kComments);
-    Choose(form.List(ObjectType::Collector), "Unglazed pool collector, polymer, 3.7 m2");
-    Choose(form.List(ObjectType::Heater), "Heat pump, 14 kW");
-    Choose(form.List(ObjectType::Blanket), "Clear bubble cover");
+    // The built-in unglazed collector of 3.7 m2, heat pump of 14 kW and clear bubble cover.
+    Choose(form.List(ObjectType::Collector), gui_test::BuiltInName(ObjectType::Collector, 4));
+    Choose(form.List(ObjectType::Heater), gui_test::BuiltInName(ObjectType::Heater, 5));
+    Choose(form.List(ObjectType::Blanket), gui_test::BuiltInName(ObjectType::Blanket, 2));
     form.Field(InputField::PoolArea).SetValue("40");
     form.Field(InputField::NumberOfColl).SetValue("4");
     form.Field(InputField::AreaPerColl).SetValue("0.05");

@@ -10,6 +10,7 @@
 #include <poppler.h>
 #include <wx/uiaction.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 
@@ -221,6 +222,74 @@ TEST(ReportWindowTest, ChartsAtTheirDrawnSizeAndPrintedOnTwoPagesOfA4AndLetter) 
         }
     storeUnits(storedSI);
     std::filesystem::remove(pdf);
+}
+
+// Every label of the report's tables on one line: the text of each first cell stands on one
+// line box, whatever the height of its row.
+constexpr char kLabelsOnOneLine[] =
+    "Array.from(document.querySelectorAll('table.facts td:first-child')).every(cell => {"
+    "  const text = document.createRange(); text.selectNodeContents(cell);"
+    "  return new Set(Array.from(text.getClientRects(), box => Math.round(box.bottom))).size == 1;"
+    "})";
+// No value runs past its cell, nor a table past its box (but for a fraction of a pixel).
+constexpr char kValuesWrapInTheirColumn[] =
+    "Array.from(document.querySelectorAll('table.facts td.value')).every(cell =>"
+    "  cell.scrollWidth <= cell.clientWidth) &&"
+    "Array.from(document.querySelectorAll('table.facts')).every(table =>"
+    "  table.getBoundingClientRect().right < table.parentElement.getBoundingClientRect().right + "
+    "1)";
+
+// A weather station's full name wraps within its own column on screen, in both languages: the
+// labels keep their line and no value is cut. With TIDEWARM_SCREENSHOTS the window, its print
+// preview and its pages as printed are kept.
+TEST(ReportWindowTest, LabelsKeepTheirLineBesideALongCityName) {
+    const std::vector<RunListRow> runs = ReadRunsList();
+    ASSERT_FALSE(runs.empty());
+    const int runId = runs.back().runId;
+    SQLite::Database database = ConnectDatabase();
+    auto storeCity = [&](const std::string& city) {
+        SQLite::Statement update(database, "UPDATE [Runs] SET [City] = ? WHERE [RunId] = ?");
+        update.bind(1, city);
+        update.bind(2, runId);
+        update.exec();
+    };
+    const std::string storedCity =
+        database.execAndGet("SELECT [City] FROM [Runs] WHERE [RunId] = " + std::to_string(runId))
+            .getString();
+    storeCity("GREENSBORO PIEDMONT TRIAD INT, NC");
+    const char* pictures = std::getenv("TIDEWARM_SCREENSHOTS");
+    for (const Language language : {Language::English, Language::French}) {
+        const std::string name =
+            std::string("report-long-city") + (language == Language::French ? "-fr" : "-en");
+        std::string path;
+        ASSERT_TRUE(
+            BuildRunReport(database, runId, DataFolder(), g_strProgramFolder, language, &path));
+        wxString labels, values;
+        RunWhen([] { return PageShown(OpenReportWindow()); },
+                [&] {
+                    ReportWindow* report = OpenReportWindow();
+                    if (report == nullptr) return;
+                    report->View().RunScript(kLabelsOnOneLine, &labels);
+                    report->View().RunScript(kValuesWrapInTheirColumn, &values);
+                    if (pictures != nullptr) {
+                        gui_test::Screenshot(name);
+                        EXPECT_FALSE(PrintPageToPdf(report->View(),
+                                                    std::string(pictures) + "/" + name + ".pdf"));
+                        RunWhen([] { return gui_test::FindTopLevel<wxPreviewFrame>() != nullptr; },
+                                [&] {
+                                    gui_test::Screenshot(name + "-preview");
+                                    if (auto* preview = gui_test::FindTopLevel<wxPreviewFrame>())
+                                        preview->Close();
+                                });
+                        gui_test::SendCommand(*report, wxID_PREVIEW);
+                    }
+                    report->Close();
+                });
+        ShowReportWindow(gui_test::FindTopLevel<WelcomeWindow>(), path);
+        EXPECT_EQ(labels, "true") << name;
+        EXPECT_EQ(values, "true") << name;
+    }
+    storeCity(storedCity);
 }
 
 }  // namespace

@@ -31,8 +31,10 @@ TEST(SystemPictureWindowTest, PictureFollowsTheLists) {
     ASSERT_NE(welcome, nullptr);
     auto* form = new InputFormDialog(welcome);
     ASSERT_TRUE(form->Loaded());
-    const int heatPump = PositionOf(*form, ObjectType::Heater, "Heat pump, 14 kW");
-    const int gas = PositionOf(*form, ObjectType::Heater, "Gas heater, 29 kW (100 000 Btu/h)");
+    const int heatPump =
+        PositionOf(*form, ObjectType::Heater, gui_test::BuiltInName(ObjectType::Heater, 5));
+    const int gas =
+        PositionOf(*form, ObjectType::Heater, gui_test::BuiltInName(ObjectType::Heater, 2));
     ASSERT_GT(heatPump, 0);
     ASSERT_GT(gas, 0);
     struct Case {

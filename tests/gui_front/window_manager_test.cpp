@@ -3,23 +3,31 @@
 // and with Alt+F4 and leaves the form open, its print preview with Alt+F4; a failed run's
 // message, and the options' question whether to create a new database, are shown with no wait
 // window over them and answered with a key; Enter goes through the wizard to its Finish, which
-// stores the installer typed in its third step. Runs after the installer's path, whose run and
-// client it uses.
+// stores the installer typed in its third step; an EPW file imported through Maintenance >
+// Cities and its file chooser is a city of the input form at once, simulated, then removed.
+// Runs after the installer's path, whose run and client it uses.
 #include <gtest/gtest.h>
 #include <wx/print.h>
 #include <wx/process.h>
 
+#include <algorithm>
 #include <filesystem>
 
+#include "city_list.h"
+#include "city_manager.h"
 #include "economics_dialog.h"
 #include "folders.h"
 #include "front_test_support.h"
 #include "frontend_globals.h"
+#include "frontend_strings.h"
 #include "input_form.h"
+#include "maintenance_window.h"
 #include "object_dialogs.h"
 #include "options_dialog.h"
 #include "recordset.h"
 #include "report_window.h"
+#include "sizing_window.h"
+#include "test_support.h"
 #include "welcome_window.h"
 #include "wizard_windows.h"
 #include "wx_text.h"
@@ -99,11 +107,12 @@ bool PageShown() {
 
 // The close button of `window`'s title bar: openbox's default theme puts it last at the right
 // end, a square as high as the title bar.
-void ClickCloseButton(const wxFrame& window) {
+void ClickCloseButton(const wxTopLevelWindow& window) {
     const wxRect outer = window.GetScreenRect();
-    const int clientTop = window.GetMenuBar() != nullptr
-                              ? window.GetMenuBar()->GetScreenRect().GetTop()
-                              : window.GetScreenPosition().y;
+    const auto* frame = dynamic_cast<const wxFrame*>(&window);
+    const int clientTop = frame != nullptr && frame->GetMenuBar() != nullptr
+                              ? frame->GetMenuBar()->GetScreenRect().GetTop()
+                              : window.ClientToScreen(wxPoint(0, 0)).y;
     const int title = clientTop - outer.GetTop();
     RealInput("mousemove --sync " + std::to_string(outer.GetRight() - title / 2) + " " +
               std::to_string(outer.GetTop() + title / 2) + " click 1");
@@ -295,6 +304,285 @@ TEST_F(UnderWindowManager, EnterGoesThroughTheWizardAndFinishStoresTheTypedInsta
     for (int id : active)
         database.exec("UPDATE [Installers] SET [Active] = 1 WHERE [InstallerId] = " +
                       std::to_string(id));
+}
+
+// The weather folder's city of the station `station`; empty when there is none.
+std::string CityFileOf(const std::string& station) {
+    for (const WeatherCity& city : ListWeatherCities(g_strClimateFolder))
+        if (city.cityName == station) return city.fileName;
+    return {};
+}
+
+// Whether the innermost modal window of type T is shown and active (keys go to it).
+template <class T>
+bool Active(const ModalWatch& watch) {
+    T* window = watch.Open<T>(500);
+    return window != nullptr && window->IsActive();
+}
+
+// Maintenance > Cities as a user works it, with `act` run once the city list manager is active;
+// the list manager is then closed with Escape and the maintenance window from its title bar.
+void InCityManager(const ModalWatch& watch, const std::function<void(CCityMngrDlg&)>& act,
+                   const std::function<bool()>& acted) {
+    InputScript script;
+    script
+        .Then(
+            [&] { return Active<CMaintainDlg>(watch); },
+            [&] {
+                gui_test::Screenshot("maintenance" + LanguageSuffix());
+                gui_test::ClickOn(*watch.Open<CMaintainDlg>()->FindWindow(CMaintainDlg::kIdCities));
+            })
+        .Then([&] { return Active<CCityMngrDlg>(watch); },
+              [&] { act(*watch.Open<CCityMngrDlg>()); })
+        .Then([&] { return acted() && Active<CCityMngrDlg>(watch); },
+              [] { RealInput("key Escape"); })
+        .Then([&] { return Active<CMaintainDlg>(watch); },
+              [&] { ClickCloseButton(*watch.Open<CMaintainDlg>()); });
+    auto* welcome = gui_test::FindTopLevel<WelcomeWindow>();
+    ASSERT_NE(welcome, nullptr);
+    // Every step ran: the maintenance window ended from its title bar.
+    EXPECT_TRUE(script.RunWith([&] {
+        wxCommandEvent click(wxEVT_BUTTON, WelcomeWindow::ID_MAINTAIN);
+        welcome->ProcessWindowEvent(click);
+    }));
+}
+
+// The selected row's file name in the city list manager; empty when none is selected.
+std::string SelectedCityFile(CCityMngrDlg& manager) {
+    const long item = manager.List().GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
+    return item < 0 ? std::string() : FromWx(manager.List().GetItemText(item, 3));
+}
+
+// The city list manager closes with Escape, the maintenance window from its title bar.
+TEST_F(UnderWindowManager, ImportedCityIsChosenInTheFormAndRemovedAgain) {
+    constexpr char kStation[] = "Miami Intl Ap FL USA";
+    constexpr char kEpw[] = "USA_FL_Miami.Intl.AP.722020_TMY3.epw";
+    test::ScopedTempDir downloads;
+    const std::filesystem::path source = downloads.path() / kEpw;
+    std::filesystem::copy_file(std::filesystem::path(TIDEWARM_RESOURCES_DIR) / "weather" / kEpw,
+                               source);
+    // A city of that station shipped with the program goes, so that the import writes it anew.
+    if (const std::string shipped = CityFileOf(kStation); !shipped.empty())
+        std::filesystem::remove(std::filesystem::path(g_strClimateFolder) / shipped);
+    LoadCityList();
+
+    std::string imported;
+    InCityManager(
+        watch_,
+        [&](CCityMngrDlg& manager) {
+            gui_test::Screenshot("cities" + LanguageSuffix());
+            gui_test::ClickOn(*manager.FindWindow(CCityMngrDlg::kIdImport));
+            gui_test::RunWhen(
+                [&] { return watch_.Open<wxFileDialog>(800) != nullptr; },
+                [&] {
+                    gui_test::Screenshot("cities-import" + LanguageSuffix());
+                    // The location box of GTK's file chooser takes a typed path.
+                    RealInput("key ctrl+l sleep 0.3 type --delay 10 '" + source.string() + "'");
+                    RealInput("sleep 0.3 key Return");
+                });
+        },
+        [&] {
+            auto* manager = watch_.Open<CCityMngrDlg>(0);
+            if (manager == nullptr || watch_.Open<wxFileDialog>(0) != nullptr) return false;
+            imported = SelectedCityFile(*manager);
+            if (imported.empty()) return false;
+            gui_test::Screenshot("cities-imported" + LanguageSuffix());
+            return true;
+        });
+    ASSERT_EQ(imported, CityFileOf(kStation));
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(g_strClimateFolder) / imported));
+
+    // The form opened next offers the city: chosen in its list with the keys of its menu, then
+    // simulated (the economics open after the run, with no message before them).
+    InputFormDialog* form = nullptr;
+    std::string chosen;
+    int runId = 0;
+    int messagesBeforeRun = 0;
+    bool economicsShown = false;
+    InputScript script;
+    script.Then([&] { return FormReady(); }, [&] { gui_test::ClickOn(form->City()); })
+        .Then([] { return true; },
+              [&] {
+                  const int from = form->City().GetSelection();
+                  const int to = form->City().FindString(kStation, true);
+                  std::string keys = "sleep 0.5";
+                  for (int step = from; step != to; step += to > from ? 1 : -1)
+                      keys += to > from ? " key Down" : " key Up";
+                  RealInput(keys + " sleep 0.2 key Return");
+              })
+        .Then([&] { return FromWx(form->City().GetStringSelection()) == kStation; },
+              [&] {
+                  chosen = kStation;
+                  gui_test::Screenshot("form-imported-city" + LanguageSuffix());
+                  messagesBeforeRun = watch_.Opened<wxMessageDialog>();
+                  gui_test::ClickOn(*form->FindWindow(InputFormDialog::ID_RUN));
+              })
+        .Then([&] { return watch_.Open<EconomicsDialog>() != nullptr; },
+              [&] {
+                  economicsShown = watch_.Opened<wxMessageDialog>() == messagesBeforeRun;
+                  runId = form->Data().runNumber;
+                  watch_.Open<EconomicsDialog>()->EndModal(wxID_CANCEL);
+              })
+        .Then([&] { return watch_.Open<EconomicsDialog>(0) == nullptr; },
+              [&] { form->EndModal(wxID_CANCEL); });
+    ShowFormWith(script, form);
+    EXPECT_EQ(chosen, kStation);
+    EXPECT_TRUE(economicsShown);
+    SQLite::Database database = ConnectDatabase();
+    SQLite::Statement results(database, "SELECT COUNT(*) FROM [Results] WHERE [RunId] = ?");
+    results.bind(1, runId);
+    ASSERT_TRUE(results.executeStep());
+    EXPECT_GT(results.getColumn(0).getInt(), 0);
+
+    // Remove, answered Yes: the file goes, and the city leaves the list and the form's list.
+    std::string question;
+    InCityManager(
+        watch_,
+        [&](CCityMngrDlg& manager) {
+            const long row = manager.List().FindItem(-1, wxString::FromUTF8(kStation));
+            ASSERT_GE(row, 0);
+            wxRect rect;
+            manager.List().GetItemRect(row, rect);
+            const wxPoint at = manager.List().ClientToScreen(rect.GetPosition()) +
+                               wxPoint(rect.GetWidth() / 4, rect.GetHeight() / 2);
+            RealInput("mousemove --sync " + std::to_string(at.x) + " " + std::to_string(at.y) +
+                      " click 1");
+            gui_test::ClickOn(*manager.FindWindow(CCityMngrDlg::kIdRemove));
+            gui_test::RunWhen([&] { return watch_.Open<wxMessageDialog>(500) != nullptr; },
+                              [&] {
+                                  question = FromWx(watch_.Open<wxMessageDialog>()->GetMessage());
+                                  gui_test::Screenshot("cities-remove" + LanguageSuffix());
+                                  RealInput("key Return");
+                              });
+        },
+        [&] { return !question.empty() && watch_.Open<wxMessageDialog>(0) == nullptr; });
+    EXPECT_NE(question.find(imported), std::string::npos) << question;
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(g_strClimateFolder) / imported));
+    EXPECT_EQ(std::find(g_CityNames.begin(), g_CityNames.end(), kStation), g_CityNames.end());
+    // The run keeps the name of the removed city; it goes back to the sample city for the tests
+    // that follow.
+    SQLite::Statement named(database, "SELECT [City] FROM [Runs] WHERE [RunId] = ?");
+    named.bind(1, runId);
+    ASSERT_TRUE(named.executeStep());
+    EXPECT_EQ(named.getColumn(0).getString(), kStation);
+    SQLite::Statement city(database, "UPDATE [Runs] SET [City] = ? WHERE [RunId] = ?");
+    city.bind(1, gui_test::kCity);
+    city.bind(2, runId);
+    EXPECT_EQ(city.exec(), 1);
+// The sizing study from the form, as a user runs it: stopped half-way (nothing changes) and
+// closed with Escape; run whole and closed with Alt+F4; run whole in IP units, its table saved as
+// CSV through the file chooser and a size used, which the form shows unsaved.
+TEST_F(UnderWindowManager, SizingStudyStoppedFinishedSavedAndUsed) {
+    const std::string csv = (std::filesystem::temp_directory_path() / "sizing-test.csv").string();
+    std::filesystem::remove(csv);
+    auto databaseBytes = [] { return test::ReadFile(g_strDatabasePath); };
+    const std::string before = databaseBytes();
+    // A simulator slow enough to be stopped half-way for the first study.
+    const std::string program = g_strProgramFolder;
+    const std::filesystem::path slow = std::filesystem::temp_directory_path() / "slow-simulator";
+    std::filesystem::create_directories(slow);
+    test::WriteFile(slow / "TidewarmPro",
+                    "#!/bin/sh\nsleep 0.4\nexec '" + program + "/TidewarmPro' \"$@\"\n");
+    std::filesystem::permissions(slow / "TidewarmPro", std::filesystem::perms::owner_all);
+    g_strProgramFolder = slow.string();
+    InputFormDialog* form = nullptr;
+    std::string collectorsBefore, collectorsAfter, flowAfter, databaseAfterStop;
+    std::size_t stoppedSizes = 1, finishedSizes = 0;
+    double chosenPerBank = 0;
+    auto sizing = [this] { return watch_.Open<SizingWindow>(); };
+    auto clickSizing = [&] { gui_test::ClickOn(*form->FindWindow(InputFormDialog::ID_SIZING)); };
+    auto finished = [&] { return sizing() != nullptr && !sizing()->Sizes().empty(); };
+    auto closed = [&] { return watch_.Open<SizingWindow>(0) == nullptr; };
+    InputScript script;
+    script
+        .Then([&] { return FormReady(); },
+              [&] {
+                  collectorsBefore = FromWx(form->Field(InputField::NumberOfColl).GetValue());
+                  clickSizing();
+              })
+        .Then(
+            [&] {
+                static int calls = 0;
+                if (++calls % 10 == 0) {
+                    gui_test::Screenshot("dbg" + std::to_string(calls));
+                    fprintf(stderr, "DBG %d %d %d\n", sizing() != nullptr,
+                            sizing() != nullptr && sizing()->Running(),
+                            sizing() != nullptr ? int(sizing()->SimulatedCount()) : -1);
+                }
+                return sizing() != nullptr && sizing()->Running() &&
+                       sizing()->SimulatedCount() >= 2;
+            },
+            [&] {
+                gui_test::Screenshot("sizing-running" + LanguageSuffix());
+                gui_test::ClickOn(*sizing()->FindWindow(SizingWindow::ID_STOP));
+            })
+        .Then([&] { return !sizing()->Running(); },
+              [&] {
+                  stoppedSizes = sizing()->Sizes().size() + sizing()->Table().GetItemCount();
+                  databaseAfterStop = databaseBytes();
+                  g_strProgramFolder = program;
+                  RealInput("key Escape");
+              })
+        .Then(closed, clickSizing)
+        .Then(finished,
+              [&] {
+                  gui_test::Screenshot("sizing-si" + LanguageSuffix());
+                  RealInput("key alt+F4");
+              })
+        .Then(closed,
+              [&] {
+                  gui_test::ClickOn(form->UnitsIP());
+                  clickSizing();
+              })
+        .Then(finished,
+              [&] {
+                  finishedSizes = sizing()->Sizes().size();
+                  gui_test::Screenshot("sizing-ip" + LanguageSuffix());
+                  gui_test::ClickOn(*sizing()->FindWindow(SizingWindow::ID_SAVE_CSV));
+              })
+        .Then([&] { return watch_.Open<wxFileDialog>(800) != nullptr; },
+              [&] {
+                  RealInput("key ctrl+a");
+                  RealInput("type --delay 20 '" + csv + "'");
+                  RealInput("key Return");
+              })
+        .Then(
+            [&] { return watch_.Open<wxFileDialog>(0) == nullptr && std::filesystem::exists(csv); },
+            [&] {
+                // The second size of the table (one collector per bank) chosen.
+                gui_test::ClickOn(sizing()->Table());
+                RealInput("key Home key Down");
+            })
+        .Then(
+            [&] {
+                return sizing()->Table().GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED) ==
+                       1;
+            },
+            [&] { gui_test::ClickOn(*sizing()->FindWindow(SizingWindow::ID_USE_SIZE)); })
+        .Then(closed, [&] {
+            collectorsAfter = FromWx(form->Field(InputField::NumberOfColl).GetValue());
+            flowAfter = FromWx(form->Field(InputField::TotalFlow).GetValue());
+            chosenPerBank = form->Data().numberOfColl;
+            form->EndModal(wxID_CANCEL);
+        });
+    ShowFormWith(script, form);
+    g_strProgramFolder = program;
+    std::filesystem::remove_all(slow);
+    EXPECT_EQ(stoppedSizes, 0u);
+    EXPECT_TRUE(databaseAfterStop == before);
+    EXPECT_GE(finishedSizes, 9u);
+    EXPECT_EQ(collectorsAfter, "1");
+    EXPECT_EQ(chosenPerBank, 1);
+    EXPECT_NE(collectorsAfter, collectorsBefore);
+    EXPECT_FALSE(flowAfter.empty());
+    const std::string table = test::ReadFile(csv);
+    EXPECT_EQ(static_cast<std::size_t>(std::count(table.begin(), table.end(), '\n')),
+              finishedSizes + 1);
+    EXPECT_NE(table.find("(" + LoadResString(kStrUnitSquareFeet) + ")"), std::string::npos)
+        << table;
+    // The form was cancelled: the run is stored as before.
+    EXPECT_TRUE(databaseBytes() == before);
+    std::filesystem::remove(csv);
 }
 
 }  // namespace

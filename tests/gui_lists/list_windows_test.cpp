@@ -6,6 +6,7 @@
 #include <set>
 #include <string_view>
 
+#include "city_manager.h"
 #include "frontend_globals.h"
 #include "help_book_text.h"
 #include "help_pages.h"
@@ -68,6 +69,16 @@ class ExpectListManager : public wxExpectModalBase<CObjMngrDlg, ExpectListManage
 
   private:
     ObjectType type_;
+};
+
+// The city list manager, expected to open modally; its Help opens its page, then it is closed.
+class ExpectCityManager : public wxExpectModalBase<CCityMngrDlg, ExpectCityManager> {
+  protected:
+    int OnInvoked(CCityMngrDlg* manager) const override {
+        Click(*manager, wxID_HELP);
+        EXPECT_EQ(OpenedHelpPage(), "Tidewarm_cities.html");
+        return wxID_CANCEL;
+    }
 };
 
 // Every type through its list manager in IP units: built-in rows are not listed; a row added
@@ -252,14 +263,16 @@ TEST(HelpBooks, AccentsReadAsWritten) {
     gui_test::ExpectHelpBookReadsWhole(std::string(TIDEWARM_BIN_DIR) + "/TidewarmFra.hhp", true);
 }
 
-// The maintenance window: each list button opens its manager, Runs calls the runs manager's
-// opener once it is set, Help and F1 open its page, and every page opens.
+// The maintenance window: each list button opens its manager, Cities the city list manager, Runs
+// calls the runs manager's opener once it is set, Help and F1 open its page, and every page
+// opens.
 TEST_F(ListManagerTest, MaintenanceWindowAndHelpPages) {
     CMaintainDlg window(nullptr);
     window.Show();
     for (ObjectType type : kObjectTypes) {
         wxTEST_DIALOG(Click(window, CMaintainDlg::ListButtonId(type)), ExpectListManager(type));
     }
+    wxTEST_DIALOG(Click(window, CMaintainDlg::kIdCities), ExpectCityManager());
     Click(window, CMaintainDlg::kIdRuns);  // nothing set: nothing opens
     int opened = 0;
     g_OpenRunsManager = [&](wxWindow* parent) {

@@ -106,6 +106,23 @@ TEST_F(SetUpDataFolderTest, CreatesTheFoldersCopiesTheMessageFileAndEntersIt) {
     EXPECT_FALSE(fs::exists(data / "scl.err.part"));
 }
 
+// The cities delivered with the programs go into a new weather folder only: an existing one,
+// whose cities the user may have removed or replaced, is left as it is.
+TEST_F(SetUpDataFolderTest, ANewWeatherFolderReceivesTheDeliveredCities) {
+    fs::create_directories(program / "Climate");
+    test::WriteFile(program / "Climate" / "Miami.zfw", "delivered Miami");
+    test::WriteFile(program / "Climate" / "Phoenix.zfw", "delivered Phoenix");
+    ASSERT_EQ(SetUpDataFolder(data.string(), program.string()), std::nullopt);
+    EXPECT_EQ(test::ReadFile(data / "Climate" / "Miami.zfw"), "delivered Miami");
+    EXPECT_EQ(test::ReadFile(data / "Climate" / "Phoenix.zfw"), "delivered Phoenix");
+
+    fs::remove(data / "Climate" / "Phoenix.zfw");
+    test::WriteFile(data / "Climate" / "Miami.zfw", "the user's Miami");
+    ASSERT_EQ(SetUpDataFolder(data.string(), program.string()), std::nullopt);
+    EXPECT_EQ(test::ReadFile(data / "Climate" / "Miami.zfw"), "the user's Miami");
+    EXPECT_FALSE(fs::exists(data / "Climate" / "Phoenix.zfw"));
+}
+
 // The delivered message file is a new file of the user's: it follows the umask, whatever the
 // program folder's copy allows.
 TEST_F(SetUpDataFolderTest, TheCopiedMessageFileFollowsTheUmask) {

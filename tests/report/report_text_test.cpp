@@ -21,7 +21,7 @@ TEST(ReportNames, MonthLettersShowTheMonthsOfAMask) {
 }
 
 TEST(ReportNames, SeasonDatesPutTheDayFirstInFrench) {
-    EXPECT_EQ(SeasonDate(6, 1, Language::French), "01 Juin");
+    EXPECT_EQ(SeasonDate(6, 1, Language::French), "01 juin");
     EXPECT_EQ(SeasonDate(6, 1, Language::English), "June 01");
     EXPECT_EQ(SeasonDate(9, 30, Language::English), "September 30");
     EXPECT_EQ(SeasonDate(13, 2, Language::English), " 02");

@@ -261,7 +261,7 @@ TEST_F(RunReportTest, ValuesFollowTheRunsUnitsAndTheChartsGetTheRows) {
     RunReportContent si, ip;
     ASSERT_TRUE(ReadRunReport(*database, runId, Language::French, si));
     ASSERT_TRUE(ReadRunReport(*database, AddRun(false), Language::English, ip));
-    EXPECT_EQ(si.values.words.at("Runs.OpensDate"), "01 Juin");
+    EXPECT_EQ(si.values.words.at("Runs.OpensDate"), "01 juin");
     EXPECT_EQ(ip.values.words.at("Runs.OpensDate"), "June 01");
     EXPECT_EQ(si.values.words.at("Runs.HeaterMonthlyUse"), "-----JJ-----");
     EXPECT_EQ(si.values.words.at("Units.C"), "°C");
@@ -282,6 +282,26 @@ TEST_F(RunReportTest, ValuesFollowTheRunsUnitsAndTheChartsGetTheRows) {
     EXPECT_EQ(si.charts.units, UnitSystem::SI);
     EXPECT_EQ(ip.charts.units, UnitSystem::IP);
     EXPECT_EQ(si.charts.language, Language::French);
+}
+
+// A payback that never comes reads as the economics dialog shows it, a real one as a number;
+// a heater's capacity prints in whole watts or Btu/h.
+TEST_F(RunReportTest, PaybackAndCapacityPrintAsTheDialogsShowThem) {
+    const int ipRunId = AddRun(false);
+    database->exec("UPDATE Runs SET HeaterId = 5");
+    database->exec("UPDATE Economics SET SimplePayback = 9999 WHERE RunId = " +
+                   std::to_string(runId));
+    database->exec("UPDATE Economics SET SimplePayback = 12.5 WHERE RunId = " +
+                   std::to_string(ipRunId));
+    RunReportContent english, french, ip;
+    ASSERT_TRUE(ReadRunReport(*database, runId, Language::English, english));
+    ASSERT_TRUE(ReadRunReport(*database, runId, Language::French, french));
+    ASSERT_TRUE(ReadRunReport(*database, ipRunId, Language::English, ip));
+    EXPECT_EQ(english.values.words.at("Economics.SimplePayback"), "N/A");
+    EXPECT_EQ(french.values.words.at("Economics.SimplePayback"), "N/D");
+    EXPECT_EQ(ip.values.words.at("Economics.SimplePayback"), "12.50   ");
+    EXPECT_EQ(english.values.words.at("Heaters.Capacity"), "   14000");
+    EXPECT_EQ(ip.values.words.at("Heaters.Capacity"), "   47802");
 }
 
 TEST_F(RunReportTest, CodesOutsideTheirTablesShowEmpty) {

@@ -130,7 +130,7 @@ TEST_F(LoadBatchInputTest, AppliesTheRunOverTheTemplateAndSavesTheProject) {
     ASSERT_TRUE(saved);
     std::ostringstream held, read;
     EXPECT_EQ(doc.WriteProject(held), 0);
-    saved->WriteProject(read);
+    EXPECT_EQ(saved->WriteProject(read), 0);
     EXPECT_EQ(held.str(), read.str());
 }
 

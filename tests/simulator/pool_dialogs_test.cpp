@@ -188,8 +188,8 @@ TEST_F(PoolUse, SummaryWithAndWithoutWeekendsAndSwimmableDays) {
     EXPECT_EQ(lines[23], "    Sunny day: 23 C");
     EXPECT_EQ(lines[24], "    Cloudy day: 26 C");
     const std::vector<std::string> fr = Lines(Summary(dialog, Language::French));
-    EXPECT_EQ(fr[2], "  Début de la saison: 15 Mai");
-    EXPECT_EQ(fr[3], "  Fin de la saison  : 30 Septembre");
+    EXPECT_EQ(fr[2], "  Début de la saison: 15 mai");
+    EXPECT_EQ(fr[3], "  Fin de la saison  : 30 septembre");
 }
 
 class Blanket : public DialogTest {};

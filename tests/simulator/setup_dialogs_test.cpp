@@ -130,8 +130,8 @@ TEST_F(SimulationPeriod, DaysOfYearShownAndPrinted) {
               "  Maximum number of iterations: 100\n"
               "\n");
     const std::vector<std::string> fr = Lines(Summary(dialog, Language::French));
-    EXPECT_EQ(fr[2], "  Premier jour de simulation:  1 Juin (jour de l'année 152)");
-    EXPECT_EQ(fr[3], "  Dernier jour de simulation: 30 Juin (jour de l'année 181)");
+    EXPECT_EQ(fr[2], "  Premier jour de simulation:  1 juin (jour de l'année 152)");
+    EXPECT_EQ(fr[3], "  Dernier jour de simulation: 30 juin (jour de l'année 181)");
 }
 
 class Configuration : public DialogTest {};

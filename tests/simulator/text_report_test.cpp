@@ -434,7 +434,7 @@ TEST_F(TextReport, FrenchMonthsAndTextsKeepTheColumnsAligned) {
     ExpectReport(expected, lines);
     const std::string text = test::ReadFile("pool.lis");
     EXPECT_NE(text.find("PARAMÈTRES DE SIMULATION\n"), std::string::npos);
-    EXPECT_NE(text.find("  Premier jour de simulation:  1 Novembre (jour de l'année 305)\n"),
+    EXPECT_NE(text.find("  Premier jour de simulation:  1 novembre (jour de l'année 305)\n"),
               std::string::npos);
     EXPECT_NE(text.find("IMPRESSIONS HORAIRES: ÉNERGIES\n"), std::string::npos);
 }

@@ -1,5 +1,7 @@
 #include "maintenance_window.h"
 
+#include "city_list_texts.h"
+#include "city_manager.h"
 #include "frontend_strings.h"
 #include "help_pages.h"
 #include "list_manager.h"
@@ -21,6 +23,7 @@ CMaintainDlg::CMaintainDlg(wxWindow* parent)
         lists->Add(new wxButton(this, ListButtonId(type), ResText(kLabels[Index(type)])), 0,
                    wxEXPAND);
     lists->Add(new wxButton(this, kIdRuns, ResText(kStrRunsButton)), 0, wxEXPAND);
+    lists->Add(new wxButton(this, kIdCities, ResText(kStrCitiesButton)), 0, wxEXPAND);
     top->Add(lists, 0, wxLEFT | wxRIGHT | wxEXPAND, 12);
 
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
@@ -37,6 +40,13 @@ CMaintainDlg::CMaintainDlg(wxWindow* parent)
             if (g_OpenRunsManager) g_OpenRunsManager(this);
         },
         kIdRuns);
+    Bind(
+        wxEVT_BUTTON,
+        [this](wxCommandEvent&) {
+            CCityMngrDlg cities(this);
+            cities.ShowModal();
+        },
+        kIdCities);
     BindHelp(*this, "maintenance");
 }
 

@@ -1,4 +1,5 @@
-// The maintenance window: one button a list manager, the runs manager, Done and Help.
+// The maintenance window: one button a list manager, the runs manager, the weather cities,
+// Done and Help.
 #pragma once
 
 #include <functional>
@@ -13,7 +14,11 @@ inline std::function<void(wxWindow* parent)> g_OpenRunsManager;
 class CMaintainDlg : public wxDialog {
   public:
     // The list buttons' ids are kIdFirstList + the object type's index.
-    enum : int { kIdFirstList = wxID_HIGHEST + 100, kIdRuns = kIdFirstList + 10 };
+    enum : int {
+        kIdFirstList = wxID_HIGHEST + 100,
+        kIdRuns = kIdFirstList + 10,
+        kIdCities = kIdFirstList + 11
+    };
     static int ListButtonId(ObjectType type) {
         return kIdFirstList + static_cast<int>(Index(type));
     }

@@ -20,7 +20,7 @@ ObjectDialog::ObjectDialog(wxWindow* parent, int caption, const std::string& hel
 }
 
 const UnitConversion& ObjectDialog::NoUnits() {
-    static constexpr UnitConversion kNone{1, 0, 0, 0, "%lg"};
+    static constexpr UnitConversion kNone{1, 0, 0, 0, {}};
     return kNone;
 }
 

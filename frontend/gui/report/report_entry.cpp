@@ -3,6 +3,8 @@
 // program is defined here once more, each calling the program's own function through the table
 // the entry is handed, so that the module asks nothing of the program file's symbols and the
 // report window runs on the program's one string table, message sink and help book.
+#include "build_identity.h"
+#include "build_identity_value.h"
 #include "help_pages.h"
 #include "report_copy.h"
 #include "report_module.h"
@@ -15,6 +17,11 @@ namespace {
 const ReportModuleServices* g_program = nullptr;
 
 }  // namespace
+
+// The build the module comes from, checked by the program before it calls the entry.
+extern "C" [[gnu::visibility("default")]] const char* TidewarmBuildIdentity() {
+    return kBuildIdentity;
+}
 
 extern "C" [[gnu::visibility("default")]] void TidewarmShowReport(
     const ReportModuleServices& program, wxWindow* parent, const char* reportPath) {

@@ -2,6 +2,8 @@
 // prints it, and those pages shown in the preview window (page turning, zoom, Print).
 #pragma once
 
+#include <wx/webview.h>
+
 #include <optional>
 #include <string>
 

@@ -4,6 +4,8 @@
 // call the program instead of navigating. Without a web view the page goes to the user's browser.
 #pragma once
 
+#include <wx/webview.h>
+
 #include <string>
 
 #include "front_wx_headers.h"
