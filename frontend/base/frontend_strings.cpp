@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "city_list_texts.h"
-#include "weather_refusal_text.h"
 #include "sizing_texts.h"
+#include "weather_refusal_text.h"
 #include "window_texts.h"
 
 namespace {

@@ -1,10 +1,10 @@
 #include "sizing_table.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "frontend_globals.h"
 #include "frontend_strings.h"
+#include "number_text.h"
 #include "physical_constants.h"
 #include "sizing_texts.h"
 #include "window_texts.h"
@@ -13,12 +13,6 @@ namespace {
 
 constexpr Colour kNetPresentValueColour = 0x008000;
 constexpr Colour kSwimDaysColour = 0x0000ff;
-
-std::string Formatted(const char* format, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
 
 std::string AreaUnit(UnitSystem units) {
     return LoadResString(units == UnitSystem::IP ? kStrUnitSquareFeet : kStrUnitSquareMetres);
@@ -52,7 +46,7 @@ bool NeverPaysBack(const EconomicDialogData& economics) {
 // Whole dollars with the thousands grouped as the language writes them: "$1,240", "1 240 $".
 std::string Money(double dollars) {
     const double rounded = std::round(dollars);
-    std::string digits = Formatted("%.0f", std::fabs(rounded));
+    std::string digits = NumberText(std::fabs(rounded), {0});
     const char separator = g_nLanguage == Language::French ? ' ' : ',';
     for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
         digits.insert(static_cast<std::size_t>(at), 1, separator);
@@ -120,23 +114,23 @@ std::string SizingCell(SizingColumn column, const SizeFigures& size, UnitSystem 
                        const std::string& missing) {
     switch (column) {
         case SizingColumn::Collectors:
-            return Formatted("%g", size.Collectors());
+            return NumberText(size.Collectors());
         case SizingColumn::CollectorArea:
-            return Formatted("%.2f", ShownArea(size.collectorArea, units));
+            return NumberText(ShownArea(size.collectorArea, units), {2});
         case SizingColumn::SwimDays:
-            return Formatted("%g", size.Season(&CResultsSet::m_SwimDays));
+            return NumberText(size.Season(&CResultsSet::m_SwimDays));
         case SizingColumn::UsableDays:
-            return Formatted("%g", size.Season(&CResultsSet::m_UsableDays));
+            return NumberText(size.Season(&CResultsSet::m_UsableDays));
         case SizingColumn::UsableDaysNoHeat:
-            return Formatted("%g", size.Season(&CResultsSet::m_UsableDaysNoHeat));
+            return NumberText(size.Season(&CResultsSet::m_UsableDaysNoHeat));
         case SizingColumn::Collected:
-            return Formatted("%.2f", ShownEnergy(size.Season(&CResultsSet::m_QColl), units));
+            return NumberText(ShownEnergy(size.Season(&CResultsSet::m_QColl), units), {2});
         case SizingColumn::Auxiliary:
-            return Formatted("%.2f", ShownEnergy(size.Season(&CResultsSet::m_QAux), units));
+            return NumberText(ShownEnergy(size.Season(&CResultsSet::m_QAux), units), {2});
         case SizingColumn::Electricity:
-            return Formatted("%.1f", size.Season(&CResultsSet::m_QElec) / kJoulesPerKilowattHour);
+            return NumberText(size.Season(&CResultsSet::m_QElec) / kJoulesPerKilowattHour, {1});
         case SizingColumn::PoolTemperature:
-            return Formatted("%.2f", ShownTemperature(size.Season(&CResultsSet::m_TPool), units));
+            return NumberText(ShownTemperature(size.Season(&CResultsSet::m_TPool), units), {2});
         default:
             break;
     }
@@ -144,16 +138,16 @@ std::string SizingCell(SizingColumn column, const SizeFigures& size, UnitSystem 
     const EconomicDialogData& e = *size.economics;
     switch (column) {
         case SizingColumn::InitialCosts:
-            return Formatted("%.2f", e.InitialCosts);
+            return NumberText(e.InitialCosts, {2});
         case SizingColumn::YearlyCosts:
-            return Formatted("%.2f", e.YearlyCosts);
+            return NumberText(e.YearlyCosts, {2});
         case SizingColumn::LifeCycleCost:
-            return Formatted("%.2f", e.LifeCycleCost);
+            return NumberText(e.LifeCycleCost, {2});
         case SizingColumn::NetPresentValue:
-            return Formatted("%.2f", e.NetPresentValue);
+            return NumberText(e.NetPresentValue, {2});
         case SizingColumn::Payback:
             return NeverPaysBack(e) ? LoadResString(kStrNotAvailable)
-                                    : Formatted("%.1f", e.SimplePayback);
+                                    : NumberText(e.SimplePayback, {1});
         default:
             return missing;
     }
@@ -193,15 +187,15 @@ SizingAnswers AnswersOf(const std::vector<SizeFigures>& sizes) {
 }
 
 std::string SizeSentence(const SizeFigures& size, UnitSystem units) {
-    const std::string days = Formatted("%g", size.Season(&CResultsSet::m_SwimDays));
+    const std::string days = NumberText(size.Season(&CResultsSet::m_SwimDays));
     if (!size.economics) return FormatResString(kStrNoSolarSentence, days);
     const EconomicDialogData& e = *size.economics;
     const std::string payback =
         NeverPaysBack(e) ? LoadResString(kStrNoPayback)
-                         : FormatResString(kStrPaybackYears, Formatted("%.1f", e.SimplePayback));
-    return FormatResString(kStrSizeSentence, Formatted("%g", size.Collectors()),
-                           Formatted("%.3g", ShownArea(size.collectorArea, units)), AreaUnit(units),
-                           days, Money(e.NetPresentValue), payback);
+                         : FormatResString(kStrPaybackYears, NumberText(e.SimplePayback, {1}));
+    return FormatResString(kStrSizeSentence, NumberText(size.Collectors()),
+                           NumberText(ShownArea(size.collectorArea, units), {kShortest, 3}),
+                           AreaUnit(units), days, Money(e.NetPresentValue), payback);
 }
 
 std::string AnswersText(const std::vector<SizeFigures>& sizes, UnitSystem units) {

@@ -469,6 +469,8 @@ TEST_F(UnderWindowManager, ImportedCityIsChosenInTheFormAndRemovedAgain) {
     city.bind(1, gui_test::kCity);
     city.bind(2, runId);
     EXPECT_EQ(city.exec(), 1);
+}
+
 // The sizing study from the form, as a user runs it: stopped half-way (nothing changes) and
 // closed with Escape; run whole and closed with Alt+F4; run whole in IP units, its table saved as
 // CSV through the file chooser and a size used, which the form shows unsaved.

@@ -13,8 +13,9 @@ class wxWindow;
 // The pages, by the name the windows use; page "start" is the first run from the wizard to the
 // report. The English file of page P is "Tidewarm_P.html", the French "TidewarmFra_P.html".
 inline constexpr std::array<std::string_view, 17> kHelpPages = {
-    "start",       "main",  "wizard",  "runs",    "input",     "economics", "sizing", "options",
-    "report", "maintenance", "lists", "contact", "pooluse", "collector", "heater",    "blanket", "cities"};
+    "start",   "main",      "wizard", "runs",        "input", "economics",
+    "sizing",  "options",   "report", "maintenance", "lists", "contact",
+    "pooluse", "collector", "heater", "blanket",     "cities"};
 
 // File name of `page` in the book of `language`.
 std::string HelpPageFile(std::string_view page, Language language);
