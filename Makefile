@@ -96,17 +96,19 @@ run: build
 
 # Each fuzz target runs FUZZ_SECONDS from its seeds (fuzz/seeds/<target>), its corpus kept in
 # build-fuzz/corpus; a crash stops here, its input saved as build-fuzz/crash-<target>-*. Keep a
-# crash's input in fuzz/reproducers/<target>/ once mended: `make test` replays it.
+# crash's input in fuzz/reproducers/<target>/ once mended: `make test` replays it. Each target
+# works in a temporary folder of its own (TMPDIR), removed when it ends however it ends.
 fuzz: fuzz-deps
 	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	    -DTIDEWARM_FUZZ=ON -DTIDEWARM_TESTS=OFF -DTIDEWARM_BENCHMARKS=OFF -DTIDEWARM_GUI=OFF
 	cmake --build build-fuzz -j $(JOBS)
 	@cd build-fuzz && for t in $(FUZZ_TARGETS); do \
 	    echo "Fuzzing $$t for $(FUZZ_SECONDS) s"; \
-	    mkdir -p corpus/$$t && \
-	    bin/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 \
-	        -artifact_prefix=$$PWD/crash-$$t- $$PWD/corpus/$$t $(CURDIR)/fuzz/seeds/$$t \
-	        || exit 1; \
+	    mkdir -p corpus/$$t work-$$t && \
+	    TMPDIR=$$PWD/work-$$t bin/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	        -print_final_stats=1 -artifact_prefix=$$PWD/crash-$$t- $$PWD/corpus/$$t \
+	        $(CURDIR)/fuzz/seeds/$$t; \
+	    status=$$?; rm -rf work-$$t; [ $$status -eq 0 ] || exit 1; \
 	done
 
 SOURCES = $(shell find library platform exchange simulator frontend report tools tests benchmarks fuzz \

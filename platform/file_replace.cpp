@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "folders.h"
+#include "regular_file.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ int CreateUniqueBeside(const std::string& path, std::string& temporary) {
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         temporary = path + "." + std::to_string(::getpid()) + "-" + std::to_string(calls++) +
                     std::string(kTemporarySuffix);
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = CreateNewFile(temporary);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
@@ -84,6 +85,10 @@ bool GiveName(const std::string& temporary, const std::string& path, ExistingFil
 
 std::string TemporaryName(const std::string& path) {
     return path + std::string(kTemporarySuffix);
+}
+
+int CreateNewFile(const std::string& path, mode_t mode) {
+    return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
 }
 
 std::optional<Problem> ReplaceFileContents(const std::string& path, std::string_view text) {
@@ -147,6 +152,8 @@ std::optional<Problem> StagedFile::Finish(int fd, bool written) {
 }
 
 std::optional<Problem> StagedFile::CopyFrom(const std::string& from, std::optional<mode_t> mode) {
+    if (std::optional<Problem> problem = NotARegularFile(from))
+        return Problem{from + ": " + problem->message};
     const int fromFd = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
     if (fromFd < 0) return FileProblem(from, errno);
     const int fd = Create();

@@ -17,6 +17,11 @@ inline constexpr std::string_view kTemporarySuffix = ".part";
 // The temporary name of `path` for a writer that is alone on it: `path` + kTemporarySuffix.
 std::string TemporaryName(const std::string& path);
 
+// Creates the file `path` new, open for writing, with the permissions `mode` less the umask.
+// Nothing that already stands at the name is opened, a file or a link planted there (to a file
+// elsewhere) alike: -1 with errno EEXIST then, or with the system's reason on any other failure.
+int CreateNewFile(const std::string& path, mode_t mode = 0666);
+
 // Writes `text` to `path` through a temporary file of a name no other writer uses, renamed over
 // `path` once complete: a failure leaves any earlier file as it was. The file gets the
 // permissions of the file it replaces, or those of any new file (0666 less the umask). On

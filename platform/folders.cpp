@@ -10,6 +10,7 @@
 #include <iterator>
 #include <system_error>
 
+#include "file_kind.h"
 #include "file_replace.h"
 
 namespace fs = std::filesystem;
@@ -40,7 +41,7 @@ std::string WithoutTrailingSlashes(std::string path) {
 // counts), with its quotes removed and a leading "$HOME" expanded; empty when the file does not
 // set it to an absolute folder.
 std::string XdgDocumentsFolder(const fs::path& file, const std::string& home) {
-    std::ifstream in(file);
+    std::ifstream in = OpenRegularFile(file);
     std::string line, found;
     constexpr std::string_view kKey = "XDG_DOCUMENTS_DIR=";
     while (std::getline(in, line)) {
@@ -66,7 +67,8 @@ std::string XdgDocumentsFolder(const fs::path& file, const std::string& home) {
 
 // True when both files can be read and hold the same bytes.
 bool SameContents(const fs::path& a, const fs::path& b) {
-    std::ifstream first(a, std::ios::binary), second(b, std::ios::binary);
+    std::ifstream first = OpenRegularFile(a);
+    std::ifstream second = OpenRegularFile(b);
     if (!first || !second) return false;
     return std::equal(std::istreambuf_iterator<char>(first), std::istreambuf_iterator<char>(),
                       std::istreambuf_iterator<char>(second), std::istreambuf_iterator<char>());

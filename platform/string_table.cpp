@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "file_kind.h"
 #include "messages.h"
 
 StringTable::StringTable(std::span<const StringEntry> entries) {
@@ -95,6 +96,7 @@ StringTable ParseStringTable(std::string_view contents, std::vector<StringFilePr
 
 std::optional<StringTable> ReadStringTableFile(const std::string& path,
                                                std::vector<StringFileProblem>* problems) {
+    if (NotRegularFileKind(path)) return std::nullopt;
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return std::nullopt;
     std::string contents;

@@ -50,7 +50,7 @@ bool StartFrontEnd(const std::string& programFolder, const std::string& dataFold
                                     FrenchStringFile(programFolder, kFrontEndFrenchLibrary)));
     if (folderProblem)
         ShowMessage(FormatResString(kStrCannotSetUpDataFolder, folderProblem->message));
-    RemoveStaleReportFolders(dataFolder);
+    RemoveReportLeftovers(dataFolder);
     RemoveKilledSimulationTemporaries(dataFolder);
     if (HeldDatabaseLock().Take(g_strDatabasePath) == DatabaseLock::Outcome::kInUse) {
         g_databaseInUse = true;

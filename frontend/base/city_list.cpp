@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "file_kind.h"
 #include "frontend_globals.h"
 #include "text_encoding.h"
 #include "zefir_file.h"
@@ -26,7 +27,7 @@ bool IsZefirFile(const fs::path& path) {
 }  // namespace
 
 std::optional<std::string> ReadCityName(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in = OpenRegularFile(path);
     if (!in) return std::nullopt;
     char header[kSkippedBytes + kMaximumNameLength];
     in.read(header, sizeof header);

@@ -45,6 +45,8 @@ constexpr StringEntry kEnglish[] = {
     {kStrResultFileLine, "File %s, line %d: %s"},
     {kStrFieldCount, "%d fields where the headings name %d."},
     {kStrNotANumber, "\"%s\" is not a number."},
+    {kStrResultOutOfRange, "column %s: %s is outside the range %g to %g."},
+    {kStrMonthNotWhole, "column %s: %s is not a month number (0 to 12)."},
     {kStrReferenceFileEnds, "the reference file 'Tidewarm.mlx' has no line for it."},
     {kStrBatchLineRefused, "Line %d of 'Tidewarm.tmp' would not be accepted by TidewarmPro."},
     {kStrLoanDurationRange, "The loan duration should be between %d and %d years."},

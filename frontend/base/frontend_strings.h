@@ -58,6 +58,8 @@ enum FrontEndString : int {
     kStrDatabaseInUse = 435,
     kStrSeasonMonthMissing = 436,
     kStrNoSeasonRow = 437,
+    kStrResultOutOfRange = 1060,
+    kStrMonthNotWhole = 1061,
     kStrHourCount = 438,
     kStrAfterSeasonRow = 439,
     kStrSeasonHourMissing = 440,

@@ -1,10 +1,9 @@
 #include "batch_writer.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 
 #include "calendar.h"
+#include "file_replace.h"
 #include "frontend_globals.h"
 #include "frontend_strings.h"
 #include "object_type.h"
@@ -118,18 +117,6 @@ void ShowRefusal(const BatchInputResult& refused) {
     ShowMessage(problem.empty() ? FormatResString(kStrBatchLineRefused, refused.line) : problem);
 }
 
-bool WriteWhole(const std::string& text, const std::string& path) {
-    const std::string temporary = path + ".new";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!(out << text) || !out.flush()) return false;
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) std::filesystem::remove(temporary, error);
-    return !error;
-}
-
 }  // namespace
 
 std::optional<BatchInput> BatchInputOfRun(const CRunsSet& run) {
@@ -156,7 +143,7 @@ bool WriteRunBatchInput(const CRunsSet& run, const std::string& path) {
         ShowRefusal(refused);
         return false;
     }
-    if (!WriteWhole(text, path)) {
+    if (ReplaceFileContents(path, text)) {
         ShowMessage(LoadResString(kStrCannotOpenBatchInput));
         return false;
     }

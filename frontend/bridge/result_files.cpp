@@ -11,15 +11,16 @@
 #include "batch_input.h"
 #include "calendar.h"
 #include "data_folder_files.h"
+#include "file_kind.h"
 #include "frontend_strings.h"
+#include "input_ranges.h"
 #include "number_entry.h"
+#include "physical_constants.h"
 #include "recordset.h"
 #include "user_interface.h"
 
 namespace {
 
-constexpr double kJoulesPerGigajoule = 1e9;
-constexpr int kHoursPerDay = 24;
 constexpr int kDaysPerYear = 365;
 // Results keeps a line's position in a byte.
 constexpr int kMaxMonthlyLines = std::numeric_limits<std::uint8_t>::max();
@@ -47,6 +48,30 @@ ResultFileProblem NotANumber(std::string_view file, int line, const std::string&
     return FileProblem(file, line, FormatResString(kStrNotANumber, field.c_str()));
 }
 
+// The month of a line, read from `field`: a whole number 0 (the season) to 12.
+std::optional<ResultFileProblem> ReadMonth(std::string_view file, int line,
+                                           const std::string& field, int& month) {
+    const std::optional<double> value = ParseNumber(field);
+    constexpr double kLastMonth = 12;
+    if (!value || *value != std::trunc(*value) || *value < 0 || *value > kLastMonth)
+        return FileProblem(
+            file, line,
+            FormatResString(kStrMonthNotWhole, std::string(kMonthHeading).c_str(), field.c_str()));
+    month = static_cast<int>(*value);
+    return std::nullopt;
+}
+
+// Refuses `value`, read from `field` of `column` on a line of `month`, outside its range.
+std::optional<ResultFileProblem> CheckRange(std::string_view file, int line,
+                                            const ResultColumn& column, const std::string& field,
+                                            double value, int month) {
+    const auto [low, high] = ResultValueRange(column.quantity, month);
+    if (value >= low && value <= high) return std::nullopt;
+    return FileProblem(file, line,
+                       FormatResString(kStrResultOutOfRange, std::string(column.heading).c_str(),
+                                       field.c_str(), low, high));
+}
+
 // Where each heading's value goes: the index in kResultColumns, or -1 for the month.
 std::optional<ResultFileProblem> MapHeadings(const std::string& line, std::vector<int>& slots) {
     constexpr int kMonthSlot = -1;
@@ -67,10 +92,18 @@ std::optional<ResultFileProblem> MapHeadings(const std::string& line, std::vecto
     return std::nullopt;
 }
 
-std::size_t NoHeatSlot() {
+std::size_t SlotOf(std::string_view heading) {
     std::size_t slot = 0;
-    while (kResultColumns[slot].heading != kNoHeatUsableDaysHeading) ++slot;
+    while (kResultColumns[slot].heading != heading) ++slot;
     return slot;
+}
+
+std::size_t NoHeatSlot() {
+    return SlotOf(kNoHeatUsableDaysHeading);
+}
+
+const ResultColumn& TPoolColumn() {
+    return kResultColumns[SlotOf(kPoolTemperatureHeading)];
 }
 
 // The index of the heading `name` among `headings`; nothing when it is missing.
@@ -107,9 +140,9 @@ std::optional<ResultFileProblem> ReadReferenceHeadings(ReferenceLines& reference
 }
 
 // The usable days of the unheated case: the last field of the reference file's next line,
-// whose month is kept to be checked against the monthly file's.
+// whose month is kept to be checked against the monthly file's `month`.
 std::optional<ResultFileProblem> ReadNoHeatDays(ReferenceLines& reference, int lineNumber,
-                                                double& days) {
+                                                int month, double& days) {
     std::string line;
     if (!std::getline(reference.in, line) || Trimmed(line).empty())
         return FileProblem(kMonthlyResultFileName, lineNumber,
@@ -119,13 +152,16 @@ std::optional<ResultFileProblem> ReadNoHeatDays(ReferenceLines& reference, int l
         return FileProblem(kReferenceMonthlyResultFileName, lineNumber,
                            FormatResString(kStrFieldCount, static_cast<int>(fields.size()),
                                            static_cast<int>(reference.monthColumn + 1)));
-    const std::optional<double> month = ParseNumber(fields[reference.monthColumn]);
-    if (!month)
-        return NotANumber(kReferenceMonthlyResultFileName, lineNumber,
-                          fields[reference.monthColumn]);
+    int referenceMonth = 0;
+    if (auto problem = ReadMonth(kReferenceMonthlyResultFileName, lineNumber,
+                                 fields[reference.monthColumn], referenceMonth))
+        return problem;
     const std::optional<double> value = ParseNumber(fields.back());
     if (!value) return NotANumber(kReferenceMonthlyResultFileName, lineNumber, fields.back());
-    reference.months.push_back(static_cast<int>(std::clamp(*month, 0.0, 255.0)));
+    if (auto problem = CheckRange(kReferenceMonthlyResultFileName, lineNumber,
+                                  kResultColumns[NoHeatSlot()], fields.back(), *value, month))
+        return problem;
+    reference.months.push_back(referenceMonth);
     days = *value;
     return std::nullopt;
 }
@@ -168,7 +204,7 @@ struct HourlyColumns {
 
 std::optional<ResultFileProblem> FindHourlyColumns(const std::vector<std::string>& headings,
                                                    HourlyColumns& columns) {
-    const std::optional<std::size_t> tPool = HeadingIndex(headings, "TPool");
+    const std::optional<std::size_t> tPool = HeadingIndex(headings, kPoolTemperatureHeading);
     if (!tPool) return ResultFileProblem{LoadResString(kStrNoHourlyTemperatures)};
     columns.tPool = *tPool;
     for (auto [name, column] : {std::pair{kMonthHeading, &columns.month},
@@ -253,15 +289,14 @@ void DeleteRunRows(SQLite::Database& database, int runId) {
 std::optional<std::vector<MonthlyResultRow>> LoadMonthlyRows(const std::string& folder,
                                                              const RunSeason& season,
                                                              bool doubleRun) {
-    std::ifstream monthly(folder + "/" + std::string(kMonthlyResultFileName), std::ios::binary);
+    std::ifstream monthly = OpenRegularFile(folder + "/" + std::string(kMonthlyResultFileName));
     if (!monthly.is_open()) {
         ShowMessage(LoadResString(kStrCannotOpenMonthlyResults));
         return std::nullopt;
     }
     std::ifstream reference;
     if (doubleRun) {
-        reference.open(folder + "/" + std::string(kReferenceMonthlyResultFileName),
-                       std::ios::binary);
+        reference = OpenRegularFile(folder + "/" + std::string(kReferenceMonthlyResultFileName));
         if (!reference.is_open()) {
             ShowMessage(LoadResString(kStrCannotOpenReferenceResults));
             return std::nullopt;
@@ -278,7 +313,7 @@ std::optional<std::vector<MonthlyResultRow>> LoadMonthlyRows(const std::string& 
 
 std::optional<std::vector<DailyTemperature>> LoadDailyRows(const std::string& folder,
                                                            const RunSeason& season) {
-    std::ifstream hourly(folder + "/" + std::string(kHourlyResultFileName), std::ios::binary);
+    std::ifstream hourly = OpenRegularFile(folder + "/" + std::string(kHourlyResultFileName));
     if (!hourly.is_open()) {
         ShowMessage(LoadResString(kStrCannotOpenHourlyResults));
         return std::nullopt;
@@ -294,31 +329,52 @@ std::optional<std::vector<DailyTemperature>> LoadDailyRows(const std::string& fo
 }  // namespace
 
 const std::array<ResultColumn, 24> kResultColumns = {{
-    {"QInc", &CResultsSet::m_QInc, kJoulesPerGigajoule},
-    {"QColl", &CResultsSet::m_QColl, kJoulesPerGigajoule},
-    {"QPipes", &CResultsSet::m_QPipes, kJoulesPerGigajoule},
-    {"QPumps", &CResultsSet::m_QPumps, kJoulesPerGigajoule},
-    {"QAux", &CResultsSet::m_QAux, kJoulesPerGigajoule},
-    {"QPass", &CResultsSet::m_QPass, kJoulesPerGigajoule},
-    {"QAct", &CResultsSet::m_QAct, kJoulesPerGigajoule},
-    {"QGain", &CResultsSet::m_QGain, kJoulesPerGigajoule},
-    {"QEvap", &CResultsSet::m_QEvap, kJoulesPerGigajoule},
-    {"QCond", &CResultsSet::m_QCond, kJoulesPerGigajoule},
-    {"QConv", &CResultsSet::m_QConv, kJoulesPerGigajoule},
-    {"QRad", &CResultsSet::m_QRad, kJoulesPerGigajoule},
-    {"QSide", &CResultsSet::m_QSide, kJoulesPerGigajoule},
-    {"QMakeup", &CResultsSet::m_QMakeup, kJoulesPerGigajoule},
-    {"QLoss", &CResultsSet::m_QLoss, kJoulesPerGigajoule},
-    {"QRes", &CResultsSet::m_QRes, kJoulesPerGigajoule},
-    {"QPrimary", &CResultsSet::m_QPrimary, kJoulesPerGigajoule},
-    {"QElec", &CResultsSet::m_QElec, 1},
-    {"TPool", &CResultsSet::m_TPool, 1},
-    {"CollOnTime", &CResultsSet::m_CollOnTime, 1},
-    {"AuxHeatOnTime", &CResultsSet::m_AuxHeatOnTime, 1},
-    {"SwimDays", &CResultsSet::m_SwimDays, 1},
-    {"UsableDays", &CResultsSet::m_UsableDays, 1},
-    {kNoHeatUsableDaysHeading, &CResultsSet::m_UsableDaysNoHeat, 1},
+    {"QInc", &CResultsSet::m_QInc, kJoulesPerGigajoule, ResultQuantity::kEnergy},
+    {"QColl", &CResultsSet::m_QColl, kJoulesPerGigajoule, ResultQuantity::kEnergy},
+    {"QPipes", &CResultsSet::m_QPipes, kJoulesPerGigajoule, ResultQuantity::kEnergy},
+    {"QPumps", &CResultsSet::m_QPumps, kJoulesPerGigajoule, ResultQuantity::kEnergy},
+    {"QAux", &CResultsSet::m_QAux, kJoulesPerGigajoule, ResultQuantity::kEnergy},
+    {"QPass", &CResultsSet::m_QPass, kJoulesPerGigajoule, ResultQuantity::kEnergy},
+    {"QAct", &CResultsSet::m_QAct, kJoulesPerGigajoule, ResultQuantity::kEnergy},
+    {"QGain", &CResultsSet::m_QGain, kJoulesPerGigajoule, ResultQuantity::kEnergy},
+    {"QEvap", &CResultsSet::m_QEvap, kJoulesPerGigajoule, ResultQuantity::kEnergy},
+    {"QCond", &CResultsSet::m_QCond, kJoulesPerGigajoule, ResultQuantity::kEnergy},
+    {"QConv", &CResultsSet::m_QConv, kJoulesPerGigajoule, ResultQuantity::kEnergy},
+    {"QRad", &CResultsSet::m_QRad, kJoulesPerGigajoule, ResultQuantity::kEnergy},
+    {"QSide", &CResultsSet::m_QSide, kJoulesPerGigajoule, ResultQuantity::kEnergy},
+    {"QMakeup", &CResultsSet::m_QMakeup, kJoulesPerGigajoule, ResultQuantity::kEnergy},
+    {"QLoss", &CResultsSet::m_QLoss, kJoulesPerGigajoule, ResultQuantity::kEnergy},
+    {"QRes", &CResultsSet::m_QRes, kJoulesPerGigajoule, ResultQuantity::kEnergy},
+    {"QPrimary", &CResultsSet::m_QPrimary, kJoulesPerGigajoule, ResultQuantity::kEnergy},
+    {"QElec", &CResultsSet::m_QElec, 1, ResultQuantity::kEnergy},
+    {kPoolTemperatureHeading, &CResultsSet::m_TPool, 1, ResultQuantity::kTemperature},
+    {"CollOnTime", &CResultsSet::m_CollOnTime, 1, ResultQuantity::kDuration},
+    {"AuxHeatOnTime", &CResultsSet::m_AuxHeatOnTime, 1, ResultQuantity::kDuration},
+    {"SwimDays", &CResultsSet::m_SwimDays, 1, ResultQuantity::kDays},
+    {"UsableDays", &CResultsSet::m_UsableDays, 1, ResultQuantity::kDays},
+    {kNoHeatUsableDaysHeading, &CResultsSet::m_UsableDaysNoHeat, 1, ResultQuantity::kDays},
 }};
+
+std::pair<double, double> ResultValueRange(ResultQuantity quantity, int month) {
+    // Water between absolute zero and its boiling point at sea level, degC.
+    constexpr double kAbsoluteZero = -273.15;
+    constexpr double kBoilingPoint = 100;
+    // A flux well beyond any a pool exchanges (the sun brings at most 1.4 kW/m2), W/m2.
+    constexpr double kMaxPoolFlux = 1e4;
+    const double days = month == 0 ? kDaysPerYear : DaysInMonthNoLeap(month);
+    switch (quantity) {
+        case ResultQuantity::kTemperature:
+            return {kAbsoluteZero, kBoilingPoint};
+        case ResultQuantity::kDuration:
+            return {0, days * kSecondsPerDay};
+        case ResultQuantity::kDays:
+            return {0, days};
+        case ResultQuantity::kEnergy:
+            break;
+    }
+    const double most = kPoolSurfaceRange.max * kMaxPoolFlux * kDaysPerYear * kSecondsPerDay;
+    return {-most, most};
+}
 
 RunSeason RunSeasonOf(const CRunsSet& run) {
     RunSeason season;
@@ -378,19 +434,29 @@ std::optional<ResultFileProblem> ReadMonthlyResultRows(std::istream& monthly,
                                FormatResString(kStrFieldCount, static_cast<int>(fields.size()),
                                                static_cast<int>(slots.size())));
         MonthlyResultRow row;
+        std::vector<double> values(fields.size());
         for (std::size_t f = 0; f < fields.size(); ++f) {
             const std::optional<double> value = ParseNumber(fields[f]);
             if (!value) return NotANumber(kMonthlyResultFileName, lineNumber, fields[f]);
+            values[f] = *value;
             if (slots[f] < 0) {
-                row.month = static_cast<int>(std::clamp(*value, 0.0, 255.0));
-                continue;
+                if (auto problem =
+                        ReadMonth(kMonthlyResultFileName, lineNumber, fields[f], row.month))
+                    return problem;
             }
+        }
+        // The month bounds the line's days and durations, wherever its column stands.
+        for (std::size_t f = 0; f < fields.size(); ++f) {
+            if (slots[f] < 0) continue;
             const auto slot = static_cast<std::size_t>(slots[f]);
-            row.values[slot] = *value / kResultColumns[slot].divisor;
+            if (auto problem = CheckRange(kMonthlyResultFileName, lineNumber, kResultColumns[slot],
+                                          fields[f], values[f], row.month))
+                return problem;
+            row.values[slot] = values[f] / kResultColumns[slot].divisor;
         }
         if (referenceLines)
-            if (auto problem =
-                    ReadNoHeatDays(*referenceLines, lineNumber, row.values[NoHeatSlot()]))
+            if (auto problem = ReadNoHeatDays(*referenceLines, lineNumber, row.month,
+                                              row.values[NoHeatSlot()]))
                 return problem;
         rows.push_back(row);
     }
@@ -430,6 +496,9 @@ std::optional<ResultFileProblem> ReadDailyTemperatures(std::istream& hourly,
                 return problem;
         const std::optional<double> value = ParseNumber(fields[columns.tPool]);
         if (!value) return NotANumber(kHourlyResultFileName, lineNumber, fields[columns.tPool]);
+        if (auto problem = CheckRange(kHourlyResultFileName, lineNumber, TPoolColumn(),
+                                      fields[columns.tPool], *value, day.month))
+            return problem;
         sum += *value;
         if (++hours < kHoursPerDay) continue;
         day.tPool = sum / kHoursPerDay;

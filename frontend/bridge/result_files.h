@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "record_sets.h"
@@ -20,15 +21,26 @@ std::string NextCsvField(const std::string& line, int& pos);
 // The next field as a number, by the C library's rule (empty or not a number: 0).
 double CsvFieldToDouble(const std::string& line, int& pos);
 
+// What a result column holds, which bounds the values it accepts (ResultValueRange).
+enum class ResultQuantity { kEnergy, kTemperature, kDuration, kDays };
+
 // A value column of Results with the heading that fills it. Energies come in joules and are
 // kept in GJ, except the electricity, kept in joules.
 struct ResultColumn {
     std::string_view heading;
     double CResultsSet::*member;
     double divisor;  // 1e9 for J to GJ, else 1
+    ResultQuantity quantity;
 };
+
+// The values a quantity can physically take on a line of `month` (1..12; 0 the season's line),
+// in the units of the result files (J, degC, s, days): a temperature of liquid water, a
+// duration or a count of days within the month (or the year), an energy within what the largest
+// pool the runs accept can exchange over a year.
+std::pair<double, double> ResultValueRange(ResultQuantity quantity, int month);
 inline constexpr std::string_view kMonthHeading = "Month";
 inline constexpr std::string_view kNoHeatUsableDaysHeading = "UsableDaysNoHeat";
+inline constexpr std::string_view kPoolTemperatureHeading = "TPool";
 extern const std::array<ResultColumn, 24> kResultColumns;
 
 // One record line of the monthly file, with the value of each column of kResultColumns that

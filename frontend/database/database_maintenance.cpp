@@ -35,6 +35,10 @@ bool SyncFile(const std::string& path) {
 }
 
 std::optional<Problem> VacuumInto(const std::string& from, const std::string& to) {
+    // SQLite opens the copy by its name, following a link: it is made here first, new and empty
+    // (which VACUUM INTO accepts), so that a link planted at the name is refused, not written.
+    const int fd = CreateNewFile(to);
+    if (fd < 0 || ::close(fd) != 0) return Problem{to + ": " + std::strerror(errno)};
     try {
         SQLite::Database database = ConnectDatabaseFile(from, SQLite::OPEN_READONLY);
         SQLite::Statement vacuum(database, "VACUUM INTO ?");

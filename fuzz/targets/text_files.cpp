@@ -55,6 +55,7 @@ void FillFormat(const std::string& format) {
 
 void MessageFile(Bytes bytes) {
     WriteInput("scl.err", bytes);
+    ForgetMessageFile();  // the texts kept from the input before
     // Every number the file gives, looked up and formatted with arguments of the right kinds,
     // with none and with one of each kind.
     std::istringstream lines(

@@ -4,12 +4,49 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <limits>
+#include <optional>
+#include <unordered_map>
+
+#include "file_kind.h"
 
 int g_errorMessagesOn = 1;
 
 namespace {
 
 char g_messageBuffer[kMessageBufferSize] = "";
+
+// The texts of the message file by number, read at the first message looked up: a run looks up
+// thousands, and reading the file for each would cost more than the simulation.
+using MessageTexts = std::unordered_map<std::uint32_t, std::string>;
+std::optional<MessageTexts> g_messageTexts;
+
+// Reads the message file's lines "<number><one separator><text>" (the number in C notation);
+// the first line of a number holds its text. Nothing when the file cannot be read, or is not a
+// regular file (a FIFO would hold the program).
+std::optional<MessageTexts> ReadMessageFile() {
+    std::ifstream file = OpenRegularFile(kMessageFileName);
+    if (!file) return std::nullopt;
+    MessageTexts texts;
+    std::string line;
+    while (std::getline(file, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        char* end = nullptr;
+        const unsigned long value = std::strtoul(line.c_str(), &end, 0);
+        if (end == line.c_str() || value > std::numeric_limits<std::uint32_t>::max()) continue;
+        // The single separator after the number is dropped, whatever it is.
+        std::size_t start = static_cast<std::size_t>(end - line.c_str());
+        if (start < line.size()) ++start;
+        texts.emplace(static_cast<std::uint32_t>(value), line.substr(start));
+    }
+    return texts;
+}
+
+// The message file's texts, read once; null while it cannot be read.
+const MessageTexts* LoadedMessageTexts() {
+    if (!g_messageTexts) g_messageTexts = ReadMessageFile();
+    return g_messageTexts ? &*g_messageTexts : nullptr;
+}
 
 using Kind = MessageArg::Kind;
 
@@ -228,24 +265,19 @@ const char* ErrorMessageBuffer() {
     return g_messageBuffer;
 }
 
+void ForgetMessageFile() {
+    g_messageTexts.reset();
+}
+
 int LookupErrorMessage(char* text, int size, int number) {
     if (text == nullptr || size <= 0) return 0;
-    const auto wanted = static_cast<std::uint32_t>(number);
     std::string replacement = "Error file not found";
-
-    if (std::ifstream file(kMessageFileName); file) {
+    if (const MessageTexts* texts = LoadedMessageTexts()) {
         replacement = "Unknown error";
-        std::string line;
-        while (std::getline(file, line)) {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            char* end = nullptr;
-            const unsigned long value = std::strtoul(line.c_str(), &end, 0);
-            if (end == line.c_str() || value != wanted) continue;
-            // The single separator after the number is dropped, whatever it is.
-            std::size_t start = static_cast<std::size_t>(end - line.c_str());
-            if (start < line.size()) ++start;
-            const std::string found = line.substr(start, static_cast<std::size_t>(size) - 1);
-            std::memcpy(text, found.c_str(), found.size() + 1);
+        if (const auto found = texts->find(static_cast<std::uint32_t>(number));
+            found != texts->end()) {
+            const std::string cut = found->second.substr(0, static_cast<std::size_t>(size) - 1);
+            std::memcpy(text, cut.c_str(), cut.size() + 1);
             return 1;
         }
     }

@@ -70,10 +70,12 @@ constexpr int kAllocationFailure = -0xFFFF;
 // The message file, read from the current folder.
 inline constexpr char kMessageFileName[] = "scl.err";
 
-// Copies the format text of `number` from "scl.err" into `text` (at most size - 1 characters
-// and the terminator) and returns 1; otherwise copies "Error file not found" or "Unknown error"
-// followed by the number in hexadecimal, and returns 0.
+// Copies the format text of `number` from "scl.err" (read at the first call, then kept) into `text`
+// (at most size - 1 characters and the terminator) and returns 1; otherwise copies "Error file not
+// found" or "Unknown error" followed by the number in hexadecimal, and returns 0.
 int LookupErrorMessage(char* text, int size, int number);
+// Forgets the texts read from the message file: the next message looked up reads it again.
+void ForgetMessageFile();
 
 // Fills the message buffer with the text of `number` formatted with `args`. When the text's
 // conversions do not match the arguments, the raw text and the number are shown instead.

@@ -10,6 +10,7 @@
 #include <istream>
 #include <ostream>
 
+#include "file_kind.h"
 #include "helpers.h"
 
 LineRead ReadTextLine(std::FILE* file, std::string& line, std::size_t maxLength) {
@@ -184,8 +185,11 @@ int FileReader::Open() {
 int FileReader::OpenFile(const char* mode) {
     Close();
     if (!hasName_) return FatalError(1);
-    file_ = std::fopen(fileName_.c_str(), mode);
-    systemError_ = file_ == nullptr ? errno : 0;
+    // Opening a FIFO would wait for a writer, and a device may never end: the file cannot be
+    // opened, with no reason of the system's.
+    const bool regular = !NotRegularFileKind(fileName_);
+    file_ = regular ? std::fopen(fileName_.c_str(), mode) : nullptr;
+    systemError_ = regular && file_ == nullptr ? errno : 0;
     if (file_ == nullptr) return FatalError(2, {fileName_});
     return Rewind();
 }
@@ -236,12 +240,20 @@ int FileWriter::Check() {
 
 int FileWriter::Open() {
     if (file_ != nullptr || status_ != kReady) return status_;
-    file_ = std::fopen(fileName_.c_str(), "w");
+    // Created new ("x"): whatever stands at the name already, a link planted there included, makes
+    // the open fail rather than be written through.
+    file_ = std::fopen(fileName_.c_str(), "wx");
     systemError_ = file_ == nullptr ? errno : 0;
     if (file_ == nullptr) return FatalError(1, {fileName_});
-    // A season's hourly file is megabytes: a larger buffer writes it in fewer system calls.
-    std::setvbuf(file_, nullptr, _IOFBF, kWriteBufferSize);
+    // A season's hourly file is megabytes: a larger buffer writes it in fewer system calls
+    // (given no buffer of its own, the C library would keep its block-sized one).
+    writeBuffer_.resize(kWriteBufferSize);
+    std::setvbuf(file_, writeBuffer_.data(), _IOFBF, writeBuffer_.size());
     const int result = WriteHeader();
-    if (result != kOk) Close();  // the next attempt starts the file again, header first
+    if (result != kOk) {
+        // The next attempt creates the file again, header first.
+        Close();
+        std::remove(fileName_.c_str());
+    }
     return result;
 }

@@ -75,6 +75,8 @@ class FileIO : public SolarBase {
 
   protected:
     std::FILE* file_ = nullptr;
+    // The buffer of a file open for writing; it outlives the file, closed by ~FileIO.
+    std::vector<char> writeBuffer_;
     std::string fileName_;
     bool hasName_ = false;
     int systemError_ = 0;
@@ -121,8 +123,9 @@ class FileWriter : public FileIO {
     int GetTypeId() const override { return kTypeFileWriter; }
     // A writer without file name names the missing file as an empty text in its message.
     int Check() override;
-    // Creates (or replaces) the file and writes its header; returns a non-zero status unchanged
-    // and does nothing when the file is already open.
+    // Creates the file, new: a name already taken (by a file, or a link planted there) fails the
+    // open instead of being written through. Then writes the header; returns a non-zero status
+    // unchanged and does nothing when the file is already open.
     int Open() override;
     virtual int WriteHeader() = 0;
 };

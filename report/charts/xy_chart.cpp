@@ -2,7 +2,9 @@
 #include "xy_chart.h"
 
 #include <algorithm>
-#include <fstream>
+#include <string_view>
+
+#include "file_replace.h"
 
 namespace {
 
@@ -33,20 +35,12 @@ std::string WriteGif(gdImagePtr image, const fs::path& path) {
     int size = 0;
     void* bytes = gdImageGifPtr(image, &size);
     if (!bytes) return "the GIF encoder failed";
-    const fs::path temporary = path.string() + ".part";
-    bool written = false;
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        file.write(static_cast<const char*>(bytes), size);
-        file.close();
-        written = !file.fail();
-    }
+    const std::optional<Problem> problem = ReplaceFileContents(
+        path.string(),
+        std::string_view(static_cast<const char*>(bytes), static_cast<std::size_t>(size)));
     gdFree(bytes);
-    std::error_code error;
-    if (written) fs::rename(temporary, path, error);
-    if (written && !error) return {};
-    fs::remove(temporary, error);
-    return "cannot write the file " + path.string();
+    if (!problem) return {};
+    return "cannot write the file " + path.string() + ": " + problem->message;
 }
 
 }  // namespace

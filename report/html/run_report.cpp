@@ -1,20 +1,18 @@
 #include "run_report.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <sstream>
 #include <system_error>
 #include <vector>
 
 #include "data_folder_files.h"
 #include "energy_summary_table.h"
+#include "file_kind.h"
+#include "file_replace.h"
 #include "frontend_strings.h"
+#include "report_set.h"
 #include "report_values.h"
 #include "string_table.h"
 #include "user_interface.h"
@@ -108,141 +106,30 @@ bool ReadRows(SQLite::Database& database, int runId, Language language, RunRepor
     return true;
 }
 
-// Fills the template into `output` through a temporary file beside it; false after a message.
-bool WriteReport(const fs::path& templatePath, const fs::path& output,
+// Fills the template into `output`, its charts shown from `chartsUrl`; false after a message.
+bool WriteReport(const fs::path& templatePath, const fs::path& output, std::string_view chartsUrl,
                  const TemplateValues& values) {
-    std::ifstream in(templatePath, std::ios::binary);
+    std::ifstream in = OpenRegularFile(templatePath);
     if (!in) {
         ShowMessage(FormatResString(kStrCannotOpenFile, templatePath.string()));
         return false;
     }
-    fs::path temporary = output;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            ShowMessage(FormatResString(kStrCannotOpenFile, temporary.string()));
-            return false;
-        }
-        FillTemplate(in, out, values);
-        out.close();
-        if (in.bad() || !out) {
-            const std::string reason = std::strerror(errno);
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            ShowMessage(FormatResString(kStrCannotWriteFile, temporary.string(), reason));
-            return false;
-        }
-    }
-    std::error_code error;
-    fs::rename(temporary, output, error);
-    if (error) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        ShowMessage(FormatResString(kStrCannotWriteFile, output.string(), error.message()));
+    std::ostringstream out(std::ios::out | std::ios::binary);
+    FillTemplate(in, out, values);
+    if (in.bad()) {
+        ShowMessage(FormatResString(kStrCannotWriteFile, output.string(), std::strerror(EIO)));
         return false;
     }
-    return true;
-}
-
-// The files of a report: its page and the four charts it shows.
-constexpr std::string_view kReportSetFiles[] = {
-    kDailyTemperatureChartFile, kMonthlyTemperatureChartFile, kSwimmableDaysChartFile,
-    kEnergiesChartFile, kReportFile};
-
-// The staging folders' names: the report's, a dot and the six characters mkdtemp chooses.
-constexpr std::string_view kStagingRandomPart = "XXXXXX";
-
-bool IsStagingFolderName(std::string_view name) {
-    return name.size() == kReportFile.size() + 1 + kStagingRandomPart.size() &&
-           name.starts_with(kReportFile) && name[kReportFile.size()] == '.';
-}
-
-// A descriptor holding the lock of the folder `path` (a folder itself, not a link to one), or -1
-// when another process holds it or the folder cannot be opened. The lock ends with the process,
-// so a folder whose lock is free was left by a front end that was killed.
-int LockFolder(const fs::path& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0) return -1;
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return fd;
-    ::close(fd);
-    return -1;
-}
-
-// True when `path` still names the folder open on `fd`.
-bool StillNamed(const fs::path& path, int fd) {
-    struct stat named;
-    struct stat held;
-    return ::stat(path.c_str(), &named) == 0 && ::fstat(fd, &held) == 0 &&
-           named.st_dev == held.st_dev && named.st_ino == held.st_ino;
-}
-
-// A new folder beside the report in which its page and charts are made, locked while it lives
-// and removed with what it still holds. Empty path when it cannot be made.
-class StagingFolder {
-  public:
-    explicit StagingFolder(const fs::path& dataFolder) {
-        std::string name =
-            (dataFolder / kReportFile).string() + "." + std::string(kStagingRandomPart);
-        if (::mkdtemp(name.data()) == nullptr) return;
-        lock_ = LockFolder(name);
-        if (lock_ < 0) return;  // errno says why
-        // Until it was locked, another front end could take the new folder for a stale one.
-        if (StillNamed(name, lock_))
-            path_ = name;
-        else
-            errno = ENOENT;
-    }
-    ~StagingFolder() {
-        std::error_code ignored;
-        if (!path_.empty()) fs::remove_all(path_, ignored);
-        if (lock_ >= 0) ::close(lock_);
-    }
-    StagingFolder(const StagingFolder&) = delete;
-    StagingFolder& operator=(const StagingFolder&) = delete;
-    const fs::path& Path() const { return path_; }
-
-  private:
-    fs::path path_;
-    int lock_ = -1;
-};
-
-// Moves the report's files from `staging` into `dataFolder`, the page last. Should one fail, the
-// report is taken away whole (no page and none of its charts): never new charts beside an old
-// page, nor an old chart beside a new one. False after a message.
-bool PlaceReportSet(const fs::path& staging, const fs::path& dataFolder) {
-    for (std::string_view name : kReportSetFiles) {
-        std::error_code error;
-        fs::rename(staging / name, dataFolder / name, error);
-        if (!error) continue;
-        std::error_code ignored;
-        fs::remove(dataFolder / kReportFile, ignored);
-        for (std::string_view placed : kReportSetFiles) fs::remove(dataFolder / placed, ignored);
-        ShowMessage(
-            FormatResString(kStrCannotWriteFile, (dataFolder / name).string(), error.message()));
+    std::string page = std::move(out).str();
+    PointChartsAt(page, chartsUrl);
+    if (const std::optional<Problem> problem = ReplaceFileContents(output.string(), page)) {
+        ShowMessage(FormatResString(kStrCannotWriteFile, output.string(), problem->message));
         return false;
     }
     return true;
 }
 
 }  // namespace
-
-void RemoveStaleReportFolders(const fs::path& dataFolder) {
-    std::vector<fs::path> staging;
-    std::error_code error;
-    for (fs::directory_iterator entry(dataFolder, error), end; !error && entry != end;
-         entry.increment(error)) {
-        if (IsStagingFolderName(entry->path().filename().string()))
-            staging.push_back(entry->path());
-    }
-    for (const fs::path& folder : staging) {
-        const int lock = LockFolder(folder);
-        if (lock < 0) continue;  // still in use, or no folder
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
-        ::close(lock);
-    }
-}
 
 bool ReadRunReport(SQLite::Database& database, int runId, Language language,
                    RunReportContent& content) {
@@ -258,20 +145,31 @@ bool BuildRunReport(SQLite::Database& database, int runId, const fs::path& dataF
                     const fs::path& programFolder, Language language, std::string* htmlPath) {
     RunReportContent content;
     if (!ReadRunReport(database, runId, language, content)) return false;
-    RemoveStaleReportFolders(dataFolder);
-    // The page and its charts are all made before any of them replaces the earlier report's.
-    const StagingFolder staging(dataFolder);
-    if (staging.Path().empty()) {
+    RemoveReportLeftovers(dataFolder);
+    // The page and its charts are made in a folder of their own; the page then takes the
+    // earlier report's place in one step, and the earlier report's charts go.
+    NewReportFolder made(dataFolder, kReportFolderPrefix);
+    if (made.Path().empty()) {
         ShowMessage(FormatResString(kStrCannotWriteFile, (dataFolder / kReportFile).string(),
                                     std::strerror(errno)));
         return false;
     }
-    if (!MakeRunCharts(content.charts, staging.Path())) return false;
+    if (!MakeRunCharts(content.charts, made.Path())) return false;
     const fs::path templatePath =
         programFolder /
         (language == Language::French ? kFrenchReportTemplate : kEnglishReportTemplate);
-    if (!WriteReport(templatePath, staging.Path() / kReportFile, content.values)) return false;
-    if (!PlaceReportSet(staging.Path(), dataFolder)) return false;
+    const std::string chartsUrl = made.Path().filename().string() + "/";
+    if (!WriteReport(templatePath, made.Path() / kReportFile, chartsUrl, content.values))
+        return false;
+    std::error_code error;
+    fs::rename(made.Path() / kReportFile, dataFolder / kReportFile, error);
+    if (error) {
+        ShowMessage(FormatResString(kStrCannotWriteFile, (dataFolder / kReportFile).string(),
+                                    error.message()));
+        return false;
+    }
+    made.Keep();
+    RemoveReportLeftovers(dataFolder);
     if (htmlPath) *htmlPath = (dataFolder / kReportFile).string();
     return true;
 }

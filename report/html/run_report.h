@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "report_set.h"
 #include "report_template.h"
 #include "run_charts.h"
 
@@ -26,16 +27,12 @@ struct RunReportContent {
 [[nodiscard]] bool ReadRunReport(SQLite::Database& database, int runId, Language language,
                                  RunReportContent& content);
 
-// Builds the report of run `runId`: reads its rows, draws its charts into `dataFolder`, fills
-// the template of `language` from `programFolder` and writes "Tidewarm.html" into `dataFolder`
-// (under a temporary name, renamed once complete). True with the report's path in `htmlPath`
+// Builds the report of run `runId`: reads its rows, draws its charts into a new folder of the
+// data folder "Tidewarm.html.XXXXXX", fills the template of `language` from `programFolder`,
+// showing the charts from there, and gives the page the name "Tidewarm.html" in `dataFolder`
+// once all is complete (a report set, report_set.h). True with the report's path in `htmlPath`
 // (when given); false after a message, with an earlier report left as it was.
 [[nodiscard]] bool BuildRunReport(SQLite::Database& database, int runId,
                                   const std::filesystem::path& dataFolder,
                                   const std::filesystem::path& programFolder, Language language,
                                   std::string* htmlPath = nullptr);
-
-// Removes the folders "Tidewarm.html.XXXXXX" in which front ends that were killed meanwhile
-// made a report; the folder of a front end still making one is locked and stays. Each report
-// does so first, and so does the front end's start.
-void RemoveStaleReportFolders(const std::filesystem::path& dataFolder);

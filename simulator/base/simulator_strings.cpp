@@ -37,6 +37,7 @@ constexpr StringEntry kEnglish[] = {
     {kStrInvalidProjectDayCount,
      "The file gives %d days to simulate; at most %d can be simulated."},
     {kStrProjectLineRefused, "File %s, line %d: %s"},
+    {kStrUnreadProjectLine, "File %s, line %d."},
     {kStrProjectLinesRefused, "File %s, lines %d to %d: %s"},
     {kStrProjectValueRefused, "the value %s is refused. %s"},
     {kStrWeatherFileTooShort,

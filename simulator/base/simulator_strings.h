@@ -17,6 +17,7 @@ enum SimulatorString : int {
     kStrRegistryKey = 34007,
     kStrCannotOpenProject = 34008,
     kStrCannotReadProject = 34009,
+    kStrUnreadProjectLine = 36300,
     kStrCannotCreateProject = 34010,
     kStrProjectNotSaved = 34011,
     kStrNewerFileVersion = 34017,

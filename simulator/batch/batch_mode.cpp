@@ -8,6 +8,7 @@
 #include "batch_input.h"
 #include "data_folder_files.h"
 #include "document.h"
+#include "file_kind.h"
 #include "helpers.h"
 #include "program_folders.h"
 #include "project_checks.h"
@@ -53,7 +54,7 @@ void ActivitySchedule(double values[HourlyProfile::kHours], int opens, int close
 }  // namespace
 
 int CTidewarmDoc::LoadBatchInput() {
-    std::ifstream file(g_strDataFolder + "/" + std::string(kBatchInputFileName), std::ios::binary);
+    std::ifstream file = OpenRegularFile(g_strDataFolder + "/" + std::string(kBatchInputFileName));
     if (!file.is_open()) {
         ShowMessage(LoadResString(kStrCannotOpenBatchInput));
         return 0;
@@ -71,13 +72,13 @@ int CTidewarmDoc::LoadBatchInput() {
     }
 
     const std::string templateName(PoolTemplate(input.poolType));
-    std::ifstream project(g_strProgramFolder + "/" + templateName, std::ios::binary);
+    std::ifstream project = OpenRegularFile(g_strProgramFolder + "/" + templateName);
     if (!project.is_open()) {
         ShowMessage(LoadResString(kStrCannotOpenTemplate) + templateName);
         return 0;
     }
     if (ReadProject(project, {templateName, RefusedProjectValue}) != 0) {
-        ShowMessage(LoadResString(kStrCannotReadTemplate));
+        ShowMessage(ProjectReadFailure(kStrCannotReadTemplate, templateName, *this));
         return 0;
     }
     if (result.error != BatchInputError::kNone) {

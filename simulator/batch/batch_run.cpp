@@ -7,9 +7,9 @@
 #include "batch_mode.h"
 #include "data_folder_files.h"
 #include "document.h"
-#include "file_lock.h"
 #include "file_replace.h"
 #include "program_folders.h"
+#include "simulation_lock.h"
 #include "simulator_strings.h"
 #include "user_interface.h"
 
@@ -44,9 +44,7 @@ int RunBatchProgram() {
     // A run refused because another one holds the data folder touches none of its files; the
     // front end that started this run hands its lock down.
     FileLock lock;
-    if (!ReserveDataFolder(lock, g_strDataFolder,
-                           {kStrAnotherSimulation, kStrCannotLockDataFolder}))
-        return 1;
+    if (!ReserveDataFolderForRun(lock)) return 1;
     // The document is large: it lives on the heap for the run.
     const auto document = std::make_unique<CTidewarmDoc>(1);
     return document->BatchResult() == 0 ? 0 : 1;

@@ -4,9 +4,11 @@
 #include <sstream>
 
 #include "command_ids.h"
+#include "file_kind.h"
 #include "input_commands.h"
 #include "project_checks.h"
 #include "report_view.h"
+#include "simulation_lock.h"
 #include "simulator_strings.h"
 #include "small_windows.h"
 #include "user_interface.h"
@@ -32,7 +34,7 @@ void CProjectDocument::BindProject() {
 }
 
 void CProjectDocument::ReadReport(const std::string& reportPath) {
-    std::ifstream file(reportPath, std::ios::binary);
+    std::ifstream file = OpenRegularFile(reportPath);
     std::ostringstream text;
     text << file.rdbuf();
     reportText_ = ToWx(text.str());
@@ -93,6 +95,9 @@ void CProjectDocument::OnSimulate(wxCommandEvent&) {
         return;
     }
     wxBusyCursor wait;
+    // A batch run of the front end would write its results beside the project's.
+    FileLock lock;
+    if (!ReserveDataFolderForRun(lock)) return;
     CRunningWindow progress;
     // The run shows its own failures; the report follows a successful run.
     static_cast<void>(project_->RunSimulation(FromWx(GetFilename())));

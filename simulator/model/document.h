@@ -126,6 +126,8 @@ class CTidewarmDoc {
     // after a message that names the file, the block's lines and the check's problem.
     [[nodiscard]] virtual int WriteProject(std::ostream& out);
     [[nodiscard]] virtual int ReadProject(std::istream& in, const ProjectFileCheck& check = {});
+    // The line at which the last ReadProject that failed stopped (from 1).
+    int UnreadLine() const { return unreadLine_; }
 
     // Batch mode. RunBatch loads the batch input and runs it; when either fails, nothing of the
     // run is kept: the monthly result file is deleted. Returns 0 on success, 1 on failure.
@@ -323,6 +325,8 @@ class CTidewarmDoc {
     InputLinks links;
 
   private:
+    int unreadLine_ = 0;
+
     void NameComponents();
     // Steps of SetDefaults, each a part of the plant with its components.
     void SetRunDefaults();
@@ -455,6 +459,10 @@ inline constexpr char kReportExtension[] = ".lis";
 // new as the project.
 std::unique_ptr<CTidewarmDoc> LoadProjectFile(const std::string& path,
                                               const ProjectValueCheck& refusedValue = {});
+// The message of a project file (or template) `fileName` that `document` could not read: the
+// text `textId` ("I/O Error. Cannot read from file.") and the file and line where reading stopped.
+std::string ProjectReadFailure(int textId, const std::string& fileName,
+                               const CTidewarmDoc& document);
 // Whether the file starts as a project does ("Tidewarm"), whatever its name: the batch
 // templates are projects too.
 [[nodiscard]] bool IsProjectFile(const std::string& path);

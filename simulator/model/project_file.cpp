@@ -9,10 +9,12 @@
 #include <locale>
 #include <optional>
 #include <ostream>
+#include <sstream>
 #include <streambuf>
 #include <system_error>
 
 #include "document.h"
+#include "file_kind.h"
 #include "file_replace.h"
 #include "helpers.h"
 #include "result_columns.h"
@@ -313,6 +315,32 @@ class ProjectReader {
     int failed_ = 0;
 };
 
+// Reads a project file from its header on, each block ended by `block`; 0 when all read.
+int ReadProjectBlocks(CTidewarmDoc& document, std::istream& in, BlockCheck& block) {
+    char word[kHeaderWordLength + 1] = {};
+    for (int i = 0; i < kHeaderWordLength && in.peek() != '\n' && in.good(); ++i)
+        word[i] = static_cast<char>(in.get());
+    if (std::string_view(word) != kHeaderWord) return 1;
+    unsigned formatVersion = 0, componentVersion = 0;
+    in >> formatVersion >> componentVersion >> SkipLine;
+    if (in.fail()) return 1;
+    if (formatVersion > CTidewarmDoc::kFormatVersion) {
+        ShowMessage(LoadResString(kStrNewerFileVersion));
+        return 1;
+    }
+    block();
+    ProjectReader reader(document, in, static_cast<int>(formatVersion),
+                         static_cast<int>(componentVersion), block);
+    if (!reader.ReadRunLines()) return 1;
+    reader.ReadWeatherAndPipes();
+    reader.ReadCollectors();
+    reader.ReadExchangerAndHeater();
+    reader.ReadPool();
+    reader.ReadControlAndSurroundings();
+    reader.ReadHourlyColumns();
+    return in.fail() || reader.ComponentFailed() ? 1 : 0;
+}
+
 }  // namespace
 
 int CTidewarmDoc::WriteProject(std::ostream& out) {
@@ -378,30 +406,19 @@ int CTidewarmDoc::ReadProject(std::istream& file, const ProjectFileCheck& check)
     LineCountingBuffer lines(*file.rdbuf());
     std::istream in(&lines);
     in.imbue(std::locale::classic());
-    char word[kHeaderWordLength + 1] = {};
-    for (int i = 0; i < kHeaderWordLength && in.peek() != '\n' && in.good(); ++i)
-        word[i] = static_cast<char>(in.get());
-    if (std::string_view(word) != kHeaderWord) return 1;
-    unsigned formatVersion = 0, componentVersion = 0;
-    in >> formatVersion >> componentVersion >> SkipLine;
-    if (in.fail()) return 1;
-    if (formatVersion > kFormatVersion) {
-        ShowMessage(LoadResString(kStrNewerFileVersion));
-        return 1;
-    }
     BlockCheck block(*this, check, in, lines);
-    block();
-    ProjectReader reader(*this, in, static_cast<int>(formatVersion),
-                         static_cast<int>(componentVersion), block);
-    if (!reader.ReadRunLines()) return 1;
-    reader.ReadWeatherAndPipes();
-    reader.ReadCollectors();
-    reader.ReadExchangerAndHeater();
-    reader.ReadPool();
-    reader.ReadControlAndSurroundings();
-    reader.ReadHourlyColumns();
+    const int result = ReadProjectBlocks(*this, in, block);
     if (in.fail()) file.setstate(std::ios::failbit);
-    return in.fail() || reader.ComponentFailed() ? 1 : 0;
+    // A refused block was read whole: its last line is named; any other fault stops within the
+    // line after the lines taken.
+    unreadLine_ = block.Refused() ? lines.LinesTaken() : lines.LinesTaken() + 1;
+    return result;
+}
+
+std::string ProjectReadFailure(int textId, const std::string& fileName,
+                               const CTidewarmDoc& document) {
+    return LoadResString(textId) + "\n" +
+           FormatResString(kStrUnreadProjectLine, fileName, document.UnreadLine());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -434,14 +451,14 @@ int ReportOutOfDate(const std::string& projectPath) {
 
 std::unique_ptr<CTidewarmDoc> LoadProjectFile(const std::string& path,
                                               const ProjectValueCheck& refusedValue) {
-    std::ifstream file(path, std::ios::in | std::ios::binary);
+    std::ifstream file = OpenRegularFile(path);
     if (!file.is_open()) {
         ShowMessage(LoadResString(kStrCannotOpenProject));
         return nullptr;
     }
     auto document = std::make_unique<CTidewarmDoc>();
     if (document->ReadProject(file, {path, refusedValue}) != 0) {
-        ShowMessage(LoadResString(kStrCannotReadProject));
+        ShowMessage(ProjectReadFailure(kStrCannotReadProject, path, *document));
         return nullptr;
     }
     document->SetResultsOutOfDate(ReportOutOfDate(path));
@@ -450,34 +467,29 @@ std::unique_ptr<CTidewarmDoc> LoadProjectFile(const std::string& path,
 }
 
 bool IsProjectFile(const std::string& path) {
-    std::ifstream file(path, std::ios::in | std::ios::binary);
+    std::ifstream file = OpenRegularFile(path);
     char word[kHeaderWordLength] = {};
     file.read(word, kHeaderWordLength);
     return file && std::string_view(word, kHeaderWordLength) == kHeaderWord;
 }
 
 int SaveProjectFile(CTidewarmDoc& document, const std::string& path) {
-    const std::string temporary = TemporaryName(path);
-    std::ofstream file(temporary, std::ios::out | std::ios::trunc | std::ios::binary);
-    if (!file.is_open()) {
-        ShowMessage(LoadResString(kStrCannotCreateProject) + "\n" +
-                    FormatResString(kStrFileProblem, path, std::strerror(errno)));
+    std::ostringstream text(std::ios::out | std::ios::binary);
+    if (document.WriteProject(text) != 0 || !text) {
+        ShowMessage(LoadResString(kStrProjectNotSaved) + "\n" +
+                    FormatResString(kStrFileProblem, path, std::strerror(EIO)));
         return 1;
     }
-    int result = document.WriteProject(file);
-    file.close();
-    std::error_code error;
-    if (result == 0 && !file.fail()) {
-        std::filesystem::rename(temporary, path, error);
-        if (!error) {
-            document.SetModifiedFlag(0);
-            return 0;
-        }
+    // Written whole under a temporary name, then renamed over the earlier file.
+    StagedFile staged(path);
+    if (const std::optional<Problem> problem = staged.Write(text.view())) {
+        ShowMessage(LoadResString(kStrCannotCreateProject) + "\n" + problem->message);
+        return 1;
     }
-    // A rename that failed says why; a write that failed is an input/output error.
-    const std::string reason = error ? error.message() : std::string(std::strerror(EIO));
-    std::filesystem::remove(temporary, error);
-    ShowMessage(LoadResString(kStrProjectNotSaved) + "\n" +
-                FormatResString(kStrFileProblem, path, reason));
-    return 1;
+    if (const std::optional<Problem> problem = staged.Commit(ExistingFile::kReplace)) {
+        ShowMessage(LoadResString(kStrProjectNotSaved) + "\n" + problem->message);
+        return 1;
+    }
+    document.SetModifiedFlag(0);
+    return 0;
 }

@@ -15,6 +15,7 @@
 #include "dialog_exchange.h"
 #include "document.h"
 #include "economics.h"
+#include "file_kind.h"
 #include "file_replace.h"
 #include "helpers.h"
 #include "messages.h"
@@ -158,9 +159,9 @@ void WriteTable(std::ostream& out, const MonthlyTable& table, const std::vector<
 // tables cannot be held.
 bool ReadMonthlyFiles(const std::string& base, bool referenceRun, std::vector<MonthlyRow>& rows,
                       std::vector<double>& referenceUsable) {
-    std::ifstream monthly(base + kMonthlyResultExtension, std::ios::binary);
+    std::ifstream monthly = OpenRegularFile(base + kMonthlyResultExtension);
     std::ifstream reference;
-    if (referenceRun) reference.open(base + kReferenceMonthlyResultExtension, std::ios::binary);
+    if (referenceRun) reference = OpenRegularFile(base + kReferenceMonthlyResultExtension);
     if (!monthly || (referenceRun && !reference)) {
         ShowMessage(Text(kStrCannotOpenReport), MessageKind::Error);
         return false;

@@ -139,6 +139,10 @@ int CTidewarmDoc::RunPasses(const std::string& base) {
             base + (reference ? kReferenceMonthlyResultExtension : kMonthlyResultExtension));
         const std::string hourlyName =
             PartName(base + (reference ? kReferenceHourlyResultExtension : kHourlyResultExtension));
+        // The writers create their files new: what an earlier run that was stopped left goes.
+        std::error_code ignored;
+        std::filesystem::remove(monthlyName, ignored);
+        std::filesystem::remove(hourlyName, ignored);
         monthlyWriter.SetFileName(monthlyName.c_str());
         hourlyWriter.SetFileName(hourlyName.c_str());
         // The reference pass is the pool without collectors, exchanger or heater.

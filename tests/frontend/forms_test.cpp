@@ -1,6 +1,7 @@
 // The windows' logic without windows: the wizard's steps, the input form's run, checks and
 // rules, the runs list, the options and the report's copy.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <fstream>
 #include <iterator>
@@ -11,6 +12,7 @@
 #include "file_size_limit.h"
 #include "frontend_globals.h"
 #include "input_form_data.h"
+#include "kill_at_rename.h"
 #include "new_run_wizard.h"
 #include "options.h"
 #include "report_copy.h"
@@ -409,12 +411,19 @@ TEST(ReportCopyTest, SecondReportSavedBesideTheFirstLeavesItWhole) {
         std::ifstream in(file, std::ios::binary);
         return std::string{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     };
+    // The chart `chart` that the page `page` shows.
+    auto shown = [&](const std::filesystem::path& page, std::string_view chart) {
+        return read(page.parent_path() / ChartSource(read(page), chart).value_or("none"));
+    };
     build("first");
     const std::filesystem::path first = saved.path() / "First client.html";
     ASSERT_FALSE(SaveReportWithCharts(data.path() / "Tidewarm.html", first));
-    EXPECT_EQ(read(first),
-              "<p>first</p><img src=\"First%20client_files/Report.TDaily.gif\"><img "
-              "src=\"First%20client_files/Report.Energies.gif\">");
+    const std::optional<std::string> daily = ChartSource(read(first), kDailyTemperatureChartFile);
+    ASSERT_TRUE(daily);
+    const std::string folder = daily->substr(0, daily->rfind('/') + 1);
+    EXPECT_TRUE(folder.starts_with("First%20client_files/charts.")) << folder;
+    EXPECT_EQ(read(first), "<p>first</p><img src=\"" + folder + "Report.TDaily.gif\"><img src=\"" +
+                               folder + "Report.Energies.gif\">");
     std::map<std::filesystem::path, std::string> before;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(saved.path()))
         if (entry.is_regular_file()) before[entry.path()] = read(entry.path());
@@ -424,10 +433,8 @@ TEST(ReportCopyTest, SecondReportSavedBesideTheFirstLeavesItWhole) {
     const std::filesystem::path second = saved.path() / "Second.html";
     ASSERT_FALSE(SaveReportWithCharts(data.path() / "Tidewarm.html", second));
     for (const auto& [file, bytes] : before) EXPECT_EQ(read(file), bytes) << file;
-    for (std::string_view chart : kReportChartFiles)
-        EXPECT_EQ(read(saved.path() / "Second_files" / chart),
-                  "GIF of second " + std::string(chart));
-    EXPECT_NE(read(second).find("src=\"Second_files/Report.TDaily.gif\""), std::string::npos);
+    for (std::string_view chart : {kDailyTemperatureChartFile, kEnergiesChartFile})
+        EXPECT_EQ(shown(second, chart), "GIF of second " + std::string(chart));
     // Nothing but the two pages and their folders.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(saved.path()),
                             std::filesystem::directory_iterator()),
@@ -447,21 +454,67 @@ TEST(ReportCopyTest, SecondReportSavedBesideTheFirstLeavesItWhole) {
         test::ScopedFileSizeLimit diskFull(32 * 1024);
         const auto problem = SaveReportWithCharts(data.path() / "Tidewarm.html", first);
         ASSERT_TRUE(problem);
-        EXPECT_EQ(problem->message,
-                  (saved.path() / "First client_files" / kReportChartFiles[2]).string() +
-                      ": File too large");
+        EXPECT_TRUE(problem->message.starts_with((saved.path() / "First client_files").string()));
+        EXPECT_TRUE(
+            problem->message.ends_with(std::string(kReportChartFiles[2]) + ": File too large"))
+            << problem->message;
     }
     for (const auto& [file, bytes] : before) EXPECT_EQ(read(file), bytes) << file;
     EXPECT_EQ(
         std::distance(std::filesystem::directory_iterator(saved.path() / "First client_files"),
                       std::filesystem::directory_iterator()),
-        4);
+        1);
 
     // A missing chart fails the save and leaves no page behind, nor a folder for its charts.
     std::filesystem::remove(data.path() / kReportChartFiles[0]);
     EXPECT_TRUE(SaveReportWithCharts(data.path() / "Tidewarm.html", saved.path() / "Third.html"));
     EXPECT_FALSE(std::filesystem::exists(saved.path() / "Third.html"));
     EXPECT_FALSE(std::filesystem::exists(saved.path() / "Third_files"));
+}
+
+// A save killed as it puts any of its files in place leaves the earlier saved report or the new
+// one, each page with its own charts; the next start removes what the killed save left.
+TEST(ReportCopyTest, ASaveKilledAtAnyRenameLeavesOneReportWhole) {
+    test::ScopedTempDir data, saved;
+    const std::filesystem::path report = data.path() / "Tidewarm.html";
+    const std::filesystem::path target = saved.path() / "Pool.html";
+    const auto build = [&](char client) {
+        test::WriteFile(report, std::string("<p>") + client +
+                                    "</p><img src=\"Report.TDaily.gif\">" +
+                                    "<img src=\"Report.Energies.gif\">");
+        for (std::string_view chart : kReportChartFiles)
+            test::WriteFile(data.path() / chart, std::string(1000, client));
+    };
+    int status = 0;
+    for (int kill = 1; kill < 100; ++kill) {
+        build('a');
+        ASSERT_FALSE(SaveReportWithCharts(report, target));
+        build('b');
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            test::KillAtRename(kill);
+            ::_exit(SaveReportWithCharts(report, target) ? 1 : 0);
+        }
+        ::waitpid(child, &status, 0);
+        const std::string page = test::ReadFile(target);
+        ASSERT_TRUE(page.starts_with("<p>a") || page.starts_with("<p>b")) << page;
+        for (std::string_view chart : {kDailyTemperatureChartFile, kEnergiesChartFile})
+            EXPECT_EQ(test::ReadFile(saved.path() / ChartSource(page, chart).value_or("none")),
+                      std::string(1000, page[3]))
+                << "killed at rename " << kill;
+        if (WIFEXITED(status)) break;  // the save was made without a kill
+    }
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    RemoveReportLeftovers(data.path());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(saved.path() / "Pool_files"),
+                            std::filesystem::directory_iterator()),
+              1);
+    for (const auto& entry : std::filesystem::directory_iterator(saved.path()))
+        EXPECT_FALSE(entry.path().filename().string().ends_with(".part")) << entry.path();
+    for (const auto& entry : std::filesystem::directory_iterator(data.path()))
+        EXPECT_FALSE(entry.path().filename().string().starts_with("Tidewarm.html."))
+            << entry.path();
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ std::string MonthlyFile(const std::string& headings = "Month,QAux,QElec,TPool,Us
 std::string ReferenceFile(int lines) {
     std::string text = "Month,TPool,UsableDays\n";
     for (int line = 1; line <= lines; ++line)
-        text += std::to_string(line % 13) + ",20," + std::to_string(line + 99) + "\n";
+        text += std::to_string(line % 13) + ",20," + std::to_string(line + 9) + "\n";
     return text;
 }
 
@@ -60,7 +60,7 @@ TEST_F(ResultFilesTest, MonthlyRowsInGigajoulesWithTheReferenceColumn) {
     EXPECT_DOUBLE_EQ(value(3, "QElec"), 2.5e9);  // J, as written
     EXPECT_DOUBLE_EQ(value(3, "TPool"), 24.5);
     EXPECT_DOUBLE_EQ(value(3, "UsableDays"), 4);
-    EXPECT_DOUBLE_EQ(value(3, "UsableDaysNoHeat"), 103);
+    EXPECT_DOUBLE_EQ(value(3, "UsableDaysNoHeat"), 13);
     EXPECT_DOUBLE_EQ(value(3, "QAct"), 0);  // no heading: not set
 }
 
@@ -118,6 +118,52 @@ TEST_F(ResultFilesTest, AFaultAnywhereRefusesTheWholeFile) {
     EXPECT_EQ(problem("Month\n11\n12\n1\n2\n3\n0\n", -1, {305, 151}), "none");
     EXPECT_EQ(problem("Month\n5\n6\n7\n8\n9\n10\n11\n12\n1\n2\n3\n4\n5\n0\n", -1, {135, 365}),
               "none");
+}
+
+// A value outside what its quantity can physically be refuses the file, naming its column;
+// the month bounds the days and the durations of its line.
+TEST_F(ResultFilesTest, ValuesOutOfTheirPhysicalRangesAreRefused) {
+    const auto problem = [](const std::string& monthlyText, const std::string& referenceText = "") {
+        std::istringstream monthly(monthlyText), reference(referenceText);
+        std::vector<MonthlyResultRow> rows;
+        const auto found = ReadMonthlyResultRows(
+            monthly, referenceText.empty() ? nullptr : &reference, {32, 28}, rows);
+        return found ? found->message : std::string("none");
+    };
+    const std::string heading = "Month,QAux,TPool,UsableDays,AuxHeatOnTime\n";
+    EXPECT_EQ(problem(heading + "2,1e9,26,28,2419200\n0,1e9,26,28,2419200\n"), "none");
+    EXPECT_EQ(problem(heading + "2,1e9,-300,28,0\n"),
+              "File Tidewarm.mly, line 2: column TPool: -300 is outside the range -273.15 to 100.");
+    EXPECT_EQ(
+        problem(heading + "2,1e9,1e308,28,0\n"),
+        "File Tidewarm.mly, line 2: column TPool: 1e308 is outside the range -273.15 to 100.");
+    EXPECT_EQ(problem(heading + "2,1e9,26,-5,0\n"),
+              "File Tidewarm.mly, line 2: column UsableDays: -5 is outside the range 0 to 28.");
+    EXPECT_EQ(problem("UsableDays,Month\n29,2\n"),
+              "File Tidewarm.mly, line 2: column UsableDays: 29 is outside the range 0 to 28.");
+    EXPECT_EQ(problem(heading + "2,1e9,26,28,0\n0,1e9,26,99999,0\n"),
+              "File Tidewarm.mly, line 3: column UsableDays: 99999 is outside the range 0 to 365.");
+    EXPECT_EQ(problem(heading + "2,1e9,26,28,2419201\n"),
+              "File Tidewarm.mly, line 2: column AuxHeatOnTime: 2419201 is outside the range 0 to "
+              "2.4192e+06.");
+    EXPECT_EQ(problem(heading + "2,1e308,26,28,0\n"),
+              "File Tidewarm.mly, line 2: column QAux: 1e308 is outside the range -3.1536e+21 to "
+              "3.1536e+21.");
+    EXPECT_EQ(problem(heading + "5.4,1e9,26,28,0\n"),
+              "File Tidewarm.mly, line 2: column Month: 5.4 is not a month number (0 to 12).");
+    EXPECT_EQ(problem(heading + "13,1e9,26,28,0\n"),
+              "File Tidewarm.mly, line 2: column Month: 13 is not a month number (0 to 12).");
+    EXPECT_EQ(
+        problem("Month\n2\n0\n", "Month,UsableDaysNoHeat\n2,30\n"),
+        "File Tidewarm.mlx, line 2: column UsableDaysNoHeat: 30 is outside the range 0 to 28.");
+    EXPECT_EQ(problem("Month\n2\n0\n", "Month,UsableDaysNoHeat\n2.5,3\n"),
+              "File Tidewarm.mlx, line 2: column Month: 2.5 is not a month number (0 to 12).");
+
+    std::istringstream hourly("Month,Day,Hour,TPool\n1,1,1,1e308\n");
+    std::vector<DailyTemperature> days;
+    EXPECT_EQ(
+        ReadDailyTemperatures(hourly, {1, 1}, days)->message,
+        "File Tidewarm.hly, line 2: column TPool: 1e308 is outside the range -273.15 to 100.");
 }
 
 // A season opening on 31 December runs over the new year; each day is the mean of its hours; a

@@ -19,6 +19,7 @@
 #include "collector_dialogs.h"
 #include "command_ids.h"
 #include "dialog_exchange.h"
+#include "file_lock.h"
 #include "input_commands.h"
 #include "input_window.h"
 #include "main_frame.h"
@@ -26,6 +27,7 @@
 #include "program_language.h"
 #include "project_document.h"
 #include "report_view.h"
+#include "simulator_strings.h"
 #include "small_windows.h"
 #include "test_support.h"
 #include "tidewarm_app.h"
@@ -296,7 +298,8 @@ TEST(OpenedProject, AValueOutsideItsDialogsRangeIsRefusedWithItsFileAndLine) {
                   ExpectMessage("File " + path.string() + ", line " + std::to_string(line) +
                                 ": the value 200 is refused. Please enter a number between 0 "
                                 "and 50."),
-                  ExpectMessage("I/O Error. Cannot read from file."));
+                  ExpectMessage("I/O Error. Cannot read from file.\nFile " + path.string() +
+                                ", line " + std::to_string(line) + "."));
     EXPECT_EQ(project, nullptr);
 }
 
@@ -316,6 +319,23 @@ TEST(OpenedProject, SimulateWritesTheResultsAndShowsTheNewReportUpright) {
     EXPECT_FALSE(shown.empty());
     EXPECT_FALSE(ShownInItalics(*project));
     gui_test::Screenshot("project");
+    Close(project);
+}
+
+// While another simulation holds the data folder, Simulate waits, then is refused as a batch
+// run is, and writes nothing.
+TEST(OpenedProject, SimulateWhileAnotherSimulationHoldsTheDataFolderIsRefused) {
+    test::ScopedTempDir folder;
+    const fs::path path = folder.path() / "pool.tdw";
+    gui_test::WriteProject(path);
+    CProjectDocument* project = OpenProject(path);
+    ASSERT_NE(project, nullptr);
+    FileLock other;
+    ASSERT_EQ(other.Acquire(SimulationLockPath(g_strDataFolder), std::chrono::milliseconds(0)),
+              FileLock::Outcome::kHeld);
+    wxTEST_DIALOG(SendCommand(ProjectFrame(*project), kCmdSimulate),
+                  ExpectMessage(FormatResString(kStrAnotherSimulation, g_strDataFolder)));
+    EXPECT_FALSE(fs::exists(folder.path() / "pool.mly"));
     Close(project);
 }
 

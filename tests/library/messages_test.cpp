@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <regex>
 
@@ -43,6 +44,21 @@ TEST(LookupErrorMessage, LastLineWithoutNewlineAndCrlf) {
     test::WriteFile("scl.err", "1 first\r\n2 last");
     EXPECT_EQ(Lookup(1), "first");
     EXPECT_EQ(Lookup(2), "last");
+}
+
+TEST(LookupErrorMessage, TheFileIsReadOnceUntilForgottenAndNeverThroughAFifo) {
+    test::ScopedTempDir dir;
+    test::WriteFile("scl.err", "1 first version\n");
+    EXPECT_EQ(Lookup(1), "first version");
+    test::WriteFile("scl.err", "1 second version\n");
+    EXPECT_EQ(Lookup(1), "first version");
+    ForgetMessageFile();
+    EXPECT_EQ(Lookup(1), "second version");
+
+    std::filesystem::remove("scl.err");
+    ForgetMessageFile();
+    EXPECT_TRUE(test::ReturnsAtOnceBesideAFifo(
+        "scl.err", [] { EXPECT_EQ(Lookup(1), "Error file not found (0x00000001)"); }));
 }
 
 TEST(LookupErrorMessage, MissingFileAndUnknownNumber) {

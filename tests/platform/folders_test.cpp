@@ -106,6 +106,25 @@ TEST_F(SetUpDataFolderTest, CreatesTheFoldersCopiesTheMessageFileAndEntersIt) {
     EXPECT_FALSE(fs::exists(data / "scl.err.part"));
 }
 
+// Something other than a file at the message file's name (a FIFO here, or the program folder's
+// copy) is never read: the data folder's is replaced, and a FIFO delivered is refused.
+TEST_F(SetUpDataFolderTest, AFifoAtEitherMessageFileIsNeverRead) {
+    fs::create_directories(data);
+    std::optional<Problem> problem;
+    EXPECT_TRUE(test::ReturnsAtOnceBesideAFifo(
+        data / "scl.err", [&] { problem = SetUpDataFolder(data.string(), program.string()); }));
+    ASSERT_FALSE(problem) << problem->message;
+    EXPECT_EQ(test::ReadFile(data / "scl.err"), "0x00110001 delivered text\n");
+
+    fs::remove(data / "scl.err");
+    fs::remove(program / "scl.err");
+    EXPECT_TRUE(test::ReturnsAtOnceBesideAFifo(
+        program / "scl.err", [&] { problem = SetUpDataFolder(data.string(), program.string()); }));
+    ASSERT_TRUE(problem);
+    EXPECT_NE(problem->message.find("Not a regular file: a FIFO"), std::string::npos)
+        << problem->message;
+}
+
 // The cities delivered with the programs go into a new weather folder only: an existing one,
 // whose cities the user may have removed or replaced, is left as it is.
 TEST_F(SetUpDataFolderTest, ANewWeatherFolderReceivesTheDeliveredCities) {

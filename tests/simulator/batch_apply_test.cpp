@@ -238,7 +238,7 @@ TEST_F(LoadBatchInputTest, EachFailureIsShownAndNothingIsSaved) {
     messages_.shown.clear();
     EXPECT_EQ(doc.LoadBatchInput(), 0);
     ASSERT_EQ(messages_.shown.size(), 1u);
-    EXPECT_EQ(messages_.shown[0], "I/O Error. Cannot read from file.");
+    EXPECT_EQ(messages_.shown[0], "I/O Error. Cannot read from file.\nFile resabgr.tpl, line 3.");
 
     g_strProgramFolder = TIDEWARM_BIN_DIR;
     test::WriteFile(data_ / "Tidewarm.tmp", "17\nx\ny\n1\n1\n");
@@ -273,7 +273,8 @@ TEST_F(LoadBatchInputTest, ATemplateValueOutOfItsDialogsRangeFailsTheRunNamingIt
     EXPECT_EQ(messages_.shown,
               (std::vector<std::string>{"File pubout.tpl, line 27: the value 200 is refused. "
                                         "Please enter a number between 0 and 50.",
-                                        "I/O Error. Cannot read from file."}));
+                                        "I/O Error. Cannot read from file.\n"
+                                        "File pubout.tpl, line 27."}));
     EXPECT_FALSE(fs::exists(data_ / "Tidewarm.tdw"));
     EXPECT_FALSE(fs::exists(data_ / "Tidewarm.mly"));
 }
@@ -297,7 +298,7 @@ TEST_F(LoadBatchInputTest, TemplateIsReadBeforeTheValuesAfterThePoolType) {
     messages_.shown.clear();
     EXPECT_EQ(doc.LoadBatchInput(), 0);
     ASSERT_EQ(messages_.shown.size(), 1u);
-    EXPECT_EQ(messages_.shown[0], "I/O Error. Cannot read from file.");
+    EXPECT_EQ(messages_.shown[0], "I/O Error. Cannot read from file.\nFile pubout.tpl, line 3.");
 
     // A pool type that cannot be read or is out of range is reported before any template.
     test::WriteFile(data_ / "Tidewarm.tmp", "17\nx\ny\n4\n1\n");

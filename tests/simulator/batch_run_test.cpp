@@ -241,18 +241,46 @@ TEST_F(BatchRunTest, BrokenInputSimulatesNothingAndDeletesTheMonthlyFile) {
 TEST_F(BatchRunTest, AFileThatCannotBeWrittenFailsTheRunAndLeavesNoResult) {
     Write(test::BatchInputText(input_));
     ASSERT_EQ(StartTidewarmPro(dir_.path(), "-batch").exitCode, 0);
-    for (const char* blocked : {"Tidewarm.tdw.part", "Tidewarm.hly.part", "Tidewarm.lis"}) {
+    const std::pair<const char*, const char*> blocks[] = {{"Tidewarm.tdw", ": Is a directory"},
+                                                          {"Tidewarm.hly.part", "File exists"},
+                                                          {"Tidewarm.lis", ": Is a directory"}};
+    for (const auto& [blocked, reason] : blocks) {
         SCOPED_TRACE(blocked);
         fs::remove(data_ / blocked);
         fs::create_directories(data_ / blocked / "inside");
         const Outcome outcome = StartTidewarmPro(dir_.path(), "-batch");
         EXPECT_NE(outcome.exitCode, 0);
-        EXPECT_NE(outcome.errors.find(": Is a directory"), std::string::npos) << outcome.errors;
+        EXPECT_NE(outcome.errors.find(reason), std::string::npos) << outcome.errors;
         for (const char* result : {"Tidewarm.mly", "Tidewarm.mlx", "Tidewarm.hly", "Tidewarm.hlx",
                                    "Tidewarm.mly.part", "Tidewarm.mlx.part", "Tidewarm.hlx.part"})
             EXPECT_FALSE(fs::exists(data_ / result)) << result;
         fs::remove_all(data_ / blocked);
     }
+}
+
+// Links planted at the names of the result files' temporaries are replaced, never written
+// through: the files they point to stay as they were and the results are files of their own.
+TEST_F(BatchRunTest, LinksPlantedAtTheTemporariesAreNotWrittenThrough) {
+    Write(test::BatchInputText(input_));
+    const fs::path outside = dir_.path() / "outside.txt";
+    test::WriteFile(outside, "not the program's\n");
+    for (const char* part : {"Tidewarm.mly.part", "Tidewarm.mlx.part", "Tidewarm.hly.part"})
+        fs::create_symlink(outside, data_ / part);
+    ASSERT_EQ(StartTidewarmPro(dir_.path(), "-batch").exitCode, 0);
+    EXPECT_EQ(test::ReadFile(outside), "not the program's\n");
+    for (const char* result : {"Tidewarm.mly", "Tidewarm.mlx"}) {
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(data_ / result))) << result;
+        EXPECT_EQ(ReadResults(data_ / result).size(), 3u) << result;
+    }
+}
+
+// A FIFO at the batch input's name is refused at once, not waited on with the folder locked.
+TEST_F(BatchRunTest, AFifoAsTheBatchInputIsRefusedAtOnce) {
+    Outcome outcome;
+    EXPECT_TRUE(test::ReturnsAtOnceBesideAFifo(
+        data_ / "Tidewarm.tmp", [&] { outcome = StartTidewarmPro(dir_.path(), "-batch"); }));
+    EXPECT_NE(outcome.exitCode, 0);
+    EXPECT_FALSE(fs::exists(data_ / "Tidewarm.mly"));
 }
 
 // A run that fails leaves no result file at all; a run without the reference pass leaves no

@@ -138,7 +138,8 @@ TEST(ProjectChecks, AValueOutsideItsDialogsRangeIsRefusedWithItsLine) {
         EXPECT_GE(refusal->last, line);
         EXPECT_LE(refusal->last - refusal->first, 2) << "a block of at most three lines";
         EXPECT_EQ(refusal->problem, value.refusal);
-        EXPECT_EQ(messages.shown[1], "I/O Error. Cannot read from file.");
+        EXPECT_EQ(messages.shown[1], "I/O Error. Cannot read from file.\nFile p.tdw, line " +
+                                         std::to_string(refusal->last) + ".");
         // Without the check (as a test or tool reads a file) the same text reads.
         CTidewarmDoc unchecked;
         std::istringstream in(text);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <set>
@@ -209,12 +210,23 @@ TEST_F(ProjectFileTest, TruncatedOrCorruptFileLeavesTheOpenDocumentAlone) {
         std::unique_ptr<CTidewarmDoc> loaded = LoadProjectFile("pool.tdw");
         EXPECT_EQ(loaded, nullptr) << cut;
         ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_EQ(messages.shown[0], "I/O Error. Cannot read from file.");
+        // Reading stops in the line that the cut ends.
+        const std::string line = std::to_string(
+            std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(cut), '\n') + 1);
+        EXPECT_EQ(messages.shown[0],
+                  "I/O Error. Cannot read from file.\nFile pool.tdw, line " + line + ".");
     }
     std::string corrupt = text;
-    corrupt.replace(corrupt.find("\n121 273") + 1, 3, "abc");
+    const std::size_t corruptLine = corrupt.find("\n121 273") + 1;
+    corrupt.replace(corruptLine, 3, "abc");
     test::WriteFile("pool.tdw", corrupt);
+    messages.shown.clear();
     EXPECT_EQ(LoadProjectFile("pool.tdw"), nullptr);
+    const auto linesBefore = std::count(
+        corrupt.begin(), corrupt.begin() + static_cast<std::ptrdiff_t>(corruptLine), '\n');
+    EXPECT_EQ(messages.shown,
+              std::vector<std::string>{"I/O Error. Cannot read from file.\nFile pool.tdw, line " +
+                                       std::to_string(linesBefore + 1) + "."});
     EXPECT_EQ(open.get(), before);
     EXPECT_EQ(open->StartDay, 99);
     EXPECT_EQ(open->UseSolar, 1);

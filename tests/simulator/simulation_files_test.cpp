@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "file_size_limit.h"
 #include "simulation_run_support.h"
 
 using namespace simulation_test;
@@ -267,20 +268,21 @@ TEST_F(SimulationRun, FailuresEndTheRun) {
     Prepare(blocked, 172, 2);
     blocked.ReferenceRun = 0;
     blocked.HourlyOutput = 1;
-    fs::create_directory("blocked.hly.part");
+    fs::create_directories("blocked.hly.part/inside");
     messages_.shown.clear();
     EXPECT_NE(blocked.RunSimulation("blocked.tdw"), 0);
-    EXPECT_EQ(messages_.shown, std::vector<std::string>{
-                                   "Cannot open hourly output file blocked.hly: Is a directory"});
+    EXPECT_EQ(messages_.shown,
+              std::vector<std::string>{"Cannot open hourly output file blocked.hly: File exists"});
 
-    // A monthly file that cannot be completed: the device is full.
-    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-    fs::create_symlink("/dev/full", "full.mly.part");
+    // A monthly file that cannot be completed: the disk is full.
     CTidewarmDoc full;
     Prepare(full, 172, 2);
     full.HourlyOutput = 0;
     messages_.shown.clear();
-    EXPECT_NE(full.RunSimulation("full.tdw"), 0);
+    {
+        const test::ScopedFileSizeLimit diskFull(64);
+        EXPECT_NE(full.RunSimulation("full.tdw"), 0);
+    }
     EXPECT_EQ(messages_.shown, std::vector<std::string>{"Cannot write to monthly output file."});
     EXPECT_FALSE(fs::exists("full.mly.part"));  // a run that fails part-way leaves no file
     EXPECT_FALSE(fs::exists("full.mly"));

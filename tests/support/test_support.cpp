@@ -11,6 +11,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "messages.h"
+
 namespace fs = std::filesystem;
 
 namespace test {
@@ -20,12 +22,14 @@ ScopedTempDir::ScopedTempDir() : previous_(fs::current_path()) {
     if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
     path_ = pattern;
     fs::current_path(path_);
+    ForgetMessageFile();  // the message file is read from the current folder
 }
 
 ScopedTempDir::~ScopedTempDir() {
     std::error_code ignored;
     fs::current_path(previous_, ignored);
     fs::remove_all(path_, ignored);
+    ForgetMessageFile();
 }
 
 std::string ReadFile(const fs::path& path) {
@@ -43,6 +47,7 @@ void WriteFile(const fs::path& path, const std::string& contents) {
 void InstallMessageFile() {
     fs::copy_file(fs::path(TIDEWARM_RESOURCES_DIR) / "scl.err", "scl.err",
                   fs::copy_options::overwrite_existing);
+    ForgetMessageFile();
 }
 
 bool ReturnsAtOnceBesideAFifo(const fs::path& path, const std::function<void()>& call) {
