@@ -178,6 +178,9 @@ constexpr StringEntry kEnglish[] = {
     {kStrHelpMissing, "The help page %s cannot be shown."},
     {kStrBlanketSumAboveOne,
      "An absorptivity (or emissivity) and a transmissivity cannot add up to more than 1."},
+    {kStrFlowFarFromTestFlow,
+     "The total flow is %s times the test flow of these collectors "
+     "(%s for %g collectors). Run anyway?"},
 };
 
 }  // namespace

@@ -169,6 +169,7 @@ enum FrontEndString : int {
     kStrUnits = 758,
     kStrHelpMissing = 759,
     kStrBlanketSumAboveOne = 760,
+    kStrFlowFarFromTestFlow = 1000,
 };
 
 // The English texts, built into the program.

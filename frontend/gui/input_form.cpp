@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "calendar.h"
+#include "collector_flow.h"
 #include "command_failure.h"
 #include "dialog_rows.h"
 #include "economics_dialog.h"
@@ -471,14 +472,31 @@ bool InputFormDialog::ReadForm() {
 }
 
 bool InputFormDialog::Save() {
+    return ReadForm() && Store();
+}
+
+bool InputFormDialog::Store() {
     // A database failure leaves the form open and the stored run as it was.
-    if (!ReadForm() || !RunCommand([this] { return SaveRunForm(data_, false); })) return false;
+    if (!RunCommand([this] { return SaveRunForm(data_, false); })) return false;
     ShowRunNumber();
     return true;
 }
 
+bool InputFormDialog::RunAtThisFlow() {
+    std::optional<std::string> question;
+    if (!RunCommand([this, &question] {
+            question = FlowQuestionOfRun(data_);
+            return true;
+        }))
+        return false;
+    if (!question || *question == acceptedFlowQuestion_) return true;
+    if (!AskYesNo(*question, true)) return false;
+    acceptedFlowQuestion_ = *question;
+    return true;
+}
+
 bool InputFormDialog::Run() {
-    if (!Save()) return false;
+    if (!ReadForm() || !RunAtThisFlow() || !Store()) return false;
     SimulationOutcome outcome = SimulationOutcome::NotStarted;
     {
         WaitWindow busy(ResText(kStrSimulating));

@@ -24,7 +24,8 @@ class InputFormDialog : public wxDialog {
 
     // The commands of the buttons. Save and Run first read the fields the user typed into and
     // check every field; a refused field is shown with its message and gets the focus, and
-    // false is returned. Run is also false when nothing could be simulated.
+    // false is returned. Run is also false when nothing could be simulated, or when the user,
+    // asked about a collector flow far from the collectors' test flow, chose not to run.
     bool Save();
     bool Run();
     void ShowEconomics();
@@ -72,6 +73,11 @@ class InputFormDialog : public wxDialog {
     void UpdateSystemPicture();
     // The form's controls read into data_; the first refused field, shown and focused.
     bool ReadForm();
+    // data_ written into the database; false after the database's message.
+    bool Store();
+    // The answer to the question of a flow far from the collectors' own; a question already
+    // answered Yes is not asked again while the run's flow and collectors stay the same.
+    bool RunAtThisFlow();
     InputFieldTexts FieldTexts() const;
     // The boxes the user typed into, read when they hold numbers.
     void ReadEditedFields();
@@ -81,6 +87,7 @@ class InputFormDialog : public wxDialog {
     bool loaded_ = false;
     InputFormData data_;
     InputFieldFlags changed_{};
+    std::string acceptedFlowQuestion_;
     std::array<ChoiceList, kObjectTypeCount> choices_;
     std::array<wxTextCtrl*, kInputFieldCount> fields_{};
     std::array<wxStaticText*, kInputFieldCount> units_{};

@@ -271,11 +271,6 @@ double ShiftedValue(const Series& series, int index, double shift) {
     return a + (b - a) * fraction;
 }
 
-// Degrees west of the standard time a ZEFIR file's year stands in.
-double MeridianOf(double longitudeWest) {
-    return 15 * RoundHalfUp(longitudeWest / 15);
-}
-
 // ---- The conversion.
 
 std::variant<WeatherYearRead, WeatherRefusal> ConvertSource(SourceWeather source,
@@ -310,7 +305,7 @@ std::variant<WeatherYearRead, WeatherRefusal> ConvertSource(SourceWeather source
     result.format = std::move(format);
     result.timeZone = source.station.timeZone;
     const double longitudeWest = -source.station.longitude;
-    result.meridian = MeridianOf(longitudeWest);
+    result.meridian = StandardMeridianOf(longitudeWest);
     // Hours ahead of the meridian's time the source's clock stands.
     const double shift = source.station.timeZone + result.meridian / 15;
     ZefirContents& contents = result.contents;
@@ -421,7 +416,7 @@ std::variant<WeatherYearRead, WeatherRefusal> ReadWeatherYear(const std::string&
     if (auto zefir = ReadWholeZefirFile(path)) {
         WeatherYearRead result;
         result.format = "ZEFIR";
-        result.meridian = MeridianOf(zefir->longitude);
+        result.meridian = StandardMeridianOf(zefir->longitude);
         result.timeZone = -result.meridian / 15;
         result.contents = std::move(*zefir);
         return result;

@@ -36,6 +36,10 @@ class DeltaTController : public SolarBase {
                        int& limitMode) const;
     // Sets the limit with mode 0 (the cold side is limited); no Check.
     void SetHighLimit(double highLimit);
+    // The hot side less the cold side, K.
+    double TemperatureDifference() const { return *hotTemperature_ - *coldTemperature_; }
+    // Whether the limited side is above the high limit, which holds the loop off.
+    bool AboveHighLimit() const;
 
     // Outputs.
     int on;

@@ -53,13 +53,15 @@ int DeltaTController::Check() {
 
 int DeltaTController::Compute() {
     if (status_ != kReady) return status_;
-    const double hot = *hotTemperature_;
-    const double cold = *coldTemperature_;
-    const double deltaT = hot - cold;
+    const double deltaT = TemperatureDifference();
     on = previousOn != 0 ? (deltaT >= deltaTOff_) : (deltaT >= deltaTOn_);
-    if (limitMode_ == kLimitColdSide && cold > highLimit_) on = 0;
-    if (limitMode_ == kLimitHotSide && hot > highLimit_) on = 0;
+    if (AboveHighLimit()) on = 0;
     return kOk;
+}
+
+bool DeltaTController::AboveHighLimit() const {
+    return (limitMode_ == kLimitColdSide && *coldTemperature_ > highLimit_) ||
+           (limitMode_ == kLimitHotSide && *hotTemperature_ > highLimit_);
 }
 
 int DeltaTController::WriteParameters(std::ostream& out) const {

@@ -24,6 +24,9 @@ double ExtraterrestrialNormal(int dayOfYear);
 // equation of time (eq. 1.5.3, with 229.18 minutes per radian) plus 4 minutes per degree of
 // (standard meridian - site longitude), that difference taken into -180..180 degrees.
 double EquationOfTime(int dayOfYear, double siteLongitude, double standardMeridian);
+// The standard meridian of a station's time zone, degrees (west positive): the multiple of 15
+// degrees nearest its longitude, a half way rounded up. The time base of a ZEFIR weather file.
+double StandardMeridianOf(double longitude);
 // 15 degrees per hour from solar noon, negative in the morning, rad.
 double HourAngle(double solarHour);
 // The sine and cosine of an angle.

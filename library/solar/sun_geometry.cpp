@@ -3,6 +3,7 @@
 #include <numbers>
 
 #include "component.h"
+#include "helpers.h"
 #include "physical_constants.h"
 #include "sun.h"
 
@@ -43,6 +44,10 @@ double EquationOfTime(int dayOfYear, double siteLongitude, double standardMeridi
     else if (longitudeDifference < -180.0)
         longitudeDifference += 360.0;
     return spencer + 4.0 * longitudeDifference;
+}
+
+double StandardMeridianOf(double longitude) {
+    return 15 * RoundHalfUp(longitude / 15);
 }
 
 double HourAngle(double solarHour) {

@@ -13,6 +13,7 @@
 #include "program_folders.h"
 #include "project_checks.h"
 #include "simulator_strings.h"
+#include "sun.h"
 #include "user_interface.h"
 
 namespace {
@@ -119,7 +120,9 @@ void CTidewarmDoc::ApplyBatchSwitches(const BatchInput& input) {
     UseAuxHeater = input.heaterSelector != 0 ? 1 : 0;
 }
 
-// The binary weather file, whose header gives the latitude and the location name.
+// The binary weather file, whose header gives the location and its name. Its hours are the
+// station's standard time, so the sun turns them into solar time with the station's longitude and
+// the meridian of its time zone.
 bool CTidewarmDoc::ApplyBatchWeather(const std::string& weatherFile) {
     binaryWeatherReader.SetFileName(weatherFile.c_str());
     WeatherSource = kWeatherBinary;
@@ -129,7 +132,9 @@ bool CTidewarmDoc::ApplyBatchWeather(const std::string& weatherFile) {
         ShowMessage(FormatResString(kStrCannotOpenBatchWeather, weatherFile));
         return false;
     }
-    sun.SetParameters(header.GetLatitude() * kRadiansPerDegree, 0, 0, 0);
+    const double longitude = header.GetLongitude();
+    sun.SetParameters(header.GetLatitude() * kRadiansPerDegree, 1, longitude * kRadiansPerDegree,
+                      StandardMeridianOf(longitude) * kRadiansPerDegree);
     SetWeatherName(header.GetStationName());
     return true;
 }

@@ -11,7 +11,7 @@
 
 namespace {
 
-DialogField Make(int controlId, FieldKind kind, void* value) {
+DialogField Make(int controlId, FieldKind kind, FieldValue value) {
     DialogField field;
     field.controlId = controlId;
     field.kind = kind;
@@ -59,13 +59,9 @@ bool ParseWholeDouble(std::string_view text, double& value) {
            std::isfinite(value);
 }
 
-bool IsIntKind(FieldKind kind) {
-    return kind == FieldKind::kInt || kind == FieldKind::kIntAsDouble ||
-           kind == FieldKind::kCheck || kind == FieldKind::kRadio || kind == FieldKind::kComboIndex;
-}
-
-bool IsTextKind(FieldKind kind) {
-    return kind == FieldKind::kText || kind == FieldKind::kComboText;
+// Ints, and the doubles shown as ints, are read as whole numbers.
+bool ReadsWholeNumber(const DialogField& field) {
+    return std::holds_alternative<int*>(field.value) || field.kind == FieldKind::kIntAsDouble;
 }
 
 ExchangeStatus CheckNumber(const DialogField& field, double number) {
@@ -86,23 +82,23 @@ ExchangeStatus CheckText(const DialogField& field, std::string_view text) {
 }  // namespace
 
 DialogField IntField(int controlId, int* value) {
-    return Make(controlId, FieldKind::kInt, value);
+    return Make(controlId, FieldKind::kEdit, value);
 }
 
 DialogField IntField(int controlId, int* value, int min, int max) {
-    return Ranged(Make(controlId, FieldKind::kInt, value), min, max, kStrIntegerRange);
+    return Ranged(Make(controlId, FieldKind::kEdit, value), min, max, kStrIntegerRange);
 }
 
 DialogField IntFieldRealRange(int controlId, int* value, double min, double max) {
-    return Ranged(Make(controlId, FieldKind::kInt, value), min, max, kStrNumberRange);
+    return Ranged(Make(controlId, FieldKind::kEdit, value), min, max, kStrNumberRange);
 }
 
 DialogField DoubleField(int controlId, double* value) {
-    return Make(controlId, FieldKind::kDouble, value);
+    return Make(controlId, FieldKind::kEdit, value);
 }
 
 DialogField DoubleField(int controlId, double* value, double min, double max) {
-    return Ranged(Make(controlId, FieldKind::kDouble, value), min, max, kStrNumberRange);
+    return Ranged(Make(controlId, FieldKind::kEdit, value), min, max, kStrNumberRange);
 }
 
 DialogField IntAsDoubleField(int controlId, double* value) {
@@ -115,7 +111,7 @@ DialogField IntAsDoubleField(int controlId, double* value, double min, double ma
 }
 
 DialogField TextField(int controlId, std::string* value, int maxLength) {
-    DialogField field = Make(controlId, FieldKind::kText, value);
+    DialogField field = Make(controlId, FieldKind::kEdit, value);
     field.maxLength = maxLength;
     field.messageId = kStrTextTooLong;
     return field;
@@ -130,13 +126,17 @@ DialogField RadioField(int firstControlId, int* value) {
 }
 
 DialogField ComboIndexField(int controlId, int* value) {
-    return Make(controlId, FieldKind::kComboIndex, value);
+    return Make(controlId, FieldKind::kCombo, value);
 }
 
 DialogField ComboTextField(int controlId, std::string* value, int maxLength) {
     DialogField field = TextField(controlId, value, maxLength);
-    field.kind = FieldKind::kComboText;
+    field.kind = FieldKind::kCombo;
     return field;
+}
+
+bool HoldsText(const DialogField& field) {
+    return std::holds_alternative<std::string*>(field.value);
 }
 
 ExchangeStatus ExchangeStatus::Refused(int controlId, std::string message) {
@@ -148,27 +148,21 @@ ExchangeStatus ExchangeStatus::Refused(int controlId, std::string message) {
 }
 
 std::string FieldText(const DialogField& field) {
-    switch (field.kind) {
-        case FieldKind::kDouble:
-            return NumberText(*static_cast<const double*>(field.value));
-        case FieldKind::kIntAsDouble: {
-            const double v = std::trunc(*static_cast<const double*>(field.value));
-            const double limited = std::fmax(std::fmin(v, std::numeric_limits<int>::max()),
-                                             std::numeric_limits<int>::min());
-            return std::to_string(static_cast<int>(limited));
-        }
-        case FieldKind::kText:
-        case FieldKind::kComboText:
-            return *static_cast<const std::string*>(field.value);
-        default:
-            return std::to_string(*static_cast<const int*>(field.value));
+    if (const auto* text = std::get_if<std::string*>(&field.value)) return **text;
+    if (const auto* number = std::get_if<double*>(&field.value)) {
+        if (field.kind != FieldKind::kIntAsDouble) return NumberText(**number);
+        const double limited =
+            std::fmax(std::fmin(std::trunc(**number), std::numeric_limits<int>::max()),
+                      std::numeric_limits<int>::min());
+        return std::to_string(static_cast<int>(limited));
     }
+    return std::to_string(*std::get<int*>(field.value));
 }
 
 ExchangeStatus ParseFieldText(const DialogField& field, std::string_view text, double* number) {
-    if (IsTextKind(field.kind)) return CheckText(field, text);
+    if (HoldsText(field)) return CheckText(field, text);
     double value = 0;
-    if (IsIntKind(field.kind)) {
+    if (ReadsWholeNumber(field)) {
         long long whole = 0;
         if (!ParseWholeInt(text, whole) || whole < std::numeric_limits<int>::min() ||
             whole > std::numeric_limits<int>::max())
@@ -198,12 +192,12 @@ bool Applies(const InputDialog& dialog, const DialogField& field) {
 }
 
 void Store(const DialogField& field, std::string_view text, double number) {
-    if (IsTextKind(field.kind))
-        *static_cast<std::string*>(field.value) = std::string(text);
-    else if (field.kind == FieldKind::kDouble || field.kind == FieldKind::kIntAsDouble)
-        *static_cast<double*>(field.value) = number;
+    if (const auto* textValue = std::get_if<std::string*>(&field.value))
+        **textValue = std::string(text);
+    else if (const auto* doubleValue = std::get_if<double*>(&field.value))
+        **doubleValue = number;
     else
-        *static_cast<int*>(field.value) = static_cast<int>(number);
+        *std::get<int*>(field.value) = static_cast<int>(number);
 }
 
 }  // namespace
@@ -216,16 +210,14 @@ ExchangeStatus StoreFieldText(const DialogField& field, std::string_view text) {
 }
 
 ExchangeStatus CheckFieldValue(const DialogField& field) {
-    if (IsTextKind(field.kind))
-        return CheckText(field, *static_cast<const std::string*>(field.value));
-    if (field.kind == FieldKind::kDouble || field.kind == FieldKind::kIntAsDouble) {
-        double v = *static_cast<const double*>(field.value);
-        if (field.kind == FieldKind::kIntAsDouble) v = std::trunc(v);
+    if (const auto* text = std::get_if<std::string*>(&field.value)) return CheckText(field, **text);
+    if (const auto* number = std::get_if<double*>(&field.value)) {
+        const double v = field.kind == FieldKind::kIntAsDouble ? std::trunc(**number) : **number;
         if (!std::isfinite(v))
             return ExchangeStatus::Refused(field.controlId, LoadResString(kStrEnterNumber));
         return CheckNumber(field, v);
     }
-    return CheckNumber(field, *static_cast<const int*>(field.value));
+    return CheckNumber(field, *std::get<int*>(field.value));
 }
 
 ExchangeStatus SaveDialog(InputDialog& dialog, const ControlTextSource& texts) {

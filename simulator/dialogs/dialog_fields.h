@@ -15,32 +15,36 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "language.h"
 
-// How a field is shown and read.
+// Where a field's value lives: the type it is read and stored as.
+using FieldValue = std::variant<int*, double*, std::string*>;
+
+// How a field is shown, where the type of its value does not say it.
 enum class FieldKind {
-    kInt,          // int, decimal text
-    kDouble,       // double, "%g" text
-    kIntAsDouble,  // double holding a whole number, shown and read as an int
-    kText,         // std::string, at most maxLength bytes
+    kEdit,         // an edit: int in decimal, double "%g", text at most maxLength bytes
+    kIntAsDouble,  // an edit of a double holding a whole number, shown and read as an int
     kCheck,        // int 0/1 of a check box
     kRadio,        // int index of the chosen button of a radio group (-1: none)
-    kComboIndex,   // int index of the chosen entry of a drop-down list
-    kComboText,    // std::string, the text of a combo box
+    kCombo,        // int index of the chosen entry of a drop-down list, or its std::string text
 };
 
 struct DialogField {
     int controlId = 0;
-    FieldKind kind = FieldKind::kInt;
-    void* value = nullptr;  // int*, double* or std::string* by kind
-    bool ranged = false;    // min..max checked (for texts: maxLength)
+    FieldKind kind = FieldKind::kEdit;
+    FieldValue value;
+    bool ranged = false;  // min..max checked (for texts: maxLength)
     double min = 0;
     double max = 0;
     int maxLength = 0;  // texts; 0 means no limit
     int messageId = 0;  // string that refuses a value out of range (or too long)
 };
+
+// True for a field whose value is a text (an edit's or a combo box's), false for a number.
+bool HoldsText(const DialogField& field);
 
 // Field builders; each fills in the message of its kind.
 DialogField IntField(int controlId, int* value);

@@ -6,6 +6,7 @@
 #include "helpers.h"
 #include "simulator_strings.h"
 #include "string_table.h"
+#include "sun.h"
 #include "text_output.h"
 #include "weather.h"
 
@@ -92,10 +93,6 @@ std::vector<ControlState> CWeatherDlg::ControlStates() const {
     return states;
 }
 
-double MeridianOfLongitude(double longitude) {
-    return 15 * RoundHalfUp(longitude / 15);
-}
-
 bool CWeatherDlg::Update() {
     if (format == kKorvexTmy) {
         int day = 1, hour = 1;
@@ -119,7 +116,7 @@ bool CWeatherDlg::Update() {
         }
         latitude = reader.GetLatitude();
         stationLongitude = reader.GetLongitude();
-        meridianLongitude = MeridianOfLongitude(stationLongitude);
+        meridianLongitude = StandardMeridianOf(stationLongitude);
         cityName = reader.GetStationName().substr(0, kMaxWeatherNameLength);
     }
     return true;

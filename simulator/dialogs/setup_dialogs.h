@@ -65,9 +65,6 @@ class CWeatherDlg : public InputDialog {
     double stationLongitude = 0;   // degrees W
 };
 
-// The meridian of a station's time zone: the multiple of 15 degrees nearest its longitude.
-double MeridianOfLongitude(double stationLongitude);
-
 class CAlternateDlg : public InputDialog {
   public:
     static constexpr int kTemplate = 130;

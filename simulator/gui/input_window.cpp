@@ -169,7 +169,7 @@ const CInputWindow::RadioGroup* CInputWindow::GroupOf(int id) const {
     return nullptr;
 }
 
-std::optional<DialogField> CInputWindow::FieldOf(int id) {
+std::optional<DialogField> CInputWindow::FieldOf(int id) const {
     if (const RadioGroup* group = GroupOf(id)) id = group->firstId;
     for (const DialogField& field : dialog_.Fields())
         if (field.controlId == id) return field;
@@ -199,10 +199,10 @@ std::optional<std::string> CInputWindow::TextIn(int id) const {
         // Matched by index: a text kept in a field is the text of the entry chosen; with
         // none chosen (a text the list does not hold) the field keeps its text.
         const int selection = choice->GetSelection();
-        if (selection == wxNOT_FOUND) return std::nullopt;
-        return const_cast<CInputWindow*>(this)->FieldOf(id)->kind == FieldKind::kComboText
-                   ? FromWx(choice->GetString(static_cast<unsigned>(selection)))
-                   : std::to_string(selection);
+        const std::optional<DialogField> field = FieldOf(id);
+        if (selection == wxNOT_FOUND || !field) return std::nullopt;
+        return HoldsText(*field) ? FromWx(choice->GetString(static_cast<unsigned>(selection)))
+                                 : std::to_string(selection);
     }
     return std::nullopt;
 }
@@ -234,8 +234,7 @@ void CInputWindow::ShowField(int id) {
     } else if (auto* check = dynamic_cast<wxCheckBox*>(window)) {
         check->SetValue(text != "0");
     } else if (auto* choice = dynamic_cast<wxChoice*>(window)) {
-        const int index = field->kind == FieldKind::kComboText ? choice->FindString(ToWx(text))
-                                                               : IndexNamed(text);
+        const int index = HoldsText(*field) ? choice->FindString(ToWx(text)) : IndexNamed(text);
         choice->SetSelection(
             index >= 0 && index < static_cast<int>(choice->GetCount()) ? index : wxNOT_FOUND);
     }

@@ -106,7 +106,7 @@ class CInputWindow : public wxDialog {
     wxSizer* BuildRows(const std::vector<LayoutRow>& rows);
     void AddRow(wxWindow* parent, wxFlexGridSizer* grid, const LayoutRow& row);
     const RadioGroup* GroupOf(int id) const;
-    std::optional<DialogField> FieldOf(int id);
+    std::optional<DialogField> FieldOf(int id) const;
     void SetControlText(int id, const std::string& text);
     void OnButton(wxCommandEvent& event);
     void OnChoice(wxCommandEvent& event);

@@ -400,6 +400,12 @@ class CTidewarmDoc {
     // the collectors' plane and by a pool in the open (indoors no beam reaches the pool).
     [[nodiscard]] bool SunWanted() const { return UseSolar != 0 || IndoorPool != 1; }
     int SolvePoolLoop(bool exchanger);
+    // What the hour's thermostat has seen of the collector loop over the passes so far.
+    struct ThermostatPasses {
+        bool startsAtRest = false;  // a pass at rest had the controller start the loop
+        bool gainsNothing = false;  // a running pass raised the water by nothing
+    };
+    int CollectorStateAfterPass(bool ran, ThermostatPasses& seen) const;
     void SetHourEnergies(double poolTemperature, bool exchanger);
     int WriteHourlyLine();
     // The air of each hour of a run, with the inputs it came from: the passes read the same

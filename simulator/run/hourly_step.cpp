@@ -294,6 +294,7 @@ void CTidewarmDoc::StepHourAir(double air, double relativeHumidity) {
 int CTidewarmDoc::SolvePoolLoop(bool exchanger) {
     FlatPlateCollector& collector = *SelectedCollector();
     CollectorOn = CollectorWasOn;
+    ThermostatPasses seen;
     for (int i = 0; i < kOuterPasses; ++i) {
         const int savedState = *links.CollOn;
         poolPromoter.ClearHistory();
@@ -322,7 +323,7 @@ int CTidewarmDoc::SolvePoolLoop(bool exchanger) {
         if (i < kOuterPasses - 1) {
             if (const int result = controller.Compute(); result != 0)
                 return ShowComponentFailure(result, kStrTitleController);
-            CollectorOn = controller.on;
+            CollectorOn = CollectorStateAfterPass(savedState != 0, seen);
             if (*links.CollOn == savedState) break;
             // A thermostat that has just started its pump keeps it running while the
             // difference stays above its off setting: the next pass, with the water running,
@@ -331,6 +332,22 @@ int CTidewarmDoc::SolvePoolLoop(bool exchanger) {
         }
     }
     return 0;
+}
+
+// The controller's decision on the pass just solved, as the hour counts it. A thermostat that
+// starts its pump at rest and stops it running, because the running rise falls below its off
+// setting, cycles the pump within the hour: the array then delivers about what it delivers
+// running, which the hour counts while the running rise stays positive. An array that gains
+// nothing running stays off for the hour, whatever it does at rest.
+int CTidewarmDoc::CollectorStateAfterPass(bool ran, ThermostatPasses& seen) const {
+    if (!ran) {
+        seen.startsAtRest = controller.on != 0;
+        return seen.startsAtRest && !seen.gainsNothing ? 1 : 0;
+    }
+    const bool gains = controller.TemperatureDifference() > 0;
+    seen.gainsNothing = !gains;
+    if (controller.on != 0) return 1;
+    return seen.startsAtRest && gains && !controller.AboveHighLimit() ? 1 : 0;
 }
 
 void CTidewarmDoc::SetHourEnergies(double poolTemperature, bool exchanger) {

@@ -8,6 +8,7 @@
 #include <map>
 #include <set>
 
+#include "collector_flow.h"
 #include "data_folder_files.h"
 #include "file_size_limit.h"
 #include "frontend_globals.h"
@@ -126,6 +127,49 @@ TEST_F(RunTest, InputFieldMessagesInBothLanguages) {
         }
     }
     DropFrenchStrings();
+}
+
+// Run asks only when the flow per collector lies outside 0.5 to 4 times the collectors' test
+// flow, scaled to their area; the question gives the array's test flow in the units shown.
+TEST_F(RunTest, FlowFarFromTheTestFlowIsAskedAbout) {
+    InputFormData data = NewRunForm();
+    data.numberOfColl = 5;
+    data.numberOfBanks = 2;
+    data.areaPerColl = 3;
+    const CollectorTest test{2.0, 0.04};  // 0.06 kg/s for one 3 m2 collector, 0.6 for ten
+    for (double flow : {0.3, 2.4, 1.5}) {
+        data.totalFlow = flow;
+        EXPECT_FALSE(FlowQuestion(data, test)) << flow;
+    }
+    data.totalFlow = 0.2999;
+    EXPECT_TRUE(FlowQuestion(data, test));
+    data.totalFlow = 2.4001;
+    EXPECT_TRUE(FlowQuestion(data, test));
+    // The flow and its unit never wrap apart: a no-break space, a word joiner after the slash.
+    data.totalFlow = 4.5;
+    EXPECT_EQ(FlowQuestion(data, test),
+              "The total flow is 7.5 times the test flow of these collectors "
+              "(0.60\u00a0kg/\u2060s for 10 collectors). Run anyway?");
+    data.units = UnitSystem::IP;
+    EXPECT_EQ(FlowQuestion(data, test),
+              "The total flow is 7.5 times the test flow of these collectors "
+              "(9.51\u00a0usgpm for 10 collectors). Run anyway?");
+    data.totalFlow = 600;
+    EXPECT_EQ(FlowQuestion(data, test)->substr(0, 28), "The total flow is 1000 times");
+    EXPECT_FALSE(FlowQuestion(data, {0, 0.04})) << "a test without an area gives no flow";
+
+    // The chosen collector's test from the database: 2 m2 glazed at 0.04 kg/s.
+    ASSERT_TRUE(LoadFrenchStrings(TIDEWARM_RESOURCES_DIR "/TidewarmFra.str"));
+    data.collectorId = 2;
+    data.numberOfBanks = 1;
+    data.areaPerColl = 2;
+    data.totalFlow = 1.5;
+    EXPECT_EQ(FlowQuestionOfRun(data),
+              "Le débit total vaut 7.5 fois le débit d'essai de ces capteurs "
+              "(3.17\u00a0usgpm pour 5 capteurs). Simuler quand même ?");
+    DropFrenchStrings();
+    data.collectorId = kNoObjectId;
+    EXPECT_FALSE(FlowQuestionOfRun(data));
 }
 
 // A box is read only when the user typed into it; a unit switch converts nothing.

@@ -2,10 +2,11 @@
 // with real clicks and keys: the report window over the input form closes from its title bar
 // and with Alt+F4 and leaves the form open, its print preview with Alt+F4; a failed run's
 // message, and the options' question whether to create a new database, are shown with no wait
-// window over them and answered with a key; Enter goes through the wizard to its Finish, which
-// stores the installer typed in its third step; an EPW file imported through Maintenance >
-// Cities and its file chooser is a city of the input form at once, simulated, then removed.
-// Runs after the installer's path, whose run and client it uses.
+// window over them and answered with a key; a collector flow far from the collectors' own is
+// asked about, and No runs nothing; Enter goes through the wizard to its Finish, which stores
+// the installer typed in its third step; an EPW file imported through Maintenance > Cities and
+// its file chooser is a city of the input form at once, simulated, then removed. Runs after the
+// installer's path, whose run and client it uses.
 #include <gtest/gtest.h>
 #include <wx/print.h>
 #include <wx/process.h>
@@ -217,6 +218,41 @@ TEST_F(UnderWindowManager, FailedRunsMessageIsAnsweredWithNoWaitWindowOverIt) {
     std::filesystem::rename(weather + ".away", weather);
     EXPECT_NE(message.find("Sample.zfw"), std::string::npos) << message;
     EXPECT_EQ(waitWindowsWithMessage, 0);
+}
+
+TEST_F(UnderWindowManager, FlowFarFromTheCollectorsOwnIsAskedAndNoRunsNothing) {
+    InputFormDialog* form = nullptr;
+    std::string question;
+    bool formOpenAfter = false, economicsAfter = true;
+    InputScript script;
+    script
+        .Then([&] { return FormReady(); },
+              [&] {
+                  // Some 19 kg/s in either unit, far above the flow any array of the form's
+                  // collectors was tested at.
+                  gui_test::TypeInto(form->Field(InputField::TotalFlow), "300");
+                  gui_test::ClickOn(*form->FindWindow(InputFormDialog::ID_RUN));
+              })
+        .Then([&] { return watch_.Open<wxMessageDialog>(500) != nullptr; },
+              [&] {
+                  question = FromWx(watch_.Open<wxMessageDialog>()->GetMessage());
+                  gui_test::Screenshot("flow-question" + LanguageSuffix());
+                  RealInput("key Escape");
+              })
+        .Then([&] { return watch_.Open<wxMessageDialog>(0) == nullptr && form->IsActive(); },
+              [&] {
+                  formOpenAfter = form->IsModal();
+                  economicsAfter = watch_.Open<EconomicsDialog>(0) != nullptr;
+                  form->EndModal(wxID_CANCEL);
+              });
+    ShowFormWith(script, form);
+    EXPECT_EQ(
+        question.rfind(
+            g_nLanguage == Language::French ? "Le débit total vaut " : "The total flow is ", 0),
+        0u)
+        << question;
+    EXPECT_TRUE(formOpenAfter);
+    EXPECT_FALSE(economicsAfter);
 }
 
 TEST_F(UnderWindowManager, OptionsQuestionIsAnsweredWithNoWaitWindowOverIt) {

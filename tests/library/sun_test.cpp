@@ -88,6 +88,14 @@ TEST(SolarGeometry, AirMass) {
     EXPECT_NEAR(AirMass(std::nextafter(std::numbers::pi / 2, 0.0)), horizon, 1e-9);  // continuous
 }
 
+TEST(SolarGeometry, StandardMeridianIsTheNearestMultipleOfFifteenDegrees) {
+    EXPECT_EQ(StandardMeridianOf(73.6), 75);
+    EXPECT_EQ(StandardMeridianOf(67.5), 75);  // half way goes up
+    EXPECT_EQ(StandardMeridianOf(67.4), 60);
+    EXPECT_EQ(StandardMeridianOf(-7.4), 0);
+    EXPECT_EQ(StandardMeridianOf(-7.5), 0);  // half way east goes up, towards the west
+}
+
 TEST(SolarGeometry, EquationOfTimeLongitudeCorrection) {
     const double alone = EquationOfTime(100, Radians(73), Radians(73));
     EXPECT_NEAR(alone, EquationOfTime(100, 0, 0), 1e-12);

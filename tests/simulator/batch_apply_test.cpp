@@ -1,9 +1,11 @@
-// LoadBatchInput: a batch input file applied over the delivered template of its pool type.
+// LoadBatchInput: a batch input file applied over the delivered template of its pool type, and
+// the season it runs.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <numbers>
+#include <variant>
 
 #include "application.h"
 #include "batch_file.h"
@@ -11,7 +13,9 @@
 #include "document.h"
 #include "helpers.h"
 #include "message_capture.h"
+#include "simulation_run_support.h"
 #include "weather_files.h"
+#include "weather_import.h"
 
 namespace fs = std::filesystem;
 
@@ -32,6 +36,7 @@ class LoadBatchInputTest : public ::testing::Test {
         synthetic::WeatherYear year;
         year.stationName = "SAMPLE CITY";
         year.latitude = 45.5;
+        year.longitude = 67.5;
         ASSERT_TRUE(synthetic::WriteZefirFile(weather_, year));
         input_ = test::SampleBatchInput(weather_);
     }
@@ -55,7 +60,14 @@ TEST_F(LoadBatchInputTest, AppliesTheRunOverTheTemplateAndSavesTheProject) {
     EXPECT_EQ(doc.WeatherSource, kWeatherBinary);
     EXPECT_STREQ(doc.binaryWeatherReader.GetFileName(), weather_.c_str());
     EXPECT_EQ(doc.GetWeatherName(), "SAMPLE CITY");
-    EXPECT_NEAR(doc.sun.GetLatitude(), 45.5 * kDegree, 1e-12);
+    // The file holds the station's standard time: clock time, on the meridian of its zone.
+    double latitude = 0, longitude = 0, meridian = 0;
+    int clockTime = 0;
+    doc.sun.GetParameters(latitude, clockTime, longitude, meridian);
+    EXPECT_NEAR(latitude, 45.5 * kDegree, 1e-12);
+    EXPECT_EQ(clockTime, 1);
+    EXPECT_NEAR(longitude, 67.5 * kDegree, 1e-12);
+    EXPECT_NEAR(meridian, 75 * kDegree, 1e-12);
     EXPECT_EQ(doc.StartDay, 121);
     EXPECT_EQ(doc.EndDay, 273);
     EXPECT_EQ(doc.NumDays, 153);
@@ -307,6 +319,53 @@ TEST_F(LoadBatchInputTest, TemplateIsReadBeforeTheValuesAfterThePoolType) {
     ASSERT_EQ(messages_.shown.size(), 1u);
     EXPECT_EQ(messages_.shown[0], "Invalid pool type. Cannot continue.");
     EXPECT_FALSE(fs::exists(data_ / "Tidewarm.tdw"));
+}
+
+// A faster flow raises the collectors' heat removal factor: over a season of real weather the
+// array collects no less, even where its running rise falls below the controller's off difference.
+TEST_F(LoadBatchInputTest, CollectedEnergyDoesNotFallAsTheFlowRisesOnRealWeather) {
+    // Greensboro, North Carolina: a typical year.
+    const auto city = ImportWeatherFile(TIDEWARM_RESOURCES_DIR "/weather/723170TYA.CSV",
+                                        data_.string(), "Greensboro", false);
+    ASSERT_TRUE(std::holds_alternative<ImportedCity>(city));
+    // A residential pool from June to September with glazed collectors facing south at 45
+    // degrees and a heat pump; the season's collected energy, J.
+    auto collected = [&](double collectors, double areaPerCollector, double totalFlow) {
+        BatchInput input = input_;
+        input.weatherFile = std::get<ImportedCity>(city).path;
+        input.referenceRun = 0;
+        input.opensMonth = 6;
+        // The reference database's selective glazed collector: 0.04 kg/s for its 2 m2.
+        input.collector = {.type = 0,
+                           .testArea = 2.0,
+                           .testFlowRate = 0.04,
+                           .a = 0.78,
+                           .c = 3.5,
+                           .d = 0.015,
+                           .collectorsPerBank = collectors,
+                           .areaPerCollector = areaPerCollector,
+                           .banks = 1,
+                           .orientation = 4,
+                           .slope = 45,
+                           .totalFlow = totalFlow};
+        input.heater = {1, 14000, 5, 4095};
+        input.blanketSelector = 0;
+        Write(input);
+        CTidewarmDoc doc;
+        EXPECT_EQ(doc.RunBatch(), 0);
+        const simulation_test::ResultTable monthly =
+            simulation_test::ReadResults(data_ / "Tidewarm.mly");
+        return monthly.rows.empty() ? 0 : monthly.At(monthly.rows.size() - 1, "QColl");
+    };
+    double slower = 0;
+    for (double flow : {0.3, 0.6, 1.5, 3.0}) {
+        const double atThisFlow = collected(10, 2.96, flow);
+        EXPECT_GE(atThisFlow, slower) << flow << " kg/s";
+        slower = atThisFlow;
+    }
+    EXPECT_GT(slower, 0);
+    // A small array at seven times its test flow still collects.
+    EXPECT_GT(collected(5, 2.0, 1.5), 0);
 }
 
 }  // namespace

@@ -231,13 +231,6 @@ TEST_F(WeatherDialog, FormatsFixTheTimeBaseAndTheEditableFields) {
     EXPECT_TRUE(StateOf(dialog, CWeatherDlg::kStationLongitude).readOnly);
 }
 
-TEST_F(WeatherDialog, MeridianIsTheNearestMultipleOfFifteenDegrees) {
-    EXPECT_EQ(MeridianOfLongitude(73.6), 75);
-    EXPECT_EQ(MeridianOfLongitude(67.5), 75);  // half way goes up
-    EXPECT_EQ(MeridianOfLongitude(67.4), 60);
-    EXPECT_EQ(MeridianOfLongitude(-7.4), 0);
-}
-
 TEST_F(WeatherDialog, UpdateReadsTheLocationFromTheFile) {
     test::ScopedTempDir dir;
     synthetic::WeatherYear year;
