@@ -240,15 +240,6 @@ ExchangeStatus SaveDialog(InputDialog& dialog, const ControlTextSource& texts) {
     return dialog.OnOK();
 }
 
-ExchangeStatus ValidateDialog(InputDialog& dialog) {
-    for (const DialogField& field : dialog.Fields()) {
-        if (!Applies(dialog, field)) continue;
-        ExchangeStatus status = CheckFieldValue(field);
-        if (!status) return status;
-    }
-    return dialog.OnOK();
-}
-
 ControlState StateOf(const InputDialog& dialog, int controlId) {
     ControlState state;
     state.controlId = controlId;

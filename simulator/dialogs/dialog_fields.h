@@ -122,8 +122,5 @@ using ControlTextSource = std::function<std::optional<std::string>(int controlId
 // when every one is acceptable are the changed ones stored, and then OnOK runs. On a refusal
 // nothing is stored.
 ExchangeStatus SaveDialog(InputDialog& dialog, const ControlTextSource& texts);
-// Checks every held value that the rules enable against its range, then runs OnOK: what OK
-// does when the fields were set without a window.
-ExchangeStatus ValidateDialog(InputDialog& dialog);
 // The state the rules give one control; enabled and editable when no rule names it.
 ControlState StateOf(const InputDialog& dialog, int controlId);

@@ -120,19 +120,105 @@ std::string RunTime() {
     return text;
 }
 
-// A monthly table: its first string id (title; then three headers, separator, "Tot", the
-// separator before the total, the row format and the closing separator) and its values.
+// One text of a monthly table. It has no default, so a table that leaves a text out does not
+// build.
+struct TableText {
+    constexpr TableText(SimulatorString text) : id(text) {}
+    SimulatorString id;
+};
+
+// The texts of a monthly table, top to bottom.
+struct MonthlyTableTexts {
+    TableText title;
+    TableText header1, header2, header3;
+    TableText separator;
+    TableText total;           // the label of the annual line
+    TableText totalSeparator;  // above the annual line
+    TableText row;             // the row format: the month's label, then the values
+    TableText closing;
+};
+
+constexpr MonthlyTableTexts kSimulationTable{
+    .title = kStrSimulationTableTitle,
+    .header1 = kStrSimulationTableHeader1,
+    .header2 = kStrSimulationTableHeader2,
+    .header3 = kStrSimulationTableHeader3,
+    .separator = kStrSimulationTableSeparator,
+    .total = kStrSimulationTableTotal,
+    .totalSeparator = kStrSimulationTableTotalSeparator,
+    .row = kStrSimulationTableRow,
+    .closing = kStrSimulationTableClosing,
+};
+constexpr MonthlyTableTexts kLossesTable{
+    .title = kStrLossesTableTitle,
+    .header1 = kStrLossesTableHeader1,
+    .header2 = kStrLossesTableHeader2,
+    .header3 = kStrLossesTableHeader3,
+    .separator = kStrLossesTableSeparator,
+    .total = kStrLossesTableTotal,
+    .totalSeparator = kStrLossesTableTotalSeparator,
+    .row = kStrLossesTableRow,
+    .closing = kStrLossesTableClosing,
+};
+constexpr MonthlyTableTexts kSolarTable{
+    .title = kStrSolarTableTitle,
+    .header1 = kStrSolarTableHeader1,
+    .header2 = kStrSolarTableHeader2,
+    .header3 = kStrSolarTableHeader3,
+    .separator = kStrSolarTableSeparator,
+    .total = kStrSolarTableTotal,
+    .totalSeparator = kStrSolarTableTotalSeparator,
+    .row = kStrSolarTableRow,
+    .closing = kStrSolarTableClosing,
+};
+constexpr MonthlyTableTexts kPrimaryTable{
+    .title = kStrPrimaryTableTitle,
+    .header1 = kStrPrimaryTableHeader1,
+    .header2 = kStrPrimaryTableHeader2,
+    .header3 = kStrPrimaryTableHeader3,
+    .separator = kStrPrimaryTableSeparator,
+    .total = kStrPrimaryTableTotal,
+    .totalSeparator = kStrPrimaryTableTotalSeparator,
+    .row = kStrPrimaryTableRow,
+    .closing = kStrPrimaryTableClosing,
+};
+constexpr MonthlyTableTexts kDaysThreeTable{
+    .title = kStrDaysThreeTableTitle,
+    .header1 = kStrDaysThreeTableHeader1,
+    .header2 = kStrDaysThreeTableHeader2,
+    .header3 = kStrDaysThreeTableHeader3,
+    .separator = kStrDaysThreeTableSeparator,
+    .total = kStrDaysThreeTableTotal,
+    .totalSeparator = kStrDaysThreeTableTotalSeparator,
+    .row = kStrDaysThreeTableRow,
+    .closing = kStrDaysThreeTableClosing,
+};
+constexpr MonthlyTableTexts kDaysTwoTable{
+    .title = kStrDaysTwoTableTitle,
+    .header1 = kStrDaysTwoTableHeader1,
+    .header2 = kStrDaysTwoTableHeader2,
+    .header3 = kStrDaysTwoTableHeader3,
+    .separator = kStrDaysTwoTableSeparator,
+    .total = kStrDaysTwoTableTotal,
+    .totalSeparator = kStrDaysTwoTableTotalSeparator,
+    .row = kStrDaysTwoTableRow,
+    .closing = kStrDaysTwoTableClosing,
+};
+
+// A monthly table: its texts and the values of each row.
 struct MonthlyTable {
-    int firstId;
+    const MonthlyTableTexts& texts;
     std::function<std::vector<double>(const MonthlyRow& row, std::size_t index)> values;
 };
 
 void WriteTable(std::ostream& out, const MonthlyTable& table, const std::vector<MonthlyRow>& rows,
                 Language language) {
-    const int id = table.firstId;
-    for (int i = 0; i < 5; ++i) out << Text(id + i);
+    const MonthlyTableTexts& texts = table.texts;
+    for (TableText text :
+         {texts.title, texts.header1, texts.header2, texts.header3, texts.separator})
+        out << Text(text.id);
     for (std::size_t r = 0; r < rows.size(); ++r) {
-        if (r + 1 == rows.size()) out << Text(id + 6);
+        if (r + 1 == rows.size()) out << Text(texts.totalSeparator.id);
         const double monthValue = rows[r][kMonthlyMonth];
         const int month = std::isfinite(monthValue) && std::fabs(monthValue) < 100
                               ? static_cast<int>(monthValue)
@@ -142,16 +228,16 @@ void WriteTable(std::ostream& out, const MonthlyTable& table, const std::vector<
             char name[10];
             label = MonthShortName(month, name, language);
         } else {
-            label = Text(id + 5);
+            label = Text(texts.total.id);
         }
         // "%3s" pads by bytes: the label is padded by characters first.
         label = PadLeft(label, 3);
         std::vector<MessageArg> args{MessageArg(label)};
         const std::vector<double> values = table.values(rows[r], r);
         for (double v : values) args.emplace_back(v);
-        out << Formatted(id + 7, std::span<const MessageArg>(args));
+        out << Formatted(texts.row.id, std::span<const MessageArg>(args));
     }
-    out << Text(id + 8);
+    out << Text(texts.closing.id);
 }
 
 // Reads the monthly rows of the run (energies in GJ) and, with the reference run, the usable days
@@ -265,25 +351,24 @@ void WriteMonthlyTables(std::ostream& out, const CTidewarmDoc& doc,
         };
     };
     WriteTable(out,
-               {kStrSimulationTableTitle, pick({kMonthlyQPass, kMonthlyQAct, kMonthlyQAux,
-                                                kMonthlyQLoss, kMonthlyQRes, kMonthlyTPool})},
+               {kSimulationTable, pick({kMonthlyQPass, kMonthlyQAct, kMonthlyQAux, kMonthlyQLoss,
+                                        kMonthlyQRes, kMonthlyTPool})},
                rows, language);
     out << "\n";
-    WriteTable(
-        out,
-        {kStrLossesTableTitle, pick({kMonthlyQEvap, kMonthlyQConv, kMonthlyQCond, kMonthlyQRad,
-                                     kMonthlyQSide, kMonthlyQMakeup, kMonthlyQLoss})},
-        rows, language);
+    WriteTable(out,
+               {kLossesTable, pick({kMonthlyQEvap, kMonthlyQConv, kMonthlyQCond, kMonthlyQRad,
+                                    kMonthlyQSide, kMonthlyQMakeup, kMonthlyQLoss})},
+               rows, language);
     if (doc.UseSolar) {
         out << "\n";
         WriteTable(out,
-                   {kStrSolarTableTitle, pick({kMonthlyQInc, kMonthlyQColl, kMonthlyQPipes,
-                                               kMonthlyQPumps, kMonthlyQAct})},
+                   {kSolarTable, pick({kMonthlyQInc, kMonthlyQColl, kMonthlyQPipes, kMonthlyQPumps,
+                                       kMonthlyQAct})},
                    rows, language);
     }
     out << "\n";
     WriteTable(out,
-               {kStrPrimaryTableTitle,
+               {kPrimaryTable,
                 [](const MonthlyRow& row, std::size_t) {
                     return std::vector<double>{row[kMonthlyCollOnTime] / kSecondsPerHour,
                                                row[kMonthlyAuxHeatOnTime] / kSecondsPerHour,
@@ -294,7 +379,7 @@ void WriteMonthlyTables(std::ostream& out, const CTidewarmDoc& doc,
     if (doc.SwimmableCriterion && doc.ReferenceRun) {
         out << "\n";
         WriteTable(out,
-                   {kStrDaysThreeTableTitle,
+                   {kDaysThreeTable,
                     [&referenceUsable](const MonthlyRow& row, std::size_t r) {
                         return std::vector<double>{row[kMonthlySwimDays], row[kMonthlyUsableDays],
                                                    referenceUsable[r]};
@@ -302,7 +387,7 @@ void WriteMonthlyTables(std::ostream& out, const CTidewarmDoc& doc,
                    rows, language);
     } else if (doc.SwimmableCriterion) {
         out << "\n";
-        WriteTable(out, {kStrDaysTwoTableTitle, pick({kMonthlySwimDays, kMonthlyUsableDays})}, rows,
+        WriteTable(out, {kDaysTwoTable, pick({kMonthlySwimDays, kMonthlyUsableDays})}, rows,
                    language);
     }
 }

@@ -7,6 +7,7 @@
 using test::Contains;
 using test::DialogTest;
 using test::Lines;
+using test::OkUnchanged;
 using test::Summary;
 using test::Texts;
 
@@ -54,10 +55,10 @@ TEST_F(CollectorTest, UnitsFollowTheTypeText) {
 TEST_F(CollectorTest, ModifierTableMustIncreaseWhenUsed) {
     CCollectorTestDlg dialog = SampleTest("Glazed");
     dialog.angles[3] = dialog.angles[2];
-    EXPECT_TRUE(ValidateDialog(dialog)) << "not used without modifiers";
+    EXPECT_TRUE(OkUnchanged(dialog)) << "not used without modifiers";
     dialog.OnModifierModeClick(CCollectorTestDlg::kModifierProfile);
     EXPECT_TRUE(StateOf(dialog, CCollectorTestDlg::kModifierTable).enabled);
-    ExchangeStatus status = ValidateDialog(dialog);
+    ExchangeStatus status = OkUnchanged(dialog);
     EXPECT_FALSE(status);
     EXPECT_EQ(status.controlId, CCollectorTestDlg::kModifierTable);
 
@@ -66,7 +67,7 @@ TEST_F(CollectorTest, ModifierTableMustIncreaseWhenUsed) {
     ASSERT_TRUE(SaveDialog(editor, Texts({{1047, "25"}})));
     dialog.AcceptModifiers(editor);
     EXPECT_EQ(dialog.angles[3], 25);
-    EXPECT_TRUE(ValidateDialog(dialog));
+    EXPECT_TRUE(OkUnchanged(dialog));
 }
 
 TEST_F(CollectorTest, Ranges) {

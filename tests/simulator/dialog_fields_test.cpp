@@ -9,6 +9,7 @@
 
 using test::DialogTest;
 using test::Lines;
+using test::OkUnchanged;
 using test::Summary;
 using test::Texts;
 
@@ -99,14 +100,14 @@ TEST_F(FieldExchange, TextsLongerThanTheirLimitAreRefused) {
     EXPECT_EQ(dialog.name, "12345");
 }
 
-TEST_F(FieldExchange, HeldValuesAreCheckedWithoutAWindow) {
+TEST_F(FieldExchange, AnUnchangedOkChecksTheHeldValues) {
     TwoFields dialog;
-    EXPECT_TRUE(ValidateDialog(dialog));
+    EXPECT_TRUE(OkUnchanged(dialog));
     dialog.rate = std::nan("");
-    EXPECT_EQ(ValidateDialog(dialog).controlId, 11);
+    EXPECT_EQ(OkUnchanged(dialog).controlId, 11);
     dialog.rate = 1;
     dialog.count = 51;
-    EXPECT_EQ(ValidateDialog(dialog).controlId, 10);
+    EXPECT_EQ(OkUnchanged(dialog).controlId, 10);
 }
 
 class ProfileEditors : public DialogTest {};

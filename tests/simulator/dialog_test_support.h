@@ -56,4 +56,10 @@ inline ControlTextSource ShownTexts(InputDialog& dialog) {
     return Texts(texts);
 }
 
+// OK pressed on the dialog's window left as it was opened: the values it holds checked as the
+// window shows them, then the dialog's own checks.
+inline ExchangeStatus OkUnchanged(InputDialog& dialog) {
+    return SaveDialog(dialog, ShownTexts(dialog));
+}
+
 }  // namespace test

@@ -9,6 +9,7 @@
 using test::Contains;
 using test::DialogTest;
 using test::Lines;
+using test::OkUnchanged;
 using test::Summary;
 using test::Texts;
 
@@ -79,7 +80,7 @@ TEST_F(PoolDesign, RoomFieldsForIndoorPoolsShadeForOutdoorOnes) {
 
 TEST_F(PoolDesign, Ranges) {
     CPoolDesignDlg dialog = SamplePool(CPoolDesignDlg::kOutdoor);
-    EXPECT_TRUE(ValidateDialog(dialog));
+    EXPECT_TRUE(OkUnchanged(dialog));
     EXPECT_FALSE(SaveDialog(dialog, Texts({{CPoolDesignDlg::kVolume, "0.0009"}})));
     EXPECT_FALSE(SaveDialog(dialog, Texts({{CPoolDesignDlg::kDeepSoilTemp, "41"}})));
     // The room's values are disabled outdoors: neither checked nor stored.
@@ -130,7 +131,7 @@ TEST_F(PoolUse, DayFieldsAreClampedToRealDatesOnOk) {
     EXPECT_EQ(dialog.SeasonEnd(), 244);  // September 1
     dialog.startMonth = 2;
     dialog.startDay = 30;
-    ASSERT_TRUE(ValidateDialog(dialog));
+    ASSERT_TRUE(OkUnchanged(dialog));
     EXPECT_EQ(dialog.startDay, 28);
     EXPECT_EQ(dialog.SeasonStart(), 59);
 }
@@ -225,7 +226,7 @@ TEST_F(Blanket, AbsorbedAndPassedAddUpToOneAtMostInEachBand) {
     dialog.shortWaveTransmissivity = 0.7;
     dialog.longWaveEmissivity = 0.8;
     dialog.longWaveTransmissivity = 0.2;
-    EXPECT_TRUE(ValidateDialog(dialog));
+    EXPECT_TRUE(OkUnchanged(dialog));
     ExchangeStatus status = SaveDialog(dialog, Texts({{CBlanketDlg::kLongWaveEmissivity, "0.9"}}));
     EXPECT_EQ(status.controlId, CBlanketDlg::kLongWaveTransmissivity);
     EXPECT_EQ(status.message, LoadResString(kStrBlanketSumAboveOne));
