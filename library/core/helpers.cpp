@@ -27,6 +27,8 @@ constexpr const char* kShortNames[2][13] = {
     {"", "Jan", "Fév", "Mar", "Avr", "Mai", "Jun", "Jul", "Aou", "Sep", "Oct", "Nov", "Déc"},
 };
 
+constexpr const char* kWeekdayShortNames[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+
 const int* Table(int leap) {
     return kMonthDays[leap ? 1 : 0];
 }
@@ -84,6 +86,10 @@ char* MonthNameInDate(int month, char* destination, Language language) {
         destination[0] =
             static_cast<char>(std::tolower(static_cast<unsigned char>(destination[0])));
     return destination;
+}
+
+const char* WeekdayShortName(int weekday) {
+    return weekday >= 0 && weekday <= 6 ? kWeekdayShortNames[weekday] : "";
 }
 
 double RoundHalfUp(double x) {

@@ -1,6 +1,6 @@
 // Calendar of a year without leap day (a leap flag selects the other table), month names in
-// English and French, temperature conversions, rounding, zeroed vectors and matrices of doubles
-// from the C heap, and the stream manipulator that ends a parameter line.
+// English and French, weekday abbreviations, temperature conversions, rounding, zeroed vectors and
+// matrices of doubles from the C heap, and the stream manipulator that ends a parameter line.
 #pragma once
 
 #include <istream>
@@ -26,6 +26,9 @@ char* MonthName(int month, char* destination, Language language);
 char* MonthShortName(int month, char* destination, Language language);
 // The full name as a date within a sentence writes it: French names in lower case ("15 mai").
 char* MonthNameInDate(int month, char* destination, Language language);
+// The weekday's abbreviation as the C library's standard time text writes it, in English
+// whatever the locale: "Sun" for 0 to "Sat" for 6; other numbers give the empty text.
+const char* WeekdayShortName(int weekday);
 
 // Inline: the models convert every temperature they read, many times an hour.
 inline double KelvinToCelsius(double k) {

@@ -107,16 +107,15 @@ bool IsEnergyColumn(int column) {
 
 // The local time as the C library's standard text gives it, line end included.
 std::string RunTime() {
-    static const char* const kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     if (localtime_r(&now, &local) == nullptr) return "\n";
+    char month[10];
+    MonthShortName(local.tm_mon % 12 + 1, month, Language::English);
     char text[64];
-    std::snprintf(text, sizeof text, "%.3s %.3s%3d %.2d:%.2d:%.2d %d\n", kDays[local.tm_wday % 7],
-                  kMonths[local.tm_mon % 12], local.tm_mday, local.tm_hour, local.tm_min,
-                  local.tm_sec, 1900 + local.tm_year);
+    std::snprintf(text, sizeof text, "%.3s %.3s%3d %.2d:%.2d:%.2d %d\n",
+                  WeekdayShortName(local.tm_wday % 7), month, local.tm_mday, local.tm_hour,
+                  local.tm_min, local.tm_sec, 1900 + local.tm_year);
     return text;
 }
 

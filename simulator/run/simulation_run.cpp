@@ -57,10 +57,6 @@ constexpr const char* kResultExtensions[] = {
     kMonthlyResultExtension, kReferenceMonthlyResultExtension, kHourlyResultExtension,
     kReferenceHourlyResultExtension};
 
-std::string PartName(const std::string& path) {
-    return TemporaryName(path);
-}
-
 // The result file that a writer's temporary file stands for: the name the user knows.
 std::string ResultFileOf(const char* writerFileName) {
     std::string name = writerFileName != nullptr ? writerFileName : "";
@@ -135,10 +131,10 @@ int CTidewarmDoc::RunPasses(const std::string& base) {
     }
     for (const bool reference : {true, false}) {
         if (reference && ReferenceRun == 0) continue;
-        const std::string monthlyName = PartName(
+        const std::string monthlyName = TemporaryName(
             base + (reference ? kReferenceMonthlyResultExtension : kMonthlyResultExtension));
-        const std::string hourlyName =
-            PartName(base + (reference ? kReferenceHourlyResultExtension : kHourlyResultExtension));
+        const std::string hourlyName = TemporaryName(
+            base + (reference ? kReferenceHourlyResultExtension : kHourlyResultExtension));
         // The writers create their files new: what an earlier run that was stopped left goes.
         std::error_code ignored;
         std::filesystem::remove(monthlyName, ignored);
@@ -169,10 +165,10 @@ bool CTidewarmDoc::PlaceResultFiles(const std::string& base) {
         if (!written[i]) {
             // A file of an earlier run that this one did not write would pass for its result.
             std::filesystem::remove(path, error);
-            std::filesystem::remove(PartName(path), error);
+            std::filesystem::remove(TemporaryName(path), error);
             continue;
         }
-        std::filesystem::rename(PartName(path), path, error);
+        std::filesystem::rename(TemporaryName(path), path, error);
         if (error) {
             ShowMessage(FileProblem(path, error.message()), MessageKind::Error);
             return false;

@@ -53,7 +53,7 @@ TEST(Calendar, DaysInMonth) {
     EXPECT_EQ(total, 365);
 }
 
-TEST(MonthNames, EnglishFrenchAndOutOfRange) {
+TEST(MonthAndDayNames, EnglishFrenchAndOutOfRange) {
     char name[16];
     EXPECT_STREQ(MonthName(9, name, Language::English), "September");
     EXPECT_STREQ(MonthName(9, name, Language::French), "Septembre");
@@ -68,6 +68,10 @@ TEST(MonthNames, EnglishFrenchAndOutOfRange) {
     for (Language language : {Language::English, Language::French})
         for (int m = 1; m <= 12; ++m)
             EXPECT_LT(std::string(MonthName(m, name, language)).size(), 10u);
+    EXPECT_STREQ(WeekdayShortName(0), "Sun");
+    EXPECT_STREQ(WeekdayShortName(6), "Sat");
+    EXPECT_STREQ(WeekdayShortName(7), "");
+    EXPECT_STREQ(WeekdayShortName(-1), "");
 }
 
 TEST(Units, TemperatureConversions) {
