@@ -1,31 +1,19 @@
 #include "number_entry.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "frontend_strings.h"
+#include "number_text.h"
 
 namespace {
 
 constexpr std::string_view kBlanks = " \t\r\n\f\v";
 
-std::string_view Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
 }  // namespace
 
 std::optional<double> ParseNumber(std::string_view text) {
-    text = Trimmed(text);
-    // from_chars takes a leading "-" but not "+", which the C formatted input also accepts.
-    if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
-        !std::isfinite(value))
-        return std::nullopt;
+    const std::optional<double> value = NumberFromText(text);
+    if (!value || !std::isfinite(*value)) return std::nullopt;
     return value;
 }
 

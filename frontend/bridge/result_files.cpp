@@ -15,8 +15,10 @@
 #include "frontend_strings.h"
 #include "input_ranges.h"
 #include "number_entry.h"
+#include "number_text.h"
 #include "physical_constants.h"
 #include "recordset.h"
+#include "result_records.h"
 #include "user_interface.h"
 
 namespace {
@@ -26,88 +28,79 @@ constexpr int kDaysPerYear = 365;
 constexpr int kMaxMonthlyLines = std::numeric_limits<std::uint8_t>::max();
 
 std::string Trimmed(const std::string& text) {
-    constexpr const char* kBlanks = " \t\r\n\f\v";
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+    return std::string(WithoutBlanks(text));
 }
 
-// The fields of a line; a comma at the very end adds none.
-std::vector<std::string> Fields(const std::string& line) {
-    std::vector<std::string> fields;
-    for (int pos = 0; pos >= 0 && static_cast<std::size_t>(pos) < line.size();)
-        fields.push_back(NextCsvField(line, pos));
-    return fields;
+std::string_view Heading(MonthlyColumn column) {
+    return kMonthlyColumns[column].name;
+}
+
+std::string_view Heading(HourlyColumn column) {
+    return kHourlyColumns[column].name;
 }
 
 ResultFileProblem FileProblem(std::string_view file, int line, const std::string& what) {
     return {FormatResString(kStrResultFileLine, std::string(file).c_str(), line, what.c_str())};
 }
 
-ResultFileProblem NotANumber(std::string_view file, int line, const std::string& field) {
-    return FileProblem(file, line, FormatResString(kStrNotANumber, field.c_str()));
+ResultFileProblem NotANumber(std::string_view file, int line, std::string_view field) {
+    return FileProblem(file, line, FormatResString(kStrNotANumber, std::string(field).c_str()));
+}
+
+// The message of a heading or record line that the record reader refused.
+ResultFileProblem RecordProblem(std::string_view file, const ResultRecordProblem& problem) {
+    using Kind = ResultRecordProblem::Kind;
+    switch (problem.kind) {
+        case Kind::kUnknownHeading:
+            return FileProblem(file, problem.line,
+                               FormatResString(kStrUnknownMonthlyHeading, problem.field.c_str()));
+        case Kind::kFieldCount:
+            return FileProblem(
+                file, problem.line,
+                FormatResString(kStrFieldCount, problem.fieldCount, problem.headingCount));
+        case Kind::kNotANumber:
+            break;
+    }
+    return NotANumber(file, problem.line, problem.field);
 }
 
 // The month of a line, read from `field`: a whole number 0 (the season) to 12.
-std::optional<ResultFileProblem> ReadMonth(std::string_view file, int line,
-                                           const std::string& field, int& month) {
+std::optional<ResultFileProblem> ReadMonth(std::string_view file, int line, std::string_view field,
+                                           int& month) {
     const std::optional<double> value = ParseNumber(field);
     constexpr double kLastMonth = 12;
     if (!value || *value != std::trunc(*value) || *value < 0 || *value > kLastMonth)
         return FileProblem(
             file, line,
-            FormatResString(kStrMonthNotWhole, std::string(kMonthHeading).c_str(), field.c_str()));
+            FormatResString(kStrMonthNotWhole, std::string(Heading(kMonthlyMonth)).c_str(),
+                            std::string(field).c_str()));
     month = static_cast<int>(*value);
     return std::nullopt;
 }
 
-// Refuses `value`, read from `field` of `column` on a line of `month`, outside its range.
-std::optional<ResultFileProblem> CheckRange(std::string_view file, int line,
-                                            const ResultColumn& column, const std::string& field,
-                                            double value, int month) {
-    const auto [low, high] = ResultValueRange(column.quantity, month);
+// Refuses `value`, read from `field` of `column` on a line of `month`, outside its range; a value
+// that is not finite as not a number.
+std::optional<ResultFileProblem> CheckRange(std::string_view file, int line, MonthlyColumn column,
+                                            std::string_view field, double value, int month) {
+    if (!std::isfinite(value)) return NotANumber(file, line, field);
+    const auto [low, high] = ResultValueRange(kMonthlyColumns[column].quantity, month);
     if (value >= low && value <= high) return std::nullopt;
     return FileProblem(file, line,
-                       FormatResString(kStrResultOutOfRange, std::string(column.heading).c_str(),
-                                       field.c_str(), low, high));
+                       FormatResString(kStrResultOutOfRange, std::string(Heading(column)).c_str(),
+                                       std::string(field).c_str(), low, high));
 }
 
-// Where each heading's value goes: the index in kResultColumns, or -1 for the month.
-std::optional<ResultFileProblem> MapHeadings(const std::string& line, std::vector<int>& slots) {
-    constexpr int kMonthSlot = -1;
-    for (const std::string& heading : Fields(line)) {
-        if (heading == kMonthHeading) {
-            slots.push_back(kMonthSlot);
-            continue;
-        }
-        int slot = 0;
-        while (slot < static_cast<int>(kResultColumns.size()) &&
-               kResultColumns[static_cast<std::size_t>(slot)].heading != heading)
-            ++slot;
-        if (slot == static_cast<int>(kResultColumns.size()))
-            return FileProblem(kMonthlyResultFileName, 1,
-                               FormatResString(kStrUnknownMonthlyHeading, heading.c_str()));
-        slots.push_back(slot);
-    }
-    return std::nullopt;
-}
-
-std::size_t SlotOf(std::string_view heading) {
+// The slot in kResultColumns of a column of the monthly file (`ofReference` false) or of the
+// reference file.
+std::size_t SlotOf(MonthlyColumn column, bool ofReference) {
     std::size_t slot = 0;
-    while (kResultColumns[slot].heading != heading) ++slot;
+    while (kResultColumns[slot].column != column || kResultColumns[slot].ofReference != ofReference)
+        ++slot;
     return slot;
 }
 
-std::size_t NoHeatSlot() {
-    return SlotOf(kNoHeatUsableDaysHeading);
-}
-
-const ResultColumn& TPoolColumn() {
-    return kResultColumns[SlotOf(kPoolTemperatureHeading)];
-}
-
 // The index of the heading `name` among `headings`; nothing when it is missing.
-std::optional<std::size_t> HeadingIndex(const std::vector<std::string>& headings,
+std::optional<std::size_t> HeadingIndex(const std::vector<std::string_view>& headings,
                                         std::string_view name) {
     const auto found = std::find(headings.begin(), headings.end(), name);
     if (found == headings.end()) return std::nullopt;
@@ -118,56 +111,51 @@ ResultFileProblem HeadingMissing(std::string_view file, std::string_view heading
     return FileProblem(file, 1, FormatResString(kStrHeadingMissing, std::string(heading).c_str()));
 }
 
-// The reference file, read line by line beside the monthly file: the column of its months, and
-// the month and the usable days of the unheated case (its last field) of each line read.
-struct ReferenceLines {
-    explicit ReferenceLines(std::istream& stream) : in(stream) {}
-    std::istream& in;
-    std::size_t monthColumn = 0;
+// The reference file, read record by record beside the monthly file, with the months of the
+// records read.
+struct ReferenceRecords {
+    explicit ReferenceRecords(std::istream& stream) : reader(stream) {}
+    MonthlyRecordReader reader;
     std::vector<int> months;
 };
 
-// Reads the reference file's headings; its months must be there to be checked.
-std::optional<ResultFileProblem> ReadReferenceHeadings(ReferenceLines& reference) {
-    std::string line;
-    if (!std::getline(reference.in, line))
-        return FileProblem(kReferenceMonthlyResultFileName, 1,
-                           LoadResString(kStrReferenceFileEnds));
-    const std::optional<std::size_t> month = HeadingIndex(Fields(Trimmed(line)), kMonthHeading);
-    if (!month) return HeadingMissing(kReferenceMonthlyResultFileName, kMonthHeading);
-    reference.monthColumn = *month;
+// Reads the reference file's headings; its months must be there to be checked, and the usable
+// days to be read.
+std::optional<ResultFileProblem> ReadReferenceHeadings(MonthlyRecordReader& reference) {
+    if (const auto problem = reference.ReadHeadings())
+        return RecordProblem(kReferenceMonthlyResultFileName, *problem);
+    for (const MonthlyColumn column : {kMonthlyMonth, kMonthlyUsableDays})
+        if (!reference.Names(column))
+            return HeadingMissing(kReferenceMonthlyResultFileName, Heading(column));
     return std::nullopt;
 }
 
-// The usable days of the unheated case: the last field of the reference file's next line,
-// whose month is kept to be checked against the monthly file's `month`.
-std::optional<ResultFileProblem> ReadNoHeatDays(ReferenceLines& reference, int lineNumber,
+// The usable days of the unheated case from the reference file's next record, whose month is
+// kept to be checked against the monthly file's `month`.
+std::optional<ResultFileProblem> ReadNoHeatDays(ReferenceRecords& reference, int lineNumber,
                                                 int month, double& days) {
-    std::string line;
-    if (!std::getline(reference.in, line) || Trimmed(line).empty())
+    MonthlyRecord record;
+    if (!reference.reader.ReadRecord(record)) {
+        if (const auto& problem = reference.reader.Problem())
+            return RecordProblem(kReferenceMonthlyResultFileName, *problem);
         return FileProblem(kMonthlyResultFileName, lineNumber,
                            LoadResString(kStrReferenceFileEnds));
-    const std::vector<std::string> fields = Fields(Trimmed(line));
-    if (fields.size() <= reference.monthColumn)
-        return FileProblem(kReferenceMonthlyResultFileName, lineNumber,
-                           FormatResString(kStrFieldCount, static_cast<int>(fields.size()),
-                                           static_cast<int>(reference.monthColumn + 1)));
+    }
     int referenceMonth = 0;
     if (auto problem = ReadMonth(kReferenceMonthlyResultFileName, lineNumber,
-                                 fields[reference.monthColumn], referenceMonth))
+                                 reference.reader.Field(kMonthlyMonth), referenceMonth))
         return problem;
-    const std::optional<double> value = ParseNumber(fields.back());
-    if (!value) return NotANumber(kReferenceMonthlyResultFileName, lineNumber, fields.back());
-    if (auto problem = CheckRange(kReferenceMonthlyResultFileName, lineNumber,
-                                  kResultColumns[NoHeatSlot()], fields.back(), *value, month))
+    if (auto problem = CheckRange(kReferenceMonthlyResultFileName, lineNumber, kMonthlyUsableDays,
+                                  reference.reader.Field(kMonthlyUsableDays),
+                                  record[kMonthlyUsableDays], month))
         return problem;
     reference.months.push_back(referenceMonth);
-    days = *value;
+    days = record[kMonthlyUsableDays];
     return std::nullopt;
 }
 
 // The reference file holds the monthly file's months in the same order, and nothing after them.
-std::optional<ResultFileProblem> CheckReferenceMonths(ReferenceLines& reference,
+std::optional<ResultFileProblem> CheckReferenceMonths(ReferenceRecords& reference,
                                                       const std::vector<MonthlyResultRow>& rows) {
     constexpr int kFirstRecordLine = 2;
     for (std::size_t i = 0; i < rows.size(); ++i)
@@ -175,8 +163,8 @@ std::optional<ResultFileProblem> CheckReferenceMonths(ReferenceLines& reference,
             return FileProblem(kReferenceMonthlyResultFileName,
                                kFirstRecordLine + static_cast<int>(i),
                                FormatResString(kStrSeasonMonthMissing, rows[i].month));
-    std::string line;
-    if (std::getline(reference.in, line) && !Trimmed(line).empty())
+    MonthlyRecord record;
+    if (reference.reader.ReadRecord(record) || reference.reader.Problem())
         return FileProblem(kReferenceMonthlyResultFileName,
                            kFirstRecordLine + static_cast<int>(rows.size()),
                            LoadResString(kStrAfterSeasonRow));
@@ -202,23 +190,23 @@ struct HourlyColumns {
     std::size_t Last() const { return std::max({month, day, hour, tPool}); }
 };
 
-std::optional<ResultFileProblem> FindHourlyColumns(const std::vector<std::string>& headings,
+std::optional<ResultFileProblem> FindHourlyColumns(const std::vector<std::string_view>& headings,
                                                    HourlyColumns& columns) {
-    const std::optional<std::size_t> tPool = HeadingIndex(headings, kPoolTemperatureHeading);
+    const std::optional<std::size_t> tPool = HeadingIndex(headings, Heading(kHourlyTPool));
     if (!tPool) return ResultFileProblem{LoadResString(kStrNoHourlyTemperatures)};
     columns.tPool = *tPool;
-    for (auto [name, column] : {std::pair{kMonthHeading, &columns.month},
-                                std::pair{std::string_view("Day"), &columns.day},
-                                std::pair{std::string_view("Hour"), &columns.hour}}) {
-        const std::optional<std::size_t> found = HeadingIndex(headings, name);
-        if (!found) return HeadingMissing(kHourlyResultFileName, name);
-        *column = *found;
+    for (auto [column, index] :
+         {std::pair{kHourlyMonth, &columns.month}, std::pair{kHourlyDay, &columns.day},
+          std::pair{kHourlyHour, &columns.hour}}) {
+        const std::optional<std::size_t> found = HeadingIndex(headings, Heading(column));
+        if (!found) return HeadingMissing(kHourlyResultFileName, Heading(column));
+        *index = *found;
     }
     return std::nullopt;
 }
 
 // The line's month, day and hour (1 to 24) are those of the hour `hour` of `day`.
-std::optional<ResultFileProblem> CheckHourDate(const std::vector<std::string>& fields,
+std::optional<ResultFileProblem> CheckHourDate(const std::vector<std::string_view>& fields,
                                                const HourlyColumns& columns,
                                                const DailyTemperature& day, int hour,
                                                int lineNumber) {
@@ -328,31 +316,31 @@ std::optional<std::vector<DailyTemperature>> LoadDailyRows(const std::string& fo
 
 }  // namespace
 
-const std::array<ResultColumn, 24> kResultColumns = {{
-    {"QInc", &CResultsSet::m_QInc, kJoulesPerGigajoule, ResultQuantity::kEnergy},
-    {"QColl", &CResultsSet::m_QColl, kJoulesPerGigajoule, ResultQuantity::kEnergy},
-    {"QPipes", &CResultsSet::m_QPipes, kJoulesPerGigajoule, ResultQuantity::kEnergy},
-    {"QPumps", &CResultsSet::m_QPumps, kJoulesPerGigajoule, ResultQuantity::kEnergy},
-    {"QAux", &CResultsSet::m_QAux, kJoulesPerGigajoule, ResultQuantity::kEnergy},
-    {"QPass", &CResultsSet::m_QPass, kJoulesPerGigajoule, ResultQuantity::kEnergy},
-    {"QAct", &CResultsSet::m_QAct, kJoulesPerGigajoule, ResultQuantity::kEnergy},
-    {"QGain", &CResultsSet::m_QGain, kJoulesPerGigajoule, ResultQuantity::kEnergy},
-    {"QEvap", &CResultsSet::m_QEvap, kJoulesPerGigajoule, ResultQuantity::kEnergy},
-    {"QCond", &CResultsSet::m_QCond, kJoulesPerGigajoule, ResultQuantity::kEnergy},
-    {"QConv", &CResultsSet::m_QConv, kJoulesPerGigajoule, ResultQuantity::kEnergy},
-    {"QRad", &CResultsSet::m_QRad, kJoulesPerGigajoule, ResultQuantity::kEnergy},
-    {"QSide", &CResultsSet::m_QSide, kJoulesPerGigajoule, ResultQuantity::kEnergy},
-    {"QMakeup", &CResultsSet::m_QMakeup, kJoulesPerGigajoule, ResultQuantity::kEnergy},
-    {"QLoss", &CResultsSet::m_QLoss, kJoulesPerGigajoule, ResultQuantity::kEnergy},
-    {"QRes", &CResultsSet::m_QRes, kJoulesPerGigajoule, ResultQuantity::kEnergy},
-    {"QPrimary", &CResultsSet::m_QPrimary, kJoulesPerGigajoule, ResultQuantity::kEnergy},
-    {"QElec", &CResultsSet::m_QElec, 1, ResultQuantity::kEnergy},
-    {kPoolTemperatureHeading, &CResultsSet::m_TPool, 1, ResultQuantity::kTemperature},
-    {"CollOnTime", &CResultsSet::m_CollOnTime, 1, ResultQuantity::kDuration},
-    {"AuxHeatOnTime", &CResultsSet::m_AuxHeatOnTime, 1, ResultQuantity::kDuration},
-    {"SwimDays", &CResultsSet::m_SwimDays, 1, ResultQuantity::kDays},
-    {"UsableDays", &CResultsSet::m_UsableDays, 1, ResultQuantity::kDays},
-    {kNoHeatUsableDaysHeading, &CResultsSet::m_UsableDaysNoHeat, 1, ResultQuantity::kDays},
+const std::array<ResultColumn, kResultValueCount> kResultColumns = {{
+    {kMonthlyQInc, false, &CResultsSet::m_QInc, kJoulesPerGigajoule},
+    {kMonthlyQColl, false, &CResultsSet::m_QColl, kJoulesPerGigajoule},
+    {kMonthlyQPipes, false, &CResultsSet::m_QPipes, kJoulesPerGigajoule},
+    {kMonthlyQPumps, false, &CResultsSet::m_QPumps, kJoulesPerGigajoule},
+    {kMonthlyQAux, false, &CResultsSet::m_QAux, kJoulesPerGigajoule},
+    {kMonthlyQPass, false, &CResultsSet::m_QPass, kJoulesPerGigajoule},
+    {kMonthlyQAct, false, &CResultsSet::m_QAct, kJoulesPerGigajoule},
+    {kMonthlyQGain, false, &CResultsSet::m_QGain, kJoulesPerGigajoule},
+    {kMonthlyQEvap, false, &CResultsSet::m_QEvap, kJoulesPerGigajoule},
+    {kMonthlyQCond, false, &CResultsSet::m_QCond, kJoulesPerGigajoule},
+    {kMonthlyQConv, false, &CResultsSet::m_QConv, kJoulesPerGigajoule},
+    {kMonthlyQRad, false, &CResultsSet::m_QRad, kJoulesPerGigajoule},
+    {kMonthlyQSide, false, &CResultsSet::m_QSide, kJoulesPerGigajoule},
+    {kMonthlyQMakeup, false, &CResultsSet::m_QMakeup, kJoulesPerGigajoule},
+    {kMonthlyQLoss, false, &CResultsSet::m_QLoss, kJoulesPerGigajoule},
+    {kMonthlyQRes, false, &CResultsSet::m_QRes, kJoulesPerGigajoule},
+    {kMonthlyQPrimary, false, &CResultsSet::m_QPrimary, kJoulesPerGigajoule},
+    {kMonthlyQElec, false, &CResultsSet::m_QElec, 1},
+    {kMonthlyTPool, false, &CResultsSet::m_TPool, 1},
+    {kMonthlyCollOnTime, false, &CResultsSet::m_CollOnTime, 1},
+    {kMonthlyAuxHeatOnTime, false, &CResultsSet::m_AuxHeatOnTime, 1},
+    {kMonthlySwimDays, false, &CResultsSet::m_SwimDays, 1},
+    {kMonthlyUsableDays, false, &CResultsSet::m_UsableDays, 1},
+    {kMonthlyUsableDays, true, &CResultsSet::m_UsableDaysNoHeat, 1},
 }};
 
 std::pair<double, double> ResultValueRange(ResultQuantity quantity, int month) {
@@ -362,7 +350,10 @@ std::pair<double, double> ResultValueRange(ResultQuantity quantity, int month) {
     // A flux well beyond any a pool exchanges (the sun brings at most 1.4 kW/m2), W/m2.
     constexpr double kMaxPoolFlux = 1e4;
     const double days = month == 0 ? kDaysPerYear : DaysInMonthNoLeap(month);
+    constexpr double kLastMonth = 12;
     switch (quantity) {
+        case ResultQuantity::kMonth:
+            return {0, kLastMonth};
         case ResultQuantity::kTemperature:
             return {kAbsoluteZero, kBoilingPoint};
         case ResultQuantity::kDuration:
@@ -394,74 +385,49 @@ std::vector<int> SeasonMonths(const RunSeason& season) {
     return months;
 }
 
-std::string NextCsvField(const std::string& line, int& pos) {
-    if (pos < 0 || static_cast<std::size_t>(pos) >= line.size()) return {};
-    const std::size_t start = static_cast<std::size_t>(pos);
-    const std::size_t comma = line.find(',', start);
-    const std::size_t end = comma == std::string::npos ? line.size() : comma;
-    pos = static_cast<int>(end + 1);
-    return line.substr(start, end - start);
-}
-
-double CsvFieldToDouble(const std::string& line, int& pos) {
-    return std::strtod(NextCsvField(line, pos).c_str(), nullptr);
-}
-
 std::optional<ResultFileProblem> ReadMonthlyResultRows(std::istream& monthly,
                                                        std::istream* reference,
                                                        const RunSeason& season,
                                                        std::vector<MonthlyResultRow>& rows) {
     rows.clear();
-    std::string line;
-    std::vector<int> slots;
-    std::getline(monthly, line);
-    if (auto problem = MapHeadings(Trimmed(line), slots)) return problem;
-    std::optional<ReferenceLines> referenceLines;
+    MonthlyRecordReader reader(monthly);
+    if (const auto problem = reader.ReadHeadings())
+        return RecordProblem(kMonthlyResultFileName, *problem);
+    std::optional<ReferenceRecords> referenceRecords;
     if (reference != nullptr) {
-        referenceLines.emplace(*reference);
-        if (auto problem = ReadReferenceHeadings(*referenceLines)) return problem;
+        referenceRecords.emplace(*reference);
+        if (auto problem = ReadReferenceHeadings(referenceRecords->reader)) return problem;
     }
 
-    for (int lineNumber = 2; std::getline(monthly, line); ++lineNumber) {
-        line = Trimmed(line);
-        if (line.empty()) break;
+    for (MonthlyRecord record; reader.ReadRecord(record);) {
+        const int lineNumber = reader.Line();
         if (rows.size() == kMaxMonthlyLines)
             return FileProblem(kMonthlyResultFileName, lineNumber,
                                FormatResString(kStrTooManyLines, kMaxMonthlyLines));
-        const std::vector<std::string> fields = Fields(line);
-        if (fields.size() != slots.size())
-            return FileProblem(kMonthlyResultFileName, lineNumber,
-                               FormatResString(kStrFieldCount, static_cast<int>(fields.size()),
-                                               static_cast<int>(slots.size())));
         MonthlyResultRow row;
-        std::vector<double> values(fields.size());
-        for (std::size_t f = 0; f < fields.size(); ++f) {
-            const std::optional<double> value = ParseNumber(fields[f]);
-            if (!value) return NotANumber(kMonthlyResultFileName, lineNumber, fields[f]);
-            values[f] = *value;
-            if (slots[f] < 0) {
-                if (auto problem =
-                        ReadMonth(kMonthlyResultFileName, lineNumber, fields[f], row.month))
-                    return problem;
-            }
-        }
-        // The month bounds the line's days and durations, wherever its column stands.
-        for (std::size_t f = 0; f < fields.size(); ++f) {
-            if (slots[f] < 0) continue;
-            const auto slot = static_cast<std::size_t>(slots[f]);
-            if (auto problem = CheckRange(kMonthlyResultFileName, lineNumber, kResultColumns[slot],
-                                          fields[f], values[f], row.month))
+        if (reader.Names(kMonthlyMonth))
+            if (auto problem = ReadMonth(kMonthlyResultFileName, lineNumber,
+                                         reader.Field(kMonthlyMonth), row.month))
                 return problem;
-            row.values[slot] = values[f] / kResultColumns[slot].divisor;
+        // The month bounds the line's days and durations, wherever its column stands.
+        for (const MonthlyColumn column : reader.Columns()) {
+            if (column == kMonthlyMonth) continue;
+            if (auto problem = CheckRange(kMonthlyResultFileName, lineNumber, column,
+                                          reader.Field(column), record[column], row.month))
+                return problem;
+            const std::size_t slot = SlotOf(column, false);
+            row.values[slot] = record[column] / kResultColumns[slot].divisor;
         }
-        if (referenceLines)
-            if (auto problem = ReadNoHeatDays(*referenceLines, lineNumber, row.month,
-                                              row.values[NoHeatSlot()]))
+        if (referenceRecords)
+            if (auto problem = ReadNoHeatDays(*referenceRecords, lineNumber, row.month,
+                                              row.values[SlotOf(kMonthlyUsableDays, true)]))
                 return problem;
         rows.push_back(row);
     }
+    if (const auto& problem = reader.Problem())
+        return RecordProblem(kMonthlyResultFileName, *problem);
     if (auto problem = CheckSeasonLines(rows, SeasonMonths(season))) return problem;
-    if (referenceLines) return CheckReferenceMonths(*referenceLines, rows);
+    if (referenceRecords) return CheckReferenceMonths(*referenceRecords, rows);
     return std::nullopt;
 }
 
@@ -471,7 +437,8 @@ std::optional<ResultFileProblem> ReadDailyTemperatures(std::istream& hourly,
     days.clear();
     std::string line;
     std::getline(hourly, line);
-    const std::vector<std::string> headings = Fields(Trimmed(line));
+    line = Trimmed(line);
+    const std::vector<std::string_view> headings = ResultLineFields(line);
     HourlyColumns columns;
     if (auto problem = FindHourlyColumns(headings, columns)) return problem;
 
@@ -484,7 +451,7 @@ std::optional<ResultFileProblem> ReadDailyTemperatures(std::istream& hourly,
     for (; std::getline(hourly, line); ++lineNumber) {
         line = Trimmed(line);
         if (line.empty()) break;
-        const std::vector<std::string> fields = Fields(line);
+        const std::vector<std::string_view> fields = ResultLineFields(line);
         if (fields.size() <= columns.Last())
             return FileProblem(kHourlyResultFileName, lineNumber,
                                FormatResString(kStrFieldCount, static_cast<int>(fields.size()),
@@ -496,7 +463,8 @@ std::optional<ResultFileProblem> ReadDailyTemperatures(std::istream& hourly,
                 return problem;
         const std::optional<double> value = ParseNumber(fields[columns.tPool]);
         if (!value) return NotANumber(kHourlyResultFileName, lineNumber, fields[columns.tPool]);
-        if (auto problem = CheckRange(kHourlyResultFileName, lineNumber, TPoolColumn(),
+        // The hour's pool temperature, bounded as the month's average is.
+        if (auto problem = CheckRange(kHourlyResultFileName, lineNumber, kMonthlyTPool,
                                       fields[columns.tPool], *value, day.month))
             return problem;
         sum += *value;

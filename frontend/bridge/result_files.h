@@ -9,45 +9,37 @@
 #include <istream>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "record_sets.h"
+#include "result_columns.h"
 
-// The text from `pos` to the next "," (or to the end of the line), with `pos` moved past that
-// comma; at or past the end, or before the start, an empty text and `pos` unchanged.
-std::string NextCsvField(const std::string& line, int& pos);
-// The next field as a number, by the C library's rule (empty or not a number: 0).
-double CsvFieldToDouble(const std::string& line, int& pos);
-
-// What a result column holds, which bounds the values it accepts (ResultValueRange).
-enum class ResultQuantity { kEnergy, kTemperature, kDuration, kDays };
-
-// A value column of Results with the heading that fills it. Energies come in joules and are
-// kept in GJ, except the electricity, kept in joules.
+// A value column of Results with the result file's column that fills it: a column of the
+// monthly file, or of the reference file for the unheated pool's usable days. Energies come in
+// joules and are kept in GJ, except the electricity, kept in joules.
 struct ResultColumn {
-    std::string_view heading;
+    MonthlyColumn column;
+    bool ofReference;
     double CResultsSet::*member;
     double divisor;  // 1e9 for J to GJ, else 1
-    ResultQuantity quantity;
 };
 
 // The values a quantity can physically take on a line of `month` (1..12; 0 the season's line),
-// in the units of the result files (J, degC, s, days): a temperature of liquid water, a
-// duration or a count of days within the month (or the year), an energy within what the largest
-// pool the runs accept can exchange over a year.
+// in the units of the result files (J, degC, s, days): a month number, a temperature of liquid
+// water, a duration or a count of days within the month (or the year), an energy within what
+// the largest pool the runs accept can exchange over a year.
 std::pair<double, double> ResultValueRange(ResultQuantity quantity, int month);
-inline constexpr std::string_view kMonthHeading = "Month";
-inline constexpr std::string_view kNoHeatUsableDaysHeading = "UsableDaysNoHeat";
-inline constexpr std::string_view kPoolTemperatureHeading = "TPool";
-extern const std::array<ResultColumn, 24> kResultColumns;
+
+// Every column of the monthly file but the month, and the reference file's usable days.
+inline constexpr std::size_t kResultValueCount = kMonthlyColumnCount;
+extern const std::array<ResultColumn, kResultValueCount> kResultColumns;
 
 // One record line of the monthly file, with the value of each column of kResultColumns that
 // its headings name (the others 0).
 struct MonthlyResultRow {
     int month = 0;  // 0 the season's row
-    std::array<double, 24> values{};
+    std::array<double, kResultValueCount> values{};
 };
 
 // One day of the hourly file: its pool temperature averaged over its 24 hours.
@@ -80,19 +72,20 @@ struct ResultFileProblem {
 
 // The rows of the monthly file of `season` and, when `reference` is given, the usable days of each
 // of its lines in the unheated case. Refused whole: a heading not known (letter case counts), a
-// line whose field count is not the headings', a field that is not a number, a reference file
-// with fewer lines, more than 255 lines, and a file that is not one line per month of the season
-// in its order followed by the season's line (month 0) as its last; a reference file without
-// a "Month" column or whose months are not the monthly file's, line by line, with nothing after.
+// line whose field count is not the headings', a field that is not a finite number, a value
+// outside its range, a reference file with fewer lines, more than 255 lines, and a file that is
+// not one line per month of the season in its order followed by the season's line (month 0) as
+// its last; a reference file refused as the monthly file is, without the month or the usable
+// days, or whose months are not the monthly file's, line by line, with nothing after.
 [[nodiscard]] std::optional<ResultFileProblem> ReadMonthlyResultRows(
     std::istream& monthly, std::istream* reference, const RunSeason& season,
     std::vector<MonthlyResultRow>& rows);
 
 // The days of the hourly file of `season`, the first being its start day, the year wrapping
-// after 31 December. Refused whole: no "TPool" heading (message 159), no "Month", "Day" or
-// "Hour" heading, a line without those fields or whose value is not a number, a line whose
-// month, day and hour (1 to 24) are not those of its place in the season, a number of hours
-// other than 24 for each day of the season.
+// after 31 December. Refused whole: no pool temperature column (message 159), no month, day or
+// hour column, a line without those fields or whose value is not a number, a pool temperature
+// out of its range, a line whose month, day and hour (1 to 24) are not those of its place in the
+// season, a number of hours other than 24 for each day of the season.
 [[nodiscard]] std::optional<ResultFileProblem> ReadDailyTemperatures(
     std::istream& hourly, const RunSeason& season, std::vector<DailyTemperature>& days);
 

@@ -1,7 +1,6 @@
 // The text report of a run: header, configuration, characteristics, the monthly tables, the
 // economic analysis and the input summaries, written from the monthly result files of the run.
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <ctime>
 #include <fstream>
@@ -22,6 +21,7 @@
 #include "physical_constants.h"
 #include "program_language.h"
 #include "result_columns.h"
+#include "result_records.h"
 #include "simulator_strings.h"
 #include "string_table.h"
 #include "text_output.h"
@@ -29,7 +29,7 @@
 
 namespace {
 
-using MonthlyRow = std::array<double, kMonthlyColumnCount>;
+using MonthlyRow = MonthlyRecord;
 
 constexpr double kKilowattHoursPerGigajoule = kJoulesPerGigajoule / kJoulesPerKilowattHour;
 
@@ -64,45 +64,18 @@ std::string AmountLine(int id, double amount, std::vector<MessageArg> leading = 
     return FormatChecked(format, leading).value_or(format);
 }
 
-// One data line: 24 numbers separated by commas (blanks around them allowed).
-bool ParseRow(const std::string& line, MonthlyRow& row) {
-    std::size_t start = 0;
-    for (int column = 0; column < kMonthlyColumnCount; ++column) {
-        const std::size_t end =
-            column + 1 < kMonthlyColumnCount ? line.find(',', start) : line.size();
-        if (end == std::string::npos) return false;
-        std::string_view field(line.data() + start, end - start);
-        while (!field.empty() && (field.front() == ' ' || field.front() == '\t'))
-            field.remove_prefix(1);
-        while (!field.empty() &&
-               (field.back() == ' ' || field.back() == '\t' || field.back() == '\r'))
-            field.remove_suffix(1);
-        if (!field.empty() && field.front() == '+') field.remove_prefix(1);
-        const auto result = std::from_chars(field.data(), field.data() + field.size(), row[column]);
-        if (result.ec != std::errc() || result.ptr != field.data() + field.size()) return false;
-        start = end + 1;
-    }
-    return true;
-}
-
-// The data lines of a monthly result file, after its header line; reading ends at the end of
-// the file or at the first line that is not a row of 24 numbers.
+// The records of a monthly result file; reading ends at the end of the file or at the first
+// line that is not a record of its headings.
 std::vector<MonthlyRow> ReadMonthlyRows(std::istream& in) {
     std::vector<MonthlyRow> rows;
-    std::string line;
-    if (!std::getline(in, line)) return rows;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.empty()) continue;
-        MonthlyRow row{};
-        if (!ParseRow(line, row)) break;
-        rows.push_back(row);
-    }
+    MonthlyRecordReader reader(in);
+    if (reader.ReadHeadings()) return rows;
+    for (MonthlyRow row; reader.ReadRecord(row);) rows.push_back(row);
     return rows;
 }
 
 bool IsEnergyColumn(int column) {
-    return kMonthlyColumns[static_cast<std::size_t>(column)].unit == kJoules;
+    return kMonthlyColumns[static_cast<std::size_t>(column)].quantity == ResultQuantity::kEnergy;
 }
 
 // The local time as the C library's standard text gives it, line end included.

@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 
 #include "frontend_test_support.h"
+#include "number_text.h"
+#include "result_records.h"
 
 namespace {
 
@@ -49,19 +52,20 @@ TEST_F(ResultFilesTest, MonthlyRowsInGigajoulesWithTheReferenceColumn) {
     std::vector<MonthlyResultRow> rows;
     ASSERT_FALSE(ReadMonthlyResultRows(monthly, &reference, kYear, rows));
     ASSERT_EQ(rows.size(), 13u);
-    const auto value = [&](std::size_t row, std::string_view heading) {
+    const auto value = [&](std::size_t row, MonthlyColumn column, bool ofReference = false) {
         for (std::size_t c = 0; c < kResultColumns.size(); ++c)
-            if (kResultColumns[c].heading == heading) return rows[row].values[c];
+            if (kResultColumns[c].column == column && kResultColumns[c].ofReference == ofReference)
+                return rows[row].values[c];
         return -1.0;
     };
     EXPECT_EQ(rows[11].month, 12);
     EXPECT_EQ(rows[12].month, 0);
-    EXPECT_DOUBLE_EQ(value(3, "QAux"), 2.5);     // GJ
-    EXPECT_DOUBLE_EQ(value(3, "QElec"), 2.5e9);  // J, as written
-    EXPECT_DOUBLE_EQ(value(3, "TPool"), 24.5);
-    EXPECT_DOUBLE_EQ(value(3, "UsableDays"), 4);
-    EXPECT_DOUBLE_EQ(value(3, "UsableDaysNoHeat"), 13);
-    EXPECT_DOUBLE_EQ(value(3, "QAct"), 0);  // no heading: not set
+    EXPECT_DOUBLE_EQ(value(3, kMonthlyQAux), 2.5);     // GJ
+    EXPECT_DOUBLE_EQ(value(3, kMonthlyQElec), 2.5e9);  // J, as written
+    EXPECT_DOUBLE_EQ(value(3, kMonthlyTPool), 24.5);
+    EXPECT_DOUBLE_EQ(value(3, kMonthlyUsableDays), 4);
+    EXPECT_DOUBLE_EQ(value(3, kMonthlyUsableDays, true), 13);
+    EXPECT_DOUBLE_EQ(value(3, kMonthlyQAct), 0);  // no heading: not set
 }
 
 // Each fault refuses the whole file and names the file and the line.
@@ -101,6 +105,10 @@ TEST_F(ResultFilesTest, AFaultAnywhereRefusesTheWholeFile) {
               "File Tidewarm.mlx, line 15: nothing may follow the season's line (month 0).");
     EXPECT_EQ(referenceProblem("TPool,UsableDays\n20,1\n"),
               "File Tidewarm.mlx, line 1: the heading Month is missing.");
+    EXPECT_EQ(referenceProblem("Month,TPool\n1,20\n"),
+              "File Tidewarm.mlx, line 1: the heading UsableDays is missing.");
+    EXPECT_EQ(referenceProblem("Month,UsableDays\n1,nan\n"),
+              "File Tidewarm.mlx, line 2: \"nan\" is not a number.");
 
     // One line for each month of the season in its order, then the season's line, last.
     const RunSeason summer{135, 124};  // 15 May to 15 September
@@ -153,10 +161,9 @@ TEST_F(ResultFilesTest, ValuesOutOfTheirPhysicalRangesAreRefused) {
               "File Tidewarm.mly, line 2: column Month: 5.4 is not a month number (0 to 12).");
     EXPECT_EQ(problem(heading + "13,1e9,26,28,0\n"),
               "File Tidewarm.mly, line 2: column Month: 13 is not a month number (0 to 12).");
-    EXPECT_EQ(
-        problem("Month\n2\n0\n", "Month,UsableDaysNoHeat\n2,30\n"),
-        "File Tidewarm.mlx, line 2: column UsableDaysNoHeat: 30 is outside the range 0 to 28.");
-    EXPECT_EQ(problem("Month\n2\n0\n", "Month,UsableDaysNoHeat\n2.5,3\n"),
+    EXPECT_EQ(problem("Month\n2\n0\n", "Month,UsableDays\n2,30\n"),
+              "File Tidewarm.mlx, line 2: column UsableDays: 30 is outside the range 0 to 28.");
+    EXPECT_EQ(problem("Month\n2\n0\n", "Month,UsableDays\n2.5,3\n"),
               "File Tidewarm.mlx, line 2: column Month: 2.5 is not a month number (0 to 12).");
 
     std::istringstream hourly("Month,Day,Hour,TPool\n1,1,1,1e308\n");
@@ -219,19 +226,31 @@ TEST_F(ResultFilesTest, HourlyLinesOutOfTheSeasonsOrderAreRefused) {
               "File Tidewarm.hly, line 1: the heading Day is missing.");
 }
 
-TEST(CsvFields, FieldsAndPositions) {
-    const std::string line = "1.5,,x,";
-    int pos = 0;
-    EXPECT_EQ(CsvFieldToDouble(line, pos), 1.5);
-    EXPECT_EQ(pos, 4);
-    EXPECT_EQ(NextCsvField(line, pos), "");
-    EXPECT_EQ(CsvFieldToDouble(line, pos), 0);  // not a number
-    EXPECT_EQ(pos, 7);
-    EXPECT_EQ(NextCsvField(line, pos), "");
-    EXPECT_EQ(pos, 7);
-    pos = -1;
-    EXPECT_EQ(NextCsvField(line, pos), "");
-    EXPECT_EQ(pos, -1);
+// The record reader both programs share: fields between commas, numbers in the C format with
+// blanks around them; "nan" is read (the text report shows it), the front end refuses it.
+TEST(ResultRecords, FieldsNumbersAndRecordsByHeading) {
+    const std::vector<std::string_view> fields = ResultLineFields("1.5,, x ,");
+    ASSERT_EQ(fields.size(), 3u);
+    EXPECT_EQ(fields[1], "");
+    EXPECT_EQ(NumberFromText(" +2.5e3 "), 2500);
+    EXPECT_FALSE(NumberFromText("+-2"));
+    EXPECT_FALSE(NumberFromText("2,5"));
+    EXPECT_FALSE(NumberFromText(""));
+    EXPECT_TRUE(std::isnan(*NumberFromText("nan")));
+
+    std::istringstream in("QAux,Month\n7,3\n8,x\n");
+    MonthlyRecordReader reader(in);
+    ASSERT_FALSE(reader.ReadHeadings());
+    MonthlyRecord record;
+    ASSERT_TRUE(reader.ReadRecord(record));
+    EXPECT_EQ(record[kMonthlyMonth], 3);
+    EXPECT_EQ(record[kMonthlyQAux], 7);
+    EXPECT_EQ(record[kMonthlyQColl], 0);
+    EXPECT_EQ(reader.Field(kMonthlyQAux), "7");
+    EXPECT_FALSE(reader.ReadRecord(record));
+    ASSERT_TRUE(reader.Problem());
+    EXPECT_EQ(reader.Problem()->line, 3);
+    EXPECT_EQ(reader.Problem()->field, "x");
 }
 
 }  // namespace

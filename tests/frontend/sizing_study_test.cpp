@@ -100,7 +100,8 @@ TEST_F(SizingStudyTest, OwnSizeIsWhatRunStoresAndNothingIsStored) {
     season.Open();
     ASSERT_FALSE(season.IsEOF());
     for (const ResultColumn& column : kResultColumns)
-        EXPECT_EQ(own.Season(column.member), season.*column.member) << column.heading;
+        EXPECT_EQ(own.Season(column.member), season.*column.member)
+            << kMonthlyColumns[column.column].name;
 
     CEconomicsSet economics;
     ASSERT_TRUE(SelectById(economics, kRunIdColumn, runId));

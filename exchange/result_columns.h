@@ -1,12 +1,13 @@
-// The columns of the result files, in one table per file kind: the monthly file (".mly",
-// ".mlx"), which writes every column and whose items are also the variables of the monthly and
-// annual summaries, and the hourly file (".hly", ".hlx"), which writes the columns whose flag is
-// on, chosen in the hourly-output selections. Each column names the run variable it reports, so
+// The columns of the result files, in one table per file kind, for the simulation program that
+// writes them and for both of their readers (the text report and the front end): the monthly
+// file (".mly", ".mlx"), which writes every column and whose items are also the variables of the
+// monthly and annual summaries, and the hourly file (".hly", ".hlx"), which writes the columns
+// whose flag is on, chosen in the hourly-output selections. A file's first line holds the
+// headings of its columns, in table order. Each column names the run variable it reports, so
 // a variable that both files report is bound to the model once (by the run).
 #pragma once
 
 #include <array>
-#include <string_view>
 
 inline constexpr int kMonthlyColumnCount = 24;
 inline constexpr int kHourlyColumnCount = 46;
@@ -145,14 +146,16 @@ enum ResultSource : int {
     kSourceUsableHours,
 };
 
-// Unit of the energy columns: integrals of powers over the month or the hour.
-inline constexpr std::string_view kJoules = "[J]";
+// What a monthly column holds, which gives its unit and bounds the values a reader accepts:
+// energies are integrals of powers over the month (J), the pool temperature its average (degC),
+// the times on summed over the month (s), the days counted in it.
+enum class ResultQuantity { kMonth, kEnergy, kTemperature, kDuration, kDays };
 
 struct MonthlyColumnInfo {
     MonthlyColumn id;
     const char* name;  // heading in the file
     ResultSource source;
-    const char* unit;  // of the values written: integrals over the month, TPool its average
+    ResultQuantity quantity;
 };
 
 // The hourly-output selection that chooses a column; the date columns are always written.
@@ -171,68 +174,75 @@ struct HourlyColumnInfo {
 };
 
 inline constexpr std::array<MonthlyColumnInfo, kMonthlyColumnCount> kMonthlyColumns = {{
-    {kMonthlyMonth, "Month", kSourceMonth, "[-]"},
-    {kMonthlyQInc, "QInc", kSourceIncidentSolar, "[J]"},
-    {kMonthlyQColl, "QColl", kSourceCollectedSolar, "[J]"},
-    {kMonthlyQPipes, "QPipes", kSourcePipeLoss, "[J]"},
-    {kMonthlyQPumps, "QPumps", kSourcePumpGain, "[J]"},
-    {kMonthlyQAux, "QAux", kSourceAuxiliaryHeat, "[J]"},
-    {kMonthlyQPass, "QPass", kSourcePoolSolarGain, "[J]"},
-    {kMonthlyQAct, "QAct", kSourcePoolLoopGain, "[J]"},
-    {kMonthlyQGain, "QGain", kSourcePoolTotalGains, "[J]"},
-    {kMonthlyQEvap, "QEvap", kSourceEvaporationLoss, "[J]"},
-    {kMonthlyQConv, "QConv", kSourceConvectionLoss, "[J]"},
-    {kMonthlyQCond, "QCond", kSourceConductionLoss, "[J]"},
-    {kMonthlyQRad, "QRad", kSourceRadiationLoss, "[J]"},
-    {kMonthlyQSide, "QSide", kSourceSideWallLoss, "[J]"},
-    {kMonthlyQMakeup, "QMakeup", kSourceMakeUpLoss, "[J]"},
-    {kMonthlyQLoss, "QLoss", kSourcePoolTotalLosses, "[J]"},
-    {kMonthlyQRes, "QRes", kSourceResidualGain, "[J]"},
-    {kMonthlyTPool, "TPool", kSourceTPool, "[C]"},
-    {kMonthlyQElec, "QElec", kSourceElectricity, "[J]"},
-    {kMonthlyQPrimary, "QPrimary", kSourcePrimaryEnergy, "[J]"},
-    {kMonthlyCollOnTime, "CollOnTime", kSourceCollectorOn, "[s]"},
-    {kMonthlyAuxHeatOnTime, "AuxHeatOnTime", kSourceAuxiliaryPartLoad, "[s]"},  // at full load
-    {kMonthlySwimDays, "SwimDays", kSourceSwimmable, "[d]"},
-    {kMonthlyUsableDays, "UsableDays", kSourceUsableHours, "[d]"},
+    {kMonthlyMonth, "Month", kSourceMonth, ResultQuantity::kMonth},
+    {kMonthlyQInc, "QInc", kSourceIncidentSolar, ResultQuantity::kEnergy},
+    {kMonthlyQColl, "QColl", kSourceCollectedSolar, ResultQuantity::kEnergy},
+    {kMonthlyQPipes, "QPipes", kSourcePipeLoss, ResultQuantity::kEnergy},
+    {kMonthlyQPumps, "QPumps", kSourcePumpGain, ResultQuantity::kEnergy},
+    {kMonthlyQAux, "QAux", kSourceAuxiliaryHeat, ResultQuantity::kEnergy},
+    {kMonthlyQPass, "QPass", kSourcePoolSolarGain, ResultQuantity::kEnergy},
+    {kMonthlyQAct, "QAct", kSourcePoolLoopGain, ResultQuantity::kEnergy},
+    {kMonthlyQGain, "QGain", kSourcePoolTotalGains, ResultQuantity::kEnergy},
+    {kMonthlyQEvap, "QEvap", kSourceEvaporationLoss, ResultQuantity::kEnergy},
+    {kMonthlyQConv, "QConv", kSourceConvectionLoss, ResultQuantity::kEnergy},
+    {kMonthlyQCond, "QCond", kSourceConductionLoss, ResultQuantity::kEnergy},
+    {kMonthlyQRad, "QRad", kSourceRadiationLoss, ResultQuantity::kEnergy},
+    {kMonthlyQSide, "QSide", kSourceSideWallLoss, ResultQuantity::kEnergy},
+    {kMonthlyQMakeup, "QMakeup", kSourceMakeUpLoss, ResultQuantity::kEnergy},
+    {kMonthlyQLoss, "QLoss", kSourcePoolTotalLosses, ResultQuantity::kEnergy},
+    {kMonthlyQRes, "QRes", kSourceResidualGain, ResultQuantity::kEnergy},
+    {kMonthlyTPool, "TPool", kSourceTPool, ResultQuantity::kTemperature},
+    {kMonthlyQElec, "QElec", kSourceElectricity, ResultQuantity::kEnergy},
+    {kMonthlyQPrimary, "QPrimary", kSourcePrimaryEnergy, ResultQuantity::kEnergy},
+    {kMonthlyCollOnTime, "CollOnTime", kSourceCollectorOn, ResultQuantity::kDuration},
+    {kMonthlyAuxHeatOnTime, "AuxHeatOnTime", kSourceAuxiliaryPartLoad,
+     ResultQuantity::kDuration},  // at full load
+    {kMonthlySwimDays, "SwimDays", kSourceSwimmable, ResultQuantity::kDays},
+    {kMonthlyUsableDays, "UsableDays", kSourceUsableHours, ResultQuantity::kDays},
 }};
 
+// The heading of a monthly column, which the hourly column of the same variable shares.
+constexpr const char* MonthlyHeading(MonthlyColumn column) {
+    return kMonthlyColumns[column].name;
+}
+
 inline constexpr std::array<HourlyColumnInfo, kHourlyColumnCount> kHourlyColumns = {{
-    {kHourlyMonth, "Month", kSourceMonth, HourlySelection::kAlwaysWritten, "", "", ""},
+    {kHourlyMonth, MonthlyHeading(kMonthlyMonth), kSourceMonth, HourlySelection::kAlwaysWritten, "",
+     "", ""},
     {kHourlyDay, "Day", kSourceDayOfMonth, HourlySelection::kAlwaysWritten, "", "", ""},
     {kHourlyHour, "Hour", kSourceHour, HourlySelection::kAlwaysWritten, "", "", ""},
-    {kHourlyQPass, "QPass", kSourcePoolSolarGain, HourlySelection::kEnergies, "[J]", "Passive Gain",
-     "Gains passifs"},
-    {kHourlyQAct, "QAct", kSourcePoolLoopGain, HourlySelection::kEnergies, "[J]", "Active Gain",
-     "Gains actifs"},
-    {kHourlyQAux, "QAux", kSourceAuxiliaryHeat, HourlySelection::kEnergies, "[J]", "Auxiliary Gain",
-     "Gains d'appoint"},
-    {kHourlyQGain, "QGain", kSourcePoolTotalGains, HourlySelection::kEnergies, "[J]", "Total Gain",
-     "Total gains"},
-    {kHourlyQEvap, "QEvap", kSourceEvaporationLoss, HourlySelection::kEnergies, "[J]",
-     "Evaporative Losses", "Pertes par évaporation"},
-    {kHourlyQConv, "QConv", kSourceConvectionLoss, HourlySelection::kEnergies, "[J]",
-     "Convective Losses", "Pertes par convection"},
-    {kHourlyQCond, "QCond", kSourceConductionLoss, HourlySelection::kEnergies, "[J]",
-     "Conductive Losses", "Pertes par conduction"},
-    {kHourlyQRad, "QRad", kSourceRadiationLoss, HourlySelection::kEnergies, "[J]",
-     "Radiative Losses", "Pertes radiatives"},
-    {kHourlyQSide, "QSide", kSourceSideWallLoss, HourlySelection::kEnergies, "[J]", "Side Losses",
-     "Pertes par les côtés"},
-    {kHourlyQMakeup, "QMakeup", kSourceMakeUpLoss, HourlySelection::kEnergies, "[J]",
-     "Spill and Makeup Losses", "Pertes dues aux fuites"},
-    {kHourlyQLoss, "QLoss", kSourcePoolTotalLosses, HourlySelection::kEnergies, "[J]",
-     "Total Losses", "Total pertes"},
-    {kHourlyQRes, "QRes", kSourceResidualGain, HourlySelection::kEnergies, "[J]",
-     "Residual Energy Gain", "Gain d'énergie résiduel"},
-    {kHourlyQInc, "QInc", kSourceIncidentSolar, HourlySelection::kEnergies, "[J]",
-     "Available Solar Energy", "Énergie solaire disponible"},
-    {kHourlyQColl, "QColl", kSourceCollectedSolar, HourlySelection::kEnergies, "[J]",
-     "Solar Energy Collected", "Énergie solaire captée"},
-    {kHourlyQPipes, "QPipes", kSourcePipeLoss, HourlySelection::kEnergies, "[J]",
-     "Energy Lost through Piping", "Pertes d'énergie dans les canalisations"},
-    {kHourlyQPumps, "QPumps", kSourcePumpGain, HourlySelection::kEnergies, "[J]",
-     "Energy Gain from Pumps", "Gains d'énergie dus aux pompes"},
+    {kHourlyQPass, MonthlyHeading(kMonthlyQPass), kSourcePoolSolarGain, HourlySelection::kEnergies,
+     "[J]", "Passive Gain", "Gains passifs"},
+    {kHourlyQAct, MonthlyHeading(kMonthlyQAct), kSourcePoolLoopGain, HourlySelection::kEnergies,
+     "[J]", "Active Gain", "Gains actifs"},
+    {kHourlyQAux, MonthlyHeading(kMonthlyQAux), kSourceAuxiliaryHeat, HourlySelection::kEnergies,
+     "[J]", "Auxiliary Gain", "Gains d'appoint"},
+    {kHourlyQGain, MonthlyHeading(kMonthlyQGain), kSourcePoolTotalGains, HourlySelection::kEnergies,
+     "[J]", "Total Gain", "Total gains"},
+    {kHourlyQEvap, MonthlyHeading(kMonthlyQEvap), kSourceEvaporationLoss,
+     HourlySelection::kEnergies, "[J]", "Evaporative Losses", "Pertes par évaporation"},
+    {kHourlyQConv, MonthlyHeading(kMonthlyQConv), kSourceConvectionLoss, HourlySelection::kEnergies,
+     "[J]", "Convective Losses", "Pertes par convection"},
+    {kHourlyQCond, MonthlyHeading(kMonthlyQCond), kSourceConductionLoss, HourlySelection::kEnergies,
+     "[J]", "Conductive Losses", "Pertes par conduction"},
+    {kHourlyQRad, MonthlyHeading(kMonthlyQRad), kSourceRadiationLoss, HourlySelection::kEnergies,
+     "[J]", "Radiative Losses", "Pertes radiatives"},
+    {kHourlyQSide, MonthlyHeading(kMonthlyQSide), kSourceSideWallLoss, HourlySelection::kEnergies,
+     "[J]", "Side Losses", "Pertes par les côtés"},
+    {kHourlyQMakeup, MonthlyHeading(kMonthlyQMakeup), kSourceMakeUpLoss, HourlySelection::kEnergies,
+     "[J]", "Spill and Makeup Losses", "Pertes dues aux fuites"},
+    {kHourlyQLoss, MonthlyHeading(kMonthlyQLoss), kSourcePoolTotalLosses,
+     HourlySelection::kEnergies, "[J]", "Total Losses", "Total pertes"},
+    {kHourlyQRes, MonthlyHeading(kMonthlyQRes), kSourceResidualGain, HourlySelection::kEnergies,
+     "[J]", "Residual Energy Gain", "Gain d'énergie résiduel"},
+    {kHourlyQInc, MonthlyHeading(kMonthlyQInc), kSourceIncidentSolar, HourlySelection::kEnergies,
+     "[J]", "Available Solar Energy", "Énergie solaire disponible"},
+    {kHourlyQColl, MonthlyHeading(kMonthlyQColl), kSourceCollectedSolar, HourlySelection::kEnergies,
+     "[J]", "Solar Energy Collected", "Énergie solaire captée"},
+    {kHourlyQPipes, MonthlyHeading(kMonthlyQPipes), kSourcePipeLoss, HourlySelection::kEnergies,
+     "[J]", "Energy Lost through Piping", "Pertes d'énergie dans les canalisations"},
+    {kHourlyQPumps, MonthlyHeading(kMonthlyQPumps), kSourcePumpGain, HourlySelection::kEnergies,
+     "[J]", "Energy Gain from Pumps", "Gains d'énergie dus aux pompes"},
     {kHourlyHGlo, "HGlo", kSourceHGlo, HourlySelection::kWeather, "[W/m2]",
      "Global Horizontal Irradiance", "Irradiation globale horizontale"},
     {kHourlyTAmb, "TAmb", kSourceTAmb, HourlySelection::kWeather, "[C]",
@@ -279,8 +289,8 @@ inline constexpr std::array<HourlyColumnInfo, kHourlyColumnCount> kHourlyColumns
      "Exch. Temperature Out, Hot Side", "Température de sortie de l'échangeur, côté chaud"},
     {kHourlyMdotExch, "MdotExch", kSourceExchangerFlow, HourlySelection::kCollectors, "[kg/s]",
      "Exch. Flow Rate", "Débit dans l'échangeur"},
-    {kHourlyTPool, "TPool", kSourceTPool, HourlySelection::kPool, "[C]", "Pool Temperature",
-     "Température de la piscine"},
+    {kHourlyTPool, MonthlyHeading(kMonthlyTPool), kSourceTPool, HourlySelection::kPool, "[C]",
+     "Pool Temperature", "Température de la piscine"},
     {kHourlyTMains, "TMains", kSourceTMains, HourlySelection::kPool, "[C]", "Mains Temperature",
      "Température de l'eau d'approvisionnement"},
     {kHourlyMdotMakeup, "MdotMakeup", kSourceMdotMakeup, HourlySelection::kPool, "[kg/s]",
