@@ -11,7 +11,7 @@
 #include "folders.h"
 #include "frontend_globals.h"
 #include "frontend_strings.h"
-#include "run_economics.h"
+#include "input_form_data.h"
 #include "sizing_study.h"
 #include "weather_files.h"
 
@@ -66,8 +66,7 @@ class SizingHome {
         run.totalFlow = 0.6;
         run.heaterId = run.blanketId = 2;
         g_nRunCreationMode = RunCreationMode::New;
-        if (!SaveRunForm(run, true)) std::abort();
-        CreateEconomics(-1);
+        if (!StoreNewRunOfForm(run)) std::abort();
     }
 
     fs::path path_;

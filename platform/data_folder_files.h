@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 inline constexpr std::string_view kBatchInputFileName = "Tidewarm.tmp";
@@ -19,6 +20,10 @@ inline constexpr std::string_view kTextReportFileName = "Tidewarm.lis";
 inline constexpr std::array<std::string_view, 5> kBatchResultFiles = {
     kMonthlyResultFileName, kReferenceMonthlyResultFileName, kHourlyResultFileName,
     kReferenceHourlyResultFileName, kTextReportFileName};
+
+// Removes the temporaries of the files a simulation writes in the data folder `folder` (its
+// batch input, project and results) that a writer stopped half-way left.
+void RemoveSimulationTemporaries(const std::string& folder);
 
 // The report's page and its charts; those of an earlier run are deleted before a run.
 inline constexpr std::string_view kReportFile = "Tidewarm.html";

@@ -12,6 +12,8 @@
 // mode, loads its results, computes and stores its economics, prints the run's monthly results
 // and economics from the database, and last builds the run's HTML report "Tidewarm.html" with
 // its four charts and prints its path.
+#include <SQLiteCpp/Transaction.h>
+
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
@@ -35,11 +37,11 @@ constexpr char kStation[] = "SAMPLE CITY (SYNTHETIC)";
 
 // The Id of the contact named `name`, added when there is none.
 template <typename ContactSet>
-int ContactId(const std::string& name, const std::string& info) {
+int ContactId(SQLite::Database& connection, const std::string& name, const std::string& info) {
     ContactSet contact;
     contact.m_strFilter = "[Name] = ?";
     contact.m_filterValues = {name};
-    contact.Open();
+    contact.Open(&connection);
     if (!contact.IsEOF()) return contact.m_Id;
     contact.AddNew();
     contact.m_Name = name;
@@ -50,17 +52,18 @@ int ContactId(const std::string& name, const std::string& info) {
     return static_cast<int>(contact.GetLastAddedId());
 }
 
-// Unglazed collectors facing south, a 29 kW gas heater for every month and a clear bubble
-// blanket from May to September.
-int AddSampleRun() {
+// The sample run, with its client and installer, added on `connection`: unglazed collectors
+// facing south, a 29 kW gas heater for every month and a clear bubble blanket from May to
+// September.
+int AddSampleRun(SQLite::Database& connection) {
     CRunsSet run;
     run.m_strFilter = "0";
-    run.Open();
+    run.Open(&connection);
     run.AddNew();
     run.m_TStamp = std::time(nullptr);
     run.m_Comments = "Sample run on synthetic weather";
-    run.m_ClientId = ContactId<CClientsSet>("Sample client", "1 Pool Street");
-    run.m_InstallerId = ContactId<CInstallersSet>("Sample installer", "2 Solar Road");
+    run.m_ClientId = ContactId<CClientsSet>(connection, "Sample client", "1 Pool Street");
+    run.m_InstallerId = ContactId<CInstallersSet>(connection, "Sample installer", "2 Solar Road");
     run.m_DoubleRun = true;
     run.SetUnits(UnitSystem::SI);
     run.m_City = kStation;
@@ -160,10 +163,13 @@ int SampleRun(const std::string& programFolder) {
     if (!std::filesystem::exists(g_strDatabasePath) && !CopyReferenceDatabase(g_strDatabasePath))
         return 1;
 
-    const int runId = AddSampleRun();
+    SQLite::Database connection = ConnectDatabase();
+    SQLite::Transaction transaction(connection);
+    const int runId = AddSampleRun(connection);
     g_nRunCreationMode = RunCreationMode::New;
     g_nCurrentRunId = runId;
-    CreateEconomics(-1);
+    CreateEconomics(-1, connection);
+    transaction.commit();
     CRunsSet run;
     (void)SelectById(run, kRunIdColumn, runId);  // added just above
     std::printf("Simulating run %d of %s with %s/TidewarmPro...\n", runId,
@@ -172,9 +178,8 @@ int SampleRun(const std::string& programFolder) {
     PrintResults(runId);
     PrintEconomics(runId);
 
-    SQLite::Database database = ConnectDatabase();
     std::string report;
-    if (!BuildRunReport(database, runId, data, programFolder, g_nLanguage, &report)) return 1;
+    if (!BuildRunReport(connection, runId, data, programFolder, g_nLanguage, &report)) return 1;
     std::printf("\nThe run's report, to open in a browser: %s\n", report.c_str());
     return 0;
 }

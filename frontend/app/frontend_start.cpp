@@ -1,8 +1,12 @@
 #include "frontend_start.h"
 
+#include <chrono>
+
 #include "city_list.h"
+#include "data_folder_files.h"
 #include "database_lock.h"
 #include "database_maintenance.h"
+#include "file_lock.h"
 #include "folders.h"
 #include "frontend_config.h"
 #include "frontend_globals.h"
@@ -15,6 +19,15 @@ namespace {
 // True when another front end works on the database: this one leaves everything to it, its
 // configuration file too.
 bool g_databaseInUse = false;
+
+// A simulation killed with its front end leaves the temporaries of the files it was writing;
+// they are removed while no simulation holds the data folder.
+void RemoveKilledSimulationTemporaries(const std::string& dataFolder) {
+    FileLock lock;
+    if (lock.Acquire(SimulationLockPath(dataFolder), std::chrono::milliseconds(0)) ==
+        FileLock::Outcome::kHeld)
+        RemoveSimulationTemporaries(dataFolder);
+}
 
 }  // namespace
 
@@ -38,6 +51,7 @@ bool StartFrontEnd(const std::string& programFolder, const std::string& dataFold
     if (folderProblem)
         ShowMessage(FormatResString(kStrCannotSetUpDataFolder, folderProblem->message));
     RemoveReportLeftovers(dataFolder);
+    RemoveKilledSimulationTemporaries(dataFolder);
     if (HeldDatabaseLock().Take(g_strDatabasePath) == DatabaseLock::Outcome::kInUse) {
         g_databaseInUse = true;
         ShowMessage(FormatResString(kStrDatabaseInUse, g_strDatabasePath));

@@ -70,6 +70,8 @@ constexpr StringEntry kEnglish[] = {
     {kStrAfterSeasonRow, "nothing may follow the season's line (month 0)."},
     {kStrSeasonHourMissing, "the season's month %d, day %d, hour %d should be here."},
     {kStrHeadingMissing, "the heading %s is missing."},
+    {kStrEconomicsRestored,
+     "Run %d had no economic data. It has been given the economic inputs of a new run."},
     // The list managers and the object dialogs.
     {kStrUnitWatts, "W"},
     {kStrUnitPercent, "%"},

@@ -64,6 +64,7 @@ enum FrontEndString : int {
     kStrAfterSeasonRow = 439,
     kStrSeasonHourMissing = 440,
     kStrHeadingMissing = 441,
+    kStrEconomicsRestored = 1030,
     // The list managers and the object dialogs.
     kStrUnitWatts = 102,
     kStrUnitPercent = 103,

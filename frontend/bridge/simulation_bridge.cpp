@@ -42,9 +42,7 @@ void DeleteEarlierOutputs(const std::string& folder) {
 // half-way.
 void DeleteFailedRunFiles(const std::string& folder) {
     DeleteResultFiles(folder);
-    for (std::string_view file : kBatchResultFiles)
-        RemoveTemporaryFiles(folder + "/" + std::string(file));
-    RemoveTemporaryFiles(folder + "/" + std::string(kBatchProjectFileName));
+    RemoveSimulationTemporaries(folder);
 }
 
 // Why the program did not end well, in the user's language, followed by its standard error.

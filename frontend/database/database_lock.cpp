@@ -3,8 +3,10 @@
 #include <chrono>
 #include <filesystem>
 
+#include "database_maintenance.h"
+
 DatabaseLock::Outcome DatabaseLock::Take(const std::string& databasePath) {
-    lockPath_ = databasePath + std::string(kDatabaseLockSuffix);
+    lockPath_ = DatabaseFilePath(databasePath) + std::string(kDatabaseLockSuffix);
     std::error_code error;
     madeLockFile_ = !std::filesystem::exists(lockPath_, error);
     switch (lock_.Acquire(lockPath_, std::chrono::milliseconds(0))) {

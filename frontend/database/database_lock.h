@@ -1,7 +1,8 @@
-// One front end at a time on a database: the lock of the lock file beside it (its path followed
-// by kDatabaseLockSuffix), held from the start to the end and moved with the database when the
-// options change it. A start compacts the database by renaming it away, which must not happen
-// under another front end writing to it.
+// One front end at a time on a database: the lock of the lock file beside it (the path of the
+// database file, its links followed, then kDatabaseLockSuffix, so that every name of one file
+// shares one lock), held from the start to the end and moved with the database when the options
+// change it. A start compacts the database by renaming it away, which must not happen under
+// another front end writing to it.
 #pragma once
 
 #include <string>

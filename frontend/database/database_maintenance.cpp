@@ -40,7 +40,7 @@ std::optional<Problem> VacuumInto(const std::string& from, const std::string& to
     const int fd = CreateNewFile(to);
     if (fd < 0 || ::close(fd) != 0) return Problem{to + ": " + std::strerror(errno)};
     try {
-        SQLite::Database database(from, SQLite::OPEN_READONLY);
+        SQLite::Database database = ConnectDatabaseFile(from, SQLite::OPEN_READONLY);
         SQLite::Statement vacuum(database, "VACUUM INTO ?");
         vacuum.bind(1, to);
         vacuum.exec();
@@ -53,7 +53,7 @@ std::optional<Problem> VacuumInto(const std::string& from, const std::string& to
 
 std::optional<Problem> CheckIntegrity(const std::string& file) {
     try {
-        SQLite::Database database(file, SQLite::OPEN_READONLY);
+        SQLite::Database database = ConnectDatabaseFile(file, SQLite::OPEN_READONLY);
         SQLite::Statement check(database, "PRAGMA integrity_check");
         if (check.executeStep() && check.getColumn(0).getString() == "ok") return std::nullopt;
         return Problem{"integrity check: " + check.getColumn(0).getString()};
@@ -86,6 +86,34 @@ std::optional<Problem> KeepPermissions(const std::string& database, const std::s
 std::optional<Problem> KeepBackup(const std::string& path) {
     return CopyFileWhole(path, path + std::string(kBackupSuffix), ExistingFile::kReplace,
                          PermissionsOf(path));
+}
+
+// A writer killed between its first write and its commit leaves a hot rollback journal beside
+// the database, which only a connection that may write can roll back: until then, every
+// read-only connection fails. Taking the write lock puts the last committed state back. A journal
+// still there once this connection holds that lock was never synced (a writer killed before it
+// wrote to the database file): SQLite ignores it, and it is removed. Nothing is done to a file
+// without a journal; a failure here is left to the checks that follow, which report it.
+void RecoverInterruptedWrite(const std::string& path) {
+    const std::string journal = DatabaseFilePath(path) + "-journal";
+    std::error_code ignored;
+    if (!fs::exists(journal, ignored)) return;
+    try {
+        SQLite::Database database = ConnectDatabaseFile(path, SQLite::OPEN_READWRITE);
+        database.exec("BEGIN IMMEDIATE");
+        fs::remove(journal, ignored);
+        database.exec("COMMIT");
+    } catch (const std::exception&) {
+    }
+}
+
+// Removes what a killed compaction or a killed copy left beside the database `file`: the
+// compacted file, and the temporaries of a copy into it (from the reference database) or into
+// its backup ("<file>.bak.<unique>.part").
+void RemoveLeftoverTemporaries(const std::string& file) {
+    std::error_code ignored;
+    fs::remove(file + std::string(kCompactionSuffix), ignored);
+    RemoveTemporaryFiles(file);
 }
 
 // The database file can be opened for reading.
@@ -125,15 +153,23 @@ CompactionSteps DefaultCompactionSteps() {
     return {VacuumInto, CheckIntegrity, Replace};
 }
 
+std::string DatabaseFilePath(const std::string& path) {
+    std::error_code error;
+    const fs::path file = fs::weakly_canonical(path, error);
+    return error ? path : file.string();
+}
+
 std::optional<Problem> CompactDatabase(const std::string& path, const CompactionSteps& steps) {
-    const std::string temporary = path + std::string(kCompactionSuffix);
+    // A database reached through a link is compacted where it is, and the link kept.
+    const std::string file = DatabaseFilePath(path);
+    const std::string temporary = file + std::string(kCompactionSuffix);
     std::error_code ignored;
     fs::remove(temporary, ignored);  // left by an interrupted compaction
-    std::optional<Problem> problem = steps.vacuumInto(path, temporary);
+    std::optional<Problem> problem = steps.vacuumInto(file, temporary);
     if (!problem) problem = steps.checkIntegrity(temporary);
-    if (!problem) problem = KeepPermissions(path, temporary);
-    if (!problem) problem = KeepBackup(path);
-    if (!problem) problem = steps.replace(temporary, path);
+    if (!problem) problem = KeepPermissions(file, temporary);
+    if (!problem) problem = KeepBackup(file);
+    if (!problem) problem = steps.replace(temporary, file);
     if (problem) fs::remove(temporary, ignored);
     return problem;
 }
@@ -144,10 +180,12 @@ bool OpenDatabase(bool compact) {
         ShowMessage(LoadResString(kStrCouldNotOpenDatabase) + path + "\n" + problem->message);
         return false;
     }
+    RemoveLeftoverTemporaries(DatabaseFilePath(path));
     if (!DatabaseFileReadable(path)) {
         if (!AskYesNo(FormatResString(kStrCreateMissingDatabase, path), true)) return false;
         return CopyReferenceDatabase(path);
     }
+    RecoverInterruptedWrite(path);
     // A file that lacks what the record classes read is refused before anything writes to it:
     // compacting a damaged or empty file would make an empty database of it.
     if (const auto problem = SchemaProblem(path)) {

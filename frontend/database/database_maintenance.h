@@ -26,6 +26,10 @@ std::string ReferenceDatabasePath();
 // false.
 [[nodiscard]] bool CopyReferenceDatabase(const std::string& target);
 
+// The database file that `path` names, its links followed; `path` itself when it cannot be
+// resolved.
+std::string DatabaseFilePath(const std::string& path);
+
 // The steps of a compaction, each returning the reason when it failed. Tests replace one to make
 // it fail.
 struct CompactionSteps {
@@ -40,12 +44,15 @@ struct CompactionSteps {
 CompactionSteps DefaultCompactionSteps();
 
 // Compacts the database at `path` into a temporary file, checks it, keeps the database as it was
-// in `path` + ".bak", then puts the compacted file in its place. On any failure the database is
+// in `path` + ".bak", then puts the compacted file in its place. A database reached through a
+// link is compacted beside the file it names, and the link stays. On any failure the database is
 // left exactly as it was and the reason is returned.
 [[nodiscard]] std::optional<Problem> CompactDatabase(
     const std::string& path, const CompactionSteps& steps = DefaultCompactionSteps());
 
-// True when the database g_strDatabasePath is usable; false after the failure is shown. A missing
+// True when the database g_strDatabasePath is usable; false after the failure is shown. What a
+// killed compaction or copy left beside it is removed first, and a write that a killed front end
+// left half done is rolled back (its last commit kept) before the checks below. A missing
 // or unreadable file is offered for creation from the reference database (message 212, answered Yes
 // when nobody can be asked); a created database is neither compacted nor tested. With `compact`,
 // the database is compacted first; a failed compaction is shown (210) and the start goes on. A file

@@ -89,8 +89,12 @@ void Bind(SQLite::Statement& statement, int index, const SqlValue& value) {
 
 }  // namespace
 
+SQLite::Database ConnectDatabaseFile(const std::string& path, int flags) {
+    return SQLite::Database(path, flags, kBusyTimeoutMs);
+}
+
 SQLite::Database ConnectDatabase() {
-    return SQLite::Database(g_strDatabasePath, SQLite::OPEN_READWRITE, kBusyTimeoutMs);
+    return ConnectDatabaseFile(g_strDatabasePath, SQLite::OPEN_READWRITE);
 }
 
 void OpenById(CRecordset& set, std::string_view idColumn, std::int64_t id,

@@ -21,6 +21,9 @@
 // A value of a bound parameter or of a column read.
 using SqlValue = std::variant<std::monostate, std::int64_t, double, std::string>;
 
+// A new connection to the database file `path` opened with the SQLite::OPEN_* `flags`, which
+// waits a few seconds for another writer's brief lock before it reports the file busy.
+SQLite::Database ConnectDatabaseFile(const std::string& path, int flags);
 // A new connection to the database file g_strDatabasePath; it must exist (never created here).
 SQLite::Database ConnectDatabase();
 

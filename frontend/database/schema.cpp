@@ -85,7 +85,7 @@ std::string TableName(const CRecordset& recordset) {
 
 std::optional<Problem> SchemaProblem(const std::string& path) {
     try {
-        SQLite::Database database(path, SQLite::OPEN_READONLY);
+        SQLite::Database database = ConnectDatabaseFile(path, SQLite::OPEN_READONLY);
         for (const auto& recordset : TableRecordsets()) {
             const std::string table = TableName(*recordset);
             const std::set<std::string> columns = ColumnsOf(database, table);

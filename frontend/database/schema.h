@@ -26,5 +26,5 @@ void CreateTables(SQLite::Database& database);
 // What keeps the database file `path` from serving the record classes: a table or a column that
 // one of them reads is missing, or the file is no database. Nothing when every one is there. The
 // file is only read: a damaged database is never changed, and an empty file never becomes an
-// empty database.
+// empty database. Another writer's brief lock is waited for.
 [[nodiscard]] std::optional<Problem> SchemaProblem(const std::string& path);

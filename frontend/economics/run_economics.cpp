@@ -285,29 +285,45 @@ bool SaveEconomics(const EconomicDialogData& data) {
     return true;
 }
 
-void CreateEconomics(int sourceRunId) {
-    if (g_nRunCreationMode == RunCreationMode::Existing) return;
-    SQLite::Database database = ConnectDatabase();
-    SQLite::Transaction transaction(database);
-    DeleteById(database, "Economics", kRunIdColumn, g_nCurrentRunId);
+namespace {
 
-    CEconomicsSet source;
-    bool copied = false;
-    if (sourceRunId != -1) {
-        copied = SelectById(source, kRunIdColumn, sourceRunId, &database);
-        if (!copied) ShowMessage(FormatResString(kStrNoEconomicData, sourceRunId));
-    }
+// Adds the Economics row of the run `runId` on `connection`: the inputs of `source`, or the
+// defaults without one, every computed column kEconomicsNotComputed.
+void AddEconomicsRow(SQLite::Database& connection, int runId, const CEconomicsSet* source) {
     CEconomicsSet row;
-    OpenById(row, kRunIdColumn, g_nCurrentRunId, &database);
+    OpenById(row, kRunIdColumn, runId, &connection);
     row.AddNew();
-    row.m_RunId = g_nCurrentRunId;
-    if (copied)
-        CopyInputs(source, row);
+    row.m_RunId = runId;
+    if (source)
+        CopyInputs(*source, row);
     else
         SetDefaultInputs(row);
     SetNotComputed(row);
     row.Update();
+}
+
+}  // namespace
+
+void CreateEconomics(int sourceRunId, SQLite::Database& connection) {
+    if (g_nRunCreationMode == RunCreationMode::Existing) return;
+    DeleteById(connection, "Economics", kRunIdColumn, g_nCurrentRunId);
+    CEconomicsSet source;
+    bool copied = false;
+    if (sourceRunId != -1) {
+        copied = SelectById(source, kRunIdColumn, sourceRunId, &connection);
+        if (!copied) ShowMessage(FormatResString(kStrNoEconomicData, sourceRunId));
+    }
+    AddEconomicsRow(connection, g_nCurrentRunId, copied ? &source : nullptr);
+}
+
+void RestoreMissingEconomics(int runId) {
+    SQLite::Database connection = ConnectDatabase();
+    SQLite::Transaction transaction(connection);
+    CEconomicsSet row;
+    if (SelectById(row, kRunIdColumn, runId, &connection)) return;
+    AddEconomicsRow(connection, runId, nullptr);
     transaction.commit();
+    ShowMessage(FormatResString(kStrEconomicsRestored, runId));
 }
 
 bool ComputeRunEconomics(int runId) {

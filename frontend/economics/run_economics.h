@@ -8,6 +8,8 @@
 // electricity unit cost in cents per kWh.
 #pragma once
 
+#include <SQLiteCpp/Database.h>
+
 #include <optional>
 #include <string>
 
@@ -111,8 +113,14 @@ double StoredSimplePayback(const EconomicDialogData& data);
 // Gives the current run (g_nCurrentRunId) of a new run (g_nRunCreationMode not Existing) a fresh
 // Economics row: the inputs of the run `sourceRunId` (or the defaults when it is -1, or after
 // message 161 when it has no row), every computed column kEconomicsNotComputed. Does nothing for an
-// existing run.
-void CreateEconomics(int sourceRunId);
+// existing run. Written on `connection` inside its caller's transaction, which stores the new run
+// itself: a run is never stored without its economics.
+void CreateEconomics(int sourceRunId, SQLite::Database& connection);
+
+// A run stored without its Economics row (by an older program, or an edit made outside this one)
+// is given the row of a new run, with the defaults, and a note says so. A run that has its row
+// is left as it is.
+void RestoreMissingEconomics(int runId);
 
 // The economics of a simulated run computed and stored: its row read, its inputs checked, every
 // value computed. False after the failure's message.

@@ -1,5 +1,7 @@
 #include "input_form_data.h"
 
+#include <SQLiteCpp/Transaction.h>
+
 #include <algorithm>
 #include <cmath>
 #include <ctime>
@@ -82,7 +84,11 @@ std::optional<InputFormData> StoredRunForm(int runId) {
 std::optional<InputFormData> LoadRunForm() {
     if (g_nCurrentRunId == -1) return NewRunForm();
     std::optional<InputFormData> data = StoredRunForm(g_nCurrentRunId);
-    if (data && g_nRunCreationMode != RunCreationMode::Existing) data->runNumber = -1;
+    if (!data) return data;
+    if (g_nRunCreationMode == RunCreationMode::Existing)
+        RestoreMissingEconomics(g_nCurrentRunId);
+    else
+        data->runNumber = -1;
     return data;
 }
 
@@ -92,14 +98,14 @@ void FillRunRow(const InputFormData& data, CRunsSet& run) {
     run.m_RunId = data.runNumber;
 }
 
-bool SaveRunForm(InputFormData& data, bool isNew) {
+bool SaveRunForm(InputFormData& data, bool isNew, SQLite::Database* connection) {
     CRunsSet run;
     if (isNew) {
         run.m_strFilter = "0";
-        run.Open();
+        run.Open(connection);
         run.AddNew();
     } else {
-        if (!SelectById(run, kRunIdColumn, g_nCurrentRunId)) {
+        if (!SelectById(run, kRunIdColumn, g_nCurrentRunId, connection)) {
             ShowMessage(FormatResString(kStrRunNotFound, g_nCurrentRunId));
             return false;
         }
@@ -117,17 +123,15 @@ bool SaveRunForm(InputFormData& data, bool isNew) {
 bool StoreNewRunOfForm(InputFormData& data) {
     if (g_nRunCreationMode == RunCreationMode::Existing) return true;
     const int modelRun = g_nRunCreationMode == RunCreationMode::Copy ? g_nCurrentRunId : -1;
-    if (!SaveRunForm(data, true)) return false;
     try {
-        CreateEconomics(modelRun);
+        // The run and its economics in one transaction: a kill or a failure between them leaves
+        // neither.
+        SQLite::Database connection = ConnectDatabase();
+        SQLite::Transaction transaction(connection);
+        if (!SaveRunForm(data, true, &connection)) return false;
+        CreateEconomics(modelRun, connection);
+        transaction.commit();
     } catch (...) {
-        // The economics are one transaction: the new Runs row is all there is to take back.
-        try {
-            CRunsSet added;
-            if (SelectById(added, kRunIdColumn, g_nCurrentRunId)) added.Delete();
-        } catch (...) {
-            ShowMessage(FormatResString(kStrErrorDeletingRun, g_nCurrentRunId));
-        }
         g_nCurrentRunId = modelRun;
         data.runNumber = -1;
         throw;

@@ -3,6 +3,8 @@
 // number boxes. The form's window shows these values and calls these operations.
 #pragma once
 
+#include <SQLiteCpp/Database.h>
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -51,7 +53,8 @@ inline constexpr double kMostCollectorsPerBank = 100;
 InputFormData NewRunForm();
 
 // The form's run: a new one when g_nCurrentRunId is -1, else the stored run (its number -1 when
-// g_nRunCreationMode copies it into a new run). Nothing after message 146.
+// g_nRunCreationMode copies it into a new run). An existing run stored without its economics is
+// given them (RestoreMissingEconomics). Nothing after message 146.
 [[nodiscard]] std::optional<InputFormData> LoadRunForm();
 
 // The stored run `runId` as the form holds it. Nothing after message 146.
@@ -62,14 +65,16 @@ InputFormData NewRunForm();
 void FillRunRow(const InputFormData& data, CRunsSet& run);
 
 // Writes `data` into a new Runs row (`isNew`) or into the row of g_nCurrentRunId, with the time
-// now; a new run of the wizard or the runs manager becomes the current run. The run number and
-// time of `data` follow. False after message 146.
-[[nodiscard]] bool SaveRunForm(InputFormData& data, bool isNew);
+// now, on `connection` when given (inside its caller's transaction); a new run of the wizard or
+// the runs manager becomes the current run. The run number and time of `data` follow. False
+// after message 146.
+[[nodiscard]] bool SaveRunForm(InputFormData& data, bool isNew,
+                               SQLite::Database* connection = nullptr);
 
 // A form opened on a new run (g_nRunCreationMode New or Copy) stores it at once with its Economics
-// row (copied from the model run in mode 2); an existing run is left as it is. True when the
-// run stands. A failure of the database is thrown after the new run's row is deleted again and
-// g_nCurrentRunId is put back, so that no run without economics is left.
+// row (copied from the model run in mode 2), both in one transaction; an existing run is left as
+// it is. True when the run stands. A failure of the database is thrown with nothing stored and
+// g_nCurrentRunId put back.
 [[nodiscard]] bool StoreNewRunOfForm(InputFormData& data);
 
 // Cancel: a run the form created is deleted with its rows.

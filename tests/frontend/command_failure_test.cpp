@@ -33,11 +33,16 @@ TEST_F(RunTest, AFailedCommandIsSaidWithWhatFailed) {
                                   "The command could not be completed:\nunknown exception"}));
 }
 
-// A new run whose economics cannot be stored is deleted again, so that no run without its
-// Economics row is left, and the current run is the one before (the model in mode 2).
-TEST_F(RunTest, ANewRunWhoseEconomicsFailIsDeletedAgain) {
+// A new run whose economics cannot be stored is not stored either, even where no run could be
+// deleted again, and the current run is the one before (the model in mode 2).
+TEST_F(RunTest, ANewRunWhoseEconomicsFailIsNotStored) {
     const int model = AddRun();
-    ConnectDatabase().exec("DROP TABLE [Economics]");
+    GiveEconomics(model);
+    ConnectDatabase().exec(
+        "CREATE TRIGGER RefuseEconomics BEFORE INSERT ON Economics "
+        "BEGIN SELECT RAISE(ABORT, 'refused'); END; "
+        "CREATE TRIGGER RefuseDeletion BEFORE DELETE ON Runs "
+        "BEGIN SELECT RAISE(ABORT, 'refused'); END;");
     for (RunCreationMode mode : {RunCreationMode::New, RunCreationMode::Copy}) {
         SCOPED_TRACE(static_cast<int>(mode));
         g_nRunCreationMode = mode;
@@ -47,6 +52,7 @@ TEST_F(RunTest, ANewRunWhoseEconomicsFailIsDeletedAgain) {
         EXPECT_EQ(RunCount(), 1);
         EXPECT_EQ(g_nCurrentRunId, mode == RunCreationMode::Copy ? model : -1);
         EXPECT_EQ(data.runNumber, -1);
+        EXPECT_TRUE(messages.shown.empty()) << testing::PrintToString(messages.shown);
     }
     g_nRunCreationMode = RunCreationMode::Existing;
     g_nCurrentRunId = -1;

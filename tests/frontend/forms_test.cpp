@@ -288,6 +288,7 @@ TEST_F(RunTest, FormChoicesAtOpenAndTheNewRunsRow) {
         row.m_CollectorId = 9999;
         row.m_City = "NOWHERE";
     });
+    GiveEconomics(opened);
     g_nCurrentRunId = opened;
     g_nRunCreationMode = RunCreationMode::Existing;
     data = LoadRunForm();
@@ -353,6 +354,25 @@ TEST_F(RunTest, FormRunSavedCopiedWithEconomicsAndDiscarded) {
     g_nRunCreationMode = RunCreationMode::Existing;
     EXPECT_FALSE(LoadRunForm());
     EXPECT_EQ(messages.shown.back(), "Run 9999 not found.");
+}
+
+// A run stored without its economics (by an older program, or an edit outside this one) is given
+// a new run's when its form opens, with a note, and can then show and compute them.
+TEST_F(RunTest, ARunStoredWithoutEconomicsIsGivenThemWhenItsFormOpens) {
+    g_nCurrentRunId = AddRun();
+    g_nRunCreationMode = RunCreationMode::Existing;
+    ASSERT_TRUE(LoadRunForm());
+    EXPECT_EQ(messages.shown,
+              std::vector<std::string>{"Run " + std::to_string(g_nCurrentRunId) +
+                                       " had no economic data. It has been given the economic "
+                                       "inputs of a new run."});
+    const std::optional<EconomicDialogData> economics =
+        LoadEconomicData(g_nCurrentRunId, UnitSystem::SI);
+    ASSERT_TRUE(economics);
+    EXPECT_EQ(economics->HardwareCost, 500);
+    EXPECT_EQ(economics->SystemLife, 15);
+    ASSERT_TRUE(LoadRunForm());
+    EXPECT_EQ(messages.shown.size(), 1u);  // said once: the run has its row now
 }
 
 // Every member of the form reaches its Runs column and comes back, saved over an existing run

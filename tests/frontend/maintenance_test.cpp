@@ -2,10 +2,15 @@
 #include <SQLiteCpp/Transaction.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <future>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "database_maintenance.h"
@@ -326,6 +331,95 @@ TEST_F(DatabaseTest, ADatabaseWithADamagedPageIsRefusedAndLeftUntouched) {
     EXPECT_GT(messages.shown[0].size(), refused.size());
     EXPECT_EQ(ReadFile(g_strDatabasePath), bytes);
     EXPECT_FALSE(fs::exists(g_strDatabasePath + ".bak"));
+}
+
+// A writer killed between its first page write and its commit leaves a hot journal; the next open
+// rolls it back, keeping every committed row, and goes on with its checks and compaction.
+TEST_F(DatabaseTest, AWriteKilledBeforeItsCommitIsRolledBackAtTheNextOpen) {
+    AddRuns(2, 10);
+    const std::string committed = ReadFile(g_strDatabasePath);
+    const pid_t writer = fork();
+    ASSERT_GE(writer, 0);
+    if (writer == 0) {
+        // A small page cache makes the transaction write its pages into the file before its
+        // commit, as a large one does.
+        SQLite::Database connection = ConnectDatabase();
+        connection.exec("PRAGMA cache_size = 2");
+        connection.exec("BEGIN");
+        connection.exec("DELETE FROM Economics");
+        connection.exec(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000) "
+            "INSERT INTO Runs (City) SELECT printf('%0200d', i) FROM n");
+        ::_exit(0);  // killed: no commit, no rollback
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(writer, &status, 0), writer);
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_TRUE(fs::exists(g_strDatabasePath + "-journal"));
+    ASSERT_NE(ReadFile(g_strDatabasePath), committed);  // the file holds uncommitted pages
+
+    EXPECT_TRUE(OpenDatabase(true)) << testing::PrintToString(messages.shown);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_FALSE(fs::exists(g_strDatabasePath + "-journal"));
+    for (int run = 1; run <= 2; ++run) {
+        EXPECT_EQ(RowsOfRun("Runs", run), 1);
+        EXPECT_EQ(RowsOfRun("Economics", run), 1);
+    }
+    EXPECT_EQ(ConnectDatabase().execAndGet("SELECT count(*) FROM Runs").getInt(), 2);
+}
+
+// The checks at start wait for another program's brief write lock instead of refusing the file.
+TEST_F(DatabaseTest, TheChecksAtStartWaitForAnotherWritersBriefLock) {
+    AddRuns(1, 1);
+    std::promise<void> locked;
+    std::thread writer([&locked] {
+        SQLite::Database connection = ConnectDatabase();
+        connection.exec("BEGIN EXCLUSIVE");
+        locked.set_value();
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        connection.exec("COMMIT");
+    });
+    locked.get_future().wait();
+    EXPECT_TRUE(OpenDatabase(false)) << testing::PrintToString(messages.shown);
+    writer.join();
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+// What a killed compaction, backup copy or creation left beside the database is removed when it
+// is next opened; other files are kept.
+TEST_F(DatabaseTest, LeftoversOfAKilledCompactionOrCopyAreRemovedWhenTheDatabaseIsOpened) {
+    const std::vector<std::string> leftovers = {
+        g_strDatabasePath + ".compact", g_strDatabasePath + ".bak.Xy12Zq.part",
+        g_strDatabasePath + ".part", g_strDatabasePath + ".Ab34Cd.part"};
+    const std::string kept = g_strDatabasePath + ".bak.old";
+    for (const bool compact : {false, true}) {
+        SCOPED_TRACE(compact);
+        for (const std::string& file : leftovers) test::WriteFile(file, "half a copy");
+        test::WriteFile(kept, "mine");
+        EXPECT_TRUE(OpenDatabase(compact));
+        for (const std::string& file : leftovers) EXPECT_FALSE(fs::exists(file)) << file;
+        EXPECT_TRUE(fs::exists(kept));
+    }
+}
+
+// A database reached through a link is compacted where the link leads: the link stays a link,
+// and the backup is made beside the file.
+TEST_F(DatabaseTest, ALinkedDatabaseIsCompactedInPlaceOfItsFile) {
+    AddRuns(3, 300);
+    ASSERT_TRUE(DeleteRun(1));
+    ASSERT_TRUE(DeleteRun(2));
+    const fs::path file = folder.path() / "elsewhere" / "Tidewarm.mdb";
+    fs::create_directory(file.parent_path());
+    fs::rename(g_strDatabasePath, file);
+    fs::create_symlink(file, g_strDatabasePath);
+    const std::string before = ReadFile(file);
+    ASSERT_EQ(CompactDatabase(g_strDatabasePath), std::nullopt);
+    EXPECT_TRUE(fs::is_symlink(g_strDatabasePath));
+    EXPECT_EQ(fs::read_symlink(g_strDatabasePath), file);
+    EXPECT_LT(fs::file_size(file), before.size());
+    EXPECT_EQ(ReadFile(file.string() + ".bak"), before);
+    EXPECT_FALSE(fs::exists(g_strDatabasePath + ".bak"));
+    EXPECT_EQ(RowsOfRun("Daily", 3), 300);
 }
 
 TEST_F(DatabaseTest, StartWithoutCompactionTestsTheConnectionOnly) {

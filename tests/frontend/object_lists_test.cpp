@@ -294,7 +294,8 @@ TEST_F(ObjectRunTest, EditedAndRemovedObjectsOfARun) {
     });
     g_nRunCreationMode = RunCreationMode::New;
     g_nCurrentRunId = runId;
-    CreateEconomics(-1);
+    SQLite::Database connection = ConnectDatabase();
+    CreateEconomics(-1, connection);
 
     const double gain = AnnualCollectorGain(runId);
     EXPECT_GT(gain, 0);

@@ -47,7 +47,8 @@ class EconomicsTest : public test::RunTest {
         }
         g_nRunCreationMode = RunCreationMode::New;
         g_nCurrentRunId = runId;
-        CreateEconomics(-1);
+        SQLite::Database connection = ConnectDatabase();
+        CreateEconomics(-1, connection);
         return runId;
     }
 
@@ -137,10 +138,11 @@ TEST_F(EconomicsTest, ANewRunCopiesItsModelsInputsOrTakesTheDefaults) {
     data->HardwareCost = 777;
     ASSERT_TRUE(SaveEconomics(*data));
     g_nCurrentRunId = AddRun();
-    CreateEconomics(model);
+    SQLite::Database connection = ConnectDatabase();
+    CreateEconomics(model, connection);
     EXPECT_EQ(Stored(g_nCurrentRunId).m_HardwareCost, 777);
     EXPECT_EQ(Stored(g_nCurrentRunId).m_NetPresentValue, kEconomicsNotComputed);
-    CreateEconomics(9999);  // no such run: the defaults, the same single row
+    CreateEconomics(9999, connection);  // no such run: the defaults, the same single row
     EXPECT_EQ(messages.shown.back(), "Internal error - no economic data for run 9999");
     EXPECT_EQ(Stored(g_nCurrentRunId).m_HardwareCost, 500);
     row.MoveNext();

@@ -57,6 +57,12 @@ class RunTest : public ::testing::Test {
         return static_cast<int>(run.GetLastAddedId());
     }
 
+    // Gives the run `runId` an Economics row of zeros, as every stored run has one.
+    void GiveEconomics(int runId) {
+        ConnectDatabase().exec("INSERT INTO [Economics] ([RunId]) VALUES (" +
+                               std::to_string(runId) + ")");
+    }
+
     // The run's row.
     void Select(CRunsSet& run, int runId) { ASSERT_TRUE(SelectById(run, kRunIdColumn, runId)); }
 

@@ -60,7 +60,8 @@ TEST_F(SimulationBridgeTest, RealSimulationLoadedReplacedAndFailed) {
     });
     g_nRunCreationMode = RunCreationMode::New;
     g_nCurrentRunId = runId;
-    CreateEconomics(-1);
+    SQLite::Database connection = ConnectDatabase();
+    CreateEconomics(-1, connection);
     CRunsSet run;
     Select(run, runId);
     ASSERT_EQ(SimulateRun(run), SimulationOutcome::Loaded)

@@ -51,7 +51,7 @@ class SizingStudyTest : public test::RunTest {
             "WHERE PoolUseId = 1");
         g_nRunCreationMode = RunCreationMode::New;
         g_nCurrentRunId = runId;
-        CreateEconomics(-1);
+        CreateEconomics(-1, database);
         g_nRunCreationMode = RunCreationMode::Existing;
         return runId;
     }

@@ -215,4 +215,42 @@ TEST(FrontEndStart, TheDatabaseLockFollowsTheDatabaseChangedInTheOptions) {
     EXPECT_TRUE(lockable(second));
 }
 
+// Every name of a database file shares its one lock: a front end given a link to a database that
+// another front end uses is refused, at its start and through the options.
+TEST(FrontEndStart, ALinkToADatabaseInUseSharesItsLock) {
+    test::ScopedTempDir folder;
+    const CLocale locale;
+    test::FrontEndMessages messages;
+    const std::string data = (folder.path() / "data").string();
+    const std::string other = (folder.path() / "other").string();
+    ASSERT_TRUE(StartFrontEnd(TIDEWARM_BIN_DIR, other));
+    ASSERT_TRUE(EndFrontEnd(other));
+    const std::string used = other + "/Tidewarm.mdb";
+    FileLock user;
+    ASSERT_EQ(user.Acquire(used + ".lock", std::chrono::milliseconds(0)), FileLock::Outcome::kHeld);
+
+    fs::create_directories(data);
+    fs::create_symlink(used, data + "/Tidewarm.mdb");
+    messages.shown.clear();
+    EXPECT_FALSE(StartFrontEnd(TIDEWARM_BIN_DIR, data));
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"Another Tidewarm is already working on "
+                                                       "the database " +
+                                                       data + "/Tidewarm.mdb."});
+    EXPECT_TRUE(EndFrontEnd(data));
+    EXPECT_TRUE(fs::is_symlink(data + "/Tidewarm.mdb"));
+
+    fs::remove(data + "/Tidewarm.mdb");
+    fs::remove(data + "/Tidewarm.cfg");
+    ASSERT_TRUE(StartFrontEnd(TIDEWARM_BIN_DIR, data));
+    const std::string link = data + "/Shared.mdb";
+    fs::create_symlink(used, link);
+    messages.shown.clear();
+    EXPECT_FALSE(ChangeDatabase(link));
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"Another Tidewarm is already working on "
+                                                       "the database " +
+                                                       link + "."});
+    EXPECT_EQ(g_strDatabasePath, data + "/Tidewarm.mdb");
+    ASSERT_TRUE(EndFrontEnd(data));
+}
+
 }  // namespace

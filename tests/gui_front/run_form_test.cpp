@@ -91,7 +91,8 @@ int Choose(ObjectType list, std::size_t entry = 0) {
 }
 
 // A stored run of a 40 m2 pool from 1 June to 30 September in SI units with 4 collectors of the
-// first kind in one bank, no heater and no blanket, changed by `change`; its RunId.
+// first kind in one bank, no heater and no blanket, changed by `change`, with an Economics row of
+// zeros; its RunId.
 int AddRun(const std::function<void(CRunsSet&)>& change) {
     CRunsSet run;
     run.m_strFilter = "0";
@@ -115,7 +116,10 @@ int AddRun(const std::function<void(CRunsSet&)>& change) {
     run.m_TotalFlow = 1;
     change(run);
     run.Update();
-    return static_cast<int>(run.GetLastAddedId());
+    const int runId = static_cast<int>(run.GetLastAddedId());
+    ConnectDatabase().exec("INSERT INTO [Economics] ([RunId]) VALUES (" + std::to_string(runId) +
+                           ")");
+    return runId;
 }
 
 // A run in IP units whose values the boxes show rounded: 40 m2 is "430.6" ft2, 3.72 m2 "40.0",
@@ -205,9 +209,9 @@ TEST(RunForm, AnIPRunOpenedAndSavedWithoutAnEditKeepsEveryValue) {
 int GiveResults(int runId) {
     g_nCurrentRunId = runId;
     g_nRunCreationMode = RunCreationMode::New;
-    CreateEconomics(-1);
-    g_nRunCreationMode = RunCreationMode::Existing;
     SQLite::Database database(g_strDatabasePath, SQLite::OPEN_READWRITE);
+    CreateEconomics(-1, database);
+    g_nRunCreationMode = RunCreationMode::Existing;
     database.exec("UPDATE Economics SET InstallationCost = 1000 WHERE RunId = " +
                   std::to_string(runId));
     database.exec("INSERT INTO Results (RunId, SortId, Month, QAct, QPrimary, QElec) VALUES (" +
