@@ -1,7 +1,7 @@
 // The entry of the windows module "TidewarmProGui.so", which the program file loads for an
 // interactive start: the program's start-up (folders, data folder, configuration, language),
 // then the windows until the main frame closes. The module holds its own copy of the program's
-// GUI-free layers and exports nothing else.
+// GUI-free layers and exports nothing else but the identity of its build.
 #include <cstdlib>
 #include <string>
 #include <utility>
