@@ -26,18 +26,7 @@ class DeliveredCitiesTest : public test::RunTest {
                                    g_strClimateFolder + "/" + file);
         g_CityNames = {station};
         g_WeatherFileNames = {file};
-        const int runId = AddRun([&](CRunsSet& run) {
-            run.m_City = station;
-            run.m_DoubleRun = true;
-            run.m_CollectorId = 4;
-            run.m_NumberOfColl = 4;
-            run.m_AreaPerColl = 3.72;
-            run.m_NumberOfBanks = 1;
-            run.m_Orientation = 4;
-            run.m_Slope = 20;
-            run.m_TotalFlow = 0.8;
-            run.m_HeaterId = 2;
-        });
+        const int runId = AddHeatedSolarRun([&](CRunsSet& run) { run.m_City = station; });
         CRunsSet run;
         Select(run, runId);
         EXPECT_EQ(SimulateRun(run), SimulationOutcome::Loaded)

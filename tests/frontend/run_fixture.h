@@ -63,6 +63,24 @@ class RunTest : public ::testing::Test {
                                std::to_string(runId) + ")");
     }
 
+    // Such a run with its reference pass, four unglazed collectors of 3.72 m2 in one bank facing
+    // south at 20 degrees, 0.8 kg/s, and the 29 kW gas heater (the reference database's fourth
+    // collector and second heater), changed by `change`; its RunId.
+    int AddHeatedSolarRun(const std::function<void(CRunsSet&)>& change = {}) {
+        return AddRun([&](CRunsSet& run) {
+            run.m_DoubleRun = true;
+            run.m_CollectorId = 4;
+            run.m_NumberOfColl = 4;
+            run.m_AreaPerColl = 3.72;
+            run.m_NumberOfBanks = 1;
+            run.m_Orientation = 4;
+            run.m_Slope = 20;
+            run.m_TotalFlow = 0.8;
+            run.m_HeaterId = 2;
+            if (change) change(run);
+        });
+    }
+
     // The run's row.
     void Select(CRunsSet& run, int runId) { ASSERT_TRUE(SelectById(run, kRunIdColumn, runId)); }
 

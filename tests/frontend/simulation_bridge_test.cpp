@@ -47,17 +47,7 @@ class SimulationBridgeTest : public test::RunTest {
 // weather file cut short fails the run, which is then left without results.
 TEST_F(SimulationBridgeTest, RealSimulationLoadedReplacedAndFailed) {
     WriteWeather(365);
-    const int runId = AddRun([](CRunsSet& run) {
-        run.m_DoubleRun = true;
-        run.m_CollectorId = 4;
-        run.m_NumberOfColl = 4;
-        run.m_AreaPerColl = 3.72;
-        run.m_NumberOfBanks = 1;
-        run.m_Orientation = 4;
-        run.m_Slope = 20;
-        run.m_TotalFlow = 0.8;
-        run.m_HeaterId = 2;
-    });
+    const int runId = AddHeatedSolarRun();
     g_nRunCreationMode = RunCreationMode::New;
     g_nCurrentRunId = runId;
     SQLite::Database connection = ConnectDatabase();
