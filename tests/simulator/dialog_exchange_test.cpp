@@ -262,7 +262,7 @@ TEST_F(DialogExchange, HeaterTypeSwitchKeepsEachHeatersStoredValues) {
     doc.HeaterType = HeaterKind::Fuel;
     doc.gasHeater.SetParameters(27, 30000, 0.45561240859680463);
     doc.heatPump.SetParameters(26, 15000, 5);
-    const auto stored = [&doc](auto& heater) {
+    const auto stored = [](auto& heater) {
         std::array<double, 3> values{};
         heater.GetParameters(values[0], values[1], values[2]);
         return values;
