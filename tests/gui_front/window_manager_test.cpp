@@ -533,13 +533,6 @@ TEST_F(UnderWindowManager, SizingStudyStoppedFinishedSavedAndUsed) {
               })
         .Then(
             [&] {
-                static int calls = 0;
-                if (++calls % 10 == 0) {
-                    gui_test::Screenshot("dbg" + std::to_string(calls));
-                    fprintf(stderr, "DBG %d %d %d\n", sizing() != nullptr,
-                            sizing() != nullptr && sizing()->Running(),
-                            sizing() != nullptr ? int(sizing()->SimulatedCount()) : -1);
-                }
                 return sizing() != nullptr && sizing()->Running() &&
                        sizing()->SimulatedCount() >= 2;
             },

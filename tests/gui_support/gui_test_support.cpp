@@ -116,7 +116,7 @@ void InputScript::OnTick(wxTimerEvent&) {
         return;
     }
     if (next_ >= steps_.size()) return;
-    if (wxGetLocalTimeMillis() - waitingSince_ > 15000) {
+    if (wxGetLocalTimeMillis() - waitingSince_ > 60000) {
         ADD_FAILURE() << "step " << next_ + 1 << " of " << steps_.size() << " waited in vain";
         Screenshot("step-waited-in-vain");
         failed_ = true;

@@ -97,8 +97,9 @@ class ModalWatch : public wxModalDialogHook {
 };
 
 // Steps of real input, run one after the other from a timer while the code under test runs its
-// own loops: each step acts once its condition holds. A step that waits more than 15 s fails the
-// test and ends the script.
+// own loops: each step acts once its condition holds. A step that waits more than 60 s fails the
+// test and ends the script (a whole sizing study under the sanitizers on a busy machine is one
+// step).
 class InputScript {
   public:
     InputScript& Then(std::function<bool()> ready, std::function<void()> act);
