@@ -1,7 +1,8 @@
 #include "weather_source.h"
 
-#include <charconv>
 #include <cmath>
+
+#include "number_text.h"
 
 bool TextLines::Next(std::string_view& line) {
     if (position_ >= text_.size()) return false;
@@ -37,32 +38,19 @@ std::vector<std::string> SplitCommaFields(std::string_view line) {
     return fields;
 }
 
-namespace {
-
-constexpr std::string_view kBlanks = " \t";
-
-std::string_view Trim(std::string_view field) {
-    const std::size_t first = field.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return {};
-    return field.substr(first, field.find_last_not_of(kBlanks) - first + 1);
-}
-
-}  // namespace
-
 std::string TrimmedField(std::string_view field) {
-    return std::string(Trim(field));
+    return std::string(WithoutBlanks(field));
 }
 
 bool IsBlank(std::string_view field) {
-    return Trim(field).empty();
+    return WithoutBlanks(field).empty();
 }
 
 bool ParseWholeNumber(std::string_view field, double& value) {
-    field = Trim(field);
-    if (field.empty()) return false;
-    if (field.front() == '+') field.remove_prefix(1);
-    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
-    return error == std::errc() && end == field.data() + field.size() && std::isfinite(value);
+    const std::optional<double> number = NumberFromText(field);
+    if (!number || !std::isfinite(*number)) return false;
+    value = *number;
+    return true;
 }
 
 WeatherRefusal RefuseAt(WeatherRefusalKind kind, const std::string& file, int line,
